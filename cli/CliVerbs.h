@@ -1,0 +1,23 @@
+#pragma once
+// The verbs of vorna-cli. Each verb adds its subcommand to the application; its callback
+// runs the verb and records the exit status.
+
+#include <CLI/CLI.hpp>
+
+#include <array>
+
+namespace vorna::cli {
+
+using VerbRegistration = void (*)(CLI::App& app);
+
+void RegisterVersionVerb(CLI::App& app);
+
+inline constexpr std::array<VerbRegistration, 1> kVerbs{
+    RegisterVersionVerb,
+};
+
+// Exit status of the verb that ran (0 success, 1 failure, 2 input refused).
+void SetExitStatus(int status);
+int ExitStatus();
+
+}  // namespace vorna::cli

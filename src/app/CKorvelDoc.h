@@ -1,0 +1,70 @@
+#pragma once
+// One filter design: what the user chose and entered, and what the design procedures
+// derived from it. Every new document describes a Butterworth low-pass of order 18 with a
+// cut-off of 1 kHz.
+
+#include <array>
+#include <string>
+
+namespace vorna {
+
+class Ui;
+
+enum FilterKind : int { kLowPass = 101, kHighPass = 102, kBandPass = 103, kBandEliminate = 104 };
+enum Approximation : int {
+    kButterworth = 111,
+    kChebyshev = 112,
+    kInverseChebyshev = 113,
+    kElliptic = 114,
+};
+
+class CKorvelDoc {
+public:
+    CKorvelDoc();
+
+    int unitFp = 2;
+    int unitFp1 = 2;
+    int unitFp2 = 2;
+    std::array<double, 60> landenAngles{};
+    std::array<double, 60> landenAmplitudes{};
+    int kind = kLowPass;
+    int approximation = kButterworth;
+    int byOrder = 0;
+    int referenceMode = 0;
+    std::array<std::string, 4> approximationNames{"Butterworth", "Chebyshev", "Inv. Cheb", "Elliptic"};
+    std::array<std::string, 5> unitNames{"mHz", "Hz", "KHz", "Meg", "GHz"};
+    int order = 18;
+    int oddOrder = 0;
+    int lastSection = 8;
+    double fp = 1000;
+    double fs = 1500;
+    double fp1 = 1000;
+    double fp2 = 3000;
+    double fs1 = 2000;
+    double fs2 = 4500;
+    double bandwidth = 2000;
+    double fc = 1000;
+    double ellModulus = 0;
+    double ellComplement = 0;
+    double ellK = 0;
+    double ellKc = 0;
+    double ellSelectivity = 0;
+    double attp = 3.0102999566398116;
+    double rippleMemory = 0.1;
+    double atts = 60;
+    double attsAchieved = 60;
+    double xs = 1.5;
+    double xsAlt = 0;
+    double omegaS = 0;
+    double orderExact = 18;
+    double epsP2 = 0;
+    double epsS2 = 0;
+    double tolerance = 1e-16;
+    int firstEntry = 0;
+
+    // Runs the design procedure for the current kind, approximation and entry mode.
+    // Returns 0 when a design was computed, 1 when the user cancelled.
+    int RunDesign(Ui& ui);
+};
+
+}  // namespace vorna

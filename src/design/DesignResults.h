@@ -1,0 +1,50 @@
+#pragma once
+// The section coefficients of a design and what the presentation needs besides them,
+// rebuilt from the document by RecomputeResults. The realised transfer function is
+// H0 (odd orders only) times every used Hn, with s in rad/s:
+//   H0 = (P1 s + P2) / (s + P0),   Hn = (Pn_2 s^2 + Pn_3 s + Pn_4) / (s^2 + Pn_0 s + Pn_1).
+
+#include <array>
+
+namespace vorna {
+
+class CKorvelDoc;
+
+// Fields Pn_0 .. Pn_4 of one second-order section.
+using Section = std::array<double, 5>;
+
+constexpr double kTwoPi = 6.283185307179586;
+constexpr double kPi = 3.141592653589793;
+
+class DesignResults {
+public:
+    double fc = 0;
+    double invTwoPi = 0.15915494309189535;
+    double bandwidth = 0;
+    double omegaC = 0;
+    double sectionGain = 0;
+    double graphFreqMin = 0;
+    double graphFreqMax = 0;
+    double graphAttMax = 0;
+    int resultOddOrder = 0;
+    int resultOrder = 0;
+    int halfOrder = 0;
+    int evenOrder = 0;
+    int sectionLast = 0;
+    int convertedToDigital = 0;
+    int approximatedByCircuit = 0;
+    int noDesignYet = 1;
+    double p0 = 0;
+    double p1 = 0;
+    double p2 = 0;
+    std::array<Section, 60> sections{};
+
+    // ResetResults, ComputeSections and ComputeGraphRanges for the document's design.
+    void RecomputeResults(CKorvelDoc& doc);
+    void ResetResults(const CKorvelDoc& doc);
+    // Fills the sections by the document's kind and approximation.
+    void ComputeSections(CKorvelDoc& doc);
+    void ComputeGraphRanges(const CKorvelDoc& doc, double low, double high);
+};
+
+}  // namespace vorna

@@ -1,0 +1,16 @@
+// View operations whose commands are not written yet: they do nothing.
+#include "view/CKorvelView.h"
+
+namespace vorna {
+
+void CKorvelView::OnDraw(Canvas&) {}
+void CKorvelView::OnPrint(Canvas&) {}
+void CKorvelView::OnFilterSelect(Ui&) {}
+void CKorvelView::OnParameterInput(Ui&) {}
+void CKorvelView::OnConvertDigital(Ui&) {}
+void CKorvelView::OnGraphSelect(Ui&) {}
+void CKorvelView::OnOutput(Ui&) {}
+void CKorvelView::OnFont(Ui&) {}
+void CKorvelView::OnOpenDataFile(Ui&) {}
+
+}  // namespace vorna
