@@ -1,0 +1,7 @@
+#include "circuit/ESeries.h"
+
+namespace vorna {
+
+ESeriesState::ESeriesState() = default;
+
+}  // namespace vorna
