@@ -1,0 +1,190 @@
+#include "circuit/EngValue.h"
+
+#include <cmath>
+
+#include "platform/CLocale.h"
+#include "platform/Ui.h"
+
+namespace vorna {
+
+const std::array<UnitEntry, 10> kComponentUnits = {{
+    {"f", 1e-15}, {"p", 1e-12}, {"n", 1e-9}, {"u", 1e-6}, {"m", 1e-3},
+    {"", 1.0}, {"K", 1e3}, {"Meg", 1e6}, {"G", 1e9}, {"T", 1e12},
+}};
+
+const std::array<UnitEntry, 5> kFrequencyUnits = {{
+    {"mHz", 1e-3}, {"Hz", 1.0}, {"KHz", 1e3}, {"Meg", 1e6}, {"GHz", 1e9},
+}};
+
+namespace {
+
+const char kComponentUnitMessage[] =
+    "単位の記号は次に示すものが使用出来ます\n\nf p n u m (なし) K Meg G T";
+const char kFrequencyUnitMessage[] =
+    "単位の記号は次に示すものが使用出来ます\n\nmHz (なし) KHz Meg GHz";
+
+// Upper limits of the component magnitude classes f .. G (class T has none): below one the
+// class changes one decade below the usual prefix boundary, so 0.05 reads "50m" and 0.5
+// reads "0.5".
+constexpr std::array<double, 9> kClassLimits = {1e-13, 1e-10, 1e-7, 1e-4, 0.1, 1e3, 1e6, 1e9, 1e12};
+
+// Class index (into kComponentUnits) of a positive magnitude. The text formatters count a
+// magnitude of exactly 1e-13 as class f, the splitting formatter as class p.
+int MagnitudeClass(double magnitude, bool femtoIncludesLimit) {
+    if (femtoIncludesLimit ? magnitude <= kClassLimits[0] : magnitude < kClassLimits[0]) return 0;
+    for (int c = 1; c < static_cast<int>(kClassLimits.size()); ++c) {
+        if (magnitude < kClassLimits[static_cast<std::size_t>(c)]) return c;
+    }
+    return 9;
+}
+
+// Mantissa of a positive magnitude in class `c` as the text formatters compute it:
+// multiplied by the reciprocal power of ten below one, divided by the factor above.
+double TextMantissa(double magnitude, int c) {
+    static constexpr std::array<double, 5> kReciprocals = {1e15, 1e12, 1e9, 1e6, 1e3};
+    if (c < 5) return magnitude * kReciprocals[static_cast<std::size_t>(c)];
+    return magnitude / kComponentUnits[static_cast<std::size_t>(c)].factor;
+}
+
+// Class suffix as written in text: the no-suffix class writes one blank.
+std::string TextSuffix(int c) {
+    return c == 5 ? std::string(" ") : std::string(kComponentUnits[static_cast<std::size_t>(c)].suffix);
+}
+
+}  // namespace
+
+std::string SplitEngValue(std::string& unit, double& value) {
+    if (value == 0) {
+        unit.clear();
+        return Format("%d ", 0);
+    }
+    const bool negative = value < 0;
+    const double magnitude = std::fabs(value);
+    const int c = MagnitudeClass(magnitude, false);
+    unit = TextSuffix(c);
+    const double mantissa = magnitude / kComponentUnits[static_cast<std::size_t>(c)].factor;
+    value = negative ? -mantissa : mantissa;
+    return Format("%8.4lf%s", value, unit.c_str());
+}
+
+void ApplyEngUnit(Ui& ui, double& value, double mantissa, const std::string& unit) {
+    for (const UnitEntry& entry : kComponentUnits) {
+        if (unit == entry.suffix) {
+            value = mantissa * entry.factor;
+            return;
+        }
+    }
+    ui.MessageBox(kComponentUnitMessage, MessageButtons::Ok);
+    value = mantissa;
+}
+
+std::string FormatEngValue(double value) {
+    if (value == 0) return Format("%4d ", 0);
+    if (value < 0) return "-" + FormatEngValue(-value);
+    const int c = MagnitudeClass(value, true);
+    return Format("%8.4lf", TextMantissa(value, c)) + TextSuffix(c);
+}
+
+std::string FormatEngValueRounded(double value) {
+    if (value == 0) return Format("%-.0lf", 0.0);
+    if (value < 0) return "-" + FormatEngValueRounded(-value);
+    const int c = MagnitudeClass(value, true);
+    const std::string suffix = c == 7 ? std::string("M") : TextSuffix(c);
+    return Format("%-.0lf", TextMantissa(value, c)) + suffix;
+}
+
+std::string FormatCompactValue(double value) {
+    if (value == 0) return "0";
+    if (value < 0) return "-" + FormatCompactValue(-value);
+    const int c = MagnitudeClass(value, true);
+    std::string text = Format("%6.2lf", TextMantissa(value, c));
+    // Drop trailing zero decimals: "4.70" -> "4.7", "1.00" -> "1"; "12.34" stays.
+    const std::size_t point = text.find('.');
+    if (point != std::string::npos && point + 2 < text.size() && text[point + 2] == '0') {
+        if (text[point + 1] == '0') {
+            text.erase(point);
+        } else {
+            text.erase(point + 2);
+        }
+    }
+    text += TextSuffix(c);
+    if (!text.empty() && text.back() == ' ') text.pop_back();
+    std::string compact;
+    for (char ch : text) {
+        if (ch != ' ') compact += ch;
+    }
+    return compact;
+}
+
+double RoundTo4Places(double value) { return LeadingNumber(Format("%8.4lf", value)); }
+
+std::string SplitFrequency(std::string& unit, double& value) {
+    if (value == 0) {
+        unit.clear();
+        return Format("%d", 0);
+    }
+    const int index = FrequencyUnitIndex(value);
+    unit = kFrequencyUnits[static_cast<std::size_t>(index)].suffix;
+    value /= kFrequencyUnits[static_cast<std::size_t>(index)].factor;
+    return Format("%8.4lf", value);
+}
+
+void ApplyFrequencyUnit(Ui& ui, double& value, double mantissa, const std::string& unit) {
+    for (const UnitEntry& entry : kFrequencyUnits) {
+        if (unit == entry.suffix) {
+            value = mantissa * entry.factor;
+            return;
+        }
+    }
+    ui.MessageBox(kFrequencyUnitMessage, MessageButtons::Ok);
+    value = mantissa;
+}
+
+int FrequencyUnitIndex(double hz) {
+    if (hz < 0.1) return 0;
+    if (hz < 1e3) return 1;
+    if (hz < 1e6) return 2;
+    if (hz < 1e9) return 3;
+    return 4;
+}
+
+double HzToUnit(double hz, int index) {
+    switch (index) {
+        case 0: return hz * 1000.0;
+        case 1: return hz;
+        case 2: return hz / 1e3;
+        case 3: return hz / 1e6;
+        case 4: return hz / 1e9;
+        default: return -1;
+    }
+}
+
+double UnitToHz(double mantissa, int index) {
+    switch (index) {
+        case 0: return mantissa / 1000.0;
+        case 1: return mantissa;
+        case 2: return mantissa * 1e3;
+        case 3: return mantissa * 1e6;
+        case 4: return mantissa * 1e9;
+        default: return -1;
+    }
+}
+
+int FindFrequencyUnit(const std::array<std::string, 5>& unitNames, const std::string& name) {
+    for (std::size_t i = 0; i < unitNames.size(); ++i) {
+        if (unitNames[i] == name) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+double InvSinh(double x) { return std::log(x + std::sqrt(x * x + 1.0)); }
+
+double InvCosh(Ui& ui, double x) {
+    if (x < 1.0) {
+        ui.MessageBox("ａｃｏｓｈ　関数の引数が異常です！！", MessageButtons::Ok);
+        return 0;
+    }
+    return std::log(x + std::sqrt(x * x - 1.0));
+}
+
+}  // namespace vorna
