@@ -1,14 +1,17 @@
 #pragma once
 // The state of one circuit output run: the E-series state, the journal, the schematic
 // being edited, the element values the synthesis settled and the failure flag. One object
-// per run of the output command; nothing of it survives the run except what is stored
-// back into the view.
+// per run of the output command (or of the op-amp exchange); nothing of it survives the run
+// except what is stored back into the view.
 
+#include <array>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "circuit/ESeries.h"
 #include "circuit/Journal.h"
+#include "output/SchematicLines.h"
 
 namespace vorna {
 
@@ -18,22 +21,78 @@ struct ElementValue {
     double value = 0;
 };
 
+// A resistor or capacitor of the schematic: the line of its "SYMATTR InstName " and its
+// instance name (UTF-16LE bytes, without the line end).
+struct ComponentEntry {
+    std::size_t line = 0;
+    std::string name;
+};
+
+// A text line whose comment is an "Information 1" or "Information 2" marker: the line, the
+// marker's number and the byte position just after the ';' where the information text goes.
+struct InfoPlaceholder {
+    std::size_t line = 0;
+    int number = 0;
+    std::size_t position = 0;
+};
+
+// Names of the fourteen basic circuits; code 480 + index.
+inline constexpr int kFirstCircuitCode = 480;
+inline constexpr std::array<const char*, 14> kCircuitNames{
+    "LP1", "LP2", "LP3", "LP4", "HP1", "HP2", "HP3", "HP4",
+    "BP1", "BP2", "BP3", "BP4", "BE1", "BE2",
+};
+
 class CircuitOutput : public ESeriesState {
 public:
     CircuitOutput();
+
+    std::string referencePath;
+    std::string referenceName;
+    // The schematic file name shown in the journal header.
+    std::string outputPath;
+
+    std::ifstream referenceFile;
+    std::ofstream outputFile;
+    Journal journal;
 
     int synthesisFailed = 0;
     // 0 stop, 1 journal only, 2 schematic and journal.
     int outputMode = 2;
 
-    Journal journal;
+    // The op-amp put into the symbol lines while classifying (UTF-16LE), and whether to.
+    std::string replacementName;
+    int replaceOpAmp = 1;
+
+    SchematicLines lines;
+    std::vector<ComponentEntry> resistors;
+    std::vector<ComponentEntry> capacitors;
+    std::vector<InfoPlaceholder> informationLines;
+    // Information texts 1 and 2 (UTF-16LE, each ending with a line feed).
+    std::array<std::string, 2> informationTexts;
 
     // Every value handed to SetComponentValue, in order.
     std::vector<ElementValue> elementValues;
 
+    // Sets the op-amp name to put into the schematic (8-bit text, widened).
+    void SetReplacementName(const std::string& name);
+    // Sets the two information texts from the design summary (the title and the
+    // specification line).
+    void SetInformationTexts(const std::string& title, const std::string& specification);
+
+    // Finds the resistors, capacitors and information lines of `lines`, fills the
+    // information lines and, when `replaceOpAmp` is 1, renames the reference op-amp.
+    void ClassifySchematicLines();
+
     // Records the value of the element named by `nameFormat` applied to `section`
-    // (e.g. "R1_%-d" and 2 give "R1_2") and writes it into the schematic being edited.
+    // (e.g. "R1_%-d" and 2 give "R1_2") and writes it into the value line of that
+    // component in the schematic being edited, if the schematic has one.
     void SetComponentValue(const char* nameFormat, int section, double value);
 };
+
+// Rewrites an op-amp symbol line that begins with `searchPrefix` ("SYMBOL OpAmps", two
+// backslashes and the old name): the old name's bytes are replaced by `newName`, the rest of
+// the line is kept. Returns whether the line was rewritten.
+bool ReplaceOpAmpSymbol(SchematicLine& line, const std::string& searchPrefix, const std::string& newName);
 
 }  // namespace vorna
