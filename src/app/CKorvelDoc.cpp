@@ -1,0 +1,7 @@
+#include "app/CKorvelDoc.h"
+
+namespace vorna {
+
+CKorvelDoc::CKorvelDoc() = default;
+
+}  // namespace vorna
