@@ -3,8 +3,6 @@
 
 namespace vorna {
 
-void CKorvelView::OnDraw(Canvas&) {}
-void CKorvelView::OnPrint(Canvas&) {}
 void CKorvelView::OnFilterSelect(Ui&) {}
 void CKorvelView::OnParameterInput(Ui&) {}
 void CKorvelView::OnConvertDigital(Ui&) {}

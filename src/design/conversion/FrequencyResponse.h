@@ -1,0 +1,22 @@
+#pragma once
+// Gain and phase of a design's sections at an angular frequency omega (rad/s): the analog
+// transfer function at s = j omega, or after a digital conversion the digital one at
+// zm = exp(-j omega T). The first-order section takes part for odd low-pass and high-pass
+// designs only; the second-order sections 0 .. sectionLast always.
+
+namespace vorna {
+
+class DesignResults;
+
+double AnalogGainDb(const DesignResults& results, int kind, double omega);
+// Radians in [-pi, pi].
+double AnalogPhase(const DesignResults& results, int kind, double omega);
+double DigitalGainDb(const DesignResults& results, int kind, double omega, double samplingPeriod);
+double DigitalPhase(const DesignResults& results, int kind, double omega, double samplingPeriod);
+
+// Whether the first-order section is part of the transfer function.
+bool HasFirstOrderTerm(const DesignResults& results, int kind);
+// Index of the last second-order section in use, within the section table (-1: none).
+int LastSectionIndex(const DesignResults& results);
+
+}  // namespace vorna

@@ -1,0 +1,144 @@
+#include "view/PoleZeroPlot.h"
+
+#include <cmath>
+
+#include "app/CKorvelDoc.h"
+#include "design/conversion/FrequencyResponse.h"
+#include "platform/CLocale.h"
+#include "platform/Canvas.h"
+#include "view/CKorvelView.h"
+#include "view/GraphFrame.h"
+#include "view/SummaryLines.h"
+
+namespace vorna {
+
+namespace {
+
+constexpr int kCentreX = kFrameLeft + (kFrameRight - kFrameLeft) / 2;  // 344
+constexpr int kCentreY = kFrameTop + kFrameHeight / 2;                 // 265
+
+// The root (-b + w)/2 or (-b - w)/2 of x^2 + b x + c, w the principal root of b^2 - 4c.
+Complex QuadraticRoot(double b, double c, bool plus) {
+    const Complex w = SquareRoot({b * b - 4 * c, 0});
+    return DivideByReal(Complex{-b, 0} + (plus ? w : -w), 2);
+}
+
+bool IsDigital(const CKorvelView& view) { return view.convertedToDigital == 1; }
+
+double TruncatedMagnitude(double value) { return std::trunc(std::fabs(value)); }
+
+}  // namespace
+
+std::vector<PlotRoot> PoleZeroRoots(const CKorvelView& view) {
+    std::vector<PlotRoot> roots;
+    const double scale = IsDigital(view) ? 1.0 : view.omegaC;
+    auto add = [&](Complex root, bool pole) { roots.push_back({DivideByReal(root, scale), pole}); };
+    if (HasFirstOrderTerm(view, view.GetDocument().kind)) {
+        add({-view.p0, 0}, true);
+        if (view.p1 != 0) add(DivideByReal({-view.p2, 0}, view.p1), false);
+    }
+    const int last = LastSectionIndex(view);
+    for (int i = 0; i <= last; ++i) {
+        const Section& p = view.sections[static_cast<std::size_t>(i)];
+        add(QuadraticRoot(p[0], p[1], true), true);
+        add(QuadraticRoot(p[0], p[1], false), true);
+        if (p[2] != 0) {
+            const double b = DivideByReal({p[3], 0}, p[2]).re;
+            const double c = DivideByReal({p[4], 0}, p[2]).re;
+            add(QuadraticRoot(b, c, true), false);
+            add(QuadraticRoot(b, c, false), false);
+        } else if (p[3] != 0) {
+            add(DivideByReal({-p[4], 0}, p[3]), false);
+        }
+    }
+    return roots;
+}
+
+double PoleZeroRange(const CKorvelView& view) {
+    double largest = 0;  // M
+    auto take = [&](double magnitude) {
+        if (magnitude > largest) largest = magnitude;
+    };
+    if (HasFirstOrderTerm(view, view.GetDocument().kind)) {
+        take(TruncatedMagnitude(view.p0));
+        if (view.p1 != 0) take(TruncatedMagnitude(view.p2 / view.p1));
+    }
+    const int last = LastSectionIndex(view);
+    for (int i = 0; i <= last; ++i) {
+        const Section& p = view.sections[static_cast<std::size_t>(i)];
+        take(Modulus(QuadraticRoot(p[0], p[1], true)));
+        if (p[2] != 0) {
+            take(Modulus(QuadraticRoot(DivideByReal({p[3], 0}, p[2]).re, DivideByReal({p[4], 0}, p[2]).re, true)));
+        } else if (p[3] != 0) {
+            take(TruncatedMagnitude(p[4] / p[3]));
+        }
+    }
+    if (!IsDigital(view)) largest = DivideByReal({largest, 0}, view.omegaC).re;
+    const double range = 2 * std::ceil(largest);
+    // No roots away from the origin (or values that are not numbers) would give no scale.
+    if (!std::isfinite(range) || range < 2) return 2;
+    return range;
+}
+
+void DrawPoleZeroPlot(const CKorvelView& view, Canvas& canvas) {
+    DrawSummaryHeader(view, canvas);
+    const double range = PoleZeroRange(view);
+    const double scale = kFrameHeight / range;  // S, logical units per plot unit
+
+    canvas.SelectPen(view.widePen);
+    DrawFrame(canvas);
+
+    const bool digital = IsDigital(view);
+    const int textX = kFrameLeft + 5;
+    canvas.TextOut(textX, kFrameTop + 5, digital ? "Ｚ平面" : "Ｓ平面");
+    canvas.TextOut(textX, kFrameTop + 25, digital ? "横軸は実軸" : "横軸は実軸/wc");
+    canvas.TextOut(textX, kFrameTop + 45, digital ? "縦軸は虚軸" : "縦軸は虚軸/wc");
+    canvas.TextOut(textX, kFrameTop + 65, "x : 極   o : 零");
+
+    canvas.SelectPen(view.curvePens[4]);
+    const int radius = TruncateUnits(scale);
+    canvas.Ellipse(kCentreX - radius, kCentreY - radius, kCentreX + radius, kCentreY + radius);
+
+    auto gridLine = [&](int k) {
+        const double y = kCentreY - k * scale;
+        DrawLine(canvas, kFrameLeft, y, kFrameRight, y);
+        canvas.TextOut(15, TruncateUnits(y - 7), Format("%2d", k));
+        const double x = kCentreX + k * scale;
+        DrawLine(canvas, x, kFrameTop, x, kFrameBottom);
+        canvas.TextOut(TruncateUnits(x - 10), kFrameBottom + 10, Format("%2d", k));
+    };
+    gridLine(0);
+    canvas.SelectPen(view.curvePens[3]);
+    gridLine(1);
+    gridLine(-1);
+    canvas.SelectPen(view.curvePens[5]);
+    // Lines of every fifth unit; left out when they would lie less than a unit apart and
+    // merge into a solid area (and so that a huge range cannot stall the paint).
+    if (5 * scale >= 1) {
+        const double half = std::trunc(range / 2);
+        for (int k = 5; k < half; k += 5) {
+            gridLine(k);
+            gridLine(-k);
+        }
+    }
+
+    for (const PlotRoot& root : PoleZeroRoots(view)) {
+        const double fx = std::ceil(kCentreX + root.position.re * scale);
+        const double fy = std::ceil(kCentreY - root.position.im * scale);
+        if (std::isnan(fx) || std::isnan(fy)) continue;
+        const int x = TruncateUnits(fx);
+        const int y = TruncateUnits(fy);
+        if (root.pole) {
+            canvas.SelectPen(view.markPens[3]);
+            canvas.MoveTo(x - 2, y - 2);
+            canvas.LineTo(x + 2, y + 2);
+            canvas.MoveTo(x - 2, y + 2);
+            canvas.LineTo(x + 2, y - 2);
+        } else {
+            canvas.SelectPen(view.curvePens[0]);
+            canvas.Ellipse(x - 3, y - 3, x + 3, y + 3);
+        }
+    }
+}
+
+}  // namespace vorna

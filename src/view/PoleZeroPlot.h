@@ -1,0 +1,30 @@
+#pragma once
+// The pole-zero plot: the poles (crosses) and zeros (circles) of the design's sections on
+// a square grid with the unit circle; the s plane divided by omegaC for an analog design,
+// the z plane for a digital one (the zm = z^-1 forms give the same polynomials in z).
+
+#include <vector>
+
+#include "design/conversion/ComplexArithmetic.h"
+
+namespace vorna {
+
+class Canvas;
+class CKorvelView;
+
+struct PlotRoot {
+    Complex position;  // in plot units (divided by omegaC for an analog design)
+    bool pole = false;
+};
+
+// Every pole and zero in drawing order: the first-order section's, then section by
+// section the poles and then the zeros.
+std::vector<PlotRoot> PoleZeroRoots(const CKorvelView& view);
+
+// Span R of the vertical axis in plot units: twice the largest root magnitude, rounded up
+// to a whole number; at least 2, so that the unit circle is always inside the frame.
+double PoleZeroRange(const CKorvelView& view);
+
+void DrawPoleZeroPlot(const CKorvelView& view, Canvas& canvas);
+
+}  // namespace vorna

@@ -1,0 +1,168 @@
+#include "view/ResponseGraph.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/CKorvelDoc.h"
+#include "circuit/EngValue.h"
+#include "design/conversion/FrequencyResponse.h"
+#include "platform/CLocale.h"
+#include "platform/Canvas.h"
+#include "view/CKorvelView.h"
+#include "view/GraphFrame.h"
+#include "view/SummaryLines.h"
+
+namespace vorna {
+
+namespace {
+
+// Gain (dB) or phase (radians) of the view's design at a frequency in Hz.
+double GainAt(const CKorvelView& view, ResponseDomain domain, double hz) {
+    const int kind = view.GetDocument().kind;
+    const double omega = kTwoPi * hz;
+    return domain == ResponseDomain::Digital ? DigitalGainDb(view, kind, omega, view.samplingPeriod)
+                                             : AnalogGainDb(view, kind, omega);
+}
+
+double PhaseAt(const CKorvelView& view, ResponseDomain domain, double hz) {
+    const int kind = view.GetDocument().kind;
+    const double omega = kTwoPi * hz;
+    return domain == ResponseDomain::Digital ? DigitalPhase(view, kind, omega, view.samplingPeriod)
+                                             : AnalogPhase(view, kind, omega);
+}
+
+// How a curve maps its values to y: y = offset - value * scale, held at `lowerLimit`, and
+// drawn onto the `snapY` line when within a unit of it.
+struct CurveMapping {
+    double offset;
+    double scale;
+    double lowerLimit;
+    double snapY;
+};
+
+// Traces a curve from the frame's left edge to one step past its right edge, with
+// `pointsPerDecade` points per decade. Segments lying entirely on the lower limit are left
+// out, and so are segments touching a point that could not be evaluated.
+template <typename Evaluate>
+void TraceCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale, const CurveMapping& mapping,
+                Evaluate evaluate) {
+    if (!scale.HasFrequencyAxis()) return;
+    // The graph dialog admits 10 to 1000 points; held there so no paint can stall.
+    const int points = std::clamp(view.pointsPerDecade, 10, 1000);
+    const double step = scale.perDecade / points;
+    auto yAt = [&](double hz) {
+        double y = mapping.offset - evaluate(hz) * mapping.scale;
+        if (y > mapping.lowerLimit) y = mapping.lowerLimit;
+        return y;
+    };
+    double x = kFrameLeft;
+    double y = yAt(view.graphFreqMin);
+    while (x < kFrameRight) {
+        const double nextX = x + step;
+        if (!(nextX > x)) break;
+        const double hz = view.graphFreqMin * std::pow(10.0, (nextX - kFrameLeft) / scale.perDecade);
+        double nextY = yAt(hz);
+        if (std::fabs(nextY - mapping.snapY) < 1) nextY = mapping.snapY;
+        const bool bothOnLimit = y == mapping.lowerLimit && nextY == mapping.lowerLimit;
+        if (!bothOnLimit && !std::isnan(y) && !std::isnan(nextY)) DrawLine(canvas, x, y, nextX, nextY);
+        x = nextX;
+        y = nextY;
+    }
+}
+
+void DrawFrequencyGrid(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale) {
+    for (int decade = 0; decade < scale.decades; ++decade) {
+        for (int t = 1; t <= 9; ++t) {
+            const double position = std::log10(static_cast<double>(t)) + decade;
+            if (position > scale.decades) break;
+            const double x = position * scale.perDecade + kFrameLeft;
+            canvas.SelectPen(t == 1 ? view.curvePens[4] : t == 3 ? view.curvePens[5] : view.curvePens[3]);
+            if (x > kFrameLeft) DrawLine(canvas, x, kFrameTop, x, kFrameBottom);
+            if (t == 1 || t == 3) {
+                const double hz = std::pow(10.0, decade) * t * view.graphFreqMin;
+                canvas.TextOut(TruncateUnits(x - 10), kFrameBottom + 10,
+                               Format("%-6s", FormatEngValueRounded(hz).c_str()));
+            }
+        }
+    }
+}
+
+void DrawGainGrid(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale) {
+    const double span = view.graphAttMax + 10;  // E
+    const double lines = span / 10;              // n
+    // Up to 100 dB every 10 dB line is labelled; beyond that every ceil(E/100)-th from -10 dB.
+    const int first = span <= 100 ? 0 : 1;
+    const int step = span <= 100 ? 1 : static_cast<int>(std::ceil(span / 100));
+    canvas.SelectPen(view.curvePens[3]);
+    for (int k = first; lines >= k; k += step) {
+        const double y = k * scale.per10Db + kFrameTop;
+        canvas.TextOut(1, TruncateUnits(y - 7), Format("%3ddB", 10 - 10 * k));
+        if (k != 0 && lines != k) DrawLine(canvas, kFrameLeft, y, kFrameRight, y);
+    }
+}
+
+}  // namespace
+
+bool ResponseScale::HasFrequencyAxis() const { return decades > 0 && std::isfinite(perDecade) && perDecade > 0; }
+
+bool ResponseScale::HasGainAxis() const { return std::isfinite(per10Db) && per10Db > 0; }
+
+ResponseScale ComputeResponseScale(const CKorvelView& view) {
+    ResponseScale scale;
+    const double decades = std::log10(view.graphFreqMax / view.graphFreqMin);
+    if (std::isfinite(decades) && decades > 0) {
+        scale.decades = decades;
+        scale.perDecade = (kFrameRight - kFrameLeft) / decades;
+    }
+    const double span = view.graphAttMax + 10;
+    // A span of at most 100000 dB keeps the grid loop and the 0 dB line meaningful.
+    if (span > 0 && span <= 1e5) {
+        scale.per10Db = kFrameHeight * 10 / span;
+        scale.zeroDbY = TruncateUnits(kFrameTop + scale.per10Db);
+    }
+    return scale;
+}
+
+ResponseScale DrawResponseAxes(const CKorvelView& view, Canvas& canvas) {
+    const ResponseScale scale = ComputeResponseScale(view);
+    canvas.SelectPen(view.widePen);
+    DrawFrame(canvas);
+    if (scale.HasFrequencyAxis()) DrawFrequencyGrid(view, canvas, scale);
+    if (scale.HasGainAxis()) {
+        DrawGainGrid(view, canvas, scale);
+        canvas.SelectPen(view.markPens[1]);
+        DrawLine(canvas, kFrameLeft, scale.zeroDbY, kFrameRight, scale.zeroDbY);
+    }
+    return scale;
+}
+
+void DrawGainCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale, ResponseDomain domain) {
+    if (!scale.HasGainAxis()) return;
+    canvas.SelectPen(view.widePen);
+    const CurveMapping mapping{static_cast<double>(scale.zeroDbY), scale.per10Db / 10, kFrameBottom,
+                               static_cast<double>(scale.zeroDbY)};
+    TraceCurve(view, canvas, scale, mapping, [&](double hz) { return GainAt(view, domain, hz); });
+}
+
+void DrawPhaseCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale, ResponseDomain domain) {
+    canvas.SelectPen(view.dottedPen);
+    DrawLine(canvas, kFrameLeft, kPhaseLineY, kFrameRight, kPhaseLineY);
+    canvas.SelectPen(view.markPens[3]);
+    const CurveMapping mapping{kPhaseLineY, (kFrameHeight / 3.0) / kTwoPi, kPhaseLowerLimit, kPhaseLineY};
+    TraceCurve(view, canvas, scale, mapping, [&](double hz) { return PhaseAt(view, domain, hz); });
+}
+
+void DrawResponseGraph(CKorvelView& view, Canvas& canvas) {
+    DrawSummaryHeader(view, canvas);
+    const ResponseDomain domain = view.convertedToDigital == 1 ? ResponseDomain::Digital : ResponseDomain::Analog;
+    if (domain == ResponseDomain::Digital) {
+        const double lowest = view.graphFreqMin;
+        view.ComputeGraphRanges(view.GetDocument(), view.GetDocument().fp, view.samplingFrequency / 2);
+        view.graphFreqMin = lowest;
+    }
+    const ResponseScale scale = DrawResponseAxes(view, canvas);
+    DrawGainCurve(view, canvas, scale, domain);
+    DrawPhaseCurve(view, canvas, scale, domain);
+}
+
+}  // namespace vorna

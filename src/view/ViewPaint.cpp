@@ -1,0 +1,51 @@
+// The view's two paints. Screen and paper show the same drawing: the graph chosen by
+// graphKind or the coefficient list, in the view's font; on paper every pen is black and
+// the 680 x 1200 page of the screen is scaled to the printable page.
+#include "view/CKorvelView.h"
+#include "view/CoefficientList.h"
+#include "view/PoleZeroPlot.h"
+#include "view/ResponseGraph.h"
+
+namespace vorna {
+
+namespace {
+
+void DrawContent(CKorvelView& view, Canvas& canvas) {
+    if (view.displayMode == 1) {
+        if (view.graphKind == 301) {
+            DrawResponseGraph(view, canvas);
+        } else {
+            DrawPoleZeroPlot(view, canvas);
+        }
+    } else if (view.displayMode == 2) {
+        DrawCoefficientList(view, canvas);
+    }
+}
+
+}  // namespace
+
+void CKorvelView::OnDraw(Canvas& canvas) {
+    if (noDesignYet == 1) RecomputeResults(GetDocument());
+    if (displayMode == 0) return;
+    canvas.SelectFont(viewFont);
+    canvas.SelectPen(kBlackPen);
+    // A font that reports no height keeps the previous line step rather than piling the
+    // lines on top of each other.
+    const int height = canvas.TextHeight();
+    if (height > 0) lineHeight = height;
+    DrawContent(*this, canvas);
+}
+
+void CKorvelView::OnPrint(Canvas& canvas) {
+    if (displayMode == 0) return;
+    canvas.SelectFont(viewFont);
+    curvePens.fill(kBlackPen);
+    markPens.fill(kBlackPen);
+    canvas.SelectPen(kBlackPen);
+    canvas.SetIsotropicMapping(kViewWidth, kViewHeight, 100, 100);
+    DrawContent(*this, canvas);
+    curvePens = kCurvePens;
+    markPens = kMarkPens;
+}
+
+}  // namespace vorna
