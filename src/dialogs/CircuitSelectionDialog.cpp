@@ -1,0 +1,68 @@
+#include "dialogs/CircuitSelectionDialog.h"
+
+#include "dialogs/DataExchange.h"
+#include "dialogs/DiagramDialog.h"
+
+namespace vorna {
+
+const std::array<CircuitSelection, 7> kCircuitSelections{{
+    {410, 480, {"ＬＰ１", "ＬＰ２"}, "ローパスフィルタの回路選択", 0},
+    {420, 482, {"ＬＰ３", "ＬＰ４"}, "ローパスフィルタの回路選択", 1},
+    {430, 484, {"ＨＰ１", "ＨＰ２"}, "ハイパスフィルタの回路選択", 2},
+    {440, 486, {"ＨＰ３", "ＨＰ４"}, "ハイパスフィルタの回路選択", 3},
+    {450, 488, {"ＢＰ１", "ＢＰ２"}, "バンドパスフィルタの回路選択", 4},
+    {460, 490, {"ＢＰ３", "ＢＰ４"}, "バンドパスフィルタの回路選択", 5},
+    {470, 492, {"ＢＥ１", "ＢＥ２"}, "ＢＥフィルタの回路選択", 6},
+}};
+
+const CircuitSelection* FindCircuitSelection(int kind, int approximation) {
+    if (kind < 101 || kind > 104) return nullptr;
+    if (kind == 104) return &kCircuitSelections[6];
+    const int withZeros = approximation > 112 ? 1 : 0;
+    return &kCircuitSelections[static_cast<std::size_t>((kind - 101) * 2 + withZeros)];
+}
+
+namespace {
+
+DialogResource SelectionResource(const CircuitSelection& s) {
+    return {
+        s.dialogId,
+        "基本回路の選択",
+        "ＭＳ 明朝",
+        9,
+        180,
+        96,
+        {
+            {ControlKind::Static, IDC_STATIC, s.label, 10, 8, 160, 10},
+            {ControlKind::Radio, s.firstCode, s.buttonTexts[0], 20, 26, 60, 12, true},
+            {ControlKind::Radio, s.firstCode + 1, s.buttonTexts[1], 20, 42, 60, 12},
+            {ControlKind::Button, kShowDiagramButton, "回路図確認", 100, 32, 60, 16, true, true},
+            {ControlKind::Button, IDOK, "OK", 30, 72, 50, 14, true},
+            {ControlKind::Button, IDCANCEL, "ｷｬﾝｾﾙ", 100, 72, 50, 14, true},
+        },
+    };
+}
+
+}  // namespace
+
+CircuitSelectionDialog::CircuitSelectionDialog(const CircuitSelection& selection)
+    : Dialog(SelectionResource(selection)), circuitCode(selection.firstCode), firstCode_(selection.firstCode) {}
+
+void CircuitSelectionDialog::DoDataExchange(DataExchange& dx) {
+    int index = circuitCode - firstCode_;
+    dx.Radio(firstCode_, index);
+    if (dx.Saving()) circuitCode = firstCode_ + (index == 1 ? 1 : 0);
+}
+
+void CircuitSelectionDialog::OnCommand(int controlId, Notification what) {
+    if (controlId == kShowDiagramButton && what == Notification::Clicked) {
+        // The diagram of the button selected now; the choice itself is committed only by OK.
+        const int shown = Control(firstCode_ + 1).checked ? firstCode_ + 1 : firstCode_;
+        DiagramDialog diagram(shown);
+        diagram.DoModal(CurrentUi());
+        return;
+    }
+    Dialog::OnCommand(controlId, what);
+}
+
+}  // namespace vorna

@@ -1,0 +1,54 @@
+#include "dialogs/DiagramDialog.h"
+
+#include <array>
+
+#include "output/DiagramBitmap.h"
+
+namespace vorna {
+
+namespace {
+
+const DialogResource& DiagramResource() {
+    static const DialogResource resource{
+        kDiagramDialogId,
+        "基本回路図の確認",
+        "ＭＳ 明朝",
+        7,
+        460,
+        362,
+        {
+            {ControlKind::Picture, kDiagramPictureId, "", 0, 0, 460, 340},
+            {ControlKind::Button, IDOK, "OK", 400, 344, 50, 14, true, true},
+        },
+    };
+    return resource;
+}
+
+constexpr std::array<const char*, 14> kDiagramFiles{
+    "khn_lp1.bmp", "khn_lp2.bmp", "khn_be1.bmp", "khn_be2.bmp",  // LP1 .. LP4
+    "khn_hp1.bmp", "khn_hp2.bmp", "khn_be1.bmp", "khn_be2.bmp",  // HP1 .. HP4
+    "khn_bp1.bmp", "khn_bp2.bmp", "khn_be1.bmp", "khn_be2.bmp",  // BP1 .. BP4
+    "khn_be1.bmp", "khn_be2.bmp",                                // BE1, BE2
+};
+
+}  // namespace
+
+const char* DiagramFileName(int circuitCode) {
+    const int index = circuitCode - 480;
+    if (index < 0 || index >= static_cast<int>(kDiagramFiles.size())) return "";
+    return kDiagramFiles[static_cast<std::size_t>(index)];
+}
+
+DiagramDialog::DiagramDialog(int code) : Dialog(DiagramResource()), circuitCode(code) {}
+
+void DiagramDialog::OnInitDialog() {
+    Ui& ui = CurrentUi();
+    auto image = LoadDiagram(ui.ProgramDirectory() + "sys/" + DiagramFileName(circuitCode));
+    if (!image) {
+        ui.MessageBox("回路図ファイルが開けません", MessageButtons::Ok);
+        return;
+    }
+    MutableControl(kDiagramPictureId).image = std::move(*image);
+}
+
+}  // namespace vorna

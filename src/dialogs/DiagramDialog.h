@@ -1,0 +1,27 @@
+#pragma once
+// Dialog 700 "基本回路図の確認": shows the diagram bitmap of one basic circuit from the
+// installation's "sys" folder.
+
+#include "dialogs/Dialog.h"
+
+namespace vorna {
+
+inline constexpr int kDiagramDialogId = 700;
+inline constexpr int kDiagramPictureId = 701;
+
+// The diagram file of basic circuit `code` (480 .. 493); the circuits with zeros share
+// "khn_be1.bmp" and "khn_be2.bmp".
+const char* DiagramFileName(int circuitCode);
+
+class DiagramDialog : public Dialog {
+public:
+    explicit DiagramDialog(int circuitCode);
+
+    int circuitCode;
+
+protected:
+    // Loads the bitmap; a file that cannot be loaded is reported and the picture stays empty.
+    void OnInitDialog() override;
+};
+
+}  // namespace vorna

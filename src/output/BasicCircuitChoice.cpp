@@ -1,0 +1,22 @@
+#include "output/BasicCircuitChoice.h"
+
+#include "app/CKorvelDoc.h"
+#include "dialogs/CircuitSelectionDialog.h"
+#include "view/CKorvelView.h"
+
+namespace vorna {
+
+bool ChooseBasicCircuit(CKorvelView& view, Ui& ui) {
+    const CKorvelDoc& doc = view.GetDocument();
+    const CircuitSelection* selection = FindCircuitSelection(doc.kind, doc.approximation);
+    if (selection == nullptr) return false;
+    int& remembered = view.circuitChoices[static_cast<std::size_t>(selection->choiceIndex)];
+    CircuitSelectionDialog dialog(*selection);
+    dialog.circuitCode = remembered;
+    if (dialog.DoModal(ui) != IDOK) return false;
+    remembered = dialog.circuitCode;
+    view.selectedCircuit = dialog.circuitCode;
+    return true;
+}
+
+}  // namespace vorna

@@ -1,0 +1,15 @@
+#pragma once
+// The first step of a circuit output: the user picks the basic circuit that realises every
+// section, in the selection dialog of the design's filter kind and approximation group.
+
+namespace vorna {
+
+class CKorvelView;
+class Ui;
+
+// Shows the selection dialog preset to the choice last made in it. OK stores the choice in
+// the view (its circuitChoices entry and selectedCircuit) and returns true; Cancel, or a
+// document whose filter kind is unknown, returns false and changes nothing.
+bool ChooseBasicCircuit(CKorvelView& view, Ui& ui);
+
+}  // namespace vorna
