@@ -5,10 +5,7 @@ namespace vorna {
 
 void CKorvelView::OnFilterSelect(Ui&) {}
 void CKorvelView::OnParameterInput(Ui&) {}
-void CKorvelView::OnConvertDigital(Ui&) {}
-void CKorvelView::OnGraphSelect(Ui&) {}
 void CKorvelView::OnOutput(Ui&) {}
-void CKorvelView::OnFont(Ui&) {}
 void CKorvelView::OnOpenDataFile(Ui&) {}
 
 }  // namespace vorna

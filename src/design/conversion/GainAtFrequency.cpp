@@ -1,0 +1,59 @@
+#include "design/conversion/GainAtFrequency.h"
+
+#include <string>
+
+#include "app/CKorvelDoc.h"
+#include "circuit/EngValue.h"
+#include "design/conversion/FrequencyResponse.h"
+#include "design/conversion/GainDialog.h"
+#include "view/CKorvelView.h"
+
+namespace vorna {
+
+namespace {
+
+// Puts the view's display mode back however the dialog loop ends.
+class BlankViewWhileOpen {
+public:
+    explicit BlankViewWhileOpen(CKorvelView& view) : view_(view), saved_(view.displayMode) { view.displayMode = 0; }
+    ~BlankViewWhileOpen() { view_.displayMode = saved_; }
+    BlankViewWhileOpen(const BlankViewWhileOpen&) = delete;
+    BlankViewWhileOpen& operator=(const BlankViewWhileOpen&) = delete;
+
+private:
+    CKorvelView& view_;
+    int saved_;
+};
+
+}  // namespace
+
+GainAndPhase GainAndPhaseAt(const CKorvelView& view, double hz) {
+    const int kind = view.GetDocument().kind;
+    const double omega = kTwoPi * hz;
+    if (view.convertedToDigital == 1) {
+        return {DigitalGainDb(view, kind, omega, view.samplingPeriod),
+                DigitalPhase(view, kind, omega, view.samplingPeriod) * 180 / kPi};
+    }
+    return {AnalogGainDb(view, kind, omega), AnalogPhase(view, kind, omega) * 180 / kPi};
+}
+
+void ShowGainAtFrequency(CKorvelView& view, Ui& ui) {
+    BlankViewWhileOpen blank(view);
+    double hz = view.omegaC / kTwoPi;
+    while (true) {
+        GainDialog dialog;
+        std::string unit;
+        double number = hz;
+        SplitFrequency(unit, number);
+        view.gainUnitText = unit;
+        dialog.queryFrequency = RoundTo4Places(number);
+        dialog.queryUnit = unit;
+        const GainAndPhase response = GainAndPhaseAt(view, hz);
+        dialog.queryGain = RoundTo4Places(response.gainDb);
+        dialog.queryPhase = RoundTo4Places(response.phaseDegrees);
+        if (dialog.DoModal(ui) != IDOK) break;
+        ApplyFrequencyUnit(ui, hz, dialog.queryFrequency, dialog.queryUnit);
+    }
+}
+
+}  // namespace vorna

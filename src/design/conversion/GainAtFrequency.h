@@ -1,0 +1,22 @@
+#pragma once
+// Gain and phase of the current design (analog, or digital after a conversion) at a
+// frequency the user enters, shown again and again in dialog 1000 until "終了".
+
+namespace vorna {
+
+class CKorvelView;
+class Ui;
+
+struct GainAndPhase {
+    double gainDb = 0;
+    double phaseDegrees = 0;  // in [-180, 180]
+};
+
+// Evaluated at `hz` exactly, digitally when the view holds a digital filter.
+GainAndPhase GainAndPhaseAt(const CKorvelView& view, double hz);
+
+// The dialog loop; starts at the design's cut-off (LP, HP) or centre frequency (BP, BE).
+// The view paints nothing while the dialog is open.
+void ShowGainAtFrequency(CKorvelView& view, Ui& ui);
+
+}  // namespace vorna

@@ -1,0 +1,25 @@
+// Commands 620 (which graph, how many points per decade) and 650 (the view's font).
+#include "dialogs/GraphDialog.h"
+#include "platform/Ui.h"
+#include "view/CKorvelView.h"
+
+namespace vorna {
+
+void CKorvelView::OnGraphSelect(Ui& ui) {
+    GraphDialog dialog;
+    dialog.graphIndex = graphKind - 301;
+    dialog.graphPoints = pointsPerDecade;
+    if (dialog.DoModal(ui) != IDOK) return;
+    // No radio checked keeps the graph shown.
+    if (dialog.graphIndex >= 0) graphKind = dialog.graphIndex + 301;
+    pointsPerDecade = dialog.graphPoints;
+    displayMode = 1;
+    Invalidate();
+}
+
+void CKorvelView::OnFont(Ui& ui) {
+    ui.ChooseFont(viewFont);
+    Invalidate();
+}
+
+}  // namespace vorna
