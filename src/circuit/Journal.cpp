@@ -1,0 +1,34 @@
+#include "circuit/Journal.h"
+
+#include <ctime>
+
+#include "platform/ShiftJisText.h"
+#include "view/SummaryLines.h"
+
+namespace vorna {
+
+bool Journal::Open(const std::string& path) {
+    file_.reset(std::fopen(path.c_str(), "ab"));
+    return IsOpen();
+}
+
+void Journal::WriteLine(const std::string& utf8) {
+    if (!file_) return;
+    const std::string bytes = Utf8ToShiftJis(utf8);
+    std::fwrite(bytes.data(), 1, bytes.size(), file_.get());
+    std::fflush(file_.get());
+}
+
+SchematicSummary WriteJournalHeader(Journal& journal, const CKorvelView& view, const std::string& schematicPath) {
+    const std::time_t now = std::time(nullptr);
+    char timeText[64] = "";
+    ctime_r(&now, timeText);  // "Wed Jun 30 21:49:08 1993\n", always in this form
+    journal.WriteLine("*******************  回路の構成と素子値  **************************************\n");
+    journal.WriteLine("回路図ファイル名 " + schematicPath + "  作成日時 " + timeText);
+    SchematicSummary summary =
+        WriteSummaryLines([&journal](const std::string& line) { journal.WriteLine(line); }, view, true);
+    journal.WriteLine("\n");
+    return summary;
+}
+
+}  // namespace vorna

@@ -1,0 +1,238 @@
+#include "dialogs/ComponentValueDialog.h"
+
+#include <stdexcept>
+
+#include "circuit/ESeries.h"
+#include "circuit/EngValue.h"
+#include "dialogs/DataExchange.h"
+#include "dialogs/ESeriesDialog.h"
+#include "platform/CLocale.h"
+
+namespace vorna {
+
+namespace {
+
+constexpr int kDeviationLabel = 900;
+constexpr int kCheckButton = 901;
+constexpr int kRoundButton = 902;
+constexpr int kNextButton = 903;
+constexpr int kSeriesButton = 904;
+constexpr int kSeriesLabel = 952;
+
+struct EditableElement {
+    int edit = 0;  // 0: the dialog has no such element
+    int combo = 0;
+    int label = 0;  // 0: a fixed label without id
+    const char* labelFormat = "";
+};
+
+struct DerivedText {
+    int control = 0;  // 0: unused
+    const char* format = "";
+};
+
+struct ComponentDialogLayout {
+    int id;
+    const char* heading;
+    EditableElement a;
+    EditableElement b;
+    std::array<DerivedText, 3> derived;
+    DerivedText bound;
+};
+
+constexpr EditableElement kR1{910, 911, 912, "R1_%-d = "};
+constexpr EditableElement kC1{913, 914, 915, "C1_%-d = "};
+constexpr EditableElement kRb{916, 917, 918, "Rb_%-d = "};
+constexpr EditableElement kCb{919, 920, 921, "Cb_%-d = "};
+constexpr EditableElement kC2{922, 923, 924, "C2_%-d = "};
+constexpr EditableElement kR2{926, 927, 928, "R2_%-d = "};
+constexpr EditableElement kR3{930, 931, 932, "R3_%-d = "};
+constexpr EditableElement kR4{933, 934, 935, "R4_%-d = "};
+constexpr EditableElement kR5{936, 937, 938, "R5_%-d = "};
+constexpr EditableElement kR6{939, 940, 941, "R6_%-d = "};
+constexpr EditableElement kNone{};
+
+const ComponentDialogLayout kLayouts[] = {
+    {710, "１次のフィルタ回路の定数決定", {910, 911, 0, "R1_1 = "}, {913, 914, 0, "C1_1 = "}, {}, {}},
+    {720, "２次のフィルタ回路の定数決定", kR1, kC1, {{{922, "C2_%-d = %s"}, {926, "R2_%-d = %s"}}}, {}},
+    {730, "", kR1, kNone, {{{926, "R2_%-d = %s"}, {930, "R3_%-d = %s"}, {933, "R4_%-d = %s"}}}, {}},
+    {731, "", kRb, kCb, {}, {}},
+    {732, "", kRb, kCb, {{{913, "C1_%-d = %s"}, {910, "R1_%-d = %s"}}}, {}},
+    {733, "", kR2, kC2, {}, {925, "C2_%-d は %s 以上の値になります"}},
+    {734, "", kR2, kC2, {}, {929, "R2_%-d は %s 以下の値になります"}},
+    {735, "", kR3, kR5, {}, {}},
+    {736, "", kR4, kR6, {}, {}},
+    {740, "", kR1, kC1, {{{926, "R2_%-d = %s"}, {930, "R3_%-d = %s"}}}, {}},
+    {741, "", kR1, kC1, {{{926, "R2_%-d = %s"}}}, {}},
+    {742, "", kR4, kNone, {{{930, "R3_%-d = %s"}}}, {}},
+};
+
+const ComponentDialogLayout& LayoutOf(int dialogId) {
+    for (const auto& layout : kLayouts) {
+        if (layout.id == dialogId) return layout;
+    }
+    throw std::invalid_argument("no component value dialog " + std::to_string(dialogId));
+}
+
+// The unit combo boxes list the component suffixes in table order (the sixth is empty).
+std::vector<std::string> UnitItems() {
+    std::vector<std::string> items;
+    for (const auto& unit : kComponentUnits) items.emplace_back(unit.suffix);
+    return items;
+}
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+std::string SectionText(const char* format, int section, const std::string& value = {}) {
+    return Format(format, section, value.c_str());
+}
+#pragma GCC diagnostic pop
+
+// The value's mantissa (four places) and unit as the edit box and combo box show them.
+void SplitForEdit(double value, double& mantissa, std::string& unit) {
+    mantissa = value;
+    SplitEngValue(unit, mantissa);
+    mantissa = RoundTo4Places(mantissa);
+}
+
+std::string SplitText(double value) {
+    std::string unit;
+    return SplitEngValue(unit, value);
+}
+
+void AddElement(std::vector<ControlSpec>& controls, const EditableElement& element, int y) {
+    if (element.edit == 0) return;
+    controls.push_back({ControlKind::Static, element.label != 0 ? element.label : IDC_STATIC,
+                        element.labelFormat, 10, y, 50, 10});
+    controls.push_back({ControlKind::Edit, element.edit, "", 62, y, 60, 12, true});
+    controls.push_back({ControlKind::DropDown, element.combo, "", 126, y, 40, 80, false, false, UnitItems()});
+}
+
+DialogResource ComponentResource(const ComponentDialogLayout& layout) {
+    DialogResource r;
+    r.id = layout.id;
+    r.title = "フィルタ回路の定数";
+    r.width = 300;
+    r.height = 190;
+    auto& c = r.controls;
+    if (layout.heading[0] != '\0') c.push_back({ControlKind::Static, IDC_STATIC, layout.heading, 10, 6, 200, 10});
+    AddElement(c, layout.a, 22);
+    AddElement(c, layout.b, 40);
+    int y = 58;
+    for (const auto& derived : layout.derived) {
+        if (derived.control == 0) continue;
+        c.push_back({ControlKind::Static, derived.control, derived.format, 10, y, 200, 10});
+        y += 14;
+    }
+    if (layout.bound.control != 0) c.push_back({ControlKind::Static, layout.bound.control, layout.bound.format, 10, y, 280, 10});
+    c.push_back({ControlKind::Static, kSeriesLabel, "E24 シリーズからの誤差 =", 10, 120, 110, 10});
+    c.push_back({ControlKind::Static, kDeviationLabel, "", 124, 120, 80, 10});
+    c.push_back({ControlKind::Button, kCheckButton, "変更後の誤差を確認する", 10, 140, 130, 14, true});
+    c.push_back({ControlKind::Button, kRoundButton, "E24シリーズの値で近似する", 150, 140, 130, 14});
+    c.push_back({ControlKind::Button, kNextButton, "次の候補の値を見る", 10, 158, 130, 14});
+    c.push_back({ControlKind::Button, kSeriesButton, "Ｅｼﾘｰｽﾞ変更", 150, 158, 60, 14});
+    c.push_back({ControlKind::Button, IDOK, "OK", 220, 158, 60, 14, false, true});
+    return r;
+}
+
+}  // namespace
+
+ComponentValueDialog::ComponentValueDialog(const ComponentDialogRequest& request)
+    : Dialog(ComponentResource(LayoutOf(request.dialogId))), request_(request) {
+    SplitForEdit(request.valueA, mantissaA, unitA);
+    if (LayoutOf(request.dialogId).b.edit != 0) SplitForEdit(request.valueB, mantissaB, unitB);
+}
+
+void ComponentValueDialog::DoDataExchange(DataExchange& dx) {
+    const ComponentDialogLayout& layout = LayoutOf(Id());
+    const std::pair<const EditableElement*, std::pair<double*, std::string*>> elements[] = {
+        {&layout.a, {&mantissaA, &unitA}}, {&layout.b, {&mantissaB, &unitB}}};
+    for (const auto& [element, fields] : elements) {
+        if (element->edit == 0) continue;
+        dx.Text(element->edit, *fields.first);
+        if (dx.Saving()) {
+            dx.ComboText(element->combo, *fields.second);
+            continue;
+        }
+        // The combo shows the suffix as it is; only an exact match selects a list entry
+        // (the no-suffix class shows a single blank, which matches none).
+        ControlState& combo = MutableControl(element->combo);
+        combo.text = *fields.second;
+        combo.selection = -1;
+        for (std::size_t i = 0; i < combo.items.size(); ++i) {
+            if (combo.items[i] == *fields.second) combo.selection = static_cast<int>(i);
+        }
+    }
+}
+
+void ComponentValueDialog::OnInitDialog() {
+    const ComponentDialogLayout& layout = LayoutOf(Id());
+    std::string unit;
+    double percent = 100 * request_.deviation;
+    SetText(kDeviationLabel, Format("%s %%", SplitEngValue(unit, percent).c_str()));
+    const int eNumber = SeriesSize(request_.series);
+    SetText(kSeriesLabel, Format("E%-d シリーズからの誤差 =", eNumber));
+    SetText(kRoundButton, Format("E%-d シリーズ の値で近似する", eNumber));
+    for (const EditableElement* element : {&layout.a, &layout.b}) {
+        if (element->label != 0) SetText(element->label, SectionText(element->labelFormat, request_.section));
+    }
+    for (std::size_t k = 0; k < layout.derived.size(); ++k) {
+        const DerivedText& derived = layout.derived[k];
+        if (derived.control == 0) continue;
+        SetText(derived.control, SectionText(derived.format, request_.section, SplitText(request_.derived[k])));
+    }
+    if (layout.bound.control != 0) {
+        SetText(layout.bound.control, SectionText(layout.bound.format, request_.section, SplitText(request_.bound)));
+    }
+}
+
+void ComponentValueDialog::Mark(int element) {
+    if (mark_ != 0) return;
+    mark_ = element;
+    const ComponentDialogLayout& layout = LayoutOf(Id());
+    const EditableElement& other = element == 1 ? layout.b : layout.a;
+    if (other.edit == 0) return;
+    MutableControl(other.edit).readOnly = true;
+    ControlState& combo = MutableControl(other.combo);
+    combo.items.clear();
+    combo.selection = -1;
+}
+
+void ComponentValueDialog::Close(int buttonAction) {
+    action = buttonAction == 6 || mark_ == 0 ? buttonAction : mark_;
+    if (UpdateData(true)) {
+        EndDialog(IDOK);
+    } else {
+        action = 0;
+    }
+}
+
+void ComponentValueDialog::OnCommand(int controlId, Notification what) {
+    const ComponentDialogLayout& layout = LayoutOf(Id());
+    if (what != Notification::Clicked) {
+        if (layout.a.edit != 0 && (controlId == layout.a.edit || controlId == layout.a.combo)) Mark(1);
+        if (layout.b.edit != 0 && (controlId == layout.b.edit || controlId == layout.b.combo)) Mark(2);
+        return;
+    }
+    switch (controlId) {
+        case kCheckButton: Close(3); return;
+        case kRoundButton: Close(5); return;
+        case kNextButton: Close(3); return;
+        case IDOK: Close(4); return;
+        case kSeriesButton: {
+            ESeriesDialog change(request_.series);
+            if (CurrentUi().RunModal(change) != IDOK) return;
+            seriesCode = change.SeriesCode();
+            Close(6);
+            return;
+        }
+        default: Dialog::OnCommand(controlId, what);
+    }
+}
+
+void ComponentValueDialog::OnCancel() {
+    action = 0;
+    EndDialog(IDCANCEL);
+}
+
+}  // namespace vorna
