@@ -1,0 +1,54 @@
+#pragma once
+// One synthesis step: candidates for the step's elements are shown in a component value
+// dialog until the user accepts one. The step's element values are a small vector whose
+// entry 0 is the walked element; `evaluate` fills the others from it by the circuit's
+// equations.
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "circuit/CandidateWalks.h"
+#include "circuit/SynthesisContext.h"
+
+namespace vorna {
+
+struct CandidateStep {
+    int dialogId = 0;
+    int section = 1;
+    // Which value each part of the dialog shows (-1: none).
+    int slotA = -1;
+    int slotB = -1;
+    std::array<int, 3> derivedSlots{-1, -1, -1};
+    // Values whose deviations from the series make the candidate's deviation figure, and
+    // the values that rounding (action 5) replaces by their nearest series values.
+    std::vector<int> deviationSlots;
+    std::vector<int> roundedSlots;
+    // The value a restart positions the walk from (the walked element unless the walk says
+    // otherwise).
+    int restartSlot = 0;
+    std::function<void(double walked, std::vector<double>& values)> evaluate;
+    // The restart value for a value typed into element A or B.
+    std::function<double(double typed)> restartFromA;
+    std::function<double(double typed)> restartFromB;
+    // Dialogs 733 and 734: the limit the stepped element keeps.
+    std::function<double()> bound;
+};
+
+struct StepResult {
+    bool accepted = false;
+    std::vector<double> values;
+    double deviation = 0;  // root-sum-square of the deviations, a fraction
+};
+
+// Runs the step from `start` (a restart value) until the user accepts a candidate. Fails
+// only when the walk can show no candidate even from `start`.
+StepResult RunCandidateStep(SynthesisContext& ctx, const CandidateStep& step, CandidateWalk& walk, double start);
+
+// The message shown when a walk restarted from a typed value finds no candidate and starts
+// over from its initial value.
+extern const char* const kNoCandidateMessage;
+// The message shown when a typed element value is not a positive number.
+extern const char* const kPositiveValueMessage;
+
+}  // namespace vorna

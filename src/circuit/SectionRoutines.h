@@ -1,0 +1,28 @@
+#pragma once
+// The section routines of the synthesis, one per circuit step family. Each realises one
+// section of the view's design: it proposes element values until the user accepts, writes
+// the journal lines and the schematic values, and replaces the section's coefficients by
+// those of the chosen elements. The routines that can meet an unrealisable section return
+// 1 after writing its failure line, 0 otherwise.
+
+namespace vorna {
+
+struct SynthesisContext;
+
+// The first-order section (section number 1): low-pass form for low-pass designs,
+// high-pass form otherwise.
+void SynthesizeFirstOrderSection(SynthesisContext& ctx);
+// Second-order section i by multiple feedback (e = 9) or unity-gain Sallen-Key (e = 4).
+void SynthesizeLowPassSection(SynthesisContext& ctx, int i, int e);
+void SynthesizeHighPassSection(SynthesisContext& ctx, int i, int e);
+// Band-pass section i by multiple feedback (bpat1) or the dual-amplifier circuit with its
+// gain stage (bpat2).
+int Bpat1(SynthesisContext& ctx, int i);
+int Bpat2(SynthesisContext& ctx, int i);
+
+// Variants of the notch families.
+enum NotchVariant : int { kNotchLP = 1, kNotchHP = 2, kNotchBP = 3, kNotchBE = 4 };
+int Lpet1(SynthesisContext& ctx, int v, int i);
+int Lpet2(SynthesisContext& ctx, int v, int i);
+
+}  // namespace vorna

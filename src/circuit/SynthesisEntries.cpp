@@ -1,0 +1,91 @@
+#include "circuit/Synthesis.h"
+
+#include "circuit/SectionRoutines.h"
+#include "circuit/SynthesisContext.h"
+#include "platform/Ui.h"
+
+namespace vorna {
+
+const char* const kSynthesisFailedMessage =
+    "現在の伝達関数は希望の回路形式に変換出来ません！！\n\nパラメ－タの入力に戻って，\n\n"
+    "フィルタの次数、周波数、リプル又は周波数の比率などを\n\n"
+    "変更して伝達関数を計算しなおして，もう一度やりなおして下さい\n\n"
+    "どうしてもこの画面に戻る場合には，回路形式を変更して下さい";
+
+namespace {
+
+// How a basic circuit covers a design: whether the first-order section comes first (the
+// low-pass and high-pass circuits), whether an odd band-pass design realises section 0 by
+// the dual-amplifier band-pass first, and the routine of the second-order sections
+// (returning 1 for a section it cannot realise).
+struct EntryRecipe {
+    bool firstOrderSection;
+    bool bandPassSectionFirst;
+    int (*sectionRoutine)(SynthesisContext& ctx, int i);
+};
+
+template <int E>
+int LowPass(SynthesisContext& ctx, int i) {
+    SynthesizeLowPassSection(ctx, i, E);
+    return 0;
+}
+template <int E>
+int HighPass(SynthesisContext& ctx, int i) {
+    SynthesizeHighPassSection(ctx, i, E);
+    return 0;
+}
+template <int V>
+int Notch1(SynthesisContext& ctx, int i) {
+    return Lpet1(ctx, V, i);
+}
+template <int V>
+int Notch2(SynthesisContext& ctx, int i) {
+    return Lpet2(ctx, V, i);
+}
+
+constexpr std::array<EntryRecipe, 14> kRecipes = {{
+    {true, false, LowPass<9>},        // LP1
+    {true, false, LowPass<4>},        // LP2
+    {true, false, Notch1<kNotchLP>},  // LP3
+    {true, false, Notch2<kNotchLP>},  // LP4
+    {true, false, HighPass<9>},       // HP1
+    {true, false, HighPass<4>},       // HP2
+    {true, false, Notch1<kNotchHP>},  // HP3
+    {true, false, Notch2<kNotchHP>},  // HP4
+    {false, false, Bpat1},            // BP1
+    {false, false, Bpat2},            // BP2
+    {false, true, Notch1<kNotchBP>},  // BP3
+    {false, true, Notch2<kNotchBP>},  // BP4
+    {false, false, Notch1<kNotchBE>}, // BE1
+    {false, false, Notch2<kNotchBE>}, // BE2
+}};
+
+template <std::size_t Index>
+void Entry(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, Ui& ui) {
+    constexpr const EntryRecipe& recipe = kRecipes[Index];
+    SynthesisContext ctx{out, doc, view, ui, {}};
+    const bool odd = view.resultOddOrder == 1;
+    if (recipe.firstOrderSection && odd) SynthesizeFirstOrderSection(ctx);
+    int first = 0;
+    int failed = 0;
+    if (recipe.bandPassSectionFirst && odd) {
+        failed = Bpat2(ctx, 0);
+        first = 1;
+    }
+    for (int i = first; failed == 0 && i <= view.sectionLast; ++i) failed = recipe.sectionRoutine(ctx, i);
+    if (failed != 0) {
+        ui.MessageBox(kSynthesisFailedMessage, MessageButtons::Ok);
+        out.synthesisFailed = 1;
+    }
+}
+
+template <std::size_t... I>
+constexpr std::array<SynthesisEntry, sizeof...(I)> MakeEntries(std::index_sequence<I...>) {
+    return {Entry<I>...};
+}
+
+}  // namespace
+
+const std::array<SynthesisEntry, 14> synthesisEntries = MakeEntries(std::make_index_sequence<14>());
+
+}  // namespace vorna
