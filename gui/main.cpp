@@ -1,9 +1,12 @@
 #include <QApplication>
-#include <QLabel>
+
+#include "CDesignApp.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QLabel label(QString::fromUtf8("アクティブフィルタの設計支援ツール Vorna ver.3.30 <-"));
-    label.show();
-    return app.exec();
+    QApplication application(argc, argv);
+    vorna::CDesignApp app;
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    app.InitInstance(arguments);
+    return QApplication::exec();
 }

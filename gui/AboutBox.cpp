@@ -1,0 +1,30 @@
+#include "AboutBox.h"
+
+#include "Icons.h"
+#include "ImageConversion.h"
+
+namespace vorna {
+
+DialogResource AboutBoxResource() {
+    DialogResource resource;
+    resource.id = 10;
+    resource.title = "バージョン情報";
+    resource.fontName = "ＭＳ 明朝";
+    resource.fontPoints = 9;
+    resource.width = 234;
+    resource.height = 64;
+    resource.controls = {
+        {ControlKind::Picture, AboutBox::kIconControl, "", 11, 14, 21, 20},
+        {ControlKind::Static, IDC_STATIC, "Vorna Ver.3.30", 42, 10, 140, 9},
+        {ControlKind::Static, IDC_STATIC, "アクティブフィルタの設計支援ツール", 42, 25, 140, 9},
+        {ControlKind::Static, IDC_STATIC, "1995/03/14", 42, 40, 140, 9},
+        {ControlKind::Button, IDOK, "OK", 190, 7, 36, 14, true, true},
+    };
+    return resource;
+}
+
+AboutBox::AboutBox() : Dialog(AboutBoxResource()) {}
+
+void AboutBox::OnInitDialog() { MutableControl(kIconControl).image = ToCoreImage(ProgramIconImage(32)); }
+
+}  // namespace vorna

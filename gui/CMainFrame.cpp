@@ -1,0 +1,333 @@
+#include "CMainFrame.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QUrl>
+
+#include "AboutBox.h"
+#include "DocumentWindow.h"
+#include "FrameTexts.h"
+#include "Icons.h"
+#include "Printing.h"
+#include "QtUi.h"
+
+namespace vorna {
+namespace {
+
+constexpr int kFrameX = 400;
+constexpr int kFrameY = 200;
+constexpr int kFrameWidth = 1000;
+constexpr int kFrameHeight = 900;
+constexpr int kCascadeSteps = 8;
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+constexpr const char* kPathProperty = "documentPath";
+
+DocumentWindow* DocumentOf(QMdiSubWindow* window) {
+    return window != nullptr ? qobject_cast<DocumentWindow*>(window->widget()) : nullptr;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame()
+    : ui_(std::make_unique<QtUi>(this)),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      area_(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowIcon(ProgramIcon());
+    setCentralWidget(area_);
+    area_->setBackground(QColor(128, 128, 128));
+    setAcceptDrops(true);
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    connect(area_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateFrame);
+    setGeometry(kFrameX, kFrameY, kFrameWidth, kFrameHeight);
+    UpdateFrame();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::AddAction(int id, const char* text, const char* prompt) {
+    auto* action = new QAction(Text(text), this);
+    action->setObjectName(QStringLiteral("command%1").arg(id));
+    action->setStatusTip(Text(prompt));
+    actions_[id] = action;
+    return action;
+}
+
+QAction* CMainFrame::Action(int commandId) const {
+    const auto found = actions_.find(commandId);
+    return found != actions_.end() ? found->second : nullptr;
+}
+
+void CMainFrame::CreateMenus() {
+    QMenuBar* bar = menuBar();
+    bar->addMenu(CreateFileMenu());
+    for (const ViewCommand& command : kMenuBarCommands) {
+        QAction* action = AddAction(command.id, command.text, command.prompt);
+        connect(action, &QAction::triggered, this, [this, &command] { RunViewCommand(command); });
+        documentActions_.push_back(action);
+        bar->addAction(action);
+    }
+    bar->addMenu(CreateHelpMenu());
+
+    QAction* copy = AddAction(kCommandCopy, "ｺﾋﾟｰ(&C)", "ｳｨﾝﾄﾞｳの表示内容をﾋﾞｯﾄﾏｯﾌﾟとしてｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ");
+    copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    copy->setIcon(ToolbarIcon(ToolbarGlyph::Copy));
+    copy->setToolTip(Text("ｺﾋﾟｰ"));
+    connect(copy, &QAction::triggered, this, [this] {
+        if (DocumentWindow* document = ActiveDocument()) document->CopyToClipboard();
+    });
+    documentActions_.push_back(copy);
+    addAction(copy);
+}
+
+QMenu* CMainFrame::CreateFileMenu() {
+    auto* menu = new QMenu(Text("ﾌｧｲﾙ(&F)"), this);
+    menu->setObjectName(QStringLiteral("fileMenu"));
+
+    QAction* newDocument = AddAction(kCommandNew, "新規作成(&N)", "新しい設計のｳｨﾝﾄﾞｳを開く");
+    newDocument->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    newDocument->setIcon(ToolbarIcon(ToolbarGlyph::NewDocument));
+    newDocument->setToolTip(Text("新規作成"));
+    connect(newDocument, &QAction::triggered, this, [this] { NewDocument(); });
+    menu->addAction(newDocument);
+
+    QAction* openData = AddAction(kOpenDataFileCommand.id, kOpenDataFileCommand.text, kOpenDataFileCommand.prompt);
+    connect(openData, &QAction::triggered, this, [this] { RunViewCommand(kOpenDataFileCommand); });
+    documentActions_.push_back(openData);
+    menu->addAction(openData);
+    menu->addSeparator();
+
+    QAction* print = AddAction(kCommandPrint, "印刷(&P)...", "ｱｸﾃｨﾌﾞなｳｨﾝﾄﾞｳの表示内容を印刷");
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    print->setIcon(ToolbarIcon(ToolbarGlyph::Print));
+    print->setToolTip(Text("印刷"));
+    connect(print, &QAction::triggered, this, &CMainFrame::PrintActive);
+    QAction* preview = AddAction(kCommandPrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "印刷ｲﾒｰｼﾞをﾍﾟｰｼﾞ全体で表示");
+    connect(preview, &QAction::triggered, this, &CMainFrame::PreviewActive);
+    documentActions_.push_back(print);
+    documentActions_.push_back(preview);
+    QAction* setup = AddAction(kCommandPrintSetup, "ﾌﾟﾘﾝﾀの設定(&R)...", "ﾌﾟﾘﾝﾀと用紙の設定を変更");
+    connect(setup, &QAction::triggered, this, &CMainFrame::PrintSetup);
+    menu->addActions({print, preview, setup});
+    menu->addSeparator();
+
+    recentPlaceholder_ = menu->addAction(Text("最近使ったﾌｧｲﾙ"));
+    recentPlaceholder_->setEnabled(false);
+    for (int i = 0; i < RecentFiles::kCapacity; ++i) {
+        QAction* entry = AddAction(kCommandRecentFirst + i, "", "このﾌｧｲﾙを開く");
+        connect(entry, &QAction::triggered, this, [this, i] {
+            if (i < recent_.Paths().size()) OpenDocument(recent_.Paths()[i]);
+        });
+        recentActions_.push_back(entry);
+        menu->addAction(entry);
+    }
+    UpdateRecentMenu();
+    menu->addSeparator();
+
+    QAction* exit = AddAction(kCommandExit, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", "ｱﾌﾟﾘｹｰｼｮﾝを終了");
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    menu->addAction(exit);
+    return menu;
+}
+
+QMenu* CMainFrame::CreateHelpMenu() {
+    auto* menu = new QMenu(Text("ﾍﾙﾌﾟ(&H)"), this);
+    menu->setObjectName(QStringLiteral("helpMenu"));
+    for (const HelpCommand& help : kHelpCommands) {
+        QAction* action = AddAction(help.id, help.text, help.prompt);
+        connect(action, &QAction::triggered, this, [this, &help] { OpenHelpDocument(help.document); });
+        menu->addAction(action);
+    }
+    Action(kCommandHelp)->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(Action(kCommandHelp));
+    menu->addSeparator();
+    QAction* about = AddAction(kCommandAbout, "ﾊﾞｰｼﾞｮﾝ情報(&A)...", "ﾌﾟﾛｸﾞﾗﾑ情報､ﾊﾞｰｼﾞｮﾝ､版権の表示");
+    about->setIcon(ToolbarIcon(ToolbarGlyph::About));
+    about->setToolTip(Text("ﾊﾞｰｼﾞｮﾝ情報"));
+    connect(about, &QAction::triggered, this, &CMainFrame::ShowAbout);
+    menu->addAction(about);
+    return menu;
+}
+
+void CMainFrame::CreateToolBar() {
+    QToolBar* toolbar = addToolBar(Text("ﾂｰﾙﾊﾞｰ"));
+    toolbar->setObjectName(QStringLiteral("toolBar"));
+    toolbar->setMovable(false);
+    toolbar->setIconSize(QSize(16, 16));
+    toolbar->addAction(Action(kCommandNew));
+    toolbar->addSeparator();
+    toolbar->addAction(Action(kCommandCopy));
+    toolbar->addSeparator();
+    toolbar->addAction(Action(kCommandPrint));
+    toolbar->addAction(Action(kCommandAbout));
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    auto* message = new QLabel(Text(kIdleMessage), bar);
+    message->setObjectName(QStringLiteral("messagePane"));
+    bar->addWidget(message, 1);
+    // The keyboard's lock states are not available to the program on every desktop, so the
+    // indicator panes only name the keys.
+    for (const char* indicator : {"ｶﾅ", "CAP", "NUM", "SCRL"}) {
+        auto* pane = new QLabel(Text(indicator), bar);
+        pane->setObjectName(QStringLiteral("indicator"));
+        pane->setFrameShape(QFrame::Panel);
+        pane->setFrameShadow(QFrame::Sunken);
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 10);
+        pane->setEnabled(false);
+        bar->addPermanentWidget(pane);
+    }
+}
+
+DocumentWindow* CMainFrame::AddDocumentWindow(const QString& title, const QString& path) {
+    auto* document = new DocumentWindow;
+    QMdiSubWindow* window = area_->addSubWindow(document);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(title);
+    window->setWindowIcon(ProgramIcon());
+    window->setProperty(kPathProperty, path);
+    connect(window, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateFrame);
+
+    // Wide enough for the whole 680-unit view, as tall as the frame allows; cascaded.
+    const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    const int offset = (static_cast<int>(area_->subWindowList().size()) - 1) % kCascadeSteps * step;
+    const QSize chrome(2 * document->frameWidth() + document->verticalScrollBar()->sizeHint().width(), 0);
+    window->show();
+    const QSize border = window->size() - document->size();
+    const QSize room = area_->viewport()->size() - QSize(offset, offset);
+    window->setGeometry(offset, offset, std::min(room.width(), kViewWidth + chrome.width() + border.width()),
+                        room.height());
+    area_->setActiveSubWindow(window);
+    UpdateFrame();
+    return document;
+}
+
+DocumentWindow* CMainFrame::NewDocument() {
+    return AddDocumentWindow(QStringLiteral("%1%2").arg(Text(kDocumentBaseName)).arg(++untitledCount_), {});
+}
+
+DocumentWindow* CMainFrame::OpenDocument(const QString& path) {
+    const QFileInfo file(path);
+    for (QMdiSubWindow* window : area_->subWindowList()) {
+        if (window->property(kPathProperty).toString() == file.absoluteFilePath()) {
+            area_->setActiveSubWindow(window);
+            return DocumentOf(window);
+        }
+    }
+    if (!file.isFile() || !file.isReadable()) {
+        recent_.Remove(path);
+        UpdateRecentMenu();
+        ui_->MessageBox(QStringLiteral("%1\nこのﾌｧｲﾙを開けません。").arg(QDir::toNativeSeparators(path)).toStdString(),
+                        MessageButtons::Ok);
+        return nullptr;
+    }
+    // A design lives in memory only: the window for a file shows a new design under its name.
+    recent_.Add(file.absoluteFilePath());
+    UpdateRecentMenu();
+    return AddDocumentWindow(file.fileName(), file.absoluteFilePath());
+}
+
+DocumentWindow* CMainFrame::ActiveDocument() const { return DocumentOf(area_->activeSubWindow()); }
+
+QList<DocumentWindow*> CMainFrame::Documents() const {
+    QList<DocumentWindow*> documents;
+    for (QMdiSubWindow* window : area_->subWindowList()) documents << DocumentOf(window);
+    return documents;
+}
+
+void CMainFrame::RunViewCommand(const ViewCommand& command) {
+    if (DocumentWindow* document = ActiveDocument()) (document->View().*command.run)(*ui_);
+}
+
+void CMainFrame::PrintActive() {
+    DocumentWindow* document = ActiveDocument();
+    if (document == nullptr) return;
+    QPrintDialog dialog(printer_.get(), this);
+    dialog.setMinMax(1, 1);
+    if (dialog.exec() != QDialog::Accepted) return;
+    printer_->setDocName(area_->activeSubWindow()->windowTitle());
+    PrintView(*printer_, document->View());
+}
+
+void CMainFrame::PreviewActive() {
+    DocumentWindow* document = ActiveDocument();
+    if (document == nullptr) return;
+    QPrintPreviewDialog preview(printer_.get(), this);
+    preview.setWindowTitle(Text("印刷ﾌﾟﾚﾋﾞｭｰ"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [document](QPrinter* printer) { PrintView(*printer, document->View()); });
+    preview.resize(size() * 9 / 10);
+    preview.exec();
+}
+
+void CMainFrame::PrintSetup() {
+    QPageSetupDialog dialog(printer_.get(), this);
+    dialog.exec();
+}
+
+void CMainFrame::ShowAbout() {
+    AboutBox about;
+    about.DoModal(*ui_);
+}
+
+void CMainFrame::OpenHelpDocument(const char* document) { ui_->OpenWithDesktop(document); }
+
+void CMainFrame::UpdateFrame() {
+    QMdiSubWindow* active = area_->activeSubWindow();
+    QString title = Text(kMainTitle);
+    if (active != nullptr) {
+        title += active->isMaximized() ? QStringLiteral(" - [%1]").arg(active->windowTitle())
+                                       : QStringLiteral(" - %1").arg(active->windowTitle());
+    }
+    setWindowTitle(title);
+    for (QAction* action : documentActions_) action->setEnabled(active != nullptr);
+}
+
+void CMainFrame::UpdateRecentMenu() {
+    const QStringList& paths = recent_.Paths();
+    recentPlaceholder_->setVisible(paths.isEmpty());
+    for (int i = 0; i < RecentFiles::kCapacity; ++i) {
+        QAction* entry = recentActions_[static_cast<std::size_t>(i)];
+        entry->setVisible(i < paths.size());
+        if (i < paths.size()) {
+            const QString shown = fontMetrics().elidedText(QDir::toNativeSeparators(paths[i]), Qt::ElideMiddle, 400).replace(u'&', QStringLiteral("&&"));
+            entry->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        }
+    }
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) OpenDocument(url.toLocalFile());
+    }
+    activateWindow();
+    event->acceptProposedAction();
+}
+
+}  // namespace vorna

@@ -1,0 +1,78 @@
+#pragma once
+// The main frame: a multiple-document area of design windows, the menu bar (File, the six
+// design commands, Help), the toolbar, the status bar, printing and the recent-file list.
+
+#include <QList>
+#include <QMainWindow>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "Commands.h"
+#include "RecentFiles.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+
+namespace vorna {
+
+class DocumentWindow;
+class QtUi;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    QtUi& DesktopUi() { return *ui_; }
+    QPrinter& Printer() { return *printer_; }
+    QMdiArea* DocumentArea() const { return area_; }
+
+    // A new window with a new design ("Korvel1", "Korvel2", ...).
+    DocumentWindow* NewDocument();
+    // A window for the document at `path` (the window already showing it, if any); nullptr
+    // when the file cannot be read.
+    DocumentWindow* OpenDocument(const QString& path);
+    DocumentWindow* ActiveDocument() const;
+    QList<DocumentWindow*> Documents() const;
+
+    // The menu or toolbar action of a command; nullptr for an unknown id.
+    QAction* Action(int commandId) const;
+    const RecentFiles& Recent() const { return recent_; }
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    QAction* AddAction(int id, const char* text, const char* prompt);
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    QMenu* CreateFileMenu();
+    QMenu* CreateHelpMenu();
+    DocumentWindow* AddDocumentWindow(const QString& title, const QString& path);
+    void RunViewCommand(const ViewCommand& command);
+    void PrintActive();
+    void PreviewActive();
+    void PrintSetup();
+    void ShowAbout();
+    void OpenHelpDocument(const char* document);
+    void UpdateFrame();
+    void UpdateRecentMenu();
+
+    std::unique_ptr<QtUi> ui_;
+    std::unique_ptr<QPrinter> printer_;
+    QMdiArea* area_;
+    std::map<int, QAction*> actions_;
+    std::vector<QAction*> documentActions_;
+    std::vector<QAction*> recentActions_;
+    QAction* recentPlaceholder_ = nullptr;
+    RecentFiles recent_;
+    int untitledCount_ = 0;
+};
+
+}  // namespace vorna

@@ -1,0 +1,56 @@
+#pragma once
+// The commands of the main frame and the document windows: ids, menu texts and status-bar
+// prompts.
+
+#include "platform/Ui.h"
+
+namespace vorna {
+
+class CKorvelView;
+
+enum CommandId : int {
+    kCommandNew = 57600,
+    kCommandPrintSetup = 57606,
+    kCommandPrint = 57607,
+    kCommandPrintPreview = 57609,
+    kCommandRecentFirst = 57616,
+    kCommandCopy = 57634,
+    kCommandAbout = 57664,
+    kCommandExit = 57665,
+    kCommandHelpIndex = 57666,
+    kCommandHelpUsing = 57668,
+    kCommandHelp = 57670,
+    kCommandDesignExamples = 2405,
+    kCommandFilterSelect = 600,
+    kCommandConvertDigital = 610,
+    kCommandGraphSelect = 620,
+    kCommandOutput = 630,
+    kCommandParameterInput = 640,
+    kCommandFont = 650,
+    kCommandOpenDataFile = 660,
+};
+
+// A command the view of the active document window handles.
+struct ViewCommand {
+    int id;
+    const char* text;
+    const char* prompt;
+    void (CKorvelView::*run)(Ui&);
+};
+
+// The six plain commands of the menu bar, in menu order.
+extern const ViewCommand kMenuBarCommands[6];
+// Command 660 of the File menu.
+extern const ViewCommand kOpenDataFileCommand;
+
+// A help document opened with the desktop's associated application.
+struct HelpCommand {
+    int id;
+    const char* text;
+    const char* prompt;
+    const char* document;
+};
+
+extern const HelpCommand kHelpCommands[4];
+
+}  // namespace vorna

@@ -1,0 +1,19 @@
+#include "Printing.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include "QtCanvas.h"
+#include "view/CKorvelView.h"
+
+namespace vorna {
+
+bool PrintView(QPrinter& printer, CKorvelView& view) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    QtCanvas canvas(painter);
+    view.OnPrint(canvas);
+    return painter.end();
+}
+
+}  // namespace vorna

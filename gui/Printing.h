@@ -1,0 +1,13 @@
+#pragma once
+// Printing a view: one page, painted by the view's print paint.
+
+class QPrinter;
+
+namespace vorna {
+
+class CKorvelView;
+
+// Prints `view` on `printer` (already set up); false when the printer could not start.
+bool PrintView(QPrinter& printer, CKorvelView& view);
+
+}  // namespace vorna

@@ -1,0 +1,116 @@
+#include "QtUi.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+#include "DialogWindow.h"
+#include "FileFilters.h"
+#include "FontMapping.h"
+#include "dialogs/Dialog.h"
+
+namespace vorna {
+
+QtUi::QtUi(QWidget* mainWindow) : mainWindow_(mainWindow) {}
+
+QWidget* QtUi::DialogParent() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return mainWindow_;
+}
+
+int QtUi::MessageBox(const std::string& text, MessageButtons buttons) {
+    ++messagesShown_;
+    QMessageBox box(DialogParent());
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.setWindowTitle(QString::fromLatin1(kMessageBoxTitle));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QString::fromStdString(text));
+    box.setPalette(DialogWindow::FacePalette(box.palette()));
+    std::vector<std::pair<QPushButton*, int>> answers;
+    const auto add = [&](const char* label, QMessageBox::ButtonRole role, int answer) {
+        QPushButton* button = box.addButton(QString::fromUtf8(label), role);
+        button->setObjectName(QStringLiteral("answer%1").arg(answer));
+        answers.emplace_back(button, answer);
+        return button;
+    };
+    switch (buttons) {
+        case MessageButtons::Ok:
+            box.setIcon(QMessageBox::Warning);
+            box.setEscapeButton(add("OK", QMessageBox::AcceptRole, IDOK));
+            break;
+        case MessageButtons::OkCancel:
+            box.setIcon(QMessageBox::Warning);
+            add("OK", QMessageBox::AcceptRole, IDOK);
+            box.setEscapeButton(add("ｷｬﾝｾﾙ", QMessageBox::RejectRole, IDCANCEL));
+            break;
+        case MessageButtons::YesNo:
+            box.setIcon(QMessageBox::Question);
+            add("はい(&Y)", QMessageBox::YesRole, IDYES);
+            box.setEscapeButton(add("いいえ(&N)", QMessageBox::NoRole, IDNO));
+            break;
+    }
+    box.setDefaultButton(answers.front().first);
+    box.exec();
+    for (const auto& [button, answer] : answers) {
+        if (box.clickedButton() == button) return answer;
+    }
+    // Closed without a button (the window went away): the safe answer of each kind.
+    return answers.back().second;
+}
+
+int QtUi::RunModal(Dialog& dialog) {
+    dialog.Open(*this);
+    if (!dialog.Ended()) {
+        DialogWindow window(dialog, *this, DialogParent());
+        window.exec();
+    }
+    return dialog.Result();
+}
+
+std::optional<std::string> QtUi::ChooseFile(const FileDialogRequest& request, bool save) {
+    QFileDialog chooser(DialogParent());
+    chooser.setObjectName(save ? QStringLiteral("saveFileChooser") : QStringLiteral("openFileChooser"));
+    if (!request.title.empty()) chooser.setWindowTitle(QString::fromStdString(request.title));
+    chooser.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    chooser.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    chooser.setNameFilters(ToNameFilters(request.filters));
+    chooser.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    chooser.setDirectory(QDir::currentPath());
+    if (!request.initialName.empty()) chooser.selectFile(QString::fromStdString(request.initialName));
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(chooser.selectedFiles().front()).toStdString();
+}
+
+std::optional<std::string> QtUi::SaveFileName(const FileDialogRequest& request) { return ChooseFile(request, true); }
+
+std::optional<std::string> QtUi::OpenFileName(const FileDialogRequest& request) { return ChooseFile(request, false); }
+
+bool QtUi::ChooseFont(FontDescription& font) {
+    QFont initial = ToQFont(font);
+    // The chooser works in points; the view's heights are pixels at 96 per inch.
+    initial.setPointSizeF(initial.pixelSize() * 72.0 / 96.0);
+    bool accepted = false;
+    const QFont chosen = QFontDialog::getFont(&accepted, initial, DialogParent());
+    if (!accepted) return false;
+    font = ToFontDescription(chosen, font);
+    return true;
+}
+
+void QtUi::OpenWithDesktop(const std::string& path) {
+    const QFileInfo file(QDir::current(), QString::fromStdString(path));
+    if (!file.exists()) return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+}
+
+std::string QtUi::ProgramDirectory() { return (QCoreApplication::applicationDirPath() + u'/').toStdString(); }
+
+std::string QtUi::CurrentDirectory() { return (QDir::currentPath() + u'/').toStdString(); }
+
+}  // namespace vorna

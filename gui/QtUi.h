@@ -1,0 +1,40 @@
+#pragma once
+// The desktop's side of the core's user interface: message boxes, the dialog renderer,
+// the file and font choosers, the desktop's "open" action and the program's folders.
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/Ui.h"
+
+namespace vorna {
+
+class QtUi : public Ui {
+public:
+    // Dialogs and message boxes open over `mainWindow` (or over the dialog open at the time).
+    explicit QtUi(QWidget* mainWindow);
+
+    int MessageBox(const std::string& text, MessageButtons buttons) override;
+    int RunModal(Dialog& dialog) override;
+    std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
+    std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
+    bool ChooseFont(FontDescription& font) override;
+    void OpenWithDesktop(const std::string& path) override;
+    std::string ProgramDirectory() override;
+    std::string CurrentDirectory() override;
+
+    // How many message boxes have been shown so far.
+    int MessagesShown() const { return messagesShown_; }
+
+private:
+    QWidget* DialogParent() const;
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request, bool save);
+
+    QPointer<QWidget> mainWindow_;
+    int messagesShown_ = 0;
+};
+
+// The title of the program's message boxes.
+inline constexpr const char* kMessageBoxTitle = "Vorna";
+
+}  // namespace vorna
