@@ -2,7 +2,6 @@
 
 #include <iconv.h>
 
-#include <algorithm>
 #include <cerrno>
 
 namespace vorna {
@@ -26,13 +25,7 @@ private:
     iconv_t handle_;
 };
 
-// Length of the UTF-8 sequence that starts with `lead` (1 for a stray byte).
-std::size_t SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0 && lead < 0xF8) return 4;
-    if (lead >= 0xE0) return 3;
-    if (lead >= 0xC0) return 2;
-    return 1;
-}
+bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
 }  // namespace
 
@@ -53,9 +46,10 @@ std::string Utf8ToShiftJis(const std::string& utf8) {
         if (errno == E2BIG) continue;
         // EILSEQ or EINVAL: replace the offending character and go on after it.
         out.push_back('?');
-        const std::size_t skip = std::min(SequenceLength(static_cast<unsigned char>(*in)), inLeft);
-        in += skip;
-        inLeft -= skip;
+        do {
+            ++in;
+            --inLeft;
+        } while (inLeft > 0 && IsContinuationByte(*in));
         iconv(converter.Handle(), nullptr, nullptr, nullptr, nullptr);
     }
     return out;
