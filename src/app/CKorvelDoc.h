@@ -9,6 +9,7 @@
 namespace vorna {
 
 class Ui;
+struct DesignProcedure;
 
 enum FilterKind : int { kLowPass = 101, kHighPass = 102, kBandPass = 103, kBandEliminate = 104 };
 enum Approximation : int {
@@ -65,6 +66,27 @@ public:
     // Runs the design procedure for the current kind, approximation and entry mode.
     // Returns 0 when a design was computed, 1 when the user cancelled.
     int RunDesign(Ui& ui);
+
+    // Operations shared by the design procedures.
+    void ComputeEpsilons();              // epsP2, epsS2 from attp, atts
+    void StopbandEpsilonFromAchieved();  // epsS2 from attsAchieved
+    double InitialRipple();              // attp, first reset to rippleMemory when above 1 dB
+    void EvaluateStopband(Ui& ui);       // stop-band edges, omegaS, attsAchieved
+    void EvaluateInverseChebyshev(Ui& ui);
+    void SetBandCentre();                // order from orderExact, centre, pass-band width
+    void SetBandCentreStop();            // the same with the stop-band width
+    void SwapXs();
+    // The normalised stop-band edge of a band-pass or band-eliminate prototype.
+    double BandRatio() const;
+    // Order limits: 1 (after the message) when the order must be entered again; an order
+    // below the limit is raised to it with a message.
+    int CheckOrder(Ui& ui, int& m);
+    int CheckBandEdges(Ui& ui);  // 1 with a message when fp2 < fp1
+    int CheckAttenuations(Ui& ui, double attpEntered, double attsEntered);
+
+    // One design procedure: its parameter dialog, the checks, the order and the design
+    // quantities. Returns 0 after a design, 1 when the user cancelled.
+    int RunDesignProcedure(Ui& ui, const DesignProcedure& procedure);
 };
 
 }  // namespace vorna

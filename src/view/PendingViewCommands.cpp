@@ -3,9 +3,5 @@
 
 namespace vorna {
 
-void CKorvelView::OnFilterSelect(Ui&) {}
-void CKorvelView::OnParameterInput(Ui&) {}
-void CKorvelView::OnOutput(Ui&) {}
-void CKorvelView::OnOpenDataFile(Ui&) {}
 
 }  // namespace vorna

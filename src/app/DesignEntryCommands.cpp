@@ -1,0 +1,61 @@
+// Commands 600 (filter selection, then the design) and 640 (the design of the current
+// selection again). While their dialogs are open the view draws nothing.
+
+#include "app/CKorvelDoc.h"
+#include "dialogs/FilterSelectDialog.h"
+#include "view/CKorvelView.h"
+
+namespace vorna {
+
+namespace {
+
+// Blanks the view while a command's dialogs are open and puts the remembered display mode
+// back on every way out, then has the view repainted.
+class BlankViewWhileModal {
+public:
+    explicit BlankViewWhileModal(CKorvelView& view) : view_(view), saved_(view.displayMode) {
+        view_.displayMode = 0;
+    }
+    ~BlankViewWhileModal() {
+        view_.displayMode = saved_;
+        view_.Invalidate();
+    }
+    BlankViewWhileModal(const BlankViewWhileModal&) = delete;
+    BlankViewWhileModal& operator=(const BlankViewWhileModal&) = delete;
+
+private:
+    CKorvelView& view_;
+    int saved_;
+};
+
+}  // namespace
+
+void CKorvelView::OnFilterSelect(Ui& ui) {
+    CKorvelDoc& doc = GetDocument();
+    FilterSelectDialog dialog;
+    const BlankViewWhileModal blank(*this);
+    dialog.kindIndex = doc.kind - kLowPass;
+    dialog.approximationIndex = doc.approximation - kButterworth;
+    dialog.byOrder = doc.byOrder;
+    dialog.referenceIndex = doc.referenceMode;
+    if (dialog.DoModal(ui) == IDOK) {
+        doc.kind = dialog.kindIndex + kLowPass;
+        doc.approximation = dialog.approximationIndex + kButterworth;
+        doc.byOrder = dialog.byOrder;
+        doc.referenceMode = dialog.referenceIndex;
+        // With firstEntry set a cancelled parameter dialog still designs from the
+        // document's values, so the results are always recomputed.
+        doc.firstEntry = 1;
+        doc.RunDesign(ui);
+        doc.firstEntry = 0;
+        RecomputeResults(doc);
+    }
+}
+
+void CKorvelView::OnParameterInput(Ui& ui) {
+    CKorvelDoc& doc = GetDocument();
+    const BlankViewWhileModal blank(*this);
+    if (doc.RunDesign(ui) == 0) RecomputeResults(doc);
+}
+
+}  // namespace vorna

@@ -1,0 +1,121 @@
+// Operations of the document shared by the design procedures: the ε values, the ripple
+// shown first, the stop-band evaluation of each approximation, the band centre and the
+// checks with their messages.
+
+#include <cmath>
+#include <utility>
+
+#include "app/CKorvelDoc.h"
+#include "circuit/EngValue.h"
+#include "design/DesignResults.h"
+#include "design/OrderLimits.h"
+#include "platform/Ui.h"
+
+namespace vorna {
+
+namespace {
+
+// The largest attp that a ripple dialog shows as it is; above it the last ripple is shown.
+constexpr double kRippleShownAsIs = 1;
+
+double ChebyshevAttenuation(Ui& ui, double attp, double orderExact, double omegaS) {
+    const double stretch = std::sqrt(std::pow(10, attp / 10) - 1) * std::cosh(orderExact * InvCosh(ui, omegaS));
+    return 10 * std::log10(stretch * stretch + 1);
+}
+
+}  // namespace
+
+void CKorvelDoc::ComputeEpsilons() {
+    epsP2 = std::pow(10, attp / 10) - 1;
+    epsS2 = std::pow(10, atts / 10) - 1;
+}
+
+void CKorvelDoc::StopbandEpsilonFromAchieved() { epsS2 = std::pow(10, attsAchieved / 10) - 1; }
+
+double CKorvelDoc::InitialRipple() {
+    if (attp > kRippleShownAsIs) attp = rippleMemory;
+    return attp;
+}
+
+double CKorvelDoc::BandRatio() const {
+    return kind == kBandPass ? (fs2 - fs1) / (fp2 - fp1) : (fp2 - fp1) / (fs2 - fs1);
+}
+
+void CKorvelDoc::EvaluateStopband(Ui& ui) {
+    switch (kind) {
+        case kLowPass:
+            fs = fp * xs;
+            omegaS = fs / fc;
+            break;
+        case kHighPass:
+            fs = fp / xs;
+            omegaS = fc / fs;
+            break;
+        case kBandPass:
+            fs1 = fp1 / xs;
+            fs2 = xs * fp2;
+            omegaS = BandRatio();
+            break;
+        default:
+            fs1 = xs * fp1;
+            fs2 = fp2 / xs;
+            omegaS = BandRatio();
+            break;
+    }
+    if (approximation == kButterworth) {
+        attsAchieved = 10 * std::log10(std::pow(omegaS, 2 * orderExact) + 1);
+    } else if (approximation == kChebyshev) {
+        attsAchieved = ChebyshevAttenuation(ui, attp, orderExact, omegaS);
+    }
+}
+
+void CKorvelDoc::EvaluateInverseChebyshev(Ui& ui) {
+    omegaS = (kind == kLowPass || kind == kHighPass) ? xs : BandRatio();
+    attsAchieved = ChebyshevAttenuation(ui, attp, orderExact, omegaS);
+    StopbandEpsilonFromAchieved();
+    fc = fs;
+}
+
+void CKorvelDoc::SetBandCentre() {
+    order = OrderFromExact(orderExact);
+    orderExact = order;
+    fc = std::sqrt(fp1 * fp2);
+    bandwidth = (fp2 - fp1) * kTwoPi;
+}
+
+void CKorvelDoc::SetBandCentreStop() {
+    SetBandCentre();
+    bandwidth = (fs2 - fs1) * kTwoPi;
+}
+
+void CKorvelDoc::SwapXs() { std::swap(xs, xsAlt); }
+
+int CKorvelDoc::CheckOrder(Ui& ui, int& m) {
+    if (m > kMaxOrder) {
+        ui.MessageBox("フィルタの次数が５８を越えました。\n入力し直して下さい。", MessageButtons::Ok);
+        return 1;
+    }
+    if (m < kMinOrder) {
+        ui.MessageBox("フィルタの次数が２以下になりました。\n次数を２に設定します。", MessageButtons::Ok);
+        m = kMinOrder;
+    }
+    return 0;
+}
+
+int CKorvelDoc::CheckBandEdges(Ui& ui) {
+    if (fp2 < fp1) {
+        ui.MessageBox("Ｆｐ２はＦｐ１より高い周波数を設定してください。", MessageButtons::Ok);
+        return 1;
+    }
+    return 0;
+}
+
+int CKorvelDoc::CheckAttenuations(Ui& ui, double attpEntered, double attsEntered) {
+    if (attsEntered < attpEntered) {
+        ui.MessageBox("ａｔｔｓはａｔｔｐより大きな値を設定してください。", MessageButtons::Ok);
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace vorna

@@ -1,0 +1,287 @@
+#include "design/DesignProcedures.h"
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "app/CKorvelDoc.h"
+#include "circuit/EngValue.h"
+#include "design/EllipticFunctions.h"
+#include "design/OrderLimits.h"
+#include "dialogs/ParameterDialog.h"
+
+namespace vorna {
+
+namespace {
+
+bool IsBand(const CKorvelDoc& doc) { return doc.kind == kBandPass || doc.kind == kBandEliminate; }
+
+// Converts a dialog's mantissa and unit name to Hz and stores it, then chooses the unit in
+// which the next dialog shows the value.
+void StoreFrequency(const CKorvelDoc& doc, double mantissa, const std::string& unit, double& hz,
+                    int& unitIndex) {
+    unitIndex = FindFrequencyUnit(doc.unitNames, unit);
+    hz = UnitToHz(mantissa, unitIndex);
+    unitIndex = FrequencyUnitIndex(hz);
+}
+
+void SetStopbandEdges(CKorvelDoc& doc) {
+    if (doc.kind == kBandPass) {
+        doc.fs1 = doc.fp1 / doc.xs;
+        doc.fs2 = doc.fp2 * doc.xs;
+    } else {
+        doc.fs1 = doc.fp1 * doc.xs;
+        doc.fs2 = doc.fp2 / doc.xs;
+    }
+}
+
+double ButterworthOrder(const CKorvelDoc& doc, double ratio) {
+    return (std::log10(doc.epsS2 / doc.epsP2) / 2) / std::log10(ratio);
+}
+
+double ChebyshevOrder(Ui& ui, const CKorvelDoc& doc, double ratio) {
+    return InvCosh(ui, std::sqrt(doc.epsS2 / doc.epsP2)) / InvCosh(ui, ratio);
+}
+
+// The elliptic attenuation at the band ratio, with xs holding the ratio meanwhile.
+double BandEllipticAttenuation(CKorvelDoc& doc) {
+    doc.xsAlt = doc.BandRatio();
+    doc.SwapXs();
+    const double achieved = EllipticAttenuation(doc);
+    doc.SwapXs();
+    return achieved;
+}
+
+void FillParameterDialog(CKorvelDoc& doc, ParameterDialog& dialog, const DesignProcedure& procedure,
+                         double xsLimit) {
+    switch (procedure.attp) {
+        case AttpEntry::ShownThreeDecibels: dialog.attp = kThreeDecibels; break;
+        case AttpEntry::Ripple: dialog.attp = doc.InitialRipple(); break;
+        case AttpEntry::HiddenThreeDecibels: break;
+    }
+    dialog.fpValue = HzToUnit(doc.fp, doc.unitFp);
+    dialog.fcValue = dialog.fpValue;
+    dialog.fpUnit = doc.unitNames.at(static_cast<std::size_t>(doc.unitFp));
+    dialog.fp1Value = HzToUnit(doc.fp1, doc.unitFp1);
+    dialog.fp1Unit = doc.unitNames.at(static_cast<std::size_t>(doc.unitFp1));
+    dialog.fp2Value = HzToUnit(doc.fp2, doc.unitFp2);
+    dialog.fp2Unit = doc.unitNames.at(static_cast<std::size_t>(doc.unitFp2));
+    dialog.xs = doc.xs;
+    dialog.atts = doc.atts;
+    dialog.order = doc.order;
+    dialog.xsUpperLimit = xsLimit;
+}
+
+void StoreFrequencies(CKorvelDoc& doc, const ParameterDialog& dialog) {
+    if (IsBand(doc)) {
+        StoreFrequency(doc, dialog.fp1Value, dialog.fp1Unit, doc.fp1, doc.unitFp1);
+        StoreFrequency(doc, dialog.fp2Value, dialog.fp2Unit, doc.fp2, doc.unitFp2);
+    } else {
+        const double mantissa = doc.byOrder != 0 ? dialog.fcValue : dialog.fpValue;
+        StoreFrequency(doc, mantissa, dialog.fpUnit, doc.fp, doc.unitFp);
+    }
+}
+
+double EnteredAttp(const ParameterDialog& dialog, const DesignProcedure& procedure) {
+    return procedure.attp == AttpEntry::HiddenThreeDecibels ? kThreeDecibels : dialog.attp;
+}
+
+void StoreAttp(CKorvelDoc& doc, double attp) {
+    doc.attp = attp;
+    if (doc.approximation != kButterworth) doc.rippleMemory = attp;
+}
+
+// Band-eliminate filters need Fs1 = Fp1·Xs below Fs2 = Fp2/Xs.
+bool XsBelowBandLimit(const CKorvelDoc& doc, double xs) { return xs < std::sqrt(doc.fp2 / doc.fp1); }
+
+// The order of a specification, computed inside the entry loop; false when refused.
+bool ComputeSpecifiedOrder(Ui& ui, CKorvelDoc& doc) {
+    if (!IsBand(doc)) {
+        if (doc.approximation == kButterworth) {
+            doc.orderExact = ButterworthOrder(doc, doc.xs);
+            doc.order = OrderFromExact(doc.orderExact);
+            return true;
+        }
+        doc.fc = doc.fp;
+        doc.fs = doc.kind == kLowPass ? doc.fp * doc.xs : doc.fp / doc.xs;
+        if (doc.approximation == kElliptic) {
+            EllipticOrder(doc);
+        } else {
+            doc.orderExact = ChebyshevOrder(ui, doc, doc.xs);
+            doc.order = OrderFromExact(doc.orderExact);
+        }
+        return true;
+    }
+    SetStopbandEdges(doc);
+    const double ratio = doc.BandRatio();
+    switch (doc.approximation) {
+        case kButterworth:
+            doc.orderExact = ButterworthOrder(doc, ratio);
+            doc.SetBandCentre();
+            break;
+        case kElliptic:
+            doc.xsAlt = ratio;
+            doc.SwapXs();
+            EllipticOrder(doc);
+            // The bisection below never goes past 58, so the closed form is checked
+            // first: an order above the limit is refused as for the other filters.
+            if (doc.CheckOrder(ui, doc.order) != 0) {
+                doc.SwapXs();
+                return false;
+            }
+            SearchEllipticOrder(doc, doc.order, doc.atts);
+            doc.SwapXs();
+            break;
+        default:
+            doc.order = OrderFromExact(ChebyshevOrder(ui, doc, ratio));
+            doc.orderExact = doc.order;
+            break;
+    }
+    return true;
+}
+
+bool AcceptSpecification(Ui& ui, CKorvelDoc& doc, const ParameterDialog& dialog,
+                         const DesignProcedure& procedure) {
+    const double attp = EnteredAttp(dialog, procedure);
+    if (doc.CheckAttenuations(ui, attp, dialog.atts) != 0) return false;
+    if (!(dialog.xs > 1)) return false;
+    StoreFrequencies(doc, dialog);
+    if (IsBand(doc) && doc.CheckBandEdges(ui) != 0) return false;
+    if (procedure.checksXsLimit && !XsBelowBandLimit(doc, dialog.xs)) return false;
+    StoreAttp(doc, attp);
+    doc.atts = dialog.atts;
+    doc.xs = dialog.xs;
+    doc.ComputeEpsilons();
+    if (!ComputeSpecifiedOrder(ui, doc)) return false;
+    return doc.CheckOrder(ui, doc.order) == 0;
+}
+
+bool AcceptOrder(Ui& ui, CKorvelDoc& doc, ParameterDialog& dialog, const DesignProcedure& procedure) {
+    if (doc.CheckOrder(ui, dialog.order) != 0) return false;
+    if (!(dialog.xs > 1)) return false;
+    doc.order = dialog.order;
+    doc.orderExact = doc.order;
+    doc.xs = dialog.xs;
+    StoreFrequencies(doc, dialog);
+    if (IsBand(doc) && doc.CheckBandEdges(ui) != 0) return false;
+    if (procedure.checksXsLimit && !XsBelowBandLimit(doc, doc.xs)) return false;
+    StoreAttp(doc, EnteredAttp(dialog, procedure));
+    return true;
+}
+
+void FinishSpecifiedDesign(Ui& ui, CKorvelDoc& doc) {
+    if (doc.approximation == kButterworth) {
+        // LP and HP normalise at the -3 dB frequency of the prototype.
+        const double shift = std::pow(doc.epsP2, 1.0 / (2 * doc.order));
+        if (doc.kind == kLowPass) {
+            doc.fs = doc.fp * doc.xs;
+            doc.fc = doc.fp / shift;
+        } else if (doc.kind == kHighPass) {
+            doc.fs = doc.fp / doc.xs;
+            doc.fc = doc.fp * shift;
+        }
+        doc.EvaluateStopband(ui);
+        return;
+    }
+    const bool band = IsBand(doc);
+    switch (doc.approximation) {
+        case kChebyshev:
+            if (band) doc.SetBandCentre();
+            doc.EvaluateStopband(ui);
+            break;
+        case kInverseChebyshev:
+            doc.EvaluateInverseChebyshev(ui);
+            if (band) doc.SetBandCentreStop();
+            break;
+        default:
+            if (band) {
+                doc.SetBandCentre();
+            } else {
+                SearchEllipticOrder(doc, doc.order, doc.atts);
+            }
+            break;
+    }
+}
+
+void FinishOrderedDesign(Ui& ui, CKorvelDoc& doc) {
+    if (!IsBand(doc)) {
+        doc.fc = doc.fp;
+        if (doc.approximation == kButterworth || doc.approximation == kChebyshev) {
+            if (doc.approximation == kChebyshev) doc.ComputeEpsilons();
+            doc.EvaluateStopband(ui);
+            return;
+        }
+        doc.fs = doc.kind == kLowPass ? doc.fp * doc.xs : doc.fp / doc.xs;
+        doc.ComputeEpsilons();
+        if (doc.approximation == kInverseChebyshev) {
+            doc.EvaluateInverseChebyshev(ui);
+        } else {
+            doc.attsAchieved = EllipticAttenuation(doc);
+        }
+        return;
+    }
+    switch (doc.approximation) {
+        case kButterworth:
+            doc.SetBandCentre();
+            doc.EvaluateStopband(ui);
+            break;
+        case kChebyshev:
+            doc.ComputeEpsilons();
+            doc.SetBandCentre();
+            doc.EvaluateStopband(ui);
+            break;
+        case kInverseChebyshev:
+            SetStopbandEdges(doc);
+            doc.ComputeEpsilons();
+            doc.EvaluateInverseChebyshev(ui);
+            doc.SetBandCentreStop();
+            break;
+        default:
+            SetStopbandEdges(doc);
+            doc.ComputeEpsilons();
+            doc.attsAchieved = BandEllipticAttenuation(doc);
+            doc.SetBandCentre();
+            break;
+    }
+}
+
+}  // namespace
+
+const DesignProcedure& DesignProcedureOf(int dialogId) {
+    for (const auto& procedure : kDesignProcedures) {
+        if (procedure.dialogId == dialogId) return procedure;
+    }
+    throw std::out_of_range("no design procedure for dialog " + std::to_string(dialogId));
+}
+
+int CKorvelDoc::RunDesignProcedure(Ui& ui, const DesignProcedure& procedure) {
+    const ParameterDialogSpec& spec = ParameterDialogSpecOf(procedure.dialogId);
+    ParameterDialog dialog(procedure.dialogId,
+                           spec.caption == ApproximationCaption::Named
+                               ? approximationNames.at(static_cast<std::size_t>(approximation - kButterworth))
+                               : std::string());
+    // The band-eliminate dialogs show the limit of the stored band, computed once.
+    const double xsLimit = std::sqrt(fp2 / fp1);
+    // On a first entry a Cancel goes on with the values shown, which are the document's.
+    // When those are refused in turn, the next Cancel abandons: showing the same refused
+    // values again and again would never end.
+    bool cancelRefused = false;
+    for (;;) {
+        FillParameterDialog(*this, dialog, procedure, xsLimit);
+        const bool ok = dialog.DoModal(ui) == IDOK;
+        if (!ok && (firstEntry == 0 || cancelRefused)) return 1;
+        const bool accepted = spec.byOrder ? AcceptOrder(ui, *this, dialog, procedure)
+                                           : AcceptSpecification(ui, *this, dialog, procedure);
+        if (accepted) break;
+        if (!ok) cancelRefused = true;
+    }
+    orderExact = order;
+    if (spec.byOrder) {
+        FinishOrderedDesign(ui, *this);
+    } else {
+        FinishSpecifiedDesign(ui, *this);
+    }
+    return 0;
+}
+
+}  // namespace vorna

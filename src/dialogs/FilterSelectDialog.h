@@ -1,0 +1,32 @@
+#pragma once
+// Dialog 100 "フィルタの種類選択": filter kind, approximation, entry mode and reference mode.
+// The fields are indices: kind 0..3 for radios 101..104, approximation 0..3 for radios
+// 111..114, reference 0..1 for radios 2403..2404.
+
+#include "dialogs/Dialog.h"
+
+namespace vorna {
+
+enum FilterSelectControl : int {
+    kKindRadioFirst = 101,
+    kApproximationRadioFirst = 111,
+    kByOrderCheck = 115,
+    kReferenceRadioFirst = 2403,
+};
+
+class FilterSelectDialog : public Dialog {
+public:
+    FilterSelectDialog();
+
+    int approximationIndex = -1;
+    int byOrder = 0;
+    int kindIndex = -1;
+    int referenceIndex = 0;
+
+protected:
+    void DoDataExchange(DataExchange& dx) override;
+};
+
+DialogResource FilterSelectResource();
+
+}  // namespace vorna

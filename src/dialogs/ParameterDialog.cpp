@@ -1,0 +1,113 @@
+#include "dialogs/ParameterDialog.h"
+
+#include <cmath>
+
+#include "dialogs/DataExchange.h"
+#include "platform/CLocale.h"
+
+namespace vorna {
+
+namespace {
+
+constexpr double kMaxFrequencyNumber = 100000;
+constexpr double kMaxAttp = 100;
+constexpr double kMaxAtts = 2000;
+constexpr double kMaxXs = 100;
+constexpr int kMinOrderEntry = 2;
+constexpr int kMaxOrderEntry = 58;
+// The limit update reads at most this many characters of a frequency text.
+constexpr std::size_t kFrequencyTextLimit = 31;
+
+// Factor of a unit combo selection for the limit update; an index past "Meg", or no
+// selection at all, counts as GHz.
+double SelectionFactor(int index) {
+    switch (index) {
+        case 0: return 0.001;
+        case 1: return 1;
+        case 2: return 1000;
+        case 3: return 1000000;
+        default: return 1000000000;
+    }
+}
+
+}  // namespace
+
+ParameterDialog::ParameterDialog(int id, std::string name)
+    : Dialog(ParameterDialogResource(ParameterDialogSpecOf(id))),
+      approximationName(std::move(name)),
+      spec_(ParameterDialogSpecOf(id)) {}
+
+void ParameterDialog::DoDataExchange(DataExchange& dx) {
+    for (int control : spec_.exchangeOrder) {
+        switch (control) {
+            case kFpValueEdit:
+                dx.Text(control, fpValue);
+                dx.Range(fpValue, 0.0, kMaxFrequencyNumber);
+                break;
+            case kFcValueEdit:
+                dx.Text(control, fcValue);
+                dx.Range(fcValue, 0.0, kMaxFrequencyNumber);
+                break;
+            case kFp1ValueEdit:
+                dx.Text(control, fp1Value);
+                dx.Range(fp1Value, 0.0, kMaxFrequencyNumber);
+                break;
+            case kFp2ValueEdit:
+                dx.Text(control, fp2Value);
+                dx.Range(fp2Value, 0.0, kMaxFrequencyNumber);
+                break;
+            case kFpUnitCombo: dx.ComboText(control, fpUnit); break;
+            case kFp1UnitCombo: dx.ComboText(control, fp1Unit); break;
+            case kFp2UnitCombo: dx.ComboText(control, fp2Unit); break;
+            case kAttpEdit:
+                dx.Text(control, attp);
+                dx.Range(attp, 0.0, kMaxAttp);
+                break;
+            case kAttsEdit:
+                dx.Text(control, atts);
+                dx.Range(atts, 0.0, kMaxAtts);
+                break;
+            case kXsEdit:
+                dx.Text(control, xs);
+                dx.Range(xs, 1.0, spec_.xsLimit == XsLimit::ShownAndRange ? xsUpperLimit : kMaxXs);
+                break;
+            case kOrderEdit:
+                dx.Text(control, order);
+                dx.Range(order, kMinOrderEntry, kMaxOrderEntry);
+                break;
+            default: break;
+        }
+    }
+}
+
+void ParameterDialog::OnInitDialog() {
+    if (spec_.caption == ApproximationCaption::Named) SetText(kApproximationStatic, approximationName);
+    if (spec_.xsLimit != XsLimit::None) ShowXsLimit();
+}
+
+void ParameterDialog::OnCommand(int controlId, Notification what) {
+    Dialog::OnCommand(controlId, what);
+    if (spec_.xsLimit == XsLimit::None || Ended()) return;
+    const bool bandEdgeTyped =
+        what == Notification::TextChanged &&
+        (controlId == kFp1ValueEdit || controlId == kFp2ValueEdit ||
+         (spec_.id == 506 && controlId == kXsEdit));
+    const bool unitPicked = what == Notification::SelectionChanged &&
+                            (controlId == kFp1UnitCombo || controlId == kFp2UnitCombo);
+    if (bandEdgeTyped || unitPicked) UpdateXsLimit();
+}
+
+void ParameterDialog::UpdateXsLimit() {
+    const double fp1 = LeadingNumber(Text(kFp1ValueEdit).substr(0, kFrequencyTextLimit));
+    const double fp2 = LeadingNumber(Text(kFp2ValueEdit).substr(0, kFrequencyTextLimit));
+    if (!(fp1 > 0)) return;
+    const double fp1Hz = fp1 * SelectionFactor(Control(kFp1UnitCombo).selection);
+    const double fp2Hz = fp2 * SelectionFactor(Control(kFp2UnitCombo).selection);
+    if (!(fp2Hz > fp1Hz)) return;
+    xsUpperLimit = std::sqrt(fp2Hz / fp1Hz);
+    ShowXsLimit();
+}
+
+void ParameterDialog::ShowXsLimit() { SetText(kXsLimitStatic, Format("%8.4lf", xsUpperLimit)); }
+
+}  // namespace vorna

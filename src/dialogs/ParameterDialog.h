@@ -1,0 +1,51 @@
+#pragma once
+// The parameter entry dialogs 500 to 519 ("設計パラメータの入力"): one class for all
+// twenty, shaped by its row of kParameterDialogs. The design procedure fills the fields,
+// shows the dialog and, after OK, reads the accepted entries back. Frequencies are numbers
+// in the unit named by their unit text.
+
+#include <string>
+
+#include "dialogs/Dialog.h"
+#include "dialogs/ParameterDialogTable.h"
+
+namespace vorna {
+
+class ParameterDialog : public Dialog {
+public:
+    // `approximationName` is shown by the dialogs that name their approximation.
+    explicit ParameterDialog(int id, std::string approximationName = {});
+
+    const ParameterDialogSpec& Spec() const { return spec_; }
+
+    double fpValue = 0;
+    std::string fpUnit;
+    double attp = 0;
+    double xs = 0;
+    double atts = 0;
+    std::string approximationName;
+    double fp1Value = 0;
+    std::string fp1Unit;
+    double fp2Value = 0;
+    std::string fp2Unit;
+    double xsUpperLimit = 0;
+    int order = 0;
+    double fcValue = 0;
+
+protected:
+    void DoDataExchange(DataExchange& dx) override;
+    void OnInitDialog() override;
+    void OnCommand(int controlId, Notification what) override;
+
+private:
+    // Recomputes the upper limit of Xs from the band edges as typed.
+    void UpdateXsLimit();
+    void ShowXsLimit();
+
+    const ParameterDialogSpec& spec_;
+};
+
+// The resource of parameter dialog `spec`: labels, edits, unit combos and buttons in rows.
+DialogResource ParameterDialogResource(const ParameterDialogSpec& spec);
+
+}  // namespace vorna

@@ -1,0 +1,204 @@
+// Layout of the parameter dialogs: a title row naming the filter kind and approximation,
+// then one row per entry (label on the left, the edit in the middle, its unit combo or unit
+// label on the right), OK and Cancel at the right of the last two rows.
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/CKorvelDoc.h"
+#include "dialogs/ParameterDialog.h"
+
+namespace vorna {
+
+namespace {
+
+struct LabelRow {
+    int control;  // the entry the label belongs to; kNoteRow for the 3.01 dB note
+    std::vector<int> dialogs;
+    const char* text;
+    const char* secondLine = nullptr;  // the Xs row of the band-eliminate dialogs
+};
+
+constexpr int kNoteRow = 0;
+const char* const kXsRangeLine = "入力して下さい     1 < Xs <";
+
+const std::vector<LabelRow>& LabelRows() {
+    static const std::vector<LabelRow> rows{
+        {520, {500, 502}, "カットオフ付近で減衰域の周波数 Fp"},
+        {520, {501, 503}, "カットオフ周波数 Fp"},
+        {535, {508, 509, 510, 511, 512, 513}, "カットオフ周波数 Fc"},
+        {534, {508, 509, 510, 511, 512, 513, 514, 515, 516, 517, 518, 519},
+         "設計するフィルタの次数 m(<=58)"},
+        {522, {500, 501, 502, 503}, "周波数Fpにおける減衰量又はリプル attp"},
+        {522, {505, 507, 515, 516, 518, 519}, "周波数Fp1,Fp2における減衰量又はリプル attp"},
+        {522, {509, 510, 512, 513}, "周波数Fcにおける減衰量又はリプル attp"},
+        {kNoteRow, {504, 506}, "周波数Fp1,Fp2における減衰量は 3.01dB とします"},
+        {524, {500, 501, 502, 503}, "周波数Fsにおける減衰量 atts"},
+        {524, {504, 505, 506, 507}, "周波数Fs1,Fs2における減衰量 atts"},
+        {523, {500, 501}, "減衰量を指定する周波数をFsとして, Xs = Fs/Fp"},
+        {523, {502, 503}, "減衰量を指定する周波数をFsとして, Xs = Fp/Fs"},
+        {523, {504, 505}, "減衰量を指定する周波数をFs1として, Xs = Fp1/Fs1"},
+        {523, {506, 507}, "減衰量を指定する周波数をFs1として, Xs = Fs1/Fp1を次の範囲で", kXsRangeLine},
+        {523, {508, 509, 510}, "最低減衰量に達する周波数をFsとして、Xs = Fs/Fc"},
+        {523, {511, 512, 513}, "最低減衰量に達する周波数をFsとして、Xs = Fc/Fs"},
+        {523, {514, 515, 516}, "最低減衰量に達する周波数をFs1として、Xs = Fp1/Fs1"},
+        {523, {517, 518, 519}, "最低減衰量に達する周波数をFs1として、Xs = Fs1/Fp1 を次の範囲で",
+         kXsRangeLine},
+        {527, {504, 505, 515, 516}, "通過帯域　下端の周波数 Fp1 : (Fs1 = Fp1/xs)"},
+        {527, {514}, "通過帯域　下端の周波数 Fp1  : (Fs1 = Fp1/xs)"},
+        {530, {504, 505, 515, 516}, "通過帯域　上端の周波数 Fp2 : (Fs2 = Fp2*xs)"},
+        {530, {514}, "通過帯域　上端の周波数 Fp2  : (Fs2 = Fp2*xs)"},
+        {527, {506, 507, 517, 518, 519}, "阻止帯域　下端の周波数 Fp1 : (Fs1 = Fp1*xs)"},
+        {530, {506, 507, 517, 518, 519}, "阻止帯域　上端の周波数 Fp2 : (Fs2 = Fp2/xs)"},
+    };
+    return rows;
+}
+
+const LabelRow* FindLabel(int dialogId, int control) {
+    for (const auto& row : LabelRows()) {
+        if (row.control == control &&
+            std::find(row.dialogs.begin(), row.dialogs.end(), dialogId) != row.dialogs.end()) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+const char* KindCaption(int kind) {
+    switch (kind) {
+        case kLowPass: return "フィルタの種類　ローパスフィルタ";
+        case kHighPass: return "フィルタの種類　ハイパスフィルタ";
+        case kBandPass: return "フィルタの種類　バンドパスフィルタ";
+        default: return "フィルタの種類　ＢＥフィルタ";
+    }
+}
+
+const std::vector<std::string> kUnitItems{"mHz", "Hz", "KHz", "Meg", "GHz"};
+
+// Columns and rows in dialog units. Row r has its edit at kFirstRowY + r * kRowStep and its
+// label kLabelDrop lower.
+constexpr int kLabelX = 5;
+constexpr int kEditX = 200;
+constexpr int kUnitX = 270;
+constexpr int kButtonX = 285;
+constexpr int kCaptionY = 10;
+constexpr int kNameX = 240;
+constexpr int kLimitX = 120;
+constexpr int kFirstRowY = 20;
+constexpr int kRowStep = 15;
+constexpr int kLabelDrop = 5;
+constexpr int kLabelWidth = 190;
+constexpr int kEditWidth = 60;
+constexpr int kUnitWidth = 45;
+constexpr int kLineHeight = 8;
+constexpr int kEditHeight = 12;
+constexpr int kButtonWidth = 35;
+constexpr int kButtonHeight = 14;
+constexpr int kDialogWidth = 325;
+constexpr int kMinDialogHeight = 82;
+
+class RowBuilder {
+public:
+    explicit RowBuilder(DialogResource& resource) : resource_(resource) {}
+
+    int EditY() const { return kFirstRowY + kRowStep * row_; }
+    int LabelY() const { return EditY() + kLabelDrop; }
+    void Next() { ++row_; }
+    int Rows() const { return row_; }
+
+    void Label(const std::string& text, int x = kLabelX, int width = kLabelWidth) {
+        resource_.controls.push_back({ControlKind::Static, IDC_STATIC, text, x, LabelY(), width, kLineHeight});
+    }
+    void Edit(int id) {
+        resource_.controls.push_back({ControlKind::Edit, id, "", kEditX, EditY(), kEditWidth, kEditHeight, true});
+    }
+    void UnitCombo(int id, std::vector<std::string> items) {
+        resource_.controls.push_back({ControlKind::DropList, id, "", kUnitX, EditY(), kUnitWidth,
+                                      kEditHeight, false, false, std::move(items)});
+    }
+
+private:
+    DialogResource& resource_;
+    int row_ = 0;
+};
+
+}  // namespace
+
+DialogResource ParameterDialogResource(const ParameterDialogSpec& spec) {
+    DialogResource r;
+    r.id = spec.id;
+    r.title = "設計パラメータの入力";
+    r.fontName = "ＭＳ 明朝";
+    r.fontPoints = 8;
+    r.width = kDialogWidth;
+
+    r.controls.push_back({ControlKind::Static, IDC_STATIC, KindCaption(spec.kind), kLabelX, kCaptionY,
+                          kLabelWidth, kLineHeight});
+    switch (spec.caption) {
+        case ApproximationCaption::Butterworth:
+            r.controls.push_back({ControlKind::Static, IDC_STATIC, "遮断特性　バターワース", kEditX,
+                                  kCaptionY, kDialogWidth - kEditX - 5, kLineHeight});
+            break;
+        case ApproximationCaption::Chebyshev:
+            r.controls.push_back({ControlKind::Static, IDC_STATIC, "遮断特性　チェビシェフ", kEditX,
+                                  kCaptionY, kDialogWidth - kEditX - 5, kLineHeight});
+            break;
+        case ApproximationCaption::Named:
+            r.controls.push_back({ControlKind::Static, IDC_STATIC, "遮断特性", kEditX, kCaptionY,
+                                  kNameX - kEditX, kLineHeight});
+            r.controls.push_back({ControlKind::Static, kApproximationStatic, "", kNameX, kCaptionY,
+                                  kDialogWidth - kNameX - 5, kLineHeight});
+            break;
+    }
+
+    RowBuilder rows(r);
+    auto fixedUnit = [&](const char* text) { rows.Label(text, kUnitX, kUnitWidth); };
+    auto entryRow = [&](int edit, int combo, const char* unit) {
+        if (!spec.Has(edit)) return;
+        rows.Edit(edit);
+        if (combo != 0) {
+            std::vector<std::string> items = kUnitItems;
+            if (spec.id == 504 && combo == kFp2UnitCombo) items.emplace_back();
+            rows.UnitCombo(combo, std::move(items));
+        }
+        rows.Label(FindLabel(spec.id, edit)->text);
+        if (unit != nullptr) fixedUnit(unit);
+        rows.Next();
+    };
+
+    entryRow(kOrderEdit, 0, nullptr);
+    entryRow(kFpValueEdit, kFpUnitCombo, nullptr);
+    entryRow(kFcValueEdit, kFpUnitCombo, nullptr);
+    entryRow(kFp1ValueEdit, kFp1UnitCombo, nullptr);
+    entryRow(kFp2ValueEdit, kFp2UnitCombo, nullptr);
+    if (const LabelRow* note = FindLabel(spec.id, kNoteRow)) {
+        rows.Label(note->text);
+        rows.Next();
+    }
+    entryRow(kAttpEdit, 0, "dB");
+    if (spec.xsLimit == XsLimit::None) {
+        entryRow(kXsEdit, 0, "倍");
+    } else {
+        const LabelRow* label = FindLabel(spec.id, kXsEdit);
+        rows.Label(label->text);
+        rows.Next();
+        rows.Edit(kXsEdit);
+        rows.Label(label->secondLine);
+        r.controls.push_back({ControlKind::Static, kXsLimitStatic, "", kLimitX, rows.LabelY(), 50,
+                              kLineHeight});
+        fixedUnit("倍");
+        rows.Next();
+    }
+    entryRow(kAttsEdit, 0, "dB");
+
+    const int lastEditY = kFirstRowY + kRowStep * (rows.Rows() - 1);
+    r.controls.push_back({ControlKind::Button, IDOK, "OK", kButtonX, lastEditY - kRowStep, kButtonWidth,
+                          kButtonHeight, true, true});
+    r.controls.push_back({ControlKind::Button, IDCANCEL, "ｷｬﾝｾﾙ", kButtonX, lastEditY, kButtonWidth,
+                          kButtonHeight, true});
+    r.height = std::max(lastEditY + 17, kMinDialogHeight);
+    return r;
+}
+
+}  // namespace vorna

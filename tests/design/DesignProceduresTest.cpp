@@ -1,0 +1,332 @@
+// The twenty design procedures driven through their parameter dialogs as a user would.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+
+#include "app/CKorvelDoc.h"
+#include "design/DesignResults.h"
+#include "design/EllipticFunctions.h"
+#include "design/OrderLimits.h"
+#include "support/ScriptedUi.h"
+
+namespace vorna {
+namespace {
+
+using testing::ScriptedUi;
+
+const char* const kOrderTooHigh = "フィルタの次数が５８を越えました。\n入力し直して下さい。";
+const char* const kOrderTooLow = "フィルタの次数が２以下になりました。\n次数を２に設定します。";
+const char* const kBandEdges = "Ｆｐ２はＦｐ１より高い周波数を設定してください。";
+const char* const kAttenuations = "ａｔｔｓはａｔｔｐより大きな値を設定してください。";
+
+CKorvelDoc Selection(int kind, int approximation, int byOrder) {
+    CKorvelDoc doc;
+    doc.kind = kind;
+    doc.approximation = approximation;
+    doc.byOrder = byOrder;
+    return doc;
+}
+
+// Attenuation (dB, positive) of the realised analog transfer function at `hz`.
+double AttenuationAt(const DesignResults& r, double hz) {
+    const std::complex<double> s(0, kTwoPi * hz);
+    std::complex<double> h = 1;
+    if (r.resultOddOrder != 0) h *= (r.p1 * s + r.p2) / (s + r.p0);
+    for (int i = 0; i <= r.sectionLast; ++i) {
+        const Section& n = r.sections[static_cast<std::size_t>(i)];
+        h *= (n[2] * s * s + n[3] * s + n[4]) / (s * s + n[0] * s + n[1]);
+    }
+    return -20 * std::log10(std::abs(h));
+}
+
+TEST(DesignDocument, NewDocumentDescribesTheDefaultDesign) {
+    const CKorvelDoc doc;
+    EXPECT_EQ(doc.kind, 101);
+    EXPECT_EQ(doc.approximation, 111);
+    EXPECT_EQ(doc.byOrder, 0);
+    EXPECT_EQ(doc.order, 18);
+    EXPECT_EQ(doc.oddOrder, 0);
+    EXPECT_EQ(doc.lastSection, 8);
+    EXPECT_EQ(doc.fc, 1000);
+    EXPECT_EQ(doc.attp, 3.0102999566398116);
+    EXPECT_EQ(doc.atts, 60);
+    EXPECT_EQ(doc.xs, 1.5);
+}
+
+TEST(DesignDispatcher, EverySelectionShowsItsDialog) {
+    struct Case {
+        int kind, approximation, byOrder, dialog;
+    };
+    const Case cases[] = {
+        {101, 111, 0, 500}, {101, 112, 0, 501}, {101, 113, 0, 501}, {101, 114, 0, 501},
+        {101, 111, 1, 508}, {101, 112, 1, 509}, {101, 113, 1, 510}, {101, 114, 1, 510},
+        {102, 111, 0, 502}, {102, 112, 0, 503}, {102, 113, 0, 503}, {102, 114, 0, 503},
+        {102, 111, 1, 511}, {102, 112, 1, 512}, {102, 113, 1, 513}, {102, 114, 1, 513},
+        {103, 111, 0, 504}, {103, 112, 0, 505}, {103, 113, 0, 505}, {103, 114, 0, 505},
+        {103, 111, 1, 514}, {103, 112, 1, 515}, {103, 113, 1, 516}, {103, 114, 1, 516},
+        {104, 111, 0, 506}, {104, 112, 0, 507}, {104, 113, 0, 507}, {104, 114, 0, 507},
+        {104, 111, 1, 517}, {104, 112, 1, 518}, {104, 113, 1, 519}, {104, 114, 1, 519},
+    };
+    const char* const names[] = {"", "Chebyshev", "Inv. Cheb", "Elliptic"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dialog);
+        CKorvelDoc doc = Selection(c.kind, c.approximation, c.byOrder);
+        doc.order = 7;
+        ScriptedUi ui;
+        auto& step = ui.ExpectDialog(c.dialog);
+        if (c.dialog == 501 || c.dialog == 503 || c.dialog == 505 || c.dialog == 507 || c.dialog == 510 ||
+            c.dialog == 513 || c.dialog == 516 || c.dialog == 519) {
+            step.ExpectText(526, names[c.approximation - 111]);
+        }
+        step.Cancel();
+        EXPECT_EQ(doc.RunDesign(ui), 1);
+        // Cancel leaves the document alone; the dispatcher still derives the section counts.
+        EXPECT_EQ(doc.order, 7);
+        EXPECT_EQ(doc.oddOrder, 1);
+        EXPECT_EQ(doc.lastSection, 2);
+    }
+}
+
+TEST(DesignDispatcher, SectionCountsFollowTheOrder) {
+    const struct {
+        int order, odd, last;
+    } cases[] = {{2, 0, 0}, {3, 1, 0}, {4, 0, 1}, {17, 1, 7}, {58, 0, 28}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.order);
+        CKorvelDoc doc = Selection(101, 111, 1);
+        ScriptedUi ui;
+        ui.ExpectDialog(508).Type(534, std::to_string(c.order)).Ok();
+        EXPECT_EQ(doc.RunDesign(ui), 0);
+        EXPECT_EQ(doc.order, c.order);
+        EXPECT_EQ(doc.oddOrder, c.odd);
+        EXPECT_EQ(doc.lastSection, c.last);
+    }
+}
+
+TEST(ButterworthDesign, DefaultsGiveOrder18AndOneKilohertz) {
+    CKorvelDoc doc;
+    ScriptedUi ui;
+    ui.ExpectDialog(500)
+        .ExpectText(522, "3.01029995663981")
+        .ExpectText(520, "1")
+        .ExpectText(521, "KHz")
+        .ExpectText(523, "1.5")
+        .ExpectText(524, "60")
+        .Ok();
+    EXPECT_EQ(doc.RunDesign(ui), 0);
+    EXPECT_EQ(doc.order, 18);
+    EXPECT_EQ(doc.orderExact, 18);
+    EXPECT_NEAR(doc.fc, 1000, 1e-9);
+    EXPECT_DOUBLE_EQ(doc.fs, 1500);
+    EXPECT_EQ(doc.lastSection, 8);
+    EXPECT_NEAR(doc.attsAchieved, 10 * std::log10(std::pow(1.5, 36) + 1), 1e-9);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(ButterworthDesign, AttenuationAtThePassBandEdgeIsAttp) {
+    struct Case {
+        int kind, dialog;
+        const char *attp, *xs, *atts;
+    };
+    const Case cases[] = {
+        {101, 500, "1", "1.5", "60"}, {101, 500, "3.0103", "2", "40"}, {101, 500, "0.5", "3", "45"},
+        {102, 502, "1", "1.5", "60"}, {102, 502, "0.25", "4", "70"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.attp) + " " + c.xs);
+        CKorvelDoc doc = Selection(c.kind, 111, 0);
+        ScriptedUi ui;
+        ui.ExpectDialog(c.dialog).Type(522, c.attp).Type(523, c.xs).Type(524, c.atts).Ok();
+        ASSERT_EQ(doc.RunDesign(ui), 0);
+        DesignResults results;
+        results.RecomputeResults(doc);
+        EXPECT_NEAR(AttenuationAt(results, doc.fp), std::stod(c.attp), 1e-9);
+        EXPECT_GE(AttenuationAt(results, doc.fs), std::stod(c.atts) - 1e-9);
+        EXPECT_NEAR(AttenuationAt(results, doc.fs), doc.attsAchieved, 1e-6);
+    }
+}
+
+TEST(DesignMessages, ChecksSendTheUserBackToTheDialog) {
+    struct Case {
+        const char* name;
+        int kind, approximation, byOrder, dialog;
+        std::vector<std::pair<int, std::string>> typed;
+        std::vector<std::string> messages;  // empty: refused without a message
+    };
+    const Case cases[] = {
+        {"atts below attp", 101, 111, 0, 500, {{524, "2"}}, {kAttenuations}},
+        {"atts below attp, ripple", 102, 112, 0, 503, {{522, "1"}, {524, "0.5"}}, {kAttenuations}},
+        {"band edges reversed", 103, 111, 0, 504, {{527, "5"}, {530, "1"}}, {kBandEdges}},
+        {"band edges reversed, order mode", 104, 113, 1, 519, {{527, "5"}, {530, "1"}}, {kBandEdges}},
+        {"order above 58", 101, 111, 0, 500, {{523, "1.01"}}, {kOrderTooHigh}},
+        {"Chebyshev order above 58", 102, 112, 0, 503, {{523, "1.0001"}, {524, "200"}}, {kOrderTooHigh}},
+        {"elliptic band-pass order above 58", 103, 114, 0, 505, {{523, "1.0000001"}, {524, "2000"}},
+         {kOrderTooHigh}},
+        {"order that is not finite", 101, 112, 0, 501, {{522, "0"}, {524, "0"}},
+         {kOrderTooHigh}},
+        {"Xs of 1", 101, 111, 0, 500, {{523, "1"}}, {}},
+        {"Xs of 1 in order mode", 102, 111, 1, 511, {{523, "1"}}, {}},
+        {"band-eliminate Xs at the limit", 104, 111, 0, 506, {{527, "1"}, {530, "4"}, {523, "2"}}, {}},
+        {"band-eliminate Xs at the limit, order mode", 104, 114, 1, 519, {{527, "1"}, {530, "4"}, {523, "2"}},
+         {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CKorvelDoc doc = Selection(c.kind, c.approximation, c.byOrder);
+        ScriptedUi ui;
+        auto& first = ui.ExpectDialog(c.dialog);
+        for (const auto& [control, text] : c.typed) first.Type(control, text);
+        first.Ok();
+        for (const auto& message : c.messages) ui.ExpectMessage(message);
+        ui.ExpectDialog(c.dialog).Cancel();
+        EXPECT_EQ(doc.RunDesign(ui), 1);
+        ui.VerifyDone();
+    }
+}
+
+TEST(DesignMessages, OrderBelowTwoIsRaisedWithAMessage) {
+    struct Case {
+        int kind, approximation, dialog;
+    };
+    // atts equal to attp asks for order 0 of every approximation.
+    const Case cases[] = {{101, 111, 500}, {102, 112, 503}, {101, 113, 501}, {101, 114, 501},
+                          {103, 111, 504}, {103, 112, 505}, {104, 114, 507}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dialog);
+        CKorvelDoc doc = Selection(c.kind, c.approximation, 0);
+        ScriptedUi ui;
+        auto& step = ui.ExpectDialog(c.dialog);
+        if (c.dialog == 504) {
+            step.Type(524, "3.0102999566398116");
+        } else {
+            step.Type(522, "3").Type(524, "3");
+        }
+        step.Ok();
+        ui.ExpectMessage(kOrderTooLow);
+        EXPECT_EQ(doc.RunDesign(ui), 0);
+        EXPECT_EQ(doc.order, 2);
+        EXPECT_EQ(doc.orderExact, 2);
+        EXPECT_EQ(doc.lastSection, 0);
+        ui.VerifyDone();
+    }
+}
+
+TEST(DesignMessages, EqualAttenuationsAndEqualBandEdgesAreAccepted) {
+    CKorvelDoc doc = Selection(103, 112, 1);
+    ScriptedUi ui;
+    ui.ExpectDialog(515).Type(527, "2").Type(530, "2").Ok();
+    EXPECT_EQ(doc.RunDesign(ui), 0);
+    EXPECT_DOUBLE_EQ(doc.fp1, doc.fp2);
+}
+
+TEST(DesignProcedure, ValuesStoredBeforeARefusalStayWhenTheUserCancels) {
+    CKorvelDoc doc = Selection(103, 111, 0);
+    ScriptedUi ui;
+    ui.ExpectDialog(504).Type(527, "5").Type(530, "1").Ok();
+    ui.ExpectMessage(kBandEdges);
+    ui.ExpectDialog(504).ExpectText(527, "5").ExpectText(530, "1").Cancel();
+    EXPECT_EQ(doc.RunDesign(ui), 1);
+    EXPECT_DOUBLE_EQ(doc.fp1, 5000);
+    EXPECT_DOUBLE_EQ(doc.fp2, 1000);
+}
+
+TEST(DesignProcedure, FrequenciesAreStoredInHertzAndShownInTheirNaturalUnit) {
+    CKorvelDoc doc;
+    ScriptedUi ui;
+    ui.ExpectDialog(500).Type(520, "1500").Pick(521, "Hz").Ok();
+    ui.ExpectDialog(500).ExpectText(520, "1.5").ExpectText(521, "KHz").Type(520, "0.05").Pick(521, "Meg").Ok();
+    ui.ExpectDialog(500).ExpectText(520, "50").ExpectText(521, "KHz").Cancel();
+    EXPECT_EQ(doc.RunDesign(ui), 0);
+    EXPECT_DOUBLE_EQ(doc.fp, 1500);
+    EXPECT_EQ(doc.unitFp, 2);
+    EXPECT_EQ(doc.RunDesign(ui), 0);
+    EXPECT_DOUBLE_EQ(doc.fp, 50000);
+    EXPECT_EQ(doc.RunDesign(ui), 1);
+}
+
+TEST(DesignProcedure, ButterworthShowsThreeDecibelsAndOthersTheRememberedRipple) {
+    CKorvelDoc doc;
+    doc.attp = 0.5;
+    ScriptedUi ui;
+    ui.ExpectDialog(500).ExpectText(522, "3.01029995663981").Ok();
+    EXPECT_EQ(doc.RunDesign(ui), 0);
+    doc.approximation = kChebyshev;
+    ui.ExpectDialog(501).ExpectText(522, "0.1").Type(522, "0.5").Ok();
+    EXPECT_EQ(doc.RunDesign(ui), 0);
+    EXPECT_EQ(doc.rippleMemory, 0.5);
+    doc.approximation = kButterworth;
+    ui.ExpectDialog(500).ExpectText(522, "3.01029995663981").Ok();
+    EXPECT_EQ(doc.RunDesign(ui), 0);
+    EXPECT_EQ(doc.rippleMemory, 0.5);
+    doc.approximation = kElliptic;
+    ui.ExpectDialog(501).ExpectText(522, "0.5").Cancel();
+    EXPECT_EQ(doc.RunDesign(ui), 1);
+}
+
+TEST(DesignProcedure, FirstEntryGoesOnWithTheDocumentValuesOnCancel) {
+    CKorvelDoc doc = Selection(103, 114, 1);
+    doc.firstEntry = 1;
+    ScriptedUi ui;
+    ui.ExpectDialog(516).Type(534, "9").Cancel();
+    EXPECT_EQ(doc.RunDesign(ui), 0);
+    EXPECT_EQ(doc.order, 18);
+    EXPECT_DOUBLE_EQ(doc.fc, std::sqrt(1000.0 * 3000.0));
+    EXPECT_DOUBLE_EQ(doc.bandwidth, 2000 * kTwoPi);
+    EXPECT_DOUBLE_EQ(doc.attp, 0.1);
+}
+
+TEST(DesignProcedure, FirstEntryCancelOfRefusedValuesDoesNotLoop) {
+    // The stored Xs is above the limit of the stored band: the document's own values are
+    // refused silently, and the second Cancel abandons.
+    CKorvelDoc doc = Selection(104, 111, 0);
+    doc.xs = 5;
+    doc.firstEntry = 1;
+    ScriptedUi ui;
+    ui.ExpectDialog(506).Cancel();
+    ui.ExpectDialog(506).Cancel();
+    EXPECT_EQ(doc.RunDesign(ui), 1);
+    ui.VerifyDone();
+}
+
+TEST(DesignProcedure, FirstEntryCancelAfterARefusedOkDesignsFromTheDocument) {
+    CKorvelDoc doc;
+    doc.firstEntry = 1;
+    ScriptedUi ui;
+    ui.ExpectDialog(500).Type(524, "1").Ok();
+    ui.ExpectMessage(kAttenuations);
+    ui.ExpectDialog(500).Cancel();  // nothing was stored: the document's values pass
+    EXPECT_EQ(doc.RunDesign(ui), 0);
+    EXPECT_EQ(doc.order, 18);
+    ui.VerifyDone();
+}
+
+TEST(DesignProcedure, FirstEntryCancelOfStoredRefusedValuesAbandons) {
+    CKorvelDoc doc;
+    doc.firstEntry = 1;
+    ScriptedUi ui;
+    ui.ExpectDialog(500).Type(523, "1.01").Ok();
+    ui.ExpectMessage(kOrderTooHigh);
+    ui.ExpectDialog(500).ExpectText(523, "1.01").Cancel();  // Xs 1.01 was stored
+    ui.ExpectMessage(kOrderTooHigh);
+    ui.ExpectDialog(500).Cancel();
+    EXPECT_EQ(doc.RunDesign(ui), 1);
+    EXPECT_EQ(doc.order, 59);
+    EXPECT_EQ(doc.lastSection, 28);
+    ui.VerifyDone();
+}
+
+TEST(EllipticDesign, SearchAbove300DecibelsStartsAt58) {
+    CKorvelDoc doc = Selection(101, 114, 0);
+    ScriptedUi ui;
+    ui.ExpectDialog(501).Type(522, "0.1").Type(524, "301").Ok();
+    EXPECT_EQ(doc.RunDesign(ui), 0);
+    CKorvelDoc expected = doc;
+    SearchEllipticOrder(expected, kMaxOrder, 301);
+    EXPECT_EQ(doc.order, expected.order);
+    EXPECT_GE(doc.attsAchieved, 301);
+}
+
+}  // namespace
+}  // namespace vorna
