@@ -1,0 +1,169 @@
+// Commands 600 and 640 on a document window, driven through the scripted user.
+
+#include <gtest/gtest.h>
+
+#include "app/CKorvelDoc.h"
+#include "support/ScriptedUi.h"
+#include "view/CKorvelView.h"
+
+namespace vorna {
+namespace {
+
+using testing::ScriptedUi;
+
+struct Window {
+    CKorvelDoc doc;
+    CKorvelView view{doc};
+    int invalidations = 0;
+    Window() {
+        view.onInvalidate = [this] { ++invalidations; };
+    }
+};
+
+auto ViewIsBlank(const CKorvelView& view) {
+    return [&view](const Dialog&) { EXPECT_EQ(view.displayMode, 0); };
+}
+
+TEST(FilterSelectCommand, OpensWithTheDocumentsSelectionAndCancelChangesNothing) {
+    Window w;
+    w.view.displayMode = 2;
+    ScriptedUi ui;
+    ui.ExpectDialog(100)
+        .Inspect([](const Dialog& d) {
+            EXPECT_TRUE(d.Control(101).checked);
+            EXPECT_TRUE(d.Control(111).checked);
+            EXPECT_FALSE(d.Control(115).checked);
+            EXPECT_TRUE(d.Control(2403).checked);
+        })
+        .Inspect(ViewIsBlank(w.view))
+        .Click(103)
+        .Cancel();
+    w.view.OnFilterSelect(ui);
+    EXPECT_EQ(w.doc.kind, kLowPass);
+    EXPECT_EQ(w.view.noDesignYet, 1);
+    EXPECT_EQ(w.view.displayMode, 2);
+    EXPECT_EQ(w.invalidations, 1);
+    ui.VerifyDone();
+}
+
+TEST(FilterSelectCommand, CancelInTheParameterDialogStillDesignsFromTheDocument) {
+    Window w;
+    ScriptedUi ui;
+    ui.ExpectDialog(100).Click(103).Click(114).Click(115).Click(2404).Ok();
+    ui.ExpectDialog(516).Inspect(ViewIsBlank(w.view)).Type(534, "4").Cancel();
+    w.view.OnFilterSelect(ui);
+    EXPECT_EQ(w.doc.kind, kBandPass);
+    EXPECT_EQ(w.doc.approximation, kElliptic);
+    EXPECT_EQ(w.doc.byOrder, 1);
+    EXPECT_EQ(w.doc.referenceMode, 1);
+    EXPECT_EQ(w.doc.firstEntry, 0);
+    EXPECT_EQ(w.doc.order, 18);
+    EXPECT_EQ(w.view.noDesignYet, 0);
+    EXPECT_EQ(w.view.resultOrder, 18);
+    EXPECT_EQ(w.view.sectionLast, 17);
+    EXPECT_EQ(w.view.displayMode, 1);
+    EXPECT_EQ(w.invalidations, 1);
+    ui.VerifyDone();
+}
+
+TEST(FilterSelectCommand, OkDesignsTheNewSelection) {
+    Window w;
+    ScriptedUi ui;
+    ui.ExpectDialog(100).Click(102).Ok();
+    ui.ExpectDialog(502).Type(523, "2").Type(524, "40").Ok();
+    w.view.OnFilterSelect(ui);
+    EXPECT_EQ(w.doc.kind, kHighPass);
+    EXPECT_EQ(w.view.resultOrder, 7);
+    EXPECT_EQ(w.view.resultOddOrder, 1);
+    EXPECT_EQ(w.view.p1, 1);
+    EXPECT_DOUBLE_EQ(w.view.p0, w.view.omegaC);
+    ui.VerifyDone();
+}
+
+TEST(ParameterInputCommand, CancelKeepsTheResultsAndOkReplacesThem) {
+    Window w;
+    w.view.RecomputeResults(w.doc);
+    w.view.convertedToDigital = 1;
+    w.view.sections[0][0] = 42;
+    {
+        ScriptedUi ui;
+        ui.ExpectDialog(500).Inspect(ViewIsBlank(w.view)).Type(523, "3").Cancel();
+        w.view.OnParameterInput(ui);
+        EXPECT_EQ(w.view.convertedToDigital, 1);
+        EXPECT_EQ(w.view.sections[0][0], 42);
+        EXPECT_EQ(w.doc.xs, 1.5);
+        EXPECT_EQ(w.view.displayMode, 1);
+        ui.VerifyDone();
+    }
+    {
+        ScriptedUi ui;
+        ui.ExpectDialog(500).Type(523, "3").Ok();
+        w.view.OnParameterInput(ui);
+        EXPECT_EQ(w.view.convertedToDigital, 0);
+        EXPECT_EQ(w.view.resultOrder, 7);
+        EXPECT_NE(w.view.sections[0][0], 42);
+        ui.VerifyDone();
+    }
+    EXPECT_EQ(w.invalidations, 2);
+}
+
+TEST(DesignResults, DefaultDesignGivesItsSectionsAndGraphRanges) {
+    CKorvelDoc doc;
+    DesignResults r;
+    r.convertedToDigital = 1;
+    r.approximatedByCircuit = 1;
+    r.RecomputeResults(doc);
+    EXPECT_EQ(r.noDesignYet, 0);
+    EXPECT_EQ(r.convertedToDigital, 0);
+    EXPECT_EQ(r.approximatedByCircuit, 0);
+    EXPECT_EQ(r.resultOrder, 18);
+    EXPECT_EQ(r.halfOrder, 9);
+    EXPECT_EQ(r.evenOrder, 18);
+    EXPECT_EQ(r.sectionLast, 8);
+    EXPECT_DOUBLE_EQ(r.omegaC, 6.283185307179586 * 1000);
+    EXPECT_EQ(r.invTwoPi, 0.15915494309189535);
+    EXPECT_EQ(r.graphFreqMin, 100);
+    EXPECT_EQ(r.graphFreqMax, 5000);
+    EXPECT_EQ(r.graphAttMax, 80);  // attsAchieved 60 of a new document
+    // The first section has the highest Q; no section past the last is used.
+    for (int i = 0; i < 8; ++i) EXPECT_LT(r.sections[i][0], r.sections[i + 1][0]);
+    EXPECT_EQ(r.sections[9][1], 0);
+    for (int i = 0; i <= 8; ++i) {
+        EXPECT_DOUBLE_EQ(r.sections[i][1], r.omegaC * r.omegaC);
+        EXPECT_DOUBLE_EQ(r.sections[i][4], r.omegaC * r.omegaC);
+    }
+}
+
+TEST(DesignResults, GraphRangesByKind) {
+    struct Case {
+        int kind;
+        double fp, fs, fp1, fp2, fs1, fs2, achieved;
+        double min, max, att;
+    };
+    const Case cases[] = {
+        {kLowPass, 1000, 1500, 0, 0, 0, 0, 63.4, 100, 5000, 90},
+        {kHighPass, 1200, 250, 0, 0, 0, 0, 40, 100, 4000, 60},
+        {kBandPass, 0, 0, 1000, 3000, 500, 6000, 30.1, 100, 20000, 60},
+        {kBandEliminate, 0, 0, 20, 70000, 40, 35000, 0, 10, 300000, 20},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        CKorvelDoc doc;
+        doc.kind = c.kind;
+        doc.fp = c.fp;
+        doc.fs = c.fs;
+        doc.fp1 = c.fp1;
+        doc.fp2 = c.fp2;
+        doc.fs1 = c.fs1;
+        doc.fs2 = c.fs2;
+        doc.attsAchieved = c.achieved;
+        DesignResults r;
+        r.RecomputeResults(doc);
+        EXPECT_DOUBLE_EQ(r.graphFreqMin, c.min);
+        EXPECT_DOUBLE_EQ(r.graphFreqMax, c.max);
+        EXPECT_DOUBLE_EQ(r.graphAttMax, c.att);
+    }
+}
+
+}  // namespace
+}  // namespace vorna
