@@ -15,6 +15,16 @@
 
 namespace vorna {
 
+class CKorvelDoc;
+class CKorvelView;
+class CircuitOutput;
+class Ui;
+
+// The synthesis of one basic circuit: realises every section of the view's design, writing
+// the journal lines and handing each settled value to SetComponentValue; reports a section
+// it cannot realise through synthesisFailed.
+using SynthesisEntry = void (*)(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, Ui& ui);
+
 // An element value the synthesis settled, by its element name ("R1_2").
 struct ElementValue {
     std::string name;
@@ -49,10 +59,12 @@ public:
 
     std::string referencePath;
     std::string referenceName;
+    // The reference schematic's bytes, read when it is opened (so that choosing the
+    // reference itself as the output file cannot lose it).
+    std::string referenceText;
     // The schematic file name shown in the journal header.
     std::string outputPath;
 
-    std::ifstream referenceFile;
     std::ofstream outputFile;
     Journal journal;
 
@@ -70,6 +82,9 @@ public:
     std::vector<InfoPlaceholder> informationLines;
     // Information texts 1 and 2 (UTF-16LE, each ending with a line feed).
     std::array<std::string, 2> informationTexts;
+
+    // The synthesis of each basic circuit, by code - 480 (LP1 first, BE2 last).
+    std::array<SynthesisEntry, 14> synthesisEntries{};
 
     // Every value handed to SetComponentValue, in order.
     std::vector<ElementValue> elementValues;

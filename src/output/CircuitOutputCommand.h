@@ -1,0 +1,38 @@
+#pragma once
+// The circuit output (command 630, choice 401): the basic circuit chosen by the user
+// realises every section of the design; the element values go into the journal
+// "journal.txt" of the current directory and into a schematic file made from the reference
+// schematic of that circuit and order in the installation's "sys" folder.
+
+#include <string>
+
+namespace vorna {
+
+class CircuitOutput;
+class CKorvelDoc;
+class CKorvelView;
+class Ui;
+
+inline constexpr const char* kJournalFile = "journal.txt";
+
+// The whole run: the choice of basic circuit, then WriteCircuitFiles with a new
+// CircuitOutput; the view paints nothing meanwhile and keeps the E-series in force at the end.
+void RunCircuitOutput(CKorvelView& view, Ui& ui);
+
+// The run for the circuit `view.selectedCircuit`, with every question in its order.
+void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, Ui& ui);
+
+// Opens "<name>_<order>.asc" in the "sys" folder and returns the output mode: 2 when it is
+// there; otherwise the user chooses 1 (journal only, the output path becomes the circuit
+// name) or 0 (stop).
+int OpenReferenceSchematic(CircuitOutput& out, Ui& ui, const std::string& circuitName, int order);
+// Asks for the schematic file (proposing the reference's name) and creates it; Cancel, or a
+// file that cannot be created, lowers the mode to 1.
+void ChooseSchematicFile(CircuitOutput& out, Ui& ui);
+// Opens the journal for appending; tells the user and returns false when it cannot.
+bool OpenJournal(CircuitOutput& out, Ui& ui);
+// Closes the files and tells the user that the coefficients now are the circuit's, unless
+// the synthesis failed or the run was stopped.
+void FinishCircuitOutput(CircuitOutput& out, Ui& ui);
+
+}  // namespace vorna

@@ -1,0 +1,38 @@
+#pragma once
+// The op-amp name files of the current directory: "OPname.txt" (one name) and
+// "OPExchange.txt" (the name to replace, up to 20 names to put in its place, "end").
+// Lines end at a line feed; a carriage return before it is dropped; the end of the file
+// ends the last line.
+
+#include <istream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorna {
+
+inline constexpr const char* kOpAmpNameFile = "OPname.txt";
+inline constexpr const char* kOpAmpExchangeFile = "OPExchange.txt";
+inline constexpr std::size_t kMaxOpAmpNameLength = 20;
+inline constexpr std::size_t kMaxExchangeNames = 20;
+
+// The next line of `in` without its line end; nullopt at the end of the file.
+std::optional<std::string> ReadNameLine(std::istream& in);
+
+// An op-amp name goes into a symbol line and, for the exchange, into a file name beside the
+// schematic: it must be 1 to 20 printable ASCII characters without a path separator.
+bool IsUsableOpAmpName(const std::string& name);
+// The message that refuses an unusable name read from `file`; `consequence` is its last line.
+std::string UnusableOpAmpNameMessage(const char* file, const std::string& name, const char* consequence);
+
+struct ExchangeList {
+    std::string from;
+    std::vector<std::string> to;
+    bool truncated = false;  // a name was stored in the 20th slot: reading stopped there
+};
+
+// Reads "OPExchange.txt": the first line, then names up to "end", the end of the file or the
+// 20th name.
+ExchangeList ReadExchangeList(std::istream& in);
+
+}  // namespace vorna

@@ -1,0 +1,21 @@
+#pragma once
+// Putting another op-amp than the reference schematics' "LT1115" into a schematic: chosen
+// while a schematic is written, or afterwards by copying a schematic once per op-amp listed
+// in "OPExchange.txt".
+
+namespace vorna {
+
+class CircuitOutput;
+class Ui;
+
+// Asks which op-amp the schematic being written gets: "ADA4807-4", the one named in
+// "OPname.txt", or the reference op-amp; sets the output's replaceOpAmp and replacementName.
+void ChooseOutputOpAmp(CircuitOutput& output, Ui& ui);
+
+// Lets the user pick a schematic and writes, for every "to" name of "OPExchange.txt", a copy
+// "<schematic>-<name>.asc" beside it whose op-amp symbols named by the "from" name carry
+// that name instead. Every outcome is reported except a cancelled choice and a copy that
+// cannot be created.
+void ExchangeOpAmps(CircuitOutput& output, Ui& ui);
+
+}  // namespace vorna

@@ -1,0 +1,45 @@
+// The view's output commands: 630 "計算結果の表示または出力" and 660 "データファイルを開く".
+#include "design/conversion/GainAtFrequency.h"
+#include "dialogs/OutputChoiceDialog.h"
+#include "output/CircuitOutput.h"
+#include "output/CircuitOutputCommand.h"
+#include "output/OpAmpReplacement.h"
+#include "output/TextReports.h"
+#include "view/CKorvelView.h"
+
+namespace vorna {
+
+void CKorvelView::OnOutput(Ui& ui) {
+    OutputChoiceDialog dialog;
+    dialog.choice = outputChoice;
+    if (dialog.DoModal(ui) != IDOK) return;
+    outputChoice = dialog.choice;
+    if (outputChoice == kOutputCoefficients || outputChoice == kOutputExchangeOpAmps) displayMode = 2;
+    switch (outputChoice) {
+        case kOutputSchematic:
+            RunCircuitOutput(*this, ui);
+            break;
+        case kOutputCoefficients:
+            WriteCoefficientReport(*this, ui);
+            break;
+        case kOutputExchangeOpAmps: {
+            CircuitOutput out;
+            ExchangeOpAmps(out, ui);
+            displayMode = 1;
+            break;
+        }
+        case kOutputGainAtFrequency:
+            ShowGainAtFrequency(*this, ui);
+            break;
+        case kOutputGainList:
+            WriteGainList(*this, ui);
+            break;
+        default:
+            break;
+    }
+    Invalidate();
+}
+
+void CKorvelView::OnOpenDataFile(Ui& ui) { OpenDataFile(ui); }
+
+}  // namespace vorna

@@ -1,0 +1,160 @@
+#include "output/TextReports.h"
+
+#include <cmath>
+#include <fstream>
+
+#include "app/CKorvelDoc.h"
+#include "circuit/EngValue.h"
+#include "output/SectionFigures.h"
+#include "platform/CLocale.h"
+#include "platform/ShiftJisText.h"
+#include "platform/Ui.h"
+#include "view/CKorvelView.h"
+#include "view/SummaryLines.h"
+
+namespace vorna {
+
+namespace {
+
+// Ratio of neighbouring gain-list frequencies (close to the ninth root of 2): 19 points
+// from Fc / 2 to about 2 Fc.
+constexpr double kGainListRatio = 1.080059739;
+constexpr int kGainListPoints = 19;
+
+std::vector<FileFilter> ReportFileFilters() {
+    return {{"Text (*.txt)", "*.txt"}, {"Text (*.doc)", "*.doc"}, {"All Files (*.*)", "*.*"}};
+}
+
+std::string Eng(double value) { return FormatEngValue(value); }
+
+// Only low-pass and high-pass designs of odd order have a first-order section.
+bool FirstOrderShown(const CKorvelView& view) {
+    return view.resultOddOrder == 1 && view.GetDocument().kind < kBandPass;
+}
+
+// Title, design summary and the forms of H0 and Hn (analog in s, or digital in zm = 1/z).
+std::string ReportHead(const CKorvelView& view, const char* title) {
+    std::string text = title;
+    WriteSummaryLines([&text](const std::string& line) { text += line; }, view, false);
+    const bool digital = view.convertedToDigital == 1;
+    if (FirstOrderShown(view)) {
+        text += "１次式の形式\n";
+        text += digital ? "      P1 + P2 * zm\nH0 = --------------\n       1 + P0 * zm\n"
+                        : "      P1 * s + P2\nH0 = -------------\n         s + P0\n";
+    }
+    text += "２次式の形式\n";
+    text += digital ? "      Pn_2 + Pn_3 * zm + Pn_4 * zm^2\n"
+                      "Hn = --------------------------------\n"
+                      "       1 + Pn_0 * zm + Pn_1 * zm^2\n"
+                    : "      Pn_2 * s^2 + Pn_3 * s + Pn_4\n"
+                      "Hn = ------------------------------\n"
+                      "          s^2 + Pn_0 * s + Pn_1\n";
+    return text;
+}
+
+// The gain-list frequency k of a section with cut-off `fc`.
+double GainListFrequency(double fc, int k) { return std::pow(kGainListRatio, k) * 0.5 * fc; }
+double ToOmega(double hz) { return hz * 2 * kReportPi; }
+
+bool AppendReport(CKorvelView& view, Ui& ui, const std::string& text) {
+    FileDialogRequest request;
+    request.initialName = "*.txt";
+    request.defaultExtension = "txt";
+    request.filters = ReportFileFilters();
+    const auto path = ui.SaveFileName(request);
+    if (!path) return false;
+    {
+        std::ofstream file(*path, std::ios::binary | std::ios::app);
+        if (!file) return false;
+        ShiftJisWriter(file).Write(text);
+    }
+    view.displayMode = 1;
+    ui.OpenWithDesktop(*path);
+    return true;
+}
+
+}  // namespace
+
+std::string CoefficientReportText(const CKorvelView& view) {
+    std::string text =
+        ReportHead(view, "+++++++++++  伝達関数の係数、カットオフ周波数、Q値、GB値  ++++++++++\n");
+    const bool digital = view.convertedToDigital == 1;
+    if (FirstOrderShown(view)) {
+        text += "１次式\n";
+        if (digital) {
+            text += Format("      P0 = %-9s    P1 = %-9s    P2 = %-9s\n", Eng(view.p0).c_str(), Eng(view.p1).c_str(),
+                           Eng(view.p2).c_str());
+        } else {
+            const FirstOrderFigures f = FirstOrderSectionFigures(view.p0, view.p1, view.p2);
+            text += Format("  P0 = %-9s  P1 = %-9s  P2 = %-9s   Fc=%12sHz Fcゲイン= %6sdB\n", Eng(view.p0).c_str(),
+                           Eng(view.p1).c_str(), Eng(view.p2).c_str(), Eng(f.fc).c_str(), Eng(f.gainAtFc).c_str());
+        }
+    }
+    text += "２次式\n";
+    text += "   n       Pn_0       Pn_1       Pn_2";
+    text += "       Pn_3       Pn_4\n";
+    for (int i = 0; i <= view.sectionLast; ++i) {
+        const Section& s = view.sections[static_cast<std::size_t>(i)];
+        text += Format("%4d %11s%12s%11s", i + 1, Eng(s[0]).c_str(), Eng(s[1]).c_str(), Eng(s[2]).c_str());
+        if (digital) {
+            text += Format("%11s %11s\n", Eng(s[3]).c_str(), Eng(s[4]).c_str());
+            continue;
+        }
+        const SectionFigures f = SecondOrderSectionFigures(s);
+        text += Format("%11s %11s\n       Fc=%12sHz  Fcゲイン= %6sdB  Q =%10s GB積=%8sHz\n", Eng(s[3]).c_str(),
+                       Eng(s[4]).c_str(), Eng(f.fc).c_str(), Eng(SectionGainAtFcDb(s)).c_str(), Eng(f.q).c_str(),
+                       Eng(f.gainBandwidth).c_str());
+    }
+    return text;
+}
+
+std::string GainListText(const CKorvelView& view) {
+    std::string text =
+        ReportHead(view, "+++++++++++  ブロックごとのカットオフ周波数付近のゲインリスト  ++++++++++\n");
+    const bool firstOrder = FirstOrderShown(view);
+    if (firstOrder) {
+        const FirstOrderFigures f = FirstOrderSectionFigures(view.p0, view.p1, view.p2);
+        text += "1次式\n";
+        text += Format("Blk No.1          P0 = %-9s  P1 = %-9s  P2 = %-9s   Fc=%10sHz Fcゲイン= %4sdB\n",
+                       Eng(view.p0).c_str(), Eng(view.p1).c_str(), Eng(view.p2).c_str(), Eng(f.fc).c_str(),
+                       Eng(f.gainAtFc).c_str());
+        text += "    周波数 Hz    ゲイン dB\n";
+        for (int k = 0; k < kGainListPoints; ++k) {
+            const double hz = GainListFrequency(f.fc, k);
+            const double gain = FirstOrderGainDb(view.p0, view.p1, view.p2, ToOmega(hz));
+            text += Format("  %12s,  %6s\n", Eng(hz).c_str(), Eng(gain).c_str());
+        }
+    }
+    text += "２次式\n";
+    for (int j = 0; j <= view.sectionLast; ++j) {
+        const Section& s = view.sections[static_cast<std::size_t>(j)];
+        const SectionFigures f = SecondOrderSectionFigures(s);
+        text += "                  Pn_0       Pn_1       Pn_2";
+        text += "       Pn_3       Pn_4\n";
+        text += Format("Blk No.%3d %11s%12s%11s", j + 1 + (firstOrder ? 1 : 0), Eng(s[0]).c_str(), Eng(s[1]).c_str(),
+                       Eng(s[2]).c_str());
+        text += Format("%11s %11s Fc=%10sHz  Fcゲイン= %4sdB  Q =%8s GB積=%8sHz\n", Eng(s[3]).c_str(),
+                       Eng(s[4]).c_str(), Eng(f.fc).c_str(), Eng(SectionGainDb(s, f.omega0)).c_str(),
+                       Eng(f.q).c_str(), Eng(f.gainBandwidth).c_str());
+        text += "    周波数 Hz    ゲイン dB\n";
+        for (int k = 0; k < kGainListPoints; ++k) {
+            const double hz = GainListFrequency(f.fc, k);
+            text += Format("  %12s,   %6s\n", Eng(hz).c_str(), Eng(SectionGainDb(s, ToOmega(hz))).c_str());
+        }
+    }
+    return text;
+}
+
+bool WriteCoefficientReport(CKorvelView& view, Ui& ui) { return AppendReport(view, ui, CoefficientReportText(view)); }
+
+bool WriteGainList(CKorvelView& view, Ui& ui) { return AppendReport(view, ui, GainListText(view)); }
+
+void OpenDataFile(Ui& ui) {
+    FileDialogRequest request;
+    request.initialName = "*.*";
+    request.defaultExtension = "txt";
+    request.filters = ReportFileFilters();
+    if (const auto path = ui.OpenFileName(request)) ui.OpenWithDesktop(*path);
+}
+
+}  // namespace vorna

@@ -1,0 +1,28 @@
+#pragma once
+// The two text reports of a design, appended in Shift-JIS with line-feed ends to a file the
+// user names and then opened with the desktop: the coefficient report (every section's
+// coefficients with cut-off frequency, gain at the cut-off, Q and gain-bandwidth) and the
+// gain list (the same per section, plus the section's gain at 19 frequencies around its
+// cut-off).
+
+#include <string>
+
+namespace vorna {
+
+class CKorvelView;
+class Ui;
+
+// The reports as UTF-8 text.
+std::string CoefficientReportText(const CKorvelView& view);
+std::string GainListText(const CKorvelView& view);
+
+// Asks for the file, appends the report, sets the view's display mode to 1 and opens the
+// file with the desktop. Cancel, or a file that can be neither opened nor created, ends
+// silently with nothing written or opened. Returns whether the report was written.
+bool WriteCoefficientReport(CKorvelView& view, Ui& ui);
+bool WriteGainList(CKorvelView& view, Ui& ui);
+
+// Command 660: opens any file the user picks with the desktop.
+void OpenDataFile(Ui& ui);
+
+}  // namespace vorna
