@@ -39,7 +39,9 @@ GainAndPhase GainAndPhaseAt(const CKorvelView& view, double hz) {
 
 void ShowGainAtFrequency(CKorvelView& view, Ui& ui) {
     BlankViewWhileOpen blank(view);
-    double hz = view.omegaC / kTwoPi;
+    // Multiplying by 1/(2 pi) gives back the design's round cut-off (2 pi * 1000 / (2 pi)
+    // would give 999.9999999999999, shown as "1000" Hz instead of "1" KHz).
+    double hz = view.omegaC * view.invTwoPi;
     while (true) {
         GainDialog dialog;
         std::string unit;
