@@ -1,0 +1,44 @@
+#pragma once
+// Designs made as the by-order design procedures make them, without their dialogs, and the
+// response of the resulting sections.
+
+#include <string>
+
+#include "app/CKorvelDoc.h"
+#include "design/DesignResults.h"
+
+namespace vorna::testing {
+
+struct DesignCase {
+    int kind = kLowPass;
+    int approximation = kButterworth;
+    int order = 2;
+    double attp = 0.5;
+    // LP/HP: Xs from Fc; BP/BE: Xs as entered (the band ratio follows from it).
+    double xs = 1.5;
+    double fp = 1000;   // LP/HP cut-off Fc
+    double fp1 = 1000;  // BP/BE band edges
+    double fp2 = 3000;
+};
+
+std::string Describe(const DesignCase& design);
+
+// The document after the by-order procedure of the case's kind and approximation.
+CKorvelDoc MakeDocument(const DesignCase& design);
+
+struct Design {
+    CKorvelDoc doc;
+    DesignResults results;
+};
+Design MakeDesign(const DesignCase& design);
+
+// Gain of the realised transfer function at f Hz, in dB (sum of the sections' gains).
+double GainDb(const CKorvelDoc& doc, const DesignResults& results, double hz);
+inline double GainDb(const Design& design, double hz) {
+    return GainDb(design.doc, design.results, hz);
+}
+
+// True when every coefficient and gain of the results is a finite number.
+bool AllFinite(const DesignResults& results);
+
+}  // namespace vorna::testing

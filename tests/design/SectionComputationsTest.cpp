@@ -1,0 +1,179 @@
+// What a user relies on in every designed filter: the gain at the edges equals the specified
+// attenuations, the pass band stays within its ripple, the stop band reaches attsAchieved,
+// the gain at DC or at the centre is the prototype's, and no coefficient is NaN or infinite.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "design/DesignFixture.h"
+
+namespace vorna::testing {
+namespace {
+
+constexpr double kThreeDecibels = 3.0102999566398116;
+
+// Where the pass and stop bands end, and which frequencies lie inside each band.
+struct Bands {
+    std::vector<double> passEdges;
+    std::vector<double> stopEdges;
+    std::vector<double> passBand;
+    std::vector<double> stopBand;
+    // Where the prototype's DC lands (LP and BE: DC, HP: far above, BP: the centre).
+    double prototypeDc = 0;
+};
+
+std::vector<double> Spread(double from, double to, int points) {
+    std::vector<double> f;
+    for (int i = 0; i <= points; ++i) f.push_back(from * std::pow(to / from, double(i) / points));
+    return f;
+}
+
+Bands BandsOf(const CKorvelDoc& doc) {
+    Bands bands;
+    const bool stopNormalised = doc.approximation == kInverseChebyshev;
+    switch (doc.kind) {
+        case kLowPass: {
+            const double fs = stopNormalised ? doc.fc : doc.fp * doc.xs;
+            bands.passEdges = {doc.fp};
+            bands.stopEdges = {fs};
+            bands.passBand = Spread(doc.fp * 1e-3, doc.fp, 300);
+            bands.stopBand = Spread(fs, fs * 100, 300);
+            bands.prototypeDc = 0;
+            break;
+        }
+        case kHighPass: {
+            const double fs = stopNormalised ? doc.fc : doc.fp / doc.xs;
+            bands.passEdges = {doc.fp};
+            bands.stopEdges = {fs};
+            bands.passBand = Spread(doc.fp, doc.fp * 1e3, 300);
+            bands.stopBand = Spread(fs / 100, fs, 300);
+            bands.prototypeDc = doc.fp * 1e8;
+            break;
+        }
+        case kBandPass:
+            bands.passEdges = {doc.fp1, doc.fp2};
+            bands.stopEdges = {doc.fs1, doc.fs2};
+            bands.passBand = Spread(doc.fp1, doc.fp2, 300);
+            bands.stopBand = Spread(doc.fs1 / 100, doc.fs1, 150);
+            for (double f : Spread(doc.fs2, doc.fs2 * 100, 150)) bands.stopBand.push_back(f);
+            bands.prototypeDc = doc.fc;
+            break;
+        default:
+            bands.passEdges = {doc.fp1, doc.fp2};
+            bands.stopEdges = {doc.fs1, doc.fs2};
+            bands.passBand = Spread(doc.fp1 / 1000, doc.fp1, 150);
+            for (double f : Spread(doc.fp2, doc.fp2 * 1000, 150)) bands.passBand.push_back(f);
+            bands.stopBand = Spread(doc.fs1, doc.fs2, 300);
+            bands.prototypeDc = 0;
+            break;
+    }
+    return bands;
+}
+
+// The gains a design must show, by approximation (dB).
+struct Expected {
+    double passEdge;
+    double passLow;
+    double passHigh;
+    double stopEdge;
+    double prototypeDc;
+    double tolerance;
+};
+
+Expected ExpectedOf(const CKorvelDoc& doc) {
+    const bool even = doc.order % 2 == 0;
+    const double atts = doc.attsAchieved;
+    switch (doc.approximation) {
+        case kButterworth:
+            return {-kThreeDecibels, -kThreeDecibels, 0, -atts, 0, 1e-6};
+        case kChebyshev:
+            // Unity DC gain for every order: an even order's ripple lies above 0 dB.
+            if (even) return {0, 0, doc.attp, -atts + doc.attp, 0, 1e-6};
+            return {-doc.attp, -doc.attp, 0, -atts, 0, 1e-6};
+        case kInverseChebyshev:
+            return {-doc.attp, -doc.attp, 0, -atts, 0, 1e-6};
+        default:
+            // The accepted factorisation keeps within 2e-3 dB of the ideal response.
+            return {-doc.attp, -doc.attp, 0, -atts, even ? -doc.attp : 0, 5e-3};
+    }
+}
+
+struct Parameters {
+    double attp;
+    double xs;
+    double fp;
+    double fp1;
+    double fp2;
+};
+
+void CheckDesign(const DesignCase& design) {
+    SCOPED_TRACE(Describe(design));
+    const Design d = MakeDesign(design);
+    ASSERT_TRUE(AllFinite(d.results));
+    const Bands bands = BandsOf(d.doc);
+    const Expected expected = ExpectedOf(d.doc);
+    const double tol = expected.tolerance;
+    for (double f : bands.passEdges) EXPECT_NEAR(GainDb(d, f), expected.passEdge, tol) << f;
+    for (double f : bands.stopEdges) EXPECT_NEAR(GainDb(d, f), expected.stopEdge, tol) << f;
+    EXPECT_NEAR(GainDb(d, bands.prototypeDc), expected.prototypeDc, tol);
+    double passLow = 1e300;
+    double passHigh = -1e300;
+    for (double f : bands.passBand) {
+        const double gain = GainDb(d, f);
+        passLow = std::min(passLow, gain);
+        passHigh = std::max(passHigh, gain);
+    }
+    EXPECT_GE(passLow, expected.passLow - tol);
+    EXPECT_LE(passHigh, expected.passHigh + tol);
+    double stopHigh = -1e300;
+    for (double f : bands.stopBand) stopHigh = std::max(stopHigh, GainDb(d, f));
+    EXPECT_LE(stopHigh, expected.stopEdge + tol);
+}
+
+TEST(SectionComputations, EdgeBandAndDcGainsOfEveryKindApproximationAndOrder) {
+    // Low-pass/high-pass parameters and band parameters (the band-eliminate Xs stays below
+    // sqrt(fp2/fp1)).
+    const Parameters parameters[] = {
+        {0.1, 1.5, 1000, 1000, 3000},
+        {1.0, 1.05, 50, 9000, 11000},
+    };
+    for (int kind = kLowPass; kind <= kBandEliminate; ++kind) {
+        for (int approximation = kButterworth; approximation <= kElliptic; ++approximation) {
+            for (const Parameters& p : parameters) {
+                for (int order = 2; order <= 58; ++order) {
+                    CheckDesign({kind, approximation, order, p.attp, p.xs, p.fp, p.fp1, p.fp2});
+                    if (HasFailure()) return;
+                }
+            }
+        }
+    }
+}
+
+TEST(SectionComputations, SectionsInUseAndGainConstant) {
+    for (int order : {2, 3, 17, 58}) {
+        for (int approximation = kButterworth; approximation <= kElliptic; ++approximation) {
+            for (int kind = kLowPass; kind <= kBandEliminate; ++kind) {
+                const DesignCase design{kind, approximation, order, 0.5, 1.5};
+                SCOPED_TRACE(Describe(design));
+                const Design d = MakeDesign(design);
+                const bool band = kind == kBandPass || kind == kBandEliminate;
+                // Band filters: one section per prototype order; else one per pole pair.
+                const int used = band ? order : order / 2;
+                EXPECT_EQ(d.results.sectionLast, used - 1);
+                for (int i = 0; i < 60; ++i) {
+                    EXPECT_EQ(d.results.sections[i][1] != 0, i < used) << i;
+                }
+                EXPECT_EQ(d.results.sectionGain != 0, band || approximation == kElliptic);
+                EXPECT_EQ(d.results.p1, kind == kHighPass ? 1 : 0);
+                if (!band && order % 2 == 1) {
+                    EXPECT_GT(d.results.p0, 0);
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vorna::testing
