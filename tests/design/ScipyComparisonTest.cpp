@@ -1,0 +1,118 @@
+// The designed sections against scipy.signal's analog designs of the same order, ripple and
+// attenuation: the designs are written to a JSON file that compare_with_scipy.py checks.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "design/DesignFixture.h"
+#include "platform/CLocale.h"
+
+namespace vorna::testing {
+namespace {
+
+constexpr const char* kPython = "/usr/bin/python3";
+
+std::string Number(double x) { return Format("%.17g", x); }
+
+// The edges scipy is given, in rad/s: the pass-band edges, or the stop-band edges of the
+// inverse Chebyshev approximation, which is normalised there.
+std::vector<double> ScipyEdges(const CKorvelDoc& doc) {
+    const bool stop = doc.approximation == kInverseChebyshev;
+    if (doc.kind == kLowPass || doc.kind == kHighPass) return {kTwoPi * doc.fc};
+    if (stop) return {kTwoPi * doc.fs1, kTwoPi * doc.fs2};
+    return {kTwoPi * doc.fp1, kTwoPi * doc.fp2};
+}
+
+std::string DesignJson(const DesignCase& design) {
+    const Design d = MakeDesign(design);
+    constexpr const char* kKinds[] = {"LP", "HP", "BP", "BE"};
+    constexpr const char* kApproximations[] = {"Butterworth", "Chebyshev", "InvCheb", "Elliptic"};
+    std::ostringstream json;
+    json << "{\"name\": \"" << Describe(design) << "\", \"kind\": \""
+         << kKinds[design.kind - kLowPass] << "\", \"approximation\": \""
+         << kApproximations[design.approximation - kButterworth]
+         << "\", \"order\": " << design.order << ", \"attp\": " << Number(d.doc.attp)
+         << ", \"attsAchieved\": " << Number(d.doc.attsAchieved) << ", \"edges\": [";
+    const std::vector<double> edges = ScipyEdges(d.doc);
+    for (size_t i = 0; i < edges.size(); ++i) json << (i ? ", " : "") << Number(edges[i]);
+    json << "], \"first\": ";
+    const bool lowOrHigh = design.kind == kLowPass || design.kind == kHighPass;
+    if (lowOrHigh && d.results.resultOddOrder != 0) {
+        json << "[" << Number(d.results.p0) << ", " << Number(d.results.p1) << ", "
+             << Number(d.results.p2) << "]";
+    } else {
+        json << "null";
+    }
+    json << ", \"sections\": [";
+    for (int i = 0; i <= d.results.sectionLast; ++i) {
+        json << (i ? ", " : "") << "[";
+        for (size_t j = 0; j < 5; ++j) json << (j ? ", " : "") << Number(d.results.sections[i][j]);
+        json << "]";
+    }
+    json << "]}";
+    return json.str();
+}
+
+// Every elliptic order from 2 to 58 for every kind, and a spread of orders for the others.
+std::vector<DesignCase> Grid() {
+    std::vector<DesignCase> grid;
+    struct Parameters {
+        double attp;
+        double xs;
+        double fp1;
+        double fp2;
+    };
+    const Parameters parameters[] = {{0.1, 1.5, 1000, 3000}, {1.0, 1.05, 9000, 11000}};
+    for (int kind = kLowPass; kind <= kBandEliminate; ++kind) {
+        for (const Parameters& p : parameters) {
+            for (int order = 2; order <= 58; ++order) {
+                grid.push_back({kind, kElliptic, order, p.attp, p.xs, 1000, p.fp1, p.fp2});
+            }
+            for (int approximation = kButterworth; approximation < kElliptic; ++approximation) {
+                for (int order : {2, 3, 4, 5, 8, 13, 20, 31, 44, 57, 58}) {
+                    grid.push_back({kind, approximation, order, p.attp, p.xs, 1000, p.fp1, p.fp2});
+                }
+            }
+        }
+    }
+    // The example of a factorisation on the wrong polynomial: order 5, 0.01 dB, Xs 1.5.
+    grid.push_back({kLowPass, kElliptic, 5, 0.01, 1.5});
+    grid.push_back({kLowPass, kElliptic, 58, 0.01, 3.0});
+    return grid;
+}
+
+TEST(ScipyComparison, MagnitudeResponsesMatchScipyAnalogDesigns) {
+    if (std::system((std::string(kPython) + " -c 'import scipy.signal' 2>/dev/null").c_str()) != 0) {
+        GTEST_SKIP() << kPython << " lacks scipy (python3-scipy): the comparison cannot run";
+    }
+    const std::string folder = ::testing::TempDir();
+    const std::string designs = folder + "vorna_scipy_designs.json";
+    const std::string report = folder + "vorna_scipy_report.txt";
+    {
+        std::ofstream out(designs);
+        out << "[\n";
+        bool first = true;
+        for (const DesignCase& design : Grid()) {
+            out << (first ? "" : ",\n") << DesignJson(design);
+            first = false;
+        }
+        out << "\n]\n";
+        ASSERT_TRUE(out.good());
+    }
+    const std::string command = std::string(kPython) + " " VORNA_SOURCE_DIR
+                                "/tests/design/compare_with_scipy.py " + designs + " > " + report +
+                                " 2>&1";
+    const int status = std::system(command.c_str());
+    std::ifstream in(report);
+    const std::string output((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(status, 0) << output;
+    std::cout << output;
+}
+
+}  // namespace
+}  // namespace vorna::testing
