@@ -11,19 +11,10 @@
 
 #include "circuit/ESeries.h"
 #include "circuit/Journal.h"
+#include "circuit/Synthesis.h"
 #include "output/SchematicLines.h"
 
 namespace vorna {
-
-class CKorvelDoc;
-class CKorvelView;
-class CircuitOutput;
-class Ui;
-
-// The synthesis of one basic circuit: realises every section of the view's design, writing
-// the journal lines and handing each settled value to SetComponentValue; reports a section
-// it cannot realise through synthesisFailed.
-using SynthesisEntry = void (*)(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, Ui& ui);
 
 // An element value the synthesis settled, by its element name ("R1_2").
 struct ElementValue {
@@ -84,7 +75,7 @@ public:
     std::array<std::string, 2> informationTexts;
 
     // The synthesis of each basic circuit, by code - 480 (LP1 first, BE2 last).
-    std::array<SynthesisEntry, 14> synthesisEntries{};
+    std::array<SynthesisEntry, 14> synthesisEntries = vorna::synthesisEntries;
 
     // Every value handed to SetComponentValue, in order.
     std::vector<ElementValue> elementValues;

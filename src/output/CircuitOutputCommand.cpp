@@ -107,9 +107,7 @@ void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, U
         out.ClassifySchematicLines();
     }
 
-    if (const SynthesisEntry synthesize = out.synthesisEntries[static_cast<std::size_t>(circuit)]) {
-        synthesize(out, doc, view, ui);
-    }
+    out.synthesisEntries[static_cast<std::size_t>(circuit)](out, doc, view, ui);
 
     // Written also after a synthesis failure: the values settled before it, the reference
     // values for the rest.
