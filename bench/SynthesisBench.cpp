@@ -1,0 +1,61 @@
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "app/CKorvelDoc.h"
+#include "circuit/Synthesis.h"
+#include "dialogs/Dialog.h"
+#include "output/CircuitOutput.h"
+#include "view/CKorvelView.h"
+
+namespace {
+
+using namespace vorna;
+
+// A user who accepts the first candidate of every dialog.
+class AcceptingUi : public Ui {
+public:
+    int MessageBox(const std::string&, MessageButtons) override { return IDOK; }
+    int RunModal(Dialog& dialog) override {
+        dialog.Open(*this);
+        dialog.UserClick(IDOK);
+        return dialog.Result();
+    }
+    std::optional<std::string> SaveFileName(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> OpenFileName(const FileDialogRequest&) override { return std::nullopt; }
+    bool ChooseFont(FontDescription&) override { return false; }
+    void OpenWithDesktop(const std::string&) override {}
+    std::string ProgramDirectory() override { return "./"; }
+    std::string CurrentDirectory() override { return "./"; }
+};
+
+// An order-58 band-eliminate design: 58 notch sections around 10 kHz with their zeros at
+// the centre, realised with BE2 (the lpet2 family, four dialogs per section).
+void BM_SynthesisBandEliminateOrder58BE2(benchmark::State& state) {
+    const double wc = 2 * 3.141592653589793 * 1e4;
+    for (auto _ : state) {
+        state.PauseTiming();
+        CKorvelDoc doc;
+        doc.kind = kBandEliminate;
+        CKorvelView view(doc);
+        view.resultOrder = 58;
+        view.resultOddOrder = 0;
+        view.sectionLast = 57;
+        for (int i = 0; i < 58; ++i) {
+            const double w0 = wc * std::pow(1.03, (i % 2 == 0 ? 1 : -1) * (i / 2 + 1));
+            const double q = 1 + (i % 29) * 0.5;
+            view.sections[static_cast<std::size_t>(i)] = {w0 / q, w0 * w0, 1, 0, wc * wc};
+        }
+        CircuitOutput out;
+        AcceptingUi ui;
+        state.ResumeTiming();
+        synthesisEntries[13](out, doc, view, ui);
+        benchmark::DoNotOptimize(view.sections);
+        if (out.synthesisFailed != 0 || out.elementValues.size() != 58 * 14) {
+            state.SkipWithError("the design was not realised completely");
+        }
+    }
+}
+BENCHMARK(BM_SynthesisBandEliminateOrder58BE2)->Unit(benchmark::kMillisecond);
+
+}  // namespace
