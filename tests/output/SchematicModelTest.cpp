@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 
 #include "output/CircuitOutput.h"
@@ -162,6 +163,42 @@ TEST(SchematicModel, JournalOnlyRunRecordsValuesWithoutLines) {
     ASSERT_EQ(output.elementValues.size(), 1u);
     EXPECT_EQ(output.elementValues[0].name, "C2_3");
     EXPECT_TRUE(output.lines.empty());
+}
+
+}  // namespace
+}  // namespace vorna
+
+namespace vorna {
+namespace {
+
+// Truncated and random reference files are read, classified, edited and written back
+// without reading or writing out of bounds (run under AddressSanitizer too): the written
+// bytes are the input's except for the lines the model rewrites.
+TEST(SchematicModel, TruncatedAndRandomReferencesNeverMisbehave) {
+    const std::string reference = WidenToUtf16(
+        "SYMATTR InstName R1_1\nSYMATTR Value 1k\nSYMATTR InstName C1_1\nSYMATTR Value 1n\n"
+        "SYMBOL OpAmps\\\\LT1115 16 96 R0\nTEXT 16 -104 Left 2 ;Information 1\nTEXT 0 0 Left 2 ;Information 2");
+    std::mt19937 random(11);
+    auto exercise = [](const std::string& bytes) {
+        CircuitOutput output;
+        output.lines = SplitSchematicLines(bytes);
+        std::size_t total = 0;
+        for (const auto& line : output.lines) total += line.text.size();
+        EXPECT_EQ(total, bytes.size());
+        output.ClassifySchematicLines();
+        output.SetComponentValue("R1_%-d", 1, 4700);
+        output.SetComponentValue("C1_%-d", 1, 1e-9);
+        std::ostringstream out;
+        WriteSchematicLines(out, output.lines);
+    };
+    for (std::size_t length = 0; length <= reference.size(); ++length) exercise(reference.substr(0, length));
+    const std::string alphabet = WidenToUtf16("SYMATTR InstName Value RxC1_;!TEXT Information 12\n\r") + std::string("\0\n\xFF", 3);
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes = reference;
+        for (int f = 0; f < 6; ++f) bytes[random() % bytes.size()] = alphabet[random() % alphabet.size()];
+        if (round % 2 == 0) bytes.resize(random() % bytes.size());
+        exercise(bytes);
+    }
 }
 
 }  // namespace
