@@ -83,6 +83,15 @@ std::vector<DesignCase> Grid() {
     // The example of a factorisation on the wrong polynomial: order 5, 0.01 dB, Xs 1.5.
     grid.push_back({kLowPass, kElliptic, 5, 0.01, 1.5});
     grid.push_back({kLowPass, kElliptic, 58, 0.01, 3.0});
+    // The ends of the stop-band ratio and of the ripple.
+    for (int approximation = kChebyshev; approximation <= kElliptic; ++approximation) {
+        for (int order : {2, 7, 58}) {
+            grid.push_back({kLowPass, approximation, order, 0.2, 100});
+            grid.push_back({kHighPass, approximation, order, 0.2, 1.00001});
+            grid.push_back({kLowPass, approximation, order, 1e-4, 1.2});
+            grid.push_back({kLowPass, approximation, order, 20, 1.2});
+        }
+    }
     return grid;
 }
 

@@ -175,5 +175,41 @@ TEST(SectionComputations, SectionsInUseAndGainConstant) {
     }
 }
 
+TEST(SectionComputations, UnusableDesignsLeaveFiniteResults) {
+    // Values a design can hold after a refused or cancelled entry, or at the ends of the
+    // dialogs' ranges: orders outside 2..58, no ripple, Xs of 1, a zero cut-off, equal band
+    // edges. The results stay finite and within their sixty sections.
+    const struct {
+        const char* what;
+        void (*apply)(CKorvelDoc& doc);
+    } cases[] = {
+        {"order -1", [](CKorvelDoc& doc) { doc.order = -1; }},
+        {"order 0", [](CKorvelDoc& doc) { doc.order = 0; }},
+        {"order 1", [](CKorvelDoc& doc) { doc.order = 1; }},
+        {"order 59", [](CKorvelDoc& doc) { doc.order = 59; }},
+        {"attp 0", [](CKorvelDoc& doc) { doc.attp = 0; doc.epsP2 = 0; }},
+        {"atts 0", [](CKorvelDoc& doc) { doc.attsAchieved = 0; doc.epsS2 = 0; }},
+        {"xs 1", [](CKorvelDoc& doc) { doc.xs = 1; doc.xsAlt = 1; }},
+        {"fc 0", [](CKorvelDoc& doc) { doc.fc = 0; }},
+        {"no band", [](CKorvelDoc& doc) { doc.bandwidth = 0; doc.xsAlt = HUGE_VAL; }},
+    };
+    for (const auto& c : cases) {
+        for (int kind = kLowPass; kind <= kBandEliminate; ++kind) {
+            for (int approximation = kButterworth; approximation <= kElliptic; ++approximation) {
+                SCOPED_TRACE(::testing::Message() << c.what << " kind " << kind << " approximation "
+                                                << approximation);
+                CKorvelDoc doc = MakeDocument({kind, approximation, 7, 0.5, 1.2});
+                c.apply(doc);
+                doc.oddOrder = doc.order % 2 != 0;
+                doc.lastSection = static_cast<int>(std::ceil((doc.order - 1) / 2.0)) - 1;
+                DesignResults results;
+                results.RecomputeResults(doc);
+                EXPECT_TRUE(AllFinite(results));
+                EXPECT_LT(results.sectionLast, 60);
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vorna::testing
