@@ -11,9 +11,11 @@ namespace vorna::cli {
 using VerbRegistration = void (*)(CLI::App& app);
 
 void RegisterVersionVerb(CLI::App& app);
+void RegisterDesignVerb(CLI::App& app);
 
-inline constexpr std::array<VerbRegistration, 1> kVerbs{
+inline constexpr std::array<VerbRegistration, 2> kVerbs{
     RegisterVersionVerb,
+    RegisterDesignVerb,
 };
 
 // Exit status of the verb that ran (0 success, 1 failure, 2 input refused).

@@ -1,0 +1,91 @@
+#include "CliUi.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <filesystem>
+
+namespace vorna::cli {
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& lines, std::size_t from) {
+    std::string text;
+    for (std::size_t i = from; i < lines.size(); ++i) {
+        if (!text.empty()) text += '\n';
+        text += lines[i];
+    }
+    return text;
+}
+
+std::string WithSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+}  // namespace
+
+void CliUi::Answer(int dialogId, DialogAnswer answer, SilentRefusal silent) {
+    answers_[dialogId] = Entry{std::move(answer), std::move(silent)};
+}
+
+int CliUi::MessageBox(const std::string& text, MessageButtons buttons) {
+    messages.push_back(text);
+    if (buttons == MessageButtons::Ok) return IDOK;
+    if (!questions_) throw CliError("cannot answer the question on the command line:\n" + text);
+    return questions_(text, buttons);
+}
+
+int CliUi::RunModal(Dialog& dialog) {
+    const auto found = answers_.find(dialog.Id());
+    if (found == answers_.end()) {
+        throw CliError("dialog " + std::to_string(dialog.Id()) + " (" + dialog.Resource().title +
+                       ") cannot be answered on the command line");
+    }
+    Entry& entry = found->second;
+    if (entry.answered) {
+        // The program shows the dialog again: the answer was refused.
+        std::string reason = Joined(messages, entry.messagesBefore);
+        if (reason.empty()) {
+            reason = entry.silent ? entry.silent()
+                                  : "dialog " + std::to_string(dialog.Id()) + " refused the entries";
+        }
+        throw CliRefusal(reason);
+    }
+    entry.answered = true;
+    entry.messagesBefore = messages.size();
+    dialog.Open(*this);
+    entry.answer(dialog);
+    if (!dialog.Ended()) {
+        // The dialog's data exchange refused a field and stays open.
+        const std::string reason = Joined(messages, entry.messagesBefore);
+        throw CliRefusal(reason.empty() ? "dialog " + std::to_string(dialog.Id()) + " did not close" : reason);
+    }
+    entry.messagesBefore = messages.size();
+    return dialog.Result();
+}
+
+std::optional<std::string> CliUi::SaveFileName(const FileDialogRequest& request) {
+    throw CliError("cannot choose a file to save on the command line (" + request.title + ")");
+}
+
+std::optional<std::string> CliUi::OpenFileName(const FileDialogRequest& request) {
+    throw CliError("cannot choose a file to open on the command line (" + request.title + ")");
+}
+
+bool CliUi::ChooseFont(FontDescription&) { throw CliError("cannot choose a font on the command line"); }
+
+void CliUi::OpenWithDesktop(const std::string&) {}
+
+std::string CliUi::ProgramDirectory() {
+    char path[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0) return "./";
+    return WithSlash(std::filesystem::path(std::string(path, static_cast<std::size_t>(length)))
+                         .parent_path()
+                         .string());
+}
+
+std::string CliUi::CurrentDirectory() { return WithSlash(std::filesystem::current_path().string()); }
+
+}  // namespace vorna::cli

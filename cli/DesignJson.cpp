@@ -1,0 +1,66 @@
+#include "DesignJson.h"
+
+#include "app/CKorvelDoc.h"
+#include "design/DesignResults.h"
+
+namespace vorna::cli {
+
+nlohmann::json DesignDocumentJson(const CKorvelDoc& doc) {
+    return {
+        {"kind", doc.kind},
+        {"approximation", doc.approximation},
+        {"byOrder", doc.byOrder},
+        {"referenceMode", doc.referenceMode},
+        {"order", doc.order},
+        {"orderExact", doc.orderExact},
+        {"fp", doc.fp},
+        {"fs", doc.fs},
+        {"fp1", doc.fp1},
+        {"fp2", doc.fp2},
+        {"fs1", doc.fs1},
+        {"fs2", doc.fs2},
+        {"fc", doc.fc},
+        {"bandwidth", doc.bandwidth},
+        {"attp", doc.attp},
+        {"atts", doc.atts},
+        {"attsAchieved", doc.attsAchieved},
+        {"xs", doc.xs},
+        {"xsAlt", doc.xsAlt},
+        {"epsP2", doc.epsP2},
+        {"epsS2", doc.epsS2},
+    };
+}
+
+nlohmann::json DesignResultsJson(const DesignResults& results) {
+    nlohmann::json sections = nlohmann::json::array();
+    for (int i = 0; i <= results.sectionLast && i < static_cast<int>(results.sections.size()); ++i) {
+        const Section& s = results.sections[static_cast<std::size_t>(i)];
+        sections.push_back({s[0], s[1], s[2], s[3], s[4]});
+    }
+    return {
+        {"fc", results.fc},
+        {"omegaC", results.omegaC},
+        {"bandwidth", results.bandwidth},
+        {"sectionGain", results.sectionGain},
+        {"resultOrder", results.resultOrder},
+        {"resultOddOrder", results.resultOddOrder},
+        {"sectionLast", results.sectionLast},
+        {"p0", results.p0},
+        {"p1", results.p1},
+        {"p2", results.p2},
+        {"sections", sections},
+        {"graphFreqMin", results.graphFreqMin},
+        {"graphFreqMax", results.graphFreqMax},
+        {"graphAttMax", results.graphAttMax},
+    };
+}
+
+nlohmann::json DesignJson(const CKorvelDoc& doc, const DesignResults& results,
+                          const std::vector<std::string>& messages) {
+    nlohmann::json json = DesignDocumentJson(doc);
+    json["results"] = DesignResultsJson(results);
+    json["messages"] = messages;
+    return json;
+}
+
+}  // namespace vorna::cli

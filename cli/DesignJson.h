@@ -1,0 +1,23 @@
+#pragma once
+// The JSON of a design: the document's fields by name, the view's design results under
+// "results", and every message box text of the run under "messages". Numbers are written
+// so that they read back to the same double; a number that is not finite is null.
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+namespace vorna {
+class CKorvelDoc;
+class DesignResults;
+}  // namespace vorna
+
+namespace vorna::cli {
+
+nlohmann::json DesignDocumentJson(const CKorvelDoc& doc);
+nlohmann::json DesignResultsJson(const DesignResults& results);
+nlohmann::json DesignJson(const CKorvelDoc& doc, const DesignResults& results,
+                          const std::vector<std::string>& messages);
+
+}  // namespace vorna::cli
