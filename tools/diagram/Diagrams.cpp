@@ -112,47 +112,59 @@ void DrawPolyline(Raster& r, const Mapping& m, const Polyline& line, Point origi
     }
 }
 
-// The label of a resistor or capacitor: beside a vertical part, above a horizontal one.
+// Ink already in a rectangle (with a margin of two pixels), to keep labels off the drawing.
+int InkIn(const Raster& r, int x, int y, int w, int h) {
+    int ink = 0;
+    for (int j = y - 2; j < y + h + 2; ++j)
+        for (int i = x - 2; i < x + w + 2; ++i)
+            if (i < 0 || j < 0 || i >= r.Width() || j >= r.Height() || r.At(i, j) != kWhite) ++ink;
+    return ink;
+}
+
+// The label of a resistor or capacitor, beside a vertical part or above or below a
+// horizontal one, on whichever side has the least drawing in the way.
 void DrawPartLabel(Raster& r, const Mapping& m, const Symbol& s) {
     const std::vector<Point> pins = PinPositions(s);
     const int cx = (m.X(pins[0].x) + m.X(pins[1].x)) / 2, cy = (m.Y(pins[0].y) + m.Y(pins[1].y)) / 2;
     const int w = Raster::TextWidth(s.instName, kTextScale), h = Raster::TextHeight(kTextScale);
-    if (pins[0].x == pins[1].x) {
-        r.Text(cx + 14, cy - h / 2, s.instName, kBlue, kTextScale);
-    } else {
-        r.Text(cx - w / 2, cy - 14 - h, s.instName, kBlue, kTextScale);
-    }
+    const bool vertical = pins[0].x == pins[1].x;
+    const Point sides[2] = {vertical ? Point{cx + 12, cy - h / 2} : Point{cx - w / 2, cy - 12 - h},
+                            vertical ? Point{cx - 12 - w, cy - h / 2} : Point{cx - w / 2, cy + 12}};
+    const Point* best = &sides[0];
+    if (InkIn(r, sides[1].x, sides[1].y, w, h) < InkIn(r, sides[0].x, sides[0].y, w, h)) best = &sides[1];
+    r.Text(best->x, best->y, s.instName, kBlue, kTextScale);
 }
 
 }  // namespace
 
 const std::vector<DiagramSpec>& DiagramSpecs() {
-    const std::string names = "element names end in _n, n = section number";
+    const std::string names = "names end in _n, n = section number";
+    const std::string oddFirst = "odd orders: first-order section 1 first";
     static const std::vector<DiagramSpec> specs = {
         {"khn_lp1.bmp",
-         {"LP1: multiple-feedback low-pass, R3 = R1", names, "odd orders: first-order section 1 first"},
+         {"LP1: multiple-feedback low-pass", "R3_n = R1_n", names, oddFirst},
          {{SectionType::FirstOrderLowPass, "1"}, {SectionType::MfbLowPass, "n"}}},
         {"khn_lp2.bmp",
-         {"LP2: unity-gain Sallen-Key low-pass", names, "odd orders: first-order section 1 first"},
+         {"LP2: unity-gain Sallen-Key low-pass", names, oddFirst},
          {{SectionType::FirstOrderLowPass, "1"}, {SectionType::SallenKeyLowPass, "n"}}},
         {"khn_hp1.bmp",
-         {"HP1: multiple-feedback high-pass, C3 = C1", names, "odd orders: first-order section 1 (R2 = R1)"},
+         {"HP1: multiple-feedback high-pass", "C3_n = C1_n; first-order section: R2_1 = R1_1", names, oddFirst},
          {{SectionType::FirstOrderHighPass, "1"}, {SectionType::MfbHighPass, "n"}}},
         {"khn_hp2.bmp",
-         {"HP2: unity-gain Sallen-Key high-pass", names, "odd orders: first-order section 1 (R2 = R1)"},
+         {"HP2: unity-gain Sallen-Key high-pass", "first-order section: R2_1 = R1_1", names, oddFirst},
          {{SectionType::FirstOrderHighPass, "1"}, {SectionType::SallenKeyHighPass, "n"}}},
-        {"khn_bp1.bmp", {"BP1: multiple-feedback band-pass, C1 = C2", names}, {{SectionType::MfbBandPass, "n"}}},
+        {"khn_bp1.bmp", {"BP1: multiple-feedback band-pass", "C1_n = C2_n", names}, {{SectionType::MfbBandPass, "n"}}},
         {"khn_bp2.bmp",
-         {"BP2: dual-amplifier band-pass", "R11 = R12, R21 = R22, C1 = C2, Rx1 = Rx2 fixed",
-          "gain stage 1 + R3/R4; " + names},
+         {"BP2: dual-amplifier band-pass", "R11 = R12, R21 = R22, C1 = C2; Rx1 = Rx2 fixed", "gain stage 1 + R3/R4",
+          names},
          {{SectionType::DualAmpBandPass, "n"}}},
         {"khn_be1.bmp",
-         {"LP3 HP3 BP3 BE1: state-variable section (lpet1)", "Rb1 = Rb2, Cb1 = Cb2, R41 .. R45 equal; " + names,
-          "odd orders: LP3, HP3 begin with the first-order section", "of LP1, HP1, and BP3 with a BP2 section"},
+         {"LP3 HP3 BP3 BE1: state-variable (lpet1)", "Rb1 = Rb2, Cb1 = Cb2, R41 .. R45 all equal", names,
+          "odd LP3, HP3: first-order section 1 of LP1, HP1", "odd BP3: section 1 is a BP2 section"},
          {{SectionType::StateVariableNotch, "n"}}},
         {"khn_be2.bmp",
-         {"LP4 HP4 BP4 BE2: twin-T section (lpet2)", "Rb1 = Rb2 = 2 R1, C1 = 2 Cb1 = 2 Cb2; " + names,
-          "odd orders: LP4, HP4 begin with the first-order section", "of LP1, HP1, and BP4 with a BP2 section"},
+         {"LP4 HP4 BP4 BE2: twin-T (lpet2)", "Rb1 = Rb2 = 2 R1, C1 = 2 Cb1 = 2 Cb2", names,
+          "odd LP4, HP4: first-order section 1 of LP1, HP1", "odd BP4: section 1 is a BP2 section"},
          {{SectionType::TwinTNotch, "n"}}},
     };
     return specs;
@@ -162,8 +174,8 @@ Raster DrawDiagram(const DiagramSpec& spec) {
     Raster r(kDiagramWidth, kDiagramHeight, kWhite);
     int y = kMargin / 2;
     for (size_t i = 0; i < spec.captions.size(); ++i) {
-        r.Text(kMargin / 2, y, spec.captions[i], i == 0 ? kRed : kGrey, i == 0 ? kTextScale : 1);
-        y += i == 0 ? kLineHeight + 6 : kLineHeight - 6;
+        r.Text(kMargin / 2, y, spec.captions[i], i == 0 ? kRed : kGrey, kTextScale);
+        y += kLineHeight + (i == 0 ? 6 : 0);
     }
 
     const Labelled l = BuildSections(spec);
@@ -180,7 +192,6 @@ Raster DrawDiagram(const DiagramSpec& spec) {
     for (const Symbol& s : l.schematic.symbols) {
         for (const Polyline& line : SymbolShape(s.kind)) DrawPolyline(r, m, line, s.origin, s.orientation, 2);
         for (Point p : PinPositions(s)) ++ends[p];
-        if (s.kind != SymbolKind::OpAmp) DrawPartLabel(r, m, s);
     }
     for (const Flag& f : l.schematic.flags) {
         if (f.net != "0") continue;
@@ -189,6 +200,9 @@ Raster DrawDiagram(const DiagramSpec& spec) {
     }
     for (const auto& [p, count] : ends)
         if (count >= 3) r.Disc(m.X(p.x), m.Y(p.y), 3, kBlack);
+
+    for (const Symbol& s : l.schematic.symbols)
+        if (s.kind != SymbolKind::OpAmp) DrawPartLabel(r, m, s);
 
     const int h = Raster::TextHeight(kTextScale);
     r.Circle(m.X(l.input.x), m.Y(l.input.y), 4, kBlack);
