@@ -63,7 +63,11 @@ CMainFrame::CMainFrame()
     UpdateFrame();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The document windows close after the actions are gone: the frame no longer follows them.
+    area_->disconnect(this);
+    for (QMdiSubWindow* window : area_->subWindowList()) window->disconnect(this);
+}
 
 QAction* CMainFrame::AddAction(int id, const char* text, const char* prompt) {
     auto* action = new QAction(Text(text), this);
@@ -228,7 +232,7 @@ DocumentWindow* CMainFrame::NewDocument() {
     return AddDocumentWindow(QStringLiteral("%1%2").arg(Text(kDocumentBaseName)).arg(++untitledCount_), {});
 }
 
-DocumentWindow* CMainFrame::OpenDocument(const QString& path) {
+DocumentWindow* CMainFrame::OpenDocument(QString path) {
     const QFileInfo file(path);
     for (QMdiSubWindow* window : area_->subWindowList()) {
         if (window->property(kPathProperty).toString() == file.absoluteFilePath()) {

@@ -34,8 +34,9 @@ public:
     // A new window with a new design ("Korvel1", "Korvel2", ...).
     DocumentWindow* NewDocument();
     // A window for the document at `path` (the window already showing it, if any); nullptr
-    // when the file cannot be read.
-    DocumentWindow* OpenDocument(const QString& path);
+    // when the file cannot be read. Taken by value: the path may be an entry of the recent
+    // list, which opening changes.
+    DocumentWindow* OpenDocument(QString path);
     DocumentWindow* ActiveDocument() const;
     QList<DocumentWindow*> Documents() const;
 

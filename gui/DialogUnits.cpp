@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <cmath>
 
+#include "FontMapping.h"
+
 namespace vorna {
 namespace {
 
@@ -17,7 +19,7 @@ DialogUnits::DialogUnits(const QFont& dialogFont) {
     const QFontMetrics metrics(dialogFont);
     const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     baseWidth_ = (letters / 26 + 1) / 2;
-    baseHeight_ = metrics.height();
+    baseHeight_ = CellMetricsOf(dialogFont).Height();
 }
 
 int DialogUnits::X(int units) const { return ScaleRounded(units, baseWidth_, 4); }

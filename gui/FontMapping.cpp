@@ -1,7 +1,9 @@
 #include "FontMapping.h"
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QRawFont>
 #include <QStringList>
 #include <algorithm>
 #include <array>
@@ -67,7 +69,7 @@ QFont ToQFont(const FontDescription& description) {
     } else if (description.height > 0) {
         // A cell height: scale the em size so that ascent + descent come to the height.
         font.setPixelSize(100);
-        const double cell = QFontMetricsF(font).height();
+        const double cell = CellMetricsOf(font).Height();
         font.setPixelSize(std::max(1, static_cast<int>(std::lround(100.0 * description.height / cell))));
     } else {
         font.setPixelSize(kDefaultCharacterHeight);
@@ -99,9 +101,29 @@ FontDescription ToFontDescription(const QFont& font, const FontDescription& prev
     description.italic = font.italic();
     description.underline = font.underline();
     description.strikeOut = font.strikeOut();
-    const int pitch = QFontInfo(font).fixedPitch() ? kFixedPitch : kVariablePitch;
-    description.pitchAndFamily = (previous.pitchAndFamily & kFamilyMask) | pitch;
+    if (description.faceName != previous.faceName) {
+        const int pitch = QFontInfo(font).fixedPitch() ? kFixedPitch : kVariablePitch;
+        description.pitchAndFamily = (previous.pitchAndFamily & kFamilyMask) | pitch;
+    }
     return description;
+}
+
+CellMetrics CellMetricsOf(const QFont& font) {
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray header = raw.isValid() ? raw.fontTable("hhea") : QByteArray();
+    constexpr int kAscenderOffset = 4;
+    constexpr int kDescenderOffset = 6;
+    if (header.size() >= kDescenderOffset + 2 && raw.unitsPerEm() > 0) {
+        const auto read = [&header](int offset) {
+            return static_cast<qint16>((static_cast<quint8>(header[offset]) << 8) | static_cast<quint8>(header[offset + 1]));
+        };
+        const double scale = raw.pixelSize() / raw.unitsPerEm();
+        const int ascent = static_cast<int>(std::lround(read(kAscenderOffset) * scale));
+        const int descent = static_cast<int>(std::lround(std::abs(read(kDescenderOffset)) * scale));
+        if (ascent > 0) return {ascent, descent};
+    }
+    const QFontMetrics metrics(font);
+    return {metrics.ascent(), metrics.descent()};
 }
 
 QFont DialogFont(const std::string& faceName, int points) {

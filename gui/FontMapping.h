@@ -22,6 +22,16 @@ QFont ToQFont(const FontDescription& description);
 // written back under the face name it stands in for.
 FontDescription ToFontDescription(const QFont& font, const FontDescription& previous);
 
+// Ascent and descent of a font's character cell in whole pixels, from the font's horizontal
+// header (its em box: a stand-in for a metric-compatible font keeps the original's 16-pixel
+// lines at 16 pixels), as the classic text metrics round them.
+struct CellMetrics {
+    int ascent = 0;
+    int descent = 0;
+    int Height() const { return ascent + descent; }
+};
+CellMetrics CellMetricsOf(const QFont& font);
+
 // A dialog's font: face name and size in points, at the 96 pixels per inch the dialog
 // layouts were made for.
 QFont DialogFont(const std::string& faceName, int points);

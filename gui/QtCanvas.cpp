@@ -1,6 +1,5 @@
 #include "QtCanvas.h"
 
-#include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPen>
 #include <algorithm>
@@ -37,9 +36,12 @@ void QtCanvas::SelectPen(const Pen& pen) {
     painter_.setPen(qpen);
 }
 
-void QtCanvas::SelectFont(const FontDescription& font) { painter_.setFont(ToQFont(font)); }
+void QtCanvas::SelectFont(const FontDescription& font) {
+    painter_.setFont(ToQFont(font));
+    cell_ = CellMetricsOf(painter_.font());
+}
 
-int QtCanvas::TextHeight() { return QFontMetrics(painter_.font()).height(); }
+int QtCanvas::TextHeight() { return cell_.Height(); }
 
 double QtCanvas::PixelOffset() const { return penWidth_ % 2 == 1 ? 0.5 : 0.0; }
 
@@ -60,8 +62,7 @@ void QtCanvas::Ellipse(int left, int top, int right, int bottom) {
 void QtCanvas::TextOut(int x, int y, const std::string& text) {
     const QPen pen = painter_.pen();
     painter_.setPen(Qt::black);
-    const QFontMetrics metrics(painter_.font());
-    painter_.drawText(QPoint(x, y + metrics.ascent()), QString::fromStdString(text));
+    painter_.drawText(QPoint(x, y + cell_.ascent), QString::fromStdString(text));
     painter_.setPen(pen);
 }
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPointF>
 
+#include "FontMapping.h"
 #include "platform/Canvas.h"
 
 namespace vorna {
@@ -31,6 +32,7 @@ private:
     QPainter& painter_;
     QPointF current_;
     int penWidth_ = 1;
+    CellMetrics cell_;
 };
 
 }  // namespace vorna

@@ -96,10 +96,10 @@ bool QtUi::ChooseFont(FontDescription& font) {
     QFont initial = ToQFont(font);
     // The chooser works in points; the view's heights are pixels at 96 per inch.
     initial.setPointSizeF(initial.pixelSize() * 72.0 / 96.0);
-    bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, initial, DialogParent());
-    if (!accepted) return false;
-    font = ToFontDescription(chosen, font);
+    QFontDialog chooser(initial, DialogParent());
+    chooser.setObjectName(QStringLiteral("fontChooser"));
+    if (chooser.exec() != QDialog::Accepted) return false;
+    font = ToFontDescription(chooser.selectedFont(), font);
     return true;
 }
 
