@@ -12,10 +12,12 @@ using VerbRegistration = void (*)(CLI::App& app);
 
 void RegisterVersionVerb(CLI::App& app);
 void RegisterDesignVerb(CLI::App& app);
+void RegisterPlotVerb(CLI::App& app);
 
-inline constexpr std::array<VerbRegistration, 2> kVerbs{
+inline constexpr std::array<VerbRegistration, 3> kVerbs{
     RegisterVersionVerb,
     RegisterDesignVerb,
+    RegisterPlotVerb,
 };
 
 // Exit status of the verb that ran (0 success, 1 failure, 2 input refused).

@@ -5,6 +5,7 @@
 
 #include "CliUi.h"
 #include "CliVerbs.h"
+#include "ConversionOptions.h"
 #include "DesignJson.h"
 #include "DesignOptions.h"
 
@@ -14,11 +15,17 @@ void RegisterDesignVerb(CLI::App& app) {
     auto* verb = app.add_subcommand("design", "Design a filter and print the document and its sections as JSON");
     auto options = std::make_shared<DesignOptions>();
     options->AddTo(*verb);
-    verb->callback([options] {
+    auto conversion = std::make_shared<ConversionOptions>();
+    conversion->AddDigitalTo(*verb);
+    conversion->AddGainAtTo(*verb);
+    verb->callback([options, conversion] {
         CliUi ui;
         try {
             const auto window = RunDesignCommand(*options, ui);
-            std::cout << DesignJson(window->doc, window->view, ui.messages).dump(2) << '\n';
+            conversion->Convert(*window, ui);
+            auto json = DesignJson(window->doc, window->view, ui.messages);
+            if (!conversion->gainAt.empty()) json["gains"] = conversion->Gains(*window);
+            std::cout << json.dump(2) << '\n';
         } catch (const CliRefusal& refusal) {
             std::cerr << refusal.what() << '\n';
             SetExitStatus(2);

@@ -1,0 +1,77 @@
+#include "ConversionOptions.h"
+
+#include <cmath>
+
+#include "circuit/EngValue.h"
+#include "design/conversion/DigitalConversion.h"
+#include "design/conversion/GainAtFrequency.h"
+#include "design/conversion/SamplingDialog.h"
+#include "platform/CLocale.h"
+
+namespace vorna::cli {
+
+namespace {
+
+int UnitIndex(const std::string& unit) {
+    for (std::size_t i = 0; i < kFrequencyUnits.size(); ++i) {
+        if (unit == kFrequencyUnits[i].suffix) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+double FrequencyHz(const std::string& option, const std::string& text) {
+    const FrequencyText split = SplitFrequencyOption(option, text);
+    return UnitToHz(LeadingNumber(split.number), UnitIndex(split.unit));
+}
+
+nlohmann::json Number(double value) {
+    if (!std::isfinite(value)) return nullptr;
+    return value;
+}
+
+}  // namespace
+
+void ConversionOptions::AddDigitalTo(CLI::App& verb) {
+    verb.add_option("--digital", digital,
+                    "Convert the design to a digital filter at this sampling frequency (e.g. 48KHz); "
+                    "it must be at least twice the design's highest frequency");
+}
+
+void ConversionOptions::AddGainAtTo(CLI::App& verb) {
+    verb.add_option("--gain-at", gainAt, "Report gain (dB) and phase (degrees) at this frequency (repeatable)")
+        ->allow_extra_args(false);
+}
+
+void ConversionOptions::Convert(DesignWindow& window, CliUi& ui) const {
+    if (!digital) return;
+    const FrequencyText split = SplitFrequencyOption("--digital", *digital);
+    const std::string entered = *digital;
+    ui.Answer(
+        kSamplingDialogId,
+        [split](Dialog& dialog) {
+            dialog.UserSelect(kSamplingUnitId, UnitIndex(split.unit));
+            dialog.UserSetText(kSamplingValueId, split.number);
+            dialog.UserClick(IDOK);
+        },
+        [&window, entered] {
+            return "--digital: the sampling frequency " + entered + " is below the lower limit of this design, " +
+                   Format("%.15g", SamplingFrequencyLowerLimit(window.doc)) +
+                   " Hz (twice its highest frequency)";
+        });
+    window.view.OnConvertDigital(ui);
+    if (window.view.convertedToDigital != 1) throw CliError("--digital: the conversion did not take place");
+}
+
+nlohmann::json ConversionOptions::Gains(const DesignWindow& window) const {
+    nlohmann::json gains = nlohmann::json::array();
+    for (const auto& text : gainAt) {
+        const double hz = FrequencyHz("--gain-at", text);
+        const GainAndPhase response = GainAndPhaseAt(window.view, hz);
+        gains.push_back({{"frequencyHz", Number(hz)},
+                         {"gainDb", Number(response.gainDb)},
+                         {"phaseDegrees", Number(response.phaseDegrees)}});
+    }
+    return gains;
+}
+
+}  // namespace vorna::cli

@@ -1,0 +1,33 @@
+#pragma once
+// Options that act on a finished design: --digital converts it to a digital filter with
+// command 610 (dialog 200 answered from the option), --gain-at asks for its gain and phase
+// at given frequencies.
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "CliUi.h"
+#include "DesignOptions.h"
+
+namespace vorna::cli {
+
+struct ConversionOptions {
+    std::optional<std::string> digital;  // sampling frequency, number with optional unit
+    std::vector<std::string> gainAt;     // frequencies, number with optional unit
+
+    void AddDigitalTo(CLI::App& verb);
+    void AddGainAtTo(CLI::App& verb);
+
+    // Converts the window's design when --digital was given. A sampling frequency below the
+    // design's lower limit throws CliRefusal naming the limit.
+    void Convert(DesignWindow& window, CliUi& ui) const;
+    // [{"frequencyHz", "gainDb", "phaseDegrees"}] for every --gain-at, analog or digital as
+    // the design is.
+    nlohmann::json Gains(const DesignWindow& window) const;
+};
+
+}  // namespace vorna::cli

@@ -1,0 +1,80 @@
+// vorna-cli plot: a design's response graph, pole-zero plot or coefficient list as SVG,
+// drawn by the same paint as the window.
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include "CliUi.h"
+#include "CliVerbs.h"
+#include "ConversionOptions.h"
+#include "DesignOptions.h"
+#include "dialogs/GraphDialog.h"
+#include "view/SvgCanvas.h"
+
+namespace vorna::cli {
+
+namespace {
+
+struct PlotOptions {
+    DesignOptions design;
+    ConversionOptions conversion;
+    std::string graph = "response";
+    int points = 201;
+    std::string output = "-";
+};
+
+void Plot(const PlotOptions& options) {
+    CliUi ui;
+    const auto window = RunDesignCommand(options.design, ui);
+    options.conversion.Convert(*window, ui);
+    CKorvelView& view = window->view;
+    // Command 620 chooses the graph and the points, with the dialog's own range check.
+    ui.Answer(kGraphDialogId, [&options](Dialog& dialog) {
+        dialog.UserClick(options.graph == "polezero" ? kPoleZeroRadioId : kResponseGraphRadioId);
+        dialog.UserSetText(kGraphPointsId, std::to_string(options.points));
+        dialog.UserClick(IDOK);
+    });
+    view.OnGraphSelect(ui);
+    if (options.graph == "list") view.displayMode = 2;
+    SvgCanvas canvas(kViewWidth, kViewHeight);
+    view.OnDraw(canvas);
+    const std::string svg = canvas.Document();
+    if (options.output == "-") {
+        std::cout << svg;
+        return;
+    }
+    std::ofstream file(options.output, std::ios::binary | std::ios::trunc);
+    file << svg;
+    file.close();
+    if (!file) throw CliError("cannot write " + options.output);
+}
+
+}  // namespace
+
+void RegisterPlotVerb(CLI::App& app) {
+    auto* verb = app.add_subcommand("plot", "Design a filter and draw its response, pole-zero plot or coefficient list as SVG");
+    auto options = std::make_shared<PlotOptions>();
+    options->design.AddTo(*verb);
+    options->conversion.AddDigitalTo(*verb);
+    verb->add_option("--graph", options->graph, "What to draw")
+        ->check(CLI::IsMember({"response", "polezero", "list"}))
+        ->capture_default_str();
+    verb->add_option("--points", options->points, "Points per decade of the response graph (10 to 1000)")
+        ->capture_default_str();
+    verb->add_option("-o,--output", options->output, "SVG file to write (- for standard output)")
+        ->capture_default_str();
+    verb->callback([options] {
+        try {
+            Plot(*options);
+        } catch (const CliRefusal& refusal) {
+            std::cerr << refusal.what() << '\n';
+            SetExitStatus(2);
+        } catch (const CliError& error) {
+            std::cerr << error.what() << '\n';
+            SetExitStatus(1);
+        }
+    });
+}
+
+}  // namespace vorna::cli
