@@ -11,8 +11,10 @@ namespace vorna {
 bool PrintView(QPrinter& printer, CKorvelView& view) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    QtCanvas canvas(painter);
-    view.OnPrint(canvas);
+    {
+        QtCanvas canvas(painter);
+        view.OnPrint(canvas);
+    }
     return painter.end();
 }
 

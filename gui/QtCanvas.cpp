@@ -22,7 +22,15 @@ QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {
     SelectFont(FontDescription{});
 }
 
+QtCanvas::~QtCanvas() { Flush(); }
+
+void QtCanvas::Flush() {
+    if (pending_.size() > 1) painter_.drawPolyline(pending_);
+    pending_.clear();
+}
+
 void QtCanvas::SelectPen(const Pen& pen) {
+    Flush();
     penWidth_ = std::max(1, pen.width);
     QPen qpen(ToQColor(pen.color), penWidth_);
     qpen.setJoinStyle(Qt::RoundJoin);
@@ -45,21 +53,29 @@ int QtCanvas::TextHeight() { return cell_.Height(); }
 
 double QtCanvas::PixelOffset() const { return penWidth_ % 2 == 1 ? 0.5 : 0.0; }
 
-void QtCanvas::MoveTo(int x, int y) { current_ = QPointF(x, y); }
+void QtCanvas::MoveTo(int x, int y) {
+    const QPointF target(x, y);
+    // A move to where the last line ended continues the same polyline.
+    if (target != current_) Flush();
+    current_ = target;
+}
 
 void QtCanvas::LineTo(int x, int y) {
     const QPointF target(x, y);
     const QPointF offset(PixelOffset(), PixelOffset());
-    painter_.drawLine(current_ + offset, target + offset);
+    if (pending_.isEmpty()) pending_ << current_ + offset;
+    pending_ << target + offset;
     current_ = target;
 }
 
 void QtCanvas::Ellipse(int left, int top, int right, int bottom) {
+    Flush();
     const double offset = PixelOffset();
     painter_.drawEllipse(QRectF(left + offset, top + offset, right - left - 1, bottom - top - 1));
 }
 
 void QtCanvas::TextOut(int x, int y, const std::string& text) {
+    Flush();
     const QPen pen = painter_.pen();
     painter_.setPen(Qt::black);
     painter_.drawText(QPoint(x, y + cell_.ascent), QString::fromStdString(text));
@@ -67,6 +83,7 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
 }
 
 void QtCanvas::SetIsotropicMapping(int width, int height, int originX, int originY) {
+    Flush();
     const QPaintDevice* device = painter_.device();
     const double scale = std::min(static_cast<double>(device->width()) / width,
                                   static_cast<double>(device->height()) / height);

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPointF>
+#include <QPolygonF>
 
 #include "FontMapping.h"
 #include "platform/Canvas.h"
@@ -15,6 +16,10 @@ namespace vorna {
 class QtCanvas : public Canvas {
 public:
     explicit QtCanvas(QPainter& painter);
+    // Draws what is still pending; the painter must still be active.
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas&) = delete;
+    QtCanvas& operator=(const QtCanvas&) = delete;
 
     void SelectPen(const Pen& pen) override;
     void SelectFont(const FontDescription& font) override;
@@ -28,9 +33,13 @@ public:
 private:
     // Odd pen widths are centred on pixel centres so that grid lines stay sharp.
     double PixelOffset() const;
+    // Connected lines are collected and drawn as one polyline: far faster with antialiasing
+    // than one line at a time, and joined cleanly.
+    void Flush();
 
     QPainter& painter_;
     QPointF current_;
+    QPolygonF pending_;
     int penWidth_ = 1;
     CellMetrics cell_;
 };
