@@ -12,11 +12,17 @@ using VerbRegistration = void (*)(CLI::App& app);
 
 void RegisterVersionVerb(CLI::App& app);
 void RegisterDesignVerb(CLI::App& app);
+void RegisterReportVerb(CLI::App& app);
+void RegisterCircuitVerb(CLI::App& app);
+void RegisterExchangeOpAmpsVerb(CLI::App& app);
 void RegisterPlotVerb(CLI::App& app);
 
-inline constexpr std::array<VerbRegistration, 3> kVerbs{
+inline constexpr std::array<VerbRegistration, 6> kVerbs{
     RegisterVersionVerb,
     RegisterDesignVerb,
+    RegisterReportVerb,
+    RegisterCircuitVerb,
+    RegisterExchangeOpAmpsVerb,
     RegisterPlotVerb,
 };
 

@@ -117,15 +117,15 @@ void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, U
     FinishCircuitOutput(out, ui);
 }
 
-void RunCircuitOutput(CKorvelView& view, Ui& ui) {
-    if (!ChooseBasicCircuit(view, ui)) return;
-    CircuitOutput out;
+bool RunCircuitOutput(CKorvelView& view, Ui& ui, CircuitOutput& out) {
+    if (!ChooseBasicCircuit(view, ui)) return false;
     const int displayMode = view.displayMode;
     view.displayMode = 0;
     if (view.eSeriesChoice != 0) out.SetSeries(view.eSeriesChoice + 10, 0);
     WriteCircuitFiles(out, view.GetDocument(), view, ui);
     view.eSeriesChoice = out.eDefault;
     view.displayMode = displayMode;
+    return true;
 }
 
 }  // namespace vorna

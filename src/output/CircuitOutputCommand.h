@@ -15,9 +15,10 @@ class Ui;
 
 inline constexpr const char* kJournalFile = "journal.txt";
 
-// The whole run: the choice of basic circuit, then WriteCircuitFiles with a new
-// CircuitOutput; the view paints nothing meanwhile and keeps the E-series in force at the end.
-void RunCircuitOutput(CKorvelView& view, Ui& ui);
+// The whole run on `out` (a new CircuitOutput): the choice of basic circuit, then
+// WriteCircuitFiles; the view paints nothing meanwhile and keeps the E-series in force at
+// the end. Returns false when the user cancelled the choice of circuit.
+bool RunCircuitOutput(CKorvelView& view, Ui& ui, CircuitOutput& out);
 
 // The run for the circuit `view.selectedCircuit`, with every question in its order.
 void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, Ui& ui);

@@ -16,9 +16,11 @@ void CKorvelView::OnOutput(Ui& ui) {
     outputChoice = dialog.choice;
     if (outputChoice == kOutputCoefficients || outputChoice == kOutputExchangeOpAmps) displayMode = 2;
     switch (outputChoice) {
-        case kOutputSchematic:
-            RunCircuitOutput(*this, ui);
+        case kOutputSchematic: {
+            CircuitOutput out;
+            RunCircuitOutput(*this, ui, out);
             break;
+        }
         case kOutputCoefficients:
             WriteCoefficientReport(*this, ui);
             break;

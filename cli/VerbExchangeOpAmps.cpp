@@ -1,0 +1,47 @@
+// vorna-cli exchange-opamps: copies a schematic once per op-amp listed in OPExchange.txt of
+// the current directory, as choice 403 of the output command does.
+
+#include <iostream>
+#include <memory>
+
+#include "CliVerbs.h"
+#include "DesignOptions.h"
+#include "OutputFilesUi.h"
+#include "output/CircuitOutput.h"
+#include "output/OpAmpReplacement.h"
+
+namespace vorna::cli {
+
+namespace {
+
+struct ExchangeOptions {
+    DesignOptions design;
+    std::string schematic;
+};
+
+void Exchange(const ExchangeOptions& options) {
+    OutputFilesUi ui;
+    RunDesignCommand(options.design, ui);
+    const std::size_t designMessages = ui.messages.size();
+    ui.open = options.schematic;
+    ui.AnswerQuestions([](const std::string&, MessageButtons) { return IDYES; });
+    CircuitOutput out;
+    ExchangeOpAmps(out, ui);
+    for (std::size_t i = designMessages; i < ui.messages.size(); ++i) std::cout << ui.messages[i] << '\n';
+    const bool done = ui.messages.size() > designMessages &&
+                      ui.messages.back().find("新しい回路図ファイルを作成しました") != std::string::npos;
+    if (!done) SetExitStatus(1);
+}
+
+}  // namespace
+
+void RegisterExchangeOpAmpsVerb(CLI::App& app) {
+    auto* verb = app.add_subcommand(
+        "exchange-opamps", "Copy a schematic once per op-amp of OPExchange.txt, each with its op-amp symbols renamed");
+    auto options = std::make_shared<ExchangeOptions>();
+    options->design.AddTo(*verb);
+    verb->add_option("schematic", options->schematic, "The schematic (.asc) to copy")->required();
+    verb->callback([options] { RunOutputVerb([&] { Exchange(*options); }); });
+}
+
+}  // namespace vorna::cli

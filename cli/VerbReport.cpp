@@ -1,0 +1,47 @@
+// vorna-cli report: appends the coefficient report or the gain list of a design to a file,
+// exactly as choices 402 and 405 of the output command write them.
+
+#include <memory>
+
+#include "CliVerbs.h"
+#include "ConversionOptions.h"
+#include "DesignOptions.h"
+#include "OutputFilesUi.h"
+#include "output/TextReports.h"
+
+namespace vorna::cli {
+
+namespace {
+
+struct ReportOptions {
+    DesignOptions design;
+    ConversionOptions conversion;
+    std::string type;
+    std::string output;
+};
+
+void Report(const ReportOptions& options) {
+    OutputFilesUi ui;
+    const auto window = RunDesignCommand(options.design, ui);
+    options.conversion.Convert(*window, ui);
+    ui.saveAs = options.output;
+    const bool written = options.type == "coefficients" ? WriteCoefficientReport(window->view, ui)
+                                                        : WriteGainList(window->view, ui);
+    if (!written) throw CliError("cannot open or create " + options.output);
+}
+
+}  // namespace
+
+void RegisterReportVerb(CLI::App& app) {
+    auto* verb = app.add_subcommand("report", "Design a filter and append its coefficient report or gain list to a file");
+    auto options = std::make_shared<ReportOptions>();
+    options->design.AddTo(*verb);
+    options->conversion.AddDigitalTo(*verb);
+    verb->add_option("--type", options->type, "coefficients: the coefficient report; gainlist: the gain list")
+        ->required()
+        ->check(CLI::IsMember({"coefficients", "gainlist"}));
+    verb->add_option("-o,--output", options->output, "Text file the report is appended to (Shift-JIS)")->required();
+    verb->callback([options] { RunOutputVerb([&] { Report(*options); }); });
+}
+
+}  // namespace vorna::cli
