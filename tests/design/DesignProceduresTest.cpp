@@ -328,5 +328,54 @@ TEST(EllipticDesign, SearchAbove300DecibelsStartsAt58) {
     EXPECT_GE(doc.attsAchieved, 301);
 }
 
+// The design quantities of one procedure of each family, against values worked out
+// independently (SciPy for the elliptic integrals).
+TEST(DesignProcedure, DerivedQuantitiesOfEachFamily) {
+    struct Case {
+        const char* name;
+        int kind, approximation, byOrder, dialog;
+        std::vector<std::pair<int, std::string>> typed;
+        int order;
+        double fc, bandwidth, attsAchieved, xs, xsAlt;
+    };
+    const double nan = std::nan("");
+    const Case cases[] = {
+        {"LP Chebyshev", 101, 112, 0, 501, {{522, "0.5"}}, 9, 1000, nan, 60.07921029295552, 1.5, nan},
+        {"LP inverse Chebyshev", 101, 113, 0, 501, {{522, "0.5"}}, 9, 1500, nan, 60.07921029295552, 1.5, nan},
+        {"HP elliptic", 102, 114, 0, 503, {}, 7, 1000, nan, 72.12859646174012, 1.5, nan},
+        {"BP Butterworth", 103, 111, 0, 504, {}, 11, 1732.0508075688772, 12566.370614359172, 62.16025243433702,
+         1.5, nan},
+        {"BE Chebyshev", 104, 112, 0, 507, {{530, "4"}, {522, "0.5"}, {524, "40"}}, 4, 2000, 18849.55592153876,
+         40.34537536401113, 1.5, nan},
+        {"BP inverse Chebyshev", 103, 113, 0, 505, {{522, "0.5"}}, 7, 1732.0508075688772, 24085.54367752175,
+         61.906187413692734, 1.5, nan},
+        {"BE elliptic by order", 104, 114, 1, 519, {{534, "5"}, {530, "4"}}, 5, 2000, 18849.55592153876,
+         71.10155247974116, 1.5, 2.5714285714285716},
+        {"HP Chebyshev by order", 102, 112, 1, 512, {{534, "4"}, {535, "2"}, {522, "0.5"}, {523, "2"}}, 4, 2000, nan,
+         30.60347104735845, 2, nan},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CKorvelDoc doc = Selection(c.kind, c.approximation, c.byOrder);
+        ScriptedUi ui;
+        auto& step = ui.ExpectDialog(c.dialog);
+        for (const auto& [control, text] : c.typed) step.Type(control, text);
+        step.Ok();
+        ASSERT_EQ(doc.RunDesign(ui), 0);
+        EXPECT_EQ(doc.order, c.order);
+        EXPECT_EQ(doc.orderExact, c.order);
+        EXPECT_NEAR(doc.fc, c.fc, 1e-9 * c.fc);
+        if (!std::isnan(c.bandwidth)) {
+            EXPECT_NEAR(doc.bandwidth, c.bandwidth, 1e-9 * c.bandwidth);
+        }
+        EXPECT_NEAR(doc.attsAchieved, c.attsAchieved, 1e-8);
+        EXPECT_EQ(doc.xs, c.xs);
+        if (!std::isnan(c.xsAlt)) {
+            EXPECT_NEAR(doc.xsAlt, c.xsAlt, 1e-12);
+        }
+        EXPECT_TRUE(ui.messages.empty());
+    }
+}
+
 }  // namespace
 }  // namespace vorna
