@@ -279,6 +279,7 @@ void CMainFrame::PreviewActive() {
     DocumentWindow* document = ActiveDocument();
     if (document == nullptr) return;
     QPrintPreviewDialog preview(printer_.get(), this);
+    preview.setObjectName(QStringLiteral("printPreview"));
     preview.setWindowTitle(Text("印刷ﾌﾟﾚﾋﾞｭｰ"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [document](QPrinter* printer) { PrintView(*printer, document->View()); });

@@ -11,6 +11,7 @@
 #include <QFontDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -189,6 +190,18 @@ TEST_F(DesignWindow, PrintsOnePageToAPdfFile) {
     EXPECT_GT(pdf.size(), 2000);
     // Printing leaves the screen's coloured pens in place.
     EXPECT_EQ(document->View().curvePens, CKorvelView::kCurvePens);
+}
+
+TEST_F(DesignWindow, PrintPreviewShowsOnePage) {
+    Command(kCommandPrintPreview, [](ModalDriver& driver) {
+        driver.On(QStringLiteral("printPreview"), [](QWidget* preview) {
+            const auto* pages = preview->findChild<QPrintPreviewWidget*>();
+            ASSERT_NE(pages, nullptr);
+            EXPECT_EQ(pages->pageCount(), 1);
+            SaveScreenshot(preview, QStringLiteral("print-preview"));
+            preview->close();
+        });
+    });
 }
 
 TEST_F(DesignWindow, CopyPutsTheVisiblePartOnTheClipboard) {
