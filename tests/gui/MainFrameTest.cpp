@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -183,6 +187,26 @@ TEST(MainFrame, OpenedDocumentsGoOnTheRecentListAndMissingOnesAreReported) {
     driver.Run([&] { again.Action(kCommandRecentFirst)->trigger(); });
     EXPECT_TRUE(again.Documents().isEmpty());
     EXPECT_EQ(again.Recent().Paths(), (QStringList{paths[3], paths[2], paths[1]}));
+}
+
+TEST(MainFrame, DroppedFilesOpenAsDocuments) {
+    QTemporaryDir folder;
+    QList<QUrl> urls;
+    for (const char* name : {"a.txt", "b.txt"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        urls << QUrl::fromLocalFile(file.fileName());
+    }
+    CMainFrame frame;
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(500, 400), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(500, 400), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &drop);
+    ASSERT_EQ(frame.Documents().size(), 2);
+    EXPECT_EQ(frame.DocumentArea()->activeSubWindow()->windowTitle(), QStringLiteral("b.txt"));
 }
 
 TEST(MainFrame, HelpDocumentsThatAreMissingOpenNothing) {
