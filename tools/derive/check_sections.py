@@ -74,13 +74,13 @@ check('HP2', SK_HP, {}, [(C2 + C1) / (C1 * C2 * R2), 1 / (R1 * R2 * C1 * C2)], [
 P0 = 2 / (C * R3)
 check('BP1', MFB_BP, {S('C1'): C, S('C2'): C}, [P0, (R1 + R2) / (R1 * R2 * R3 * C ** 2)], [-(R3 / (2 * R1)) * P0, 0])
 Rx = S('Rx')
-for u1 in [('A', 'n3'), ('n3', 'A')]:
-    for u2 in [('n5', 'n3'), ('n3', 'n5')]:
-        P0 = 2 / (C * R1)
-        check(f'BP2 {u1} {u2}', DABP(u1, u2),
-              {S('R11'): R1, S('R12'): R1, S('R21'): R2, S('R22'): R2, S('C1'): C, S('C2'): C,
-               S('Rx1'): Rx, S('Rx2'): Rx},
-              [P0, 1 / (C * R2) ** 2], [((R3 + R4) / R4) * P0, 0])
+# The impedance converter's op-amps: U1 + at the tank node, - at the capacitor node; U2 + at
+# the capacitor node, - at the gain-of-two divider (the stable arrangement, see below).
+STABLE_DABP = DABP(('A', 'n3'), ('n3', 'n5'))
+P0 = 2 / (C * R1)
+check('BP2', STABLE_DABP,
+      {S('R11'): R1, S('R12'): R1, S('R21'): R2, S('R22'): R2, S('C1'): C, S('C2'): C, S('Rx1'): Rx, S('Rx2'): Rx},
+      [P0, 1 / (C * R2) ** 2], [((R3 + R4) / R4) * P0, 0])
 P1 = 1 / (Cb * Rb) ** 2
 check('lpet1', KHN, {S('Rb1'): Rb, S('Rb2'): Rb, S('Cb1'): Cb, S('Cb2'): Cb,
                      S('R41'): R4, S('R42'): R4, S('R43'): R4, S('R44'): R4, S('R45'): R4},
@@ -100,13 +100,13 @@ def poles(netlist, values):
     return max(r.real)
 
 
-print('BP2 stability (max real part of poles, must be < 0):')
+print('Largest real part of the poles with single-pole op-amps (must be negative):')
 vals = dict(R11=22e3, R12=22e3, C1=10e-9, C2=10e-9, R21=15.9e3, R22=15.9e3, Rx1=10e3, Rx2=10e3, R3=10e3, R4=10e3)
 for u1 in [('A', 'n3'), ('n3', 'A')]:
     for u2 in [('n5', 'n3'), ('n3', 'n5')]:
-        print(u1, u2, poles(DABP(u1, u2), vals))
-print('KHN', poles(KHN, dict(R41=1e4, R42=1e4, R43=1e4, R44=1e4, R45=1e4, R1=5e3, Rb1=15.9e3, Rb2=15.9e3,
-                             Cb1=10e-9, Cb2=10e-9, R2=1e4, R3=1e4)))
-print('TWINT', poles(TWINT, dict(Rb1=15.9e3, Rb2=15.9e3, Cb1=10e-9, Cb2=10e-9, R1=7.95e3, C1=20e-9, C2=4.7e-9,
-                                 R2=100e3, R3=1e3, R5=10e3, R4=10e3, R6=10e3)))
-print('MFB_LP', poles(MFB_LP, dict(R1=1e4, R2=1e4, R3=1e4, C1=47e-9, C2=5.6e-9)))
+        print('  BP2 U1', u1, 'U2', u2, poles(DABP(u1, u2), vals))
+print('  lpet1', poles(KHN, dict(R41=1e4, R42=1e4, R43=1e4, R44=1e4, R45=1e4, R1=5e3, Rb1=15.9e3, Rb2=15.9e3,
+                                 Cb1=10e-9, Cb2=10e-9, R2=1e4, R3=1e4)))
+print('  lpet2', poles(TWINT, dict(Rb1=15.9e3, Rb2=15.9e3, Cb1=10e-9, Cb2=10e-9, R1=7.95e3, C1=20e-9, C2=4.7e-9,
+                                   R2=100e3, R3=1e3, R5=10e3, R4=10e3, R6=10e3)))
+print('  LP1', poles(MFB_LP, dict(R1=1e4, R2=1e4, R3=1e4, C1=47e-9, C2=5.6e-9)))
