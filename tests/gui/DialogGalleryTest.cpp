@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,7 +127,7 @@ TEST(DialogGallery, EveryDialogIsTidy) {
         std::unique_ptr<Dialog> dialog = make();
         const QString name = QStringLiteral("dialog%1").arg(dialog->Id());
         testing::ModalDriver driver;
-        if (dialog->Id() == 700) {
+        if (dialog->Id() == 700 && !QFile::exists(QString::fromStdString(ui.ProgramDirectory() + "sys/khn_lp1.bmp"))) {
             // Without the installation's bitmaps the diagram dialog says so first.
             driver.On(QStringLiteral("messageBox"), [](QWidget* box) { testing::Answer(box, IDOK); });
         }
