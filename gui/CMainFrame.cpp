@@ -115,6 +115,11 @@ QMenu* CMainFrame::CreateFileMenu() {
     connect(newDocument, &QAction::triggered, this, [this] { NewDocument(); });
     menu->addAction(newDocument);
 
+    QAction* open = AddAction(kCommandOpen, "開く(&O)...", "既存のﾌｧｲﾙを開く");
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(open, &QAction::triggered, this, &CMainFrame::ChooseAndOpenDocument);
+    menu->addAction(open);
+
     QAction* openData = AddAction(kOpenDataFileCommand.id, kOpenDataFileCommand.text, kOpenDataFileCommand.prompt);
     connect(openData, &QAction::triggered, this, [this] { RunViewCommand(kOpenDataFileCommand); });
     documentActions_.push_back(openData);
@@ -251,6 +256,13 @@ DocumentWindow* CMainFrame::OpenDocument(QString path) {
     recent_.Add(file.absoluteFilePath());
     UpdateRecentMenu();
     return AddDocumentWindow(file.fileName(), file.absoluteFilePath());
+}
+
+void CMainFrame::ChooseAndOpenDocument() {
+    FileDialogRequest request;
+    request.defaultExtension = kDocumentExtension;
+    request.filters = {{kDocumentFilter, kDocumentPatterns}, {kAllFilesFilter, "*"}};
+    if (const auto path = ui_->OpenFileName(request)) OpenDocument(QString::fromStdString(*path));
 }
 
 DocumentWindow* CMainFrame::ActiveDocument() const { return DocumentOf(area_->activeSubWindow()); }

@@ -57,6 +57,7 @@ private:
     QMenu* CreateHelpMenu();
     DocumentWindow* AddDocumentWindow(const QString& title, const QString& path);
     void RunViewCommand(const ViewCommand& command);
+    void ChooseAndOpenDocument();
     void PrintActive();
     void PreviewActive();
     void PrintSetup();

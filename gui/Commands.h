@@ -10,6 +10,7 @@ class CKorvelView;
 
 enum CommandId : int {
     kCommandNew = 57600,
+    kCommandOpen = 57601,
     kCommandPrintSetup = 57606,
     kCommandPrint = 57607,
     kCommandPrintPreview = 57609,

@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -80,7 +81,8 @@ TEST(MainFrame, MenuBarHoldsFileSixPlainCommandsAndHelp) {
     EXPECT_EQ(actions[6], frame.Action(kCommandFont));
 
     const QStringList file = VisibleTexts(actions[0]->menu());
-    EXPECT_EQ(file.mid(0, 2), (QStringList{QString::fromUtf8("新規作成(&N)"), QString::fromUtf8("データファイルを開く(&D)")}));
+    EXPECT_EQ(file.mid(0, 3), (QStringList{QString::fromUtf8("新規作成(&N)"), QString::fromUtf8("開く(&O)..."),
+                                           QString::fromUtf8("データファイルを開く(&D)")}));
     EXPECT_TRUE(file.contains(QString::fromUtf8("印刷ﾌﾟﾚﾋﾞｭｰ(&V)")));
     EXPECT_TRUE(file.contains(QString::fromUtf8("最近使ったﾌｧｲﾙ")));
     EXPECT_EQ(file.back(), QString::fromUtf8("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"));
@@ -187,6 +189,26 @@ TEST(MainFrame, OpenedDocumentsGoOnTheRecentListAndMissingOnesAreReported) {
     driver.Run([&] { again.Action(kCommandRecentFirst)->trigger(); });
     EXPECT_TRUE(again.Documents().isEmpty());
     EXPECT_EQ(again.Recent().Paths(), (QStringList{paths[3], paths[2], paths[1]}));
+}
+
+TEST(MainFrame, OpenChooserOffersTheDocumentFileType) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("filter.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    CMainFrame frame;
+    ModalDriver driver;
+    driver.On(QStringLiteral("openFileChooser"), [&](QWidget* w) {
+        auto* chooser = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(chooser, nullptr);
+        EXPECT_EQ(chooser->nameFilters().front(), QString::fromUtf8("KORVEL ﾌｧｲﾙ (*.txt)"));
+        chooser->selectFile(path);
+        QMetaObject::invokeMethod(chooser, "accept");
+    });
+    driver.Run([&] { frame.Action(kCommandOpen)->trigger(); });
+    ASSERT_EQ(frame.Documents().size(), 1);
+    EXPECT_EQ(frame.DocumentArea()->activeSubWindow()->windowTitle(), QStringLiteral("filter.txt"));
 }
 
 TEST(MainFrame, DroppedFilesOpenAsDocuments) {
