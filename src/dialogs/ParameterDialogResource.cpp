@@ -106,6 +106,7 @@ public:
     int LabelY() const { return EditY() + kLabelDrop; }
     void Next() { ++row_; }
     int Rows() const { return row_; }
+    bool HasCombo(int row) const { return std::find(comboRows_.begin(), comboRows_.end(), row) != comboRows_.end(); }
 
     void Label(const std::string& text, int x = kLabelX, int width = kLabelWidth) {
         resource_.controls.push_back({ControlKind::Static, IDC_STATIC, text, x, LabelY(), width, kLineHeight});
@@ -116,11 +117,13 @@ public:
     void UnitCombo(int id, std::vector<std::string> items) {
         resource_.controls.push_back({ControlKind::DropList, id, "", kUnitX, EditY(), kUnitWidth,
                                       kEditHeight, false, false, std::move(items)});
+        comboRows_.push_back(row_);
     }
 
 private:
     DialogResource& resource_;
     int row_ = 0;
+    std::vector<int> comboRows_;
 };
 
 }  // namespace
@@ -180,8 +183,9 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec) {
     if (spec.xsLimit == XsLimit::None) {
         entryRow(kXsEdit, 0, "倍");
     } else {
+        // The first line of the Xs label has its row to itself and may use the full width.
         const LabelRow* label = FindLabel(spec.id, kXsEdit);
-        rows.Label(label->text);
+        rows.Label(label->text, kLabelX, kDialogWidth - 2 * kLabelX);
         rows.Next();
         rows.Edit(kXsEdit);
         rows.Label(label->secondLine);
@@ -192,10 +196,15 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec) {
     }
     entryRow(kAttsEdit, 0, "dB");
 
+    // OK and Cancel stand at the right of the last two rows; where one of those rows has a unit
+    // combo (the short order-mode dialogs), the buttons move right of the combos.
     const int lastEditY = kFirstRowY + kRowStep * (rows.Rows() - 1);
-    r.controls.push_back({ControlKind::Button, IDOK, "OK", kButtonX, lastEditY - kRowStep, kButtonWidth,
+    const bool besideCombo = rows.HasCombo(rows.Rows() - 1) || rows.HasCombo(rows.Rows() - 2);
+    const int buttonX = besideCombo ? kUnitX + kUnitWidth + 5 : kButtonX;
+    r.width = std::max(kDialogWidth, buttonX + kButtonWidth + 5);
+    r.controls.push_back({ControlKind::Button, IDOK, "OK", buttonX, lastEditY - kRowStep, kButtonWidth,
                           kButtonHeight, true, true});
-    r.controls.push_back({ControlKind::Button, IDCANCEL, "ｷｬﾝｾﾙ", kButtonX, lastEditY, kButtonWidth,
+    r.controls.push_back({ControlKind::Button, IDCANCEL, "ｷｬﾝｾﾙ", buttonX, lastEditY, kButtonWidth,
                           kButtonHeight, true});
     r.height = std::max(lastEditY + 17, kMinDialogHeight);
     return r;
