@@ -14,6 +14,8 @@ namespace vorna {
 
 namespace {
 
+constexpr const char* kRippleMustBePositive = "ａｔｔｐには０より大きな値を設定してください。";
+
 bool IsBand(const CKorvelDoc& doc) { return doc.kind == kBandPass || doc.kind == kBandEliminate; }
 
 // Converts a dialog's mantissa and unit name to Hz and stores it, then chooses the unit in
@@ -92,6 +94,14 @@ void StoreAttp(CKorvelDoc& doc, double attp) {
 }
 
 // Band-eliminate filters need Fs1 = Fp1·Xs below Fs2 = Fp2/Xs.
+// A ripple of 0 dB leaves the Chebyshev, inverse Chebyshev and elliptic approximations
+// without a pass-band epsilon, so no filter follows from it: the entry is refused.
+bool RippleUsable(Ui& ui, const DesignProcedure& procedure, double attp) {
+    if (procedure.attp != AttpEntry::Ripple || attp > 0) return true;
+    ui.MessageBox(kRippleMustBePositive, MessageButtons::Ok);
+    return false;
+}
+
 bool XsBelowBandLimit(const CKorvelDoc& doc, double xs) { return xs < std::sqrt(doc.fp2 / doc.fp1); }
 
 // The order of a specification, computed inside the entry loop; false when refused.
@@ -144,6 +154,7 @@ bool AcceptSpecification(Ui& ui, CKorvelDoc& doc, const ParameterDialog& dialog,
                          const DesignProcedure& procedure) {
     const double attp = EnteredAttp(dialog, procedure);
     if (doc.CheckAttenuations(ui, attp, dialog.atts) != 0) return false;
+    if (!RippleUsable(ui, procedure, attp)) return false;
     if (!(dialog.xs > 1)) return false;
     StoreFrequencies(doc, dialog);
     if (IsBand(doc) && doc.CheckBandEdges(ui) != 0) return false;
@@ -158,6 +169,7 @@ bool AcceptSpecification(Ui& ui, CKorvelDoc& doc, const ParameterDialog& dialog,
 
 bool AcceptOrder(Ui& ui, CKorvelDoc& doc, ParameterDialog& dialog, const DesignProcedure& procedure) {
     if (doc.CheckOrder(ui, dialog.order) != 0) return false;
+    if (!RippleUsable(ui, procedure, EnteredAttp(dialog, procedure))) return false;
     if (!(dialog.xs > 1)) return false;
     doc.order = dialog.order;
     doc.orderExact = doc.order;

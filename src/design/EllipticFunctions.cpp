@@ -51,11 +51,16 @@ double EllipticSn(const CKorvelDoc& doc, double u, double k) {
     return sum * kTwoPi / (k * doc.ellK);
 }
 
+double ComplementaryModulus(double inverseModulus) {
+    // sqrt(1 - k^2) with k = 1/x, written so that x just above 1 keeps its digits.
+    return std::sqrt((inverseModulus - 1) * (inverseModulus + 1)) / inverseModulus;
+}
+
 double EllipticAttenuation(CKorvelDoc& doc) {
     const int m = doc.order;
     const double k = 1 / doc.xs;
     doc.ellModulus = k;
-    doc.ellComplement = std::sqrt(1 - k * k);
+    doc.ellComplement = ComplementaryModulus(doc.xs);
     doc.ellK = EllipticK(doc, k);
     doc.ellKc = EllipticK(doc, doc.ellComplement);
     double product = 1;
@@ -70,10 +75,10 @@ double EllipticAttenuation(CKorvelDoc& doc) {
 void EllipticOrder(CKorvelDoc& doc) {
     doc.ellSelectivity = std::sqrt(doc.epsS2 / doc.epsP2);
     const double k1 = 1 / doc.ellSelectivity;
-    const double k1c = std::sqrt(1 - k1 * k1);
+    const double k1c = ComplementaryModulus(doc.ellSelectivity);
     const double k = 1 / doc.xs;
     doc.ellModulus = k;
-    doc.ellComplement = std::sqrt(1 - k * k);
+    doc.ellComplement = ComplementaryModulus(doc.xs);
     doc.ellK = EllipticK(doc, k);
     doc.ellKc = EllipticK(doc, doc.ellComplement);
     doc.orderExact = (doc.ellK * EllipticK(doc, k1c)) / (doc.ellKc * EllipticK(doc, k1));

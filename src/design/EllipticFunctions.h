@@ -15,6 +15,9 @@ double EllipticK(CKorvelDoc& doc, double k);
 // ellKc = K(k') of the same modulus.
 double EllipticSn(const CKorvelDoc& doc, double u, double k);
 
+// The complementary modulus sqrt(1 - k^2) of k = 1/inverseModulus (inverseModulus >= 1).
+double ComplementaryModulus(double inverseModulus);
+
 // Stop-band attenuation (dB) that an elliptic filter of the document's order reaches at the
 // document's xs; sets ellModulus, ellComplement, ellK, ellKc and ellSelectivity.
 double EllipticAttenuation(CKorvelDoc& doc);

@@ -110,3 +110,28 @@ TEST(EllipticFunctions, SearchStartsAtTheLimitAbove300Decibels) {
 
 }  // namespace
 }  // namespace vorna
+
+namespace vorna {
+namespace {
+
+// Near x = 1 the complementary modulus must keep its digits: 1 - k*k would cancel to a few
+// correct digits (or to 0) and the elliptic design would drift from the ideal response.
+TEST(EllipticFunctions, ComplementaryModulusKeepsItsDigitsNearOne) {
+    struct Case {
+        double x;
+        double expected;  // sqrt(1 - 1/x^2), from the exact expansion
+    };
+    const Case cases[] = {
+        {2.0, std::sqrt(0.75)},
+        {1.5, std::sqrt(1 - 1 / 2.25)},
+        // 1 + 2^-20 and 1 + 2^-33 are exact doubles, so x - 1 is known exactly.
+        {1 + 0x1p-20, std::sqrt(0x1p-19 + 0x1p-40) / (1 + 0x1p-20)},
+        {1 + 0x1p-33, std::sqrt(0x1p-32 + 0x1p-66) / (1 + 0x1p-33)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(ComplementaryModulus(c.x) / c.expected, 1.0, 1e-9) << c.x;
+    }
+}
+
+}  // namespace
+}  // namespace vorna
