@@ -49,7 +49,7 @@ inline constexpr std::array<DesignProcedure, 20> kDesignProcedures{{
 
 // The dispatcher's slots, by (kind - 101) * 6 + 2 * group + byOrder: the dialog id of the
 // procedure in each slot. Group 2 exists only in order mode, so slots 4, 10, 16 and 22
-// repeat the specification procedure of slots 2, 8, 14 and 20.
+// repeat the design-from-edges procedure of slots 2, 8, 14 and 20.
 inline constexpr std::array<int, 24> kDesignProcedureSlots{
     500, 508, 501, 509, 501, 510,  // low-pass
     502, 511, 503, 512, 503, 513,  // high-pass
