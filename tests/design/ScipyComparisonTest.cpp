@@ -2,7 +2,9 @@
 // attenuation: the designs are written to a JSON file that compare_with_scipy.py checks.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -100,8 +102,10 @@ TEST(ScipyComparison, MagnitudeResponsesMatchScipyAnalogDesigns) {
         GTEST_SKIP() << kPython << " lacks scipy (python3-scipy): the comparison cannot run";
     }
     const std::string folder = ::testing::TempDir();
-    const std::string designs = folder + "vorna_scipy_designs.json";
-    const std::string report = folder + "vorna_scipy_report.txt";
+    // Named after the process, so that two test runs at once do not share the files.
+    const std::string stem = folder + "vorna_scipy_" + std::to_string(getpid());
+    const std::string designs = stem + "_designs.json";
+    const std::string report = stem + "_report.txt";
     {
         std::ofstream out(designs);
         out << "[\n";
@@ -121,6 +125,8 @@ TEST(ScipyComparison, MagnitudeResponsesMatchScipyAnalogDesigns) {
     const std::string output((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(status, 0) << output;
     std::cout << output;
+    std::remove(designs.c_str());
+    std::remove(report.c_str());
 }
 
 }  // namespace
