@@ -175,6 +175,35 @@ TEST(SectionComputations, SectionsInUseAndGainConstant) {
     }
 }
 
+TEST(SectionComputations, ButterworthLowAndHighPassCoefficientsAreExact) {
+    // Pn_0 = wc/Q with Q = -0.5/cos(theta) and theta = (2i + 1 + m) pi / (2m), Pn_1 = wc^2,
+    // to the last bit.
+    for (int kind : {kLowPass, kHighPass}) {
+        for (int order = 2; order <= 58; ++order) {
+            const DesignCase design{kind, kButterworth, order, 0.5, 1.5};
+            SCOPED_TRACE(Describe(design));
+            const Design d = MakeDesign(design);
+            const double wc = d.results.omegaC;
+            if (order % 2 == 1) {
+                EXPECT_EQ(d.results.p0, wc);
+                EXPECT_EQ(d.results.p2, kind == kLowPass ? wc : 0);
+                EXPECT_EQ(d.results.p1, kind == kLowPass ? 0 : 1);
+            }
+            ASSERT_EQ(d.results.sectionLast, order / 2 - 1);
+            for (int i = 0; i <= d.results.sectionLast; ++i) {
+                const double theta = (2 * i + 1 + order) * 3.141592653589793 / (2 * order);
+                const double q = -0.5 / std::cos(theta);
+                const Section& s = d.results.sections[static_cast<std::size_t>(i)];
+                EXPECT_EQ(s[0], wc / q) << i;
+                EXPECT_EQ(s[1], wc * wc) << i;
+                EXPECT_EQ(s[2], kind == kLowPass ? 0 : 1) << i;
+                EXPECT_EQ(s[3], 0) << i;
+                EXPECT_EQ(s[4], kind == kLowPass ? wc * wc : 0) << i;
+            }
+        }
+    }
+}
+
 TEST(SectionComputations, UnusableDesignsLeaveFiniteResults) {
     // Values a design can hold after a refused or cancelled entry, or at the ends of the
     // dialogs' ranges: orders outside 2..58, no ripple, Xs of 1, a zero cut-off, equal band
