@@ -1,9 +1,8 @@
 // Band-pass and band-eliminate sections of the Butterworth approximation: its prototype,
 // normalised to the -3 dB frequency, has every pole on the unit circle.
 
-#include <cmath>
-
 #include "app/CKorvelDoc.h"
+#include "design/ButterworthPoles.h"
 #include "design/DesignResults.h"
 #include "design/FrequencyTransformation.h"
 #include "design/LowPassPrototype.h"
@@ -20,10 +19,7 @@ LowPassPrototype ButterworthPrototype(const DesignResults& results) {
     if (m < kMinOrder || m > kMaxOrder) return prototype;
     prototype.odd = m % 2 != 0;
     prototype.sigma = 1;
-    for (int i = 0; i < m / 2; ++i) {
-        const double theta = (2 * i + 1 + m) * kPi / (2 * m);
-        prototype.pairs.push_back({1, -0.5 / std::cos(theta)});
-    }
+    for (int i = 0; i < m / 2; ++i) prototype.pairs.push_back({1, ButterworthPairQ(i, m)});
     return prototype;
 }
 

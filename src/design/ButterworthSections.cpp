@@ -1,9 +1,8 @@
 // Butterworth low-pass and high-pass sections: poles evenly spaced on the circle of radius
 // ωc, one real pole for odd orders.
 
-#include <cmath>
-
 #include "app/CKorvelDoc.h"
+#include "design/ButterworthPoles.h"
 #include "design/DesignResults.h"
 #include "design/SectionComputations.h"
 
@@ -16,8 +15,7 @@ void ButterworthDenominators(DesignResults& results) {
     const int m = results.resultOrder;
     const double wc = results.omegaC;
     for (int i = 0; i <= results.sectionLast; ++i) {
-        const double theta = (2 * i + 1 + m) * kPi / (2 * m);
-        const double q = -0.5 / std::cos(theta);
+        const double q = ButterworthPairQ(i, m);
         Section& section = results.sections[static_cast<std::size_t>(i)];
         section[0] = wc / q;
         section[1] = wc * wc;
