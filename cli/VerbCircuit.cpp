@@ -1,12 +1,14 @@
 // vorna-cli circuit: the circuit output of a design (choice 401 of the output command) with
 // the questions answered from the options: the basic circuit, the E-series, the op-amp and
-// the schematic file; every proposed element value is accepted as it comes. The journal is
-// appended to journal.txt of the current directory, as by the desktop program.
+// the schematic file. The component value dialogs accept the first candidate of every step,
+// or with --pick best the one of smallest deviation. The journal is appended to journal.txt
+// of the current directory, as by the desktop program.
 
 #include <fstream>
 #include <iostream>
 #include <memory>
 
+#include "CandidatePicker.h"
 #include "CliVerbs.h"
 #include "DesignJson.h"
 #include "DesignOptions.h"
@@ -30,26 +32,47 @@ struct CircuitOptions {
     std::string series = "E24";
     std::string opAmp = std::string(kReferenceOpAmp);
     std::string output;
+    std::string pick = "first";
 };
 
-// Accepts the first proposal of every component value dialog (710 .. 742), however often
+// Answers the component value dialogs (710 .. 742) with a CandidatePicker, however often
 // they come; everything else as CliUi does.
 class CircuitUi : public OutputFilesUi {
 public:
+    explicit CircuitUi(PickRule rule) : picker(rule) {}
     int RunModal(Dialog& dialog) override {
-        if (dialog.Id() < 710 || dialog.Id() > 742) return OutputFilesUi::RunModal(dialog);
+        if (!CandidatePicker::IsComponentValueDialog(dialog.Id())) return OutputFilesUi::RunModal(dialog);
         dialog.Open(*this);
-        dialog.UserClick(IDOK);
-        if (!dialog.Ended()) throw CliError("dialog " + std::to_string(dialog.Id()) + " did not accept its values");
+        picker.Answer(static_cast<ComponentValueDialog&>(dialog));
         return dialog.Result();
     }
+    CandidatePicker picker;
 };
+
+std::string CircuitNameList() {
+    std::string list;
+    for (const char* name : kCircuitNames) list += (list.empty() ? "" : ", ") + std::string(name);
+    return list;
+}
 
 int CircuitCode(const std::string& name) {
     for (std::size_t i = 0; i < kCircuitNames.size(); ++i) {
         if (name == kCircuitNames[i]) return kFirstCircuitCode + static_cast<int>(i);
     }
-    throw CliRefusal("unknown circuit " + name);
+    throw CliRefusal("--circuit: unknown circuit \"" + name + "\"; choose one of " + CircuitNameList());
+}
+
+nlohmann::json StepsJson(const std::vector<PickedStep>& steps) {
+    nlohmann::json list = nlohmann::json::array();
+    for (const auto& step : steps) {
+        list.push_back({{"dialog", step.dialogId},
+                        {"section", step.section},
+                        {"candidates", step.candidates},
+                        {"firstDeviation", step.firstDeviation},
+                        {"bestDeviation", step.bestDeviation},
+                        {"deviation", step.deviation}});
+    }
+    return list;
 }
 
 // An op-amp other than the two the program offers comes from OPname.txt, as on the desktop.
@@ -70,12 +93,12 @@ int AnswerQuestion(const CircuitOptions& options, const std::string& text) {
 }
 
 void Circuit(const CircuitOptions& options) {
-    CircuitUi ui;
+    const int code = CircuitCode(options.circuit);
+    CircuitUi ui(options.pick == "best" ? PickRule::Best : PickRule::First);
     const auto window = RunDesignCommand(options.design, ui);
     const std::size_t designMessages = ui.messages.size();
     CKorvelView& view = window->view;
     const CircuitSelection* selection = FindCircuitSelection(window->doc.kind, window->doc.approximation);
-    const int code = CircuitCode(options.circuit);
     if (selection == nullptr || (code != selection->firstCode && code != selection->firstCode + 1)) {
         const std::string choices = selection == nullptr ? std::string("none")
                                                          : std::string(kCircuitNames[selection->firstCode - 480]) + " or " +
@@ -102,7 +125,15 @@ void Circuit(const CircuitOptions& options) {
     nlohmann::json elements = nlohmann::json::array();
     for (const auto& element : out.elementValues) elements.push_back({{"name", element.name}, {"value", element.value}});
     json["elements"] = elements;
+    json["pick"] = options.pick;
+    json["steps"] = StepsJson(ui.picker.Steps());
     std::cout << json.dump(2) << '\n';
+    for (const auto& step : ui.picker.Steps()) {
+        if (NoLargerDeviation(step.deviation, step.bestDeviation)) continue;
+        std::cerr << "section " << step.section << ", dialog " << step.dialogId
+                  << ": the smallest deviation of the first pass did not come again; the last candidate "
+                     "shown was accepted\n";
+    }
 
     const bool finished = ui.messages.size() > designMessages &&
                           ui.messages.back().find("計算しなおしました") != std::string::npos;
@@ -116,13 +147,16 @@ void RegisterCircuitVerb(CLI::App& app) {
         "circuit", "Design a filter, realise it with a basic circuit and write its schematic and journal");
     auto options = std::make_shared<CircuitOptions>();
     options->design.AddTo(*verb);
-    verb->add_option("--circuit", options->circuit, "Basic circuit LP1..LP4, HP1..HP4, BP1..BP4, BE1, BE2")
-        ->required()
-        ->check(CLI::IsMember(std::vector<std::string>(kCircuitNames.begin(), kCircuitNames.end())));
+    verb->add_option("--circuit", options->circuit, "Basic circuit " + CircuitNameList())->required();
     verb->add_option("--series", options->series, "E-series of the element values")
         ->check(CLI::IsMember(kSeriesNames));
     verb->add_option("--opamp", options->opAmp,
                      "Op-amp of the schematic: LT1115 (as drawn), ADA4807-4, or the name in OPname.txt");
+    verb->add_option("--pick", options->pick,
+                     "Candidate each step accepts: first (as proposed) or best (smallest deviation of one "
+                     "pass over the candidates)")
+        ->check(CLI::IsMember({"first", "best"}))
+        ->capture_default_str();
     verb->add_option("-o,--output", options->output, "Schematic file to write (.asc)")->required();
     verb->callback([options] { RunOutputVerb([&] { Circuit(*options); }); });
 }

@@ -1,8 +1,11 @@
 // vorna-cli exchange-opamps: copies a schematic once per op-amp listed in OPExchange.txt of
 // the current directory, as choice 403 of the output command does.
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "CliVerbs.h"
 #include "DesignOptions.h"
@@ -27,10 +30,20 @@ void Exchange(const ExchangeOptions& options) {
     ui.AnswerQuestions([](const std::string&, MessageButtons) { return IDYES; });
     CircuitOutput out;
     ExchangeOpAmps(out, ui);
-    for (std::size_t i = designMessages; i < ui.messages.size(); ++i) std::cout << ui.messages[i] << '\n';
-    const bool done = ui.messages.size() > designMessages &&
-                      ui.messages.back().find("新しい回路図ファイルを作成しました") != std::string::npos;
-    if (!done) SetExitStatus(1);
+    const std::vector<std::string> shown(ui.messages.begin() + static_cast<std::ptrdiff_t>(designMessages),
+                                         ui.messages.end());
+    // An unusable name in OPExchange.txt (a path separator, a control character, too long)
+    // is refused input: reported on standard error with exit status 2.
+    const bool refused = std::any_of(shown.begin(), shown.end(), [](const std::string& text) {
+        return text.find("は使えません") != std::string::npos;
+    });
+    for (const auto& text : shown) (refused ? std::cerr : std::cout) << text << '\n';
+    const bool done = !shown.empty() && shown.back().find("新しい回路図ファイルを作成しました") != std::string::npos;
+    if (refused) {
+        SetExitStatus(2);
+    } else if (!done) {
+        SetExitStatus(1);
+    }
 }
 
 }  // namespace

@@ -39,6 +39,9 @@ public:
     // The mantissa and unit of the element that action 1 or 2 names.
     double TypedMantissa() const { return action == 2 ? mantissaB : mantissaA; }
     const std::string& TypedUnit() const { return action == 2 ? unitB : unitA; }
+    // The candidate the dialog shows, as the synthesis handed it over (deviation, series,
+    // element values).
+    const ComponentDialogRequest& Request() const { return request_; }
 
 protected:
     void DoDataExchange(DataExchange& dx) override;

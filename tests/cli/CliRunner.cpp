@@ -1,0 +1,53 @@
+#include "cli/CliRunner.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "output/TempFolder.h"
+
+namespace vorna::testing {
+
+CliRun RunCliIn(const std::string& directory, const std::string& arguments) {
+    // The output goes to files beside the directory, so that it holds only what the program writes.
+    const std::string outFile = directory.substr(0, directory.size() - 1) + ".out";
+    const std::string errFile = directory.substr(0, directory.size() - 1) + ".err";
+    const std::string command = "cd '" + directory + "' && '" + std::string(VORNA_BIN_DIR) + "/vorna-cli' " +
+                                arguments + " >'" + outFile + "' 2>'" + errFile + "'";
+    const int status = std::system(command.c_str());
+    CliRun run;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = ReadFile(outFile);
+    run.err = ReadFile(errFile);
+    std::filesystem::remove(outFile);
+    std::filesystem::remove(errFile);
+    return run;
+}
+
+std::size_t Count(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+std::string Utf16LeToUtf8(const std::string& bytes) {
+    std::size_t i = bytes.compare(0, 2, "\xFF\xFE") == 0 ? 2 : 0;
+    std::string text;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const unsigned code = static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8;
+        if (code < 0x80) {
+            text += static_cast<char>(code);
+        } else if (code < 0x800) {
+            text += static_cast<char>(0xC0 | code >> 6);
+            text += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            text += static_cast<char>(0xE0 | code >> 12);
+            text += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+            text += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return text;
+}
+
+}  // namespace vorna::testing

@@ -1,0 +1,53 @@
+// vorna-cli report, run as a separate program: the report is appended to the named file in
+// code page 932, as choices 402 and 405 of the output command write it.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli/CliRunner.h"
+#include "output/TempFolder.h"
+#include "platform/ShiftJisText.h"
+
+namespace vorna {
+namespace {
+
+using testing::ReadFile;
+using testing::RunCliIn;
+
+TEST(CliReport, AppendsTheReportInCodePage932) {
+    const struct {
+        const char* type;
+        const char* heading;
+    } cases[] = {
+        {"coefficients", "+++++++++++  伝達関数の係数、カットオフ周波数、Q値、GB値  ++++++++++\n"},
+        {"gainlist", "+++++++++++  ブロックごとのカットオフ周波数付近のゲインリスト  ++++++++++\n"},
+    };
+    const std::string summary = "ｱﾅﾛｸﾞ Low Pass  Butterworth  次数=18\n";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        const testing::TempFolder folder;
+        const std::string dir = folder.Path();
+        const std::string arguments = std::string("report --type ") + c.type + " -o report.txt";
+        const auto first = RunCliIn(dir, arguments);
+        ASSERT_EQ(first.status, 0) << first.err;
+        const std::string once = ReadFile(dir + "report.txt");
+        ASSERT_EQ(once.rfind(Utf8ToShiftJis(std::string(c.heading) + summary), 0), 0u) << once.substr(0, 200);
+        EXPECT_EQ(once.find('\r'), std::string::npos);
+
+        const auto second = RunCliIn(dir, arguments);
+        ASSERT_EQ(second.status, 0) << second.err;
+        EXPECT_EQ(ReadFile(dir + "report.txt"), once + once);
+    }
+}
+
+TEST(CliReport, AFileThatCannotBeCreatedFails) {
+    const testing::TempFolder folder;
+    const std::string dir = folder.Path();
+    const auto run = RunCliIn(dir, "report --type coefficients -o no/such/folder/report.txt");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot open or create no/such/folder/report.txt"), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace vorna
