@@ -39,42 +39,25 @@ ParameterDialog::ParameterDialog(int id, std::string name)
 
 void ParameterDialog::DoDataExchange(DataExchange& dx) {
     for (int control : spec_.exchangeOrder) {
+        // An edit box with its number and the range the number must lie in.
+        auto number = [&dx, control](auto& value, auto minimum, auto maximum) {
+            dx.Text(control, value);
+            dx.Range(value, minimum, maximum);
+        };
         switch (control) {
-            case kFpValueEdit:
-                dx.Text(control, fpValue);
-                dx.Range(fpValue, 0.0, kMaxFrequencyNumber);
-                break;
-            case kFcValueEdit:
-                dx.Text(control, fcValue);
-                dx.Range(fcValue, 0.0, kMaxFrequencyNumber);
-                break;
-            case kFp1ValueEdit:
-                dx.Text(control, fp1Value);
-                dx.Range(fp1Value, 0.0, kMaxFrequencyNumber);
-                break;
-            case kFp2ValueEdit:
-                dx.Text(control, fp2Value);
-                dx.Range(fp2Value, 0.0, kMaxFrequencyNumber);
-                break;
+            case kFpValueEdit: number(fpValue, 0.0, kMaxFrequencyNumber); break;
+            case kFcValueEdit: number(fcValue, 0.0, kMaxFrequencyNumber); break;
+            case kFp1ValueEdit: number(fp1Value, 0.0, kMaxFrequencyNumber); break;
+            case kFp2ValueEdit: number(fp2Value, 0.0, kMaxFrequencyNumber); break;
             case kFpUnitCombo: dx.ComboText(control, fpUnit); break;
             case kFp1UnitCombo: dx.ComboText(control, fp1Unit); break;
             case kFp2UnitCombo: dx.ComboText(control, fp2Unit); break;
-            case kAttpEdit:
-                dx.Text(control, attp);
-                dx.Range(attp, 0.0, kMaxAttp);
-                break;
-            case kAttsEdit:
-                dx.Text(control, atts);
-                dx.Range(atts, 0.0, kMaxAtts);
-                break;
+            case kAttpEdit: number(attp, 0.0, kMaxAttp); break;
+            case kAttsEdit: number(atts, 0.0, kMaxAtts); break;
             case kXsEdit:
-                dx.Text(control, xs);
-                dx.Range(xs, 1.0, spec_.xsLimit == XsLimit::ShownAndRange ? xsUpperLimit : kMaxXs);
+                number(xs, 1.0, spec_.xsLimit == XsLimit::ShownAndRange ? xsUpperLimit : kMaxXs);
                 break;
-            case kOrderEdit:
-                dx.Text(control, order);
-                dx.Range(order, kMinOrderEntry, kMaxOrderEntry);
-                break;
+            case kOrderEdit: number(order, kMinOrderEntry, kMaxOrderEntry); break;
             default: break;
         }
     }
