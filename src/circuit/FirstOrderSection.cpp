@@ -1,8 +1,8 @@
 #include <cmath>
 
-#include "circuit/CandidateStep.h"
 #include "circuit/EngValue.h"
 #include "circuit/SectionRoutines.h"
+#include "circuit/TimeConstantStep.h"
 #include "platform/CLocale.h"
 
 namespace vorna {
@@ -26,22 +26,7 @@ void SynthesizeFirstOrderSection(SynthesisContext& ctx) {
     const double omega = ctx.view.p0;
     const bool lowPass = ctx.doc.kind == kLowPass;
 
-    // Values: [0] C (walked), [1] R.
-    CandidateStep step;
-    step.dialogId = 710;
-    step.section = 1;
-    step.slotA = 1;
-    step.slotB = 0;
-    step.deviationSlots = {1};
-    step.roundedSlots = {1};
-    step.evaluate = [omega](double c, std::vector<double>& v) {
-        v[0] = c;
-        v[1] = 1 / (c * omega);
-    };
-    step.restartFromA = [omega](double r) { return 1 / (r * omega); };
-    step.restartFromB = [](double c) { return c; };
-    SeriesWalk walk;
-    const StepResult chosen = RunCandidateStep(ctx, step, walk, FirstOrderStartCapacitor(omega / (2 * 3.141592)));
+    const StepResult chosen = RunTimeConstantStep(ctx, 710, 1, omega, FirstOrderStartCapacitor(omega / (2 * 3.141592)));
     const double c = chosen.values[0];
     const double r = chosen.values[1];
     const double dev = 100 * chosen.deviation;

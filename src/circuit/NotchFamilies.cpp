@@ -9,6 +9,7 @@
 #include "circuit/EngValue.h"
 #include "circuit/InitialValueTables.h"
 #include "circuit/SectionRoutines.h"
+#include "circuit/TimeConstantStep.h"
 #include "platform/CLocale.h"
 
 namespace vorna {
@@ -79,21 +80,7 @@ int Lpet1(SynthesisContext& ctx, int v, int i) {
     ctx.out.ResetToDefaultSeries();
     const double cbStart = Lpet1Scale(ctx, v, i) *
                            InitialTableValue(UsesLowPassTable(ctx, v, i) ? kTableLP3 : kTableHP3, w0, q, ctx.rangeLabel);
-    CandidateStep integrators;
-    integrators.dialogId = 731;
-    integrators.section = n;
-    integrators.slotA = 1;
-    integrators.slotB = 0;
-    integrators.deviationSlots = {1};
-    integrators.roundedSlots = {1};
-    integrators.evaluate = [w0](double cb, std::vector<double>& x) {
-        x[0] = cb;
-        x[1] = 1 / (cb * w0);
-    };
-    integrators.restartFromA = [w0](double rb) { return 1 / (rb * w0); };
-    integrators.restartFromB = [](double cb) { return cb; };
-    SeriesWalk integratorWalk;
-    const StepResult a = RunCandidateStep(ctx, integrators, integratorWalk, cbStart);
+    const StepResult a = RunTimeConstantStep(ctx, 731, n, w0, cbStart);
     const double cb = a.values[0], rb = a.values[1];
     ctx.Write(Format("%2d (et1)%s Rb_%-d(2個)=%-9s Cb_%-d(2個)=%-9s  誤差=%.2lf %%\n", n, ctx.rangeLabel.c_str(), n,
                      Eng(rb).c_str(), n, Eng(cb).c_str(), 100 * a.deviation));
