@@ -24,10 +24,7 @@ int Bpat1(SynthesisContext& ctx, int i) {
     const double w0 = std::sqrt(section[1]);
     const double q = w0 / section[0];
     const double h = section[3] / section[0];
-    if (!(q > std::sqrt(h / 2))) {
-        ctx.Write(Format("bpat1 で 変換不能, j = %d\n", i));
-        return 1;
-    }
+    if (!(q > std::sqrt(h / 2))) return ctx.Unrealisable("bpat1", i);
     const double d = q / (h * w0);
     const double cStart = InitialTableValue(kTableBP1, w0, q, ctx.rangeLabel);
 
@@ -73,10 +70,7 @@ int Bpat2(SynthesisContext& ctx, int i) {
     const double w0 = std::sqrt(section[1]);
     const double q = w0 / section[0];
     const double h = section[3] / section[0];
-    if (!(h >= 1)) {
-        ctx.Write(Format("bpat2 で 変換不能, j = %d\n", i));
-        return 1;
-    }
+    if (!(h >= 1)) return ctx.Unrealisable("bpat2", i);
     ctx.out.ResetToDefaultSeries();
     const double p0 = section[0];
     double c = 10 * InitialTableValue(kTableBP2, w0, q, ctx.rangeLabel);

@@ -70,10 +70,7 @@ int Lpet1(SynthesisContext& ctx, int v, int i) {
     const int n = ctx.SectionNumber(i);
     const double w0 = std::sqrt(section[1]);
     const double q = w0 / section[0];
-    if (!HasNotchShape(section) || !(q > 0.3333333333333333)) {
-        ctx.Write(Format("lpet1 で 変換不能, j = %d\n", i));
-        return 1;
-    }
+    if (!HasNotchShape(section) || !(q > 0.3333333333333333)) return ctx.Unrealisable("lpet1", i);
     const double pn1 = section[1], pn2 = section[2], pn4 = section[4];
 
     // Step A, the two integrators. Values: [0] Cb (walked), [1] Rb.
@@ -128,10 +125,7 @@ int Lpet2(SynthesisContext& ctx, int v, int i) {
     const int n = ctx.SectionNumber(i);
     const double w0 = std::sqrt(section[1]);
     const double q = w0 / section[0];
-    if (!HasNotchShape(section) || !(q > 0.5)) {
-        ctx.Write(Format("lpet2 で 変換不能, j = %d\n", i));
-        return 1;
-    }
+    if (!HasNotchShape(section) || !(q > 0.5)) return ctx.Unrealisable("lpet2", i);
     const double wz2 = section[4] / section[2];
     const double wz = std::sqrt(wz2);
     const double w02 = section[1];
@@ -222,10 +216,7 @@ int Lpet2(SynthesisContext& ctx, int v, int i) {
         zerosAbovePoles ? FilteredDecadeWalk::Direction::Up : FilteredDecadeWalk::Direction::Down,
         [=](double walked) { return (zerosAbovePoles ? 2 * walked / cb : 2 * rb / walked) > x; });
     const StepResult b = RunCandidateStep(ctx, shift, shiftWalk, shiftStart);
-    if (!b.accepted) {
-        ctx.Write(Format("lpet2 で 変換不能, j = %d\n", i));
-        return 1;
-    }
+    if (!b.accepted) return ctx.Unrealisable("lpet2", i);
     const double c2 = zerosAbovePoles ? b.values[0] : b.values[1];
     const double r2 = zerosAbovePoles ? b.values[1] : b.values[0];
     const double d2 = 2 * c2 / cb;

@@ -7,6 +7,7 @@
 
 #include "app/CKorvelDoc.h"
 #include "output/CircuitOutput.h"
+#include "platform/CLocale.h"
 #include "view/CKorvelView.h"
 
 namespace vorna {
@@ -29,6 +30,12 @@ struct SynthesisContext {
     }
     Section& SectionAt(int i) { return view.sections[static_cast<std::size_t>(i)]; }
     void Write(const std::string& line) { out.journal.WriteLine(line); }
+    // Writes the failure line of section routine `routine` (such as "lpet1") for section i
+    // and returns 1, the routines' failure result.
+    int Unrealisable(const char* routine, int i) {
+        Write(Format("%s で 変換不能, j = %d\n", routine, i));
+        return 1;
+    }
     // Hands an element value to the schematic when one is being produced.
     void SetValue(const char* nameFormat, int section, double value) {
         if (out.outputMode == 2) out.SetComponentValue(nameFormat, section, value);
