@@ -1,6 +1,7 @@
 #include "circuit/EngValue.h"
 
 #include <cmath>
+#include <span>
 
 #include "platform/CLocale.h"
 #include "platform/Ui.h"
@@ -51,6 +52,20 @@ std::string TextSuffix(int c) {
     return c == 5 ? std::string(" ") : std::string(kComponentUnits[static_cast<std::size_t>(c)].suffix);
 }
 
+// Sets value = mantissa times the factor of `unit` in `units`; a unit not in the table
+// gets `message` and the mantissa is taken as it is.
+void ApplyUnit(Ui& ui, std::span<const UnitEntry> units, const char* message, double& value, double mantissa,
+               const std::string& unit) {
+    for (const UnitEntry& entry : units) {
+        if (unit == entry.suffix) {
+            value = mantissa * entry.factor;
+            return;
+        }
+    }
+    ui.MessageBox(message, MessageButtons::Ok);
+    value = mantissa;
+}
+
 }  // namespace
 
 std::string SplitEngValue(std::string& unit, double& value) {
@@ -68,14 +83,7 @@ std::string SplitEngValue(std::string& unit, double& value) {
 }
 
 void ApplyEngUnit(Ui& ui, double& value, double mantissa, const std::string& unit) {
-    for (const UnitEntry& entry : kComponentUnits) {
-        if (unit == entry.suffix) {
-            value = mantissa * entry.factor;
-            return;
-        }
-    }
-    ui.MessageBox(kComponentUnitMessage, MessageButtons::Ok);
-    value = mantissa;
+    ApplyUnit(ui, kComponentUnits, kComponentUnitMessage, value, mantissa, unit);
 }
 
 std::string FormatEngValue(double value) {
@@ -130,14 +138,7 @@ std::string SplitFrequency(std::string& unit, double& value) {
 }
 
 void ApplyFrequencyUnit(Ui& ui, double& value, double mantissa, const std::string& unit) {
-    for (const UnitEntry& entry : kFrequencyUnits) {
-        if (unit == entry.suffix) {
-            value = mantissa * entry.factor;
-            return;
-        }
-    }
-    ui.MessageBox(kFrequencyUnitMessage, MessageButtons::Ok);
-    value = mantissa;
+    ApplyUnit(ui, kFrequencyUnits, kFrequencyUnitMessage, value, mantissa, unit);
 }
 
 int FrequencyUnitIndex(double hz) {
