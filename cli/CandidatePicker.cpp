@@ -1,21 +1,29 @@
 #include "CandidatePicker.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "CliUi.h"
 #include "circuit/ESeries.h"
+#include "circuit/EngValue.h"
+#include "platform/CLocale.h"
 
 namespace vorna::cli {
 
 namespace {
 
+constexpr int kCheckButton = 901;  // "変更後の誤差を確認する": closes with the typed value
 constexpr int kNextCandidateButton = 903;
 
 bool SameCandidate(const ComponentDialogRequest& a, const ComponentDialogRequest& b) {
     return a.dialogId == b.dialogId && a.section == b.section && a.deviation == b.deviation && a.series == b.series &&
            a.valueA == b.valueA && a.valueB == b.valueB && a.derived == b.derived && a.bound == b.bound;
 }
+
+bool Near(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b)); }
+
+bool Positive(double value) { return value > 0 && std::isfinite(value); }
 
 // The candidates of a pass: the N values of the series the dialog names.
 std::size_t DistinctPerPass(int series) {
@@ -32,33 +40,137 @@ int PassLimit(int series) {
     return (2 * n + 2) * (n + 1);
 }
 
+// The edit boxes and unit combo boxes of the dialog's elements A and B, in that order.
+void ElementControls(const Dialog& dialog, std::vector<int>& edits, std::vector<int>& combos) {
+    for (const auto& control : dialog.Resource().controls) {
+        if (control.kind == ControlKind::Edit) edits.push_back(control.id);
+        if (control.kind == ControlKind::DropDown) combos.push_back(control.id);
+    }
+}
+
+// The position of `suffix` in the unit combo boxes; the no-suffix class, which the split
+// form gives as a single blank, is the empty entry.
+int UnitIndex(const std::string& suffix) {
+    const std::string wanted = suffix == " " ? std::string() : suffix;
+    for (std::size_t i = 0; i < kComponentUnits.size(); ++i) {
+        if (wanted == kComponentUnits[i].suffix) return static_cast<int>(i);
+    }
+    return -1;
+}
+
 }  // namespace
 
 bool NoLargerDeviation(double deviation, double best) {
     return deviation <= best * (1 + 1e-9) + 1e-12;
 }
 
+bool ShowsCandidate(const ComponentDialogRequest& shown, const ComponentDialogRequest& candidate) {
+    if (shown.dialogId != candidate.dialogId || shown.section != candidate.section || shown.series != candidate.series) {
+        return false;
+    }
+    for (std::size_t k = 0; k < shown.derived.size(); ++k) {
+        if (!Near(shown.derived[k], candidate.derived[k])) return false;
+    }
+    return Near(shown.valueA, candidate.valueA) && Near(shown.valueB, candidate.valueB) &&
+           Near(shown.bound, candidate.bound) &&
+           std::fabs(shown.deviation - candidate.deviation) <= 1e-9 * candidate.deviation + 1e-12;
+}
+
 bool CandidatePicker::StartsStep(const ComponentDialogRequest& request) const {
     return !stepOpen_ || request.dialogId != steps_.back().dialogId || request.section != steps_.back().section;
 }
 
-bool CandidatePicker::ChoosesCurrent(const ComponentDialogRequest& request) {
-    if (rule_ == PickRule::First) return true;
-    PickedStep& step = steps_.back();
-    const bool overLimit = passLength_ >= PassLimit(request.series);
-    if (searching_) return NoLargerDeviation(request.deviation, step.bestDeviation) || overLimit;
+void CandidatePicker::StartPhase(Phase phase) {
+    phase_ = phase;
+    passLength_ = 0;
+    distinct_.clear();
+}
 
-    // The first pass ends after N different candidates, when the first candidate comes
-    // round again, or at the limit; the candidate that ends it may already be the best.
+// A pass ends after N different candidates, when its first candidate comes round again, or
+// at the limit; the candidate that ends it belongs to it.
+bool CandidatePicker::PassEnds(const ComponentDialogRequest& request) {
     const bool cameRound = distinct_.size() > 1 && SameCandidate(request, distinct_.front());
     if (!cameRound && std::none_of(distinct_.begin(), distinct_.end(),
                                    [&](const auto& seen) { return SameCandidate(seen, request); })) {
         distinct_.push_back(request);
     }
-    if (!cameRound && distinct_.size() < DistinctPerPass(request.series) && !overLimit) return false;
-    searching_ = true;
-    passLength_ = 0;
-    return NoLargerDeviation(request.deviation, step.bestDeviation);
+    return cameRound || distinct_.size() >= DistinctPerPass(request.series) || passLength_ >= PassLimit(request.series);
+}
+
+bool CandidatePicker::TypeBest(ComponentValueDialog& dialog) const {
+    std::vector<int> edits;
+    std::vector<int> combos;
+    ElementControls(dialog, edits, combos);
+    std::size_t element = 0;  // 0: element A, 1: element B
+    double value = 0;
+    if (best_.dialogId == 720 && walk720_ == SecondOrderWalk::DownFromC1) {
+        // Element B is C1 = m C2, no series value. The series value C1' just above it starts
+        // the walk at the best C2 or at most a few series values above it (C1'/m lies below
+        // the next series value above C1, divided by m), and the walk steps down to it. The
+        // margin keeps C1'/m above the best C2 through rounding.
+        ESeriesState series;
+        series.SetSeries(best_.series, 0);
+        SeriesPosition position;
+        element = 1;
+        value = series.SeriesCeiling(best_.valueB * (1 + 1e-9), position);
+    } else if (Positive(best_.valueA)) {
+        // Every other step turns a typed element A back into the walked element by the
+        // inverse of its own equation, so the walk restarts at the best candidate itself.
+        value = best_.valueA;
+    } else {
+        // Element A can be 0 or negative (dialogs 735 and 736 derive it with a factor
+        // d1 - 1 or (d2 + 1) Pn_2 / d1); their element B is the walked resistor.
+        element = 1;
+        value = best_.valueB;
+    }
+    if (!Positive(value) || element >= edits.size() || element >= combos.size()) return false;
+    std::string unit;
+    double mantissa = value;
+    SplitEngValue(unit, mantissa);
+    const int unitIndex = UnitIndex(unit);
+    if (unitIndex < 0) return false;
+    // All digits, so that the value the synthesis reads is the candidate's to the last place.
+    dialog.UserSetText(edits[element], Format("%.17g", mantissa));
+    dialog.UserSelect(combos[element], unitIndex);
+    dialog.UserClick(kCheckButton);
+    if (!dialog.Ended() || dialog.action != static_cast<int>(element) + 1) {
+        throw CliError("component value dialog " + std::to_string(dialog.Id()) + " did not take the typed value");
+    }
+    return true;
+}
+
+bool CandidatePicker::Accepts(ComponentValueDialog& dialog, bool& typed) {
+    typed = false;
+    if (rule_ == PickRule::First) return true;
+    const ComponentDialogRequest& request = dialog.Request();
+    PickedStep& step = steps_.back();
+    switch (phase_) {
+        case Phase::FirstPass:
+            if (request.deviation < best_.deviation) best_ = request;
+            step.bestDeviation = best_.deviation;
+            if (!PassEnds(request)) return false;
+            if (ShowsCandidate(request, best_)) return true;
+            if (TypeBest(dialog)) {
+                typed = true;
+                StartPhase(Phase::Recall);
+                return false;
+            }
+            StartPhase(Phase::Search);
+            return NoLargerDeviation(request.deviation, best_.deviation);
+        case Phase::Recall:
+            // The typed value restarts the walk at the best candidate, or (low-pass walk) a
+            // few candidates before it; a pass without it means that typing did not work.
+            if (ShowsCandidate(request, best_)) {
+                step.typedBack = true;
+                return true;
+            }
+            if (!PassEnds(request)) return false;
+            StartPhase(Phase::Search);
+            return NoLargerDeviation(request.deviation, best_.deviation);
+        case Phase::Search:
+            return NoLargerDeviation(request.deviation, best_.deviation) || passLength_ >= PassLimit(request.series);
+    }
+    return true;
 }
 
 void CandidatePicker::Answer(ComponentValueDialog& dialog) {
@@ -66,18 +178,19 @@ void CandidatePicker::Answer(ComponentValueDialog& dialog) {
     if (StartsStep(request)) {
         steps_.push_back({request.dialogId, request.section, 0, request.deviation, request.deviation, 0});
         stepOpen_ = true;
-        searching_ = false;
-        passLength_ = 0;
-        distinct_.clear();
+        best_ = request;
+        StartPhase(Phase::FirstPass);
     }
     PickedStep& step = steps_.back();
     ++step.candidates;
     ++passLength_;
-    if (!searching_) step.bestDeviation = std::min(step.bestDeviation, request.deviation);
 
-    const bool accept = ChoosesCurrent(request);
+    bool typed = false;
+    const bool accept = Accepts(dialog, typed);
+    if (typed) return;
     if (accept) {
         step.deviation = request.deviation;
+        step.missedBest = rule_ == PickRule::Best && !ShowsCandidate(request, best_);
         stepOpen_ = false;
     }
     dialog.UserClick(accept ? IDOK : kNextCandidateButton);

@@ -1,10 +1,12 @@
 #pragma once
 // Answers the component value dialogs (710 .. 742) of a circuit synthesis for vorna-cli.
 // PickRule::First accepts the first candidate of every step. PickRule::Best looks at one
-// pass over the step's candidates with "次の候補の値を見る" (button 903), remembering the
-// deviation each dialog shows, then steps on and accepts the first candidate whose deviation
-// is no larger than the smallest one seen. Both passes are bounded, so a step whose
-// candidates repeat, or whose dialog never changes, ends as well.
+// pass over the step's candidates with "次の候補の値を見る" (button 903) and remembers the
+// candidate of smallest deviation. When the pass ends on another candidate, it types that
+// candidate's value back into the dialog, as a user would, and accepts it when the synthesis
+// shows it again. Only when typing does not bring it back does it step on and accept the
+// first candidate whose deviation is no larger than the smallest one seen. Every phase is
+// bounded, so a step whose candidates repeat, or whose dialog never changes, ends as well.
 
 #include <vector>
 
@@ -14,6 +16,13 @@ namespace vorna::cli {
 
 enum class PickRule { First, Best };
 
+// How the synthesis walks the step of dialog 720 from a typed value. The high-pass circuits
+// walk R1 upward from the typed R1 (or the R1 of a typed C1). The low-pass circuits walk C2
+// downward from the largest series value C2 with C1'/C2 >= m (m = C1/C2 of every candidate),
+// C1' the series value nearest to C1 (a typed R1 is turned into C1 first); as C1 itself is
+// no series value, typing a candidate's own values may start the walk below it.
+enum class SecondOrderWalk { FromR1, DownFromC1 };
+
 // One synthesis step as it was answered. Deviations are fractions, as the dialogs get them.
 struct PickedStep {
     int dialogId = 0;
@@ -22,34 +31,55 @@ struct PickedStep {
     double firstDeviation = 0;  // of the first candidate
     double bestDeviation = 0;   // the smallest of the first pass
     double deviation = 0;       // of the accepted candidate
+    bool typedBack = false;     // the best candidate was brought back by typing its value
+    bool missedBest = false;    // PickRule::Best accepted another than the best candidate
 };
 
 class CandidatePicker {
 public:
-    explicit CandidatePicker(PickRule rule) : rule_(rule) {}
+    explicit CandidatePicker(PickRule rule, SecondOrderWalk walk720 = SecondOrderWalk::FromR1)
+        : rule_(rule), walk720_(walk720) {}
 
     static bool IsComponentValueDialog(int dialogId) { return dialogId >= 710 && dialogId <= 742; }
 
-    // Presses OK (accept) or 903 (next candidate) in the open dialog.
+    // Presses OK (accept) or 903 (next candidate) in the open dialog, or types a value of
+    // the best candidate into it.
     void Answer(ComponentValueDialog& dialog);
 
     // Every step answered so far, in order.
     const std::vector<PickedStep>& Steps() const { return steps_; }
 
 private:
+    enum class Phase {
+        FirstPass,  // looking at one pass and remembering its best candidate
+        Recall,     // the best candidate's value was typed: waiting for it to be shown
+        Search,     // typing did not bring it back: waiting for a deviation as small
+    };
     bool StartsStep(const ComponentDialogRequest& request) const;
-    bool ChoosesCurrent(const ComponentDialogRequest& request);
+    bool PassEnds(const ComponentDialogRequest& request);
+    void StartPhase(Phase phase);
+    // Types a value into `dialog` that makes the synthesis show best_ again (or a candidate
+    // from which the walk reaches it); false when the dialog offers no such value.
+    bool TypeBest(ComponentValueDialog& dialog) const;
+    // Whether the dialog to answer accepts (true) or steps on (false); may type instead.
+    bool Accepts(ComponentValueDialog& dialog, bool& typed);
 
     PickRule rule_;
+    SecondOrderWalk walk720_;
     std::vector<PickedStep> steps_;
     bool stepOpen_ = false;
-    bool searching_ = false;                        // the first pass is over: looking for the best deviation again
-    int passLength_ = 0;                            // candidates shown in the current pass
-    std::vector<ComponentDialogRequest> distinct_;  // the different candidates of the first pass
+    Phase phase_ = Phase::FirstPass;
+    int passLength_ = 0;                            // candidates shown in the current phase
+    std::vector<ComponentDialogRequest> distinct_;  // the different candidates of the phase
+    ComponentDialogRequest best_;                   // the best candidate of the first pass
 };
 
 // Whether `deviation` is no larger than `best`. The same candidate met a decade away
 // computes its deviation with rounding differences in the last places; they count as equal.
 bool NoLargerDeviation(double deviation, double best);
+
+// Whether `shown` shows the element values and deviation of `candidate` (up to rounding in
+// the last places, as a candidate recomputed after a restart has them).
+bool ShowsCandidate(const ComponentDialogRequest& shown, const ComponentDialogRequest& candidate);
 
 }  // namespace vorna::cli

@@ -39,7 +39,7 @@ struct CircuitOptions {
 // they come; everything else as CliUi does.
 class CircuitUi : public OutputFilesUi {
 public:
-    explicit CircuitUi(PickRule rule) : picker(rule) {}
+    CircuitUi(PickRule rule, SecondOrderWalk walk720) : picker(rule, walk720) {}
     int RunModal(Dialog& dialog) override {
         if (!CandidatePicker::IsComponentValueDialog(dialog.Id())) return OutputFilesUi::RunModal(dialog);
         dialog.Open(*this);
@@ -70,7 +70,9 @@ nlohmann::json StepsJson(const std::vector<PickedStep>& steps) {
                         {"candidates", step.candidates},
                         {"firstDeviation", step.firstDeviation},
                         {"bestDeviation", step.bestDeviation},
-                        {"deviation", step.deviation}});
+                        {"deviation", step.deviation},
+                        {"typedBack", step.typedBack},
+                        {"missedBest", step.missedBest}});
     }
     return list;
 }
@@ -94,7 +96,11 @@ int AnswerQuestion(const CircuitOptions& options, const std::string& text) {
 
 void Circuit(const CircuitOptions& options) {
     const int code = CircuitCode(options.circuit);
-    CircuitUi ui(options.pick == "best" ? PickRule::Best : PickRule::First);
+    // Dialog 720 of the low-pass circuits walks C2 downward from a typed C1; of the high-pass
+    // circuits, R1 from a typed R1.
+    const bool lowPassPairs = options.circuit == "LP1" || options.circuit == "LP2";
+    CircuitUi ui(options.pick == "best" ? PickRule::Best : PickRule::First,
+                 lowPassPairs ? SecondOrderWalk::DownFromC1 : SecondOrderWalk::FromR1);
     const auto window = RunDesignCommand(options.design, ui);
     const std::size_t designMessages = ui.messages.size();
     CKorvelView& view = window->view;
@@ -129,10 +135,11 @@ void Circuit(const CircuitOptions& options) {
     json["steps"] = StepsJson(ui.picker.Steps());
     std::cout << json.dump(2) << '\n';
     for (const auto& step : ui.picker.Steps()) {
-        if (NoLargerDeviation(step.deviation, step.bestDeviation)) continue;
+        if (!step.missedBest) continue;
         std::cerr << "section " << step.section << ", dialog " << step.dialogId
-                  << ": the smallest deviation of the first pass did not come again; the last candidate "
-                     "shown was accepted\n";
+                  << ": typing its value did not bring back the best candidate of the first pass; a candidate of "
+                  << (NoLargerDeviation(step.deviation, step.bestDeviation) ? "the same" : "a larger")
+                  << " deviation was accepted\n";
     }
 
     const bool finished = ui.messages.size() > designMessages &&

@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "circuit/EngValue.h"
 #include "cli/CliRunner.h"
@@ -140,6 +142,64 @@ TEST(CliCircuit, PickBestNeverAcceptsALargerDeviationThanPickFirst) {
         }
         EXPECT_LT(bestSum, firstSum);
         EXPECT_EQ(best["pick"], "best");
+    }
+}
+
+// With --pick best every step accepts the best candidate of its first pass itself, brought
+// back by typing its value where the pass ended elsewhere, never its twin a decade away: the
+// values stay within the decade that the first pass walks from the first candidate (which
+// --pick first accepts). Steps that start from an earlier step's choice are compared only
+// through their deviations.
+TEST(CliCircuit, PickBestKeepsTheValuesOfTheFirstPass) {
+    const struct {
+        const char* design;
+        std::vector<std::string> independent;  // name prefixes of elements set by steps of fixed inputs
+    } cases[] = {
+        {"--circuit LP1", {""}},
+        {"--circuit LP2 --series E6", {""}},
+        {"--circuit LP2 --series E96", {""}},
+        {"--kind hp --circuit HP1 --series E12", {""}},
+        {"--kind bp --circuit BP2", {""}},
+        {"--kind lp --approx elliptic --circuit LP4", {"Rb", "Cb", "R1_", "C1_"}},
+        {"--kind be --circuit BE2", {"Rb", "Cb", "R1_", "C1_"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.design);
+        const testing::TempFolder folder;
+        const std::string dir = folder.Path();
+        const auto firstRun = RunCliIn(dir, std::string("circuit ") + c.design + " --pick first -o first.asc");
+        const auto bestRun = RunCliIn(dir, std::string("circuit ") + c.design + " --pick best -o best.asc");
+        ASSERT_EQ(firstRun.status, 0) << firstRun.err;
+        ASSERT_EQ(bestRun.status, 0) << bestRun.err;
+        EXPECT_EQ(bestRun.err.find("did not bring back"), std::string::npos) << bestRun.err;
+        const auto first = nlohmann::json::parse(firstRun.out);
+        const auto best = nlohmann::json::parse(bestRun.out);
+        int typedBack = 0;
+        for (const auto& step : best["steps"]) {
+            EXPECT_FALSE(step["missedBest"].get<bool>()) << step.dump();
+            EXPECT_LE(step["deviation"].get<double>(), step["bestDeviation"].get<double>() * (1 + 1e-9) + 1e-15)
+                << step.dump();
+            if (step["typedBack"].get<bool>()) ++typedBack;
+        }
+        EXPECT_GT(typedBack, 0);
+        for (const auto& step : first["steps"]) {
+            EXPECT_FALSE(step["typedBack"].get<bool>());
+            EXPECT_FALSE(step["missedBest"].get<bool>());
+        }
+        ASSERT_EQ(first["elements"].size(), best["elements"].size());
+        int compared = 0;
+        for (std::size_t i = 0; i < best["elements"].size(); ++i) {
+            const std::string name = best["elements"][i]["name"];
+            ASSERT_EQ(name, first["elements"][i]["name"]);
+            const bool independent = std::any_of(c.independent.begin(), c.independent.end(),
+                                                 [&](const std::string& prefix) { return name.rfind(prefix, 0) == 0; });
+            if (!independent) continue;
+            ++compared;
+            const double ratio = best["elements"][i]["value"].get<double>() / first["elements"][i]["value"].get<double>();
+            EXPECT_GT(ratio, 0.1 * (1 + 1e-9)) << name;
+            EXPECT_LT(ratio, 10 / (1 + 1e-9)) << name;
+        }
+        EXPECT_GT(compared, 3);
     }
 }
 
