@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 
 #include <array>
+#include <functional>
 
 namespace vorna::cli {
 
@@ -25,6 +26,9 @@ inline constexpr std::array<VerbRegistration, 6> kVerbs{
     RegisterExchangeOpAmpsVerb,
     RegisterPlotVerb,
 };
+
+// Runs `verb`, printing refusals and errors on stderr and setting the exit status (2 and 1).
+void RunVerb(const std::function<void()>& verb);
 
 // Exit status of the verb that ran (0 success, 1 failure, 2 input refused).
 void SetExitStatus(int status);

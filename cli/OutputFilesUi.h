@@ -22,7 +22,4 @@ public:
     }
 };
 
-// Runs `verb`, printing refusals and errors and setting the exit status (2 and 1).
-void RunOutputVerb(const std::function<void()>& verb);
-
 }  // namespace vorna::cli

@@ -165,7 +165,7 @@ void RegisterCircuitVerb(CLI::App& app) {
         ->check(CLI::IsMember({"first", "best"}))
         ->capture_default_str();
     verb->add_option("-o,--output", options->output, "Schematic file to write (.asc)")->required();
-    verb->callback([options] { RunOutputVerb([&] { Circuit(*options); }); });
+    verb->callback([options] { RunVerb([&] { Circuit(*options); }); });
 }
 
 }  // namespace vorna::cli

@@ -19,20 +19,14 @@ void RegisterDesignVerb(CLI::App& app) {
     conversion->AddDigitalTo(*verb);
     conversion->AddGainAtTo(*verb);
     verb->callback([options, conversion] {
-        CliUi ui;
-        try {
+        RunVerb([&] {
+            CliUi ui;
             const auto window = RunDesignCommand(*options, ui);
             conversion->Convert(*window, ui);
             auto json = DesignJson(window->doc, window->view, ui.messages);
             if (!conversion->gainAt.empty()) json["gains"] = conversion->Gains(*window);
             std::cout << json.dump(2) << '\n';
-        } catch (const CliRefusal& refusal) {
-            std::cerr << refusal.what() << '\n';
-            SetExitStatus(2);
-        } catch (const CliError& error) {
-            std::cerr << error.what() << '\n';
-            SetExitStatus(1);
-        }
+        });
     });
 }
 

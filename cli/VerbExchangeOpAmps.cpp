@@ -54,7 +54,7 @@ void RegisterExchangeOpAmpsVerb(CLI::App& app) {
     auto options = std::make_shared<ExchangeOptions>();
     options->design.AddTo(*verb);
     verb->add_option("schematic", options->schematic, "The schematic (.asc) to copy")->required();
-    verb->callback([options] { RunOutputVerb([&] { Exchange(*options); }); });
+    verb->callback([options] { RunVerb([&] { Exchange(*options); }); });
 }
 
 }  // namespace vorna::cli

@@ -64,17 +64,7 @@ void RegisterPlotVerb(CLI::App& app) {
         ->capture_default_str();
     verb->add_option("-o,--output", options->output, "SVG file to write (- for standard output)")
         ->capture_default_str();
-    verb->callback([options] {
-        try {
-            Plot(*options);
-        } catch (const CliRefusal& refusal) {
-            std::cerr << refusal.what() << '\n';
-            SetExitStatus(2);
-        } catch (const CliError& error) {
-            std::cerr << error.what() << '\n';
-            SetExitStatus(1);
-        }
-    });
+    verb->callback([options] { RunVerb([&] { Plot(*options); }); });
 }
 
 }  // namespace vorna::cli

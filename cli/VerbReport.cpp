@@ -41,7 +41,7 @@ void RegisterReportVerb(CLI::App& app) {
         ->required()
         ->check(CLI::IsMember({"coefficients", "gainlist"}));
     verb->add_option("-o,--output", options->output, "Text file the report is appended to (Shift-JIS)")->required();
-    verb->callback([options] { RunOutputVerb([&] { Report(*options); }); });
+    verb->callback([options] { RunVerb([&] { Report(*options); }); });
 }
 
 }  // namespace vorna::cli
