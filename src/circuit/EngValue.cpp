@@ -105,15 +105,15 @@ std::string FormatCompactValue(double value) {
     if (value == 0) return "0";
     if (value < 0) return "-" + FormatCompactValue(-value);
     const int c = MagnitudeClass(value, true);
-    std::string text = Format("%6.2lf", TextMantissa(value, c));
-    // Drop trailing zero decimals: "4.70" -> "4.7", "1.00" -> "1"; "12.34" stays.
+    // Five decimals, then the trailing zero decimals dropped: "4.70000" -> "4.7",
+    // "1.00000" -> "1", "12.34000" -> "12.34". Series values keep their short form, and a
+    // computed value that is not a series value (C1 = m*C2, a gain resistor...) keeps enough
+    // digits for the simulated circuit to be the one the realised coefficients describe.
+    std::string text = Format("%.5lf", TextMantissa(value, c));
     const std::size_t point = text.find('.');
-    if (point != std::string::npos && point + 2 < text.size() && text[point + 2] == '0') {
-        if (text[point + 1] == '0') {
-            text.erase(point);
-        } else {
-            text.erase(point + 2);
-        }
+    if (point != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') text.pop_back();
     }
     text += TextSuffix(c);
     if (!text.empty() && text.back() == ' ') text.pop_back();

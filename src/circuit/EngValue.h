@@ -29,7 +29,8 @@ void ApplyEngUnit(Ui& ui, double& value, double mantissa, const std::string& uni
 std::string FormatEngValue(double value);
 // Rounded mantissa without field width, Mega as "M" ("5K", "0").
 std::string FormatEngValueRounded(double value);
-// Short schematic value text ("4.7K", "1Meg", "22n").
+// Short schematic value text ("4.7K", "1Meg", "22n"; computed values with up to five
+// decimals of their mantissa, "3.1831K").
 std::string FormatCompactValue(double value);
 // The value printed with "%8.4lf" and read back.
 double RoundTo4Places(double value);

@@ -81,6 +81,9 @@ TEST(EngValue, CompactForm) {
         {4700, "4.7K"},   {1e6, "1Meg"},    {1.5e6, "1.5Meg"}, {2.2e-8, "22n"},
         {4.7e-7, "0.47u"}, {1e-7, "0.1u"},  {12340, "12.34K"}, {100, "100"},
         {0.1, "0.1"},     {1.05e3, "1.05K"}, {1e-13, "100f"},  {1.25e6, "1.25Meg"},
+        // Computed values that are no series values keep their digits (a capacitor of
+        // 0.123456u written as 0.12u would be 3 % off in the simulated circuit).
+        {1.23456e-7, "0.12346u"}, {3183.0989, "3.1831K"}, {999.999999, "1000"},
     };
     for (const auto& [value, text] : cases) EXPECT_EQ(FormatCompactValue(value), text) << value;
 }

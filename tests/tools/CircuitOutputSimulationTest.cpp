@@ -99,7 +99,6 @@ TEST_P(CircuitOutputSimulation, WrittenSchematicShowsTheRealisedResponse) {
         for (installation::Symbol& symbol : schematic.symbols) {
             if (symbol.instName != element.name) continue;
             EXPECT_EQ(symbol.value, FormatCompactValue(element.value)) << element.name;
-            symbol.value = Format("%.12g", element.value);
         }
     }
 
