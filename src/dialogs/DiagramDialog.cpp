@@ -17,7 +17,8 @@ const DialogResource& DiagramResource() {
         460,
         362,
         {
-            {ControlKind::Picture, kDiagramPictureId, "", 0, 0, 460, 340},
+            // The diagram fills the whole client area; the OK button lies over its corner.
+            {ControlKind::Picture, kDiagramPictureId, "", 0, 0, 460, 362},
             {ControlKind::Button, IDOK, "OK", 400, 344, 50, 14, true, true},
         },
     };

@@ -89,6 +89,28 @@ TEST(BasicCircuitChoice, EnterShowsTheDiagramOfTheSelectedCircuit) {
     EXPECT_EQ(view.selectedCircuit, 482);
 }
 
+TEST(BasicCircuitChoice, DiagramDialogDrawsOverItsWholeClientArea) {
+    const DiagramDialog dialog(480);
+    const DialogResource& resource = dialog.Resource();
+    EXPECT_EQ(resource.id, 700);
+    EXPECT_EQ(resource.title, "基本回路図の確認");
+    EXPECT_EQ(resource.fontName, "ＭＳ 明朝");
+    EXPECT_EQ(resource.fontPoints, 7);
+    EXPECT_EQ(resource.width, 460);
+    EXPECT_EQ(resource.height, 362);
+    const ControlSpec* picture = resource.Find(kDiagramPictureId);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->x, 0);
+    EXPECT_EQ(picture->y, 0);
+    EXPECT_EQ(picture->width, resource.width);
+    EXPECT_EQ(picture->height, resource.height);
+    const ControlSpec* ok = resource.Find(IDOK);
+    ASSERT_NE(ok, nullptr);
+    // The OK button sits at the lower right, over the diagram.
+    EXPECT_GT(ok->x, resource.width / 2);
+    EXPECT_GT(ok->y, resource.height / 2);
+}
+
 TEST(BasicCircuitChoice, DiagramFilesOfEveryCircuit) {
     const std::vector<std::string> expected{
         "khn_lp1.bmp", "khn_lp2.bmp", "khn_be1.bmp", "khn_be2.bmp", "khn_hp1.bmp", "khn_hp2.bmp", "khn_be1.bmp",
