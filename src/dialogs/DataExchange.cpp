@@ -124,7 +124,9 @@ void DataExchange::ComboText(int controlId, std::string& value) {
         value = state.text;
         return;
     }
-    for (std::size_t i = 0; i < state.items.size(); ++i) {
+    // An empty text matches no item (the list search finds nothing for it), so an
+    // editable combo box stays empty and a fixed list selects nothing.
+    for (std::size_t i = 0; !value.empty() && i < state.items.size(); ++i) {
         if (StartsWithIgnoringCase(state.items[i], value)) {
             state.selection = static_cast<int>(i);
             state.text = state.items[i];

@@ -59,9 +59,17 @@ TEST(GainAtFrequency, ZeroFrequencyIsEvaluatedAtDirectCurrent) {
     w.view.RecomputeResults(w.doc);
     ScriptedUi ui;
     ui.ExpectDialog(1000).Type(1010, "0").Ok();
-    // 0 splits into "0" with no unit; the unit list then offers its first entry.
+    // 0 splits into "0" with no unit: the unit box stays empty, so pressing "確認" as it is
+    // reports the unit and evaluates the number in Hz.
     ui.ExpectDialog(1000)
         .ExpectText(1010, "0")
+        .ExpectText(1011, "")
+        .Inspect([](const Dialog& d) { EXPECT_NEAR(FieldValue(d, 1012), 0, 1e-4); })
+        .Ok();
+    ui.ExpectMessage(kUnitMessage);
+    ui.ExpectDialog(1000)
+        .ExpectText(1010, "0")
+        .ExpectText(1011, "")
         .Inspect([](const Dialog& d) { EXPECT_NEAR(FieldValue(d, 1012), 0, 1e-4); })
         .Type(1010, "abc")
         .Ok()
