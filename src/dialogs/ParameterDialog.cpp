@@ -80,6 +80,16 @@ void ParameterDialog::OnCommand(int controlId, Notification what) {
     if (bandEdgeTyped || unitPicked) UpdateXsLimit();
 }
 
+void ParameterDialog::OnOK() {
+    const auto filled =
+        std::apply([](const auto&... field) { return std::make_tuple(field...); }, Entries());
+    if (UpdateData(true)) {
+        EndDialog(IDOK);
+    } else {
+        Entries() = filled;
+    }
+}
+
 void ParameterDialog::UpdateXsLimit() {
     const double fp1 = LeadingNumber(Text(kFp1ValueEdit).substr(0, kFrequencyTextLimit));
     const double fp2 = LeadingNumber(Text(kFp2ValueEdit).substr(0, kFrequencyTextLimit));

@@ -5,6 +5,7 @@
 // in the unit named by their unit text.
 
 #include <string>
+#include <tuple>
 
 #include "dialogs/Dialog.h"
 #include "dialogs/ParameterDialogTable.h"
@@ -36,8 +37,16 @@ protected:
     void DoDataExchange(DataExchange& dx) override;
     void OnInitDialog() override;
     void OnCommand(int controlId, Notification what) override;
+    // A refused OK puts back the entries it had already read, so that the fields keep the
+    // values they were filled with until an OK is accepted.
+    void OnOK() override;
 
 private:
+    // The fields that the data exchange reads on OK.
+    auto Entries() {
+        return std::tie(fpValue, fpUnit, attp, xs, atts, fp1Value, fp1Unit, fp2Value, fp2Unit, order,
+                        fcValue);
+    }
     // Recomputes the upper limit of Xs from the band edges as typed.
     void UpdateXsLimit();
     void ShowXsLimit();

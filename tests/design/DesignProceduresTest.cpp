@@ -278,6 +278,22 @@ TEST(DesignProcedure, FirstEntryGoesOnWithTheDocumentValuesOnCancel) {
     EXPECT_DOUBLE_EQ(doc.attp, 0.1);
 }
 
+TEST(DesignProcedure, FirstEntryCancelAfterARangeErrorDesignsFromTheDocument) {
+    // Dialog 500 reads attp, atts and Fp before it refuses Xs; the Cancel that follows must
+    // not hand those half-read entries to the design.
+    CKorvelDoc doc;
+    doc.firstEntry = 1;
+    ScriptedUi ui;
+    ui.ExpectDialog(500).Type(522, "1").Type(524, "40").Type(520, "2").Type(523, "200").Ok().Cancel();
+    ui.ExpectMessage("Please enter a number between 1 and 100.");
+    EXPECT_EQ(doc.RunDesign(ui), 0);
+    EXPECT_EQ(doc.atts, 60);
+    EXPECT_DOUBLE_EQ(doc.attp, 3.0102999566398116);
+    EXPECT_DOUBLE_EQ(doc.fp, 1000);
+    EXPECT_EQ(doc.order, 18);
+    ui.VerifyDone();
+}
+
 TEST(DesignProcedure, FirstEntryCancelOfRefusedValuesDoesNotLoop) {
     // The stored Xs is above the limit of the stored band: the document's own values are
     // refused silently, and the second Cancel abandons.

@@ -182,6 +182,51 @@ TEST(ParameterDialogs, RefusedEntriesNameTheRangeAndTakeTheFocus) {
     }
 }
 
+TEST(ParameterDialogs, CancelAfterARefusedOkKeepsTheFieldsAsFilled) {
+    // The entries exchanged before the refused one are not handed back by a later Cancel.
+    const struct {
+        int dialog, refused;
+        std::vector<std::pair<int, std::string>> typed;
+        std::string message;
+    } cases[] = {
+        {500, 523, {{522, "1"}, {524, "40"}, {520, "2"}, {523, "0.5"}}, "Please enter a number between 1 and 100."},
+        {507, 523, {{522, "1"}, {524, "40"}, {527, "2"}, {530, "8"}, {523, "99"}},
+         "Please enter a number between 1 and 2."},
+        {513, 534, {{522, "1"}, {521, "Hz"}, {535, "2"}, {523, "3"}, {534, "1"}},
+         "Please enter an integer between 2 and 58."},
+        {519, 523, {{522, "1"}, {528, "Meg"}, {527, "2"}, {530, "8"}, {534, "9"}, {523, "99"}},
+         "Please enter a number between 1 and 2."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dialog);
+        ScriptedUi ui;
+        ParameterDialog dialog(c.dialog, "Elliptic");
+        Fill(dialog);
+        auto& step = ui.ExpectDialog(c.dialog);
+        for (const auto& [control, text] : c.typed) {
+            if (control == 521 || control == 528) {
+                step.Pick(control, text);
+            } else {
+                step.Type(control, text);
+            }
+        }
+        step.Ok().ExpectFocus(c.refused).Cancel();
+        ui.ExpectMessage(c.message);
+        EXPECT_EQ(dialog.DoModal(ui), IDCANCEL);
+        EXPECT_EQ(dialog.attp, 0.1);
+        EXPECT_EQ(dialog.atts, 60);
+        EXPECT_EQ(dialog.fpValue, 1);
+        EXPECT_EQ(dialog.fcValue, 1);
+        EXPECT_EQ(dialog.fpUnit, "KHz");
+        EXPECT_EQ(dialog.fp1Value, 1);
+        EXPECT_EQ(dialog.fp1Unit, "KHz");
+        EXPECT_EQ(dialog.fp2Value, 4);
+        EXPECT_EQ(dialog.xs, 1.5);
+        EXPECT_EQ(dialog.order, 5);
+        ui.VerifyDone();
+    }
+}
+
 TEST(ParameterDialogs, RangeEndsAreAccepted) {
     struct Case {
         int dialog;
