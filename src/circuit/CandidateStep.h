@@ -28,7 +28,9 @@ struct CandidateStep {
     // otherwise).
     int restartSlot = 0;
     std::function<void(double walked, std::vector<double>& values)> evaluate;
-    // The restart value for a value typed into element A or B.
+    // The restart value for a value typed into element A or B. A typed derived element
+    // sets the walked element through the circuit's equation, so that the next candidate
+    // realises the typed value instead of discarding it.
     std::function<double(double typed)> restartFromA;
     std::function<double(double typed)> restartFromB;
     // Dialogs 733 and 734: the limit the stepped element keeps.

@@ -100,6 +100,8 @@ void SynthesizeHighPassSection(SynthesisContext& ctx, int i, int e) {
         v[2] = 1 / (r1 * w0 * std::sqrt(m));
     };
     step.restartFromA = [](double r1) { return r1; };
+    // A typed C gives the R1 whose candidate shows that C again: R1 = 1/(C w0 sqrt(m)).
+    // (sqrt(m)/(C w0), the low-pass relation, would show C/m instead of the typed value.)
     step.restartFromB = [w0, m](double c) { return 1 / (c * w0 * std::sqrt(m)); };
     BoundedRepeatWalk walk(m);
     const StepResult chosen = RunCandidateStep(ctx, step, walk, r1Start);
