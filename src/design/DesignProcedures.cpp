@@ -15,6 +15,7 @@ namespace vorna {
 namespace {
 
 constexpr const char* kRippleMustBePositive = "ａｔｔｐには０より大きな値を設定してください。";
+constexpr const char* kFrequencyMustBePositive = "周波数には０より大きな値を設定してください。";
 
 bool IsBand(const CKorvelDoc& doc) { return doc.kind == kBandPass || doc.kind == kBandEliminate; }
 
@@ -93,7 +94,6 @@ void StoreAttp(CKorvelDoc& doc, double attp) {
     if (doc.approximation != kButterworth) doc.rippleMemory = attp;
 }
 
-// Band-eliminate filters need Fs1 = Fp1·Xs below Fs2 = Fp2/Xs.
 // A ripple of 0 dB leaves the Chebyshev, inverse Chebyshev and elliptic approximations
 // without a pass-band epsilon, so no filter follows from it: the entry is refused.
 bool RippleUsable(Ui& ui, const DesignProcedure& procedure, double attp) {
@@ -102,6 +102,22 @@ bool RippleUsable(Ui& ui, const DesignProcedure& procedure, double attp) {
     return false;
 }
 
+// A frequency of 0 (the dialogs accept it) or a unit that names no frequency leaves nothing to
+// design: the entry is refused before anything is stored.
+bool FrequenciesUsable(Ui& ui, const CKorvelDoc& doc, const ParameterDialog& dialog) {
+    auto positive = [&](double mantissa, const std::string& unit) {
+        const double hz = UnitToHz(mantissa, FindFrequencyUnit(doc.unitNames, unit));
+        return hz > 0 && std::isfinite(hz);
+    };
+    const bool usable = IsBand(doc) ? positive(dialog.fp1Value, dialog.fp1Unit) &&
+                                          positive(dialog.fp2Value, dialog.fp2Unit)
+                                    : positive(doc.byOrder != 0 ? dialog.fcValue : dialog.fpValue,
+                                               dialog.fpUnit);
+    if (!usable) ui.MessageBox(kFrequencyMustBePositive, MessageButtons::Ok);
+    return usable;
+}
+
+// Band-eliminate filters need Fs1 = Fp1·Xs below Fs2 = Fp2/Xs.
 bool XsBelowBandLimit(const CKorvelDoc& doc, double xs) { return xs < std::sqrt(doc.fp2 / doc.fp1); }
 
 // The order of a specification, computed inside the entry loop; false when refused.
@@ -156,6 +172,7 @@ bool AcceptSpecification(Ui& ui, CKorvelDoc& doc, const ParameterDialog& dialog,
     if (doc.CheckAttenuations(ui, attp, dialog.atts) != 0) return false;
     if (!RippleUsable(ui, procedure, attp)) return false;
     if (!(dialog.xs > 1)) return false;
+    if (!FrequenciesUsable(ui, doc, dialog)) return false;
     StoreFrequencies(doc, dialog);
     if (IsBand(doc) && doc.CheckBandEdges(ui) != 0) return false;
     if (procedure.checksXsLimit && !XsBelowBandLimit(doc, dialog.xs)) return false;
@@ -171,6 +188,7 @@ bool AcceptOrder(Ui& ui, CKorvelDoc& doc, ParameterDialog& dialog, const DesignP
     if (doc.CheckOrder(ui, dialog.order) != 0) return false;
     if (!RippleUsable(ui, procedure, EnteredAttp(dialog, procedure))) return false;
     if (!(dialog.xs > 1)) return false;
+    if (!FrequenciesUsable(ui, doc, dialog)) return false;
     doc.order = dialog.order;
     doc.orderExact = doc.order;
     doc.xs = dialog.xs;

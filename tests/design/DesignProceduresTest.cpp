@@ -20,6 +20,7 @@ const char* const kOrderTooHigh = "フィルタの次数が５８を越えまし
 const char* const kOrderTooLow = "フィルタの次数が２以下になりました。\n次数を２に設定します。";
 const char* const kBandEdges = "Ｆｐ２はＦｐ１より高い周波数を設定してください。";
 const char* const kAttenuations = "ａｔｔｓはａｔｔｐより大きな値を設定してください。";
+const char* const kFrequencyZero = "周波数には０より大きな値を設定してください。";
 const char* const kRippleZero = "ａｔｔｐには０より大きな値を設定してください。";
 
 CKorvelDoc Selection(int kind, int approximation, int byOrder) {
@@ -167,6 +168,9 @@ TEST(DesignMessages, ChecksSendTheUserBackToTheDialog) {
          {kOrderTooHigh}},
         {"ripple of 0", 101, 112, 0, 501, {{522, "0"}, {524, "0"}}, {kRippleZero}},
         {"ripple of 0 in order mode", 104, 114, 1, 519, {{522, "0"}}, {kRippleZero}},
+        {"pass-band edge of 0", 101, 111, 0, 500, {{520, "0"}}, {kFrequencyZero}},
+        {"cut-off of 0 in order mode", 102, 113, 1, 513, {{535, "0"}}, {kFrequencyZero}},
+        {"band edge of 0", 103, 112, 0, 505, {{527, "0"}}, {kFrequencyZero}},
         {"Xs of 1", 101, 111, 0, 500, {{523, "1"}}, {}},
         {"Xs of 1 in order mode", 102, 111, 1, 511, {{523, "1"}}, {}},
         {"band-eliminate Xs at the limit", 104, 111, 0, 506, {{527, "1"}, {530, "4"}, {523, "2"}}, {}},
