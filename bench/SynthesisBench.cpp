@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include "support/AcceptingUi.h"
+
 #include <cmath>
 
 #include "app/CKorvelDoc.h"
@@ -12,22 +14,6 @@ namespace {
 
 using namespace vorna;
 
-// A user who accepts the first candidate of every dialog.
-class AcceptingUi : public Ui {
-public:
-    int MessageBox(const std::string&, MessageButtons) override { return IDOK; }
-    int RunModal(Dialog& dialog) override {
-        dialog.Open(*this);
-        dialog.UserClick(IDOK);
-        return dialog.Result();
-    }
-    std::optional<std::string> SaveFileName(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> OpenFileName(const FileDialogRequest&) override { return std::nullopt; }
-    bool ChooseFont(FontDescription&) override { return false; }
-    void OpenWithDesktop(const std::string&) override {}
-    std::string ProgramDirectory() override { return "./"; }
-    std::string CurrentDirectory() override { return "./"; }
-};
 
 // An order-58 band-eliminate design: 58 notch sections around 10 kHz with their zeros at
 // the centre, realised with BE2 (the lpet2 family, four dialogs per section).
@@ -47,7 +33,7 @@ void BM_SynthesisBandEliminateOrder58BE2(benchmark::State& state) {
             view.sections[static_cast<std::size_t>(i)] = {w0 / q, w0 * w0, 1, 0, wc * wc};
         }
         CircuitOutput out;
-        AcceptingUi ui;
+        testing::AcceptingUi ui;
         state.ResumeTiming();
         synthesisEntries[13](out, doc, view, ui);
         benchmark::DoNotOptimize(view.sections);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/AcceptingUi.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -14,30 +16,14 @@ namespace {
 
 using namespace vorna::testing;
 
-// A user who accepts the first candidate of every dialog and answers every message.
-class AcceptingUi : public Ui {
+// A user who accepts the first candidate of every dialog; with rounding, every candidate is
+// first rounded to the series (which shows it again) and then accepted.
+class CandidateUi : public AcceptingUi {
 public:
-    // With rounding, every candidate is first rounded to the series (which shows it again)
-    // and then accepted.
     bool rounding = false;
-    int dialogs = 0;
-    std::vector<std::string> messages;
-    int MessageBox(const std::string& text, MessageButtons) override {
-        messages.push_back(text);
-        return IDOK;
-    }
-    int RunModal(Dialog& dialog) override {
-        ++dialogs;
-        dialog.Open(*this);
-        dialog.UserClick(rounding && dialogs % 2 == 1 ? 902 : IDOK);
-        return dialog.Result();
-    }
-    std::optional<std::string> SaveFileName(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> OpenFileName(const FileDialogRequest&) override { return std::nullopt; }
-    bool ChooseFont(FontDescription&) override { return false; }
-    void OpenWithDesktop(const std::string&) override {}
-    std::string ProgramDirectory() override { return "./"; }
-    std::string CurrentDirectory() override { return "./"; }
+
+protected:
+    void Answer(Dialog& dialog) override { dialog.UserClick(rounding && dialogs % 2 == 1 ? 902 : IDOK); }
 };
 
 struct RealCase {
@@ -78,7 +64,7 @@ TEST(RealDesignSynthesis, RealisedResponseFollowsTheDesign) {
         view.RecomputeResults(doc);
         const DesignResults designed = view;
         CircuitOutput out;
-        AcceptingUi ui;
+        CandidateUi ui;
         ui.rounding = rounding;
         synthesisEntries[static_cast<std::size_t>(c.circuit)](out, doc, view, ui);
         const std::string what = Describe(c.design) + " circuit " + std::to_string(c.circuit);

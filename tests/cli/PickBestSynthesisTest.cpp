@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/AcceptingUi.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -24,36 +26,21 @@ namespace {
 using namespace vorna::testing;
 
 // Answers the component value dialogs with a picker and records every candidate shown.
-class PickingUi : public Ui {
+class PickingUi : public AcceptingUi {
 public:
     explicit PickingUi(cli::SecondOrderWalk walk720) : picker(cli::PickRule::Best, walk720) {}
     cli::CandidatePicker picker;
     std::vector<ComponentDialogRequest> shown;
-    std::vector<std::string> messages;
 
-    int MessageBox(const std::string& text, MessageButtons) override {
-        messages.push_back(text);
-        return IDOK;
-    }
-    int RunModal(Dialog& dialog) override {
-        if (!cli::CandidatePicker::IsComponentValueDialog(dialog.Id()) || ++dialogs > 2000000) {
+protected:
+    void Answer(Dialog& dialog) override {
+        if (!cli::CandidatePicker::IsComponentValueDialog(dialog.Id()) || dialogs > 2000000) {
             throw std::runtime_error("unexpected dialog " + std::to_string(dialog.Id()));
         }
-        dialog.Open(*this);
         auto& values = static_cast<ComponentValueDialog&>(dialog);
         shown.push_back(values.Request());
         picker.Answer(values);
-        return dialog.Result();
     }
-    std::optional<std::string> SaveFileName(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> OpenFileName(const FileDialogRequest&) override { return std::nullopt; }
-    bool ChooseFont(FontDescription&) override { return false; }
-    void OpenWithDesktop(const std::string&) override {}
-    std::string ProgramDirectory() override { return "./"; }
-    std::string CurrentDirectory() override { return "./"; }
-
-private:
-    int dialogs = 0;
 };
 
 bool SameValues(const ComponentDialogRequest& a, const ComponentDialogRequest& b) {

@@ -8,6 +8,8 @@
 // value's text): what is compared is the drawing, the names and the synthesis's equations.
 
 #include <gtest/gtest.h>
+
+#include "support/AcceptingUi.h"
 #include <unistd.h>
 
 #include <cmath>
@@ -29,29 +31,6 @@
 namespace vorna::testing {
 namespace {
 
-// A user who accepts whatever every dialog proposes and answers every message with OK.
-class AcceptingUi : public Ui {
-public:
-    std::vector<std::string> messages;
-    int dialogs = 0;
-
-    int MessageBox(const std::string& text, MessageButtons) override {
-        messages.push_back(text);
-        return IDOK;
-    }
-    int RunModal(Dialog& dialog) override {
-        ++dialogs;
-        dialog.Open(*this);
-        dialog.UserClick(IDOK);
-        return dialog.Result();
-    }
-    std::optional<std::string> SaveFileName(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> OpenFileName(const FileDialogRequest&) override { return std::nullopt; }
-    bool ChooseFont(FontDescription&) override { return false; }
-    void OpenWithDesktop(const std::string&) override {}
-    std::string ProgramDirectory() override { return "./"; }
-    std::string CurrentDirectory() override { return "./"; }
-};
 
 struct OutputCase {
     const char* name;

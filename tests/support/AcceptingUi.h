@@ -1,0 +1,43 @@
+#pragma once
+// A user who answers every message with OK and closes every dialog with OK as it opens,
+// for tests and benchmarks that run whole designs or syntheses without a script. Files,
+// fonts and the desktop are never offered anything. Subclasses change how a dialog is
+// answered.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dialogs/Dialog.h"
+#include "platform/Ui.h"
+
+namespace vorna::testing {
+
+class AcceptingUi : public Ui {
+public:
+    std::vector<std::string> messages;
+    int dialogs = 0;
+
+    int MessageBox(const std::string& text, MessageButtons) override {
+        messages.push_back(text);
+        return IDOK;
+    }
+    int RunModal(Dialog& dialog) override {
+        ++dialogs;
+        dialog.Open(*this);
+        Answer(dialog);
+        return dialog.Result();
+    }
+    std::optional<std::string> SaveFileName(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> OpenFileName(const FileDialogRequest&) override { return std::nullopt; }
+    bool ChooseFont(FontDescription&) override { return false; }
+    void OpenWithDesktop(const std::string&) override {}
+    std::string ProgramDirectory() override { return "./"; }
+    std::string CurrentDirectory() override { return "./"; }
+
+protected:
+    // Works in the open dialog until it closes; the default presses OK.
+    virtual void Answer(Dialog& dialog) { dialog.UserClick(IDOK); }
+};
+
+}  // namespace vorna::testing
