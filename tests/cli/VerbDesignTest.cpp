@@ -2,47 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 #include "app/CKorvelDoc.h"
+#include "cli/CliRunner.h"
+#include "output/TempFolder.h"
 #include "support/ScriptedUi.h"
 #include "view/CKorvelView.h"
 
 namespace vorna {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(const std::string& arguments) {
-    const std::string errFile = ::testing::TempDir() + "vorna_cli_design_stderr.txt";
-    const std::string command = std::string(VORNA_BIN_DIR) + "/vorna-cli design " + arguments + " 2>" + errFile;
-    CliRun run{-1, "", ""};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::array<char, 4096> buffer{};
-    std::size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream err(errFile);
-    std::stringstream text;
-    text << err.rdbuf();
-    run.err = text.str();
-    return run;
+// Runs "vorna-cli design <arguments>" in a folder of its own.
+testing::CliRun RunCli(const std::string& arguments) {
+    const testing::TempFolder folder;
+    return testing::RunCliIn(folder.Path(), "design " + arguments);
 }
 
 TEST(CliDesign, ButterworthLowPassPrintsOrder18WithNineSections) {
-    const CliRun run = RunCli("--kind lp --approx butterworth --fp 1KHz --xs 1.5 --atts 60");
+    const testing::CliRun run = RunCli("--kind lp --approx butterworth --fp 1KHz --xs 1.5 --atts 60");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["kind"], 101);
@@ -70,7 +49,7 @@ TEST(CliDesign, ButterworthLowPassPrintsOrder18WithNineSections) {
 }
 
 TEST(CliDesign, OptionsFillTheirDialogEntries) {
-    const CliRun run = RunCli("--kind bp --approx chebyshev --order 5 --fp1 1.5KHz --fp2 0.003Meg --attp 0.5 --xs 2 "
+    const testing::CliRun run = RunCli("--kind bp --approx chebyshev --order 5 --fp1 1.5KHz --fp2 0.003Meg --attp 0.5 --xs 2 "
                            "--reference 1");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
@@ -85,7 +64,7 @@ TEST(CliDesign, OptionsFillTheirDialogEntries) {
 }
 
 TEST(CliDesign, MessagesThatDoNotStopTheDesignAreReported) {
-    const CliRun run = RunCli("--atts 3.0102999566398116");
+    const testing::CliRun run = RunCli("--atts 3.0102999566398116");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["order"], 2);
@@ -112,7 +91,7 @@ TEST(CliDesign, RefusedEntriesEndTheRunWithStatus2) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
-        const CliRun run = RunCli(c.arguments);
+        const testing::CliRun run = RunCli(c.arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.err, c.message);
         EXPECT_EQ(run.out, "");

@@ -2,39 +2,30 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
+
+#include "cli/CliRunner.h"
+#include "output/TempFolder.h"
 
 namespace vorna {
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// Runs vorna-cli with `arguments`; standard output and error go to files.
+// Runs vorna-cli with `arguments` in a folder of its own; returns its exit status.
 int RunCli(const std::string& arguments, std::string* out = nullptr, std::string* err = nullptr) {
-    const std::string outFile = ::testing::TempDir() + "vorna_cli_plot_out.txt";
-    const std::string errFile = ::testing::TempDir() + "vorna_cli_plot_err.txt";
-    const int status = std::system((std::string(VORNA_BIN_DIR) + "/vorna-cli " + arguments + " >" + outFile + " 2>" +
-                                    errFile).c_str());
-    if (out) *out = ReadFile(outFile);
-    if (err) *err = ReadFile(errFile);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const testing::TempFolder folder;
+    const testing::CliRun run = testing::RunCliIn(folder.Path(), arguments);
+    if (out) *out = run.out;
+    if (err) *err = run.err;
+    return run.status;
 }
 
 TEST(CliPlot, DefaultDesignResponseShowsHeaderGridAndBothCurves) {
-    const std::string path = ::testing::TempDir() + "vorna_plot_default.svg";
+    const testing::TempFolder folder;
+    const std::string path = folder / "default.svg";
     std::string err;
     ASSERT_EQ(RunCli("plot -o " + path, nullptr, &err), 0) << err;
-    const std::string svg = ReadFile(path);
+    const std::string svg = testing::ReadFile(path);
     EXPECT_NE(svg.find("ｱﾅﾛｸﾞ Low Pass  Butterworth   次数=18"), std::string::npos);
     EXPECT_NE(svg.find(">-80dB</text>"), std::string::npos);
     EXPECT_NE(svg.find("stroke=\"#00ff00\""), std::string::npos);                    // grid
