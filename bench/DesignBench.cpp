@@ -1,7 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include "support/AcceptingUi.h"
-
 #include <optional>
 #include <string>
 
@@ -9,9 +7,9 @@
 #include "design/DesignResults.h"
 #include "dialogs/Dialog.h"
 #include "platform/Ui.h"
+#include "support/AcceptingUi.h"
 
 namespace {
-
 
 // The design of an order-58 Butterworth low-pass through its parameter dialog, and the
 // recomputation of its sections and graph ranges.

@@ -1,19 +1,17 @@
 #include <benchmark/benchmark.h>
 
-#include "support/AcceptingUi.h"
-
 #include <cmath>
 
 #include "app/CKorvelDoc.h"
 #include "circuit/Synthesis.h"
 #include "dialogs/Dialog.h"
 #include "output/CircuitOutput.h"
+#include "support/AcceptingUi.h"
 #include "view/CKorvelView.h"
 
 namespace {
 
 using namespace vorna;
-
 
 // An order-58 band-eliminate design: 58 notch sections around 10 kHz with their zeros at
 // the centre, realised with BE2 (the lpet2 family, four dialogs per section).

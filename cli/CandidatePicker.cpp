@@ -17,13 +17,18 @@ constexpr int kCheckButton = 901;  // "変更後の誤差を確認する": close
 constexpr int kNextCandidateButton = 903;
 
 bool SameCandidate(const ComponentDialogRequest& a, const ComponentDialogRequest& b) {
-    return a.dialogId == b.dialogId && a.section == b.section && a.deviation == b.deviation && a.series == b.series &&
-           a.valueA == b.valueA && a.valueB == b.valueB && a.derived == b.derived && a.bound == b.bound;
+    return a.dialogId == b.dialogId && a.section == b.section && a.deviation == b.deviation &&
+           a.series == b.series && a.valueA == b.valueA && a.valueB == b.valueB &&
+           a.derived == b.derived && a.bound == b.bound;
 }
 
-bool Near(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b)); }
+bool Near(double a, double b) {
+    return std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b));
+}
 
-bool Positive(double value) { return value > 0 && std::isfinite(value); }
+bool Positive(double value) {
+    return value > 0 && std::isfinite(value);
+}
 
 // The candidates of a pass: the N values of the series the dialog names.
 std::size_t DistinctPerPass(int series) {
@@ -65,7 +70,8 @@ bool NoLargerDeviation(double deviation, double best) {
 }
 
 bool ShowsCandidate(const ComponentDialogRequest& shown, const ComponentDialogRequest& candidate) {
-    if (shown.dialogId != candidate.dialogId || shown.section != candidate.section || shown.series != candidate.series) {
+    if (shown.dialogId != candidate.dialogId || shown.section != candidate.section ||
+        shown.series != candidate.series) {
         return false;
     }
     for (std::size_t k = 0; k < shown.derived.size(); ++k) {
@@ -77,7 +83,8 @@ bool ShowsCandidate(const ComponentDialogRequest& shown, const ComponentDialogRe
 }
 
 bool CandidatePicker::StartsStep(const ComponentDialogRequest& request) const {
-    return !stepOpen_ || request.dialogId != steps_.back().dialogId || request.section != steps_.back().section;
+    return !stepOpen_ || request.dialogId != steps_.back().dialogId ||
+           request.section != steps_.back().section;
 }
 
 void CandidatePicker::StartPhase(Phase phase) {
@@ -90,11 +97,13 @@ void CandidatePicker::StartPhase(Phase phase) {
 // at the limit; the candidate that ends it belongs to it.
 bool CandidatePicker::PassEnds(const ComponentDialogRequest& request) {
     const bool cameRound = distinct_.size() > 1 && SameCandidate(request, distinct_.front());
-    if (!cameRound && std::none_of(distinct_.begin(), distinct_.end(),
-                                   [&](const auto& seen) { return SameCandidate(seen, request); })) {
+    if (!cameRound && std::none_of(distinct_.begin(), distinct_.end(), [&](const auto& seen) {
+            return SameCandidate(seen, request);
+        })) {
         distinct_.push_back(request);
     }
-    return cameRound || distinct_.size() >= DistinctPerPass(request.series) || passLength_ >= PassLimit(request.series);
+    return cameRound || distinct_.size() >= DistinctPerPass(request.series) ||
+           passLength_ >= PassLimit(request.series);
 }
 
 bool CandidatePicker::TypeBest(ComponentValueDialog& dialog) const {
@@ -134,7 +143,8 @@ bool CandidatePicker::TypeBest(ComponentValueDialog& dialog) const {
     dialog.UserSelect(combos[element], unitIndex);
     dialog.UserClick(kCheckButton);
     if (!dialog.Ended() || dialog.action != static_cast<int>(element) + 1) {
-        throw CliError("component value dialog " + std::to_string(dialog.Id()) + " did not take the typed value");
+        throw CliError("component value dialog " + std::to_string(dialog.Id()) +
+                       " did not take the typed value");
     }
     return true;
 }
@@ -168,7 +178,8 @@ bool CandidatePicker::Accepts(ComponentValueDialog& dialog, bool& typed) {
             StartPhase(Phase::Search);
             return NoLargerDeviation(request.deviation, best_.deviation);
         case Phase::Search:
-            return NoLargerDeviation(request.deviation, best_.deviation) || passLength_ >= PassLimit(request.series);
+            return NoLargerDeviation(request.deviation, best_.deviation) ||
+                   passLength_ >= PassLimit(request.series);
     }
     return true;
 }
@@ -176,7 +187,8 @@ bool CandidatePicker::Accepts(ComponentValueDialog& dialog, bool& typed) {
 void CandidatePicker::Answer(ComponentValueDialog& dialog) {
     const ComponentDialogRequest& request = dialog.Request();
     if (StartsStep(request)) {
-        steps_.push_back({request.dialogId, request.section, 0, request.deviation, request.deviation, 0});
+        steps_.push_back(
+            {request.dialogId, request.section, 0, request.deviation, request.deviation, 0});
         stepOpen_ = true;
         best_ = request;
         StartPhase(Phase::FirstPass);

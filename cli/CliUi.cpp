@@ -47,8 +47,9 @@ int CliUi::RunModal(Dialog& dialog) {
         // The program shows the dialog again: the answer was refused.
         std::string reason = Joined(messages, entry.messagesBefore);
         if (reason.empty()) {
-            reason = entry.silent ? entry.silent()
-                                  : "dialog " + std::to_string(dialog.Id()) + " refused the entries";
+            reason = entry.silent
+                         ? entry.silent()
+                         : "dialog " + std::to_string(dialog.Id()) + " refused the entries";
         }
         throw CliRefusal(reason);
     }
@@ -59,7 +60,8 @@ int CliUi::RunModal(Dialog& dialog) {
     if (!dialog.Ended()) {
         // The dialog's data exchange refused a field and stays open.
         const std::string reason = Joined(messages, entry.messagesBefore);
-        throw CliRefusal(reason.empty() ? "dialog " + std::to_string(dialog.Id()) + " did not close" : reason);
+        throw CliRefusal(reason.empty() ? "dialog " + std::to_string(dialog.Id()) + " did not close"
+                                        : reason);
     }
     entry.messagesBefore = messages.size();
     return dialog.Result();
@@ -73,7 +75,9 @@ std::optional<std::string> CliUi::OpenFileName(const FileDialogRequest& request)
     throw CliError("cannot choose a file to open on the command line (" + request.title + ")");
 }
 
-bool CliUi::ChooseFont(FontDescription&) { throw CliError("cannot choose a font on the command line"); }
+bool CliUi::ChooseFont(FontDescription&) {
+    throw CliError("cannot choose a font on the command line");
+}
 
 void CliUi::OpenWithDesktop(const std::string&) {}
 
@@ -86,6 +90,8 @@ std::string CliUi::ProgramDirectory() {
                          .string());
 }
 
-std::string CliUi::CurrentDirectory() { return WithSlash(std::filesystem::current_path().string()); }
+std::string CliUi::CurrentDirectory() {
+    return WithSlash(std::filesystem::current_path().string());
+}
 
 }  // namespace vorna::cli

@@ -10,8 +10,12 @@ namespace {
 int exitStatus = 0;
 }
 
-void SetExitStatus(int status) { exitStatus = status; }
-int ExitStatus() { return exitStatus; }
+void SetExitStatus(int status) {
+    exitStatus = status;
+}
+int ExitStatus() {
+    return exitStatus;
+}
 
 void RunVerb(const std::function<void()>& verb) {
     try {

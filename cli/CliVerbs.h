@@ -3,7 +3,6 @@
 // runs the verb and records the exit status.
 
 #include <CLI/CLI.hpp>
-
 #include <array>
 #include <functional>
 
@@ -19,12 +18,8 @@ void RegisterExchangeOpAmpsVerb(CLI::App& app);
 void RegisterPlotVerb(CLI::App& app);
 
 inline constexpr std::array<VerbRegistration, 6> kVerbs{
-    RegisterVersionVerb,
-    RegisterDesignVerb,
-    RegisterReportVerb,
-    RegisterCircuitVerb,
-    RegisterExchangeOpAmpsVerb,
-    RegisterPlotVerb,
+    RegisterVersionVerb, RegisterDesignVerb,         RegisterReportVerb,
+    RegisterCircuitVerb, RegisterExchangeOpAmpsVerb, RegisterPlotVerb,
 };
 
 // Runs `verb`, printing refusals and errors on stderr and setting the exit status (2 and 1).

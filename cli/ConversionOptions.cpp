@@ -32,13 +32,15 @@ nlohmann::json Number(double value) {
 }  // namespace
 
 void ConversionOptions::AddDigitalTo(CLI::App& verb) {
-    verb.add_option("--digital", digital,
-                    "Convert the design to a digital filter at this sampling frequency (e.g. 48KHz); "
-                    "it must be at least twice the design's highest frequency");
+    verb.add_option(
+        "--digital", digital,
+        "Convert the design to a digital filter at this sampling frequency (e.g. 48KHz); "
+        "it must be at least twice the design's highest frequency");
 }
 
 void ConversionOptions::AddGainAtTo(CLI::App& verb) {
-    verb.add_option("--gain-at", gainAt, "Report gain (dB) and phase (degrees) at this frequency (repeatable)")
+    verb.add_option("--gain-at", gainAt,
+                    "Report gain (dB) and phase (degrees) at this frequency (repeatable)")
         ->allow_extra_args(false);
 }
 
@@ -54,12 +56,14 @@ void ConversionOptions::Convert(DesignWindow& window, CliUi& ui) const {
             dialog.UserClick(IDOK);
         },
         [&window, entered] {
-            return "--digital: the sampling frequency " + entered + " is below the lower limit of this design, " +
+            return "--digital: the sampling frequency " + entered +
+                   " is below the lower limit of this design, " +
                    Format("%.15g", SamplingFrequencyLowerLimit(window.doc)) +
                    " Hz (twice its highest frequency)";
         });
     window.view.OnConvertDigital(ui);
-    if (window.view.convertedToDigital != 1) throw CliError("--digital: the conversion did not take place");
+    if (window.view.convertedToDigital != 1)
+        throw CliError("--digital: the conversion did not take place");
 }
 
 nlohmann::json ConversionOptions::Gains(const DesignWindow& window) const {

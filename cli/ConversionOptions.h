@@ -5,7 +5,6 @@
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
-
 #include <optional>
 #include <string>
 #include <vector>

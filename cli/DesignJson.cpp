@@ -33,7 +33,8 @@ nlohmann::json DesignDocumentJson(const CKorvelDoc& doc) {
 
 nlohmann::json DesignResultsJson(const DesignResults& results) {
     nlohmann::json sections = nlohmann::json::array();
-    for (int i = 0; i <= results.sectionLast && i < static_cast<int>(results.sections.size()); ++i) {
+    for (int i = 0; i <= results.sectionLast && i < static_cast<int>(results.sections.size());
+         ++i) {
         const Section& s = results.sections[static_cast<std::size_t>(i)];
         sections.push_back({s[0], s[1], s[2], s[3], s[4]});
     }

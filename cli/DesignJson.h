@@ -4,7 +4,6 @@
 // so that they read back to the same double; a number that is not finite is null.
 
 #include <nlohmann/json.hpp>
-
 #include <string>
 #include <vector>
 

@@ -13,7 +13,8 @@ namespace vorna::cli {
 namespace {
 
 const std::array<std::string, 4> kKindNames{"lp", "hp", "bp", "be"};
-const std::array<std::string, 4> kApproximationNames{"butterworth", "chebyshev", "invchebyshev", "elliptic"};
+const std::array<std::string, 4> kApproximationNames{"butterworth", "chebyshev", "invchebyshev",
+                                                     "elliptic"};
 
 int IndexOf(const std::array<std::string, 4>& names, const std::string& name) {
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -53,7 +54,8 @@ void SelectItem(Dialog& dialog, int combo, const std::string& item) {
 }
 
 const char* ProcedureName(const ParameterDialogSpec& spec) {
-    static const std::array<const char*, 4> kinds{"low-pass", "high-pass", "band-pass", "band-eliminate"};
+    static const std::array<const char*, 4> kinds{"low-pass", "high-pass", "band-pass",
+                                                  "band-eliminate"};
     return kinds[static_cast<std::size_t>(spec.kind - kLowPass)];
 }
 
@@ -79,9 +81,11 @@ void FillParameterDialog(const DesignOptions& options, Dialog& dialog) {
 }
 
 std::string SilentRefusalReason(const CKorvelDoc& doc, double xsEntered) {
-    if (!(xsEntered > 1)) return "Xs must be greater than 1 (it was " + Format("%.15g", xsEntered) + ")";
-    return "Xs must be below the band-eliminate limit √(Fp2/Fp1) = " + Format("%.15g", std::sqrt(doc.fp2 / doc.fp1)) +
-           " (it was " + Format("%.15g", xsEntered) + ")";
+    if (!(xsEntered > 1))
+        return "Xs must be greater than 1 (it was " + Format("%.15g", xsEntered) + ")";
+    return "Xs must be below the band-eliminate limit √(Fp2/Fp1) = " +
+           Format("%.15g", std::sqrt(doc.fp2 / doc.fp1)) + " (it was " +
+           Format("%.15g", xsEntered) + ")";
 }
 
 }  // namespace
@@ -99,8 +103,9 @@ FrequencyText SplitFrequencyOption(const std::string& option, const std::string&
             if (unit == entry.suffix) return {number, unit};
         }
     }
-    throw CliRefusal(option + ": \"" + text +
-                     "\" is not a frequency (a number with an optional unit mHz, Hz, KHz, Meg or GHz)");
+    throw CliRefusal(
+        option + ": \"" + text +
+        "\" is not a frequency (a number with an optional unit mHz, Hz, KHz, Meg or GHz)");
 }
 
 void DesignOptions::AddTo(CLI::App& verb) {
@@ -122,8 +127,11 @@ void DesignOptions::AddTo(CLI::App& verb) {
 void DesignOptions::AnswerDialogs(CliUi& ui, const DesignWindow& window) const {
     ui.Answer(100, [this](Dialog& dialog) {
         if (kind) dialog.UserClick(kKindRadioFirst + IndexOf(kKindNames, *kind));
-        if (approximation) dialog.UserClick(kApproximationRadioFirst + IndexOf(kApproximationNames, *approximation));
-        if ((byOrder || order) && !dialog.Control(kByOrderCheck).checked) dialog.UserClick(kByOrderCheck);
+        if (approximation)
+            dialog.UserClick(kApproximationRadioFirst +
+                             IndexOf(kApproximationNames, *approximation));
+        if ((byOrder || order) && !dialog.Control(kByOrderCheck).checked)
+            dialog.UserClick(kByOrderCheck);
         if (reference) dialog.UserClick(kReferenceRadioFirst + *reference);
         dialog.UserClick(IDOK);
     });

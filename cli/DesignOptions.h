@@ -5,7 +5,6 @@
 // dialogs of its CliUi, and runs command 600 on a fresh document window.
 
 #include <CLI/CLI.hpp>
-
 #include <memory>
 #include <optional>
 #include <string>

@@ -41,7 +41,8 @@ class CircuitUi : public OutputFilesUi {
 public:
     CircuitUi(PickRule rule, SecondOrderWalk walk720) : picker(rule, walk720) {}
     int RunModal(Dialog& dialog) override {
-        if (!CandidatePicker::IsComponentValueDialog(dialog.Id())) return OutputFilesUi::RunModal(dialog);
+        if (!CandidatePicker::IsComponentValueDialog(dialog.Id()))
+            return OutputFilesUi::RunModal(dialog);
         dialog.Open(*this);
         picker.Answer(static_cast<ComponentValueDialog&>(dialog));
         return dialog.Result();
@@ -59,7 +60,8 @@ int CircuitCode(const std::string& name) {
     for (std::size_t i = 0; i < kCircuitNames.size(); ++i) {
         if (name == kCircuitNames[i]) return kFirstCircuitCode + static_cast<int>(i);
     }
-    throw CliRefusal("--circuit: unknown circuit \"" + name + "\"; choose one of " + CircuitNameList());
+    throw CliRefusal("--circuit: unknown circuit \"" + name + "\"; choose one of " +
+                     CircuitNameList());
 }
 
 nlohmann::json StepsJson(const std::vector<PickedStep>& steps) {
@@ -82,7 +84,8 @@ void CheckOpAmpNameFile(const std::string& opAmp, Ui& ui) {
     if (opAmp == kReferenceOpAmp || opAmp == kDefaultReplacementOpAmp) return;
     std::ifstream file(ui.CurrentDirectory() + kOpAmpNameFile, std::ios::binary);
     if (!file || ReadNameLine(file).value_or("") != opAmp) {
-        throw CliError("--opamp " + opAmp + " needs OPname.txt in the current directory naming it on its first line");
+        throw CliError("--opamp " + opAmp +
+                       " needs OPname.txt in the current directory naming it on its first line");
     }
 }
 
@@ -90,7 +93,8 @@ int AnswerQuestion(const CircuitOptions& options, const std::string& text) {
     if (text.find("「ADA4807-4」に替えるなら") != std::string::npos) {
         return options.opAmp == kDefaultReplacementOpAmp ? IDYES : IDNO;
     }
-    if (text.find("のままで良いなら") != std::string::npos) return options.opAmp == kReferenceOpAmp ? IDYES : IDNO;
+    if (text.find("のままで良いなら") != std::string::npos)
+        return options.opAmp == kReferenceOpAmp ? IDYES : IDNO;
     throw CliError("cannot continue on the command line:\n" + text);
 }
 
@@ -104,19 +108,25 @@ void Circuit(const CircuitOptions& options) {
     const auto window = RunDesignCommand(options.design, ui);
     const std::size_t designMessages = ui.messages.size();
     CKorvelView& view = window->view;
-    const CircuitSelection* selection = FindCircuitSelection(window->doc.kind, window->doc.approximation);
-    if (selection == nullptr || (code != selection->firstCode && code != selection->firstCode + 1)) {
-        const std::string choices = selection == nullptr ? std::string("none")
-                                                         : std::string(kCircuitNames[selection->firstCode - 480]) + " or " +
-                                                               kCircuitNames[selection->firstCode - 479];
-        throw CliRefusal("circuit " + options.circuit + " does not realise this design; choose " + choices);
+    const CircuitSelection* selection =
+        FindCircuitSelection(window->doc.kind, window->doc.approximation);
+    if (selection == nullptr ||
+        (code != selection->firstCode && code != selection->firstCode + 1)) {
+        const std::string choices = selection == nullptr
+                                        ? std::string("none")
+                                        : std::string(kCircuitNames[selection->firstCode - 480]) +
+                                              " or " + kCircuitNames[selection->firstCode - 479];
+        throw CliRefusal("circuit " + options.circuit + " does not realise this design; choose " +
+                         choices);
     }
     CheckOpAmpNameFile(options.opAmp, ui);
     ui.Answer(selection->dialogId, [code](Dialog& dialog) {
         dialog.UserClick(code);
         dialog.UserClick(IDOK);
     });
-    ui.AnswerQuestions([&options](const std::string& text, MessageButtons) { return AnswerQuestion(options, text); });
+    ui.AnswerQuestions([&options](const std::string& text, MessageButtons) {
+        return AnswerQuestion(options, text);
+    });
     ui.saveAs = options.output;
     for (std::size_t i = 0; i < kSeriesNames.size(); ++i) {
         if (options.series == kSeriesNames[i]) view.eSeriesChoice = static_cast<int>(i) + 1;
@@ -129,7 +139,8 @@ void Circuit(const CircuitOptions& options) {
     json["circuit"] = options.circuit;
     json["schematic"] = options.output;
     nlohmann::json elements = nlohmann::json::array();
-    for (const auto& element : out.elementValues) elements.push_back({{"name", element.name}, {"value", element.value}});
+    for (const auto& element : out.elementValues)
+        elements.push_back({{"name", element.name}, {"value", element.value}});
     json["elements"] = elements;
     json["pick"] = options.pick;
     json["steps"] = StepsJson(ui.picker.Steps());
@@ -137,8 +148,10 @@ void Circuit(const CircuitOptions& options) {
     for (const auto& step : ui.picker.Steps()) {
         if (!step.missedBest) continue;
         std::cerr << "section " << step.section << ", dialog " << step.dialogId
-                  << ": typing its value did not bring back the best candidate of the first pass; a candidate of "
-                  << (NoLargerDeviation(step.deviation, step.bestDeviation) ? "the same" : "a larger")
+                  << ": typing its value did not bring back the best candidate of the first pass; "
+                     "a candidate of "
+                  << (NoLargerDeviation(step.deviation, step.bestDeviation) ? "the same"
+                                                                            : "a larger")
                   << " deviation was accepted\n";
     }
 
@@ -151,17 +164,21 @@ void Circuit(const CircuitOptions& options) {
 
 void RegisterCircuitVerb(CLI::App& app) {
     auto* verb = app.add_subcommand(
-        "circuit", "Design a filter, realise it with a basic circuit and write its schematic and journal");
+        "circuit",
+        "Design a filter, realise it with a basic circuit and write its schematic and journal");
     auto options = std::make_shared<CircuitOptions>();
     options->design.AddTo(*verb);
-    verb->add_option("--circuit", options->circuit, "Basic circuit " + CircuitNameList())->required();
+    verb->add_option("--circuit", options->circuit, "Basic circuit " + CircuitNameList())
+        ->required();
     verb->add_option("--series", options->series, "E-series of the element values")
         ->check(CLI::IsMember(kSeriesNames));
-    verb->add_option("--opamp", options->opAmp,
-                     "Op-amp of the schematic: LT1115 (as drawn), ADA4807-4, or the name in OPname.txt");
-    verb->add_option("--pick", options->pick,
-                     "Candidate each step accepts: first (as proposed) or best (smallest deviation of one "
-                     "pass over the candidates)")
+    verb->add_option(
+        "--opamp", options->opAmp,
+        "Op-amp of the schematic: LT1115 (as drawn), ADA4807-4, or the name in OPname.txt");
+    verb->add_option(
+            "--pick", options->pick,
+            "Candidate each step accepts: first (as proposed) or best (smallest deviation of one "
+            "pass over the candidates)")
         ->check(CLI::IsMember({"first", "best"}))
         ->capture_default_str();
     verb->add_option("-o,--output", options->output, "Schematic file to write (.asc)")->required();

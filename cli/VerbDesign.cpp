@@ -12,7 +12,8 @@
 namespace vorna::cli {
 
 void RegisterDesignVerb(CLI::App& app) {
-    auto* verb = app.add_subcommand("design", "Design a filter and print the document and its sections as JSON");
+    auto* verb = app.add_subcommand(
+        "design", "Design a filter and print the document and its sections as JSON");
     auto options = std::make_shared<DesignOptions>();
     options->AddTo(*verb);
     auto conversion = std::make_shared<ConversionOptions>();

@@ -30,15 +30,16 @@ void Exchange(const ExchangeOptions& options) {
     ui.AnswerQuestions([](const std::string&, MessageButtons) { return IDYES; });
     CircuitOutput out;
     ExchangeOpAmps(out, ui);
-    const std::vector<std::string> shown(ui.messages.begin() + static_cast<std::ptrdiff_t>(designMessages),
-                                         ui.messages.end());
+    const std::vector<std::string> shown(
+        ui.messages.begin() + static_cast<std::ptrdiff_t>(designMessages), ui.messages.end());
     // An unusable name in OPExchange.txt (a path separator, a control character, too long)
     // is refused input: reported on standard error with exit status 2.
     const bool refused = std::any_of(shown.begin(), shown.end(), [](const std::string& text) {
         return text.find("は使えません") != std::string::npos;
     });
     for (const auto& text : shown) (refused ? std::cerr : std::cout) << text << '\n';
-    const bool done = !shown.empty() && shown.back().find("新しい回路図ファイルを作成しました") != std::string::npos;
+    const bool done = !shown.empty() &&
+                      shown.back().find("新しい回路図ファイルを作成しました") != std::string::npos;
     if (refused) {
         SetExitStatus(2);
     } else if (!done) {
@@ -50,7 +51,8 @@ void Exchange(const ExchangeOptions& options) {
 
 void RegisterExchangeOpAmpsVerb(CLI::App& app) {
     auto* verb = app.add_subcommand(
-        "exchange-opamps", "Copy a schematic once per op-amp of OPExchange.txt, each with its op-amp symbols renamed");
+        "exchange-opamps",
+        "Copy a schematic once per op-amp of OPExchange.txt, each with its op-amp symbols renamed");
     auto options = std::make_shared<ExchangeOptions>();
     options->design.AddTo(*verb);
     verb->add_option("schematic", options->schematic, "The schematic (.asc) to copy")->required();

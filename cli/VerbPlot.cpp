@@ -53,14 +53,16 @@ void Plot(const PlotOptions& options) {
 }  // namespace
 
 void RegisterPlotVerb(CLI::App& app) {
-    auto* verb = app.add_subcommand("plot", "Design a filter and draw its response, pole-zero plot or coefficient list as SVG");
+    auto* verb = app.add_subcommand(
+        "plot", "Design a filter and draw its response, pole-zero plot or coefficient list as SVG");
     auto options = std::make_shared<PlotOptions>();
     options->design.AddTo(*verb);
     options->conversion.AddDigitalTo(*verb);
     verb->add_option("--graph", options->graph, "What to draw")
         ->check(CLI::IsMember({"response", "polezero", "list"}))
         ->capture_default_str();
-    verb->add_option("--points", options->points, "Points per decade of the response graph (10 to 1000)")
+    verb->add_option("--points", options->points,
+                     "Points per decade of the response graph (10 to 1000)")
         ->capture_default_str();
     verb->add_option("-o,--output", options->output, "SVG file to write (- for standard output)")
         ->capture_default_str();

@@ -33,14 +33,18 @@ void Report(const ReportOptions& options) {
 }  // namespace
 
 void RegisterReportVerb(CLI::App& app) {
-    auto* verb = app.add_subcommand("report", "Design a filter and append its coefficient report or gain list to a file");
+    auto* verb = app.add_subcommand(
+        "report", "Design a filter and append its coefficient report or gain list to a file");
     auto options = std::make_shared<ReportOptions>();
     options->design.AddTo(*verb);
     options->conversion.AddDigitalTo(*verb);
-    verb->add_option("--type", options->type, "coefficients: the coefficient report; gainlist: the gain list")
+    verb->add_option("--type", options->type,
+                     "coefficients: the coefficient report; gainlist: the gain list")
         ->required()
         ->check(CLI::IsMember({"coefficients", "gainlist"}));
-    verb->add_option("-o,--output", options->output, "Text file the report is appended to (Shift-JIS)")->required();
+    verb->add_option("-o,--output", options->output,
+                     "Text file the report is appended to (Shift-JIS)")
+        ->required();
     verb->callback([options] { RunVerb([&] { Report(*options); }); });
 }
 

@@ -1,7 +1,6 @@
 // vorna-cli: the scriptable face of Vorna. Each capability is a verb; verbs answer the
 // program's dialogs from their options.
 #include <CLI/CLI.hpp>
-
 #include <iostream>
 
 #include "CliVerbs.h"

@@ -25,6 +25,8 @@ DialogResource AboutBoxResource() {
 
 AboutBox::AboutBox() : Dialog(AboutBoxResource()) {}
 
-void AboutBox::OnInitDialog() { MutableControl(kIconControl).image = ToCoreImage(ProgramIconImage(32)); }
+void AboutBox::OnInitDialog() {
+    MutableControl(kIconControl).image = ToCoreImage(ProgramIconImage(32));
+}
 
 }  // namespace vorna

@@ -13,7 +13,8 @@ CDesignApp::CDesignApp() : translator_(std::make_unique<QTranslator>()) {
     QCoreApplication::setOrganizationName(QStringLiteral("Vorna"));
     QCoreApplication::setApplicationName(QStringLiteral("Vorna"));
     // The toolkit's own choosers (files, fonts, printing) speak Japanese like the program.
-    if (translator_->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (translator_->load(QStringLiteral("qtbase_ja"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(translator_.get());
     }
     frame_ = std::make_unique<CMainFrame>();
@@ -25,9 +26,14 @@ void CDesignApp::InitInstance(const QStringList& arguments) {
     frame_->show();
     const StartupRequest request = ParseCommandLine(arguments);
     switch (request.kind) {
-        case StartupRequest::Kind::NewDocument: frame_->NewDocument(); break;
-        case StartupRequest::Kind::OpenDocument: frame_->OpenDocument(request.path); break;
-        case StartupRequest::Kind::NoDocument: break;
+        case StartupRequest::Kind::NewDocument:
+            frame_->NewDocument();
+            break;
+        case StartupRequest::Kind::OpenDocument:
+            frame_->OpenDocument(request.path);
+            break;
+        case StartupRequest::Kind::NoDocument:
+            break;
     }
 }
 

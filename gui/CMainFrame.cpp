@@ -1,8 +1,8 @@
 #include "CMainFrame.h"
 
 #include <QAction>
-#include <QDragEnterEvent>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -36,7 +36,9 @@ constexpr int kFrameWidth = 1000;
 constexpr int kFrameHeight = 900;
 constexpr int kCascadeSteps = 8;
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 constexpr const char* kPathProperty = "documentPath";
 
@@ -93,8 +95,10 @@ void CMainFrame::CreateMenus() {
     }
     bar->addMenu(CreateHelpMenu());
 
-    QAction* copy = AddAction(kCommandCopy, "ｺﾋﾟｰ(&C)", "ｳｨﾝﾄﾞｳの表示内容をﾋﾞｯﾄﾏｯﾌﾟとしてｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ");
-    copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    QAction* copy =
+        AddAction(kCommandCopy, "ｺﾋﾟｰ(&C)", "ｳｨﾝﾄﾞｳの表示内容をﾋﾞｯﾄﾏｯﾌﾟとしてｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ");
+    copy->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
     copy->setIcon(ToolbarIcon(ToolbarGlyph::Copy));
     copy->setToolTip(Text("ｺﾋﾟｰ"));
     connect(copy, &QAction::triggered, this, [this] {
@@ -120,7 +124,8 @@ QMenu* CMainFrame::CreateFileMenu() {
     connect(open, &QAction::triggered, this, &CMainFrame::ChooseAndOpenDocument);
     menu->addAction(open);
 
-    QAction* openData = AddAction(kOpenDataFileCommand.id, kOpenDataFileCommand.text, kOpenDataFileCommand.prompt);
+    QAction* openData =
+        AddAction(kOpenDataFileCommand.id, kOpenDataFileCommand.text, kOpenDataFileCommand.prompt);
     connect(openData, &QAction::triggered, this, [this] { RunViewCommand(kOpenDataFileCommand); });
     documentActions_.push_back(openData);
     menu->addAction(openData);
@@ -131,7 +136,8 @@ QMenu* CMainFrame::CreateFileMenu() {
     print->setIcon(ToolbarIcon(ToolbarGlyph::Print));
     print->setToolTip(Text("印刷"));
     connect(print, &QAction::triggered, this, &CMainFrame::PrintActive);
-    QAction* preview = AddAction(kCommandPrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "印刷ｲﾒｰｼﾞをﾍﾟｰｼﾞ全体で表示");
+    QAction* preview =
+        AddAction(kCommandPrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "印刷ｲﾒｰｼﾞをﾍﾟｰｼﾞ全体で表示");
     connect(preview, &QAction::triggered, this, &CMainFrame::PreviewActive);
     documentActions_.push_back(print);
     documentActions_.push_back(preview);
@@ -164,13 +170,15 @@ QMenu* CMainFrame::CreateHelpMenu() {
     menu->setObjectName(QStringLiteral("helpMenu"));
     for (const HelpCommand& help : kHelpCommands) {
         QAction* action = AddAction(help.id, help.text, help.prompt);
-        connect(action, &QAction::triggered, this, [this, &help] { OpenHelpDocument(help.document); });
+        connect(action, &QAction::triggered, this,
+                [this, &help] { OpenHelpDocument(help.document); });
         menu->addAction(action);
     }
     Action(kCommandHelp)->setShortcut(QKeySequence(Qt::Key_F1));
     addAction(Action(kCommandHelp));
     menu->addSeparator();
-    QAction* about = AddAction(kCommandAbout, "ﾊﾞｰｼﾞｮﾝ情報(&A)...", "ﾌﾟﾛｸﾞﾗﾑ情報､ﾊﾞｰｼﾞｮﾝ､版権の表示");
+    QAction* about =
+        AddAction(kCommandAbout, "ﾊﾞｰｼﾞｮﾝ情報(&A)...", "ﾌﾟﾛｸﾞﾗﾑ情報､ﾊﾞｰｼﾞｮﾝ､版権の表示");
     about->setIcon(ToolbarIcon(ToolbarGlyph::About));
     about->setToolTip(Text("ﾊﾞｰｼﾞｮﾝ情報"));
     connect(about, &QAction::triggered, this, &CMainFrame::ShowAbout);
@@ -222,11 +230,13 @@ DocumentWindow* CMainFrame::AddDocumentWindow(const QString& title, const QStrin
     // Wide enough for the whole 680-unit view, as tall as the frame allows; cascaded.
     const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
     const int offset = (static_cast<int>(area_->subWindowList().size()) - 1) % kCascadeSteps * step;
-    const QSize chrome(2 * document->frameWidth() + document->verticalScrollBar()->sizeHint().width(), 0);
+    const QSize chrome(
+        2 * document->frameWidth() + document->verticalScrollBar()->sizeHint().width(), 0);
     window->show();
     const QSize border = window->size() - document->size();
     const QSize room = area_->viewport()->size() - QSize(offset, offset);
-    window->setGeometry(offset, offset, std::min(room.width(), kViewWidth + chrome.width() + border.width()),
+    window->setGeometry(offset, offset,
+                        std::min(room.width(), kViewWidth + chrome.width() + border.width()),
                         room.height());
     area_->setActiveSubWindow(window);
     UpdateFrame();
@@ -234,7 +244,8 @@ DocumentWindow* CMainFrame::AddDocumentWindow(const QString& title, const QStrin
 }
 
 DocumentWindow* CMainFrame::NewDocument() {
-    return AddDocumentWindow(QStringLiteral("%1%2").arg(Text(kDocumentBaseName)).arg(++untitledCount_), {});
+    return AddDocumentWindow(
+        QStringLiteral("%1%2").arg(Text(kDocumentBaseName)).arg(++untitledCount_), {});
 }
 
 DocumentWindow* CMainFrame::OpenDocument(QString path) {
@@ -248,7 +259,9 @@ DocumentWindow* CMainFrame::OpenDocument(QString path) {
     if (!file.isFile() || !file.isReadable()) {
         recent_.Remove(path);
         UpdateRecentMenu();
-        ui_->MessageBox(QStringLiteral("%1\nこのﾌｧｲﾙを開けません。").arg(QDir::toNativeSeparators(path)).toStdString(),
+        ui_->MessageBox(QStringLiteral("%1\nこのﾌｧｲﾙを開けません。")
+                            .arg(QDir::toNativeSeparators(path))
+                            .toStdString(),
                         MessageButtons::Ok);
         return nullptr;
     }
@@ -265,7 +278,9 @@ void CMainFrame::ChooseAndOpenDocument() {
     if (const auto path = ui_->OpenFileName(request)) OpenDocument(QString::fromStdString(*path));
 }
 
-DocumentWindow* CMainFrame::ActiveDocument() const { return DocumentOf(area_->activeSubWindow()); }
+DocumentWindow* CMainFrame::ActiveDocument() const {
+    return DocumentOf(area_->activeSubWindow());
+}
 
 QList<DocumentWindow*> CMainFrame::Documents() const {
     QList<DocumentWindow*> documents;
@@ -309,7 +324,9 @@ void CMainFrame::ShowAbout() {
     about.DoModal(*ui_);
 }
 
-void CMainFrame::OpenHelpDocument(const char* document) { ui_->OpenWithDesktop(document); }
+void CMainFrame::OpenHelpDocument(const char* document) {
+    ui_->OpenWithDesktop(document);
+}
 
 void CMainFrame::UpdateFrame() {
     QMdiSubWindow* active = area_->activeSubWindow();
@@ -329,7 +346,10 @@ void CMainFrame::UpdateRecentMenu() {
         QAction* entry = recentActions_[static_cast<std::size_t>(i)];
         entry->setVisible(i < paths.size());
         if (i < paths.size()) {
-            const QString shown = fontMetrics().elidedText(QDir::toNativeSeparators(paths[i]), Qt::ElideMiddle, 400).replace(u'&', QStringLiteral("&&"));
+            const QString shown =
+                fontMetrics()
+                    .elidedText(QDir::toNativeSeparators(paths[i]), Qt::ElideMiddle, 400)
+                    .replace(u'&', QStringLiteral("&&"));
             entry->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
         }
     }

@@ -5,22 +5,28 @@
 namespace vorna {
 
 const ViewCommand kMenuBarCommands[6] = {
-    {kCommandFilterSelect, "フィルタの種類選択(&S)", "ﾌｨﾙﾀの濾波特性と遮断特性を選んで設計", &CKorvelView::OnFilterSelect},
-    {kCommandParameterInput, "パラメータ入力(&P)", "現在のﾌｨﾙﾀの設計ﾊﾟﾗﾒｰﾀを入力して再設計", &CKorvelView::OnParameterInput},
-    {kCommandConvertDigital, "フィルタの変換(&C)", "ﾃﾞｨｼﾞﾀﾙﾌｨﾙﾀへ変換", &CKorvelView::OnConvertDigital},
-    {kCommandGraphSelect, "グラフ表示(&G)", "周波数特性か極とｾﾞﾛのｸﾞﾗﾌを選び､計算ﾎﾟｲﾝﾄ数を指定", &CKorvelView::OnGraphSelect},
+    {kCommandFilterSelect, "フィルタの種類選択(&S)", "ﾌｨﾙﾀの濾波特性と遮断特性を選んで設計",
+     &CKorvelView::OnFilterSelect},
+    {kCommandParameterInput, "パラメータ入力(&P)", "現在のﾌｨﾙﾀの設計ﾊﾟﾗﾒｰﾀを入力して再設計",
+     &CKorvelView::OnParameterInput},
+    {kCommandConvertDigital, "フィルタの変換(&C)", "ﾃﾞｨｼﾞﾀﾙﾌｨﾙﾀへ変換",
+     &CKorvelView::OnConvertDigital},
+    {kCommandGraphSelect, "グラフ表示(&G)", "周波数特性か極とｾﾞﾛのｸﾞﾗﾌを選び､計算ﾎﾟｲﾝﾄ数を指定",
+     &CKorvelView::OnGraphSelect},
     {kCommandOutput, "表示・出力(&D)", "回路図､係数ﾌｧｲﾙ､ｹﾞｲﾝﾘｽﾄなどを出力", &CKorvelView::OnOutput},
     {kCommandFont, "フォント(&M)", "表示に使うﾌｫﾝﾄを選択", &CKorvelView::OnFont},
 };
 
 const ViewCommand kOpenDataFileCommand = {kCommandOpenDataFile, "データファイルを開く(&D)",
-                                          "ﾃﾞｰﾀﾌｧｲﾙを関連付けられたｱﾌﾟﾘｹｰｼｮﾝで開く", &CKorvelView::OnOpenDataFile};
+                                          "ﾃﾞｰﾀﾌｧｲﾙを関連付けられたｱﾌﾟﾘｹｰｼｮﾝで開く",
+                                          &CKorvelView::OnOpenDataFile};
 
 const HelpCommand kHelpCommands[4] = {
     {kCommandHelp, "操作説明書(&H)", "現在の作業やｺﾏﾝﾄﾞに関するﾍﾙﾌﾟを表示", "Vorna 操作説明書.pdf"},
     {kCommandDesignExamples, "設計例 ver1.45(&E)", "設計例を表示", "Vorna 設計例-ver145.pdf"},
     {kCommandHelpIndex, "設計例 ver2.10(&X)", "ﾍﾙﾌﾟ項目を表示", "Vorna 設計例-ver210.pdf"},
-    {kCommandHelpUsing, "アクティブフィルタの設計(&F)", "ﾍﾙﾌﾟの使い方の説明を表示", "アクティブフィルタの設計.pdf"},
+    {kCommandHelpUsing, "アクティブフィルタの設計(&F)", "ﾍﾙﾌﾟの使い方の説明を表示",
+     "アクティブフィルタの設計.pdf"},
 };
 
 }  // namespace vorna

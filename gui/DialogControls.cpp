@@ -15,7 +15,9 @@
 namespace vorna {
 namespace {
 
-QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+QString ToQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // Static texts show "&x" as an underlined x and "&&" as "&"; labels here just drop the marker.
 QString WithoutMnemonic(const std::string& text) {
@@ -30,9 +32,12 @@ QString WithoutMnemonic(const std::string& text) {
 
 Qt::Alignment HorizontalAlignment(TextAlign align) {
     switch (align) {
-        case TextAlign::Right: return Qt::AlignRight;
-        case TextAlign::Center: return Qt::AlignHCenter;
-        case TextAlign::Left: break;
+        case TextAlign::Right:
+            return Qt::AlignRight;
+        case TextAlign::Center:
+            return Qt::AlignHCenter;
+        case TextAlign::Left:
+            break;
     }
     return Qt::AlignLeft;
 }
@@ -85,8 +90,9 @@ public:
         : edit_(Place(new QLineEdit(parent), spec, rect)) {
         edit_->setAlignment(HorizontalAlignment(spec.align) | Qt::AlignVCenter);
         const int id = spec.id;
-        QObject::connect(edit_, &QLineEdit::textEdited, edit_,
-                         [&events, id](const QString& text) { events.ControlTextEdited(id, text.toStdString()); });
+        QObject::connect(edit_, &QLineEdit::textEdited, edit_, [&events, id](const QString& text) {
+            events.ControlTextEdited(id, text.toStdString());
+        });
     }
     QWidget* Widget() const override { return edit_; }
     void Show(const ControlState& state) override {
@@ -97,8 +103,10 @@ public:
             edit_->setReadOnly(state.readOnly);
             // A read-only field shows the dialog's face colour, as the classic edit box does.
             QPalette palette = edit_->palette();
-            palette.setColor(QPalette::Base, state.readOnly ? edit_->parentWidget()->palette().color(QPalette::Window)
-                                                            : edit_->parentWidget()->palette().color(QPalette::Base));
+            palette.setColor(QPalette::Base,
+                             state.readOnly
+                                 ? edit_->parentWidget()->palette().color(QPalette::Window)
+                                 : edit_->parentWidget()->palette().color(QPalette::Base));
             edit_->setPalette(palette);
         }
     }
@@ -117,7 +125,8 @@ public:
     ButtonBinding(Button* button, const ControlSpec& spec, const QRect& rect, ControlEvents& events)
         : button_(Place(button, spec, rect)) {
         const int id = spec.id;
-        QObject::connect(button_, &QAbstractButton::clicked, button_, [&events, id] { events.ControlClicked(id); });
+        QObject::connect(button_, &QAbstractButton::clicked, button_,
+                         [&events, id] { events.ControlClicked(id); });
     }
     QWidget* Widget() const override { return button_; }
     void Show(const ControlState& state) override {
@@ -131,25 +140,26 @@ private:
     Button* button_;
 };
 
-std::unique_ptr<ControlBinding> MakePushButton(const ControlSpec& spec, bool isDefault, const QRect& rect,
-                                               QWidget* parent, ControlEvents& events) {
+std::unique_ptr<ControlBinding> MakePushButton(const ControlSpec& spec, bool isDefault,
+                                               const QRect& rect, QWidget* parent,
+                                               ControlEvents& events) {
     auto* button = new QPushButton(ToQString(spec.text), parent);
     button->setDefault(isDefault);
     return std::make_unique<ButtonBinding<QPushButton>>(button, spec, rect, events);
 }
 
-std::unique_ptr<ControlBinding> MakeRadioButton(const ControlSpec& spec, const QRect& rect, QWidget* parent,
-                                                ControlEvents& events) {
+std::unique_ptr<ControlBinding> MakeRadioButton(const ControlSpec& spec, const QRect& rect,
+                                                QWidget* parent, ControlEvents& events) {
     auto* radio = new QRadioButton(ToQString(spec.text), parent);
     // The dialog model keeps each group exclusive; Qt would join every radio of the window.
     radio->setAutoExclusive(false);
     return std::make_unique<ButtonBinding<QRadioButton>>(radio, spec, rect, events);
 }
 
-std::unique_ptr<ControlBinding> MakeCheckBox(const ControlSpec& spec, const QRect& rect, QWidget* parent,
-                                             ControlEvents& events) {
-    return std::make_unique<ButtonBinding<QCheckBox>>(new QCheckBox(ToQString(spec.text), parent), spec, rect,
-                                                      events);
+std::unique_ptr<ControlBinding> MakeCheckBox(const ControlSpec& spec, const QRect& rect,
+                                             QWidget* parent, ControlEvents& events) {
+    return std::make_unique<ButtonBinding<QCheckBox>>(new QCheckBox(ToQString(spec.text), parent),
+                                                      spec, rect, events);
 }
 
 class ComboBinding : public ControlBinding {
@@ -168,7 +178,9 @@ public:
                          [&events, id](int index) { events.ControlSelected(id, index); });
         if (QLineEdit* edit = combo_->lineEdit()) {
             QObject::connect(edit, &QLineEdit::textEdited, combo_,
-                             [&events, id](const QString& text) { events.ControlTextEdited(id, text.toStdString()); });
+                             [&events, id](const QString& text) {
+                                 events.ControlTextEdited(id, text.toStdString());
+                             });
         }
     }
     QWidget* Widget() const override { return combo_; }
@@ -182,7 +194,8 @@ public:
             combo_->addItems(items);
         }
         combo_->setCurrentIndex(state.selection);
-        if (QLineEdit* edit = combo_->lineEdit(); edit != nullptr && edit->text() != ToQString(state.text)) {
+        if (QLineEdit* edit = combo_->lineEdit();
+            edit != nullptr && edit->text() != ToQString(state.text)) {
             edit->setText(ToQString(state.text));
         }
         combo_->setEnabled(state.enabled);
@@ -224,15 +237,23 @@ std::unique_ptr<ControlBinding> MakeControlBinding(const ControlSpec& spec, bool
                                                    ControlEvents& events) {
     const QRect rect = units.Rect(spec.x, spec.y, spec.width, spec.height);
     switch (spec.kind) {
-        case ControlKind::Static: return std::make_unique<LabelBinding>(spec, rect, parent);
-        case ControlKind::GroupBox: return std::make_unique<GroupBinding>(spec, rect, parent);
-        case ControlKind::Edit: return std::make_unique<EditBinding>(spec, rect, parent, events);
-        case ControlKind::Button: return MakePushButton(spec, isDefaultButton, rect, parent, events);
-        case ControlKind::Radio: return MakeRadioButton(spec, rect, parent, events);
-        case ControlKind::CheckBox: return MakeCheckBox(spec, rect, parent, events);
+        case ControlKind::Static:
+            return std::make_unique<LabelBinding>(spec, rect, parent);
+        case ControlKind::GroupBox:
+            return std::make_unique<GroupBinding>(spec, rect, parent);
+        case ControlKind::Edit:
+            return std::make_unique<EditBinding>(spec, rect, parent, events);
+        case ControlKind::Button:
+            return MakePushButton(spec, isDefaultButton, rect, parent, events);
+        case ControlKind::Radio:
+            return MakeRadioButton(spec, rect, parent, events);
+        case ControlKind::CheckBox:
+            return MakeCheckBox(spec, rect, parent, events);
         case ControlKind::DropList:
-        case ControlKind::DropDown: return std::make_unique<ComboBinding>(spec, rect, parent, events);
-        case ControlKind::Picture: return std::make_unique<PictureBinding>(spec, rect, parent);
+        case ControlKind::DropDown:
+            return std::make_unique<ComboBinding>(spec, rect, parent, events);
+        case ControlKind::Picture:
+            return std::make_unique<PictureBinding>(spec, rect, parent);
     }
     return nullptr;
 }

@@ -17,14 +17,19 @@ int ScaleRounded(int value, int numerator, int denominator) {
 
 DialogUnits::DialogUnits(const QFont& dialogFont) {
     const QFontMetrics metrics(dialogFont);
-    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     baseWidth_ = (letters / 26 + 1) / 2;
     baseHeight_ = CellMetricsOf(dialogFont).Height();
 }
 
-int DialogUnits::X(int units) const { return ScaleRounded(units, baseWidth_, 4); }
+int DialogUnits::X(int units) const {
+    return ScaleRounded(units, baseWidth_, 4);
+}
 
-int DialogUnits::Y(int units) const { return ScaleRounded(units, baseHeight_, 8); }
+int DialogUnits::Y(int units) const {
+    return ScaleRounded(units, baseHeight_, 8);
+}
 
 QRect DialogUnits::Rect(int x, int y, int width, int height) const {
     const int left = X(x);

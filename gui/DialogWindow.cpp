@@ -20,7 +20,8 @@ QPalette DialogWindow::FacePalette(QPalette palette) {
 }
 
 DialogWindow::DialogWindow(Dialog& dialog, QtUi& ui, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       dialog_(dialog),
       ui_(ui) {
     const DialogResource& resource = dialog.Resource();
@@ -33,7 +34,8 @@ DialogWindow::DialogWindow(Dialog& dialog, QtUi& ui, QWidget* parent)
 
     const int defaultButton = dialog.DefaultButton();
     for (const ControlSpec& spec : resource.controls) {
-        auto binding = MakeControlBinding(spec, spec.id == defaultButton && spec.id != IDC_STATIC, units, this, *this);
+        auto binding = MakeControlBinding(spec, spec.id == defaultButton && spec.id != IDC_STATIC,
+                                          units, this, *this);
         if (spec.kind == ControlKind::GroupBox) binding->Widget()->lower();
         if (spec.kind == ControlKind::Radio) binding->Widget()->installEventFilter(this);
         if (spec.id != IDC_STATIC) byId_[spec.id] = binding.get();

@@ -34,10 +34,16 @@ DocumentWindow::DocumentWindow(QWidget* parent)
     view_->onInvalidate = [area = area_] { area->update(); };
 }
 
-DocumentWindow::~DocumentWindow() { view_->onInvalidate = nullptr; }
+DocumentWindow::~DocumentWindow() {
+    view_->onInvalidate = nullptr;
+}
 
-QImage DocumentWindow::VisibleImage() const { return viewport()->grab().toImage(); }
+QImage DocumentWindow::VisibleImage() const {
+    return viewport()->grab().toImage();
+}
 
-void DocumentWindow::CopyToClipboard() const { QApplication::clipboard()->setImage(VisibleImage()); }
+void DocumentWindow::CopyToClipboard() const {
+    QApplication::clipboard()->setImage(VisibleImage());
+}
 
 }  // namespace vorna

@@ -37,10 +37,14 @@ constexpr int kDefaultCharacterHeight = 16;
 
 QFont::StyleHint StyleHintOf(int pitchAndFamily) {
     switch (pitchAndFamily & kFamilyMask) {
-        case kFamilyRoman: return QFont::Serif;
-        case kFamilySwiss: return QFont::SansSerif;
-        case kFamilyModern: return QFont::TypeWriter;
-        default: return QFont::AnyStyle;
+        case kFamilyRoman:
+            return QFont::Serif;
+        case kFamilySwiss:
+            return QFont::SansSerif;
+        case kFamilyModern:
+            return QFont::TypeWriter;
+        default:
+            return QFont::AnyStyle;
     }
 }
 
@@ -55,7 +59,8 @@ QString InstalledFamily(const std::string& faceName) {
 
 QFont ToQFont(const FontDescription& description) {
     QFont font;
-    font.setFamilies(QStringList{InstalledFamily(description.faceName), QString::fromStdString(description.faceName)});
+    font.setFamilies(QStringList{InstalledFamily(description.faceName),
+                                 QString::fromStdString(description.faceName)});
     font.setStyleHint(StyleHintOf(description.pitchAndFamily));
     font.setFixedPitch((description.pitchAndFamily & kPitchMask) == kFixedPitch);
     font.setWeight(static_cast<QFont::Weight>(
@@ -70,13 +75,16 @@ QFont ToQFont(const FontDescription& description) {
         // A cell height: scale the em size so that ascent + descent come to the height.
         font.setPixelSize(100);
         const double cell = CellMetricsOf(font).Height();
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(100.0 * description.height / cell))));
+        font.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(100.0 * description.height / cell))));
     } else {
         font.setPixelSize(kDefaultCharacterHeight);
     }
     if (description.width > 0) {
         const double natural = QFontMetricsF(font).averageCharWidth();
-        if (natural > 0) font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * description.width / natural)), 1, 4000));
+        if (natural > 0)
+            font.setStretch(std::clamp(
+                static_cast<int>(std::lround(100.0 * description.width / natural)), 1, 4000));
     }
     return font;
 }
@@ -93,8 +101,9 @@ FontDescription ToFontDescription(const QFont& font, const FontDescription& prev
             }
         }
     }
-    const int pixels = font.pixelSize() > 0 ? font.pixelSize()
-                                            : static_cast<int>(std::lround(font.pointSizeF() * 96.0 / 72.0));
+    const int pixels = font.pixelSize() > 0
+                           ? font.pixelSize()
+                           : static_cast<int>(std::lround(font.pointSizeF() * 96.0 / 72.0));
     description.height = -pixels;
     description.width = 0;
     description.weight = font.weight();
@@ -115,7 +124,8 @@ CellMetrics CellMetricsOf(const QFont& font) {
     constexpr int kDescenderOffset = 6;
     if (header.size() >= kDescenderOffset + 2 && raw.unitsPerEm() > 0) {
         const auto read = [&header](int offset) {
-            return static_cast<qint16>((static_cast<quint8>(header[offset]) << 8) | static_cast<quint8>(header[offset + 1]));
+            return static_cast<qint16>((static_cast<quint8>(header[offset]) << 8) |
+                                       static_cast<quint8>(header[offset + 1]));
         };
         const double scale = raw.pixelSize() / raw.unitsPerEm();
         const int ascent = static_cast<int>(std::lround(read(kAscenderOffset) * scale));

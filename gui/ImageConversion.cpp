@@ -5,7 +5,8 @@
 namespace vorna {
 
 QImage ToQImage(const Image& image) {
-    if (image.Empty() || image.pixels.size() != static_cast<std::size_t>(image.width) * image.height) {
+    if (image.Empty() ||
+        image.pixels.size() != static_cast<std::size_t>(image.width) * image.height) {
         return {};
     }
     QImage result(image.width, image.height, QImage::Format_RGB32);

@@ -9,7 +9,9 @@
 namespace vorna {
 namespace {
 
-QColor ToQColor(const Color& color) { return QColor(color.red, color.green, color.blue); }
+QColor ToQColor(const Color& color) {
+    return QColor(color.red, color.green, color.blue);
+}
 
 }  // namespace
 
@@ -22,7 +24,9 @@ QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {
     SelectFont(FontDescription{});
 }
 
-QtCanvas::~QtCanvas() { Flush(); }
+QtCanvas::~QtCanvas() {
+    Flush();
+}
 
 void QtCanvas::Flush() {
     if (pending_.size() > 1) painter_.drawPolyline(pending_);
@@ -49,9 +53,13 @@ void QtCanvas::SelectFont(const FontDescription& font) {
     cell_ = CellMetricsOf(painter_.font());
 }
 
-int QtCanvas::TextHeight() { return cell_.Height(); }
+int QtCanvas::TextHeight() {
+    return cell_.Height();
+}
 
-double QtCanvas::PixelOffset() const { return penWidth_ % 2 == 1 ? 0.5 : 0.0; }
+double QtCanvas::PixelOffset() const {
+    return penWidth_ % 2 == 1 ? 0.5 : 0.0;
+}
 
 void QtCanvas::MoveTo(int x, int y) {
     const QPointF target(x, y);

@@ -76,21 +76,28 @@ int QtUi::RunModal(Dialog& dialog) {
 
 std::optional<std::string> QtUi::ChooseFile(const FileDialogRequest& request, bool save) {
     QFileDialog chooser(DialogParent());
-    chooser.setObjectName(save ? QStringLiteral("saveFileChooser") : QStringLiteral("openFileChooser"));
+    chooser.setObjectName(save ? QStringLiteral("saveFileChooser")
+                               : QStringLiteral("openFileChooser"));
     if (!request.title.empty()) chooser.setWindowTitle(QString::fromStdString(request.title));
     chooser.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     chooser.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     chooser.setNameFilters(ToNameFilters(request.filters));
     chooser.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     chooser.setDirectory(QDir::currentPath());
-    if (!request.initialName.empty()) chooser.selectFile(QString::fromStdString(request.initialName));
-    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return std::nullopt;
+    if (!request.initialName.empty())
+        chooser.selectFile(QString::fromStdString(request.initialName));
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+        return std::nullopt;
     return QDir::toNativeSeparators(chooser.selectedFiles().front()).toStdString();
 }
 
-std::optional<std::string> QtUi::SaveFileName(const FileDialogRequest& request) { return ChooseFile(request, true); }
+std::optional<std::string> QtUi::SaveFileName(const FileDialogRequest& request) {
+    return ChooseFile(request, true);
+}
 
-std::optional<std::string> QtUi::OpenFileName(const FileDialogRequest& request) { return ChooseFile(request, false); }
+std::optional<std::string> QtUi::OpenFileName(const FileDialogRequest& request) {
+    return ChooseFile(request, false);
+}
 
 bool QtUi::ChooseFont(FontDescription& font) {
     QFont initial = ToQFont(font);
@@ -109,8 +116,12 @@ void QtUi::OpenWithDesktop(const std::string& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
 }
 
-std::string QtUi::ProgramDirectory() { return (QCoreApplication::applicationDirPath() + u'/').toStdString(); }
+std::string QtUi::ProgramDirectory() {
+    return (QCoreApplication::applicationDirPath() + u'/').toStdString();
+}
 
-std::string QtUi::CurrentDirectory() { return (QDir::currentPath() + u'/').toStdString(); }
+std::string QtUi::CurrentDirectory() {
+    return (QDir::currentPath() + u'/').toStdString();
+}
 
 }  // namespace vorna

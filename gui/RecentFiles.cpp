@@ -8,7 +8,9 @@ namespace {
 
 constexpr const char* kGroup = "Recent File List";
 
-QString Key(int index) { return QStringLiteral("File%1").arg(index + 1); }
+QString Key(int index) {
+    return QStringLiteral("File%1").arg(index + 1);
+}
 
 }  // namespace
 

@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
     for (int circuit = 0; circuit < kCircuitCount; ++circuit) {
         for (int order = kMinOrder; order <= kMaxOrder; ++order) {
             const std::string path = (folder / ReferenceFileName(circuit, order)).string();
-            if (!WriteFileBytes(path, Utf16LeWithBom(AscText(ReferenceSchematic(circuit, order))))) {
+            if (!WriteFileBytes(path,
+                                Utf16LeWithBom(AscText(ReferenceSchematic(circuit, order))))) {
                 std::fprintf(stderr, "cannot write %s\n", path.c_str());
                 return 1;
             }
@@ -41,7 +42,9 @@ int main(int argc, char** argv) {
         }
         ++diagrams;
     }
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("wrote %d reference schematics and %d circuit diagrams in %.2f s\n", schematics, diagrams, seconds);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("wrote %d reference schematics and %d circuit diagrams in %.2f s\n", schematics,
+                diagrams, seconds);
     return 0;
 }

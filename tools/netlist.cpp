@@ -1,11 +1,12 @@
 // Turns a schematic (.asc) into a SPICE deck for ngspice, with ideal op-amps; prints the
 // drawing's faults on standard error and fails when there are any.
 
+#include "schematic/Netlist.h"
+
 #include <cstdio>
 #include <iostream>
 
 #include "schematic/AscFile.h"
-#include "schematic/Netlist.h"
 
 using namespace vorna::installation;
 

@@ -20,9 +20,10 @@ int CKorvelDoc::RunDesign(Ui& ui) {
     }
     const int slot = (kind - kLowPass) * 6 + 2 * group + mode;
     int result = 1;
-    if (slot >= 0 && slot < static_cast<int>(kDesignProcedureSlots.size()) && approximation >= kButterworth &&
-        approximation <= kElliptic) {
-        result = RunDesignProcedure(ui, DesignProcedureOf(kDesignProcedureSlots[static_cast<std::size_t>(slot)]));
+    if (slot >= 0 && slot < static_cast<int>(kDesignProcedureSlots.size()) &&
+        approximation >= kButterworth && approximation <= kElliptic) {
+        result = RunDesignProcedure(
+            ui, DesignProcedureOf(kDesignProcedureSlots[static_cast<std::size_t>(slot)]));
     }
     oddOrder = order % 2 != 0 ? 1 : 0;
     lastSection = static_cast<int>(std::ceil((order - 1) / 2.0)) - 1;

@@ -32,7 +32,8 @@ public:
     int approximation = kButterworth;
     int byOrder = 0;
     int referenceMode = 0;
-    std::array<std::string, 4> approximationNames{"Butterworth", "Chebyshev", "Inv. Cheb", "Elliptic"};
+    std::array<std::string, 4> approximationNames{"Butterworth", "Chebyshev", "Inv. Cheb",
+                                                  "Elliptic"};
     std::array<std::string, 5> unitNames{"mHz", "Hz", "KHz", "Meg", "GHz"};
     int order = 18;
     int oddOrder = 0;
@@ -73,8 +74,8 @@ public:
     double InitialRipple();              // attp, first reset to rippleMemory when above 1 dB
     void EvaluateStopband(Ui& ui);       // stop-band edges, omegaS, attsAchieved
     void EvaluateInverseChebyshev(Ui& ui);
-    void SetBandCentre();                // order from orderExact, centre, pass-band width
-    void SetBandCentreStop();            // the same with the stop-band width
+    void SetBandCentre();      // order from orderExact, centre, pass-band width
+    void SetBandCentreStop();  // the same with the stop-band width
     void SwapXs();
     // The normalised stop-band edge of a band-pass or band-eliminate prototype.
     double BandRatio() const;

@@ -13,7 +13,9 @@ namespace vorna {
 
 namespace {
 
-std::string Eng(double value) { return FormatEngValue(value); }
+std::string Eng(double value) {
+    return FormatEngValue(value);
+}
 
 }  // namespace
 
@@ -47,15 +49,17 @@ int Bpat1(SynthesisContext& ctx, int i) {
     step.restartFromB = [d](double c) { return d / c; };
     SeriesWalk walk;
     const StepResult chosen = RunCandidateStep(ctx, step, walk, d / cStart);
-    const double r1 = chosen.values[0], c = chosen.values[1], r2 = chosen.values[2], r3 = chosen.values[3];
+    const double r1 = chosen.values[0], c = chosen.values[1], r2 = chosen.values[2],
+                 r3 = chosen.values[3];
 
     section[0] = 2 / (c * r3);
     section[1] = (r1 + r2) / (r1 * r2 * r3 * c * c);
     section[3] = (r3 / (2 * r1)) * section[0];
 
-    ctx.Write(Format("%2d(BP1)%s R1_%-d = %-9s C1_%-d = %-9s R2_%-d = %-9s R3_%-d = %-9s  誤差=%.2lf %%\n", n,
-                     ctx.rangeLabel.c_str(), n, Eng(r1).c_str(), n, Eng(c).c_str(), n, Eng(r2).c_str(), n,
-                     Eng(r3).c_str(), 100 * chosen.deviation));
+    ctx.Write(Format(
+        "%2d(BP1)%s R1_%-d = %-9s C1_%-d = %-9s R2_%-d = %-9s R3_%-d = %-9s  誤差=%.2lf %%\n", n,
+        ctx.rangeLabel.c_str(), n, Eng(r1).c_str(), n, Eng(c).c_str(), n, Eng(r2).c_str(), n,
+        Eng(r3).c_str(), 100 * chosen.deviation));
     ctx.SetValue("R1_%-d", n, r1);
     ctx.SetValue("C1_%-d", n, c);
     ctx.SetValue("C2_%-d", n, c);
@@ -97,9 +101,10 @@ int Bpat2(SynthesisContext& ctx, int i) {
     SeriesWalk pairWalk;
     const StepResult chosen = RunCandidateStep(ctx, pair, pairWalk, r1Start);
     const double r1 = chosen.values[0], cChosen = chosen.values[1], r2 = chosen.values[2];
-    ctx.Write(Format("%2d(BP2)%s R1_%-d（2 個）= %-9s  C1_%-d(2個)= %-9s  R2_%-d(2個)= %-9s  誤差=%.2lf %%\n", n,
-                     ctx.rangeLabel.c_str(), n, Eng(r1).c_str(), n, Eng(cChosen).c_str(), n, Eng(r2).c_str(),
-                     100 * chosen.deviation));
+    ctx.Write(Format(
+        "%2d(BP2)%s R1_%-d（2 個）= %-9s  C1_%-d(2個)= %-9s  R2_%-d(2個)= %-9s  誤差=%.2lf %%\n", n,
+        ctx.rangeLabel.c_str(), n, Eng(r1).c_str(), n, Eng(cChosen).c_str(), n, Eng(r2).c_str(),
+        100 * chosen.deviation));
     ctx.SetValue("R11_%-d", n, r1);
     ctx.SetValue("R12_%-d", n, r1);
     ctx.SetValue("R21_%-d", n, r2);
@@ -130,8 +135,8 @@ int Bpat2(SynthesisContext& ctx, int i) {
     section[3] = ((r3 + r4) / r4) * section[0];
     // A gain of exactly one needs no R3; the schematic gets a short of 10 mΩ instead.
     if (r3 < 0.1) r3 = 0.01;
-    ctx.Write(Format("%2d  R3_%-d = %-9s  R4_%-d = %-9s   誤差 = %.2lf %%\n", n, n, Eng(r3).c_str(), n,
-                     Eng(r4).c_str(), 100 * stage.deviation));
+    ctx.Write(Format("%2d  R3_%-d = %-9s  R4_%-d = %-9s   誤差 = %.2lf %%\n", n, n, Eng(r3).c_str(),
+                     n, Eng(r4).c_str(), 100 * stage.deviation));
     ctx.SetValue("R3_%-d", n, r3);
     ctx.SetValue("R4_%-d", n, r4);
     return 0;

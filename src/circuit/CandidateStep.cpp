@@ -20,7 +20,8 @@ double ValueAt(const std::vector<double>& values, int slot) {
 
 }  // namespace
 
-StepResult RunCandidateStep(SynthesisContext& ctx, const CandidateStep& step, CandidateWalk& walk, double start) {
+StepResult RunCandidateStep(SynthesisContext& ctx, const CandidateStep& step, CandidateWalk& walk,
+                            double start) {
     ESeriesState& series = ctx.out;
     StepResult result;
     std::vector<double>& values = result.values;
@@ -45,7 +46,8 @@ StepResult RunCandidateStep(SynthesisContext& ctx, const CandidateStep& step, Ca
                 step.evaluate(walk.Current(series), values);
                 double sum = 0;
                 for (std::size_t k = 0; k < step.deviationSlots.size(); ++k) {
-                    const SeriesPosition p = series.NearestSeriesValue(ValueAt(values, step.deviationSlots[k]));
+                    const SeriesPosition p =
+                        series.NearestSeriesValue(ValueAt(values, step.deviationSlots[k]));
                     if (k == 0) seriesIndex = p.index;
                     sum += p.deviation * p.deviation;
                 }
@@ -60,7 +62,8 @@ StepResult RunCandidateStep(SynthesisContext& ctx, const CandidateStep& step, Ca
             request.series = series.eSeries;
             request.valueA = ValueAt(values, step.slotA);
             request.valueB = ValueAt(values, step.slotB);
-            for (std::size_t k = 0; k < 3; ++k) request.derived[k] = ValueAt(values, step.derivedSlots[k]);
+            for (std::size_t k = 0; k < 3; ++k)
+                request.derived[k] = ValueAt(values, step.derivedSlots[k]);
             if (step.bound) request.bound = step.bound();
             ComponentValueDialog dialog(request);
             ctx.ui.RunModal(dialog);

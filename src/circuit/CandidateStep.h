@@ -45,7 +45,8 @@ struct StepResult {
 
 // Runs the step from `start` (a restart value) until the user accepts a candidate. Fails
 // only when the walk can show no candidate even from `start`.
-StepResult RunCandidateStep(SynthesisContext& ctx, const CandidateStep& step, CandidateWalk& walk, double start);
+StepResult RunCandidateStep(SynthesisContext& ctx, const CandidateStep& step, CandidateWalk& walk,
+                            double start);
 
 // The message shown when a walk restarted from a typed value finds no candidate and starts
 // over from its initial value.

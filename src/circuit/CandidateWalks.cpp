@@ -30,7 +30,9 @@ bool DescendingRatioWalk::Restart(const ESeriesState& series, double value) {
     return true;
 }
 
-double DescendingRatioWalk::Current(const ESeriesState& series) const { return series.eTable[index_] * decade_; }
+double DescendingRatioWalk::Current(const ESeriesState& series) const {
+    return series.eTable[index_] * decade_;
+}
 
 void DescendingRatioWalk::StepDown(const ESeriesState& series) {
     if (--index_ < series.eSize) {
@@ -85,9 +87,13 @@ bool FilteredDecadeWalk::Restart(const ESeriesState& series, double value) {
     return SeekAcceptable(series, true);
 }
 
-double FilteredDecadeWalk::Current(const ESeriesState& series) const { return series.eTable[index_] * decade_; }
+double FilteredDecadeWalk::Current(const ESeriesState& series) const {
+    return series.eTable[index_] * decade_;
+}
 
-bool FilteredDecadeWalk::Advance(const ESeriesState& series) { return SeekAcceptable(series, false); }
+bool FilteredDecadeWalk::Advance(const ESeriesState& series) {
+    return SeekAcceptable(series, false);
+}
 
 void FilteredDecadeWalk::Step(const ESeriesState& series) {
     const int n = series.eSize;

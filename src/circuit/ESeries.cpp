@@ -11,10 +11,10 @@ constexpr std::array<int, 6> kE6 = {100, 150, 220, 330, 470, 680};
 constexpr std::array<int, 12> kE12 = {100, 120, 150, 180, 220, 270, 330, 390, 470, 560, 680, 820};
 constexpr std::array<int, 24> kE24 = {100, 110, 120, 130, 150, 160, 180, 200, 220, 240, 270, 300,
                                       330, 360, 390, 430, 470, 510, 560, 620, 680, 750, 820, 910};
-constexpr std::array<int, 48> kE48 = {
-    100, 105, 110, 115, 121, 127, 133, 140, 147, 154, 162, 169, 178, 187, 196, 205,
-    215, 226, 237, 249, 261, 274, 287, 301, 316, 332, 348, 365, 383, 402, 422, 442,
-    464, 487, 511, 536, 562, 590, 619, 649, 681, 715, 750, 787, 825, 866, 909, 953};
+constexpr std::array<int, 48> kE48 = {100, 105, 110, 115, 121, 127, 133, 140, 147, 154, 162, 169,
+                                      178, 187, 196, 205, 215, 226, 237, 249, 261, 274, 287, 301,
+                                      316, 332, 348, 365, 383, 402, 422, 442, 464, 487, 511, 536,
+                                      562, 590, 619, 649, 681, 715, 750, 787, 825, 866, 909, 953};
 constexpr std::array<int, 96> kE96 = {
     100, 102, 105, 107, 110, 113, 115, 118, 121, 124, 127, 130, 133, 137, 140, 143,
     147, 150, 154, 158, 162, 165, 169, 174, 178, 182, 187, 191, 196, 200, 205, 210,
@@ -48,16 +48,24 @@ const double* SeriesTable(int series) {
     static const auto e48 = TwoDecades(kE48);
     static const auto e96 = TwoDecades(kE96);
     switch (series) {
-        case 1: return e6.data();
-        case 2: return e12.data();
-        case 3: return e24.data();
-        case 4: return e48.data();
-        case 5: return e96.data();
-        default: return nullptr;
+        case 1:
+            return e6.data();
+        case 2:
+            return e12.data();
+        case 3:
+            return e24.data();
+        case 4:
+            return e48.data();
+        case 5:
+            return e96.data();
+        default:
+            return nullptr;
     }
 }
 
-int SeriesSize(int series) { return 6 << (series - 1); }
+int SeriesSize(int series) {
+    return 6 << (series - 1);
+}
 
 ESeriesState::ESeriesState() : eTable(SeriesTable(3)) {}
 

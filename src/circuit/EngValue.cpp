@@ -9,12 +9,24 @@
 namespace vorna {
 
 const std::array<UnitEntry, 10> kComponentUnits = {{
-    {"f", 1e-15}, {"p", 1e-12}, {"n", 1e-9}, {"u", 1e-6}, {"m", 1e-3},
-    {"", 1.0}, {"K", 1e3}, {"Meg", 1e6}, {"G", 1e9}, {"T", 1e12},
+    {"f", 1e-15},
+    {"p", 1e-12},
+    {"n", 1e-9},
+    {"u", 1e-6},
+    {"m", 1e-3},
+    {"", 1.0},
+    {"K", 1e3},
+    {"Meg", 1e6},
+    {"G", 1e9},
+    {"T", 1e12},
 }};
 
 const std::array<UnitEntry, 5> kFrequencyUnits = {{
-    {"mHz", 1e-3}, {"Hz", 1.0}, {"KHz", 1e3}, {"Meg", 1e6}, {"GHz", 1e9},
+    {"mHz", 1e-3},
+    {"Hz", 1.0},
+    {"KHz", 1e3},
+    {"Meg", 1e6},
+    {"GHz", 1e9},
 }};
 
 namespace {
@@ -49,13 +61,14 @@ double TextMantissa(double magnitude, int c) {
 
 // Class suffix as written in text: the no-suffix class writes one blank.
 std::string TextSuffix(int c) {
-    return c == 5 ? std::string(" ") : std::string(kComponentUnits[static_cast<std::size_t>(c)].suffix);
+    return c == 5 ? std::string(" ")
+                  : std::string(kComponentUnits[static_cast<std::size_t>(c)].suffix);
 }
 
 // Sets value = mantissa times the factor of `unit` in `units`; a unit not in the table
 // gets `message` and the mantissa is taken as it is.
-void ApplyUnit(Ui& ui, std::span<const UnitEntry> units, const char* message, double& value, double mantissa,
-               const std::string& unit) {
+void ApplyUnit(Ui& ui, std::span<const UnitEntry> units, const char* message, double& value,
+               double mantissa, const std::string& unit) {
     for (const UnitEntry& entry : units) {
         if (unit == entry.suffix) {
             value = mantissa * entry.factor;
@@ -64,6 +77,13 @@ void ApplyUnit(Ui& ui, std::span<const UnitEntry> units, const char* message, do
     }
     ui.MessageBox(message, MessageButtons::Ok);
     value = mantissa;
+}
+
+// The text of a negative value: its magnitude's text behind a minus sign. (Built in place:
+// GCC 12 at -O3 warns falsely of overlapping copies in "-" + std::string.)
+std::string Negated(std::string magnitudeText) {
+    magnitudeText.insert(magnitudeText.begin(), '-');
+    return magnitudeText;
 }
 
 }  // namespace
@@ -88,14 +108,14 @@ void ApplyEngUnit(Ui& ui, double& value, double mantissa, const std::string& uni
 
 std::string FormatEngValue(double value) {
     if (value == 0) return Format("%4d ", 0);
-    if (value < 0) return "-" + FormatEngValue(-value);
+    if (value < 0) return Negated(FormatEngValue(-value));
     const int c = MagnitudeClass(value, true);
     return Format("%8.4lf", TextMantissa(value, c)) + TextSuffix(c);
 }
 
 std::string FormatEngValueRounded(double value) {
     if (value == 0) return Format("%-.0lf", 0.0);
-    if (value < 0) return "-" + FormatEngValueRounded(-value);
+    if (value < 0) return Negated(FormatEngValueRounded(-value));
     const int c = MagnitudeClass(value, true);
     const std::string suffix = c == 7 ? std::string("M") : TextSuffix(c);
     return Format("%-.0lf", TextMantissa(value, c)) + suffix;
@@ -103,7 +123,7 @@ std::string FormatEngValueRounded(double value) {
 
 std::string FormatCompactValue(double value) {
     if (value == 0) return "0";
-    if (value < 0) return "-" + FormatCompactValue(-value);
+    if (value < 0) return Negated(FormatCompactValue(-value));
     const int c = MagnitudeClass(value, true);
     // Five decimals, then the trailing zero decimals dropped: "4.70000" -> "4.7",
     // "1.00000" -> "1", "12.34000" -> "12.34". Series values keep their short form, and a
@@ -124,7 +144,9 @@ std::string FormatCompactValue(double value) {
     return compact;
 }
 
-double RoundTo4Places(double value) { return LeadingNumber(Format("%8.4lf", value)); }
+double RoundTo4Places(double value) {
+    return LeadingNumber(Format("%8.4lf", value));
+}
 
 std::string SplitFrequency(std::string& unit, double& value) {
     if (value == 0) {
@@ -151,23 +173,35 @@ int FrequencyUnitIndex(double hz) {
 
 double HzToUnit(double hz, int index) {
     switch (index) {
-        case 0: return hz * 1000.0;
-        case 1: return hz;
-        case 2: return hz / 1e3;
-        case 3: return hz / 1e6;
-        case 4: return hz / 1e9;
-        default: return -1;
+        case 0:
+            return hz * 1000.0;
+        case 1:
+            return hz;
+        case 2:
+            return hz / 1e3;
+        case 3:
+            return hz / 1e6;
+        case 4:
+            return hz / 1e9;
+        default:
+            return -1;
     }
 }
 
 double UnitToHz(double mantissa, int index) {
     switch (index) {
-        case 0: return mantissa / 1000.0;
-        case 1: return mantissa;
-        case 2: return mantissa * 1e3;
-        case 3: return mantissa * 1e6;
-        case 4: return mantissa * 1e9;
-        default: return -1;
+        case 0:
+            return mantissa / 1000.0;
+        case 1:
+            return mantissa;
+        case 2:
+            return mantissa * 1e3;
+        case 3:
+            return mantissa * 1e6;
+        case 4:
+            return mantissa * 1e9;
+        default:
+            return -1;
     }
 }
 
@@ -178,7 +212,9 @@ int FindFrequencyUnit(const std::array<std::string, 5>& unitNames, const std::st
     return -1;
 }
 
-double InvSinh(double x) { return std::log(x + std::sqrt(x * x + 1.0)); }
+double InvSinh(double x) {
+    return std::log(x + std::sqrt(x * x + 1.0));
+}
 
 double InvCosh(Ui& ui, double x) {
     if (x < 1.0) {

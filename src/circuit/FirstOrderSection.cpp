@@ -26,7 +26,8 @@ void SynthesizeFirstOrderSection(SynthesisContext& ctx) {
     const double omega = ctx.view.p0;
     const bool lowPass = ctx.doc.kind == kLowPass;
 
-    const StepResult chosen = RunTimeConstantStep(ctx, 710, 1, omega, FirstOrderStartCapacitor(omega / (2 * 3.141592)));
+    const StepResult chosen =
+        RunTimeConstantStep(ctx, 710, 1, omega, FirstOrderStartCapacitor(omega / (2 * 3.141592)));
     const double c = chosen.values[0];
     const double r = chosen.values[1];
     const double dev = 100 * chosen.deviation;
@@ -35,8 +36,8 @@ void SynthesizeFirstOrderSection(SynthesisContext& ctx) {
     if (lowPass) {
         ctx.view.p2 = 1 / (c * r);
         ctx.view.p0 = ctx.view.p2;
-        ctx.Write(Format("%2d(lp1) R1_1 = %-9s C1_1 = %-9s  誤差 = %.2lf %%\n", 1, FormatEngValue(r).c_str(),
-                         FormatEngValue(c).c_str(), dev));
+        ctx.Write(Format("%2d(lp1) R1_1 = %-9s C1_1 = %-9s  誤差 = %.2lf %%\n", 1,
+                         FormatEngValue(r).c_str(), FormatEngValue(c).c_str(), dev));
     } else {
         ctx.view.p0 = 1 / (c * r);
         ctx.view.p1 = 1;

@@ -9,7 +9,8 @@ namespace vorna {
 
 namespace {
 
-constexpr std::array<std::array<double, 3>, 4> kSameInRow(double b0, double b1, double b2, double b3) {
+constexpr std::array<std::array<double, 3>, 4> kSameInRow(double b0, double b1, double b2,
+                                                          double b3) {
     return {{{b0, b0, b0}, {b1, b1, b1}, {b2, b2, b2}, {b3, b3, b3}}};
 }
 
@@ -18,10 +19,17 @@ constexpr double kLookupTwoPi = 6.283184;
 
 }  // namespace
 
-const InitialValueTable kTableLP1{"LP1", {{{1e-8, 1e-9, 5e-10}, {1e-9, 1e-10, 1e-10}, {1e-9, 1e-9, 1e-10}, {1e-9, 1e-9, 1e-10}}}};
-const InitialValueTable kTableLP2{"LP2", {{{1e-8, 1e-9, 1e-9}, {1e-9, 1e-9, 1e-9}, {1e-9, 1e-9, 1e-10}, {1e-9, 1e-10, 1e-10}}}};
-const InitialValueTable kTableLP3{"LP3", {{{1e-7, 8.2e-8, 3e-8}, {1.2e-8, 9e-9, 4e-9}, {1.2e-9, 9e-10, 4e-10}, {1.8e-10, 1e-10, 4e-11}}}};
-const InitialValueTable kTableLP4{"LP4", {{{1.5e-6, 5e-7, 5e-8}, {1e-7, 5e-8, 1e-8}, {1e-8, 5e-9, 1e-9}, {1e-9, 5e-10, 1e-10}}}};
+const InitialValueTable kTableLP1{
+    "LP1", {{{1e-8, 1e-9, 5e-10}, {1e-9, 1e-10, 1e-10}, {1e-9, 1e-9, 1e-10}, {1e-9, 1e-9, 1e-10}}}};
+const InitialValueTable kTableLP2{
+    "LP2", {{{1e-8, 1e-9, 1e-9}, {1e-9, 1e-9, 1e-9}, {1e-9, 1e-9, 1e-10}, {1e-9, 1e-10, 1e-10}}}};
+const InitialValueTable kTableLP3{"LP3",
+                                  {{{1e-7, 8.2e-8, 3e-8},
+                                    {1.2e-8, 9e-9, 4e-9},
+                                    {1.2e-9, 9e-10, 4e-10},
+                                    {1.8e-10, 1e-10, 4e-11}}}};
+const InitialValueTable kTableLP4{
+    "LP4", {{{1.5e-6, 5e-7, 5e-8}, {1e-7, 5e-8, 1e-8}, {1e-8, 5e-9, 1e-9}, {1e-9, 5e-10, 1e-10}}}};
 const InitialValueTable kTableHP1{"HP1", kSameInRow(1e-9, 1e-10, 5e-11, 3e-11)};
 const InitialValueTable kTableHP2{"HP2", kSameInRow(1e-9, 1e-10, 5e-11, 3e-11)};
 const InitialValueTable kTableHP3{"HP3", kSameInRow(1e-9, 1e-10, 5e-11, 3e-11)};
@@ -29,7 +37,8 @@ const InitialValueTable kTableHP4{"HP4", kSameInRow(1e-9, 1e-10, 7.5e-11, 2e-10)
 const InitialValueTable kTableBP1{"BP1", kSameInRow(1e-9, 1e-10, 5e-11, 3e-11)};
 const InitialValueTable kTableBP2{"BP2", kSameInRow(1e-9, 1e-10, 5e-11, 3e-11)};
 
-double InitialTableValue(const InitialValueTable& table, double omega, double q, std::string& rangeLabel) {
+double InitialTableValue(const InitialValueTable& table, double omega, double q,
+                         std::string& rangeLabel) {
     // Bring the frequency up to at least 1 kHz, remembering the scale.
     double f = omega / kLookupTwoPi;
     if (!(f >= 0.001)) f = 0.001;

@@ -18,6 +18,7 @@ extern const InitialValueTable kTableBP1, kTableBP2;
 
 // The starting value for a section at `omega` (rad/s) with `q`, interpolated between the
 // band of the frequency and the next one. Sets `rangeLabel` to "「name-band-class」".
-double InitialTableValue(const InitialValueTable& table, double omega, double q, std::string& rangeLabel);
+double InitialTableValue(const InitialValueTable& table, double omega, double q,
+                         std::string& rangeLabel);
 
 }  // namespace vorna

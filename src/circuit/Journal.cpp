@@ -19,14 +19,16 @@ void Journal::WriteLine(const std::string& utf8) {
     std::fflush(file_.get());
 }
 
-SchematicSummary WriteJournalHeader(Journal& journal, const CKorvelView& view, const std::string& schematicPath) {
+SchematicSummary WriteJournalHeader(Journal& journal, const CKorvelView& view,
+                                    const std::string& schematicPath) {
     const std::time_t now = std::time(nullptr);
     char timeText[64] = "";
     ctime_r(&now, timeText);  // "Wed Jun 30 21:49:08 1993\n", always in this form
-    journal.WriteLine("*******************  回路の構成と素子値  **************************************\n");
+    journal.WriteLine(
+        "*******************  回路の構成と素子値  **************************************\n");
     journal.WriteLine("回路図ファイル名 " + schematicPath + "  作成日時 " + timeText);
-    SchematicSummary summary =
-        WriteSummaryLines([&journal](const std::string& line) { journal.WriteLine(line); }, view, true);
+    SchematicSummary summary = WriteSummaryLines(
+        [&journal](const std::string& line) { journal.WriteLine(line); }, view, true);
     journal.WriteLine("\n");
     return summary;
 }

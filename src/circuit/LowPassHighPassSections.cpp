@@ -16,7 +16,9 @@ namespace {
 
 constexpr int kMultipleFeedback = 9;
 
-std::string Eng(double value) { return FormatEngValue(value); }
+std::string Eng(double value) {
+    return FormatEngValue(value);
+}
 
 }  // namespace
 
@@ -28,7 +30,8 @@ void SynthesizeLowPassSection(SynthesisContext& ctx, int i, int e) {
     const double q = w0 / section[0];
     const double m = e * q * q;
     const bool feedback = e == kMultipleFeedback;
-    const double c1Start = InitialTableValue(feedback ? kTableLP1 : kTableLP2, w0, q, ctx.rangeLabel);
+    const double c1Start =
+        InitialTableValue(feedback ? kTableLP1 : kTableLP2, w0, q, ctx.rangeLabel);
 
     // Values: [0] C2 (walked downward), [1] C1 = m * C2, [2] R1, [3] R2 = R1.
     CandidateStep step;
@@ -50,20 +53,23 @@ void SynthesizeLowPassSection(SynthesisContext& ctx, int i, int e) {
     step.restartFromB = [](double c1) { return c1; };
     DescendingRatioWalk walk(m);
     const StepResult chosen = RunCandidateStep(ctx, step, walk, c1Start);
-    const double c2 = chosen.values[0], c1 = chosen.values[1], r1 = chosen.values[2], r2 = chosen.values[3];
+    const double c2 = chosen.values[0], c1 = chosen.values[1], r1 = chosen.values[2],
+                 r2 = chosen.values[3];
 
     section[0] = feedback ? (2 * r2 + r1) / (r1 * r2 * c1) : (r1 + r2) / (r1 * r2 * c1);
     section[4] = 1 / (r1 * r2 * c1 * c2);
     section[1] = section[4];
 
     const double dev = 100 * chosen.deviation;
-    ctx.Write(Format(feedback ? "%2d (LP1)%s C1_%-d = %-9s  C2_%-d = %-9s\n" : "%2d (LP2)%s C1_%-d = %-9s  C2_%-d = %-9s\n",
+    ctx.Write(Format(feedback ? "%2d (LP1)%s C1_%-d = %-9s  C2_%-d = %-9s\n"
+                              : "%2d (LP2)%s C1_%-d = %-9s  C2_%-d = %-9s\n",
                      n, ctx.rangeLabel.c_str(), n, Eng(c1).c_str(), n, Eng(c2).c_str()));
     if (feedback) {
-        ctx.Write(Format("   R1_%-d = R3_%-d = %-9s  R2_%-d = %-9s  誤差 = %.2lf %%\n", n, n, Eng(r1).c_str(), n,
-                         Eng(r2).c_str(), dev));
+        ctx.Write(Format("   R1_%-d = R3_%-d = %-9s  R2_%-d = %-9s  誤差 = %.2lf %%\n", n, n,
+                         Eng(r1).c_str(), n, Eng(r2).c_str(), dev));
     } else {
-        ctx.Write(Format("  R1_%-d = %-9s  R2_%-d = %-9s  誤差 = %.2lf %%\n", n, Eng(r1).c_str(), n, Eng(r2).c_str(), dev));
+        ctx.Write(Format("  R1_%-d = %-9s  R2_%-d = %-9s  誤差 = %.2lf %%\n", n, Eng(r1).c_str(), n,
+                         Eng(r2).c_str(), dev));
     }
     ctx.SetValue("R1_%-d", n, r1);
     ctx.SetValue("R2_%-d", n, r2);
@@ -80,7 +86,8 @@ void SynthesizeHighPassSection(SynthesisContext& ctx, int i, int e) {
     const double q = w0 / section[0];
     const double m = e * q * q;
     const bool feedback = e == kMultipleFeedback;
-    const double cStart = InitialTableValue(feedback ? kTableHP1 : kTableHP2, w0, q, ctx.rangeLabel);
+    const double cStart =
+        InitialTableValue(feedback ? kTableHP1 : kTableHP2, w0, q, ctx.rangeLabel);
     const double r1Start = 1 / (cStart * w0 * std::sqrt(m));
 
     // Values: [0] R1 (walked), [1] R2 = m * R1, [2] C = C1 = C2 (= C3).
@@ -112,13 +119,15 @@ void SynthesizeHighPassSection(SynthesisContext& ctx, int i, int e) {
     section[1] = 1 / (r1 * r2 * c * c);
 
     const double dev = 100 * chosen.deviation;
-    ctx.Write(Format(feedback ? "%2d (HP1)%s R1_%-d = %-9s  R2_%-d = %-9s\n" : "%2d (HP2)%s R1_%-d = %-9s  R2_%-d = %-9s\n",
+    ctx.Write(Format(feedback ? "%2d (HP1)%s R1_%-d = %-9s  R2_%-d = %-9s\n"
+                              : "%2d (HP2)%s R1_%-d = %-9s  R2_%-d = %-9s\n",
                      n, ctx.rangeLabel.c_str(), n, Eng(r1).c_str(), n, Eng(r2).c_str()));
     if (feedback) {
-        ctx.Write(Format("   C1_%-d = C3_%-d = %-9s  C2_%-d = %-9s  誤差 = %.2lf %%\n", n, n, Eng(c).c_str(), n,
-                         Eng(c).c_str(), dev));
+        ctx.Write(Format("   C1_%-d = C3_%-d = %-9s  C2_%-d = %-9s  誤差 = %.2lf %%\n", n, n,
+                         Eng(c).c_str(), n, Eng(c).c_str(), dev));
     } else {
-        ctx.Write(Format("   C1_%-d = %-9s  C2_%-d = %-9s  誤差 = %.2lf %%\n", n, Eng(c).c_str(), n, Eng(c).c_str(), dev));
+        ctx.Write(Format("   C1_%-d = %-9s  C2_%-d = %-9s  誤差 = %.2lf %%\n", n, Eng(c).c_str(), n,
+                         Eng(c).c_str(), dev));
     }
     ctx.SetValue("R1_%-d", n, r1);
     ctx.SetValue("R2_%-d", n, r2);

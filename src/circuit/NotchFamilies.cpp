@@ -16,7 +16,9 @@ namespace vorna {
 
 namespace {
 
-std::string Eng(double value) { return FormatEngValue(value); }
+std::string Eng(double value) {
+    return FormatEngValue(value);
+}
 
 // Whether section i starts from the low-pass table: only in the low-pass reference mode,
 // for low-pass variants and for the one band section that the transformation centres.
@@ -29,8 +31,8 @@ bool UsesLowPassTable(const SynthesisContext& ctx, int v, int i) {
 // Both families need finite poles with positive Q and a pair of zeros at a positive
 // frequency.
 bool HasNotchShape(const Section& s) {
-    return s[0] > 0 && s[1] > 0 && s[2] > 0 && s[4] > 0 && std::isfinite(s[0]) && std::isfinite(s[1]) &&
-           std::isfinite(s[2]) && std::isfinite(s[4]);
+    return s[0] > 0 && s[1] > 0 && s[2] > 0 && s[4] > 0 && std::isfinite(s[0]) &&
+           std::isfinite(s[1]) && std::isfinite(s[2]) && std::isfinite(s[4]);
 }
 
 // Capacitor scale of lpet1 band-eliminate sections: the decade of the band ratio for
@@ -76,11 +78,13 @@ int Lpet1(SynthesisContext& ctx, int v, int i) {
     // Step A, the two integrators. Values: [0] Cb (walked), [1] Rb.
     ctx.out.ResetToDefaultSeries();
     const double cbStart = Lpet1Scale(ctx, v, i) *
-                           InitialTableValue(UsesLowPassTable(ctx, v, i) ? kTableLP3 : kTableHP3, w0, q, ctx.rangeLabel);
+                           InitialTableValue(UsesLowPassTable(ctx, v, i) ? kTableLP3 : kTableHP3,
+                                             w0, q, ctx.rangeLabel);
     const StepResult a = RunTimeConstantStep(ctx, 731, n, w0, cbStart);
     const double cb = a.values[0], rb = a.values[1];
-    ctx.Write(Format("%2d (et1)%s Rb_%-d(2個)=%-9s Cb_%-d(2個)=%-9s  誤差=%.2lf %%\n", n, ctx.rangeLabel.c_str(), n,
-                     Eng(rb).c_str(), n, Eng(cb).c_str(), 100 * a.deviation));
+    ctx.Write(Format("%2d (et1)%s Rb_%-d(2個)=%-9s Cb_%-d(2個)=%-9s  誤差=%.2lf %%\n", n,
+                     ctx.rangeLabel.c_str(), n, Eng(rb).c_str(), n, Eng(cb).c_str(),
+                     100 * a.deviation));
     ctx.SetValue("Rb1_%-d", n, rb);
     ctx.SetValue("Rb2_%-d", n, rb);
     ctx.SetValue("Cb1_%-d", n, cb);
@@ -111,12 +115,15 @@ int Lpet1(SynthesisContext& ctx, int v, int i) {
     section[1] = 1 / ((cb * rb) * (cb * rb));
     section[2] = r3 / r2;
     section[4] = (r3 / r4) * section[1];
-    ctx.Write(Format("%2d R1_%-d = %-9s R2_%-d = %-9s R3_%-d = %-9s R4_%-d(5個)= %-9s  誤差=%.2lf %%\n", n, n,
-                     Eng(r1).c_str(), n, Eng(r2).c_str(), n, Eng(r3).c_str(), n, Eng(r4).c_str(), 100 * b.deviation));
+    ctx.Write(
+        Format("%2d R1_%-d = %-9s R2_%-d = %-9s R3_%-d = %-9s R4_%-d(5個)= %-9s  誤差=%.2lf %%\n",
+               n, n, Eng(r1).c_str(), n, Eng(r2).c_str(), n, Eng(r3).c_str(), n, Eng(r4).c_str(),
+               100 * b.deviation));
     ctx.SetValue("R1_%-d", n, r1);
     ctx.SetValue("R2_%-d", n, r2);
     ctx.SetValue("R3_%-d", n, r3);
-    for (const char* name : {"R41_%-d", "R42_%-d", "R43_%-d", "R44_%-d", "R45_%-d"}) ctx.SetValue(name, n, r4);
+    for (const char* name : {"R41_%-d", "R42_%-d", "R43_%-d", "R44_%-d", "R45_%-d"})
+        ctx.SetValue(name, n, r4);
     return 0;
 }
 
@@ -135,7 +142,8 @@ int Lpet2(SynthesisContext& ctx, int v, int i) {
     // [3] R1 = Rb / 2. One pass shows N + 1 candidates.
     ctx.out.ResetToDefaultSeries();
     const double cbStart = Lpet2Scale(ctx, v, i) *
-                           InitialTableValue(UsesLowPassTable(ctx, v, i) ? kTableLP4 : kTableHP4, wz, q, ctx.rangeLabel);
+                           InitialTableValue(UsesLowPassTable(ctx, v, i) ? kTableLP4 : kTableHP4,
+                                             wz, q, ctx.rangeLabel);
     CandidateStep integrators;
     integrators.dialogId = 732;
     integrators.section = n;
@@ -155,9 +163,11 @@ int Lpet2(SynthesisContext& ctx, int v, int i) {
     SeriesWalk integratorWalk(true);
     const StepResult a = RunCandidateStep(ctx, integrators, integratorWalk, cbStart);
     const double cb = a.values[0], rb = a.values[1], c1 = a.values[2], r1 = a.values[3];
-    ctx.Write(Format("%2d (et2)%s Rb_%-d(2個)= %-9s Cb_%-d(2個)= %-9s R1_%-d = %-9s C1_%-d = %-9s  誤差=%.2lf %%\n", n,
-                     ctx.rangeLabel.c_str(), n, Eng(rb).c_str(), n, Eng(cb).c_str(), n, Eng(r1).c_str(), n,
-                     Eng(c1).c_str(), 100 * a.deviation));
+    ctx.Write(
+        Format("%2d (et2)%s Rb_%-d(2個)= %-9s Cb_%-d(2個)= %-9s R1_%-d = %-9s C1_%-d = %-9s  "
+               "誤差=%.2lf %%\n",
+               n, ctx.rangeLabel.c_str(), n, Eng(rb).c_str(), n, Eng(cb).c_str(), n,
+               Eng(r1).c_str(), n, Eng(c1).c_str(), 100 * a.deviation));
     ctx.SetValue("Rb1_%-d", n, rb);
     ctx.SetValue("Cb1_%-d", n, cb);
     ctx.SetValue("Rb2_%-d", n, rb);
@@ -222,8 +232,8 @@ int Lpet2(SynthesisContext& ctx, int v, int i) {
     const double d2 = 2 * c2 / cb;
     const double d3 = 2 * rb / r2;
     const double d1 = ((d3 + d2 + 4) - (d2 + 1) * (w0 / wz) / q) / 4;
-    ctx.Write(Format("%2d  R2_%-d = %-9s  C2_%-d = %-9s   誤差 = %.2lf %%\n", n, n, Eng(r2).c_str(), n,
-                     Eng(c2).c_str(), 100 * b.deviation));
+    ctx.Write(Format("%2d  R2_%-d = %-9s  C2_%-d = %-9s   誤差 = %.2lf %%\n", n, n, Eng(r2).c_str(),
+                     n, Eng(c2).c_str(), 100 * b.deviation));
     ctx.SetValue("R2_%-d", n, r2);
     ctx.SetValue("C2_%-d", n, c2);
 
@@ -248,15 +258,15 @@ int Lpet2(SynthesisContext& ctx, int v, int i) {
     };
     const StepResult c = runGainPair(735, d1 - 1);
     const double r5 = c.values[0], r3 = c.values[1];
-    ctx.Write(Format("%2d  R3_%-d = %-9s  R5_%-d = %-9s   誤差 = %.2lf %%\n", n, n, Eng(r3).c_str(), n,
-                     Eng(r5).c_str(), 100 * c.deviation));
+    ctx.Write(Format("%2d  R3_%-d = %-9s  R5_%-d = %-9s   誤差 = %.2lf %%\n", n, n, Eng(r3).c_str(),
+                     n, Eng(r5).c_str(), 100 * c.deviation));
     ctx.SetValue("R3_%-d", n, r3);
     ctx.SetValue("R5_%-d", n, r5);
 
     const StepResult d = runGainPair(736, (d2 + 1) * pn2 / d1);
     const double r6 = d.values[0], r4 = d.values[1];
-    ctx.Write(Format("%2d  R4_%-d = %-9s  R6_%-d = %-9s   誤差 = %.2lf %%\n", n, n, Eng(r4).c_str(), n,
-                     Eng(r6).c_str(), 100 * d.deviation));
+    ctx.Write(Format("%2d  R4_%-d = %-9s  R6_%-d = %-9s   誤差 = %.2lf %%\n", n, n, Eng(r4).c_str(),
+                     n, Eng(r6).c_str(), 100 * d.deviation));
     ctx.SetValue("R4_%-d", n, r4);
     ctx.SetValue("R6_%-d", n, r6);
 

@@ -1,6 +1,5 @@
-#include "circuit/Synthesis.h"
-
 #include "circuit/SectionRoutines.h"
+#include "circuit/Synthesis.h"
 #include "circuit/SynthesisContext.h"
 #include "platform/Ui.h"
 
@@ -44,20 +43,20 @@ int Notch2(SynthesisContext& ctx, int i) {
 }
 
 constexpr std::array<EntryRecipe, 14> kRecipes = {{
-    {true, false, LowPass<9>},        // LP1
-    {true, false, LowPass<4>},        // LP2
-    {true, false, Notch1<kNotchLP>},  // LP3
-    {true, false, Notch2<kNotchLP>},  // LP4
-    {true, false, HighPass<9>},       // HP1
-    {true, false, HighPass<4>},       // HP2
-    {true, false, Notch1<kNotchHP>},  // HP3
-    {true, false, Notch2<kNotchHP>},  // HP4
-    {false, false, Bpat1},            // BP1
-    {false, false, Bpat2},            // BP2
-    {false, true, Notch1<kNotchBP>},  // BP3
-    {false, true, Notch2<kNotchBP>},  // BP4
-    {false, false, Notch1<kNotchBE>}, // BE1
-    {false, false, Notch2<kNotchBE>}, // BE2
+    {true, false, LowPass<9>},         // LP1
+    {true, false, LowPass<4>},         // LP2
+    {true, false, Notch1<kNotchLP>},   // LP3
+    {true, false, Notch2<kNotchLP>},   // LP4
+    {true, false, HighPass<9>},        // HP1
+    {true, false, HighPass<4>},        // HP2
+    {true, false, Notch1<kNotchHP>},   // HP3
+    {true, false, Notch2<kNotchHP>},   // HP4
+    {false, false, Bpat1},             // BP1
+    {false, false, Bpat2},             // BP2
+    {false, true, Notch1<kNotchBP>},   // BP3
+    {false, true, Notch2<kNotchBP>},   // BP4
+    {false, false, Notch1<kNotchBE>},  // BE1
+    {false, false, Notch2<kNotchBE>},  // BE2
 }};
 
 template <std::size_t Index>
@@ -72,7 +71,8 @@ void Entry(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, Ui& ui) {
         failed = Bpat2(ctx, 0);
         first = 1;
     }
-    for (int i = first; failed == 0 && i <= view.sectionLast; ++i) failed = recipe.sectionRoutine(ctx, i);
+    for (int i = first; failed == 0 && i <= view.sectionLast; ++i)
+        failed = recipe.sectionRoutine(ctx, i);
     if (failed != 0) {
         ui.MessageBox(kSynthesisFailedMessage, MessageButtons::Ok);
         out.synthesisFailed = 1;

@@ -2,7 +2,8 @@
 
 namespace vorna {
 
-StepResult RunTimeConstantStep(SynthesisContext& ctx, int dialogId, int section, double omega, double startC) {
+StepResult RunTimeConstantStep(SynthesisContext& ctx, int dialogId, int section, double omega,
+                               double startC) {
     CandidateStep step;
     step.dialogId = dialogId;
     step.section = section;

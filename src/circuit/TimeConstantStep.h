@@ -9,6 +9,7 @@
 namespace vorna {
 
 // Runs the pair in dialog `dialogId` from the capacitor `startC`. Values: [0] C, [1] R.
-StepResult RunTimeConstantStep(SynthesisContext& ctx, int dialogId, int section, double omega, double startC);
+StepResult RunTimeConstantStep(SynthesisContext& ctx, int dialogId, int section, double omega,
+                               double startC);
 
 }  // namespace vorna

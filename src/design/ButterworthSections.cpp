@@ -31,14 +31,16 @@ void ButterworthLowPassSections(CKorvelDoc&, DesignResults& results) {
         results.p2 = wc;
     }
     ButterworthDenominators(results);
-    for (int i = 0; i <= results.sectionLast; ++i) results.sections[static_cast<std::size_t>(i)][4] = wc * wc;
+    for (int i = 0; i <= results.sectionLast; ++i)
+        results.sections[static_cast<std::size_t>(i)][4] = wc * wc;
 }
 
 void ButterworthHighPassSections(CKorvelDoc&, DesignResults& results) {
     results.p1 = 1;
     if (results.resultOddOrder != 0) results.p0 = results.omegaC;
     ButterworthDenominators(results);
-    for (int i = 0; i <= results.sectionLast; ++i) results.sections[static_cast<std::size_t>(i)][2] = 1;
+    for (int i = 0; i <= results.sectionLast; ++i)
+        results.sections[static_cast<std::size_t>(i)][2] = 1;
 }
 
 }  // namespace vorna

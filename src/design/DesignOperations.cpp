@@ -19,7 +19,8 @@ namespace {
 constexpr double kRippleShownAsIs = 1;
 
 double ChebyshevAttenuation(Ui& ui, double attp, double orderExact, double omegaS) {
-    const double stretch = std::sqrt(std::pow(10, attp / 10) - 1) * std::cosh(orderExact * InvCosh(ui, omegaS));
+    const double stretch =
+        std::sqrt(std::pow(10, attp / 10) - 1) * std::cosh(orderExact * InvCosh(ui, omegaS));
     return 10 * std::log10(stretch * stretch + 1);
 }
 
@@ -30,7 +31,9 @@ void CKorvelDoc::ComputeEpsilons() {
     epsS2 = std::pow(10, atts / 10) - 1;
 }
 
-void CKorvelDoc::StopbandEpsilonFromAchieved() { epsS2 = std::pow(10, attsAchieved / 10) - 1; }
+void CKorvelDoc::StopbandEpsilonFromAchieved() {
+    epsS2 = std::pow(10, attsAchieved / 10) - 1;
+}
 
 double CKorvelDoc::InitialRipple() {
     if (attp > kRippleShownAsIs) attp = rippleMemory;
@@ -88,15 +91,19 @@ void CKorvelDoc::SetBandCentreStop() {
     bandwidth = (fs2 - fs1) * kTwoPi;
 }
 
-void CKorvelDoc::SwapXs() { std::swap(xs, xsAlt); }
+void CKorvelDoc::SwapXs() {
+    std::swap(xs, xsAlt);
+}
 
 int CKorvelDoc::CheckOrder(Ui& ui, int& m) {
     if (m > kMaxOrder) {
-        ui.MessageBox("フィルタの次数が５８を越えました。\n入力し直して下さい。", MessageButtons::Ok);
+        ui.MessageBox("フィルタの次数が５８を越えました。\n入力し直して下さい。",
+                      MessageButtons::Ok);
         return 1;
     }
     if (m < kMinOrder) {
-        ui.MessageBox("フィルタの次数が２以下になりました。\n次数を２に設定します。", MessageButtons::Ok);
+        ui.MessageBox("フィルタの次数が２以下になりました。\n次数を２に設定します。",
+                      MessageButtons::Ok);
         m = kMinOrder;
     }
     return 0;

@@ -17,7 +17,9 @@ namespace {
 constexpr const char* kRippleMustBePositive = "ａｔｔｐには０より大きな値を設定してください。";
 constexpr const char* kFrequencyMustBePositive = "周波数には０より大きな値を設定してください。";
 
-bool IsBand(const CKorvelDoc& doc) { return doc.kind == kBandPass || doc.kind == kBandEliminate; }
+bool IsBand(const CKorvelDoc& doc) {
+    return doc.kind == kBandPass || doc.kind == kBandEliminate;
+}
 
 // Converts a dialog's mantissa and unit name to Hz and stores it, then chooses the unit in
 // which the next dialog shows the value.
@@ -58,9 +60,14 @@ double BandEllipticAttenuation(CKorvelDoc& doc) {
 void FillParameterDialog(CKorvelDoc& doc, ParameterDialog& dialog, const DesignProcedure& procedure,
                          double xsLimit) {
     switch (procedure.attp) {
-        case AttpEntry::ShownThreeDecibels: dialog.attp = kThreeDecibels; break;
-        case AttpEntry::Ripple: dialog.attp = doc.InitialRipple(); break;
-        case AttpEntry::HiddenThreeDecibels: break;
+        case AttpEntry::ShownThreeDecibels:
+            dialog.attp = kThreeDecibels;
+            break;
+        case AttpEntry::Ripple:
+            dialog.attp = doc.InitialRipple();
+            break;
+        case AttpEntry::HiddenThreeDecibels:
+            break;
     }
     dialog.fpValue = HzToUnit(doc.fp, doc.unitFp);
     dialog.fcValue = dialog.fpValue;
@@ -109,16 +116,18 @@ bool FrequenciesUsable(Ui& ui, const CKorvelDoc& doc, const ParameterDialog& dia
         const double hz = UnitToHz(mantissa, FindFrequencyUnit(doc.unitNames, unit));
         return hz > 0 && std::isfinite(hz);
     };
-    const bool usable = IsBand(doc) ? positive(dialog.fp1Value, dialog.fp1Unit) &&
-                                          positive(dialog.fp2Value, dialog.fp2Unit)
-                                    : positive(doc.byOrder != 0 ? dialog.fcValue : dialog.fpValue,
-                                               dialog.fpUnit);
+    const bool usable =
+        IsBand(doc)
+            ? positive(dialog.fp1Value, dialog.fp1Unit) && positive(dialog.fp2Value, dialog.fp2Unit)
+            : positive(doc.byOrder != 0 ? dialog.fcValue : dialog.fpValue, dialog.fpUnit);
     if (!usable) ui.MessageBox(kFrequencyMustBePositive, MessageButtons::Ok);
     return usable;
 }
 
 // Band-eliminate filters need Fs1 = Fp1·Xs below Fs2 = Fp2/Xs.
-bool XsBelowBandLimit(const CKorvelDoc& doc, double xs) { return xs < std::sqrt(doc.fp2 / doc.fp1); }
+bool XsBelowBandLimit(const CKorvelDoc& doc, double xs) {
+    return xs < std::sqrt(doc.fp2 / doc.fp1);
+}
 
 // The order of a specification, computed inside the entry loop; false when refused.
 bool ComputeSpecifiedOrder(Ui& ui, CKorvelDoc& doc) {
@@ -184,7 +193,8 @@ bool AcceptSpecification(Ui& ui, CKorvelDoc& doc, const ParameterDialog& dialog,
     return doc.CheckOrder(ui, doc.order) == 0;
 }
 
-bool AcceptOrder(Ui& ui, CKorvelDoc& doc, ParameterDialog& dialog, const DesignProcedure& procedure) {
+bool AcceptOrder(Ui& ui, CKorvelDoc& doc, ParameterDialog& dialog,
+                 const DesignProcedure& procedure) {
     if (doc.CheckOrder(ui, dialog.order) != 0) return false;
     if (!RippleUsable(ui, procedure, EnteredAttp(dialog, procedure))) return false;
     if (!(dialog.xs > 1)) return false;
@@ -286,10 +296,11 @@ const DesignProcedure& DesignProcedureOf(int dialogId) {
 
 int CKorvelDoc::RunDesignProcedure(Ui& ui, const DesignProcedure& procedure) {
     const ParameterDialogSpec& spec = ParameterDialogSpecOf(procedure.dialogId);
-    ParameterDialog dialog(procedure.dialogId,
-                           spec.caption == ApproximationCaption::Named
-                               ? approximationNames.at(static_cast<std::size_t>(approximation - kButterworth))
-                               : std::string());
+    ParameterDialog dialog(
+        procedure.dialogId,
+        spec.caption == ApproximationCaption::Named
+            ? approximationNames.at(static_cast<std::size_t>(approximation - kButterworth))
+            : std::string());
     // The band-eliminate dialogs show the limit of the stored band, computed once.
     const double xsLimit = std::sqrt(fp2 / fp1);
     // On a first entry a Cancel goes on with the values shown, which are the document's.

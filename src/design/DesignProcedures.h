@@ -10,7 +10,7 @@ namespace vorna {
 
 // How a procedure handles the pass-band attenuation.
 enum class AttpEntry {
-    ShownThreeDecibels,        // shown as 10·log10 2 every time, whatever the document holds
+    ShownThreeDecibels,   // shown as 10·log10 2 every time, whatever the document holds
     HiddenThreeDecibels,  // not in the dialog; attp becomes 10·log10 2
     Ripple,               // shown as InitialRipple(); also remembered in rippleMemory
 };

@@ -11,11 +11,20 @@ void DesignResults::RecomputeResults(CKorvelDoc& doc) {
     ResetResults(doc);
     ComputeSections(doc);
     switch (doc.kind) {
-        case kLowPass: ComputeGraphRanges(doc, doc.fp, doc.fs); break;
-        case kHighPass: ComputeGraphRanges(doc, doc.fs, doc.fp); break;
-        case kBandPass: ComputeGraphRanges(doc, doc.fs1, doc.fs2); break;
-        case kBandEliminate: ComputeGraphRanges(doc, doc.fp1, doc.fp2); break;
-        default: break;
+        case kLowPass:
+            ComputeGraphRanges(doc, doc.fp, doc.fs);
+            break;
+        case kHighPass:
+            ComputeGraphRanges(doc, doc.fs, doc.fp);
+            break;
+        case kBandPass:
+            ComputeGraphRanges(doc, doc.fs1, doc.fs2);
+            break;
+        case kBandEliminate:
+            ComputeGraphRanges(doc, doc.fp1, doc.fp2);
+            break;
+        default:
+            break;
     }
 }
 

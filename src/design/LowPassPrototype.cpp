@@ -6,7 +6,9 @@ namespace vorna {
 
 namespace {
 
-bool PositiveFinite(double x) { return std::isfinite(x) && x > 0; }
+bool PositiveFinite(double x) {
+    return std::isfinite(x) && x > 0;
+}
 
 }  // namespace
 

@@ -31,14 +31,22 @@ void InverseChebyshevBandEliminateSections(CKorvelDoc& doc, DesignResults& resul
 void EllipticBandEliminateSections(CKorvelDoc& doc, DesignResults& results);
 
 inline constexpr std::array<SectionComputation, 16> kSectionComputations{
-    ButterworthLowPassSections,        ChebyshevLowPassSections,
-    InverseChebyshevLowPassSections,   EllipticLowPassSections,
-    ButterworthHighPassSections,       ChebyshevHighPassSections,
-    InverseChebyshevHighPassSections,  EllipticHighPassSections,
-    ButterworthBandPassSections,       ChebyshevBandPassSections,
-    InverseChebyshevBandPassSections,  EllipticBandPassSections,
-    ButterworthBandEliminateSections,  ChebyshevBandEliminateSections,
-    InverseChebyshevBandEliminateSections, EllipticBandEliminateSections,
+    ButterworthLowPassSections,
+    ChebyshevLowPassSections,
+    InverseChebyshevLowPassSections,
+    EllipticLowPassSections,
+    ButterworthHighPassSections,
+    ChebyshevHighPassSections,
+    InverseChebyshevHighPassSections,
+    EllipticHighPassSections,
+    ButterworthBandPassSections,
+    ChebyshevBandPassSections,
+    InverseChebyshevBandPassSections,
+    EllipticBandPassSections,
+    ButterworthBandEliminateSections,
+    ChebyshevBandEliminateSections,
+    InverseChebyshevBandEliminateSections,
+    EllipticBandEliminateSections,
 };
 
 }  // namespace vorna

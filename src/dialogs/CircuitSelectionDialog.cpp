@@ -46,7 +46,9 @@ DialogResource SelectionResource(const CircuitSelection& s) {
 }  // namespace
 
 CircuitSelectionDialog::CircuitSelectionDialog(const CircuitSelection& selection)
-    : Dialog(SelectionResource(selection)), circuitCode(selection.firstCode), firstCode_(selection.firstCode) {}
+    : Dialog(SelectionResource(selection)),
+      circuitCode(selection.firstCode),
+      firstCode_(selection.firstCode) {}
 
 void CircuitSelectionDialog::DoDataExchange(DataExchange& dx) {
     int index = circuitCode - firstCode_;

@@ -53,8 +53,18 @@ constexpr EditableElement kR6{939, 940, 941, "R6_%-d = "};
 constexpr EditableElement kNone{};
 
 const ComponentDialogLayout kLayouts[] = {
-    {710, "１次のフィルタ回路の定数決定", {910, 911, 0, "R1_1 = "}, {913, 914, 0, "C1_1 = "}, {}, {}},
-    {720, "２次のフィルタ回路の定数決定", kR1, kC1, {{{922, "C2_%-d = %s"}, {926, "R2_%-d = %s"}}}, {}},
+    {710,
+     "１次のフィルタ回路の定数決定",
+     {910, 911, 0, "R1_1 = "},
+     {913, 914, 0, "C1_1 = "},
+     {},
+     {}},
+    {720,
+     "２次のフィルタ回路の定数決定",
+     kR1,
+     kC1,
+     {{{922, "C2_%-d = %s"}, {926, "R2_%-d = %s"}}},
+     {}},
     {730, "", kR1, kNone, {{{926, "R2_%-d = %s"}, {930, "R3_%-d = %s"}, {933, "R4_%-d = %s"}}}, {}},
     {731, "", kRb, kCb, {}, {}},
     {732, "", kRb, kCb, {{{913, "C1_%-d = %s"}, {910, "R1_%-d = %s"}}}, {}},
@@ -105,7 +115,8 @@ void AddElement(std::vector<ControlSpec>& controls, const EditableElement& eleme
     controls.push_back({ControlKind::Static, element.label != 0 ? element.label : IDC_STATIC,
                         element.labelFormat, 10, y, 50, 10});
     controls.push_back({ControlKind::Edit, element.edit, "", 62, y, 60, 12, true});
-    controls.push_back({ControlKind::DropDown, element.combo, "", 126, y, 40, 80, false, false, UnitItems()});
+    controls.push_back(
+        {ControlKind::DropDown, element.combo, "", 126, y, 40, 80, false, false, UnitItems()});
 }
 
 DialogResource ComponentResource(const ComponentDialogLayout& layout) {
@@ -115,7 +126,8 @@ DialogResource ComponentResource(const ComponentDialogLayout& layout) {
     r.width = 300;
     r.height = 190;
     auto& c = r.controls;
-    if (layout.heading[0] != '\0') c.push_back({ControlKind::Static, IDC_STATIC, layout.heading, 10, 6, 200, 10});
+    if (layout.heading[0] != '\0')
+        c.push_back({ControlKind::Static, IDC_STATIC, layout.heading, 10, 6, 200, 10});
     AddElement(c, layout.a, 22);
     AddElement(c, layout.b, 40);
     int y = 58;
@@ -124,11 +136,15 @@ DialogResource ComponentResource(const ComponentDialogLayout& layout) {
         c.push_back({ControlKind::Static, derived.control, derived.format, 10, y, 200, 10});
         y += 14;
     }
-    if (layout.bound.control != 0) c.push_back({ControlKind::Static, layout.bound.control, layout.bound.format, 10, y, 280, 10});
+    if (layout.bound.control != 0)
+        c.push_back(
+            {ControlKind::Static, layout.bound.control, layout.bound.format, 10, y, 280, 10});
     c.push_back({ControlKind::Static, kSeriesLabel, "E24 シリーズからの誤差 =", 10, 120, 110, 10});
     c.push_back({ControlKind::Static, kDeviationLabel, "", 124, 120, 80, 10});
-    c.push_back({ControlKind::Button, kCheckButton, "変更後の誤差を確認する", 10, 140, 130, 14, true});
-    c.push_back({ControlKind::Button, kRoundButton, "E24シリーズの値で近似する", 150, 140, 130, 14});
+    c.push_back(
+        {ControlKind::Button, kCheckButton, "変更後の誤差を確認する", 10, 140, 130, 14, true});
+    c.push_back(
+        {ControlKind::Button, kRoundButton, "E24シリーズの値で近似する", 150, 140, 130, 14});
     c.push_back({ControlKind::Button, kNextButton, "次の候補の値を見る", 10, 158, 130, 14});
     c.push_back({ControlKind::Button, kSeriesButton, "Ｅｼﾘｰｽﾞ変更", 150, 158, 60, 14});
     c.push_back({ControlKind::Button, IDOK, "OK", 220, 158, 60, 14, false, true});
@@ -174,15 +190,18 @@ void ComponentValueDialog::OnInitDialog() {
     SetText(kSeriesLabel, Format("E%-d シリーズからの誤差 =", eNumber));
     SetText(kRoundButton, Format("E%-d シリーズ の値で近似する", eNumber));
     for (const EditableElement* element : {&layout.a, &layout.b}) {
-        if (element->label != 0) SetText(element->label, SectionText(element->labelFormat, request_.section));
+        if (element->label != 0)
+            SetText(element->label, SectionText(element->labelFormat, request_.section));
     }
     for (std::size_t k = 0; k < layout.derived.size(); ++k) {
         const DerivedText& derived = layout.derived[k];
         if (derived.control == 0) continue;
-        SetText(derived.control, SectionText(derived.format, request_.section, SplitText(request_.derived[k])));
+        SetText(derived.control,
+                SectionText(derived.format, request_.section, SplitText(request_.derived[k])));
     }
     if (layout.bound.control != 0) {
-        SetText(layout.bound.control, SectionText(layout.bound.format, request_.section, SplitText(request_.bound)));
+        SetText(layout.bound.control,
+                SectionText(layout.bound.format, request_.section, SplitText(request_.bound)));
     }
 }
 
@@ -210,15 +229,25 @@ void ComponentValueDialog::Close(int buttonAction) {
 void ComponentValueDialog::OnCommand(int controlId, Notification what) {
     const ComponentDialogLayout& layout = LayoutOf(Id());
     if (what != Notification::Clicked) {
-        if (layout.a.edit != 0 && (controlId == layout.a.edit || controlId == layout.a.combo)) Mark(1);
-        if (layout.b.edit != 0 && (controlId == layout.b.edit || controlId == layout.b.combo)) Mark(2);
+        if (layout.a.edit != 0 && (controlId == layout.a.edit || controlId == layout.a.combo))
+            Mark(1);
+        if (layout.b.edit != 0 && (controlId == layout.b.edit || controlId == layout.b.combo))
+            Mark(2);
         return;
     }
     switch (controlId) {
-        case kCheckButton: Close(3); return;
-        case kRoundButton: Close(5); return;
-        case kNextButton: Close(3); return;
-        case IDOK: Close(4); return;
+        case kCheckButton:
+            Close(3);
+            return;
+        case kRoundButton:
+            Close(5);
+            return;
+        case kNextButton:
+            Close(3);
+            return;
+        case IDOK:
+            Close(4);
+            return;
         case kSeriesButton: {
             ESeriesDialog change(request_.series);
             if (CurrentUi().RunModal(change) != IDOK) return;
@@ -226,7 +255,8 @@ void ComponentValueDialog::OnCommand(int controlId, Notification what) {
             Close(6);
             return;
         }
-        default: Dialog::OnCommand(controlId, what);
+        default:
+            Dialog::OnCommand(controlId, what);
     }
 }
 

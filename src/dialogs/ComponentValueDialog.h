@@ -20,9 +20,9 @@ struct ComponentDialogRequest {
     double deviation = 0;  // fraction; shown in percent
     int series = 3;
     double valueA = 0;
-    double valueB = 0;  // unused by dialogs without element B
+    double valueB = 0;                // unused by dialogs without element B
     std::array<double, 3> derived{};  // in the order of the dialog's derived texts
-    double bound = 0;  // dialogs 733 and 734: the limit the stepped element keeps
+    double bound = 0;                 // dialogs 733 and 734: the limit the stepped element keeps
 };
 
 class ComponentValueDialog : public Dialog {

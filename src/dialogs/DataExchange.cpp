@@ -11,7 +11,9 @@ namespace vorna {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 bool OnlyBlanks(const char* text) {
     while (*text != '\0') {
@@ -42,7 +44,9 @@ std::string IntegerRangeMessage(int minimum, int maximum) {
     return Format("Please enter an integer between %d and %d.", minimum, maximum);
 }
 
-std::string FormatFieldDouble(double value) { return Format("%.15g", value); }
+std::string FormatFieldDouble(double value) {
+    return Format("%.15g", value);
+}
 
 bool ParseFieldDouble(const std::string& text, double& value) {
     const char* start = text.c_str();

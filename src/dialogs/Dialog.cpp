@@ -15,7 +15,9 @@ const ControlSpec* DialogResource::Find(int controlId) const {
 
 Dialog::Dialog(const DialogResource& resource) : resource_(resource) {}
 
-int Dialog::DoModal(Ui& ui) { return ui.RunModal(*this); }
+int Dialog::DoModal(Ui& ui) {
+    return ui.RunModal(*this);
+}
 
 void Dialog::Open(Ui& ui) {
     ui_ = &ui;
@@ -52,9 +54,13 @@ ControlState& Dialog::MutableControl(int controlId) {
     return const_cast<ControlState&>(static_cast<const Dialog&>(*this).Control(controlId));
 }
 
-void Dialog::SetText(int controlId, const std::string& text) { MutableControl(controlId).text = text; }
+void Dialog::SetText(int controlId, const std::string& text) {
+    MutableControl(controlId).text = text;
+}
 
-const std::string& Dialog::Text(int controlId) const { return Control(controlId).text; }
+const std::string& Dialog::Text(int controlId) const {
+    return Control(controlId).text;
+}
 
 int Dialog::DefaultButton() const {
     for (const auto& spec : resource_.controls) {
@@ -90,7 +96,8 @@ void Dialog::UserSetText(int controlId, const std::string& text) {
     if (state.text == text) return;
     state.text = text;
     const ControlSpec* spec = resource_.Find(controlId);
-    if (spec != nullptr && (spec->kind == ControlKind::DropDown || spec->kind == ControlKind::DropList)) {
+    if (spec != nullptr &&
+        (spec->kind == ControlKind::DropDown || spec->kind == ControlKind::DropList)) {
         state.selection = -1;
     }
     OnCommand(controlId, Notification::TextChanged);
@@ -100,7 +107,8 @@ void Dialog::UserSelect(int controlId, int index) {
     ControlState& state = MutableControl(controlId);
     if (index < 0 || index >= static_cast<int>(state.items.size())) {
         throw std::out_of_range("dialog " + std::to_string(Id()) + ": combo box " +
-                                std::to_string(controlId) + " has no item " + std::to_string(index));
+                                std::to_string(controlId) + " has no item " +
+                                std::to_string(index));
     }
     state.selection = index;
     state.text = state.items[static_cast<std::size_t>(index)];
@@ -133,7 +141,9 @@ void Dialog::UserPressEnter() {
     if (button != 0) UserClick(button);
 }
 
-void Dialog::UserClose() { OnCancel(); }
+void Dialog::UserClose() {
+    OnCancel();
+}
 
 void Dialog::DoDataExchange(DataExchange&) {}
 
@@ -150,7 +160,9 @@ void Dialog::OnOK() {
     if (UpdateData(true)) EndDialog(IDOK);
 }
 
-void Dialog::OnCancel() { EndDialog(IDCANCEL); }
+void Dialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 bool Dialog::UpdateData(bool save) {
     DataExchange dx(*this, save);

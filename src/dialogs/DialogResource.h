@@ -8,15 +8,15 @@
 namespace vorna {
 
 enum class ControlKind {
-    Static,     // label; may carry an id when the dialog changes its text
-    GroupBox,   // frame with a caption around other controls
-    Edit,       // one-line edit box
-    Button,     // push button
-    Radio,      // radio button; a group runs from a control with `group` set to the next one
-    CheckBox,   // two-state check box
-    DropList,   // combo box with a fixed list (no typing)
-    DropDown,   // combo box with an edit field and a list
-    Picture,    // area that shows an image
+    Static,    // label; may carry an id when the dialog changes its text
+    GroupBox,  // frame with a caption around other controls
+    Edit,      // one-line edit box
+    Button,    // push button
+    Radio,     // radio button; a group runs from a control with `group` set to the next one
+    CheckBox,  // two-state check box
+    DropList,  // combo box with a fixed list (no typing)
+    DropDown,  // combo box with an edit field and a list
+    Picture,   // area that shows an image
 };
 
 constexpr int IDC_STATIC = -1;
@@ -31,8 +31,8 @@ struct ControlSpec {
     int y = 0;
     int width = 0;
     int height = 0;
-    bool group = false;          // starts a group (and a tab stop)
-    bool defaultButton = false;  // pressed by Enter
+    bool group = false;              // starts a group (and a tab stop)
+    bool defaultButton = false;      // pressed by Enter
     std::vector<std::string> items;  // initial list of a combo box
     TextAlign align = TextAlign::Left;
     bool readOnly = false;

@@ -15,7 +15,8 @@ const DialogResource& GraphResource() {
         138,
         90,
         {
-            {ControlKind::Radio, kResponseGraphRadioId, "周波数特性のグラフ表示", 10, 8, 120, 12, true},
+            {ControlKind::Radio, kResponseGraphRadioId, "周波数特性のグラフ表示", 10, 8, 120, 12,
+             true},
             {ControlKind::Radio, kPoleZeroRadioId, "極およびゼロのグラフ表示", 10, 22, 120, 12},
             {ControlKind::Static, IDC_STATIC, "計算ポイント数", 10, 44, 56, 10},
             {ControlKind::Edit, kGraphPointsId, "", 68, 42, 40, 12, true},

@@ -8,11 +8,11 @@ namespace vorna {
 inline constexpr int kOutputChoiceDialogId = 400;
 
 enum OutputChoice : int {
-    kOutputSchematic = 401,     // "回路図ファイルを出力する"
-    kOutputCoefficients = 402,  // "伝達関数の係数ファイルを出力する"
-    kOutputExchangeOpAmps = 403,  // "回路図のオペアンプを交換する"
+    kOutputSchematic = 401,        // "回路図ファイルを出力する"
+    kOutputCoefficients = 402,     // "伝達関数の係数ファイルを出力する"
+    kOutputExchangeOpAmps = 403,   // "回路図のオペアンプを交換する"
     kOutputGainAtFrequency = 404,  // "指定周波数の利得を表示する"
-    kOutputGainList = 405,      // "Fc付近のゲインリストを出力する"
+    kOutputGainList = 405,         // "Fc付近のゲインリストを出力する"
 };
 
 class OutputChoiceDialog : public Dialog {

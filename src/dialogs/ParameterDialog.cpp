@@ -22,11 +22,16 @@ constexpr std::size_t kFrequencyTextLimit = 31;
 // selection at all, counts as GHz.
 double SelectionFactor(int index) {
     switch (index) {
-        case 0: return 0.001;
-        case 1: return 1;
-        case 2: return 1000;
-        case 3: return 1000000;
-        default: return 1000000000;
+        case 0:
+            return 0.001;
+        case 1:
+            return 1;
+        case 2:
+            return 1000;
+        case 3:
+            return 1000000;
+        default:
+            return 1000000000;
     }
 }
 
@@ -45,36 +50,57 @@ void ParameterDialog::DoDataExchange(DataExchange& dx) {
             dx.Range(value, minimum, maximum);
         };
         switch (control) {
-            case kFpValueEdit: number(fpValue, 0.0, kMaxFrequencyNumber); break;
-            case kFcValueEdit: number(fcValue, 0.0, kMaxFrequencyNumber); break;
-            case kFp1ValueEdit: number(fp1Value, 0.0, kMaxFrequencyNumber); break;
-            case kFp2ValueEdit: number(fp2Value, 0.0, kMaxFrequencyNumber); break;
-            case kFpUnitCombo: dx.ComboText(control, fpUnit); break;
-            case kFp1UnitCombo: dx.ComboText(control, fp1Unit); break;
-            case kFp2UnitCombo: dx.ComboText(control, fp2Unit); break;
-            case kAttpEdit: number(attp, 0.0, kMaxAttp); break;
-            case kAttsEdit: number(atts, 0.0, kMaxAtts); break;
+            case kFpValueEdit:
+                number(fpValue, 0.0, kMaxFrequencyNumber);
+                break;
+            case kFcValueEdit:
+                number(fcValue, 0.0, kMaxFrequencyNumber);
+                break;
+            case kFp1ValueEdit:
+                number(fp1Value, 0.0, kMaxFrequencyNumber);
+                break;
+            case kFp2ValueEdit:
+                number(fp2Value, 0.0, kMaxFrequencyNumber);
+                break;
+            case kFpUnitCombo:
+                dx.ComboText(control, fpUnit);
+                break;
+            case kFp1UnitCombo:
+                dx.ComboText(control, fp1Unit);
+                break;
+            case kFp2UnitCombo:
+                dx.ComboText(control, fp2Unit);
+                break;
+            case kAttpEdit:
+                number(attp, 0.0, kMaxAttp);
+                break;
+            case kAttsEdit:
+                number(atts, 0.0, kMaxAtts);
+                break;
             case kXsEdit:
                 number(xs, 1.0, spec_.xsLimit == XsLimit::ShownAndRange ? xsUpperLimit : kMaxXs);
                 break;
-            case kOrderEdit: number(order, kMinOrderEntry, kMaxOrderEntry); break;
-            default: break;
+            case kOrderEdit:
+                number(order, kMinOrderEntry, kMaxOrderEntry);
+                break;
+            default:
+                break;
         }
     }
 }
 
 void ParameterDialog::OnInitDialog() {
-    if (spec_.caption == ApproximationCaption::Named) SetText(kApproximationStatic, approximationName);
+    if (spec_.caption == ApproximationCaption::Named)
+        SetText(kApproximationStatic, approximationName);
     if (spec_.xsLimit != XsLimit::None) ShowXsLimit();
 }
 
 void ParameterDialog::OnCommand(int controlId, Notification what) {
     Dialog::OnCommand(controlId, what);
     if (spec_.xsLimit == XsLimit::None || Ended()) return;
-    const bool bandEdgeTyped =
-        what == Notification::TextChanged &&
-        (controlId == kFp1ValueEdit || controlId == kFp2ValueEdit ||
-         (spec_.id == 506 && controlId == kXsEdit));
+    const bool bandEdgeTyped = what == Notification::TextChanged &&
+                               (controlId == kFp1ValueEdit || controlId == kFp2ValueEdit ||
+                                (spec_.id == 506 && controlId == kXsEdit));
     const bool unitPicked = what == Notification::SelectionChanged &&
                             (controlId == kFp1UnitCombo || controlId == kFp2UnitCombo);
     if (bandEdgeTyped || unitPicked) UpdateXsLimit();
@@ -101,6 +127,8 @@ void ParameterDialog::UpdateXsLimit() {
     ShowXsLimit();
 }
 
-void ParameterDialog::ShowXsLimit() { SetText(kXsLimitStatic, Format("%8.4lf", xsUpperLimit)); }
+void ParameterDialog::ShowXsLimit() {
+    SetText(kXsLimitStatic, Format("%8.4lf", xsUpperLimit));
+}
 
 }  // namespace vorna

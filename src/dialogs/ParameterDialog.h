@@ -44,8 +44,8 @@ protected:
 private:
     // The fields that the data exchange reads on OK.
     auto Entries() {
-        return std::tie(fpValue, fpUnit, attp, xs, atts, fp1Value, fp1Unit, fp2Value, fp2Unit, order,
-                        fcValue);
+        return std::tie(fpValue, fpUnit, attp, xs, atts, fp1Value, fp1Unit, fp2Value, fp2Unit,
+                        order, fcValue);
     }
     // Recomputes the upper limit of Xs from the band edges as typed.
     void UpdateXsLimit();

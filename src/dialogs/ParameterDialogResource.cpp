@@ -28,7 +28,8 @@ const std::vector<LabelRow>& LabelRows() {
         {520, {500, 502}, "カットオフ付近で減衰域の周波数 Fp"},
         {520, {501, 503}, "カットオフ周波数 Fp"},
         {535, {508, 509, 510, 511, 512, 513}, "カットオフ周波数 Fc"},
-        {534, {508, 509, 510, 511, 512, 513, 514, 515, 516, 517, 518, 519},
+        {534,
+         {508, 509, 510, 511, 512, 513, 514, 515, 516, 517, 518, 519},
          "設計するフィルタの次数 m(<=58)"},
         {522, {500, 501, 502, 503}, "周波数Fpにおける減衰量又はリプル attp"},
         {522, {505, 507, 515, 516, 518, 519}, "周波数Fp1,Fp2における減衰量又はリプル attp"},
@@ -39,11 +40,16 @@ const std::vector<LabelRow>& LabelRows() {
         {523, {500, 501}, "減衰量を指定する周波数をFsとして, Xs = Fs/Fp"},
         {523, {502, 503}, "減衰量を指定する周波数をFsとして, Xs = Fp/Fs"},
         {523, {504, 505}, "減衰量を指定する周波数をFs1として, Xs = Fp1/Fs1"},
-        {523, {506, 507}, "減衰量を指定する周波数をFs1として, Xs = Fs1/Fp1を次の範囲で", kXsRangeLine},
+        {523,
+         {506, 507},
+         "減衰量を指定する周波数をFs1として, Xs = Fs1/Fp1を次の範囲で",
+         kXsRangeLine},
         {523, {508, 509, 510}, "最低減衰量に達する周波数をFsとして、Xs = Fs/Fc"},
         {523, {511, 512, 513}, "最低減衰量に達する周波数をFsとして、Xs = Fc/Fs"},
         {523, {514, 515, 516}, "最低減衰量に達する周波数をFs1として、Xs = Fp1/Fs1"},
-        {523, {517, 518, 519}, "最低減衰量に達する周波数をFs1として、Xs = Fs1/Fp1 を次の範囲で",
+        {523,
+         {517, 518, 519},
+         "最低減衰量に達する周波数をFs1として、Xs = Fs1/Fp1 を次の範囲で",
          kXsRangeLine},
         {527, {504, 505, 515, 516}, "通過帯域　下端の周波数 Fp1 : (Fs1 = Fp1/xs)"},
         {527, {514}, "通過帯域　下端の周波数 Fp1  : (Fs1 = Fp1/xs)"},
@@ -67,10 +73,14 @@ const LabelRow* FindLabel(int dialogId, int control) {
 
 const char* KindCaption(int kind) {
     switch (kind) {
-        case kLowPass: return "フィルタの種類　ローパスフィルタ";
-        case kHighPass: return "フィルタの種類　ハイパスフィルタ";
-        case kBandPass: return "フィルタの種類　バンドパスフィルタ";
-        default: return "フィルタの種類　ＢＥフィルタ";
+        case kLowPass:
+            return "フィルタの種類　ローパスフィルタ";
+        case kHighPass:
+            return "フィルタの種類　ハイパスフィルタ";
+        case kBandPass:
+            return "フィルタの種類　バンドパスフィルタ";
+        default:
+            return "フィルタの種類　ＢＥフィルタ";
     }
 }
 
@@ -106,13 +116,17 @@ public:
     int LabelY() const { return EditY() + kLabelDrop; }
     void Next() { ++row_; }
     int Rows() const { return row_; }
-    bool HasCombo(int row) const { return std::find(comboRows_.begin(), comboRows_.end(), row) != comboRows_.end(); }
+    bool HasCombo(int row) const {
+        return std::find(comboRows_.begin(), comboRows_.end(), row) != comboRows_.end();
+    }
 
     void Label(const std::string& text, int x = kLabelX, int width = kLabelWidth) {
-        resource_.controls.push_back({ControlKind::Static, IDC_STATIC, text, x, LabelY(), width, kLineHeight});
+        resource_.controls.push_back(
+            {ControlKind::Static, IDC_STATIC, text, x, LabelY(), width, kLineHeight});
     }
     void Edit(int id) {
-        resource_.controls.push_back({ControlKind::Edit, id, "", kEditX, EditY(), kEditWidth, kEditHeight, true});
+        resource_.controls.push_back(
+            {ControlKind::Edit, id, "", kEditX, EditY(), kEditWidth, kEditHeight, true});
     }
     void UnitCombo(int id, std::vector<std::string> items) {
         resource_.controls.push_back({ControlKind::DropList, id, "", kUnitX, EditY(), kUnitWidth,
@@ -136,8 +150,8 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec) {
     r.fontPoints = 8;
     r.width = kDialogWidth;
 
-    r.controls.push_back({ControlKind::Static, IDC_STATIC, KindCaption(spec.kind), kLabelX, kCaptionY,
-                          kLabelWidth, kLineHeight});
+    r.controls.push_back({ControlKind::Static, IDC_STATIC, KindCaption(spec.kind), kLabelX,
+                          kCaptionY, kLabelWidth, kLineHeight});
     switch (spec.caption) {
         case ApproximationCaption::Butterworth:
             r.controls.push_back({ControlKind::Static, IDC_STATIC, "遮断特性　バターワース", kEditX,
@@ -189,8 +203,8 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec) {
         rows.Next();
         rows.Edit(kXsEdit);
         rows.Label(label->secondLine);
-        r.controls.push_back({ControlKind::Static, kXsLimitStatic, "", kLimitX, rows.LabelY(), 50,
-                              kLineHeight});
+        r.controls.push_back(
+            {ControlKind::Static, kXsLimitStatic, "", kLimitX, rows.LabelY(), 50, kLineHeight});
         fixedUnit("倍");
         rows.Next();
     }
@@ -202,8 +216,8 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec) {
     const bool besideCombo = rows.HasCombo(rows.Rows() - 1) || rows.HasCombo(rows.Rows() - 2);
     const int buttonX = besideCombo ? kUnitX + kUnitWidth + 5 : kButtonX;
     r.width = std::max(kDialogWidth, buttonX + kButtonWidth + 5);
-    r.controls.push_back({ControlKind::Button, IDOK, "OK", buttonX, lastEditY - kRowStep, kButtonWidth,
-                          kButtonHeight, true, true});
+    r.controls.push_back({ControlKind::Button, IDOK, "OK", buttonX, lastEditY - kRowStep,
+                          kButtonWidth, kButtonHeight, true, true});
     r.controls.push_back({ControlKind::Button, IDCANCEL, "ｷｬﾝｾﾙ", buttonX, lastEditY, kButtonWidth,
                           kButtonHeight, true});
     r.height = std::max(lastEditY + 17, kMinDialogHeight);

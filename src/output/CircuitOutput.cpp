@@ -12,24 +12,28 @@ namespace {
 constexpr std::size_t kShortestClassifiedLine = 37;
 
 bool IsCodeUnit(std::string_view bytes, std::size_t offset, char ascii) {
-    return offset + 1 < bytes.size() && CodeUnitAt(bytes, offset) == static_cast<unsigned char>(ascii);
+    return offset + 1 < bytes.size() &&
+           CodeUnitAt(bytes, offset) == static_cast<unsigned char>(ascii);
 }
 
 // The instance name after the "SYMATTR InstName " prefix, up to the line end.
 std::string InstanceName(const SchematicLine& line) {
     std::string name = line.text.substr(SchematicKeywords::instanceName.size());
-    if (name.size() >= 2 && CodeUnitAt(name, name.size() - 2) == 0x000A) name.resize(name.size() - 2);
+    if (name.size() >= 2 && CodeUnitAt(name, name.size() - 2) == 0x000A)
+        name.resize(name.size() - 2);
     return name;
 }
 
 // Rule for "SYMATTR InstName " lines; false when the name is neither a resistor nor a
 // capacitor, so that the later rules may look at the line.
-bool ClassifyComponent(const SchematicLine& line, std::size_t index, std::vector<ComponentEntry>& resistors,
+bool ClassifyComponent(const SchematicLine& line, std::size_t index,
+                       std::vector<ComponentEntry>& resistors,
                        std::vector<ComponentEntry>& capacitors) {
     const std::size_t nameStart = SchematicKeywords::instanceName.size();
     if (IsCodeUnit(line.text, nameStart, 'R')) {
         // "Rx..." resistors are fixed parts of the drawing and keep their values.
-        if (!IsCodeUnit(line.text, nameStart + 2, 'x')) resistors.push_back({index, InstanceName(line)});
+        if (!IsCodeUnit(line.text, nameStart + 2, 'x'))
+            resistors.push_back({index, InstanceName(line)});
         return true;
     }
     if (IsCodeUnit(line.text, nameStart, 'C')) {
@@ -64,14 +68,18 @@ CircuitOutput::CircuitOutput()
     : replacementName(WidenToUtf16(kDefaultReplacementOpAmp)),
       informationTexts{SchematicKeywords::lineFeed, SchematicKeywords::lineFeed} {}
 
-void CircuitOutput::SetReplacementName(const std::string& name) { replacementName = WidenToUtf16(name); }
+void CircuitOutput::SetReplacementName(const std::string& name) {
+    replacementName = WidenToUtf16(name);
+}
 
-void CircuitOutput::SetInformationTexts(const std::string& title, const std::string& specification) {
+void CircuitOutput::SetInformationTexts(const std::string& title,
+                                        const std::string& specification) {
     informationTexts[0] = WidenToUtf16(title) + SchematicKeywords::lineFeed;
     informationTexts[1] = WidenToUtf16(specification) + SchematicKeywords::lineFeed;
 }
 
-bool ReplaceOpAmpSymbol(SchematicLine& line, const std::string& searchPrefix, const std::string& newName) {
+bool ReplaceOpAmpSymbol(SchematicLine& line, const std::string& searchPrefix,
+                        const std::string& newName) {
     if (!line.StartsWith(searchPrefix)) return false;
     const std::size_t keep = SchematicKeywords::opAmpSymbol.size();
     line.text = line.text.substr(0, keep) + newName + line.text.substr(searchPrefix.size());
@@ -82,7 +90,8 @@ void CircuitOutput::ClassifySchematicLines() {
     resistors.clear();
     capacitors.clear();
     informationLines.clear();
-    const std::string referenceSymbol = SchematicKeywords::opAmpSymbol + WidenToUtf16(kReferenceOpAmp);
+    const std::string referenceSymbol =
+        SchematicKeywords::opAmpSymbol + WidenToUtf16(kReferenceOpAmp);
     for (std::size_t index = 0; index < lines.size(); ++index) {
         SchematicLine& line = lines[index];
         if (line.text.size() < kShortestClassifiedLine) continue;
@@ -90,12 +99,14 @@ void CircuitOutput::ClassifySchematicLines() {
             ClassifyComponent(line, index, resistors, capacitors)) {
             continue;
         }
-        if (replaceOpAmp == 1 && ReplaceOpAmpSymbol(line, referenceSymbol, replacementName)) continue;
+        if (replaceOpAmp == 1 && ReplaceOpAmpSymbol(line, referenceSymbol, replacementName))
+            continue;
         if (!line.StartsWith(SchematicKeywords::textLine)) continue;
         const auto [position, number] = InformationMarker(line);
         if (number == 0) continue;
         informationLines.push_back({index, number, position});
-        line.text = line.text.substr(0, position) + informationTexts[static_cast<std::size_t>(number - 1)];
+        line.text =
+            line.text.substr(0, position) + informationTexts[static_cast<std::size_t>(number - 1)];
     }
 }
 
@@ -115,8 +126,8 @@ void CircuitOutput::SetComponentValue(const char* nameFormat, int section, doubl
             if (candidate >= lines.size()) continue;  // also the wrapped "before" of line 0
             SchematicLine& valueLine = lines[candidate];
             if (!valueLine.StartsWith(SchematicKeywords::valueLine)) continue;
-            valueLine.text = SchematicKeywords::valueLine + WidenToUtf16(FormatCompactValue(value)) +
-                             SchematicKeywords::lineFeed;
+            valueLine.text = SchematicKeywords::valueLine +
+                             WidenToUtf16(FormatCompactValue(value)) + SchematicKeywords::lineFeed;
             return;
         }
         return;

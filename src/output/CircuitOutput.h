@@ -40,8 +40,8 @@ struct InfoPlaceholder {
 // Names of the fourteen basic circuits; code 480 + index.
 inline constexpr int kFirstCircuitCode = 480;
 inline constexpr std::array<const char*, 14> kCircuitNames{
-    "LP1", "LP2", "LP3", "LP4", "HP1", "HP2", "HP3", "HP4",
-    "BP1", "BP2", "BP3", "BP4", "BE1", "BE2",
+    "LP1", "LP2", "LP3", "LP4", "HP1", "HP2", "HP3",
+    "HP4", "BP1", "BP2", "BP3", "BP4", "BE1", "BE2",
 };
 
 class CircuitOutput : public ESeriesState {
@@ -99,6 +99,7 @@ public:
 // Rewrites an op-amp symbol line that begins with `searchPrefix` ("SYMBOL OpAmps", two
 // backslashes and the old name): the old name's bytes are replaced by `newName`, the rest of
 // the line is kept. Returns whether the line was rewritten.
-bool ReplaceOpAmpSymbol(SchematicLine& line, const std::string& searchPrefix, const std::string& newName);
+bool ReplaceOpAmpSymbol(SchematicLine& line, const std::string& searchPrefix,
+                        const std::string& newName);
 
 }  // namespace vorna

@@ -18,16 +18,23 @@ namespace vorna {
 namespace {
 
 const char kAlreadyDigital[] =
-    "既に，ディジタルフィルタに変換されています！！\n\nアナログフィルタに戻して計算するなら　ＯＫ、やめるなら　Ｃａｎｃｅｌ";
-const char kAlreadyApproximated[] = "既に伝達関数は回路定数で近似されています\n\nこのまま先に進みますか (OK or Cancel) ?";
+    "既に，ディジタルフィルタに変換されています！！\n\nアナログフィルタに戻して計算するなら　ＯＫ、"
+    "やめるなら　Ｃａｎｃｅｌ";
+const char kAlreadyApproximated[] =
+    "既に伝達関数は回路定数で近似されています\n\nこのまま先に進みますか (OK or Cancel) ?";
 const char kNoReference[] =
-    "参照ファイルが無いので，回路図ファイルを作成出来ません！！\n\nこのまま進むなら OK，条件を変更して設計仕直すなら Cancel";
+    "参照ファイルが無いので，回路図ファイルを作成出来ません！！\n\nこのまま進むなら "
+    "OK，条件を変更して設計仕直すなら Cancel";
 const char kJournalOnly[] =
-    "ファイル名が指定されていないので、回路図ファイルは作成しないで\n\njournal.txt のみを作成します。";
+    "ファイル名が指定されていないので、回路図ファイルは作成しないで\n\njournal.txt "
+    "のみを作成します。";
 const char kJournalUnopenable[] = "journal.txt がオ-プン出来ません";
-const char kDone[] = "伝達関数から指定の回路の回路定数を計算し\n\n回路定数から伝達関数を計算しなおしました";
+const char kDone[] =
+    "伝達関数から指定の回路の回路定数を計算し\n\n回路定数から伝達関数を計算しなおしました";
 
-bool Confirm(Ui& ui, const char* question) { return ui.MessageBox(question, MessageButtons::OkCancel) == IDOK; }
+bool Confirm(Ui& ui, const char* question) {
+    return ui.MessageBox(question, MessageButtons::OkCancel) == IDOK;
+}
 
 }  // namespace
 
@@ -36,7 +43,8 @@ int OpenReferenceSchematic(CircuitOutput& out, Ui& ui, const std::string& circui
     out.referencePath = ui.ProgramDirectory() + "sys/" + out.referenceName;
     std::ifstream reference(out.referencePath, std::ios::binary);
     if (reference) {
-        out.referenceText.assign(std::istreambuf_iterator<char>(reference), std::istreambuf_iterator<char>());
+        out.referenceText.assign(std::istreambuf_iterator<char>(reference),
+                                 std::istreambuf_iterator<char>());
         if (!reference.bad()) return 2;
     }
     if (!Confirm(ui, kNoReference)) return 0;
@@ -85,7 +93,8 @@ void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, U
 
     const int circuit = view.selectedCircuit - kFirstCircuitCode;
     if (circuit < 0 || circuit >= static_cast<int>(kCircuitNames.size())) return;
-    out.outputMode = OpenReferenceSchematic(out, ui, kCircuitNames[static_cast<std::size_t>(circuit)], view.resultOrder);
+    out.outputMode = OpenReferenceSchematic(
+        out, ui, kCircuitNames[static_cast<std::size_t>(circuit)], view.resultOrder);
     if (out.outputMode == 0) return;
     if (out.outputMode == 2) ChooseSchematicFile(out, ui);
     if (!OpenJournal(out, ui)) {
@@ -112,7 +121,8 @@ void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, U
     // Written also after a synthesis failure: the values settled before it, the reference
     // values for the rest.
     if (out.outputMode == 2 && !WriteSchematicLines(out.outputFile, out.lines)) {
-        ui.MessageBox(Format("回路図ファイル「%s」に書き込めませんでした", out.outputPath.c_str()), MessageButtons::Ok);
+        ui.MessageBox(Format("回路図ファイル「%s」に書き込めませんでした", out.outputPath.c_str()),
+                      MessageButtons::Ok);
     }
     FinishCircuitOutput(out, ui);
 }

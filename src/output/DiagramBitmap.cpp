@@ -19,8 +19,12 @@ std::uint32_t U16(std::string_view b, std::size_t at) {
     return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |
            static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 1])) << 8;
 }
-std::uint32_t U32(std::string_view b, std::size_t at) { return U16(b, at) | U16(b, at + 2) << 16; }
-std::int32_t S32(std::string_view b, std::size_t at) { return static_cast<std::int32_t>(U32(b, at)); }
+std::uint32_t U32(std::string_view b, std::size_t at) {
+    return U16(b, at) | U16(b, at + 2) << 16;
+}
+std::int32_t S32(std::string_view b, std::size_t at) {
+    return static_cast<std::int32_t>(U32(b, at));
+}
 
 // The colour of pixel `x` of a row, or nullopt for an index outside the colour table.
 std::optional<Color> PixelColour(std::string_view row, std::uint32_t x, std::uint32_t bits,
@@ -41,9 +45,11 @@ std::optional<Color> PixelColour(std::string_view row, std::uint32_t x, std::uin
 }  // namespace
 
 std::optional<Image> DecodeDiagram(std::string_view file) {
-    if (file.size() < kFileHeaderSize + kInfoHeaderSize || file.substr(0, 2) != "BM") return std::nullopt;
+    if (file.size() < kFileHeaderSize + kInfoHeaderSize || file.substr(0, 2) != "BM")
+        return std::nullopt;
     const std::uint64_t declaredSize = U32(file, 2);
-    if (declaredSize < kFileHeaderSize + kInfoHeaderSize || declaredSize > file.size()) return std::nullopt;
+    if (declaredSize < kFileHeaderSize + kInfoHeaderSize || declaredSize > file.size())
+        return std::nullopt;
     // The packed bitmap: information header, colour table, pixel rows.
     const std::string_view packed = file.substr(kFileHeaderSize, declaredSize - kFileHeaderSize);
 
@@ -54,7 +60,8 @@ std::optional<Image> DecodeDiagram(std::string_view file) {
     const std::uint32_t bits = U16(packed, 14);
     const std::uint32_t compression = U32(packed, 16);
     const std::uint32_t coloursUsed = U32(packed, 32);
-    if (headerSize < kInfoHeaderSize || headerSize > packed.size() || planes != 1 || compression != 0) {
+    if (headerSize < kInfoHeaderSize || headerSize > packed.size() || planes != 1 ||
+        compression != 0) {
         return std::nullopt;
     }
     if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) return std::nullopt;
@@ -62,7 +69,8 @@ std::optional<Image> DecodeDiagram(std::string_view file) {
     const std::uint64_t colours = coloursUsed != 0 ? coloursUsed : (bits <= 8 ? 1u << bits : 0);
     if (colours == 0 || colours > kMaxColours) return std::nullopt;
     if (width <= 0 || signedHeight == 0 || signedHeight == INT32_MIN) return std::nullopt;
-    const std::uint64_t height = signedHeight < 0 ? -static_cast<std::int64_t>(signedHeight) : signedHeight;
+    const std::uint64_t height =
+        signedHeight < 0 ? -static_cast<std::int64_t>(signedHeight) : signedHeight;
     if (static_cast<std::uint64_t>(width) * height > kMaxPixels) return std::nullopt;
 
     const std::uint64_t tableStart = headerSize;
@@ -73,7 +81,8 @@ std::optional<Image> DecodeDiagram(std::string_view file) {
     std::vector<Color> palette;
     for (std::uint64_t i = 0; i < colours; ++i) {
         const std::size_t at = static_cast<std::size_t>(tableStart + i * 4);
-        palette.push_back({static_cast<std::uint8_t>(packed[at + 2]), static_cast<std::uint8_t>(packed[at + 1]),
+        palette.push_back({static_cast<std::uint8_t>(packed[at + 2]),
+                           static_cast<std::uint8_t>(packed[at + 1]),
                            static_cast<std::uint8_t>(packed[at])});
     }
 
@@ -84,8 +93,9 @@ std::optional<Image> DecodeDiagram(std::string_view file) {
     for (std::uint64_t y = 0; y < height; ++y) {
         // Rows are stored from the bottom up unless the height is negative.
         const std::uint64_t stored = signedHeight > 0 ? height - 1 - y : y;
-        const std::string_view row = packed.substr(static_cast<std::size_t>(pixelStart + stored * stride),
-                                                   static_cast<std::size_t>(stride));
+        const std::string_view row =
+            packed.substr(static_cast<std::size_t>(pixelStart + stored * stride),
+                          static_cast<std::size_t>(stride));
         for (std::uint32_t x = 0; x < static_cast<std::uint32_t>(width); ++x) {
             const auto colour = PixelColour(row, x, bits, palette);
             if (!colour) return std::nullopt;

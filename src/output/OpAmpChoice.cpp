@@ -9,7 +9,8 @@
 namespace vorna {
 
 void ChooseOutputOpAmp(CircuitOutput& output, Ui& ui) {
-    if (ui.MessageBox("回路図のオペアンプを「ADA4807-4」に替えるなら「YES」\n", MessageButtons::YesNo) == IDYES) {
+    if (ui.MessageBox("回路図のオペアンプを「ADA4807-4」に替えるなら「YES」\n",
+                      MessageButtons::YesNo) == IDYES) {
         output.replaceOpAmp = 1;
         return;
     }
@@ -22,13 +23,16 @@ void ChooseOutputOpAmp(CircuitOutput& output, Ui& ui) {
     const std::string name = ReadNameLine(file).value_or("");
     file.close();
     if (!IsUsableOpAmpName(name)) {
-        ui.MessageBox(UnusableOpAmpNameMessage(kOpAmpNameFile, name, "オペアンプは「LT1115」を使用します"),
-                      MessageButtons::Ok);
+        ui.MessageBox(
+            UnusableOpAmpNameMessage(kOpAmpNameFile, name, "オペアンプは「LT1115」を使用します"),
+            MessageButtons::Ok);
         return;
     }
     output.SetReplacementName(name);
     const std::string question = Format(
-        "オペアンプは「LT1115」のままで良いなら「YES」\n\n「OPname.txt」の「%s」を使用するなら「NO」", name.c_str());
+        "オペアンプは「LT1115」のままで良いなら「YES」\n\n「OPname.txt」の「%"
+        "s」を使用するなら「NO」",
+        name.c_str());
     if (ui.MessageBox(question, MessageButtons::YesNo) == IDNO) output.replaceOpAmp = 1;
 }
 

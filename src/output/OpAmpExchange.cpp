@@ -13,7 +13,8 @@ namespace vorna {
 
 namespace {
 
-constexpr const char* kSchematicUnreadable = "回路図がオープン出来ないのでオペアンプを交換せずに終了します";
+constexpr const char* kSchematicUnreadable =
+    "回路図がオープン出来ないのでオペアンプを交換せずに終了します";
 constexpr const char* kNotExchanged = "オペアンプを交換せずに終了します";
 
 // "LP1_5.asc" and "ADA4807-4" give "LP1_5-ADA4807-4.asc" in the same folder.
@@ -21,7 +22,8 @@ std::string CopyPath(const std::string& schematicPath, const std::string& name) 
     std::string stem = schematicPath;
     if (stem.size() >= 4) {
         std::string extension = stem.substr(stem.size() - 4);
-        for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : extension)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (extension == ".asc") stem.resize(stem.size() - 4);
     }
     return stem + "-" + name + ".asc";
@@ -35,7 +37,8 @@ std::optional<ExchangeList> ReadUsableExchangeList(std::istream& in, Ui& ui) {
     names.insert(names.end(), list.to.begin(), list.to.end());
     for (const auto& name : names) {
         if (!IsUsableOpAmpName(name)) {
-            ui.MessageBox(UnusableOpAmpNameMessage(kOpAmpExchangeFile, name, kNotExchanged), MessageButtons::Ok);
+            ui.MessageBox(UnusableOpAmpNameMessage(kOpAmpExchangeFile, name, kNotExchanged),
+                          MessageButtons::Ok);
             return std::nullopt;
         }
     }
@@ -57,7 +60,8 @@ void ExchangeOpAmps(CircuitOutput& output, Ui& ui) {
 
     std::ifstream listFile(ui.CurrentDirectory() + kOpAmpExchangeFile, std::ios::binary);
     if (!listFile) {
-        ui.MessageBox("「OPExchange.txt」がオープン出来ないのでオペアンプを交換せずに終了します", MessageButtons::Ok);
+        ui.MessageBox("「OPExchange.txt」がオープン出来ないのでオペアンプを交換せずに終了します",
+                      MessageButtons::Ok);
         return;
     }
     const auto list = ReadUsableExchangeList(listFile, ui);
@@ -65,8 +69,8 @@ void ExchangeOpAmps(CircuitOutput& output, Ui& ui) {
     if (!list) return;
 
     const std::string question =
-        Format("オペアンプ「%s」から交換するオペアンプは %d 種類です。\n\n交換するなら「YES」", list->from.c_str(),
-               static_cast<int>(list->to.size()));
+        Format("オペアンプ「%s」から交換するオペアンプは %d 種類です。\n\n交換するなら「YES」",
+               list->from.c_str(), static_cast<int>(list->to.size()));
     if (ui.MessageBox(question, MessageButtons::YesNo) != IDYES || list->to.empty()) {
         ui.MessageBox(kNotExchanged, MessageButtons::Ok);
         return;
@@ -90,16 +94,18 @@ void ExchangeOpAmps(CircuitOutput& output, Ui& ui) {
             }
         }
         if (rewritten == 0) {
-            ui.MessageBox(Format("オペアンプ「%s」が使用されていません\n\n交換せずに終了します", list->from.c_str()),
+            ui.MessageBox(Format("オペアンプ「%s」が使用されていません\n\n交換せずに終了します",
+                                 list->from.c_str()),
                           MessageButtons::Ok);
             return;
         }
         std::ofstream copy(CopyPath(*schematicPath, name), std::ios::binary | std::ios::trunc);
         if (!copy || !WriteSchematicLines(copy, output.lines)) return;
     }
-    ui.MessageBox(Format("オペアンプ「%s」を「%s」（など）に交換して、\n\n新しい回路図ファイルを作成しました",
-                         list->from.c_str(), list->to.back().c_str()),
-                  MessageButtons::Ok);
+    ui.MessageBox(
+        Format("オペアンプ「%s」を「%s」（など）に交換して、\n\n新しい回路図ファイルを作成しました",
+               list->from.c_str(), list->to.back().c_str()),
+        MessageButtons::Ok);
 }
 
 }  // namespace vorna

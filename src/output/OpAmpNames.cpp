@@ -15,16 +15,19 @@ std::optional<std::string> ReadNameLine(std::istream& in) {
 
 bool IsUsableOpAmpName(const std::string& name) {
     if (name.empty() || name.size() > kMaxOpAmpNameLength) return false;
-    return std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c <= 0x7E && c != '/' && c != '\\'; });
+    return std::all_of(name.begin(), name.end(),
+                       [](char c) { return c >= 0x20 && c <= 0x7E && c != '/' && c != '\\'; });
 }
 
-std::string UnusableOpAmpNameMessage(const char* file, const std::string& name, const char* consequence) {
+std::string UnusableOpAmpNameMessage(const char* file, const std::string& name,
+                                     const char* consequence) {
     // Only the printable ASCII part of the name is shown.
     std::string shown;
     for (const char c : name) shown += (c >= 0x20 && c <= 0x7E) ? c : '?';
-    return Format("「%s」のオペアンプ名「%s」は使えません\n\n"
-                  "オペアンプ名は 20文字 以内の半角英数字と記号で，/ と \\ は使えません\n\n%s",
-                  file, shown.c_str(), consequence);
+    return Format(
+        "「%s」のオペアンプ名「%s」は使えません\n\n"
+        "オペアンプ名は 20文字 以内の半角英数字と記号で，/ と \\ は使えません\n\n%s",
+        file, shown.c_str(), consequence);
 }
 
 ExchangeList ReadExchangeList(std::istream& in) {

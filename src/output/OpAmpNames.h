@@ -23,7 +23,8 @@ std::optional<std::string> ReadNameLine(std::istream& in);
 // schematic: it must be 1 to 20 printable ASCII characters without a path separator.
 bool IsUsableOpAmpName(const std::string& name);
 // The message that refuses an unusable name read from `file`; `consequence` is its last line.
-std::string UnusableOpAmpNameMessage(const char* file, const std::string& name, const char* consequence);
+std::string UnusableOpAmpNameMessage(const char* file, const std::string& name,
+                                     const char* consequence);
 
 struct ExchangeList {
     std::string from;

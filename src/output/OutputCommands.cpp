@@ -14,7 +14,8 @@ void CKorvelView::OnOutput(Ui& ui) {
     dialog.choice = outputChoice;
     if (dialog.DoModal(ui) != IDOK) return;
     outputChoice = dialog.choice;
-    if (outputChoice == kOutputCoefficients || outputChoice == kOutputExchangeOpAmps) displayMode = 2;
+    if (outputChoice == kOutputCoefficients || outputChoice == kOutputExchangeOpAmps)
+        displayMode = 2;
     switch (outputChoice) {
         case kOutputSchematic: {
             CircuitOutput out;
@@ -42,6 +43,8 @@ void CKorvelView::OnOutput(Ui& ui) {
     Invalidate();
 }
 
-void CKorvelView::OnOpenDataFile(Ui& ui) { OpenDataFile(ui); }
+void CKorvelView::OnOpenDataFile(Ui& ui) {
+    OpenDataFile(ui);
+}
 
 }  // namespace vorna

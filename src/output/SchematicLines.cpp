@@ -25,7 +25,8 @@ SchematicLines ReadSchematicLines(std::istream& in) {
 }
 
 bool WriteSchematicLines(std::ostream& out, const SchematicLines& lines) {
-    for (const auto& line : lines) out.write(line.text.data(), static_cast<std::streamsize>(line.text.size()));
+    for (const auto& line : lines)
+        out.write(line.text.data(), static_cast<std::streamsize>(line.text.size()));
     out.flush();
     return static_cast<bool>(out);
 }

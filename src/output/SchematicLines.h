@@ -13,7 +13,9 @@ namespace vorna {
 
 struct SchematicLine {
     std::string text;  // UTF-16LE bytes, line end included
-    bool StartsWith(std::string_view prefix) const { return std::string_view(text).starts_with(prefix); }
+    bool StartsWith(std::string_view prefix) const {
+        return std::string_view(text).starts_with(prefix);
+    }
 };
 
 using SchematicLines = std::vector<SchematicLine>;

@@ -20,7 +20,7 @@ struct SchematicKeywords {
     // "SYMBOL OpAmps" and two backslashes: the part of an op-amp symbol line before the
     // op-amp's name (30 bytes).
     static const std::string opAmpSymbol;
-    static const std::string lineFeed;      // 0x0A 0x00
+    static const std::string lineFeed;  // 0x0A 0x00
 };
 
 // The op-amp every reference schematic draws, and the one offered in its place.

@@ -13,7 +13,7 @@ inline constexpr double kReportPi = 3.141592;
 
 // First-order section (p0, p1, p2).
 struct FirstOrderFigures {
-    double fc = 0;      // Hz
+    double fc = 0;        // Hz
     double gainAtFc = 0;  // dB
 };
 FirstOrderFigures FirstOrderSectionFigures(double p0, double p1, double p2);

@@ -25,7 +25,9 @@ std::vector<FileFilter> ReportFileFilters() {
     return {{"Text (*.txt)", "*.txt"}, {"Text (*.doc)", "*.doc"}, {"All Files (*.*)", "*.*"}};
 }
 
-std::string Eng(double value) { return FormatEngValue(value); }
+std::string Eng(double value) {
+    return FormatEngValue(value);
+}
 
 // Only low-pass and high-pass designs of odd order have a first-order section.
 bool FirstOrderShown(const CKorvelView& view) {
@@ -53,8 +55,12 @@ std::string ReportHead(const CKorvelView& view, const char* title) {
 }
 
 // The gain-list frequency k of a section with cut-off `fc`.
-double GainListFrequency(double fc, int k) { return std::pow(kGainListRatio, k) * 0.5 * fc; }
-double ToOmega(double hz) { return hz * 2 * kReportPi; }
+double GainListFrequency(double fc, int k) {
+    return std::pow(kGainListRatio, k) * 0.5 * fc;
+}
+double ToOmega(double hz) {
+    return hz * 2 * kReportPi;
+}
 
 bool AppendReport(CKorvelView& view, Ui& ui, const std::string& text) {
     FileDialogRequest request;
@@ -82,12 +88,13 @@ std::string CoefficientReportText(const CKorvelView& view) {
     if (FirstOrderShown(view)) {
         text += "１次式\n";
         if (digital) {
-            text += Format("      P0 = %-9s    P1 = %-9s    P2 = %-9s\n", Eng(view.p0).c_str(), Eng(view.p1).c_str(),
-                           Eng(view.p2).c_str());
+            text += Format("      P0 = %-9s    P1 = %-9s    P2 = %-9s\n", Eng(view.p0).c_str(),
+                           Eng(view.p1).c_str(), Eng(view.p2).c_str());
         } else {
             const FirstOrderFigures f = FirstOrderSectionFigures(view.p0, view.p1, view.p2);
-            text += Format("  P0 = %-9s  P1 = %-9s  P2 = %-9s   Fc=%12sHz Fcゲイン= %6sdB\n", Eng(view.p0).c_str(),
-                           Eng(view.p1).c_str(), Eng(view.p2).c_str(), Eng(f.fc).c_str(), Eng(f.gainAtFc).c_str());
+            text += Format("  P0 = %-9s  P1 = %-9s  P2 = %-9s   Fc=%12sHz Fcゲイン= %6sdB\n",
+                           Eng(view.p0).c_str(), Eng(view.p1).c_str(), Eng(view.p2).c_str(),
+                           Eng(f.fc).c_str(), Eng(f.gainAtFc).c_str());
         }
     }
     text += "２次式\n";
@@ -95,29 +102,32 @@ std::string CoefficientReportText(const CKorvelView& view) {
     text += "       Pn_3       Pn_4\n";
     for (int i = 0; i <= view.sectionLast; ++i) {
         const Section& s = view.sections[static_cast<std::size_t>(i)];
-        text += Format("%4d %11s%12s%11s", i + 1, Eng(s[0]).c_str(), Eng(s[1]).c_str(), Eng(s[2]).c_str());
+        text += Format("%4d %11s%12s%11s", i + 1, Eng(s[0]).c_str(), Eng(s[1]).c_str(),
+                       Eng(s[2]).c_str());
         if (digital) {
             text += Format("%11s %11s\n", Eng(s[3]).c_str(), Eng(s[4]).c_str());
             continue;
         }
         const SectionFigures f = SecondOrderSectionFigures(s);
-        text += Format("%11s %11s\n       Fc=%12sHz  Fcゲイン= %6sdB  Q =%10s GB積=%8sHz\n", Eng(s[3]).c_str(),
-                       Eng(s[4]).c_str(), Eng(f.fc).c_str(), Eng(SectionGainAtFcDb(s)).c_str(), Eng(f.q).c_str(),
+        text += Format("%11s %11s\n       Fc=%12sHz  Fcゲイン= %6sdB  Q =%10s GB積=%8sHz\n",
+                       Eng(s[3]).c_str(), Eng(s[4]).c_str(), Eng(f.fc).c_str(),
+                       Eng(SectionGainAtFcDb(s)).c_str(), Eng(f.q).c_str(),
                        Eng(f.gainBandwidth).c_str());
     }
     return text;
 }
 
 std::string GainListText(const CKorvelView& view) {
-    std::string text =
-        ReportHead(view, "+++++++++++  ブロックごとのカットオフ周波数付近のゲインリスト  ++++++++++\n");
+    std::string text = ReportHead(
+        view, "+++++++++++  ブロックごとのカットオフ周波数付近のゲインリスト  ++++++++++\n");
     const bool firstOrder = FirstOrderShown(view);
     if (firstOrder) {
         const FirstOrderFigures f = FirstOrderSectionFigures(view.p0, view.p1, view.p2);
         text += "1次式\n";
-        text += Format("Blk No.1          P0 = %-9s  P1 = %-9s  P2 = %-9s   Fc=%10sHz Fcゲイン= %4sdB\n",
-                       Eng(view.p0).c_str(), Eng(view.p1).c_str(), Eng(view.p2).c_str(), Eng(f.fc).c_str(),
-                       Eng(f.gainAtFc).c_str());
+        text += Format(
+            "Blk No.1          P0 = %-9s  P1 = %-9s  P2 = %-9s   Fc=%10sHz Fcゲイン= %4sdB\n",
+            Eng(view.p0).c_str(), Eng(view.p1).c_str(), Eng(view.p2).c_str(), Eng(f.fc).c_str(),
+            Eng(f.gainAtFc).c_str());
         text += "    周波数 Hz    ゲイン dB\n";
         for (int k = 0; k < kGainListPoints; ++k) {
             const double hz = GainListFrequency(f.fc, k);
@@ -131,23 +141,29 @@ std::string GainListText(const CKorvelView& view) {
         const SectionFigures f = SecondOrderSectionFigures(s);
         text += "                  Pn_0       Pn_1       Pn_2";
         text += "       Pn_3       Pn_4\n";
-        text += Format("Blk No.%3d %11s%12s%11s", j + 1 + (firstOrder ? 1 : 0), Eng(s[0]).c_str(), Eng(s[1]).c_str(),
-                       Eng(s[2]).c_str());
-        text += Format("%11s %11s Fc=%10sHz  Fcゲイン= %4sdB  Q =%8s GB積=%8sHz\n", Eng(s[3]).c_str(),
-                       Eng(s[4]).c_str(), Eng(f.fc).c_str(), Eng(SectionGainDb(s, f.omega0)).c_str(),
-                       Eng(f.q).c_str(), Eng(f.gainBandwidth).c_str());
+        text += Format("Blk No.%3d %11s%12s%11s", j + 1 + (firstOrder ? 1 : 0), Eng(s[0]).c_str(),
+                       Eng(s[1]).c_str(), Eng(s[2]).c_str());
+        text +=
+            Format("%11s %11s Fc=%10sHz  Fcゲイン= %4sdB  Q =%8s GB積=%8sHz\n", Eng(s[3]).c_str(),
+                   Eng(s[4]).c_str(), Eng(f.fc).c_str(), Eng(SectionGainDb(s, f.omega0)).c_str(),
+                   Eng(f.q).c_str(), Eng(f.gainBandwidth).c_str());
         text += "    周波数 Hz    ゲイン dB\n";
         for (int k = 0; k < kGainListPoints; ++k) {
             const double hz = GainListFrequency(f.fc, k);
-            text += Format("  %12s,   %6s\n", Eng(hz).c_str(), Eng(SectionGainDb(s, ToOmega(hz))).c_str());
+            text += Format("  %12s,   %6s\n", Eng(hz).c_str(),
+                           Eng(SectionGainDb(s, ToOmega(hz))).c_str());
         }
     }
     return text;
 }
 
-bool WriteCoefficientReport(CKorvelView& view, Ui& ui) { return AppendReport(view, ui, CoefficientReportText(view)); }
+bool WriteCoefficientReport(CKorvelView& view, Ui& ui) {
+    return AppendReport(view, ui, CoefficientReportText(view));
+}
 
-bool WriteGainList(CKorvelView& view, Ui& ui) { return AppendReport(view, ui, GainListText(view)); }
+bool WriteGainList(CKorvelView& view, Ui& ui) {
+    return AppendReport(view, ui, GainListText(view));
+}
 
 void OpenDataFile(Ui& ui) {
     FileDialogRequest request;

@@ -1,10 +1,11 @@
 #include "platform/CLocale.h"
 
+#include <locale.h>
+
 #include <clocale>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
 #include <vector>
 
 namespace vorna {
@@ -62,6 +63,8 @@ double StrToD(const char* text, const char** end) {
     return value;
 }
 
-double LeadingNumber(const std::string& text) { return StrToD(text.c_str(), nullptr); }
+double LeadingNumber(const std::string& text) {
+    return StrToD(text.c_str(), nullptr);
+}
 
 }  // namespace vorna

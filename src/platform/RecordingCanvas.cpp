@@ -4,7 +4,9 @@
 
 namespace vorna {
 
-int RecordingCanvas::HeightOf(const FontDescription& font) { return font.height == 0 ? 16 : std::abs(font.height); }
+int RecordingCanvas::HeightOf(const FontDescription& font) {
+    return font.height == 0 ? 16 : std::abs(font.height);
+}
 
 void RecordingCanvas::SelectPen(const Pen& selected) {
     calls.push_back(Call::SelectPen);

@@ -12,7 +12,16 @@ namespace vorna {
 
 class RecordingCanvas : public Canvas {
 public:
-    enum class Call { SelectPen, SelectFont, TextHeight, MoveTo, LineTo, Ellipse, TextOut, SetIsotropicMapping };
+    enum class Call {
+        SelectPen,
+        SelectFont,
+        TextHeight,
+        MoveTo,
+        LineTo,
+        Ellipse,
+        TextOut,
+        SetIsotropicMapping
+    };
 
     struct Line {
         int fromX, fromY, toX, toY;

@@ -25,7 +25,9 @@ private:
     iconv_t handle_;
 };
 
-bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+bool IsContinuationByte(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
 
 }  // namespace
 

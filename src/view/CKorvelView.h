@@ -64,13 +64,13 @@ public:
     void OnPrint(Canvas& canvas);
 
     // Commands of the document window.
-    void OnFilterSelect(Ui& ui);     // 600
-    void OnParameterInput(Ui& ui);   // 640
-    void OnConvertDigital(Ui& ui);   // 610
-    void OnGraphSelect(Ui& ui);      // 620
-    void OnOutput(Ui& ui);           // 630
-    void OnFont(Ui& ui);             // 650
-    void OnOpenDataFile(Ui& ui);     // 660
+    void OnFilterSelect(Ui& ui);    // 600
+    void OnParameterInput(Ui& ui);  // 640
+    void OnConvertDigital(Ui& ui);  // 610
+    void OnGraphSelect(Ui& ui);     // 620
+    void OnOutput(Ui& ui);          // 630
+    void OnFont(Ui& ui);            // 650
+    void OnOpenDataFile(Ui& ui);    // 660
 
 private:
     CKorvelDoc& document_;

@@ -1,12 +1,12 @@
 #include "view/CoefficientList.h"
 
+#include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
 #include "design/conversion/FrequencyResponse.h"
 #include "platform/CLocale.h"
 #include "platform/Canvas.h"
 #include "view/CKorvelView.h"
 #include "view/SummaryLines.h"
-#include "app/CKorvelDoc.h"
 
 namespace vorna {
 
@@ -14,7 +14,9 @@ std::vector<std::string> CoefficientListLines(const CKorvelView& view) {
     const bool digital = view.convertedToDigital == 1;
     const bool firstOrder = HasFirstOrderTerm(view, view.GetDocument().kind);
     std::vector<std::string> lines;
-    auto add = [&](std::initializer_list<const char*> texts) { lines.insert(lines.end(), texts.begin(), texts.end()); };
+    auto add = [&](std::initializer_list<const char*> texts) {
+        lines.insert(lines.end(), texts.begin(), texts.end());
+    };
 
     if (firstOrder) {
         add({"１次式の形式"});
@@ -34,18 +36,21 @@ std::vector<std::string> CoefficientListLines(const CKorvelView& view) {
     }
     if (firstOrder) {
         add({"１次式"});
-        lines.push_back(Format(digital ? "      P0 = %-9s    P1 = %-9s    P2 = %-9s" : "     P0 = %-9s    P1 = %-9s    P2 = %-9s",
+        lines.push_back(Format(digital ? "      P0 = %-9s    P1 = %-9s    P2 = %-9s"
+                                       : "     P0 = %-9s    P1 = %-9s    P2 = %-9s",
                                FormatEngValue(view.p0).c_str(), FormatEngValue(view.p1).c_str(),
                                FormatEngValue(view.p2).c_str()));
     }
     add({"２次式"});
-    lines.push_back(std::string("   n        Pn_0        Pn_1        Pn_2") + "        Pn_3        Pn_4");
+    lines.push_back(std::string("   n        Pn_0        Pn_1        Pn_2") +
+                    "        Pn_3        Pn_4");
     const int last = LastSectionIndex(view);
     for (int i = 0; i <= last; ++i) {
         const Section& p = view.sections[static_cast<std::size_t>(i)];
-        lines.push_back(Format("%4d%12s%12s%12s", i + 1, FormatEngValue(p[0]).c_str(), FormatEngValue(p[1]).c_str(),
-                               FormatEngValue(p[2]).c_str()) +
-                        Format("%12s%12s", FormatEngValue(p[3]).c_str(), FormatEngValue(p[4]).c_str()));
+        lines.push_back(
+            Format("%4d%12s%12s%12s", i + 1, FormatEngValue(p[0]).c_str(),
+                   FormatEngValue(p[1]).c_str(), FormatEngValue(p[2]).c_str()) +
+            Format("%12s%12s", FormatEngValue(p[3]).c_str(), FormatEngValue(p[4]).c_str()));
     }
     return lines;
 }

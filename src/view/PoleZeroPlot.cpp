@@ -23,9 +23,13 @@ Complex QuadraticRoot(double b, double c, bool plus) {
     return DivideByReal(Complex{-b, 0} + (plus ? w : -w), 2);
 }
 
-bool IsDigital(const CKorvelView& view) { return view.convertedToDigital == 1; }
+bool IsDigital(const CKorvelView& view) {
+    return view.convertedToDigital == 1;
+}
 
-double TruncatedMagnitude(double value) { return std::trunc(std::fabs(value)); }
+double TruncatedMagnitude(double value) {
+    return std::trunc(std::fabs(value));
+}
 
 }  // namespace
 
@@ -68,7 +72,8 @@ double PoleZeroRange(const CKorvelView& view) {
         const Section& p = view.sections[static_cast<std::size_t>(i)];
         take(Modulus(QuadraticRoot(p[0], p[1], true)));
         if (p[2] != 0) {
-            take(Modulus(QuadraticRoot(DivideByReal({p[3], 0}, p[2]).re, DivideByReal({p[4], 0}, p[2]).re, true)));
+            take(Modulus(QuadraticRoot(DivideByReal({p[3], 0}, p[2]).re,
+                                       DivideByReal({p[4], 0}, p[2]).re, true)));
         } else if (p[3] != 0) {
             take(TruncatedMagnitude(p[4] / p[3]));
         }

@@ -44,8 +44,8 @@ struct CurveMapping {
 // `pointsPerDecade` points per decade. Segments lying entirely on the lower limit are left
 // out, and so are segments touching a point that could not be evaluated.
 template <typename Evaluate>
-void TraceCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale, const CurveMapping& mapping,
-                Evaluate evaluate) {
+void TraceCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
+                const CurveMapping& mapping, Evaluate evaluate) {
     if (!scale.HasFrequencyAxis()) return;
     // The graph dialog admits 10 to 1000 points; held there so no paint can stall.
     const int points = std::clamp(view.pointsPerDecade, 10, 1000);
@@ -60,11 +60,13 @@ void TraceCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& sc
     while (x < kFrameRight) {
         const double nextX = x + step;
         if (!(nextX > x)) break;
-        const double hz = view.graphFreqMin * std::pow(10.0, (nextX - kFrameLeft) / scale.perDecade);
+        const double hz =
+            view.graphFreqMin * std::pow(10.0, (nextX - kFrameLeft) / scale.perDecade);
         double nextY = yAt(hz);
         if (std::fabs(nextY - mapping.snapY) < 1) nextY = mapping.snapY;
         const bool bothOnLimit = y == mapping.lowerLimit && nextY == mapping.lowerLimit;
-        if (!bothOnLimit && !std::isnan(y) && !std::isnan(nextY)) DrawLine(canvas, x, y, nextX, nextY);
+        if (!bothOnLimit && !std::isnan(y) && !std::isnan(nextY))
+            DrawLine(canvas, x, y, nextX, nextY);
         x = nextX;
         y = nextY;
     }
@@ -76,7 +78,9 @@ void DrawFrequencyGrid(const CKorvelView& view, Canvas& canvas, const ResponseSc
             const double position = std::log10(static_cast<double>(t)) + decade;
             if (position > scale.decades) break;
             const double x = position * scale.perDecade + kFrameLeft;
-            canvas.SelectPen(t == 1 ? view.curvePens[4] : t == 3 ? view.curvePens[5] : view.curvePens[3]);
+            canvas.SelectPen(t == 1   ? view.curvePens[4]
+                             : t == 3 ? view.curvePens[5]
+                                      : view.curvePens[3]);
             if (x > kFrameLeft) DrawLine(canvas, x, kFrameTop, x, kFrameBottom);
             if (t == 1 || t == 3) {
                 const double hz = std::pow(10.0, decade) * t * view.graphFreqMin;
@@ -89,7 +93,7 @@ void DrawFrequencyGrid(const CKorvelView& view, Canvas& canvas, const ResponseSc
 
 void DrawGainGrid(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale) {
     const double span = view.graphAttMax + 10;  // E
-    const double lines = span / 10;              // n
+    const double lines = span / 10;             // n
     // Up to 100 dB every 10 dB line is labelled; beyond that every ceil(E/100)-th from -10 dB.
     const int first = span <= 100 ? 0 : 1;
     const int step = span <= 100 ? 1 : static_cast<int>(std::ceil(span / 100));
@@ -103,9 +107,13 @@ void DrawGainGrid(const CKorvelView& view, Canvas& canvas, const ResponseScale& 
 
 }  // namespace
 
-bool ResponseScale::HasFrequencyAxis() const { return decades > 0 && std::isfinite(perDecade) && perDecade > 0; }
+bool ResponseScale::HasFrequencyAxis() const {
+    return decades > 0 && std::isfinite(perDecade) && perDecade > 0;
+}
 
-bool ResponseScale::HasGainAxis() const { return std::isfinite(per10Db) && per10Db > 0; }
+bool ResponseScale::HasGainAxis() const {
+    return std::isfinite(per10Db) && per10Db > 0;
+}
 
 ResponseScale ComputeResponseScale(const CKorvelView& view) {
     ResponseScale scale;
@@ -136,7 +144,8 @@ ResponseScale DrawResponseAxes(const CKorvelView& view, Canvas& canvas) {
     return scale;
 }
 
-void DrawGainCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale, ResponseDomain domain) {
+void DrawGainCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
+                   ResponseDomain domain) {
     if (!scale.HasGainAxis()) return;
     canvas.SelectPen(view.widePen);
     const CurveMapping mapping{static_cast<double>(scale.zeroDbY), scale.per10Db / 10, kFrameBottom,
@@ -144,20 +153,24 @@ void DrawGainCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale&
     TraceCurve(view, canvas, scale, mapping, [&](double hz) { return GainAt(view, domain, hz); });
 }
 
-void DrawPhaseCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale, ResponseDomain domain) {
+void DrawPhaseCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
+                    ResponseDomain domain) {
     canvas.SelectPen(view.dottedPen);
     DrawLine(canvas, kFrameLeft, kPhaseLineY, kFrameRight, kPhaseLineY);
     canvas.SelectPen(view.markPens[3]);
-    const CurveMapping mapping{kPhaseLineY, (kFrameHeight / 3.0) / kTwoPi, kPhaseLowerLimit, kPhaseLineY};
+    const CurveMapping mapping{kPhaseLineY, (kFrameHeight / 3.0) / kTwoPi, kPhaseLowerLimit,
+                               kPhaseLineY};
     TraceCurve(view, canvas, scale, mapping, [&](double hz) { return PhaseAt(view, domain, hz); });
 }
 
 void DrawResponseGraph(CKorvelView& view, Canvas& canvas) {
     DrawSummaryHeader(view, canvas);
-    const ResponseDomain domain = view.convertedToDigital == 1 ? ResponseDomain::Digital : ResponseDomain::Analog;
+    const ResponseDomain domain =
+        view.convertedToDigital == 1 ? ResponseDomain::Digital : ResponseDomain::Analog;
     if (domain == ResponseDomain::Digital) {
         const double lowest = view.graphFreqMin;
-        view.ComputeGraphRanges(view.GetDocument(), view.GetDocument().fp, view.samplingFrequency / 2);
+        view.ComputeGraphRanges(view.GetDocument(), view.GetDocument().fp,
+                                view.samplingFrequency / 2);
         view.graphFreqMin = lowest;
     }
     const ResponseScale scale = DrawResponseAxes(view, canvas);

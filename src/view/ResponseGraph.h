@@ -23,7 +23,7 @@ struct ResponseScale {
 
 enum class ResponseDomain { Analog, Digital };
 
-inline constexpr int kPhaseLineY = 265;      // phase 0, also the dotted reference line
+inline constexpr int kPhaseLineY = 265;       // phase 0, also the dotted reference line
 inline constexpr int kPhaseLowerLimit = 320;  // lowest point of the phase band
 
 ResponseScale ComputeResponseScale(const CKorvelView& view);
@@ -34,7 +34,9 @@ void DrawResponseGraph(CKorvelView& view, Canvas& canvas);
 
 // Frame, frequency grid with its labels, dB grid with its labels and the 0 dB line.
 ResponseScale DrawResponseAxes(const CKorvelView& view, Canvas& canvas);
-void DrawGainCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale, ResponseDomain domain);
-void DrawPhaseCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale, ResponseDomain domain);
+void DrawGainCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
+                   ResponseDomain domain);
+void DrawPhaseCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
+                    ResponseDomain domain);
 
 }  // namespace vorna

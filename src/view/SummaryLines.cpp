@@ -10,7 +10,9 @@ namespace vorna {
 
 namespace {
 
-bool IsBandKind(const CKorvelDoc& doc) { return doc.kind > kHighPass; }
+bool IsBandKind(const CKorvelDoc& doc) {
+    return doc.kind > kHighPass;
+}
 
 // The edge and attenuation lines shared by the view header and the file heads.
 std::vector<std::string> SpecificationLines(const CKorvelView& view) {
@@ -23,8 +25,9 @@ std::vector<std::string> SpecificationLines(const CKorvelView& view) {
                    FormatEngValue(doc.fs2).c_str(), doc.attsAchieved),
         };
     }
-    return {Format("Fp =%9sHz  attp = %6.4lfdB  Fs =%9sHz  atts = %6.2lfdB", FormatEngValue(doc.fp).c_str(),
-                   doc.attp, FormatEngValue(doc.fs).c_str(), doc.attsAchieved)};
+    return {Format("Fp =%9sHz  attp = %6.4lfdB  Fs =%9sHz  atts = %6.2lfdB",
+                   FormatEngValue(doc.fp).c_str(), doc.attp, FormatEngValue(doc.fs).c_str(),
+                   doc.attsAchieved)};
 }
 
 std::string DigitalTitle(const CKorvelView& view) {
@@ -53,8 +56,8 @@ std::vector<std::string> SummaryHeaderLines(const CKorvelView& view) {
     if (view.convertedToDigital == 1) {
         lines.push_back(DigitalTitle(view));
     } else {
-        lines.push_back(Format("ｱﾅﾛｸﾞ %s  %s   次数=%d", KindLabel(view).c_str(), ApproximationName(view).c_str(),
-                               view.resultOrder));
+        lines.push_back(Format("ｱﾅﾛｸﾞ %s  %s   次数=%d", KindLabel(view).c_str(),
+                               ApproximationName(view).c_str(), view.resultOrder));
     }
     for (auto& line : SpecificationLines(view)) lines.push_back(std::move(line));
     return lines;
@@ -69,16 +72,18 @@ int DrawSummaryHeader(const CKorvelView& view, Canvas& canvas) {
     return y;
 }
 
-SchematicSummary WriteSummaryLines(const LineSink& write, const CKorvelView& view, bool withReference) {
+SchematicSummary WriteSummaryLines(const LineSink& write, const CKorvelView& view,
+                                   bool withReference) {
     const CKorvelDoc& doc = view.GetDocument();
     if (view.convertedToDigital == 1) {
         write(DigitalTitle(view) + "Hz\n");
     } else if (withReference) {
-        write(Format("ｱﾅﾛｸﾞ %s  %s  次数=%d                           参照モード=%d\n", KindLabel(view).c_str(),
-                     ApproximationName(view).c_str(), view.resultOrder, doc.referenceMode));
+        write(Format("ｱﾅﾛｸﾞ %s  %s  次数=%d                           参照モード=%d\n",
+                     KindLabel(view).c_str(), ApproximationName(view).c_str(), view.resultOrder,
+                     doc.referenceMode));
     } else {
-        write(Format("ｱﾅﾛｸﾞ %s  %s  次数=%d\n", KindLabel(view).c_str(), ApproximationName(view).c_str(),
-                     view.resultOrder));
+        write(Format("ｱﾅﾛｸﾞ %s  %s  次数=%d\n", KindLabel(view).c_str(),
+                     ApproximationName(view).c_str(), view.resultOrder));
     }
     for (const auto& line : SpecificationLines(view)) write(line + "\n");
     return MakeSchematicSummary(view);
@@ -87,8 +92,8 @@ SchematicSummary WriteSummaryLines(const LineSink& write, const CKorvelView& vie
 SchematicSummary MakeSchematicSummary(const CKorvelView& view) {
     const CKorvelDoc& doc = view.GetDocument();
     SchematicSummary summary;
-    summary.title = Format("%s  %s   order = %d", KindLabel(view).c_str(), ApproximationName(view).c_str(),
-                           view.resultOrder);
+    summary.title = Format("%s  %s   order = %d", KindLabel(view).c_str(),
+                           ApproximationName(view).c_str(), view.resultOrder);
     if (IsBandKind(doc)) {
         summary.specification =
             Format("Fp1 =%5sHz  Fp2 =%5sHz  attp = %5.2lfdB ", FormatEngValue(doc.fp1).c_str(),
@@ -96,9 +101,9 @@ SchematicSummary MakeSchematicSummary(const CKorvelView& view) {
             Format("Fs1 =%5sHz  Fs2 =%5sHz  atts = %5.2lfdB", FormatEngValue(doc.fs1).c_str(),
                    FormatEngValue(doc.fs2).c_str(), doc.attsAchieved);
     } else {
-        summary.specification =
-            Format("Fp =%5sHz  attp = %5.2lfdB  Fs =%5sHz  atts = %5.2lfdB", FormatEngValue(doc.fp).c_str(),
-                   doc.attp, FormatEngValue(doc.fs).c_str(), doc.attsAchieved);
+        summary.specification = Format("Fp =%5sHz  attp = %5.2lfdB  Fs =%5sHz  atts = %5.2lfdB",
+                                       FormatEngValue(doc.fp).c_str(), doc.attp,
+                                       FormatEngValue(doc.fs).c_str(), doc.attsAchieved);
     }
     return summary;
 }

@@ -36,7 +36,8 @@ int DrawSummaryHeader(const CKorvelView& view, Canvas& canvas);
 // Writes the summary lines of the journal (`withReference` true: the first line ends with
 // the reference mode) or of a report to `write`, and returns the schematic texts of the
 // same design.
-SchematicSummary WriteSummaryLines(const LineSink& write, const CKorvelView& view, bool withReference);
+SchematicSummary WriteSummaryLines(const LineSink& write, const CKorvelView& view,
+                                   bool withReference);
 
 // The schematic texts alone.
 SchematicSummary MakeSchematicSummary(const CKorvelView& view);

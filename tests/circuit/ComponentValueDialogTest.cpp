@@ -14,8 +14,8 @@ ComponentDialogRequest Request720() {
     r.section = 3;
     r.deviation = 0.0005;
     r.series = 2;
-    r.valueA = 4700;     // R1
-    r.valueB = 2.2e-8;   // C1
+    r.valueA = 4700;              // R1
+    r.valueB = 2.2e-8;            // C1
     r.derived = {1e-9, 12.5, 0};  // C2, R2
     return r;
 }
@@ -53,7 +53,10 @@ TEST(ComponentValueDialog, DeviationAndBoundTexts) {
         r.valueB = 1e-9;
         r.bound = 4.7e-10;
         ComponentValueDialog dialog(r);
-        ui.ExpectDialog(733).ExpectText(900, text).ExpectText(925, "C2_4 は   0.4700n 以上の値になります").Ok();
+        ui.ExpectDialog(733)
+            .ExpectText(900, text)
+            .ExpectText(925, "C2_4 は   0.4700n 以上の値になります")
+            .Ok();
         ui.RunModal(dialog);
         ui.VerifyDone();
     }
@@ -64,10 +67,13 @@ TEST(ComponentValueDialog, DeviationAndBoundTexts) {
     first.valueB = 1e-9;
     ComponentValueDialog dialog(first);
     // The no-suffix class shows a single blank that selects no list entry.
-    ui.ExpectDialog(710).ExpectText(911, " ").Inspect([](const Dialog& d) {
-        EXPECT_EQ(d.Control(911).selection, -1);
-        EXPECT_EQ(d.Control(914).selection, 2);
-    }).Ok();
+    ui.ExpectDialog(710)
+        .ExpectText(911, " ")
+        .Inspect([](const Dialog& d) {
+            EXPECT_EQ(d.Control(911).selection, -1);
+            EXPECT_EQ(d.Control(914).selection, 2);
+        })
+        .Ok();
     ui.RunModal(dialog);
     ui.VerifyDone();
 }

@@ -27,7 +27,8 @@ TEST(ESeries, TablesHoldTwoDecadesOfTheStandardValues) {
         {2, {1.0, 1.2, 1.5, 1.8, 2.2, 2.7, 3.3, 3.9, 4.7, 5.6, 6.8, 8.2, 10}},
     };
     for (const auto& [series, values] : samples) {
-        for (std::size_t k = 0; k < values.size(); ++k) EXPECT_EQ(SeriesTable(series)[k], values[k]);
+        for (std::size_t k = 0; k < values.size(); ++k)
+            EXPECT_EQ(SeriesTable(series)[k], values[k]);
     }
     EXPECT_EQ(SeriesTable(4)[47], 9.53);
     EXPECT_EQ(SeriesTable(5)[95], 9.76);
@@ -35,7 +36,8 @@ TEST(ESeries, TablesHoldTwoDecadesOfTheStandardValues) {
     // Strictly increasing over both decades in every series.
     for (int series = 1; series <= 5; ++series) {
         const int n = SeriesSize(series);
-        for (int k = 1; k < 2 * n; ++k) EXPECT_LT(SeriesTable(series)[k - 1], SeriesTable(series)[k]) << series;
+        for (int k = 1; k < 2 * n; ++k)
+            EXPECT_LT(SeriesTable(series)[k - 1], SeriesTable(series)[k]) << series;
     }
     EXPECT_EQ(SeriesTable(0), nullptr);
     EXPECT_EQ(SeriesTable(6), nullptr);
@@ -52,7 +54,7 @@ TEST(ESeries, NearestSeriesValue) {
     const Case cases[] = {
         {3, 4700, 1000, 16, 0},
         {4, 9.6, 1, 47, (9.6 - 9.53) / 9.6},
-        {3, 9.9, 10, 0, 0.1 / 9.9},  // wraps to the next decade
+        {3, 9.9, 10, 0, 0.1 / 9.9},    // wraps to the next decade
         {3, 1.05, 1, 0, 0.05 / 1.05},  // exactly between 1.0 and 1.1: the lower one
         {2, 2.2e-8, 1e-8, 4, 0},
         {3, 159154.9, 1e5, 5, (160000 - 159154.9) / 159154.9},
@@ -107,7 +109,11 @@ TEST(ESeries, SetSeriesTranslatesPositionsAndDefaults) {
 TEST(ESeriesDialog, ChoosesSeriesAndDefault) {
     ScriptedUi ui;
     ESeriesDialog dialog(2);
-    ui.ExpectDialog(950).ExpectText(951, "現在  E12  シリーズが選択されています").Click(964).Click(953).Ok();
+    ui.ExpectDialog(950)
+        .ExpectText(951, "現在  E12  シリーズが選択されています")
+        .Click(964)
+        .Click(953)
+        .Ok();
     EXPECT_EQ(ui.RunModal(dialog), IDOK);
     EXPECT_EQ(dialog.SeriesCode(), 15);
 

@@ -10,7 +10,8 @@ namespace {
 
 using testing::ScriptedUi;
 
-const char kComponentMessage[] = "単位の記号は次に示すものが使用出来ます\n\nf p n u m (なし) K Meg G T";
+const char kComponentMessage[] =
+    "単位の記号は次に示すものが使用出来ます\n\nf p n u m (なし) K Meg G T";
 const char kFrequencyMessage[] = "単位の記号は次に示すものが使用出来ます\n\nmHz (なし) KHz Meg GHz";
 
 struct SplitCase {
@@ -78,12 +79,23 @@ TEST(EngValue, SignedAndRoundedForms) {
 
 TEST(EngValue, CompactForm) {
     const std::pair<double, const char*> cases[] = {
-        {4700, "4.7K"},   {1e6, "1Meg"},    {1.5e6, "1.5Meg"}, {2.2e-8, "22n"},
-        {4.7e-7, "0.47u"}, {1e-7, "0.1u"},  {12340, "12.34K"}, {100, "100"},
-        {0.1, "0.1"},     {1.05e3, "1.05K"}, {1e-13, "100f"},  {1.25e6, "1.25Meg"},
+        {4700, "4.7K"},
+        {1e6, "1Meg"},
+        {1.5e6, "1.5Meg"},
+        {2.2e-8, "22n"},
+        {4.7e-7, "0.47u"},
+        {1e-7, "0.1u"},
+        {12340, "12.34K"},
+        {100, "100"},
+        {0.1, "0.1"},
+        {1.05e3, "1.05K"},
+        {1e-13, "100f"},
+        {1.25e6, "1.25Meg"},
         // Computed values that are no series values keep their digits (a capacitor of
         // 0.123456u written as 0.12u would be 3 % off in the simulated circuit).
-        {1.23456e-7, "0.12346u"}, {3183.0989, "3.1831K"}, {999.999999, "1000"},
+        {1.23456e-7, "0.12346u"},
+        {3183.0989, "3.1831K"},
+        {999.999999, "1000"},
     };
     for (const auto& [value, text] : cases) EXPECT_EQ(FormatCompactValue(value), text) << value;
 }
@@ -102,8 +114,8 @@ TEST(EngValue, ApplyEngUnitKnownAndUnknownUnits) {
     };
     const Case cases[] = {
         {"f", 2e-15, false}, {"p", 2e-12, false}, {"n", 2e-9, false}, {"u", 2e-6, false},
-        {"m", 2e-3, false},  {"", 2, false},      {"K", 2e3, false},   {"Meg", 2e6, false},
-        {"G", 2e9, false},   {"T", 2e12, false},  {" ", 2, true},      {"k", 2, true},
+        {"m", 2e-3, false},  {"", 2, false},      {"K", 2e3, false},  {"Meg", 2e6, false},
+        {"G", 2e9, false},   {"T", 2e12, false},  {" ", 2, true},     {"k", 2, true},
         {"M", 2, true},
     };
     for (const Case& c : cases) {
@@ -156,8 +168,8 @@ TEST(EngValue, ApplyFrequencyUnit) {
 }
 
 TEST(EngValue, IndexConversions) {
-    const std::pair<double, int> indexCases[] = {
-        {0.0999, 0}, {0.1, 1}, {999.9, 1}, {1000, 2}, {1e6, 3}, {1e9, 4}, {-5, 0}};
+    const std::pair<double, int> indexCases[] = {{0.0999, 0}, {0.1, 1}, {999.9, 1}, {1000, 2},
+                                                 {1e6, 3},    {1e9, 4}, {-5, 0}};
     for (const auto& [hz, index] : indexCases) EXPECT_EQ(FrequencyUnitIndex(hz), index) << hz;
 
     const double mantissas[] = {2000, 2, 0.002, 2e-6, 2e-9};

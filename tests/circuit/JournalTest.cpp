@@ -55,7 +55,8 @@ TEST_F(JournalFile, HeaderBlock) {
     journal.Close();
 
     std::string expectedSummary;
-    const SchematicSummary same = WriteSummaryLines([&](const std::string& l) { expectedSummary += l; }, view, true);
+    const SchematicSummary same =
+        WriteSummaryLines([&](const std::string& l) { expectedSummary += l; }, view, true);
     EXPECT_EQ(summary.title, same.title);
     const std::string bytes = Bytes();
     const std::string banner = Utf8ToShiftJis(
@@ -64,7 +65,9 @@ TEST_F(JournalFile, HeaderBlock) {
     ASSERT_EQ(bytes.substr(0, banner.size()), banner);
     const std::string rest = bytes.substr(banner.size());
     const std::size_t lineEnd = rest.find('\n');
-    EXPECT_TRUE(std::regex_match(rest.substr(0, lineEnd), std::regex("[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}")))
+    EXPECT_TRUE(std::regex_match(
+        rest.substr(0, lineEnd),
+        std::regex("[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}")))
         << rest.substr(0, lineEnd);
     EXPECT_EQ(rest.substr(lineEnd + 1), Utf8ToShiftJis(expectedSummary) + "\n");
 }

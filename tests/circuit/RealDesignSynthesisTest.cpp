@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "support/AcceptingUi.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -9,6 +7,7 @@
 #include "design/DesignFixture.h"
 #include "dialogs/Dialog.h"
 #include "output/CircuitOutput.h"
+#include "support/AcceptingUi.h"
 #include "view/CKorvelView.h"
 
 namespace vorna {
@@ -23,16 +22,20 @@ public:
     bool rounding = false;
 
 protected:
-    void Answer(Dialog& dialog) override { dialog.UserClick(rounding && dialogs % 2 == 1 ? 902 : IDOK); }
+    void Answer(Dialog& dialog) override {
+        dialog.UserClick(rounding && dialogs % 2 == 1 ? 902 : IDOK);
+    }
 };
 
 struct RealCase {
     DesignCase design;
-    int circuit;          // index into synthesisEntries
+    int circuit;  // index into synthesisEntries
     int referenceMode;
 };
 
-bool IsLpet2(int circuit) { return circuit == 3 || circuit == 7 || circuit == 11 || circuit == 13; }
+bool IsLpet2(int circuit) {
+    return circuit == 3 || circuit == 7 || circuit == 11 || circuit == 13;
+}
 
 // One design per basic circuit, odd and even orders, every kind and both reference modes.
 const RealCase kCases[] = {
@@ -57,54 +60,55 @@ const RealCase kCases[] = {
 // by no more than the series spacing allows.
 TEST(RealDesignSynthesis, RealisedResponseFollowsTheDesign) {
     for (const bool rounding : {false, true})
-    for (const RealCase& c : kCases) {
-        CKorvelDoc doc = MakeDocument(c.design);
-        doc.referenceMode = c.referenceMode;
-        CKorvelView view(doc);
-        view.RecomputeResults(doc);
-        const DesignResults designed = view;
-        CircuitOutput out;
-        CandidateUi ui;
-        ui.rounding = rounding;
-        synthesisEntries[static_cast<std::size_t>(c.circuit)](out, doc, view, ui);
-        const std::string what = Describe(c.design) + " circuit " + std::to_string(c.circuit);
-        ASSERT_EQ(out.synthesisFailed, 0) << what;
-        EXPECT_TRUE(ui.messages.empty()) << what;
-        EXPECT_GT(ui.dialogs, view.sectionLast) << what;
-        EXPECT_TRUE(AllFinite(view)) << what;
+        for (const RealCase& c : kCases) {
+            CKorvelDoc doc = MakeDocument(c.design);
+            doc.referenceMode = c.referenceMode;
+            CKorvelView view(doc);
+            view.RecomputeResults(doc);
+            const DesignResults designed = view;
+            CircuitOutput out;
+            CandidateUi ui;
+            ui.rounding = rounding;
+            synthesisEntries[static_cast<std::size_t>(c.circuit)](out, doc, view, ui);
+            const std::string what = Describe(c.design) + " circuit " + std::to_string(c.circuit);
+            ASSERT_EQ(out.synthesisFailed, 0) << what;
+            EXPECT_TRUE(ui.messages.empty()) << what;
+            EXPECT_GT(ui.dialogs, view.sectionLast) << what;
+            EXPECT_TRUE(AllFinite(view)) << what;
 
-        double low = 1e300, high = -1e300;
-        int points = 0;
-        const double centre = c.design.kind >= kBandPass ? std::sqrt(c.design.fp1 * c.design.fp2) : c.design.fp;
-        for (int k = -40; k <= 40; ++k) {
-            const double hz = centre * std::pow(10.0, k / 40.0);
-            const double wanted = GainDb(doc, designed, hz);
-            if (wanted < -50) continue;  // near the zeros the depth says nothing
-            const double difference = GainDb(doc, view, hz) - wanted;
-            ++points;
-            low = std::min(low, difference);
-            high = std::max(high, difference);
-        }
-        EXPECT_GT(points, 20) << what;
-        if (!rounding) {
-            EXPECT_LT(high - low, 1e-9) << what;
-            continue;
-        }
-        for (int i = 0; i <= view.sectionLast; ++i) {
-            const Section& d = designed.sections[static_cast<std::size_t>(i)];
-            const Section& r = view.sections[static_cast<std::size_t>(i)];
-            const double w0Error = std::sqrt(r[1] / d[1]) - 1;
-            const double qError = (std::sqrt(r[1]) / r[0]) / (std::sqrt(d[1]) / d[0]) - 1;
-            // Two rounded elements set w0 (at most 5 % each in E24). Q follows from ratios of
-            // rounded elements, except in the lpet2 family, where it is set by a difference
-            // of the gain ratios and so reacts strongly to their rounding.
-            EXPECT_LT(std::fabs(w0Error), 0.1) << what << " section " << i;
-            if (!IsLpet2(c.circuit)) {
-                EXPECT_LT(std::fabs(qError), 0.1) << what << " section " << i;
+            double low = 1e300, high = -1e300;
+            int points = 0;
+            const double centre =
+                c.design.kind >= kBandPass ? std::sqrt(c.design.fp1 * c.design.fp2) : c.design.fp;
+            for (int k = -40; k <= 40; ++k) {
+                const double hz = centre * std::pow(10.0, k / 40.0);
+                const double wanted = GainDb(doc, designed, hz);
+                if (wanted < -50) continue;  // near the zeros the depth says nothing
+                const double difference = GainDb(doc, view, hz) - wanted;
+                ++points;
+                low = std::min(low, difference);
+                high = std::max(high, difference);
             }
-            EXPECT_GT(r[0], 0) << what << " section " << i;
+            EXPECT_GT(points, 20) << what;
+            if (!rounding) {
+                EXPECT_LT(high - low, 1e-9) << what;
+                continue;
+            }
+            for (int i = 0; i <= view.sectionLast; ++i) {
+                const Section& d = designed.sections[static_cast<std::size_t>(i)];
+                const Section& r = view.sections[static_cast<std::size_t>(i)];
+                const double w0Error = std::sqrt(r[1] / d[1]) - 1;
+                const double qError = (std::sqrt(r[1]) / r[0]) / (std::sqrt(d[1]) / d[0]) - 1;
+                // Two rounded elements set w0 (at most 5 % each in E24). Q follows from ratios of
+                // rounded elements, except in the lpet2 family, where it is set by a difference
+                // of the gain ratios and so reacts strongly to their rounding.
+                EXPECT_LT(std::fabs(w0Error), 0.1) << what << " section " << i;
+                if (!IsLpet2(c.circuit)) {
+                    EXPECT_LT(std::fabs(qError), 0.1) << what << " section " << i;
+                }
+                EXPECT_GT(r[0], 0) << what << " section " << i;
+            }
         }
-    }
 }
 
 }  // namespace

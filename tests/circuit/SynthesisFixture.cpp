@@ -24,7 +24,9 @@ SynthesisRun::SynthesisRun() {
     out.journal.Open(journalPath);
 }
 
-SynthesisRun::~SynthesisRun() { std::remove(journalPath.c_str()); }
+SynthesisRun::~SynthesisRun() {
+    std::remove(journalPath.c_str());
+}
 
 void SynthesisRun::Butterworth(int kind, int order, double fc) {
     doc.kind = kind;
@@ -66,7 +68,9 @@ std::string SynthesisRun::JournalBytes() const {
     return bytes.str();
 }
 
-std::string SynthesisRun::ShiftJis(const std::string& utf8) { return Utf8ToShiftJis(utf8); }
+std::string SynthesisRun::ShiftJis(const std::string& utf8) {
+    return Utf8ToShiftJis(utf8);
+}
 
 double SynthesisRun::Value(const std::string& name) const {
     double value = std::nan("");

@@ -40,6 +40,8 @@ struct SynthesisRun {
     double Value(const std::string& name) const;
 };
 
-inline double Omega(double hz) { return 2 * 3.141592653589793 * hz; }
+inline double Omega(double hz) {
+    return 2 * 3.141592653589793 * hz;
+}
 
 }  // namespace vorna::testing

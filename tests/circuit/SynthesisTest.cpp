@@ -13,16 +13,25 @@ namespace {
 using testing::SynthesisRun;
 using namespace vorna::testing;
 
-const char kComponentUnitMessage[] = "単位の記号は次に示すものが使用出来ます\n\nf p n u m (なし) K Meg G T";
+const char kComponentUnitMessage[] =
+    "単位の記号は次に示すものが使用出来ます\n\nf p n u m (なし) K Meg G T";
 
-double W0(const Section& s) { return std::sqrt(s[1]); }
-double Q(const Section& s) { return std::sqrt(s[1]) / s[0]; }
+double W0(const Section& s) {
+    return std::sqrt(s[1]);
+}
+double Q(const Section& s) {
+    return std::sqrt(s[1]) / s[0];
+}
 
 TEST(Synthesis, OddLowPassWithLP1WritesFirstOrderThenNumberedSections) {
     SynthesisRun run;
     run.Butterworth(kLowPass, 5, 1000);
     const auto design = run.view.sections;
-    run.ui.ExpectDialog(710).ExpectText(913, "1").ExpectText(914, "n").ExpectText(900, "  0.5310  %").Ok();
+    run.ui.ExpectDialog(710)
+        .ExpectText(913, "1")
+        .ExpectText(914, "n")
+        .ExpectText(900, "  0.5310  %")
+        .Ok();
     run.ui.ExpectDialog(720).ExpectText(912, "R1_2 = ").Ok();
     run.ui.ExpectDialog(720).ExpectText(912, "R1_3 = ").Ok();
     run.Run(LP1);
@@ -33,16 +42,19 @@ TEST(Synthesis, OddLowPassWithLP1WritesFirstOrderThenNumberedSections) {
         " 1(lp1) R1_1 = 159.1549K C1_1 =   1.0000n  誤差 = 0.53 %\n"
         " 2 (LP1)「LP1-0-1」 C1_2 = ");
     EXPECT_EQ(journal.substr(0, head.size()), head);
-    EXPECT_NE(journal.find(SynthesisRun::ShiftJis(" 3 (LP1)「LP1-0-2」 C1_3 = ")), std::string::npos);
+    EXPECT_NE(journal.find(SynthesisRun::ShiftJis(" 3 (LP1)「LP1-0-2」 C1_3 = ")),
+              std::string::npos);
     EXPECT_NE(journal.find(SynthesisRun::ShiftJis("   R1_3 = R3_3 = ")), std::string::npos);
 
     // The first-order section: p2 = p0 = 1/(C R).
     EXPECT_DOUBLE_EQ(run.view.p0, 1 / (run.Value("R1_1") * run.Value("C1_1")));
     EXPECT_DOUBLE_EQ(run.view.p2, run.view.p0);
     for (int n = 2; n <= 3; ++n) {
-        const auto name = [n](const char* element) { return std::string(element) + "_" + std::to_string(n); };
-        const double r1 = run.Value(name("R1")), r2 = run.Value(name("R2")), c1 = run.Value(name("C1")),
-                     c2 = run.Value(name("C2"));
+        const auto name = [n](const char* element) {
+            return std::string(element) + "_" + std::to_string(n);
+        };
+        const double r1 = run.Value(name("R1")), r2 = run.Value(name("R2")),
+                     c1 = run.Value(name("C1")), c2 = run.Value(name("C2"));
         EXPECT_EQ(run.Value(name("R3")), r1);
         const Section& s = run.view.sections[static_cast<std::size_t>(n - 2)];
         EXPECT_DOUBLE_EQ(s[0], (2 * r2 + r1) / (r1 * r2 * c1));
@@ -68,8 +80,8 @@ TEST(Synthesis, RoundedLP2SectionsStayWithinTheSeriesDeviation) {
     run.Run(LP2);
     for (int i = 0; i < 3; ++i) {
         const auto n = std::to_string(i + 1);
-        const double r1 = run.Value("R1_" + n), r2 = run.Value("R2_" + n), c1 = run.Value("C1_" + n),
-                     c2 = run.Value("C2_" + n);
+        const double r1 = run.Value("R1_" + n), r2 = run.Value("R2_" + n),
+                     c1 = run.Value("C1_" + n), c2 = run.Value("C2_" + n);
         const Section& s = run.view.sections[static_cast<std::size_t>(i)];
         const Section& d = design[static_cast<std::size_t>(i)];
         EXPECT_DOUBLE_EQ(s[1], 1 / (r1 * r2 * c1 * c2));
@@ -83,7 +95,8 @@ TEST(Synthesis, RoundedLP2SectionsStayWithinTheSeriesDeviation) {
         ESeriesState e24;
         EXPECT_EQ(e24.NearestSeriesValue(r1).deviation, 0.0);
     }
-    EXPECT_NE(run.JournalBytes().find(SynthesisRun::ShiftJis(" 1 (LP2)「LP2-0-1」 C1_1 = ")), std::string::npos);
+    EXPECT_NE(run.JournalBytes().find(SynthesisRun::ShiftJis(" 1 (LP2)「LP2-0-1」 C1_1 = ")),
+              std::string::npos);
 }
 
 TEST(Synthesis, OddHighPassWithHP1) {
@@ -95,7 +108,8 @@ TEST(Synthesis, OddHighPassWithHP1) {
     run.Run(HP1);
     std::vector<std::string> names;
     for (const auto& e : run.out.elementValues) names.push_back(e.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"R1_1", "C1_1", "R2_1", "R1_2", "R2_2", "C1_2", "C2_2", "C3_2"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"R1_1", "C1_1", "R2_1", "R1_2", "R2_2", "C1_2",
+                                               "C2_2", "C3_2"}));
     EXPECT_DOUBLE_EQ(run.view.p0, 1 / (run.Value("R1_1") * run.Value("C1_1")));
     EXPECT_EQ(run.view.p1, 1);
     const double r1 = run.Value("R1_2"), r2 = run.Value("R2_2"), c = run.Value("C1_2");
@@ -106,17 +120,23 @@ TEST(Synthesis, OddHighPassWithHP1) {
     EXPECT_NEAR(W0(s) / W0(design[0]), 1, 1e-9);
     EXPECT_NEAR(Q(s) / Q(design[0]), 1, 1e-9);
     const std::string journal = run.JournalBytes();
-    EXPECT_NE(journal.find(SynthesisRun::ShiftJis(" 1 (hp1) R1_1 = R1_2 = 159.1549K C1_1 =   1.0000n  誤差 = 0.5310 %\n")),
+    EXPECT_NE(journal.find(SynthesisRun::ShiftJis(
+                  " 1 (hp1) R1_1 = R1_2 = 159.1549K C1_1 =   1.0000n  誤差 = 0.5310 %\n")),
               std::string::npos);
-    EXPECT_NE(journal.find(SynthesisRun::ShiftJis(" 2 (HP1)「HP1-0-2」 R1_2 = ")), std::string::npos);
+    EXPECT_NE(journal.find(SynthesisRun::ShiftJis(" 2 (HP1)「HP1-0-2」 R1_2 = ")),
+              std::string::npos);
 }
 
 TEST(Synthesis, HP2ShowsEachR1AgainBeforeMovingOn) {
     SynthesisRun run;
     run.Butterworth(kHighPass, 2, 1000);
     auto first = std::make_shared<std::string>();
-    run.ui.ExpectDialog(720).Inspect([first](const Dialog& d) { *first = d.Control(910).text; }).Click(903);
-    run.ui.ExpectDialog(720).Inspect([first](const Dialog& d) { EXPECT_EQ(d.Control(910).text, *first); }).Ok();
+    run.ui.ExpectDialog(720)
+        .Inspect([first](const Dialog& d) { *first = d.Control(910).text; })
+        .Click(903);
+    run.ui.ExpectDialog(720)
+        .Inspect([first](const Dialog& d) { EXPECT_EQ(d.Control(910).text, *first); })
+        .Ok();
     run.Run(HP2);
     const double c = run.Value("C1_1");
     const Section& s = run.view.sections[0];
@@ -137,8 +157,11 @@ TEST(Synthesis, FirstOrderCandidatesCycleThroughOneDecade) {
 }
 
 TEST(Synthesis, FirstOrderStartCapacitorByFrequency) {
-    const std::pair<double, std::pair<const char*, const char*>> cases[] = {
-        {1000, {"1", "n"}}, {2e5, {"10", "p"}}, {0.0005, {"10", "m"}}, {0.005, {"1", "m"}}, {50, {"0.1", "u"}}};
+    const std::pair<double, std::pair<const char*, const char*>> cases[] = {{1000, {"1", "n"}},
+                                                                            {2e5, {"10", "p"}},
+                                                                            {0.0005, {"10", "m"}},
+                                                                            {0.005, {"1", "m"}},
+                                                                            {50, {"0.1", "u"}}};
     for (const auto& [fc, shown] : cases) {
         SynthesisRun run;
         run.Butterworth(kLowPass, 1, fc);
@@ -230,7 +253,9 @@ TEST(Synthesis, SeriesChangeHoldsForTheStepOrBecomesTheDefault) {
         change.Ok();
         run.ui.ExpectDialog(710).ExpectText(952, "E6 シリーズからの誤差 =").Click(903);
         run.ui.ExpectDialog(710).ExpectText(913, "1.5").Ok();
-        run.ui.ExpectDialog(720).ExpectText(952, makeDefault ? "E6 シリーズからの誤差 =" : "E24 シリーズからの誤差 =").Ok();
+        run.ui.ExpectDialog(720)
+            .ExpectText(952, makeDefault ? "E6 シリーズからの誤差 =" : "E24 シリーズからの誤差 =")
+            .Ok();
         run.Run(LP1);
         EXPECT_EQ(run.out.eDefault, makeDefault ? 1 : 3);
     }
@@ -260,7 +285,8 @@ TEST(Synthesis, BP2WithUnityGainNeedsNoR3) {
     EXPECT_NEAR(W0(s) / w0, 1, 1e-9);
     EXPECT_NEAR(Q(s) / 5, 1, 1e-9);
     EXPECT_EQ(run.Value("R11_1"), run.Value("R12_1"));
-    EXPECT_NE(run.JournalBytes().find(SynthesisRun::ShiftJis(" 1  R3_1 =  10.0000m  R4_1 =  10.0000K   誤差 = 0.00 %\n")),
+    EXPECT_NE(run.JournalBytes().find(SynthesisRun::ShiftJis(
+                  " 1  R3_1 =  10.0000m  R4_1 =  10.0000K   誤差 = 0.00 %\n")),
               std::string::npos);
 }
 
@@ -271,13 +297,15 @@ TEST(Synthesis, BP1RealisesGainAndQ) {
     run.ui.ExpectDialog(740).Click(902);
     run.ui.ExpectDialog(740).Ok();
     run.Run(BP1);
-    const double r1 = run.Value("R1_1"), r2 = run.Value("R2_1"), r3 = run.Value("R3_1"), c = run.Value("C1_1");
+    const double r1 = run.Value("R1_1"), r2 = run.Value("R2_1"), r3 = run.Value("R3_1"),
+                 c = run.Value("C1_1");
     const Section& s = run.view.sections[0];
     EXPECT_DOUBLE_EQ(s[0], 2 / (c * r3));
     EXPECT_DOUBLE_EQ(s[1], (r1 + r2) / (r1 * r2 * r3 * c * c));
     EXPECT_NEAR(W0(s) / w0, 1, 0.1);
     EXPECT_NEAR(s[3] / s[0], 2, 0.2);
-    EXPECT_NE(run.JournalBytes().find(SynthesisRun::ShiftJis(" 1(BP1)「BP1-1-0」 R1_1 = ")), std::string::npos);
+    EXPECT_NE(run.JournalBytes().find(SynthesisRun::ShiftJis(" 1(BP1)「BP1-1-0」 R1_1 = ")),
+              std::string::npos);
 }
 
 TEST(Synthesis, InfeasibleSectionsStopTheRun) {
@@ -291,9 +319,12 @@ TEST(Synthesis, InfeasibleSectionsStopTheRun) {
     const Case cases[] = {
         {BP1, kBandPass, MakeSection(w0, 1, 0, 4 * w0, 0), "bpat1 で 変換不能, j = 0\n"},
         {BP2, kBandPass, MakeSection(w0, 5, 0, 0.5 * w0 / 5, 0), "bpat2 で 変換不能, j = 0\n"},
-        {LP3, kLowPass, MakeSection(w0, 0.3, 0.1, 0, 0.1 * 4 * w0 * w0), "lpet1 で 変換不能, j = 0\n"},
-        {LP4, kLowPass, MakeSection(w0, 0.4, 0.1, 0, 0.1 * 4 * w0 * w0), "lpet2 で 変換不能, j = 0\n"},
-        {BE1, kBandEliminate, MakeSection(w0, 2, 0, 0, 0), "lpet1 で 変換不能, j = 0\n"},  // no zeros
+        {LP3, kLowPass, MakeSection(w0, 0.3, 0.1, 0, 0.1 * 4 * w0 * w0),
+         "lpet1 で 変換不能, j = 0\n"},
+        {LP4, kLowPass, MakeSection(w0, 0.4, 0.1, 0, 0.1 * 4 * w0 * w0),
+         "lpet2 で 変換不能, j = 0\n"},
+        {BE1, kBandEliminate, MakeSection(w0, 2, 0, 0, 0),
+         "lpet1 で 変換不能, j = 0\n"},  // no zeros
     };
     for (const Case& c : cases) {
         SynthesisRun run;
@@ -362,9 +393,15 @@ TEST(Synthesis, Lpet2PoleShiftWalkWithoutCandidateStartsOver) {
     run.BandSections(kLowPass, {MakeSection(w0, 3, 0.16, 0, 0.16 * wz * wz)});
     run.ui.ExpectDialog(732).Ok();
     auto first = std::make_shared<std::string>();
-    run.ui.ExpectDialog(733).Inspect([first](const Dialog& d) { *first = d.Control(922).text; }).Type(922, "1").Pick(923, "f").Ok();
+    run.ui.ExpectDialog(733)
+        .Inspect([first](const Dialog& d) { *first = d.Control(922).text; })
+        .Type(922, "1")
+        .Pick(923, "f")
+        .Ok();
     run.ui.ExpectMessage(kNoCandidateMessage);
-    run.ui.ExpectDialog(733).Inspect([first](const Dialog& d) { EXPECT_EQ(d.Control(922).text, *first); }).Ok();
+    run.ui.ExpectDialog(733)
+        .Inspect([first](const Dialog& d) { EXPECT_EQ(d.Control(922).text, *first); })
+        .Ok();
     run.ui.ExpectDialog(735).Ok();
     run.ui.ExpectDialog(736).Ok();
     run.Run(LP4);
@@ -378,7 +415,8 @@ TEST(Synthesis, BandEliminateCapacitorScaleFollowsTheBandRatio) {
         double fp2;
         double scale;
     };
-    const Case cases[] = {{kInverseChebyshev, 30000, 1}, {kButterworth, 30000, 10}, {kChebyshev, 5e6, 1000}};
+    const Case cases[] = {
+        {kInverseChebyshev, 30000, 1}, {kButterworth, 30000, 10}, {kChebyshev, 5e6, 1000}};
     double reference = 0;
     for (const Case& c : cases) {
         SynthesisRun run;
@@ -398,7 +436,9 @@ TEST(Synthesis, BandEliminateCapacitorScaleFollowsTheBandRatio) {
 TEST(Synthesis, BP3RealisesAnOddSectionZeroByBP2) {
     SynthesisRun run;
     const double w0 = Omega(1000), wz = Omega(3000);
-    run.BandSections(kBandPass, {MakeSection(w0, 2, 0, 2 * w0 / 2, 0), MakeSection(w0, 4, 0.1, 0, 0.1 * wz * wz)}, 1);
+    run.BandSections(
+        kBandPass,
+        {MakeSection(w0, 2, 0, 2 * w0 / 2, 0), MakeSection(w0, 4, 0.1, 0, 0.1 * wz * wz)}, 1);
     run.ui.ExpectDialog(741).Ok();
     run.ui.ExpectDialog(742).Ok();
     run.ui.ExpectDialog(731).Ok();

@@ -39,8 +39,8 @@ struct Outcome {
 
 // Shows candidates of one step (dialog `dialogId`, section 1, `series`) as the synthesis
 // does until the picker accepts one.
-Outcome PlayStep(CandidatePicker& picker, const Sequence& sequence, int series, Typing typing = Typing::Restarts,
-                 int dialogId = 720, int limit = 100000) {
+Outcome PlayStep(CandidatePicker& picker, const Sequence& sequence, int series,
+                 Typing typing = Typing::Restarts, int dialogId = 720, int limit = 100000) {
     testing::ScriptedUi ui;
     int k = 0;
     for (int shown = 1; shown <= limit; ++shown) {
@@ -105,15 +105,16 @@ TEST(CandidatePicker, EndsEveryStepAndAcceptsTheBestItCanReach) {
         bool missedIgnored = false;  // the step ignoring typed values never shows the best again
     } cases[] = {
         {"first accepts the first", PickRule::First, Cycle(E6Deviations()), 0, 1, 0, 1, 0.04, 0.04},
-        {"a pass of N, best met again", PickRule::Best, Cycle(E6Deviations()), 3, 6 + 1, 6 + 3, 6 + 4, 0.01, 0.01},
-        {"the last of the pass is the best", PickRule::Best, Cycle({0.04, 0.03, 0.05, 0.02, 0.02, 0.01}), 5, 6, 5, 6,
-         0.01, 0.01},
-        {"the first is the best", PickRule::Best, Cycle({0.01, 0.03, 0.05, 0.02, 0.04, 0.06}), 0, 6 + 1, 6, 6 + 1,
-         0.01, 0.01},
-        {"fewer candidates than N come round", PickRule::Best, Cycle({0.03, 0.01, 0.02}), 1, 3 + 2, 3 + 1, 3 + 2,
-         0.01, 0.01},
-        {"each candidate shown 13 times", PickRule::Best, Cycle(E6Deviations(), 13), 3 * 13, 5 * 13 + 2,
-         6 * 13 + 3 * 13, 6 * 13 + 3 * 13 + 1, 0.01, 0.01},
+        {"a pass of N, best met again", PickRule::Best, Cycle(E6Deviations()), 3, 6 + 1, 6 + 3,
+         6 + 4, 0.01, 0.01},
+        {"the last of the pass is the best", PickRule::Best,
+         Cycle({0.04, 0.03, 0.05, 0.02, 0.02, 0.01}), 5, 6, 5, 6, 0.01, 0.01},
+        {"the first is the best", PickRule::Best, Cycle({0.01, 0.03, 0.05, 0.02, 0.04, 0.06}), 0,
+         6 + 1, 6, 6 + 1, 0.01, 0.01},
+        {"fewer candidates than N come round", PickRule::Best, Cycle({0.03, 0.01, 0.02}), 1, 3 + 2,
+         3 + 1, 3 + 2, 0.01, 0.01},
+        {"each candidate shown 13 times", PickRule::Best, Cycle(E6Deviations(), 13), 3 * 13,
+         5 * 13 + 2, 6 * 13 + 3 * 13, 6 * 13 + 3 * 13 + 1, 0.01, 0.01},
         {"the dialog never changes", PickRule::Best,
          [](int) {
              return Candidate{1, 0.02};
@@ -129,7 +130,8 @@ TEST(CandidatePicker, EndsEveryStepAndAcceptsTheBestItCanReach) {
     };
     for (const auto& c : cases) {
         for (const Typing typing : {Typing::Restarts, Typing::Ignored}) {
-            SCOPED_TRACE(std::string(c.name) + (typing == Typing::Restarts ? ", typing restarts" : ", typing ignored"));
+            SCOPED_TRACE(std::string(c.name) +
+                         (typing == Typing::Restarts ? ", typing restarts" : ", typing ignored"));
             const bool restarts = typing == Typing::Restarts;
             CandidatePicker picker(c.rule);
             const Outcome outcome = PlayStep(picker, c.sequence, 1, typing);
@@ -153,7 +155,8 @@ TEST(CandidatePicker, TypedValueBringsBackTheBestCandidateOfThePass) {
         deviations[static_cast<std::size_t>(best)] = 0.002;
         const Sequence walk = [&deviations](int k) {
             const int i = k % 24;
-            return Candidate{4.7e3 * std::pow(10.0, i / 24.0) * std::pow(10.0, k / 24), deviations[static_cast<std::size_t>(i)]};
+            return Candidate{4.7e3 * std::pow(10.0, i / 24.0) * std::pow(10.0, k / 24),
+                             deviations[static_cast<std::size_t>(i)]};
         };
         CandidatePicker picker(PickRule::Best);
         const Outcome outcome = PlayStep(picker, walk, 3);
@@ -182,9 +185,7 @@ TEST(CandidatePicker, TypesElementBWhenElementAIsNoPositiveValue) {
     }
     // Dialog 730 has no element B: with a useless element A there is nothing to type, and
     // the picker goes on to the next candidate of as small a deviation.
-    const Sequence noElementB = [](int k) {
-        return Candidate{0, k % 6 == 2 ? 0.001 : 0.03};
-    };
+    const Sequence noElementB = [](int k) { return Candidate{0, k % 6 == 2 ? 0.001 : 0.03}; };
     CandidatePicker picker(PickRule::Best);
     const Outcome outcome = PlayStep(picker, noElementB, 1, Typing::Restarts, 730);
     EXPECT_EQ(outcome.accepted, 6 + 2);
@@ -213,7 +214,8 @@ TEST(CandidatePicker, ABestThatNeverComesAgainEndsAtTheLimitAndSaysSo) {
 TEST(CandidatePicker, ThePassIsAsLongAsTheSeries) {
     for (const int series : {1, 2, 3, 4, 5}) {
         for (const Typing typing : {Typing::Restarts, Typing::Ignored}) {
-            SCOPED_TRACE(::testing::Message() << series << (typing == Typing::Restarts ? " restarts" : " ignored"));
+            SCOPED_TRACE(::testing::Message()
+                         << series << (typing == Typing::Restarts ? " restarts" : " ignored"));
             const int n = 6 << (series - 1);
             std::vector<double> deviations(static_cast<std::size_t>(n), 0.03);
             deviations[static_cast<std::size_t>(n - 2)] = 0.001;
@@ -248,15 +250,19 @@ TEST(CandidatePicker, ShowsCandidateComparesTheValuesUpToRounding) {
         bool same;
     } cases[] = {
         {"unchanged", [](ComponentDialogRequest&) {}, true},
-        {"rounding in the last places", [](ComponentDialogRequest& r) { r.derived[0] *= 1 + 1e-13; }, true},
-        {"a decade away", [](ComponentDialogRequest& r) {
+        {"rounding in the last places",
+         [](ComponentDialogRequest& r) { r.derived[0] *= 1 + 1e-13; }, true},
+        {"a decade away",
+         [](ComponentDialogRequest& r) {
              r.valueA *= 10;
              r.valueB /= 10;
              r.derived[0] /= 10;
              r.derived[1] *= 10;
-         }, false},
+         },
+         false},
         {"another series value", [](ComponentDialogRequest& r) { r.derived[1] = 3.6e4; }, false},
-        {"a derived value that was 0", [](ComponentDialogRequest& r) { r.derived[2] = 1e-15; }, false},
+        {"a derived value that was 0", [](ComponentDialogRequest& r) { r.derived[2] = 1e-15; },
+         false},
         {"another section", [](ComponentDialogRequest& r) { r.section = 2; }, false},
         {"another series", [](ComponentDialogRequest& r) { r.series = 4; }, false},
         {"another deviation", [](ComponentDialogRequest& r) { r.deviation = 0.02; }, false},

@@ -13,8 +13,9 @@ CliRun RunCliIn(const std::string& directory, const std::string& arguments) {
     // The output goes to files beside the directory, so that it holds only what the program writes.
     const std::string outFile = directory.substr(0, directory.size() - 1) + ".out";
     const std::string errFile = directory.substr(0, directory.size() - 1) + ".err";
-    const std::string command = "cd '" + directory + "' && '" + std::string(VORNA_BIN_DIR) + "/vorna-cli' " +
-                                arguments + " >'" + outFile + "' 2>'" + errFile + "'";
+    const std::string command = "cd '" + directory + "' && '" + std::string(VORNA_BIN_DIR) +
+                                "/vorna-cli' " + arguments + " >'" + outFile + "' 2>'" + errFile +
+                                "'";
     const int status = std::system(command.c_str());
     CliRun run;
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -35,7 +36,8 @@ std::string Utf16LeToUtf8(const std::string& bytes) {
     std::size_t i = bytes.compare(0, 2, "\xFF\xFE") == 0 ? 2 : 0;
     std::string text;
     for (; i + 1 < bytes.size(); i += 2) {
-        const unsigned code = static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8;
+        const unsigned code =
+            static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8;
         if (code < 0x80) {
             text += static_cast<char>(code);
         } else if (code < 0x800) {

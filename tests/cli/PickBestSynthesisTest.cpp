@@ -5,19 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include "support/AcceptingUi.h"
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "circuit/ESeries.h"
-#include "circuit/SynthesisFixture.h"
 #include "circuit/Synthesis.h"
+#include "circuit/SynthesisFixture.h"
 #include "cli/CandidatePicker.h"
 #include "design/DesignFixture.h"
 #include "dialogs/ComponentValueDialog.h"
 #include "output/CircuitOutput.h"
+#include "support/AcceptingUi.h"
 #include "view/CKorvelView.h"
 
 namespace vorna {
@@ -44,7 +43,8 @@ protected:
 };
 
 bool SameValues(const ComponentDialogRequest& a, const ComponentDialogRequest& b) {
-    return a.valueA == b.valueA && a.valueB == b.valueB && a.derived == b.derived && a.bound == b.bound;
+    return a.valueA == b.valueA && a.valueB == b.valueB && a.derived == b.derived &&
+           a.bound == b.bound;
 }
 
 double Relative(double a, double b) {
@@ -54,8 +54,10 @@ double Relative(double a, double b) {
 
 // The largest relative difference between the values two candidates show.
 double Difference(const ComponentDialogRequest& a, const ComponentDialogRequest& b) {
-    double most = std::max({Relative(a.valueA, b.valueA), Relative(a.valueB, b.valueB), Relative(a.bound, b.bound)});
-    for (std::size_t k = 0; k < a.derived.size(); ++k) most = std::max(most, Relative(a.derived[k], b.derived[k]));
+    double most = std::max(
+        {Relative(a.valueA, b.valueA), Relative(a.valueB, b.valueB), Relative(a.bound, b.bound)});
+    for (std::size_t k = 0; k < a.derived.size(); ++k)
+        most = std::max(most, Relative(a.derived[k], b.derived[k]));
     return most;
 }
 
@@ -90,8 +92,8 @@ const PickCase kCases[] = {
 
 TEST(PickBestSynthesis, EveryStepAcceptsTheBestCandidateOfItsFirstPass) {
     for (const PickCase& c : kCases) {
-        const std::string what = Describe(c.design) + " circuit " + std::to_string(c.circuit) + " series " +
-                                 std::to_string(c.series);
+        const std::string what = Describe(c.design) + " circuit " + std::to_string(c.circuit) +
+                                 " series " + std::to_string(c.series);
         SCOPED_TRACE(what);
         CKorvelDoc doc = MakeDocument(c.design);
         doc.referenceMode = c.referenceMode;
@@ -119,13 +121,14 @@ TEST(PickBestSynthesis, EveryStepAcceptsTheBestCandidateOfItsFirstPass) {
         for (std::size_t s = 0; s < steps.size(); ++s) {
             const auto& step = steps[s];
             SCOPED_TRACE(::testing::Message() << "dialog " << step.front().dialogId << " section "
-                                            << step.front().section);
+                                              << step.front().section);
             // The first pass: until N different candidates were shown or the first came again.
             const std::size_t n = static_cast<std::size_t>(SeriesSize(step.front().series));
             std::vector<ComponentDialogRequest> pass;
             for (const auto& request : step) {
                 if (pass.size() > 1 && SameValues(request, pass.front())) break;
-                if (std::none_of(pass.begin(), pass.end(), [&](const auto& seen) { return SameValues(seen, request); })) {
+                if (std::none_of(pass.begin(), pass.end(),
+                                 [&](const auto& seen) { return SameValues(seen, request); })) {
                     pass.push_back(request);
                 }
                 if (pass.size() == n) break;
@@ -135,9 +138,11 @@ TEST(PickBestSynthesis, EveryStepAcceptsTheBestCandidateOfItsFirstPass) {
             const ComponentDialogRequest& accepted = step.back();
             double closest = 1e300;
             for (const auto& candidate : pass) {
-                if (candidate.deviation <= least * (1 + 1e-12)) closest = std::min(closest, Difference(accepted, candidate));
+                if (candidate.deviation <= least * (1 + 1e-12))
+                    closest = std::min(closest, Difference(accepted, candidate));
             }
-            EXPECT_LT(closest, 1e-9) << "accepted values are not those of a best candidate of the first pass";
+            EXPECT_LT(closest, 1e-9)
+                << "accepted values are not those of a best candidate of the first pass";
             EXPECT_LE(accepted.deviation, least * (1 + 1e-9) + 1e-15);
             EXPECT_EQ(accepted.series, step.front().series);
             const cli::PickedStep& picked = ui.picker.Steps()[s];

@@ -56,7 +56,8 @@ bool ShowsValue(const std::string& text, double value) {
     const double mantissa = StrToD(text.c_str(), &end);
     if (end == text.c_str()) return false;
     for (const auto& unit : kComponentUnits) {
-        if (std::string(end) == unit.suffix) return std::abs(mantissa * unit.factor - value) <= 0.00501 * unit.factor;
+        if (std::string(end) == unit.suffix)
+            return std::abs(mantissa * unit.factor - value) <= 0.00501 * unit.factor;
     }
     return false;
 }
@@ -131,11 +132,14 @@ TEST(CliCircuit, PickBestNeverAcceptsALargerDeviationThanPickFirst) {
             EXPECT_EQ(b["section"], f["section"]);
             EXPECT_GT(b["candidates"].get<int>(), 1);
             const double accepted = b["deviation"].get<double>();
-            EXPECT_LE(accepted, b["bestDeviation"].get<double>() * (1 + 1e-9) + 1e-12) << "step " << i;
-            EXPECT_LE(accepted, b["firstDeviation"].get<double>() * (1 + 1e-9) + 1e-12) << "step " << i;
+            EXPECT_LE(accepted, b["bestDeviation"].get<double>() * (1 + 1e-9) + 1e-12)
+                << "step " << i;
+            EXPECT_LE(accepted, b["firstDeviation"].get<double>() * (1 + 1e-9) + 1e-12)
+                << "step " << i;
             // A step that starts from the same values in both runs offers the same candidates.
             if (b["firstDeviation"] == f["firstDeviation"]) {
-                EXPECT_LE(accepted, f["deviation"].get<double>() * (1 + 1e-9) + 1e-12) << "step " << i;
+                EXPECT_LE(accepted, f["deviation"].get<double>() * (1 + 1e-9) + 1e-12)
+                    << "step " << i;
             }
             firstSum += f["deviation"].get<double>();
             bestSum += accepted;
@@ -153,7 +157,8 @@ TEST(CliCircuit, PickBestNeverAcceptsALargerDeviationThanPickFirst) {
 TEST(CliCircuit, PickBestKeepsTheValuesOfTheFirstPass) {
     const struct {
         const char* design;
-        std::vector<std::string> independent;  // name prefixes of elements set by steps of fixed inputs
+        std::vector<std::string>
+            independent;  // name prefixes of elements set by steps of fixed inputs
     } cases[] = {
         {"--circuit LP1", {""}},
         {"--circuit LP2 --series E6", {""}},
@@ -167,8 +172,10 @@ TEST(CliCircuit, PickBestKeepsTheValuesOfTheFirstPass) {
         SCOPED_TRACE(c.design);
         const testing::TempFolder folder;
         const std::string dir = folder.Path();
-        const auto firstRun = RunCliIn(dir, std::string("circuit ") + c.design + " --pick first -o first.asc");
-        const auto bestRun = RunCliIn(dir, std::string("circuit ") + c.design + " --pick best -o best.asc");
+        const auto firstRun =
+            RunCliIn(dir, std::string("circuit ") + c.design + " --pick first -o first.asc");
+        const auto bestRun =
+            RunCliIn(dir, std::string("circuit ") + c.design + " --pick best -o best.asc");
         ASSERT_EQ(firstRun.status, 0) << firstRun.err;
         ASSERT_EQ(bestRun.status, 0) << bestRun.err;
         EXPECT_EQ(bestRun.err.find("did not bring back"), std::string::npos) << bestRun.err;
@@ -177,7 +184,8 @@ TEST(CliCircuit, PickBestKeepsTheValuesOfTheFirstPass) {
         int typedBack = 0;
         for (const auto& step : best["steps"]) {
             EXPECT_FALSE(step["missedBest"].get<bool>()) << step.dump();
-            EXPECT_LE(step["deviation"].get<double>(), step["bestDeviation"].get<double>() * (1 + 1e-9) + 1e-15)
+            EXPECT_LE(step["deviation"].get<double>(),
+                      step["bestDeviation"].get<double>() * (1 + 1e-9) + 1e-15)
                 << step.dump();
             if (step["typedBack"].get<bool>()) ++typedBack;
         }
@@ -191,11 +199,13 @@ TEST(CliCircuit, PickBestKeepsTheValuesOfTheFirstPass) {
         for (std::size_t i = 0; i < best["elements"].size(); ++i) {
             const std::string name = best["elements"][i]["name"];
             ASSERT_EQ(name, first["elements"][i]["name"]);
-            const bool independent = std::any_of(c.independent.begin(), c.independent.end(),
-                                                 [&](const std::string& prefix) { return name.rfind(prefix, 0) == 0; });
+            const bool independent =
+                std::any_of(c.independent.begin(), c.independent.end(),
+                            [&](const std::string& prefix) { return name.rfind(prefix, 0) == 0; });
             if (!independent) continue;
             ++compared;
-            const double ratio = best["elements"][i]["value"].get<double>() / first["elements"][i]["value"].get<double>();
+            const double ratio = best["elements"][i]["value"].get<double>() /
+                                 first["elements"][i]["value"].get<double>();
             EXPECT_GT(ratio, 0.1 * (1 + 1e-9)) << name;
             EXPECT_LT(ratio, 10 / (1 + 1e-9)) << name;
         }
@@ -239,7 +249,8 @@ TEST(CliCircuit, OpAmpOptionRenamesTheSymbols) {
         const testing::TempFolder folder;
         const std::string dir = folder.Path();
         if (c.nameFile) WriteFile(dir + "OPname.txt", c.nameFile);
-        const auto run = RunCliIn(dir, std::string("circuit --circuit LP1 --opamp ") + c.opAmp + " -o X.asc");
+        const auto run =
+            RunCliIn(dir, std::string("circuit --circuit LP1 --opamp ") + c.opAmp + " -o X.asc");
         ASSERT_EQ(run.status, c.status) << run.err;
         if (c.symbol == nullptr) {
             EXPECT_NE(run.err.find("needs OPname.txt"), std::string::npos) << run.err;
@@ -263,8 +274,10 @@ TEST(CliCircuit, CircuitsThatDoNotRealiseTheDesignAreRefused) {
         {"--circuit lp1", "--circuit: unknown circuit \"lp1\"; choose one of"},
         {"--circuit HP1", "circuit HP1 does not realise this design; choose LP1 or LP2\n"},
         {"--circuit LP3", "circuit LP3 does not realise this design; choose LP1 or LP2\n"},
-        {"--kind bp --circuit LP1", "circuit LP1 does not realise this design; choose BP1 or BP2\n"},
-        {"--kind be --approx elliptic --circuit BP3", "circuit BP3 does not realise this design; choose BE1 or BE2\n"},
+        {"--kind bp --circuit LP1",
+         "circuit LP1 does not realise this design; choose BP1 or BP2\n"},
+        {"--kind be --approx elliptic --circuit BP3",
+         "circuit BP3 does not realise this design; choose BE1 or BE2\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);

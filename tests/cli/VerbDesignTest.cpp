@@ -21,7 +21,8 @@ testing::CliRun RunCli(const std::string& arguments) {
 }
 
 TEST(CliDesign, ButterworthLowPassPrintsOrder18WithNineSections) {
-    const testing::CliRun run = RunCli("--kind lp --approx butterworth --fp 1KHz --xs 1.5 --atts 60");
+    const testing::CliRun run =
+        RunCli("--kind lp --approx butterworth --fp 1KHz --xs 1.5 --atts 60");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["kind"], 101);
@@ -44,13 +45,15 @@ TEST(CliDesign, ButterworthLowPassPrintsOrder18WithNineSections) {
     EXPECT_EQ(json["attsAchieved"].get<double>(), doc.attsAchieved);
     EXPECT_EQ(json["results"]["omegaC"].get<double>(), view.omegaC);
     for (int i = 0; i <= 8; ++i) {
-        for (int j = 0; j < 5; ++j) EXPECT_EQ(json["results"]["sections"][i][j].get<double>(), view.sections[i][j]);
+        for (int j = 0; j < 5; ++j)
+            EXPECT_EQ(json["results"]["sections"][i][j].get<double>(), view.sections[i][j]);
     }
 }
 
 TEST(CliDesign, OptionsFillTheirDialogEntries) {
-    const testing::CliRun run = RunCli("--kind bp --approx chebyshev --order 5 --fp1 1.5KHz --fp2 0.003Meg --attp 0.5 --xs 2 "
-                           "--reference 1");
+    const testing::CliRun run = RunCli(
+        "--kind bp --approx chebyshev --order 5 --fp1 1.5KHz --fp2 0.003Meg --attp 0.5 --xs 2 "
+        "--reference 1");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["byOrder"], 1);
@@ -83,11 +86,18 @@ TEST(CliDesign, RefusedEntriesEndTheRunWithStatus2) {
         {"--attp 1 --atts 0.5", "ａｔｔｓはａｔｔｐより大きな値を設定してください。\n"},
         {"--kind bp --fp1 5KHz --fp2 1KHz", "Ｆｐ２はＦｐ１より高い周波数を設定してください。\n"},
         {"--xs 1", "Xs must be greater than 1 (it was 1)\n"},
-        {"--kind be --fp1 1KHz --fp2 4KHz --xs 2", "Xs must be below the band-eliminate limit √(Fp2/Fp1) = 2 (it was 2)\n"},
-        {"--kind lp --fp1 1KHz", "--fp1: the low-pass design by specification (dialog 500) has no such entry\n"},
-        {"--by-order --fp 1KHz", "--fp: the low-pass design by order (dialog 508) has no such entry\n"},
-        {"--fp 1.5MHz", "--fp: \"1.5MHz\" is not a frequency (a number with an optional unit mHz, Hz, KHz, Meg or GHz)\n"},
-        {"--fp nan", "--fp: \"nan\" is not a frequency (a number with an optional unit mHz, Hz, KHz, Meg or GHz)\n"},
+        {"--kind be --fp1 1KHz --fp2 4KHz --xs 2",
+         "Xs must be below the band-eliminate limit √(Fp2/Fp1) = 2 (it was 2)\n"},
+        {"--kind lp --fp1 1KHz",
+         "--fp1: the low-pass design by specification (dialog 500) has no such entry\n"},
+        {"--by-order --fp 1KHz",
+         "--fp: the low-pass design by order (dialog 508) has no such entry\n"},
+        {"--fp 1.5MHz",
+         "--fp: \"1.5MHz\" is not a frequency (a number with an optional unit mHz, Hz, KHz, Meg or "
+         "GHz)\n"},
+        {"--fp nan",
+         "--fp: \"nan\" is not a frequency (a number with an optional unit mHz, Hz, KHz, Meg or "
+         "GHz)\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);

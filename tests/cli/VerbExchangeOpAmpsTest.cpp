@@ -45,7 +45,8 @@ TEST(CliExchangeOpAmps, WritesOneCopyPerName) {
         // Nothing but the symbol names changes.
         EXPECT_EQ(copy.size(), original.size() + 9 * 2 * (name.size() - 6));
     }
-    EXPECT_FALSE(std::filesystem::exists(dir + "X-NE5532.asc")) << "names after \"end\" are not read";
+    EXPECT_FALSE(std::filesystem::exists(dir + "X-NE5532.asc"))
+        << "names after \"end\" are not read";
     EXPECT_EQ(ReadFile(dir + "X.asc"), original);
 }
 
@@ -67,7 +68,8 @@ TEST(CliExchangeOpAmps, UnusableNamesAreRefused) {
         EXPECT_EQ(run.status, 2);
         EXPECT_NE(run.err.find("は使えません"), std::string::npos) << run.err;
         std::size_t files = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(dir)) files += entry.is_regular_file() ? 1 : 0;
+        for (const auto& entry : std::filesystem::directory_iterator(dir))
+            files += entry.is_regular_file() ? 1 : 0;
         EXPECT_EQ(files, 3u) << "only X.asc, journal.txt and OPExchange.txt";
     }
 }

@@ -28,9 +28,9 @@ TEST(CliPlot, DefaultDesignResponseShowsHeaderGridAndBothCurves) {
     const std::string svg = testing::ReadFile(path);
     EXPECT_NE(svg.find("ｱﾅﾛｸﾞ Low Pass  Butterworth   次数=18"), std::string::npos);
     EXPECT_NE(svg.find(">-80dB</text>"), std::string::npos);
-    EXPECT_NE(svg.find("stroke=\"#00ff00\""), std::string::npos);                    // grid
+    EXPECT_NE(svg.find("stroke=\"#00ff00\""), std::string::npos);                     // grid
     EXPECT_NE(svg.find("stroke=\"#000000\" stroke-width=\"2\""), std::string::npos);  // frame, gain
-    EXPECT_NE(svg.find("stroke=\"#ff00ff\""), std::string::npos);                    // phase
+    EXPECT_NE(svg.find("stroke=\"#ff00ff\""), std::string::npos);                     // phase
 }
 
 TEST(CliPlot, GraphChoicesAndRefusedPointCounts) {
@@ -47,7 +47,8 @@ TEST(CliPlot, GraphChoicesAndRefusedPointCounts) {
 TEST(CliDesignConversion, DigitalAndGainOptions) {
     std::string out;
     std::string err;
-    ASSERT_EQ(RunCli("design --digital 48KHz --gain-at 1KHz --gain-at 47KHz", &out, &err), 0) << err;
+    ASSERT_EQ(RunCli("design --digital 48KHz --gain-at 1KHz --gain-at 47KHz", &out, &err), 0)
+        << err;
     const auto json = nlohmann::json::parse(out);
     ASSERT_EQ(json["gains"].size(), 2u);
     EXPECT_NEAR(json["gains"][0]["gainDb"].get<double>(), -3.0103, 1e-4);

@@ -32,7 +32,8 @@ TEST(CliReport, AppendsTheReportInCodePage932) {
         const auto first = RunCliIn(dir, arguments);
         ASSERT_EQ(first.status, 0) << first.err;
         const std::string once = ReadFile(dir + "report.txt");
-        ASSERT_EQ(once.rfind(Utf8ToShiftJis(std::string(c.heading) + summary), 0), 0u) << once.substr(0, 200);
+        ASSERT_EQ(once.rfind(Utf8ToShiftJis(std::string(c.heading) + summary), 0), 0u)
+            << once.substr(0, 200);
         EXPECT_EQ(once.find('\r'), std::string::npos);
 
         const auto second = RunCliIn(dir, arguments);
@@ -46,7 +47,8 @@ TEST(CliReport, AFileThatCannotBeCreatedFails) {
     const std::string dir = folder.Path();
     const auto run = RunCliIn(dir, "report --type coefficients -o no/such/folder/report.txt");
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("cannot open or create no/such/folder/report.txt"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("cannot open or create no/such/folder/report.txt"), std::string::npos)
+        << run.err;
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ double ChebyshevStopband(double epsP2, double order, double omegaS) {
 
 std::string Describe(const DesignCase& d) {
     return Format("%s %s m=%d attp=%g xs=%g fp=%g fp1=%g fp2=%g", kKindNames[d.kind - kLowPass],
-                  kApproximationNames[d.approximation - kButterworth], d.order, d.attp, d.xs,
-                  d.fp, d.fp1, d.fp2);
+                  kApproximationNames[d.approximation - kButterworth], d.order, d.attp, d.xs, d.fp,
+                  d.fp1, d.fp2);
 }
 
 CKorvelDoc MakeDocument(const DesignCase& d) {
@@ -107,7 +107,8 @@ double GainDb(const CKorvelDoc& doc, const DesignResults& results, double hz) {
     }
     for (int i = 0; i <= results.sectionLast; ++i) {
         const Section& n = results.sections[i];
-        db += 20 * std::log10(std::abs((n[2] * s * s + n[3] * s + n[4]) / (s * s + n[0] * s + n[1])));
+        db +=
+            20 * std::log10(std::abs((n[2] * s * s + n[3] * s + n[4]) / (s * s + n[0] * s + n[1])));
     }
     return db;
 }

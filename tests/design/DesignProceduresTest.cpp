@@ -78,8 +78,8 @@ TEST(DesignDispatcher, EverySelectionShowsItsDialog) {
         doc.order = 7;
         ScriptedUi ui;
         auto& step = ui.ExpectDialog(c.dialog);
-        if (c.dialog == 501 || c.dialog == 503 || c.dialog == 505 || c.dialog == 507 || c.dialog == 510 ||
-            c.dialog == 513 || c.dialog == 516 || c.dialog == 519) {
+        if (c.dialog == 501 || c.dialog == 503 || c.dialog == 505 || c.dialog == 507 ||
+            c.dialog == 510 || c.dialog == 513 || c.dialog == 516 || c.dialog == 519) {
             step.ExpectText(526, names[c.approximation - 111]);
         }
         step.Cancel();
@@ -161,10 +161,27 @@ TEST(DesignMessages, ChecksSendTheUserBackToTheDialog) {
         {"atts below attp", 101, 111, 0, 500, {{524, "2"}}, {kAttenuations}},
         {"atts below attp, ripple", 102, 112, 0, 503, {{522, "1"}, {524, "0.5"}}, {kAttenuations}},
         {"band edges reversed", 103, 111, 0, 504, {{527, "5"}, {530, "1"}}, {kBandEdges}},
-        {"band edges reversed, order mode", 104, 113, 1, 519, {{527, "5"}, {530, "1"}}, {kBandEdges}},
+        {"band edges reversed, order mode",
+         104,
+         113,
+         1,
+         519,
+         {{527, "5"}, {530, "1"}},
+         {kBandEdges}},
         {"order above 58", 101, 111, 0, 500, {{523, "1.01"}}, {kOrderTooHigh}},
-        {"Chebyshev order above 58", 102, 112, 0, 503, {{523, "1.0001"}, {524, "200"}}, {kOrderTooHigh}},
-        {"elliptic band-pass order above 58", 103, 114, 0, 505, {{523, "1.0000001"}, {524, "2000"}},
+        {"Chebyshev order above 58",
+         102,
+         112,
+         0,
+         503,
+         {{523, "1.0001"}, {524, "200"}},
+         {kOrderTooHigh}},
+        {"elliptic band-pass order above 58",
+         103,
+         114,
+         0,
+         505,
+         {{523, "1.0000001"}, {524, "2000"}},
          {kOrderTooHigh}},
         {"ripple of 0", 101, 112, 0, 501, {{522, "0"}, {524, "0"}}, {kRippleZero}},
         {"ripple of 0 in order mode", 104, 114, 1, 519, {{522, "0"}}, {kRippleZero}},
@@ -173,8 +190,19 @@ TEST(DesignMessages, ChecksSendTheUserBackToTheDialog) {
         {"band edge of 0", 103, 112, 0, 505, {{527, "0"}}, {kFrequencyZero}},
         {"Xs of 1", 101, 111, 0, 500, {{523, "1"}}, {}},
         {"Xs of 1 in order mode", 102, 111, 1, 511, {{523, "1"}}, {}},
-        {"band-eliminate Xs at the limit", 104, 111, 0, 506, {{527, "1"}, {530, "4"}, {523, "2"}}, {}},
-        {"band-eliminate Xs at the limit, order mode", 104, 114, 1, 519, {{527, "1"}, {530, "4"}, {523, "2"}},
+        {"band-eliminate Xs at the limit",
+         104,
+         111,
+         0,
+         506,
+         {{527, "1"}, {530, "4"}, {523, "2"}},
+         {}},
+        {"band-eliminate Xs at the limit, order mode",
+         104,
+         114,
+         1,
+         519,
+         {{527, "1"}, {530, "4"}, {523, "2"}},
          {}},
     };
     for (const auto& c : cases) {
@@ -241,7 +269,12 @@ TEST(DesignProcedure, FrequenciesAreStoredInHertzAndShownInTheirNaturalUnit) {
     CKorvelDoc doc;
     ScriptedUi ui;
     ui.ExpectDialog(500).Type(520, "1500").Pick(521, "Hz").Ok();
-    ui.ExpectDialog(500).ExpectText(520, "1.5").ExpectText(521, "KHz").Type(520, "0.05").Pick(521, "Meg").Ok();
+    ui.ExpectDialog(500)
+        .ExpectText(520, "1.5")
+        .ExpectText(521, "KHz")
+        .Type(520, "0.05")
+        .Pick(521, "Meg")
+        .Ok();
     ui.ExpectDialog(500).ExpectText(520, "50").ExpectText(521, "KHz").Cancel();
     EXPECT_EQ(doc.RunDesign(ui), 0);
     EXPECT_DOUBLE_EQ(doc.fp, 1500);
@@ -288,7 +321,13 @@ TEST(DesignProcedure, FirstEntryCancelAfterARangeErrorDesignsFromTheDocument) {
     CKorvelDoc doc;
     doc.firstEntry = 1;
     ScriptedUi ui;
-    ui.ExpectDialog(500).Type(522, "1").Type(524, "40").Type(520, "2").Type(523, "200").Ok().Cancel();
+    ui.ExpectDialog(500)
+        .Type(522, "1")
+        .Type(524, "40")
+        .Type(520, "2")
+        .Type(523, "200")
+        .Ok()
+        .Cancel();
     ui.ExpectMessage("Please enter a number between 1 and 100.");
     EXPECT_EQ(doc.RunDesign(ui), 0);
     EXPECT_EQ(doc.atts, 60);
@@ -361,19 +400,91 @@ TEST(DesignProcedure, DerivedQuantitiesOfEachFamily) {
     };
     const double nan = std::nan("");
     const Case cases[] = {
-        {"LP Chebyshev", 101, 112, 0, 501, {{522, "0.5"}}, 9, 1000, nan, 60.07921029295552, 1.5, nan},
-        {"LP inverse Chebyshev", 101, 113, 0, 501, {{522, "0.5"}}, 9, 1500, nan, 60.07921029295552, 1.5, nan},
+        {"LP Chebyshev",
+         101,
+         112,
+         0,
+         501,
+         {{522, "0.5"}},
+         9,
+         1000,
+         nan,
+         60.07921029295552,
+         1.5,
+         nan},
+        {"LP inverse Chebyshev",
+         101,
+         113,
+         0,
+         501,
+         {{522, "0.5"}},
+         9,
+         1500,
+         nan,
+         60.07921029295552,
+         1.5,
+         nan},
         {"HP elliptic", 102, 114, 0, 503, {}, 7, 1000, nan, 72.12859646174012, 1.5, nan},
-        {"BP Butterworth", 103, 111, 0, 504, {}, 11, 1732.0508075688772, 12566.370614359172, 62.16025243433702,
-         1.5, nan},
-        {"BE Chebyshev", 104, 112, 0, 507, {{530, "4"}, {522, "0.5"}, {524, "40"}}, 4, 2000, 18849.55592153876,
-         40.34537536401113, 1.5, nan},
-        {"BP inverse Chebyshev", 103, 113, 0, 505, {{522, "0.5"}}, 7, 1732.0508075688772, 24085.54367752175,
-         61.906187413692734, 1.5, nan},
-        {"BE elliptic by order", 104, 114, 1, 519, {{534, "5"}, {530, "4"}}, 5, 2000, 18849.55592153876,
-         71.10155247974116, 1.5, 2.5714285714285716},
-        {"HP Chebyshev by order", 102, 112, 1, 512, {{534, "4"}, {535, "2"}, {522, "0.5"}, {523, "2"}}, 4, 2000, nan,
-         30.60347104735845, 2, nan},
+        {"BP Butterworth",
+         103,
+         111,
+         0,
+         504,
+         {},
+         11,
+         1732.0508075688772,
+         12566.370614359172,
+         62.16025243433702,
+         1.5,
+         nan},
+        {"BE Chebyshev",
+         104,
+         112,
+         0,
+         507,
+         {{530, "4"}, {522, "0.5"}, {524, "40"}},
+         4,
+         2000,
+         18849.55592153876,
+         40.34537536401113,
+         1.5,
+         nan},
+        {"BP inverse Chebyshev",
+         103,
+         113,
+         0,
+         505,
+         {{522, "0.5"}},
+         7,
+         1732.0508075688772,
+         24085.54367752175,
+         61.906187413692734,
+         1.5,
+         nan},
+        {"BE elliptic by order",
+         104,
+         114,
+         1,
+         519,
+         {{534, "5"}, {530, "4"}},
+         5,
+         2000,
+         18849.55592153876,
+         71.10155247974116,
+         1.5,
+         2.5714285714285716},
+        {"HP Chebyshev by order",
+         102,
+         112,
+         1,
+         512,
+         {{534, "4"}, {535, "2"}, {522, "0.5"}, {523, "2"}},
+         4,
+         2000,
+         nan,
+         30.60347104735845,
+         2,
+         nan},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -30,7 +30,8 @@ TEST(EllipticCore, FifthOrderFromTheMonicPolynomialMeetsItsSpecification) {
     for (int i = 0; i <= 200; ++i) low = std::min(low, GainDb(d, 1000.0 * i / 200));
     EXPECT_NEAR(low, -0.01, 1e-6);
     double stopHigh = -1e300;
-    for (int i = 0; i <= 200; ++i) stopHigh = std::max(stopHigh, GainDb(d, 1500.0 * (1 + i / 20.0)));
+    for (int i = 0; i <= 200; ++i)
+        stopHigh = std::max(stopHigh, GainDb(d, 1500.0 * (1 + i / 20.0)));
     EXPECT_NEAR(stopHigh, -d.doc.attsAchieved, 1e-6);
     CKorvelDoc doc = d.doc;
     EXPECT_TRUE(EllipticPrototype(doc).polesFromFactorisation);

@@ -28,7 +28,8 @@ void ExpectSameQuartic(const Quartic& actual, const Quartic& expected, double w)
     // Coefficient of s^(4-k) compared on the scale W^k.
     for (int k = 0; k < 5; ++k) {
         const double scale = std::pow(w, k);
-        EXPECT_NEAR(actual[k] / scale, expected[k] / scale, 1e-9 * (1 + std::abs(expected[k] / scale)))
+        EXPECT_NEAR(actual[k] / scale, expected[k] / scale,
+                    1e-9 * (1 + std::abs(expected[k] / scale)))
             << "coefficient of s^" << 4 - k;
     }
 }
@@ -55,7 +56,8 @@ TEST(FrequencyTransformation, ZeroPairSplitMultipliesToTheTransformedZero) {
         for (double xRatio : {0.0, 1e-4, 1.0, 30.0}) {
             const double x = xRatio * w;
             const double beta = SplitZeroPair(x, w);
-            ExpectSameQuartic(Multiply(0, w * w * beta, 0, w * w / beta), Transformed(0, x * x, w), w);
+            ExpectSameQuartic(Multiply(0, w * w * beta, 0, w * w / beta), Transformed(0, x * x, w),
+                              w);
         }
     }
 }
@@ -120,7 +122,8 @@ TEST(FrequencyTransformation, BandSectionsAreTheTransformedPrototype) {
                     const double gain = bp ? proto[2] : proto[4] / proto[1];
                     const double zx = bp ? wz2 * bw * bw : bw * bw / wz2;
                     EXPECT_NEAR(a[2] * c[2], gain, 1e-9 * gain);
-                    ExpectSameQuartic(Multiply(0, a[4] / a[2], 0, c[4] / c[2]), Transformed(0, zx, w), w);
+                    ExpectSameQuartic(Multiply(0, a[4] / a[2], 0, c[4] / c[2]),
+                                      Transformed(0, zx, w), w);
                 }
             }
         }

@@ -19,7 +19,9 @@ namespace {
 
 constexpr const char* kPython = "/usr/bin/python3";
 
-std::string Number(double x) { return Format("%.17g", x); }
+std::string Number(double x) {
+    return Format("%.17g", x);
+}
 
 // The edges scipy is given, in rad/s: the pass-band edges, or the stop-band edges of the
 // inverse Chebyshev approximation, which is normalised there.
@@ -98,7 +100,8 @@ std::vector<DesignCase> Grid() {
 }
 
 TEST(ScipyComparison, MagnitudeResponsesMatchScipyAnalogDesigns) {
-    if (std::system((std::string(kPython) + " -c 'import scipy.signal' 2>/dev/null").c_str()) != 0) {
+    if (std::system((std::string(kPython) + " -c 'import scipy.signal' 2>/dev/null").c_str()) !=
+        0) {
         GTEST_SKIP() << kPython << " lacks scipy (python3-scipy): the comparison cannot run";
     }
     const std::string folder = ::testing::TempDir();
@@ -117,12 +120,13 @@ TEST(ScipyComparison, MagnitudeResponsesMatchScipyAnalogDesigns) {
         out << "\n]\n";
         ASSERT_TRUE(out.good());
     }
-    const std::string command = std::string(kPython) + " " VORNA_SOURCE_DIR
-                                "/tests/design/compare_with_scipy.py " + designs + " > " + report +
-                                " 2>&1";
+    const std::string command = std::string(kPython) +
+                                " " VORNA_SOURCE_DIR "/tests/design/compare_with_scipy.py " +
+                                designs + " > " + report + " 2>&1";
     const int status = std::system(command.c_str());
     std::ifstream in(report);
-    const std::string output((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string output((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
     EXPECT_EQ(status, 0) << output;
     std::cout << output;
     std::remove(designs.c_str());

@@ -216,17 +216,33 @@ TEST(SectionComputations, UnusableDesignsLeaveFiniteResults) {
         {"order 0", [](CKorvelDoc& doc) { doc.order = 0; }},
         {"order 1", [](CKorvelDoc& doc) { doc.order = 1; }},
         {"order 59", [](CKorvelDoc& doc) { doc.order = 59; }},
-        {"attp 0", [](CKorvelDoc& doc) { doc.attp = 0; doc.epsP2 = 0; }},
-        {"atts 0", [](CKorvelDoc& doc) { doc.attsAchieved = 0; doc.epsS2 = 0; }},
-        {"xs 1", [](CKorvelDoc& doc) { doc.xs = 1; doc.xsAlt = 1; }},
+        {"attp 0",
+         [](CKorvelDoc& doc) {
+             doc.attp = 0;
+             doc.epsP2 = 0;
+         }},
+        {"atts 0",
+         [](CKorvelDoc& doc) {
+             doc.attsAchieved = 0;
+             doc.epsS2 = 0;
+         }},
+        {"xs 1",
+         [](CKorvelDoc& doc) {
+             doc.xs = 1;
+             doc.xsAlt = 1;
+         }},
         {"fc 0", [](CKorvelDoc& doc) { doc.fc = 0; }},
-        {"no band", [](CKorvelDoc& doc) { doc.bandwidth = 0; doc.xsAlt = HUGE_VAL; }},
+        {"no band",
+         [](CKorvelDoc& doc) {
+             doc.bandwidth = 0;
+             doc.xsAlt = HUGE_VAL;
+         }},
     };
     for (const auto& c : cases) {
         for (int kind = kLowPass; kind <= kBandEliminate; ++kind) {
             for (int approximation = kButterworth; approximation <= kElliptic; ++approximation) {
-                SCOPED_TRACE(::testing::Message() << c.what << " kind " << kind << " approximation "
-                                                << approximation);
+                SCOPED_TRACE(::testing::Message()
+                             << c.what << " kind " << kind << " approximation " << approximation);
                 CKorvelDoc doc = MakeDocument({kind, approximation, 7, 0.5, 1.2});
                 c.apply(doc);
                 doc.oddOrder = doc.order % 2 != 0;

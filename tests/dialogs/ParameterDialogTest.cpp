@@ -47,7 +47,10 @@ TEST(ParameterDialogs, EveryDialogHasTheControlsItExchanges) {
             EXPECT_LE(c.x + c.width, r.width) << c.text;
             EXPECT_LE(c.y + c.height, r.height) << c.text;
         }
-        const std::size_t lastItems = r.Find(spec.Has(531) ? 531 : spec.Has(528) ? 528 : 521)->items.size();
+        const std::size_t lastItems = r.Find(spec.Has(531)   ? 531
+                                             : spec.Has(528) ? 528
+                                                             : 521)
+                                          ->items.size();
         EXPECT_EQ(lastItems, spec.id == 504 ? 6u : 5u);
     }
 }
@@ -76,7 +79,8 @@ TEST(ParameterDialogs, Dialog507IsLaidOutAsDrawn) {
         {ControlKind::Edit, 522, 200, 50, ""},
         {ControlKind::Static, -1, 5, 55, "周波数Fp1,Fp2における減衰量又はリプル attp"},
         {ControlKind::Static, -1, 270, 55, "dB"},
-        {ControlKind::Static, -1, 5, 70, "減衰量を指定する周波数をFs1として, Xs = Fs1/Fp1を次の範囲で"},
+        {ControlKind::Static, -1, 5, 70,
+         "減衰量を指定する周波数をFs1として, Xs = Fs1/Fp1を次の範囲で"},
         {ControlKind::Edit, 523, 200, 80, ""},
         {ControlKind::Static, -1, 5, 85, "入力して下さい     1 < Xs <"},
         {ControlKind::Static, 533, 120, 85, ""},
@@ -105,29 +109,41 @@ TEST(ParameterDialogs, RowsFollowTheirOrderAndLabels) {
         int id;
         std::vector<std::string> labels;
     } cases[] = {
-        {500, {"フィルタの種類　ローパスフィルタ", "遮断特性　バターワース", "カットオフ付近で減衰域の周波数 Fp",
-               "周波数Fpにおける減衰量又はリプル attp", "dB", "減衰量を指定する周波数をFsとして, Xs = Fs/Fp", "倍",
-               "周波数Fsにおける減衰量 atts", "dB"}},
-        {504, {"フィルタの種類　バンドパスフィルタ", "遮断特性　バターワース",
-               "通過帯域　下端の周波数 Fp1 : (Fs1 = Fp1/xs)", "通過帯域　上端の周波数 Fp2 : (Fs2 = Fp2*xs)",
-               "周波数Fp1,Fp2における減衰量は 3.01dB とします", "減衰量を指定する周波数をFs1として, Xs = Fp1/Fs1",
-               "倍", "周波数Fs1,Fs2における減衰量 atts", "dB"}},
-        {512, {"フィルタの種類　ハイパスフィルタ", "遮断特性　チェビシェフ", "設計するフィルタの次数 m(<=58)",
-               "カットオフ周波数 Fc", "周波数Fcにおける減衰量又はリプル attp", "dB",
-               "最低減衰量に達する周波数をFsとして、Xs = Fc/Fs", "倍"}},
-        {514, {"フィルタの種類　バンドパスフィルタ", "遮断特性　バターワース", "設計するフィルタの次数 m(<=58)",
-               "通過帯域　下端の周波数 Fp1  : (Fs1 = Fp1/xs)", "通過帯域　上端の周波数 Fp2  : (Fs2 = Fp2*xs)",
-               "最低減衰量に達する周波数をFs1として、Xs = Fp1/Fs1", "倍"}},
-        {517, {"フィルタの種類　ＢＥフィルタ", "遮断特性　バターワース", "設計するフィルタの次数 m(<=58)",
-               "阻止帯域　下端の周波数 Fp1 : (Fs1 = Fp1*xs)", "阻止帯域　上端の周波数 Fp2 : (Fs2 = Fp2/xs)",
-               "最低減衰量に達する周波数をFs1として、Xs = Fs1/Fp1 を次の範囲で", "入力して下さい     1 < Xs <",
-               "倍"}},
+        {500,
+         {"フィルタの種類　ローパスフィルタ", "遮断特性　バターワース",
+          "カットオフ付近で減衰域の周波数 Fp", "周波数Fpにおける減衰量又はリプル attp", "dB",
+          "減衰量を指定する周波数をFsとして, Xs = Fs/Fp", "倍", "周波数Fsにおける減衰量 atts",
+          "dB"}},
+        {504,
+         {"フィルタの種類　バンドパスフィルタ", "遮断特性　バターワース",
+          "通過帯域　下端の周波数 Fp1 : (Fs1 = Fp1/xs)",
+          "通過帯域　上端の周波数 Fp2 : (Fs2 = Fp2*xs)",
+          "周波数Fp1,Fp2における減衰量は 3.01dB とします",
+          "減衰量を指定する周波数をFs1として, Xs = Fp1/Fs1", "倍",
+          "周波数Fs1,Fs2における減衰量 atts", "dB"}},
+        {512,
+         {"フィルタの種類　ハイパスフィルタ", "遮断特性　チェビシェフ",
+          "設計するフィルタの次数 m(<=58)", "カットオフ周波数 Fc",
+          "周波数Fcにおける減衰量又はリプル attp", "dB",
+          "最低減衰量に達する周波数をFsとして、Xs = Fc/Fs", "倍"}},
+        {514,
+         {"フィルタの種類　バンドパスフィルタ", "遮断特性　バターワース",
+          "設計するフィルタの次数 m(<=58)", "通過帯域　下端の周波数 Fp1  : (Fs1 = Fp1/xs)",
+          "通過帯域　上端の周波数 Fp2  : (Fs2 = Fp2*xs)",
+          "最低減衰量に達する周波数をFs1として、Xs = Fp1/Fs1", "倍"}},
+        {517,
+         {"フィルタの種類　ＢＥフィルタ", "遮断特性　バターワース",
+          "設計するフィルタの次数 m(<=58)", "阻止帯域　下端の周波数 Fp1 : (Fs1 = Fp1*xs)",
+          "阻止帯域　上端の周波数 Fp2 : (Fs2 = Fp2/xs)",
+          "最低減衰量に達する周波数をFs1として、Xs = Fs1/Fp1 を次の範囲で",
+          "入力して下さい     1 < Xs <", "倍"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.id);
         std::vector<std::string> labels;
         for (const auto& control : ParameterDialogResource(ParameterDialogSpecOf(c.id)).controls) {
-            if (control.kind == ControlKind::Static && control.id == IDC_STATIC) labels.push_back(control.text);
+            if (control.kind == ControlKind::Static && control.id == IDC_STATIC)
+                labels.push_back(control.text);
         }
         EXPECT_EQ(labels, c.labels);
     }
@@ -136,7 +152,7 @@ TEST(ParameterDialogs, RowsFollowTheirOrderAndLabels) {
 TEST(ParameterDialogs, OpeningShowsTheFields) {
     ScriptedUi ui;
     ParameterDialog dialog(507, "Elliptic");
-        Fill(dialog);
+    Fill(dialog);
     ui.ExpectDialog(507)
         .ExpectText(526, "Elliptic")
         .ExpectText(527, "1")
@@ -189,12 +205,21 @@ TEST(ParameterDialogs, CancelAfterARefusedOkKeepsTheFieldsAsFilled) {
         std::vector<std::pair<int, std::string>> typed;
         std::string message;
     } cases[] = {
-        {500, 523, {{522, "1"}, {524, "40"}, {520, "2"}, {523, "0.5"}}, "Please enter a number between 1 and 100."},
-        {507, 523, {{522, "1"}, {524, "40"}, {527, "2"}, {530, "8"}, {523, "99"}},
+        {500,
+         523,
+         {{522, "1"}, {524, "40"}, {520, "2"}, {523, "0.5"}},
+         "Please enter a number between 1 and 100."},
+        {507,
+         523,
+         {{522, "1"}, {524, "40"}, {527, "2"}, {530, "8"}, {523, "99"}},
          "Please enter a number between 1 and 2."},
-        {513, 534, {{522, "1"}, {521, "Hz"}, {535, "2"}, {523, "3"}, {534, "1"}},
+        {513,
+         534,
+         {{522, "1"}, {521, "Hz"}, {535, "2"}, {523, "3"}, {534, "1"}},
          "Please enter an integer between 2 and 58."},
-        {519, 523, {{522, "1"}, {528, "Meg"}, {527, "2"}, {530, "8"}, {534, "9"}, {523, "99"}},
+        {519,
+         523,
+         {{522, "1"}, {528, "Meg"}, {527, "2"}, {530, "8"}, {534, "9"}, {523, "99"}},
          "Please enter a number between 1 and 2."},
     };
     for (const auto& c : cases) {
@@ -266,13 +291,19 @@ TEST(ParameterDialogs, FieldsAreExchangedInTheDialogsOrder) {
     // Two bad entries: the message and the focus belong to the first one exchanged.
     const struct {
         int dialog, first, second;
-    } cases[] = {{500, 524, 520}, {513, 535, 523}, {513, 523, 534}, {508, 535, 534}, {504, 524, 527}};
+    } cases[] = {
+        {500, 524, 520}, {513, 535, 523}, {513, 523, 534}, {508, 535, 534}, {504, 524, 527}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dialog);
         ScriptedUi ui;
         ParameterDialog dialog(c.dialog, "Elliptic");
         Fill(dialog);
-        ui.ExpectDialog(c.dialog).Type(c.first, "x").Type(c.second, "x").Ok().ExpectFocus(c.first).Cancel();
+        ui.ExpectDialog(c.dialog)
+            .Type(c.first, "x")
+            .Type(c.second, "x")
+            .Ok()
+            .ExpectFocus(c.first)
+            .Cancel();
         ui.ExpectMessage(c.first == 534 ? "Please enter an integer." : "Please enter a number.");
         dialog.DoModal(ui);
         ui.VerifyDone();
@@ -282,7 +313,7 @@ TEST(ParameterDialogs, FieldsAreExchangedInTheDialogsOrder) {
 TEST(ParameterDialogs, XsLimitFollowsTheBandEdgesAsTyped) {
     ScriptedUi ui;
     ParameterDialog dialog(507, "Elliptic");
-        Fill(dialog);
+    Fill(dialog);
     ui.ExpectDialog(507)
         .ExpectText(533, "  2.0000")
         .Type(530, "9")
@@ -314,9 +345,13 @@ TEST(ParameterDialogs, XsLimitFollowsTheBandEdgesAsTyped) {
 TEST(ParameterDialogs, Dialog506AlsoUpdatesOnXsTyping) {
     ScriptedUi ui;
     ParameterDialog dialog(506, "Elliptic");
-        Fill(dialog);
+    Fill(dialog);
     dialog.xsUpperLimit = 7;  // stale: typing Xs recomputes it from the band
-    ui.ExpectDialog(506).ExpectText(533, "  7.0000").Type(523, "1.2").ExpectText(533, "  2.0000").Cancel();
+    ui.ExpectDialog(506)
+        .ExpectText(533, "  7.0000")
+        .Type(523, "1.2")
+        .ExpectText(533, "  2.0000")
+        .Cancel();
     dialog.DoModal(ui);
     ui.VerifyDone();
 }

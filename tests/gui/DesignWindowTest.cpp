@@ -107,11 +107,15 @@ TEST_F(DesignWindow, FilterSelectionRunsThroughTheRenderedDialogs) {
     const QImage after = Repainted();
     SaveScreenshot(document, QStringLiteral("high-pass"));
     // The curve left the low end of the frame and now crosses its high end at other rows.
-    const auto changed = [](const std::vector<int>& a, const std::vector<int>& b) { return a != b; };
+    const auto changed = [](const std::vector<int>& a, const std::vector<int>& b) {
+        return a != b;
+    };
     const int left = kFrameLeft + 40;
     const int right = kFrameRight - 20;
-    EXPECT_TRUE(changed(DarkRows(before, left, kFrameTop, kFrameBottom), DarkRows(after, left, kFrameTop, kFrameBottom)));
-    EXPECT_TRUE(changed(DarkRows(before, right, kFrameTop, kFrameBottom), DarkRows(after, right, kFrameTop, kFrameBottom)));
+    EXPECT_TRUE(changed(DarkRows(before, left, kFrameTop, kFrameBottom),
+                        DarkRows(after, left, kFrameTop, kFrameBottom)));
+    EXPECT_TRUE(changed(DarkRows(before, right, kFrameTop, kFrameBottom),
+                        DarkRows(after, right, kFrameTop, kFrameBottom)));
     EXPECT_FALSE(DarkRows(after, right, kFrameTop, kFrameBottom).empty());
 }
 
@@ -128,7 +132,8 @@ TEST_F(DesignWindow, GraphChoiceRefusesTooFewPointsAndSwitchesToThePoleZeroPlot)
             ClickControl(w, 1);
         });
         driver.On(QStringLiteral("messageBox"), [](QWidget* box) {
-            EXPECT_EQ(MessageText(box), QStringLiteral("Please enter an integer between 10 and 1000."));
+            EXPECT_EQ(MessageText(box),
+                      QStringLiteral("Please enter an integer between 10 and 1000."));
             SaveScreenshot(box, QStringLiteral("message"));
             Answer(box, 1);
         });

@@ -54,7 +54,8 @@ std::vector<Factory> EveryDialog() {
         dialogs.push_back([id] { return std::make_unique<ParameterDialog>(id, "Elliptic"); });
     }
     for (const CircuitSelection& selection : kCircuitSelections) {
-        dialogs.push_back([&selection] { return std::make_unique<CircuitSelectionDialog>(selection); });
+        dialogs.push_back(
+            [&selection] { return std::make_unique<CircuitSelectionDialog>(selection); });
     }
     for (int id : {710, 720, 730, 731, 732, 733, 734, 735, 736, 740, 741, 742}) {
         dialogs.push_back([id] {
@@ -76,14 +77,17 @@ std::vector<Factory> EveryDialog() {
 std::vector<std::string> LayoutFaults(QWidget* w) {
     std::vector<std::string> faults;
     const auto fault = [&](const QWidget* control, const QString& text) {
-        faults.push_back(w->objectName().toStdString() + " " + control->objectName().toStdString() + " \"" +
-                         text.toStdString() + "\"");
+        faults.push_back(w->objectName().toStdString() + " " + control->objectName().toStdString() +
+                         " \"" + text.toStdString() + "\"");
     };
     for (const QLabel* label : w->findChildren<QLabel*>()) {
         if (label->text().isEmpty()) continue;
         const QFontMetrics metrics = label->fontMetrics();
-        const int lines = metrics.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text()).height() /
-                          metrics.lineSpacing();
+        const int lines =
+            metrics
+                .boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text())
+                .height() /
+            metrics.lineSpacing();
         const int room = std::max(1, label->height() / CellMetricsOf(label->font()).Height());
         if (lines > room) fault(label, label->text());
     }
@@ -98,14 +102,17 @@ std::vector<std::string> LayoutFaults(QWidget* w) {
         }
         QString text = button->text();
         text.remove(u'&');
-        if (indicator + button->fontMetrics().horizontalAdvance(text) + 4 > button->width()) fault(button, button->text());
+        if (indicator + button->fontMetrics().horizontalAdvance(text) + 4 > button->width())
+            fault(button, button->text());
     }
     for (const QGroupBox* box : w->findChildren<QGroupBox*>()) {
-        if (box->fontMetrics().horizontalAdvance(box->title()) > box->width()) fault(box, box->title());
+        if (box->fontMetrics().horizontalAdvance(box->title()) > box->width())
+            fault(box, box->title());
     }
     std::vector<QWidget*> controls;
     for (QWidget* child : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (qobject_cast<QLineEdit*>(child) || qobject_cast<QComboBox*>(child) || qobject_cast<QAbstractButton*>(child)) {
+        if (qobject_cast<QLineEdit*>(child) || qobject_cast<QComboBox*>(child) ||
+            qobject_cast<QAbstractButton*>(child)) {
             controls.push_back(child);
         }
     }
@@ -127,9 +134,11 @@ TEST(DialogGallery, EveryDialogIsTidy) {
         std::unique_ptr<Dialog> dialog = make();
         const QString name = QStringLiteral("dialog%1").arg(dialog->Id());
         testing::ModalDriver driver;
-        if (dialog->Id() == 700 && !QFile::exists(QString::fromStdString(ui.ProgramDirectory() + "sys/khn_lp1.bmp"))) {
+        if (dialog->Id() == 700 &&
+            !QFile::exists(QString::fromStdString(ui.ProgramDirectory() + "sys/khn_lp1.bmp"))) {
             // Without the installation's bitmaps the diagram dialog says so first.
-            driver.On(QStringLiteral("messageBox"), [](QWidget* box) { testing::Answer(box, IDOK); });
+            driver.On(QStringLiteral("messageBox"),
+                      [](QWidget* box) { testing::Answer(box, IDOK); });
         }
         driver.On(name, [&](QWidget* w) {
             EXPECT_FALSE(w->windowTitle().isEmpty() && dialog->Id() < 730) << name.toStdString();

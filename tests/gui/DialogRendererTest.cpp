@@ -88,11 +88,13 @@ protected:
         dx.Check(kLock, locked);
     }
     void OnCommand(int id, Notification what) override {
-        if (id == kCount && what == Notification::TextChanged) SetText(kEcho, "個数 " + Text(kCount));
+        if (id == kCount && what == Notification::TextChanged)
+            SetText(kEcho, "個数 " + Text(kCount));
         if (id == kLock && what == Notification::Clicked) {
             const bool on = Control(kLock).checked;
             MutableControl(kCount).enabled = !on;
-            MutableControl(kSeries).items = on ? std::vector<std::string>{} : std::vector<std::string>{"E6", "E12"};
+            MutableControl(kSeries).items =
+                on ? std::vector<std::string>{} : std::vector<std::string>{"E6", "E12"};
             MutableControl(kNote).readOnly = on;
         }
         if (id == kNested && what == Notification::Clicked) {
@@ -137,7 +139,8 @@ TEST_F(DialogRenderer, PlacesControlsInDialogUnitsOfTheDialogFont) {
             EXPECT_EQ(w->findChild<QGroupBox*>()->title(), QString::fromUtf8("モード"));
             QStringList labels;
             for (const QLabel* label : w->findChildren<QLabel*>()) labels << label->text();
-            EXPECT_TRUE(labels.contains(QString::fromUtf8("個数(N)"))) << "the mnemonic marker is not shown";
+            EXPECT_TRUE(labels.contains(QString::fromUtf8("個数(N)")))
+                << "the mnemonic marker is not shown";
             testing::SaveScreenshot(w, QStringLiteral("dialog9100"));
             ClickControl(w, IDCANCEL);
         });
@@ -151,9 +154,11 @@ TEST_F(DialogRenderer, ShowsTheModelAfterEveryUserAction) {
             EXPECT_EQ(count->text(), QStringLiteral("3"));
             EXPECT_EQ(w->focusWidget(), count) << "the first control has the focus";
             TypeInto(w, kCount, QStringLiteral("7"));
-            EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(w, kEcho))->text(), QString::fromUtf8("個数 7"));
+            EXPECT_EQ(qobject_cast<QLabel*>(ControlWidget(w, kEcho))->text(),
+                      QString::fromUtf8("個数 7"));
 
-            EXPECT_EQ(qobject_cast<QComboBox*>(ControlWidget(w, kUnit))->currentText(), QStringLiteral("Hz"));
+            EXPECT_EQ(qobject_cast<QComboBox*>(ControlWidget(w, kUnit))->currentText(),
+                      QStringLiteral("Hz"));
             PickItem(w, kUnit, 2);
             ClickControl(w, kSecondRadio);
             EXPECT_FALSE(qobject_cast<QRadioButton*>(ControlWidget(w, kFirstRadio))->isChecked());
@@ -192,7 +197,8 @@ TEST_F(DialogRenderer, RefusedEntryKeepsTheDialogOpenWithTheFrameworkMessage) {
             PressKey(w, Qt::Key_Return);
         });
         driver.On(QStringLiteral("messageBox"), [](QWidget* box) {
-            EXPECT_EQ(MessageText(box), QStringLiteral("Please enter an integer between 1 and 10."));
+            EXPECT_EQ(MessageText(box),
+                      QStringLiteral("Please enter an integer between 1 and 10."));
             Answer(box, IDOK);
         });
     });
@@ -209,7 +215,9 @@ TEST_F(DialogRenderer, EscapeAndTheCloseBoxCancel) {
               }),
               IDCANCEL);
     EXPECT_EQ(dialog.count, 3);
-    EXPECT_EQ(Run([](ModalDriver& driver) { driver.On(QStringLiteral("dialog9100"), [](QWidget* w) { w->close(); }); }),
+    EXPECT_EQ(Run([](ModalDriver& driver) {
+                  driver.On(QStringLiteral("dialog9100"), [](QWidget* w) { w->close(); });
+              }),
               IDCANCEL);
 }
 
@@ -217,7 +225,8 @@ TEST_F(DialogRenderer, HandlersRunNestedMessageBoxesAndDialogs) {
     const int result = Run([](ModalDriver& driver) {
         driver.On(QStringLiteral("dialog9100"), [](QWidget* w) {
             ClickControl(w, kNested);
-            EXPECT_EQ(qobject_cast<QLineEdit*>(ControlWidget(w, kNote))->text(), QString::fromUtf8("戻りました"));
+            EXPECT_EQ(qobject_cast<QLineEdit*>(ControlWidget(w, kNote))->text(),
+                      QString::fromUtf8("戻りました"));
             ClickControl(w, IDCANCEL);
         });
         driver.On(QStringLiteral("messageBox"), [](QWidget* box) {

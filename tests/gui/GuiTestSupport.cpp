@@ -23,7 +23,8 @@ namespace {
 class QtEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+        qputenv("QT_QPA_PLATFORM",
+                qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
         application_ = std::make_unique<QApplication>(argc_, argv_);
         settings_ = std::make_unique<QTemporaryDir>();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_->path());
@@ -60,7 +61,8 @@ void ModalDriver::Run(const std::function<void()>& trigger, int timeoutMs) {
     QTimer::singleShot(0, &timers_, [this] { Poll(); });
     trigger();
     running_ = false;
-    for (const Step& step : steps_) ADD_FAILURE() << "no modal window " << step.objectName.toStdString() << " opened";
+    for (const Step& step : steps_)
+        ADD_FAILURE() << "no modal window " << step.objectName.toStdString() << " opened";
     steps_.clear();
 }
 
@@ -71,8 +73,8 @@ void ModalDriver::Poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || !modal->isVisible()) return;
     if (QDateTime::currentMSecsSinceEpoch() > deadline_) {
-        ADD_FAILURE() << "timed out in modal window " << modal->objectName().toStdString()
-                      << " (" << modal->windowTitle().toStdString() << ")";
+        ADD_FAILURE() << "timed out in modal window " << modal->objectName().toStdString() << " ("
+                      << modal->windowTitle().toStdString() << ")";
         steps_.clear();
         modal->close();
         return;
@@ -88,7 +90,8 @@ void ModalDriver::Poll() {
 
 QWidget* ControlWidget(QWidget* dialog, int controlId) {
     QWidget* widget = dialog->findChild<QWidget*>(QStringLiteral("control%1").arg(controlId));
-    EXPECT_NE(widget, nullptr) << "control " << controlId << " in " << dialog->objectName().toStdString();
+    EXPECT_NE(widget, nullptr) << "control " << controlId << " in "
+                               << dialog->objectName().toStdString();
     return widget;
 }
 

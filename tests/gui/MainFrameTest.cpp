@@ -5,10 +5,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -16,9 +14,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QUrl>
 
 #include "CDesignApp.h"
 #include "CMainFrame.h"
@@ -45,7 +45,8 @@ QStringList TopLevelTexts(const QMenuBar* bar) {
 QStringList VisibleTexts(const QMenu* menu) {
     QStringList texts;
     for (const QAction* action : menu->actions()) {
-        if (action->isVisible()) texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        if (action->isVisible())
+            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
     return texts;
 }
@@ -76,13 +77,15 @@ TEST(MainFrame, MenuBarHoldsFileSixPlainCommandsAndHelp) {
     };
     EXPECT_EQ(TopLevelTexts(frame.menuBar()), expected);
     const QList<QAction*> actions = frame.menuBar()->actions();
-    for (qsizetype i = 1; i <= 6; ++i) EXPECT_EQ(actions[i]->menu(), nullptr) << "item " << i << " is a popup";
+    for (qsizetype i = 1; i <= 6; ++i)
+        EXPECT_EQ(actions[i]->menu(), nullptr) << "item " << i << " is a popup";
     EXPECT_EQ(actions[1], frame.Action(kCommandFilterSelect));
     EXPECT_EQ(actions[6], frame.Action(kCommandFont));
 
     const QStringList file = VisibleTexts(actions[0]->menu());
-    EXPECT_EQ(file.mid(0, 3), (QStringList{QString::fromUtf8("新規作成(&N)"), QString::fromUtf8("開く(&O)..."),
-                                           QString::fromUtf8("データファイルを開く(&D)")}));
+    EXPECT_EQ(file.mid(0, 3),
+              (QStringList{QString::fromUtf8("新規作成(&N)"), QString::fromUtf8("開く(&O)..."),
+                           QString::fromUtf8("データファイルを開く(&D)")}));
     EXPECT_TRUE(file.contains(QString::fromUtf8("印刷ﾌﾟﾚﾋﾞｭｰ(&V)")));
     EXPECT_TRUE(file.contains(QString::fromUtf8("最近使ったﾌｧｲﾙ")));
     EXPECT_EQ(file.back(), QString::fromUtf8("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"));
@@ -101,10 +104,13 @@ TEST(MainFrame, CommandsCarryTheirStatusPromptsAndKeys) {
         {kCommandHelpIndex, "ﾍﾙﾌﾟ項目を表示"},
         {kCommandHelpUsing, "ﾍﾙﾌﾟの使い方の説明を表示"},
     };
-    for (const auto& c : cases) EXPECT_EQ(frame.Action(c.id)->statusTip(), QString::fromUtf8(c.prompt)) << c.id;
+    for (const auto& c : cases)
+        EXPECT_EQ(frame.Action(c.id)->statusTip(), QString::fromUtf8(c.prompt)) << c.id;
     EXPECT_EQ(frame.Action(kCommandHelp)->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_TRUE(frame.Action(kCommandCopy)->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Insert)));
-    EXPECT_TRUE(frame.Action(kCommandCopy)->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_C)));
+    EXPECT_TRUE(
+        frame.Action(kCommandCopy)->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Insert)));
+    EXPECT_TRUE(
+        frame.Action(kCommandCopy)->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_C)));
 
     const auto* toolbar = frame.findChild<QToolBar*>(QStringLiteral("toolBar"));
     ASSERT_NE(toolbar, nullptr);
@@ -116,13 +122,15 @@ TEST(MainFrame, CommandsCarryTheirStatusPromptsAndKeys) {
 
     QStringList panes;
     for (const QLabel* label : frame.statusBar()->findChildren<QLabel*>()) panes << label->text();
-    EXPECT_EQ(panes, (QStringList{QString::fromUtf8("ﾚﾃﾞｨ"), QString::fromUtf8("ｶﾅ"), QStringLiteral("CAP"),
-                                  QStringLiteral("NUM"), QStringLiteral("SCRL")}));
+    EXPECT_EQ(panes,
+              (QStringList{QString::fromUtf8("ﾚﾃﾞｨ"), QString::fromUtf8("ｶﾅ"),
+                           QStringLiteral("CAP"), QStringLiteral("NUM"), QStringLiteral("SCRL")}));
 }
 
 TEST(MainFrame, DocumentCommandsNeedADocumentWindow) {
     CMainFrame frame;
-    const int documentCommands[] = {600, 640, 610, 620, 630, 650, 660, kCommandCopy, kCommandPrint, kCommandPrintPreview};
+    const int documentCommands[] = {600, 640, 610,          620,           630,
+                                    650, 660, kCommandCopy, kCommandPrint, kCommandPrintPreview};
     for (int id : documentCommands) {
         EXPECT_FALSE(frame.Action(id)->isEnabled()) << id;
     }
@@ -144,16 +152,15 @@ TEST(MainFrame, CommandLineSwitchesAndPaths) {
         int windows;
         QString title;
     } cases[] = {
-        {{}, 1, QStringLiteral("Korvel1")},
-        {{QStringLiteral("-e")}, 0, {}},
-        {{QStringLiteral("/E")}, 0, {}},
-        {{QStringLiteral("-Embedding")}, 0, {}},
+        {{}, 1, QStringLiteral("Korvel1")},        {{QStringLiteral("-e")}, 0, {}},
+        {{QStringLiteral("/E")}, 0, {}},           {{QStringLiteral("-Embedding")}, 0, {}},
         {{path}, 1, QStringLiteral("design.txt")},
     };
     for (const auto& c : cases) {
         CDesignApp app;
         app.InitInstance(c.arguments);
-        ASSERT_EQ(app.MainFrame().Documents().size(), c.windows) << c.arguments.join(u' ').toStdString();
+        ASSERT_EQ(app.MainFrame().Documents().size(), c.windows)
+            << c.arguments.join(u' ').toStdString();
         if (c.windows == 1) {
             EXPECT_EQ(app.MainFrame().DocumentArea()->activeSubWindow()->windowTitle(), c.title);
         }
@@ -183,7 +190,8 @@ TEST(MainFrame, OpenedDocumentsGoOnTheRecentListAndMissingOnesAreReported) {
     QFile::remove(paths[4]);
     ModalDriver driver;
     driver.On(QStringLiteral("messageBox"), [&](QWidget* box) {
-        EXPECT_TRUE(MessageText(box).contains(QStringLiteral("d4.txt"))) << MessageText(box).toStdString();
+        EXPECT_TRUE(MessageText(box).contains(QStringLiteral("d4.txt")))
+            << MessageText(box).toStdString();
         Answer(box, 1);
     });
     driver.Run([&] { again.Action(kCommandRecentFirst)->trigger(); });
@@ -238,7 +246,8 @@ TEST(MainFrame, HelpDocumentsThatAreMissingOpenNothing) {
     CMainFrame frame;
     ModalDriver driver;  // no steps: any window that opened would stay unanswered
     driver.Run([&] {
-        for (const int id : {kCommandHelp, kCommandDesignExamples, kCommandHelpIndex, kCommandHelpUsing}) {
+        for (const int id :
+             {kCommandHelp, kCommandDesignExamples, kCommandHelpIndex, kCommandHelpUsing}) {
             frame.Action(id)->trigger();
         }
     });
@@ -252,7 +261,8 @@ TEST(MainFrame, AboutBoxShowsVersionAndDate) {
         EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8("バージョン情報"));
         QStringList texts;
         for (const QLabel* label : dialog->findChildren<QLabel*>()) texts << label->text();
-        for (const char* text : {"Vorna Ver.3.30", "アクティブフィルタの設計支援ツール", "1995/03/14"}) {
+        for (const char* text :
+             {"Vorna Ver.3.30", "アクティブフィルタの設計支援ツール", "1995/03/14"}) {
             EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text;
         }
         const auto* icon = testing::ControlWidget(dialog, 1001);

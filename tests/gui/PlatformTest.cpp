@@ -107,9 +107,13 @@ TEST(FontMapping, StandInsAndRoundTrip) {
     const struct {
         const char* face;
         const char* family;
-    } cases[] = {{"ＭＳ 明朝", "IPAMincho"},   {"ＭＳ ゴシック", "IPAGothic"}, {"ＭＳ Ｐ明朝", "IPAPMincho"},
-                 {"MS Gothic", "IPAGothic"}, {"DejaVu Sans", "DejaVu Sans"}};
-    for (const auto& c : cases) EXPECT_EQ(InstalledFamily(c.face), QString::fromUtf8(c.family)) << c.face;
+    } cases[] = {{"ＭＳ 明朝", "IPAMincho"},
+                 {"ＭＳ ゴシック", "IPAGothic"},
+                 {"ＭＳ Ｐ明朝", "IPAPMincho"},
+                 {"MS Gothic", "IPAGothic"},
+                 {"DejaVu Sans", "DejaVu Sans"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(InstalledFamily(c.face), QString::fromUtf8(c.family)) << c.face;
 
     FontDescription view;
     const QFont font = ToQFont(view);
@@ -144,7 +148,8 @@ TEST(DialogUnits, ScaleWithRounding) {
 
 TEST(FileFilters, PatternsInParentheses) {
     EXPECT_EQ(ToNameFilters({{"テキスト ファイル (*.txt)", "*.txt"}, {"ログ", "*.log;*.txt"}}),
-              (QStringList{QString::fromUtf8("テキスト ファイル (*.txt)"), QString::fromUtf8("ログ (*.log *.txt)")}));
+              (QStringList{QString::fromUtf8("テキスト ファイル (*.txt)"),
+                           QString::fromUtf8("ログ (*.log *.txt)")}));
     EXPECT_EQ(ToNameFilters({}).size(), 1);
 }
 
@@ -154,12 +159,18 @@ TEST(CommandLine, SwitchesAndPaths) {
         QStringList arguments;
         Kind kind;
     } cases[] = {
-        {{}, Kind::NewDocument},          {{QStringLiteral("-e")}, Kind::NoDocument},
-        {{QStringLiteral("/E")}, Kind::NoDocument}, {{QStringLiteral("-Embedding")}, Kind::NoDocument},
-        {{QStringLiteral("-x")}, Kind::OpenDocument}, {{QStringLiteral("e")}, Kind::OpenDocument},
-        {{QStringLiteral("/")}, Kind::OpenDocument},  {{QStringLiteral("a.txt")}, Kind::OpenDocument},
+        {{}, Kind::NewDocument},
+        {{QStringLiteral("-e")}, Kind::NoDocument},
+        {{QStringLiteral("/E")}, Kind::NoDocument},
+        {{QStringLiteral("-Embedding")}, Kind::NoDocument},
+        {{QStringLiteral("-x")}, Kind::OpenDocument},
+        {{QStringLiteral("e")}, Kind::OpenDocument},
+        {{QStringLiteral("/")}, Kind::OpenDocument},
+        {{QStringLiteral("a.txt")}, Kind::OpenDocument},
     };
-    for (const auto& c : cases) EXPECT_EQ(ParseCommandLine(c.arguments).kind, c.kind) << c.arguments.join(u' ').toStdString();
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseCommandLine(c.arguments).kind, c.kind)
+            << c.arguments.join(u' ').toStdString();
     EXPECT_EQ(ParseCommandLine({QStringLiteral("a.txt")}).path, QStringLiteral("a.txt"));
 }
 

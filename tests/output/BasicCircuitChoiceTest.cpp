@@ -53,7 +53,10 @@ TEST(BasicCircuitChoice, ChoiceIsRememberedPerDialogAndCancelChangesNothing) {
     ScriptedUi ui;
     ui.ExpectDialog(410).Click(481).Ok();
     ASSERT_TRUE(ChooseBasicCircuit(view, ui));
-    ui.ExpectDialog(410).Inspect([](const Dialog& d) { EXPECT_TRUE(d.Control(481).checked); }).Click(480).Cancel();
+    ui.ExpectDialog(410)
+        .Inspect([](const Dialog& d) { EXPECT_TRUE(d.Control(481).checked); })
+        .Click(480)
+        .Cancel();
     EXPECT_FALSE(ChooseBasicCircuit(view, ui));
     EXPECT_EQ(view.circuitChoices[0], 481);
     EXPECT_EQ(view.selectedCircuit, 481);
@@ -77,13 +80,13 @@ TEST(BasicCircuitChoice, EnterShowsTheDiagramOfTheSelectedCircuit) {
     ScriptedUi ui;
     ui.programDirectory = folder.Path();
     ui.ExpectDialog(420).Click(483).Enter().Click(482).Enter().Ok();
-    ui.ExpectDialog(kDiagramDialogId).Inspect([](const Dialog& d) {
-        EXPECT_EQ(d.Control(kDiagramPictureId).image.width, 3);
-    }).Ok();
+    ui.ExpectDialog(kDiagramDialogId)
+        .Inspect([](const Dialog& d) { EXPECT_EQ(d.Control(kDiagramPictureId).image.width, 3); })
+        .Ok();
     // khn_be1.bmp is missing: reported, and the dialog still opens, empty.
-    ui.ExpectDialog(kDiagramDialogId).Inspect([](const Dialog& d) {
-        EXPECT_TRUE(d.Control(kDiagramPictureId).image.Empty());
-    }).Ok();
+    ui.ExpectDialog(kDiagramDialogId)
+        .Inspect([](const Dialog& d) { EXPECT_TRUE(d.Control(kDiagramPictureId).image.Empty()); })
+        .Ok();
     ui.ExpectMessage("回路図ファイルが開けません");
     EXPECT_TRUE(ChooseBasicCircuit(view, ui));
     EXPECT_EQ(view.selectedCircuit, 482);
@@ -113,8 +116,9 @@ TEST(BasicCircuitChoice, DiagramDialogDrawsOverItsWholeClientArea) {
 
 TEST(BasicCircuitChoice, DiagramFilesOfEveryCircuit) {
     const std::vector<std::string> expected{
-        "khn_lp1.bmp", "khn_lp2.bmp", "khn_be1.bmp", "khn_be2.bmp", "khn_hp1.bmp", "khn_hp2.bmp", "khn_be1.bmp",
-        "khn_be2.bmp", "khn_bp1.bmp", "khn_bp2.bmp", "khn_be1.bmp", "khn_be2.bmp", "khn_be1.bmp", "khn_be2.bmp"};
+        "khn_lp1.bmp", "khn_lp2.bmp", "khn_be1.bmp", "khn_be2.bmp", "khn_hp1.bmp",
+        "khn_hp2.bmp", "khn_be1.bmp", "khn_be2.bmp", "khn_bp1.bmp", "khn_bp2.bmp",
+        "khn_be1.bmp", "khn_be2.bmp", "khn_be1.bmp", "khn_be2.bmp"};
     for (int code = 480; code <= 493; ++code) {
         EXPECT_EQ(DiagramFileName(code), expected[static_cast<std::size_t>(code - 480)]);
     }

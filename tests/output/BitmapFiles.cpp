@@ -18,12 +18,14 @@ void AppendU32(std::string& b, std::uint32_t v) {
 }  // namespace
 
 void PutU32(std::string& bytes, std::size_t offset, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[offset + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
 std::string MakeBitmap(const BitmapSpec& spec) {
     const int rows = std::abs(spec.height);
-    const std::size_t stride = (static_cast<std::size_t>(spec.width) * static_cast<std::size_t>(spec.bits) + 31) / 32 * 4;
+    const std::size_t stride =
+        (static_cast<std::size_t>(spec.width) * static_cast<std::size_t>(spec.bits) + 31) / 32 * 4;
     std::string pixels;
     for (int r = 0; r < rows; ++r) {
         const int row = spec.height > 0 ? rows - 1 - r : r;  // bottom-up unless negative
@@ -39,7 +41,8 @@ std::string MakeBitmap(const BitmapSpec& spec) {
             } else {
                 const std::size_t bit = static_cast<std::size_t>(x * spec.bits);
                 const int shift = 8 - spec.bits - static_cast<int>(bit % 8);
-                line[bit / 8] = static_cast<char>(static_cast<unsigned char>(line[bit / 8]) | (index << shift));
+                line[bit / 8] =
+                    static_cast<char>(static_cast<unsigned char>(line[bit / 8]) | (index << shift));
             }
         }
         pixels += line;

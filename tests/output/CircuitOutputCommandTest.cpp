@@ -21,18 +21,23 @@ using testing::WriteFile;
 
 const char kAskDefaultOpAmp[] = "回路図のオペアンプを「ADA4807-4」に替えるなら「YES」\n";
 const char kNoReference[] =
-    "参照ファイルが無いので，回路図ファイルを作成出来ません！！\n\nこのまま進むなら OK，条件を変更して設計仕直すなら Cancel";
+    "参照ファイルが無いので，回路図ファイルを作成出来ません！！\n\nこのまま進むなら "
+    "OK，条件を変更して設計仕直すなら Cancel";
 const char kJournalOnly[] =
-    "ファイル名が指定されていないので、回路図ファイルは作成しないで\n\njournal.txt のみを作成します。";
-const char kDone[] = "伝達関数から指定の回路の回路定数を計算し\n\n回路定数から伝達関数を計算しなおしました";
-const char kBanner[] = "*******************  回路の構成と素子値  **************************************\n";
+    "ファイル名が指定されていないので、回路図ファイルは作成しないで\n\njournal.txt "
+    "のみを作成します。";
+const char kDone[] =
+    "伝達関数から指定の回路の回路定数を計算し\n\n回路定数から伝達関数を計算しなおしました";
+const char kBanner[] =
+    "*******************  回路の構成と素子値  **************************************\n";
 
 const std::string kReference =
     "Version 4\nSHEET 1 880 680\nSYMBOL OpAmps\\\\LT1115 16 96 R0\nSYMATTR InstName U1\n"
     "SYMBOL res 0 0 R0\nSYMATTR InstName R1_1\nSYMATTR Value 1k\n"
     "SYMBOL cap 0 0 R0\nSYMATTR Value 1n\nSYMATTR InstName C1_1\n"
     "SYMBOL res 0 0 R0\nSYMATTR InstName Rx1\nSYMATTR Value 10k\n"
-    "TEXT 16 -104 Left 2 ;Information 1\nTEXT 16 -72 Left 2 ;Information 2\nTEXT 0 0 Left 2 !.ac dec 100 1 100k\n";
+    "TEXT 16 -104 Left 2 ;Information 1\nTEXT 16 -72 Left 2 ;Information 2\nTEXT 0 0 Left 2 !.ac "
+    "dec 100 1 100k\n";
 
 // A stand-in synthesis: one journal line and three values (the last one for an 'Rx' part).
 void FakeSynthesis(CircuitOutput& out, CKorvelDoc&, CKorvelView&, Ui&) {
@@ -69,14 +74,21 @@ protected:
 
     std::string Journal() const { return ReadFile(current / "journal.txt"); }
 
-    std::string ExpectedSchematic(const std::string& opAmp, const std::string& r, const std::string& c) const {
+    std::string ExpectedSchematic(const std::string& opAmp, const std::string& r,
+                                  const std::string& c) const {
         const SchematicSummary summary = MakeSchematicSummary(view);
-        return WidenToUtf16("Version 4\nSHEET 1 880 680\nSYMBOL OpAmps\\\\" + opAmp + " 16 96 R0\nSYMATTR InstName U1\n"
-                            "SYMBOL res 0 0 R0\nSYMATTR InstName R1_1\nSYMATTR Value " + r + "\n"
-                            "SYMBOL cap 0 0 R0\nSYMATTR Value " + c + "\nSYMATTR InstName C1_1\n"
+        return WidenToUtf16("Version 4\nSHEET 1 880 680\nSYMBOL OpAmps\\\\" + opAmp +
+                            " 16 96 R0\nSYMATTR InstName U1\n"
+                            "SYMBOL res 0 0 R0\nSYMATTR InstName R1_1\nSYMATTR Value " +
+                            r +
+                            "\n"
+                            "SYMBOL cap 0 0 R0\nSYMATTR Value " +
+                            c +
+                            "\nSYMATTR InstName C1_1\n"
                             "SYMBOL res 0 0 R0\nSYMATTR InstName Rx1\nSYMATTR Value 10k\n"
-                            "TEXT 16 -104 Left 2 ;" + summary.title + "\nTEXT 16 -72 Left 2 ;" +
-                            summary.specification + "\nTEXT 0 0 Left 2 !.ac dec 100 1 100k\n");
+                            "TEXT 16 -104 Left 2 ;" +
+                            summary.title + "\nTEXT 16 -72 Left 2 ;" + summary.specification +
+                            "\nTEXT 0 0 Left 2 !.ac dec 100 1 100k\n");
     }
 
     TempFolder program;
@@ -97,7 +109,8 @@ TEST_F(CircuitOutputRun, FullSuccessWritesJournalAndSchematic) {
     EXPECT_EQ(ui.fileRequests[0].defaultExtension, "asc");
     EXPECT_EQ(ReadFile(current / "out.asc"), ExpectedSchematic("ADA4807-4", "4.7K", "22n"));
     const std::string journal = Journal();
-    EXPECT_TRUE(journal.starts_with(Utf8ToShiftJis(kBanner + std::string("回路図ファイル名 ") + current / "out.asc" + "  作成日時 ")));
+    EXPECT_TRUE(journal.starts_with(Utf8ToShiftJis(kBanner + std::string("回路図ファイル名 ") +
+                                                   current / "out.asc" + "  作成日時 ")));
     EXPECT_TRUE(journal.ends_with("\nfake section 1\n"));
     EXPECT_EQ(view.approximatedByCircuit, 1);
     EXPECT_EQ(out.elementValues.size(), 3u);
@@ -128,7 +141,8 @@ TEST_F(CircuitOutputRun, MissingReferenceWithOkWritesTheJournalUnderTheCircuitNa
     ui.ExpectMessage(kJournalOnly, IDOK);
     ui.ExpectMessage(kDone);
     Run();
-    EXPECT_TRUE(Journal().starts_with(Utf8ToShiftJis(kBanner + std::string("回路図ファイル名 LP1  作成日時 "))));
+    EXPECT_TRUE(Journal().starts_with(
+        Utf8ToShiftJis(kBanner + std::string("回路図ファイル名 LP1  作成日時 "))));
     EXPECT_TRUE(Journal().ends_with("\nfake section 1\n"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(current.Path()), {}), 1);
 }
@@ -146,7 +160,8 @@ TEST_F(CircuitOutputRun, SaveAsCancelGivesJournalOnly) {
     ui.ExpectMessage(kJournalOnly, IDOK);
     ui.ExpectMessage(kDone);
     Run();
-    EXPECT_TRUE(Journal().starts_with(Utf8ToShiftJis(kBanner + std::string("回路図ファイル名 LP1_2.asc  作成日時 "))));
+    EXPECT_TRUE(Journal().starts_with(
+        Utf8ToShiftJis(kBanner + std::string("回路図ファイル名 LP1_2.asc  作成日時 "))));
     EXPECT_FALSE(FileExists(current / "LP1_2.asc"));
     EXPECT_TRUE(out.lines.empty());
 }
@@ -172,11 +187,15 @@ TEST_F(CircuitOutputRun, UnopenableJournalEndsTheRunLeavingTheCreatedFileEmpty) 
 
 TEST_F(CircuitOutputRun, EarlierResultsAreConfirmedFirst) {
     view.approximatedByCircuit = 1;
-    ui.ExpectMessage("既に伝達関数は回路定数で近似されています\n\nこのまま先に進みますか (OK or Cancel) ?", IDCANCEL);
+    ui.ExpectMessage(
+        "既に伝達関数は回路定数で近似されています\n\nこのまま先に進みますか (OK or Cancel) ?",
+        IDCANCEL);
     Run();
     view.convertedToDigital = 1;
-    ui.ExpectMessage("既に，ディジタルフィルタに変換されています！！\n\nアナログフィルタに戻して計算するなら　ＯＫ、やめるなら　Ｃａｎｃｅｌ",
-                     IDCANCEL);
+    ui.ExpectMessage(
+        "既に，ディジタルフィルタに変換されています！！\n\nアナログフィルタに戻して計算するなら　Ｏ"
+        "Ｋ、やめるなら　Ｃａｎｃｅｌ",
+        IDCANCEL);
     Run();
     EXPECT_EQ(view.convertedToDigital, 1);
     EXPECT_FALSE(FileExists(current / "journal.txt"));

@@ -35,8 +35,9 @@ TEST(DiagramBitmap, DecodesPaletteAndDirectColourBitmapsTopRowFirst) {
     one.pixels = {0, 1, 0, 1, 0, 1, 0, 1, 1, 1, 0, 1, 0, 1, 0, 1, 0, 0};
     BitmapSpec direct = eight;
     direct.bits = 24;
-    for (const Case& c : {Case{"8 bits", eight}, Case{"top-down rows", topDown}, Case{"4 bits", four},
-                          Case{"1 bit", one}, Case{"24 bits with a colour table", direct}}) {
+    for (const Case& c :
+         {Case{"8 bits", eight}, Case{"top-down rows", topDown}, Case{"4 bits", four},
+          Case{"1 bit", one}, Case{"24 bits with a colour table", direct}}) {
         const auto image = DecodeDiagram(MakeBitmap(c.spec));
         ASSERT_TRUE(image) << c.what;
         EXPECT_EQ(image->width, c.spec.width) << c.what;
@@ -119,7 +120,8 @@ TEST(DiagramBitmap, TruncatedAndCorruptedFilesNeverMisbehave) {
         if (random() % 3 == 0) bytes.resize(random() % (bytes.size() + 1));
         const auto image = DecodeDiagram(bytes);
         if (image) {
-            EXPECT_EQ(image->pixels.size(), static_cast<std::size_t>(image->width) * static_cast<std::size_t>(image->height));
+            EXPECT_EQ(image->pixels.size(), static_cast<std::size_t>(image->width) *
+                                                static_cast<std::size_t>(image->height));
         }
     }
     for (int round = 0; round < 2000; ++round) {

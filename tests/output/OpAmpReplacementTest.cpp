@@ -61,7 +61,8 @@ TEST(OpAmpNames, UsableNames) {
     for (const char* good : {"ADA4807-4", "LT1115", "A", "OP 27 (x)", "12345678901234567890"}) {
         EXPECT_TRUE(IsUsableOpAmpName(good)) << good;
     }
-    for (const char* bad : {"", "../evil", "sub/OP27", "C:\\OP27", "123456789012345678901", "\xB5PA"}) {
+    for (const char* bad :
+         {"", "../evil", "sub/OP27", "C:\\OP27", "123456789012345678901", "\xB5PA"}) {
         EXPECT_FALSE(IsUsableOpAmpName(bad)) << bad;
     }
 }
@@ -76,18 +77,38 @@ TEST(OpAmpChoice, QuestionsAndTheirOutcomes) {
         std::string name;
     };
     const std::string keepOrUse =
-        "オペアンプは「LT1115」のままで良いなら「YES」\n\n「OPname.txt」の「OPA1612」を使用するなら「NO」";
+        "オペアンプは「LT1115」のままで良いなら「YES」\n\n「OPname."
+        "txt」の「OPA1612」を使用するなら「NO」";
     const std::vector<Case> cases{
-        {"ADA4807-4 taken; OPname.txt never read", "OPA1612\n", {{kAskDefault, IDYES}}, 1, "ADA4807-4"},
-        {"no OPname.txt keeps LT1115", std::nullopt,
-         {{kAskDefault, IDNO}, {"オペアンプは「LT1115」を使用します「OK」\n\n", IDOK}}, 0, "ADA4807-4"},
-        {"OPname.txt name used", "OPA1612\nignored\n", {{kAskDefault, IDNO}, {keepOrUse, IDNO}}, 1, "OPA1612"},
-        {"CR LF name is the same name", "OPA1612\r\n", {{kAskDefault, IDNO}, {keepOrUse, IDNO}}, 1, "OPA1612"},
+        {"ADA4807-4 taken; OPname.txt never read",
+         "OPA1612\n",
+         {{kAskDefault, IDYES}},
+         1,
+         "ADA4807-4"},
+        {"no OPname.txt keeps LT1115",
+         std::nullopt,
+         {{kAskDefault, IDNO}, {"オペアンプは「LT1115」を使用します「OK」\n\n", IDOK}},
+         0,
+         "ADA4807-4"},
+        {"OPname.txt name used",
+         "OPA1612\nignored\n",
+         {{kAskDefault, IDNO}, {keepOrUse, IDNO}},
+         1,
+         "OPA1612"},
+        {"CR LF name is the same name",
+         "OPA1612\r\n",
+         {{kAskDefault, IDNO}, {keepOrUse, IDNO}},
+         1,
+         "OPA1612"},
         {"LT1115 kept", "OPA1612", {{kAskDefault, IDNO}, {keepOrUse, IDYES}}, 0, "OPA1612"},
-        {"name with a path separator refused", "../OPA1612\n",
+        {"name with a path separator refused",
+         "../OPA1612\n",
          {{kAskDefault, IDNO},
-          {UnusableOpAmpNameMessage("OPname.txt", "../OPA1612", "オペアンプは「LT1115」を使用します"), IDOK}},
-         0, "ADA4807-4"},
+          {UnusableOpAmpNameMessage("OPname.txt", "../OPA1612",
+                                    "オペアンプは「LT1115」を使用します"),
+           IDOK}},
+         0,
+         "ADA4807-4"},
     };
     for (const auto& c : cases) {
         TempFolder folder;
@@ -105,18 +126,21 @@ TEST(OpAmpChoice, QuestionsAndTheirOutcomes) {
 
 const std::string kSchematic = WidenToUtf16(
     "SYMBOL OpAmps\\\\LT1115 16 96 R0\nSYMATTR InstName U1\nSYMBOL OpAmps\\\\LT1115 96 96 R0\n"
-    "SYMATTR InstName R1_1\nSYMATTR Value 1k\nTEXT 0 0 Left 2 ;Information 1\nSYMBOL OpAmps\\\\LT1115 176 96 R0\n");
+    "SYMATTR InstName R1_1\nSYMATTR Value 1k\nTEXT 0 0 Left 2 ;Information 1\nSYMBOL "
+    "OpAmps\\\\LT1115 176 96 R0\n");
 
 std::string Exchanged(const std::string& name) {
-    std::string text = "SYMBOL OpAmps\\\\" + name + " 16 96 R0\nSYMATTR InstName U1\nSYMBOL OpAmps\\\\" + name +
-                       " 96 96 R0\nSYMATTR InstName R1_1\nSYMATTR Value 1k\nTEXT 0 0 Left 2 ;Information 1\n"
-                       "SYMBOL OpAmps\\\\" + name + " 176 96 R0\n";
+    std::string text =
+        "SYMBOL OpAmps\\\\" + name + " 16 96 R0\nSYMATTR InstName U1\nSYMBOL OpAmps\\\\" + name +
+        " 96 96 R0\nSYMATTR InstName R1_1\nSYMATTR Value 1k\nTEXT 0 0 Left 2 ;Information 1\n"
+        "SYMBOL OpAmps\\\\" +
+        name + " 176 96 R0\n";
     return WidenToUtf16(text);
 }
 
 std::string Question(const char* from, int count) {
-    return "オペアンプ「" + std::string(from) + "」から交換するオペアンプは " + std::to_string(count) +
-           " 種類です。\n\n交換するなら「YES」";
+    return "オペアンプ「" + std::string(from) + "」から交換するオペアンプは " +
+           std::to_string(count) + " 種類です。\n\n交換するなら「YES」";
 }
 
 TEST(OpAmpExchange, WritesOneCopyPerNameBesideTheSchematic) {
@@ -127,7 +151,9 @@ TEST(OpAmpExchange, WritesOneCopyPerNameBesideTheSchematic) {
     ui.currentDirectory = folder.Path();
     ui.ExpectOpenFile(folder / "LP1_5.asc");
     ui.ExpectMessage(Question("LT1115", 2), IDYES);
-    ui.ExpectMessage("オペアンプ「LT1115」を「OPA1612」（など）に交換して、\n\n新しい回路図ファイルを作成しました");
+    ui.ExpectMessage(
+        "オペアンプ「LT1115」を「OPA1612」（など）に交換して、\n\n新しい回路図ファイルを作成しまし"
+        "た");
     CircuitOutput output;
     ExchangeOpAmps(output, ui);
     ui.VerifyDone();
@@ -152,25 +178,50 @@ TEST(OpAmpExchange, EveryWayOutIsReported) {
     for (int i = 0; i < 20; ++i) twenty += "OP" + std::to_string(i) + "\n";
     const std::vector<Case> cases{
         {"schematic missing", "LT1115\nOPA1612\nend\n", false, {{unreadable, IDOK}}, {}},
-        {"list missing", std::nullopt, true,
-         {{"「OPExchange.txt」がオープン出来ないのでオペアンプを交換せずに終了します", IDOK}}, {}},
-        {"answered No", "LT1115\nOPA1612\nend\n", true,
-         {{Question("LT1115", 1), IDNO}, {notExchanged, IDOK}}, {}},
-        {"from name not used", "LT1001\nOPA1612\nend\n", true,
+        {"list missing",
+         std::nullopt,
+         true,
+         {{"「OPExchange.txt」がオープン出来ないのでオペアンプを交換せずに終了します", IDOK}},
+         {}},
+        {"answered No",
+         "LT1115\nOPA1612\nend\n",
+         true,
+         {{Question("LT1115", 1), IDNO}, {notExchanged, IDOK}},
+         {}},
+        {"from name not used",
+         "LT1001\nOPA1612\nend\n",
+         true,
          {{Question("LT1001", 1), IDYES},
           {"オペアンプ「LT1001」が使用されていません\n\n交換せずに終了します", IDOK}},
          {}},
-        {"empty list is not reported as done", "LT1115\nend\n", true,
-         {{Question("LT1115", 0), IDYES}, {notExchanged, IDOK}}, {}},
-        {"20 names and end", twenty + "end\n", true,
-         {{"一度に交換できるのは 20個 までです", IDOK}, {Question("LT1115", 20), IDNO}, {notExchanged, IDOK}}, {}},
-        {"name leaving the folder refused before anything is written", "LT1115\nOPA1612\n../../x\nend\n", true,
-         {{UnusableOpAmpNameMessage("OPExchange.txt", "../../x", notExchanged.c_str()), IDOK}}, {}},
-        {"empty from name refused", "\nOPA1612\nend\n", true,
-         {{UnusableOpAmpNameMessage("OPExchange.txt", "", notExchanged.c_str()), IDOK}}, {}},
-        {"begins-with match; a later name that cannot be created ends silently", "LT11\nX\nend\n", true,
+        {"empty list is not reported as done",
+         "LT1115\nend\n",
+         true,
+         {{Question("LT1115", 0), IDYES}, {notExchanged, IDOK}},
+         {}},
+        {"20 names and end",
+         twenty + "end\n",
+         true,
+         {{"一度に交換できるのは 20個 までです", IDOK},
+          {Question("LT1115", 20), IDNO},
+          {notExchanged, IDOK}},
+         {}},
+        {"name leaving the folder refused before anything is written",
+         "LT1115\nOPA1612\n../../x\nend\n",
+         true,
+         {{UnusableOpAmpNameMessage("OPExchange.txt", "../../x", notExchanged.c_str()), IDOK}},
+         {}},
+        {"empty from name refused",
+         "\nOPA1612\nend\n",
+         true,
+         {{UnusableOpAmpNameMessage("OPExchange.txt", "", notExchanged.c_str()), IDOK}},
+         {}},
+        {"begins-with match; a later name that cannot be created ends silently",
+         "LT11\nX\nend\n",
+         true,
          {{Question("LT11", 1), IDYES},
-          {"オペアンプ「LT11」を「X」（など）に交換して、\n\n新しい回路図ファイルを作成しました", IDOK}},
+          {"オペアンプ「LT11」を「X」（など）に交換して、\n\n新しい回路図ファイルを作成しました",
+           IDOK}},
          {"s-X.asc"}},
     };
     for (const auto& c : cases) {

@@ -67,7 +67,8 @@ TEST(OutputCommand, CircuitOutputOfTheDefaultDesign) {
     ui.ExpectMessage("回路図のオペアンプを「ADA4807-4」に替えるなら「YES」\n", IDNO);
     ui.ExpectMessage("オペアンプは「LT1115」を使用します「OK」\n\n");
     for (int section = 0; section < 9; ++section) ui.ExpectDialog(720).Ok();
-    ui.ExpectMessage("伝達関数から指定の回路の回路定数を計算し\n\n回路定数から伝達関数を計算しなおしました");
+    ui.ExpectMessage(
+        "伝達関数から指定の回路の回路定数を計算し\n\n回路定数から伝達関数を計算しなおしました");
     view.OnOutput(ui);
     ui.VerifyDone();
 
@@ -76,8 +77,10 @@ TEST(OutputCommand, CircuitOutputOfTheDefaultDesign) {
     EXPECT_NE(written.find(unchanged), std::string::npos);
     EXPECT_EQ(written.find(WidenToUtf16("SYMATTR Value 1k\n")), std::string::npos);
     EXPECT_EQ(written.find(WidenToUtf16("SYMATTR Value 1n\n")), std::string::npos);
-    EXPECT_NE(written.find(WidenToUtf16(";Low Pass  Butterworth   order = 18\n")), std::string::npos);
-    EXPECT_NE(ReadFile(current / "journal.txt").find(Utf8ToShiftJis(" 9 (LP1)")), std::string::npos);
+    EXPECT_NE(written.find(WidenToUtf16(";Low Pass  Butterworth   order = 18\n")),
+              std::string::npos);
+    EXPECT_NE(ReadFile(current / "journal.txt").find(Utf8ToShiftJis(" 9 (LP1)")),
+              std::string::npos);
     EXPECT_EQ(view.approximatedByCircuit, 1);
     EXPECT_NE(view.sections, before);  // the realised circuit's coefficients
     EXPECT_EQ(view.displayMode, 1);

@@ -11,7 +11,9 @@ namespace vorna {
 namespace {
 
 // A reference schematic from ASCII text, as the UTF-16LE bytes of the file.
-std::string Wide(const std::string& ascii) { return WidenToUtf16(ascii); }
+std::string Wide(const std::string& ascii) {
+    return WidenToUtf16(ascii);
+}
 
 std::string Joined(const SchematicLines& lines) {
     std::ostringstream out;
@@ -20,8 +22,8 @@ std::string Joined(const SchematicLines& lines) {
 }
 
 // Classifies `reference`, sets the given values and returns the written bytes.
-std::string Edit(const std::string& reference, const std::vector<std::pair<std::string, double>>& values,
-                 int replaceOpAmp = 1) {
+std::string Edit(const std::string& reference,
+                 const std::vector<std::pair<std::string, double>>& values, int replaceOpAmp = 1) {
     CircuitOutput output;
     output.replaceOpAmp = replaceOpAmp;
     output.SetInformationTexts("Low Pass  Butterworth   order = 5",
@@ -47,9 +49,11 @@ TEST(SchematicLines, SplitKeepsEveryByteAndEndsLinesOnlyAtLineFeedCodeUnits) {
         {"odd trailing byte", Wide("ab\n") + "x", {Wide("ab\n"), "x"}},
         {"byte-order mark is part of line 1", bom + Wide("ab\n"), {bom + Wide("ab\n")}},
         {"CR stays in the line", Wide("ab\r\ncd\n"), {Wide("ab\r\n"), Wide("cd\n")}},
-        {"0x0A low byte of a character", Wide("a") + openBracket + Wide("b\n"),
+        {"0x0A low byte of a character",
+         Wide("a") + openBracket + Wide("b\n"),
          {Wide("a") + openBracket + Wide("b\n")}},
-        {"0x0A high byte of a character", Wide("a") + gurmukhi + Wide("b\n"),
+        {"0x0A high byte of a character",
+         Wide("a") + gurmukhi + Wide("b\n"),
          {Wide("a") + gurmukhi + Wide("b\n")}},
         {"empty file", "", {}},
     };
@@ -78,28 +82,46 @@ TEST(SchematicModel, ComponentValuesAreWrittenIntoTheAdjacentValueLine) {
     };
     const std::vector<Case> cases{
         {"value after the name line",
-         "SYMBOL res 16 0 R0\nSYMATTR InstName R1_1\nSYMATTR Value 1k\n", {{"R1_1", 4700}},
+         "SYMBOL res 16 0 R0\nSYMATTR InstName R1_1\nSYMATTR Value 1k\n",
+         {{"R1_1", 4700}},
          "SYMBOL res 16 0 R0\nSYMATTR InstName R1_1\nSYMATTR Value 4.7K\n"},
         {"value before the name line is preferred",
-         "SYMATTR Value 1k\nSYMATTR InstName R2_1\nSYMATTR Value 2k\n", {{"R2_1", 220}},
+         "SYMATTR Value 1k\nSYMATTR InstName R2_1\nSYMATTR Value 2k\n",
+         {{"R2_1", 220}},
          "SYMATTR Value 220\nSYMATTR InstName R2_1\nSYMATTR Value 2k\n"},
-        {"capacitor", "SYMATTR InstName C1_2\nSYMATTR Value 1n\n", {{"C1_2", 22e-9}},
+        {"capacitor",
+         "SYMATTR InstName C1_2\nSYMATTR Value 1n\n",
+         {{"C1_2", 22e-9}},
          "SYMATTR InstName C1_2\nSYMATTR Value 22n\n"},
-        {"Rx resistors keep their values", "SYMATTR InstName Rx3\nSYMATTR Value 10k\n", {{"Rx3", 1000}},
+        {"Rx resistors keep their values",
+         "SYMATTR InstName Rx3\nSYMATTR Value 10k\n",
+         {{"Rx3", 1000}},
          "SYMATTR InstName Rx3\nSYMATTR Value 10k\n"},
-        {"a CR LF name never matches", "SYMATTR InstName R1_1\r\nSYMATTR Value 1k\r\n", {{"R1_1", 4700}},
+        {"a CR LF name never matches",
+         "SYMATTR InstName R1_1\r\nSYMATTR Value 1k\r\n",
+         {{"R1_1", 4700}},
          "SYMATTR InstName R1_1\r\nSYMATTR Value 1k\r\n"},
         {"no adjacent value line",
-         "SYMATTR InstName R1_1\nWINDOW 0 0 0 Left 2\nSYMATTR Value 1k\n", {{"R1_1", 4700}},
+         "SYMATTR InstName R1_1\nWINDOW 0 0 0 Left 2\nSYMATTR Value 1k\n",
+         {{"R1_1", 4700}},
          "SYMATTR InstName R1_1\nWINDOW 0 0 0 Left 2\nSYMATTR Value 1k\n"},
-        {"component missing from the reference", "SYMATTR InstName R1_1\nSYMATTR Value 1k\n",
-         {{"R9_9", 4700}, {"C9_9", 1e-9}}, "SYMATTR InstName R1_1\nSYMATTR Value 1k\n"},
+        {"component missing from the reference",
+         "SYMATTR InstName R1_1\nSYMATTR Value 1k\n",
+         {{"R9_9", 4700}, {"C9_9", 1e-9}},
+         "SYMATTR InstName R1_1\nSYMATTR Value 1k\n"},
         {"name is matched whole, not by prefix",
-         "SYMATTR InstName R1_12\nSYMATTR Value 1k\nSYMBOL res 0 0 R0\nSYMATTR InstName R1_1\nSYMATTR Value 1k\n",
+         "SYMATTR InstName R1_12\nSYMATTR Value 1k\nSYMBOL res 0 0 R0\nSYMATTR InstName "
+         "R1_1\nSYMATTR Value 1k\n",
          {{"R1_1", 1e6}},
-         "SYMATTR InstName R1_12\nSYMATTR Value 1k\nSYMBOL res 0 0 R0\nSYMATTR InstName R1_1\nSYMATTR Value 1Meg\n"},
-        {"name line at the very end", "SYMATTR InstName R1_1\n", {{"R1_1", 100}}, "SYMATTR InstName R1_1\n"},
-        {"name line last, without a line end", "SYMATTR Value 5\nSYMATTR InstName R1_1", {{"R1_1", 100}},
+         "SYMATTR InstName R1_12\nSYMATTR Value 1k\nSYMBOL res 0 0 R0\nSYMATTR InstName "
+         "R1_1\nSYMATTR Value 1Meg\n"},
+        {"name line at the very end",
+         "SYMATTR InstName R1_1\n",
+         {{"R1_1", 100}},
+         "SYMATTR InstName R1_1\n"},
+        {"name line last, without a line end",
+         "SYMATTR Value 5\nSYMATTR InstName R1_1",
+         {{"R1_1", 100}},
          "SYMATTR Value 100\nSYMATTR InstName R1_1"},
     };
     for (const auto& c : cases) EXPECT_EQ(Edit(c.reference, c.values), Wide(c.expected)) << c.what;
@@ -129,13 +151,15 @@ TEST(SchematicModel, InformationLinesAndOpAmpSymbols) {
          "TEXT 16 -104 Left 2 ;Gain stage of section 1\n"},
         {"op-amp replaced, rest of the line kept", "SYMBOL OpAmps\\\\LT1115 16 96 R0\n", 1,
          "SYMBOL OpAmps\\\\ADA4807-4 16 96 R0\n"},
-        {"op-amp whose name begins with the reference name", "SYMBOL OpAmps\\\\LT1115A 16 96 R0\n", 1,
-         "SYMBOL OpAmps\\\\ADA4807-4A 16 96 R0\n"},
+        {"op-amp whose name begins with the reference name", "SYMBOL OpAmps\\\\LT1115A 16 96 R0\n",
+         1, "SYMBOL OpAmps\\\\ADA4807-4A 16 96 R0\n"},
         {"op-amp kept when not replacing", "SYMBOL OpAmps\\\\LT1115 16 96 R0\n", 0,
          "SYMBOL OpAmps\\\\LT1115 16 96 R0\n"},
-        {"other op-amp kept", "SYMBOL OpAmps\\\\LT1001 16 96 R0\n", 1, "SYMBOL OpAmps\\\\LT1001 16 96 R0\n"},
+        {"other op-amp kept", "SYMBOL OpAmps\\\\LT1001 16 96 R0\n", 1,
+         "SYMBOL OpAmps\\\\LT1001 16 96 R0\n"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Edit(c.reference, {}, c.replaceOpAmp), Wide(c.expected)) << c.what;
+    for (const auto& c : cases)
+        EXPECT_EQ(Edit(c.reference, {}, c.replaceOpAmp), Wide(c.expected)) << c.what;
 }
 
 TEST(SchematicModel, GrowsBeyondTheFixedLimitsOfTheReferenceFormat) {
@@ -177,7 +201,8 @@ namespace {
 TEST(SchematicModel, TruncatedAndRandomReferencesNeverMisbehave) {
     const std::string reference = WidenToUtf16(
         "SYMATTR InstName R1_1\nSYMATTR Value 1k\nSYMATTR InstName C1_1\nSYMATTR Value 1n\n"
-        "SYMBOL OpAmps\\\\LT1115 16 96 R0\nTEXT 16 -104 Left 2 ;Information 1\nTEXT 0 0 Left 2 ;Information 2");
+        "SYMBOL OpAmps\\\\LT1115 16 96 R0\nTEXT 16 -104 Left 2 ;Information 1\nTEXT 0 0 Left 2 "
+        ";Information 2");
     std::mt19937 random(11);
     auto exercise = [](const std::string& bytes) {
         CircuitOutput output;
@@ -191,11 +216,15 @@ TEST(SchematicModel, TruncatedAndRandomReferencesNeverMisbehave) {
         std::ostringstream out;
         WriteSchematicLines(out, output.lines);
     };
-    for (std::size_t length = 0; length <= reference.size(); ++length) exercise(reference.substr(0, length));
-    const std::string alphabet = WidenToUtf16("SYMATTR InstName Value RxC1_;!TEXT Information 12\n\r") + std::string("\0\n\xFF", 3);
+    for (std::size_t length = 0; length <= reference.size(); ++length)
+        exercise(reference.substr(0, length));
+    const std::string alphabet =
+        WidenToUtf16("SYMATTR InstName Value RxC1_;!TEXT Information 12\n\r") +
+        std::string("\0\n\xFF", 3);
     for (int round = 0; round < 3000; ++round) {
         std::string bytes = reference;
-        for (int f = 0; f < 6; ++f) bytes[random() % bytes.size()] = alphabet[random() % alphabet.size()];
+        for (int f = 0; f < 6; ++f)
+            bytes[random() % bytes.size()] = alphabet[random() % alphabet.size()];
         if (round % 2 == 0) bytes.resize(random() % bytes.size());
         exercise(bytes);
     }

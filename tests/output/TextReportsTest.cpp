@@ -33,7 +33,8 @@ void ButterworthLowPass(CKorvelView& view, int order) {
         // Damping 2 sin((2k + 1) pi / 2n) for even orders, 2 cos((k + 1) pi / n) for odd ones.
         const double damping = order % 2 == 0 ? 2 * std::sin((2 * k + 1) * kPi / (2 * order))
                                               : 2 * std::cos((k + 1) * kPi / order);
-        view.sections[static_cast<std::size_t>(k)] = {damping * kOmega, kOmega * kOmega, 0, 0, kOmega * kOmega};
+        view.sections[static_cast<std::size_t>(k)] = {damping * kOmega, kOmega * kOmega, 0, 0,
+                                                      kOmega * kOmega};
     }
 }
 
@@ -88,18 +89,24 @@ void CheckReports(const char* report, bool (*write)(CKorvelView&, Ui&)) {
         ASSERT_TRUE(write(view, ui));
         EXPECT_EQ(view.displayMode, 1);
         EXPECT_EQ(ui.openedPaths, std::vector<std::string>{folder / "report.txt"});
-        const std::string name = std::string(VORNA_SOURCE_DIR "/tests/output/expected/") + report + "_" + design.name;
+        const std::string name =
+            std::string(VORNA_SOURCE_DIR "/tests/output/expected/") + report + "_" + design.name;
         const std::string actual = ReadFile(folder / "report.txt");
         if (actual != ReadFile(name + ".txt")) {
             testing::WriteFile(name + ".actual", actual);
-            ADD_FAILURE() << report << " of " << design.name << " differs; see " << name << ".actual";
+            ADD_FAILURE() << report << " of " << design.name << " differs; see " << name
+                          << ".actual";
         }
     }
 }
 
-TEST(TextReports, CoefficientReportsMatchTheirExpectedFiles) { CheckReports("coefficients", WriteCoefficientReport); }
+TEST(TextReports, CoefficientReportsMatchTheirExpectedFiles) {
+    CheckReports("coefficients", WriteCoefficientReport);
+}
 
-TEST(TextReports, GainListsMatchTheirExpectedFiles) { CheckReports("gainlist", WriteGainList); }
+TEST(TextReports, GainListsMatchTheirExpectedFiles) {
+    CheckReports("gainlist", WriteGainList);
+}
 
 TEST(TextReports, ReportsAreAppendedAndCancelWritesNothing) {
     CKorvelDoc doc;
@@ -138,9 +145,12 @@ TEST(SectionFigures, GainListFloorAndSnapToZero) {
         {"notch at its zero hits the floor", {1, 4, 1, 0, 4}, 2, -140},
         {"plain gain", {1, 1, 0, 0, 10}, 0, 20},
     };
-    for (const auto& c : cases) EXPECT_NEAR(SectionGainDb(c.section, c.omega), c.gain, 1e-9) << c.what;
-    EXPECT_EQ(SecondOrderSectionFigures({2, 4, 0, 0, 4}).gainBandwidth, 100 * 1.0 * 1 * (2 / kReportTwoPi));
-    EXPECT_EQ(SecondOrderSectionFigures({2, 4, 0, 6, 0}).gainBandwidth, 100 * 1.0 * 3 * (2 / kReportTwoPi));
+    for (const auto& c : cases)
+        EXPECT_NEAR(SectionGainDb(c.section, c.omega), c.gain, 1e-9) << c.what;
+    EXPECT_EQ(SecondOrderSectionFigures({2, 4, 0, 0, 4}).gainBandwidth,
+              100 * 1.0 * 1 * (2 / kReportTwoPi));
+    EXPECT_EQ(SecondOrderSectionFigures({2, 4, 0, 6, 0}).gainBandwidth,
+              100 * 1.0 * 3 * (2 / kReportTwoPi));
 }
 
 TEST(DataFile, OpensThePickedFileWithTheDesktop) {

@@ -28,8 +28,12 @@ public:
         Answer(dialog);
         return dialog.Result();
     }
-    std::optional<std::string> SaveFileName(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> OpenFileName(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> SaveFileName(const FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> OpenFileName(const FileDialogRequest&) override {
+        return std::nullopt;
+    }
     bool ChooseFont(FontDescription&) override { return false; }
     void OpenWithDesktop(const std::string&) override {}
     std::string ProgramDirectory() override { return "./"; }

@@ -6,7 +6,9 @@ namespace vorna::testing {
 
 namespace {
 
-std::string Describe(int controlId) { return "control " + std::to_string(controlId); }
+std::string Describe(int controlId) {
+    return "control " + std::to_string(controlId);
+}
 
 void RequireWritable(const Dialog& dialog, int controlId) {
     const ControlState& state = dialog.Control(controlId);
@@ -28,19 +30,18 @@ DialogScript& DialogScript::Type(int controlId, std::string text) {
 }
 
 DialogScript& DialogScript::Pick(int controlId, std::string itemText) {
-    actions_.emplace_back("pick \"" + itemText + "\" in " + Describe(controlId),
-                          [controlId, itemText](Dialog& d) {
-                              const auto& items = d.Control(controlId).items;
-                              for (std::size_t i = 0; i < items.size(); ++i) {
-                                  if (items[i] == itemText) {
-                                      d.UserSelect(controlId, static_cast<int>(i));
-                                      return;
-                                  }
-                              }
-                              throw ScriptError("dialog " + std::to_string(d.Id()) + ": " +
-                                                Describe(controlId) + " has no item \"" +
-                                                itemText + "\"");
-                          });
+    actions_.emplace_back(
+        "pick \"" + itemText + "\" in " + Describe(controlId), [controlId, itemText](Dialog& d) {
+            const auto& items = d.Control(controlId).items;
+            for (std::size_t i = 0; i < items.size(); ++i) {
+                if (items[i] == itemText) {
+                    d.UserSelect(controlId, static_cast<int>(i));
+                    return;
+                }
+            }
+            throw ScriptError("dialog " + std::to_string(d.Id()) + ": " + Describe(controlId) +
+                              " has no item \"" + itemText + "\"");
+        });
     return *this;
 }
 
@@ -177,13 +178,15 @@ void ScriptedUi::ExpectFont(std::function<bool(FontDescription&)> choose) {
 
 void ScriptedUi::VerifyDone() {
     verified_ = true;
-    for (const auto& step : steps_) ADD_FAILURE() << "expected " << step->Describe() << " never came";
+    for (const auto& step : steps_)
+        ADD_FAILURE() << "expected " << step->Describe() << " never came";
     steps_.clear();
 }
 
 void ScriptedUi::Unexpected(const std::string& description) {
     const std::string expected = steps_.empty() ? "nothing more" : steps_.front()->Describe();
-    const std::string text = "unexpected " + description + " (the script expected " + expected + ")";
+    const std::string text =
+        "unexpected " + description + " (the script expected " + expected + ")";
     ADD_FAILURE() << text;
     throw ScriptError(text);
 }
@@ -213,7 +216,8 @@ int ScriptedUi::RunModal(Dialog& dialog) {
 
 std::optional<std::string> ScriptedUi::SaveFileName(const FileDialogRequest& request) {
     fileRequests.push_back(request);
-    if (steps_.empty() || steps_.front()->kind != Step::Kind::SaveFile) Unexpected("Save As chooser");
+    if (steps_.empty() || steps_.front()->kind != Step::Kind::SaveFile)
+        Unexpected("Save As chooser");
     std::unique_ptr<Step> step = std::move(steps_.front());
     steps_.pop_front();
     return step->file;
@@ -234,6 +238,8 @@ bool ScriptedUi::ChooseFont(FontDescription& font) {
     return step->font ? step->font(font) : false;
 }
 
-void ScriptedUi::OpenWithDesktop(const std::string& path) { openedPaths.push_back(path); }
+void ScriptedUi::OpenWithDesktop(const std::string& path) {
+    openedPaths.push_back(path);
+}
 
 }  // namespace vorna::testing

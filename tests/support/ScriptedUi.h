@@ -28,15 +28,15 @@ class DialogScript {
 public:
     explicit DialogScript(int dialogId) : dialogId_(dialogId) {}
 
-    DialogScript& Type(int controlId, std::string text);           // replace an edit's text
-    DialogScript& Pick(int controlId, std::string itemText);       // choose a combo item
+    DialogScript& Type(int controlId, std::string text);      // replace an edit's text
+    DialogScript& Pick(int controlId, std::string itemText);  // choose a combo item
     DialogScript& PickIndex(int controlId, int index);
-    DialogScript& Click(int controlId);                            // button, radio or check box
+    DialogScript& Click(int controlId);  // button, radio or check box
     DialogScript& Ok() { return Click(IDOK); }
     DialogScript& Cancel() { return Click(IDCANCEL); }
-    DialogScript& Enter();                                         // presses the default button
-    DialogScript& Escape();                                        // closes like the close box
-    DialogScript& ExpectText(int controlId, std::string text);     // a control shows this text
+    DialogScript& Enter();                                      // presses the default button
+    DialogScript& Escape();                                     // closes like the close box
+    DialogScript& ExpectText(int controlId, std::string text);  // a control shows this text
     DialogScript& ExpectFocus(int controlId);
     DialogScript& Inspect(std::function<void(const Dialog&)> check);
 

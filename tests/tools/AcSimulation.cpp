@@ -23,9 +23,12 @@ constexpr double kPi = 3.141592653589793;
 
 }  // namespace
 
-std::string SysFolder() { return std::string(VORNA_BIN_DIR) + "/sys/"; }
+std::string SysFolder() {
+    return std::string(VORNA_BIN_DIR) + "/sys/";
+}
 
-std::vector<AcPoint> SimulateAc(const Schematic& schematic, double fLow, double fHigh, int perDecade) {
+std::vector<AcPoint> SimulateAc(const Schematic& schematic, double fLow, double fHigh,
+                                int perDecade) {
     const installation::Connectivity connectivity = installation::Connect(schematic);
     EXPECT_TRUE(connectivity.problems.empty()) << connectivity.problems.front();
     if (!connectivity.problems.empty()) return {};
@@ -44,7 +47,8 @@ std::vector<AcPoint> SimulateAc(const Schematic& schematic, double fLow, double 
              << " v(out)\n.endc\n.end\n";
     }
     const std::string command = "ngspice -b " + deckPath + " > " + folder + "/log.txt 2>&1";
-    (void)std::system(command.c_str());  // ngspice reports "no simulations run" for .control-only decks
+    (void)std::system(
+        command.c_str());  // ngspice reports "no simulations run" for .control-only decks
 
     std::vector<AcPoint> points;
     std::ifstream data(dataPath);
@@ -69,17 +73,18 @@ std::complex<double> FirstOrder(double p0, double p1, double p2, double w) {
 }
 
 int ExpectSameResponse(const std::vector<AcPoint>& simulated,
-                       const std::function<std::complex<double>(double)>& expected, const std::string& what) {
+                       const std::function<std::complex<double>(double)>& expected,
+                       const std::string& what) {
     int compared = 0;
     for (const AcPoint& point : simulated) {
         const std::complex<double> want = expected(2 * kPi * point.hz);
         const double gainError = 20 * std::log10(std::abs(point.v) / std::abs(want));
         const double phaseError = std::arg(point.v / want) * 180 / kPi;
-        EXPECT_LT(std::abs(gainError), 0.05) << what << " at " << point.hz << " Hz: gain "
-                                             << 20 * std::log10(std::abs(point.v)) << " dB, expected "
-                                             << 20 * std::log10(std::abs(want)) << " dB";
-        EXPECT_LT(std::abs(phaseError), 0.5) << what << " at " << point.hz << " Hz: phase off by " << phaseError
-                                             << " degree";
+        EXPECT_LT(std::abs(gainError), 0.05)
+            << what << " at " << point.hz << " Hz: gain " << 20 * std::log10(std::abs(point.v))
+            << " dB, expected " << 20 * std::log10(std::abs(want)) << " dB";
+        EXPECT_LT(std::abs(phaseError), 0.5)
+            << what << " at " << point.hz << " Hz: phase off by " << phaseError << " degree";
         ++compared;
     }
     return compared;
@@ -99,7 +104,8 @@ Schematic ReadReference(const std::string& fileName) {
     std::string bytes;
     EXPECT_TRUE(installation::ReadFileBytes(SysFolder() + fileName, &bytes)) << fileName;
     std::vector<std::string> problems;
-    Schematic schematic = installation::ParseAsc(installation::AscLines(bytes, &problems), &problems);
+    Schematic schematic =
+        installation::ParseAsc(installation::AscLines(bytes, &problems), &problems);
     EXPECT_TRUE(problems.empty()) << fileName << ": " << problems.front();
     return schematic;
 }

@@ -30,10 +30,12 @@ std::complex<double> FirstOrder(double p0, double p1, double p2, double w);
 // Compares every simulated point with `expected` (a function of the angular frequency):
 // gain within 0.05 dB and phase within 0.5 degree. Returns the number of points compared.
 int ExpectSameResponse(const std::vector<AcPoint>& simulated,
-                       const std::function<std::complex<double>(double)>& expected, const std::string& what);
+                       const std::function<std::complex<double>(double)>& expected,
+                       const std::string& what);
 
 // Sets the value of the symbol named `instName`; fails the test when there is none.
-void SetValue(installation::Schematic& schematic, const std::string& instName, const std::string& value);
+void SetValue(installation::Schematic& schematic, const std::string& instName,
+              const std::string& value);
 
 // The generated reference schematic, parsed; fails the test when it cannot be read.
 installation::Schematic ReadReference(const std::string& fileName);

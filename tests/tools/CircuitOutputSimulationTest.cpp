@@ -8,8 +8,6 @@
 // value's text): what is compared is the drawing, the names and the synthesis's equations.
 
 #include <gtest/gtest.h>
-
-#include "support/AcceptingUi.h"
 #include <unistd.h>
 
 #include <cmath>
@@ -24,13 +22,13 @@
 #include "platform/CLocale.h"
 #include "platform/Ui.h"
 #include "schematic/AscFile.h"
+#include "support/AcceptingUi.h"
 #include "tools/AcSimulation.h"
 #include "topology/Circuits.h"
 #include "view/CKorvelView.h"
 
 namespace vorna::testing {
 namespace {
-
 
 struct OutputCase {
     const char* name;
@@ -71,7 +69,8 @@ TEST_P(CircuitOutputSimulation, WrittenSchematicShowsTheRealisedResponse) {
     std::string written;
     for (const SchematicLine& line : out.lines) written += line.text;
     std::vector<std::string> problems;
-    installation::Schematic schematic = installation::ParseAsc(installation::AscLines(written, &problems), &problems);
+    installation::Schematic schematic =
+        installation::ParseAsc(installation::AscLines(written, &problems), &problems);
     ASSERT_TRUE(problems.empty()) << problems.front();
     ASSERT_FALSE(out.elementValues.empty());
     for (const ElementValue& element : out.elementValues) {
@@ -82,9 +81,11 @@ TEST_P(CircuitOutputSimulation, WrittenSchematicShowsTheRealisedResponse) {
     }
 
     double sign = 1;
-    for (installation::SectionType type : installation::SectionSequence(c.circuit, view.resultOrder))
+    for (installation::SectionType type :
+         installation::SectionSequence(c.circuit, view.resultOrder))
         if (installation::Traits(type).inverting) sign = -sign;
-    const bool firstOrder = view.resultOddOrder == 1 && (design.doc.kind == kLowPass || design.doc.kind == kHighPass);
+    const bool firstOrder =
+        view.resultOddOrder == 1 && (design.doc.kind == kLowPass || design.doc.kind == kHighPass);
     auto realised = [&](double w) {
         std::complex<double> h = sign;
         if (firstOrder) h *= FirstOrder(view.p0, view.p1, view.p2, w);
@@ -96,9 +97,10 @@ TEST_P(CircuitOutputSimulation, WrittenSchematicShowsTheRealisedResponse) {
         return h;
     };
     const double fc = view.fc;
-    EXPECT_GT(ExpectSameResponse(SimulateAc(schematic, fc / std::sqrt(1000.0), fc * std::sqrt(1000.0)), realised,
-                                 c.name),
-              0);
+    EXPECT_GT(
+        ExpectSameResponse(SimulateAc(schematic, fc / std::sqrt(1000.0), fc * std::sqrt(1000.0)),
+                           realised, c.name),
+        0);
 }
 
 DesignCase Case(int kind, int approximation, int order, double xs = 1.5) {
@@ -115,7 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(OutputCase{"LP1_butterworth_3", Case(kLowPass, kButterworth, 3), 0},
                       OutputCase{"LP2_chebyshev_4", Case(kLowPass, kChebyshev, 4), 1},
                       OutputCase{"LP3_elliptic_5", Case(kLowPass, kElliptic, 5), 2},
-                      OutputCase{"LP4_inverse_chebyshev_4", Case(kLowPass, kInverseChebyshev, 4), 3},
+                      OutputCase{"LP4_inverse_chebyshev_4", Case(kLowPass, kInverseChebyshev, 4),
+                                 3},
                       OutputCase{"HP1_butterworth_3", Case(kHighPass, kButterworth, 3), 4},
                       OutputCase{"HP2_chebyshev_4", Case(kHighPass, kChebyshev, 4), 5},
                       OutputCase{"HP4_elliptic_4", Case(kHighPass, kElliptic, 4), 7},

@@ -19,8 +19,8 @@ std::uint32_t Le(const std::string& b, size_t at, int bytes) {
 }
 
 TEST(DiagramFiles, EveryDiagramIsAnIndexedBitmapTheDialogCanShow) {
-    for (const char* name : {"khn_lp1.bmp", "khn_lp2.bmp", "khn_hp1.bmp", "khn_hp2.bmp", "khn_bp1.bmp",
-                             "khn_bp2.bmp", "khn_be1.bmp", "khn_be2.bmp"}) {
+    for (const char* name : {"khn_lp1.bmp", "khn_lp2.bmp", "khn_hp1.bmp", "khn_hp2.bmp",
+                             "khn_bp1.bmp", "khn_bp2.bmp", "khn_be1.bmp", "khn_be2.bmp"}) {
         SCOPED_TRACE(name);
         std::string bytes;
         ASSERT_TRUE(installation::ReadFileBytes(SysFolder() + name, &bytes));

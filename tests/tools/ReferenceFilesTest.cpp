@@ -28,14 +28,26 @@ struct SectionNames {
 const SectionNames kFirstOrderLowPass{{"R1", "C1"}, 1};
 const SectionNames kFirstOrderHighPass{{"R1", "C1", "R2"}, 1};
 const SectionNames kBpat2{{"R11", "R12", "R21", "R22", "C1", "C2", "R3", "R4"}, 3};
-const SectionNames kLpet1{{"Rb1", "Rb2", "Cb1", "Cb2", "R1", "R2", "R3", "R41", "R42", "R43", "R44", "R45"}, 4};
-const SectionNames kLpet2{{"Rb1", "Cb1", "Rb2", "Cb2", "R1", "C1", "R2", "C2", "R3", "R5", "R4", "R6"}, 2};
+const SectionNames kLpet1{
+    {"Rb1", "Rb2", "Cb1", "Cb2", "R1", "R2", "R3", "R41", "R42", "R43", "R44", "R45"}, 4};
+const SectionNames kLpet2{
+    {"Rb1", "Cb1", "Rb2", "Cb2", "R1", "C1", "R2", "C2", "R3", "R5", "R4", "R6"}, 2};
 // The second-order sections of each basic circuit.
 const SectionNames kSecondOrder[] = {
-    {{"R1", "R2", "R3", "C1", "C2"}, 1}, {{"R1", "R2", "C1", "C2"}, 1}, kLpet1, kLpet2,
-    {{"R1", "R2", "C1", "C2", "C3"}, 1}, {{"R1", "R2", "C1", "C2"}, 1}, kLpet1, kLpet2,
-    {{"R1", "C1", "C2", "R2", "R3"}, 1}, kBpat2,                         kLpet1, kLpet2,
-    kLpet1,                              kLpet2,
+    {{"R1", "R2", "R3", "C1", "C2"}, 1},
+    {{"R1", "R2", "C1", "C2"}, 1},
+    kLpet1,
+    kLpet2,
+    {{"R1", "R2", "C1", "C2", "C3"}, 1},
+    {{"R1", "R2", "C1", "C2"}, 1},
+    kLpet1,
+    kLpet2,
+    {{"R1", "C1", "C2", "R2", "R3"}, 1},
+    kBpat2,
+    kLpet1,
+    kLpet2,
+    kLpet1,
+    kLpet2,
 };
 
 // The sections the synthesis runs for a circuit and order, in order (section number k + 1).
@@ -43,7 +55,8 @@ std::vector<SectionNames> SynthesisSections(int circuit, int order) {
     std::vector<SectionNames> sections;
     int secondOrder = order;
     if (circuit < 8) {
-        if (order % 2 == 1) sections.push_back(circuit < 4 ? kFirstOrderLowPass : kFirstOrderHighPass);
+        if (order % 2 == 1)
+            sections.push_back(circuit < 4 ? kFirstOrderLowPass : kFirstOrderHighPass);
         secondOrder = order / 2;
     } else if ((circuit == 10 || circuit == 11) && order % 2 == 1) {
         sections.push_back(kBpat2);
@@ -53,13 +66,17 @@ std::vector<SectionNames> SynthesisSections(int circuit, int order) {
     return sections;
 }
 
-bool StartsWith(const std::string& s, const std::string& prefix) { return s.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& s, const std::string& prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
 bool EndsWith(const std::string& s, const std::string& suffix) {
-    return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
+    return s.size() >= suffix.size() &&
+           s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
 // Checks one reference file; returns the element names that the synthesis sets in it.
-std::set<std::string> CheckFile(const std::string& file, const std::string& bytes, int circuit, int order) {
+std::set<std::string> CheckFile(const std::string& file, const std::string& bytes, int circuit,
+                                int order) {
     SCOPED_TRACE(file);
     std::vector<std::string> problems;
     const std::vector<std::string> lines = installation::AscLines(bytes, &problems);
@@ -70,7 +87,8 @@ std::set<std::string> CheckFile(const std::string& file, const std::string& byte
     int opAmps = 0;
     const std::vector<SectionNames> sections = SynthesisSections(circuit, order);
     for (size_t k = 0; k < sections.size(); ++k) {
-        for (const std::string& name : sections[k].elements) expected.insert(name + "_" + std::to_string(k + 1));
+        for (const std::string& name : sections[k].elements)
+            expected.insert(name + "_" + std::to_string(k + 1));
         opAmps += sections[k].opAmps;
     }
 
@@ -82,10 +100,12 @@ std::set<std::string> CheckFile(const std::string& file, const std::string& byte
             const std::string name = line.substr(17);
             if (expected.count(name) != 0) {
                 ++seen[name];
-                EXPECT_TRUE(i + 1 < lines.size() && StartsWith(lines[i + 1], "SYMATTR Value ")) << name;
+                EXPECT_TRUE(i + 1 < lines.size() && StartsWith(lines[i + 1], "SYMATTR Value "))
+                    << name;
             } else {
                 // Any other resistor or capacitor would keep its placeholder in every output.
-                EXPECT_TRUE((name[0] != 'R' && name[0] != 'C') || StartsWith(name, "Rx")) << "stray part " << name;
+                EXPECT_TRUE((name[0] != 'R' && name[0] != 'C') || StartsWith(name, "Rx"))
+                    << "stray part " << name;
             }
         }
         if (StartsWith(line, "SYMBOL OpAmps")) {
@@ -114,7 +134,8 @@ std::set<std::string> CheckFile(const std::string& file, const std::string& byte
 TEST(ReferenceFiles, EveryCircuitAndOrderIsThereAndFollowsTheNamingContract) {
     for (int circuit = 0; circuit < 14; ++circuit) {
         for (int order = 2; order <= 58; ++order) {
-            const std::string file = std::string(kCircuits[circuit]) + "_" + std::to_string(order) + ".asc";
+            const std::string file =
+                std::string(kCircuits[circuit]) + "_" + std::to_string(order) + ".asc";
             std::string bytes;
             ASSERT_TRUE(installation::ReadFileBytes(SysFolder() + file, &bytes)) << file;
             CheckFile(file, bytes, circuit, order);
@@ -125,8 +146,10 @@ TEST(ReferenceFiles, EveryCircuitAndOrderIsThereAndFollowsTheNamingContract) {
 // The circuit output's own line model finds every named part and both information lines of
 // a reference file and puts a value into each part.
 TEST(ReferenceFiles, OutputLineModelFillsEveryNamedPart) {
-    for (const auto& [circuit, order] : {std::pair{0, 7}, {3, 58}, {6, 2}, {9, 3}, {10, 9}, {13, 58}}) {
-        const std::string file = std::string(kCircuits[circuit]) + "_" + std::to_string(order) + ".asc";
+    for (const auto& [circuit, order] :
+         {std::pair{0, 7}, {3, 58}, {6, 2}, {9, 3}, {10, 9}, {13, 58}}) {
+        const std::string file =
+            std::string(kCircuits[circuit]) + "_" + std::to_string(order) + ".asc";
         SCOPED_TRACE(file);
         std::string bytes;
         ASSERT_TRUE(installation::ReadFileBytes(SysFolder() + file, &bytes));
@@ -139,8 +162,9 @@ TEST(ReferenceFiles, OutputLineModelFillsEveryNamedPart) {
         out.ClassifySchematicLines();
         EXPECT_EQ(out.resistors.size() + out.capacitors.size(), names.size());
         EXPECT_EQ(out.informationLines.size(), 2u);
-        for (const std::string& name : names) out.SetComponentValue((name.substr(0, name.find('_')) + "_%-d").c_str(),
-                                                                    std::stoi(name.substr(name.find('_') + 1)), 1234);
+        for (const std::string& name : names)
+            out.SetComponentValue((name.substr(0, name.find('_')) + "_%-d").c_str(),
+                                  std::stoi(name.substr(name.find('_') + 1)), 1234);
 
         std::string written;
         for (const SchematicLine& line : out.lines) written += line.text;

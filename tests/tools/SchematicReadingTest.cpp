@@ -18,7 +18,9 @@ Schematic Parse(const std::string& text) {
     return s;
 }
 
-std::vector<std::string> Problems(const std::string& text) { return Connect(Parse(text)).problems; }
+std::vector<std::string> Problems(const std::string& text) {
+    return Connect(Parse(text)).problems;
+}
 
 TEST(SchematicReading, PinsFollowTheSymbolsOrientation) {
     struct Case {
@@ -32,11 +34,13 @@ TEST(SchematicReading, PinsFollowTheSymbolsOrientation) {
         {"SYMBOL voltage 0 0 R0", {{0, 16}, {0, 96}}},
         // In+, In-, V+, V-, OUT; mirrored top to bottom the non-inverting input is on top.
         {"SYMBOL OpAmps\\\\LT1115 0 0 R0", {{-32, 80}, {-32, 48}, {0, 32}, {0, 96}, {32, 64}}},
-        {"SYMBOL OpAmps\\\\LT1115 0 0 M180", {{-32, -80}, {-32, -48}, {0, -32}, {0, -96}, {32, -64}}},
+        {"SYMBOL OpAmps\\\\LT1115 0 0 M180",
+         {{-32, -80}, {-32, -48}, {0, -32}, {0, -96}, {32, -64}}},
         {"SYMBOL OpAmps\\\\ADA4807-4 0 0 R0", {{-32, 80}, {-32, 48}, {0, 32}, {0, 96}, {32, 64}}},
     };
     for (const Case& c : cases) {
-        const Schematic s = Parse(std::string("Version 4\n") + c.symbol + "\nSYMATTR InstName X1\n");
+        const Schematic s =
+            Parse(std::string("Version 4\n") + c.symbol + "\nSYMATTR InstName X1\n");
         ASSERT_EQ(s.symbols.size(), 1u) << c.symbol;
         EXPECT_EQ(PinPositions(s.symbols[0]), c.pins) << c.symbol;
     }
@@ -53,10 +57,13 @@ TEST(SchematicReading, NetsAndFaults) {
         std::string problem;  // empty: none at all
     } cases[] = {
         {"pins meeting at a point", divider, ""},
-        {"open pin", "SYMBOL res 0 0 R0\nSYMATTR InstName R1\nFLAG 16 16 in\n", "pin of R1 at (16,96) is open"},
-        {"junction inside a wire", divider + "WIRE 16 96 96 96\nWIRE 48 96 48 160\nFLAG 48 160 x\nFLAG 96 96 x\n",
+        {"open pin", "SYMBOL res 0 0 R0\nSYMATTR InstName R1\nFLAG 16 16 in\n",
+         "pin of R1 at (16,96) is open"},
+        {"junction inside a wire",
+         divider + "WIRE 16 96 96 96\nWIRE 48 96 48 160\nFLAG 48 160 x\nFLAG 96 96 x\n",
          "junction (48,96) inside wire (16,96)-(96,96)"},
-        {"overlapping wires", divider + "WIRE 16 96 96 96\nWIRE 32 96 64 96\n", "overlapping wires at (32,96)"},
+        {"overlapping wires", divider + "WIRE 16 96 96 96\nWIRE 32 96 64 96\n",
+         "overlapping wires at (32,96)"},
         {"one net, two names", divider + "FLAG 16 96 a\nWIRE 16 96 96 96\nFLAG 96 96 b\n",
          "net named both a and b at (96,96)"},
     };
@@ -65,14 +72,16 @@ TEST(SchematicReading, NetsAndFaults) {
         if (c.problem.empty()) {
             EXPECT_TRUE(problems.empty()) << c.what << ": " << problems.front();
         } else {
-            EXPECT_NE(std::find(problems.begin(), problems.end(), c.problem), problems.end()) << c.what;
+            EXPECT_NE(std::find(problems.begin(), problems.end(), c.problem), problems.end())
+                << c.what;
         }
     }
 }
 
 TEST(SchematicReading, CrossingWiresStayApartAndSplittingJoinsOnlyAtEnds) {
     Schematic s;
-    s.wires = {{{0, 0}, {100, 0}}, {{50, -50}, {50, 50}}, {{0, 10}, {100, 10}}, {{30, 10}, {30, 40}}};
+    s.wires = {
+        {{0, 0}, {100, 0}}, {{50, -50}, {50, 50}}, {{0, 10}, {100, 10}}, {{30, 10}, {30, 40}}};
     SplitWiresAtJunctions(s);
     // The crossing at (50,0) and (50,10) is not cut; the T junction at (30,10) is.
     ASSERT_EQ(s.wires.size(), 5u);
@@ -83,7 +92,8 @@ TEST(SchematicReading, CrossingWiresStayApartAndSplittingJoinsOnlyAtEnds) {
 
 TEST(SchematicReading, DeckNamesNetsByFlagsAndUsesTheIdealOpAmp) {
     const std::string text =
-        "Version 4\nWIRE -32 48 32 64\nFLAG -32 80 in\nFLAG 32 64 out\nFLAG 0 32 VCC\nFLAG 0 96 VEE\n"
+        "Version 4\nWIRE -32 48 32 64\nFLAG -32 80 in\nFLAG 32 64 out\nFLAG 0 32 VCC\nFLAG 0 96 "
+        "VEE\n"
         "SYMBOL OpAmps\\\\LT1115 0 0 R0\nSYMATTR InstName U1\nTEXT 0 -64 Left 2 !.ac dec 10 1 1k\n"
         "TEXT 0 -96 Left 2 ;Information 1\n";
     const Schematic s = Parse(text);

@@ -76,7 +76,8 @@ Coefficients WriteBack(SectionType type, Values v) {
             break;
         }
         case SectionType::TwinTNotch: {
-            const double d1 = v["R3"] / v["R5"] + 1, d2 = 2 * v["C2"] / v["Cb1"], d3 = 2 * v["Rb1"] / v["R2"];
+            const double d1 = v["R3"] / v["R5"] + 1, d2 = 2 * v["C2"] / v["Cb1"],
+                         d3 = 2 * v["Rb1"] / v["R2"];
             const double d4 = 1 / (v["Cb1"] * v["Rb1"]);
             p[0] = ((d2 + d3 + 4) - 4 * d1) * d4 / (d2 + 1);
             p[1] = ((d3 + 1) / (d2 + 1)) * d4 * d4;
@@ -110,21 +111,73 @@ const std::map<SectionType, std::vector<Values>> kValueSets = {
      {{{"R1", 39e3}, {"R2", 820}, {"R3", 120e3}, {"C1", 4.7e-9}, {"C2", 4.7e-9}},
       {{"R1", 27e3}, {"R2", 1.2e3}, {"R3", 82e3}, {"C1", 6.8e-9}, {"C2", 6.8e-9}}}},
     {SectionType::DualAmpBandPass,
-     {{{"R11", 100e3}, {"R12", 100e3}, {"R21", 10e3}, {"R22", 10e3}, {"C1", 10e-9}, {"C2", 10e-9},
-       {"R3", 4.7e3}, {"R4", 10e3}},
-      {{"R11", 150e3}, {"R12", 150e3}, {"R21", 8.2e3}, {"R22", 8.2e3}, {"C1", 15e-9}, {"C2", 15e-9},
-       {"R3", 0.01}, {"R4", 10e3}}}},
+     {{{"R11", 100e3},
+       {"R12", 100e3},
+       {"R21", 10e3},
+       {"R22", 10e3},
+       {"C1", 10e-9},
+       {"C2", 10e-9},
+       {"R3", 4.7e3},
+       {"R4", 10e3}},
+      {{"R11", 150e3},
+       {"R12", 150e3},
+       {"R21", 8.2e3},
+       {"R22", 8.2e3},
+       {"C1", 15e-9},
+       {"C2", 15e-9},
+       {"R3", 0.01},
+       {"R4", 10e3}}}},
     {SectionType::StateVariableNotch,
-     {{{"Rb1", 15e3}, {"Rb2", 15e3}, {"Cb1", 10e-9}, {"Cb2", 10e-9}, {"R1", 2.7e3}, {"R2", 8.2e3},
-       {"R3", 12e3}, {"R41", 10e3}, {"R42", 10e3}, {"R43", 10e3}, {"R44", 10e3}, {"R45", 10e3}},
-      {{"Rb1", 6.8e3}, {"Rb2", 6.8e3}, {"Cb1", 22e-9}, {"Cb2", 22e-9}, {"R1", 820}, {"R2", 33e3},
-       {"R3", 4.7e3}, {"R41", 22e3}, {"R42", 22e3}, {"R43", 22e3}, {"R44", 22e3}, {"R45", 22e3}}}},
+     {{{"Rb1", 15e3},
+       {"Rb2", 15e3},
+       {"Cb1", 10e-9},
+       {"Cb2", 10e-9},
+       {"R1", 2.7e3},
+       {"R2", 8.2e3},
+       {"R3", 12e3},
+       {"R41", 10e3},
+       {"R42", 10e3},
+       {"R43", 10e3},
+       {"R44", 10e3},
+       {"R45", 10e3}},
+      {{"Rb1", 6.8e3},
+       {"Rb2", 6.8e3},
+       {"Cb1", 22e-9},
+       {"Cb2", 22e-9},
+       {"R1", 820},
+       {"R2", 33e3},
+       {"R3", 4.7e3},
+       {"R41", 22e3},
+       {"R42", 22e3},
+       {"R43", 22e3},
+       {"R44", 22e3},
+       {"R45", 22e3}}}},
     // Zero above the poles (pole shift by C2) and below them (by R2).
     {SectionType::TwinTNotch,
-     {{{"Rb1", 16e3}, {"Rb2", 16e3}, {"Cb1", 10e-9}, {"Cb2", 10e-9}, {"R1", 8e3}, {"C1", 20e-9},
-       {"C2", 4.7e-9}, {"R2", 100e3}, {"R3", 1e3}, {"R5", 10e3}, {"R4", 22e3}, {"R6", 10e3}},
-      {{"Rb1", 10e3}, {"Rb2", 10e3}, {"Cb1", 4.7e-9}, {"Cb2", 4.7e-9}, {"R1", 5e3}, {"C1", 9.4e-9},
-       {"C2", 0.47e-9}, {"R2", 6.8e3}, {"R3", 2.2e3}, {"R5", 10e3}, {"R4", 4.7e3}, {"R6", 10e3}}}},
+     {{{"Rb1", 16e3},
+       {"Rb2", 16e3},
+       {"Cb1", 10e-9},
+       {"Cb2", 10e-9},
+       {"R1", 8e3},
+       {"C1", 20e-9},
+       {"C2", 4.7e-9},
+       {"R2", 100e3},
+       {"R3", 1e3},
+       {"R5", 10e3},
+       {"R4", 22e3},
+       {"R6", 10e3}},
+      {{"Rb1", 10e3},
+       {"Rb2", 10e3},
+       {"Cb1", 4.7e-9},
+       {"Cb2", 4.7e-9},
+       {"R1", 5e3},
+       {"C1", 9.4e-9},
+       {"C2", 0.47e-9},
+       {"R2", 6.8e3},
+       {"R3", 2.2e3},
+       {"R5", 10e3},
+       {"R4", 4.7e3},
+       {"R6", 10e3}}}},
 };
 
 struct TopologyCase {
@@ -163,14 +216,17 @@ TEST_P(SectionTopology, ReferenceFileRealisesTheWriteBackEquations) {
     EXPECT_GT(ExpectSameResponse(SimulateAc(schematic, 10, 100e3), expected, file), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EverySectionType, SectionTopology,
-    ::testing::Values(TopologyCase{0, 3}, TopologyCase{0, 4}, TopologyCase{1, 5}, TopologyCase{4, 3},
-                      TopologyCase{5, 4}, TopologyCase{7, 3}, TopologyCase{8, 2}, TopologyCase{9, 2},
-                      TopologyCase{10, 3}, TopologyCase{11, 3}, TopologyCase{12, 2}, TopologyCase{13, 2}),
-    [](const ::testing::TestParamInfo<TopologyCase>& info) {
-        return std::string(installation::CircuitName(info.param.circuit)) + "_" + std::to_string(info.param.order);
-    });
+INSTANTIATE_TEST_SUITE_P(EverySectionType, SectionTopology,
+                         ::testing::Values(TopologyCase{0, 3}, TopologyCase{0, 4},
+                                           TopologyCase{1, 5}, TopologyCase{4, 3},
+                                           TopologyCase{5, 4}, TopologyCase{7, 3},
+                                           TopologyCase{8, 2}, TopologyCase{9, 2},
+                                           TopologyCase{10, 3}, TopologyCase{11, 3},
+                                           TopologyCase{12, 2}, TopologyCase{13, 2}),
+                         [](const ::testing::TestParamInfo<TopologyCase>& info) {
+                             return std::string(installation::CircuitName(info.param.circuit)) +
+                                    "_" + std::to_string(info.param.order);
+                         });
 
 }  // namespace
 }  // namespace vorna::testing

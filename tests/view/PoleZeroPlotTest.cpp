@@ -36,17 +36,23 @@ TEST(PoleZeroPlot, RangeCoversTheLargestRoot) {
         std::vector<double> ranges;  // acceptable values; empty: any finite value from 2 up
     };
     const Case cases[] = {
-        {"Butterworth order 18", [](CKorvelView& v) { SetButterworthLowPass(v, 18, 1000); }, {2, 4}},
+        {"Butterworth order 18",
+         [](CKorvelView& v) { SetButterworthLowPass(v, 18, 1000); },
+         {2, 4}},
         {"Butterworth order 5", [](CKorvelView& v) { SetButterworthLowPass(v, 5, 1000); }, {2, 4}},
         {"elliptic zeros at 2.3 wc", [](CKorvelView& v) { SetNotchLowPass(v, 1000, 2.3); }, {6}},
-        {"nothing away from the origin", [](CKorvelView& v) {
+        {"nothing away from the origin",
+         [](CKorvelView& v) {
              SetButterworthLowPass(v, 2, 1000);
              v.sections[0] = Section{0, 0, 0, 0, 0};
-         }, {2}},
-        {"no cut-off frequency", [](CKorvelView& v) {
+         },
+         {2}},
+        {"no cut-off frequency",
+         [](CKorvelView& v) {
              SetButterworthLowPass(v, 2, 1000);
              v.omegaC = 0;
-         }, {}},
+         },
+         {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -16,7 +16,9 @@ using testing::SetButterworthLowPass;
 using testing::ViewWithDesign;
 using Line = RecordingCanvas::Line;
 
-const Pen& Green(const CKorvelView& v) { return v.curvePens[3]; }
+const Pen& Green(const CKorvelView& v) {
+    return v.curvePens[3];
+}
 
 std::vector<std::string> Labels(const RecordingCanvas& canvas, int x) {
     std::vector<std::string> labels;
@@ -41,7 +43,9 @@ TEST(ResponseGraph, DecibelLabelsAndGridFollowTheAttenuationRange) {
         std::size_t gridLines;
     };
     const Case cases[] = {
-        {80, {" 10dB", "  0dB", "-10dB", "-20dB", "-30dB", "-40dB", "-50dB", "-60dB", "-70dB", "-80dB"}, 8},
+        {80,
+         {" 10dB", "  0dB", "-10dB", "-20dB", "-30dB", "-40dB", "-50dB", "-60dB", "-70dB", "-80dB"},
+         8},
         {120, {"  0dB", "-20dB", "-40dB", "-60dB", "-80dB", "-100dB", "-120dB"}, 6},
         {20, {" 10dB", "  0dB", "-10dB", "-20dB"}, 2},
     };
@@ -69,7 +73,8 @@ TEST(ResponseGraph, FrameZeroDecibelLineAndFrequencyGrid) {
                                         {50, 430, 639, 430, w.view.widePen},
                                         {50, 100, 50, 430, w.view.widePen},
                                         {639, 100, 639, 430, w.view.widePen}}));
-    EXPECT_EQ(canvas.LinesWith(w.view.markPens[1]), (std::vector<Line>{{50, 136, 639, 136, w.view.markPens[1]}}));
+    EXPECT_EQ(canvas.LinesWith(w.view.markPens[1]),
+              (std::vector<Line>{{50, 136, 639, 136, w.view.markPens[1]}}));
 
     // Labels at 1 and 3 of every decade, 10 units left of their line, 10 below the frame.
     std::vector<std::string> labels;
@@ -80,7 +85,8 @@ TEST(ResponseGraph, FrameZeroDecibelLineAndFrequencyGrid) {
     EXPECT_EQ(canvas.FindText("100   ")->x, 40);
     // Decade lines in black (none on the left edge), the 3s in cyan, the rest in green.
     const int x1k = static_cast<int>(50 + 589 / std::log10(50.0));
-    EXPECT_EQ(canvas.LinesWith(w.view.curvePens[4]), (std::vector<Line>{{x1k, 100, x1k, 430, w.view.curvePens[4]}}));
+    EXPECT_EQ(canvas.LinesWith(w.view.curvePens[4]),
+              (std::vector<Line>{{x1k, 100, x1k, 430, w.view.curvePens[4]}}));
     EXPECT_EQ(canvas.LinesWith(w.view.curvePens[5]).size(), 2u);  // 300 Hz, 3 kHz
     EXPECT_EQ(canvas.FindText("1K    ")->x, x1k - 10);
 }
@@ -104,7 +110,8 @@ TEST(ResponseGraph, GainCurveRunsFromTheLeftEdgeToOneStepPastTheRightEdge) {
         EXPECT_GE(curve.back().toX, kFrameRight);
         EXPECT_LE(curve.back().toX, kFrameRight + step);
         // Ends at 5 kHz: 18 * 20 * log10(5) dB down.
-        const double expectedY = scale.zeroDbY - AnalogGainDb(w.view, kLowPass, kTwoPi * 5000) * scale.per10Db / 10;
+        const double expectedY =
+            scale.zeroDbY - AnalogGainDb(w.view, kLowPass, kTwoPi * 5000) * scale.per10Db / 10;
         EXPECT_NEAR(curve.back().toY, expectedY, points == 10 ? 25 : 3);
         // One segment per computed point.
         EXPECT_NEAR(static_cast<double>(curve.size()), points * scale.decades, 1.0);
@@ -128,7 +135,8 @@ TEST(ResponseGraph, GainFarAboveTheFrameIsDrawnUnclippedAndAnExactZeroSitsOnTheB
     ViewWithDesign w;
     SetButterworthLowPass(w.view, 2, 1000);
     // +1000 dB everywhere: numerator 1e50 against a denominator of about 1 at 1 kHz.
-    w.view.sections[0] = Section{w.view.sections[0][0], w.view.sections[0][1], 0, 0, 1e50 * w.view.sections[0][1]};
+    w.view.sections[0] =
+        Section{w.view.sections[0][0], w.view.sections[0][1], 0, 0, 1e50 * w.view.sections[0][1]};
     RecordingCanvas canvas;
     const ResponseScale scale = DrawResponseAxes(w.view, canvas);
     canvas.lines.clear();

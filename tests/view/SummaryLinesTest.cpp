@@ -11,9 +11,11 @@ namespace {
 using testing::SetButterworthLowPass;
 using testing::ViewWithDesign;
 
-std::vector<std::string> WrittenLines(const CKorvelView& view, bool withReference, SchematicSummary* summary = nullptr) {
+std::vector<std::string> WrittenLines(const CKorvelView& view, bool withReference,
+                                      SchematicSummary* summary = nullptr) {
     std::vector<std::string> lines;
-    SchematicSummary texts = WriteSummaryLines([&](const std::string& line) { lines.push_back(line); }, view, withReference);
+    SchematicSummary texts = WriteSummaryLines(
+        [&](const std::string& line) { lines.push_back(line); }, view, withReference);
     if (summary) *summary = texts;
     return lines;
 }
@@ -21,7 +23,8 @@ std::vector<std::string> WrittenLines(const CKorvelView& view, bool withReferenc
 TEST(SummaryLines, DefaultDesignHeaderOnScreenAndInFiles) {
     ViewWithDesign w;
     SetButterworthLowPass(w.view, 18, 1000);
-    const std::string specification = "Fp =  1.0000KHz  attp = 3.0103dB  Fs =  1.5000KHz  atts =  60.00dB";
+    const std::string specification =
+        "Fp =  1.0000KHz  attp = 3.0103dB  Fs =  1.5000KHz  atts =  60.00dB";
     EXPECT_EQ(SummaryHeaderLines(w.view),
               (std::vector<std::string>{"ｱﾅﾛｸﾞ Low Pass  Butterworth   次数=18", specification}));
 
@@ -33,7 +36,8 @@ TEST(SummaryLines, DefaultDesignHeaderOnScreenAndInFiles) {
                   specification + "\n"}));
     EXPECT_EQ(WrittenLines(w.view, false)[0], "ｱﾅﾛｸﾞ Low Pass  Butterworth  次数=18\n");
     EXPECT_EQ(summary.title, "Low Pass  Butterworth   order = 18");
-    EXPECT_EQ(summary.specification, "Fp =  1.0000KHz  attp =  3.01dB  Fs =  1.5000KHz  atts = 60.00dB");
+    EXPECT_EQ(summary.specification,
+              "Fp =  1.0000KHz  attp =  3.01dB  Fs =  1.5000KHz  atts = 60.00dB");
 }
 
 TEST(SummaryLines, DigitalDesignNamesTheSampleRate) {
@@ -41,8 +45,10 @@ TEST(SummaryLines, DigitalDesignNamesTheSampleRate) {
     SetButterworthLowPass(w.view, 5, 1000);
     w.view.convertedToDigital = 1;
     w.view.samplingFrequency = 48000;
-    EXPECT_EQ(SummaryHeaderLines(w.view)[0], "ﾃﾞｼﾞﾀﾙ Low Pass Butterworth  次数=5  ｻﾝﾌﾟﾙﾚｰﾄ =  48.0000K");
-    EXPECT_EQ(WrittenLines(w.view, true)[0], "ﾃﾞｼﾞﾀﾙ Low Pass Butterworth  次数=5  ｻﾝﾌﾟﾙﾚｰﾄ =  48.0000KHz\n");
+    EXPECT_EQ(SummaryHeaderLines(w.view)[0],
+              "ﾃﾞｼﾞﾀﾙ Low Pass Butterworth  次数=5  ｻﾝﾌﾟﾙﾚｰﾄ =  48.0000K");
+    EXPECT_EQ(WrittenLines(w.view, true)[0],
+              "ﾃﾞｼﾞﾀﾙ Low Pass Butterworth  次数=5  ｻﾝﾌﾟﾙﾚｰﾄ =  48.0000KHz\n");
 }
 
 TEST(SummaryLines, BandDesignsShowBothEdges) {
@@ -53,12 +59,13 @@ TEST(SummaryLines, BandDesignsShowBothEdges) {
     w.doc.attsAchieved = 61.234;
     SchematicSummary summary;
     const auto lines = WrittenLines(w.view, false, &summary);
-    EXPECT_EQ(lines, (std::vector<std::string>{
-                         "ｱﾅﾛｸﾞ Band Eject  Elliptic  次数=6\n",
-                         "Fp1 =  1.0000KHz  Fp2 =  3.0000KHz  attp = 3.0103dB\n",
-                         "Fs1 =  2.0000KHz  Fs2 =  4.5000KHz  atts =  61.23dB\n"}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"ｱﾅﾛｸﾞ Band Eject  Elliptic  次数=6\n",
+                                        "Fp1 =  1.0000KHz  Fp2 =  3.0000KHz  attp = 3.0103dB\n",
+                                        "Fs1 =  2.0000KHz  Fs2 =  4.5000KHz  atts =  61.23dB\n"}));
     EXPECT_EQ(summary.specification,
-              "Fp1 =  1.0000KHz  Fp2 =  3.0000KHz  attp =  3.01dB Fs1 =  2.0000KHz  Fs2 =  4.5000KHz  atts = 61.23dB");
+              "Fp1 =  1.0000KHz  Fp2 =  3.0000KHz  attp =  3.01dB Fs1 =  2.0000KHz  Fs2 =  "
+              "4.5000KHz  atts = 61.23dB");
 }
 
 TEST(SummaryLines, HeaderIsDrawnLineByLineAtTheLineStep) {

@@ -26,10 +26,12 @@ TEST(SvgCanvas, JoinsConnectedSegmentsOfOnePenIntoOnePolyline) {
     canvas.SelectPen({{255, 0, 255}, 1, PenStyle::Dotted});
     canvas.LineTo(30, 30);  // another pen too
     const std::string svg = canvas.Document();
-    EXPECT_NE(svg.find("<polyline points=\"0,0 10,0 10,10\" fill=\"none\" stroke=\"#000000\" stroke-width=\"2\"/>"),
+    EXPECT_NE(svg.find("<polyline points=\"0,0 10,0 10,10\" fill=\"none\" stroke=\"#000000\" "
+                       "stroke-width=\"2\"/>"),
               std::string::npos);
     EXPECT_NE(svg.find("points=\"20,20 30,20\""), std::string::npos);
-    EXPECT_NE(svg.find("points=\"30,20 30,30\" fill=\"none\" stroke=\"#ff00ff\" stroke-width=\"1\" stroke-dasharray"),
+    EXPECT_NE(svg.find("points=\"30,20 30,30\" fill=\"none\" stroke=\"#ff00ff\" stroke-width=\"1\" "
+                       "stroke-dasharray"),
               std::string::npos);
     EXPECT_EQ(Count(svg, "<polyline"), 3);
 }
@@ -43,8 +45,9 @@ TEST(SvgCanvas, TextIsEscapedUtf8AtItsTopLeftAndLongListsLengthenThePage) {
     canvas.TextOut(1, 1990, "last line");
     const std::string svg = canvas.Document();
     EXPECT_NE(svg.find(">Ｓ平面 &lt;a&amp;b&gt;</text>"), std::string::npos);
-    EXPECT_NE(svg.find("<text x=\"1\" y=\"15\" font-size=\"16\" font-family=\"'ＭＳ 明朝', 'MS Mincho'"),
-              std::string::npos);
+    EXPECT_NE(
+        svg.find("<text x=\"1\" y=\"15\" font-size=\"16\" font-family=\"'ＭＳ 明朝', 'MS Mincho'"),
+        std::string::npos);
     EXPECT_NE(svg.find("serif\""), std::string::npos);
     EXPECT_NE(svg.find("height=\"2006\" viewBox=\"0 0 680 2006\""), std::string::npos);
     EXPECT_EQ(XmlEscape("a\x01\"b"), "a?&quot;b");

@@ -20,7 +20,8 @@ TEST(ViewPaint, NewViewPaintsTheDefaultDesignsResponse) {
     EXPECT_EQ(view.noDesignYet, 0);
     ASSERT_GE(canvas.texts.size(), 2u);
     EXPECT_EQ(canvas.texts[0].text, "ｱﾅﾛｸﾞ Low Pass  Butterworth   次数=18");
-    EXPECT_EQ(canvas.texts[1].text, "Fp =  1.0000KHz  attp = 3.0103dB  Fs =  1.5000KHz  atts =  60.00dB");
+    EXPECT_EQ(canvas.texts[1].text,
+              "Fp =  1.0000KHz  attp = 3.0103dB  Fs =  1.5000KHz  atts =  60.00dB");
     EXPECT_EQ(canvas.texts[0].font, view.viewFont);
     EXPECT_NE(canvas.FindText("-80dB"), nullptr);
     EXPECT_FALSE(canvas.LinesWith(view.markPens[3]).empty());  // the phase curve
@@ -60,7 +61,8 @@ TEST(ViewPaint, PrintingDrawsEverythingBlackOnTheScaledPageAndTheScreenKeepsItsC
         w.view.OnDraw(screen);
         EXPECT_TRUE(screen.mappings.empty());
         bool coloured = false;
-        for (const auto& line : screen.lines) coloured = coloured || !(line.pen.color == Color{0, 0, 0});
+        for (const auto& line : screen.lines)
+            coloured = coloured || !(line.pen.color == Color{0, 0, 0});
         EXPECT_TRUE(coloured);
     }
 }
@@ -90,16 +92,26 @@ TEST(CoefficientList, FormsAndFirstOrderPartFollowKindOrderAndDomain) {
         std::vector<std::string> expectedStart;
     };
     const Case cases[] = {
-        {"even low-pass", kLowPass, 18, 0,
-         {"２次式の形式", "      Pn_2 * s^2 + Pn_3 * s + Pn_4", "Hn = ------------------------------",
-          "          s^2 + Pn_0 * s + Pn_1", "２次式"}},
+        {"even low-pass",
+         kLowPass,
+         18,
+         0,
+         {"２次式の形式", "      Pn_2 * s^2 + Pn_3 * s + Pn_4",
+          "Hn = ------------------------------", "          s^2 + Pn_0 * s + Pn_1", "２次式"}},
         {"odd band-pass", kBandPass, 5, 0, {"２次式の形式"}},
-        {"odd low-pass", kLowPass, 5, 0,
-         {"１次式の形式", "      P1 * s + P2", "H0 = -------------", "         s + P0", "２次式の形式"}},
-        {"digital odd high-pass", kHighPass, 5, 1,
-         {"１次式の形式", "      P1 + P2 * zm", "H0 = --------------", "       1 + P0 * zm", "２次式の形式",
-          "      Pn_2 + Pn_3 * zm + Pn_4 * zm^2", "Hn = --------------------------------",
-          "       1 + Pn_0 * zm + Pn_1 * zm^2", "１次式"}},
+        {"odd low-pass",
+         kLowPass,
+         5,
+         0,
+         {"１次式の形式", "      P1 * s + P2", "H0 = -------------", "         s + P0",
+          "２次式の形式"}},
+        {"digital odd high-pass",
+         kHighPass,
+         5,
+         1,
+         {"１次式の形式", "      P1 + P2 * zm", "H0 = --------------", "       1 + P0 * zm",
+          "２次式の形式", "      Pn_2 + Pn_3 * zm + Pn_4 * zm^2",
+          "Hn = --------------------------------", "       1 + Pn_0 * zm + Pn_1 * zm^2", "１次式"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -109,7 +121,8 @@ TEST(CoefficientList, FormsAndFirstOrderPartFollowKindOrderAndDomain) {
         w.view.convertedToDigital = c.digital;
         const auto lines = CoefficientListLines(w.view);
         ASSERT_GE(lines.size(), c.expectedStart.size());
-        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + static_cast<long>(c.expectedStart.size())),
+        EXPECT_EQ(std::vector<std::string>(
+                      lines.begin(), lines.begin() + static_cast<long>(c.expectedStart.size())),
                   c.expectedStart);
         EXPECT_EQ(lines.back().substr(0, 4), c.order == 18 ? "   9" : "   2");
     }
@@ -121,9 +134,11 @@ TEST(CoefficientList, ValuesInEngineeringForm) {
     w.view.p0 = 6283.185307179586;
     w.view.sections[0] = Section{6283.185307179586, 39478417.6, 0, 0, 39478417.6};
     const auto lines = CoefficientListLines(w.view);
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "     P0 =   6.2832K    P1 =    0         P2 =   6.2832K"),
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "     P0 =   6.2832K    P1 =    0         P2 =   6.2832K"),
               lines.end());
-    EXPECT_EQ(lines[lines.size() - 2], "   n        Pn_0        Pn_1        Pn_2        Pn_3        Pn_4");
+    EXPECT_EQ(lines[lines.size() - 2],
+              "   n        Pn_0        Pn_1        Pn_2        Pn_3        Pn_4");
     EXPECT_EQ(lines.back(), "   1     6.2832K  39.4784Meg          0           0   39.4784Meg");
 }
 

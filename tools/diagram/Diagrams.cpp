@@ -22,10 +22,23 @@ using Polyline = std::vector<Point>;
 std::vector<Polyline> SymbolShape(SymbolKind kind) {
     switch (kind) {
         case SymbolKind::Resistor:
-            return {{{16, 16}, {16, 24}, {4, 28}, {28, 36}, {4, 44}, {28, 52}, {4, 60}, {28, 68}, {4, 76}, {28, 84},
-                     {16, 88}, {16, 96}}};
+            return {{{16, 16},
+                     {16, 24},
+                     {4, 28},
+                     {28, 36},
+                     {4, 44},
+                     {28, 52},
+                     {4, 60},
+                     {28, 68},
+                     {4, 76},
+                     {28, 84},
+                     {16, 88},
+                     {16, 96}}};
         case SymbolKind::Capacitor:
-            return {{{16, 0}, {16, 26}}, {{0, 26}, {32, 26}}, {{0, 38}, {32, 38}}, {{16, 38}, {16, 64}}};
+            return {{{16, 0}, {16, 26}},
+                    {{0, 26}, {32, 26}},
+                    {{0, 38}, {32, 38}},
+                    {{16, 38}, {16, 64}}};
         case SymbolKind::OpAmp:
             return {{{-32, 16}, {32, 64}, {-32, 112}, {-32, 16}},
                     {{-26, 48}, {-16, 48}},
@@ -42,11 +55,15 @@ const Polyline kGroundShape[] = {{{-16, 0}, {16, 0}}, {{-10, 8}, {10, 8}}, {{-4,
 class Mapping {
 public:
     Mapping(int minX, int minY, int maxX, int maxY, int top) : minX_(minX), minY_(minY) {
-        const double sx = static_cast<double>(kDiagramWidth - 2 * kMargin) / std::max(1, maxX - minX);
-        const double sy = static_cast<double>(kDiagramHeight - top - kMargin) / std::max(1, maxY - minY);
+        const double sx =
+            static_cast<double>(kDiagramWidth - 2 * kMargin) / std::max(1, maxX - minX);
+        const double sy =
+            static_cast<double>(kDiagramHeight - top - kMargin) / std::max(1, maxY - minY);
         scale_ = std::min({sx, sy, 1.0});
         left_ = (kDiagramWidth - static_cast<int>(std::lround((maxX - minX) * scale_))) / 2;
-        top_ = top + (kDiagramHeight - top - kMargin - static_cast<int>(std::lround((maxY - minY) * scale_))) / 2;
+        top_ = top + (kDiagramHeight - top - kMargin -
+                      static_cast<int>(std::lround((maxY - minY) * scale_))) /
+                         2;
     }
     int X(int x) const { return left_ + static_cast<int>(std::lround((x - minX_) * scale_)); }
     int Y(int y) const { return top_ + static_cast<int>(std::lround((y - minY_) * scale_)); }
@@ -73,7 +90,8 @@ Labelled BuildSections(const DiagramSpec& spec) {
             result.schematic.wires.push_back({at, next});
             at = next;
         }
-        at = DrawSection(spec.sections[i].first, result.schematic, at, spec.sections[i].second, &opAmps);
+        at = DrawSection(spec.sections[i].first, result.schematic, at, spec.sections[i].second,
+                         &opAmps);
     }
     result.output = at;
     SplitWiresAtJunctions(result.schematic);
@@ -105,7 +123,8 @@ void Bounds(const Labelled& l, int* minX, int* minY, int* maxX, int* maxY) {
     *maxX += 48;
 }
 
-void DrawPolyline(Raster& r, const Mapping& m, const Polyline& line, Point origin, Orientation o, int thickness) {
+void DrawPolyline(Raster& r, const Mapping& m, const Polyline& line, Point origin, Orientation o,
+                  int thickness) {
     for (size_t i = 1; i < line.size(); ++i) {
         const Point a = origin + Orient(o, line[i - 1]), b = origin + Orient(o, line[i]);
         r.Line(m.X(a.x), m.Y(a.y), m.X(b.x), m.Y(b.y), kBlack, thickness);
@@ -125,13 +144,15 @@ int InkIn(const Raster& r, int x, int y, int w, int h) {
 // horizontal one, on whichever side has the least drawing in the way.
 void DrawPartLabel(Raster& r, const Mapping& m, const Symbol& s) {
     const std::vector<Point> pins = PinPositions(s);
-    const int cx = (m.X(pins[0].x) + m.X(pins[1].x)) / 2, cy = (m.Y(pins[0].y) + m.Y(pins[1].y)) / 2;
+    const int cx = (m.X(pins[0].x) + m.X(pins[1].x)) / 2,
+              cy = (m.Y(pins[0].y) + m.Y(pins[1].y)) / 2;
     const int w = Raster::TextWidth(s.instName, kTextScale), h = Raster::TextHeight(kTextScale);
     const bool vertical = pins[0].x == pins[1].x;
     const Point sides[2] = {vertical ? Point{cx + 12, cy - h / 2} : Point{cx - w / 2, cy - 12 - h},
                             vertical ? Point{cx - 12 - w, cy - h / 2} : Point{cx - w / 2, cy + 12}};
     const Point* best = &sides[0];
-    if (InkIn(r, sides[1].x, sides[1].y, w, h) < InkIn(r, sides[0].x, sides[0].y, w, h)) best = &sides[1];
+    if (InkIn(r, sides[1].x, sides[1].y, w, h) < InkIn(r, sides[0].x, sides[0].y, w, h))
+        best = &sides[1];
     r.Text(best->x, best->y, s.instName, kBlue, kTextScale);
 }
 
@@ -148,19 +169,24 @@ const std::vector<DiagramSpec>& DiagramSpecs() {
          {"LP2: unity-gain Sallen-Key low-pass", names, oddFirst},
          {{SectionType::FirstOrderLowPass, "1"}, {SectionType::SallenKeyLowPass, "n"}}},
         {"khn_hp1.bmp",
-         {"HP1: multiple-feedback high-pass", "C3_n = C1_n; first-order section: R2_1 = R1_1", names, oddFirst},
+         {"HP1: multiple-feedback high-pass", "C3_n = C1_n; first-order section: R2_1 = R1_1",
+          names, oddFirst},
          {{SectionType::FirstOrderHighPass, "1"}, {SectionType::MfbHighPass, "n"}}},
         {"khn_hp2.bmp",
-         {"HP2: unity-gain Sallen-Key high-pass", "first-order section: R2_1 = R1_1", names, oddFirst},
+         {"HP2: unity-gain Sallen-Key high-pass", "first-order section: R2_1 = R1_1", names,
+          oddFirst},
          {{SectionType::FirstOrderHighPass, "1"}, {SectionType::SallenKeyHighPass, "n"}}},
-        {"khn_bp1.bmp", {"BP1: multiple-feedback band-pass", "C1_n = C2_n", names}, {{SectionType::MfbBandPass, "n"}}},
+        {"khn_bp1.bmp",
+         {"BP1: multiple-feedback band-pass", "C1_n = C2_n", names},
+         {{SectionType::MfbBandPass, "n"}}},
         {"khn_bp2.bmp",
-         {"BP2: dual-amplifier band-pass", "R11 = R12, R21 = R22, C1 = C2; Rx1 = Rx2 fixed", "gain stage 1 + R3/R4",
-          names},
+         {"BP2: dual-amplifier band-pass", "R11 = R12, R21 = R22, C1 = C2; Rx1 = Rx2 fixed",
+          "gain stage 1 + R3/R4", names},
          {{SectionType::DualAmpBandPass, "n"}}},
         {"khn_be1.bmp",
-         {"LP3 HP3 BP3 BE1: state-variable (lpet1)", "Rb1 = Rb2, Cb1 = Cb2, R41 .. R45 all equal", names,
-          "odd LP3, HP3: first-order section 1 of LP1, HP1", "odd BP3: section 1 is a BP2 section"},
+         {"LP3 HP3 BP3 BE1: state-variable (lpet1)", "Rb1 = Rb2, Cb1 = Cb2, R41 .. R45 all equal",
+          names, "odd LP3, HP3: first-order section 1 of LP1, HP1",
+          "odd BP3: section 1 is a BP2 section"},
          {{SectionType::StateVariableNotch, "n"}}},
         {"khn_be2.bmp",
          {"LP4 HP4 BP4 BE2: twin-T (lpet2)", "Rb1 = Rb2 = 2 R1, C1 = 2 Cb1 = 2 Cb2", names,
@@ -190,13 +216,15 @@ Raster DrawDiagram(const DiagramSpec& spec) {
         ++ends[w.b];
     }
     for (const Symbol& s : l.schematic.symbols) {
-        for (const Polyline& line : SymbolShape(s.kind)) DrawPolyline(r, m, line, s.origin, s.orientation, 2);
+        for (const Polyline& line : SymbolShape(s.kind))
+            DrawPolyline(r, m, line, s.origin, s.orientation, 2);
         for (Point p : PinPositions(s)) ++ends[p];
     }
     for (const Flag& f : l.schematic.flags) {
         if (f.net != "0") continue;
         ++ends[f.at];
-        for (const Polyline& line : kGroundShape) DrawPolyline(r, m, line, f.at, Orientation::R0, 2);
+        for (const Polyline& line : kGroundShape)
+            DrawPolyline(r, m, line, f.at, Orientation::R0, 2);
     }
     for (const auto& [p, count] : ends)
         if (count >= 3) r.Disc(m.X(p.x), m.Y(p.y), 3, kBlack);
@@ -206,7 +234,8 @@ Raster DrawDiagram(const DiagramSpec& spec) {
 
     const int h = Raster::TextHeight(kTextScale);
     r.Circle(m.X(l.input.x), m.Y(l.input.y), 4, kBlack);
-    r.Text(m.X(l.input.x) - 8 - Raster::TextWidth("in", kTextScale), m.Y(l.input.y) - h / 2, "in", kRed, kTextScale);
+    r.Text(m.X(l.input.x) - 8 - Raster::TextWidth("in", kTextScale), m.Y(l.input.y) - h / 2, "in",
+           kRed, kTextScale);
     r.Circle(m.X(l.output.x), m.Y(l.output.y), 4, kBlack);
     r.Text(m.X(l.output.x) + 8, m.Y(l.output.y) - h / 2, "out", kRed, kTextScale);
     return r;

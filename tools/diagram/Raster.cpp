@@ -17,7 +17,8 @@ Raster::Raster(int width, int height, std::uint8_t background)
     : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, background) {}
 
 void Raster::Set(int x, int y, std::uint8_t colour) {
-    if (x >= 0 && y >= 0 && x < width_ && y < height_) pixels_[static_cast<size_t>(y) * width_ + x] = colour;
+    if (x >= 0 && y >= 0 && x < width_ && y < height_)
+        pixels_[static_cast<size_t>(y) * width_ + x] = colour;
 }
 
 void Raster::Line(int x0, int y0, int x1, int y1, std::uint8_t colour, int thickness) {
@@ -50,7 +51,8 @@ void Raster::Circle(int cx, int cy, int radius, std::uint8_t colour) {
     for (int y = -radius; y <= radius; ++y)
         for (int x = -radius; x <= radius; ++x) {
             const int d = x * x + y * y;
-            if (d <= radius * radius && d > (radius - 1) * (radius - 1)) Set(cx + x, cy + y, colour);
+            if (d <= radius * radius && d > (radius - 1) * (radius - 1))
+                Set(cx + x, cy + y, colour);
         }
 }
 
@@ -61,7 +63,8 @@ void Raster::Text(int x, int y, const std::string& text, std::uint8_t colour, in
             for (int row = 0; row < kGlyphHeight; ++row)
                 if (columns[col] >> row & 1)
                     for (int i = 0; i < scale; ++i)
-                        for (int j = 0; j < scale; ++j) Set(x + col * scale + i, y + row * scale + j, colour);
+                        for (int j = 0; j < scale; ++j)
+                            Set(x + col * scale + i, y + row * scale + j, colour);
         x += (kGlyphWidth + 1) * scale;
     }
 }
@@ -70,7 +73,9 @@ int Raster::TextWidth(const std::string& text, int scale) {
     return text.empty() ? 0 : static_cast<int>(text.size()) * (kGlyphWidth + 1) * scale - scale;
 }
 
-int Raster::TextHeight(int scale) { return kGlyphHeight * scale; }
+int Raster::TextHeight(int scale) {
+    return kGlyphHeight * scale;
+}
 
 std::string Raster::Bmp(const std::array<Rgb, 256>& palette) const {
     constexpr std::uint32_t kHeaders = 14 + 40 + 256 * 4;
@@ -98,7 +103,8 @@ std::string Raster::Bmp(const std::array<Rgb, 256>& palette) const {
         out += '\0';
     }
     for (int y = height_ - 1; y >= 0; --y) {
-        out.append(reinterpret_cast<const char*>(&pixels_[static_cast<size_t>(y) * width_]), width_);
+        out.append(reinterpret_cast<const char*>(&pixels_[static_cast<size_t>(y) * width_]),
+                   width_);
         out.append(rowSize - width_, '\0');
     }
     return out;

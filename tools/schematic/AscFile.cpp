@@ -15,10 +15,14 @@ constexpr const char* kOpAmpLibrary = "OpAmps\\";
 
 const char* SymbolFileName(SymbolKind kind) {
     switch (kind) {
-        case SymbolKind::Resistor: return "res";
-        case SymbolKind::Capacitor: return "cap";
-        case SymbolKind::VoltageSource: return "voltage";
-        case SymbolKind::OpAmp: return kOpAmpSymbol;
+        case SymbolKind::Resistor:
+            return "res";
+        case SymbolKind::Capacitor:
+            return "cap";
+        case SymbolKind::VoltageSource:
+            return "voltage";
+        case SymbolKind::OpAmp:
+            return kOpAmpSymbol;
     }
     return "res";
 }
@@ -66,8 +70,10 @@ std::string AscText(const Schematic& schematic) {
         height = std::max(height, s.origin.y + 160);
     }
     std::string out = "Version 4\n" + Format("SHEET 1 %d %d\n", width, height);
-    for (const Wire& w : schematic.wires) out += Format("WIRE %d %d %d %d\n", w.a.x, w.a.y, w.b.x, w.b.y);
-    for (const Flag& f : schematic.flags) out += Format("FLAG %d %d %s\n", f.at.x, f.at.y, f.net.c_str());
+    for (const Wire& w : schematic.wires)
+        out += Format("WIRE %d %d %d %d\n", w.a.x, w.a.y, w.b.x, w.b.y);
+    for (const Flag& f : schematic.flags)
+        out += Format("FLAG %d %d %s\n", f.at.x, f.at.y, f.net.c_str());
     for (const Symbol& s : schematic.symbols) {
         out += Format("SYMBOL %s %d %d %s\n", SymbolFileName(s.kind), s.origin.x, s.origin.y,
                       OrientationName(s.orientation));
@@ -75,7 +81,8 @@ std::string AscText(const Schematic& schematic) {
         out += "SYMATTR InstName " + s.instName + "\n";
         if (!s.value.empty()) out += "SYMATTR Value " + s.value + "\n";
     }
-    for (const Text& t : schematic.texts) out += Format("TEXT %d %d Left 2 %s\n", t.at.x, t.at.y, t.text.c_str());
+    for (const Text& t : schematic.texts)
+        out += Format("TEXT %d %d Left 2 %s\n", t.at.x, t.at.y, t.text.c_str());
     return out;
 }
 
@@ -101,15 +108,19 @@ std::vector<std::string> AscLines(const std::string& bytes, std::vector<std::str
     std::string line;
     bool reportedCharacter = false, reportedReturn = false;
     for (size_t i = start; i + 1 < bytes.size(); i += 2) {
-        const unsigned code = static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8;
+        const unsigned code =
+            static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8;
         if (code == '\n') {
             lines.push_back(line);
             line.clear();
         } else if (code == '\r') {
-            if (!reportedReturn) problems->push_back("carriage return in line " + std::to_string(lines.size() + 1));
+            if (!reportedReturn)
+                problems->push_back("carriage return in line " + std::to_string(lines.size() + 1));
             reportedReturn = true;
         } else if (code >= 0x80 || code < 0x20) {
-            if (!reportedCharacter) problems->push_back("character outside ASCII in line " + std::to_string(lines.size() + 1));
+            if (!reportedCharacter)
+                problems->push_back("character outside ASCII in line " +
+                                    std::to_string(lines.size() + 1));
             reportedCharacter = true;
             line += '?';
         } else {
@@ -126,12 +137,14 @@ Schematic ParseAsc(const std::vector<std::string>& lines, std::vector<std::strin
     for (size_t n = 0; n < lines.size(); ++n) {
         const std::string& line = lines[n];
         const std::vector<std::string> t = Tokens(line);
-        auto bad = [&] { problems->push_back("line " + std::to_string(n + 1) + " not understood: " + line); };
+        auto bad = [&] {
+            problems->push_back("line " + std::to_string(n + 1) + " not understood: " + line);
+        };
         if (t.empty()) continue;
         if (t[0] == "WIRE") {
             Wire w;
-            if (t.size() != 5 || !ToInt(t[1], &w.a.x) || !ToInt(t[2], &w.a.y) || !ToInt(t[3], &w.b.x) ||
-                !ToInt(t[4], &w.b.y)) {
+            if (t.size() != 5 || !ToInt(t[1], &w.a.x) || !ToInt(t[2], &w.a.y) ||
+                !ToInt(t[3], &w.b.x) || !ToInt(t[4], &w.b.y)) {
                 bad();
                 continue;
             }

@@ -30,15 +30,19 @@ private:
     std::vector<int> parent_;
 };
 
-std::string Where(Point p) { return Format("(%d,%d)", p.x, p.y); }
+std::string Where(Point p) {
+    return Format("(%d,%d)", p.x, p.y);
+}
 
 // Horizontal or vertical wires that share a stretch of their grid line.
 std::vector<std::string> Overlaps(const std::vector<Wire>& wires) {
     // (vertical?, line) -> the wires' spans along the line
     std::map<std::pair<bool, int>, std::vector<std::pair<int, int>>> spans;
     for (const Wire& w : wires) {
-        if (w.a.x == w.b.x) spans[{true, w.a.x}].push_back(std::minmax(w.a.y, w.b.y));
-        else if (w.a.y == w.b.y) spans[{false, w.a.y}].push_back(std::minmax(w.a.x, w.b.x));
+        if (w.a.x == w.b.x)
+            spans[{true, w.a.x}].push_back(std::minmax(w.a.y, w.b.y));
+        else if (w.a.y == w.b.y)
+            spans[{false, w.a.y}].push_back(std::minmax(w.a.x, w.b.x));
     }
     std::vector<std::string> overlaps;
     for (auto& [line, list] : spans) {
@@ -46,7 +50,8 @@ std::vector<std::string> Overlaps(const std::vector<Wire>& wires) {
         int reach = list[0].second;
         for (size_t i = 1; i < list.size(); ++i) {
             if (list[i].first < reach) {
-                const Point at = line.first ? Point{line.second, list[i].first} : Point{list[i].first, line.second};
+                const Point at = line.first ? Point{line.second, list[i].first}
+                                            : Point{list[i].first, line.second};
                 overlaps.push_back("overlapping wires at " + Where(at));
             }
             reach = std::max(reach, list[i].second);
@@ -74,7 +79,8 @@ Connectivity Connect(const Schematic& schematic) {
             sets.Id(p);
             ++uses[p];
         }
-        if (s.instName.empty()) result.problems.push_back("symbol without a name at " + Where(s.origin));
+        if (s.instName.empty())
+            result.problems.push_back("symbol without a name at " + Where(s.origin));
     }
     for (const Flag& f : schematic.flags) {
         sets.Id(f.at);
@@ -85,7 +91,8 @@ Connectivity Connect(const Schematic& schematic) {
     const PointIndex points = ConnectionPoints(schematic);
     for (const Wire& w : schematic.wires)
         for (Point p : points.Inside(w))
-            result.problems.push_back("junction " + Where(p) + " inside wire " + Where(w.a) + "-" + Where(w.b));
+            result.problems.push_back("junction " + Where(p) + " inside wire " + Where(w.a) + "-" +
+                                      Where(w.b));
     for (const std::string& overlap : Overlaps(schematic.wires)) result.problems.push_back(overlap);
 
     std::map<int, std::string> names;
@@ -93,7 +100,8 @@ Connectivity Connect(const Schematic& schematic) {
         const int root = sets.Find(sets.Id(f.at));
         auto [it, added] = names.try_emplace(root, f.net);
         if (!added && it->second != f.net)
-            result.problems.push_back("net named both " + it->second + " and " + f.net + " at " + Where(f.at));
+            result.problems.push_back("net named both " + it->second + " and " + f.net + " at " +
+                                      Where(f.at));
     }
     int unnamed = 0;
     for (size_t i = 0; i < pins.size(); ++i) {
@@ -104,15 +112,16 @@ Connectivity Connect(const Schematic& schematic) {
             if (added) it->second = Format("N%03d", ++unnamed);
             nets.push_back(it->second);
             if (uses[p] < 2)
-                result.problems.push_back("pin of " + schematic.symbols[i].instName + " at " + Where(p) + " is open");
+                result.problems.push_back("pin of " + schematic.symbols[i].instName + " at " +
+                                          Where(p) + " is open");
         }
         result.pinNets.push_back(nets);
     }
     return result;
 }
 
-std::string SpiceDeck(const Schematic& schematic, const Connectivity& connectivity, const std::string& title,
-                      bool withDirectives) {
+std::string SpiceDeck(const Schematic& schematic, const Connectivity& connectivity,
+                      const std::string& title, bool withDirectives) {
     std::string deck = "* " + title + "\n";
     for (size_t i = 0; i < schematic.symbols.size(); ++i) {
         const Symbol& s = schematic.symbols[i];

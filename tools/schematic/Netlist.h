@@ -23,7 +23,7 @@ Connectivity Connect(const Schematic& schematic);
 // A netlist for ngspice: one line per symbol, the op-amp subcircuit and, when
 // `withDirectives` is set, the schematic's directives (its TEXT lines that begin with '!').
 // The deck ends before ".end" so that a caller may add analyses.
-std::string SpiceDeck(const Schematic& schematic, const Connectivity& connectivity, const std::string& title,
-                      bool withDirectives);
+std::string SpiceDeck(const Schematic& schematic, const Connectivity& connectivity,
+                      const std::string& title, bool withDirectives);
 
 }  // namespace vorna::installation

@@ -6,20 +6,29 @@ namespace vorna::installation {
 
 Point Orient(Orientation orientation, Point p) {
     switch (orientation) {
-        case Orientation::R0: return p;
-        case Orientation::R90: return {-p.y, p.x};
-        case Orientation::R180: return {-p.x, -p.y};
-        case Orientation::R270: return {p.y, -p.x};
-        case Orientation::M0: return {-p.x, p.y};
-        case Orientation::M90: return {-p.y, -p.x};
-        case Orientation::M180: return {p.x, -p.y};
-        case Orientation::M270: return {p.y, p.x};
+        case Orientation::R0:
+            return p;
+        case Orientation::R90:
+            return {-p.y, p.x};
+        case Orientation::R180:
+            return {-p.x, -p.y};
+        case Orientation::R270:
+            return {p.y, -p.x};
+        case Orientation::M0:
+            return {-p.x, p.y};
+        case Orientation::M90:
+            return {-p.y, -p.x};
+        case Orientation::M180:
+            return {p.x, -p.y};
+        case Orientation::M270:
+            return {p.y, p.x};
     }
     return p;
 }
 
 namespace {
-constexpr const char* kOrientationNames[] = {"R0", "R90", "R180", "R270", "M0", "M90", "M180", "M270"};
+constexpr const char* kOrientationNames[] = {"R0", "R90", "R180", "R270",
+                                             "M0", "M90", "M180", "M270"};
 }
 
 const char* OrientationName(Orientation orientation) {
@@ -42,22 +51,28 @@ const std::vector<Point>& PinOffsets(SymbolKind kind) {
     static const std::vector<Point> source{{0, 16}, {0, 96}};
     static const std::vector<Point> opAmp{{-32, 80}, {-32, 48}, {0, 32}, {0, 96}, {32, 64}};
     switch (kind) {
-        case SymbolKind::Resistor: return resistor;
-        case SymbolKind::Capacitor: return capacitor;
-        case SymbolKind::VoltageSource: return source;
-        case SymbolKind::OpAmp: return opAmp;
+        case SymbolKind::Resistor:
+            return resistor;
+        case SymbolKind::Capacitor:
+            return capacitor;
+        case SymbolKind::VoltageSource:
+            return source;
+        case SymbolKind::OpAmp:
+            return opAmp;
     }
     return resistor;
 }
 
 std::vector<Point> PinPositions(const Symbol& symbol) {
     std::vector<Point> pins;
-    for (Point offset : PinOffsets(symbol.kind)) pins.push_back(symbol.origin + Orient(symbol.orientation, offset));
+    for (Point offset : PinOffsets(symbol.kind))
+        pins.push_back(symbol.origin + Orient(symbol.orientation, offset));
     return pins;
 }
 
 bool StrictlyInside(Point p, Point a, Point b) {
-    const long long cross = static_cast<long long>(b.x - a.x) * (p.y - a.y) - static_cast<long long>(b.y - a.y) * (p.x - a.x);
+    const long long cross = static_cast<long long>(b.x - a.x) * (p.y - a.y) -
+                            static_cast<long long>(b.y - a.y) * (p.x - a.x);
     if (cross != 0 || p == a || p == b) return false;
     return std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= p.y &&
            p.y <= std::max(a.y, b.y);
@@ -76,8 +91,8 @@ std::vector<Point> PointIndex::Inside(const Wire& w) const {
         const auto line = lines.find(vertical ? w.a.x : w.a.y);
         if (line == lines.end()) return inside;
         const int from = vertical ? w.a.y : w.a.x, to = vertical ? w.b.y : w.b.x;
-        for (auto it = line->second.upper_bound(std::min(from, to)); it != line->second.end() && *it < std::max(from, to);
-             ++it)
+        for (auto it = line->second.upper_bound(std::min(from, to));
+             it != line->second.end() && *it < std::max(from, to); ++it)
             inside.push_back(vertical ? Point{w.a.x, *it} : Point{*it, w.a.y});
         if (from > to) std::reverse(inside.begin(), inside.end());
         return inside;

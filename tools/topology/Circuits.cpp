@@ -10,10 +10,12 @@ constexpr const char* kNames[kCircuitCount] = {"LP1", "LP2", "LP3", "LP4", "HP1"
 
 // The section type of every second-order section of each circuit.
 constexpr SectionType kSecondOrder[kCircuitCount] = {
-    SectionType::MfbLowPass,         SectionType::SallenKeyLowPass,  SectionType::StateVariableNotch,
-    SectionType::TwinTNotch,         SectionType::MfbHighPass,       SectionType::SallenKeyHighPass,
-    SectionType::StateVariableNotch, SectionType::TwinTNotch,        SectionType::MfbBandPass,
-    SectionType::DualAmpBandPass,    SectionType::StateVariableNotch, SectionType::TwinTNotch,
+    SectionType::MfbLowPass,         SectionType::SallenKeyLowPass,
+    SectionType::StateVariableNotch, SectionType::TwinTNotch,
+    SectionType::MfbHighPass,        SectionType::SallenKeyHighPass,
+    SectionType::StateVariableNotch, SectionType::TwinTNotch,
+    SectionType::MfbBandPass,        SectionType::DualAmpBandPass,
+    SectionType::StateVariableNotch, SectionType::TwinTNotch,
     SectionType::StateVariableNotch, SectionType::TwinTNotch,
 };
 
@@ -27,7 +29,9 @@ constexpr int kSectionGap = 64;
 
 }  // namespace
 
-const char* CircuitName(int circuit) { return kNames[circuit]; }
+const char* CircuitName(int circuit) {
+    return kNames[circuit];
+}
 
 std::vector<SectionType> SectionSequence(int circuit, int order) {
     std::vector<SectionType> sections;
@@ -46,7 +50,9 @@ std::vector<SectionType> SectionSequence(int circuit, int order) {
     return sections;
 }
 
-std::string ReferenceFileName(int circuit, int order) { return Format("%s_%-d.asc", kNames[circuit], order); }
+std::string ReferenceFileName(int circuit, int order) {
+    return Format("%s_%-d.asc", kNames[circuit], order);
+}
 
 Schematic ReferenceSchematic(int circuit, int order) {
     Schematic s;

@@ -6,8 +6,12 @@
 
 namespace vorna::installation {
 
-SectionDrawing::SectionDrawing(Schematic& schematic, Point origin, std::string sectionLabel, int* opAmpCount)
-    : schematic_(schematic), origin_(origin), sectionLabel_(std::move(sectionLabel)), opAmpCount_(opAmpCount) {}
+SectionDrawing::SectionDrawing(Schematic& schematic, Point origin, std::string sectionLabel,
+                               int* opAmpCount)
+    : schematic_(schematic),
+      origin_(origin),
+      sectionLabel_(std::move(sectionLabel)),
+      opAmpCount_(opAmpCount) {}
 
 void SectionDrawing::R(const char* name, const char* value, Point a, Point b) {
     Part(SymbolKind::Resistor, name, value, a, b);
@@ -19,7 +23,8 @@ void SectionDrawing::C(const char* name, const char* value, Point a, Point b) {
 
 void SectionDrawing::Part(SymbolKind kind, const char* name, const char* value, Point a, Point b) {
     const bool vertical = a.x == b.x;
-    if (!vertical && a.y != b.y) throw std::logic_error(std::string("part off the grid lines: ") + name);
+    if (!vertical && a.y != b.y)
+        throw std::logic_error(std::string("part off the grid lines: ") + name);
     if (vertical ? a.y > b.y : a.x > b.x) std::swap(a, b);
     const Orientation orientation = vertical ? Orientation::R0 : Orientation::R90;
     const std::vector<Point>& offsets = PinOffsets(kind);
@@ -46,12 +51,15 @@ void SectionDrawing::W(std::initializer_list<Point> points) {
     }
 }
 
-void SectionDrawing::Ground(Point p) { schematic_.flags.push_back({At(p), "0"}); }
+void SectionDrawing::Ground(Point p) {
+    schematic_.flags.push_back({At(p), "0"});
+}
 
 OpAmpPins SectionDrawing::OpAmp(Point out, bool plusOnTop) {
     const Orientation orientation = plusOnTop ? Orientation::M180 : Orientation::R0;
     const Point origin = out - Orient(orientation, PinOffsets(SymbolKind::OpAmp)[kOutput]);
-    const Symbol symbol{SymbolKind::OpAmp, At(origin), orientation, "U" + std::to_string(++*opAmpCount_), ""};
+    const Symbol symbol{SymbolKind::OpAmp, At(origin), orientation,
+                        "U" + std::to_string(++*opAmpCount_), ""};
     schematic_.symbols.push_back(symbol);
     const std::vector<Point> pins = PinPositions(symbol);
     schematic_.flags.push_back({pins[kSupplyPlus], "VCC"});

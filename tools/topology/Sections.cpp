@@ -41,8 +41,8 @@ Point FirstOrder(SectionDrawing& d, PartSpec series, PartSpec shunt, const PartS
 
 // Multiple-feedback section: input part to node A, A to ground, A to the inverting input N,
 // N to the output, and A to the output.
-Point MultipleFeedback(SectionDrawing& d, PartSpec toA, PartSpec aToGround, PartSpec aToN, PartSpec nToOut,
-                       PartSpec aToOut) {
+Point MultipleFeedback(SectionDrawing& d, PartSpec toA, PartSpec aToGround, PartSpec aToN,
+                       PartSpec nToOut, PartSpec aToOut) {
     Place(d, toA, {0, 0}, {144, 0});
     Place(d, aToGround, {144, 0}, {144, 112});
     d.Ground({144, 112});
@@ -63,7 +63,8 @@ Point MultipleFeedback(SectionDrawing& d, PartSpec toA, PartSpec aToGround, Part
 
 // Unity-gain Sallen-Key section: input part to A, A to B (the follower's input), A to the
 // output, B to ground.
-Point SallenKey(SectionDrawing& d, PartSpec toA, PartSpec aToB, PartSpec aToOut, PartSpec bToGround) {
+Point SallenKey(SectionDrawing& d, PartSpec toA, PartSpec aToB, PartSpec aToOut,
+                PartSpec bToGround) {
     Place(d, toA, {0, 0}, {144, 0});
     Place(d, aToB, {144, 0}, {256, 0});
     d.W({{256, 0}, {320, 0}, {320, 16}, {368, 16}});
@@ -239,8 +240,8 @@ const SectionTraits& Traits(SectionType type) {
     return traits[static_cast<int>(type)];
 }
 
-Point DrawSection(SectionType type, Schematic& schematic, Point input, const std::string& sectionLabel,
-                  int* opAmpCount) {
+Point DrawSection(SectionType type, Schematic& schematic, Point input,
+                  const std::string& sectionLabel, int* opAmpCount) {
     SectionDrawing d(schematic, input, sectionLabel, opAmpCount);
     const PartSpec feedback{'R', "R2", "10k"};
     Point out;
@@ -256,22 +257,30 @@ Point DrawSection(SectionType type, Schematic& schematic, Point input, const std
                                    {'C', "C2", "10n"}, {'R', "R3", "7.5k"});
             break;
         case SectionType::SallenKeyLowPass:
-            out = SallenKey(d, {'R', "R1", "11k"}, {'R', "R2", "11k"}, {'C', "C1", "22n"}, {'C', "C2", "10n"});
+            out = SallenKey(d, {'R', "R1", "11k"}, {'R', "R2", "11k"}, {'C', "C1", "22n"},
+                            {'C', "C2", "10n"});
             break;
         case SectionType::MfbHighPass:
             out = MultipleFeedback(d, {'C', "C1", "10n"}, {'R', "R1", "7.5k"}, {'C', "C2", "10n"},
                                    {'R', "R2", "33k"}, {'C', "C3", "10n"});
             break;
         case SectionType::SallenKeyHighPass:
-            out = SallenKey(d, {'C', "C1", "10n"}, {'C', "C2", "10n"}, {'R', "R1", "11k"}, {'R', "R2", "22k"});
+            out = SallenKey(d, {'C', "C1", "10n"}, {'C', "C2", "10n"}, {'R', "R1", "11k"},
+                            {'R', "R2", "22k"});
             break;
         case SectionType::MfbBandPass:
             out = MultipleFeedback(d, {'R', "R1", "82k"}, {'R', "R2", "1.6k"}, {'C', "C2", "10n"},
                                    {'R', "R3", "160k"}, {'C', "C1", "10n"});
             break;
-        case SectionType::DualAmpBandPass: out = DualAmpBandPass(d); break;
-        case SectionType::StateVariableNotch: out = StateVariableNotch(d); break;
-        case SectionType::TwinTNotch: out = TwinTNotch(d); break;
+        case SectionType::DualAmpBandPass:
+            out = DualAmpBandPass(d);
+            break;
+        case SectionType::StateVariableNotch:
+            out = StateVariableNotch(d);
+            break;
+        case SectionType::TwinTNotch:
+            out = TwinTNotch(d);
+            break;
     }
     return input + out;
 }

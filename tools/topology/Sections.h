@@ -34,7 +34,7 @@ const SectionTraits& Traits(SectionType type);
 // Draws a section with its input at `input`, its element names ending in "_" and
 // `sectionLabel` (the section number in a cascade); returns its output point, which lies on
 // the input's horizontal line. Op-amps are numbered on from *opAmpCount.
-Point DrawSection(SectionType type, Schematic& schematic, Point input, const std::string& sectionLabel,
-                  int* opAmpCount);
+Point DrawSection(SectionType type, Schematic& schematic, Point input,
+                  const std::string& sectionLabel, int* opAmpCount);
 
 }  // namespace vorna::installation

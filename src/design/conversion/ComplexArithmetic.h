@@ -14,19 +14,33 @@ struct Complex {
     double im = 0;
 };
 
-inline Complex operator-(Complex a) { return {-a.re, -a.im}; }
-inline Complex operator+(Complex a, Complex b) { return {a.re + b.re, a.im + b.im}; }
-inline Complex operator+(Complex a, double b) { return {a.re + b, a.im}; }
-inline Complex operator*(Complex a, Complex b) { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
-inline Complex operator*(Complex a, double b) { return {a.re * b, a.im * b}; }
-inline Complex operator*(double a, Complex b) { return b * a; }
+inline Complex operator-(Complex a) {
+    return {-a.re, -a.im};
+}
+inline Complex operator+(Complex a, Complex b) {
+    return {a.re + b.re, a.im + b.im};
+}
+inline Complex operator+(Complex a, double b) {
+    return {a.re + b, a.im};
+}
+inline Complex operator*(Complex a, Complex b) {
+    return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
+}
+inline Complex operator*(Complex a, double b) {
+    return {a.re * b, a.im * b};
+}
+inline Complex operator*(double a, Complex b) {
+    return b * a;
+}
 
 inline double Modulus(Complex a) {
     if (std::fabs(a.re) < 1e-150 && std::fabs(a.im) < 1e-150) return 0;
     return std::sqrt(a.re * a.re + a.im * a.im);
 }
 
-inline double Argument(Complex a) { return std::atan2(a.im, a.re); }
+inline double Argument(Complex a) {
+    return std::atan2(a.im, a.re);
+}
 
 // exp(a + jb) = e^a (cos b + j sin b).
 inline Complex Exp(Complex a) {

@@ -14,15 +14,22 @@ namespace vorna {
 
 double SamplingFrequencyLowerLimit(const CKorvelDoc& doc) {
     switch (doc.kind) {
-        case kLowPass: return 2 * doc.fs;
-        case kHighPass: return 2 * doc.fp * doc.xs;
-        case kBandPass: return 2 * doc.fs2;
-        case kBandEliminate: return 2 * doc.xs * doc.fp2;
-        default: return 0;
+        case kLowPass:
+            return 2 * doc.fs;
+        case kHighPass:
+            return 2 * doc.fp * doc.xs;
+        case kBandPass:
+            return 2 * doc.fs2;
+        case kBandEliminate:
+            return 2 * doc.xs * doc.fp2;
+        default:
+            return 0;
     }
 }
 
-double Prewarp(double f, double samplingPeriod) { return (2 / samplingPeriod) * std::tan(kPi * f * samplingPeriod); }
+double Prewarp(double f, double samplingPeriod) {
+    return (2 / samplingPeriod) * std::tan(kPi * f * samplingPeriod);
+}
 
 void BilinearFirstOrder(DesignResults& r, double T) {
     const double d = r.p0 * T + 2;
@@ -57,11 +64,11 @@ void ConvertToDigital(CKorvelView& view, double samplingFrequency) {
     if (doc.kind == kLowPass || doc.kind == kHighPass) {
         view.omegaC = Prewarp(view.fc, T);
     } else {
-        const double lowerEdge = Prewarp(doc.fp1, T);   // omega a
-        const double upperEdge = Prewarp(doc.fp2, T);   // omega b
-        const double lowerStop = Prewarp(doc.fs1, T);   // omega c
+        const double lowerEdge = Prewarp(doc.fp1, T);  // omega a
+        const double upperEdge = Prewarp(doc.fp2, T);  // omega b
+        const double lowerStop = Prewarp(doc.fs1, T);  // omega c
         view.omegaC = std::sqrt(lowerEdge * upperEdge);
-        double upperStop = 0;                           // omega d
+        double upperStop = 0;  // omega d
         if (doc.kind == kBandPass) {
             doc.xs = lowerEdge / lowerStop;
             upperStop = upperEdge * doc.xs;
@@ -69,7 +76,8 @@ void ConvertToDigital(CKorvelView& view, double samplingFrequency) {
             doc.xs = lowerStop / lowerEdge;
             upperStop = upperEdge / doc.xs;
         }
-        view.bandwidth = doc.approximation == kInverseChebyshev ? upperStop - lowerStop : upperEdge - lowerEdge;
+        view.bandwidth =
+            doc.approximation == kInverseChebyshev ? upperStop - lowerStop : upperEdge - lowerEdge;
     }
     view.fc = view.omegaC / kTwoPi;
     view.ComputeSections(doc);
@@ -82,8 +90,9 @@ void ConvertToDigital(CKorvelView& view, double samplingFrequency) {
 void CKorvelView::OnConvertDigital(Ui& ui) {
     CKorvelDoc& doc = GetDocument();
     if (approximatedByCircuit == 1) {
-        if (ui.MessageBox("既に、伝達関数は回路定数によって近似されています。\nこのまま進みますか？",
-                          MessageButtons::OkCancel) != IDOK) {
+        if (ui.MessageBox(
+                "既に、伝達関数は回路定数によって近似されています。\nこのまま進みますか？",
+                MessageButtons::OkCancel) != IDOK) {
             return;
         }
         Invalidate();
@@ -108,7 +117,8 @@ void CKorvelView::OnConvertDigital(Ui& ui) {
         dialog.samplingValue = HzToUnit(samplingFrequency, unit);
         dialog.samplingUnit = doc.unitNames[static_cast<std::size_t>(unit)];
         if (dialog.DoModal(ui) != IDOK) break;
-        const double entered = UnitToHz(dialog.samplingValue, FindFrequencyUnit(doc.unitNames, dialog.samplingUnit));
+        const double entered =
+            UnitToHz(dialog.samplingValue, FindFrequencyUnit(doc.unitNames, dialog.samplingUnit));
         // Below the limit (or an unknown unit, which reads as -1 Hz) the dialog comes back;
         // its text states the limit. A frequency of 0 has no sampling period at all.
         if (entered < limit || entered <= 0) continue;

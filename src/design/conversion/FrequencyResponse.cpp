@@ -40,7 +40,8 @@ template <typename Terms, typename Visit>
 void ForEachTerm(const DesignResults& results, int kind, const Terms& terms, Visit visit) {
     if (HasFirstOrderTerm(results, kind)) visit(terms.FirstOrder(results));
     const int last = LastSectionIndex(results);
-    for (int i = 0; i <= last; ++i) visit(terms.SecondOrder(results.sections[static_cast<std::size_t>(i)]));
+    for (int i = 0; i <= last; ++i)
+        visit(terms.SecondOrder(results.sections[static_cast<std::size_t>(i)]));
 }
 
 // 20 log10 of a modulus; an exact zero counts as 1e-30 (-600 dB) so that a zero of the
@@ -61,7 +62,8 @@ double Wrap(double phase) {
 template <typename Terms>
 double GainDb(const DesignResults& results, int kind, const Terms& terms) {
     double gain = 0;
-    ForEachTerm(results, kind, terms, [&](const Term& t) { gain += Decibels(t.numerator) - Decibels(t.denominator); });
+    ForEachTerm(results, kind, terms,
+                [&](const Term& t) { gain += Decibels(t.numerator) - Decibels(t.denominator); });
     return gain;
 }
 
@@ -75,7 +77,9 @@ double Phase(const DesignResults& results, int kind, const Terms& terms) {
     return phase;
 }
 
-DigitalTerms DigitalAt(double omega, double samplingPeriod) { return {Exp({0, -omega * samplingPeriod})}; }
+DigitalTerms DigitalAt(double omega, double samplingPeriod) {
+    return {Exp({0, -omega * samplingPeriod})};
+}
 
 }  // namespace
 

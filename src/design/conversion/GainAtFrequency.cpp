@@ -15,7 +15,9 @@ namespace {
 // Puts the view's display mode back however the dialog loop ends.
 class BlankViewWhileOpen {
 public:
-    explicit BlankViewWhileOpen(CKorvelView& view) : view_(view), saved_(view.displayMode) { view.displayMode = 0; }
+    explicit BlankViewWhileOpen(CKorvelView& view) : view_(view), saved_(view.displayMode) {
+        view.displayMode = 0;
+    }
     ~BlankViewWhileOpen() { view_.displayMode = saved_; }
     BlankViewWhileOpen(const BlankViewWhileOpen&) = delete;
     BlankViewWhileOpen& operator=(const BlankViewWhileOpen&) = delete;

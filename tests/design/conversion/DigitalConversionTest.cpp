@@ -16,8 +16,10 @@ using testing::ScriptedUi;
 using testing::SetButterworthLowPass;
 using testing::ViewWithDesign;
 
-constexpr const char* kCircuitQuestion = "既に、伝達関数は回路定数によって近似されています。\nこのまま進みますか？";
-constexpr const char* kDigitalQuestion = "既に、ディジタルフィルタに変換されています。\nこのまま進みますか？";
+constexpr const char* kCircuitQuestion =
+    "既に、伝達関数は回路定数によって近似されています。\nこのまま進みますか？";
+constexpr const char* kDigitalQuestion =
+    "既に、ディジタルフィルタに変換されています。\nこのまま進みますか？";
 
 // A view holding the document's design, as after a design run.
 struct DesignedView : ViewWithDesign {
@@ -33,7 +35,8 @@ TEST(DigitalConversion, LowerLimitIsTwiceTheHighestFrequencyOfEachKind) {
         int kind;
         double limit;
     };
-    const Case cases[] = {{kLowPass, 3000}, {kHighPass, 3000}, {kBandPass, 9000}, {kBandEliminate, 9000}, {0, 0}};
+    const Case cases[] = {
+        {kLowPass, 3000}, {kHighPass, 3000}, {kBandPass, 9000}, {kBandEliminate, 9000}, {0, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
         CKorvelDoc doc;  // fp 1 kHz, fs 1.5 kHz, xs 1.5, fp2 3 kHz, fs2 4.5 kHz
@@ -52,7 +55,13 @@ TEST(DigitalConversion, DialogStatesTheLimitAndSilentlyRefusesLowerFrequencies) 
         .ExpectText(202, "KHz")
         .Type(201, "2.9999")
         .Ok();
-    ui.ExpectDialog(200).ExpectText(201, "48").Type(201, "100001").Ok().ExpectFocus(201).Type(201, "3").Ok();
+    ui.ExpectDialog(200)
+        .ExpectText(201, "48")
+        .Type(201, "100001")
+        .Ok()
+        .ExpectFocus(201)
+        .Type(201, "3")
+        .Ok();
     ui.ExpectMessage("Please enter a number between 0 and 100000.");
     w.view.OnConvertDigital(ui);
     ui.VerifyDone();
@@ -166,7 +175,8 @@ TEST(DigitalConversion, BandPassStaysSecondOrder) {
     EXPECT_EQ(w.view.p1, 0);
     EXPECT_EQ(w.view.p2, 0);
     EXPECT_EQ(w.view.sectionLast, last);
-    EXPECT_NEAR(w.view.omegaC, std::sqrt(Prewarp(1000, 1.0 / 48000) * Prewarp(3000, 1.0 / 48000)), 1e-9);
+    EXPECT_NEAR(w.view.omegaC, std::sqrt(Prewarp(1000, 1.0 / 48000) * Prewarp(3000, 1.0 / 48000)),
+                1e-9);
     EXPECT_DOUBLE_EQ(w.doc.xs, 1.5);
 }
 
@@ -197,8 +207,8 @@ TEST(DigitalConversion, DigitalGraphEndsAt80KilohertzFor48) {
     EXPECT_EQ(canvas.texts[0].text.rfind("ﾃﾞｼﾞﾀﾙ Low Pass Butterworth", 0), 0u);
     // The response mirrors about 24 kHz.
     const double T = w.view.samplingPeriod;
-    EXPECT_NEAR(DigitalGainDb(w.view, kLowPass, kTwoPi * 1000, T), DigitalGainDb(w.view, kLowPass, kTwoPi * 47000, T),
-                1e-6);
+    EXPECT_NEAR(DigitalGainDb(w.view, kLowPass, kTwoPi * 1000, T),
+                DigitalGainDb(w.view, kLowPass, kTwoPi * 47000, T), 1e-6);
 }
 
 }  // namespace

@@ -70,10 +70,10 @@ TEST(FrequencyResponse, DigitalFormsMatchTheBilinearMapOfTheAnalogForms) {
     // The bilinear transform maps the digital frequency f onto the analog Prewarp(f).
     for (double hz : {0.0, 100.0, 1000.0, 5000.0, 20000.0}) {
         SCOPED_TRACE(hz);
-        EXPECT_NEAR(DigitalGainDb(w.view, kLowPass, kTwoPi * hz, T), AnalogGainDb(analog.view, kLowPass, Prewarp(hz, T)),
-                    1e-6);
-        EXPECT_NEAR(DigitalPhase(w.view, kLowPass, kTwoPi * hz, T), AnalogPhase(analog.view, kLowPass, Prewarp(hz, T)),
-                    1e-9);
+        EXPECT_NEAR(DigitalGainDb(w.view, kLowPass, kTwoPi * hz, T),
+                    AnalogGainDb(analog.view, kLowPass, Prewarp(hz, T)), 1e-6);
+        EXPECT_NEAR(DigitalPhase(w.view, kLowPass, kTwoPi * hz, T),
+                    AnalogPhase(analog.view, kLowPass, Prewarp(hz, T)), 1e-9);
     }
     // At half the sampling frequency the low-pass has its zeros: a deep, finite gain.
     const double nyquist = DigitalGainDb(w.view, kLowPass, kTwoPi * 24000, T);

@@ -11,7 +11,8 @@ namespace {
 using testing::ScriptedUi;
 using testing::ViewWithDesign;
 
-constexpr const char* kUnitMessage = "単位の記号は次に示すものが使用出来ます\n\nmHz (なし) KHz Meg GHz";
+constexpr const char* kUnitMessage =
+    "単位の記号は次に示すものが使用出来ます\n\nmHz (なし) KHz Meg GHz";
 
 double FieldValue(const Dialog& d, int id) {
     double value = 0;
@@ -90,7 +91,8 @@ TEST(GainAtFrequency, DigitalDesignOpensAtThePrewarpedCutOff) {
     w.view.OnConvertDigital(ui);
     ui.ExpectDialog(1000)
         .Inspect([](const Dialog& d) {
-            EXPECT_NEAR(FieldValue(d, 1010), 1.0548, 1e-4);  // (2/T) tan(pi 1000 T) / (2 pi), T = 1/8000
+            EXPECT_NEAR(FieldValue(d, 1010), 1.0548,
+                        1e-4);  // (2/T) tan(pi 1000 T) / (2 pi), T = 1/8000
             EXPECT_EQ(d.Control(1011).text, "KHz");
         })
         .Cancel();
