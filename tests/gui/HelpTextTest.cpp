@@ -8,12 +8,15 @@
 namespace vorna::help {
 namespace {
 
-// A stand-in for vorna-cli: an odd-order design with one second-order section.
+// A stand-in for vorna-cli: an odd-order design with one second-order section, low-pass
+// unless "bp" is asked for.
 std::optional<QByteArray> FakeCli(const QStringList& arguments) {
     if (arguments.contains(QStringLiteral("--fail"))) return std::nullopt;
     if (arguments.front() == QStringLiteral("plot"))
         return arguments.join(u' ').toUtf8().prepend("<svg>");
-    return QByteArray(R"({"order": 3, "attsAchieved": 41.2345, "gains": [{"gainDb": -3.5}],
+    const QByteArray kind = arguments.contains(QStringLiteral("bp")) ? "103" : "101";
+    return QByteArray(R"({"kind": )" + kind + R"(, "order": 3, "attsAchieved": 41.2345,
+        "gains": [{"gainDb": -3.5}],
         "results": {"resultOddOrder": 1, "p0": 6283.185307179586, "p1": 0.0,
                     "p2": 6283.185307179586,
                     "sections": [[6283.185307179586, 39478417.6, 0.0, 0.0, 39478417.6]]}})");
@@ -35,6 +38,9 @@ TEST(HelpText, DirectivesExpandToTheProgramsNumbersTablesAndFigures) {
          "| 段 | 分子 | 分母 | Fc [Hz] | Q |\n|---|---|---|---|---|\n"
          "| 1 | 6283.19 | s + 6283.19 | 1000.00 | — |\n"
          "| 2 | 3.94784e+07 | s² + 6283.19 s + 3.94784e+07 | 1000.00 | 1.0000 |\n"},
+        {"{{design a: --kind bp}}{{a.sections}}",  // band designs have no first-order section
+         "| 段 | 分子 | 分母 | Fc [Hz] | Q |\n|---|---|---|---|---|\n"
+         "| 1 | 3.94784e+07 | s² + 6283.19 s + 3.94784e+07 | 1000.00 | 1.0000 |\n"},
         {"{{design a: --kind lp --fp \"1 KHz\"}}{{figure a polezero: 極とゼロ}}",
          "![図1](figure:0)\n\n図1　極とゼロ"},
         {"no directives", "no directives"},
@@ -58,6 +64,7 @@ TEST(HelpText, AnythingThatCannotBeExpandedNamesItsLine) {
         "{{figure b response: x}}",                         // figure of no design
         "{{design a: --order 3}}\n{{figure a --fail: x}}",  // the drawing failed
         "{{unknown directive}}",
+        "{{design a: --order 3}}\n{{figure a response: {{a.order}}}}",  // nested
     };
     for (const char* source : failures) {
         const HelpText text = Expand(source);

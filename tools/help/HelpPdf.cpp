@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
@@ -43,25 +44,30 @@ QRectF InkBounds(QSvgRenderer& svg) {
             if (row[x] != qRgb(255, 255, 255)) ink |= QRect(x, y, 1, 1);
         }
     }
+    if (ink.isEmpty()) return QRectF(QPointF(0, 0), size);
     return QRectF(ink.adjusted(-4, -4, 4, 4)).intersected(QRectF(QPointF(0, 0), size));
+}
+
+// The drawing with its texts set in the document's own face.
+QByteArray InDocumentFace(const QByteArray& svg) {
+    static const QRegularExpression kFamily(QStringLiteral("font-family=\"[^\"]*\""));
+    return QString::fromUtf8(svg)
+        .replace(kFamily,
+                 QStringLiteral("font-family=\"%1\"").arg(QString::fromLatin1(kFontFamily)))
+        .toUtf8();
 }
 
 }  // namespace
 
-// (The meta-object compiler needs a named namespace for the handler.)
 // Draws the figures of a document: each is an object character whose format names its SVG.
+// (Outside the unnamed namespace, where the meta-object compiler cannot reach it.)
 class FigureHandler : public QObject, public QTextObjectInterface {
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
 public:
     FigureHandler(const std::vector<QByteArray>& figures, double width) : width_(width) {
-        static const QRegularExpression kFamily(QStringLiteral(R"(font-family="[^"]*")"));
         for (const QByteArray& svg : figures) {
-            // The drawing's texts are set in the document's own face.
-            const QString text = QString::fromUtf8(svg).replace(
-                kFamily,
-                QStringLiteral(R"(font-family="%1")").arg(QString::fromLatin1(kFontFamily)));
-            auto renderer = std::make_unique<QSvgRenderer>(text.toUtf8());
+            auto renderer = std::make_unique<QSvgRenderer>(InDocumentFace(svg));
             renderer->setViewBox(InkBounds(*renderer));
             renderers_.push_back(std::move(renderer));
         }
@@ -115,7 +121,20 @@ void PlaceFigures(QTextDocument& document) {
     }
 }
 
-// Thin ruled tables with some room in the cells.
+// Room between paragraphs, and more above headings.
+void SpaceBlocks(QTextDocument& document, double lineHeight) {
+    QTextCursor cursor(&document);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        cursor.setPosition(block.position());
+        if (cursor.currentTable() != nullptr) continue;
+        QTextBlockFormat format = block.blockFormat();
+        if (format.headingLevel() > 0) format.setTopMargin(lineHeight);
+        if (block.textList() == nullptr) format.setBottomMargin(lineHeight * 0.4);
+        cursor.setBlockFormat(format);
+    }
+}
+
+// Thin ruled tables with some room in the cells and their heads on every page.
 void RuleTables(QTextDocument& document) {
     for (QTextFrame* frame : document.rootFrame()->childFrames()) {
         auto* table = qobject_cast<QTextTable*>(frame);
@@ -126,6 +145,7 @@ void RuleTables(QTextDocument& document) {
         format.setBorderCollapse(true);
         format.setCellPadding(12);
         format.setCellSpacing(0);
+        format.setHeaderRowCount(1);  // repeated on every page the table runs onto
         format.setTopMargin(12);
         format.setBottomMargin(24);
         table->setFormat(format);
@@ -158,6 +178,7 @@ bool WriteHelpPdf(const HelpText& text, const QString& title, const QString& pat
     FigureHandler figures(text.figures, page.width() * kFigureWidth);
     document.documentLayout()->registerHandler(kFigureObject, &figures);
     PlaceFigures(document);
+    SpaceBlocks(document, QFontMetricsF(font, &writer).height());
     RuleTables(document);
 
     QPainter painter(&writer);

@@ -51,7 +51,9 @@ std::optional<QString> SectionsTable(const QJsonObject& design) {
     QString table =
         QString::fromUtf8("| 段 | 分子 | 分母 | Fc [Hz] | Q |\n|---|---|---|---|---|\n");
     int number = 0;
-    if (results.value(QStringLiteral("resultOddOrder")).toInt() != 0) {
+    // Only low-pass and high-pass designs (kinds 101, 102) have a first-order section.
+    const bool lowOrHighPass = design.value(QStringLiteral("kind")).toInt() <= 102;
+    if (lowOrHighPass && results.value(QStringLiteral("resultOddOrder")).toInt() != 0) {
         const double p0 = results.value(QStringLiteral("p0")).toDouble();
         table += SectionRow(++number,
                             {results.value(QStringLiteral("p1")).toDouble(),
@@ -87,6 +89,7 @@ public:
 
     // The text of one directive (without the braces); nothing when it fails.
     std::optional<QString> Expand(const QString& directive) {
+        if (directive.contains(QStringLiteral("{{"))) return std::nullopt;  // nested
         static const QRegularExpression kDesign(QStringLiteral(R"(^design\s+(\w+)\s*:(.*)$)"));
         static const QRegularExpression kFigure(
             QStringLiteral(R"(^figure\s+(\w+)\s+(\w+)\s*:(.*)$)"));
