@@ -1,11 +1,11 @@
 #include "CMainFrame.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
