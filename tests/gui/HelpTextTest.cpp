@@ -1,8 +1,12 @@
 // The help documents' directives: numbers, section tables and figures from the command-line
-// program, and a clear failure for anything that cannot be expanded.
+// program, a clear failure for anything that cannot be expanded, and the built documents.
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+
+#include "Commands.h"
 #include "HelpText.h"
 
 namespace vorna::help {
@@ -71,6 +75,14 @@ TEST(HelpText, AnythingThatCannotBeExpandedNamesItsLine) {
         const QString line =
             QStringLiteral("line %1:").arg(QString::fromUtf8(source).count(u'\n') + 1);
         EXPECT_TRUE(text.error.startsWith(line)) << source << ": " << text.error.toStdString();
+    }
+}
+
+TEST(HelpDocuments, EveryHelpCommandsDocumentIsBuiltBesideTheProgram) {
+    for (const vorna::HelpCommand& help : vorna::kHelpCommands) {
+        QFile file(QDir(QStringLiteral(VORNA_BIN_DIR)).filePath(QString::fromUtf8(help.document)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << help.document;
+        EXPECT_TRUE(file.read(5) == "%PDF-") << help.document;
     }
 }
 
