@@ -35,21 +35,6 @@ struct CircuitOptions {
     std::string pick = "first";
 };
 
-// Answers the component value dialogs (710 .. 742) with a CandidatePicker, however often
-// they come; everything else as CliUi does.
-class CircuitUi : public OutputFilesUi {
-public:
-    CircuitUi(PickRule rule, SecondOrderWalk walk720) : picker(rule, walk720) {}
-    int RunModal(Dialog& dialog) override {
-        if (!CandidatePicker::IsComponentValueDialog(dialog.Id()))
-            return OutputFilesUi::RunModal(dialog);
-        dialog.Open(*this);
-        picker.Answer(static_cast<ComponentValueDialog&>(dialog));
-        return dialog.Result();
-    }
-    CandidatePicker picker;
-};
-
 std::string CircuitNameList() {
     std::string list;
     for (const char* name : kCircuitNames) list += (list.empty() ? "" : ", ") + std::string(name);
@@ -103,8 +88,9 @@ void Circuit(const CircuitOptions& options) {
     // Dialog 720 of the low-pass circuits walks C2 downward from a typed C1; of the high-pass
     // circuits, R1 from a typed R1.
     const bool lowPassPairs = options.circuit == "LP1" || options.circuit == "LP2";
-    CircuitUi ui(options.pick == "best" ? PickRule::Best : PickRule::First,
-                 lowPassPairs ? SecondOrderWalk::DownFromC1 : SecondOrderWalk::FromR1);
+    CandidatePicker picker(options.pick == "best" ? PickRule::Best : PickRule::First,
+                           lowPassPairs ? SecondOrderWalk::DownFromC1 : SecondOrderWalk::FromR1);
+    OutputFilesUi ui;
     const auto window = RunDesignCommand(options.design, ui);
     const std::size_t designMessages = ui.messages.size();
     CKorvelView& view = window->view;
@@ -133,6 +119,7 @@ void Circuit(const CircuitOptions& options) {
     }
 
     CircuitOutput out;
+    out.candidateChooser = &picker;
     RunCircuitOutput(view, ui, out);
 
     nlohmann::json json = DesignJson(window->doc, view, ui.messages);
@@ -143,9 +130,9 @@ void Circuit(const CircuitOptions& options) {
         elements.push_back({{"name", element.name}, {"value", element.value}});
     json["elements"] = elements;
     json["pick"] = options.pick;
-    json["steps"] = StepsJson(ui.picker.Steps());
+    json["steps"] = StepsJson(picker.Steps());
     std::cout << json.dump(2) << '\n';
-    for (const auto& step : ui.picker.Steps()) {
+    for (const auto& step : picker.Steps()) {
         if (!step.missedBest) continue;
         std::cerr << "section " << step.section << ", dialog " << step.dialogId
                   << ": typing its value did not bring back the best candidate of the first pass; "
