@@ -33,6 +33,7 @@ void PickBestOrder58(benchmark::State& state, int kind, int approximation, int c
         out.SetSeries(5 + 10, 0);
         cli::CandidatePicker picker(cli::PickRule::Best, walk);
         out.candidateChooser = &picker;
+        ui.dialogs = 0;
         state.ResumeTiming();
         synthesisEntries[static_cast<std::size_t>(circuit)](out, doc, view, ui);
         benchmark::DoNotOptimize(view.sections);
