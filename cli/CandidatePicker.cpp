@@ -25,12 +25,12 @@ bool Positive(double value) {
     return value > 0 && std::isfinite(value);
 }
 
-// The candidates of a pass: the N values of the series the dialog names.
+// The candidates of a pass: the N values of the series the candidate names.
 std::size_t DistinctPerPass(int series) {
     return static_cast<std::size_t>(SeriesSize(std::clamp(series, 1, 5)));
 }
 
-// The most dialogs one pass may take. A step can show the same candidate many times in a
+// The most candidates one pass may take. A step can offer the same candidate many times in a
 // row (the high-pass steps show each resistor once for every bound over two decades, at
 // most 2N + 1 times, before the next of the N resistors), and a walk filtered to a few
 // values can keep showing one candidate; the limit covers the longest such pass and ends
