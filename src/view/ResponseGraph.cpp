@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/Response.h"
 #include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
-#include "design/conversion/FrequencyResponse.h"
 #include "platform/CLocale.h"
 #include "platform/Canvas.h"
 #include "view/CKorvelView.h"
@@ -16,19 +16,12 @@ namespace vorna {
 
 namespace {
 
-// Gain (dB) or phase (radians) of the view's design at a frequency in Hz.
-double GainAt(const CKorvelView& view, ResponseDomain domain, double hz) {
-    const int kind = view.GetDocument().kind;
-    const double omega = kTwoPi * hz;
-    return domain == ResponseDomain::Digital ? DigitalGainDb(view, kind, omega, view.samplingPeriod)
-                                             : AnalogGainDb(view, kind, omega);
-}
-
-double PhaseAt(const CKorvelView& view, ResponseDomain domain, double hz) {
-    const int kind = view.GetDocument().kind;
-    const double omega = kTwoPi * hz;
-    return domain == ResponseDomain::Digital ? DigitalPhase(view, kind, omega, view.samplingPeriod)
-                                             : AnalogPhase(view, kind, omega);
+// The view's design as the curves of `domain` evaluate it.
+analysis::Cascade CurveCascade(const CKorvelView& view, ResponseDomain domain) {
+    return analysis::CascadeIn(
+        view, view.GetDocument().kind,
+        domain == ResponseDomain::Digital ? analysis::Domain::Digital : analysis::Domain::Analog,
+        view.samplingPeriod);
 }
 
 // How a curve maps its values to y: y = offset - value * scale, held at `lowerLimit`, and
@@ -68,12 +61,14 @@ void TraceCurves(const CKorvelView& view, const ResponseScale& scale, ResponseDo
     const int points = std::clamp(view.pointsPerDecade, 10, 1000);
     const double step = scale.perDecade / points;
     double x = kFrameLeft;
+    const analysis::Cascade cascade = CurveCascade(view, domain);
     auto add = [&](double hz, bool snap) {
+        const analysis::GainPhase response = analysis::GainPhaseAt(cascade, kTwoPi * hz);
         if (withGain) {
-            const double y = yAt(gainMapping, GainAt(view, domain, hz));
+            const double y = yAt(gainMapping, response.gainDb);
             curves.gain.push_back({x, snap ? snapped(gainMapping, y) : y});
         }
-        const double y = yAt(kPhaseMapping, PhaseAt(view, domain, hz));
+        const double y = yAt(kPhaseMapping, response.phase);
         curves.phase.push_back({x, snap ? snapped(kPhaseMapping, y) : y});
     };
     add(view.graphFreqMin, false);
