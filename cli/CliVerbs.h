@@ -17,10 +17,13 @@ void RegisterCircuitVerb(CLI::App& app);
 void RegisterExchangeOpAmpsVerb(CLI::App& app);
 void RegisterPlotVerb(CLI::App& app);
 void RegisterVerifyVerb(CLI::App& app);
+void RegisterExportVerb(CLI::App& app);
+void RegisterResponseVerb(CLI::App& app);
 
-inline constexpr std::array<VerbRegistration, 7> kVerbs{
-    RegisterVersionVerb,        RegisterDesignVerb, RegisterReportVerb, RegisterCircuitVerb,
-    RegisterExchangeOpAmpsVerb, RegisterPlotVerb,   RegisterVerifyVerb,
+inline constexpr std::array<VerbRegistration, 9> kVerbs{
+    RegisterVersionVerb, RegisterDesignVerb,         RegisterReportVerb,
+    RegisterCircuitVerb, RegisterExchangeOpAmpsVerb, RegisterPlotVerb,
+    RegisterExportVerb,  RegisterResponseVerb,       RegisterVerifyVerb,
 };
 
 // Runs `verb`, printing refusals and errors on stderr and setting the exit status (2 and 1).

@@ -40,7 +40,8 @@ void ConversionOptions::AddDigitalTo(CLI::App& verb) {
 
 void ConversionOptions::AddGainAtTo(CLI::App& verb) {
     verb.add_option("--gain-at", gainAt,
-                    "Report gain (dB) and phase (degrees) at this frequency (repeatable)")
+                    "Report gain (dB), phase (degrees) and group delay (seconds) at this "
+                    "frequency (repeatable)")
         ->allow_extra_args(false);
 }
 
@@ -73,7 +74,8 @@ nlohmann::json ConversionOptions::Gains(const DesignWindow& window) const {
         const GainAndPhase response = GainAndPhaseAt(window.view, hz);
         gains.push_back({{"frequencyHz", Number(hz)},
                          {"gainDb", Number(response.gainDb)},
-                         {"phaseDegrees", Number(response.phaseDegrees)}});
+                         {"phaseDegrees", Number(response.phaseDegrees)},
+                         {"groupDelaySeconds", Number(response.groupDelaySeconds)}});
     }
     return gains;
 }

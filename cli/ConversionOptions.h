@@ -24,8 +24,8 @@ struct ConversionOptions {
     // Converts the window's design when --digital was given. A sampling frequency below the
     // design's lower limit throws CliRefusal naming the limit.
     void Convert(DesignWindow& window, CliUi& ui) const;
-    // [{"frequencyHz", "gainDb", "phaseDegrees"}] for every --gain-at, analog or digital as
-    // the design is.
+    // [{"frequencyHz", "gainDb", "phaseDegrees", "groupDelaySeconds"}] for every --gain-at,
+    // analog or digital as the design is.
     nlohmann::json Gains(const DesignWindow& window) const;
 };
 

@@ -1,14 +1,15 @@
 // vorna-cli plot: a design's response graph, pole-zero plot or coefficient list as SVG,
-// drawn by the same paint as the window.
+// drawn by the same paint as the window, or one of its analysis graphs.
 
-#include <fstream>
-#include <iostream>
 #include <memory>
+#include <set>
 
+#include "AnalysisGraphs.h"
 #include "CliUi.h"
 #include "CliVerbs.h"
 #include "ConversionOptions.h"
 #include "DesignOptions.h"
+#include "OutputFile.h"
 #include "dialogs/GraphDialog.h"
 #include "view/SvgCanvas.h"
 
@@ -24,10 +25,25 @@ struct PlotOptions {
     std::string output = "-";
 };
 
+// The graphs the window itself draws.
+const std::set<std::string> kViewGraphs{"response", "polezero", "list"};
+
 void Plot(const PlotOptions& options) {
+    const bool viewGraph = kViewGraphs.count(options.graph) != 0;
+    if (!viewGraph && !IsAnalysisGraph(options.graph)) {
+        throw CliRefusal("--graph: unknown graph \"" + options.graph +
+                         "\" (response, polezero, list, magnitude, passband, phase, groupdelay, "
+                         "step or impulse)");
+    }
     CliUi ui;
     const auto window = RunDesignCommand(options.design, ui);
     options.conversion.Convert(*window, ui);
+    if (!viewGraph) {
+        SvgCanvas canvas(kChartWidth, kChartHeight);
+        DrawChart(*AnalysisChart(options.graph, *window), canvas);
+        WriteOutput(options.output, canvas.Document());
+        return;
+    }
     CKorvelView& view = window->view;
     // Command 620 chooses the graph and the points, with the dialog's own range check.
     ui.Answer(kGraphDialogId, [&options](Dialog& dialog) {
@@ -39,27 +55,22 @@ void Plot(const PlotOptions& options) {
     if (options.graph == "list") view.displayMode = 2;
     SvgCanvas canvas(kViewWidth, kViewHeight);
     view.OnDraw(canvas);
-    const std::string svg = canvas.Document();
-    if (options.output == "-") {
-        std::cout << svg;
-        return;
-    }
-    std::ofstream file(options.output, std::ios::binary | std::ios::trunc);
-    file << svg;
-    file.close();
-    if (!file) throw CliError("cannot write " + options.output);
+    WriteOutput(options.output, canvas.Document());
 }
 
 }  // namespace
 
 void RegisterPlotVerb(CLI::App& app) {
     auto* verb = app.add_subcommand(
-        "plot", "Design a filter and draw its response, pole-zero plot or coefficient list as SVG");
+        "plot",
+        "Design a filter and draw its response, pole-zero plot, coefficient list or an "
+        "analysis graph as SVG");
     auto options = std::make_shared<PlotOptions>();
     options->design.AddTo(*verb);
     options->conversion.AddDigitalTo(*verb);
-    verb->add_option("--graph", options->graph, "What to draw")
-        ->check(CLI::IsMember({"response", "polezero", "list"}))
+    verb->add_option("--graph", options->graph,
+                     "What to draw: the window's response, polezero or list, or the analysis "
+                     "graphs magnitude, passband, phase, groupdelay, step or impulse")
         ->capture_default_str();
     verb->add_option("--points", options->points,
                      "Points per decade of the response graph (10 to 1000)")

@@ -16,7 +16,7 @@ namespace vorna {
 
 namespace {
 
-// The view's design as evaluated by the curves of `domain`.
+// The view's design as the curves of `domain` evaluate it.
 analysis::Cascade CurveCascade(const CKorvelView& view, ResponseDomain domain) {
     return analysis::CascadeIn(
         view, view.GetDocument().kind,
@@ -60,15 +60,15 @@ void TraceCurves(const CKorvelView& view, const ResponseScale& scale, ResponseDo
     // The graph dialog admits 10 to 1000 points; held there so no paint can stall.
     const int points = std::clamp(view.pointsPerDecade, 10, 1000);
     const double step = scale.perDecade / points;
-    const analysis::Cascade cascade = CurveCascade(view, domain);
     double x = kFrameLeft;
+    const analysis::Cascade cascade = CurveCascade(view, domain);
     auto add = [&](double hz, bool snap) {
-        const analysis::GainPhase value = analysis::GainPhaseAt(cascade, kTwoPi * hz);
+        const analysis::GainPhase response = analysis::GainPhaseAt(cascade, kTwoPi * hz);
         if (withGain) {
-            const double y = yAt(gainMapping, value.gainDb);
+            const double y = yAt(gainMapping, response.gainDb);
             curves.gain.push_back({x, snap ? snapped(gainMapping, y) : y});
         }
-        const double y = yAt(kPhaseMapping, value.phase);
+        const double y = yAt(kPhaseMapping, response.phase);
         curves.phase.push_back({x, snap ? snapped(kPhaseMapping, y) : y});
     };
     add(view.graphFreqMin, false);

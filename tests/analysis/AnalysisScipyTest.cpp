@@ -3,22 +3,18 @@
 // compare_analysis_with_scipy.py checks.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "analysis/AnalysisDesigns.h"
 #include "analysis/Response.h"
 #include "analysis/TimeResponse.h"
 #include "platform/CLocale.h"
+#include "support/PythonCheck.h"
 
 namespace vorna::testing {
 namespace {
 
-constexpr const char* kPython = "/usr/bin/python3";
 constexpr int kTimePoints = 400;
 
 std::string Numbers(const std::vector<double>& values) {
@@ -62,36 +58,15 @@ std::string CaseJson(const CascadeCase& c, bool withResponses) {
 }
 
 TEST(AnalysisScipyComparison, GroupDelayAndTimeResponsesMatchIndependentEvaluations) {
-    if (std::system((std::string(kPython) + " -c 'import scipy.signal' 2>/dev/null").c_str()) !=
-        0) {
-        GTEST_SKIP() << kPython << " lacks scipy (python3-scipy): the comparison cannot run";
-    }
-    const std::string stem = ::testing::TempDir() + "vorna_analysis_" + std::to_string(getpid());
-    const std::string cases = stem + "_cases.json";
-    const std::string report = stem + "_report.txt";
-    {
-        std::ofstream out(cases);
-        out << "[\n";
-        bool first = true;
-        for (const CascadeCase& c : CascadeCases({2, 3, 5, 8, 13, 20, 31, 44, 57, 58}, true)) {
-            out << (first ? "" : ",\n") << CaseJson(c, c.design.doc.order <= 20);
-            first = false;
-        }
-        out << "\n]\n";
-        ASSERT_TRUE(out.good());
-    }
-    const std::string command = std::string(kPython) +
-                                " " VORNA_SOURCE_DIR
-                                "/tests/analysis/compare_analysis_with_scipy.py " +
-                                cases + " > " + report + " 2>&1";
-    const int status = std::system(command.c_str());
-    std::ifstream in(report);
-    const std::string output((std::istreambuf_iterator<char>(in)),
-                             std::istreambuf_iterator<char>());
-    EXPECT_EQ(status, 0) << output;
-    std::cout << output;
-    std::remove(cases.c_str());
-    std::remove(report.c_str());
+    if (!HasScipy())
+        GTEST_SKIP() << "python3 lacks scipy (python3-scipy): the comparison cannot run";
+    std::vector<std::string> cases;
+    for (const CascadeCase& c : CascadeCases({2, 3, 5, 8, 13, 20, 31, 44, 57, 58}, true))
+        cases.push_back(CaseJson(c, c.design.doc.order <= 20));
+    const PythonCheck check =
+        RunPythonCheck(VORNA_SOURCE_DIR "/tests/analysis/compare_analysis_with_scipy.py", cases);
+    EXPECT_EQ(check.status, 0) << check.output;
+    std::cout << check.output;
 }
 
 }  // namespace

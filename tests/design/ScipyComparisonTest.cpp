@@ -2,22 +2,17 @@
 // attenuation: the designs are written to a JSON file that compare_with_scipy.py checks.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "design/DesignFixture.h"
 #include "platform/CLocale.h"
+#include "support/PythonCheck.h"
 
 namespace vorna::testing {
 namespace {
-
-constexpr const char* kPython = "/usr/bin/python3";
 
 std::string Number(double x) {
     return Format("%.17g", x);
@@ -100,37 +95,14 @@ std::vector<DesignCase> Grid() {
 }
 
 TEST(ScipyComparison, MagnitudeResponsesMatchScipyAnalogDesigns) {
-    if (std::system((std::string(kPython) + " -c 'import scipy.signal' 2>/dev/null").c_str()) !=
-        0) {
-        GTEST_SKIP() << kPython << " lacks scipy (python3-scipy): the comparison cannot run";
-    }
-    const std::string folder = ::testing::TempDir();
-    // Named after the process, so that two test runs at once do not share the files.
-    const std::string stem = folder + "vorna_scipy_" + std::to_string(getpid());
-    const std::string designs = stem + "_designs.json";
-    const std::string report = stem + "_report.txt";
-    {
-        std::ofstream out(designs);
-        out << "[\n";
-        bool first = true;
-        for (const DesignCase& design : Grid()) {
-            out << (first ? "" : ",\n") << DesignJson(design);
-            first = false;
-        }
-        out << "\n]\n";
-        ASSERT_TRUE(out.good());
-    }
-    const std::string command = std::string(kPython) +
-                                " " VORNA_SOURCE_DIR "/tests/design/compare_with_scipy.py " +
-                                designs + " > " + report + " 2>&1";
-    const int status = std::system(command.c_str());
-    std::ifstream in(report);
-    const std::string output((std::istreambuf_iterator<char>(in)),
-                             std::istreambuf_iterator<char>());
-    EXPECT_EQ(status, 0) << output;
-    std::cout << output;
-    std::remove(designs.c_str());
-    std::remove(report.c_str());
+    if (!HasScipy())
+        GTEST_SKIP() << "python3 lacks scipy (python3-scipy): the comparison cannot run";
+    std::vector<std::string> designs;
+    for (const DesignCase& design : Grid()) designs.push_back(DesignJson(design));
+    const PythonCheck check =
+        RunPythonCheck(VORNA_SOURCE_DIR "/tests/design/compare_with_scipy.py", designs);
+    EXPECT_EQ(check.status, 0) << check.output;
+    std::cout << check.output;
 }
 
 }  // namespace

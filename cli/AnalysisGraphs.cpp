@@ -1,0 +1,173 @@
+#include "AnalysisGraphs.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+
+#include "AnalysisInput.h"
+#include "analysis/Response.h"
+#include "analysis/SpecificationMask.h"
+#include "analysis/TimeResponse.h"
+
+namespace vorna::cli {
+
+namespace {
+
+constexpr int kFrequencyPoints = 2000;
+constexpr int kTimePoints = 1000;
+constexpr double kDegreesPerRadian = 180 / kPi;
+
+const Pen kCurvePen{{0, 0, 0}, 2, PenStyle::Solid};
+const Pen kMaskPen{{220, 0, 0}, 2, PenStyle::Solid};
+const Pen kMarkPen{{0, 0, 220}, 1, PenStyle::Dotted};
+
+const std::string kFrequencyTitle = "周波数 (Hz)";
+const std::string kTimeTitle = "時間 (秒)";
+
+struct GraphInput {
+    const DesignWindow& window;
+    analysis::Cascade cascade;
+    std::vector<analysis::MaskBand> mask;
+
+    double Nyquist() const { return 0.5 / cascade.samplingPeriod; }
+};
+
+ChartAxis FrequencyAxis(const GraphInput& in, double low, double high) {
+    if (in.cascade.IsDigital()) high = std::min(high, in.Nyquist());
+    return {kFrequencyTitle, low, high, true};
+}
+
+ChartAxis GraphFrequencyAxis(const GraphInput& in) {
+    return FrequencyAxis(in, in.window.view.graphFreqMin,
+                         in.cascade.IsDigital() ? in.Nyquist() : in.window.view.graphFreqMax);
+}
+
+// One curve of `value` (of omega) over the axis's frequencies.
+ChartCurve FrequencyCurve(const ChartAxis& axis, const std::vector<double>& values) {
+    ChartCurve curve{{}, kCurvePen};
+    const std::vector<double> hz = analysis::LogSpaced(axis.low, axis.high, kFrequencyPoints);
+    for (std::size_t i = 0; i < hz.size(); ++i) curve.points.push_back({hz[i], values[i]});
+    return curve;
+}
+
+std::vector<double> Omegas(const ChartAxis& axis) {
+    std::vector<double> omegas = analysis::LogSpaced(axis.low, axis.high, kFrequencyPoints);
+    for (double& omega : omegas) omega *= kTwoPi;
+    return omegas;
+}
+
+std::vector<double> Gains(const GraphInput& in, const ChartAxis& axis) {
+    std::vector<double> gains;
+    for (double omega : Omegas(axis))
+        gains.push_back(analysis::GainPhaseAt(in.cascade, omega).gainDb);
+    return gains;
+}
+
+// The mask's limits and the half sampling frequency of a digital design.
+std::vector<ChartLine> MaskLines(const GraphInput& in, const ChartAxis& axis) {
+    std::vector<ChartLine> lines;
+    for (const analysis::MaskBand& band : in.mask) {
+        lines.push_back(
+            {band.lowHz, band.HasUpperEnd() ? band.highHz : axis.high, band.limitDb, kMaskPen, ""});
+    }
+    if (in.cascade.IsDigital()) lines.push_back({in.Nyquist(), in.Nyquist(), 0, kMarkPen, "fs/2"});
+    return lines;
+}
+
+Chart Magnitude(const GraphInput& in) {
+    const ChartAxis x = GraphFrequencyAxis(in);
+    Chart chart{"ゲイン", x, {"ゲイン (dB)", -in.window.view.graphAttMax, 10}, {}, {}};
+    chart.curves.push_back(FrequencyCurve(x, Gains(in, x)));
+    chart.lines = MaskLines(in, x);
+    return chart;
+}
+
+// The pass bands with a little room: a tenth beyond a band edge, two decades beyond an edge
+// at DC or at no frequency.
+Chart PassBand(const GraphInput& in) {
+    double low = INFINITY;
+    double high = 0;
+    double attp = 1;
+    for (const analysis::MaskBand& band : in.mask) {
+        if (band.kind != analysis::BandKind::Pass) continue;
+        attp = -band.limitDb;
+        low = std::min(low, band.lowHz > 0 ? band.lowHz / 1.1 : band.highHz / 100);
+        high = std::max(high, band.HasUpperEnd() ? band.highHz * 1.1 : band.lowHz * 100);
+    }
+    if (!(high > low)) {
+        low = in.window.view.graphFreqMin;
+        high = in.window.view.graphFreqMax;
+    }
+    const ChartAxis x = FrequencyAxis(in, low, high);
+    Chart chart{"通過域のゲイン", x, {}, {FrequencyCurve(x, Gains(in, x))}, MaskLines(in, x)};
+    chart.y = FittedAxis("ゲイン (dB)", {}, {-1.5 * attp, 0.5 * attp});
+    return chart;
+}
+
+Chart Phase(const GraphInput& in) {
+    const ChartAxis x = GraphFrequencyAxis(in);
+    std::vector<double> degrees = analysis::UnwrappedPhaseOver(in.cascade, Omegas(x));
+    for (double& d : degrees) d *= kDegreesPerRadian;
+    Chart chart{"位相", x, {}, {FrequencyCurve(x, degrees)}, MaskLines(in, x)};
+    chart.lines.erase(std::remove_if(chart.lines.begin(), chart.lines.end(),
+                                     [](const ChartLine& l) { return l.from != l.to; }),
+                      chart.lines.end());
+    chart.y = FittedAxis("位相 (度)", chart.curves);
+    return chart;
+}
+
+Chart GroupDelay(const GraphInput& in) {
+    const ChartAxis x = GraphFrequencyAxis(in);
+    Chart chart{
+        "群遅延", x, {}, {FrequencyCurve(x, analysis::GroupDelayOver(in.cascade, Omegas(x)))}, {}};
+    if (in.cascade.IsDigital())
+        chart.lines.push_back({in.Nyquist(), in.Nyquist(), 0, kMarkPen, "fs/2"});
+    chart.y = FittedAxis("群遅延 (秒)", chart.curves, {0});
+    return chart;
+}
+
+Chart TimeChart(const GraphInput& in, analysis::Excitation excitation) {
+    const bool step = excitation == analysis::Excitation::Step;
+    Chart chart{
+        step ? "ステップ応答" : "インパルス応答", {kTimeTitle, 0, 1}, {"出力", 0, 1}, {}, {}};
+    const std::optional<double> end = analysis::SettlingTime(in.cascade);
+    if (!end) return chart;  // says that it cannot be computed
+    chart.x.high = *end;
+    ChartCurve curve{{}, kCurvePen};
+    if (const auto samples = analysis::TimeResponse(in.cascade, excitation, *end, kTimePoints)) {
+        for (const auto& s : *samples) curve.points.push_back({s.time, s.value});
+    }
+    chart.curves.push_back(curve);
+    const double dc = analysis::DcGain(in.cascade);
+    if (step && std::isfinite(dc)) chart.lines.push_back({0, *end, dc, kMarkPen, ""});
+    // An analog impulse response is a rate: the output per unit area of the impulse.
+    const bool rate = !step && !in.cascade.IsDigital();
+    chart.y = FittedAxis(rate ? "出力 (1/秒)" : "出力", chart.curves, {0});
+    return chart;
+}
+
+const std::map<std::string, std::function<Chart(const GraphInput&)>> kGraphs{
+    {"magnitude", Magnitude},
+    {"passband", PassBand},
+    {"phase", Phase},
+    {"groupdelay", GroupDelay},
+    {"step", [](const GraphInput& in) { return TimeChart(in, analysis::Excitation::Step); }},
+    {"impulse", [](const GraphInput& in) { return TimeChart(in, analysis::Excitation::Impulse); }},
+};
+
+}  // namespace
+
+bool IsAnalysisGraph(const std::string& graph) {
+    return kGraphs.count(graph) != 0;
+}
+
+std::optional<Chart> AnalysisChart(const std::string& graph, const DesignWindow& window) {
+    const auto found = kGraphs.find(graph);
+    if (found == kGraphs.end()) return std::nullopt;
+    const GraphInput in{window, WindowCascade(window),
+                        analysis::SpecificationMask(analysis::SpecificationOf(window.doc))};
+    return found->second(in);
+}
+
+}  // namespace vorna::cli

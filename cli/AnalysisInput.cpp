@@ -1,0 +1,24 @@
+#include "AnalysisInput.h"
+
+namespace vorna::cli {
+
+void AnalysisInput::AddTo(CLI::App& verb) {
+    design.AddTo(verb);
+    conversion.AddDigitalTo(verb);
+}
+
+std::unique_ptr<DesignWindow> AnalysisInput::Run(CliUi& ui) const {
+    auto window = RunDesignCommand(design, ui);
+    conversion.Convert(*window, ui);
+    return window;
+}
+
+analysis::Cascade WindowCascade(const DesignWindow& window) {
+    analysis::Cascade cascade =
+        analysis::CascadeOf(window.view, window.doc.kind, window.view.samplingPeriod);
+    if (!analysis::AllFinite(cascade))
+        throw CliError("the design's coefficients cannot be computed (not finite numbers)");
+    return cascade;
+}
+
+}  // namespace vorna::cli
