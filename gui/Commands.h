@@ -29,6 +29,7 @@ enum CommandId : int {
     kCommandParameterInput = 640,
     kCommandFont = 650,
     kCommandOpenDataFile = 660,
+    kCommandAnalysis = 670,
 };
 
 // A command the view of the active document window handles.

@@ -1,0 +1,30 @@
+#pragma once
+// Writing a graph out: its curves as CSV text, and any file written atomically (a temporary
+// file beside the target, renamed over it only when everything was written).
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "GraphData.h"
+
+class QIODevice;
+
+namespace vorna {
+
+enum class ExportFormat { Png, Svg, Csv };
+
+// The format a file name's extension names (case-insensitive); nullopt for any other.
+std::optional<ExportFormat> ExportFormatOf(const QString& path);
+
+// The curves as CSV at full precision (17 significant digits), in UTF-8 with a header row.
+// Curves over the same abscissae share one table with a column each; otherwise one row a
+// point with the curve's name first. A point that could not be computed has an empty cell.
+std::string GraphCsv(const GraphData& graph);
+
+// Runs `write` on a temporary file beside `path` and puts it in place when `write` returns
+// true; the old file is untouched on any failure. Returns the error text, empty on success.
+QString WriteAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
+
+}  // namespace vorna
