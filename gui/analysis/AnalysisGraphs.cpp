@@ -5,8 +5,11 @@
 #include <functional>
 #include <limits>
 
+#include "analysis/Cascade.h"
+#include "analysis/Response.h"
+#include "analysis/SpecificationMask.h"
+#include "analysis/TimeResponse.h"
 #include "app/CKorvelDoc.h"
-#include "design/DesignResults.h"
 #include "design/conversion/FrequencyResponse.h"
 #include "view/CKorvelView.h"
 #include "view/PoleZeroPlot.h"
@@ -14,18 +17,31 @@
 namespace vorna {
 namespace {
 
+using analysis::Cascade;
+
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-// The response evaluation stands 1e-30 in for an exact zero modulus (-600 dB): anything
-// this far down is a transmission zero, whose gain is minus infinity.
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+// The evaluation stands 1e-30 in for an exact zero modulus (-600 dB): anything this far
+// down is a transmission zero, whose gain is minus infinity.
 constexpr double kZeroGainDb = -500;
 // The digital axis runs a quarter beyond half the sampling frequency, so that its marker
 // stands inside the frame.
 constexpr double kNyquistMargin = 1.25;
+// Time responses run a fifth past the settling time, or this many cut-off periods when the
+// design does not settle; analog ones at this many points.
+constexpr double kSettlingMargin = 1.2;
+constexpr double kUnsettledPeriods = 50;
+constexpr int kTimePoints = 2000;
+constexpr double kDegreesPerRadian = 180 / kPi;
 
 const char* const kUnreadableNote = "伝達零点など、計算できない点は曲線から除いています";
 
 bool IsDigital(const CKorvelView& view) {
     return view.convertedToDigital != 0;
+}
+
+Cascade CascadeOf(const CKorvelView& view, const CKorvelDoc& doc) {
+    return analysis::CascadeOf(view, doc.kind, view.samplingPeriod);
 }
 
 double HighestFrequency(const CKorvelView& view) {
@@ -38,69 +54,74 @@ Axis FrequencyAxis(const CKorvelView& view) {
     return {"周波数", "Hz", AxisScale::Logarithmic, view.graphFreqMin, high};
 }
 
-// The design's transfer function, copied so that a graph can evaluate it for the cursor
-// however the design changes later.
-struct Response {
-    DesignResults results;
-    int kind = kLowPass;
-    bool digital = false;
-    double period = 0;
-
-    double GainDb(double hz) const {
-        const double omega = kTwoPi * hz;
-        const double gain = digital ? DigitalGainDb(results, kind, omega, period)
-                                    : AnalogGainDb(results, kind, omega);
-        return gain > kZeroGainDb ? gain : kNaN;
-    }
-    double PhaseDegrees(double hz) const {
-        const double omega = kTwoPi * hz;
-        return (digital ? DigitalPhase(results, kind, omega, period)
-                        : AnalogPhase(results, kind, omega)) *
-               180 / kPi;
-    }
+// A time unit that keeps the numbers of a span of `seconds` readable.
+struct TimeUnit {
+    double perSecond;
+    const char* name;
 };
 
-Response ResponseOf(const CKorvelView& view, const CKorvelDoc& doc) {
-    return {view, doc.kind, IsDigital(view), view.samplingPeriod};
+TimeUnit TimeUnitFor(double seconds) {
+    if (seconds >= 1) return {1, "s"};
+    if (seconds >= 1e-3) return {1e3, "ms"};
+    if (seconds >= 1e-6) return {1e6, "µs"};
+    return {1e9, "ns"};
 }
 
-// A graph over the response frequencies of the curve `value` gives, which also serves the
-// cursor.
+// A graph over the response frequencies of the curve `value` gives at each omega (rad/s);
+// `value` also serves the cursor.
 GraphData FrequencyGraph(const CKorvelView& view, std::string title, Axis y,
-                         std::function<double(double)> value) {
+                         const std::vector<double>& values,
+                         std::function<double(double omega)> value) {
     GraphData graph;
     graph.title = std::move(title);
     graph.x = FrequencyAxis(view);
     graph.y = std::move(y);
     if (IsDigital(view)) graph.nyquist = view.samplingFrequency / 2;
-    Curve curve{graph.y.quantity, ResponseFrequencies(view), {}, CurveStyle::Line};
-    curve.y.reserve(curve.x.size());
-    for (double hz : curve.x) {
-        const double v = value(hz);
-        curve.y.push_back(std::isfinite(v) ? v : kNaN);
-        if (!std::isfinite(v)) graph.note = kUnreadableNote;
+    Curve curve{graph.y.quantity, ResponseFrequencies(view), values, CurveStyle::Line};
+    for (double& v : curve.y) {
+        if (std::isfinite(v)) continue;
+        v = kNaN;
+        graph.note = kUnreadableNote;
     }
     graph.curves.push_back(std::move(curve));
-    graph.exact = std::move(value);
+    graph.exact = [value = std::move(value)](double hz) { return value(kTwoPi * hz); };
     return graph;
 }
 
-GraphData GainGraph(const CKorvelView& view, const CKorvelDoc& doc, std::string title) {
-    return FrequencyGraph(
-        view, std::move(title), {"利得", "dB", AxisScale::Linear, -view.graphAttMax, 10},
-        [response = ResponseOf(view, doc)](double hz) { return response.GainDb(hz); });
+std::vector<double> Omegas(const CKorvelView& view) {
+    std::vector<double> omegas = ResponseFrequencies(view);
+    for (double& omega : omegas) omega *= kTwoPi;
+    return omegas;
 }
 
-// Adds whole turns to a sampled phase (degrees) wherever it jumps by more than half a turn.
-void Unwrap(std::vector<double>& degrees) {
-    double previous = kNaN;
-    double turns = 0;
-    for (double& value : degrees) {
-        if (!std::isfinite(value)) continue;
-        if (std::isfinite(previous)) turns -= std::round((value - previous) / 360);
-        previous = value;
-        value += 360 * turns;
+double FiniteGain(double gainDb) {
+    return gainDb > kZeroGainDb ? gainDb : kNaN;
+}
+
+// The regions the specification keeps the gain out of.
+std::vector<MaskRegion> MaskOf(const CKorvelDoc& doc) {
+    std::vector<MaskRegion> regions;
+    for (const analysis::MaskBand& band :
+         analysis::SpecificationMask(analysis::SpecificationOf(doc))) {
+        regions.push_back({band.lowHz, band.HasUpperEnd() ? band.highHz : kInfinity, band.limitDb,
+                           band.kind == analysis::BandKind::Stop});
     }
+    return regions;
+}
+
+GraphData GainGraph(const CKorvelView& view, const CKorvelDoc& doc, std::string title) {
+    const Cascade cascade = CascadeOf(view, doc);
+    const std::vector<double> omegas = Omegas(view);
+    std::vector<analysis::GainPhase> points(omegas.size());
+    analysis::GainPhaseOver(cascade, omegas, points);
+    std::vector<double> gains;
+    gains.reserve(points.size());
+    for (const analysis::GainPhase& point : points) gains.push_back(FiniteGain(point.gainDb));
+    GraphData graph = FrequencyGraph(
+        view, std::move(title), {"利得", "dB", AxisScale::Linear, -view.graphAttMax, 10}, gains,
+        [cascade](double omega) { return FiniteGain(GainPhaseAt(cascade, omega).gainDb); });
+    graph.mask = MaskOf(doc);
+    return graph;
 }
 
 // The pass band [low, high] in Hz; the whole axis for a band-eliminate design.
@@ -117,6 +138,18 @@ std::pair<double, double> PassBand(const CKorvelView& view, const CKorvelDoc& do
     }
 }
 
+// The smallest and largest finite values, with 0 in the range.
+std::pair<double, double> FiniteSpan(const std::vector<double>& values) {
+    double low = 0;
+    double high = 0;
+    for (double v : values) {
+        if (!std::isfinite(v)) continue;
+        low = std::min(low, v);
+        high = std::max(high, v);
+    }
+    return {low, high};
+}
+
 }  // namespace
 
 std::vector<double> ResponseFrequencies(const CKorvelView& view) {
@@ -124,12 +157,8 @@ std::vector<double> ResponseFrequencies(const CKorvelView& view) {
     const double high = HighestFrequency(view);
     const double decades = std::log10(high / low);
     if (!(decades > 0) || view.pointsPerDecade <= 0) return {low};
-    const auto steps = static_cast<int>(std::ceil(decades * view.pointsPerDecade));
-    std::vector<double> hz;
-    hz.reserve(static_cast<std::size_t>(steps) + 1);
-    for (int i = 0; i < steps; ++i) hz.push_back(low * std::pow(10, decades * i / steps));
-    hz.push_back(high);
-    return hz;
+    const int points = static_cast<int>(std::ceil(decades * view.pointsPerDecade)) + 1;
+    return analysis::LogSpaced(low, high, points);
 }
 
 GraphData MagnitudeGraph(const CKorvelView& view, const CKorvelDoc& doc) {
@@ -150,33 +179,91 @@ GraphData PassbandGraph(const CKorvelView& view, const CKorvelDoc& doc) {
 }
 
 GraphData PhaseGraph(const CKorvelView& view, const CKorvelDoc& doc, PhaseForm form) {
-    const Response response = ResponseOf(view, doc);
-    const auto wrapped = [response](double hz) { return response.PhaseDegrees(hz); };
-    if (form == PhaseForm::Wrapped) {
-        return FrequencyGraph(view, "位相特性", {"位相", "度", AxisScale::Linear, -180, 180},
-                              wrapped);
-    }
-    GraphData graph =
-        FrequencyGraph(view, "位相特性 (アンラップ)", {"位相", "度", AxisScale::Linear}, wrapped);
-    Curve& curve = graph.curves.front();
-    Unwrap(curve.y);
-    // The cursor's phase takes the turns of the nearest point of the curve.
-    graph.exact = [wrapped, x = curve.x, y = curve.y](double hz) {
-        const auto near = std::lower_bound(x.begin(), x.end(), hz);
-        const double reference = y[static_cast<std::size_t>(
-            std::min<std::ptrdiff_t>(near - x.begin(), static_cast<std::ptrdiff_t>(x.size()) - 1))];
-        const double value = wrapped(hz);
-        return value + 360 * std::round((reference - value) / 360);
+    const Cascade cascade = CascadeOf(view, doc);
+    const std::vector<double> omegas = Omegas(view);
+    const auto wrapped = [cascade](double omega) {
+        return GainPhaseAt(cascade, omega).phase * kDegreesPerRadian;
     };
-    double low = 0;
-    double high = 0;
-    for (double value : curve.y) {
-        if (!std::isfinite(value)) continue;
-        low = std::min(low, value);
-        high = std::max(high, value);
+    std::vector<double> degrees;
+    if (form == PhaseForm::Wrapped) {
+        std::vector<analysis::GainPhase> points(omegas.size());
+        analysis::GainPhaseOver(cascade, omegas, points);
+        for (const analysis::GainPhase& point : points)
+            degrees.push_back(point.phase * kDegreesPerRadian);
+        return FrequencyGraph(view, "位相特性", {"位相", "度", AxisScale::Linear, -180, 180},
+                              degrees, wrapped);
     }
+    degrees = analysis::UnwrappedPhaseOver(cascade, omegas);
+    for (double& value : degrees) value *= kDegreesPerRadian;
+    // The cursor's phase takes the turns of the nearest point of the curve.
+    auto unwrapped = [wrapped, omegas, degrees](double omega) {
+        const auto near = std::lower_bound(omegas.begin(), omegas.end(), omega);
+        const auto i = std::min<std::size_t>(static_cast<std::size_t>(near - omegas.begin()),
+                                             omegas.size() - 1);
+        const double value = wrapped(omega);
+        return value + 360 * std::round((degrees[i] - value) / 360);
+    };
+    GraphData graph = FrequencyGraph(view, "位相特性 (アンラップ)", {"位相", "度"}, degrees,
+                                     std::move(unwrapped));
+    const auto [low, high] = FiniteSpan(graph.curves.front().y);
     graph.y.low = std::floor(low / 90) * 90 - 90;
     graph.y.high = std::ceil(high / 90) * 90 + 90;
+    return graph;
+}
+
+GraphData GroupDelayGraph(const CKorvelView& view, const CKorvelDoc& doc) {
+    const Cascade cascade = CascadeOf(view, doc);
+    std::vector<double> delays = analysis::GroupDelayOver(cascade, Omegas(view));
+    const auto [low, high] = FiniteSpan(delays);
+    const TimeUnit unit = TimeUnitFor(std::max(std::fabs(low), std::fabs(high)));
+    for (double& delay : delays) delay *= unit.perSecond;
+    GraphData graph = FrequencyGraph(
+        view, "群遅延特性", {"群遅延", unit.name}, delays, [cascade, unit](double omega) {
+            return analysis::GroupDelayAt(cascade, omega) * unit.perSecond;
+        });
+    graph.y.low = low * unit.perSecond * 1.05;
+    graph.y.high = std::max(high * unit.perSecond * 1.05, graph.y.low + 1);
+    return graph;
+}
+
+GraphData TimeResponseGraph(const CKorvelView& view, const CKorvelDoc& doc, TimeGraph which) {
+    const Cascade cascade = CascadeOf(view, doc);
+    const bool step = which == TimeGraph::Step;
+    GraphData graph;
+    graph.title = step ? "ステップ応答" : "インパルス応答";
+    const std::optional<double> settling = analysis::SettlingTime(cascade);
+    const double end = settling ? *settling * kSettlingMargin
+                                : kUnsettledPeriods / std::max(view.fc, view.graphFreqMin);
+    const TimeUnit unit = TimeUnitFor(end);
+    graph.x = {"時間", unit.name, AxisScale::Linear, 0, end * unit.perSecond};
+    // An analog impulse response is a rate (per second); a digital one a sequence.
+    const bool rate = !step && !cascade.IsDigital();
+    graph.y = {"出力", rate ? "1/s" : ""};
+    const auto samples = analysis::TimeResponse(
+        cascade, step ? analysis::Excitation::Step : analysis::Excitation::Impulse, end,
+        kTimePoints);
+    if (!settling) graph.note = "極が安定でないため、応答は収束しません";
+    if (!samples || samples->empty()) {
+        graph.note = "応答が大きくなりすぎて計算できません";
+        graph.y.low = -1;
+        graph.y.high = 1;
+        return graph;
+    }
+    Curve curve{graph.title, {}, {}, CurveStyle::Line};
+    for (const analysis::TimeSample& sample : *samples) {
+        curve.x.push_back(sample.time * unit.perSecond);
+        curve.y.push_back(std::isfinite(sample.value) ? sample.value : kNaN);
+    }
+    const auto [low, high] = FiniteSpan(curve.y);
+    const double room = std::max(high - low, 1e-12) * 0.05;
+    graph.y.low = low - room;
+    graph.y.high = high + room;
+    graph.curves.push_back(std::move(curve));
+    if (step && settling) {
+        const double final = analysis::DcGain(cascade);
+        graph.curves.push_back(
+            {"最終値", {0, graph.x.high}, {final, final}, CurveStyle::Dashed, true});
+    }
     return graph;
 }
 
@@ -200,14 +287,14 @@ GraphData PoleZeroGraph(const CKorvelView& view) {
         curve.y.push_back(root.position.im);
         reach = std::max({reach, std::fabs(root.position.re), std::fabs(root.position.im)});
     }
-    Curve circle{"単位円", {}, {}, CurveStyle::Circle};
+    Curve circle{"単位円", {}, {}, CurveStyle::Circle, true};
     constexpr int kCircleSteps = 360;
     for (int i = 0; i <= kCircleSteps; ++i) {
         circle.x.push_back(std::cos(kTwoPi * i / kCircleSteps));
         circle.y.push_back(std::sin(kTwoPi * i / kCircleSteps));
     }
     graph.curves = {std::move(poles), std::move(zeros), std::move(circle)};
-    // The points with a tenth to spare; the unit circle only when it is near them.
+    // The points with a tenth to spare.
     const double half = std::max(reach, 0.1) * 1.1;
     graph.x.low = graph.y.low = -half;
     graph.x.high = graph.y.high = half;
@@ -218,6 +305,8 @@ std::vector<double> DesignFingerprint(const CKorvelView& view, const CKorvelDoc&
     std::vector<double> numbers{static_cast<double>(doc.kind),
                                 doc.attp,
                                 doc.atts,
+                                doc.attsAchieved,
+                                static_cast<double>(doc.byOrder),
                                 doc.fp,
                                 doc.fp1,
                                 doc.fp2,
@@ -228,6 +317,7 @@ std::vector<double> DesignFingerprint(const CKorvelView& view, const CKorvelDoc&
                                 view.p1,
                                 view.p2,
                                 view.omegaC,
+                                view.fc,
                                 static_cast<double>(view.resultOddOrder),
                                 static_cast<double>(view.sectionLast),
                                 static_cast<double>(view.convertedToDigital),

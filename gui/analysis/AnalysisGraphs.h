@@ -4,7 +4,6 @@
 // pole-zero plot. Points that cannot be computed (the -infinite dB of a transmission zero)
 // are NaN in the curves, shown as gaps and named in the graph's note.
 
-#include <string>
 #include <vector>
 
 #include "GraphData.h"
@@ -15,6 +14,7 @@ class CKorvelDoc;
 class CKorvelView;
 
 enum class PhaseForm { Wrapped, Unwrapped };
+enum class TimeGraph { Step, Impulse };
 
 // Frequencies of the frequency-response graphs in Hz: pointsPerDecade a decade from the
 // graph's lower limit to its upper one (half the sampling frequency for a digital design,
@@ -24,6 +24,8 @@ std::vector<double> ResponseFrequencies(const CKorvelView& view);
 GraphData MagnitudeGraph(const CKorvelView& view, const CKorvelDoc& doc);
 GraphData PassbandGraph(const CKorvelView& view, const CKorvelDoc& doc);
 GraphData PhaseGraph(const CKorvelView& view, const CKorvelDoc& doc, PhaseForm form);
+GraphData GroupDelayGraph(const CKorvelView& view, const CKorvelDoc& doc);
+GraphData TimeResponseGraph(const CKorvelView& view, const CKorvelDoc& doc, TimeGraph which);
 GraphData PoleZeroGraph(const CKorvelView& view);
 
 // The numbers a change of which changes any graph; equal fingerprints, equal graphs.

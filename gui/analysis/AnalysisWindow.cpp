@@ -1,15 +1,23 @@
 #include "AnalysisWindow.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "AnalysisGraphs.h"
 #include "DocumentWindow.h"
+#include "GraphExport.h"
 #include "GraphPane.h"
 #include "Icons.h"
+#include "QtUi.h"
 #include "ViewWidget.h"
+#include "analysis/Cascade.h"
+#include "analysis/CoefficientExport.h"
 
 namespace vorna {
 namespace {
@@ -23,10 +31,22 @@ struct TabEntry {
 };
 
 constexpr TabEntry kTabs[] = {
-    {AnalysisTab::Magnitude, "振幅"},
-    {AnalysisTab::Passband, "通過域"},
-    {AnalysisTab::Phase, "位相"},
+    {AnalysisTab::Magnitude, "振幅"},    {AnalysisTab::Passband, "通過域"},
+    {AnalysisTab::Phase, "位相"},        {AnalysisTab::GroupDelay, "群遅延"},
+    {AnalysisTab::Step, "ステップ応答"}, {AnalysisTab::Impulse, "インパルス応答"},
     {AnalysisTab::PoleZero, "極・零"},
+};
+
+struct CoefficientFile {
+    analysis::CoefficientFormat format;
+    const char* extension;
+    const char* filter;
+};
+
+constexpr CoefficientFile kCoefficientFormats[] = {
+    {analysis::CoefficientFormat::Csv, "csv", "CSV ﾌｧｲﾙ (*.csv)"},
+    {analysis::CoefficientFormat::Json, "json", "JSON ﾌｧｲﾙ (*.json)"},
+    {analysis::CoefficientFormat::CHeader, "h", "C ﾍｯﾀﾞ (*.h)"},
 };
 
 QString DesignTitle(const DocumentWindow& design) {
@@ -56,9 +76,18 @@ AnalysisWindow::AnalysisWindow(DocumentWindow& design)
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         unwrapped_->setVisible(index == static_cast<int>(AnalysisTab::Phase));
     });
+    auto* coefficients = new QPushButton(QStringLiteral("係数の書き出し..."), this);
+    coefficients->setObjectName(QStringLiteral("exportCoefficients"));
+    coefficients->setToolTip(QStringLiteral("ｾｸｼｮﾝの係数を17桁でCSV､JSON､Cﾍｯﾀﾞに保存"));
+    connect(coefficients, &QPushButton::clicked, this,
+            &AnalysisWindow::ChooseAndExportCoefficients);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(unwrapped_);
+    bottom->addStretch(1);
+    bottom->addWidget(coefficients);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_, 1);
-    layout->addWidget(unwrapped_);
+    layout->addLayout(bottom);
     connect(design.Area(), &ViewWidget::Painted, this, &AnalysisWindow::Follow);
     resize(kWidth, kHeight);
 }
@@ -82,7 +111,41 @@ void AnalysisWindow::Rebuild() {
     Pane(AnalysisTab::Magnitude)->SetGraph(MagnitudeGraph(view, doc));
     Pane(AnalysisTab::Passband)->SetGraph(PassbandGraph(view, doc));
     Pane(AnalysisTab::Phase)->SetGraph(PhaseGraph(view, doc, phase));
+    Pane(AnalysisTab::GroupDelay)->SetGraph(GroupDelayGraph(view, doc));
+    Pane(AnalysisTab::Step)->SetGraph(TimeResponseGraph(view, doc, TimeGraph::Step));
+    Pane(AnalysisTab::Impulse)->SetGraph(TimeResponseGraph(view, doc, TimeGraph::Impulse));
     Pane(AnalysisTab::PoleZero)->SetGraph(PoleZeroGraph(view));
+}
+
+QString AnalysisWindow::ExportCoefficients(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const auto format = std::find_if(
+        std::begin(kCoefficientFormats), std::end(kCoefficientFormats),
+        [&](const CoefficientFile& file) { return suffix == QLatin1String(file.extension); });
+    if (format == std::end(kCoefficientFormats)) {
+        return QStringLiteral("拡張子は .csv、.json、.h のいずれかにして下さい");
+    }
+    const std::string text = analysis::CoefficientsText(
+        analysis::CascadeOf(design_.View(), design_.Document().kind, design_.View().samplingPeriod),
+        format->format);
+    return WriteAtomically(path, [&](QIODevice& file) {
+        return file.write(text.data(), static_cast<qint64>(text.size())) ==
+               static_cast<qint64>(text.size());
+    });
+}
+
+void AnalysisWindow::ChooseAndExportCoefficients() {
+    QtUi ui(this);
+    FileDialogRequest request;
+    request.title = "係数の書き出し";
+    request.defaultExtension = "csv";
+    for (const CoefficientFile& file : kCoefficientFormats) {
+        request.filters.push_back({file.filter, std::string("*.") + file.extension});
+    }
+    const std::optional<std::string> path = ui.SaveFileName(request);
+    if (!path) return;
+    const QString error = ExportCoefficients(QString::fromStdString(*path));
+    if (!error.isEmpty()) ReportWriteFailure(ui, *path, "係数", error);
 }
 
 void AnalysisWindow::showEvent(QShowEvent* event) {

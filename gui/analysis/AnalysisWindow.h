@@ -15,7 +15,7 @@ namespace vorna {
 class DocumentWindow;
 class GraphPane;
 
-enum class AnalysisTab { Magnitude, Passband, Phase, PoleZero };
+enum class AnalysisTab { Magnitude, Passband, Phase, GroupDelay, Step, Impulse, PoleZero };
 
 class AnalysisWindow : public QWidget {
     Q_OBJECT
@@ -26,6 +26,11 @@ public:
     QTabWidget* Tabs() const { return tabs_; }
     // Rebuilds the graphs when the design or its settings changed since the last time.
     void Follow();
+    // Writes the design's coefficients at full precision in the format the extension
+    // names (.csv, .json, .h); the error text, empty on success.
+    QString ExportCoefficients(const QString& path);
+    // Asks for a file name and writes the coefficients there.
+    void ChooseAndExportCoefficients();
 
 protected:
     void showEvent(QShowEvent* event) override;

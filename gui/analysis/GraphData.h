@@ -28,6 +28,7 @@ struct Curve {
     std::vector<double> x;
     std::vector<double> y;
     CurveStyle style = CurveStyle::Line;
+    bool guide = false;  // drawn for orientation only (the unit circle), not written out
 };
 
 // A region the response must stay out of: y above `limit` (a ceiling) or below it (a

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/CLocale.h"
+#include "platform/Ui.h"
 
 namespace vorna {
 namespace {
@@ -22,9 +23,12 @@ std::string Quoted(const std::string& text) {
     return quoted + "\"";
 }
 
-bool SharedAbscissae(const GraphData& graph) {
-    return std::all_of(graph.curves.begin(), graph.curves.end(),
-                       [&](const Curve& curve) { return curve.x == graph.curves.front().x; });
+std::vector<const Curve*> DataCurves(const GraphData& graph) {
+    std::vector<const Curve*> curves;
+    for (const Curve& curve : graph.curves) {
+        if (!curve.guide) curves.push_back(&curve);
+    }
+    return curves;
 }
 
 }  // namespace
@@ -38,27 +42,29 @@ std::optional<ExportFormat> ExportFormatOf(const QString& path) {
 }
 
 std::string GraphCsv(const GraphData& graph) {
+    const std::vector<const Curve*> curves = DataCurves(graph);
+    if (curves.empty()) return {};
+    const bool shared = std::all_of(curves.begin(), curves.end(), [&](const Curve* curve) {
+        return curve->x == curves.front()->x;
+    });
+    const std::string yUnit = graph.y.unit.empty() ? "" : " [" + graph.y.unit + "]";
     std::string text;
-    if (graph.curves.empty()) return text;
-    if (SharedAbscissae(graph)) {
+    if (shared) {
         text = Quoted(AxisTitle(graph.x));
-        for (const Curve& curve : graph.curves) {
-            text +=
-                "," + Quoted(curve.name + (graph.y.unit.empty() ? "" : " [" + graph.y.unit + "]"));
-        }
+        for (const Curve* curve : curves) text += "," + Quoted(curve->name + yUnit);
         text += "\n";
-        const std::vector<double>& x = graph.curves.front().x;
+        const std::vector<double>& x = curves.front()->x;
         for (std::size_t i = 0; i < x.size(); ++i) {
             text += Cell(x[i]);
-            for (const Curve& curve : graph.curves) text += "," + Cell(curve.y[i]);
+            for (const Curve* curve : curves) text += "," + Cell(curve->y[i]);
             text += "\n";
         }
         return text;
     }
     text = "系列," + Quoted(AxisTitle(graph.x)) + "," + Quoted(AxisTitle(graph.y)) + "\n";
-    for (const Curve& curve : graph.curves) {
-        for (std::size_t i = 0; i < curve.x.size(); ++i) {
-            text += Quoted(curve.name) + "," + Cell(curve.x[i]) + "," + Cell(curve.y[i]) + "\n";
+    for (const Curve* curve : curves) {
+        for (std::size_t i = 0; i < curve->x.size(); ++i) {
+            text += Quoted(curve->name) + "," + Cell(curve->x[i]) + "," + Cell(curve->y[i]) + "\n";
         }
     }
     return text;
@@ -74,6 +80,11 @@ QString WriteAtomically(const QString& path, const std::function<bool(QIODevice&
     }
     if (!file.commit()) return file.errorString();
     return {};
+}
+
+void ReportWriteFailure(Ui& ui, const std::string& path, const char* what, const QString& error) {
+    ui.MessageBox(path + "\n" + what + "を書き出せません。\n" + error.toStdString(),
+                  MessageButtons::Ok);
 }
 
 }  // namespace vorna

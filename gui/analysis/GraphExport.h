@@ -13,6 +13,8 @@ class QIODevice;
 
 namespace vorna {
 
+class Ui;
+
 enum class ExportFormat { Png, Svg, Csv };
 
 // The format a file name's extension names (case-insensitive); nullopt for any other.
@@ -26,5 +28,8 @@ std::string GraphCsv(const GraphData& graph);
 // Runs `write` on a temporary file beside `path` and puts it in place when `write` returns
 // true; the old file is untouched on any failure. Returns the error text, empty on success.
 QString WriteAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
+
+// Tells the user that `what` ("グラフ", "係数") could not be written to `path`, and why.
+void ReportWriteFailure(Ui& ui, const std::string& path, const char* what, const QString& error);
 
 }  // namespace vorna

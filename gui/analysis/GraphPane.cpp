@@ -110,7 +110,7 @@ void GraphPane::SetGraph(GraphData graph) {
 void GraphPane::AddCurves() {
     std::size_t colour = 0;
     for (const Curve& curve : graph_.curves) {
-        QPen pen(kCurveColours[colour++ % kCurveColours.size()], 1.5);
+        QPen pen(kCurveColours[colour++ % kCurveColours.size()], 1);
         if (curve.style == CurveStyle::Circle) {
             auto* circle = new QCPCurve(plot_->xAxis, plot_->yAxis);
             circle->setData(Values(curve.x), Values(curve.y));
@@ -300,12 +300,7 @@ void GraphPane::ChooseAndExport() {
     const std::optional<std::string> path = ui.SaveFileName(request);
     if (!path) return;
     const QString error = ExportTo(QString::fromStdString(*path));
-    if (!error.isEmpty()) {
-        ui.MessageBox(
-            (QString::fromStdString(*path) + QStringLiteral("\nｸﾞﾗﾌを書き出せません。\n") + error)
-                .toStdString(),
-            MessageButtons::Ok);
-    }
+    if (!error.isEmpty()) ReportWriteFailure(ui, *path, "グラフ", error);
 }
 
 }  // namespace vorna

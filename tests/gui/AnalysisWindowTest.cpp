@@ -52,7 +52,9 @@ protected:
 TEST_F(AnalysisWindowTest, OneWindowPerDesignShowingEveryTabWithTitledAxes) {
     frame.Action(kCommandAnalysis)->trigger();
     EXPECT_EQ(document->findChildren<AnalysisWindow*>().size(), 1);
-    const char* const names[] = {"magnitude", "passband", "phase", "polezero"};
+    const char* const names[] = {"magnitude", "passband", "phase",   "groupdelay",
+                                 "step",      "impulse",  "polezero"};
+    ASSERT_EQ(analysis->Tabs()->count(), std::size(names));
     for (int tab = 0; tab < analysis->Tabs()->count(); ++tab) {
         analysis->Tabs()->setCurrentIndex(tab);
         QTest::qWait(20);
