@@ -6,7 +6,7 @@ packages=(
   g++ cmake make pkg-config
   qt6-base-dev libgl-dev qt6-charts-dev qt6-svg-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libcli11-dev
+  nlohmann-json3-dev libcli11-dev libeigen3-dev
   fonts-ipafont-mincho
   ngspice libngspice0-dev python3 python3-scipy python3-sympy
   clang-format git

@@ -1,0 +1,28 @@
+#pragma once
+// The coefficients of a cascade at full precision (17 significant digits, whatever the
+// process locale), one row per section with the first-order section first:
+//   analog:  section,n2,n1,n0,d2,d1,d0   (coefficients of s^2, s and 1)
+//   digital: section,b0,b1,b2,a0,a1,a2   (coefficients of 1, z^-1 and z^-2)
+// A first-order section has zero second-order coefficients. The numbers are exactly the
+// section values of the design.
+
+#include <string>
+
+#include "analysis/Cascade.h"
+
+namespace vorna::analysis {
+
+enum class CoefficientFormat { Csv, Json, CHeader };
+
+std::string CoefficientsCsv(const Cascade& cascade);
+// {"domain": "analog"|"digital", "samplingPeriod" (digital only), "columns": [...],
+//  "sections": [[...], ...]} with the CSV's rows.
+std::string CoefficientsJson(const Cascade& cascade);
+// A header a C program includes as it is: `sos_sections`, `double sos[N][6]` in the CSV's
+// column order and `sos_gain`, the factor applied before the first section (1: the
+// sections carry the filter's gain).
+std::string CoefficientsCHeader(const Cascade& cascade);
+
+std::string CoefficientsText(const Cascade& cascade, CoefficientFormat format);
+
+}  // namespace vorna::analysis
