@@ -1,11 +1,24 @@
 #include "analysis/Cascade.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "design/conversion/FrequencyResponse.h"
 
 namespace vorna::analysis {
 
 int Cascade::SectionCount() const {
     return static_cast<int>(sections.size()) + (first ? 1 : 0);
+}
+
+bool AllFinite(const Cascade& cascade) {
+    auto finite = [](double v) { return std::isfinite(v); };
+    if (!finite(cascade.samplingPeriod)) return false;
+    if (cascade.first &&
+        !(finite(cascade.first->p0) && finite(cascade.first->p1) && finite(cascade.first->p2)))
+        return false;
+    return std::all_of(cascade.sections.begin(), cascade.sections.end(),
+                       [&](const Section& s) { return std::all_of(s.begin(), s.end(), finite); });
 }
 
 Cascade CascadeIn(const DesignResults& results, int kind, Domain domain, double samplingPeriod) {

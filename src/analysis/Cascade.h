@@ -32,6 +32,9 @@ struct Cascade {
     int SectionCount() const;
 };
 
+// Whether every coefficient (and the sampling period) is a finite number.
+bool AllFinite(const Cascade& cascade);
+
 // The cascade of a design's results for filter kind `kind` in `domain` (`samplingPeriod`
 // is kept for a digital one).
 Cascade CascadeIn(const DesignResults& results, int kind, Domain domain, double samplingPeriod);

@@ -4,7 +4,7 @@
 //   analog:  section,n2,n1,n0,d2,d1,d0   (coefficients of s^2, s and 1)
 //   digital: section,b0,b1,b2,a0,a1,a2   (coefficients of 1, z^-1 and z^-2)
 // A first-order section has zero second-order coefficients. The numbers are exactly the
-// section values of the design.
+// section values of the design, which must all be finite (see AllFinite).
 
 #include <string>
 

@@ -1,17 +1,199 @@
 #include "analysis/TimeResponse.h"
 
+#include <Eigen/Dense>
+#include <algorithm>
+#include <cmath>
+#include <complex>
+#include <limits>
+#include <unsupported/Eigen/MatrixFunctions>
+
 namespace vorna::analysis {
 
-std::optional<double> SettlingTime(const Cascade&) {
-    return std::nullopt;
+namespace {
+
+using Eigen::MatrixXd;
+using Eigen::RowVectorXd;
+using Eigen::VectorXd;
+
+// Decay of the envelope that SettlingTime waits for.
+const double kSettledLog = std::log(1000.0);
+
+// The analog cascade x' = A x + B u, y = C x + D u.
+struct StateSpace {
+    MatrixXd a;
+    VectorXd b;
+    RowVectorXd c;
+    double d = 1;
+};
+
+// Appends a section (its own a, b, c, d) fed by the output of what the system holds.
+void Append(StateSpace& system, const MatrixXd& a, const VectorXd& b, const RowVectorXd& c,
+            double d) {
+    const Eigen::Index k = system.a.rows();
+    const Eigen::Index m = a.rows();
+    MatrixXd grown = MatrixXd::Zero(k + m, k + m);
+    grown.topLeftCorner(k, k) = system.a;
+    grown.bottomRightCorner(m, m) = a;
+    grown.bottomLeftCorner(m, k) = b * system.c;
+    VectorXd input(k + m);
+    input << system.b, b * system.d;
+    RowVectorXd output(k + m);
+    output << d * system.c, c;
+    system.a = std::move(grown);
+    system.b = std::move(input);
+    system.c = std::move(output);
+    system.d *= d;
 }
 
-double DcGain(const Cascade&) {
-    return 1;
+// Each section in a controllable form whose states are scaled by its natural frequency w,
+// so that the entries of A stay of the order of w:
+//   (n2 s^2 + n1 s + n0)/(s^2 + a1 s + a0): x1' = w x2, x2' = -(a0/w) x1 - a1 x2 + w u,
+//   y = ((n0 - n2 a0)/w^2) x1 + ((n1 - n2 a1)/w) x2 + n2 u.
+StateSpace AnalogStateSpace(const Cascade& cascade) {
+    StateSpace system;
+    system.a.resize(0, 0);
+    system.b.resize(0);
+    system.c.resize(0);
+    if (cascade.first) {
+        const FirstOrderSection& f = *cascade.first;
+        const double v = f.p0 != 0 ? std::fabs(f.p0) : 1;
+        Append(system, MatrixXd::Constant(1, 1, -f.p0), VectorXd::Constant(1, v),
+               RowVectorXd::Constant(1, (f.p2 - f.p1 * f.p0) / v), f.p1);
+    }
+    for (const Section& p : cascade.sections) {
+        const double a1 = p[0], a0 = p[1], n2 = p[2], n1 = p[3], n0 = p[4];
+        const double w = a0 != 0 ? std::sqrt(std::fabs(a0)) : 1;
+        MatrixXd a(2, 2);
+        a << 0, w, -a0 / w, -a1;
+        VectorXd b(2);
+        b << 0, w;
+        RowVectorXd c(2);
+        c << (n0 - n2 * a0) / (w * w), (n1 - n2 * a1) / w;
+        Append(system, a, b, c, n2);
+    }
+    return system;
 }
 
-std::optional<std::vector<TimeSample>> TimeResponse(const Cascade&, Excitation, double, int) {
-    return std::nullopt;
+std::vector<double> AnalogResponse(const Cascade& cascade, Excitation excitation, double step,
+                                   int points) {
+    const StateSpace system = AnalogStateSpace(cascade);
+    const Eigen::Index n = system.a.rows();
+    // exp of [[A, B], [0, 0]] dt holds the transition matrix and the response to a unit
+    // input held over one step.
+    MatrixXd augmented = MatrixXd::Zero(n + 1, n + 1);
+    augmented.topLeftCorner(n, n) = system.a;
+    augmented.topRightCorner(n, 1) = system.b;
+    const MatrixXd transition = (augmented * step).exp();
+    const MatrixXd phi = transition.topLeftCorner(n, n);
+    const VectorXd gamma = transition.topRightCorner(n, 1);
+    const bool isStep = excitation == Excitation::Step;
+    VectorXd x = isStep ? VectorXd::Zero(n) : system.b;
+    std::vector<double> values;
+    values.reserve(static_cast<std::size_t>(points));
+    for (int i = 0; i < points; ++i) {
+        values.push_back(system.c.dot(x) + (isStep ? system.d : 0));
+        x = isStep ? VectorXd(phi * x + gamma) : VectorXd(phi * x);
+    }
+    return values;
+}
+
+// Transposed direct form II, section after section, one sample at a time.
+std::vector<double> DigitalResponse(const Cascade& cascade, Excitation excitation, int samples) {
+    struct State {
+        double b0, b1, b2, a1, a2;
+        double s1 = 0, s2 = 0;
+    };
+    std::vector<State> states;
+    if (cascade.first) {
+        const FirstOrderSection& f = *cascade.first;
+        states.push_back({f.p1, f.p2, 0, f.p0, 0});
+    }
+    for (const Section& p : cascade.sections) states.push_back({p[2], p[3], p[4], p[0], p[1]});
+    std::vector<double> values;
+    values.reserve(static_cast<std::size_t>(samples));
+    for (int k = 0; k < samples; ++k) {
+        double v = excitation == Excitation::Step || k == 0 ? 1 : 0;
+        for (State& s : states) {
+            const double y = s.b0 * v + s.s1;
+            s.s1 = s.b1 * v - s.a1 * y + s.s2;
+            s.s2 = s.b2 * v - s.a2 * y;
+            v = y;
+        }
+        values.push_back(v);
+    }
+    return values;
+}
+
+// A root of x^2 + b x + c: the one with +w (sign 1) or -w (sign -1), w = sqrt(b^2 - 4c).
+std::complex<double> QuadraticRoot(double b, double c, double sign) {
+    const std::complex<double> w = std::sqrt(std::complex<double>(b * b - 4 * c, 0));
+    return (-b + sign * w) / 2.0;
+}
+
+// Slowest decay rate (per second) of the cascade's modes; <= 0 when one does not decay.
+double SlowestDecay(const Cascade& cascade) {
+    double slowest = std::numeric_limits<double>::infinity();
+    auto consider = [&](std::complex<double> pole) {
+        const double rate =
+            cascade.IsDigital() ? -std::log(std::abs(pole)) / cascade.samplingPeriod : -pole.real();
+        slowest = std::min(slowest, rate);
+    };
+    // The digital forms 1 + a1 zm + a2 zm^2 have their poles at the roots of z^2 + a1 z + a2.
+    if (cascade.first) consider(-cascade.first->p0);
+    for (const Section& p : cascade.sections) {
+        consider(QuadraticRoot(p[0], p[1], 1));
+        consider(QuadraticRoot(p[0], p[1], -1));
+    }
+    return slowest;
+}
+
+}  // namespace
+
+std::optional<double> SettlingTime(const Cascade& cascade) {
+    const double slowest = SlowestDecay(cascade);
+    if (!(slowest > 0)) return std::nullopt;
+    if (std::isinf(slowest)) {
+        // Digital sections with every pole at the origin: finished after their length.
+        return cascade.samplingPeriod * (2 * cascade.SectionCount() + 1);
+    }
+    return kSettledLog / slowest;
+}
+
+double DcGain(const Cascade& cascade) {
+    double gain = 1;
+    if (cascade.IsDigital()) {
+        if (cascade.first)
+            gain *= (cascade.first->p1 + cascade.first->p2) / (1 + cascade.first->p0);
+        for (const Section& p : cascade.sections) gain *= (p[2] + p[3] + p[4]) / (1 + p[0] + p[1]);
+    } else {
+        if (cascade.first) gain *= cascade.first->p2 / cascade.first->p0;
+        for (const Section& p : cascade.sections) gain *= p[4] / p[1];
+    }
+    return gain;
+}
+
+std::optional<std::vector<TimeSample>> TimeResponse(const Cascade& cascade, Excitation excitation,
+                                                    double endTime, int points) {
+    if (!(endTime > 0) || !std::isfinite(endTime) || points < 2) return std::nullopt;
+    double step = endTime / (points - 1);
+    std::vector<double> values;
+    if (cascade.IsDigital()) {
+        const double T = cascade.samplingPeriod;
+        if (!(T > 0)) return std::nullopt;
+        step = T;
+        const double available = std::floor(endTime / T) + 1;
+        values = DigitalResponse(cascade, excitation,
+                                 static_cast<int>(std::min<double>(points, available)));
+    } else {
+        values = AnalogResponse(cascade, excitation, step, points);
+    }
+    std::vector<TimeSample> samples;
+    samples.reserve(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (!std::isfinite(values[i])) return std::nullopt;
+        samples.push_back({static_cast<double>(i) * step, values[i]});
+    }
+    return samples;
 }
 
 }  // namespace vorna::analysis

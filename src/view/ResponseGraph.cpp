@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/Response.h"
 #include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
-#include "design/conversion/FrequencyResponse.h"
 #include "platform/CLocale.h"
 #include "platform/Canvas.h"
 #include "view/CKorvelView.h"
@@ -16,19 +16,12 @@ namespace vorna {
 
 namespace {
 
-// Gain (dB) or phase (radians) of the view's design at a frequency in Hz.
-double GainAt(const CKorvelView& view, ResponseDomain domain, double hz) {
-    const int kind = view.GetDocument().kind;
-    const double omega = kTwoPi * hz;
-    return domain == ResponseDomain::Digital ? DigitalGainDb(view, kind, omega, view.samplingPeriod)
-                                             : AnalogGainDb(view, kind, omega);
-}
-
-double PhaseAt(const CKorvelView& view, ResponseDomain domain, double hz) {
-    const int kind = view.GetDocument().kind;
-    const double omega = kTwoPi * hz;
-    return domain == ResponseDomain::Digital ? DigitalPhase(view, kind, omega, view.samplingPeriod)
-                                             : AnalogPhase(view, kind, omega);
+// The view's design as evaluated by the curves of `domain`.
+analysis::Cascade CurveCascade(const CKorvelView& view, ResponseDomain domain) {
+    return analysis::CascadeIn(
+        view, view.GetDocument().kind,
+        domain == ResponseDomain::Digital ? analysis::Domain::Digital : analysis::Domain::Analog,
+        view.samplingPeriod);
 }
 
 // How a curve maps its values to y: y = offset - value * scale, held at `lowerLimit`, and
@@ -150,7 +143,9 @@ void DrawGainCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale&
     canvas.SelectPen(view.widePen);
     const CurveMapping mapping{static_cast<double>(scale.zeroDbY), scale.per10Db / 10, kFrameBottom,
                                static_cast<double>(scale.zeroDbY)};
-    TraceCurve(view, canvas, scale, mapping, [&](double hz) { return GainAt(view, domain, hz); });
+    const analysis::Cascade cascade = CurveCascade(view, domain);
+    TraceCurve(view, canvas, scale, mapping,
+               [&](double hz) { return analysis::GainPhaseAt(cascade, kTwoPi * hz).gainDb; });
 }
 
 void DrawPhaseCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
@@ -160,7 +155,9 @@ void DrawPhaseCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale
     canvas.SelectPen(view.markPens[3]);
     const CurveMapping mapping{kPhaseLineY, (kFrameHeight / 3.0) / kTwoPi, kPhaseLowerLimit,
                                kPhaseLineY};
-    TraceCurve(view, canvas, scale, mapping, [&](double hz) { return PhaseAt(view, domain, hz); });
+    const analysis::Cascade cascade = CurveCascade(view, domain);
+    TraceCurve(view, canvas, scale, mapping,
+               [&](double hz) { return analysis::GainPhaseAt(cascade, kTwoPi * hz).phase; });
 }
 
 void DrawResponseGraph(CKorvelView& view, Canvas& canvas) {

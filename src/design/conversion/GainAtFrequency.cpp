@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "analysis/Response.h"
 #include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
-#include "design/conversion/FrequencyResponse.h"
 #include "design/conversion/GainDialog.h"
 #include "view/CKorvelView.h"
 
@@ -30,13 +30,11 @@ private:
 }  // namespace
 
 GainAndPhase GainAndPhaseAt(const CKorvelView& view, double hz) {
-    const int kind = view.GetDocument().kind;
-    const double omega = kTwoPi * hz;
-    if (view.convertedToDigital == 1) {
-        return {DigitalGainDb(view, kind, omega, view.samplingPeriod),
-                DigitalPhase(view, kind, omega, view.samplingPeriod) * 180 / kPi};
-    }
-    return {AnalogGainDb(view, kind, omega), AnalogPhase(view, kind, omega) * 180 / kPi};
+    const analysis::Cascade cascade =
+        analysis::CascadeOf(view, view.GetDocument().kind, view.samplingPeriod);
+    const analysis::GainPhase response = analysis::GainPhaseAt(cascade, kTwoPi * hz);
+    return {response.gainDb, response.phase * 180 / kPi,
+            analysis::GroupDelayAt(cascade, kTwoPi * hz)};
 }
 
 void ShowGainAtFrequency(CKorvelView& view, Ui& ui) {

@@ -9,7 +9,8 @@ class Ui;
 
 struct GainAndPhase {
     double gainDb = 0;
-    double phaseDegrees = 0;  // in [-180, 180]
+    double phaseDegrees = 0;       // in [-180, 180]
+    double groupDelaySeconds = 0;  // -d(phase)/d(omega)
 };
 
 // Evaluated at `hz` exactly, digitally when the view holds a digital filter.
