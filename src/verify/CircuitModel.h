@@ -34,16 +34,28 @@ public:
     std::vector<double> NominalValues() const;
 
     // The cascade that `values` (one per element, in the order of Elements()) realise; false
-    // when they realise no usable section (a value at or below zero, coefficients that are
-    // not finite or not positive where a stable section needs them so).
+    // when they realise no usable section (a value at or below zero or not finite, a
+    // section whose poles are not in the left half-plane).
     bool Realise(std::span<const double> values, analysis::Cascade& cascade) const;
 
-    // The index of section `number` in a cascade: -1 for the first-order section.
-    int CascadeIndex(int number) const { return number - 1 - (firstOrder_ ? 1 : 0); }
+    // The coefficients section `number` realises with `values` (P0 .. P2 in entries 0 .. 2 for
+    // the first-order section); false when there is no such section or it is not usable.
+    bool RealiseSection(int number, std::span<const double> values, Section& section) const;
 
 private:
+    // A section's circuit, the coefficients it was designed with, and where its elements
+    // begin in elements_.
+    struct SectionPart {
+        SectionElements circuit;
+        Section designed{};
+        std::size_t firstElement = 0;
+    };
+    static bool RealisePart(const SectionPart& part, std::span<const double> values,
+                            Section& section);
+
     std::vector<ModelElement> elements_;
-    bool firstOrder_ = false;
+    std::vector<SectionPart> sections_;
+    std::size_t secondOrderCount_ = 0;
 };
 
 }  // namespace vorna::verify

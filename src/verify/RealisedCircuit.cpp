@@ -23,6 +23,7 @@ bool RealisedCircuitOf(const CKorvelDoc& doc, const DesignResults& results,
     realised.specification = analysis::SpecificationOf(doc);
     realised.results = results;
     realised.elements = out.elementValues;
+    realised.sections = out.realisedSections;
     realised.schematic = std::move(schematic);
     return true;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/SpecificationMask.h"
+#include "circuit/models/SectionModel.h"
 #include "design/DesignResults.h"
 #include "output/CircuitOutput.h"
 #include "schematic/Schematic.h"
@@ -20,9 +21,10 @@ namespace vorna::verify {
 struct RealisedCircuit {
     int circuit = 0;  // basic circuit 0 (LP1) .. 13 (BE2)
     analysis::Specification specification;
-    DesignResults results;               // after the synthesis: the realised sections
-    std::vector<ElementValue> elements;  // every settled value, by element name ("R1_2")
-    installation::Schematic schematic;   // the written schematic
+    DesignResults results;                  // after the synthesis: the realised sections
+    std::vector<ElementValue> elements;     // every settled value, by element name ("R1_2")
+    std::vector<SectionElements> sections;  // the circuit of every section, as settled
+    installation::Schematic schematic;      // the written schematic
 };
 
 // The realised circuit of a finished circuit output run (`out.lines` hold the written

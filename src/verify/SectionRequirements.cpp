@@ -6,6 +6,7 @@
 
 #include "design/conversion/FrequencyResponse.h"
 #include "topology/Circuits.h"
+#include "verify/CircuitModel.h"
 #include "verify/CircuitSimulation.h"
 
 namespace vorna::verify {
@@ -19,6 +20,8 @@ using installation::SymbolKind;
 constexpr double kJudgedRangeDb = 40;
 // The bisection stops when the bounds are within this ratio.
 constexpr double kGbwResolution = 1.01;
+// Relative step of the central differences of the sensitivities.
+constexpr double kSensitivityStep = 1e-4;
 
 double Db(std::complex<double> v) {
     return 20 * std::log10(std::max(std::abs(v), 1e-30));
@@ -114,11 +117,47 @@ void SetFigures(const RealisedCircuit& circuit, int number, SectionRequirement& 
     requirement.gain = std::abs((p[2] * s * s + p[3] * s + p[4]) / (s * s + p[0] * s + p[1]));
 }
 
+// ln omega0 and ln Q of a section's coefficients (omega0 = P0 and no Q for the first-order
+// section).
+struct LogFigures {
+    double omega0 = 0;
+    double q = 0;
+};
+LogFigures FiguresOf(const Section& p, bool firstOrder) {
+    if (firstOrder) return {std::log(p[0]), 0};
+    return {0.5 * std::log(p[1]), 0.5 * std::log(p[1]) - std::log(p[0])};
+}
+
+// d ln(omega0) / d ln(x) and d ln(Q) / d ln(x) for every element x of the section, by
+// central differences on the circuit model.
+bool FindSensitivities(const CircuitModel& model, int number, bool firstOrder,
+                       std::vector<ElementSensitivity>& sensitivities) {
+    std::vector<double> values = model.NominalValues();
+    const double span = std::log1p(kSensitivityStep) - std::log1p(-kSensitivityStep);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const ModelElement& element = model.Elements()[i];
+        if (element.section != number) continue;
+        const double nominal = values[i];
+        Section up, down;
+        values[i] = nominal * (1 + kSensitivityStep);
+        const bool realisedUp = model.RealiseSection(number, values, up);
+        values[i] = nominal * (1 - kSensitivityStep);
+        const bool realisedDown = model.RealiseSection(number, values, down);
+        values[i] = nominal;
+        if (!realisedUp || !realisedDown) return false;
+        const LogFigures a = FiguresOf(up, firstOrder), b = FiguresOf(down, firstOrder);
+        sensitivities.push_back({element.name, (a.omega0 - b.omega0) / span, (a.q - b.q) / span});
+    }
+    return true;
+}
+
 }  // namespace
 
 SectionRequirements FindSectionRequirements(const RealisedCircuit& circuit, double opAmpGbwHz,
                                             int pointsPerDecade) {
     SectionRequirements requirements;
+    const std::optional<CircuitModel> model = CircuitModel::Of(circuit, requirements.error);
+    if (!model) return requirements;
     const AcSweep sweep = GraphSweep(circuit.results, pointsPerDecade);
     int number = 0;
     for (const installation::SectionType type :
@@ -126,6 +165,11 @@ SectionRequirements FindSectionRequirements(const RealisedCircuit& circuit, doub
         SectionRequirement requirement;
         requirement.section = ++number;
         SetFigures(circuit, number, requirement);
+        if (!FindSensitivities(*model, number, !requirement.q, requirement.sensitivities)) {
+            requirements.error = "the circuit model of section " + std::to_string(number) +
+                                 " gives no usable section";
+            return requirements;
+        }
         Schematic section;
         std::vector<double> ideal;
         if (!SectionWithValues(type, number, circuit.schematic, section, requirements.error) ||
