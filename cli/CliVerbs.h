@@ -16,10 +16,11 @@ void RegisterReportVerb(CLI::App& app);
 void RegisterCircuitVerb(CLI::App& app);
 void RegisterExchangeOpAmpsVerb(CLI::App& app);
 void RegisterPlotVerb(CLI::App& app);
+void RegisterVerifyVerb(CLI::App& app);
 
-inline constexpr std::array<VerbRegistration, 6> kVerbs{
-    RegisterVersionVerb, RegisterDesignVerb,         RegisterReportVerb,
-    RegisterCircuitVerb, RegisterExchangeOpAmpsVerb, RegisterPlotVerb,
+inline constexpr std::array<VerbRegistration, 7> kVerbs{
+    RegisterVersionVerb,        RegisterDesignVerb, RegisterReportVerb, RegisterCircuitVerb,
+    RegisterExchangeOpAmpsVerb, RegisterPlotVerb,   RegisterVerifyVerb,
 };
 
 // Runs `verb`, printing refusals and errors on stderr and setting the exit status (2 and 1).

@@ -1,14 +1,10 @@
-// vorna-cli circuit: the circuit output of a design (choice 401 of the output command) with
-// the questions answered from the options: the basic circuit, the E-series, the op-amp and
-// the schematic file. The component value dialogs accept the first candidate of every step,
-// or with --pick best the one of smallest deviation. The journal is appended to journal.txt
-// of the current directory, as by the desktop program.
+// vorna-cli circuit: the circuit output of a design (see CircuitRun.h), reported as JSON.
 
 #include <fstream>
 #include <iostream>
 #include <memory>
 
-#include "CandidatePicker.h"
+#include "CircuitRun.h"
 #include "CliVerbs.h"
 #include "DesignJson.h"
 #include "DesignOptions.h"
@@ -25,15 +21,6 @@ namespace vorna::cli {
 namespace {
 
 const std::vector<std::string> kSeriesNames{"E6", "E12", "E24", "E48", "E96"};
-
-struct CircuitOptions {
-    DesignOptions design;
-    std::string circuit;
-    std::string series = "E24";
-    std::string opAmp = std::string(kReferenceOpAmp);
-    std::string output;
-    std::string pick = "first";
-};
 
 // Answers the component value dialogs (710 .. 742) with a CandidatePicker, however often
 // they come; everything else as CliUi does.
@@ -98,14 +85,16 @@ int AnswerQuestion(const CircuitOptions& options, const std::string& text) {
     throw CliError("cannot continue on the command line:\n" + text);
 }
 
-void Circuit(const CircuitOptions& options) {
+}  // namespace
+
+CircuitRun RunCircuit(const CircuitOptions& options) {
     const int code = CircuitCode(options.circuit);
     // Dialog 720 of the low-pass circuits walks C2 downward from a typed C1; of the high-pass
     // circuits, R1 from a typed R1.
     const bool lowPassPairs = options.circuit == "LP1" || options.circuit == "LP2";
     CircuitUi ui(options.pick == "best" ? PickRule::Best : PickRule::First,
                  lowPassPairs ? SecondOrderWalk::DownFromC1 : SecondOrderWalk::FromR1);
-    const auto window = RunDesignCommand(options.design, ui);
+    auto window = RunDesignCommand(options.design, ui);
     const std::size_t designMessages = ui.messages.size();
     CKorvelView& view = window->view;
     const CircuitSelection* selection =
@@ -132,20 +121,33 @@ void Circuit(const CircuitOptions& options) {
         if (options.series == kSeriesNames[i]) view.eSeriesChoice = static_cast<int>(i) + 1;
     }
 
-    CircuitOutput out;
-    RunCircuitOutput(view, ui, out);
+    CircuitRun run;
+    run.out = std::make_unique<CircuitOutput>();
+    RunCircuitOutput(view, ui, *run.out);
+    run.finished = ui.messages.size() > designMessages &&
+                   ui.messages.back().find("計算しなおしました") != std::string::npos;
+    run.window = std::move(window);
+    run.circuitCode = code;
+    run.messages = ui.messages;
+    run.steps = ui.picker.Steps();
+    return run;
+}
 
-    nlohmann::json json = DesignJson(window->doc, view, ui.messages);
+namespace {
+
+void Circuit(const CircuitOptions& options) {
+    const CircuitRun run = RunCircuit(options);
+    nlohmann::json json = DesignJson(run.window->doc, run.window->view, run.messages);
     json["circuit"] = options.circuit;
     json["schematic"] = options.output;
     nlohmann::json elements = nlohmann::json::array();
-    for (const auto& element : out.elementValues)
+    for (const auto& element : run.out->elementValues)
         elements.push_back({{"name", element.name}, {"value", element.value}});
     json["elements"] = elements;
     json["pick"] = options.pick;
-    json["steps"] = StepsJson(ui.picker.Steps());
+    json["steps"] = StepsJson(run.steps);
     std::cout << json.dump(2) << '\n';
-    for (const auto& step : ui.picker.Steps()) {
+    for (const auto& step : run.steps) {
         if (!step.missedBest) continue;
         std::cerr << "section " << step.section << ", dialog " << step.dialogId
                   << ": typing its value did not bring back the best candidate of the first pass; "
@@ -155,33 +157,35 @@ void Circuit(const CircuitOptions& options) {
                   << " deviation was accepted\n";
     }
 
-    const bool finished = ui.messages.size() > designMessages &&
-                          ui.messages.back().find("計算しなおしました") != std::string::npos;
-    if (!finished) SetExitStatus(1);
+    if (!run.finished) SetExitStatus(1);
 }
 
 }  // namespace
+
+void AddCircuitOptions(CLI::App& verb, CircuitOptions& options, bool outputRequired) {
+    options.design.AddTo(verb);
+    verb.add_option("--circuit", options.circuit, "Basic circuit " + CircuitNameList())->required();
+    verb.add_option("--series", options.series, "E-series of the element values")
+        ->check(CLI::IsMember(kSeriesNames));
+    verb.add_option(
+            "--pick", options.pick,
+            "Candidate each step accepts: first (as proposed) or best (smallest deviation of one "
+            "pass over the candidates)")
+        ->check(CLI::IsMember({"first", "best"}))
+        ->capture_default_str();
+    auto* output = verb.add_option("-o,--output", options.output, "Schematic file to write (.asc)");
+    if (outputRequired) output->required();
+}
 
 void RegisterCircuitVerb(CLI::App& app) {
     auto* verb = app.add_subcommand(
         "circuit",
         "Design a filter, realise it with a basic circuit and write its schematic and journal");
     auto options = std::make_shared<CircuitOptions>();
-    options->design.AddTo(*verb);
-    verb->add_option("--circuit", options->circuit, "Basic circuit " + CircuitNameList())
-        ->required();
-    verb->add_option("--series", options->series, "E-series of the element values")
-        ->check(CLI::IsMember(kSeriesNames));
+    AddCircuitOptions(*verb, *options, true);
     verb->add_option(
         "--opamp", options->opAmp,
         "Op-amp of the schematic: LT1115 (as drawn), ADA4807-4, or the name in OPname.txt");
-    verb->add_option(
-            "--pick", options->pick,
-            "Candidate each step accepts: first (as proposed) or best (smallest deviation of one "
-            "pass over the candidates)")
-        ->check(CLI::IsMember({"first", "best"}))
-        ->capture_default_str();
-    verb->add_option("-o,--output", options->output, "Schematic file to write (.asc)")->required();
     verb->callback([options] { RunVerb([&] { Circuit(*options); }); });
 }
 

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "circuit/EngValue.h"
-#include "dialogs/ComponentValueDialog.h"
+#include "circuit/CandidateChooser.h"
 #include "platform/Ui.h"
 
 namespace vorna {
@@ -14,18 +13,45 @@ const char* const kPositiveValueMessage = "素子の値には 0 より大きい�
 
 namespace {
 
-double ValueAt(const std::vector<double>& values, int slot) {
+double ValueAt(const StepValues& values, int slot) {
     return slot < 0 ? 0.0 : values[static_cast<std::size_t>(slot)];
 }
 
 }  // namespace
 
+Candidate EvaluateCandidate(const CandidateStep& step, double walked, const ESeriesState& series) {
+    Candidate candidate;
+    step.evaluate(walked, candidate.values);
+    double sum = 0;
+    for (std::size_t k = 0; k < step.deviationSlots.size(); ++k) {
+        const SeriesPosition p =
+            series.NearestSeriesValue(ValueAt(candidate.values, step.deviationSlots[k]));
+        if (k == 0) candidate.seriesIndex = p.index;
+        sum += p.deviation * p.deviation;
+    }
+    candidate.deviation = std::sqrt(sum);
+    return candidate;
+}
+
+ComponentDialogRequest ShownCandidate(const CandidateStep& step, const Candidate& candidate,
+                                      int series) {
+    ComponentDialogRequest request;
+    request.dialogId = step.dialogId;
+    request.section = step.section;
+    request.deviation = candidate.deviation;
+    request.series = series;
+    request.valueA = ValueAt(candidate.values, step.slotA);
+    request.valueB = ValueAt(candidate.values, step.slotB);
+    for (std::size_t k = 0; k < 3; ++k)
+        request.derived[k] = ValueAt(candidate.values, step.derivedSlots[k]);
+    request.bound = step.bound;
+    return request;
+}
+
 StepResult RunCandidateStep(SynthesisContext& ctx, const CandidateStep& step, CandidateWalk& walk,
                             double start) {
     ESeriesState& series = ctx.out;
     StepResult result;
-    std::vector<double>& values = result.values;
-    values.assign(8, 0.0);
 
     // Positions the walk from `value`; when that gives no candidate, tells the user and
     // starts over from the step's initial value.
@@ -39,64 +65,59 @@ StepResult RunCandidateStep(SynthesisContext& ctx, const CandidateStep& step, Ca
     double restartValue = start;
     for (;;) {
         if (!position(restartValue)) return result;
-        int seriesIndex = 0;  // series index of the first deviating element
-        bool evaluate = true;
+        Candidate candidate;
+        // A walk may offer the same element again (the high-pass walk does, many times):
+        // its candidate is the one already evaluated, unless rounding changed it.
+        bool evaluated = false;
+        double evaluatedFor = 0;
+        bool rounded = false;  // show the rounded candidate as it is
         for (;;) {
-            if (evaluate) {
-                step.evaluate(walk.Current(series), values);
-                double sum = 0;
-                for (std::size_t k = 0; k < step.deviationSlots.size(); ++k) {
-                    const SeriesPosition p =
-                        series.NearestSeriesValue(ValueAt(values, step.deviationSlots[k]));
-                    if (k == 0) seriesIndex = p.index;
-                    sum += p.deviation * p.deviation;
-                }
-                result.deviation = std::sqrt(sum);
+            const double walked = walk.Current(series);
+            if (!rounded && (!evaluated || walked != evaluatedFor)) {
+                candidate = EvaluateCandidate(step, walked, series);
+                evaluated = true;
+                evaluatedFor = walked;
             }
-            evaluate = true;
+            rounded = false;
+            const CandidateAnswer answer =
+                ctx.chooser.Choose(ShownCandidate(step, candidate, series.eSeries));
+            result.values = candidate.values;
+            result.deviation = candidate.deviation;
 
-            ComponentDialogRequest request;
-            request.dialogId = step.dialogId;
-            request.section = step.section;
-            request.deviation = result.deviation;
-            request.series = series.eSeries;
-            request.valueA = ValueAt(values, step.slotA);
-            request.valueB = ValueAt(values, step.slotB);
-            for (std::size_t k = 0; k < 3; ++k)
-                request.derived[k] = ValueAt(values, step.derivedSlots[k]);
-            if (step.bound) request.bound = step.bound();
-            ComponentValueDialog dialog(request);
-            ctx.ui.RunModal(dialog);
-
-            const int action = dialog.action;
-            if (action == 3) {
+            if (answer.action == CandidateAction::Next) {
                 if (!walk.Advance(series) && !position(start)) return result;
                 continue;
             }
-            if (action == 4) {
+            if (answer.action == CandidateAction::Accept) {
                 result.accepted = true;
                 return result;
             }
-            if (action == 5) {
+            if (answer.action == CandidateAction::Round) {
                 for (int slot : step.roundedSlots) {
-                    const SeriesPosition p = series.NearestSeriesValue(ValueAt(values, slot));
-                    values[static_cast<std::size_t>(slot)] = series.eTable[p.index] * p.decade;
+                    const SeriesPosition p =
+                        series.NearestSeriesValue(ValueAt(candidate.values, slot));
+                    candidate.values[static_cast<std::size_t>(slot)] =
+                        series.eTable[p.index] * p.decade;
                 }
-                evaluate = false;
+                // Shown again as rounded, with the deviation of the candidate; the next
+                // candidate is evaluated anew even when the walk offers the same element.
+                rounded = true;
+                evaluated = false;
                 continue;
             }
-            restartValue = ValueAt(values, step.restartSlot);
-            if (action == 1 || action == 2) {
-                double typed = 0;
-                ApplyEngUnit(ctx.ui, typed, dialog.TypedMantissa(), dialog.TypedUnit());
-                if (typed > 0 && std::isfinite(typed)) {
-                    const auto& convert = action == 1 ? step.restartFromA : step.restartFromB;
-                    restartValue = convert(typed);
+            restartValue = ValueAt(candidate.values, step.restartSlot);
+            if (answer.action == CandidateAction::TypedA ||
+                answer.action == CandidateAction::TypedB) {
+                if (answer.typed > 0 && std::isfinite(answer.typed)) {
+                    const auto& convert = answer.action == CandidateAction::TypedA
+                                              ? step.restartFromA
+                                              : step.restartFromB;
+                    restartValue = convert(answer.typed);
                 } else {
                     ctx.ui.MessageBox(kPositiveValueMessage, MessageButtons::Ok);
                 }
-            } else if (action == 6) {
-                series.SetSeries(dialog.seriesCode, seriesIndex);
+            } else if (answer.action == CandidateAction::ChangeSeries) {
+                series.SetSeries(answer.seriesCode, candidate.seriesIndex);
             }
             break;  // restart
         }

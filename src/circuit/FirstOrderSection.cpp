@@ -1,25 +1,10 @@
-#include <cmath>
-
 #include "circuit/EngValue.h"
 #include "circuit/SectionRoutines.h"
 #include "circuit/TimeConstantStep.h"
+#include "circuit/models/FirstOrderModel.h"
 #include "platform/CLocale.h"
 
 namespace vorna {
-
-namespace {
-
-// Starting capacitor of a first-order section at f Hz: 10 pF from 100 kHz up, ten times
-// more for every decade below, 10 mF below 1 mHz.
-double FirstOrderStartCapacitor(double f) {
-    if (f >= 1e5) return 1e-11;
-    if (f < 0.001) return 1e-2;
-    double c = 1e-10;
-    for (int decade = 4; decade >= -2 && f < std::pow(10.0, decade); --decade) c *= 10;
-    return c;
-}
-
-}  // namespace
 
 void SynthesizeFirstOrderSection(SynthesisContext& ctx) {
     ctx.out.ResetToDefaultSeries();
@@ -32,21 +17,24 @@ void SynthesizeFirstOrderSection(SynthesisContext& ctx) {
     const double r = chosen.values[1];
     const double dev = 100 * chosen.deviation;
 
+    const Section realised =
+        RealiseFirstOrder(lowPass, r, c, {ctx.view.p0, ctx.view.p1, ctx.view.p2, 0, 0});
+    ctx.view.p0 = realised[0];
+    ctx.view.p1 = realised[1];
+    ctx.view.p2 = realised[2];
     ctx.Write("１次のフィルタ回路\n");
     if (lowPass) {
-        ctx.view.p2 = 1 / (c * r);
-        ctx.view.p0 = ctx.view.p2;
         ctx.Write(Format("%2d(lp1) R1_1 = %-9s C1_1 = %-9s  誤差 = %.2lf %%\n", 1,
                          FormatEngValue(r).c_str(), FormatEngValue(c).c_str(), dev));
     } else {
-        ctx.view.p0 = 1 / (c * r);
-        ctx.view.p1 = 1;
         ctx.Write(Format("%2d (hp1) R1_1 = R1_2 = %-9s C1_1 = %-9s  誤差 = %.4lf %%\n", 1,
                          FormatEngValue(r).c_str(), FormatEngValue(c).c_str(), dev));
     }
-    ctx.SetValue("R1_%-d", 1, r);
-    ctx.SetValue("C1_%-d", 1, c);
-    if (ctx.doc.kind == kHighPass) ctx.SetValue("R2_%-d", 1, r);
+    ctx.BeginSection(
+        lowPass ? SectionCircuit::FirstOrderLowPass : SectionCircuit::FirstOrderHighPass, 1, -1);
+    ctx.Settle({{"R1", r}, {"C1", c}});
+    if (ctx.doc.kind == kHighPass) ctx.Settle({{"R2", r}});
+    ctx.FinishSection();
 }
 
 }  // namespace vorna

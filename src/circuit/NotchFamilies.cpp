@@ -1,15 +1,14 @@
 // The notch circuit families for sections with zeros on the imaginary axis. lpet1 is a
 // state-variable section with a summing output; lpet2 sets its zero frequency with its own
-// integrators and moves its poles with an extra R2/C2 pair.
-
-#include <algorithm>
-#include <cmath>
+// integrators and moves its poles with an extra R2/C2 pair. Both step over their circuit
+// models.
 
 #include "circuit/CandidateStep.h"
 #include "circuit/EngValue.h"
 #include "circuit/InitialValueTables.h"
 #include "circuit/SectionRoutines.h"
 #include "circuit/TimeConstantStep.h"
+#include "circuit/models/NotchModel.h"
 #include "platform/CLocale.h"
 
 namespace vorna {
@@ -26,13 +25,6 @@ bool UsesLowPassTable(const SynthesisContext& ctx, int v, int i) {
     const int odd = ctx.view.resultOddOrder;
     if (ctx.doc.referenceMode != 0) return false;
     return v == kNotchLP || (v == kNotchBP && i == odd) || (v == kNotchBE && (1 - odd) + i == 2);
-}
-
-// Both families need finite poles with positive Q and a pair of zeros at a positive
-// frequency.
-bool HasNotchShape(const Section& s) {
-    return s[0] > 0 && s[1] > 0 && s[2] > 0 && s[4] > 0 && std::isfinite(s[0]) &&
-           std::isfinite(s[1]) && std::isfinite(s[2]) && std::isfinite(s[4]);
 }
 
 // Capacitor scale of lpet1 band-eliminate sections: the decade of the band ratio for
@@ -70,25 +62,21 @@ double Lpet2Scale(const SynthesisContext& ctx, int v, int i) {
 int Lpet1(SynthesisContext& ctx, int v, int i) {
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
-    const double w0 = std::sqrt(section[1]);
-    const double q = w0 / section[0];
-    if (!HasNotchShape(section) || !(q > 0.3333333333333333)) return ctx.Unrealisable("lpet1", i);
-    const double pn1 = section[1], pn2 = section[2], pn4 = section[4];
+    const StateVariableNotch model(section);
+    if (!model.Realisable()) return ctx.Unrealisable("lpet1", i);
 
     // Step A, the two integrators. Values: [0] Cb (walked), [1] Rb.
     ctx.out.ResetToDefaultSeries();
     const double cbStart = Lpet1Scale(ctx, v, i) *
                            InitialTableValue(UsesLowPassTable(ctx, v, i) ? kTableLP3 : kTableHP3,
-                                             w0, q, ctx.rangeLabel);
-    const StepResult a = RunTimeConstantStep(ctx, 731, n, w0, cbStart);
+                                             model.w0, model.q, ctx.rangeLabel);
+    const StepResult a = RunTimeConstantStep(ctx, 731, n, model.w0, cbStart);
     const double cb = a.values[0], rb = a.values[1];
     ctx.Write(Format("%2d (et1)%s Rb_%-d(2個)=%-9s Cb_%-d(2個)=%-9s  誤差=%.2lf %%\n", n,
                      ctx.rangeLabel.c_str(), n, Eng(rb).c_str(), n, Eng(cb).c_str(),
                      100 * a.deviation));
-    ctx.SetValue("Rb1_%-d", n, rb);
-    ctx.SetValue("Rb2_%-d", n, rb);
-    ctx.SetValue("Cb1_%-d", n, cb);
-    ctx.SetValue("Cb2_%-d", n, cb);
+    ctx.BeginSection(SectionCircuit::StateVariableNotch, n, i);
+    ctx.Settle({{"Rb1", rb}, {"Rb2", rb}, {"Cb1", cb}, {"Cb2", cb}});
 
     // Step B, the resistors, in the series step A left. Values: [0] R4 (walked), [1] R1,
     // [2] R2, [3] R3. A typed R1 sets R4 through the Q equation; rounding sets R1, R2 and R3
@@ -100,50 +88,44 @@ int Lpet1(SynthesisContext& ctx, int v, int i) {
     resistors.derivedSlots = {2, 3, 0};
     resistors.deviationSlots = {1, 2, 3};
     resistors.roundedSlots = {1, 2, 3};
-    resistors.evaluate = [q, pn1, pn2, pn4](double r4, std::vector<double>& x) {
-        x[0] = r4;
-        x[1] = r4 / (3 * q - 1);
-        x[2] = r4 * pn4 / (pn1 * pn2);
-        x[3] = r4 * pn4 / pn1;
+    resistors.evaluate = [&model](double r4, StepValues& x) {
+        const auto values = model.FromR4(r4);
+        x = {values.r4, values.r1, values.r2, values.r3};
     };
-    resistors.restartFromA = [q](double r1) { return r1 * (3 * q - 1); };
+    resistors.restartFromA = [&model](double r1) { return model.R4FromR1(r1); };
     SeriesWalk resistorWalk;
     const StepResult b = RunCandidateStep(ctx, resistors, resistorWalk, 10000);
-    const double r4 = b.values[0], r1 = b.values[1], r2 = b.values[2], r3 = b.values[3];
+    const auto [r4, r1, r2, r3] = b.values;
 
-    section[0] = 3 * r1 / ((r1 + r4) * cb * rb);
-    section[1] = 1 / ((cb * rb) * (cb * rb));
-    section[2] = r3 / r2;
-    section[4] = (r3 / r4) * section[1];
+    section = RealiseStateVariableNotch(rb, cb, r1, r2, r3, r4, section);
     ctx.Write(
         Format("%2d R1_%-d = %-9s R2_%-d = %-9s R3_%-d = %-9s R4_%-d(5個)= %-9s  誤差=%.2lf %%\n",
                n, n, Eng(r1).c_str(), n, Eng(r2).c_str(), n, Eng(r3).c_str(), n, Eng(r4).c_str(),
                100 * b.deviation));
-    ctx.SetValue("R1_%-d", n, r1);
-    ctx.SetValue("R2_%-d", n, r2);
-    ctx.SetValue("R3_%-d", n, r3);
-    for (const char* name : {"R41_%-d", "R42_%-d", "R43_%-d", "R44_%-d", "R45_%-d"})
-        ctx.SetValue(name, n, r4);
+    ctx.Settle({{"R1", r1},
+                {"R2", r2},
+                {"R3", r3},
+                {"R41", r4},
+                {"R42", r4},
+                {"R43", r4},
+                {"R44", r4},
+                {"R45", r4}});
+    ctx.FinishSection();
     return 0;
 }
 
 int Lpet2(SynthesisContext& ctx, int v, int i) {
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
-    const double w0 = std::sqrt(section[1]);
-    const double q = w0 / section[0];
-    if (!HasNotchShape(section) || !(q > 0.5)) return ctx.Unrealisable("lpet2", i);
-    const double wz2 = section[4] / section[2];
-    const double wz = std::sqrt(wz2);
-    const double w02 = section[1];
-    const double pn2 = section[2];
+    const IntegratorNotch model(section);
+    if (!model.Realisable()) return ctx.Unrealisable("lpet2", i);
 
     // Step A, the zero integrators. Values: [0] Cb (walked), [1] Rb, [2] C1 = 2 Cb,
     // [3] R1 = Rb / 2. One pass shows N + 1 candidates.
     ctx.out.ResetToDefaultSeries();
     const double cbStart = Lpet2Scale(ctx, v, i) *
                            InitialTableValue(UsesLowPassTable(ctx, v, i) ? kTableLP4 : kTableHP4,
-                                             wz, q, ctx.rangeLabel);
+                                             model.wz, model.q, ctx.rangeLabel);
     CandidateStep integrators;
     integrators.dialogId = 732;
     integrators.section = n;
@@ -152,90 +134,65 @@ int Lpet2(SynthesisContext& ctx, int v, int i) {
     integrators.derivedSlots = {2, 3, -1};
     integrators.deviationSlots = {1, 2, 3};
     integrators.roundedSlots = {1};
-    integrators.evaluate = [wz](double cb, std::vector<double>& x) {
-        x[0] = cb;
-        x[1] = 1 / (cb * wz);
-        x[2] = 2 * cb;
-        x[3] = x[1] / 2;
+    integrators.evaluate = [&model](double cb, StepValues& x) {
+        const auto values = model.FromCb(cb);
+        x = {values.cb, values.rb, values.c1, values.r1};
     };
-    integrators.restartFromA = [wz](double rb) { return 1 / (rb * wz); };
+    integrators.restartFromA = [&model](double rb) { return model.CbFromRb(rb); };
     integrators.restartFromB = [](double cb) { return cb; };
     SeriesWalk integratorWalk(true);
     const StepResult a = RunCandidateStep(ctx, integrators, integratorWalk, cbStart);
-    const double cb = a.values[0], rb = a.values[1], c1 = a.values[2], r1 = a.values[3];
+    const auto [cb, rb, c1, r1] = a.values;
     ctx.Write(
         Format("%2d (et2)%s Rb_%-d(2個)= %-9s Cb_%-d(2個)= %-9s R1_%-d = %-9s C1_%-d = %-9s  "
                "誤差=%.2lf %%\n",
                n, ctx.rangeLabel.c_str(), n, Eng(rb).c_str(), n, Eng(cb).c_str(), n,
                Eng(r1).c_str(), n, Eng(c1).c_str(), 100 * a.deviation));
-    ctx.SetValue("Rb1_%-d", n, rb);
-    ctx.SetValue("Cb1_%-d", n, cb);
-    ctx.SetValue("Rb2_%-d", n, rb);
-    ctx.SetValue("Cb2_%-d", n, cb);
-    ctx.SetValue("R1_%-d", n, r1);
-    ctx.SetValue("C1_%-d", n, c1);
+    ctx.BeginSection(SectionCircuit::IntegratorNotch, n, i);
+    ctx.Settle({{"Rb1", rb}, {"Cb1", cb}, {"Rb2", rb}, {"Cb2", cb}, {"R1", r1}, {"C1", c1}});
 
-    // Step B, the pole shift by R2/C2: d2 = 2 C2 / Cb and d3 = 2 Rb / R2 are tied by
-    // (d3 + 1) wz^2 = (d2 + 1) w0^2, and the stepped one must exceed the bound x.
-    auto c2FromR2 = [=](double r2) { return ((2 * rb / r2 + 1) * wz2 / w02 - 1) * cb / 2; };
-    auto r2FromC2 = [=](double c2) { return 2 * rb / ((2 * c2 / cb + 1) * w02 / wz2 - 1); };
+    // Step B, the pole shift by R2/C2, the stepped one kept beyond the bound x.
     ctx.out.ResetToDefaultSeries();
-    const bool zerosAbovePoles = wz2 >= w02;
-    double x = 0;
-    if (wz2 == w02) {
-        x = 1 / (2 * q - 1);
-    } else {
-        const double spread = zerosAbovePoles ? wz2 - w02 : w02 - wz2;
-        const double ratio = zerosAbovePoles ? wz2 / w02 - 1 : w02 / wz2 - 1;
-        x = std::max((wz * w0 + spread * q) / ((wz2 + w02) * q - wz * w0), ratio);
-    }
-    x *= 1.1;
+    const bool zerosAbovePoles = model.ZerosAbovePoles();
+    const double x = model.Bound();
+    auto c2FromR2 = [&model, rb, cb](double r2) { return model.C2FromR2(rb, cb, r2); };
+    auto r2FromC2 = [&model, rb, cb](double c2) { return model.R2FromC2(rb, cb, c2); };
     CandidateStep shift;
     shift.section = n;
     shift.deviationSlots = {1};
     shift.roundedSlots = {1};
-    double shiftStart = 0;
     if (zerosAbovePoles) {
         // Values: [0] C2 (walked upward), [1] R2.
         shift.dialogId = 733;
         shift.slotA = 1;
         shift.slotB = 0;
-        shift.evaluate = [=](double c2, std::vector<double>& y) {
-            y[0] = c2;
-            y[1] = r2FromC2(c2);
-        };
+        shift.evaluate = [=](double c2, StepValues& y) { y = {c2, r2FromC2(c2), 0, 0}; };
         shift.restartFromA = c2FromR2;
         shift.restartFromB = [](double c2) { return c2; };
-        shift.bound = [=] { return x * cb / 2; };
-        shiftStart = x * cb / 2;
+        shift.bound = x * cb / 2;
     } else {
         // Values: [0] R2 (walked downward), [1] C2.
         shift.dialogId = 734;
         shift.slotA = 0;
         shift.slotB = 1;
-        shift.evaluate = [=](double r2, std::vector<double>& y) {
-            y[0] = r2;
-            y[1] = c2FromR2(r2);
-        };
+        shift.evaluate = [=](double r2, StepValues& y) { y = {r2, c2FromR2(r2), 0, 0}; };
         shift.restartFromA = [](double r2) { return r2; };
         shift.restartFromB = r2FromC2;
-        shift.bound = [=] { return 2 * rb / x; };
-        shiftStart = 2 * rb / x;
+        shift.bound = 2 * rb / x;
     }
     FilteredDecadeWalk shiftWalk(
         zerosAbovePoles ? FilteredDecadeWalk::Direction::Up : FilteredDecadeWalk::Direction::Down,
         [=](double walked) { return (zerosAbovePoles ? 2 * walked / cb : 2 * rb / walked) > x; });
-    const StepResult b = RunCandidateStep(ctx, shift, shiftWalk, shiftStart);
+    const StepResult b = RunCandidateStep(ctx, shift, shiftWalk, shift.bound);
     if (!b.accepted) return ctx.Unrealisable("lpet2", i);
     const double c2 = zerosAbovePoles ? b.values[0] : b.values[1];
     const double r2 = zerosAbovePoles ? b.values[1] : b.values[0];
     const double d2 = 2 * c2 / cb;
     const double d3 = 2 * rb / r2;
-    const double d1 = ((d3 + d2 + 4) - (d2 + 1) * (w0 / wz) / q) / 4;
+    const double d1 = model.D1(d2, d3);
     ctx.Write(Format("%2d  R2_%-d = %-9s  C2_%-d = %-9s   誤差 = %.2lf %%\n", n, n, Eng(r2).c_str(),
                      n, Eng(c2).c_str(), 100 * b.deviation));
-    ctx.SetValue("R2_%-d", n, r2);
-    ctx.SetValue("C2_%-d", n, c2);
+    ctx.Settle({{"R2", r2}, {"C2", c2}});
 
     // Steps C and D, the gain pairs. Values: [0] the walked resistor, [1] the derived one.
     auto runGainPair = [&](int dialogId, double factor) {
@@ -247,38 +204,28 @@ int Lpet2(SynthesisContext& ctx, int v, int i) {
         pair.slotB = 0;
         pair.deviationSlots = {1};
         pair.roundedSlots = {1};
-        pair.evaluate = [factor](double walked, std::vector<double>& y) {
-            y[0] = walked;
-            y[1] = factor * walked;
+        pair.evaluate = [factor](double walked, StepValues& y) {
+            y = {walked, factor * walked, 0, 0};
         };
         pair.restartFromA = [factor](double derived) { return derived / factor; };
         pair.restartFromB = [](double walked) { return walked; };
         SeriesWalk walk;
         return RunCandidateStep(ctx, pair, walk, 10000);
     };
-    const StepResult c = runGainPair(735, d1 - 1);
+    const StepResult c = runGainPair(735, IntegratorNotch::R3Factor(d1));
     const double r5 = c.values[0], r3 = c.values[1];
     ctx.Write(Format("%2d  R3_%-d = %-9s  R5_%-d = %-9s   誤差 = %.2lf %%\n", n, n, Eng(r3).c_str(),
                      n, Eng(r5).c_str(), 100 * c.deviation));
-    ctx.SetValue("R3_%-d", n, r3);
-    ctx.SetValue("R5_%-d", n, r5);
+    ctx.Settle({{"R3", r3}, {"R5", r5}});
 
-    const StepResult d = runGainPair(736, (d2 + 1) * pn2 / d1);
+    const StepResult d = runGainPair(736, model.R4Factor(d1, d2));
     const double r6 = d.values[0], r4 = d.values[1];
     ctx.Write(Format("%2d  R4_%-d = %-9s  R6_%-d = %-9s   誤差 = %.2lf %%\n", n, n, Eng(r4).c_str(),
                      n, Eng(r6).c_str(), 100 * d.deviation));
-    ctx.SetValue("R4_%-d", n, r4);
-    ctx.SetValue("R6_%-d", n, r6);
+    ctx.Settle({{"R4", r4}, {"R6", r6}});
 
-    // The realised coefficients of the chosen elements.
-    const double e1 = r3 / r5 + 1;
-    const double e2 = 2 * c2 / cb;
-    const double e3 = 2 * rb / r2;
-    const double d4 = 1 / (cb * rb);
-    section[0] = ((e2 + e3 + 4) - 4 * e1) * d4 / (e2 + 1);
-    section[1] = ((e3 + 1) / (e2 + 1)) * d4 * d4;
-    section[2] = e1 * r4 / ((e2 + 1) * r6);
-    section[4] = d4 * d4 * section[2];
+    section = RealiseIntegratorNotch(rb, cb, r2, c2, r3, r4, r5, r6, section);
+    ctx.FinishSection();
     return 0;
 }
 

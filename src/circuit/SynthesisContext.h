@@ -1,17 +1,20 @@
 #pragma once
 // What every section routine of a synthesis run works on: the output run (E-series state,
-// journal, schematic values), the design document, the view whose sections it realises and
-// the user.
+// journal, schematic values), the design document, the view whose sections it realises, the
+// user and who chooses among the candidates of a step.
 
+#include <initializer_list>
 #include <string>
 
 #include "app/CKorvelDoc.h"
+#include "circuit/models/SectionModel.h"
 #include "output/CircuitOutput.h"
 #include "platform/CLocale.h"
 #include "view/CKorvelView.h"
 
 namespace vorna {
 
+class CandidateChooser;
 class Ui;
 
 struct SynthesisContext {
@@ -19,8 +22,11 @@ struct SynthesisContext {
     CKorvelDoc& doc;
     CKorvelView& view;
     Ui& ui;
+    CandidateChooser& chooser;
     // "「name-band-class」" of the last initial-value lookup, printed in journal lines.
     std::string rangeLabel;
+    // The elements of the section being realised, as far as they are settled.
+    SectionElements settled;
 
     // Section number of second-order section i in journal lines and element names: after
     // the first-order section for low-pass and high-pass designs.
@@ -36,10 +42,22 @@ struct SynthesisContext {
         Write(Format("%s で 変換不能, j = %d\n", routine, i));
         return 1;
     }
-    // Hands an element value to the schematic when one is being produced.
-    void SetValue(const char* nameFormat, int section, double value) {
-        if (out.outputMode == 2) out.SetComponentValue(nameFormat, section, value);
+    // Starts the elements of a section (index -1: the first-order section).
+    void BeginSection(SectionCircuit circuit, int number, int index) {
+        settled = {circuit, number, index, {}};
     }
+    // Settles element values of the section in this order, handing each to the schematic
+    // when one is being produced.
+    void Settle(std::initializer_list<CircuitElement> elements) {
+        for (const CircuitElement& element : elements) {
+            settled.elements.push_back(element);
+            if (out.outputMode == 2)
+                out.SetComponentValue((element.name + "_%-d").c_str(), settled.number,
+                                      element.value);
+        }
+    }
+    // The section is realised: its elements join the run's circuit.
+    void FinishSection() { out.realisedSections.push_back(settled); }
 };
 
 }  // namespace vorna

@@ -1,3 +1,4 @@
+#include "circuit/CandidateChooser.h"
 #include "circuit/SectionRoutines.h"
 #include "circuit/Synthesis.h"
 #include "circuit/SynthesisContext.h"
@@ -62,7 +63,9 @@ constexpr std::array<EntryRecipe, 14> kRecipes = {{
 template <std::size_t Index>
 void Entry(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, Ui& ui) {
     constexpr const EntryRecipe& recipe = kRecipes[Index];
-    SynthesisContext ctx{out, doc, view, ui, {}};
+    DialogChooser dialogs(ui);
+    CandidateChooser& chooser = out.candidateChooser ? *out.candidateChooser : dialogs;
+    SynthesisContext ctx{out, doc, view, ui, chooser, {}, {}};
     const bool odd = view.resultOddOrder == 1;
     if (recipe.firstOrderSection && odd) SynthesizeFirstOrderSection(ctx);
     int first = 0;

@@ -1,5 +1,7 @@
 #include "circuit/TimeConstantStep.h"
 
+#include "circuit/models/FirstOrderModel.h"
+
 namespace vorna {
 
 StepResult RunTimeConstantStep(SynthesisContext& ctx, int dialogId, int section, double omega,
@@ -11,11 +13,11 @@ StepResult RunTimeConstantStep(SynthesisContext& ctx, int dialogId, int section,
     step.slotB = 0;
     step.deviationSlots = {1};
     step.roundedSlots = {1};
-    step.evaluate = [omega](double c, std::vector<double>& v) {
+    step.evaluate = [omega](double c, StepValues& v) {
         v[0] = c;
-        v[1] = 1 / (c * omega);
+        v[1] = TimeConstantPartner(c, omega);
     };
-    step.restartFromA = [omega](double r) { return 1 / (r * omega); };
+    step.restartFromA = [omega](double r) { return TimeConstantPartner(r, omega); };
     step.restartFromB = [](double c) { return c; };
     SeriesWalk walk;
     return RunCandidateStep(ctx, step, walk, startC);

@@ -12,9 +12,12 @@
 #include "circuit/ESeries.h"
 #include "circuit/Journal.h"
 #include "circuit/Synthesis.h"
+#include "circuit/models/SectionModel.h"
 #include "output/SchematicLines.h"
 
 namespace vorna {
+
+class CandidateChooser;
 
 // An element value the synthesis settled, by its element name ("R1_2").
 struct ElementValue {
@@ -79,6 +82,11 @@ public:
 
     // Every value handed to SetComponentValue, in order.
     std::vector<ElementValue> elementValues;
+    // The circuit the synthesis settled, section by section (the sections it realised).
+    std::vector<SectionElements> realisedSections;
+    // Chooses among the candidates of each synthesis step; none: the component value
+    // dialogs ask the user.
+    CandidateChooser* candidateChooser = nullptr;
 
     // Sets the op-amp name to put into the schematic (8-bit text, widened).
     void SetReplacementName(const std::string& name);

@@ -29,4 +29,7 @@ std::string ReferenceFileName(int circuit, int order);
 // directive and the two information lines; wires are split at every junction.
 Schematic ReferenceSchematic(int circuit, int order);
 
+// One section alone, numbered `number`, between the same AC source and "out" flag.
+Schematic SectionSchematic(SectionType type, int number);
+
 }  // namespace vorna::installation

@@ -54,9 +54,11 @@ std::string ReferenceFileName(int circuit, int order) {
     return Format("%s_%-d.asc", kNames[circuit], order);
 }
 
-Schematic ReferenceSchematic(int circuit, int order) {
+namespace {
+
+// The AC source on the left with the "in" flag, the supplies below it.
+Schematic WithSources() {
     Schematic s;
-    // The AC source on the left, the supplies below it.
     s.symbols.push_back({SymbolKind::VoltageSource, {-160, -16}, Orientation::R0, "V1", "AC 1"});
     s.flags.push_back({{-160, 80}, "0"});
     s.wires.push_back({{-160, 0}, {0, 0}});
@@ -67,7 +69,20 @@ Schematic ReferenceSchematic(int circuit, int order) {
     s.symbols.push_back({SymbolKind::VoltageSource, {-64, 208}, Orientation::R0, "V3", "-15"});
     s.flags.push_back({{-64, 224}, "VEE"});
     s.flags.push_back({{-64, 304}, "0"});
+    return s;
+}
 
+// The "out" flag a little right of the last section's output.
+void AddOutputFlag(Schematic& s, Point output) {
+    const Point end{output.x + 64, output.y};
+    s.wires.push_back({output, end});
+    s.flags.push_back({end, "out"});
+}
+
+}  // namespace
+
+Schematic ReferenceSchematic(int circuit, int order) {
+    Schematic s = WithSources();
     int opAmps = 0;
     int number = 0;
     Point input{0, 0};
@@ -79,13 +94,19 @@ Schematic ReferenceSchematic(int circuit, int order) {
         }
         output = DrawSection(type, s, input, std::to_string(++number), &opAmps);
     }
-    const Point end{output.x + 64, output.y};
-    s.wires.push_back({output, end});
-    s.flags.push_back({end, "out"});
+    AddOutputFlag(s, output);
 
     s.texts.push_back({{-160, -544}, ";Information 1"});
     s.texts.push_back({{-160, -512}, ";Information 2"});
     s.texts.push_back({{-160, -464}, "!.ac dec 100 10m 100Meg"});
+    SplitWiresAtJunctions(s);
+    return s;
+}
+
+Schematic SectionSchematic(SectionType type, int number) {
+    Schematic s = WithSources();
+    int opAmps = 0;
+    AddOutputFlag(s, DrawSection(type, s, {0, 0}, std::to_string(number), &opAmps));
     SplitWiresAtJunctions(s);
     return s;
 }

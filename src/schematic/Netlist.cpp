@@ -120,8 +120,13 @@ Connectivity Connect(const Schematic& schematic) {
     return result;
 }
 
+OpAmpSubcircuit IdealOpAmp() {
+    return {"opamp_ideal",
+            ".subckt opamp_ideal inp inn vp vn out\nEamp out 0 inp inn 1e9\n.ends opamp_ideal\n"};
+}
+
 std::string SpiceDeck(const Schematic& schematic, const Connectivity& connectivity,
-                      const std::string& title, bool withDirectives) {
+                      const std::string& title, bool withDirectives, const OpAmpSubcircuit& opAmp) {
     std::string deck = "* " + title + "\n";
     for (size_t i = 0; i < schematic.symbols.size(); ++i) {
         const Symbol& s = schematic.symbols[i];
@@ -129,14 +134,12 @@ std::string SpiceDeck(const Schematic& schematic, const Connectivity& connectivi
         if (s.kind == SymbolKind::OpAmp) {
             deck += "X" + s.instName;
             for (const std::string& net : n) deck += " " + net;
-            deck += " opamp_ideal\n";
+            deck += " " + opAmp.name + "\n";
         } else {
             deck += s.instName + " " + n[0] + " " + n[1] + " " + s.value + "\n";
         }
     }
-    // The op-amp symbols' pin order: In+, In-, V+, V-, OUT. A voltage-controlled source of
-    // very high gain stands for the ideal amplifier; the supplies are not loaded.
-    deck += ".subckt opamp_ideal inp inn vp vn out\nEamp out 0 inp inn 1e9\n.ends opamp_ideal\n";
+    deck += opAmp.definition;
     if (withDirectives)
         for (const Text& t : schematic.texts)
             if (!t.text.empty() && t.text[0] == '!') deck += t.text.substr(1) + "\n";

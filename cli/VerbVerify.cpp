@@ -1,0 +1,263 @@
+// vorna-cli verify: the design realised as `circuit` realises it, then checked as a real
+// circuit: simulated with ngspice with single-pole op-amps of a given gain-bandwidth product
+// (or of an op-amp from the table), what each section needs of its op-amp, and with
+// --monte-carlo the spread and yield for the element tolerances.
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+#include "CircuitRun.h"
+#include "CliVerbs.h"
+#include "DesignJson.h"
+#include "circuit/EngValue.h"
+#include "platform/CLocale.h"
+#include "verify/CircuitSimulation.h"
+#include "verify/OpAmpTable.h"
+#include "verify/SectionRequirements.h"
+#include "verify/ToleranceAnalysis.h"
+
+namespace vorna::cli {
+namespace {
+
+struct VerifyOptions {
+    CircuitOptions circuit;
+    std::optional<std::string> gbw;
+    std::optional<std::string> opAmp;
+    std::optional<std::string> opAmpTable;
+    std::optional<std::string> monteCarlo;
+    std::string toleranceR = "1";
+    std::string toleranceC = "5";
+    std::string distribution = "uniform";
+    std::string seed = "1";
+    std::optional<std::string> spiceLog;
+};
+
+// The op-amp the circuit is simulated with.
+struct ChosenOpAmp {
+    std::string name;  // empty when the GBW was given directly
+    double gbwHz = 0;
+};
+
+double NumberOption(const std::string& option, const std::string& text) {
+    const char* end = nullptr;
+    const double value = StrToD(text.c_str(), &end);
+    if (text.empty() || end != text.c_str() + text.size())
+        throw CliRefusal(option + ": \"" + text + "\" is not a number");
+    return value;
+}
+
+long long IntegerOption(const std::string& option, const std::string& text) {
+    char* end = nullptr;
+    errno = 0;
+    const long long value = std::strtoll(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || errno == ERANGE)
+        throw CliRefusal(option + ": \"" + text + "\" is not an integer");
+    return value;
+}
+
+ChosenOpAmp ChooseOpAmp(const VerifyOptions& options, Ui& ui) {
+    if (options.gbw && options.opAmp) throw CliRefusal("give either --gbw or --opamp, not both");
+    if (options.gbw) {
+        const FrequencyText text = SplitFrequencyOption("--gbw", *options.gbw);
+        double factor = 1;
+        for (const auto& unit : kFrequencyUnits)
+            if (text.unit == unit.suffix) factor = unit.factor;
+        const double gbw = NumberOption("--gbw", text.number) * factor;
+        const std::string problem = verify::CheckGbw(gbw);
+        if (!problem.empty()) throw CliRefusal("--gbw " + *options.gbw + ": " + problem);
+        return {"", gbw};
+    }
+    const std::string path =
+        options.opAmpTable.value_or(ui.ProgramDirectory() + "sys/" + verify::kOpAmpTableFile);
+    const verify::OpAmpTable table = verify::ReadOpAmpTable(path);
+    if (!table.error.empty()) throw CliRefusal("op-amp table " + table.error);
+    const std::string name = options.opAmp.value_or(std::string(kReferenceOpAmp));
+    const verify::OpAmpData* opAmp = table.Find(name);
+    if (opAmp == nullptr)
+        throw CliRefusal("--opamp: \"" + name + "\" is not in the op-amp table " + path);
+    return {opAmp->name, opAmp->gbwHz};
+}
+
+verify::ToleranceOptions ToleranceOptionsOf(const VerifyOptions& options) {
+    verify::ToleranceOptions tolerance;
+    tolerance.resistorTolerance = NumberOption("--tolerance-r", options.toleranceR) / 100;
+    tolerance.capacitorTolerance = NumberOption("--tolerance-c", options.toleranceC) / 100;
+    tolerance.distribution = options.distribution == "gaussian" ? verify::Distribution::Gaussian
+                                                                : verify::Distribution::Uniform;
+    const long long seed = IntegerOption("--seed", options.seed);
+    if (seed < 0) throw CliRefusal("--seed: the seed must not be negative");
+    tolerance.seed = static_cast<std::uint64_t>(seed);
+    const long long runs = IntegerOption("--monte-carlo", options.monteCarlo.value_or("1"));
+    tolerance.runs = runs < 0 || runs > verify::kMaxToleranceRuns ? -1 : static_cast<int>(runs);
+    const std::string problem = verify::CheckToleranceOptions(tolerance);
+    if (!problem.empty()) throw CliRefusal(problem);
+    return tolerance;
+}
+
+nlohmann::json OptionalNumber(const std::optional<double>& value) {
+    return value ? nlohmann::json(*value) : nlohmann::json(nullptr);
+}
+
+nlohmann::json SimulationJson(const verify::CircuitSimulation& simulation) {
+    nlohmann::json points = nlohmann::json::array();
+    for (const auto& point : simulation.points)
+        points.push_back({{"frequencyHz", point.frequencyHz},
+                          {"idealDb", point.idealDb},
+                          {"simulatedDb", point.simulatedDb}});
+    return points;
+}
+
+nlohmann::json SectionsJson(const verify::SectionRequirements& requirements) {
+    nlohmann::json sections = nlohmann::json::array();
+    for (const auto& section : requirements.sections) {
+        nlohmann::json sensitivities = nlohmann::json::array();
+        for (const auto& s : section.sensitivities)
+            sensitivities.push_back({{"element", s.element}, {"omega0", s.omega0}, {"q", s.q}});
+        sections.push_back({{"section", section.section},
+                            {"f0Hz", section.f0Hz},
+                            {"q", OptionalNumber(section.q)},
+                            {"gain", section.gain},
+                            {"requiredGbwHz", OptionalNumber(section.requiredGbwHz)},
+                            {"opAmpFallsShort", section.opAmpFallsShort},
+                            {"sensitivities", sensitivities}});
+    }
+    return sections;
+}
+
+nlohmann::json ToleranceJson(const verify::ToleranceResult& result,
+                             const verify::ToleranceOptions& options) {
+    const verify::ToleranceEnvelope& e = result.envelope;
+    return {{"runs", result.runs},
+            {"passedRuns", result.passedRuns},
+            {"failedRuns", result.failedRuns},
+            {"yield", result.yield},
+            {"seed", options.seed},
+            {"distribution",
+             options.distribution == verify::Distribution::Gaussian ? "gaussian" : "uniform"},
+            {"toleranceR", options.resistorTolerance * 100},
+            {"toleranceC", options.capacitorTolerance * 100},
+            {"envelope",
+             {{"frequencyHz", e.frequencyHz},
+              {"minDb", e.minDb},
+              {"p5Db", e.p5Db},
+              {"p50Db", e.p50Db},
+              {"p95Db", e.p95Db},
+              {"maxDb", e.maxDb}}}};
+}
+
+// The schematic goes to a file of its own folder when no --output names one.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        char pattern[] = "/tmp/vorna-verify-XXXXXX";
+        if (mkdtemp(pattern) == nullptr) throw CliError("cannot make a temporary folder");
+        path_ = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+void WriteLog(const std::string& path, const std::string& log) {
+    const std::string temporary = path + ".tmp";
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    file << log;
+    file.close();
+    std::error_code error;
+    if (file) std::filesystem::rename(temporary, path, error);
+    if (!file || error) {
+        std::filesystem::remove(temporary, error);
+        std::cerr << "cannot write the simulator's log to " << path << '\n';
+    }
+}
+
+void Verify(const VerifyOptions& options) {
+    CliUi probe;
+    const ChosenOpAmp opAmp = ChooseOpAmp(options, probe);
+    const verify::ToleranceOptions tolerance = ToleranceOptionsOf(options);
+
+    CircuitOptions circuitOptions = options.circuit;
+    if (opAmp.name == kDefaultReplacementOpAmp) circuitOptions.opAmp = opAmp.name;
+    const ScratchFolder scratch;
+    if (circuitOptions.output.empty()) circuitOptions.output = scratch.File("circuit.asc");
+    const CircuitRun run = RunCircuit(circuitOptions);
+    if (!run.finished)
+        throw CliError("the synthesis did not realise every section:\n" + run.messages.back());
+
+    verify::RealisedCircuit circuit;
+    std::string error;
+    if (!verify::RealisedCircuitOf(run.window->doc, run.window->view, *run.out, run.circuitCode,
+                                   circuit, error))
+        throw CliError(error);
+    const int pointsPerDecade = run.window->view.pointsPerDecade;
+
+    nlohmann::json json;
+    json["circuit"] = options.circuit.circuit;
+    json["opAmp"] = {{"name", opAmp.name.empty() ? nlohmann::json(nullptr) : nlohmann::json(opAmp.name)},
+                     {"gbwHz", opAmp.gbwHz}};
+    const verify::CircuitSimulation simulation =
+        verify::SimulateCircuit(circuit, opAmp.gbwHz, pointsPerDecade);
+    json["simulated"] = SimulationJson(simulation);
+    json["maxPassbandDeviationDb"] = simulation.maxPassbandDeviationDb;
+    const verify::SectionRequirements requirements =
+        verify::FindSectionRequirements(circuit, opAmp.gbwHz, pointsPerDecade);
+    json["sections"] = SectionsJson(requirements);
+    std::string failure = simulation.error.empty() ? requirements.error : simulation.error;
+    if (options.monteCarlo) {
+        const verify::ToleranceResult result =
+            verify::RunToleranceAnalysis(circuit, tolerance, pointsPerDecade);
+        json["monteCarlo"] = ToleranceJson(result, tolerance);
+        if (failure.empty()) failure = result.error;
+    }
+    if (!failure.empty()) json["error"] = failure;
+    std::cout << json.dump(2) << '\n';
+    if (options.spiceLog) WriteLog(*options.spiceLog, verify::SpiceEngine::Instance().TakeLog());
+    if (!failure.empty()) throw CliError(failure);
+}
+
+}  // namespace
+
+void RegisterVerifyVerb(CLI::App& app) {
+    auto* verb = app.add_subcommand(
+        "verify",
+        "Realise a design with a basic circuit and check it as a real circuit: simulated with "
+        "single-pole op-amps, what each section needs of its op-amp, and the element tolerances");
+    auto options = std::make_shared<VerifyOptions>();
+    AddCircuitOptions(*verb, options->circuit, false);
+    verb->add_option("--gbw", options->gbw,
+                     "Gain-bandwidth product of every op-amp (number with an optional unit)");
+    verb->add_option("--opamp", options->opAmp,
+                     "Op-amp of the op-amp table whose gain-bandwidth product is used (LT1115 "
+                     "when neither --gbw nor --opamp is given)");
+    verb->add_option("--opamp-table", options->opAmpTable,
+                     "Op-amp table to read instead of sys/opamps.txt beside the program");
+    verb->add_option("--monte-carlo", options->monteCarlo,
+                     "Runs of the tolerance analysis (1 to 1000000)");
+    verb->add_option("--tolerance-r", options->toleranceR, "Resistor tolerance in percent")
+        ->capture_default_str();
+    verb->add_option("--tolerance-c", options->toleranceC, "Capacitor tolerance in percent")
+        ->capture_default_str();
+    verb->add_option("--distribution", options->distribution,
+                     "Spread of the element values: uniform within the tolerance, or gaussian "
+                     "with the tolerance as three standard deviations")
+        ->check(CLI::IsMember({"uniform", "gaussian"}))
+        ->capture_default_str();
+    verb->add_option("--seed", options->seed, "Seed of the tolerance analysis")
+        ->capture_default_str();
+    verb->add_option("--spice-log", options->spiceLog, "File to write the simulator's output to");
+    verb->callback([options] { RunVerb([&] { Verify(*options); }); });
+}
+
+}  // namespace vorna::cli

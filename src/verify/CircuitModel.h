@@ -1,0 +1,61 @@
+#pragma once
+// The realised circuit as element values and the sections they realise: the resistors and
+// capacitors of every section (each one a part of its own, also where the synthesis gave
+// two the same value) and the circuit models that turn their values into the section
+// coefficients. Pure: nothing is simulated.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "analysis/Cascade.h"
+#include "verify/RealisedCircuit.h"
+
+namespace vorna::verify {
+
+enum class ElementKind { Resistor, Capacitor };
+
+struct ModelElement {
+    std::string name;  // "R1_2"
+    ElementKind kind = ElementKind::Resistor;
+    double value = 0;  // the settled value
+    int section = 0;   // the section number of its name
+};
+
+class CircuitModel {
+public:
+    // The model of a realised circuit; none, with a message in `error`, when its basic
+    // circuit or one of its elements has no model.
+    static std::optional<CircuitModel> Of(const RealisedCircuit& circuit, std::string& error);
+
+    const std::vector<ModelElement>& Elements() const { return elements_; }
+    // The settled values, in the order of Elements().
+    std::vector<double> NominalValues() const;
+
+    // The cascade that `values` (one per element, in the order of Elements()) realise; false
+    // when they realise no usable section (a value at or below zero or not finite, a
+    // section whose poles are not in the left half-plane).
+    bool Realise(std::span<const double> values, analysis::Cascade& cascade) const;
+
+    // The coefficients section `number` realises with `values` (P0 .. P2 in entries 0 .. 2 for
+    // the first-order section); false when there is no such section or it is not usable.
+    bool RealiseSection(int number, std::span<const double> values, Section& section) const;
+
+private:
+    // A section's circuit, the coefficients it was designed with, and where its elements
+    // begin in elements_.
+    struct SectionPart {
+        SectionElements circuit;
+        Section designed{};
+        std::size_t firstElement = 0;
+    };
+    static bool RealisePart(const SectionPart& part, std::span<const double> values,
+                            Section& section);
+
+    std::vector<ModelElement> elements_;
+    std::vector<SectionPart> sections_;
+    std::size_t secondOrderCount_ = 0;
+};
+
+}  // namespace vorna::verify

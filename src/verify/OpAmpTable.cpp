@@ -1,0 +1,88 @@
+#include "verify/OpAmpTable.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include "platform/CLocale.h"
+
+namespace vorna::verify {
+namespace {
+
+bool SameName(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) ==
+               std::toupper(static_cast<unsigned char>(y));
+    });
+}
+
+// A whole field as a finite number, or false.
+bool ReadNumber(const std::string& field, double& value) {
+    const char* end = nullptr;
+    value = StrToD(field.c_str(), &end);
+    return end == field.c_str() + field.size() && !field.empty() && std::isfinite(value);
+}
+
+// The op-amp of one line, or the reason the line cannot be one.
+std::string ParseLine(const std::string& line, OpAmpData& opAmp) {
+    std::istringstream in(line);
+    std::vector<std::string> fields;
+    for (std::string field; in >> field;) fields.push_back(field);
+    if (fields.size() != 5)
+        return Format(
+            "5 fields expected (name, GBW, slew rate, lowest and highest supply), %zu "
+            "found",
+            fields.size());
+    opAmp.name = fields[0];
+    double* numbers[] = {&opAmp.gbwHz, &opAmp.slewRateVPerUs, &opAmp.supplyMinV, &opAmp.supplyMaxV};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (!ReadNumber(fields[i + 1], *numbers[i]) || *numbers[i] <= 0)
+            return "\"" + fields[i + 1] + "\" is not a positive number";
+    }
+    if (opAmp.supplyMinV > opAmp.supplyMaxV)
+        return "the lowest supply voltage is above the highest";
+    return {};
+}
+
+}  // namespace
+
+const OpAmpData* OpAmpTable::Find(const std::string& name) const {
+    for (const OpAmpData& opAmp : opAmps)
+        if (SameName(opAmp.name, name)) return &opAmp;
+    return nullptr;
+}
+
+OpAmpTable ParseOpAmpTable(std::istream& in) {
+    OpAmpTable table;
+    int number = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::size_t first = line.find_first_not_of(" \t");
+        if (first == std::string::npos || line[first] == '#') continue;
+        OpAmpData opAmp;
+        const std::string problem = ParseLine(line, opAmp);
+        if (!problem.empty()) {
+            table.error = Format("line %d: %s", number, problem.c_str());
+            return table;
+        }
+        table.opAmps.push_back(opAmp);
+    }
+    return table;
+}
+
+OpAmpTable ReadOpAmpTable(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        OpAmpTable table;
+        table.error = "cannot read " + path;
+        return table;
+    }
+    OpAmpTable table = ParseOpAmpTable(file);
+    if (!table.error.empty()) table.error = path + ", " + table.error;
+    return table;
+}
+
+}  // namespace vorna::verify

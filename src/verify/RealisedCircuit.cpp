@@ -1,0 +1,45 @@
+#include "verify/RealisedCircuit.h"
+
+#include <cmath>
+
+#include "app/CKorvelDoc.h"
+#include "schematic/AscFile.h"
+
+namespace vorna::verify {
+
+bool RealisedCircuitOf(const CKorvelDoc& doc, const DesignResults& results,
+                       const CircuitOutput& out, int circuitCode, RealisedCircuit& realised,
+                       std::string& error) {
+    std::string written;
+    for (const SchematicLine& line : out.lines) written += line.text;
+    std::vector<std::string> problems;
+    installation::Schematic schematic =
+        installation::ParseAsc(installation::AscLines(written, &problems), &problems);
+    if (!problems.empty()) {
+        error = "the written schematic cannot be read back: " + problems.front();
+        return false;
+    }
+    realised.circuit = circuitCode - kFirstCircuitCode;
+    realised.specification = analysis::SpecificationOf(doc);
+    realised.results = results;
+    realised.elements = out.elementValues;
+    realised.sections = out.realisedSections;
+    realised.schematic = std::move(schematic);
+    return true;
+}
+
+std::vector<double> GraphFrequencies(const DesignResults& results, int pointsPerDecade) {
+    std::vector<double> frequencies;
+    const double low = results.graphFreqMin, high = results.graphFreqMax;
+    if (!(low > 0) || !(high >= low) || !std::isfinite(high) || pointsPerDecade < 1)
+        return frequencies;
+    // The points of a decade sweep, as the simulator steps it; a point within a part in
+    // 1e9 of the upper end still belongs to the sweep.
+    const double steps = std::log10(high / low) * pointsPerDecade;
+    const int last = static_cast<int>(std::floor(steps + 1e-9));
+    for (int k = 0; k <= last; ++k)
+        frequencies.push_back(low * std::pow(10.0, static_cast<double>(k) / pointsPerDecade));
+    return frequencies;
+}
+
+}  // namespace vorna::verify

@@ -1,0 +1,41 @@
+#pragma once
+// A design as its basic circuit realises it, which is what every verification reads: the
+// specification, the realised sections (the coefficients of the settled element values),
+// the element values by name and the schematic as it was written (values as written).
+
+#include <string>
+#include <vector>
+
+#include "analysis/SpecificationMask.h"
+#include "circuit/models/SectionModel.h"
+#include "design/DesignResults.h"
+#include "output/CircuitOutput.h"
+#include "schematic/Schematic.h"
+
+namespace vorna {
+class CKorvelDoc;
+}
+
+namespace vorna::verify {
+
+struct RealisedCircuit {
+    int circuit = 0;  // basic circuit 0 (LP1) .. 13 (BE2)
+    analysis::Specification specification;
+    DesignResults results;                  // after the synthesis: the realised sections
+    std::vector<ElementValue> elements;     // every settled value, by element name ("R1_2")
+    std::vector<SectionElements> sections;  // the circuit of every section, as settled
+    installation::Schematic schematic;      // the written schematic
+};
+
+// The realised circuit of a finished circuit output run (`out.lines` hold the written
+// schematic, `results` the view's results after the synthesis, `circuitCode` 480 .. 493).
+// Fails with a message in `error` when the written schematic cannot be read back.
+bool RealisedCircuitOf(const CKorvelDoc& doc, const DesignResults& results,
+                       const CircuitOutput& out, int circuitCode, RealisedCircuit& realised,
+                       std::string& error);
+
+// The frequencies of the design's graph: from graphFreqMin, `pointsPerDecade` a decade, up
+// to graphFreqMax (the last point may lie up to one step beyond it, as the graph draws).
+std::vector<double> GraphFrequencies(const DesignResults& results, int pointsPerDecade);
+
+}  // namespace vorna::verify

@@ -1,0 +1,66 @@
+#pragma once
+// Monte Carlo tolerance analysis on the circuit models, without a simulator: every resistor
+// and capacitor of the realised circuit drawn within its tolerance, the sections each draw
+// realises, their response over the graph's frequencies, the envelope of all runs and the
+// yield against the design's specification mask. Runs are reproducible: the same seed gives
+// the same draws on every platform (std::mt19937_64 with the transforms of ToleranceRandom).
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "verify/RealisedCircuit.h"
+
+namespace vorna::verify {
+
+enum class Distribution {
+    Uniform,   // evenly within +-tolerance
+    Gaussian,  // normal with the tolerance as three standard deviations
+};
+
+inline constexpr int kMaxToleranceRuns = 1000000;
+inline constexpr double kMaxTolerance = 0.5;
+
+struct ToleranceOptions {
+    double resistorTolerance = 0.01;  // fractions: 0.01 is 1 %
+    double capacitorTolerance = 0.05;
+    Distribution distribution = Distribution::Uniform;
+    std::uint64_t seed = 1;
+    int runs = 1000;
+};
+
+// Empty when the options can be used, else the message that refuses them.
+std::string CheckToleranceOptions(const ToleranceOptions& options);
+
+// Per frequency of the graph: the smallest, 5 %, 50 %, 95 % and largest gain of the runs (dB).
+struct ToleranceEnvelope {
+    std::vector<double> frequencyHz;
+    std::vector<double> minDb, p5Db, p50Db, p95Db, maxDb;
+};
+
+struct ToleranceResult {
+    int runs = 0;        // runs made (fewer than asked when cancelled)
+    int passedRuns = 0;  // runs whose response keeps to the mask
+    // Runs whose drawn elements gave no usable sections (a value drawn at or below zero, a
+    // section without a finite response); they count as not passing.
+    int failedRuns = 0;
+    double yield = 0;  // passedRuns / runs
+    bool cancelled = false;
+    ToleranceEnvelope envelope;
+    std::string error;  // the circuit has no model; empty on success
+    bool Succeeded() const { return error.empty(); }
+};
+
+// Called now and then with the runs done and the runs asked for.
+using ToleranceProgress = std::function<void(int done, int total)>;
+
+// Runs the analysis; `cancel`, when given and set, stops it after the current run (the
+// result then covers the runs made).
+ToleranceResult RunToleranceAnalysis(const RealisedCircuit& circuit,
+                                     const ToleranceOptions& options, int pointsPerDecade,
+                                     const ToleranceProgress& progress = {},
+                                     const std::atomic<bool>* cancel = nullptr);
+
+}  // namespace vorna::verify
