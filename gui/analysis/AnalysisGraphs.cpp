@@ -98,17 +98,6 @@ double FiniteGain(double gainDb) {
     return gainDb > kZeroGainDb ? gainDb : kNaN;
 }
 
-// The regions the specification keeps the gain out of.
-std::vector<MaskRegion> MaskOf(const CKorvelDoc& doc) {
-    std::vector<MaskRegion> regions;
-    for (const analysis::MaskBand& band :
-         analysis::SpecificationMask(analysis::SpecificationOf(doc))) {
-        regions.push_back({band.lowHz, band.HasUpperEnd() ? band.highHz : kInfinity, band.limitDb,
-                           band.kind == analysis::BandKind::Stop});
-    }
-    return regions;
-}
-
 GraphData GainGraph(const CKorvelView& view, const CKorvelDoc& doc, std::string title) {
     const Cascade cascade = CascadeOf(view, doc);
     const std::vector<double> omegas = Omegas(view);
@@ -120,7 +109,7 @@ GraphData GainGraph(const CKorvelView& view, const CKorvelDoc& doc, std::string 
     GraphData graph = FrequencyGraph(
         view, std::move(title), {"利得", "dB", AxisScale::Linear, -view.graphAttMax, 10}, gains,
         [cascade](double omega) { return FiniteGain(GainPhaseAt(cascade, omega).gainDb); });
-    graph.mask = MaskOf(doc);
+    graph.mask = SpecificationRegions(doc);
     return graph;
 }
 
@@ -299,6 +288,16 @@ GraphData PoleZeroGraph(const CKorvelView& view) {
     graph.x.low = graph.y.low = -half;
     graph.x.high = graph.y.high = half;
     return graph;
+}
+
+std::vector<MaskRegion> SpecificationRegions(const CKorvelDoc& doc) {
+    std::vector<MaskRegion> regions;
+    for (const analysis::MaskBand& band :
+         analysis::SpecificationMask(analysis::SpecificationOf(doc))) {
+        regions.push_back({band.lowHz, band.HasUpperEnd() ? band.highHz : kInfinity, band.limitDb,
+                           band.kind == analysis::BandKind::Stop});
+    }
+    return regions;
 }
 
 std::vector<double> DesignFingerprint(const CKorvelView& view, const CKorvelDoc& doc) {

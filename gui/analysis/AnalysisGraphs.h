@@ -28,6 +28,9 @@ GraphData GroupDelayGraph(const CKorvelView& view, const CKorvelDoc& doc);
 GraphData TimeResponseGraph(const CKorvelView& view, const CKorvelDoc& doc, TimeGraph which);
 GraphData PoleZeroGraph(const CKorvelView& view);
 
+// The regions the design's specification keeps the gain out of (none for an unknown kind).
+std::vector<MaskRegion> SpecificationRegions(const CKorvelDoc& doc);
+
 // The numbers a change of which changes any graph; equal fingerprints, equal graphs.
 std::vector<double> DesignFingerprint(const CKorvelView& view, const CKorvelDoc& doc);
 

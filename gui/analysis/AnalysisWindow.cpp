@@ -15,6 +15,7 @@
 #include "GraphPane.h"
 #include "Icons.h"
 #include "QtUi.h"
+#include "VerificationPanel.h"
 #include "ViewWidget.h"
 #include "analysis/Cascade.h"
 #include "analysis/CoefficientExport.h"
@@ -70,6 +71,8 @@ AnalysisWindow::AnalysisWindow(DocumentWindow& design)
         panes_.push_back(pane);
         tabs_->addTab(pane, QString::fromUtf8(entry.label));
     }
+    verification_ = new VerificationPanel(design, tabs_);
+    tabs_->addTab(verification_, QStringLiteral("実回路"));
     unwrapped_->setObjectName(QStringLiteral("unwrapPhase"));
     unwrapped_->setVisible(false);
     connect(unwrapped_, &QCheckBox::toggled, this, &AnalysisWindow::Rebuild);

@@ -14,6 +14,7 @@ namespace vorna {
 
 class DocumentWindow;
 class GraphPane;
+class VerificationPanel;
 
 enum class AnalysisTab { Magnitude, Passband, Phase, GroupDelay, Step, Impulse, PoleZero };
 
@@ -23,6 +24,7 @@ public:
     explicit AnalysisWindow(DocumentWindow& design);
 
     GraphPane* Pane(AnalysisTab tab) const;
+    VerificationPanel* Verification() const { return verification_; }
     QTabWidget* Tabs() const { return tabs_; }
     // Rebuilds the graphs when the design or its settings changed since the last time.
     void Follow();
@@ -42,6 +44,7 @@ private:
     QTabWidget* tabs_;
     QCheckBox* unwrapped_;
     std::vector<GraphPane*> panes_;
+    VerificationPanel* verification_;
     std::vector<double> fingerprint_;
 };
 

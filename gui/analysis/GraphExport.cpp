@@ -15,9 +15,8 @@ std::string Cell(double value) {
     return std::isfinite(value) ? Format("%.17g", value) : std::string();
 }
 
-// A header cell, quoted when the text holds the separator or a quote.
 std::string Quoted(const std::string& text) {
-    if (text.find_first_of(",\"") == std::string::npos) return text;
+    if (text.find_first_of(",\"\n") == std::string::npos) return text;
     std::string quoted = "\"";
     for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
@@ -66,6 +65,15 @@ std::string GraphCsv(const GraphData& graph) {
         for (std::size_t i = 0; i < curve->x.size(); ++i) {
             text += Quoted(curve->name) + "," + Cell(curve->x[i]) + "," + Cell(curve->y[i]) + "\n";
         }
+    }
+    return text;
+}
+
+std::string TableCsv(const std::vector<std::vector<std::string>>& table) {
+    std::string text;
+    for (const std::vector<std::string>& row : table) {
+        for (std::size_t i = 0; i < row.size(); ++i) text += (i ? "," : "") + Quoted(row[i]);
+        text += "\n";
     }
     return text;
 }

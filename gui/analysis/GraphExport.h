@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "GraphData.h"
 
@@ -24,6 +25,9 @@ std::optional<ExportFormat> ExportFormatOf(const QString& path);
 // Curves over the same abscissae share one table with a column each; otherwise one row a
 // point with the curve's name first. A point that could not be computed has an empty cell.
 std::string GraphCsv(const GraphData& graph);
+
+// Rows of cells as CSV (UTF-8, a cell quoted where it holds a separator, quote or line end).
+std::string TableCsv(const std::vector<std::vector<std::string>>& table);
 
 // Runs `write` on a temporary file beside `path` and puts it in place when `write` returns
 // true; the old file is untouched on any failure. Returns the error text, empty on success.

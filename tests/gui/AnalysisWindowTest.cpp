@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 #include <qcustomplot.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,7 +21,9 @@
 #include "ViewWidget.h"
 #include "analysis/AnalysisWindow.h"
 #include "analysis/GraphPane.h"
+#include "analysis/VerificationPanel.h"
 #include "design/conversion/DigitalConversion.h"
+#include "support/AcceptingUi.h"
 
 namespace vorna {
 namespace {
@@ -126,6 +130,51 @@ TEST_F(AnalysisWindowTest, ExportsEachFormatAndRefusesWhatItCannotWrite) {
     EXPECT_NE(pane->ExportTo(unwritable), QString());
     EXPECT_NE(pane->ExportTo(folder.filePath(QStringLiteral("phase.txt"))), QString());
     EXPECT_FALSE(QFile::exists(unwritable));
+}
+
+// Accepts every dialog of the circuit output run and writes its schematic to `schematic`.
+class SchematicUser : public testing::AcceptingUi {
+public:
+    explicit SchematicUser(QString schematic) : schematic_(std::move(schematic)) {}
+    std::optional<std::string> SaveFileName(const FileDialogRequest&) override {
+        return schematic_.toStdString();
+    }
+    std::string ProgramDirectory() override { return VORNA_BIN_DIR "/"; }
+
+private:
+    QString schematic_;
+};
+
+TEST_F(AnalysisWindowTest, VerifiesTheRealisedCircuitWithEnvelopeYieldAndSectionTable) {
+    QTemporaryDir folder;
+    const QString home = QDir::currentPath();
+    QDir::setCurrent(folder.path());  // the run appends to journal.txt here
+    SchematicUser user(folder.filePath(QStringLiteral("circuit.asc")));
+    VerificationPanel* panel = analysis->Verification();
+    const std::optional<verify::RealisedCircuit> circuit = panel->RealiseDesign(user);
+    QDir::setCurrent(home);
+    ASSERT_TRUE(circuit.has_value()) << (user.messages.empty() ? "" : user.messages.back());
+
+    VerificationOptions options;
+    options.gbwHz = 1e12;
+    options.tolerance.runs = 200;
+    panel->Verify(*circuit, options);
+    const GraphData& graph = panel->Pane()->Graph();
+    ASSERT_EQ(graph.curves.size(), 7) << "simulated, ideal and five envelope curves";
+    for (std::size_t i = 0; i < graph.curves[0].y.size(); i += 50) {
+        EXPECT_NEAR(graph.curves[0].y[i], graph.curves[1].y[i], 0.1) << "a near-ideal op-amp";
+    }
+    EXPECT_TRUE(panel->YieldLine().contains(QStringLiteral("歩留まり")))
+        << panel->YieldLine().toStdString();
+    EXPECT_EQ(panel->Table()->rowCount(), document->View().sectionLast + 1);
+    const QString csv = folder.filePath(QStringLiteral("sections.csv"));
+    EXPECT_EQ(panel->ExportTable(csv), QString());
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count('\n'), panel->Table()->rowCount() + 1);
+    analysis->Tabs()->setCurrentWidget(panel);
+    QTest::qWait(20);
+    testing::SaveScreenshot(analysis, QStringLiteral("analysis-circuit"));
 }
 
 }  // namespace
