@@ -131,6 +131,12 @@ void GraphPane::AddCurves() {
                                                   pen.color(), 9));
         }
     }
+    // A legend where there are curves to tell apart.
+    plot_->legend->setVisible(plot_->plottableCount() > 1);
+    for (int i = 0; i < plot_->plottableCount(); ++i) {
+        if (graph_.curves[static_cast<std::size_t>(i)].guide)
+            plot_->plottable(i)->removeFromLegend();
+    }
     if (plot_->graphCount() > 0 && !graph_.equalScales) {
         tracer_ = new QCPItemTracer(plot_);
         tracer_->setGraph(plot_->graph(0));
