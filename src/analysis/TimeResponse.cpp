@@ -11,10 +11,15 @@ namespace vorna::analysis {
 
 namespace {
 
-using Eigen::MatrixXd;
-using Eigen::RowVectorXd;
-using Eigen::VectorXd;
+// The responses of high-order cascades with poles close to the axis pile up rounding
+// errors over thousands of steps; extended precision keeps them below the tolerances.
+using Real = long double;
+using MatrixXd = Eigen::Matrix<Real, Eigen::Dynamic, Eigen::Dynamic>;
+using VectorXd = Eigen::Matrix<Real, Eigen::Dynamic, 1>;
+using RowVectorXd = Eigen::Matrix<Real, 1, Eigen::Dynamic>;
 
+// The most sampling instants a digital response runs through (100 seconds at 1 MHz).
+constexpr double kMostInstants = 1e8;
 // Decay of the envelope that SettlingTime waits for.
 const double kSettledLog = std::log(1000.0);
 
@@ -23,12 +28,12 @@ struct StateSpace {
     MatrixXd a;
     VectorXd b;
     RowVectorXd c;
-    double d = 1;
+    Real d = 1;
 };
 
 // Appends a section (its own a, b, c, d) fed by the output of what the system holds.
 void Append(StateSpace& system, const MatrixXd& a, const VectorXd& b, const RowVectorXd& c,
-            double d) {
+            Real d) {
     const Eigen::Index k = system.a.rows();
     const Eigen::Index m = a.rows();
     MatrixXd grown = MatrixXd::Zero(k + m, k + m);
@@ -56,13 +61,14 @@ StateSpace AnalogStateSpace(const Cascade& cascade) {
     system.c.resize(0);
     if (cascade.first) {
         const FirstOrderSection& f = *cascade.first;
-        const double v = f.p0 != 0 ? std::fabs(f.p0) : 1;
-        Append(system, MatrixXd::Constant(1, 1, -f.p0), VectorXd::Constant(1, v),
-               RowVectorXd::Constant(1, (f.p2 - f.p1 * f.p0) / v), f.p1);
+        const Real p0 = f.p0, p1 = f.p1, p2 = f.p2;
+        const Real v = p0 != 0 ? std::fabs(p0) : 1;
+        Append(system, MatrixXd::Constant(1, 1, -p0), VectorXd::Constant(1, v),
+               RowVectorXd::Constant(1, (p2 - p1 * p0) / v), p1);
     }
     for (const Section& p : cascade.sections) {
-        const double a1 = p[0], a0 = p[1], n2 = p[2], n1 = p[3], n0 = p[4];
-        const double w = a0 != 0 ? std::sqrt(std::fabs(a0)) : 1;
+        const Real a1 = p[0], a0 = p[1], n2 = p[2], n1 = p[3], n0 = p[4];
+        const Real w = a0 != 0 ? std::sqrt(std::fabs(a0)) : 1;
         MatrixXd a(2, 2);
         a << 0, w, -a0 / w, -a1;
         VectorXd b(2);
@@ -83,7 +89,7 @@ std::vector<double> AnalogResponse(const Cascade& cascade, Excitation excitation
     MatrixXd augmented = MatrixXd::Zero(n + 1, n + 1);
     augmented.topLeftCorner(n, n) = system.a;
     augmented.topRightCorner(n, 1) = system.b;
-    const MatrixXd transition = (augmented * step).exp();
+    const MatrixXd transition = (augmented * static_cast<Real>(step)).exp();
     const MatrixXd phi = transition.topLeftCorner(n, n);
     const VectorXd gamma = transition.topRightCorner(n, 1);
     const bool isStep = excitation == Excitation::Step;
@@ -91,17 +97,18 @@ std::vector<double> AnalogResponse(const Cascade& cascade, Excitation excitation
     std::vector<double> values;
     values.reserve(static_cast<std::size_t>(points));
     for (int i = 0; i < points; ++i) {
-        values.push_back(system.c.dot(x) + (isStep ? system.d : 0));
+        values.push_back(static_cast<double>(system.c.dot(x) + (isStep ? system.d : 0)));
         x = isStep ? VectorXd(phi * x + gamma) : VectorXd(phi * x);
     }
     return values;
 }
 
 // Transposed direct form II, section after section, one sample at a time.
-std::vector<double> DigitalResponse(const Cascade& cascade, Excitation excitation, int samples) {
+std::vector<double> DigitalResponse(const Cascade& cascade, Excitation excitation,
+                                    std::size_t samples) {
     struct State {
-        double b0, b1, b2, a1, a2;
-        double s1 = 0, s2 = 0;
+        Real b0, b1, b2, a1, a2;
+        Real s1 = 0, s2 = 0;
     };
     std::vector<State> states;
     if (cascade.first) {
@@ -110,16 +117,16 @@ std::vector<double> DigitalResponse(const Cascade& cascade, Excitation excitatio
     }
     for (const Section& p : cascade.sections) states.push_back({p[2], p[3], p[4], p[0], p[1]});
     std::vector<double> values;
-    values.reserve(static_cast<std::size_t>(samples));
-    for (int k = 0; k < samples; ++k) {
-        double v = excitation == Excitation::Step || k == 0 ? 1 : 0;
+    values.reserve(samples);
+    for (std::size_t k = 0; k < samples; ++k) {
+        Real v = excitation == Excitation::Step || k == 0 ? 1 : 0;
         for (State& s : states) {
-            const double y = s.b0 * v + s.s1;
+            const Real y = s.b0 * v + s.s1;
             s.s1 = s.b1 * v - s.a1 * y + s.s2;
             s.s2 = s.b2 * v - s.a2 * y;
             v = y;
         }
-        values.push_back(v);
+        values.push_back(static_cast<double>(v));
     }
     return values;
 }
@@ -175,23 +182,25 @@ double DcGain(const Cascade& cascade) {
 std::optional<std::vector<TimeSample>> TimeResponse(const Cascade& cascade, Excitation excitation,
                                                     double endTime, int points) {
     if (!(endTime > 0) || !std::isfinite(endTime) || points < 2) return std::nullopt;
-    double step = endTime / (points - 1);
     std::vector<double> values;
+    double step = endTime / (points - 1);
+    std::size_t stride = 1;
     if (cascade.IsDigital()) {
         const double T = cascade.samplingPeriod;
-        if (!(T > 0)) return std::nullopt;
-        step = T;
-        const double available = std::floor(endTime / T) + 1;
-        values = DigitalResponse(cascade, excitation,
-                                 static_cast<int>(std::min<double>(points, available)));
+        const double instants = std::floor(endTime / T) + 1;
+        if (!(T > 0) || !(instants <= kMostInstants)) return std::nullopt;
+        const auto count = static_cast<std::size_t>(instants);
+        stride = (count + static_cast<std::size_t>(points) - 1) / static_cast<std::size_t>(points);
+        step = T * static_cast<double>(stride);
+        values = DigitalResponse(cascade, excitation, count);
     } else {
         values = AnalogResponse(cascade, excitation, step, points);
     }
     std::vector<TimeSample> samples;
-    samples.reserve(values.size());
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (!std::isfinite(values[i])) return std::nullopt;
-        samples.push_back({static_cast<double>(i) * step, values[i]});
+    for (std::size_t i = 0; i * stride < values.size(); ++i) {
+        const double value = values[i * stride];
+        if (!std::isfinite(value)) return std::nullopt;
+        samples.push_back({static_cast<double>(i) * step, value});
     }
     return samples;
 }

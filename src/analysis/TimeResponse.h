@@ -26,12 +26,14 @@ std::optional<double> SettlingTime(const Cascade& cascade);
 // Gain at DC (omega = 0, z = 1) as a plain ratio.
 double DcGain(const Cascade& cascade);
 
-// The response from time 0 to `endTime` (seconds, positive): `points` (at least 2) evenly
-// spaced samples for an analog cascade; for a digital one the sampling instants up to
-// `endTime`, at most `points` of them. The impulse response of an analog cascade is its
-// regular part: a direct feed-through (a high-pass or band-eliminate section) adds an
-// impulse at time 0 that no sample can show. A response that grows beyond the range of
-// doubles gives none.
+// The response from time 0 to `endTime` (seconds, positive) in `points` (at least 2) evenly
+// spaced samples for an analog cascade; a digital one runs through its sampling instants up
+// to `endTime` and gives every k-th of them, k the smallest stride that leaves at most
+// `points`. The impulse response of an analog cascade is its regular part: a direct
+// feed-through (a high-pass or band-eliminate section) adds an impulse at time 0 that no
+// sample can show; the digital one is the response to a unit sample. None for arguments
+// out of range, more than 1e8 sampling instants, or a response that grows beyond the range
+// of doubles.
 std::optional<std::vector<TimeSample>> TimeResponse(const Cascade& cascade, Excitation excitation,
                                                     double endTime, int points);
 

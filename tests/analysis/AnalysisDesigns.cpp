@@ -5,12 +5,12 @@
 
 namespace vorna::testing {
 
-std::vector<CascadeCase> CascadeCases(const std::vector<int>& orders, bool digital) {
+std::vector<CascadeCase> CascadeCases(const std::vector<int>& orders, bool digital, double xs) {
     std::vector<CascadeCase> cases;
     for (int kind = kLowPass; kind <= kBandEliminate; ++kind) {
         for (int approximation = kButterworth; approximation <= kElliptic; ++approximation) {
             for (int order : orders) {
-                const DesignCase design{kind, approximation, order, 0.5, 1.5};
+                const DesignCase design{kind, approximation, order, 0.5, xs};
                 CascadeCase c{Describe(design), MakeDesign(design), {}};
                 c.cascade = analysis::CascadeOf(c.design.results, kind, 0);
                 cases.push_back(c);

@@ -1,0 +1,98 @@
+// Group delays and step and impulse responses against independent evaluations with scipy:
+// the cascades and the computed values are written to a JSON file that
+// compare_analysis_with_scipy.py checks.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "analysis/AnalysisDesigns.h"
+#include "analysis/Response.h"
+#include "analysis/TimeResponse.h"
+#include "platform/CLocale.h"
+
+namespace vorna::testing {
+namespace {
+
+constexpr const char* kPython = "/usr/bin/python3";
+constexpr int kTimePoints = 400;
+
+std::string Numbers(const std::vector<double>& values) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < values.size(); ++i)
+        text += (i ? ", " : "") + Format("%.17g", values[i]);
+    return text + "]";
+}
+
+std::vector<double> Values(const std::vector<analysis::TimeSample>& samples) {
+    std::vector<double> values;
+    for (const auto& s : samples) values.push_back(s.value);
+    return values;
+}
+
+std::string CaseJson(const CascadeCase& c, bool withResponses) {
+    const analysis::Cascade& k = c.cascade;
+    std::string json = "{\"name\": \"" + c.name + "\", \"domain\": \"" +
+                       (k.IsDigital() ? "digital" : "analog") +
+                       "\", \"T\": " + Format("%.17g", k.samplingPeriod) + ", \"first\": ";
+    json += k.first ? Numbers({k.first->p0, k.first->p1, k.first->p2}) : "null";
+    json += ", \"sections\": [";
+    for (std::size_t i = 0; i < k.sections.size(); ++i)
+        json += (i ? ", " : "") + Numbers({k.sections[i].begin(), k.sections[i].end()});
+    const std::vector<double> omegas = GraphOmegas(c, 400);
+    json += "], \"omegas\": " + Numbers(omegas) +
+            ", \"groupDelay\": " + Numbers(analysis::GroupDelayOver(k, omegas));
+    if (withResponses) {
+        const double end = *analysis::SettlingTime(k);
+        const auto step = analysis::TimeResponse(k, analysis::Excitation::Step, end, kTimePoints);
+        const auto impulse =
+            analysis::TimeResponse(k, analysis::Excitation::Impulse, end, kTimePoints);
+        EXPECT_TRUE(step && impulse) << c.name;
+        if (step && impulse && step->size() > 1) {
+            json += ", \"dt\": " + Format("%.17g", (*step)[1].time) +
+                    ", \"step\": " + Numbers(Values(*step)) +
+                    ", \"impulse\": " + Numbers(Values(*impulse));
+        }
+    }
+    return json + "}";
+}
+
+TEST(AnalysisScipyComparison, GroupDelayAndTimeResponsesMatchIndependentEvaluations) {
+    if (std::system((std::string(kPython) + " -c 'import scipy.signal' 2>/dev/null").c_str()) !=
+        0) {
+        GTEST_SKIP() << kPython << " lacks scipy (python3-scipy): the comparison cannot run";
+    }
+    const std::string stem = ::testing::TempDir() + "vorna_analysis_" + std::to_string(getpid());
+    const std::string cases = stem + "_cases.json";
+    const std::string report = stem + "_report.txt";
+    {
+        std::ofstream out(cases);
+        out << "[\n";
+        bool first = true;
+        for (const CascadeCase& c : CascadeCases({2, 3, 5, 8, 13, 20, 31, 44, 57, 58}, true)) {
+            out << (first ? "" : ",\n") << CaseJson(c, c.design.doc.order <= 20);
+            first = false;
+        }
+        out << "\n]\n";
+        ASSERT_TRUE(out.good());
+    }
+    const std::string command = std::string(kPython) +
+                                " " VORNA_SOURCE_DIR
+                                "/tests/analysis/compare_analysis_with_scipy.py " +
+                                cases + " > " + report + " 2>&1";
+    const int status = std::system(command.c_str());
+    std::ifstream in(report);
+    const std::string output((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
+    EXPECT_EQ(status, 0) << output;
+    std::cout << output;
+    std::remove(cases.c_str());
+    std::remove(report.c_str());
+}
+
+}  // namespace
+}  // namespace vorna::testing
