@@ -205,6 +205,7 @@ void Verify(const VerifyOptions& options) {
 
     nlohmann::json json;
     json["circuit"] = options.circuit.circuit;
+    json["pointsPerDecade"] = pointsPerDecade;
     json["opAmp"] = {{"name", opAmp.name.empty() ? nlohmann::json(nullptr) : nlohmann::json(opAmp.name)},
                      {"gbwHz", opAmp.gbwHz}};
     const verify::CircuitSimulation simulation =

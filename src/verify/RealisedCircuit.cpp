@@ -1,5 +1,6 @@
 #include "verify/RealisedCircuit.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/CKorvelDoc.h"
@@ -33,12 +34,12 @@ std::vector<double> GraphFrequencies(const DesignResults& results, int pointsPer
     const double low = results.graphFreqMin, high = results.graphFreqMax;
     if (!(low > 0) || !(high >= low) || !std::isfinite(high) || pointsPerDecade < 1)
         return frequencies;
-    // The points of a decade sweep, as the simulator steps it; a point within a part in
-    // 1e9 of the upper end still belongs to the sweep.
-    const double steps = std::log10(high / low) * pointsPerDecade;
-    const int last = static_cast<int>(std::floor(steps + 1e-9));
-    for (int k = 0; k <= last; ++k)
-        frequencies.push_back(low * std::pow(10.0, static_cast<double>(k) / pointsPerDecade));
+    // As the simulator sweeps a decade range: whole steps of at most 1/pointsPerDecade
+    // decade, stretched to end at the upper end exactly.
+    const double decades = std::log10(high / low);
+    const int steps = std::max(1, static_cast<int>(std::floor(decades * pointsPerDecade + 1e-9)));
+    for (int k = 0; k <= steps; ++k)
+        frequencies.push_back(low * std::pow(10.0, decades * k / steps));
     return frequencies;
 }
 

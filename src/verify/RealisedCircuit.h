@@ -34,8 +34,9 @@ bool RealisedCircuitOf(const CKorvelDoc& doc, const DesignResults& results,
                        const CircuitOutput& out, int circuitCode, RealisedCircuit& realised,
                        std::string& error);
 
-// The frequencies of the design's graph: from graphFreqMin, `pointsPerDecade` a decade, up
-// to graphFreqMax (the last point may lie up to one step beyond it, as the graph draws).
+// The frequencies of the design's graph as the simulator sweeps them: from graphFreqMin to
+// graphFreqMax exactly, evenly on a logarithmic scale, in as many whole steps of at most
+// 1/pointsPerDecade decade as fit.
 std::vector<double> GraphFrequencies(const DesignResults& results, int pointsPerDecade);
 
 }  // namespace vorna::verify

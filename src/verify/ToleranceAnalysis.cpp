@@ -1,6 +1,7 @@
 #include "verify/ToleranceAnalysis.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -90,17 +91,25 @@ bool KeepsToMask(const std::vector<double>& gains, const std::vector<MaskPoint>&
     });
 }
 
-// Value of quantile q (0..1) of `values` (reordered), interpolated between neighbours.
-double Quantile(std::vector<float>& values, double q) {
-    const double position = q * static_cast<double>(values.size() - 1);
-    const std::size_t below = static_cast<std::size_t>(position);
-    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(below),
-                     values.end());
-    const double low = values[below];
-    if (below + 1 >= values.size()) return low;
-    const double high =
-        *std::min_element(values.begin() + static_cast<std::ptrdiff_t>(below) + 1, values.end());
-    return low + (position - static_cast<double>(below)) * (high - low);
+// The 5 %, 50 % and 95 % quantiles of `values` (reordered), each interpolated between its
+// neighbours. The median is placed first; the outer quantiles then look at its halves only.
+std::array<double, 3> Quantiles(std::vector<float>& values) {
+    const auto at = [&](std::size_t i) { return values.begin() + static_cast<std::ptrdiff_t>(i); };
+    const double last = static_cast<double>(values.size() - 1);
+    const std::size_t median = static_cast<std::size_t>(0.5 * last);
+    std::nth_element(values.begin(), at(median), values.end());
+    // quantile q within [first, end), which holds the ranks from `first` on
+    auto quantile = [&](double q, std::size_t first, std::size_t end) {
+        const double position = q * last;
+        const std::size_t below = static_cast<std::size_t>(position);
+        std::nth_element(at(first), at(below), at(end));
+        const double low = values[below];
+        if (below + 1 >= values.size()) return low;
+        const double high = *std::min_element(at(below + 1), values.end());
+        return low + (position - static_cast<double>(below)) * (high - low);
+    };
+    const double p50 = quantile(0.5, median, median + 1);
+    return {quantile(0.05, 0, median + 1), p50, quantile(0.95, median, values.size())};
 }
 
 // Every run's gains at the envelope's frequencies, one row per frequency.
@@ -134,9 +143,11 @@ public:
         for (std::size_t k = 0; k < rows_.size(); ++k) {
             // The quantiles of equal gains are that gain exactly, not its float.
             const bool flat = minDb_[k] == maxDb_[k];
-            envelope_.p5Db.push_back(flat ? minDb_[k] : Quantile(rows_[k], 0.05));
-            envelope_.p50Db.push_back(flat ? minDb_[k] : Quantile(rows_[k], 0.5));
-            envelope_.p95Db.push_back(flat ? minDb_[k] : Quantile(rows_[k], 0.95));
+            const std::array<double, 3> q =
+                flat ? std::array<double, 3>{minDb_[k], minDb_[k], minDb_[k]} : Quantiles(rows_[k]);
+            envelope_.p5Db.push_back(q[0]);
+            envelope_.p50Db.push_back(q[1]);
+            envelope_.p95Db.push_back(q[2]);
         }
         return envelope_;
     }

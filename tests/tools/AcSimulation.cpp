@@ -28,7 +28,7 @@ std::string SysFolder() {
 }
 
 std::vector<AcPoint> SimulateAc(const Schematic& schematic, double fLow, double fHigh,
-                                int perDecade) {
+                                int perDecade, const installation::OpAmpSubcircuit& opAmp) {
     const installation::Connectivity connectivity = installation::Connect(schematic);
     EXPECT_TRUE(connectivity.problems.empty()) << connectivity.problems.front();
     if (!connectivity.problems.empty()) return {};
@@ -42,8 +42,9 @@ std::vector<AcPoint> SimulateAc(const Schematic& schematic, double fLow, double 
     const std::string dataPath = std::string(folder) + "/ac.txt";
     {
         std::ofstream deck(deckPath);
-        deck << installation::SpiceDeck(schematic, connectivity, "ac test", false) << ".control\n"
-             << Format("ac dec %d %.10g %.10g\n", perDecade, fLow, fHigh) << "wrdata " << dataPath
+        deck << installation::SpiceDeck(schematic, connectivity, "ac test", false, opAmp)
+             << ".control\n"
+             << Format("ac dec %d %.17g %.17g\n", perDecade, fLow, fHigh) << "wrdata " << dataPath
              << " v(out)\n.endc\n.end\n";
     }
     const std::string command = "ngspice -b " + deckPath + " > " + folder + "/log.txt 2>&1";

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "schematic/Netlist.h"
 #include "schematic/Schematic.h"
 
 namespace vorna::testing {
@@ -16,11 +17,12 @@ struct AcPoint {
     std::complex<double> v;  // the "out" net's voltage for a 1 V input
 };
 
-// Netlists the schematic, runs ngspice in batch mode and returns the output from fLow to
-// fHigh at `perDecade` points per decade; fails the calling test (and returns nothing) when
-// the drawing has faults or ngspice gives no data.
-std::vector<AcPoint> SimulateAc(const installation::Schematic& schematic, double fLow, double fHigh,
-                                int perDecade = 20);
+// Netlists the schematic with `opAmp` for its op-amps, runs ngspice in batch mode and
+// returns the output from fLow to fHigh at `perDecade` points per decade; fails the calling
+// test (and returns nothing) when the drawing has faults or ngspice gives no data.
+std::vector<AcPoint> SimulateAc(
+    const installation::Schematic& schematic, double fLow, double fHigh, int perDecade = 20,
+    const installation::OpAmpSubcircuit& opAmp = installation::IdealOpAmp());
 
 // (p2 s^2 + p3 s + p4) / (s^2 + p0 s + p1) at s = j w, fields in the design results' order.
 std::complex<double> SecondOrder(const double (&p)[5], double w);

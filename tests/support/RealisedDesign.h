@@ -1,0 +1,35 @@
+#pragma once
+// A design realised in process as the circuit output realises it, for the tests and
+// benchmarks of the verification: the first candidate of every step accepted, the values
+// written into the reference schematic of the circuit and order, no journal.
+
+#include <string>
+
+#include "output/CircuitOutput.h"
+#include "schematic/AscFile.h"
+#include "support/AcceptingUi.h"
+#include "topology/Circuits.h"
+#include "verify/RealisedCircuit.h"
+#include "view/CKorvelView.h"
+
+namespace vorna::testing {
+
+// `circuit` is 0 (LP1) .. 13 (BE2); false with a message when the synthesis fails.
+inline bool RealiseFirstCandidates(CKorvelDoc& doc, CKorvelView& view, int circuit,
+                                   verify::RealisedCircuit& realised, std::string& error) {
+    CircuitOutput out;
+    out.outputMode = 2;
+    out.lines = SplitSchematicLines(installation::Utf16LeWithBom(
+        installation::AscText(installation::ReferenceSchematic(circuit, view.resultOrder))));
+    out.replaceOpAmp = 0;
+    out.ClassifySchematicLines();
+    AcceptingUi ui;
+    out.synthesisEntries[static_cast<std::size_t>(circuit)](out, doc, view, ui);
+    if (out.synthesisFailed != 0) {
+        error = "the synthesis failed";
+        return false;
+    }
+    return verify::RealisedCircuitOf(doc, view, out, kFirstCircuitCode + circuit, realised, error);
+}
+
+}  // namespace vorna::testing

@@ -1,0 +1,174 @@
+// vorna-cli verify, run as a separate program: the simulation against the ideal response
+// and against the ngspice program on the written schematic, the tolerance analysis and the
+// refusals of bad input.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "cli/CliRunner.h"
+#include "output/TempFolder.h"
+#include "schematic/AscFile.h"
+#include "tools/AcSimulation.h"
+#include "verify/CircuitSimulation.h"
+
+namespace vorna {
+namespace {
+
+using nlohmann::json;
+using testing::RunCliIn;
+
+struct CircuitCase {
+    const char* circuit;
+    const char* design;
+};
+
+// One design for every basic circuit, by order (the first candidate of every step).
+constexpr CircuitCase kCircuits[] = {
+    {"LP1", "--kind lp --approx butterworth --by-order --order 3 --fc 1KHz"},
+    {"LP2", "--kind lp --approx chebyshev --by-order --order 4 --fc 1KHz"},
+    {"LP3", "--kind lp --approx elliptic --by-order --order 5 --fc 1KHz"},
+    {"LP4", "--kind lp --approx invchebyshev --by-order --order 4 --fc 1KHz"},
+    {"HP1", "--kind hp --approx butterworth --by-order --order 3 --fc 1KHz"},
+    {"HP2", "--kind hp --approx chebyshev --by-order --order 4 --fc 1KHz"},
+    {"HP3", "--kind hp --approx elliptic --by-order --order 5 --fc 1KHz"},
+    {"HP4", "--kind hp --approx elliptic --by-order --order 4 --fc 1KHz"},
+    {"BP1", "--kind bp --approx butterworth --by-order --order 2"},
+    {"BP2", "--kind bp --approx butterworth --by-order --order 3"},
+    {"BP3", "--kind bp --approx elliptic --by-order --order 3"},
+    {"BP4", "--kind bp --approx elliptic --by-order --order 4"},
+    {"BE1", "--kind be --approx elliptic --by-order --order 4"},
+    {"BE2", "--kind be --approx elliptic --by-order --order 4"},
+};
+
+json Verify(const std::string& dir, const std::string& arguments) {
+    const testing::CliRun run = RunCliIn(dir, "verify " + arguments);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    return run.status == 0 ? json::parse(run.out) : json::object();
+}
+
+double LargestDeviation(const json& points) {
+    double largest = 0;
+    for (const json& p : points)
+        largest = std::max(largest,
+                           std::abs(p["simulatedDb"].get<double>() - p["idealDb"].get<double>()));
+    return largest;
+}
+
+TEST(VerifyVerb, EveryBasicCircuitMatchesItsIdealResponseAndTheSimulatorProgram) {
+    for (const CircuitCase& c : kCircuits) {
+        SCOPED_TRACE(c.circuit);
+        const testing::TempFolder folder;
+        const std::string design = std::string(c.design) + " --circuit " + c.circuit;
+        const json ideal = Verify(folder.Path(), design + " --gbw 1e12 -o c.asc");
+        ASSERT_FALSE(ideal["simulated"].empty());
+        // Far below the largest gain (beside a notch) the op-amps' DC gain of 1e5 shows.
+        double peak = -1e9;
+        for (const json& p : ideal["simulated"]) peak = std::max(peak, p["idealDb"].get<double>());
+        for (const json& p : ideal["simulated"]) {
+            if (p["idealDb"].get<double>() > peak - 40) {
+                EXPECT_NEAR(p["simulatedDb"].get<double>(), p["idealDb"].get<double>(), 0.01)
+                    << p["frequencyHz"];
+            }
+        }
+        EXPECT_LT(ideal["maxPassbandDeviationDb"].get<double>(), 0.01);
+        for (const json& s : ideal["sections"]) {
+            EXPECT_GT(s["requiredGbwHz"].get<double>(), 0) << s.dump();
+            EXPECT_FALSE(s["opAmpFallsShort"].get<bool>()) << s.dump();
+        }
+
+        const json real = Verify(folder.Path(), design + " --gbw 2Meg -o c.asc");
+        const json& points = real["simulated"];
+        EXPECT_GT(LargestDeviation(points), LargestDeviation(ideal["simulated"]));
+        std::string bytes;
+        ASSERT_TRUE(installation::ReadFileBytes(folder / "c.asc", &bytes));
+        std::vector<std::string> problems;
+        const installation::Schematic schematic =
+            installation::ParseAsc(installation::AscLines(bytes, &problems), &problems);
+        const std::vector<testing::AcPoint> program = testing::SimulateAc(
+            schematic, points.front()["frequencyHz"], points.back()["frequencyHz"],
+            real["pointsPerDecade"], verify::SinglePoleOpAmp(2e6));
+        ASSERT_EQ(program.size(), points.size());
+        for (std::size_t i = 0; i < program.size(); ++i) {
+            EXPECT_NEAR(program[i].hz, points[i]["frequencyHz"].get<double>(),
+                        program[i].hz * 1e-6);
+            EXPECT_NEAR(20 * std::log10(std::abs(program[i].v)),
+                        points[i]["simulatedDb"].get<double>(), 0.01)
+                << program[i].hz;
+        }
+    }
+}
+
+TEST(VerifyVerb, ToleranceAnalysisIsReproducibleAndZeroTolerancesGiveTheNominalDesign) {
+    const testing::TempFolder folder;
+    const std::string design = std::string(kCircuits[1].design) + " --circuit LP2 --gbw 1e12 ";
+    const json zero =
+        Verify(folder.Path(), design + "--monte-carlo 50 --tolerance-r 0 --tolerance-c 0");
+    const json& mc = zero["monteCarlo"];
+    EXPECT_EQ(mc["runs"], 50);
+    EXPECT_EQ(mc["failedRuns"], 0);
+    EXPECT_TRUE(mc["passedRuns"] == 0 || mc["passedRuns"] == 50) << mc["passedRuns"];
+    EXPECT_EQ(mc["yield"].get<double>(), mc["passedRuns"].get<double>() / 50);
+    const json& e = mc["envelope"];
+    ASSERT_EQ(e["frequencyHz"].size(), zero["simulated"].size());
+    for (std::size_t i = 0; i < e["frequencyHz"].size(); ++i) {
+        const double nominal = zero["simulated"][i]["idealDb"];
+        for (const char* band : {"minDb", "p5Db", "p50Db", "p95Db", "maxDb"})
+            EXPECT_NEAR(e[band][i].get<double>(), nominal, 1e-9) << band << " " << i;
+    }
+
+    const std::string spread = design + "--monte-carlo 300 --tolerance-r 1 --tolerance-c 5 ";
+    const json first = Verify(folder.Path(), spread + "--seed 7");
+    EXPECT_EQ(Verify(folder.Path(), spread + "--seed 7")["monteCarlo"], first["monteCarlo"]);
+    EXPECT_NE(Verify(folder.Path(), spread + "--seed 8")["monteCarlo"]["envelope"],
+              first["monteCarlo"]["envelope"]);
+    const json gaussian = Verify(folder.Path(), spread + "--seed 7 --distribution gaussian");
+    EXPECT_NE(gaussian["monteCarlo"]["envelope"], first["monteCarlo"]["envelope"]);
+    const json& f = first["monteCarlo"]["envelope"];
+    for (std::size_t i = 0; i < f["frequencyHz"].size(); ++i) {
+        EXPECT_LE(f["minDb"][i], f["p5Db"][i]);
+        EXPECT_LE(f["p5Db"][i], f["p50Db"][i]);
+        EXPECT_LE(f["p50Db"][i], f["p95Db"][i]);
+        EXPECT_LE(f["p95Db"][i], f["maxDb"][i]);
+    }
+}
+
+TEST(VerifyVerb, RefusesBadInputBeforeDesigning) {
+    const struct {
+        const char* arguments;
+        const char* message;
+    } cases[] = {
+        {"--monte-carlo 10 --tolerance-r -1", "抵抗の許容差は"},
+        {"--monte-carlo 10 --tolerance-r nan", "抵抗の許容差は"},
+        {"--monte-carlo 10 --tolerance-c 50.5", "コンデンサの許容差は"},
+        {"--tolerance-r 1x", "--tolerance-r: \"1x\" is not a number"},
+        {"--monte-carlo 0", "試行回数は"},
+        {"--monte-carlo 1000001", "試行回数は"},
+        {"--monte-carlo 99999999999999999999", "--monte-carlo: \"99999999999999999999\" is not an"},
+        {"--gbw 0", "オペアンプのGB積は"},
+        {"--gbw -1Meg", "オペアンプのGB積は"},
+        {"--gbw inf", "--gbw: \"inf\" is not a frequency"},
+        {"--gbw 1Meg --opamp LT1115", "give either --gbw or --opamp"},
+        {"--opamp NOPE", "--opamp: \"NOPE\" is not in the op-amp table"},
+        {"--opamp-table table.txt", "op-amp table table.txt, line 3: \"fast\" is not a positive"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const testing::TempFolder folder;
+        testing::WriteFile(folder / "table.txt",
+                           "# name gbw slew min max\nA1 1e6 1 3 30\nA2 fast 1 3 30\n");
+        const testing::CliRun run =
+            RunCliIn(folder.Path(), std::string("verify --circuit LP1 ") + c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(testing::ReadFile(folder / "journal.txt"), "");
+    }
+}
+
+}  // namespace
+}  // namespace vorna
