@@ -5,6 +5,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -14,7 +15,9 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -26,16 +29,16 @@
 #include "Icons.h"
 #include "Printing.h"
 #include "QtUi.h"
+#include "WindowPlacement.h"
 #include "analysis/AnalysisWindow.h"
 
 namespace vorna {
 namespace {
 
-constexpr int kFrameX = 400;
-constexpr int kFrameY = 200;
-constexpr int kFrameWidth = 1000;
-constexpr int kFrameHeight = 900;
+// The frame's place on a first run; later runs start where the last one ended.
+constexpr QRect kFramePlacement(400, 200, 1000, 900);
 constexpr int kCascadeSteps = 8;
+constexpr const char* kPlacementGroup = "MainFrame";
 
 QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -62,7 +65,8 @@ CMainFrame::CMainFrame()
     CreateToolBar();
     CreateStatusBar();
     connect(area_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateFrame);
-    setGeometry(kFrameX, kFrameY, kFrameWidth, kFrameHeight);
+    RestorePlacement();
+    connect(qGuiApp, &QCoreApplication::aboutToQuit, this, &CMainFrame::SavePlacement);
     UpdateFrame();
 }
 
@@ -101,6 +105,7 @@ void CMainFrame::CreateMenus() {
     });
     documentActions_.push_back(analysis);
     bar->addAction(analysis);
+    bar->addMenu(CreateWindowMenu());
     bar->addMenu(CreateHelpMenu());
 
     QAction* copy =
@@ -171,6 +176,31 @@ QMenu* CMainFrame::CreateFileMenu() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
     menu->addAction(exit);
     return menu;
+}
+
+QMenu* CMainFrame::CreateWindowMenu() {
+    windowMenu_ = new QMenu(Text("ｳｨﾝﾄﾞｳ(&W)"), this);
+    windowMenu_->setObjectName(QStringLiteral("windowMenu"));
+    const struct {
+        int id;
+        const char* text;
+        const char* prompt;
+    } arrangements[] = {
+        {kCommandCascade, "重ねて表示(&C)", "ｳｨﾝﾄﾞｳを重ねて表示"},
+        {kCommandTile, "並べて表示(&T)", "ｳｨﾝﾄﾞｳを並べて表示"},
+        {kCommandArrangeIcons, "アイコンの整列(&A)", "ｳｨﾝﾄﾞｳの下部にｱｲｺﾝを整列"},
+    };
+    for (const auto& arrangement : arrangements) {
+        QAction* action = AddAction(arrangement.id, arrangement.text, arrangement.prompt);
+        documentActions_.push_back(action);
+        windowMenu_->addAction(action);
+    }
+    connect(Action(kCommandCascade), &QAction::triggered, area_, &QMdiArea::cascadeSubWindows);
+    connect(Action(kCommandTile), &QAction::triggered, area_, &QMdiArea::tileSubWindows);
+    connect(Action(kCommandArrangeIcons), &QAction::triggered, this, &CMainFrame::ArrangeIcons);
+    windowListSeparator_ = windowMenu_->addSeparator();
+    connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateWindowMenu);
+    return windowMenu_;
 }
 
 QMenu* CMainFrame::CreateHelpMenu() {
@@ -246,6 +276,8 @@ DocumentWindow* CMainFrame::AddDocumentWindow(const QString& title, const QStrin
     window->setGeometry(offset, offset,
                         std::min(room.width(), kViewWidth + chrome.width() + border.width()),
                         room.height());
+    // The design windows open maximised when they were so at the end of the last run.
+    if (maximizeDocuments_ && area_->subWindowList().size() == 1) window->showMaximized();
     area_->setActiveSubWindow(window);
     UpdateFrame();
     return document;
@@ -333,7 +365,17 @@ void CMainFrame::ShowAbout() {
 }
 
 void CMainFrame::OpenHelpDocument(const char* document) {
-    ui_->OpenWithDesktop(document);
+    const QString folder =
+        helpFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : helpFolder_;
+    const QFileInfo file(QDir(folder), Text(document));
+    if (!file.isFile()) {
+        ui_->MessageBox(QStringLiteral("%1\nﾍﾙﾌﾟ文書が見つかりません。")
+                            .arg(QDir::toNativeSeparators(file.absoluteFilePath()))
+                            .toStdString(),
+                        MessageButtons::Ok);
+        return;
+    }
+    ui_->OpenWithDesktop(file.absoluteFilePath().toStdString());
 }
 
 void CMainFrame::UpdateFrame() {
@@ -345,6 +387,78 @@ void CMainFrame::UpdateFrame() {
     }
     setWindowTitle(title);
     for (QAction* action : documentActions_) action->setEnabled(active != nullptr);
+}
+
+void CMainFrame::RestorePlacement() {
+    QSettings settings;
+    settings.beginGroup(QString::fromLatin1(kPlacementGroup));
+    const QRect saved = settings.value(QStringLiteral("geometry")).toRect();
+    const QRect wanted = saved.isValid() ? saved : kFramePlacement;
+    maximizeDocuments_ = settings.value(QStringLiteral("documentsMaximized")).toBool();
+    const QScreen* screen = QGuiApplication::screenAt(wanted.center());
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    setGeometry(FitIntoArea(wanted, {}, screen->availableGeometry()));
+    if (settings.value(QStringLiteral("maximized")).toBool()) setWindowState(Qt::WindowMaximized);
+}
+
+void CMainFrame::SavePlacement() const {
+    QSettings settings;
+    settings.beginGroup(QString::fromLatin1(kPlacementGroup));
+    settings.setValue(QStringLiteral("geometry"), isMaximized() ? normalGeometry() : geometry());
+    settings.setValue(QStringLiteral("maximized"), isMaximized());
+    const QMdiSubWindow* active = area_->activeSubWindow();
+    settings.setValue(QStringLiteral("documentsMaximized"),
+                      active != nullptr && active->isMaximized());
+}
+
+void CMainFrame::FitIntoScreen() {
+    if (isMaximized() || isFullScreen() || screen() == nullptr) return;
+    // The window manager's frame is known once the window is shown: it must fit too.
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    const QRect fitted = FitIntoArea(client, margins, screen()->availableGeometry());
+    if (fitted != client) setGeometry(fitted);
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FitIntoScreen();
+}
+
+void CMainFrame::ArrangeIcons() {
+    QList<QMdiSubWindow*> icons;
+    for (QMdiSubWindow* window : area_->subWindowList()) {
+        if (window->isMinimized()) icons << window;
+    }
+    if (icons.isEmpty()) return;
+    const std::vector<QPoint> places = IconPositions(
+        static_cast<int>(icons.size()), icons.front()->size(), area_->viewport()->size());
+    for (qsizetype i = 0; i < icons.size(); ++i)
+        icons[i]->move(places[static_cast<std::size_t>(i)]);
+}
+
+void CMainFrame::UpdateWindowMenu() {
+    for (QAction* action : windowListActions_) delete action;
+    windowListActions_.clear();
+    const QList<QMdiSubWindow*> windows = area_->subWindowList();
+    windowListSeparator_->setVisible(!windows.isEmpty());
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        const QString title = window->windowTitle().replace(u'&', QStringLiteral("&&"));
+        auto* action = new QAction(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title) : title,
+                                   windowMenu_);
+        action->setObjectName(QStringLiteral("command%1").arg(kCommandWindowFirst + i));
+        action->setStatusTip(Text("このｳｨﾝﾄﾞｳをｱｸﾃｨﾌﾞにする"));
+        action->setCheckable(true);
+        action->setChecked(window == area_->activeSubWindow());
+        connect(action, &QAction::triggered, this, [this, window] {
+            if (area_->subWindowList().contains(window)) area_->setActiveSubWindow(window);
+        });
+        windowMenu_->addAction(action);
+        windowListActions_.push_back(action);
+    }
 }
 
 void CMainFrame::UpdateRecentMenu() {

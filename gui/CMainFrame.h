@@ -1,6 +1,7 @@
 #pragma once
 // The main frame: a multiple-document area of design windows, the menu bar (File, the six
-// design commands, Help), the toolbar, the status bar, printing and the recent-file list.
+// design commands, Window, Help), the toolbar, the status bar, printing, the recent-file list
+// and the frame's place on the screen, kept between runs.
 
 #include <QList>
 #include <QMainWindow>
@@ -44,7 +45,14 @@ public:
     QAction* Action(int commandId) const;
     const RecentFiles& Recent() const { return recent_; }
 
+    // Remembers the frame's place and whether the design windows are maximised for the next
+    // run; called when the program ends.
+    void SavePlacement() const;
+    // The folder the help documents are read from: the program's own unless set.
+    void SetHelpFolder(const QString& folder) { helpFolder_ = folder; }
+
 protected:
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -54,7 +62,12 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     QMenu* CreateFileMenu();
+    QMenu* CreateWindowMenu();
     QMenu* CreateHelpMenu();
+    void RestorePlacement();
+    void FitIntoScreen();
+    void ArrangeIcons();
+    void UpdateWindowMenu();
     DocumentWindow* AddDocumentWindow(const QString& title, const QString& path);
     void RunViewCommand(const ViewCommand& command);
     void ChooseAndOpenDocument();
@@ -72,9 +85,14 @@ private:
     std::map<int, QAction*> actions_;
     std::vector<QAction*> documentActions_;
     std::vector<QAction*> recentActions_;
+    QMenu* windowMenu_ = nullptr;
+    QAction* windowListSeparator_ = nullptr;
+    std::vector<QAction*> windowListActions_;
     QAction* recentPlaceholder_ = nullptr;
     RecentFiles recent_;
     int untitledCount_ = 0;
+    bool maximizeDocuments_ = false;
+    QString helpFolder_;
 };
 
 }  // namespace vorna

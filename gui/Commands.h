@@ -16,6 +16,9 @@ enum CommandId : int {
     kCommandPrintPreview = 57609,
     kCommandRecentFirst = 57616,
     kCommandCopy = 57634,
+    kCommandArrangeIcons = 57649,
+    kCommandCascade = 57650,
+    kCommandTile = 57651,
     kCommandAbout = 57664,
     kCommandExit = 57665,
     kCommandHelpIndex = 57666,
@@ -30,6 +33,7 @@ enum CommandId : int {
     kCommandFont = 650,
     kCommandOpenDataFile = 660,
     kCommandAnalysis = 670,
+    kCommandWindowFirst = 65280,  // the Window menu's list of open windows
 };
 
 // A command the view of the active document window handles.

@@ -82,13 +82,19 @@ QIcon ProgramIcon() {
 }
 
 QIcon ToolbarIcon(ToolbarGlyph glyph) {
-    QPixmap pixmap(kToolbarSize, kToolbarSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    DrawGlyph(painter, glyph);
-    painter.end();
-    return QIcon(pixmap);
+    // Drawn afresh for every common screen scale, so the glyphs stay sharp on dense screens.
+    QIcon icon;
+    for (int scale = 1; scale <= 3; ++scale) {
+        QPixmap pixmap(kToolbarSize * scale, kToolbarSize * scale);
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        DrawGlyph(painter, glyph);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 }  // namespace vorna

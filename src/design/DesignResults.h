@@ -45,6 +45,8 @@ public:
     // Fills the sections by the document's kind and approximation.
     void ComputeSections(CKorvelDoc& doc);
     void ComputeGraphRanges(const CKorvelDoc& doc, double low, double high);
+
+    bool operator==(const DesignResults&) const = default;
 };
 
 }  // namespace vorna

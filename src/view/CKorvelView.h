@@ -9,6 +9,7 @@
 
 #include "design/DesignResults.h"
 #include "platform/Canvas.h"
+#include "view/TracedCurves.h"
 
 namespace vorna {
 
@@ -41,6 +42,9 @@ public:
     Pen widePen{{0, 0, 0}, 2, PenStyle::Solid};
     Pen dottedPen{{0, 0, 0}, 1, PenStyle::Dotted};
     FontDescription viewFont;
+
+    // The response graph's curves as last traced.
+    TracedCurves tracedCurves;
 
     double samplingFrequency = 48000;
     double samplingPeriod = 1.0 / 48000;

@@ -33,35 +33,75 @@ struct CurveMapping {
     double snapY;
 };
 
-// Traces a curve from the frame's left edge to one step past its right edge, with
-// `pointsPerDecade` points per decade. Segments lying entirely on the lower limit are left
-// out, and so are segments touching a point that could not be evaluated.
-template <typename Evaluate>
-void TraceCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
-                const CurveMapping& mapping, Evaluate evaluate) {
+CurveMapping GainMapping(const ResponseScale& scale) {
+    return {static_cast<double>(scale.zeroDbY), scale.per10Db / 10, kFrameBottom,
+            static_cast<double>(scale.zeroDbY)};
+}
+
+const CurveMapping kPhaseMapping{kPhaseLineY, (kFrameHeight / 3.0) / kTwoPi, kPhaseLowerLimit,
+                                 kPhaseLineY};
+
+// Traces the gain and the phase curve from the frame's left edge to one step past its
+// right edge, with `pointsPerDecade` points per decade. The gain curve is left empty where
+// the graph has no dB axis.
+void TraceCurves(const CKorvelView& view, const ResponseScale& scale, ResponseDomain domain,
+                 TracedCurves& curves) {
+    curves.gain.clear();
+    curves.phase.clear();
     if (!scale.HasFrequencyAxis()) return;
+    const bool withGain = scale.HasGainAxis();
+    const CurveMapping gainMapping = GainMapping(scale);
+    auto yAt = [](const CurveMapping& mapping, double value) {
+        return std::min(mapping.offset - value * mapping.scale, mapping.lowerLimit);
+    };
+    auto snapped = [](const CurveMapping& mapping, double y) {
+        return std::fabs(y - mapping.snapY) < 1 ? mapping.snapY : y;
+    };
     // The graph dialog admits 10 to 1000 points; held there so no paint can stall.
     const int points = std::clamp(view.pointsPerDecade, 10, 1000);
     const double step = scale.perDecade / points;
-    auto yAt = [&](double hz) {
-        double y = mapping.offset - evaluate(hz) * mapping.scale;
-        if (y > mapping.lowerLimit) y = mapping.lowerLimit;
-        return y;
-    };
     double x = kFrameLeft;
-    double y = yAt(view.graphFreqMin);
+    const analysis::Cascade cascade = CurveCascade(view, domain);
+    auto add = [&](double hz, bool snap) {
+        const analysis::GainPhase point = analysis::GainPhaseAt(cascade, kTwoPi * hz);
+        if (withGain) {
+            const double y = yAt(gainMapping, point.gainDb);
+            curves.gain.push_back({x, snap ? snapped(gainMapping, y) : y});
+        }
+        const double y = yAt(kPhaseMapping, point.phase);
+        curves.phase.push_back({x, snap ? snapped(kPhaseMapping, y) : y});
+    };
+    add(view.graphFreqMin, false);
     while (x < kFrameRight) {
         const double nextX = x + step;
         if (!(nextX > x)) break;
-        const double hz =
-            view.graphFreqMin * std::pow(10.0, (nextX - kFrameLeft) / scale.perDecade);
-        double nextY = yAt(hz);
-        if (std::fabs(nextY - mapping.snapY) < 1) nextY = mapping.snapY;
-        const bool bothOnLimit = y == mapping.lowerLimit && nextY == mapping.lowerLimit;
-        if (!bothOnLimit && !std::isnan(y) && !std::isnan(nextY))
-            DrawLine(canvas, x, y, nextX, nextY);
         x = nextX;
-        y = nextY;
+        add(view.graphFreqMin * std::pow(10.0, (nextX - kFrameLeft) / scale.perDecade), true);
+    }
+}
+
+// The view's curves, traced again only when what they are traced from has changed.
+const TracedCurves& CurrentCurves(CKorvelView& view, const ResponseScale& scale,
+                                  ResponseDomain domain) {
+    TracedCurves::Inputs inputs{view, view.GetDocument().kind, domain == ResponseDomain::Digital,
+                                view.samplingPeriod, view.pointsPerDecade};
+    TracedCurves& curves = view.tracedCurves;
+    if (curves.tracedFrom != inputs) {
+        TraceCurves(view, scale, domain, curves);
+        curves.tracedFrom = std::move(inputs);
+    }
+    return curves;
+}
+
+// Draws a traced curve. Segments lying entirely on the lower limit are left out, and so are
+// segments touching a point that could not be evaluated.
+void DrawTraced(Canvas& canvas, const std::vector<TracedPoint>& curve, double lowerLimit) {
+    for (std::size_t i = 1; i < curve.size(); ++i) {
+        const TracedPoint& from = curve[i - 1];
+        const TracedPoint& to = curve[i];
+        const bool bothOnLimit = from.y == lowerLimit && to.y == lowerLimit;
+        if (!bothOnLimit && !std::isnan(from.y) && !std::isnan(to.y))
+            DrawLine(canvas, from.x, from.y, to.x, to.y);
     }
 }
 
@@ -137,27 +177,19 @@ ResponseScale DrawResponseAxes(const CKorvelView& view, Canvas& canvas) {
     return scale;
 }
 
-void DrawGainCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
+void DrawGainCurve(CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
                    ResponseDomain domain) {
     if (!scale.HasGainAxis()) return;
     canvas.SelectPen(view.widePen);
-    const CurveMapping mapping{static_cast<double>(scale.zeroDbY), scale.per10Db / 10, kFrameBottom,
-                               static_cast<double>(scale.zeroDbY)};
-    const analysis::Cascade cascade = CurveCascade(view, domain);
-    TraceCurve(view, canvas, scale, mapping,
-               [&](double hz) { return analysis::GainPhaseAt(cascade, kTwoPi * hz).gainDb; });
+    DrawTraced(canvas, CurrentCurves(view, scale, domain).gain, kFrameBottom);
 }
 
-void DrawPhaseCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
+void DrawPhaseCurve(CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
                     ResponseDomain domain) {
     canvas.SelectPen(view.dottedPen);
     DrawLine(canvas, kFrameLeft, kPhaseLineY, kFrameRight, kPhaseLineY);
     canvas.SelectPen(view.markPens[3]);
-    const CurveMapping mapping{kPhaseLineY, (kFrameHeight / 3.0) / kTwoPi, kPhaseLowerLimit,
-                               kPhaseLineY};
-    const analysis::Cascade cascade = CurveCascade(view, domain);
-    TraceCurve(view, canvas, scale, mapping,
-               [&](double hz) { return analysis::GainPhaseAt(cascade, kTwoPi * hz).phase; });
+    DrawTraced(canvas, CurrentCurves(view, scale, domain).phase, kPhaseLowerLimit);
 }
 
 void DrawResponseGraph(CKorvelView& view, Canvas& canvas) {

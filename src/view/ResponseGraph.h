@@ -34,9 +34,10 @@ void DrawResponseGraph(CKorvelView& view, Canvas& canvas);
 
 // Frame, frequency grid with its labels, dB grid with its labels and the 0 dB line.
 ResponseScale DrawResponseAxes(const CKorvelView& view, Canvas& canvas);
-void DrawGainCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
+// The curves are traced once and kept in the view until what they show changes.
+void DrawGainCurve(CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
                    ResponseDomain domain);
-void DrawPhaseCurve(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
+void DrawPhaseCurve(CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
                     ResponseDomain domain);
 
 }  // namespace vorna

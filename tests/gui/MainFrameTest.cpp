@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -15,6 +16,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -51,11 +54,15 @@ QStringList VisibleTexts(const QMenu* menu) {
     return texts;
 }
 
-TEST(MainFrame, StartsWithOneDesignWindowAtTheGivenPlace) {
+TEST(MainFrame, StartsWithOneDesignWindowInsideTheScreen) {
     CDesignApp app;
     app.InitInstance({});
     CMainFrame& frame = app.MainFrame();
-    EXPECT_EQ(frame.geometry(), QRect(400, 200, 1000, 900));
+    // 1000 x 900 at (400, 200) where the screen has room; on a smaller one moved and shrunk.
+    const QRect available = frame.screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(frame.frameGeometry())) << available.width();
+    const QSize decoration = frame.frameGeometry().size() - frame.size();
+    EXPECT_EQ(frame.size(), QSize(1000, 900).boundedTo(available.size() - decoration));
     ASSERT_EQ(frame.Documents().size(), 1);
     EXPECT_EQ(frame.DocumentArea()->activeSubWindow()->windowTitle(), QStringLiteral("Korvel1"));
     EXPECT_EQ(frame.windowTitle(), kTitle + QStringLiteral(" - Korvel1"));
@@ -67,13 +74,78 @@ TEST(MainFrame, StartsWithOneDesignWindowAtTheGivenPlace) {
     EXPECT_EQ(frame.windowTitle(), kTitle);
 }
 
+TEST(MainFrame, PlaceAndMaximisedDesignWindowsAreKeptBetweenRuns) {
+    {
+        CMainFrame frame;
+        frame.setGeometry(30, 40, 700, 500);
+        frame.NewDocument()->parentWidget()->showMaximized();
+        frame.SavePlacement();
+    }
+    {
+        CMainFrame frame;
+        EXPECT_EQ(frame.geometry(), QRect(30, 40, 700, 500));
+        EXPECT_TRUE(frame.NewDocument()->parentWidget()->isMaximized());
+        frame.setGeometry(-500, 300, 3000, 2000);  // a place the screen no longer has
+        frame.DocumentArea()->closeAllSubWindows();
+        frame.SavePlacement();
+    }
+    CMainFrame frame;
+    EXPECT_TRUE(frame.screen()->availableGeometry().contains(frame.geometry()));
+    EXPECT_FALSE(frame.NewDocument()->parentWidget()->isMaximized());
+    QSettings().remove(QStringLiteral("MainFrame"));
+}
+
+TEST(MainFrame, WindowMenuListsTheWindowsAndArrangesThem) {
+    CMainFrame frame;
+    frame.show();
+    for (int i = 0; i < 3; ++i) frame.NewDocument();
+    auto* menu = frame.findChild<QMenu*>(QStringLiteral("windowMenu"));
+    ASSERT_NE(menu, nullptr);
+    emit menu->aboutToShow();
+    emit menu->aboutToShow();  // the list is rebuilt, not added to
+    EXPECT_EQ(VisibleTexts(menu),
+              (QStringList{QString::fromUtf8("重ねて表示(&C)"), QString::fromUtf8("並べて表示(&T)"),
+                           QString::fromUtf8("アイコンの整列(&A)"), QStringLiteral("-"),
+                           QStringLiteral("&1 Korvel1"), QStringLiteral("&2 Korvel2"),
+                           QStringLiteral("&3 Korvel3")}));
+    const QList<QAction*> entries = menu->actions().mid(4);
+    EXPECT_TRUE(entries[2]->isChecked());
+    entries[0]->trigger();
+    EXPECT_EQ(frame.DocumentArea()->activeSubWindow()->windowTitle(), QStringLiteral("Korvel1"));
+
+    const QList<QMdiSubWindow*> windows = frame.DocumentArea()->subWindowList();
+    for (QMdiSubWindow* window : windows) window->showMinimized();
+    windows[1]->move(200, 100);
+    frame.Action(kCommandArrangeIcons)->trigger();
+    const int bottom = frame.DocumentArea()->viewport()->height();
+    for (QMdiSubWindow* window : windows) {
+        EXPECT_EQ(window->geometry().bottom() + 1, bottom) << window->windowTitle().toStdString();
+    }
+    EXPECT_EQ(windows[1]->x(), windows[0]->width());
+}
+
+TEST(MainFrame, ToolkitChoosersSpeakJapanese) {
+    CDesignApp app;
+    app.InitInstance({QStringLiteral("-e")});
+    ModalDriver driver;
+    driver.On(QStringLiteral("openFileChooser"), [&](QWidget* chooser) {
+        const auto* label = chooser->findChild<QLabel*>(QStringLiteral("fileTypeLabel"));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), QString::fromUtf8("ファイルの種類:"));
+        testing::SaveScreenshot(chooser, QStringLiteral("openFileChooser"));
+        QMetaObject::invokeMethod(chooser, "reject");
+    });
+    driver.Run([&] { app.MainFrame().Action(kCommandOpen)->trigger(); });
+}
+
 TEST(MainFrame, MenuBarHoldsFileSixPlainCommandsAndHelp) {
     CMainFrame frame;
     const QStringList expected{
         QString::fromUtf8("ﾌｧｲﾙ(&F)"),           QString::fromUtf8("フィルタの種類選択(&S)"),
         QString::fromUtf8("パラメータ入力(&P)"), QString::fromUtf8("フィルタの変換(&C)"),
         QString::fromUtf8("グラフ表示(&G)"),     QString::fromUtf8("表示・出力(&D)"),
-        QString::fromUtf8("フォント(&M)"),       QString::fromUtf8("ﾍﾙﾌﾟ(&H)"),
+        QString::fromUtf8("フォント(&M)"),       QString::fromUtf8("ｳｨﾝﾄﾞｳ(&W)"),
+        QString::fromUtf8("ﾍﾙﾌﾟ(&H)"),
     };
     EXPECT_EQ(TopLevelTexts(frame.menuBar()), expected);
     const QList<QAction*> actions = frame.menuBar()->actions();
@@ -89,7 +161,7 @@ TEST(MainFrame, MenuBarHoldsFileSixPlainCommandsAndHelp) {
     EXPECT_TRUE(file.contains(QString::fromUtf8("印刷ﾌﾟﾚﾋﾞｭｰ(&V)")));
     EXPECT_TRUE(file.contains(QString::fromUtf8("最近使ったﾌｧｲﾙ")));
     EXPECT_EQ(file.back(), QString::fromUtf8("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"));
-    EXPECT_EQ(VisibleTexts(actions[7]->menu()).size(), 6);  // four documents, separator, about
+    EXPECT_EQ(VisibleTexts(actions[8]->menu()).size(), 6);  // four documents, separator, about
 }
 
 TEST(MainFrame, CommandsCarryTheirStatusPromptsAndKeys) {
@@ -129,8 +201,19 @@ TEST(MainFrame, CommandsCarryTheirStatusPromptsAndKeys) {
 
 TEST(MainFrame, DocumentCommandsNeedADocumentWindow) {
     CMainFrame frame;
-    const int documentCommands[] = {600, 640, 610,          620,           630,
-                                    650, 660, kCommandCopy, kCommandPrint, kCommandPrintPreview};
+    const int documentCommands[] = {600,
+                                    640,
+                                    610,
+                                    620,
+                                    630,
+                                    650,
+                                    660,
+                                    kCommandCopy,
+                                    kCommandPrint,
+                                    kCommandPrintPreview,
+                                    kCommandCascade,
+                                    kCommandTile,
+                                    kCommandArrangeIcons};
     for (int id : documentCommands) {
         EXPECT_FALSE(frame.Action(id)->isEnabled()) << id;
     }
@@ -239,19 +322,50 @@ TEST(MainFrame, DroppedFilesOpenAsDocuments) {
     EXPECT_EQ(frame.DocumentArea()->activeSubWindow()->windowTitle(), QStringLiteral("b.txt"));
 }
 
-TEST(MainFrame, HelpDocumentsThatAreMissingOpenNothing) {
+// Records what the desktop was asked to open instead of opening it.
+class DesktopRecorder : public QObject {
+    Q_OBJECT
+public:
+    DesktopRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
+    ~DesktopRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QStringList opened;
+public slots:
+    void Open(const QUrl& url) { opened << url.toLocalFile(); }
+};
+
+TEST(MainFrame, HelpDocumentsOpenFromTheirFolderAndMissingOnesAreReported) {
     QTemporaryDir folder;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(folder.path());
+    QFile present(folder.filePath(QString::fromUtf8("Vorna 設計例-ver145.pdf")));
+    ASSERT_TRUE(present.open(QIODevice::WriteOnly));
+    present.close();
     CMainFrame frame;
-    ModalDriver driver;  // no steps: any window that opened would stay unanswered
-    driver.Run([&] {
-        for (const int id :
-             {kCommandHelp, kCommandDesignExamples, kCommandHelpIndex, kCommandHelpUsing}) {
-            frame.Action(id)->trigger();
+    frame.SetHelpFolder(folder.path());
+    DesktopRecorder desktop;
+    const struct {
+        int id;
+        const char* document;
+        bool present;
+    } cases[] = {
+        {kCommandHelp, "Vorna 操作説明書.pdf", false},
+        {kCommandDesignExamples, "Vorna 設計例-ver145.pdf", true},
+        {kCommandHelpIndex, "Vorna 設計例-ver210.pdf", false},
+        {kCommandHelpUsing, "アクティブフィルタの設計.pdf", false},
+    };
+    for (const auto& c : cases) {
+        const QString path =
+            QDir::toNativeSeparators(folder.filePath(QString::fromUtf8(c.document)));
+        desktop.opened.clear();
+        ModalDriver driver;
+        if (!c.present) {
+            driver.On(QStringLiteral("messageBox"), [&](QWidget* box) {
+                EXPECT_EQ(MessageText(box),
+                          path + QString::fromUtf8("\nﾍﾙﾌﾟ文書が見つかりません。"));
+                Answer(box, 1);
+            });
         }
-    });
-    QDir::setCurrent(previous);
+        driver.Run([&] { frame.Action(c.id)->trigger(); });
+        EXPECT_EQ(desktop.opened, c.present ? QStringList{path} : QStringList{}) << c.document;
+    }
 }
 
 TEST(MainFrame, AboutBoxShowsVersionAndDate) {
@@ -276,3 +390,5 @@ TEST(MainFrame, AboutBoxShowsVersionAndDate) {
 
 }  // namespace
 }  // namespace vorna
+
+#include "MainFrameTest.moc"

@@ -1,0 +1,15 @@
+#pragma once
+// A help document set in the mincho font on A4 pages, with its figures drawn as vector
+// graphics, written as PDF.
+
+#include <QString>
+
+#include "HelpText.h"
+
+namespace vorna::help {
+
+// Writes `text` to `path` (through a temporary file beside it); false with `error` set when
+// the file cannot be written.
+bool WriteHelpPdf(const HelpText& text, const QString& title, const QString& path, QString& error);
+
+}  // namespace vorna::help

@@ -1,0 +1,172 @@
+#include "HelpText.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <cmath>
+#include <map>
+
+namespace vorna::help {
+namespace {
+
+constexpr double kTwoPi = 6.283185307179586;
+
+struct Design {
+    QStringList arguments;
+    QJsonObject json;
+};
+
+QString Number(double value, int decimals) {
+    return decimals >= 0 ? QString::number(value, 'f', decimals) : QString::number(value, 'g', 6);
+}
+
+// c[0]·s^n + ... + c[n], zero terms left out; a leading 1 is written as s^n alone.
+QString Polynomial(const std::vector<double>& c) {
+    static const char* const kPowers[] = {"", " s", " s²"};
+    QStringList terms;
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        const std::size_t power = c.size() - 1 - i;
+        if (c[i] == 0.0) continue;
+        const bool bare = c[i] == 1.0 && power > 0;
+        terms << (bare ? QString::fromUtf8(kPowers[power]).trimmed()
+                       : Number(c[i], -1) + QString::fromUtf8(kPowers[power]));
+    }
+    return terms.isEmpty() ? QStringLiteral("0") : terms.join(QStringLiteral(" + "));
+}
+
+QString SectionRow(int number, const std::vector<double>& numerator,
+                   const std::vector<double>& denominator, double omega, double q) {
+    return QStringLiteral("| %1 | %2 | %3 | %4 | %5 |\n")
+        .arg(number)
+        .arg(Polynomial(numerator), Polynomial(denominator), Number(omega / kTwoPi, 2),
+             q > 0 ? Number(q, 4) : QStringLiteral("—"));
+}
+
+std::optional<QString> SectionsTable(const QJsonObject& design) {
+    const QJsonObject results = design.value(QStringLiteral("results")).toObject();
+    const QJsonValue sections = results.value(QStringLiteral("sections"));
+    if (!sections.isArray()) return std::nullopt;
+    QString table =
+        QString::fromUtf8("| 段 | 分子 | 分母 | Fc [Hz] | Q |\n|---|---|---|---|---|\n");
+    int number = 0;
+    // Only low-pass and high-pass designs (kinds 101, 102) have a first-order section.
+    const bool lowOrHighPass = design.value(QStringLiteral("kind")).toInt() <= 102;
+    if (lowOrHighPass && results.value(QStringLiteral("resultOddOrder")).toInt() != 0) {
+        const double p0 = results.value(QStringLiteral("p0")).toDouble();
+        table += SectionRow(++number,
+                            {results.value(QStringLiteral("p1")).toDouble(),
+                             results.value(QStringLiteral("p2")).toDouble()},
+                            {1.0, p0}, p0, 0.0);
+    }
+    for (const QJsonValue& section : sections.toArray()) {
+        const QJsonArray p = section.toArray();
+        if (p.size() != 5) return std::nullopt;
+        const double omega = std::sqrt(p[1].toDouble());
+        table +=
+            SectionRow(++number, {p[2].toDouble(), p[3].toDouble(), p[4].toDouble()},
+                       {1.0, p[0].toDouble(), p[1].toDouble()}, omega, omega / p[0].toDouble());
+    }
+    return table;
+}
+
+std::optional<double> Field(const QJsonObject& design, const QString& path) {
+    QJsonValue value = design;
+    for (const QString& key : path.split(u'.')) {
+        bool isIndex = false;
+        const int index = key.toInt(&isIndex);
+        value =
+            isIndex && value.isArray() ? value.toArray().at(index) : value.toObject().value(key);
+    }
+    if (!value.isDouble()) return std::nullopt;
+    return value.toDouble();
+}
+
+class Expander {
+public:
+    explicit Expander(const CliRunner& run) : run_(run) {}
+
+    // The text of one directive (without the braces); nothing when it fails.
+    std::optional<QString> Expand(const QString& directive) {
+        if (directive.contains(QStringLiteral("{{"))) return std::nullopt;  // nested
+        static const QRegularExpression kDesign(QStringLiteral(R"(^design\s+(\w+)\s*:(.*)$)"));
+        static const QRegularExpression kFigure(
+            QStringLiteral(R"(^figure\s+(\w+)\s+(\w+)\s*:(.*)$)"));
+        static const QRegularExpression kValue(QStringLiteral(R"(^(\w+)\.([\w.]+)(?::(\d+))?$)"));
+        if (const auto m = kDesign.match(directive); m.hasMatch()) {
+            return DefineDesign(m.captured(1), QProcess::splitCommand(m.captured(2)));
+        }
+        if (const auto m = kFigure.match(directive); m.hasMatch()) {
+            return AddFigure(m.captured(1), m.captured(2), m.captured(3).trimmed());
+        }
+        if (const auto m = kValue.match(directive); m.hasMatch()) {
+            const auto design = designs_.find(m.captured(1));
+            if (design == designs_.end()) return std::nullopt;
+            if (m.captured(2) == QStringLiteral("sections"))
+                return SectionsTable(design->second.json);
+            const auto value = Field(design->second.json, m.captured(2));
+            if (!value) return std::nullopt;
+            return Number(*value, m.captured(3).isEmpty() ? -1 : m.captured(3).toInt());
+        }
+        return std::nullopt;
+    }
+
+    std::vector<QByteArray> figures;
+
+private:
+    std::optional<QString> DefineDesign(const QString& name, const QStringList& arguments) {
+        const auto output = run_(QStringList{QStringLiteral("design")} + arguments);
+        if (!output) return std::nullopt;
+        const QJsonDocument json = QJsonDocument::fromJson(*output);
+        if (!json.isObject()) return std::nullopt;
+        designs_[name] = {arguments, json.object()};
+        return QString();
+    }
+
+    std::optional<QString> AddFigure(const QString& name, const QString& graph,
+                                     const QString& caption) {
+        const auto design = designs_.find(name);
+        if (design == designs_.end()) return std::nullopt;
+        const auto svg = run_(QStringList{QStringLiteral("plot")} + design->second.arguments +
+                              QStringList{QStringLiteral("--graph"), graph, QStringLiteral("-o"),
+                                          QStringLiteral("-")});
+        if (!svg || !svg->contains("<svg")) return std::nullopt;
+        figures.push_back(*svg);
+        const auto number = figures.size();
+        return QString::fromUtf8("![図%1](figure:%2)\n\n図%1　%3")
+            .arg(number)
+            .arg(number - 1)
+            .arg(caption);
+    }
+
+    const CliRunner& run_;
+    std::map<QString, Design> designs_;
+};
+
+}  // namespace
+
+HelpText ExpandHelpText(const QString& source, const CliRunner& run) {
+    static const QRegularExpression kDirective(QStringLiteral(R"(\{\{(.*?)\}\})"));
+    Expander expander(run);
+    HelpText text;
+    qsizetype done = 0;
+    for (auto it = kDirective.globalMatch(source); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString directive = match.captured(1).trimmed();
+        const auto expanded = expander.Expand(directive);
+        if (!expanded) {
+            const auto line = source.left(match.capturedStart()).count(u'\n') + 1;
+            text.error =
+                QStringLiteral("line %1: {{%2}} cannot be expanded").arg(line).arg(directive);
+            return text;
+        }
+        text.markdown += source.mid(done, match.capturedStart() - done) + *expanded;
+        done = match.capturedEnd();
+    }
+    text.markdown += source.mid(done);
+    text.figures = std::move(expander.figures);
+    return text;
+}
+
+}  // namespace vorna::help

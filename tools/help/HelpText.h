@@ -1,0 +1,33 @@
+#pragma once
+// The help documents' sources: Markdown with directives whose numbers, tables and figures
+// come from the command-line program, run while the documents are built.
+//
+//   {{design NAME: ARGS}}           designs with `vorna-cli design ARGS`; expands to nothing
+//   {{NAME.PATH}}, {{NAME.PATH:D}}  a number of that design's JSON (dotted path, array
+//                                   indices allowed), with D decimals
+//   {{NAME.sections}}               a table of the design's sections: transfer functions, Fc, Q
+//   {{figure NAME GRAPH: CAPTION}}  the design drawn by `vorna-cli plot --graph GRAPH`, as a
+//                                   numbered figure with its caption
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace vorna::help {
+
+// Runs the command-line program with `arguments`; its standard output, or nothing when it
+// failed.
+using CliRunner = std::function<std::optional<QByteArray>(const QStringList& arguments)>;
+
+struct HelpText {
+    QString markdown;                 // figure N is the image "figure:N"
+    std::vector<QByteArray> figures;  // the SVG of each figure
+    QString error;                    // empty when every directive expanded
+};
+
+HelpText ExpandHelpText(const QString& source, const CliRunner& run);
+
+}  // namespace vorna::help
