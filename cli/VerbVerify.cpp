@@ -206,8 +206,9 @@ void Verify(const VerifyOptions& options) {
     nlohmann::json json;
     json["circuit"] = options.circuit.circuit;
     json["pointsPerDecade"] = pointsPerDecade;
-    json["opAmp"] = {{"name", opAmp.name.empty() ? nlohmann::json(nullptr) : nlohmann::json(opAmp.name)},
-                     {"gbwHz", opAmp.gbwHz}};
+    json["opAmp"] = {
+        {"name", opAmp.name.empty() ? nlohmann::json(nullptr) : nlohmann::json(opAmp.name)},
+        {"gbwHz", opAmp.gbwHz}};
     const verify::CircuitSimulation simulation =
         verify::SimulateCircuit(circuit, opAmp.gbwHz, pointsPerDecade);
     json["simulated"] = SimulationJson(simulation);
