@@ -184,8 +184,8 @@ void WriteLog(const std::string& path, const std::string& log) {
 }
 
 void Verify(const VerifyOptions& options) {
-    CliUi probe;
-    const ChosenOpAmp opAmp = ChooseOpAmp(options, probe);
+    CliUi locations;
+    const ChosenOpAmp opAmp = ChooseOpAmp(options, locations);
     const verify::ToleranceOptions tolerance = ToleranceOptionsOf(options);
 
     CircuitOptions circuitOptions = options.circuit;
