@@ -184,8 +184,8 @@ void WriteLog(const std::string& path, const std::string& log) {
 }
 
 void Verify(const VerifyOptions& options) {
-    CliUi probe;
-    const ChosenOpAmp opAmp = ChooseOpAmp(options, probe);
+    CliUi locations;
+    const ChosenOpAmp opAmp = ChooseOpAmp(options, locations);
     const verify::ToleranceOptions tolerance = ToleranceOptionsOf(options);
 
     CircuitOptions circuitOptions = options.circuit;
@@ -206,8 +206,9 @@ void Verify(const VerifyOptions& options) {
     nlohmann::json json;
     json["circuit"] = options.circuit.circuit;
     json["pointsPerDecade"] = pointsPerDecade;
-    json["opAmp"] = {{"name", opAmp.name.empty() ? nlohmann::json(nullptr) : nlohmann::json(opAmp.name)},
-                     {"gbwHz", opAmp.gbwHz}};
+    json["opAmp"] = {
+        {"name", opAmp.name.empty() ? nlohmann::json(nullptr) : nlohmann::json(opAmp.name)},
+        {"gbwHz", opAmp.gbwHz}};
     const verify::CircuitSimulation simulation =
         verify::SimulateCircuit(circuit, opAmp.gbwHz, pointsPerDecade);
     json["simulated"] = SimulationJson(simulation);

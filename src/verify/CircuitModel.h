@@ -1,8 +1,9 @@
 #pragma once
 // The realised circuit as element values and the sections they realise: the resistors and
-// capacitors of every section (each one a part of its own, also where the synthesis gave
-// two the same value) and the circuit models that turn their values into the section
-// coefficients. Pure: nothing is simulated.
+// capacitors of every section, each a part of its own, and the circuit models that turn
+// their values into the section coefficients. Pure: nothing is simulated. The models read a
+// matched copy (R3 = R1 of a multiple-feedback low-pass, ...) through the element it copies,
+// so a copy's own value does not change its section.
 
 #include <optional>
 #include <span>

@@ -46,14 +46,12 @@ bool SectionWithValues(installation::SectionType type, int number, const Schemat
     return true;
 }
 
-// The section's gain (dB) at every point of the sweep with single-pole op-amps of
-// `gbwHz`, or with ideal ones when `gbwHz` is 0.
-bool SectionGains(const Schematic& section, double gbwHz, const AcSweep& sweep,
-                  std::vector<double>& gains, std::string& error) {
+// The section's gain (dB) at every point of the sweep with `opAmp` for its op-amps.
+bool SectionGains(const Schematic& section, const installation::OpAmpSubcircuit& opAmp,
+                  const AcSweep& sweep, std::vector<double>& gains, std::string& error) {
     const installation::Connectivity connectivity = installation::Connect(section);
     const std::string deck =
-        installation::SpiceDeck(section, connectivity, "section", false,
-                                gbwHz > 0 ? SinglePoleOpAmp(gbwHz) : installation::IdealOpAmp());
+        installation::SpiceDeck(section, connectivity, "section", false, opAmp);
     const AcRun run = SpiceEngine::Instance().RunAc(deck, sweep);
     if (!run.Succeeded()) {
         error = run.error;
@@ -77,7 +75,7 @@ RequiredGbw FindRequiredGbw(const Schematic& section, const std::vector<double>&
     RequiredGbw result;
     auto within = [&](double gbw) {
         std::vector<double> gains;
-        if (!SectionGains(section, gbw, sweep, gains, result.error)) return false;
+        if (!SectionGains(section, SinglePoleOpAmp(gbw), sweep, gains, result.error)) return false;
         for (std::size_t i = 0; i < ideal.size() && i < gains.size(); ++i)
             if (ideal[i] >= peak - kJudgedRangeDb &&
                 std::abs(gains[i] - ideal[i]) > kRequiredGbwToleranceDb)
@@ -173,7 +171,7 @@ SectionRequirements FindSectionRequirements(const RealisedCircuit& circuit, doub
         Schematic section;
         std::vector<double> ideal;
         if (!SectionWithValues(type, number, circuit.schematic, section, requirements.error) ||
-            !SectionGains(section, 0, sweep, ideal, requirements.error))
+            !SectionGains(section, installation::IdealOpAmp(), sweep, ideal, requirements.error))
             return requirements;
         const RequiredGbw required = FindRequiredGbw(section, ideal, sweep);
         if (!required.error.empty()) {

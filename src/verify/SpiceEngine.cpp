@@ -12,6 +12,9 @@
 namespace vorna::verify {
 namespace {
 
+// The log keeps the latest console output when nobody takes it.
+constexpr std::size_t kLogLimit = std::size_t{1} << 20;
+
 int IgnoreStatus(char*, int, void*) {
     return 0;
 }
@@ -71,6 +74,7 @@ int SpiceEngine::OnOutput(char* text, int, void* self) {
     auto* engine = static_cast<SpiceEngine*>(self);
     std::string line = text == nullptr ? "" : text;
     engine->log_ += line + "\n";
+    if (engine->log_.size() > kLogLimit) engine->log_.erase(0, engine->log_.size() - kLogLimit / 2);
     constexpr std::string_view kStderr = "stderr ";
     if (line.starts_with(kStderr)) {
         line.erase(0, kStderr.size());

@@ -40,7 +40,8 @@ public:
     // returns the voltage of the net `probe`. The circuit is removed again afterwards.
     AcRun RunAc(const std::string& deck, const AcSweep& sweep, const std::string& probe = "out");
 
-    // The console output collected since the last call, and forgets it.
+    // The console output collected since the last call (its latest megabyte at most), and
+    // forgets it.
     std::string TakeLog();
 
 private:

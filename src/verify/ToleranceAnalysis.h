@@ -34,7 +34,9 @@ struct ToleranceOptions {
 // Empty when the options can be used, else the message that refuses them.
 std::string CheckToleranceOptions(const ToleranceOptions& options);
 
-// Per frequency of the graph: the smallest, 5 %, 50 %, 95 % and largest gain of the runs (dB).
+// Per frequency of the graph: the smallest, 5 %, 50 %, 95 % and largest gain (dB) of the
+// runs that realised usable sections. With many runs the envelope keeps every n-th frequency
+// of the graph only (a few tens of millions of gains at most).
 struct ToleranceEnvelope {
     std::vector<double> frequencyHz;
     std::vector<double> minDb, p5Db, p50Db, p95Db, maxDb;

@@ -106,8 +106,10 @@ TEST(VerifyVerb, EveryBasicCircuitMatchesItsIdealResponseAndTheSimulatorProgram)
 TEST(VerifyVerb, ToleranceAnalysisIsReproducibleAndZeroTolerancesGiveTheNominalDesign) {
     const testing::TempFolder folder;
     const std::string design = std::string(kCircuits[1].design) + " --circuit LP2 --gbw 1e12 ";
-    const json zero =
-        Verify(folder.Path(), design + "--monte-carlo 50 --tolerance-r 0 --tolerance-c 0");
+    const json zero = Verify(folder.Path(), design +
+                                                "--monte-carlo 50 --tolerance-r 0 --tolerance-c 0 "
+                                                "--spice-log spice.log");
+    EXPECT_NE(testing::ReadFile(folder / "spice.log").find("ngspice"), std::string::npos);
     const json& mc = zero["monteCarlo"];
     EXPECT_EQ(mc["runs"], 50);
     EXPECT_EQ(mc["failedRuns"], 0);
