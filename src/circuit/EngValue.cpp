@@ -79,13 +79,6 @@ void ApplyUnit(Ui& ui, std::span<const UnitEntry> units, const char* message, do
     value = mantissa;
 }
 
-// The text of a negative value: its magnitude's text behind a minus sign. (Built in place:
-// GCC 12 at -O3 warns falsely of overlapping copies in "-" + std::string.)
-std::string Negated(std::string magnitudeText) {
-    magnitudeText.insert(magnitudeText.begin(), '-');
-    return magnitudeText;
-}
-
 }  // namespace
 
 std::string SplitEngValue(std::string& unit, double& value) {
@@ -108,14 +101,14 @@ void ApplyEngUnit(Ui& ui, double& value, double mantissa, const std::string& uni
 
 std::string FormatEngValue(double value) {
     if (value == 0) return Format("%4d ", 0);
-    if (value < 0) return Negated(FormatEngValue(-value));
+    if (value < 0) return "-" + FormatEngValue(-value);
     const int c = MagnitudeClass(value, true);
     return Format("%8.4lf", TextMantissa(value, c)) + TextSuffix(c);
 }
 
 std::string FormatEngValueRounded(double value) {
     if (value == 0) return Format("%-.0lf", 0.0);
-    if (value < 0) return Negated(FormatEngValueRounded(-value));
+    if (value < 0) return "-" + FormatEngValueRounded(-value);
     const int c = MagnitudeClass(value, true);
     const std::string suffix = c == 7 ? std::string("M") : TextSuffix(c);
     return Format("%-.0lf", TextMantissa(value, c)) + suffix;
@@ -123,7 +116,7 @@ std::string FormatEngValueRounded(double value) {
 
 std::string FormatCompactValue(double value) {
     if (value == 0) return "0";
-    if (value < 0) return Negated(FormatCompactValue(-value));
+    if (value < 0) return "-" + FormatCompactValue(-value);
     const int c = MagnitudeClass(value, true);
     // Five decimals, then the trailing zero decimals dropped: "4.70000" -> "4.7",
     // "1.00000" -> "1", "12.34000" -> "12.34". Series values keep their short form, and a
