@@ -67,6 +67,15 @@ TimeUnit TimeUnitFor(double seconds) {
     return {1e9, "ns"};
 }
 
+// The share of the input an analog cascade passes straight through (the product of the
+// sections' gains at infinite frequency): its impulse response holds that much of an
+// impulse at time 0, which no sample shows.
+double DirectFeedThrough(const Cascade& cascade) {
+    double gain = cascade.first ? cascade.first->p1 : 1;
+    for (const Section& section : cascade.sections) gain *= section[2];
+    return gain;
+}
+
 // A graph over the response frequencies of the curve `value` gives at each omega (rad/s);
 // `value` also serves the cursor.
 GraphData FrequencyGraph(const CKorvelView& view, std::string title, Axis y,
@@ -232,6 +241,9 @@ GraphData TimeResponseGraph(const CKorvelView& view, const CKorvelDoc& doc, Time
         cascade, step ? analysis::Excitation::Step : analysis::Excitation::Impulse, end,
         kTimePoints);
     if (!settling) graph.note = "極が安定でないため、応答は収束しません";
+    if (rate && DirectFeedThrough(cascade) != 0) {
+        graph.note = "t=0 の直達分 (インパルス) は表示していません";
+    }
     if (!samples || samples->empty()) {
         graph.note = "応答が大きくなりすぎて計算できません";
         graph.y.low = -1;

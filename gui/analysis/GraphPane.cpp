@@ -11,7 +11,7 @@
 #include <array>
 #include <cmath>
 
-#include "AnalysisGraphs.h"
+#include "FrequencyTicker.h"
 #include "GraphExport.h"
 #include "QtUi.h"
 
@@ -40,8 +40,7 @@ void SetUpAxis(QCPAxis* axis, const Axis& shown) {
     const bool log = shown.scale == AxisScale::Logarithmic;
     axis->setScaleType(log ? QCPAxis::stLogarithmic : QCPAxis::stLinear);
     if (log) {
-        axis->setTicker(QSharedPointer<QCPAxisTickerLog>::create());
-        axis->setNumberFormat(QStringLiteral("g"));
+        axis->setTicker(QSharedPointer<FrequencyTicker>::create());
     } else {
         axis->setTicker(QSharedPointer<QCPAxisTicker>::create());
     }

@@ -133,6 +133,24 @@ TEST_F(AnalysisWindowTest, ExportsEachFormatAndRefusesWhatItCannotWrite) {
     EXPECT_FALSE(QFile::exists(unwritable));
 }
 
+TEST_F(AnalysisWindowTest, WritesTheCoefficientsInTheFormatTheExtensionNames) {
+    QTemporaryDir folder;
+    const struct {
+        const char* name;
+        const char* start;
+    } files[] = {{"sos.csv", "section,n2,n1,n0,d2,d1,d0\n"}, {"sos.json", "{"}, {"sos.h", ""}};
+    for (const auto& f : files) {
+        const QString path = folder.filePath(QString::fromUtf8(f.name));
+        EXPECT_EQ(analysis->ExportCoefficients(path), QString()) << f.name;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << f.name;
+        const QByteArray text = file.readAll();
+        EXPECT_TRUE(text.startsWith(f.start)) << f.name;
+        EXPECT_GT(text.size(), 100) << f.name;
+    }
+    EXPECT_NE(analysis->ExportCoefficients(folder.filePath(QStringLiteral("sos.txt"))), QString());
+}
+
 // Accepts every dialog of the circuit output run and writes its schematic to `schematic`.
 class SchematicUser : public testing::AcceptingUi {
 public:
