@@ -107,6 +107,7 @@ TEST_F(AnalysisWindowTest, DigitalDesignStopsAtHalfTheSamplingFrequency) {
     EXPECT_EQ(*graph.nyquist, 24000);
     EXPECT_EQ(graph.curves[0].x.back(), 24000);
     EXPECT_GT(graph.x.high, 24000) << "the marker stands inside the frame";
+    testing::SaveScreenshot(analysis, QStringLiteral("analysis-digital"));
     EXPECT_EQ(analysis->Pane(AnalysisTab::PoleZero)->Graph().x.quantity, "実軸");
 }
 
