@@ -4,17 +4,12 @@
 #include <cmath>
 #include <string>
 
-#include "CliUi.h"
 #include "circuit/ESeries.h"
 #include "circuit/EngValue.h"
-#include "platform/CLocale.h"
 
 namespace vorna::cli {
 
 namespace {
-
-constexpr int kCheckButton = 901;  // "変更後の誤差を確認する": closes with the typed value
-constexpr int kNextCandidateButton = 903;
 
 bool SameCandidate(const ComponentDialogRequest& a, const ComponentDialogRequest& b) {
     return a.dialogId == b.dialogId && a.section == b.section && a.deviation == b.deviation &&
@@ -30,12 +25,12 @@ bool Positive(double value) {
     return value > 0 && std::isfinite(value);
 }
 
-// The candidates of a pass: the N values of the series the dialog names.
+// The candidates of a pass: the N values of the series the candidate names.
 std::size_t DistinctPerPass(int series) {
     return static_cast<std::size_t>(SeriesSize(std::clamp(series, 1, 5)));
 }
 
-// The most dialogs one pass may take. A step can show the same candidate many times in a
+// The most candidates one pass may take. A step can offer the same candidate many times in a
 // row (the high-pass steps show each resistor once for every bound over two decades, at
 // most 2N + 1 times, before the next of the N resistors), and a walk filtered to a few
 // values can keep showing one candidate; the limit covers the longest such pass and ends
@@ -45,15 +40,7 @@ int PassLimit(int series) {
     return (2 * n + 2) * (n + 1);
 }
 
-// The edit boxes and unit combo boxes of the dialog's elements A and B, in that order.
-void ElementControls(const Dialog& dialog, std::vector<int>& edits, std::vector<int>& combos) {
-    for (const auto& control : dialog.Resource().controls) {
-        if (control.kind == ControlKind::Edit) edits.push_back(control.id);
-        if (control.kind == ControlKind::DropDown) combos.push_back(control.id);
-    }
-}
-
-// The position of `suffix` in the unit combo boxes; the no-suffix class, which the split
+// The position of `suffix` in the component units; the no-suffix class, which the split
 // form gives as a single blank, is the empty entry.
 int UnitIndex(const std::string& suffix) {
     const std::string wanted = suffix == " " ? std::string() : suffix;
@@ -97,20 +84,20 @@ void CandidatePicker::StartPhase(Phase phase) {
 // at the limit; the candidate that ends it belongs to it.
 bool CandidatePicker::PassEnds(const ComponentDialogRequest& request) {
     const bool cameRound = distinct_.size() > 1 && SameCandidate(request, distinct_.front());
-    if (!cameRound && std::none_of(distinct_.begin(), distinct_.end(), [&](const auto& seen) {
-            return SameCandidate(seen, request);
-        })) {
+    // A walk that offers a candidate several times in a row offers the last one met.
+    const bool repeated = !distinct_.empty() && SameCandidate(request, distinct_.back());
+    if (!cameRound && !repeated &&
+        std::none_of(distinct_.begin(), distinct_.end(),
+                     [&](const auto& seen) { return SameCandidate(seen, request); })) {
         distinct_.push_back(request);
     }
     return cameRound || distinct_.size() >= DistinctPerPass(request.series) ||
            passLength_ >= PassLimit(request.series);
 }
 
-bool CandidatePicker::TypeBest(ComponentValueDialog& dialog) const {
-    std::vector<int> edits;
-    std::vector<int> combos;
-    ElementControls(dialog, edits, combos);
-    std::size_t element = 0;  // 0: element A, 1: element B
+CandidateAnswer CandidatePicker::TypeBest() const {
+    CandidateAnswer answer;
+    CandidateAction element = CandidateAction::TypedA;
     double value = 0;
     if (best_.dialogId == 720 && walk720_ == SecondOrderWalk::DownFromC1) {
         // Element B is C1 = m C2, no series value. The series value C1' just above it starts
@@ -120,7 +107,7 @@ bool CandidatePicker::TypeBest(ComponentValueDialog& dialog) const {
         ESeriesState series;
         series.SetSeries(best_.series, 0);
         SeriesPosition position;
-        element = 1;
+        element = CandidateAction::TypedB;
         value = series.SeriesCeiling(best_.valueB * (1 + 1e-9), position);
     } else if (Positive(best_.valueA)) {
         // Every other step turns a typed element A back into the walked element by the
@@ -129,30 +116,27 @@ bool CandidatePicker::TypeBest(ComponentValueDialog& dialog) const {
     } else {
         // Element A can be 0 or negative (dialogs 735 and 736 derive it with a factor
         // d1 - 1 or (d2 + 1) Pn_2 / d1); their element B is the walked resistor.
-        element = 1;
+        element = CandidateAction::TypedB;
         value = best_.valueB;
     }
-    if (!Positive(value) || element >= edits.size() || element >= combos.size()) return false;
+    if (!Positive(value) ||
+        (element == CandidateAction::TypedB && !ComponentDialogHasElementB(best_.dialogId))) {
+        return answer;
+    }
+    // Typed as its mantissa to the last place and its unit, so that the value the synthesis
+    // reads is the candidate's.
     std::string unit;
     double mantissa = value;
     SplitEngValue(unit, mantissa);
     const int unitIndex = UnitIndex(unit);
-    if (unitIndex < 0) return false;
-    // All digits, so that the value the synthesis reads is the candidate's to the last place.
-    dialog.UserSetText(edits[element], Format("%.17g", mantissa));
-    dialog.UserSelect(combos[element], unitIndex);
-    dialog.UserClick(kCheckButton);
-    if (!dialog.Ended() || dialog.action != static_cast<int>(element) + 1) {
-        throw CliError("component value dialog " + std::to_string(dialog.Id()) +
-                       " did not take the typed value");
-    }
-    return true;
+    if (unitIndex < 0) return answer;
+    answer.action = element;
+    answer.typed = mantissa * kComponentUnits[static_cast<std::size_t>(unitIndex)].factor;
+    return answer;
 }
 
-bool CandidatePicker::Accepts(ComponentValueDialog& dialog, bool& typed) {
-    typed = false;
+bool CandidatePicker::Accepts(const ComponentDialogRequest& request, CandidateAnswer& typed) {
     if (rule_ == PickRule::First) return true;
-    const ComponentDialogRequest& request = dialog.Request();
     PickedStep& step = steps_.back();
     switch (phase_) {
         case Phase::FirstPass:
@@ -160,8 +144,8 @@ bool CandidatePicker::Accepts(ComponentValueDialog& dialog, bool& typed) {
             step.bestDeviation = best_.deviation;
             if (!PassEnds(request)) return false;
             if (ShowsCandidate(request, best_)) return true;
-            if (TypeBest(dialog)) {
-                typed = true;
+            typed = TypeBest();
+            if (typed.action != CandidateAction::None) {
                 StartPhase(Phase::Recall);
                 return false;
             }
@@ -184,8 +168,7 @@ bool CandidatePicker::Accepts(ComponentValueDialog& dialog, bool& typed) {
     return true;
 }
 
-void CandidatePicker::Answer(ComponentValueDialog& dialog) {
-    const ComponentDialogRequest& request = dialog.Request();
+CandidateAnswer CandidatePicker::Choose(const ComponentDialogRequest& request) {
     if (StartsStep(request)) {
         steps_.push_back(
             {request.dialogId, request.section, 0, request.deviation, request.deviation, 0});
@@ -197,18 +180,17 @@ void CandidatePicker::Answer(ComponentValueDialog& dialog) {
     ++step.candidates;
     ++passLength_;
 
-    bool typed = false;
-    const bool accept = Accepts(dialog, typed);
-    if (typed) return;
+    CandidateAnswer typed;
+    const bool accept = Accepts(request, typed);
+    if (typed.action != CandidateAction::None) return typed;
     if (accept) {
         step.deviation = request.deviation;
         step.missedBest = rule_ == PickRule::Best && !ShowsCandidate(request, best_);
         stepOpen_ = false;
     }
-    dialog.UserClick(accept ? IDOK : kNextCandidateButton);
-    if (!dialog.Ended()) {
-        throw CliError("component value dialog " + std::to_string(dialog.Id()) + " did not close");
-    }
+    CandidateAnswer answer;
+    answer.action = accept ? CandidateAction::Accept : CandidateAction::Next;
+    return answer;
 }
 
 }  // namespace vorna::cli

@@ -1,16 +1,16 @@
 #pragma once
-// Answers the component value dialogs (710 .. 742) of a circuit synthesis for vorna-cli.
-// PickRule::First accepts the first candidate of every step. PickRule::Best looks at one
-// pass over the step's candidates with "次の候補の値を見る" (button 903) and remembers the
-// candidate of smallest deviation. When the pass ends on another candidate, it types that
-// candidate's value back into the dialog, as a user would, and accepts it when the synthesis
-// shows it again. Only when typing does not bring it back does it step on and accept the
-// first candidate whose deviation is no larger than the smallest one seen. Every phase is
-// bounded, so a step whose candidates repeat, or whose dialog never changes, ends as well.
+// Chooses among the candidates of each step of a circuit synthesis for vorna-cli, in place
+// of the component value dialogs (710 .. 742). PickRule::First accepts the first candidate
+// of every step. PickRule::Best looks at one pass over the step's candidates (asking for the
+// next one each time) and remembers the candidate of smallest deviation. When the pass ends
+// on another candidate, it answers with that candidate's value typed, as a user would, and
+// accepts it when the synthesis offers it again. Only when typing does not bring it back does it
+// step on and accept the first candidate whose deviation is no larger than the smallest one seen.
+// Every phase is bounded, so a step whose candidates repeat, or never change, ends as well.
 
 #include <vector>
 
-#include "dialogs/ComponentValueDialog.h"
+#include "circuit/CandidateChooser.h"
 
 namespace vorna::cli {
 
@@ -23,11 +23,11 @@ enum class PickRule { First, Best };
 // no series value, typing a candidate's own values may start the walk below it.
 enum class SecondOrderWalk { FromR1, DownFromC1 };
 
-// One synthesis step as it was answered. Deviations are fractions, as the dialogs get them.
+// One synthesis step as it was answered. Deviations are fractions.
 struct PickedStep {
     int dialogId = 0;
     int section = 0;
-    int candidates = 0;         // dialogs shown for the step
+    int candidates = 0;         // candidates offered for the step
     double firstDeviation = 0;  // of the first candidate
     double bestDeviation = 0;   // the smallest of the first pass
     double deviation = 0;       // of the accepted candidate
@@ -35,16 +35,14 @@ struct PickedStep {
     bool missedBest = false;    // PickRule::Best accepted another than the best candidate
 };
 
-class CandidatePicker {
+class CandidatePicker : public CandidateChooser {
 public:
     explicit CandidatePicker(PickRule rule, SecondOrderWalk walk720 = SecondOrderWalk::FromR1)
         : rule_(rule), walk720_(walk720) {}
 
-    static bool IsComponentValueDialog(int dialogId) { return dialogId >= 710 && dialogId <= 742; }
-
-    // Presses OK (accept) or 903 (next candidate) in the open dialog, or types a value of
-    // the best candidate into it.
-    void Answer(ComponentValueDialog& dialog);
+    // Accepts the candidate, asks for the next one, or answers with a value of the best
+    // candidate typed.
+    CandidateAnswer Choose(const ComponentDialogRequest& candidate) override;
 
     // Every step answered so far, in order.
     const std::vector<PickedStep>& Steps() const { return steps_; }
@@ -58,11 +56,13 @@ private:
     bool StartsStep(const ComponentDialogRequest& request) const;
     bool PassEnds(const ComponentDialogRequest& request);
     void StartPhase(Phase phase);
-    // Types a value into `dialog` that makes the synthesis show best_ again (or a candidate
-    // from which the walk reaches it); false when the dialog offers no such value.
-    bool TypeBest(ComponentValueDialog& dialog) const;
-    // Whether the dialog to answer accepts (true) or steps on (false); may type instead.
-    bool Accepts(ComponentValueDialog& dialog, bool& typed);
+    // The typed value that makes the synthesis offer best_ again (or a candidate from which
+    // the walk reaches it), as a user would type it; action None when the candidate's
+    // elements offer no such value.
+    CandidateAnswer TypeBest() const;
+    // Whether to accept `request` (true) or step on (false); may answer with a typed value
+    // in `typed` instead.
+    bool Accepts(const ComponentDialogRequest& request, CandidateAnswer& typed);
 
     PickRule rule_;
     SecondOrderWalk walk720_;

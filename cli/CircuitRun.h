@@ -1,8 +1,8 @@
 #pragma once
 // The circuit output of a design run from the command line (choice 401 of the output
 // command) with the questions answered from the options: the basic circuit, the E-series,
-// the op-amp and the schematic file. The component value dialogs accept the first candidate
-// of every step, or with --pick best the one of smallest deviation. The journal is appended
+// the op-amp and the schematic file. The candidate picker accepts the first candidate of
+// every step, or with --pick best the one of smallest deviation. The journal is appended
 // to journal.txt of the current directory, as by the desktop program. Shared by the verbs
 // that realise a design: circuit and verify.
 

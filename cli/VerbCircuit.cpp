@@ -22,21 +22,6 @@ namespace {
 
 const std::vector<std::string> kSeriesNames{"E6", "E12", "E24", "E48", "E96"};
 
-// Answers the component value dialogs (710 .. 742) with a CandidatePicker, however often
-// they come; everything else as CliUi does.
-class CircuitUi : public OutputFilesUi {
-public:
-    CircuitUi(PickRule rule, SecondOrderWalk walk720) : picker(rule, walk720) {}
-    int RunModal(Dialog& dialog) override {
-        if (!CandidatePicker::IsComponentValueDialog(dialog.Id()))
-            return OutputFilesUi::RunModal(dialog);
-        dialog.Open(*this);
-        picker.Answer(static_cast<ComponentValueDialog&>(dialog));
-        return dialog.Result();
-    }
-    CandidatePicker picker;
-};
-
 std::string CircuitNameList() {
     std::string list;
     for (const char* name : kCircuitNames) list += (list.empty() ? "" : ", ") + std::string(name);
@@ -92,8 +77,9 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
     // Dialog 720 of the low-pass circuits walks C2 downward from a typed C1; of the high-pass
     // circuits, R1 from a typed R1.
     const bool lowPassPairs = options.circuit == "LP1" || options.circuit == "LP2";
-    CircuitUi ui(options.pick == "best" ? PickRule::Best : PickRule::First,
-                 lowPassPairs ? SecondOrderWalk::DownFromC1 : SecondOrderWalk::FromR1);
+    CandidatePicker picker(options.pick == "best" ? PickRule::Best : PickRule::First,
+                           lowPassPairs ? SecondOrderWalk::DownFromC1 : SecondOrderWalk::FromR1);
+    OutputFilesUi ui;
     auto window = RunDesignCommand(options.design, ui);
     const std::size_t designMessages = ui.messages.size();
     CKorvelView& view = window->view;
@@ -123,13 +109,15 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
 
     CircuitRun run;
     run.out = std::make_unique<CircuitOutput>();
+    run.out->candidateChooser = &picker;
     RunCircuitOutput(view, ui, *run.out);
+    run.out->candidateChooser = nullptr;
     run.finished = ui.messages.size() > designMessages &&
                    ui.messages.back().find("計算しなおしました") != std::string::npos;
     run.window = std::move(window);
     run.circuitCode = code;
     run.messages = ui.messages;
-    run.steps = ui.picker.Steps();
+    run.steps = picker.Steps();
     return run;
 }
 

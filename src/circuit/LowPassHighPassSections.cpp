@@ -1,35 +1,28 @@
-// Second-order low-pass and high-pass sections without zeros: multiple feedback (e = 9)
-// and unity-gain Sallen-Key (e = 4), stepped over their circuit models.
+// Second-order low-pass and high-pass sections without zeros: multiple feedback and
+// unity-gain Sallen-Key, stepped over their circuit models.
 
 #include "circuit/CandidateStep.h"
 #include "circuit/EngValue.h"
 #include "circuit/InitialValueTables.h"
 #include "circuit/SectionRoutines.h"
-#include "circuit/models/SecondOrderModel.h"
 #include "platform/CLocale.h"
 
 namespace vorna {
 
 namespace {
 
-constexpr int kMultipleFeedback = 9;
-
 std::string Eng(double value) {
     return FormatEngValue(value);
 }
 
-SecondOrderForm FormOf(int e) {
-    return e == kMultipleFeedback ? SecondOrderForm::MultipleFeedback : SecondOrderForm::SallenKey;
-}
-
 }  // namespace
 
-void SynthesizeLowPassSection(SynthesisContext& ctx, int i, int e) {
+void SynthesizeLowPassSection(SynthesisContext& ctx, int i, SecondOrderForm form) {
     ctx.out.ResetToDefaultSeries();
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
-    const bool feedback = e == kMultipleFeedback;
-    const SecondOrderModel model(section, FormOf(e));
+    const bool feedback = form == SecondOrderForm::MultipleFeedback;
+    const SecondOrderModel model(section, form);
     const double c1Start =
         InitialTableValue(feedback ? kTableLP1 : kTableLP2, model.w0, model.q, ctx.rangeLabel);
 
@@ -75,12 +68,12 @@ void SynthesizeLowPassSection(SynthesisContext& ctx, int i, int e) {
     ctx.FinishSection();
 }
 
-void SynthesizeHighPassSection(SynthesisContext& ctx, int i, int e) {
+void SynthesizeHighPassSection(SynthesisContext& ctx, int i, SecondOrderForm form) {
     ctx.out.ResetToDefaultSeries();
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
-    const bool feedback = e == kMultipleFeedback;
-    const SecondOrderModel model(section, FormOf(e));
+    const bool feedback = form == SecondOrderForm::MultipleFeedback;
+    const SecondOrderModel model(section, form);
     const double cStart =
         InitialTableValue(feedback ? kTableHP1 : kTableHP2, model.w0, model.q, ctx.rangeLabel);
 

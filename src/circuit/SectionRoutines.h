@@ -5,6 +5,8 @@
 // those of the chosen elements. The routines that can meet an unrealisable section return
 // 1 after writing its failure line, 0 otherwise.
 
+#include "circuit/models/SecondOrderModel.h"
+
 namespace vorna {
 
 struct SynthesisContext;
@@ -12,9 +14,9 @@ struct SynthesisContext;
 // The first-order section (section number 1): low-pass form for low-pass designs,
 // high-pass form otherwise.
 void SynthesizeFirstOrderSection(SynthesisContext& ctx);
-// Second-order section i by multiple feedback (e = 9) or unity-gain Sallen-Key (e = 4).
-void SynthesizeLowPassSection(SynthesisContext& ctx, int i, int e);
-void SynthesizeHighPassSection(SynthesisContext& ctx, int i, int e);
+// Second-order section i by multiple feedback or unity-gain Sallen-Key.
+void SynthesizeLowPassSection(SynthesisContext& ctx, int i, SecondOrderForm form);
+void SynthesizeHighPassSection(SynthesisContext& ctx, int i, SecondOrderForm form);
 // Band-pass section i by multiple feedback (bpat1) or the dual-amplifier circuit with its
 // gain stage (bpat2).
 int Bpat1(SynthesisContext& ctx, int i);

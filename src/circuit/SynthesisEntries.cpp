@@ -24,16 +24,18 @@ struct EntryRecipe {
     int (*sectionRoutine)(SynthesisContext& ctx, int i);
 };
 
-template <int E>
+template <SecondOrderForm F>
 int LowPass(SynthesisContext& ctx, int i) {
-    SynthesizeLowPassSection(ctx, i, E);
+    SynthesizeLowPassSection(ctx, i, F);
     return 0;
 }
-template <int E>
+template <SecondOrderForm F>
 int HighPass(SynthesisContext& ctx, int i) {
-    SynthesizeHighPassSection(ctx, i, E);
+    SynthesizeHighPassSection(ctx, i, F);
     return 0;
 }
+constexpr SecondOrderForm kFeedback = SecondOrderForm::MultipleFeedback;
+constexpr SecondOrderForm kSallenKey = SecondOrderForm::SallenKey;
 template <int V>
 int Notch1(SynthesisContext& ctx, int i) {
     return Lpet1(ctx, V, i);
@@ -44,20 +46,20 @@ int Notch2(SynthesisContext& ctx, int i) {
 }
 
 constexpr std::array<EntryRecipe, 14> kRecipes = {{
-    {true, false, LowPass<9>},         // LP1
-    {true, false, LowPass<4>},         // LP2
-    {true, false, Notch1<kNotchLP>},   // LP3
-    {true, false, Notch2<kNotchLP>},   // LP4
-    {true, false, HighPass<9>},        // HP1
-    {true, false, HighPass<4>},        // HP2
-    {true, false, Notch1<kNotchHP>},   // HP3
-    {true, false, Notch2<kNotchHP>},   // HP4
-    {false, false, Bpat1},             // BP1
-    {false, false, Bpat2},             // BP2
-    {false, true, Notch1<kNotchBP>},   // BP3
-    {false, true, Notch2<kNotchBP>},   // BP4
-    {false, false, Notch1<kNotchBE>},  // BE1
-    {false, false, Notch2<kNotchBE>},  // BE2
+    {true, false, LowPass<kFeedback>},    // LP1
+    {true, false, LowPass<kSallenKey>},   // LP2
+    {true, false, Notch1<kNotchLP>},      // LP3
+    {true, false, Notch2<kNotchLP>},      // LP4
+    {true, false, HighPass<kFeedback>},   // HP1
+    {true, false, HighPass<kSallenKey>},  // HP2
+    {true, false, Notch1<kNotchHP>},      // HP3
+    {true, false, Notch2<kNotchHP>},      // HP4
+    {false, false, Bpat1},                // BP1
+    {false, false, Bpat2},                // BP2
+    {false, true, Notch1<kNotchBP>},      // BP3
+    {false, true, Notch2<kNotchBP>},      // BP4
+    {false, false, Notch1<kNotchBE>},     // BE1
+    {false, false, Notch2<kNotchBE>},     // BE2
 }};
 
 template <std::size_t Index>

@@ -153,6 +153,10 @@ DialogResource ComponentResource(const ComponentDialogLayout& layout) {
 
 }  // namespace
 
+bool ComponentDialogHasElementB(int dialogId) {
+    return LayoutOf(dialogId).b.edit != 0;
+}
+
 ComponentValueDialog::ComponentValueDialog(const ComponentDialogRequest& request)
     : Dialog(ComponentResource(LayoutOf(request.dialogId))), request_(request) {
     SplitForEdit(request.valueA, mantissaA, unitA);

@@ -25,6 +25,9 @@ struct ComponentDialogRequest {
     double bound = 0;                 // dialogs 733 and 734: the limit the stepped element keeps
 };
 
+// Whether component value dialog `dialogId` has an element B to type into.
+bool ComponentDialogHasElementB(int dialogId);
+
 class ComponentValueDialog : public Dialog {
 public:
     explicit ComponentValueDialog(const ComponentDialogRequest& request);

@@ -60,15 +60,15 @@ void TraceCurves(const CKorvelView& view, const ResponseScale& scale, ResponseDo
     // The graph dialog admits 10 to 1000 points; held there so no paint can stall.
     const int points = std::clamp(view.pointsPerDecade, 10, 1000);
     const double step = scale.perDecade / points;
-    double x = kFrameLeft;
     const analysis::Cascade cascade = CurveCascade(view, domain);
+    double x = kFrameLeft;
     auto add = [&](double hz, bool snap) {
-        const analysis::GainPhase point = analysis::GainPhaseAt(cascade, kTwoPi * hz);
+        const analysis::GainPhase value = analysis::GainPhaseAt(cascade, kTwoPi * hz);
         if (withGain) {
-            const double y = yAt(gainMapping, point.gainDb);
+            const double y = yAt(gainMapping, value.gainDb);
             curves.gain.push_back({x, snap ? snapped(gainMapping, y) : y});
         }
-        const double y = yAt(kPhaseMapping, point.phase);
+        const double y = yAt(kPhaseMapping, value.phase);
         curves.phase.push_back({x, snap ? snapped(kPhaseMapping, y) : y});
     };
     add(view.graphFreqMin, false);

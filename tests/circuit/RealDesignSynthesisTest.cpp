@@ -54,6 +54,31 @@ const RealCase kCases[] = {
     {{kBandEliminate, kButterworth, 5, 0.5, 1.5, 1000, 1000, 3000}, 13, 0},
 };
 
+// The circuit the run recorded names the schematic's elements in the order they were
+// written, and realises the coefficients the synthesis wrote back.
+void ExpectRecordedCircuit(const CircuitOutput& out, const DesignResults& designed,
+                           const DesignResults& realised, const std::string& what) {
+    std::vector<ElementValue> named;
+    for (const SectionElements& section : out.realisedSections) {
+        for (const CircuitElement& e : section.elements)
+            named.push_back({e.name + "_" + std::to_string(section.number), e.value});
+        const bool firstOrder = section.index < 0;
+        const Section before = firstOrder ? Section{designed.p0, designed.p1, designed.p2, 0, 0}
+                                          : designed.sections[std::size_t(section.index)];
+        const Section after = firstOrder ? Section{realised.p0, realised.p1, realised.p2, 0, 0}
+                                         : realised.sections[std::size_t(section.index)];
+        EXPECT_EQ(Realise(section, before), after) << what << " section " << section.number;
+    }
+    ASSERT_EQ(named.size(), out.elementValues.size()) << what;
+    for (std::size_t k = 0; k < named.size(); ++k) {
+        EXPECT_EQ(named[k].name, out.elementValues[k].name) << what;
+        EXPECT_EQ(named[k].value, out.elementValues[k].value) << what;
+    }
+    const bool firstOrder = !out.realisedSections.empty() && out.realisedSections[0].index < 0;
+    EXPECT_EQ(out.realisedSections.size(), std::size_t(realised.sectionLast + 1 + firstOrder))
+        << what;
+}
+
 // Accepting the first candidates leaves the derived elements unrounded, so the circuit
 // realises the design itself up to a constant gain (low-pass and high-pass sections are
 // built with unit gain). Rounding every derived element to E24 moves each section's poles
@@ -75,6 +100,7 @@ TEST(RealDesignSynthesis, RealisedResponseFollowsTheDesign) {
             EXPECT_TRUE(ui.messages.empty()) << what;
             EXPECT_GT(ui.dialogs, view.sectionLast) << what;
             EXPECT_TRUE(AllFinite(view)) << what;
+            ExpectRecordedCircuit(out, designed, view, what);
 
             double low = 1e300, high = -1e300;
             int points = 0;

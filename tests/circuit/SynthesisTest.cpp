@@ -6,6 +6,10 @@
 #include "circuit/InitialValueTables.h"
 #include "circuit/Synthesis.h"
 #include "circuit/SynthesisFixture.h"
+#include "circuit/models/BandPassModel.h"
+#include "circuit/models/FirstOrderModel.h"
+#include "circuit/models/NotchModel.h"
+#include "circuit/models/SecondOrderModel.h"
 
 namespace vorna {
 namespace {
@@ -47,8 +51,8 @@ TEST(Synthesis, OddLowPassWithLP1WritesFirstOrderThenNumberedSections) {
     EXPECT_NE(journal.find(SynthesisRun::ShiftJis("   R1_3 = R3_3 = ")), std::string::npos);
 
     // The first-order section: p2 = p0 = 1/(C R).
-    EXPECT_DOUBLE_EQ(run.view.p0, 1 / (run.Value("R1_1") * run.Value("C1_1")));
-    EXPECT_DOUBLE_EQ(run.view.p2, run.view.p0);
+    EXPECT_EQ(RealiseFirstOrder(true, run.Value("R1_1"), run.Value("C1_1"), {}),
+              (Section{run.view.p0, 0, run.view.p2, 0, 0}));
     for (int n = 2; n <= 3; ++n) {
         const auto name = [n](const char* element) {
             return std::string(element) + "_" + std::to_string(n);
@@ -57,9 +61,8 @@ TEST(Synthesis, OddLowPassWithLP1WritesFirstOrderThenNumberedSections) {
                      c1 = run.Value(name("C1")), c2 = run.Value(name("C2"));
         EXPECT_EQ(run.Value(name("R3")), r1);
         const Section& s = run.view.sections[static_cast<std::size_t>(n - 2)];
-        EXPECT_DOUBLE_EQ(s[0], (2 * r2 + r1) / (r1 * r2 * c1));
-        EXPECT_DOUBLE_EQ(s[1], 1 / (r1 * r2 * c1 * c2));
-        EXPECT_DOUBLE_EQ(s[4], s[1]);
+        EXPECT_EQ(s, RealiseLowPass(SecondOrderForm::MultipleFeedback, r1, r2, c1, c2,
+                                    design[static_cast<std::size_t>(n - 2)]));
         // Unrounded derived values realise the design itself.
         EXPECT_NEAR(W0(s) / W0(design[static_cast<std::size_t>(n - 2)]), 1, 1e-9);
         EXPECT_NEAR(Q(s) / Q(design[static_cast<std::size_t>(n - 2)]), 1, 1e-9);
@@ -84,9 +87,8 @@ TEST(Synthesis, RoundedLP2SectionsStayWithinTheSeriesDeviation) {
                      c1 = run.Value("C1_" + n), c2 = run.Value("C2_" + n);
         const Section& s = run.view.sections[static_cast<std::size_t>(i)];
         const Section& d = design[static_cast<std::size_t>(i)];
-        EXPECT_DOUBLE_EQ(s[1], 1 / (r1 * r2 * c1 * c2));
-        EXPECT_DOUBLE_EQ(s[4], s[1]);
-        EXPECT_DOUBLE_EQ(s[0], (r1 + r2) / (r1 * r2 * c1));
+        EXPECT_EQ(s, RealiseLowPass(SecondOrderForm::SallenKey, r1, r2, c1, c2, d));
+        EXPECT_EQ(s[4], s[1]);
         // R1 = R2 are rounded to one series value: the pole frequency moves by at most the
         // E24 spacing, Q not at all.
         EXPECT_EQ(r1, r2);
@@ -110,12 +112,12 @@ TEST(Synthesis, OddHighPassWithHP1) {
     for (const auto& e : run.out.elementValues) names.push_back(e.name);
     EXPECT_EQ(names, (std::vector<std::string>{"R1_1", "C1_1", "R2_1", "R1_2", "R2_2", "C1_2",
                                                "C2_2", "C3_2"}));
-    EXPECT_DOUBLE_EQ(run.view.p0, 1 / (run.Value("R1_1") * run.Value("C1_1")));
+    EXPECT_EQ(RealiseFirstOrder(false, run.Value("R1_1"), run.Value("C1_1"), {}),
+              (Section{run.view.p0, run.view.p1, 0, 0, 0}));
     EXPECT_EQ(run.view.p1, 1);
     const double r1 = run.Value("R1_2"), r2 = run.Value("R2_2"), c = run.Value("C1_2");
     const Section& s = run.view.sections[0];
-    EXPECT_DOUBLE_EQ(s[0], 3 * c / (c * c * r2));
-    EXPECT_DOUBLE_EQ(s[1], 1 / (r1 * r2 * c * c));
+    EXPECT_EQ(s, RealiseHighPass(SecondOrderForm::MultipleFeedback, r1, r2, c, c, design[0]));
     EXPECT_EQ(s[2], 1);
     EXPECT_NEAR(W0(s) / W0(design[0]), 1, 1e-9);
     EXPECT_NEAR(Q(s) / Q(design[0]), 1, 1e-9);
@@ -130,6 +132,7 @@ TEST(Synthesis, OddHighPassWithHP1) {
 TEST(Synthesis, HP2ShowsEachR1AgainBeforeMovingOn) {
     SynthesisRun run;
     run.Butterworth(kHighPass, 2, 1000);
+    const auto design = run.view.sections;
     auto first = std::make_shared<std::string>();
     run.ui.ExpectDialog(720)
         .Inspect([first](const Dialog& d) { *first = d.Control(910).text; })
@@ -139,8 +142,8 @@ TEST(Synthesis, HP2ShowsEachR1AgainBeforeMovingOn) {
         .Ok();
     run.Run(HP2);
     const double c = run.Value("C1_1");
-    const Section& s = run.view.sections[0];
-    EXPECT_DOUBLE_EQ(s[0], 2 * c / (c * c * run.Value("R2_1")));
+    EXPECT_EQ(run.view.sections[0], RealiseHighPass(SecondOrderForm::SallenKey, run.Value("R1_1"),
+                                                    run.Value("R2_1"), c, c, design[0]));
     EXPECT_EQ(run.Value("C2_1"), c);
 }
 
@@ -294,14 +297,14 @@ TEST(Synthesis, BP1RealisesGainAndQ) {
     SynthesisRun run;
     const double w0 = Omega(12000);
     run.BandSections(kBandPass, {MakeSection(w0, 4, 0, 2 * w0 / 4, 0)});
+    const auto design = run.view.sections;
     run.ui.ExpectDialog(740).Click(902);
     run.ui.ExpectDialog(740).Ok();
     run.Run(BP1);
     const double r1 = run.Value("R1_1"), r2 = run.Value("R2_1"), r3 = run.Value("R3_1"),
                  c = run.Value("C1_1");
     const Section& s = run.view.sections[0];
-    EXPECT_DOUBLE_EQ(s[0], 2 / (c * r3));
-    EXPECT_DOUBLE_EQ(s[1], (r1 + r2) / (r1 * r2 * r3 * c * c));
+    EXPECT_EQ(s, RealiseMultipleFeedbackBandPass(r1, r2, r3, c, design[0]));
     EXPECT_NEAR(W0(s) / w0, 1, 0.1);
     EXPECT_NEAR(s[3] / s[0], 2, 0.2);
     EXPECT_NE(run.JournalBytes().find(SynthesisRun::ShiftJis(" 1(BP1)「BP1-1-0」 R1_1 = ")),
@@ -341,6 +344,7 @@ TEST(Synthesis, Lpet1RealisesTheNotchSection) {
     const double w0 = Omega(1000), wz = Omega(2500);
     const double k = w0 * w0 / (wz * wz);
     run.BandSections(kLowPass, {MakeSection(w0, 2, k, 0.123, k * wz * wz)});
+    const auto design = run.view.sections;
     run.ui.ExpectDialog(731).ExpectText(918, "Rb_1 = ").Ok();
     run.ui.ExpectDialog(730).ExpectText(912, "R1_1 = ").Click(902);
     run.ui.ExpectDialog(730).Ok();
@@ -348,9 +352,8 @@ TEST(Synthesis, Lpet1RealisesTheNotchSection) {
     const double r2 = run.Value("R2_1"), r3 = run.Value("R3_1"), r4 = run.Value("R45_1");
     const double rb = run.Value("Rb1_1"), cb = run.Value("Cb2_1");
     const Section& s = run.view.sections[0];
-    EXPECT_DOUBLE_EQ(s[2], r3 / r2);
+    EXPECT_EQ(s, RealiseStateVariableNotch(rb, cb, run.Value("R1_1"), r2, r3, r4, design[0]));
     EXPECT_NEAR(s[4] / s[2], (r2 / r4) * s[1], 1e-9 * s[4] / s[2]);
-    EXPECT_DOUBLE_EQ(s[1], 1 / ((cb * rb) * (cb * rb)));
     EXPECT_EQ(s[3], 0.123);
     EXPECT_NEAR(W0(s) / w0, 1, 1e-9);
     EXPECT_NEAR(Q(s) / 2, 1, 0.1);
@@ -369,6 +372,7 @@ TEST(Synthesis, Lpet2RealisesBothPoleShiftForms) {
         SynthesisRun run;
         const double k = 0.5;
         run.BandSections(kHighPass, {MakeSection(w0, 3, k, 0, k * c.wz * c.wz)});
+        const auto design = run.view.sections;
         run.ui.ExpectDialog(732).Ok();
         run.ui.ExpectDialog(c.shiftDialog).Ok();
         run.ui.ExpectDialog(735).Ok();
@@ -379,6 +383,9 @@ TEST(Synthesis, Lpet2RealisesBothPoleShiftForms) {
         EXPECT_EQ(run.Value("R1_1"), rb / 2);
         const Section& s = run.view.sections[0];
         EXPECT_NEAR(s[4] / s[2], 1 / ((cb * rb) * (cb * rb)), 1e-9 * s[4] / s[2]);
+        EXPECT_EQ(s, RealiseIntegratorNotch(rb, cb, run.Value("R2_1"), run.Value("C2_1"),
+                                            run.Value("R3_1"), run.Value("R4_1"), run.Value("R5_1"),
+                                            run.Value("R6_1"), design[0]));
         // Only the series values of R3..R6 and the shift pair separate the circuit from the design.
         EXPECT_NEAR(W0(s) / w0, 1, 0.05) << c.shiftDialog;
         EXPECT_NEAR(Q(s) / 3, 1, 0.15) << c.shiftDialog;

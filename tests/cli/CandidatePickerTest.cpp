@@ -10,9 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "circuit/EngValue.h"
 #include "cli/CandidatePicker.h"
-#include "support/ScriptedUi.h"
 
 namespace vorna::cli {
 namespace {
@@ -37,11 +35,10 @@ struct Outcome {
     PickedStep step;
 };
 
-// Shows candidates of one step (dialog `dialogId`, section 1, `series`) as the synthesis
+// Offers candidates of one step (dialog `dialogId`, section 1, `series`) as the synthesis
 // does until the picker accepts one.
 Outcome PlayStep(CandidatePicker& picker, const Sequence& sequence, int series,
                  Typing typing = Typing::Restarts, int dialogId = 720, int limit = 100000) {
-    testing::ScriptedUi ui;
     int k = 0;
     for (int shown = 1; shown <= limit; ++shown) {
         const Candidate candidate = sequence(k);
@@ -51,26 +48,23 @@ Outcome PlayStep(CandidatePicker& picker, const Sequence& sequence, int series,
         request.valueA = candidate.value;
         request.valueB = candidate.valueB;
         request.deviation = candidate.deviation;
-        ComponentValueDialog dialog(request);
-        dialog.Open(ui);
-        picker.Answer(dialog);
-        if (dialog.action == 4) return {k, shown, picker.Steps().back()};
+        const CandidateAnswer answer = picker.Choose(request);
+        if (answer.action == CandidateAction::Accept) return {k, shown, picker.Steps().back()};
         ++k;
-        if (dialog.action == 1 || dialog.action == 2) {
-            double typed = 0;
-            ApplyEngUnit(ui, typed, dialog.TypedMantissa(), dialog.TypedUnit());
+        const bool typedA = answer.action == CandidateAction::TypedA;
+        if (typedA || answer.action == CandidateAction::TypedB) {
             if (typing == Typing::Ignored) continue;
             for (int j = 0; j < 1000; ++j) {
-                const double value = dialog.action == 1 ? sequence(j).value : sequence(j).valueB;
-                if (std::fabs(value - typed) <= 1e-12 * value) {
+                const double value = typedA ? sequence(j).value : sequence(j).valueB;
+                if (std::fabs(value - answer.typed) <= 1e-12 * value) {
                     k = j;
                     break;
                 }
             }
             continue;
         }
-        if (dialog.action != 3) {
-            ADD_FAILURE() << "action " << dialog.action;
+        if (answer.action != CandidateAction::Next) {
+            ADD_FAILURE() << "action " << static_cast<int>(answer.action);
             break;
         }
     }

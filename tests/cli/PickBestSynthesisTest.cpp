@@ -9,12 +9,12 @@
 #include <cmath>
 #include <vector>
 
+#include "circuit/CandidateChooser.h"
 #include "circuit/ESeries.h"
 #include "circuit/Synthesis.h"
 #include "circuit/SynthesisFixture.h"
 #include "cli/CandidatePicker.h"
 #include "design/DesignFixture.h"
-#include "dialogs/ComponentValueDialog.h"
 #include "output/CircuitOutput.h"
 #include "support/AcceptingUi.h"
 #include "view/CKorvelView.h"
@@ -24,21 +24,17 @@ namespace {
 
 using namespace vorna::testing;
 
-// Answers the component value dialogs with a picker and records every candidate shown.
-class PickingUi : public AcceptingUi {
+// Chooses with a picker and records every candidate offered.
+class RecordingPicker : public CandidateChooser {
 public:
-    explicit PickingUi(cli::SecondOrderWalk walk720) : picker(cli::PickRule::Best, walk720) {}
+    explicit RecordingPicker(cli::SecondOrderWalk walk720) : picker(cli::PickRule::Best, walk720) {}
     cli::CandidatePicker picker;
     std::vector<ComponentDialogRequest> shown;
 
-protected:
-    void Answer(Dialog& dialog) override {
-        if (!cli::CandidatePicker::IsComponentValueDialog(dialog.Id()) || dialogs > 2000000) {
-            throw std::runtime_error("unexpected dialog " + std::to_string(dialog.Id()));
-        }
-        auto& values = static_cast<ComponentValueDialog&>(dialog);
-        shown.push_back(values.Request());
-        picker.Answer(values);
+    CandidateAnswer Choose(const ComponentDialogRequest& candidate) override {
+        if (shown.size() > 2000000) throw std::runtime_error("the step never ends");
+        shown.push_back(candidate);
+        return picker.Choose(candidate);
     }
 };
 
@@ -101,23 +97,27 @@ TEST(PickBestSynthesis, EveryStepAcceptsTheBestCandidateOfItsFirstPass) {
         view.RecomputeResults(doc);
         CircuitOutput out;
         out.SetSeries(c.series + 10, 0);
-        PickingUi ui(c.circuit == LP1 || c.circuit == LP2 ? cli::SecondOrderWalk::DownFromC1
-                                                          : cli::SecondOrderWalk::FromR1);
+        RecordingPicker chooser(c.circuit == LP1 || c.circuit == LP2
+                                    ? cli::SecondOrderWalk::DownFromC1
+                                    : cli::SecondOrderWalk::FromR1);
+        out.candidateChooser = &chooser;
+        AcceptingUi ui;
         synthesisEntries[static_cast<std::size_t>(c.circuit)](out, doc, view, ui);
         ASSERT_EQ(out.synthesisFailed, 0);
-        // No typed value was refused or led nowhere.
+        // No typed value was refused or led nowhere, and no dialog was built.
         EXPECT_TRUE(ui.messages.empty()) << ui.messages.front();
+        EXPECT_EQ(ui.dialogs, 0);
 
         // The steps as shown: runs of one dialog and section.
         std::vector<std::vector<ComponentDialogRequest>> steps;
-        for (const auto& request : ui.shown) {
+        for (const auto& request : chooser.shown) {
             if (steps.empty() || steps.back().front().dialogId != request.dialogId ||
                 steps.back().front().section != request.section) {
                 steps.emplace_back();
             }
             steps.back().push_back(request);
         }
-        ASSERT_EQ(steps.size(), ui.picker.Steps().size());
+        ASSERT_EQ(steps.size(), chooser.picker.Steps().size());
         for (std::size_t s = 0; s < steps.size(); ++s) {
             const auto& step = steps[s];
             SCOPED_TRACE(::testing::Message() << "dialog " << step.front().dialogId << " section "
@@ -145,7 +145,7 @@ TEST(PickBestSynthesis, EveryStepAcceptsTheBestCandidateOfItsFirstPass) {
                 << "accepted values are not those of a best candidate of the first pass";
             EXPECT_LE(accepted.deviation, least * (1 + 1e-9) + 1e-15);
             EXPECT_EQ(accepted.series, step.front().series);
-            const cli::PickedStep& picked = ui.picker.Steps()[s];
+            const cli::PickedStep& picked = chooser.picker.Steps()[s];
             EXPECT_FALSE(picked.missedBest);
             EXPECT_EQ(picked.candidates, static_cast<int>(step.size()));
             EXPECT_DOUBLE_EQ(picked.bestDeviation, least);

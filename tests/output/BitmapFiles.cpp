@@ -22,6 +22,10 @@ void PutU32(std::string& bytes, std::size_t offset, std::uint32_t value) {
         bytes[offset + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
+std::vector<Color> PrimaryPalette() {
+    return {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
+}
+
 std::string MakeBitmap(const BitmapSpec& spec) {
     const int rows = std::abs(spec.height);
     const std::size_t stride =

@@ -9,6 +9,17 @@
 
 namespace vorna {
 
+namespace {
+
+SecondOrderForm FormOf(SectionCircuit circuit) {
+    return circuit == SectionCircuit::MultipleFeedbackLowPass ||
+                   circuit == SectionCircuit::MultipleFeedbackHighPass
+               ? SecondOrderForm::MultipleFeedback
+               : SecondOrderForm::SallenKey;
+}
+
+}  // namespace
+
 double SectionElements::Value(std::string_view name) const {
     for (const CircuitElement& element : elements) {
         if (element.name == name) return element.value;
@@ -25,16 +36,10 @@ Section Realise(const SectionElements& s, const Section& designed) {
                                      v("C1"), designed);
         case SectionCircuit::MultipleFeedbackLowPass:
         case SectionCircuit::SallenKeyLowPass:
-            return RealiseLowPass(s.circuit == SectionCircuit::MultipleFeedbackLowPass
-                                      ? SecondOrderForm::MultipleFeedback
-                                      : SecondOrderForm::SallenKey,
-                                  v("R1"), v("R2"), v("C1"), v("C2"), designed);
+            return RealiseLowPass(FormOf(s.circuit), v("R1"), v("R2"), v("C1"), v("C2"), designed);
         case SectionCircuit::MultipleFeedbackHighPass:
         case SectionCircuit::SallenKeyHighPass:
-            return RealiseHighPass(s.circuit == SectionCircuit::MultipleFeedbackHighPass
-                                       ? SecondOrderForm::MultipleFeedback
-                                       : SecondOrderForm::SallenKey,
-                                   v("R1"), v("R2"), v("C1"), v("C2"), designed);
+            return RealiseHighPass(FormOf(s.circuit), v("R1"), v("R2"), v("C1"), v("C2"), designed);
         case SectionCircuit::MultipleFeedbackBandPass:
             return RealiseMultipleFeedbackBandPass(v("R1"), v("R2"), v("R3"), v("C1"), designed);
         case SectionCircuit::DualAmplifierBandPass: {

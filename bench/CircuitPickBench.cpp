@@ -1,0 +1,58 @@
+#include <benchmark/benchmark.h>
+
+#include "app/CKorvelDoc.h"
+#include "circuit/Synthesis.h"
+#include "cli/CandidatePicker.h"
+#include "output/CircuitOutput.h"
+#include "support/AcceptingUi.h"
+#include "view/CKorvelView.h"
+
+namespace {
+
+using namespace vorna;
+
+// An order-58 design by order, realised with basic circuit `circuit` (index into the
+// synthesis entries) in E96 while a picker chooses the best candidate of every step, as
+// vorna-cli circuit --pick best does.
+void PickBestOrder58(benchmark::State& state, int kind, int approximation, int circuit) {
+    CKorvelDoc doc;
+    doc.kind = kind;
+    doc.approximation = approximation;
+    doc.byOrder = 1;
+    doc.order = 58;
+    testing::AcceptingUi ui;
+    doc.RunDesign(ui);
+    const auto walk =
+        circuit <= 1 ? cli::SecondOrderWalk::DownFromC1 : cli::SecondOrderWalk::FromR1;
+    int candidates = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        CKorvelView view(doc);
+        view.RecomputeResults(doc);
+        CircuitOutput out;
+        out.SetSeries(5 + 10, 0);
+        cli::CandidatePicker picker(cli::PickRule::Best, walk);
+        out.candidateChooser = &picker;
+        ui.dialogs = 0;
+        state.ResumeTiming();
+        synthesisEntries[static_cast<std::size_t>(circuit)](out, doc, view, ui);
+        benchmark::DoNotOptimize(view.sections);
+        if (out.synthesisFailed != 0 || ui.dialogs != 0)
+            state.SkipWithError("the design was not realised without dialogs");
+        candidates = 0;
+        for (const auto& step : picker.Steps()) candidates += step.candidates;
+    }
+    state.counters["candidates"] = candidates;
+}
+
+void BM_PickBestBandEliminateEllipticOrder58BE2(benchmark::State& state) {
+    PickBestOrder58(state, kBandEliminate, kElliptic, 13);
+}
+BENCHMARK(BM_PickBestBandEliminateEllipticOrder58BE2)->Unit(benchmark::kMillisecond);
+
+void BM_PickBestHighPassChebyshevOrder58HP1(benchmark::State& state) {
+    PickBestOrder58(state, kHighPass, kChebyshev, 4);
+}
+BENCHMARK(BM_PickBestHighPassChebyshevOrder58HP1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
