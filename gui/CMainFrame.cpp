@@ -30,6 +30,7 @@
 #include "Printing.h"
 #include "QtUi.h"
 #include "WindowPlacement.h"
+#include "analysis/AnalysisWindow.h"
 
 namespace vorna {
 namespace {
@@ -97,6 +98,13 @@ void CMainFrame::CreateMenus() {
         documentActions_.push_back(action);
         bar->addAction(action);
     }
+    QAction* analysis = AddAction(kCommandAnalysis, "解析(&A)",
+                                  "周波数特性､位相､群遅延､時間応答､極と零を別ｳｨﾝﾄﾞｳで解析");
+    connect(analysis, &QAction::triggered, this, [this] {
+        if (DocumentWindow* document = ActiveDocument()) ShowAnalysisWindow(*document);
+    });
+    documentActions_.push_back(analysis);
+    bar->addAction(analysis);
     bar->addMenu(CreateWindowMenu());
     bar->addMenu(CreateHelpMenu());
 

@@ -32,6 +32,7 @@ enum CommandId : int {
     kCommandParameterInput = 640,
     kCommandFont = 650,
     kCommandOpenDataFile = 660,
+    kCommandAnalysis = 670,
     kCommandWindowFirst = 65280,  // the Window menu's list of open windows
 };
 

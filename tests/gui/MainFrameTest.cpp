@@ -144,8 +144,8 @@ TEST(MainFrame, MenuBarHoldsFileSixPlainCommandsAndHelp) {
         QString::fromUtf8("ﾌｧｲﾙ(&F)"),           QString::fromUtf8("フィルタの種類選択(&S)"),
         QString::fromUtf8("パラメータ入力(&P)"), QString::fromUtf8("フィルタの変換(&C)"),
         QString::fromUtf8("グラフ表示(&G)"),     QString::fromUtf8("表示・出力(&D)"),
-        QString::fromUtf8("フォント(&M)"),       QString::fromUtf8("ｳｨﾝﾄﾞｳ(&W)"),
-        QString::fromUtf8("ﾍﾙﾌﾟ(&H)"),
+        QString::fromUtf8("フォント(&M)"),       QString::fromUtf8("解析(&A)"),
+        QString::fromUtf8("ｳｨﾝﾄﾞｳ(&W)"),         QString::fromUtf8("ﾍﾙﾌﾟ(&H)"),
     };
     EXPECT_EQ(TopLevelTexts(frame.menuBar()), expected);
     const QList<QAction*> actions = frame.menuBar()->actions();
@@ -161,7 +161,8 @@ TEST(MainFrame, MenuBarHoldsFileSixPlainCommandsAndHelp) {
     EXPECT_TRUE(file.contains(QString::fromUtf8("印刷ﾌﾟﾚﾋﾞｭｰ(&V)")));
     EXPECT_TRUE(file.contains(QString::fromUtf8("最近使ったﾌｧｲﾙ")));
     EXPECT_EQ(file.back(), QString::fromUtf8("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"));
-    EXPECT_EQ(VisibleTexts(actions[8]->menu()).size(), 6);  // four documents, separator, about
+    EXPECT_EQ(actions[7], frame.Action(kCommandAnalysis));
+    EXPECT_EQ(VisibleTexts(actions[9]->menu()).size(), 6);  // four documents, separator, about
 }
 
 TEST(MainFrame, CommandsCarryTheirStatusPromptsAndKeys) {

@@ -1,0 +1,348 @@
+#include "AnalysisGraphs.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include "analysis/Cascade.h"
+#include "analysis/Response.h"
+#include "analysis/SpecificationMask.h"
+#include "analysis/TimeResponse.h"
+#include "app/CKorvelDoc.h"
+#include "design/conversion/FrequencyResponse.h"
+#include "view/CKorvelView.h"
+#include "view/PoleZeroPlot.h"
+
+namespace vorna {
+namespace {
+
+using analysis::Cascade;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+// The evaluation stands 1e-30 in for an exact zero modulus (-600 dB): anything this far
+// down is a transmission zero, whose gain is minus infinity.
+constexpr double kZeroGainDb = -500;
+// The digital axis runs a quarter beyond half the sampling frequency, so that its marker
+// stands inside the frame.
+constexpr double kNyquistMargin = 1.25;
+// Time responses run a fifth past the settling time, or this many cut-off periods when the
+// design does not settle; analog ones at this many points.
+constexpr double kSettlingMargin = 1.2;
+constexpr double kUnsettledPeriods = 50;
+constexpr int kTimePoints = 2000;
+constexpr double kDegreesPerRadian = 180 / kPi;
+
+const char* const kUnreadableNote = "伝達零点など、計算できない点は曲線から除いています";
+
+bool IsDigital(const CKorvelView& view) {
+    return view.convertedToDigital != 0;
+}
+
+Cascade CascadeOf(const CKorvelView& view, const CKorvelDoc& doc) {
+    return analysis::CascadeOf(view, doc.kind, view.samplingPeriod);
+}
+
+double HighestFrequency(const CKorvelView& view) {
+    return IsDigital(view) ? view.samplingFrequency / 2 : view.graphFreqMax;
+}
+
+Axis FrequencyAxis(const CKorvelView& view) {
+    const double high =
+        IsDigital(view) ? view.samplingFrequency / 2 * kNyquistMargin : view.graphFreqMax;
+    return {"周波数", "Hz", AxisScale::Logarithmic, view.graphFreqMin, high};
+}
+
+// A time unit that keeps the numbers of a span of `seconds` readable.
+struct TimeUnit {
+    double perSecond;
+    const char* name;
+};
+
+TimeUnit TimeUnitFor(double seconds) {
+    if (seconds >= 1) return {1, "s"};
+    if (seconds >= 1e-3) return {1e3, "ms"};
+    if (seconds >= 1e-6) return {1e6, "µs"};
+    return {1e9, "ns"};
+}
+
+// The share of the input an analog cascade passes straight through (the product of the
+// sections' gains at infinite frequency): its impulse response holds that much of an
+// impulse at time 0, which no sample shows.
+double DirectFeedThrough(const Cascade& cascade) {
+    double gain = cascade.first ? cascade.first->p1 : 1;
+    for (const Section& section : cascade.sections) gain *= section[2];
+    return gain;
+}
+
+// A graph over the response frequencies of the curve `value` gives at each omega (rad/s);
+// `value` also serves the cursor.
+GraphData FrequencyGraph(const CKorvelView& view, std::string title, Axis y,
+                         const std::vector<double>& values,
+                         std::function<double(double omega)> value) {
+    GraphData graph;
+    graph.title = std::move(title);
+    graph.x = FrequencyAxis(view);
+    graph.y = std::move(y);
+    if (IsDigital(view)) graph.nyquist = view.samplingFrequency / 2;
+    Curve curve{graph.y.quantity, ResponseFrequencies(view), values, CurveStyle::Line};
+    for (double& v : curve.y) {
+        if (std::isfinite(v)) continue;
+        v = kNaN;
+        graph.note = kUnreadableNote;
+    }
+    graph.curves.push_back(std::move(curve));
+    graph.exact = [value = std::move(value)](double hz) { return value(kTwoPi * hz); };
+    return graph;
+}
+
+std::vector<double> Omegas(const CKorvelView& view) {
+    std::vector<double> omegas = ResponseFrequencies(view);
+    for (double& omega : omegas) omega *= kTwoPi;
+    return omegas;
+}
+
+double FiniteGain(double gainDb) {
+    return gainDb > kZeroGainDb ? gainDb : kNaN;
+}
+
+GraphData GainGraph(const CKorvelView& view, const CKorvelDoc& doc, std::string title) {
+    const Cascade cascade = CascadeOf(view, doc);
+    const std::vector<double> omegas = Omegas(view);
+    std::vector<analysis::GainPhase> points(omegas.size());
+    analysis::GainPhaseOver(cascade, omegas, points);
+    std::vector<double> gains;
+    gains.reserve(points.size());
+    for (const analysis::GainPhase& point : points) gains.push_back(FiniteGain(point.gainDb));
+    GraphData graph = FrequencyGraph(
+        view, std::move(title), {"利得", "dB", AxisScale::Linear, -view.graphAttMax, 10}, gains,
+        [cascade](double omega) { return FiniteGain(GainPhaseAt(cascade, omega).gainDb); });
+    graph.mask = SpecificationRegions(doc);
+    return graph;
+}
+
+// The pass band [low, high] in Hz; the whole axis for a band-eliminate design.
+std::pair<double, double> PassBand(const CKorvelView& view, const CKorvelDoc& doc) {
+    switch (doc.kind) {
+        case kLowPass:
+            return {view.graphFreqMin, doc.fp};
+        case kHighPass:
+            return {doc.fp, HighestFrequency(view)};
+        case kBandPass:
+            return {doc.fp1, doc.fp2};
+        default:
+            return {view.graphFreqMin, HighestFrequency(view)};
+    }
+}
+
+// The smallest and largest finite values, with 0 in the range.
+std::pair<double, double> FiniteSpan(const std::vector<double>& values) {
+    double low = 0;
+    double high = 0;
+    for (double v : values) {
+        if (!std::isfinite(v)) continue;
+        low = std::min(low, v);
+        high = std::max(high, v);
+    }
+    return {low, high};
+}
+
+}  // namespace
+
+std::vector<double> ResponseFrequencies(const CKorvelView& view) {
+    const double low = view.graphFreqMin;
+    const double high = HighestFrequency(view);
+    const double decades = std::log10(high / low);
+    if (!(decades > 0) || view.pointsPerDecade <= 0) return {low};
+    const int points = static_cast<int>(std::ceil(decades * view.pointsPerDecade)) + 1;
+    return analysis::LogSpaced(low, high, points);
+}
+
+GraphData MagnitudeGraph(const CKorvelView& view, const CKorvelDoc& doc) {
+    return GainGraph(view, doc, "振幅特性");
+}
+
+GraphData PassbandGraph(const CKorvelView& view, const CKorvelDoc& doc) {
+    GraphData graph = GainGraph(view, doc, "通過域の詳細");
+    const auto [low, high] = PassBand(view, doc);
+    // A tenth of a decade either side of the band, and the band's attenuation with room.
+    const double margin = std::pow(10, 0.1);
+    graph.x.low = std::max(graph.x.low, low / margin);
+    graph.x.high = std::min(graph.x.high, high * margin);
+    const double ripple = std::max(doc.attp, 0.01);
+    graph.y.low = -1.5 * ripple;
+    graph.y.high = 0.25 * ripple;
+    return graph;
+}
+
+GraphData PhaseGraph(const CKorvelView& view, const CKorvelDoc& doc, PhaseForm form) {
+    const Cascade cascade = CascadeOf(view, doc);
+    const std::vector<double> omegas = Omegas(view);
+    const auto wrapped = [cascade](double omega) {
+        return GainPhaseAt(cascade, omega).phase * kDegreesPerRadian;
+    };
+    std::vector<double> degrees;
+    if (form == PhaseForm::Wrapped) {
+        std::vector<analysis::GainPhase> points(omegas.size());
+        analysis::GainPhaseOver(cascade, omegas, points);
+        for (const analysis::GainPhase& point : points)
+            degrees.push_back(point.phase * kDegreesPerRadian);
+        return FrequencyGraph(view, "位相特性", {"位相", "度", AxisScale::Linear, -180, 180},
+                              degrees, wrapped);
+    }
+    degrees = analysis::UnwrappedPhaseOver(cascade, omegas);
+    for (double& value : degrees) value *= kDegreesPerRadian;
+    // The cursor's phase takes the turns of the nearest point of the curve.
+    auto unwrapped = [wrapped, omegas, degrees](double omega) {
+        const auto near = std::lower_bound(omegas.begin(), omegas.end(), omega);
+        const auto i = std::min<std::size_t>(static_cast<std::size_t>(near - omegas.begin()),
+                                             omegas.size() - 1);
+        const double value = wrapped(omega);
+        return value + 360 * std::round((degrees[i] - value) / 360);
+    };
+    GraphData graph = FrequencyGraph(view, "位相特性 (アンラップ)", {"位相", "度"}, degrees,
+                                     std::move(unwrapped));
+    const auto [low, high] = FiniteSpan(graph.curves.front().y);
+    graph.y.low = std::floor(low / 90) * 90 - 90;
+    graph.y.high = std::ceil(high / 90) * 90 + 90;
+    return graph;
+}
+
+GraphData GroupDelayGraph(const CKorvelView& view, const CKorvelDoc& doc) {
+    const Cascade cascade = CascadeOf(view, doc);
+    std::vector<double> delays = analysis::GroupDelayOver(cascade, Omegas(view));
+    const auto [low, high] = FiniteSpan(delays);
+    const TimeUnit unit = TimeUnitFor(std::max(std::fabs(low), std::fabs(high)));
+    for (double& delay : delays) delay *= unit.perSecond;
+    GraphData graph = FrequencyGraph(
+        view, "群遅延特性", {"群遅延", unit.name}, delays, [cascade, unit](double omega) {
+            return analysis::GroupDelayAt(cascade, omega) * unit.perSecond;
+        });
+    graph.y.low = low * unit.perSecond * 1.05;
+    graph.y.high = std::max(high * unit.perSecond * 1.05, graph.y.low + 1);
+    return graph;
+}
+
+GraphData TimeResponseGraph(const CKorvelView& view, const CKorvelDoc& doc, TimeGraph which) {
+    const Cascade cascade = CascadeOf(view, doc);
+    const bool step = which == TimeGraph::Step;
+    GraphData graph;
+    graph.title = step ? "ステップ応答" : "インパルス応答";
+    const std::optional<double> settling = analysis::SettlingTime(cascade);
+    const double end = settling ? *settling * kSettlingMargin
+                                : kUnsettledPeriods / std::max(view.fc, view.graphFreqMin);
+    const TimeUnit unit = TimeUnitFor(end);
+    graph.x = {"時間", unit.name, AxisScale::Linear, 0, end * unit.perSecond};
+    // An analog impulse response is a rate (per second); a digital one a sequence.
+    const bool rate = !step && !cascade.IsDigital();
+    graph.y = {"出力", rate ? "1/s" : ""};
+    const auto samples = analysis::TimeResponse(
+        cascade, step ? analysis::Excitation::Step : analysis::Excitation::Impulse, end,
+        kTimePoints);
+    if (!settling) graph.note = "極が安定でないため、応答は収束しません";
+    if (rate && DirectFeedThrough(cascade) != 0) {
+        graph.note = "t=0 の直達分 (インパルス) は表示していません";
+    }
+    if (!samples || samples->empty()) {
+        graph.note = "応答が大きくなりすぎて計算できません";
+        graph.y.low = -1;
+        graph.y.high = 1;
+        return graph;
+    }
+    Curve curve{graph.title, {}, {}, CurveStyle::Line};
+    for (const analysis::TimeSample& sample : *samples) {
+        curve.x.push_back(sample.time * unit.perSecond);
+        curve.y.push_back(std::isfinite(sample.value) ? sample.value : kNaN);
+    }
+    const auto [low, high] = FiniteSpan(curve.y);
+    const double room = std::max(high - low, 1e-12) * 0.05;
+    graph.y.low = low - room;
+    graph.y.high = high + room;
+    graph.curves.push_back(std::move(curve));
+    if (step && settling) {
+        const double final = analysis::DcGain(cascade);
+        graph.curves.push_back(
+            {"最終値", {0, graph.x.high}, {final, final}, CurveStyle::Dashed, true});
+    }
+    return graph;
+}
+
+GraphData PoleZeroGraph(const CKorvelView& view) {
+    const bool digital = IsDigital(view);
+    GraphData graph;
+    graph.title = digital ? "極・零配置 (Z平面)" : "極・零配置 (S平面、ωcで正規化)";
+    graph.x = {digital ? "実軸" : "実軸/ωc", "", AxisScale::Linear, -1, 1};
+    graph.y = {digital ? "虚軸" : "虚軸/ωc", "", AxisScale::Linear, -1, 1};
+    graph.equalScales = true;
+    Curve poles{"極", {}, {}, CurveStyle::PoleMarks};
+    Curve zeros{"零", {}, {}, CurveStyle::ZeroMarks};
+    double reach = 0;
+    for (const PlotRoot& root : PoleZeroRoots(view)) {
+        if (!std::isfinite(root.position.re) || !std::isfinite(root.position.im)) {
+            graph.note = kUnreadableNote;
+            continue;
+        }
+        Curve& curve = root.pole ? poles : zeros;
+        curve.x.push_back(root.position.re);
+        curve.y.push_back(root.position.im);
+        reach = std::max({reach, std::fabs(root.position.re), std::fabs(root.position.im)});
+    }
+    Curve circle{"単位円", {}, {}, CurveStyle::Circle, true};
+    constexpr int kCircleSteps = 360;
+    for (int i = 0; i <= kCircleSteps; ++i) {
+        circle.x.push_back(std::cos(kTwoPi * i / kCircleSteps));
+        circle.y.push_back(std::sin(kTwoPi * i / kCircleSteps));
+    }
+    graph.curves = {std::move(poles), std::move(zeros), std::move(circle)};
+    // The points with a tenth to spare.
+    const double half = std::max(reach, 0.1) * 1.1;
+    graph.x.low = graph.y.low = -half;
+    graph.x.high = graph.y.high = half;
+    return graph;
+}
+
+std::vector<MaskRegion> SpecificationRegions(const CKorvelDoc& doc) {
+    std::vector<MaskRegion> regions;
+    for (const analysis::MaskBand& band :
+         analysis::SpecificationMask(analysis::SpecificationOf(doc))) {
+        regions.push_back({band.lowHz, band.HasUpperEnd() ? band.highHz : kInfinity, band.limitDb,
+                           band.kind == analysis::BandKind::Stop});
+    }
+    return regions;
+}
+
+std::vector<double> DesignFingerprint(const CKorvelView& view, const CKorvelDoc& doc) {
+    std::vector<double> numbers{static_cast<double>(doc.kind),
+                                doc.attp,
+                                doc.atts,
+                                doc.attsAchieved,
+                                static_cast<double>(doc.byOrder),
+                                doc.fp,
+                                doc.fp1,
+                                doc.fp2,
+                                doc.fs,
+                                doc.fs1,
+                                doc.fs2,
+                                view.p0,
+                                view.p1,
+                                view.p2,
+                                view.omegaC,
+                                view.fc,
+                                static_cast<double>(view.resultOddOrder),
+                                static_cast<double>(view.sectionLast),
+                                static_cast<double>(view.convertedToDigital),
+                                static_cast<double>(view.noDesignYet),
+                                view.samplingFrequency,
+                                view.graphFreqMin,
+                                view.graphFreqMax,
+                                view.graphAttMax,
+                                static_cast<double>(view.pointsPerDecade)};
+    for (int i = 0; i <= LastSectionIndex(view); ++i) {
+        const Section& section = view.sections[static_cast<std::size_t>(i)];
+        numbers.insert(numbers.end(), section.begin(), section.end());
+    }
+    return numbers;
+}
+
+}  // namespace vorna

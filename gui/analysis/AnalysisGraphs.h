@@ -1,0 +1,37 @@
+#pragma once
+// The graphs of the analysis window, built from a design window's results and document:
+// magnitude, pass-band detail, phase, group delay, step and impulse responses and the
+// pole-zero plot. Points that cannot be computed (the -infinite dB of a transmission zero)
+// are NaN in the curves, shown as gaps and named in the graph's note.
+
+#include <vector>
+
+#include "GraphData.h"
+
+namespace vorna {
+
+class CKorvelDoc;
+class CKorvelView;
+
+enum class PhaseForm { Wrapped, Unwrapped };
+enum class TimeGraph { Step, Impulse };
+
+// Frequencies of the frequency-response graphs in Hz: pointsPerDecade a decade from the
+// graph's lower limit to its upper one (half the sampling frequency for a digital design,
+// which is the last point).
+std::vector<double> ResponseFrequencies(const CKorvelView& view);
+
+GraphData MagnitudeGraph(const CKorvelView& view, const CKorvelDoc& doc);
+GraphData PassbandGraph(const CKorvelView& view, const CKorvelDoc& doc);
+GraphData PhaseGraph(const CKorvelView& view, const CKorvelDoc& doc, PhaseForm form);
+GraphData GroupDelayGraph(const CKorvelView& view, const CKorvelDoc& doc);
+GraphData TimeResponseGraph(const CKorvelView& view, const CKorvelDoc& doc, TimeGraph which);
+GraphData PoleZeroGraph(const CKorvelView& view);
+
+// The regions the design's specification keeps the gain out of (none for an unknown kind).
+std::vector<MaskRegion> SpecificationRegions(const CKorvelDoc& doc);
+
+// The numbers a change of which changes any graph; equal fingerprints, equal graphs.
+std::vector<double> DesignFingerprint(const CKorvelView& view, const CKorvelDoc& doc);
+
+}  // namespace vorna

@@ -1,0 +1,168 @@
+#include "AnalysisWindow.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "AnalysisGraphs.h"
+#include "DocumentWindow.h"
+#include "GraphExport.h"
+#include "GraphPane.h"
+#include "Icons.h"
+#include "QtUi.h"
+#include "VerificationPanel.h"
+#include "ViewWidget.h"
+#include "analysis/Cascade.h"
+#include "analysis/CoefficientExport.h"
+
+namespace vorna {
+namespace {
+
+constexpr int kWidth = 900;
+constexpr int kHeight = 640;
+
+struct TabEntry {
+    AnalysisTab tab;
+    const char* label;
+};
+
+constexpr TabEntry kTabs[] = {
+    {AnalysisTab::Magnitude, "振幅"},    {AnalysisTab::Passband, "通過域"},
+    {AnalysisTab::Phase, "位相"},        {AnalysisTab::GroupDelay, "群遅延"},
+    {AnalysisTab::Step, "ステップ応答"}, {AnalysisTab::Impulse, "インパルス応答"},
+    {AnalysisTab::PoleZero, "極・零"},
+};
+
+struct CoefficientFile {
+    analysis::CoefficientFormat format;
+    const char* extension;
+    const char* filter;
+};
+
+constexpr CoefficientFile kCoefficientFormats[] = {
+    {analysis::CoefficientFormat::Csv, "csv", "CSV ﾌｧｲﾙ (*.csv)"},
+    {analysis::CoefficientFormat::Json, "json", "JSON ﾌｧｲﾙ (*.json)"},
+    {analysis::CoefficientFormat::CHeader, "h", "C ﾍｯﾀﾞ (*.h)"},
+};
+
+QString DesignTitle(const DocumentWindow& design) {
+    const auto* window = qobject_cast<const QMdiSubWindow*>(design.parentWidget());
+    return window != nullptr ? window->windowTitle() : design.windowTitle();
+}
+
+}  // namespace
+
+AnalysisWindow::AnalysisWindow(DocumentWindow& design)
+    : QWidget(&design, Qt::Window),
+      design_(design),
+      tabs_(new QTabWidget(this)),
+      unwrapped_(new QCheckBox(QStringLiteral("位相をｱﾝﾗｯﾌﾟして表示"), this)) {
+    setObjectName(QStringLiteral("analysisWindow"));
+    setWindowIcon(ProgramIcon());
+    setWindowTitle(QStringLiteral("解析 - %1").arg(DesignTitle(design)));
+    tabs_->setObjectName(QStringLiteral("analysisTabs"));
+    for (const TabEntry& entry : kTabs) {
+        auto* pane = new GraphPane(tabs_);
+        panes_.push_back(pane);
+        tabs_->addTab(pane, QString::fromUtf8(entry.label));
+    }
+    verification_ = new VerificationPanel(design, tabs_);
+    tabs_->addTab(verification_, QStringLiteral("実回路"));
+    unwrapped_->setObjectName(QStringLiteral("unwrapPhase"));
+    unwrapped_->setVisible(false);
+    connect(unwrapped_, &QCheckBox::toggled, this, &AnalysisWindow::Rebuild);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        unwrapped_->setVisible(index == static_cast<int>(AnalysisTab::Phase));
+    });
+    auto* coefficients = new QPushButton(QStringLiteral("係数の書き出し..."), this);
+    coefficients->setObjectName(QStringLiteral("exportCoefficients"));
+    coefficients->setToolTip(QStringLiteral("ｾｸｼｮﾝの係数を17桁でCSV､JSON､Cﾍｯﾀﾞに保存"));
+    connect(coefficients, &QPushButton::clicked, this,
+            &AnalysisWindow::ChooseAndExportCoefficients);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(unwrapped_);
+    bottom->addStretch(1);
+    bottom->addWidget(coefficients);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(bottom);
+    connect(design.Area(), &ViewWidget::Painted, this, &AnalysisWindow::Follow);
+    resize(kWidth, kHeight);
+}
+
+GraphPane* AnalysisWindow::Pane(AnalysisTab tab) const {
+    return panes_[static_cast<std::size_t>(tab)];
+}
+
+void AnalysisWindow::Follow() {
+    const std::vector<double> now = DesignFingerprint(design_.View(), design_.Document());
+    if (now == fingerprint_) return;
+    fingerprint_ = now;
+    Rebuild();
+}
+
+void AnalysisWindow::Rebuild() {
+    CKorvelView& view = design_.View();
+    CKorvelDoc& doc = design_.Document();
+    if (view.noDesignYet != 0) view.RecomputeResults(doc);
+    const PhaseForm phase = unwrapped_->isChecked() ? PhaseForm::Unwrapped : PhaseForm::Wrapped;
+    Pane(AnalysisTab::Magnitude)->SetGraph(MagnitudeGraph(view, doc));
+    Pane(AnalysisTab::Passband)->SetGraph(PassbandGraph(view, doc));
+    Pane(AnalysisTab::Phase)->SetGraph(PhaseGraph(view, doc, phase));
+    Pane(AnalysisTab::GroupDelay)->SetGraph(GroupDelayGraph(view, doc));
+    Pane(AnalysisTab::Step)->SetGraph(TimeResponseGraph(view, doc, TimeGraph::Step));
+    Pane(AnalysisTab::Impulse)->SetGraph(TimeResponseGraph(view, doc, TimeGraph::Impulse));
+    Pane(AnalysisTab::PoleZero)->SetGraph(PoleZeroGraph(view));
+}
+
+QString AnalysisWindow::ExportCoefficients(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const auto format = std::find_if(
+        std::begin(kCoefficientFormats), std::end(kCoefficientFormats),
+        [&](const CoefficientFile& file) { return suffix == QLatin1String(file.extension); });
+    if (format == std::end(kCoefficientFormats)) {
+        return QStringLiteral("拡張子は .csv、.json、.h のいずれかにして下さい");
+    }
+    const std::string text = analysis::CoefficientsText(
+        analysis::CascadeOf(design_.View(), design_.Document().kind, design_.View().samplingPeriod),
+        format->format);
+    return WriteAtomically(path, [&](QIODevice& file) {
+        return file.write(text.data(), static_cast<qint64>(text.size())) ==
+               static_cast<qint64>(text.size());
+    });
+}
+
+void AnalysisWindow::ChooseAndExportCoefficients() {
+    QtUi ui(this);
+    FileDialogRequest request;
+    request.title = "係数の書き出し";
+    request.defaultExtension = "csv";
+    for (const CoefficientFile& file : kCoefficientFormats) {
+        request.filters.push_back({file.filter, std::string("*.") + file.extension});
+    }
+    const std::optional<std::string> path = ui.SaveFileName(request);
+    if (!path) return;
+    const QString error = ExportCoefficients(QString::fromStdString(*path));
+    if (!error.isEmpty()) ReportWriteFailure(ui, *path, "係数", error);
+}
+
+void AnalysisWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Follow();
+}
+
+AnalysisWindow* ShowAnalysisWindow(DocumentWindow& design) {
+    auto* window = design.findChild<AnalysisWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (window == nullptr) window = new AnalysisWindow(design);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+}  // namespace vorna

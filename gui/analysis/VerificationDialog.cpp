@@ -1,0 +1,117 @@
+#include "VerificationDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "QtUi.h"
+#include "platform/CLocale.h"
+#include "verify/CircuitSimulation.h"
+
+namespace vorna {
+namespace {
+
+constexpr int kDefaultRuns = 1000;
+
+QDoubleSpinBox* PercentBox(double percent, QWidget* parent) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setLocale(QLocale::c());
+    box->setRange(0, verify::kMaxTolerance * 100);
+    box->setDecimals(2);
+    box->setSuffix(QStringLiteral(" %"));
+    box->setValue(percent);
+    return box;
+}
+
+}  // namespace
+
+VerificationDialog::VerificationDialog(const verify::OpAmpTable& table, QWidget* parent)
+    : QDialog(parent),
+      table_(table),
+      opAmp_(new QComboBox(this)),
+      gbw_(new QLineEdit(this)),
+      resistorTolerance_(PercentBox(1, this)),
+      capacitorTolerance_(PercentBox(5, this)),
+      distribution_(new QComboBox(this)),
+      runs_(new QSpinBox(this)),
+      seed_(new QSpinBox(this)) {
+    setObjectName(QStringLiteral("verificationDialog"));
+    setWindowTitle(QStringLiteral("実回路の検証"));
+    for (const verify::OpAmpData& opAmp : table_.opAmps) {
+        opAmp_->addItem(
+            QString::fromStdString(Format("%s (GB積 %.4g Hz)", opAmp.name.c_str(), opAmp.gbwHz)));
+    }
+    opAmp_->addItem(QStringLiteral("GB積を指定"));
+    gbw_->setPlaceholderText(QStringLiteral("例: 10e6"));
+    gbw_->setEnabled(table_.opAmps.empty());
+    connect(opAmp_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        gbw_->setEnabled(index == static_cast<int>(table_.opAmps.size()));
+    });
+    distribution_->addItems(
+        {QStringLiteral("一様分布 (公差内で均等)"), QStringLiteral("正規分布 (公差を3σとする)")});
+    runs_->setLocale(QLocale::c());
+    runs_->setRange(0, verify::kMaxToleranceRuns);
+    runs_->setValue(kDefaultRuns);
+    runs_->setSpecialValueText(QStringLiteral("公差解析をしない"));
+    seed_->setLocale(QLocale::c());
+    seed_->setRange(0, 1 << 30);
+    seed_->setValue(1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &VerificationDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &VerificationDialog::reject);
+    auto* form = new QFormLayout(this);
+    form->addRow(QStringLiteral("オペアンプ"), opAmp_);
+    form->addRow(QStringLiteral("GB積 [Hz]"), gbw_);
+    form->addRow(QStringLiteral("抵抗の公差"), resistorTolerance_);
+    form->addRow(QStringLiteral("コンデンサの公差"), capacitorTolerance_);
+    form->addRow(QStringLiteral("ばらつきの分布"), distribution_);
+    form->addRow(QStringLiteral("試行回数"), runs_);
+    form->addRow(QStringLiteral("乱数の種"), seed_);
+    if (!table_.error.empty()) {
+        form->addRow(new QLabel(QString::fromStdString("オペアンプ表: " + table_.error), this));
+    }
+    form->addRow(buttons);
+}
+
+std::optional<VerificationOptions> VerificationDialog::Options(std::string& problem) const {
+    VerificationOptions options;
+    const auto chosen = static_cast<std::size_t>(opAmp_->currentIndex());
+    if (chosen < table_.opAmps.size()) {
+        options.gbwHz = table_.opAmps[chosen].gbwHz;
+    } else {
+        const std::string text = gbw_->text().trimmed().toStdString();
+        const char* end = nullptr;
+        options.gbwHz = StrToD(text.c_str(), &end);
+        if (text.empty() || end != text.c_str() + text.size()) options.gbwHz = 0;
+    }
+    problem = verify::CheckGbw(options.gbwHz);
+    if (!problem.empty()) return std::nullopt;
+    options.tolerance.resistorTolerance = resistorTolerance_->value() / 100;
+    options.tolerance.capacitorTolerance = capacitorTolerance_->value() / 100;
+    options.tolerance.distribution = distribution_->currentIndex() == 1
+                                         ? verify::Distribution::Gaussian
+                                         : verify::Distribution::Uniform;
+    options.tolerance.seed = static_cast<std::uint64_t>(seed_->value());
+    options.tolerance.runs = runs_->value();
+    if (options.tolerance.runs > 0) problem = verify::CheckToleranceOptions(options.tolerance);
+    if (!problem.empty()) return std::nullopt;
+    return options;
+}
+
+void VerificationDialog::accept() {
+    std::string problem;
+    if (Options(problem)) {
+        QDialog::accept();
+        return;
+    }
+    QtUi(this).MessageBox(problem, MessageButtons::Ok);
+}
+
+}  // namespace vorna

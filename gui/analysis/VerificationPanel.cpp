@@ -1,0 +1,207 @@
+#include "VerificationPanel.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <atomic>
+#include <thread>
+
+#include "DocumentWindow.h"
+#include "GraphExport.h"
+#include "GraphPane.h"
+#include "QtUi.h"
+#include "VerificationGraphs.h"
+#include "output/CircuitOutput.h"
+#include "output/CircuitOutputCommand.h"
+#include "platform/CLocale.h"
+#include "verify/CircuitSimulation.h"
+#include "verify/SectionRequirements.h"
+
+namespace vorna {
+namespace {
+
+constexpr int kProgressPollMs = 50;
+
+// The tolerance analysis on a thread of its own while a progress bar, whose button stops
+// it, keeps the window alive.
+verify::ToleranceResult RunWithProgress(QWidget* parent, const verify::RealisedCircuit& circuit,
+                                        const verify::ToleranceOptions& options,
+                                        int pointsPerDecade) {
+    std::atomic<bool> cancel = false;
+    std::atomic<bool> finished = false;
+    std::atomic<int> done = 0;
+    verify::ToleranceResult result;
+    QProgressDialog progress(QStringLiteral("公差解析 (モンテカルロ法) を実行中..."),
+                             QStringLiteral("中止"), 0, options.runs, parent);
+    progress.setObjectName(QStringLiteral("toleranceProgress"));
+    progress.setWindowModality(Qt::WindowModal);
+    std::thread worker([&] {
+        result = verify::RunToleranceAnalysis(
+            circuit, options, pointsPerDecade, [&](int runs, int) { done = runs; }, &cancel);
+        finished = true;
+    });
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (finished) loop.quit();
+        progress.setValue(done);
+        if (progress.wasCanceled()) cancel = true;
+    });
+    poll.start(kProgressPollMs);
+    loop.exec();
+    worker.join();
+    return result;
+}
+
+}  // namespace
+
+VerificationPanel::VerificationPanel(DocumentWindow& design, QWidget* parent)
+    : QWidget(parent),
+      design_(design),
+      pane_(new GraphPane(this)),
+      summary_(new QLabel(this)),
+      table_(new QTableWidget(this)) {
+    setObjectName(QStringLiteral("verificationPanel"));
+    summary_->setObjectName(QStringLiteral("verificationSummary"));
+    summary_->setWordWrap(true);
+    summary_->setText(QStringLiteral(
+        "｢実回路の検証...｣で設計を基本回路に実現し､実際のｵﾍﾟｱﾝﾌﾟのGB積でｼﾐｭﾚｰｼｮﾝして理想の応答と"
+        "比べます｡素子の公差による歩留まりとｾｸｼｮﾝごとに必要なGB積も求めます｡"));
+    table_->setObjectName(QStringLiteral("sectionTable"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->setVisible(false);
+    table_->horizontalHeader()->setStretchLastSection(true);
+
+    auto* verify = new QPushButton(QStringLiteral("実回路の検証..."), this);
+    verify->setObjectName(QStringLiteral("verifyCircuit"));
+    connect(verify, &QPushButton::clicked, this, &VerificationPanel::ChooseAndVerify);
+    auto* save = new QPushButton(QStringLiteral("ｾｸｼｮﾝ表の書き出し..."), this);
+    save->setObjectName(QStringLiteral("exportSectionTable"));
+    connect(save, &QPushButton::clicked, this, &VerificationPanel::ChooseAndExportTable);
+
+    auto* lower = new QWidget(this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(verify);
+    buttons->addStretch(1);
+    buttons->addWidget(save);
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->addWidget(summary_);
+    lowerLayout->addWidget(table_, 1);
+    lowerLayout->addLayout(buttons);
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(pane_);
+    splitter->addWidget(lower);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+}
+
+QString VerificationPanel::YieldLine() const {
+    return summary_->text();
+}
+
+std::optional<verify::RealisedCircuit> VerificationPanel::RealiseDesign(Ui& ui) {
+    CKorvelView& view = design_.View();
+    auto out = std::make_unique<CircuitOutput>();
+    const bool ran = RunCircuitOutput(view, ui, *out);
+    view.Invalidate();
+    if (!ran || out->realisedSections.empty()) return std::nullopt;
+    verify::RealisedCircuit circuit;
+    std::string error;
+    if (!verify::RealisedCircuitOf(design_.Document(), view, *out, view.selectedCircuit, circuit,
+                                   error)) {
+        ui.MessageBox("回路を検証できません。\n" + error, MessageButtons::Ok);
+        return std::nullopt;
+    }
+    return circuit;
+}
+
+void VerificationPanel::Verify(const verify::RealisedCircuit& circuit,
+                               const VerificationOptions& options) {
+    const int pointsPerDecade = design_.View().pointsPerDecade;
+    verify::CircuitSimulation simulation;
+    verify::SectionRequirements requirements;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        simulation = verify::SimulateCircuit(circuit, options.gbwHz, pointsPerDecade);
+        requirements = verify::FindSectionRequirements(circuit, options.gbwHz, pointsPerDecade);
+        QApplication::restoreOverrideCursor();
+    }
+    verify::ToleranceResult tolerance;
+    if (options.tolerance.runs > 0) {
+        tolerance = RunWithProgress(this, circuit, options.tolerance, pointsPerDecade);
+    }
+    pane_->SetGraph(SimulationGraph(design_.View(), design_.Document(), simulation, tolerance));
+
+    std::string summary =
+        Format("GB積 %.4g Hz の単極ｵﾍﾟｱﾝﾌﾟでｼﾐｭﾚｰｼｮﾝ: 通過域での理想との差 最大 %.4g dB",
+               options.gbwHz, simulation.maxPassbandDeviationDb);
+    const std::string yield = YieldText(tolerance);
+    if (!yield.empty()) summary += "\n" + yield;
+    if (!requirements.Succeeded())
+        summary += "\nｾｸｼｮﾝの検討が途中で失敗しました: " + requirements.error;
+    summary_->setText(QString::fromStdString(summary));
+
+    rows_ = SectionTable(requirements);
+    table_->clear();
+    table_->setColumnCount(static_cast<int>(rows_.front().size()));
+    table_->setRowCount(static_cast<int>(rows_.size()) - 1);
+    for (std::size_t c = 0; c < rows_.front().size(); ++c) {
+        table_->setHorizontalHeaderItem(static_cast<int>(c),
+                                        new QTableWidgetItem(QString::fromStdString(rows_[0][c])));
+    }
+    for (std::size_t r = 1; r < rows_.size(); ++r) {
+        for (std::size_t c = 0; c < rows_[r].size(); ++c) {
+            table_->setItem(static_cast<int>(r) - 1, static_cast<int>(c),
+                            new QTableWidgetItem(QString::fromStdString(rows_[r][c])));
+        }
+    }
+    table_->resizeColumnsToContents();
+}
+
+QString VerificationPanel::ExportTable(const QString& path) const {
+    if (rows_.empty()) return QStringLiteral("まだ検証していません");
+    const std::string csv = TableCsv(rows_);
+    return WriteAtomically(path, [&](QIODevice& file) {
+        return file.write(csv.data(), static_cast<qint64>(csv.size())) ==
+               static_cast<qint64>(csv.size());
+    });
+}
+
+void VerificationPanel::ChooseAndVerify() {
+    QtUi ui(this);
+    const std::optional<verify::RealisedCircuit> circuit = RealiseDesign(ui);
+    if (!circuit) return;
+    VerificationDialog dialog(
+        verify::ReadOpAmpTable(ui.ProgramDirectory() + "sys/" + verify::kOpAmpTableFile), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    std::string problem;
+    if (const std::optional<VerificationOptions> options = dialog.Options(problem)) {
+        Verify(*circuit, *options);
+    }
+}
+
+void VerificationPanel::ChooseAndExportTable() {
+    QtUi ui(this);
+    FileDialogRequest request;
+    request.title = "ｾｸｼｮﾝ表の書き出し";
+    request.defaultExtension = "csv";
+    request.filters = {{"CSV ﾌｧｲﾙ (*.csv)", "*.csv"}};
+    const std::optional<std::string> path = ui.SaveFileName(request);
+    if (!path) return;
+    const QString error = ExportTable(QString::fromStdString(*path));
+    if (!error.isEmpty()) ReportWriteFailure(ui, *path, "ｾｸｼｮﾝ表", error);
+}
+
+}  // namespace vorna
