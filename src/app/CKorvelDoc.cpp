@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "design/DesignProcedures.h"
+#include "app/DesignProcedures.h"
 
 namespace vorna {
 

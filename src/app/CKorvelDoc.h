@@ -6,18 +6,23 @@
 #include <array>
 #include <string>
 
+#include "design/EllipticFunctions.h"
+#include "design/FilterKinds.h"
+
 namespace vorna {
 
 class Ui;
 struct DesignProcedure;
 
-enum FilterKind : int { kLowPass = 101, kHighPass = 102, kBandPass = 103, kBandEliminate = 104 };
-enum Approximation : int {
-    kButterworth = 111,
-    kChebyshev = 112,
-    kInverseChebyshev = 113,
-    kElliptic = 114,
-};
+// The stored ids of the kinds and approximations, as the document's int fields hold them.
+inline constexpr int kLowPass = static_cast<int>(FilterKind::LowPass);
+inline constexpr int kHighPass = static_cast<int>(FilterKind::HighPass);
+inline constexpr int kBandPass = static_cast<int>(FilterKind::BandPass);
+inline constexpr int kBandEliminate = static_cast<int>(FilterKind::BandEliminate);
+inline constexpr int kButterworth = static_cast<int>(Approximation::Butterworth);
+inline constexpr int kChebyshev = static_cast<int>(Approximation::Chebyshev);
+inline constexpr int kInverseChebyshev = static_cast<int>(Approximation::InverseChebyshev);
+inline constexpr int kElliptic = static_cast<int>(Approximation::Elliptic);
 
 class CKorvelDoc {
 public:
@@ -26,8 +31,6 @@ public:
     int unitFp = 2;
     int unitFp1 = 2;
     int unitFp2 = 2;
-    std::array<double, 60> landenAngles{};
-    std::array<double, 60> landenAmplitudes{};
     int kind = kLowPass;
     int approximation = kButterworth;
     int byOrder = 0;
@@ -61,7 +64,6 @@ public:
     double orderExact = 18;
     double epsP2 = 0;
     double epsS2 = 0;
-    double tolerance = 1e-16;
     int firstEntry = 0;
 
     // Runs the design procedure for the current kind, approximation and entry mode.
@@ -76,7 +78,13 @@ public:
     void EvaluateInverseChebyshev(Ui& ui);
     void SetBandCentre();      // order from orderExact, centre, pass-band width
     void SetBandCentreStop();  // the same with the stop-band width
-    void SwapXs();
+    // The elliptic steps for a stop-band ratio (xs, or the band ratio of a band filter); each
+    // keeps the modulus of that ratio and the selectivity it computed in the ell* fields.
+    void EllipticOrder(double ratio);  // closed-form order and orderExact
+    // Smallest order from `start` reaching `required` dB: order, orderExact, attsAchieved.
+    void SearchEllipticOrder(double ratio, int start, double required);
+    double EllipticAttenuation(double ratio);  // of the current order
+    void KeepElliptic(const EllipticModulus& modulus, double selectivity);
     // The normalised stop-band edge of a band-pass or band-eliminate prototype.
     double BandRatio() const;
     // Order limits: 1 (after the message) when the order must be entered again; an order

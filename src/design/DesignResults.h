@@ -39,12 +39,16 @@ public:
     double p2 = 0;
     std::array<Section, 60> sections{};
 
-    // ResetResults, ComputeSections and ComputeGraphRanges for the document's design.
+    // ResetResults, ComputeSections and ComputeGraphRanges for the document's design. These
+    // four belong to the document's side (src/app): the sections themselves come from the
+    // design pipeline, and an elliptic design leaves what it reached in the document.
     void RecomputeResults(CKorvelDoc& doc);
     void ResetResults(const CKorvelDoc& doc);
     // Fills the sections by the document's kind and approximation.
     void ComputeSections(CKorvelDoc& doc);
     void ComputeGraphRanges(const CKorvelDoc& doc, double low, double high);
+    // The graph limits for the frequencies `low` and `high` (Hz) and the attenuation reached.
+    void ComputeGraphRanges(double attsAchieved, double low, double high);
 
     bool operator==(const DesignResults&) const = default;
 };

@@ -6,7 +6,6 @@
 #include <optional>
 #include <vector>
 
-#include "app/CKorvelDoc.h"
 #include "design/EllipticFunctions.h"
 #include "design/OrderLimits.h"
 
@@ -208,14 +207,14 @@ double CarlsonRF(double x, double y, double z) {
 // pass-band edge at 1 rad/s: p = -(c d sv cv + i s dv) / (1 - (d sv)^2), where s, c, d are
 // sn, cn, dn of the zero's argument for modulus k and sv, cv, dv those of v0 for the
 // complementary modulus; v0 = K F(atan(1/epsilon), k1') / (m K(k1)) with k1 = 1/selectivity.
-Poles JacobiPoles(CKorvelDoc& doc, const std::vector<double>& arguments, double epsilon) {
-    const double k = doc.ellModulus;
-    const double kc = doc.ellComplement;
-    const double k1 = 1 / doc.ellSelectivity;
+Poles JacobiPoles(const EllipticModulus& modulus, double selectivity, int m,
+                  const std::vector<double>& arguments, double epsilon) {
+    const double k = modulus.k;
+    const double kc = modulus.kc;
+    const double k1 = 1 / selectivity;
     const double e2 = epsilon * epsilon;
     const double f = CarlsonRF(e2, e2 + k1 * k1, 1 + e2);
-    const int m = doc.order;
-    const Jacobi v = JacobiFunctions(doc.ellK * f / (m * EllipticK(doc, k1)), kc, k);
+    const Jacobi v = JacobiFunctions(modulus.K * f / (m * EllipticK(k1)), kc, k);
     Poles poles;
     for (double u : arguments) {
         const Jacobi z = JacobiFunctions(u, k, kc);
@@ -258,34 +257,36 @@ bool SameResponse(const Poles& candidate, const Poles& reference, bool odd) {
 
 }  // namespace
 
-EllipticPrototypeResult EllipticPrototype(CKorvelDoc& doc) {
+EllipticPrototypeResult EllipticPrototype(const EllipticRequest& request) {
     EllipticPrototypeResult result;
     LowPassPrototype& prototype = result.prototype;
     prototype.hasZeros = true;
-    const int m = doc.order;
-    const double epsilon = std::sqrt(doc.epsP2);
+    const int m = request.order;
+    const double epsilon = std::sqrt(request.epsP2);
     if (m < kMinOrder || m > kMaxOrder || !(epsilon > 0) || !std::isfinite(epsilon) ||
-        !(doc.xs > 1) || !std::isfinite(doc.xs)) {
+        !(request.xs > 1) || !std::isfinite(request.xs)) {
         return result;
     }
-    doc.attsAchieved = EllipticAttenuation(doc);
+    const EllipticModulus modulus = ModulusOfRatio(request.xs);
+    result.modulus = modulus;
+    result.reached = EllipticStopbandOf(modulus, m, request.epsP2);
     const bool odd = m % 2 != 0;
     const int half = m / 2;
-    const double k = doc.ellModulus;
+    const double k = modulus.k;
 
     // Zeros at 1/(k sn(u)) for u = 2iK/m (odd m) or (2i - 1)K/m (even m).
     std::vector<double> arguments;
     std::vector<double> zeros;
     std::vector<double> d;
     for (int i = 1; i <= half; ++i) {
-        const double u = (odd ? 2 * i : 2 * i - 1) * doc.ellK / m;
-        const double ks = k * EllipticSn(doc, u, k);
+        const double u = (odd ? 2 * i : 2 * i - 1) * modulus.K / m;
+        const double ks = k * EllipticSn(modulus, u);
         arguments.push_back(u);
         zeros.push_back(1 / ks);
         d.push_back(std::sqrt(1 - ks * ks));
     }
 
-    const Poles reference = JacobiPoles(doc, arguments, epsilon);
+    const Poles reference = JacobiPoles(modulus, result.reached.selectivity, m, arguments, epsilon);
     const std::optional<Factorisation> factors =
         Bairstow(CharacteristicPolynomial(d, odd, epsilon));
     std::optional<Poles> factorised;
@@ -307,7 +308,7 @@ EllipticPrototypeResult EllipticPrototype(CKorvelDoc& doc) {
     if (odd) logGain += 10 * std::log10(poles.sigma * poles.sigma + 1);
     // G0^half = 1/c for an even order and 1/(c sigma) for an odd one (whose first-order
     // section is sigma/(s + sigma)), with c = 10^((attp - L)/20).
-    double logG0 = (logGain - doc.attp) * 0.05;
+    double logG0 = (logGain - request.attp) * 0.05;
     if (odd) logG0 -= std::log10(poles.sigma);
     prototype.sectionGain = std::pow(10, logG0 / half);
 

@@ -1,8 +1,8 @@
 #include "design/EllipticFunctions.h"
 
+#include <array>
 #include <cmath>
 
-#include "app/CKorvelDoc.h"
 #include "design/DesignResults.h"
 #include "design/OrderLimits.h"
 
@@ -13,15 +13,18 @@ namespace {
 constexpr double kHalfPi = 1.5707963267948966;
 constexpr int kLandenSteps = 50;
 constexpr int kNomeTerms = 50;
+// Convergence limit of the Landen sequence and of the nome series.
+constexpr double kTolerance = 1e-16;
 // Above this start order, or above this required attenuation, the search starts at 58.
 constexpr int kSearchFullRangeAbove = 45;
 constexpr double kSearchFullRangeAtts = 300;
 
 }  // namespace
 
-double EllipticK(CKorvelDoc& doc, double k) {
-    auto& theta = doc.landenAngles;
-    auto& phi = doc.landenAmplitudes;
+double EllipticK(double k) {
+    // Modular angles and amplitudes of the ascending Landen sequence.
+    std::array<double, kLandenSteps + 1> theta{};
+    std::array<double, kLandenSteps + 1> phi{};
     theta[0] = std::atan2(k, std::sqrt(1 - k * k));
     phi[0] = kHalfPi;
     int i = 0;
@@ -30,7 +33,7 @@ double EllipticK(CKorvelDoc& doc, double k) {
         theta[i + 1] = std::atan2(std::sqrt(1 - g * g), g);
         const double p = std::sin(phi[i]) * std::sin(theta[i]);
         phi[i + 1] = (std::atan2(p, std::sqrt(1 - p * p)) + phi[i]) / 2;
-        if (1 - 2 * theta[i + 1] / kPi < doc.tolerance) break;
+        if (1 - 2 * theta[i + 1] / kPi < kTolerance) break;
     }
     double product = 1;
     for (int j = 1; j <= i; ++j) product *= 1 + std::cos(theta[j]);
@@ -39,69 +42,71 @@ double EllipticK(CKorvelDoc& doc, double k) {
     return std::asinh(std::tan(phi[i])) * product;
 }
 
-double EllipticSn(const CKorvelDoc& doc, double u, double k) {
-    const double q = std::exp(-kPi * doc.ellKc / doc.ellK);
-    const double v = u * kHalfPi / doc.ellK;
-    double sum = 0;
-    for (int n = 0; n < kNomeTerms; ++n) {
-        const double t = std::pow(q, n + 0.5);
-        sum += std::sin((2 * n + 1) * v) * t / (1 - t * t);
-        if (t < doc.tolerance) break;
-    }
-    return sum * kTwoPi / (k * doc.ellK);
-}
-
 double ComplementaryModulus(double inverseModulus) {
     // sqrt(1 - k^2) with k = 1/x, written so that x just above 1 keeps its digits.
     return std::sqrt((inverseModulus - 1) * (inverseModulus + 1)) / inverseModulus;
 }
 
-double EllipticAttenuation(CKorvelDoc& doc) {
-    const int m = doc.order;
-    const double k = 1 / doc.xs;
-    doc.ellModulus = k;
-    doc.ellComplement = ComplementaryModulus(doc.xs);
-    doc.ellK = EllipticK(doc, k);
-    doc.ellKc = EllipticK(doc, doc.ellComplement);
+EllipticModulus ModulusOfRatio(double xs) {
+    EllipticModulus modulus;
+    modulus.k = 1 / xs;
+    modulus.kc = ComplementaryModulus(xs);
+    modulus.K = EllipticK(modulus.k);
+    modulus.Kc = EllipticK(modulus.kc);
+    return modulus;
+}
+
+double EllipticSn(const EllipticModulus& modulus, double u) {
+    const double q = std::exp(-kPi * modulus.Kc / modulus.K);
+    const double v = u * kHalfPi / modulus.K;
+    double sum = 0;
+    for (int n = 0; n < kNomeTerms; ++n) {
+        const double t = std::pow(q, n + 0.5);
+        sum += std::sin((2 * n + 1) * v) * t / (1 - t * t);
+        if (t < kTolerance) break;
+    }
+    return sum * kTwoPi / (modulus.k * modulus.K);
+}
+
+EllipticStopband EllipticStopbandOf(const EllipticModulus& modulus, int order, double epsP2) {
+    const int m = order;
     double product = 1;
     for (int i = 0; i < m / 2; ++i) {
-        const double sn = EllipticSn(doc, (2 * i + 1) * doc.ellK / m, k);
+        const double sn = EllipticSn(modulus, (2 * i + 1) * modulus.K / m);
         product *= sn * sn * sn * sn;
     }
-    doc.ellSelectivity = 1 / (std::pow(k, m) * product);
-    return 10 * std::log10(1 + doc.epsP2 * doc.ellSelectivity * doc.ellSelectivity);
+    EllipticStopband result;
+    result.selectivity = 1 / (std::pow(modulus.k, m) * product);
+    result.atts = 10 * std::log10(1 + epsP2 * result.selectivity * result.selectivity);
+    return result;
 }
 
-void EllipticOrder(CKorvelDoc& doc) {
-    doc.ellSelectivity = std::sqrt(doc.epsS2 / doc.epsP2);
-    const double k1 = 1 / doc.ellSelectivity;
-    const double k1c = ComplementaryModulus(doc.ellSelectivity);
-    const double k = 1 / doc.xs;
-    doc.ellModulus = k;
-    doc.ellComplement = ComplementaryModulus(doc.xs);
-    doc.ellK = EllipticK(doc, k);
-    doc.ellKc = EllipticK(doc, doc.ellComplement);
-    doc.orderExact = (doc.ellK * EllipticK(doc, k1c)) / (doc.ellKc * EllipticK(doc, k1));
-    doc.order = OrderFromExact(doc.orderExact);
-    doc.orderExact = doc.order;
+EllipticOrderResult EllipticOrder(double epsP2, double epsS2, double xs) {
+    EllipticOrderResult result;
+    result.selectivity = std::sqrt(epsS2 / epsP2);
+    const double k1 = 1 / result.selectivity;
+    const double k1c = ComplementaryModulus(result.selectivity);
+    result.modulus = ModulusOfRatio(xs);
+    const double orderExact =
+        (result.modulus.K * EllipticK(k1c)) / (result.modulus.Kc * EllipticK(k1));
+    result.order = OrderFromExact(orderExact);
+    return result;
 }
 
-void SearchEllipticOrder(CKorvelDoc& doc, int start, double required) {
+EllipticSearchResult SearchEllipticOrder(const EllipticModulus& modulus, double epsP2, int start,
+                                         double required) {
     int lo = kMinOrder;
     int hi = start;
     if (hi > kSearchFullRangeAbove || required > kSearchFullRangeAtts) hi = kMaxOrder;
     while (hi - lo > 1) {
         const int mid = (lo + hi) / 2;
-        doc.order = mid;
-        if (EllipticAttenuation(doc) >= required) {
+        if (EllipticStopbandOf(modulus, mid, epsP2).atts >= required) {
             hi = (lo + hi + 1) / 2;
         } else {
             lo = mid;
         }
     }
-    doc.order = hi;
-    doc.orderExact = hi;
-    doc.attsAchieved = EllipticAttenuation(doc);
+    return {hi, EllipticStopbandOf(modulus, hi, epsP2)};
 }
 
 }  // namespace vorna

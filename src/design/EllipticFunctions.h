@@ -1,34 +1,51 @@
 #pragma once
 // Elliptic functions of the order determination and of the elliptic approximation, and the
-// elliptic order of a specification. They work on the document's Landen work arrays and
-// elliptic scalars (ellModulus, ellComplement, ellK, ellKc, ellSelectivity).
+// elliptic order of a specification.
 
 namespace vorna {
 
-class CKorvelDoc;
-
 // Complete elliptic integral of the first kind K(k) by the ascending Landen transformation.
-// Leaves the modular angles and amplitudes of the sequence in the document's work arrays.
-double EllipticK(CKorvelDoc& doc, double k);
-
-// Jacobi elliptic sine sn(u, k) by its nome series; needs the document's ellK = K(k) and
-// ellKc = K(k') of the same modulus.
-double EllipticSn(const CKorvelDoc& doc, double u, double k);
+double EllipticK(double k);
 
 // The complementary modulus sqrt(1 - k^2) of k = 1/inverseModulus (inverseModulus >= 1).
 double ComplementaryModulus(double inverseModulus);
 
-// Stop-band attenuation (dB) that an elliptic filter of the document's order reaches at the
-// document's xs; sets ellModulus, ellComplement, ellK, ellKc and ellSelectivity.
-double EllipticAttenuation(CKorvelDoc& doc);
+// The modulus k = 1/xs of a stop-band ratio, its complement and both complete integrals.
+struct EllipticModulus {
+    double k = 0;
+    double kc = 0;
+    double K = 0;   // K(k)
+    double Kc = 0;  // K(k')
+};
+EllipticModulus ModulusOfRatio(double xs);
 
-// Closed-form elliptic order of the document's epsP2, epsS2 and xs: sets orderExact and
-// order (ceiling; a result that is not finite counts as an order above the limit).
-void EllipticOrder(CKorvelDoc& doc);
+// Jacobi elliptic sine sn(u, k) by its nome series.
+double EllipticSn(const EllipticModulus& modulus, double u);
 
-// Smallest elliptic order reaching `required` dB, by bisection between 2 and `start`
-// (58 when start is above 45 or more than 300 dB are required). Sets order, orderExact
-// and attsAchieved for the order found.
-void SearchEllipticOrder(CKorvelDoc& doc, int start, double required);
+// What an elliptic filter of one order reaches at the modulus's stop-band ratio: the
+// selectivity 1/k1 of the degree equation and the stop-band attenuation (dB) for epsP2.
+struct EllipticStopband {
+    double selectivity = 0;
+    double atts = 0;
+};
+EllipticStopband EllipticStopbandOf(const EllipticModulus& modulus, int order, double epsP2);
+
+// Closed-form elliptic order of a specification (ceiling; a result that is not finite counts
+// as an order above the limit), with the modulus of xs and the selectivity sqrt(epsS2/epsP2).
+struct EllipticOrderResult {
+    EllipticModulus modulus;
+    double selectivity = 0;
+    int order = 0;
+};
+EllipticOrderResult EllipticOrder(double epsP2, double epsS2, double xs);
+
+// Smallest elliptic order reaching `required` dB, by bisection between 2 and `start` (58 when
+// start is above 45 or more than 300 dB are required), and what that order reaches.
+struct EllipticSearchResult {
+    int order = 0;
+    EllipticStopband reached;
+};
+EllipticSearchResult SearchEllipticOrder(const EllipticModulus& modulus, double epsP2, int start,
+                                         double required);
 
 }  // namespace vorna

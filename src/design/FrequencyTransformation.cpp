@@ -5,6 +5,7 @@
 
 #include "design/DesignResults.h"
 #include "design/LowPassPrototype.h"
+#include "design/OrderLimits.h"
 
 namespace vorna {
 
@@ -17,9 +18,10 @@ bool Transformable(const LowPassPrototype& prototype, const DesignResults& resul
            std::isfinite(results.omegaC) && results.omegaC > 0;
 }
 
+// The band filters realise twice the prototype's order, which must stay within the limit.
 bool BandTransformable(const LowPassPrototype& prototype, const DesignResults& results) {
-    const size_t used = (prototype.odd ? 1 : 0) + 2 * prototype.pairs.size();
-    return Transformable(prototype, results) && used <= results.sections.size() &&
+    const size_t order = (prototype.odd ? 1 : 0) + 2 * prototype.pairs.size();
+    return Transformable(prototype, results) && order <= static_cast<size_t>(kMaxOrder) &&
            std::isfinite(results.bandwidth) && results.bandwidth >= 0;
 }
 

@@ -30,9 +30,16 @@ struct LowPassPrototype {
     // as their sectionGain; without it they keep the gain of the last transformed pair.
     std::optional<double> sectionGain;
 
-    // False for a prototype that could not be built from the document's values; the
+    // False for a prototype that could not be built from the design's values; the
     // transformations then leave the reset results as they are.
     bool IsUsable() const;
 };
+
+// The prototypes of the all-pole approximations and of the inverse Chebyshev one, empty
+// (not usable) when the order or the epsilon cannot make a filter. The elliptic prototype
+// is the elliptic core's.
+LowPassPrototype ButterworthPrototype(int order);
+LowPassPrototype ChebyshevPrototype(int order, double epsP2);
+LowPassPrototype InverseChebyshevPrototype(int order, double epsS2);
 
 }  // namespace vorna

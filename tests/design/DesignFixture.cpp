@@ -3,7 +3,6 @@
 #include <cmath>
 #include <complex>
 
-#include "design/EllipticFunctions.h"
 #include "platform/CLocale.h"
 
 namespace vorna::testing {
@@ -77,14 +76,8 @@ CKorvelDoc MakeDocument(const DesignCase& d) {
             }
             break;
         case kElliptic:
-            if (lowOrHigh) {
-                doc.attsAchieved = EllipticAttenuation(doc);
-            } else {
-                doc.xsAlt = ratio;
-                std::swap(doc.xs, doc.xsAlt);
-                doc.attsAchieved = EllipticAttenuation(doc);
-                std::swap(doc.xs, doc.xsAlt);
-            }
+            if (!lowOrHigh) doc.xsAlt = ratio;
+            doc.attsAchieved = doc.EllipticAttenuation(ratio);
             break;
         default:
             break;

@@ -12,13 +12,8 @@
 namespace vorna::testing {
 namespace {
 
-CKorvelDoc EllipticDocument(int order, double attp, double xs) {
-    CKorvelDoc doc;
-    doc.order = order;
-    doc.attp = attp;
-    doc.epsP2 = std::pow(10, attp / 10) - 1;
-    doc.xs = xs;
-    return doc;
+EllipticRequest Elliptic(int order, double attp, double xs) {
+    return {order, std::pow(10, attp / 10) - 1, attp, xs};
 }
 
 TEST(EllipticCore, FifthOrderFromTheMonicPolynomialMeetsItsSpecification) {
@@ -33,8 +28,7 @@ TEST(EllipticCore, FifthOrderFromTheMonicPolynomialMeetsItsSpecification) {
     for (int i = 0; i <= 200; ++i)
         stopHigh = std::max(stopHigh, GainDb(d, 1500.0 * (1 + i / 20.0)));
     EXPECT_NEAR(stopHigh, -d.doc.attsAchieved, 1e-6);
-    CKorvelDoc doc = d.doc;
-    EXPECT_TRUE(EllipticPrototype(doc).polesFromFactorisation);
+    EXPECT_TRUE(EllipticPrototype(Elliptic(5, 0.01, 1.5)).polesFromFactorisation);
 }
 
 TEST(EllipticCore, FactorisationStandsWhereItIsSoundAndIsReplacedWhereNot) {
@@ -44,14 +38,12 @@ TEST(EllipticCore, FactorisationStandsWhereItIsSoundAndIsReplacedWhereNot) {
     } cases[] = {{0.01, 1.05}, {0.1, 1.5}, {0.5, 1.5}, {1.0, 3.0}, {3.0, 10.0}};
     for (const auto& c : cases) {
         for (int order = 2; order <= 40; ++order) {
-            CKorvelDoc doc = EllipticDocument(order, c.attp, c.xs);
-            EXPECT_TRUE(EllipticPrototype(doc).polesFromFactorisation)
+            EXPECT_TRUE(EllipticPrototype(Elliptic(order, c.attp, c.xs)).polesFromFactorisation)
                 << order << " " << c.attp << " " << c.xs;
         }
     }
     // At order 58 the polynomial is too ill-conditioned for double precision.
-    CKorvelDoc doc = EllipticDocument(58, 0.5, 1.5);
-    const EllipticPrototypeResult result = EllipticPrototype(doc);
+    const EllipticPrototypeResult result = EllipticPrototype(Elliptic(58, 0.5, 1.5));
     EXPECT_FALSE(result.polesFromFactorisation);
     EXPECT_TRUE(result.prototype.IsUsable());
 }

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "app/CKorvelDoc.h"
 #include "design/EllipticFunctions.h"
 
 namespace vorna {
@@ -18,22 +17,18 @@ TEST(EllipticFunctions, CompleteIntegralMatchesReference) {
         {1 / 1.5, 1.8096674954865886}, {0.9, 2.2805491384227703}, {0.99, 3.3566005233611915},
         {0.999999, 7.947479773542437},
     };
-    CKorvelDoc doc;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.k);
-        EXPECT_NEAR(EllipticK(doc, c.k), c.expected, 1e-11 * c.expected);
+        EXPECT_NEAR(EllipticK(c.k), c.expected, 1e-11 * c.expected);
     }
 }
 
 TEST(EllipticFunctions, EllipticSineMatchesReference) {
-    CKorvelDoc doc;
-    const double k = 1 / 1.5;
-    doc.ellK = EllipticK(doc, k);
-    doc.ellKc = EllipticK(doc, std::sqrt(1 - k * k));
-    EXPECT_NEAR(EllipticSn(doc, 0, k), 0, 1e-15);
-    EXPECT_NEAR(EllipticSn(doc, doc.ellK, k), 1, 1e-12);
-    EXPECT_NEAR(EllipticSn(doc, 0.3 * doc.ellK, k), 0.5070704096713667, 1e-12);
-    EXPECT_NEAR(EllipticSn(doc, doc.ellK / 3, k), 0.5548586126211943, 1e-12);
+    const EllipticModulus modulus = ModulusOfRatio(1.5);
+    EXPECT_NEAR(EllipticSn(modulus, 0), 0, 1e-15);
+    EXPECT_NEAR(EllipticSn(modulus, modulus.K), 1, 1e-12);
+    EXPECT_NEAR(EllipticSn(modulus, 0.3 * modulus.K), 0.5070704096713667, 1e-12);
+    EXPECT_NEAR(EllipticSn(modulus, modulus.K / 3), 0.5548586126211943, 1e-12);
 }
 
 TEST(EllipticFunctions, AttenuationOfAnOrder) {
@@ -50,13 +45,12 @@ TEST(EllipticFunctions, AttenuationOfAnOrder) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.order);
-        CKorvelDoc doc;
-        doc.order = c.order;
-        doc.xs = c.xs;
-        doc.epsP2 = std::pow(10, c.attp / 10) - 1;
-        EXPECT_NEAR(EllipticAttenuation(doc), c.expected, 1e-9 * c.expected);
-        EXPECT_DOUBLE_EQ(doc.ellModulus, 1 / c.xs);
-        EXPECT_GT(doc.ellSelectivity, 1);
+        const EllipticModulus modulus = ModulusOfRatio(c.xs);
+        const EllipticStopband reached =
+            EllipticStopbandOf(modulus, c.order, std::pow(10, c.attp / 10) - 1);
+        EXPECT_NEAR(reached.atts, c.expected, 1e-9 * c.expected);
+        EXPECT_DOUBLE_EQ(modulus.k, 1 / c.xs);
+        EXPECT_GT(reached.selectivity, 1);
     }
 }
 
@@ -66,46 +60,33 @@ TEST(EllipticFunctions, ClosedFormOrderIsTheCeilingOfTheDegreeEquation) {
         int expected;  // ceilings of 6.155, 8.928, 2.715
     } cases[] = {{1.5, 0.1, 60, 7}, {1.2, 0.5, 80, 9}, {3, 1, 40, 3}};
     for (const auto& c : cases) {
-        CKorvelDoc doc;
-        doc.xs = c.xs;
-        doc.epsP2 = std::pow(10, c.attp / 10) - 1;
-        doc.epsS2 = std::pow(10, c.atts / 10) - 1;
-        EllipticOrder(doc);
-        EXPECT_EQ(doc.order, c.expected);
-        EXPECT_EQ(doc.orderExact, c.expected);
+        const double epsP2 = std::pow(10, c.attp / 10) - 1;
+        const double epsS2 = std::pow(10, c.atts / 10) - 1;
+        EXPECT_EQ(EllipticOrder(epsP2, epsS2, c.xs).order, c.expected);
     }
 }
 
 TEST(EllipticFunctions, ClosedFormOrderThatIsNotFiniteIsAboveTheLimit) {
-    CKorvelDoc doc;
-    doc.xs = 1.5;
-    doc.epsP2 = 0;
-    doc.epsS2 = 0;
-    EllipticOrder(doc);
-    EXPECT_EQ(doc.order, 59);
+    EXPECT_EQ(EllipticOrder(0, 0, 1.5).order, 59);
 }
 
 TEST(EllipticFunctions, SearchFindsTheSmallestOrderReachingTheAttenuation) {
-    CKorvelDoc doc;
-    doc.xs = 1.5;
-    doc.epsP2 = std::pow(10, 0.01) - 1;
-    SearchEllipticOrder(doc, 7, 60);
-    EXPECT_EQ(doc.order, 7);
-    EXPECT_GE(doc.attsAchieved, 60);
-    doc.order = 6;
-    EXPECT_LT(EllipticAttenuation(doc), 60);
+    const EllipticModulus modulus = ModulusOfRatio(1.5);
+    const double epsP2 = std::pow(10, 0.01) - 1;
+    const EllipticSearchResult found = SearchEllipticOrder(modulus, epsP2, 7, 60);
+    EXPECT_EQ(found.order, 7);
+    EXPECT_GE(found.reached.atts, 60);
+    EXPECT_LT(EllipticStopbandOf(modulus, 6, epsP2).atts, 60);
 }
 
 TEST(EllipticFunctions, SearchStartsAtTheLimitAbove300Decibels) {
-    CKorvelDoc doc;
-    doc.xs = 1.5;
-    doc.epsP2 = std::pow(10, 0.01) - 1;
+    const EllipticModulus modulus = ModulusOfRatio(1.5);
+    const double epsP2 = std::pow(10, 0.01) - 1;
     // Start order 3 would end the search at once; above 300 dB it bisects from 58.
-    SearchEllipticOrder(doc, 3, 301);
-    EXPECT_GT(doc.order, 3);
-    EXPECT_GE(doc.attsAchieved, 301);
-    SearchEllipticOrder(doc, 3, 300);
-    EXPECT_EQ(doc.order, 3);
+    const EllipticSearchResult found = SearchEllipticOrder(modulus, epsP2, 3, 301);
+    EXPECT_GT(found.order, 3);
+    EXPECT_GE(found.reached.atts, 301);
+    EXPECT_EQ(SearchEllipticOrder(modulus, epsP2, 3, 300).order, 3);
 }
 
 }  // namespace

@@ -5,23 +5,18 @@
 
 #include <cmath>
 
-#include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
 #include "design/DesignResults.h"
-#include "design/FrequencyTransformation.h"
 #include "design/LowPassPrototype.h"
 #include "design/OrderLimits.h"
-#include "design/SectionComputations.h"
 
 namespace vorna {
 
-namespace {
-
 // Poles of the prototype whose ripple band ends at 1 rad/s.
-LowPassPrototype ChebyshevPrototype(const CKorvelDoc& doc, const DesignResults& results) {
+LowPassPrototype ChebyshevPrototype(int order, double epsP2) {
     LowPassPrototype prototype;
-    const int m = results.resultOrder;
-    const double epsilon = std::sqrt(doc.epsP2);
+    const int m = order;
+    const double epsilon = std::sqrt(epsP2);
     if (m < kMinOrder || m > kMaxOrder || !(epsilon > 0)) return prototype;
     const double c = InvSinh(1 / epsilon) / m;
     const double sinhC = std::sinh(c);
@@ -36,24 +31,6 @@ LowPassPrototype ChebyshevPrototype(const CKorvelDoc& doc, const DesignResults& 
         prototype.pairs.push_back({r, r / (2 * a)});
     }
     return prototype;
-}
-
-}  // namespace
-
-void ChebyshevLowPassSections(CKorvelDoc& doc, DesignResults& results) {
-    LowPassFromPrototype(ChebyshevPrototype(doc, results), results);
-}
-
-void ChebyshevHighPassSections(CKorvelDoc& doc, DesignResults& results) {
-    HighPassFromPrototype(ChebyshevPrototype(doc, results), results);
-}
-
-void ChebyshevBandPassSections(CKorvelDoc& doc, DesignResults& results) {
-    BandPassFromPrototype(ChebyshevPrototype(doc, results), results);
-}
-
-void ChebyshevBandEliminateSections(CKorvelDoc& doc, DesignResults& results) {
-    BandEliminateFromPrototype(ChebyshevPrototype(doc, results), results);
 }
 
 }  // namespace vorna

@@ -1,26 +1,21 @@
 // The inverse Chebyshev approximation: monotonic pass band, equiripple stop band reaching
 // attsAchieved from the stop-band edge on. The prototype is normalised at that edge (the
-// design procedures set fc to it) and every section has unity gain at DC.
+// design procedures set fc to it), and every section has unity gain at DC.
 
 #include <cmath>
 
-#include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
 #include "design/DesignResults.h"
-#include "design/FrequencyTransformation.h"
 #include "design/LowPassPrototype.h"
 #include "design/OrderLimits.h"
-#include "design/SectionComputations.h"
 
 namespace vorna {
 
-namespace {
-
-LowPassPrototype InverseChebyshevPrototype(const CKorvelDoc& doc, const DesignResults& results) {
+LowPassPrototype InverseChebyshevPrototype(int order, double epsS2) {
     LowPassPrototype prototype;
     prototype.hasZeros = true;
-    const int m = results.resultOrder;
-    const double epsilonS = std::sqrt(doc.epsS2);
+    const int m = order;
+    const double epsilonS = std::sqrt(epsS2);
     if (m < kMinOrder || m > kMaxOrder || !(epsilonS > 0)) return prototype;
     const double c = InvSinh(epsilonS) / m;
     const double sinhC = std::sinh(c);
@@ -38,24 +33,6 @@ LowPassPrototype InverseChebyshevPrototype(const CKorvelDoc& doc, const DesignRe
         prototype.pairs.push_back({r, r / (2 * a), 1 / cosPhi, (r * cosPhi) * (r * cosPhi)});
     }
     return prototype;
-}
-
-}  // namespace
-
-void InverseChebyshevLowPassSections(CKorvelDoc& doc, DesignResults& results) {
-    LowPassFromPrototype(InverseChebyshevPrototype(doc, results), results);
-}
-
-void InverseChebyshevHighPassSections(CKorvelDoc& doc, DesignResults& results) {
-    HighPassFromPrototype(InverseChebyshevPrototype(doc, results), results);
-}
-
-void InverseChebyshevBandPassSections(CKorvelDoc& doc, DesignResults& results) {
-    BandPassFromPrototype(InverseChebyshevPrototype(doc, results), results);
-}
-
-void InverseChebyshevBandEliminateSections(CKorvelDoc& doc, DesignResults& results) {
-    BandEliminateFromPrototype(InverseChebyshevPrototype(doc, results), results);
 }
 
 }  // namespace vorna

@@ -3,7 +3,6 @@
 // checks with their messages.
 
 #include <cmath>
-#include <utility>
 
 #include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
@@ -91,8 +90,35 @@ void CKorvelDoc::SetBandCentreStop() {
     bandwidth = (fs2 - fs1) * kTwoPi;
 }
 
-void CKorvelDoc::SwapXs() {
-    std::swap(xs, xsAlt);
+void CKorvelDoc::KeepElliptic(const EllipticModulus& modulus, double selectivity) {
+    ellModulus = modulus.k;
+    ellComplement = modulus.kc;
+    ellK = modulus.K;
+    ellKc = modulus.Kc;
+    ellSelectivity = selectivity;
+}
+
+void CKorvelDoc::EllipticOrder(double ratio) {
+    const EllipticOrderResult result = vorna::EllipticOrder(epsP2, epsS2, ratio);
+    KeepElliptic(result.modulus, result.selectivity);
+    order = result.order;
+    orderExact = order;
+}
+
+void CKorvelDoc::SearchEllipticOrder(double ratio, int start, double required) {
+    const EllipticModulus modulus = ModulusOfRatio(ratio);
+    const EllipticSearchResult result = vorna::SearchEllipticOrder(modulus, epsP2, start, required);
+    KeepElliptic(modulus, result.reached.selectivity);
+    order = result.order;
+    orderExact = order;
+    attsAchieved = result.reached.atts;
+}
+
+double CKorvelDoc::EllipticAttenuation(double ratio) {
+    const EllipticModulus modulus = ModulusOfRatio(ratio);
+    const EllipticStopband reached = EllipticStopbandOf(modulus, order, epsP2);
+    KeepElliptic(modulus, reached.selectivity);
+    return reached.atts;
 }
 
 int CKorvelDoc::CheckOrder(Ui& ui, int& m) {

@@ -1,4 +1,4 @@
-#include "design/DesignProcedures.h"
+#include "app/DesignProcedures.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -6,7 +6,6 @@
 
 #include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
-#include "design/EllipticFunctions.h"
 #include "design/OrderLimits.h"
 #include "dialogs/ParameterDialog.h"
 
@@ -46,15 +45,6 @@ double ButterworthOrder(const CKorvelDoc& doc, double ratio) {
 
 double ChebyshevOrder(Ui& ui, const CKorvelDoc& doc, double ratio) {
     return InvCosh(ui, std::sqrt(doc.epsS2 / doc.epsP2)) / InvCosh(ui, ratio);
-}
-
-// The elliptic attenuation at the band ratio, with xs holding the ratio meanwhile.
-double BandEllipticAttenuation(CKorvelDoc& doc) {
-    doc.xsAlt = doc.BandRatio();
-    doc.SwapXs();
-    const double achieved = EllipticAttenuation(doc);
-    doc.SwapXs();
-    return achieved;
 }
 
 void FillParameterDialog(CKorvelDoc& doc, ParameterDialog& dialog, const DesignProcedure& procedure,
@@ -140,7 +130,7 @@ bool ComputeSpecifiedOrder(Ui& ui, CKorvelDoc& doc) {
         doc.fc = doc.fp;
         doc.fs = doc.kind == kLowPass ? doc.fp * doc.xs : doc.fp / doc.xs;
         if (doc.approximation == kElliptic) {
-            EllipticOrder(doc);
+            doc.EllipticOrder(doc.xs);
         } else {
             doc.orderExact = ChebyshevOrder(ui, doc, doc.xs);
             doc.order = OrderFromExact(doc.orderExact);
@@ -155,17 +145,13 @@ bool ComputeSpecifiedOrder(Ui& ui, CKorvelDoc& doc) {
             doc.SetBandCentre();
             break;
         case kElliptic:
+            // The elliptic prototype of a band filter sees the band ratio as its Xs.
             doc.xsAlt = ratio;
-            doc.SwapXs();
-            EllipticOrder(doc);
+            doc.EllipticOrder(ratio);
             // The bisection below never goes past 58, so the closed form is checked
             // first: an order above the limit is refused as for the other filters.
-            if (doc.CheckOrder(ui, doc.order) != 0) {
-                doc.SwapXs();
-                return false;
-            }
-            SearchEllipticOrder(doc, doc.order, doc.atts);
-            doc.SwapXs();
+            if (doc.CheckOrder(ui, doc.order) != 0) return false;
+            doc.SearchEllipticOrder(ratio, doc.order, doc.atts);
             break;
         default:
             doc.order = OrderFromExact(ChebyshevOrder(ui, doc, ratio));
@@ -237,7 +223,7 @@ void FinishSpecifiedDesign(Ui& ui, CKorvelDoc& doc) {
             if (band) {
                 doc.SetBandCentre();
             } else {
-                SearchEllipticOrder(doc, doc.order, doc.atts);
+                doc.SearchEllipticOrder(doc.xs, doc.order, doc.atts);
             }
             break;
     }
@@ -256,7 +242,7 @@ void FinishOrderedDesign(Ui& ui, CKorvelDoc& doc) {
         if (doc.approximation == kInverseChebyshev) {
             doc.EvaluateInverseChebyshev(ui);
         } else {
-            doc.attsAchieved = EllipticAttenuation(doc);
+            doc.attsAchieved = doc.EllipticAttenuation(doc.xs);
         }
         return;
     }
@@ -279,7 +265,8 @@ void FinishOrderedDesign(Ui& ui, CKorvelDoc& doc) {
         default:
             SetStopbandEdges(doc);
             doc.ComputeEpsilons();
-            doc.attsAchieved = BandEllipticAttenuation(doc);
+            doc.xsAlt = doc.BandRatio();
+            doc.attsAchieved = doc.EllipticAttenuation(doc.xsAlt);
             doc.SetBandCentre();
             break;
     }
