@@ -100,8 +100,13 @@ std::optional<Factorisation> Bairstow(std::vector<double> coef) {
             s[0] = q[0] = 1;
             s[1] = coef[1] - b;
             q[1] = s[1] - b;
-            for (size_t i = 2; i <= n; ++i) s[i] = coef[i] - b * s[i - 1] - a * s[i - 2];
-            for (size_t i = 2; i < n; ++i) q[i] = s[i] - b * q[i - 1] - a * q[i - 2];
+            // One loop for both recursions, so that the two chains run side by side, each
+            // waiting only for the product with its last term.
+            for (size_t i = 2; i < n; ++i) {
+                s[i] = (coef[i] - a * s[i - 2]) - b * s[i - 1];
+                q[i] = (s[i] - a * q[i - 2]) - b * q[i - 1];
+            }
+            s[n] = (coef[n] - a * s[n - 2]) - b * s[n - 1];
             double den = q[n - 2] * q[n - 2] + (s[n - 1] - q[n - 1]) * q[n - 3];
             if (den == 0) den = kBairstowZeroDenominator;
             const double db = (s[n - 1] * q[n - 2] - q[n - 3] * s[n]) / den;
@@ -228,30 +233,51 @@ Poles JacobiPoles(const EllipticModulus& modulus, double selectivity, int m,
     return poles;
 }
 
-// 10 log10 of the squared magnitude of the denominator at angular frequency w.
-double DenominatorDb(const Poles& poles, bool odd, double w) {
-    double db = 0;
-    for (const auto& [r, q] : poles.pairs) {
-        const double real = r * r - w * w;
-        const double imag = r * w / q;
-        db += 10 * std::log10(real * real + imag * imag);
+// The squared magnitude of the denominator at s = jw, for the pairs as their factors
+// s^2 + (r/q) s + r^2 kept as r^2 and r/q. With at most 29 pairs of natural frequency near 1
+// it stays far from the limits of a double over the checked range.
+struct DenominatorFactors {
+    std::vector<std::array<double, 2>> pairs;
+    double sigmaSquared = 0;
+    bool odd = false;
+
+    DenominatorFactors(const Poles& poles, bool isOdd)
+        : sigmaSquared(poles.sigma * poles.sigma), odd(isOdd) {
+        for (const auto& [r, q] : poles.pairs) pairs.push_back({r * r, r / q});
     }
-    if (odd) db += 10 * std::log10(poles.sigma * poles.sigma + w * w);
-    return db;
-}
+
+    double Squared(double w) const {
+        const double w2 = w * w;
+        double product = odd ? sigmaSquared + w2 : 1;
+        for (const auto& [r2, damping] : pairs) {
+            const double real = r2 - w2;
+            const double imag = damping * w;
+            product *= real * real + imag * imag;
+        }
+        return product;
+    }
+};
 
 // True when the two pole sets give the same denominator magnitude within the tolerance over
-// four decades around the pass-band edge and at and beside every reference resonance.
+// four decades around the pass-band edge and at and beside every reference resonance. The
+// decibel difference is that of the magnitudes' ratio, so the ratio of two products is
+// compared with the tolerance's ratio instead of taking a logarithm per pole pair. A product
+// that overflows or underflows gives a ratio outside the limits (or NaN) and fails.
 bool SameResponse(const Poles& candidate, const Poles& reference, bool odd) {
-    std::vector<double> frequencies;
+    const double limit = std::pow(10, kFactorisationToleranceDb / 10);
+    const DenominatorFactors candidateFactors(candidate, odd);
+    const DenominatorFactors referenceFactors(reference, odd);
+    auto same = [&](double w) {
+        const double ratio = candidateFactors.Squared(w) / referenceFactors.Squared(w);
+        return ratio <= limit && ratio * limit >= 1;
+    };
     constexpr int kPoints = 400;
-    for (int i = 0; i <= kPoints; ++i) frequencies.push_back(std::pow(10, -2 + 4.0 * i / kPoints));
-    for (const auto& [r, q] : reference.pairs) {
-        frequencies.insert(frequencies.end(), {r, r * (1 - 0.5 / q), r * (1 + 0.5 / q)});
+    for (int i = 0; i <= kPoints; ++i) {
+        if (!same(std::pow(10, -2 + 4.0 * i / kPoints))) return false;
     }
-    return std::all_of(frequencies.begin(), frequencies.end(), [&](double w) {
-        return std::abs(DenominatorDb(candidate, odd, w) - DenominatorDb(reference, odd, w)) <=
-               kFactorisationToleranceDb;
+    return std::all_of(reference.pairs.begin(), reference.pairs.end(), [&](const auto& pair) {
+        const auto& [r, q] = pair;
+        return same(r) && same(r * (1 - 0.5 / q)) && same(r * (1 + 0.5 / q));
     });
 }
 

@@ -60,8 +60,9 @@ double EllipticSn(const EllipticModulus& modulus, double u) {
     const double q = std::exp(-kPi * modulus.Kc / modulus.K);
     const double v = u * kHalfPi / modulus.K;
     double sum = 0;
-    for (int n = 0; n < kNomeTerms; ++n) {
-        const double t = std::pow(q, n + 0.5);
+    // t = q^(n + 1/2), one factor q a term.
+    double t = std::sqrt(q);
+    for (int n = 0; n < kNomeTerms; ++n, t *= q) {
         sum += std::sin((2 * n + 1) * v) * t / (1 - t * t);
         if (t < kTolerance) break;
     }
