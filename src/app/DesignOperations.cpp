@@ -5,9 +5,10 @@
 #include <cmath>
 
 #include "app/CKorvelDoc.h"
-#include "circuit/EngValue.h"
+#include "app/DesignNoticeMessages.h"
 #include "design/DesignResults.h"
 #include "design/OrderLimits.h"
+#include "design/OrderSelection.h"
 #include "platform/Ui.h"
 
 namespace vorna {
@@ -18,9 +19,9 @@ namespace {
 constexpr double kRippleShownAsIs = 1;
 
 double ChebyshevAttenuation(Ui& ui, double attp, double orderExact, double omegaS) {
-    const double stretch =
-        std::sqrt(std::pow(10, attp / 10) - 1) * std::cosh(orderExact * InvCosh(ui, omegaS));
-    return 10 * std::log10(stretch * stretch + 1);
+    return WithNotices(ui, [&](DesignNotices& notices) {
+        return vorna::ChebyshevAttenuation(attp, orderExact, omegaS, notices);
+    });
 }
 
 }  // namespace
@@ -65,7 +66,7 @@ void CKorvelDoc::EvaluateStopband(Ui& ui) {
             break;
     }
     if (approximation == kButterworth) {
-        attsAchieved = 10 * std::log10(std::pow(omegaS, 2 * orderExact) + 1);
+        attsAchieved = ButterworthAttenuation(omegaS, orderExact);
     } else if (approximation == kChebyshev) {
         attsAchieved = ChebyshevAttenuation(ui, attp, orderExact, omegaS);
     }
@@ -122,17 +123,9 @@ double CKorvelDoc::EllipticAttenuation(double ratio) {
 }
 
 int CKorvelDoc::CheckOrder(Ui& ui, int& m) {
-    if (m > kMaxOrder) {
-        ui.MessageBox("フィルタの次数が５８を越えました。\n入力し直して下さい。",
-                      MessageButtons::Ok);
-        return 1;
-    }
-    if (m < kMinOrder) {
-        ui.MessageBox("フィルタの次数が２以下になりました。\n次数を２に設定します。",
-                      MessageButtons::Ok);
-        m = kMinOrder;
-    }
-    return 0;
+    const bool accepted =
+        WithNotices(ui, [&](DesignNotices& notices) { return ApplyOrderLimits(m, notices); });
+    return accepted ? 0 : 1;
 }
 
 int CKorvelDoc::CheckBandEdges(Ui& ui) {

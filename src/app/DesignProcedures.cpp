@@ -5,8 +5,10 @@
 #include <string>
 
 #include "app/CKorvelDoc.h"
+#include "app/DesignNoticeMessages.h"
 #include "circuit/EngValue.h"
 #include "design/OrderLimits.h"
+#include "design/OrderSelection.h"
 #include "dialogs/ParameterDialog.h"
 
 namespace vorna {
@@ -40,11 +42,13 @@ void SetStopbandEdges(CKorvelDoc& doc) {
 }
 
 double ButterworthOrder(const CKorvelDoc& doc, double ratio) {
-    return (std::log10(doc.epsS2 / doc.epsP2) / 2) / std::log10(ratio);
+    return vorna::ButterworthOrder(doc.epsP2, doc.epsS2, ratio);
 }
 
 double ChebyshevOrder(Ui& ui, const CKorvelDoc& doc, double ratio) {
-    return InvCosh(ui, std::sqrt(doc.epsS2 / doc.epsP2)) / InvCosh(ui, ratio);
+    return WithNotices(ui, [&](DesignNotices& notices) {
+        return vorna::ChebyshevOrder(doc.epsP2, doc.epsS2, ratio, notices);
+    });
 }
 
 void FillParameterDialog(CKorvelDoc& doc, ParameterDialog& dialog, const DesignProcedure& procedure,

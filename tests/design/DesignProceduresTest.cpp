@@ -254,6 +254,18 @@ TEST(DesignMessages, EqualAttenuationsAndEqualBandEdgesAreAccepted) {
     EXPECT_DOUBLE_EQ(doc.fp1, doc.fp2);
 }
 
+TEST(DesignMessages, ChebyshevBandEliminateBeyondItsXsLimitWarnsOfTheAcoshArgument) {
+    // The order-mode dialog 518 shows the limit of Xs but does not check it: the band ratio
+    // is negative, its acosh is taken as 0 with a message, and the design goes on.
+    CKorvelDoc doc = Selection(104, 112, 1);
+    ScriptedUi ui;
+    ui.ExpectDialog(518).Type(527, "1").Type(530, "4").Type(523, "3").Type(522, "0.5").Ok();
+    ui.ExpectMessage("ａｃｏｓｈ　関数の引数が異常です！！");
+    EXPECT_EQ(doc.RunDesign(ui), 0);
+    EXPECT_NEAR(doc.attsAchieved, 0.5, 1e-12);
+    ui.VerifyDone();
+}
+
 TEST(DesignProcedure, ValuesStoredBeforeARefusalStayWhenTheUserCancels) {
     CKorvelDoc doc = Selection(103, 111, 0);
     ScriptedUi ui;
