@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -55,6 +56,12 @@ int QtUi::MessageBox(const std::string& text, MessageButtons buttons) {
             add("はい(&Y)", QMessageBox::YesRole, IDYES);
             box.setEscapeButton(add("いいえ(&N)", QMessageBox::NoRole, IDNO));
             break;
+        case MessageButtons::YesNoCancel:
+            box.setIcon(QMessageBox::Question);
+            add("はい(&Y)", QMessageBox::YesRole, IDYES);
+            add("いいえ(&N)", QMessageBox::NoRole, IDNO);
+            box.setEscapeButton(add("ｷｬﾝｾﾙ", QMessageBox::RejectRole, IDCANCEL));
+            break;
     }
     box.setDefaultButton(answers.front().first);
     box.exec();
@@ -84,6 +91,12 @@ std::optional<std::string> QtUi::ChooseFile(const FileDialogRequest& request, bo
     chooser.setNameFilters(ToNameFilters(request.filters));
     chooser.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     chooser.setDirectory(QDir::currentPath());
+    if (request.appends) {
+        chooser.setOption(QFileDialog::DontConfirmOverwrite);
+        chooser.setLabelText(QFileDialog::Accept, QString::fromUtf8("追記(&S)"));
+        chooser.setLabelText(QFileDialog::FileName,
+                             QString::fromUtf8("追記するﾌｧｲﾙ (既存のﾌｧｲﾙには末尾に追記します):"));
+    }
     if (!request.initialName.empty())
         chooser.selectFile(QString::fromStdString(request.initialName));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
@@ -108,6 +121,16 @@ bool QtUi::ChooseFont(FontDescription& font) {
     if (chooser.exec() != QDialog::Accepted) return false;
     font = ToFontDescription(chooser.selectedFont(), font);
     return true;
+}
+
+void QtUi::FilesWritten(const std::vector<std::string>& paths) {
+    auto* pane =
+        mainWindow_ ? mainWindow_->findChild<QLabel*>(QStringLiteral("messagePane")) : nullptr;
+    if (pane == nullptr || paths.empty()) return;
+    QStringList names;
+    for (const auto& path : paths) names << QDir::toNativeSeparators(QString::fromStdString(path));
+    pane->setText(QString::fromUtf8("書き込んだﾌｧｲﾙ: ") + names.join(QStringLiteral(", ")));
+    pane->setToolTip(names.join(u'\n'));
 }
 
 void QtUi::OpenWithDesktop(const std::string& path) {
