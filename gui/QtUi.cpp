@@ -6,11 +6,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
+#include <cstdlib>
 
 #include "DialogWindow.h"
 #include "FileFilters.h"
@@ -18,6 +20,28 @@
 #include "dialogs/Dialog.h"
 
 namespace vorna {
+
+namespace {
+
+// The style of `family` with the slant `italic` whose weight is nearest to `weight`; empty
+// when the family has no style of that slant.
+QString MatchingStyle(const QString& family, int weight, bool italic) {
+    QString best;
+    int bestDistance = 0;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        // QFontDatabase::italic() does not count an oblique style as slanted; the font does.
+        const QFont font = QFontDatabase::font(family, style, 12);
+        if (font.italic() != italic) continue;
+        const int distance = std::abs(font.weight() - weight);
+        if (best.isEmpty() || distance < bestDistance) {
+            best = style;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+}  // namespace
 
 QtUi::QtUi(QWidget* mainWindow) : mainWindow_(mainWindow) {}
 
@@ -118,6 +142,22 @@ bool QtUi::ChooseFont(FontDescription& font) {
     initial.setPointSizeF(initial.pixelSize() * 72.0 / 96.0);
     QFontDialog chooser(initial, DialogParent());
     chooser.setObjectName(QStringLiteral("fontChooser"));
+    // The chooser keeps a style across families only by its name and otherwise takes the new
+    // family's first style: from "Regular" to DejaVu Sans Mono (whose upright style is
+    // "Book") it silently picked "Oblique". Another family keeps the weight and slant.
+    QFont previous = chooser.currentFont();
+    QObject::connect(&chooser, &QFontDialog::currentFontChanged, &chooser,
+                     [&chooser, &previous](const QFont& font) {
+                         const QFont kept = previous;
+                         previous = font;
+                         if (font.family() == kept.family()) return;
+                         const QString style =
+                             MatchingStyle(font.family(), kept.weight(), kept.italic());
+                         if (style.isEmpty() || style == QFontDatabase::styleString(font)) return;
+                         QFont matched = font;
+                         matched.setStyleName(style);
+                         chooser.setCurrentFont(matched);
+                     });
     if (chooser.exec() != QDialog::Accepted) return false;
     font = ToFontDescription(chooser.selectedFont(), font);
     return true;

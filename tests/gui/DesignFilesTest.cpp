@@ -12,6 +12,8 @@
 #include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -33,6 +35,12 @@ using testing::MessageText;
 using testing::ModalDriver;
 
 const QString kTitle = QString::fromUtf8("アクティブフィルタの設計支援ツール Vorna ver.3.30 <-");
+
+// The files opened and saved here stay off the recent list of the other tests.
+class DesignFiles : public ::testing::Test {
+protected:
+    void TearDown() override { QSettings().clear(); }
+};
 
 // A band-pass elliptic design file.
 QString BandPassFile(const QTemporaryDir& folder, const char* name) {
@@ -62,7 +70,7 @@ void ChoosePoleZeroPlot(CMainFrame& frame) {
     driver.Run([&] { frame.Action(kCommandGraphSelect)->trigger(); });
 }
 
-TEST(DesignFiles, CommandLineOpensTheDesignWithItsNameInTheTitle) {
+TEST_F(DesignFiles, CommandLineOpensTheDesignWithItsNameInTheTitle) {
     QTemporaryDir folder;
     const QString path = BandPassFile(folder, "a.vorna");
     CDesignApp app;
@@ -78,7 +86,7 @@ TEST(DesignFiles, CommandLineOpensTheDesignWithItsNameInTheTitle) {
     testing::SaveScreenshot(&frame, QStringLiteral("opened-design"));
 }
 
-TEST(DesignFiles, SaveMarksAndQuestionsFollowTheChanges) {
+TEST_F(DesignFiles, SaveMarksAndQuestionsFollowTheChanges) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("saved.vorna"));
     CMainFrame frame;
@@ -123,7 +131,7 @@ TEST(DesignFiles, SaveMarksAndQuestionsFollowTheChanges) {
     }
 }
 
-TEST(DesignFiles, ExitAsksForEveryChangedDesignAndCancelStops) {
+TEST_F(DesignFiles, ExitAsksForEveryChangedDesignAndCancelStops) {
     CMainFrame frame;
     frame.show();
     frame.NewDocument();
@@ -143,7 +151,7 @@ TEST(DesignFiles, ExitAsksForEveryChangedDesignAndCancelStops) {
     EXPECT_EQ(frame.Documents().size(), 3);
 }
 
-TEST(DesignFiles, BadFileOpensNothing) {
+TEST_F(DesignFiles, BadFileOpensNothing) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("bad.vorna"));
     QFile file(path);
@@ -164,7 +172,7 @@ TEST(DesignFiles, BadFileOpensNothing) {
     EXPECT_EQ(ActiveTitle(frame), QStringLiteral("Korvel1"));
 }
 
-TEST(DesignFiles, FileOpenedOverAMaximisedWindowIsMaximisedAndTitled) {
+TEST_F(DesignFiles, FileOpenedOverAMaximisedWindowIsMaximisedAndTitled) {
     QTemporaryDir folder;
     const QString path = BandPassFile(folder, "b.vorna");
     CMainFrame frame;
@@ -179,22 +187,24 @@ TEST(DesignFiles, FileOpenedOverAMaximisedWindowIsMaximisedAndTitled) {
     testing::SaveScreenshot(&frame, QStringLiteral("opened-maximised"));
 }
 
-TEST(DesignFiles, FocusReturnsToTheDesignWindowAfterADialog) {
+TEST_F(DesignFiles, FocusReturnsToTheDesignWindowAfterADialog) {
     CMainFrame frame;
     frame.show();
     DocumentWindow* document = frame.NewDocument();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    QApplication::setActiveWindow(&frame);
-    frame.setFocus();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    frame.menuBar()->setFocus();
     ChoosePoleZeroPlot(frame);
-    QWidget* focus = QApplication::focusWidget();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QWidget* focus = frame.focusWidget();
     ASSERT_NE(focus, nullptr);
-    EXPECT_TRUE(focus == document || document->isAncestorOf(focus));
+    EXPECT_TRUE(focus == document || document->isAncestorOf(focus))
+        << focus->metaObject()->className();
 }
 
 // Picking a family in the font chooser keeps the upright style when the family has one,
 // even when its upright style is not called "Regular" (DejaVu's "Book").
-TEST(DesignFiles, FontChooserKeepsANewFamilyUpright) {
+TEST_F(DesignFiles, FontChooserKeepsANewFamilyUpright) {
     CMainFrame frame;
     DocumentWindow* document = frame.NewDocument();
     ModalDriver driver;
