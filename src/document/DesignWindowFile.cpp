@@ -8,6 +8,7 @@
 #include "document/DesignFile.h"
 #include "document/ResultsJson.h"
 #include "platform/CLocale.h"
+#include "platform/UnattendedUi.h"
 #include "view/CKorvelView.h"
 
 namespace vorna {
@@ -18,7 +19,7 @@ namespace {
 // entry the dialog or the procedure refuses ends the design. A message that only informs
 // (an order raised to the least one) lets the design go on; after a refusal the first
 // message is its reason.
-class ConfirmingUi : public Ui {
+class ConfirmingUi : public UnattendedUi {
 public:
     std::string refusal;
     bool refused = false;
@@ -36,16 +37,6 @@ public:
         if (dialogs_ > 1 || dialog.Result() != IDOK) refused = true;
         return dialog.Result();
     }
-    std::optional<std::string> SaveFileName(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> OpenFileName(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    bool ChooseFont(FontDescription&) override { return false; }
-    void OpenWithDesktop(const std::string&) override {}
-    std::string ProgramDirectory() override { return "./"; }
-    std::string CurrentDirectory() override { return "./"; }
 
 private:
     int dialogs_ = 0;
