@@ -47,7 +47,7 @@ constexpr CircuitCase kCircuits[] = {
 json Verify(const std::string& dir, const std::string& arguments) {
     const testing::CliRun run = RunCliIn(dir, "verify " + arguments);
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err, "wrote " + dir + "journal.txt\n");
     return run.status == 0 ? json::parse(run.out) : json::object();
 }
 
