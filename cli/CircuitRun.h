@@ -25,6 +25,7 @@ struct CircuitOptions {
     std::string opAmp = std::string(kReferenceOpAmp);  // of the schematic
     std::string output;
     std::string pick = "first";
+    bool scratchOutput = false;  // the schematic is the verb's own, not named as written
 };
 
 // Adds the design options and --circuit, --series, --pick and -o/--output (required when

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <filesystem>
+#include <iostream>
 
 namespace vorna::cli {
 
@@ -88,6 +89,10 @@ std::string CliUi::ProgramDirectory() {
     return WithSlash(std::filesystem::path(std::string(path, static_cast<std::size_t>(length)))
                          .parent_path()
                          .string());
+}
+
+void CliUi::FilesWritten(const std::vector<std::string>& paths) {
+    for (const auto& path : paths) std::cerr << "wrote " << path << '\n';
 }
 
 std::string CliUi::CurrentDirectory() {

@@ -49,6 +49,8 @@ public:
     void OpenWithDesktop(const std::string& path) override;
     std::string ProgramDirectory() override;
     std::string CurrentDirectory() override;
+    // Names every file written on stderr, one "wrote PATH" line each.
+    void FilesWritten(const std::vector<std::string>& paths) override;
 
 private:
     struct Entry {

@@ -24,6 +24,19 @@ double FrequencyHz(const std::string& option, const std::string& text) {
     return UnitToHz(LeadingNumber(split.number), UnitIndex(split.unit));
 }
 
+// The design file's conversion, again for the design the options may have changed.
+void ConvertAsInFile(DesignWindow& window) {
+    const double samplingFrequency = window.view.samplingFrequency;
+    const double limit = SamplingFrequencyLowerLimit(window.doc);
+    if (!(samplingFrequency >= limit)) {
+        throw CliRefusal("the design file's sampling frequency " +
+                         Format("%.15g", samplingFrequency) +
+                         " Hz is below the lower limit of this design, " + Format("%.15g", limit) +
+                         " Hz (twice its highest frequency); give --digital");
+    }
+    ConvertToDigital(window.view, samplingFrequency);
+}
+
 nlohmann::json Number(double value) {
     if (!std::isfinite(value)) return nullptr;
     return value;
@@ -46,7 +59,10 @@ void ConversionOptions::AddGainAtTo(CLI::App& verb) {
 }
 
 void ConversionOptions::Convert(DesignWindow& window, CliUi& ui) const {
-    if (!digital) return;
+    if (!digital) {
+        if (window.digitalInFile) ConvertAsInFile(window);
+        return;
+    }
     const FrequencyText split = SplitFrequencyOption("--digital", *digital);
     const std::string entered = *digital;
     ui.Answer(

@@ -21,7 +21,8 @@ struct ConversionOptions {
     void AddDigitalTo(CLI::App& verb);
     void AddGainAtTo(CLI::App& verb);
 
-    // Converts the window's design when --digital was given. A sampling frequency below the
+    // Converts the window's design when --digital was given, or at the sampling frequency of
+    // its design file when that showed the digital filter. A sampling frequency below the
     // design's lower limit throws CliRefusal naming the limit.
     void Convert(DesignWindow& window, CliUi& ui) const;
     // [{"frequencyHz", "gainDb", "phaseDegrees", "groupDelaySeconds"}] for every --gain-at,

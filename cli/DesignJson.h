@@ -15,7 +15,6 @@ class DesignResults;
 namespace vorna::cli {
 
 nlohmann::json DesignDocumentJson(const CKorvelDoc& doc);
-nlohmann::json DesignResultsJson(const DesignResults& results);
 nlohmann::json DesignJson(const CKorvelDoc& doc, const DesignResults& results,
                           const std::vector<std::string>& messages);
 

@@ -6,6 +6,7 @@
 #include "circuit/EngValue.h"
 #include "dialogs/FilterSelectDialog.h"
 #include "dialogs/ParameterDialog.h"
+#include "document/DesignWindowFile.h"
 #include "platform/CLocale.h"
 
 namespace vorna::cli {
@@ -122,6 +123,8 @@ void DesignOptions::AddTo(CLI::App& verb) {
     verb.add_option("--atts", atts, "Stop-band attenuation atts, dB");
     verb.add_option("--xs", xs, "Stop-band ratio Xs");
     verb.add_option("--reference", reference, "Reference mode")->check(CLI::IsMember({0, 1}));
+    verb.add_option("--load", load,
+                    "Start from this design file (.vorna); the other options override its values");
 }
 
 void DesignOptions::AnswerDialogs(CliUi& ui, const DesignWindow& window) const {
@@ -150,6 +153,11 @@ void DesignOptions::AnswerDialogs(CliUi& ui, const DesignWindow& window) const {
 
 std::unique_ptr<DesignWindow> RunDesignCommand(const DesignOptions& options, CliUi& ui) {
     auto window = std::make_unique<DesignWindow>();
+    if (options.load) {
+        if (const auto problem = OpenDesignFile(*options.load, window->view))
+            throw CliRefusal(*problem);
+        window->digitalInFile = window->view.convertedToDigital != 0;
+    }
     options.AnswerDialogs(ui, *window);
     window->view.OnFilterSelect(ui);
     return window;

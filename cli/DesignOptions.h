@@ -19,6 +19,8 @@ namespace vorna::cli {
 struct DesignWindow {
     CKorvelDoc doc;
     CKorvelView view{doc};
+    // The design file it was loaded from showed the digital filter.
+    bool digitalInFile = false;
 };
 
 struct DesignOptions {
@@ -29,6 +31,7 @@ struct DesignOptions {
     std::optional<std::string> fp, fc, fp1, fp2;  // number with an optional unit
     std::optional<std::string> attp, atts, xs;
     std::optional<int> reference;
+    std::optional<std::string> load;  // design file whose values the options override
 
     void AddTo(CLI::App& verb);
     // Answers dialog 100 and the parameter dialogs from the options. `window` is the
@@ -45,7 +48,8 @@ struct FrequencyText {
 };
 FrequencyText SplitFrequencyOption(const std::string& option, const std::string& text);
 
-// Runs command 600 in a new window with the options' answers; throws CliRefusal or CliError.
+// Runs command 600 in a new window with the options' answers, in the window of the design
+// file given by --load if any; throws CliRefusal (a bad design file too) or CliError.
 std::unique_ptr<DesignWindow> RunDesignCommand(const DesignOptions& options, CliUi& ui);
 
 }  // namespace vorna::cli

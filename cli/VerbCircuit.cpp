@@ -80,6 +80,7 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
     CandidatePicker picker(options.pick == "best" ? PickRule::Best : PickRule::First,
                            lowPassPairs ? SecondOrderWalk::DownFromC1 : SecondOrderWalk::FromR1);
     OutputFilesUi ui;
+    if (options.scratchOutput) ui.unnamed = options.output;
     auto window = RunDesignCommand(options.design, ui);
     const std::size_t designMessages = ui.messages.size();
     CKorvelView& view = window->view;

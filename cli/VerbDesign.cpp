@@ -1,5 +1,6 @@
 // vorna-cli design: one design through dialog 100 and its parameter dialog, printed as JSON.
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -8,8 +9,18 @@
 #include "ConversionOptions.h"
 #include "DesignJson.h"
 #include "DesignOptions.h"
+#include "document/DesignWindowFile.h"
 
 namespace vorna::cli {
+
+namespace {
+
+void SaveDesign(const std::string& path, const CKorvelView& view, CliUi& ui) {
+    if (const auto problem = SaveDesignFile(path, view)) throw CliError(*problem);
+    ui.FilesWritten({std::filesystem::absolute(path).string()});
+}
+
+}  // namespace
 
 void RegisterDesignVerb(CLI::App& app) {
     auto* verb = app.add_subcommand(
@@ -19,13 +30,16 @@ void RegisterDesignVerb(CLI::App& app) {
     auto conversion = std::make_shared<ConversionOptions>();
     conversion->AddDigitalTo(*verb);
     conversion->AddGainAtTo(*verb);
-    verb->callback([options, conversion] {
+    auto save = std::make_shared<std::optional<std::string>>();
+    verb->add_option("--save", *save, "Save the design as a design file (.vorna)");
+    verb->callback([options, conversion, save] {
         RunVerb([&] {
             CliUi ui;
             const auto window = RunDesignCommand(*options, ui);
             conversion->Convert(*window, ui);
             auto json = DesignJson(window->doc, window->view, ui.messages);
             if (!conversion->gainAt.empty()) json["gains"] = conversion->Gains(*window);
+            if (*save) SaveDesign(**save, window->view, ui);
             std::cout << json.dump(2) << '\n';
         });
     });

@@ -191,7 +191,10 @@ void Verify(const VerifyOptions& options) {
     CircuitOptions circuitOptions = options.circuit;
     if (opAmp.name == kDefaultReplacementOpAmp) circuitOptions.opAmp = opAmp.name;
     const ScratchFolder scratch;
-    if (circuitOptions.output.empty()) circuitOptions.output = scratch.File("circuit.asc");
+    if (circuitOptions.output.empty()) {
+        circuitOptions.output = scratch.File("circuit.asc");
+        circuitOptions.scratchOutput = true;
+    }
     const CircuitRun run = RunCircuit(circuitOptions);
     if (!run.finished)
         throw CliError("the synthesis did not realise every section:\n" + run.messages.back());

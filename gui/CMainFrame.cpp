@@ -1,6 +1,7 @@
 #include "CMainFrame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -44,8 +45,6 @@ QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-constexpr const char* kPathProperty = "documentPath";
-
 DocumentWindow* DocumentOf(QMdiSubWindow* window) {
     return window != nullptr ? qobject_cast<DocumentWindow*>(window->widget()) : nullptr;
 }
@@ -73,7 +72,10 @@ CMainFrame::CMainFrame()
 CMainFrame::~CMainFrame() {
     // The document windows close after the actions are gone: the frame no longer follows them.
     area_->disconnect(this);
-    for (QMdiSubWindow* window : area_->subWindowList()) window->disconnect(this);
+    for (QMdiSubWindow* window : area_->subWindowList()) {
+        window->disconnect(this);
+        window->removeEventFilter(this);
+    }
 }
 
 QAction* CMainFrame::AddAction(int id, const char* text, const char* prompt) {
@@ -142,6 +144,16 @@ QMenu* CMainFrame::CreateFileMenu() {
     connect(openData, &QAction::triggered, this, [this] { RunViewCommand(kOpenDataFileCommand); });
     documentActions_.push_back(openData);
     menu->addAction(openData);
+
+    QAction* save = AddAction(kCommandSave, "上書き保存(&S)", "ｱｸﾃｨﾌﾞな設計を上書きして保存");
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(save, &QAction::triggered, this, [this] { SaveDocument(ActiveDocument(), false); });
+    QAction* saveAs =
+        AddAction(kCommandSaveAs, "名前を付けて保存(&A)...", "ｱｸﾃｨﾌﾞな設計を名前を付けて保存");
+    connect(saveAs, &QAction::triggered, this, [this] { SaveDocument(ActiveDocument(), true); });
+    documentActions_.push_back(save);
+    documentActions_.push_back(saveAs);
+    menu->addActions({save, saveAs});
     menu->addSeparator();
 
     QAction* print = AddAction(kCommandPrint, "印刷(&P)...", "ｱｸﾃｨﾌﾞなｳｨﾝﾄﾞｳの表示内容を印刷");
@@ -256,14 +268,22 @@ void CMainFrame::CreateStatusBar() {
     }
 }
 
-DocumentWindow* CMainFrame::AddDocumentWindow(const QString& title, const QString& path) {
-    auto* document = new DocumentWindow;
+DocumentWindow* CMainFrame::AddDocumentWindow(DocumentWindow* document) {
+    // A new window joins a maximised one maximised, as the area shows it anyway.
+    const QMdiSubWindow* previous = area_->activeSubWindow();
+    const bool maximised = previous != nullptr && previous->isMaximized();
     QMdiSubWindow* window = area_->addSubWindow(document);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(title);
+    window->setWindowTitle(document->Title());
     window->setWindowIcon(ProgramIcon());
-    window->setProperty(kPathProperty, path);
+    window->installEventFilter(this);
     connect(window, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateFrame);
+    if (maximised) {
+        window->showMaximized();
+        area_->setActiveSubWindow(window);
+        UpdateFrame();
+        return document;
+    }
 
     // Wide enough for the whole 680-unit view, as tall as the frame allows; cascaded.
     const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
@@ -284,38 +304,92 @@ DocumentWindow* CMainFrame::AddDocumentWindow(const QString& title, const QStrin
 }
 
 DocumentWindow* CMainFrame::NewDocument() {
-    return AddDocumentWindow(
-        QStringLiteral("%1%2").arg(Text(kDocumentBaseName)).arg(++untitledCount_), {});
+    return AddDocumentWindow(new DocumentWindow(
+        QStringLiteral("%1%2").arg(Text(kDocumentBaseName)).arg(++untitledCount_)));
 }
 
 DocumentWindow* CMainFrame::OpenDocument(QString path) {
     const QFileInfo file(path);
     for (QMdiSubWindow* window : area_->subWindowList()) {
-        if (window->property(kPathProperty).toString() == file.absoluteFilePath()) {
+        if (DocumentOf(window)->FilePath() == file.absoluteFilePath()) {
             area_->setActiveSubWindow(window);
             return DocumentOf(window);
         }
     }
-    if (!file.isFile() || !file.isReadable()) {
-        recent_.Remove(path);
-        UpdateRecentMenu();
-        ui_->MessageBox(QStringLiteral("%1\nこのﾌｧｲﾙを開けません。")
-                            .arg(QDir::toNativeSeparators(path))
-                            .toStdString(),
-                        MessageButtons::Ok);
+    // The design is read into a window of its own, shown only when the file was good.
+    auto document = std::make_unique<DocumentWindow>(file.fileName());
+    if (const auto problem = document->Open(path)) {
+        if (!file.exists()) {
+            recent_.Remove(path);
+            UpdateRecentMenu();
+        }
+        ui_->MessageBox(*problem, MessageButtons::Ok);
+        AfterCommand();
         return nullptr;
     }
-    // A design lives in memory only: the window for a file shows a new design under its name.
     recent_.Add(file.absoluteFilePath());
     UpdateRecentMenu();
-    return AddDocumentWindow(file.fileName(), file.absoluteFilePath());
+    return AddDocumentWindow(document.release());
+}
+
+bool CMainFrame::SaveDocument(DocumentWindow* document, bool chooseName) {
+    if (document == nullptr) return false;
+    QString path = document->FilePath();
+    if (chooseName || path.isEmpty()) {
+        FileDialogRequest request;
+        request.initialName =
+            (QFileInfo(document->Name()).completeBaseName() + u'.' + Text(kDocumentExtension))
+                .toStdString();
+        request.defaultExtension = kDocumentExtension;
+        request.filters = {{kDocumentFilter, kDocumentPatterns}, {kAllFilesFilter, "*"}};
+        const auto chosen = ui_->SaveFileName(request);
+        AfterCommand();
+        if (!chosen) return false;
+        path = QString::fromStdString(*chosen);
+    }
+    if (const auto problem = document->SaveAs(path)) {
+        ui_->MessageBox(*problem, MessageButtons::Ok);
+        AfterCommand();
+        return false;
+    }
+    recent_.Add(document->FilePath());
+    UpdateRecentMenu();
+    statusBar()
+        ->findChild<QLabel*>(QStringLiteral("messagePane"))
+        ->setText(Text(kSavedMessage).arg(QDir::toNativeSeparators(document->FilePath())));
+    AfterCommand();
+    return true;
+}
+
+bool CMainFrame::ConfirmClose(DocumentWindow* document) {
+    if (!document->IsModified()) return true;
+    for (QMdiSubWindow* window : area_->subWindowList()) {
+        if (DocumentOf(window) == document) area_->setActiveSubWindow(window);
+    }
+    const int answer = ui_->MessageBox(Text(kAskToSave).arg(document->Name()).toStdString(),
+                                       MessageButtons::YesNoCancel);
+    AfterCommand();
+    if (answer == IDYES) return SaveDocument(document, false);
+    return answer == IDNO;
+}
+
+void CMainFrame::AfterCommand() {
+    for (QMdiSubWindow* window : area_->subWindowList())
+        window->setWindowTitle(DocumentOf(window)->Title());
+    UpdateFrame();
+    // A closed dialog leaves the focus nowhere under some desktops, and then the menu keys
+    // reach nothing until the window is clicked.
+    activateWindow();
+    if (DocumentWindow* document = ActiveDocument()) document->setFocus(Qt::OtherFocusReason);
 }
 
 void CMainFrame::ChooseAndOpenDocument() {
     FileDialogRequest request;
     request.defaultExtension = kDocumentExtension;
     request.filters = {{kDocumentFilter, kDocumentPatterns}, {kAllFilesFilter, "*"}};
-    if (const auto path = ui_->OpenFileName(request)) OpenDocument(QString::fromStdString(*path));
+    const auto path = ui_->OpenFileName(request);
+    AfterCommand();
+    if (path) OpenDocument(QString::fromStdString(*path));
 }
 
 DocumentWindow* CMainFrame::ActiveDocument() const {
@@ -330,6 +404,7 @@ QList<DocumentWindow*> CMainFrame::Documents() const {
 
 void CMainFrame::RunViewCommand(const ViewCommand& command) {
     if (DocumentWindow* document = ActiveDocument()) (document->View().*command.run)(*ui_);
+    AfterCommand();
 }
 
 void CMainFrame::PrintActive() {
@@ -475,6 +550,27 @@ void CMainFrame::UpdateRecentMenu() {
             entry->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
         }
     }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    for (QMdiSubWindow* window : area_->subWindowList()) {
+        if (!ConfirmClose(DocumentOf(window))) {
+            event->ignore();
+            return;
+        }
+    }
+    // Asked once: the windows now close without asking again.
+    for (QMdiSubWindow* window : area_->subWindowList()) window->removeEventFilter(this);
+    event->accept();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    auto* window = qobject_cast<QMdiSubWindow*>(watched);
+    if (window != nullptr && event->type() == QEvent::Close && !ConfirmClose(DocumentOf(window))) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

@@ -1,7 +1,8 @@
 #pragma once
 // The main frame: a multiple-document area of design windows, the menu bar (File, the six
-// design commands, Window, Help), the toolbar, the status bar, printing, the recent-file list
-// and the frame's place on the screen, kept between runs.
+// design commands, Window, Help), the toolbar, the status bar, printing, the recent-file
+// list, the frame's place on the screen kept between runs, and the design files the windows
+// are opened from and saved to.
 
 #include <QList>
 #include <QMainWindow>
@@ -14,6 +15,7 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class QCloseEvent;
 class QMenu;
 class QPrinter;
 
@@ -34,10 +36,13 @@ public:
 
     // A new window with a new design ("Korvel1", "Korvel2", ...).
     DocumentWindow* NewDocument();
-    // A window for the document at `path` (the window already showing it, if any); nullptr
-    // when the file cannot be read. Taken by value: the path may be an entry of the recent
-    // list, which opening changes.
+    // A window for the design file at `path` (the window already showing it, if any);
+    // nullptr, after a message, when the file is not a design file that can be opened.
+    // Taken by value: the path may be an entry of the recent list, which opening changes.
     DocumentWindow* OpenDocument(QString path);
+    // Saves the window's design to its file, or to a file the user chooses when it has
+    // none or `chooseName` is set. False when cancelled or failed (after a message).
+    bool SaveDocument(DocumentWindow* document, bool chooseName);
     DocumentWindow* ActiveDocument() const;
     QList<DocumentWindow*> Documents() const;
 
@@ -53,6 +58,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -68,7 +75,12 @@ private:
     void FitIntoScreen();
     void ArrangeIcons();
     void UpdateWindowMenu();
-    DocumentWindow* AddDocumentWindow(const QString& title, const QString& path);
+    DocumentWindow* AddDocumentWindow(DocumentWindow* document);
+    // Before a changed design's window closes: asks whether to save it. False keeps it open.
+    bool ConfirmClose(DocumentWindow* document);
+    // After a command: window titles with their modified marks, and the keyboard focus back
+    // in the active design window.
+    void AfterCommand();
     void RunViewCommand(const ViewCommand& command);
     void ChooseAndOpenDocument();
     void PrintActive();

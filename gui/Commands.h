@@ -11,6 +11,8 @@ class CKorvelView;
 enum CommandId : int {
     kCommandNew = 57600,
     kCommandOpen = 57601,
+    kCommandSave = 57603,
+    kCommandSaveAs = 57604,
     kCommandPrintSetup = 57606,
     kCommandPrint = 57607,
     kCommandPrintPreview = 57609,

@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QScrollBar>
 
 #include "ViewWidget.h"
+#include "document/DesignWindowFile.h"
 
 namespace vorna {
 namespace {
@@ -15,8 +18,9 @@ constexpr int kLineStepY = kViewHeight / 100;
 
 }  // namespace
 
-DocumentWindow::DocumentWindow(QWidget* parent)
+DocumentWindow::DocumentWindow(const QString& name, QWidget* parent)
     : QScrollArea(parent),
+      name_(name),
       document_(std::make_unique<CKorvelDoc>()),
       view_(std::make_unique<CKorvelView>(*document_)),
       area_(new ViewWidget(*view_, this)) {
@@ -32,6 +36,7 @@ DocumentWindow::DocumentWindow(QWidget* parent)
     horizontalScrollBar()->setSingleStep(kLineStepX);
     verticalScrollBar()->setSingleStep(kLineStepY);
     view_->onInvalidate = [area = area_] { area->update(); };
+    saved_ = CaptureSettings(*view_);
 }
 
 DocumentWindow::~DocumentWindow() {
@@ -44,6 +49,36 @@ QImage DocumentWindow::VisibleImage() const {
 
 void DocumentWindow::CopyToClipboard() const {
     QApplication::clipboard()->setImage(VisibleImage());
+}
+
+bool DocumentWindow::IsModified() const {
+    return CaptureSettings(*view_) != saved_;
+}
+
+QString DocumentWindow::Title() const {
+    return IsModified() ? name_ + QStringLiteral(" *") : name_;
+}
+
+std::optional<std::string> DocumentWindow::Open(const QString& path) {
+    if (auto problem = OpenDesignFile(QDir::toNativeSeparators(path).toStdString(), *view_))
+        return problem;
+    Saved(path);
+    area_->update();
+    return std::nullopt;
+}
+
+std::optional<std::string> DocumentWindow::SaveAs(const QString& path) {
+    if (auto problem = SaveDesignFile(QDir::toNativeSeparators(path).toStdString(), *view_))
+        return problem;
+    Saved(path);
+    return std::nullopt;
+}
+
+void DocumentWindow::Saved(const QString& path) {
+    const QFileInfo file(path);
+    path_ = file.absoluteFilePath();
+    name_ = file.fileName();
+    saved_ = CaptureSettings(*view_);
 }
 
 }  // namespace vorna

@@ -1,12 +1,16 @@
 #pragma once
 // One document window: a design (CKorvelDoc), its view (CKorvelView) and the scrolling
-// client area that shows it.
+// client area that shows it, with the design file it was opened from or saved to.
 
 #include <QImage>
 #include <QScrollArea>
+#include <QString>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "app/CKorvelDoc.h"
+#include "document/DesignSettings.h"
 #include "view/CKorvelView.h"
 
 namespace vorna {
@@ -16,7 +20,8 @@ class ViewWidget;
 class DocumentWindow : public QScrollArea {
     Q_OBJECT
 public:
-    explicit DocumentWindow(QWidget* parent = nullptr);
+    // A new design called `name` ("Korvel1"), in no file yet.
+    explicit DocumentWindow(const QString& name, QWidget* parent = nullptr);
     ~DocumentWindow() override;
 
     CKorvelDoc& Document() { return *document_; }
@@ -28,7 +33,26 @@ public:
     // Puts VisibleImage() on the clipboard.
     void CopyToClipboard() const;
 
+    // The design file (absolute path; empty for a design never saved), the name shown for
+    // the window, and whether the design changed since it was opened or saved.
+    const QString& FilePath() const { return path_; }
+    const QString& Name() const { return name_; }
+    bool IsModified() const;
+    // The window title: the name, with " *" after it while modified.
+    QString Title() const;
+
+    // Shows the design of the file at `path`; on failure the window stays as it was and
+    // the message naming the file is returned.
+    std::optional<std::string> Open(const QString& path);
+    // Saves the design to `path`, which becomes the window's file.
+    std::optional<std::string> SaveAs(const QString& path);
+
 private:
+    void Saved(const QString& path);
+
+    QString name_;
+    QString path_;
+    DesignSettings saved_;
     std::unique_ptr<CKorvelDoc> document_;
     std::unique_ptr<CKorvelView> view_;
     ViewWidget* area_;

@@ -5,12 +5,15 @@ namespace vorna {
 
 inline constexpr const char* kMainTitle = "アクティブフィルタの設計支援ツール Vorna ver.3.30 <-";
 
-// The document template: new documents are named "Korvel1", "Korvel2", ...; the Open
-// chooser offers its file type first.
+// The document template: new documents are named "Korvel1", "Korvel2", ...; the Open and
+// Save As choosers offer the design file type first.
 inline constexpr const char* kDocumentBaseName = "Korvel";
-inline constexpr const char* kDocumentFilter = "KORVEL ﾌｧｲﾙ (*.txt)";
-inline constexpr const char* kDocumentPatterns = "*.txt";
-inline constexpr const char* kDocumentExtension = "txt";
+inline constexpr const char* kDocumentFilter = "KORVEL ﾌｧｲﾙ (*.vorna)";
+inline constexpr const char* kDocumentPatterns = "*.vorna";
+inline constexpr const char* kDocumentExtension = "vorna";
+// Asked before a changed design is closed ("%1": the window's name).
+inline constexpr const char* kAskToSave = "%1 への変更を保存しますか?";
+inline constexpr const char* kSavedMessage = "設計ﾌｧｲﾙ %1 を保存しました";
 inline constexpr const char* kAllFilesFilter = "すべてのﾌｧｲﾙ (*)";
 
 inline constexpr const char* kIdleMessage = "ﾚﾃﾞｨ";

@@ -6,10 +6,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
+#include <cstdlib>
 
 #include "DialogWindow.h"
 #include "FileFilters.h"
@@ -17,6 +20,28 @@
 #include "dialogs/Dialog.h"
 
 namespace vorna {
+
+namespace {
+
+// The style of `family` with the slant `italic` whose weight is nearest to `weight`; empty
+// when the family has no style of that slant.
+QString MatchingStyle(const QString& family, int weight, bool italic) {
+    QString best;
+    int bestDistance = 0;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        // QFontDatabase::italic() does not count an oblique style as slanted; the font does.
+        const QFont font = QFontDatabase::font(family, style, 12);
+        if (font.italic() != italic) continue;
+        const int distance = std::abs(font.weight() - weight);
+        if (best.isEmpty() || distance < bestDistance) {
+            best = style;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+}  // namespace
 
 QtUi::QtUi(QWidget* mainWindow) : mainWindow_(mainWindow) {}
 
@@ -55,6 +80,12 @@ int QtUi::MessageBox(const std::string& text, MessageButtons buttons) {
             add("はい(&Y)", QMessageBox::YesRole, IDYES);
             box.setEscapeButton(add("いいえ(&N)", QMessageBox::NoRole, IDNO));
             break;
+        case MessageButtons::YesNoCancel:
+            box.setIcon(QMessageBox::Question);
+            add("はい(&Y)", QMessageBox::YesRole, IDYES);
+            add("いいえ(&N)", QMessageBox::NoRole, IDNO);
+            box.setEscapeButton(add("ｷｬﾝｾﾙ", QMessageBox::RejectRole, IDCANCEL));
+            break;
     }
     box.setDefaultButton(answers.front().first);
     box.exec();
@@ -84,6 +115,12 @@ std::optional<std::string> QtUi::ChooseFile(const FileDialogRequest& request, bo
     chooser.setNameFilters(ToNameFilters(request.filters));
     chooser.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     chooser.setDirectory(QDir::currentPath());
+    if (request.appends) {
+        chooser.setOption(QFileDialog::DontConfirmOverwrite);
+        chooser.setLabelText(QFileDialog::Accept, QString::fromUtf8("追記(&S)"));
+        chooser.setLabelText(QFileDialog::FileName,
+                             QString::fromUtf8("追記するﾌｧｲﾙ (既存のﾌｧｲﾙには末尾に追記します):"));
+    }
     if (!request.initialName.empty())
         chooser.selectFile(QString::fromStdString(request.initialName));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
@@ -105,9 +142,35 @@ bool QtUi::ChooseFont(FontDescription& font) {
     initial.setPointSizeF(initial.pixelSize() * 72.0 / 96.0);
     QFontDialog chooser(initial, DialogParent());
     chooser.setObjectName(QStringLiteral("fontChooser"));
+    // The chooser keeps a style across families only by its name and otherwise takes the new
+    // family's first style: from "Regular" to DejaVu Sans Mono (whose upright style is
+    // "Book") it silently picked "Oblique". Another family keeps the weight and slant.
+    QFont previous = chooser.currentFont();
+    QObject::connect(&chooser, &QFontDialog::currentFontChanged, &chooser,
+                     [&chooser, &previous](const QFont& font) {
+                         const QFont kept = previous;
+                         previous = font;
+                         if (font.family() == kept.family()) return;
+                         const QString style =
+                             MatchingStyle(font.family(), kept.weight(), kept.italic());
+                         if (style.isEmpty() || style == QFontDatabase::styleString(font)) return;
+                         QFont matched = font;
+                         matched.setStyleName(style);
+                         chooser.setCurrentFont(matched);
+                     });
     if (chooser.exec() != QDialog::Accepted) return false;
     font = ToFontDescription(chooser.selectedFont(), font);
     return true;
+}
+
+void QtUi::FilesWritten(const std::vector<std::string>& paths) {
+    auto* pane =
+        mainWindow_ ? mainWindow_->findChild<QLabel*>(QStringLiteral("messagePane")) : nullptr;
+    if (pane == nullptr || paths.empty()) return;
+    QStringList names;
+    for (const auto& path : paths) names << QDir::toNativeSeparators(QString::fromStdString(path));
+    pane->setText(QString::fromUtf8("書き込んだﾌｧｲﾙ: ") + names.join(QStringLiteral(", ")));
+    pane->setToolTip(names.join(u'\n'));
 }
 
 void QtUi::OpenWithDesktop(const std::string& path) {

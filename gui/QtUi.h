@@ -19,6 +19,8 @@ public:
     std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
     std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
     bool ChooseFont(FontDescription& font) override;
+    // Names the files in the status bar's message pane.
+    void FilesWritten(const std::vector<std::string>& paths) override;
     void OpenWithDesktop(const std::string& path) override;
     std::string ProgramDirectory() override;
     std::string CurrentDirectory() override;

@@ -8,6 +8,7 @@
 namespace vorna {
 
 bool Journal::Open(const std::string& path) {
+    path_ = path;
     file_.reset(std::fopen(path.c_str(), "ab"));
     return IsOpen();
 }

@@ -17,6 +17,8 @@ public:
     // Opens `path` for appending (creating it when missing); false when it cannot be opened.
     bool Open(const std::string& path);
     bool IsOpen() const { return file_ != nullptr; }
+    // The path it was opened with.
+    const std::string& Path() const { return path_; }
     void Close() { file_.reset(); }
     // Writes one UTF-8 line ("\n" included) converted to Shift-JIS. Nothing happens while
     // the journal is not open; write errors are ignored.
@@ -27,6 +29,7 @@ private:
         void operator()(std::FILE* file) const { std::fclose(file); }
     };
     std::unique_ptr<std::FILE, FileCloser> file_;
+    std::string path_;
 };
 
 // Writes the header block of one run: the banner, the schematic file name with the time,

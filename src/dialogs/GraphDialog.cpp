@@ -35,7 +35,7 @@ GraphDialog::GraphDialog() : Dialog(GraphResource()) {}
 void GraphDialog::DoDataExchange(DataExchange& dx) {
     dx.Radio(kResponseGraphRadioId, graphIndex);
     dx.Text(kGraphPointsId, graphPoints);
-    dx.Range(graphPoints, 10, 1000);
+    dx.Range(graphPoints, kMinGraphPoints, kMaxGraphPoints);
 }
 
 }  // namespace vorna

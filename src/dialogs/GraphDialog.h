@@ -10,6 +10,9 @@ inline constexpr int kGraphDialogId = 300;
 inline constexpr int kResponseGraphRadioId = 301;
 inline constexpr int kPoleZeroRadioId = 302;
 inline constexpr int kGraphPointsId = 2401;
+// Points per decade the dialog accepts.
+inline constexpr int kMinGraphPoints = 10;
+inline constexpr int kMaxGraphPoints = 1000;
 
 class GraphDialog : public Dialog {
 public:

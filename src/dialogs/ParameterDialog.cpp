@@ -9,12 +9,6 @@ namespace vorna {
 
 namespace {
 
-constexpr double kMaxFrequencyNumber = 100000;
-constexpr double kMaxAttp = 100;
-constexpr double kMaxAtts = 2000;
-constexpr double kMaxXs = 100;
-constexpr int kMinOrderEntry = 2;
-constexpr int kMaxOrderEntry = 58;
 // The limit update reads at most this many characters of a frequency text.
 constexpr std::size_t kFrequencyTextLimit = 31;
 

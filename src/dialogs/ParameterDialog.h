@@ -12,6 +12,14 @@
 
 namespace vorna {
 
+// What the entries accept: frequencies as numbers in their unit, attenuations in dB.
+inline constexpr double kMaxFrequencyNumber = 100000;
+inline constexpr double kMaxAttp = 100;
+inline constexpr double kMaxAtts = 2000;
+inline constexpr double kMaxXs = 100;
+inline constexpr int kMinOrderEntry = 2;
+inline constexpr int kMaxOrderEntry = 58;
+
 class ParameterDialog : public Dialog {
 public:
     // `approximationName` is shown by the dialogs that name their approximation.

@@ -1,5 +1,6 @@
 #include "output/CircuitOutputCommand.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -120,11 +121,16 @@ void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, U
 
     // Written also after a synthesis failure: the values settled before it, the reference
     // values for the rest.
-    if (out.outputMode == 2 && !WriteSchematicLines(out.outputFile, out.lines)) {
+    const bool schematicWritten =
+        out.outputMode == 2 && WriteSchematicLines(out.outputFile, out.lines);
+    if (out.outputMode == 2 && !schematicWritten) {
         ui.MessageBox(Format("回路図ファイル「%s」に書き込めませんでした", out.outputPath.c_str()),
                       MessageButtons::Ok);
     }
+    std::vector<std::string> written{std::filesystem::absolute(out.journal.Path()).string()};
+    if (schematicWritten) written.push_back(std::filesystem::absolute(out.outputPath).string());
     FinishCircuitOutput(out, ui);
+    ui.FilesWritten(written);
 }
 
 bool RunCircuitOutput(CKorvelView& view, Ui& ui, CircuitOutput& out) {

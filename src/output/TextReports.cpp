@@ -1,6 +1,7 @@
 #include "output/TextReports.h"
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 
 #include "app/CKorvelDoc.h"
@@ -67,6 +68,7 @@ bool AppendReport(CKorvelView& view, Ui& ui, const std::string& text) {
     request.initialName = "*.txt";
     request.defaultExtension = "txt";
     request.filters = ReportFileFilters();
+    request.appends = true;
     const auto path = ui.SaveFileName(request);
     if (!path) return false;
     {
@@ -74,6 +76,7 @@ bool AppendReport(CKorvelView& view, Ui& ui, const std::string& text) {
         if (!file) return false;
         ShiftJisWriter(file).Write(text);
     }
+    ui.FilesWritten({std::filesystem::absolute(*path).string()});
     view.displayMode = 1;
     ui.OpenWithDesktop(*path);
     return true;

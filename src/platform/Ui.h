@@ -20,7 +20,7 @@ enum DialogResult : int {
     IDNO = 7,
 };
 
-enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 
 // One filter line of a file chooser: what the user reads and the patterns it stands for,
 // for example {"テキスト ファイル (*.txt)", "*.txt"}.
@@ -34,6 +34,9 @@ struct FileDialogRequest {
     std::string initialName;          // proposed file name
     std::string defaultExtension;     // without dot; appended when the user types none
     std::vector<FileFilter> filters;  // empty: all files
+    // The chosen file is appended to: the chooser says so and does not ask whether to
+    // replace an existing file.
+    bool appends = false;
 };
 
 class Ui {
@@ -48,7 +51,8 @@ public:
     // are run by calling RunModal again from a dialog's handlers.
     virtual int RunModal(Dialog& dialog) = 0;
 
-    // The Save As chooser (asks before overwriting an existing file); nullopt on Cancel.
+    // The Save As chooser (asks before overwriting an existing file unless the request
+    // appends); nullopt on Cancel.
     virtual std::optional<std::string> SaveFileName(const FileDialogRequest& request) = 0;
     // The Open chooser; nullopt on Cancel.
     virtual std::optional<std::string> OpenFileName(const FileDialogRequest& request) = 0;
@@ -56,6 +60,10 @@ public:
     // The font chooser, initialised from `font`; writes the choice back and returns true
     // on OK, leaves `font` alone and returns false on Cancel.
     virtual bool ChooseFont(FontDescription& font) = 0;
+
+    // Tells the user which files a command has written (absolute paths, in the order
+    // written). The default tells nothing.
+    virtual void FilesWritten(const std::vector<std::string>& /*paths*/) {}
 
     // Asks the desktop to open `path` with its associated application. Failures are silent.
     virtual void OpenWithDesktop(const std::string& path) = 0;

@@ -16,6 +16,10 @@
 #include <algorithm>
 #include <memory>
 
+#include "app/CKorvelDoc.h"
+#include "document/DesignWindowFile.h"
+#include "view/CKorvelView.h"
+
 namespace vorna::testing {
 namespace {
 
@@ -133,6 +137,12 @@ void Answer(QWidget* messageBox, int answer) {
     QWidget* button = messageBox->findChild<QWidget*>(QStringLiteral("answer%1").arg(answer));
     ASSERT_NE(button, nullptr) << "message box has no answer " << answer;
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void WriteNewDesignFile(const QString& path) {
+    CKorvelDoc doc;
+    CKorvelView view(doc);
+    ASSERT_EQ(SaveDesignFile(path.toStdString(), view), std::nullopt);
 }
 
 void SaveScreenshot(QWidget* widget, const QString& name) {

@@ -50,6 +50,9 @@ void PressKey(QWidget* window, int key);
 QString MessageText(QWidget* messageBox);
 void Answer(QWidget* messageBox, int answer);
 
+// Writes the design file of a new design window to `path`.
+void WriteNewDesignFile(const QString& path);
+
 // Saves a picture of `widget` as <name>.png in $VORNA_SCREENSHOT_DIR when it is set.
 void SaveScreenshot(QWidget* widget, const QString& name);
 

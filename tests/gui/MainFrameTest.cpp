@@ -227,18 +227,18 @@ TEST(MainFrame, DocumentCommandsNeedADocumentWindow) {
 
 TEST(MainFrame, CommandLineSwitchesAndPaths) {
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("design.txt"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    const QString path = folder.filePath(QStringLiteral("design.vorna"));
+    testing::WriteNewDesignFile(path);
     const struct {
         QStringList arguments;
         int windows;
         QString title;
     } cases[] = {
-        {{}, 1, QStringLiteral("Korvel1")},        {{QStringLiteral("-e")}, 0, {}},
-        {{QStringLiteral("/E")}, 0, {}},           {{QStringLiteral("-Embedding")}, 0, {}},
-        {{path}, 1, QStringLiteral("design.txt")},
+        {{}, 1, QStringLiteral("Korvel1")},
+        {{QStringLiteral("-e")}, 0, {}},
+        {{QStringLiteral("/E")}, 0, {}},
+        {{QStringLiteral("-Embedding")}, 0, {}},
+        {{path}, 1, QStringLiteral("design.vorna")},
     };
     for (const auto& c : cases) {
         CDesignApp app;
@@ -255,9 +255,8 @@ TEST(MainFrame, OpenedDocumentsGoOnTheRecentListAndMissingOnesAreReported) {
     QTemporaryDir folder;
     QStringList paths;
     for (int i = 0; i < 5; ++i) {
-        paths << folder.filePath(QStringLiteral("d%1.txt").arg(i));
-        QFile file(paths.back());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        paths << folder.filePath(QStringLiteral("d%1.vorna").arg(i));
+        testing::WriteNewDesignFile(paths.back());
     }
     {
         CMainFrame frame;
@@ -265,16 +264,17 @@ TEST(MainFrame, OpenedDocumentsGoOnTheRecentListAndMissingOnesAreReported) {
         EXPECT_EQ(frame.Documents().size(), 5);
         frame.OpenDocument(paths[2]);  // already open: that window comes to the front
         EXPECT_EQ(frame.Documents().size(), 5);
-        EXPECT_EQ(frame.DocumentArea()->activeSubWindow()->windowTitle(), QStringLiteral("d2.txt"));
+        EXPECT_EQ(frame.DocumentArea()->activeSubWindow()->windowTitle(),
+                  QStringLiteral("d2.vorna"));
         EXPECT_EQ(frame.Recent().Paths(), (QStringList{paths[4], paths[3], paths[2], paths[1]}));
     }
     CMainFrame again;  // the list is kept between runs
     EXPECT_EQ(again.Recent().Paths().size(), 4);
-    EXPECT_TRUE(again.Action(kCommandRecentFirst)->text().endsWith(QStringLiteral("d4.txt")));
+    EXPECT_TRUE(again.Action(kCommandRecentFirst)->text().endsWith(QStringLiteral("d4.vorna")));
     QFile::remove(paths[4]);
     ModalDriver driver;
     driver.On(QStringLiteral("messageBox"), [&](QWidget* box) {
-        EXPECT_TRUE(MessageText(box).contains(QStringLiteral("d4.txt")))
+        EXPECT_TRUE(MessageText(box).contains(QStringLiteral("d4.vorna")))
             << MessageText(box).toStdString();
         Answer(box, 1);
     });
@@ -285,31 +285,29 @@ TEST(MainFrame, OpenedDocumentsGoOnTheRecentListAndMissingOnesAreReported) {
 
 TEST(MainFrame, OpenChooserOffersTheDocumentFileType) {
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("filter.txt"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    const QString path = folder.filePath(QStringLiteral("filter.vorna"));
+    testing::WriteNewDesignFile(path);
     CMainFrame frame;
     ModalDriver driver;
     driver.On(QStringLiteral("openFileChooser"), [&](QWidget* w) {
         auto* chooser = qobject_cast<QFileDialog*>(w);
         ASSERT_NE(chooser, nullptr);
-        EXPECT_EQ(chooser->nameFilters().front(), QString::fromUtf8("KORVEL ﾌｧｲﾙ (*.txt)"));
+        EXPECT_EQ(chooser->nameFilters().front(), QString::fromUtf8("KORVEL ﾌｧｲﾙ (*.vorna)"));
         chooser->selectFile(path);
         QMetaObject::invokeMethod(chooser, "accept");
     });
     driver.Run([&] { frame.Action(kCommandOpen)->trigger(); });
     ASSERT_EQ(frame.Documents().size(), 1);
-    EXPECT_EQ(frame.DocumentArea()->activeSubWindow()->windowTitle(), QStringLiteral("filter.txt"));
+    EXPECT_EQ(frame.DocumentArea()->activeSubWindow()->windowTitle(),
+              QStringLiteral("filter.vorna"));
 }
 
 TEST(MainFrame, DroppedFilesOpenAsDocuments) {
     QTemporaryDir folder;
     QList<QUrl> urls;
-    for (const char* name : {"a.txt", "b.txt"}) {
-        QFile file(folder.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        urls << QUrl::fromLocalFile(file.fileName());
+    for (const char* name : {"a.vorna", "b.vorna"}) {
+        testing::WriteNewDesignFile(folder.filePath(QString::fromLatin1(name)));
+        urls << QUrl::fromLocalFile(folder.filePath(QString::fromLatin1(name)));
     }
     CMainFrame frame;
     QMimeData data;
@@ -320,7 +318,7 @@ TEST(MainFrame, DroppedFilesOpenAsDocuments) {
     QDropEvent drop(QPointF(500, 400), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&frame, &drop);
     ASSERT_EQ(frame.Documents().size(), 2);
-    EXPECT_EQ(frame.DocumentArea()->activeSubWindow()->windowTitle(), QStringLiteral("b.txt"));
+    EXPECT_EQ(frame.DocumentArea()->activeSubWindow()->windowTitle(), QStringLiteral("b.vorna"));
 }
 
 // Records what the desktop was asked to open instead of opening it.

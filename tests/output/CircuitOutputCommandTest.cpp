@@ -114,6 +114,8 @@ TEST_F(CircuitOutputRun, FullSuccessWritesJournalAndSchematic) {
     EXPECT_TRUE(journal.ends_with("\nfake section 1\n"));
     EXPECT_EQ(view.approximatedByCircuit, 1);
     EXPECT_EQ(out.elementValues.size(), 3u);
+    EXPECT_EQ(ui.filesWritten,
+              (std::vector<std::string>{current / "journal.txt", current / "out.asc"}));
 }
 
 TEST_F(CircuitOutputRun, ChoosingTheReferenceItselfAsOutputLosesNothing) {
@@ -144,6 +146,7 @@ TEST_F(CircuitOutputRun, MissingReferenceWithOkWritesTheJournalUnderTheCircuitNa
     EXPECT_TRUE(Journal().starts_with(
         Utf8ToShiftJis(kBanner + std::string("回路図ファイル名 LP1  作成日時 "))));
     EXPECT_TRUE(Journal().ends_with("\nfake section 1\n"));
+    EXPECT_EQ(ui.filesWritten, std::vector<std::string>{current / "journal.txt"});
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(current.Path()), {}), 1);
 }
 

@@ -131,6 +131,8 @@ TEST(TextReports, ReportsAreAppendedAndCancelWritesNothing) {
     EXPECT_EQ(text, "kept\n" + once + once);
     EXPECT_EQ(ui.fileRequests[0].initialName, "*.txt");
     EXPECT_EQ(ui.fileRequests[0].defaultExtension, "txt");
+    EXPECT_TRUE(ui.fileRequests[0].appends);
+    EXPECT_EQ(ui.filesWritten, (std::vector<std::string>{folder / "r.txt", folder / "r.txt"}));
 }
 
 TEST(SectionFigures, GainListFloorAndSnapToZero) {

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "dialogs/Dialog.h"
-#include "platform/Ui.h"
+#include "platform/UnattendedUi.h"
 
 namespace vorna::testing {
 
-class AcceptingUi : public Ui {
+class AcceptingUi : public UnattendedUi {
 public:
     std::vector<std::string> messages;
     int dialogs = 0;
@@ -28,16 +28,6 @@ public:
         Answer(dialog);
         return dialog.Result();
     }
-    std::optional<std::string> SaveFileName(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> OpenFileName(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    bool ChooseFont(FontDescription&) override { return false; }
-    void OpenWithDesktop(const std::string&) override {}
-    std::string ProgramDirectory() override { return "./"; }
-    std::string CurrentDirectory() override { return "./"; }
 
 protected:
     // Works in the open dialog until it closes; the default presses OK.

@@ -68,6 +68,7 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> openedPaths;
     std::vector<FileDialogRequest> fileRequests;
+    std::vector<std::string> filesWritten;  // every path a command named as written
     std::string programDirectory = "./";
     std::string currentDirectory = "./";
 
@@ -77,6 +78,9 @@ public:
     std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
     bool ChooseFont(FontDescription& font) override;
     void OpenWithDesktop(const std::string& path) override;
+    void FilesWritten(const std::vector<std::string>& paths) override {
+        filesWritten.insert(filesWritten.end(), paths.begin(), paths.end());
+    }
     std::string ProgramDirectory() override { return programDirectory; }
     std::string CurrentDirectory() override { return currentDirectory; }
 

@@ -19,6 +19,7 @@ namespace vorna {
 namespace {
 
 using nlohmann::json;
+using testing::Count;
 using testing::RunCliIn;
 
 struct CircuitCase {
@@ -47,7 +48,9 @@ constexpr CircuitCase kCircuits[] = {
 json Verify(const std::string& dir, const std::string& arguments) {
     const testing::CliRun run = RunCliIn(dir, "verify " + arguments);
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
+    // Only the files written are named: the journal, and the schematic when -o asks for one.
+    EXPECT_EQ(run.err.rfind("wrote " + dir + "journal.txt\n", 0), 0u) << run.err;
+    EXPECT_EQ(Count(run.err, "\n"), Count(run.err, "wrote "));
     return run.status == 0 ? json::parse(run.out) : json::object();
 }
 

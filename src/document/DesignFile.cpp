@@ -1,0 +1,334 @@
+#include "document/DesignFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <nlohmann/json.hpp>
+
+#include "app/CKorvelDoc.h"
+#include "circuit/EngValue.h"
+#include "dialogs/CircuitSelectionDialog.h"
+#include "dialogs/GraphDialog.h"
+#include "dialogs/OutputChoiceDialog.h"
+#include "dialogs/ParameterDialog.h"
+#include "platform/AtomicFile.h"
+#include "platform/CLocale.h"
+
+namespace vorna {
+
+namespace {
+
+using nlohmann::json;
+
+// The largest sampling frequency number dialog 200 accepts in its unit.
+constexpr double kMaxSamplingNumber = 100000;
+constexpr int kMaxFontHeight = 1000;
+constexpr int kMaxFontWeight = 1000;
+constexpr int kMaxEscapement = 3600;
+constexpr int kMaxFaceNameBytes = 127;
+
+const char* const kNotDesignFile = "Vorna の設計ファイルではありません。";
+
+// Thrown while reading a text; caught by ParseDesignFile.
+struct Refusal {
+    std::string problem;
+};
+
+std::string Number(double value) {
+    return Format("%.15g", value);
+}
+
+// A JSON object being read, with the dotted name of its place in the file ("design.fp").
+class Reader {
+public:
+    Reader(const json& object, std::string place) : object_(object), place_(std::move(place)) {}
+
+    Reader Object(const char* name) const {
+        return Reader(Typed(name, &json::is_object, "オブジェクト"), Place(name));
+    }
+    bool Boolean(const char* name) const {
+        return Typed(name, &json::is_boolean, "true か false").get<bool>();
+    }
+    std::string String(const char* name) const {
+        return Typed(name, &json::is_string, "文字列").get<std::string>();
+    }
+    int Integer(const char* name, int minimum, int maximum) const {
+        return IntegerIn(Member(name), Place(name), minimum, maximum);
+    }
+    // A number with minimum < value <= maximum (minimum <= value when `minimumAllowed`).
+    double Real(const char* name, double minimum, bool minimumAllowed, double maximum) const {
+        const double value = Typed(name, &json::is_number, "数値").get<double>();
+        const bool above = minimumAllowed ? value >= minimum : value > minimum;
+        if (!above || !(value <= maximum)) {
+            throw Refusal{Format("「%s」の値 %s は範囲外です（%s %s %s 以下）。",
+                                 Place(name).c_str(), Number(value).c_str(),
+                                 Number(minimum).c_str(), minimumAllowed ? "以上" : "より大きく",
+                                 Number(maximum).c_str())};
+        }
+        return value;
+    }
+    const json& Array(const char* name, std::size_t size) const {
+        const json& value = Typed(name, &json::is_array, Format("%zu 個の整数の配列", size));
+        if (value.size() != size)
+            throw Refusal{Format("「%s」には %zu 個の値が必要です（%zu 個あります）。",
+                                 Place(name).c_str(), size, value.size())};
+        return value;
+    }
+    std::string Place(const char* name) const {
+        return place_.empty() ? name : place_ + "." + name;
+    }
+
+    static int IntegerIn(const json& value, const std::string& place, int minimum, int maximum) {
+        if (!value.is_number_integer())
+            throw Refusal{Format("「%s」は整数でなければなりません。", place.c_str())};
+        // Unsigned numbers may exceed every signed type; they are never below 0.
+        const bool inRange =
+            value.is_number_unsigned()
+                ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(maximum) &&
+                      static_cast<std::int64_t>(value.get<std::uint64_t>()) >= minimum
+                : value.get<std::int64_t>() >= minimum && value.get<std::int64_t>() <= maximum;
+        if (!inRange) {
+            throw Refusal{Format("「%s」の値 %s は範囲外です（%d ～ %d）。", place.c_str(),
+                                 value.dump().c_str(), minimum, maximum)};
+        }
+        return value.get<int>();
+    }
+
+private:
+    const json& Member(const char* name) const {
+        const auto found = object_.find(name);
+        if (found == object_.end())
+            throw Refusal{Format("「%s」がありません。", Place(name).c_str())};
+        return *found;
+    }
+    const json& Typed(const char* name, bool (json::*is)() const noexcept,
+                      const std::string& type) const {
+        const json& value = Member(name);
+        if (!(value.*is)())
+            throw Refusal{
+                Format("「%s」は%sでなければなりません。", Place(name).c_str(), type.c_str())};
+        return value;
+    }
+
+    const json& object_;
+    std::string place_;
+};
+
+int UnitIndex(const std::string& name) {
+    for (std::size_t i = 0; i < kFrequencyUnits.size(); ++i) {
+        if (name == kFrequencyUnits[i].suffix) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// A frequency the parameter dialogs accept: above 0 and at most 100000 in its unit.
+FrequencyEntry ReadFrequency(const Reader& parent, const char* name) {
+    const Reader entry = parent.Object(name);
+    const std::string unit = entry.String("unit");
+    const int index = UnitIndex(unit);
+    if (index < 0)
+        throw Refusal{
+            Format("「%s」の単位「%s」は使えません（mHz、Hz、KHz、Meg、GHz のいずれか）。",
+                   entry.Place("unit").c_str(), unit.c_str())};
+    const double factor = kFrequencyUnits[static_cast<std::size_t>(index)].factor;
+    return {entry.Real("hz", 0, false, kMaxFrequencyNumber * factor), index};
+}
+
+nlohmann::ordered_json FrequencyJson(const FrequencyEntry& entry) {
+    return {{"hz", entry.hz},
+            {"unit", kFrequencyUnits.at(static_cast<std::size_t>(entry.unit)).suffix}};
+}
+
+void ReadDesign(const Reader& design, DesignSettings& s) {
+    s.kind = design.Integer("kind", kLowPass, kBandEliminate);
+    s.approximation = design.Integer("approximation", kButterworth, kElliptic);
+    s.byOrder = design.Boolean("byOrder");
+    s.referenceMode = design.Integer("referenceMode", 0, 1);
+    s.fp = ReadFrequency(design, "fp");
+    s.fp1 = ReadFrequency(design, "fp1");
+    s.fp2 = ReadFrequency(design, "fp2");
+    s.attp = design.Real("attp", 0, true, kMaxAttp);
+    s.atts = design.Real("atts", 0, true, kMaxAtts);
+    s.xs = design.Real("xs", 1, false, kMaxXs);
+    s.order = design.Integer("order", kMinOrderEntry, kMaxOrderEntry);
+    s.rippleMemory = design.Real("rippleMemory", 0, false, kMaxAttp);
+}
+
+FontDescription ReadFont(const Reader& font) {
+    FontDescription f;
+    f.faceName = font.String("faceName");
+    if (f.faceName.empty() || f.faceName.size() > kMaxFaceNameBytes)
+        throw Refusal{Format("「%s」には 1 ～ %d バイトの名前が必要です。",
+                             font.Place("faceName").c_str(), kMaxFaceNameBytes)};
+    f.height = font.Integer("height", -kMaxFontHeight, kMaxFontHeight);
+    f.width = font.Integer("width", 0, kMaxFontHeight);
+    f.escapement = font.Integer("escapement", -kMaxEscapement, kMaxEscapement);
+    f.orientation = font.Integer("orientation", -kMaxEscapement, kMaxEscapement);
+    f.weight = font.Integer("weight", 0, kMaxFontWeight);
+    f.italic = font.Boolean("italic");
+    f.underline = font.Boolean("underline");
+    f.strikeOut = font.Boolean("strikeOut");
+    f.charSet = font.Integer("charSet", 0, 255);
+    f.outPrecision = font.Integer("outPrecision", 0, 255);
+    f.clipPrecision = font.Integer("clipPrecision", 0, 255);
+    f.quality = font.Integer("quality", 0, 255);
+    f.pitchAndFamily = font.Integer("pitchAndFamily", 0, 255);
+    return f;
+}
+
+nlohmann::ordered_json FontJson(const FontDescription& f) {
+    return {{"faceName", f.faceName},
+            {"height", f.height},
+            {"width", f.width},
+            {"escapement", f.escapement},
+            {"orientation", f.orientation},
+            {"weight", f.weight},
+            {"italic", f.italic},
+            {"underline", f.underline},
+            {"strikeOut", f.strikeOut},
+            {"charSet", f.charSet},
+            {"outPrecision", f.outPrecision},
+            {"clipPrecision", f.clipPrecision},
+            {"quality", f.quality},
+            {"pitchAndFamily", f.pitchAndFamily}};
+}
+
+void ReadSynthesis(const Reader& synthesis, DesignSettings& s) {
+    const json& circuits = synthesis.Array("circuits", s.circuits.size());
+    for (const CircuitSelection& selection : kCircuitSelections) {
+        const auto index = static_cast<std::size_t>(selection.choiceIndex);
+        const std::string place = synthesis.Place("circuits") + Format("[%zu]", index);
+        s.circuits[index] =
+            Reader::IntegerIn(circuits[index], place, selection.firstCode, selection.firstCode + 1);
+    }
+    s.eSeries = synthesis.Integer("eSeries", 1, 5);
+    s.outputChoice = synthesis.Integer("outputChoice", kOutputSchematic, kOutputGainList);
+}
+
+DesignSettings ReadSettings(const json& root) {
+    if (!root.is_object() || !root.contains("format") || root["format"] != kDesignFileFormat)
+        throw Refusal{kNotDesignFile};
+    const Reader file(root, "");
+    const int version = file.Integer("version", 1, std::numeric_limits<int>::max());
+    if (version > kDesignFileVersion)
+        throw Refusal{
+            Format("新しい版 %d の設計ファイルです（この Vorna が読めるのは版 %d まで）。", version,
+                   kDesignFileVersion)};
+    DesignSettings s;
+    ReadDesign(file.Object("design"), s);
+    const Reader view = file.Object("view");
+    s.displayMode = view.Integer("displayMode", 1, 2);
+    s.graphKind = view.Integer("graphKind", kResponseGraphRadioId, kPoleZeroRadioId);
+    s.pointsPerDecade = view.Integer("pointsPerDecade", kMinGraphPoints, kMaxGraphPoints);
+    s.font = ReadFont(view.Object("font"));
+    const Reader digital = file.Object("digital");
+    s.digital = digital.Boolean("converted");
+    s.samplingFrequency =
+        digital.Real("samplingFrequencyHz", 0, false,
+                     kMaxSamplingNumber * kFrequencyUnits[kFrequencyUnits.size() - 1].factor);
+    ReadSynthesis(file.Object("synthesis"), s);
+    return s;
+}
+
+// Line and column (from 1) of byte `offset` of `text`.
+std::pair<std::size_t, std::size_t> LineAndColumn(const std::string& text, std::size_t offset) {
+    offset = std::min(offset, text.size());
+    const auto lineStart = text.rfind('\n', offset == 0 ? 0 : offset - 1);
+    const std::size_t line =
+        1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + offset, '\n'));
+    const std::size_t column = lineStart == std::string::npos ? offset : offset - lineStart - 1;
+    return {line, std::max<std::size_t>(column, 1)};
+}
+
+}  // namespace
+
+std::string DesignFileText(const DesignSettings& s, const json& results) {
+    using ordered = nlohmann::ordered_json;
+    ordered circuits = s.circuits;
+    ordered file = {
+        {"format", kDesignFileFormat},
+        {"version", kDesignFileVersion},
+        {"design",
+         {{"kind", s.kind},
+          {"approximation", s.approximation},
+          {"byOrder", s.byOrder},
+          {"referenceMode", s.referenceMode},
+          {"fp", FrequencyJson(s.fp)},
+          {"fp1", FrequencyJson(s.fp1)},
+          {"fp2", FrequencyJson(s.fp2)},
+          {"attp", s.attp},
+          {"atts", s.atts},
+          {"xs", s.xs},
+          {"order", s.order},
+          {"rippleMemory", s.rippleMemory}}},
+        {"view",
+         {{"displayMode", s.displayMode},
+          {"graphKind", s.graphKind},
+          {"pointsPerDecade", s.pointsPerDecade},
+          {"font", FontJson(s.font)}}},
+        {"digital", {{"converted", s.digital}, {"samplingFrequencyHz", s.samplingFrequency}}},
+        {"synthesis",
+         {{"circuits", circuits}, {"eSeries", s.eSeries}, {"outputChoice", s.outputChoice}}},
+    };
+    if (!results.is_null()) file["results"] = ordered(results);
+    return file.dump(2) + "\n";
+}
+
+DesignFileContent ParseDesignFile(const std::string& text) {
+    try {
+        return {ReadSettings(json::parse(text)), {}};
+    } catch (const json::parse_error& error) {
+        const auto [line, column] = LineAndColumn(text, error.byte == 0 ? 0 : error.byte - 1);
+        return {std::nullopt, Format("JSON として読めません（%zu 行 %zu 文字目）。", line, column)};
+    } catch (const json::exception&) {
+        return {std::nullopt, "JSON として読めません（数値が大きすぎます）。"};
+    } catch (const Refusal& refusal) {
+        return {std::nullopt, refusal.problem};
+    }
+}
+
+DesignFileContent ReadDesignFile(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (!fs::exists(status)) return {std::nullopt, "ファイルが見つかりません。"};
+    if (fs::is_directory(status)) return {std::nullopt, "ファイルではなくフォルダです。"};
+    // A pipe or device would block or never end.
+    if (!fs::is_regular_file(status)) return {std::nullopt, "普通のファイルではありません。"};
+    const auto tooLarge = [] {
+        return DesignFileContent{std::nullopt,
+                                 Format("ファイルが大きすぎます（設計ファイルは %ju バイトまで）。",
+                                        static_cast<std::uintmax_t>(kMaxDesignFileBytes))};
+    };
+    if (fs::file_size(path, error) > kMaxDesignFileBytes && !error) return tooLarge();
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return {std::nullopt,
+                errno == EACCES ? "読み出す権限がありません。" : "ファイルを読み出せません。"};
+    }
+    std::string text(kMaxDesignFileBytes + 1, '\0');
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (file.bad()) return {std::nullopt, "ファイルを読み出せません。"};
+    text.resize(static_cast<std::size_t>(file.gcount()));
+    if (text.size() > kMaxDesignFileBytes) return tooLarge();
+    return ParseDesignFile(text);
+}
+
+std::string OpenProblemMessage(const std::string& path, const std::string& problem) {
+    return Format("設計ファイル「%s」を開けません。\n%s", path.c_str(), problem.c_str());
+}
+
+std::string SaveProblemMessage(const std::string& path, const std::string& problem) {
+    return Format("設計ファイル「%s」に保存できません。\n%s", path.c_str(), problem.c_str());
+}
+
+std::optional<std::string> WriteDesignFile(const std::string& path, const std::string& text) {
+    if (const auto problem = WriteFileAtomically(path, text))
+        return SaveProblemMessage(path, *problem);
+    return std::nullopt;
+}
+
+}  // namespace vorna

@@ -1,0 +1,161 @@
+#include "document/DesignWindowFile.h"
+
+#include <cmath>
+
+#include "app/CKorvelDoc.h"
+#include "design/conversion/DigitalConversion.h"
+#include "dialogs/Dialog.h"
+#include "document/DesignFile.h"
+#include "document/ResultsJson.h"
+#include "platform/CLocale.h"
+#include "platform/UnattendedUi.h"
+#include "view/CKorvelView.h"
+
+namespace vorna {
+
+namespace {
+
+// A user who confirms the first dialog unchanged and cancels any later one, so that an
+// entry the dialog or the procedure refuses ends the design. A message that only informs
+// (an order raised to the least one) lets the design go on; after a refusal the first
+// message is its reason.
+class ConfirmingUi : public UnattendedUi {
+public:
+    std::string refusal;
+    bool refused = false;
+
+    int MessageBox(const std::string& text, MessageButtons buttons) override {
+        if (refusal.empty()) refusal = text;
+        return buttons == MessageButtons::YesNo ? IDNO
+               : buttons == MessageButtons::Ok  ? IDOK
+                                                : IDCANCEL;
+    }
+    int RunModal(Dialog& dialog) override {
+        dialog.Open(*this);
+        if (dialogs_++ == 0) dialog.UserClick(IDOK);
+        if (!dialog.Ended()) dialog.UserClick(IDCANCEL);
+        if (dialogs_ > 1 || dialog.Result() != IDOK) refused = true;
+        return dialog.Result();
+    }
+
+private:
+    int dialogs_ = 0;
+};
+
+std::string Number(double value) {
+    return Format("%.15g", value);
+}
+
+void StoreEntries(const DesignSettings& s, CKorvelDoc& doc) {
+    doc.kind = s.kind;
+    doc.approximation = s.approximation;
+    doc.byOrder = s.byOrder ? 1 : 0;
+    doc.referenceMode = s.referenceMode;
+    doc.fp = s.fp.hz;
+    doc.unitFp = s.fp.unit;
+    doc.fp1 = s.fp1.hz;
+    doc.unitFp1 = s.fp1.unit;
+    doc.fp2 = s.fp2.hz;
+    doc.unitFp2 = s.fp2.unit;
+    doc.attp = s.attp;
+    doc.atts = s.atts;
+    doc.xs = s.xs;
+    doc.order = s.order;
+    doc.rippleMemory = s.rippleMemory;
+}
+
+void StorePresentation(const DesignSettings& s, CKorvelView& view) {
+    view.displayMode = s.displayMode;
+    view.graphKind = s.graphKind;
+    view.pointsPerDecade = s.pointsPerDecade;
+    view.viewFont = s.font;
+    view.samplingFrequency = s.samplingFrequency;
+    view.samplingPeriod = 1 / s.samplingFrequency;
+    view.circuitChoices = s.circuits;
+    view.eSeriesChoice = s.eSeries;
+    view.outputChoice = s.outputChoice;
+}
+
+// The band-eliminate dialogs refuse, without a message, an Xs that leaves no stop band.
+std::optional<std::string> StopBandProblem(const DesignSettings& s) {
+    if (s.kind != kBandEliminate) return std::nullopt;
+    const double limit = std::sqrt(s.fp2.hz / s.fp1.hz);
+    if (s.xs < limit) return std::nullopt;
+    return Format("帯域除去フィルタの Xs（%s）は √(Fp2/Fp1) = %s より小さくなければなりません。",
+                  Number(s.xs).c_str(), Number(limit).c_str());
+}
+
+}  // namespace
+
+DesignSettings CaptureSettings(const CKorvelView& view) {
+    const CKorvelDoc& doc = view.GetDocument();
+    DesignSettings s;
+    s.kind = doc.kind;
+    s.approximation = doc.approximation;
+    s.byOrder = doc.byOrder != 0;
+    s.referenceMode = doc.referenceMode;
+    s.fp = {doc.fp, doc.unitFp};
+    s.fp1 = {doc.fp1, doc.unitFp1};
+    s.fp2 = {doc.fp2, doc.unitFp2};
+    s.attp = doc.attp;
+    s.atts = doc.atts;
+    s.xs = doc.xs;
+    s.order = doc.order;
+    s.rippleMemory = doc.rippleMemory;
+    // While a command's dialog is open the view shows nothing (mode 0); a file keeps a mode
+    // that shows something.
+    s.displayMode = view.displayMode == 2 ? 2 : 1;
+    s.graphKind = view.graphKind;
+    s.pointsPerDecade = view.pointsPerDecade;
+    s.font = view.viewFont;
+    s.digital = view.convertedToDigital != 0;
+    s.samplingFrequency = view.samplingFrequency;
+    s.circuits = view.circuitChoices;
+    s.eSeries = view.eSeriesChoice;
+    s.outputChoice = view.outputChoice;
+    return s;
+}
+
+std::optional<std::string> ApplySettings(const DesignSettings& s, CKorvelView& view) {
+    if (auto problem = StopBandProblem(s)) return problem;
+    CKorvelDoc& doc = view.GetDocument();
+    StoreEntries(s, doc);
+    ConfirmingUi ui;
+    doc.firstEntry = 0;
+    if (doc.RunDesign(ui) != 0 || ui.refused) {
+        return ui.refusal.empty() ? "パラメータ入力ダイアログが受け付けない値です。"
+                                  : "この値では設計できません：" + ui.refusal;
+    }
+    view.RecomputeResults(doc);
+    StorePresentation(s, view);
+    if (!s.digital) return std::nullopt;
+    const double limit = SamplingFrequencyLowerLimit(doc);
+    if (!(s.samplingFrequency >= limit)) {
+        return Format(
+            "標本化周波数 %s Hz がこの設計の下限 %s Hz（最高周波数の２倍）より低くなっています。",
+            Number(s.samplingFrequency).c_str(), Number(limit).c_str());
+    }
+    ConvertToDigital(view, s.samplingFrequency);
+    return std::nullopt;
+}
+
+std::string DesignFileTextOf(const CKorvelView& view) {
+    return DesignFileText(CaptureSettings(view), DesignResultsJson(view));
+}
+
+std::optional<std::string> OpenDesignFile(const std::string& path, CKorvelView& view) {
+    const DesignFileContent content = ReadDesignFile(path);
+    if (!content.settings) return OpenProblemMessage(path, content.problem);
+    CKorvelDoc scratchDocument;
+    CKorvelView scratch(scratchDocument);
+    if (auto problem = ApplySettings(*content.settings, scratch))
+        return OpenProblemMessage(path, *problem);
+    ApplySettings(*content.settings, view);
+    return std::nullopt;
+}
+
+std::optional<std::string> SaveDesignFile(const std::string& path, const CKorvelView& view) {
+    return WriteDesignFile(path, DesignFileTextOf(view));
+}
+
+}  // namespace vorna
