@@ -46,6 +46,12 @@ struct FrequencyText {
 FrequencyText SplitFrequencyOption(const std::string& option, const std::string& text);
 
 // Runs command 600 in a new window with the options' answers; throws CliRefusal or CliError.
+// A design whose numbers doubles cannot hold is refused (RequireRepresentable).
 std::unique_ptr<DesignWindow> RunDesignCommand(const DesignOptions& options, CliUi& ui);
+
+// Throws CliRefusal when a number of the window's design is not finite, or when an analog
+// pole frequency has underflowed to zero or below the normal doubles (frequencies too small,
+// too large or band edges too close for the arithmetic).
+void RequireRepresentable(const DesignWindow& window);
 
 }  // namespace vorna::cli

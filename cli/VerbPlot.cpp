@@ -1,7 +1,6 @@
 // vorna-cli plot: a design's response graph, pole-zero plot or coefficient list as SVG,
 // drawn by the same paint as the window.
 
-#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -9,7 +8,10 @@
 #include "CliVerbs.h"
 #include "ConversionOptions.h"
 #include "DesignOptions.h"
+#include "OutputPath.h"
 #include "dialogs/GraphDialog.h"
+#include "platform/FileWrite.h"
+#include "platform/MessageText.h"
 #include "view/SvgCanvas.h"
 
 namespace vorna::cli {
@@ -25,6 +27,7 @@ struct PlotOptions {
 };
 
 void Plot(const PlotOptions& options) {
+    if (options.output != "-") RequireOutputFile("-o", options.output);
     CliUi ui;
     const auto window = RunDesignCommand(options.design, ui);
     options.conversion.Convert(*window, ui);
@@ -44,10 +47,8 @@ void Plot(const PlotOptions& options) {
         std::cout << svg;
         return;
     }
-    std::ofstream file(options.output, std::ios::binary | std::ios::trunc);
-    file << svg;
-    file.close();
-    if (!file) throw CliError("cannot write " + options.output);
+    if (!ReplaceFile(options.output, svg))
+        throw CliError("cannot write " + EchoedText(options.output));
 }
 
 }  // namespace

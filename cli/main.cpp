@@ -9,10 +9,15 @@ int main(int argc, char** argv) {
     CLI::App app{"Vorna: design aid for analog active filters (command-line program)"};
     app.require_subcommand(1);
     for (const auto& registerVerb : vorna::cli::kVerbs) registerVerb(app);
+    if (const auto refusal = vorna::cli::EmptyOptionValue(argc, argv)) {
+        std::cerr << *refusal << '\n';
+        return 2;
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return app.exit(e);
+        // Help ends with 0; every command line the parser refuses with 2.
+        return app.exit(e) == 0 ? 0 : 2;
     }
-    return vorna::cli::ExitStatus();
+    return vorna::cli::FinishStandardOutput();
 }
