@@ -71,13 +71,18 @@ void CheckOpAmpNameFile(const std::string& opAmp, Ui& ui) {
     }
 }
 
-int AnswerQuestion(const CircuitOptions& options, const std::string& text) {
+// Answers the op-amp questions; any other question (a missing reference schematic) ends the
+// run with the messages of the output run, which say how it came to be asked.
+int AnswerQuestion(const CircuitOptions& options, const std::string& text,
+                   const std::vector<std::string>& runMessages) {
     if (text.find("「ADA4807-4」に替えるなら") != std::string::npos) {
         return options.opAmp == kDefaultReplacementOpAmp ? IDYES : IDNO;
     }
     if (text.find("のままで良いなら") != std::string::npos)
         return options.opAmp == kReferenceOpAmp ? IDYES : IDNO;
-    throw CliError("cannot continue on the command line:\n" + text);
+    std::string shown = "cannot continue on the command line:";
+    for (const auto& message : runMessages) shown += "\n" + message;
+    throw CliError(shown);
 }
 
 }  // namespace
@@ -110,8 +115,10 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
         dialog.UserClick(code);
         dialog.UserClick(IDOK);
     });
-    ui.AnswerQuestions([&options](const std::string& text, MessageButtons) {
-        return AnswerQuestion(options, text);
+    ui.AnswerQuestions([&options, &ui, designMessages](const std::string& text, MessageButtons) {
+        return AnswerQuestion(
+            options, text,
+            {ui.messages.begin() + static_cast<std::ptrdiff_t>(designMessages), ui.messages.end()});
     });
     ui.saveAs = options.output;
     for (std::size_t i = 0; i < kSeriesNames.size(); ++i) {

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "CliVerbs.h"
+#include "platform/MessageText.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Vorna: design aid for analog active filters (command-line program)"};
@@ -16,8 +17,11 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        // Help ends with 0; every command line the parser refuses with 2.
-        return app.exit(e) == 0 ? 0 : 2;
+        if (e.get_exit_code() == 0) return app.exit(e);  // help
+        // Every command line the parser refuses ends with 2; the value it echoes is cut.
+        std::cerr << vorna::EchoedText(e.what(), 240)
+                  << "\nRun with --help for more information.\n";
+        return 2;
     }
     return vorna::cli::FinishStandardOutput();
 }
