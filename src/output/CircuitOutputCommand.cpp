@@ -48,11 +48,6 @@ bool ValuesRealisable(const std::vector<ElementValue>& values) {
     });
 }
 
-void ShowUncreatable(Ui& ui, const std::string& path) {
-    ui.MessageBox(Format("回路図ファイル「%s」が作成出来ません", EchoedText(path).c_str()),
-                  MessageButtons::Ok);
-}
-
 }  // namespace
 
 int OpenReferenceSchematic(CircuitOutput& out, Ui& ui, const std::string& circuitName, int order) {
@@ -84,7 +79,9 @@ void ChooseSchematicFile(CircuitOutput& out, Ui& ui) {
     }
     out.outputPath = *chosen;
     if (!out.outputFile.Create(out.outputPath)) {
-        ShowUncreatable(ui, out.outputPath);
+        ui.MessageBox(
+            Format("回路図ファイル「%s」が作成出来ません", EchoedText(out.outputPath).c_str()),
+            MessageButtons::Ok);
         out.outputMode = 1;
     }
 }
