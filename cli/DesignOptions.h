@@ -49,9 +49,9 @@ FrequencyText SplitFrequencyOption(const std::string& option, const std::string&
 // A design whose numbers doubles cannot hold is refused (RequireRepresentable).
 std::unique_ptr<DesignWindow> RunDesignCommand(const DesignOptions& options, CliUi& ui);
 
-// Throws CliRefusal when a number of the window's design is not finite, or when an analog
-// pole frequency has underflowed to zero or below the normal doubles (frequencies too small,
-// too large or band edges too close for the arithmetic).
+// Throws CliRefusal when a number of the window's design is not finite, or when the square
+// of an analog section's Pn_1 (w0^2) or P0 underflows below the normal doubles, so that the
+// gains computed from it would be 0/0 (frequencies too small for the arithmetic).
 void RequireRepresentable(const DesignWindow& window);
 
 }  // namespace vorna::cli
