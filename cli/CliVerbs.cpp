@@ -1,8 +1,10 @@
 #include "CliVerbs.h"
 
 #include <iostream>
+#include <string_view>
 
 #include "CliUi.h"
+#include "platform/MessageText.h"
 
 namespace vorna::cli {
 
@@ -15,6 +17,25 @@ void SetExitStatus(int status) {
 }
 int ExitStatus() {
     return exitStatus;
+}
+
+std::optional<std::string> EmptyOptionValue(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--") break;
+        if (argument.starts_with("--") && argument.ends_with('=')) {
+            return EchoedText(argument.substr(0, argument.size() - 1)) +
+                   ": the value after '=' is empty";
+        }
+    }
+    return std::nullopt;
+}
+
+int FinishStandardOutput() {
+    std::cout.flush();
+    if (std::cout) return exitStatus;
+    std::cerr << "cannot write to standard output\n";
+    return exitStatus == 0 ? 1 : exitStatus;
 }
 
 void RunVerb(const std::function<void()>& verb) {

@@ -5,6 +5,8 @@
 #include <CLI/CLI.hpp>
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace vorna::cli {
 
@@ -32,5 +34,13 @@ void RunVerb(const std::function<void()>& verb);
 // Exit status of the verb that ran (0 success, 1 failure, 2 input refused).
 void SetExitStatus(int status);
 int ExitStatus();
+
+// "--option=" with nothing after '=' would make the parser take the next argument as the
+// value; the refusal that names it, or nullopt.
+std::optional<std::string> EmptyOptionValue(int argc, const char* const* argv);
+
+// Flushes standard output and returns the exit status; a failed write (a full disk) is a
+// failure with its message on standard error.
+int FinishStandardOutput();
 
 }  // namespace vorna::cli

@@ -7,6 +7,7 @@
 #include "design/conversion/GainAtFrequency.h"
 #include "design/conversion/SamplingDialog.h"
 #include "platform/CLocale.h"
+#include "platform/MessageText.h"
 
 namespace vorna::cli {
 
@@ -35,11 +36,6 @@ void ConvertAsInFile(DesignWindow& window) {
                          " Hz (twice its highest frequency); give --digital");
     }
     ConvertToDigital(window.view, samplingFrequency);
-}
-
-nlohmann::json Number(double value) {
-    if (!std::isfinite(value)) return nullptr;
-    return value;
 }
 
 }  // namespace
@@ -81,17 +77,27 @@ void ConversionOptions::Convert(DesignWindow& window, CliUi& ui) const {
     window.view.OnConvertDigital(ui);
     if (window.view.convertedToDigital != 1)
         throw CliError("--digital: the conversion did not take place");
+    RequireRepresentable(window);
 }
 
 nlohmann::json ConversionOptions::Gains(const DesignWindow& window) const {
     nlohmann::json gains = nlohmann::json::array();
     for (const auto& text : gainAt) {
         const double hz = FrequencyHz("--gain-at", text);
+        if (!(hz >= 0) || !std::isfinite(hz))
+            throw CliRefusal("--gain-at " + EchoedText(text) +
+                             ": the frequency must be 0 or above");
         const GainAndPhase response = GainAndPhaseAt(window.view, hz);
-        gains.push_back({{"frequencyHz", Number(hz)},
-                         {"gainDb", Number(response.gainDb)},
-                         {"phaseDegrees", Number(response.phaseDegrees)},
-                         {"groupDelaySeconds", Number(response.groupDelaySeconds)}});
+        if (!std::isfinite(response.gainDb) || !std::isfinite(response.phaseDegrees) ||
+            !std::isfinite(response.groupDelaySeconds)) {
+            throw CliRefusal("--gain-at " + EchoedText(text) +
+                             ": the gain cannot be computed there (the frequency is too high, "
+                             "or a zero of the filter lies exactly on it)");
+        }
+        gains.push_back({{"frequencyHz", hz},
+                         {"gainDb", response.gainDb},
+                         {"phaseDegrees", response.phaseDegrees},
+                         {"groupDelaySeconds", response.groupDelaySeconds}});
     }
     return gains;
 }

@@ -26,7 +26,8 @@ struct ConversionOptions {
     // design's lower limit throws CliRefusal naming the limit.
     void Convert(DesignWindow& window, CliUi& ui) const;
     // [{"frequencyHz", "gainDb", "phaseDegrees", "groupDelaySeconds"}] for every --gain-at,
-    // analog or digital as the design is.
+    // analog or digital as the design is. A negative frequency, or one where the gain is not
+    // finite, throws CliRefusal.
     nlohmann::json Gains(const DesignWindow& window) const;
 };
 

@@ -3,11 +3,13 @@
 #include <array>
 #include <cmath>
 
+#include "DesignJson.h"
 #include "circuit/EngValue.h"
 #include "dialogs/FilterSelectDialog.h"
 #include "dialogs/ParameterDialog.h"
 #include "document/DesignWindowFile.h"
 #include "platform/CLocale.h"
+#include "platform/MessageText.h"
 
 namespace vorna::cli {
 
@@ -51,7 +53,8 @@ void SelectItem(Dialog& dialog, int combo, const std::string& item) {
             return;
         }
     }
-    throw CliRefusal("dialog " + std::to_string(dialog.Id()) + " offers no unit \"" + item + "\"");
+    throw CliRefusal("dialog " + std::to_string(dialog.Id()) + " offers no unit \"" +
+                     EchoedText(item) + "\"");
 }
 
 const char* ProcedureName(const ParameterDialogSpec& spec) {
@@ -105,7 +108,7 @@ FrequencyText SplitFrequencyOption(const std::string& option, const std::string&
         }
     }
     throw CliRefusal(
-        option + ": \"" + text +
+        option + ": \"" + EchoedText(text) +
         "\" is not a frequency (a number with an optional unit mHz, Hz, KHz, Meg or GHz)");
 }
 
@@ -160,7 +163,28 @@ std::unique_ptr<DesignWindow> RunDesignCommand(const DesignOptions& options, Cli
     }
     options.AnswerDialogs(ui, *window);
     window->view.OnFilterSelect(ui);
+    RequireRepresentable(*window);
     return window;
+}
+
+void RequireRepresentable(const DesignWindow& window) {
+    const std::string reason = " (the frequencies are too small, too large or too close together)";
+    const std::string where = FirstNonFiniteNumber(DesignJson(window.doc, window.view, {}));
+    if (!where.empty())
+        throw CliRefusal("the design cannot be computed: " + where + " is not finite" + reason);
+    if (window.view.convertedToDigital == 1) return;
+    // Every analog section has poles at a frequency above 0 (Pn_1 = w0^2, P0 = w0), and the
+    // gains of the graph and the reports square them: the squares must stay normal doubles.
+    const CKorvelView& view = window.view;
+    const auto squareUnderflows = [](double value) { return !std::isnormal(value * value); };
+    const bool firstOrder = view.resultOddOrder == 1 && window.doc.kind < kBandPass;
+    bool underflow = firstOrder && squareUnderflows(view.p0);
+    for (int i = 0; i <= view.sectionLast && !underflow; ++i)
+        underflow = squareUnderflows(view.sections[static_cast<std::size_t>(i)][1]);
+    if (underflow)
+        throw CliRefusal(
+            "the design cannot be computed: its pole frequencies underflow in double precision" +
+            reason);
 }
 
 }  // namespace vorna::cli

@@ -49,7 +49,13 @@ struct FrequencyText {
 FrequencyText SplitFrequencyOption(const std::string& option, const std::string& text);
 
 // Runs command 600 in a new window with the options' answers, in the window of the design
-// file given by --load if any; throws CliRefusal (a bad design file too) or CliError.
+// file given by --load if any; throws CliRefusal (a bad design file too) or CliError. A
+// design whose numbers doubles cannot hold is refused (RequireRepresentable).
 std::unique_ptr<DesignWindow> RunDesignCommand(const DesignOptions& options, CliUi& ui);
+
+// Throws CliRefusal when a number of the window's design is not finite, or when the square
+// of an analog section's Pn_1 (w0^2) or P0 underflows below the normal doubles, so that the
+// gains computed from it would be 0/0 (frequencies too small for the arithmetic).
+void RequireRepresentable(const DesignWindow& window);
 
 }  // namespace vorna::cli

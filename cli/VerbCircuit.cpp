@@ -1,20 +1,23 @@
 // vorna-cli circuit: the circuit output of a design (see CircuitRun.h), reported as JSON.
 
-#include <fstream>
 #include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "CircuitRun.h"
 #include "CliVerbs.h"
 #include "DesignJson.h"
 #include "DesignOptions.h"
 #include "OutputFilesUi.h"
+#include "OutputPath.h"
 #include "circuit/Synthesis.h"
 #include "dialogs/CircuitSelectionDialog.h"
 #include "output/CircuitOutput.h"
 #include "output/CircuitOutputCommand.h"
 #include "output/OpAmpNames.h"
 #include "output/SchematicText.h"
+#include "platform/FileRead.h"
+#include "platform/MessageText.h"
 
 namespace vorna::cli {
 
@@ -32,7 +35,7 @@ int CircuitCode(const std::string& name) {
     for (std::size_t i = 0; i < kCircuitNames.size(); ++i) {
         if (name == kCircuitNames[i]) return kFirstCircuitCode + static_cast<int>(i);
     }
-    throw CliRefusal("--circuit: unknown circuit \"" + name + "\"; choose one of " +
+    throw CliRefusal("--circuit: unknown circuit \"" + EchoedText(name) + "\"; choose one of " +
                      CircuitNameList());
 }
 
@@ -52,28 +55,41 @@ nlohmann::json StepsJson(const std::vector<PickedStep>& steps) {
 }
 
 // An op-amp other than the two the program offers comes from OPname.txt, as on the desktop.
+// A name the schematic cannot hold is refused before anything is written.
 void CheckOpAmpNameFile(const std::string& opAmp, Ui& ui) {
     if (opAmp == kReferenceOpAmp || opAmp == kDefaultReplacementOpAmp) return;
-    std::ifstream file(ui.CurrentDirectory() + kOpAmpNameFile, std::ios::binary);
-    if (!file || ReadNameLine(file).value_or("") != opAmp) {
+    if (!IsUsableOpAmpName(opAmp))
+        throw CliRefusal(UnusableOpAmpNameMessage("--opamp", opAmp, "回路図は作成しません"));
+    const std::string path = ui.CurrentDirectory() + kOpAmpNameFile;
+    const FileContents file = ReadInputFile(path, kMaxNameFileSize);
+    const std::string problem = ReadProblemText(path, file.problem, kMaxNameFileSize);
+    if (!problem.empty()) throw CliRefusal(problem);
+    std::istringstream lines(file.bytes);
+    if (!file || ReadNameLine(lines).value_or("") != opAmp) {
         throw CliError("--opamp " + opAmp +
                        " needs OPname.txt in the current directory naming it on its first line");
     }
 }
 
-int AnswerQuestion(const CircuitOptions& options, const std::string& text) {
+// Answers the op-amp questions; any other question (a missing reference schematic) ends the
+// run with the messages of the output run, which say how it came to be asked.
+int AnswerQuestion(const CircuitOptions& options, const std::string& text,
+                   const std::vector<std::string>& runMessages) {
     if (text.find("「ADA4807-4」に替えるなら") != std::string::npos) {
         return options.opAmp == kDefaultReplacementOpAmp ? IDYES : IDNO;
     }
     if (text.find("のままで良いなら") != std::string::npos)
         return options.opAmp == kReferenceOpAmp ? IDYES : IDNO;
-    throw CliError("cannot continue on the command line:\n" + text);
+    std::string shown = "cannot continue on the command line:";
+    for (const auto& message : runMessages) shown += "\n" + message;
+    throw CliError(shown);
 }
 
 }  // namespace
 
 CircuitRun RunCircuit(const CircuitOptions& options) {
     const int code = CircuitCode(options.circuit);
+    RequireOutputFile("-o", options.output);
     // Dialog 720 of the low-pass circuits walks C2 downward from a typed C1; of the high-pass
     // circuits, R1 from a typed R1.
     const bool lowPassPairs = options.circuit == "LP1" || options.circuit == "LP2";
@@ -100,8 +116,10 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
         dialog.UserClick(code);
         dialog.UserClick(IDOK);
     });
-    ui.AnswerQuestions([&options](const std::string& text, MessageButtons) {
-        return AnswerQuestion(options, text);
+    ui.AnswerQuestions([&options, &ui, designMessages](const std::string& text, MessageButtons) {
+        return AnswerQuestion(
+            options, text,
+            {ui.messages.begin() + static_cast<std::ptrdiff_t>(designMessages), ui.messages.end()});
     });
     ui.saveAs = options.output;
     for (std::size_t i = 0; i < kSeriesNames.size(); ++i) {
@@ -126,6 +144,12 @@ namespace {
 
 void Circuit(const CircuitOptions& options) {
     const CircuitRun run = RunCircuit(options);
+    if (!run.finished) {
+        // The run's messages say what failed; the design's results are no circuit's.
+        for (const auto& message : run.messages) std::cerr << message << '\n';
+        SetExitStatus(1);
+        return;
+    }
     nlohmann::json json = DesignJson(run.window->doc, run.window->view, run.messages);
     json["circuit"] = options.circuit;
     json["schematic"] = options.output;
@@ -145,8 +169,6 @@ void Circuit(const CircuitOptions& options) {
                                                                             : "a larger")
                   << " deviation was accepted\n";
     }
-
-    if (!run.finished) SetExitStatus(1);
 }
 
 }  // namespace

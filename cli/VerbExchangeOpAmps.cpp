@@ -1,7 +1,6 @@
 // vorna-cli exchange-opamps: copies a schematic once per op-amp listed in OPExchange.txt of
 // the current directory, as choice 403 of the output command does.
 
-#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -29,22 +28,14 @@ void Exchange(const ExchangeOptions& options) {
     ui.open = options.schematic;
     ui.AnswerQuestions([](const std::string&, MessageButtons) { return IDYES; });
     CircuitOutput out;
-    ExchangeOpAmps(out, ui);
-    const std::vector<std::string> shown(
-        ui.messages.begin() + static_cast<std::ptrdiff_t>(designMessages), ui.messages.end());
-    // An unusable name in OPExchange.txt (a path separator, a control character, too long)
-    // is refused input: reported on standard error with exit status 2.
-    const bool refused = std::any_of(shown.begin(), shown.end(), [](const std::string& text) {
-        return text.find("は使えません") != std::string::npos;
-    });
-    for (const auto& text : shown) (refused ? std::cerr : std::cout) << text << '\n';
-    const bool done = !shown.empty() &&
-                      shown.back().find("新しい回路図ファイルを作成しました") != std::string::npos;
-    if (refused) {
-        SetExitStatus(2);
-    } else if (!done) {
-        SetExitStatus(1);
-    }
+    const ExchangeOutcome outcome = ExchangeOpAmps(out, ui);
+    // Unusable input (an op-amp name, a folder, an oversized file) is refused with exit
+    // status 2; anything else that stops the exchange is a failure. Either way the run's
+    // messages go to standard error.
+    const bool done = outcome == ExchangeOutcome::Done;
+    for (std::size_t i = designMessages; i < ui.messages.size(); ++i)
+        (done ? std::cout : std::cerr) << ui.messages[i] << '\n';
+    if (!done) SetExitStatus(outcome == ExchangeOutcome::Refused ? 2 : 1);
 }
 
 }  // namespace

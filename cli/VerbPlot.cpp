@@ -10,7 +10,10 @@
 #include "ConversionOptions.h"
 #include "DesignOptions.h"
 #include "OutputFile.h"
+#include "OutputPath.h"
 #include "dialogs/GraphDialog.h"
+#include "platform/FileWrite.h"
+#include "platform/MessageText.h"
 #include "view/SvgCanvas.h"
 
 namespace vorna::cli {
@@ -35,6 +38,7 @@ void Plot(const PlotOptions& options) {
                          "\" (response, polezero, list, magnitude, passband, phase, groupdelay, "
                          "step or impulse)");
     }
+    if (options.output != "-") RequireOutputFile("-o", options.output);
     CliUi ui;
     const auto window = RunDesignCommand(options.design, ui);
     options.conversion.Convert(*window, ui);

@@ -1,13 +1,16 @@
 // vorna-cli report: appends the coefficient report or the gain list of a design to a file,
 // exactly as choices 402 and 405 of the output command write them.
 
+#include <iostream>
 #include <memory>
 
 #include "CliVerbs.h"
 #include "ConversionOptions.h"
 #include "DesignOptions.h"
 #include "OutputFilesUi.h"
+#include "OutputPath.h"
 #include "output/TextReports.h"
+#include "platform/MessageText.h"
 
 namespace vorna::cli {
 
@@ -21,13 +24,19 @@ struct ReportOptions {
 };
 
 void Report(const ReportOptions& options) {
+    RequireOutputFile("-o", options.output);
     OutputFilesUi ui;
     const auto window = RunDesignCommand(options.design, ui);
     options.conversion.Convert(*window, ui);
     ui.saveAs = options.output;
+    const std::size_t designMessages = ui.messages.size();
     const bool written = options.type == "coefficients" ? WriteCoefficientReport(window->view, ui)
                                                         : WriteGainList(window->view, ui);
-    if (!written) throw CliError("cannot open or create " + options.output);
+    if (written) return;
+    // A failed write is explained by the program's message; a file that cannot be opened
+    // is not.
+    if (ui.messages.size() > designMessages) throw CliError(ui.messages.back());
+    throw CliError("cannot open or create " + EchoedText(options.output));
 }
 
 }  // namespace

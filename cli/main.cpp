@@ -4,15 +4,24 @@
 #include <iostream>
 
 #include "CliVerbs.h"
+#include "platform/MessageText.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Vorna: design aid for analog active filters (command-line program)"};
     app.require_subcommand(1);
     for (const auto& registerVerb : vorna::cli::kVerbs) registerVerb(app);
+    if (const auto refusal = vorna::cli::EmptyOptionValue(argc, argv)) {
+        std::cerr << *refusal << '\n';
+        return 2;
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return app.exit(e);
+        if (e.get_exit_code() == 0) return app.exit(e);  // help
+        // Every command line the parser refuses ends with 2; the value it echoes is cut.
+        std::cerr << vorna::EchoedText(e.what(), 240)
+                  << "\nRun with --help for more information.\n";
+        return 2;
     }
-    return vorna::cli::ExitStatus();
+    return vorna::cli::FinishStandardOutput();
 }

@@ -90,7 +90,7 @@ public:
     // Order limits: 1 (after the message) when the order must be entered again; an order
     // below the limit is raised to it with a message.
     int CheckOrder(Ui& ui, int& m);
-    int CheckBandEdges(Ui& ui);  // 1 with a message when fp2 < fp1
+    int CheckBandEdges(Ui& ui);  // 1 with a message when fp2 <= fp1
     int CheckAttenuations(Ui& ui, double attpEntered, double attsEntered);
 
     // One design procedure: its parameter dialog, the checks, the order and the design

@@ -129,7 +129,8 @@ int CKorvelDoc::CheckOrder(Ui& ui, int& m) {
 }
 
 int CKorvelDoc::CheckBandEdges(Ui& ui) {
-    if (fp2 < fp1) {
+    // Equal edges leave no band: its width of 0 makes every section infinite.
+    if (fp2 <= fp1) {
         ui.MessageBox("Ｆｐ２はＦｐ１より高い周波数を設定してください。", MessageButtons::Ok);
         return 1;
     }

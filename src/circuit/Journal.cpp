@@ -9,15 +9,19 @@ namespace vorna {
 
 bool Journal::Open(const std::string& path) {
     path_ = path;
-    file_.reset(std::fopen(path.c_str(), "ab"));
-    return IsOpen();
+    record_.clear();
+    return file_.Open(path);
+}
+
+bool Journal::Close() {
+    if (!file_.IsOpen()) return true;
+    const bool written = record_.empty() || file_.Append(record_);
+    record_.clear();
+    return file_.Close() && written;
 }
 
 void Journal::WriteLine(const std::string& utf8) {
-    if (!file_) return;
-    const std::string bytes = Utf8ToShiftJis(utf8);
-    std::fwrite(bytes.data(), 1, bytes.size(), file_.get());
-    std::fflush(file_.get());
+    if (file_.IsOpen()) record_ += Utf8ToShiftJis(utf8);
 }
 
 SchematicSummary WriteJournalHeader(Journal& journal, const CKorvelView& view,

@@ -1,11 +1,12 @@
 #pragma once
 // The circuit journal ("journal.txt"): the record of every circuit output run, appended in
-// Shift-JIS with line-feed ends. Each line is written (and flushed) by itself at the moment
-// its step is accepted or fails, so that an interrupted run still leaves what was settled.
+// Shift-JIS with line-feed ends. The lines of one run are collected and appended as one
+// block when the run closes the journal, so that runs in parallel never mix their records
+// and a write that fails part way leaves no half record behind.
 
-#include <cstdio>
-#include <memory>
 #include <string>
+
+#include "platform/FileWrite.h"
 
 namespace vorna {
 
@@ -14,21 +15,25 @@ struct SchematicSummary;
 
 class Journal {
 public:
+    Journal() = default;
+    ~Journal() { Close(); }
+    Journal(const Journal&) = delete;
+    Journal& operator=(const Journal&) = delete;
+
     // Opens `path` for appending (creating it when missing); false when it cannot be opened.
     bool Open(const std::string& path);
-    bool IsOpen() const { return file_ != nullptr; }
+    bool IsOpen() const { return file_.IsOpen(); }
     // The path it was opened with.
     const std::string& Path() const { return path_; }
-    void Close() { file_.reset(); }
-    // Writes one UTF-8 line ("\n" included) converted to Shift-JIS. Nothing happens while
-    // the journal is not open; write errors are ignored.
+    // Appends the run's record and closes; false when the record could not be written.
+    bool Close();
+    // Adds one UTF-8 line ("\n" included), converted to Shift-JIS, to the run's record.
+    // Nothing happens while the journal is not open.
     void WriteLine(const std::string& utf8);
 
 private:
-    struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-    std::unique_ptr<std::FILE, FileCloser> file_;
+    AppendingFile file_;
+    std::string record_;
     std::string path_;
 };
 

@@ -81,6 +81,9 @@ void CircuitOutput::SetInformationTexts(const std::string& title,
 bool ReplaceOpAmpSymbol(SchematicLine& line, const std::string& searchPrefix,
                         const std::string& newName) {
     if (!line.StartsWith(searchPrefix)) return false;
+    // The name ends at a blank, a control character (the line end) or the end of the line.
+    const std::size_t after = searchPrefix.size();
+    if (after + 1 < line.text.size() && CodeUnitAt(line.text, after) > 0x20) return false;
     const std::size_t keep = SchematicKeywords::opAmpSymbol.size();
     line.text = line.text.substr(0, keep) + newName + line.text.substr(searchPrefix.size());
     return true;

@@ -5,7 +5,6 @@
 // except what is stored back into the view.
 
 #include <array>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "circuit/Synthesis.h"
 #include "circuit/models/SectionModel.h"
 #include "output/SchematicLines.h"
+#include "platform/FileWrite.h"
 
 namespace vorna {
 
@@ -59,10 +59,14 @@ public:
     // The schematic file name shown in the journal header.
     std::string outputPath;
 
-    std::ofstream outputFile;
+    // The schematic file: it replaces the chosen file only when the run succeeds.
+    ReplacementFile outputFile;
     Journal journal;
 
     int synthesisFailed = 0;
+    // A file could not be written; like a synthesis failure, the run ends without its final
+    // message.
+    bool outputFailed = false;
     // 0 stop, 1 journal only, 2 schematic and journal.
     int outputMode = 2;
 
@@ -105,8 +109,9 @@ public:
 };
 
 // Rewrites an op-amp symbol line that begins with `searchPrefix` ("SYMBOL OpAmps", two
-// backslashes and the old name): the old name's bytes are replaced by `newName`, the rest of
-// the line is kept. Returns whether the line was rewritten.
+// backslashes and the old name) followed by a blank or the line end, so that only the whole
+// old name matches ("LT11" is not "LT1115"): the old name's bytes are replaced by `newName`,
+// the rest of the line is kept. Returns whether the line was rewritten.
 bool ReplaceOpAmpSymbol(SchematicLine& line, const std::string& searchPrefix,
                         const std::string& newName);
 

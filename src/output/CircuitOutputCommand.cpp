@@ -1,8 +1,8 @@
 #include "output/CircuitOutputCommand.h"
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "app/CKorvelDoc.h"
 #include "circuit/Journal.h"
@@ -10,6 +10,8 @@
 #include "output/CircuitOutput.h"
 #include "output/OpAmpReplacement.h"
 #include "platform/CLocale.h"
+#include "platform/FileRead.h"
+#include "platform/MessageText.h"
 #include "platform/Ui.h"
 #include "view/CKorvelView.h"
 #include "view/SummaryLines.h"
@@ -30,6 +32,9 @@ const char kJournalOnly[] =
     "ファイル名が指定されていないので、回路図ファイルは作成しないで\n\njournal.txt "
     "のみを作成します。";
 const char kJournalUnopenable[] = "journal.txt がオ-プン出来ません";
+const char kJournalUnwritable[] = "journal.txt に書き込めませんでした";
+const char kUnrealisableValues[] =
+    "素子値が 0 または無限大になるので，この回路では実現出来ません\n\n回路図ファイルは作成しません";
 const char kDone[] =
     "伝達関数から指定の回路の回路定数を計算し\n\n回路定数から伝達関数を計算しなおしました";
 
@@ -37,17 +42,26 @@ bool Confirm(Ui& ui, const char* question) {
     return ui.MessageBox(question, MessageButtons::OkCancel) == IDOK;
 }
 
+// Resistors and capacitors of a real circuit have finite values above zero.
+bool ValuesRealisable(const std::vector<ElementValue>& values) {
+    return std::all_of(values.begin(), values.end(), [](const ElementValue& element) {
+        return std::isfinite(element.value) && element.value > 0;
+    });
+}
+
 }  // namespace
 
 int OpenReferenceSchematic(CircuitOutput& out, Ui& ui, const std::string& circuitName, int order) {
     out.referenceName = Format("%s_%-d.asc", circuitName.c_str(), order);
     out.referencePath = ui.ProgramDirectory() + "sys/" + out.referenceName;
-    std::ifstream reference(out.referencePath, std::ios::binary);
+    FileContents reference = ReadInputFile(out.referencePath);
     if (reference) {
-        out.referenceText.assign(std::istreambuf_iterator<char>(reference),
-                                 std::istreambuf_iterator<char>());
-        if (!reference.bad()) return 2;
+        out.referenceText = std::move(reference.bytes);
+        return 2;
     }
+    // A folder or an oversized file in its place is no reference either; say why first.
+    const std::string problem = ReadProblemText(out.referencePath, reference.problem);
+    if (!problem.empty()) ui.MessageBox(problem, MessageButtons::Ok);
     if (!Confirm(ui, kNoReference)) return 0;
     out.outputPath = circuitName;
     return 1;
@@ -65,8 +79,12 @@ void ChooseSchematicFile(CircuitOutput& out, Ui& ui) {
         return;
     }
     out.outputPath = *chosen;
-    out.outputFile.open(out.outputPath, std::ios::binary | std::ios::trunc);
-    if (!out.outputFile) out.outputMode = 1;
+    if (!out.outputFile.Create(out.outputPath)) {
+        ui.MessageBox(
+            Format("回路図ファイル「%s」が作成出来ません", EchoedText(out.outputPath).c_str()),
+            MessageButtons::Ok);
+        out.outputMode = 1;
+    }
 }
 
 bool OpenJournal(CircuitOutput& out, Ui& ui) {
@@ -76,9 +94,12 @@ bool OpenJournal(CircuitOutput& out, Ui& ui) {
 }
 
 void FinishCircuitOutput(CircuitOutput& out, Ui& ui) {
-    out.journal.Close();
-    if (out.outputFile.is_open()) out.outputFile.close();
-    if (out.synthesisFailed != 0) {
+    if (!out.journal.Close()) {
+        ui.MessageBox(kJournalUnwritable, MessageButtons::Ok);
+        out.outputFailed = true;
+    }
+    out.outputFile.Abandon();
+    if (out.synthesisFailed != 0 || out.outputFailed) {
         out.synthesisFailed = 0;
         return;
     }
@@ -99,7 +120,7 @@ void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, U
     if (out.outputMode == 0) return;
     if (out.outputMode == 2) ChooseSchematicFile(out, ui);
     if (!OpenJournal(out, ui)) {
-        if (out.outputFile.is_open()) out.outputFile.close();
+        out.outputFile.Abandon();  // the chosen file keeps what it held
         return;
     }
     if (out.outputMode == 1 && !Confirm(ui, kJournalOnly)) {
@@ -119,13 +140,23 @@ void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, U
 
     out.synthesisEntries[static_cast<std::size_t>(circuit)](out, doc, view, ui);
 
-    // Written also after a synthesis failure: the values settled before it, the reference
-    // values for the rest.
-    const bool schematicWritten =
-        out.outputMode == 2 && WriteSchematicLines(out.outputFile, out.lines);
-    if (out.outputMode == 2 && !schematicWritten) {
-        ui.MessageBox(Format("回路図ファイル「%s」に書き込めませんでした", out.outputPath.c_str()),
-                      MessageButtons::Ok);
+    if (out.synthesisFailed == 0 && !ValuesRealisable(out.elementValues)) {
+        ui.MessageBox(kUnrealisableValues, MessageButtons::Ok);
+        out.synthesisFailed = 1;
+    }
+    // After a failure no schematic is written: it would hold the reference's values for the
+    // sections not realised.
+    bool schematicWritten = false;
+    if (out.outputMode == 2 && out.synthesisFailed == 0) {
+        out.outputFile.Write(JoinedSchematicLines(out.lines));
+        if (!out.outputFile.Commit()) {
+            ui.MessageBox(Format("回路図ファイル「%s」に書き込めませんでした",
+                                 EchoedText(out.outputPath).c_str()),
+                          MessageButtons::Ok);
+            out.outputFailed = true;
+        } else {
+            schematicWritten = true;
+        }
     }
     std::vector<std::string> written{std::filesystem::absolute(out.journal.Path()).string()};
     if (schematicWritten) written.push_back(std::filesystem::absolute(out.outputPath).string());

@@ -1,8 +1,8 @@
 #include "output/DiagramBitmap.h"
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
+
+#include "platform/FileRead.h"
 
 namespace vorna {
 
@@ -106,15 +106,9 @@ std::optional<Image> DecodeDiagram(std::string_view file) {
 }
 
 std::optional<Image> LoadDiagram(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0 || static_cast<std::uint64_t>(size) > kMaxFileSize) return std::nullopt;
-    in.seekg(0, std::ios::beg);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (!in.read(bytes.data(), size)) return std::nullopt;
-    return DecodeDiagram(bytes);
+    const FileContents file = ReadInputFile(path, kMaxFileSize);
+    if (!file) return std::nullopt;
+    return DecodeDiagram(file.bytes);
 }
 
 }  // namespace vorna

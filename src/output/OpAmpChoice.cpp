@@ -1,9 +1,10 @@
-#include <fstream>
+#include <sstream>
 
 #include "output/CircuitOutput.h"
 #include "output/OpAmpNames.h"
 #include "output/OpAmpReplacement.h"
 #include "platform/CLocale.h"
+#include "platform/FileRead.h"
 #include "platform/Ui.h"
 
 namespace vorna {
@@ -15,13 +16,17 @@ void ChooseOutputOpAmp(CircuitOutput& output, Ui& ui) {
         return;
     }
     output.replaceOpAmp = 0;
-    std::ifstream file(ui.CurrentDirectory() + kOpAmpNameFile, std::ios::binary);
+    const std::string path = ui.CurrentDirectory() + kOpAmpNameFile;
+    const FileContents file = ReadInputFile(path, kMaxNameFileSize);
     if (!file) {
-        ui.MessageBox("オペアンプは「LT1115」を使用します「OK」\n\n", MessageButtons::Ok);
+        const std::string problem = ReadProblemText(path, file.problem, kMaxNameFileSize);
+        ui.MessageBox(problem.empty() ? "オペアンプは「LT1115」を使用します「OK」\n\n"
+                                      : problem + "\n\nオペアンプは「LT1115」を使用します",
+                      MessageButtons::Ok);
         return;
     }
-    const std::string name = ReadNameLine(file).value_or("");
-    file.close();
+    std::istringstream lines(file.bytes);
+    const std::string name = ReadNameLine(lines).value_or("");
     if (!IsUsableOpAmpName(name)) {
         ui.MessageBox(
             UnusableOpAmpNameMessage(kOpAmpNameFile, name, "オペアンプは「LT1115」を使用します"),

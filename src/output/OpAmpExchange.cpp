@@ -1,12 +1,15 @@
 #include <cctype>
-#include <fstream>
 #include <optional>
+#include <sstream>
 
 #include "output/CircuitOutput.h"
 #include "output/OpAmpNames.h"
 #include "output/OpAmpReplacement.h"
 #include "output/SchematicText.h"
 #include "platform/CLocale.h"
+#include "platform/FileRead.h"
+#include "platform/FileWrite.h"
+#include "platform/MessageText.h"
 #include "platform/Ui.h"
 
 namespace vorna {
@@ -29,8 +32,24 @@ std::string CopyPath(const std::string& schematicPath, const std::string& name) 
     return stem + "-" + name + ".asc";
 }
 
+// Reads an input file of the exchange. When it cannot be read, tells the user (with
+// `unopenable` when it is missing or not permitted, else why it was refused) and sets
+// `outcome`.
+std::optional<std::string> ReadExchangeInput(const std::string& path, std::size_t limit,
+                                             const char* unopenable, Ui& ui,
+                                             ExchangeOutcome& outcome) {
+    FileContents file = ReadInputFile(path, limit);
+    if (file) return std::move(file.bytes);
+    const std::string problem = ReadProblemText(path, file.problem, limit);
+    ui.MessageBox(problem.empty() ? unopenable : problem + "\n\n" + kNotExchanged,
+                  MessageButtons::Ok);
+    outcome = problem.empty() ? ExchangeOutcome::Failed : ExchangeOutcome::Refused;
+    return std::nullopt;
+}
+
 // Reads the list and refuses it when a name is unusable; nullopt after the refusal message.
-std::optional<ExchangeList> ReadUsableExchangeList(std::istream& in, Ui& ui) {
+std::optional<ExchangeList> ReadUsableExchangeList(const std::string& bytes, Ui& ui) {
+    std::istringstream in(bytes);
     ExchangeList list = ReadExchangeList(in);
     if (list.truncated) ui.MessageBox("一度に交換できるのは 20個 までです", MessageButtons::Ok);
     std::vector<std::string> names{list.from};
@@ -47,44 +66,38 @@ std::optional<ExchangeList> ReadUsableExchangeList(std::istream& in, Ui& ui) {
 
 }  // namespace
 
-void ExchangeOpAmps(CircuitOutput& output, Ui& ui) {
+ExchangeOutcome ExchangeOpAmps(CircuitOutput& output, Ui& ui) {
     FileDialogRequest request;
     request.defaultExtension = "asc";
     request.filters = {{"Schematic (*.asc)", "*.asc"}};
     const auto schematicPath = ui.OpenFileName(request);
-    if (!schematicPath) return;
-    if (!std::ifstream(*schematicPath, std::ios::binary)) {
-        ui.MessageBox(kSchematicUnreadable, MessageButtons::Ok);
-        return;
-    }
+    if (!schematicPath) return ExchangeOutcome::Cancelled;
+    ExchangeOutcome outcome = ExchangeOutcome::Done;
+    if (!ReadExchangeInput(*schematicPath, kMaxInputFileSize, kSchematicUnreadable, ui, outcome))
+        return outcome;
 
-    std::ifstream listFile(ui.CurrentDirectory() + kOpAmpExchangeFile, std::ios::binary);
-    if (!listFile) {
-        ui.MessageBox("「OPExchange.txt」がオープン出来ないのでオペアンプを交換せずに終了します",
-                      MessageButtons::Ok);
-        return;
-    }
-    const auto list = ReadUsableExchangeList(listFile, ui);
-    listFile.close();
-    if (!list) return;
+    const auto listBytes = ReadExchangeInput(
+        ui.CurrentDirectory() + kOpAmpExchangeFile, kMaxNameFileSize,
+        "「OPExchange.txt」がオープン出来ないのでオペアンプを交換せずに終了します", ui, outcome);
+    if (!listBytes) return outcome;
+    const auto list = ReadUsableExchangeList(*listBytes, ui);
+    if (!list) return ExchangeOutcome::Refused;
 
     const std::string question =
         Format("オペアンプ「%s」から交換するオペアンプは %d 種類です。\n\n交換するなら「YES」",
                list->from.c_str(), static_cast<int>(list->to.size()));
     if (ui.MessageBox(question, MessageButtons::YesNo) != IDYES || list->to.empty()) {
         ui.MessageBox(kNotExchanged, MessageButtons::Ok);
-        return;
+        return ExchangeOutcome::Cancelled;
     }
 
     const std::string searchPrefix = SchematicKeywords::opAmpSymbol + WidenToUtf16(list->from);
     for (const auto& name : list->to) {
-        std::ifstream schematic(*schematicPath, std::ios::binary);
-        if (!schematic) {
-            ui.MessageBox(kSchematicUnreadable, MessageButtons::Ok);
-            return;
-        }
-        output.lines = ReadSchematicLines(schematic);
-        schematic.close();
+        // Read afresh for every name, as the schematic may have changed meanwhile.
+        const auto schematic =
+            ReadExchangeInput(*schematicPath, kMaxInputFileSize, kSchematicUnreadable, ui, outcome);
+        if (!schematic) return outcome;
+        output.lines = SplitSchematicLines(*schematic);
         output.SetReplacementName(name);
         int rewritten = 0;
         for (auto& line : output.lines) {
@@ -97,15 +110,21 @@ void ExchangeOpAmps(CircuitOutput& output, Ui& ui) {
             ui.MessageBox(Format("オペアンプ「%s」が使用されていません\n\n交換せずに終了します",
                                  list->from.c_str()),
                           MessageButtons::Ok);
-            return;
+            return ExchangeOutcome::Failed;
         }
-        std::ofstream copy(CopyPath(*schematicPath, name), std::ios::binary | std::ios::trunc);
-        if (!copy || !WriteSchematicLines(copy, output.lines)) return;
+        const std::string copyPath = CopyPath(*schematicPath, name);
+        if (!ReplaceFile(copyPath, JoinedSchematicLines(output.lines))) {
+            ui.MessageBox(Format("回路図ファイル「%s」に書き込めませんでした\n\n%s",
+                                 EchoedText(copyPath).c_str(), kNotExchanged),
+                          MessageButtons::Ok);
+            return ExchangeOutcome::Failed;
+        }
     }
     ui.MessageBox(
         Format("オペアンプ「%s」を「%s」（など）に交換して、\n\n新しい回路図ファイルを作成しました",
                list->from.c_str(), list->to.back().c_str()),
         MessageButtons::Ok);
+    return ExchangeOutcome::Done;
 }
 
 }  // namespace vorna

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/CLocale.h"
+#include "platform/MessageText.h"
 
 namespace vorna {
 
@@ -16,18 +17,18 @@ std::optional<std::string> ReadNameLine(std::istream& in) {
 bool IsUsableOpAmpName(const std::string& name) {
     if (name.empty() || name.size() > kMaxOpAmpNameLength) return false;
     return std::all_of(name.begin(), name.end(),
-                       [](char c) { return c >= 0x20 && c <= 0x7E && c != '/' && c != '\\'; });
+                       [](char c) { return c > 0x20 && c <= 0x7E && c != '/' && c != '\\'; });
 }
 
 std::string UnusableOpAmpNameMessage(const char* file, const std::string& name,
                                      const char* consequence) {
-    // Only the printable ASCII part of the name is shown.
+    // Only the printable ASCII part of the name is shown, and only its beginning.
     std::string shown;
     for (const char c : name) shown += (c >= 0x20 && c <= 0x7E) ? c : '?';
     return Format(
         "「%s」のオペアンプ名「%s」は使えません\n\n"
-        "オペアンプ名は 20文字 以内の半角英数字と記号で，/ と \\ は使えません\n\n%s",
-        file, shown.c_str(), consequence);
+        "オペアンプ名は 20文字 以内の半角英数字と記号で，空白と / と \\ は使えません\n\n%s",
+        file, EchoedText(shown).c_str(), consequence);
 }
 
 ExchangeList ReadExchangeList(std::istream& in) {
@@ -37,7 +38,8 @@ ExchangeList ReadExchangeList(std::istream& in) {
         if (*line == "end") break;
         list.to.push_back(*line);
         if (list.to.size() == kMaxExchangeNames) {
-            list.truncated = true;
+            const auto next = ReadNameLine(in);
+            list.truncated = next && *next != "end";
             break;
         }
     }

@@ -15,12 +15,15 @@ inline constexpr const char* kOpAmpNameFile = "OPname.txt";
 inline constexpr const char* kOpAmpExchangeFile = "OPExchange.txt";
 inline constexpr std::size_t kMaxOpAmpNameLength = 20;
 inline constexpr std::size_t kMaxExchangeNames = 20;
+// The name files hold a few short lines; anything much larger is not one of them.
+inline constexpr std::size_t kMaxNameFileSize = 64u << 10;
 
 // The next line of `in` without its line end; nullopt at the end of the file.
 std::optional<std::string> ReadNameLine(std::istream& in);
 
-// An op-amp name goes into a symbol line and, for the exchange, into a file name beside the
-// schematic: it must be 1 to 20 printable ASCII characters without a path separator.
+// An op-amp name goes into a symbol line, where a blank ends it, and, for the exchange, into
+// a file name beside the schematic: it must be 1 to 20 printable ASCII characters without a
+// blank or a path separator.
 bool IsUsableOpAmpName(const std::string& name);
 // The message that refuses an unusable name read from `file`; `consequence` is its last line.
 std::string UnusableOpAmpNameMessage(const char* file, const std::string& name,
@@ -29,7 +32,7 @@ std::string UnusableOpAmpNameMessage(const char* file, const std::string& name,
 struct ExchangeList {
     std::string from;
     std::vector<std::string> to;
-    bool truncated = false;  // a name was stored in the 20th slot: reading stopped there
+    bool truncated = false;  // more names followed the 20th: they were not read
 };
 
 // Reads "OPExchange.txt": the first line, then names up to "end", the end of the file or the

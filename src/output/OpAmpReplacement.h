@@ -12,10 +12,16 @@ class Ui;
 // "OPname.txt", or the reference op-amp; sets the output's replaceOpAmp and replacementName.
 void ChooseOutputOpAmp(CircuitOutput& output, Ui& ui);
 
+enum class ExchangeOutcome {
+    Done,       // every copy written
+    Cancelled,  // the user chose no schematic, or answered No
+    Failed,     // a file could not be read or written, or the op-amp is not used
+    Refused,    // an input file is unusable: an op-amp name, a folder, too large
+};
+
 // Lets the user pick a schematic and writes, for every "to" name of "OPExchange.txt", a copy
 // "<schematic>-<name>.asc" beside it whose op-amp symbols named by the "from" name carry
-// that name instead. Every outcome is reported except a cancelled choice and a copy that
-// cannot be created.
-void ExchangeOpAmps(CircuitOutput& output, Ui& ui);
+// that name instead. Every outcome is reported except a cancelled choice of schematic.
+ExchangeOutcome ExchangeOpAmps(CircuitOutput& output, Ui& ui);
 
 }  // namespace vorna

@@ -1,7 +1,5 @@
 #include "output/SchematicLines.h"
 
-#include <iterator>
-
 #include "output/SchematicText.h"
 
 namespace vorna {
@@ -19,16 +17,10 @@ SchematicLines SplitSchematicLines(std::string_view bytes) {
     return lines;
 }
 
-SchematicLines ReadSchematicLines(std::istream& in) {
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return SplitSchematicLines(bytes);
-}
-
-bool WriteSchematicLines(std::ostream& out, const SchematicLines& lines) {
-    for (const auto& line : lines)
-        out.write(line.text.data(), static_cast<std::streamsize>(line.text.size()));
-    out.flush();
-    return static_cast<bool>(out);
+std::string JoinedSchematicLines(const SchematicLines& lines) {
+    std::string bytes;
+    for (const auto& line : lines) bytes += line.text;
+    return bytes;
 }
 
 }  // namespace vorna

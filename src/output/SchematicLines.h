@@ -3,8 +3,6 @@
 // code unit 0x000A) is part of the line; the last line may have none. A byte-order mark
 // is simply part of the first line. Lines may be of any length and any number.
 
-#include <istream>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,9 +21,7 @@ using SchematicLines = std::vector<SchematicLine>;
 // Splits UTF-16LE bytes into lines. Line ends are looked for at code-unit boundaries, so a
 // character whose low or high byte happens to be 0x0A never ends a line.
 SchematicLines SplitSchematicLines(std::string_view bytes);
-// Reads `in` from its current position to its end into lines.
-SchematicLines ReadSchematicLines(std::istream& in);
-// Writes the bytes of every line in order, nothing else; false when the stream failed.
-bool WriteSchematicLines(std::ostream& out, const SchematicLines& lines);
+// The bytes of every line in order, nothing else: the file's content.
+std::string JoinedSchematicLines(const SchematicLines& lines);
 
 }  // namespace vorna

@@ -26,21 +26,33 @@ SectionFigures SecondOrderSectionFigures(const Section& s) {
     return f;
 }
 
+namespace {
+
+// The magnitude has a floor of 1e-7 (-140 dB), which also stands for the zero of a notch.
+double FlooredDb(double magnitude) {
+    return 20 * std::log10(std::fmax(magnitude, 1e-7));
+}
+
+}  // namespace
+
 double SectionGainAtFcDb(const Section& s) {
     const double omega0 = std::sqrt(s[1]);
     const double numerator =
         std::sqrt((s[4] - s[2] * s[1]) * (s[4] - s[2] * s[1]) + (s[3] * omega0) * (s[3] * omega0));
-    return 20 * std::log10(numerator / (s[0] * omega0));
+    return FlooredDb(numerator / (s[0] * omega0));
 }
 
 double SectionGainDb(const Section& s, double omega) {
-    const double omega2 = omega * omega;
-    const double numerator =
-        (s[4] - s[2] * omega2) * (s[4] - s[2] * omega2) + (s[3] * omega) * (s[3] * omega);
-    const double denominator = (s[1] - omega2) * (s[1] - omega2) + (s[0] * omega) * (s[0] * omega);
-    double magnitude = std::sqrt(numerator / denominator);
-    if (magnitude < 1e-7) magnitude = 1e-7;
-    const double gain = 20 * std::log10(magnitude);
+    // Each term divided by Pn_1 = w0^2, so that the squares neither underflow nor overflow
+    // for frequencies far from 1 rad/s.
+    const double ratio2 = omega * omega / s[1];
+    const double zeros = s[4] / s[1] - s[2] * ratio2;
+    const double zerosDamping = s[3] * omega / s[1];
+    const double poles = 1 - ratio2;
+    const double polesDamping = s[0] * omega / s[1];
+    const double magnitude = std::sqrt((zeros * zeros + zerosDamping * zerosDamping) /
+                                       (poles * poles + polesDamping * polesDamping));
+    const double gain = FlooredDb(magnitude);
     return std::fabs(gain) < 0.0001 ? 0 : gain;
 }
 

@@ -27,7 +27,8 @@ struct SectionFigures {
     double gainBandwidth = 0;  // Hz
 };
 SectionFigures SecondOrderSectionFigures(const Section& section);
-// Gain of the section at its cut-off as the coefficient report gives it, in dB.
+// Gain of the section at its cut-off as the coefficient report gives it, in dB, with the
+// floor of SectionGainDb (a notch's zero at the cut-off).
 double SectionGainAtFcDb(const Section& section);
 // Gain of the section at `omega` as the gain list gives it, in dB: the magnitude has a floor
 // of 1e-7 (-140 dB) and gains within 0.0001 dB of 0 are 0.

@@ -2,12 +2,13 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 
 #include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
 #include "output/SectionFigures.h"
 #include "platform/CLocale.h"
+#include "platform/FileWrite.h"
+#include "platform/MessageText.h"
 #include "platform/ShiftJisText.h"
 #include "platform/Ui.h"
 #include "view/CKorvelView.h"
@@ -71,10 +72,13 @@ bool AppendReport(CKorvelView& view, Ui& ui, const std::string& text) {
     request.appends = true;
     const auto path = ui.SaveFileName(request);
     if (!path) return false;
-    {
-        std::ofstream file(*path, std::ios::binary | std::ios::app);
-        if (!file) return false;
-        ShiftJisWriter(file).Write(text);
+    AppendingFile file;
+    if (!file.Open(*path)) return false;
+    // The report is appended whole or not at all.
+    if (!file.Append(Utf8ToShiftJis(text)) || !file.Close()) {
+        ui.MessageBox(Format("「%s」に書き込めませんでした", EchoedText(*path).c_str()),
+                      MessageButtons::Ok);
+        return false;
     }
     ui.FilesWritten({std::filesystem::absolute(*path).string()});
     view.displayMode = 1;

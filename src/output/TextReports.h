@@ -18,7 +18,8 @@ std::string GainListText(const CKorvelView& view);
 
 // Asks for the file, appends the report, sets the view's display mode to 1 and opens the
 // file with the desktop. Cancel, or a file that can be neither opened nor created, ends
-// silently with nothing written or opened. Returns whether the report was written.
+// silently with nothing written or opened; a write that fails (a full disk) is reported and
+// takes back what it wrote. Returns whether the report was written.
 bool WriteCoefficientReport(CKorvelView& view, Ui& ui);
 bool WriteGainList(CKorvelView& view, Ui& ui);
 

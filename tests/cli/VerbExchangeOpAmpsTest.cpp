@@ -80,11 +80,11 @@ TEST(CliExchangeOpAmps, MissingListOrSchematicFails) {
     ASSERT_NO_FATAL_FAILURE(WriteSchematic(dir));
     auto run = RunCliIn(dir, "exchange-opamps X.asc");
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find("「OPExchange.txt」がオープン出来ない"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("「OPExchange.txt」がオープン出来ない"), std::string::npos) << run.err;
     WriteFile(dir + "OPExchange.txt", "LT1115\nOPA1611\nend\n");
     run = RunCliIn(dir, "exchange-opamps Missing.asc");
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find("回路図がオープン出来ない"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("回路図がオープン出来ない"), std::string::npos) << run.err;
 }
 
 }  // namespace

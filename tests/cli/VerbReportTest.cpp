@@ -42,13 +42,22 @@ TEST(CliReport, AppendsTheReportInCodePage932) {
     }
 }
 
-TEST(CliReport, AFileThatCannotBeCreatedFails) {
-    const testing::TempFolder folder;
-    const std::string dir = folder.Path();
-    const auto run = RunCliIn(dir, "report --type coefficients -o no/such/folder/report.txt");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("cannot open or create no/such/folder/report.txt"), std::string::npos)
-        << run.err;
+TEST(CliReport, AFileThatCannotBeWrittenFails) {
+    const struct {
+        const char* output;
+        int status;
+        const char* message;
+    } cases[] = {
+        {"no/such/folder/report.txt", 2, "the folder no/such/folder does not exist"},
+        {"/dev/full", 1, "「/dev/full」に書き込めませんでした"},
+    };
+    for (const auto& c : cases) {
+        const testing::TempFolder folder;
+        const auto run =
+            RunCliIn(folder.Path(), std::string("report --type coefficients -o ") + c.output);
+        EXPECT_EQ(run.status, c.status) << c.output;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
 }
 
 }  // namespace

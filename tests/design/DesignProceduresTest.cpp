@@ -246,12 +246,14 @@ TEST(DesignMessages, OrderBelowTwoIsRaisedWithAMessage) {
     }
 }
 
-TEST(DesignMessages, EqualAttenuationsAndEqualBandEdgesAreAccepted) {
+TEST(DesignMessages, EqualBandEdgesAreRefused) {
     CKorvelDoc doc = Selection(103, 112, 1);
     ScriptedUi ui;
     ui.ExpectDialog(515).Type(527, "2").Type(530, "2").Ok();
-    EXPECT_EQ(doc.RunDesign(ui), 0);
-    EXPECT_DOUBLE_EQ(doc.fp1, doc.fp2);
+    ui.ExpectMessage(kBandEdges);
+    ui.ExpectDialog(515).Cancel();
+    EXPECT_EQ(doc.RunDesign(ui), 1);
+    ui.VerifyDone();
 }
 
 TEST(DesignMessages, ChebyshevBandEliminateBeyondItsXsLimitWarnsOfTheAcoshArgument) {

@@ -54,6 +54,12 @@ void FailingSynthesis(CircuitOutput& out, CKorvelDoc&, CKorvelView&, Ui&) {
     out.synthesisFailed = 1;
 }
 
+// Settles a value of 0, as a design at an absurd frequency would.
+void ZeroValueSynthesis(CircuitOutput& out, CKorvelDoc&, CKorvelView&, Ui&) {
+    out.SetComponentValue("R1_%-d", 1, 4700);
+    out.SetComponentValue("C1_%-d", 1, 0);
+}
+
 class CircuitOutputRun : public ::testing::Test {
 protected:
     CircuitOutputRun() : view(doc) {
@@ -128,14 +134,32 @@ TEST_F(CircuitOutputRun, ChoosingTheReferenceItselfAsOutputLosesNothing) {
     EXPECT_EQ(ReadFile(program / "sys/LP1_2.asc"), ExpectedSchematic("LT1115", "4.7K", "22n"));
 }
 
-TEST_F(CircuitOutputRun, SynthesisFailureStillWritesTheSchematicWithoutFinalMessage) {
-    WithReference();
-    ui.ExpectSaveFile(current / "out.asc");
-    ui.ExpectMessage(kAskDefaultOpAmp, IDYES);
-    Run(FailingSynthesis);
-    EXPECT_EQ(ReadFile(current / "out.asc"), ExpectedSchematic("ADA4807-4", "4.7K", "1n"));
-    EXPECT_TRUE(Journal().ends_with(Utf8ToShiftJis("\nlpet2 で 変換不能, j = 0\n")));
-    EXPECT_EQ(out.synthesisFailed, 0);
+TEST_F(CircuitOutputRun, FailedSynthesisWritesNoSchematicAndNoFinalMessage) {
+    const struct {
+        SynthesisEntry synthesis;
+        std::vector<std::string> messages;
+        std::string journalEnd;
+    } cases[] = {
+        {FailingSynthesis, {}, "\nlpet2 で 変換不能, j = 0\n"},
+        {ZeroValueSynthesis,
+         {"素子値が 0 または無限大になるので，この回路では実現出来ません\n\n回路図ファイルは作成し"
+          "ません"},
+         "\n\n"},
+    };
+    for (const auto& c : cases) {
+        WithReference();
+        WriteFile(current / "out.asc", "kept");
+        ui.ExpectSaveFile(current / "out.asc");
+        ui.ExpectMessage(kAskDefaultOpAmp, IDYES);
+        for (const auto& message : c.messages) ui.ExpectMessage(message);
+        Run(c.synthesis);
+        EXPECT_EQ(ReadFile(current / "out.asc"), "kept");
+        EXPECT_TRUE(Journal().ends_with(Utf8ToShiftJis(c.journalEnd)));
+        EXPECT_EQ(out.synthesisFailed, 0);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(current.Path()), {}), 2)
+            << "no temporary file stays beside the schematic";
+        view.approximatedByCircuit = 0;
+    }
 }
 
 TEST_F(CircuitOutputRun, MissingReferenceWithOkWritesTheJournalUnderTheCircuitName) {
@@ -179,13 +203,14 @@ TEST_F(CircuitOutputRun, JournalOnlyCancelWritesNothingAtAll) {
     EXPECT_EQ(view.approximatedByCircuit, 0);
 }
 
-TEST_F(CircuitOutputRun, UnopenableJournalEndsTheRunLeavingTheCreatedFileEmpty) {
+TEST_F(CircuitOutputRun, UnopenableJournalEndsTheRunLeavingTheChosenFileAsItWas) {
     WithReference();
     std::filesystem::create_directory(current / "journal.txt");
-    ui.ExpectSaveFile(current / "out.asc");
+    WriteFile(current / "keep.asc", "kept");
+    ui.ExpectSaveFile(current / "keep.asc");
     ui.ExpectMessage("journal.txt がオ-プン出来ません");
     Run();
-    EXPECT_EQ(ReadFile(current / "out.asc"), "");
+    EXPECT_EQ(ReadFile(current / "keep.asc"), "kept");
 }
 
 TEST_F(CircuitOutputRun, EarlierResultsAreConfirmedFirst) {

@@ -44,7 +44,8 @@ TEST(OpAmpNames, ExchangeListStopsAtEndOrTheTwentiethName) {
         {"end closes the list", "LT1115\nA\nB\nend\nC\n", 2, false},
         {"End and END are names", "LT1115\nEnd\nEND\nend\n", 2, false},
         {"end of file closes the list", "LT1115\nA", 1, false},
-        {"20 names and end", "LT1115\n" + names(20) + "end\n", 20, true},
+        {"20 names and end", "LT1115\n" + names(20) + "end\n", 20, false},
+        {"20 names and the end of the file", "LT1115\n" + names(20), 20, false},
         {"21 names", "LT1115\n" + names(21) + "end\n", 20, true},
         {"19 names", "LT1115\n" + names(19) + "end\n", 19, false},
     };
@@ -58,11 +59,11 @@ TEST(OpAmpNames, ExchangeListStopsAtEndOrTheTwentiethName) {
 }
 
 TEST(OpAmpNames, UsableNames) {
-    for (const char* good : {"ADA4807-4", "LT1115", "A", "OP 27 (x)", "12345678901234567890"}) {
+    for (const char* good : {"ADA4807-4", "LT1115", "A", "OP27(x)", "12345678901234567890"}) {
         EXPECT_TRUE(IsUsableOpAmpName(good)) << good;
     }
-    for (const char* bad :
-         {"", "../evil", "sub/OP27", "C:\\OP27", "123456789012345678901", "\xB5PA"}) {
+    for (const char* bad : {"", "../evil", "sub/OP27", "C:\\OP27", "123456789012345678901",
+                            "\xB5PA", "AD A", " OPA"}) {
         EXPECT_FALSE(IsUsableOpAmpName(bad)) << bad;
     }
 }
@@ -168,7 +169,7 @@ TEST(OpAmpExchange, EveryWayOutIsReported) {
     struct Case {
         const char* what;
         std::optional<std::string> list;
-        bool schematic;
+        int schematic;  // 0 none, 1 a file, 2 a folder in its place
         std::vector<std::pair<std::string, int>> messages;
         std::vector<std::string> written;
     };
@@ -177,61 +178,75 @@ TEST(OpAmpExchange, EveryWayOutIsReported) {
     std::string twenty = "LT1115\n";
     for (int i = 0; i < 20; ++i) twenty += "OP" + std::to_string(i) + "\n";
     const std::vector<Case> cases{
-        {"schematic missing", "LT1115\nOPA1612\nend\n", false, {{unreadable, IDOK}}, {}},
+        {"schematic missing", "LT1115\nOPA1612\nend\n", 0, {{unreadable, IDOK}}, {}},
         {"list missing",
          std::nullopt,
-         true,
+         1,
          {{"「OPExchange.txt」がオープン出来ないのでオペアンプを交換せずに終了します", IDOK}},
          {}},
         {"answered No",
          "LT1115\nOPA1612\nend\n",
-         true,
+         1,
          {{Question("LT1115", 1), IDNO}, {notExchanged, IDOK}},
          {}},
         {"from name not used",
          "LT1001\nOPA1612\nend\n",
-         true,
+         1,
          {{Question("LT1001", 1), IDYES},
           {"オペアンプ「LT1001」が使用されていません\n\n交換せずに終了します", IDOK}},
          {}},
         {"empty list is not reported as done",
          "LT1115\nend\n",
-         true,
+         1,
          {{Question("LT1115", 0), IDYES}, {notExchanged, IDOK}},
          {}},
         {"20 names and end",
          twenty + "end\n",
-         true,
+         1,
+         {{Question("LT1115", 20), IDNO}, {notExchanged, IDOK}},
+         {}},
+        {"21 names",
+         twenty + "OP20\n",
+         1,
          {{"一度に交換できるのは 20個 までです", IDOK},
           {Question("LT1115", 20), IDNO},
           {notExchanged, IDOK}},
          {}},
         {"name leaving the folder refused before anything is written",
          "LT1115\nOPA1612\n../../x\nend\n",
-         true,
+         1,
          {{UnusableOpAmpNameMessage("OPExchange.txt", "../../x", notExchanged.c_str()), IDOK}},
          {}},
         {"empty from name refused",
          "\nOPA1612\nend\n",
-         true,
+         1,
          {{UnusableOpAmpNameMessage("OPExchange.txt", "", notExchanged.c_str()), IDOK}},
          {}},
-        {"begins-with match; a later name that cannot be created ends silently",
+        {"only the whole name matches",
          "LT11\nX\nend\n",
-         true,
+         1,
          {{Question("LT11", 1), IDYES},
-          {"オペアンプ「LT11」を「X」（など）に交換して、\n\n新しい回路図ファイルを作成しました",
-           IDOK}},
-         {"s-X.asc"}},
+          {"オペアンプ「LT11」が使用されていません\n\n交換せずに終了します", IDOK}},
+         {}},
+        {"a folder as the schematic",
+         "LT1115\nX\nend\n",
+         2,
+         {{"「<s.asc>」はファイルではないので読み込めません\n\n" + notExchanged, IDOK}},
+         {}},
     };
     for (const auto& c : cases) {
         TempFolder folder;
-        if (c.schematic) WriteFile(folder / "s.asc", kSchematic);
+        if (c.schematic == 1) WriteFile(folder / "s.asc", kSchematic);
+        if (c.schematic == 2) std::filesystem::create_directory(folder / "s.asc");
         if (c.list) WriteFile(folder / "OPExchange.txt", *c.list);
         ScriptedUi ui;
         ui.currentDirectory = folder.Path();
         ui.ExpectOpenFile(folder / "s.asc");
-        for (const auto& [text, answer] : c.messages) ui.ExpectMessage(text, answer);
+        for (auto [text, answer] : c.messages) {
+            if (const auto at = text.find("<s.asc>"); at != std::string::npos)
+                text.replace(at, 7, folder / "s.asc");
+            ui.ExpectMessage(text, answer);
+        }
         CircuitOutput output;
         ExchangeOpAmps(output, ui);
         ui.VerifyDone();

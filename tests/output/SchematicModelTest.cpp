@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
 
 #include "output/CircuitOutput.h"
 #include "output/SchematicLines.h"
@@ -15,12 +14,6 @@ std::string Wide(const std::string& ascii) {
     return WidenToUtf16(ascii);
 }
 
-std::string Joined(const SchematicLines& lines) {
-    std::ostringstream out;
-    WriteSchematicLines(out, lines);
-    return out.str();
-}
-
 // Classifies `reference`, sets the given values and returns the written bytes.
 std::string Edit(const std::string& reference,
                  const std::vector<std::pair<std::string, double>>& values, int replaceOpAmp = 1) {
@@ -31,7 +24,7 @@ std::string Edit(const std::string& reference,
     output.lines = SplitSchematicLines(Wide(reference));
     output.ClassifySchematicLines();
     for (const auto& [name, value] : values) output.SetComponentValue(name.c_str(), 0, value);
-    return Joined(output.lines);
+    return JoinedSchematicLines(output.lines);
 }
 
 TEST(SchematicLines, SplitKeepsEveryByteAndEndsLinesOnlyAtLineFeedCodeUnits) {
@@ -62,13 +55,12 @@ TEST(SchematicLines, SplitKeepsEveryByteAndEndsLinesOnlyAtLineFeedCodeUnits) {
         std::vector<std::string> texts;
         for (const auto& line : lines) texts.push_back(line.text);
         EXPECT_EQ(texts, c.lines) << c.what;
-        EXPECT_EQ(Joined(lines), c.bytes) << c.what;
+        EXPECT_EQ(JoinedSchematicLines(lines), c.bytes) << c.what;
     }
 }
 
-TEST(SchematicLines, ReadsWholeStream) {
-    std::istringstream in(Wide("SHEET 1 880 680\nWIRE 0 0 16 0\n"));
-    const SchematicLines lines = ReadSchematicLines(in);
+TEST(SchematicLines, ReadsWholeText) {
+    const SchematicLines lines = SplitSchematicLines(Wide("SHEET 1 880 680\nWIRE 0 0 16 0\n"));
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1].text, Wide("WIRE 0 0 16 0\n"));
 }
@@ -151,8 +143,10 @@ TEST(SchematicModel, InformationLinesAndOpAmpSymbols) {
          "TEXT 16 -104 Left 2 ;Gain stage of section 1\n"},
         {"op-amp replaced, rest of the line kept", "SYMBOL OpAmps\\\\LT1115 16 96 R0\n", 1,
          "SYMBOL OpAmps\\\\ADA4807-4 16 96 R0\n"},
-        {"op-amp whose name begins with the reference name", "SYMBOL OpAmps\\\\LT1115A 16 96 R0\n",
-         1, "SYMBOL OpAmps\\\\ADA4807-4A 16 96 R0\n"},
+        {"op-amp whose name only begins with the reference name",
+         "SYMBOL OpAmps\\\\LT1115A 16 96 R0\n", 1, "SYMBOL OpAmps\\\\LT1115A 16 96 R0\n"},
+        {"op-amp name at the end of the file", "SYMBOL OpAmps\\\\LT1115", 1,
+         "SYMBOL OpAmps\\\\ADA4807-4"},
         {"op-amp kept when not replacing", "SYMBOL OpAmps\\\\LT1115 16 96 R0\n", 0,
          "SYMBOL OpAmps\\\\LT1115 16 96 R0\n"},
         {"other op-amp kept", "SYMBOL OpAmps\\\\LT1001 16 96 R0\n", 1,
@@ -213,8 +207,7 @@ TEST(SchematicModel, TruncatedAndRandomReferencesNeverMisbehave) {
         output.ClassifySchematicLines();
         output.SetComponentValue("R1_%-d", 1, 4700);
         output.SetComponentValue("C1_%-d", 1, 1e-9);
-        std::ostringstream out;
-        WriteSchematicLines(out, output.lines);
+        JoinedSchematicLines(output.lines);
     };
     for (std::size_t length = 0; length <= reference.size(); ++length)
         exercise(reference.substr(0, length));

@@ -1,0 +1,55 @@
+#include "platform/FileRead.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "platform/CLocale.h"
+#include "platform/FileDescriptor.h"
+#include "platform/MessageText.h"
+
+namespace vorna {
+
+FileContents ReadInputFile(const std::string& path, std::size_t limit) {
+    // O_NONBLOCK: opening a pipe must not wait for a writer.
+    const FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (file.Get() < 0) return {{}, ReadProblem::CannotOpen};
+    struct stat status {};
+    if (fstat(file.Get(), &status) != 0) return {{}, ReadProblem::CannotOpen};
+    if (!S_ISREG(status.st_mode)) return {{}, ReadProblem::NotAFile};
+    if (static_cast<unsigned long long>(status.st_size) > limit) return {{}, ReadProblem::TooLarge};
+    // Room for one byte more than the file holds tells a file that grew while it was read;
+    // it may grow up to one byte beyond the limit, which makes it too large.
+    std::string bytes(static_cast<std::size_t>(status.st_size) + 1, '\0');
+    std::size_t filled = 0;
+    while (true) {
+        if (filled == bytes.size()) {
+            if (bytes.size() > limit) break;
+            bytes.resize(std::min(bytes.size() * 2, limit + 1));
+        }
+        const ssize_t got = read(file.Get(), bytes.data() + filled, bytes.size() - filled);
+        if (got < 0) return {{}, ReadProblem::CannotOpen};
+        if (got == 0) break;
+        filled += static_cast<std::size_t>(got);
+    }
+    if (filled > limit) return {{}, ReadProblem::TooLarge};
+    bytes.resize(filled);
+    return {std::move(bytes), ReadProblem::None};
+}
+
+std::string ReadProblemText(const std::string& path, ReadProblem problem, std::size_t limit) {
+    const std::string name = EchoedText(path);
+    switch (problem) {
+        case ReadProblem::NotAFile:
+            return Format("「%s」はファイルではないので読み込めません", name.c_str());
+        case ReadProblem::TooLarge:
+            return Format("「%s」は大きすぎるので読み込めません（%zu バイトまで）", name.c_str(),
+                          limit);
+        default:
+            return {};
+    }
+}
+
+}  // namespace vorna

@@ -1,0 +1,36 @@
+#pragma once
+// Reading the program's input files whole, with a size limit: schematics, op-amp lists and
+// the like are small, and a folder, a device such as /dev/zero or a runaway file must end in
+// a message, not in an endless read or an exception.
+
+#include <cstddef>
+#include <string>
+
+namespace vorna {
+
+enum class ReadProblem {
+    None,
+    CannotOpen,  // missing, not permitted, or a read error
+    NotAFile,    // a folder, a device, a pipe
+    TooLarge,    // more than the limit
+};
+
+struct FileContents {
+    std::string bytes;
+    ReadProblem problem = ReadProblem::None;
+    explicit operator bool() const { return problem == ReadProblem::None; }
+};
+
+// Largest input file read by the program (a schematic of thousands of lines is far smaller).
+inline constexpr std::size_t kMaxInputFileSize = 16u << 20;
+
+// The bytes of the regular file at `path` if it holds at most `limit` bytes. Never blocks on
+// a pipe and never throws.
+FileContents ReadInputFile(const std::string& path, std::size_t limit = kMaxInputFileSize);
+
+// Why `path` could not be read (NotAFile or TooLarge), as a line of a message; empty for the
+// other problems, whose messages the callers have.
+std::string ReadProblemText(const std::string& path, ReadProblem problem,
+                            std::size_t limit = kMaxInputFileSize);
+
+}  // namespace vorna

@@ -1,0 +1,64 @@
+#pragma once
+// Writing output files so that a failure never costs the user data: a file that is replaced
+// is written beside its target and renamed over it only when complete, and a file that is
+// appended to gets each block whole or not at all.
+
+#include <string>
+#include <string_view>
+
+#include "platform/FileDescriptor.h"
+
+namespace vorna {
+
+// A file that takes the place of `target` on Commit. Its bytes go to a temporary file in the
+// target's folder, which Commit renames over the target, so that readers and parallel
+// writers see either the old or the new file, never a mixture. A target that exists and is
+// no regular file (a device such as /dev/null) is written in place. Without Commit, or when
+// Commit fails, the temporary file is removed and the target stays as it was.
+class ReplacementFile {
+public:
+    ReplacementFile() = default;
+    ~ReplacementFile() { Abandon(); }
+    ReplacementFile(const ReplacementFile&) = delete;
+    ReplacementFile& operator=(const ReplacementFile&) = delete;
+
+    // Creates the temporary file for `target`; false when the target cannot be written (a
+    // folder, a missing folder, an empty name, no permission).
+    bool Create(const std::string& target);
+    bool IsOpen() const { return file_.IsOpen(); }
+    // Adds bytes to the new content.
+    void Write(std::string_view bytes) { content_.append(bytes); }
+    // Writes the content and puts it in place of the target; false when anything failed.
+    bool Commit();
+    // Drops the new content; the target is left alone.
+    void Abandon();
+
+private:
+    std::string target_;
+    std::string temporary_;  // empty when the target is written in place
+    std::string content_;
+    FileDescriptor file_;
+    unsigned mode_ = 0;  // the replaced file's permissions, or 0 for the default
+};
+
+// Puts `bytes` in place of the file `target` as a ReplacementFile does; false on failure.
+bool ReplaceFile(const std::string& target, std::string_view bytes);
+
+// A file appended to in whole blocks, as a journal or a report is: each Append writes its
+// block at the end under an exclusive lock, so that blocks of parallel runs never
+// interleave, and removes what it wrote if the write fails part way.
+class AppendingFile {
+public:
+    // Opens `path` for appending, creating it when missing; false when it cannot be.
+    bool Open(const std::string& path);
+    bool IsOpen() const { return file_.IsOpen(); }
+    // False when the block could not be written whole (nothing of it then stays).
+    bool Append(std::string_view bytes);
+    // False when closing reported an error.
+    bool Close() { return file_.Close(); }
+
+private:
+    FileDescriptor file_;
+};
+
+}  // namespace vorna

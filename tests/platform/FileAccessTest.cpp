@@ -1,0 +1,71 @@
+// Input files are read whole only when they are small regular files, and output files take
+// the place of their targets only when complete.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "output/TempFolder.h"
+#include "platform/FileRead.h"
+#include "platform/FileWrite.h"
+#include "platform/MessageText.h"
+
+namespace vorna {
+namespace {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
+
+TEST(FileRead, OnlySmallRegularFilesAreRead) {
+    const TempFolder folder;
+    WriteFile(folder / "small", "abc");
+    WriteFile(folder / "large", std::string(101, 'x'));
+    ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0600), 0);
+    const struct {
+        std::string path;
+        ReadProblem problem;
+    } cases[] = {
+        {folder / "small", ReadProblem::None},  {folder / "large", ReadProblem::TooLarge},
+        {folder.Path(), ReadProblem::NotAFile}, {folder / "pipe", ReadProblem::NotAFile},
+        {"/dev/zero", ReadProblem::NotAFile},   {folder / "missing", ReadProblem::CannotOpen},
+    };
+    for (const auto& c : cases) {
+        const FileContents file = ReadInputFile(c.path, 100);
+        EXPECT_EQ(file.problem, c.problem) << c.path;
+        EXPECT_EQ(file.bytes, c.problem == ReadProblem::None ? "abc" : "") << c.path;
+    }
+}
+
+TEST(FileWrite, TheTargetChangesOnlyOnACompleteCommit) {
+    const TempFolder folder;
+    WriteFile(folder / "target", "old");
+    chmod((folder / "target").c_str(), 0640);
+    std::filesystem::create_symlink(folder / "target", folder / "link");
+    {
+        ReplacementFile abandoned;
+        ASSERT_TRUE(abandoned.Create(folder / "target"));
+        abandoned.Write("half");
+    }
+    EXPECT_EQ(ReadFile(folder / "target"), "old");
+    // Written through the link, keeping the file's permissions.
+    ASSERT_TRUE(ReplaceFile(folder / "link", "new"));
+    EXPECT_EQ(ReadFile(folder / "target"), "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link"));
+    EXPECT_EQ(std::filesystem::status(folder / "target").permissions(),
+              std::filesystem::perms(0640));
+    for (const std::string& bad : {std::string(), folder.Path(), folder / "no/such"})
+        EXPECT_FALSE(ReplaceFile(bad, "x")) << bad;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
+}
+
+TEST(MessageText, EchoedTextsAreCutAtCharacterBoundaries) {
+    EXPECT_EQ(EchoedText("LT1115"), "LT1115");
+    EXPECT_EQ(EchoedText("a\nb"), "a?b");
+    EXPECT_EQ(EchoedText("ab" + std::string("\xE3\x81\x82"), 4), "ab…");
+    EXPECT_EQ(EchoedText(std::string(100, 'x')), std::string(64, 'x') + "…");
+}
+
+}  // namespace
+}  // namespace vorna
