@@ -27,8 +27,10 @@ std::vector<FileFilter> ReportFileFilters() {
     return {{"Text (*.txt)", "*.txt"}, {"Text (*.doc)", "*.doc"}, {"All Files (*.*)", "*.*"}};
 }
 
+// A figure that cannot be computed (the analog cut-off and Q of a digital section whose
+// Pn_1 is negative) is said to be so rather than printed as "nan".
 std::string Eng(double value) {
-    return FormatEngValue(value);
+    return std::isfinite(value) ? FormatEngValue(value) : std::string("計算不能");
 }
 
 // Only low-pass and high-pass designs of odd order have a first-order section.

@@ -42,6 +42,21 @@ TEST(CliReport, AppendsTheReportInCodePage932) {
     }
 }
 
+TEST(CliReport, FiguresThatCannotBeComputedAreSaidToBeSo) {
+    // Digital band-eliminate sections with a negative Pn_1 have no analog cut-off or Q.
+    const testing::TempFolder folder;
+    for (const char* type : {"coefficients", "gainlist"}) {
+        SCOPED_TRACE(type);
+        const auto run = RunCliIn(folder.Path(), std::string("report --type ") + type +
+                                                     " --kind be --approx chebyshev --digital "
+                                                     "10KHz -o report.txt");
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(ReadFile(folder.Path() + "report.txt").find("nan"), std::string::npos);
+    }
+    EXPECT_NE(ReadFile(folder.Path() + "report.txt").find(Utf8ToShiftJis("計算不能")),
+              std::string::npos);
+}
+
 TEST(CliReport, AFileThatCannotBeWrittenFails) {
     const struct {
         const char* output;
