@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "circuit/EngValue.h"
-#include "design/conversion/DigitalConversion.h"
-#include "design/conversion/GainAtFrequency.h"
-#include "design/conversion/SamplingDialog.h"
+#include "app/DigitalConversionCommand.h"
+#include "app/GainAtFrequency.h"
+#include "dialogs/SamplingDialog.h"
 #include "platform/CLocale.h"
 #include "platform/MessageText.h"
 

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "analysis/Response.h"
-#include "app/CKorvelDoc.h"
+#include "design/FilterKinds.h"
 
 namespace vorna::analysis {
 
@@ -17,12 +17,6 @@ constexpr double kAboveOpenEnd = 10;
 
 }  // namespace
 
-Specification SpecificationOf(const CKorvelDoc& doc) {
-    return {doc.kind, doc.fp,   doc.fs,
-            doc.fp1,  doc.fp2,  doc.fs1,
-            doc.fs2,  doc.attp, doc.byOrder != 0 ? doc.attsAchieved : doc.atts};
-}
-
 std::vector<MaskBand> SpecificationMask(const Specification& s) {
     auto passBand = [&s](double low, double high) {
         return MaskBand{BandKind::Pass, low, high, -s.attp};
@@ -30,18 +24,19 @@ std::vector<MaskBand> SpecificationMask(const Specification& s) {
     auto stopBand = [&s](double low, double high) {
         return MaskBand{BandKind::Stop, low, high, -s.atts};
     };
-    switch (s.kind) {
-        case kLowPass:
+    const std::optional<FilterKind> kind = FilterKindOf(s.kind);
+    if (!kind) return {};
+    switch (*kind) {
+        case FilterKind::LowPass:
             return {passBand(0, s.fp), stopBand(s.fs, 0)};
-        case kHighPass:
+        case FilterKind::HighPass:
             return {stopBand(0, s.fs), passBand(s.fp, 0)};
-        case kBandPass:
+        case FilterKind::BandPass:
             return {stopBand(0, s.fs1), passBand(s.fp1, s.fp2), stopBand(s.fs2, 0)};
-        case kBandEliminate:
+        case FilterKind::BandEliminate:
             return {passBand(0, s.fp1), stopBand(s.fs1, s.fs2), passBand(s.fp2, 0)};
-        default:
-            return {};
     }
+    return {};
 }
 
 double MaskMarginDb(const Cascade& cascade, const std::vector<MaskBand>& mask, int pointsPerBand) {

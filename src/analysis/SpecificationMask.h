@@ -10,24 +10,16 @@
 
 #include "analysis/Cascade.h"
 
-namespace vorna {
-class CKorvelDoc;
-}
-
 namespace vorna::analysis {
 
 // The part of a design that the mask reads (Hz and dB).
 struct Specification {
-    int kind = 0;  // kLowPass .. kBandEliminate
+    int kind = 0;  // the FilterKind's id
     double fp = 0, fs = 0;
     double fp1 = 0, fp2 = 0, fs1 = 0, fs2 = 0;
     double attp = 0;  // largest pass-band attenuation, dB
     double atts = 0;  // smallest stop-band attenuation, dB
 };
-
-// The document's edges; the stop-band attenuation is the entered one, or the attained one
-// for a design made by order.
-Specification SpecificationOf(const CKorvelDoc& doc);
 
 enum class BandKind { Pass, Stop };
 

@@ -1,6 +1,6 @@
 #include "circuit/CandidateChooser.h"
 
-#include "circuit/EngValue.h"
+#include "dialogs/UnitEntry.h"
 #include "platform/Ui.h"
 
 namespace vorna {

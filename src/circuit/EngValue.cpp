@@ -4,7 +4,6 @@
 #include <span>
 
 #include "platform/CLocale.h"
-#include "platform/Ui.h"
 
 namespace vorna {
 
@@ -30,11 +29,6 @@ const std::array<UnitEntry, 5> kFrequencyUnits = {{
 }};
 
 namespace {
-
-const char kComponentUnitMessage[] =
-    "単位の記号は次に示すものが使用出来ます\n\nf p n u m (なし) K Meg G T";
-const char kFrequencyUnitMessage[] =
-    "単位の記号は次に示すものが使用出来ます\n\nmHz (なし) KHz Meg GHz";
 
 // Upper limits of the component magnitude classes f .. G (class T has none): below one the
 // class changes one decade below the usual prefix boundary, so 0.05 reads "50m" and 0.5
@@ -65,18 +59,13 @@ std::string TextSuffix(int c) {
                   : std::string(kComponentUnits[static_cast<std::size_t>(c)].suffix);
 }
 
-// Sets value = mantissa times the factor of `unit` in `units`; a unit not in the table
-// gets `message` and the mantissa is taken as it is.
-void ApplyUnit(Ui& ui, std::span<const UnitEntry> units, const char* message, double& value,
-               double mantissa, const std::string& unit) {
+// mantissa times the factor of `unit` in `units`; empty for a unit not in the table.
+std::optional<double> ScaleByUnit(std::span<const UnitEntry> units, double mantissa,
+                                  const std::string& unit) {
     for (const UnitEntry& entry : units) {
-        if (unit == entry.suffix) {
-            value = mantissa * entry.factor;
-            return;
-        }
+        if (unit == entry.suffix) return mantissa * entry.factor;
     }
-    ui.MessageBox(message, MessageButtons::Ok);
-    value = mantissa;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -95,8 +84,8 @@ std::string SplitEngValue(std::string& unit, double& value) {
     return Format("%8.4lf%s", value, unit.c_str());
 }
 
-void ApplyEngUnit(Ui& ui, double& value, double mantissa, const std::string& unit) {
-    ApplyUnit(ui, kComponentUnits, kComponentUnitMessage, value, mantissa, unit);
+std::optional<double> ScaleByEngUnit(double mantissa, const std::string& unit) {
+    return ScaleByUnit(kComponentUnits, mantissa, unit);
 }
 
 std::string FormatEngValue(double value) {
@@ -152,8 +141,8 @@ std::string SplitFrequency(std::string& unit, double& value) {
     return Format("%8.4lf", value);
 }
 
-void ApplyFrequencyUnit(Ui& ui, double& value, double mantissa, const std::string& unit) {
-    ApplyUnit(ui, kFrequencyUnits, kFrequencyUnitMessage, value, mantissa, unit);
+std::optional<double> ScaleByFrequencyUnit(double mantissa, const std::string& unit) {
+    return ScaleByUnit(kFrequencyUnits, mantissa, unit);
 }
 
 int FrequencyUnitIndex(double hz) {
@@ -203,18 +192,6 @@ int FindFrequencyUnit(const std::array<std::string, 5>& unitNames, const std::st
         if (unitNames[i] == name) return static_cast<int>(i);
     }
     return -1;
-}
-
-double InvSinh(double x) {
-    return std::log(x + std::sqrt(x * x + 1.0));
-}
-
-double InvCosh(Ui& ui, double x) {
-    if (x < 1.0) {
-        ui.MessageBox("ａｃｏｓｈ　関数の引数が異常です！！", MessageButtons::Ok);
-        return 0;
-    }
-    return std::log(x + std::sqrt(x * x - 1.0));
 }
 
 }  // namespace vorna

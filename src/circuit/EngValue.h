@@ -4,11 +4,10 @@
 // f p n u m (none) K Meg G T; frequency units mHz Hz KHz Meg GHz.
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace vorna {
-
-class Ui;
 
 struct UnitEntry {
     const char* suffix;
@@ -23,8 +22,8 @@ extern const std::array<UnitEntry, 5> kFrequencyUnits;
 // Splits `value` for an edit box and unit combo: `value` becomes the signed mantissa,
 // `unit` the suffix (" " for the no-suffix class, "" for zero); returns the "%8.4lf%s" text.
 std::string SplitEngValue(std::string& unit, double& value);
-// value = mantissa * factor of `unit`; an unknown unit is reported and taken as factor 1.
-void ApplyEngUnit(Ui& ui, double& value, double mantissa, const std::string& unit);
+// mantissa * factor of `unit`; empty for a unit that is not one of the component units.
+std::optional<double> ScaleByEngUnit(double mantissa, const std::string& unit);
 // Signed engineering text with four decimals ("  4.7000K", "-  1.2000K", "   0 ").
 std::string FormatEngValue(double value);
 // Rounded mantissa without field width, Mega as "M" ("5K", "0").
@@ -38,17 +37,12 @@ double RoundTo4Places(double value);
 // Frequencies.
 // Splits a frequency in Hz: `value` becomes the mantissa in `unit`; returns "%8.4lf".
 std::string SplitFrequency(std::string& unit, double& value);
-// value = mantissa * factor of the frequency unit; an unknown unit is reported, factor 1.
-void ApplyFrequencyUnit(Ui& ui, double& value, double mantissa, const std::string& unit);
+// mantissa * factor of the frequency unit; empty for a unit that is not one of them.
+std::optional<double> ScaleByFrequencyUnit(double mantissa, const std::string& unit);
 int FrequencyUnitIndex(double hz);
 double HzToUnit(double hz, int index);
 double UnitToHz(double mantissa, int index);
 // Index of `name` in `unitNames` (exact comparison), or -1.
 int FindFrequencyUnit(const std::array<std::string, 5>& unitNames, const std::string& name);
-
-// Inverse hyperbolic functions of the approximation engine.
-double InvSinh(double x);
-// For x below 1 reports the bad argument and returns 0.
-double InvCosh(Ui& ui, double x);
 
 }  // namespace vorna

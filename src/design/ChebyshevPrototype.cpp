@@ -5,7 +5,6 @@
 
 #include <cmath>
 
-#include "circuit/EngValue.h"
 #include "design/DesignResults.h"
 #include "design/LowPassPrototype.h"
 #include "design/OrderLimits.h"

@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "circuit/EngValue.h"
 #include "design/DesignResults.h"
 #include "design/LowPassPrototype.h"
 #include "design/OrderLimits.h"

@@ -23,4 +23,8 @@ bool LowPassPrototype::IsUsable() const {
     return true;
 }
 
+double InvSinh(double x) {
+    return std::log(x + std::sqrt(x * x + 1.0));
+}
+
 }  // namespace vorna

@@ -42,4 +42,7 @@ LowPassPrototype ButterworthPrototype(int order);
 LowPassPrototype ChebyshevPrototype(int order, double epsP2);
 LowPassPrototype InverseChebyshevPrototype(int order, double epsS2);
 
+// asinh(x) as the Chebyshev prototypes compute it, log(x + sqrt(x^2 + 1)).
+double InvSinh(double x);
+
 }  // namespace vorna

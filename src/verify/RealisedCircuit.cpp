@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/CKorvelDoc.h"
+#include "app/DocumentSpecification.h"
 #include "schematic/AscFile.h"
 
 namespace vorna::verify {
@@ -21,7 +22,7 @@ bool RealisedCircuitOf(const CKorvelDoc& doc, const DesignResults& results,
         return false;
     }
     realised.circuit = circuitCode - kFirstCircuitCode;
-    realised.specification = analysis::SpecificationOf(doc);
+    realised.specification = SpecificationOf(doc);
     realised.results = results;
     realised.elements = out.elementValues;
     realised.sections = out.realisedSections;

@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisDesigns.h"
 #include "analysis/SpecificationMask.h"
+#include "app/DocumentSpecification.h"
 
 namespace vorna::testing {
 namespace {
@@ -9,7 +10,7 @@ namespace {
 TEST(SpecificationMask, EveryDesignKeepsToItsOwnMask) {
     for (const CascadeCase& c : CascadeCases({3, 8}, false)) {
         SCOPED_TRACE(c.name);
-        const auto mask = analysis::SpecificationMask(analysis::SpecificationOf(c.design.doc));
+        const auto mask = analysis::SpecificationMask(SpecificationOf(c.design.doc));
         ASSERT_EQ(mask.size(),
                   c.design.doc.kind == kLowPass || c.design.doc.kind == kHighPass ? 2u : 3u);
         // The edges meet their limits exactly, up to rounding; an even-order Chebyshev design
@@ -23,7 +24,7 @@ TEST(SpecificationMask, EveryDesignKeepsToItsOwnMask) {
 
 TEST(SpecificationMask, AGainOutsideTheMaskGivesANegativeMargin) {
     CascadeCase c = CascadeCases({8}, false).front();  // Butterworth low-pass, 3 dB at Fc
-    auto specification = analysis::SpecificationOf(c.design.doc);
+    auto specification = SpecificationOf(c.design.doc);
     specification.attp = 1;  // tighter than the design
     EXPECT_NEAR(analysis::MaskMarginDb(c.cascade, analysis::SpecificationMask(specification)),
                 1 - 3.0103, 1e-3);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "circuit/EngValue.h"
+#include "dialogs/UnitEntry.h"
 #include "support/ScriptedUi.h"
 
 namespace vorna {
@@ -186,17 +187,6 @@ TEST(EngValue, IndexConversions) {
     EXPECT_EQ(FindFrequencyUnit(names, "GHz"), 4);
     EXPECT_EQ(FindFrequencyUnit(names, "khz"), -1);
     EXPECT_EQ(FindFrequencyUnit(names, ""), -1);
-}
-
-TEST(EngValue, InverseHyperbolics) {
-    EXPECT_NEAR(InvSinh(std::sinh(1.3)), 1.3, 1e-12);
-    EXPECT_NEAR(InvSinh(-2.0), std::asinh(-2.0), 1e-12);
-    ScriptedUi ui;
-    EXPECT_NEAR(InvCosh(ui, std::cosh(2.1)), 2.1, 1e-12);
-    EXPECT_EQ(InvCosh(ui, 1.0), 0.0);
-    ui.ExpectMessage("ａｃｏｓｈ　関数の引数が異常です！！");
-    EXPECT_EQ(InvCosh(ui, 0.5), 0.0);
-    ui.VerifyDone();
 }
 
 }  // namespace

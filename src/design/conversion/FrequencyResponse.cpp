@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "analysis/Response.h"
-#include "app/CKorvelDoc.h"
 #include "design/DesignResults.h"
+#include "design/FilterKinds.h"
 
 namespace vorna {
 
@@ -18,7 +18,9 @@ analysis::GainPhase Evaluate(const DesignResults& results, int kind, analysis::D
 }  // namespace
 
 bool HasFirstOrderTerm(const DesignResults& results, int kind) {
-    return results.resultOddOrder == 1 && (kind == kLowPass || kind == kHighPass);
+    const std::optional<FilterKind> filterKind = FilterKindOf(kind);
+    return results.resultOddOrder == 1 &&
+           (filterKind == FilterKind::LowPass || filterKind == FilterKind::HighPass);
 }
 
 int LastSectionIndex(const DesignResults& results) {

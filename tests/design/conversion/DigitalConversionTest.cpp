@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/DigitalConversionCommand.h"
 #include "design/conversion/DigitalConversion.h"
 #include "design/conversion/FrequencyResponse.h"
 #include "platform/RecordingCanvas.h"

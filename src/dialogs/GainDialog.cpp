@@ -1,4 +1,4 @@
-#include "design/conversion/GainDialog.h"
+#include "dialogs/GainDialog.h"
 
 #include "dialogs/DataExchange.h"
 

@@ -1,4 +1,4 @@
-#include "design/conversion/SamplingDialog.h"
+#include "dialogs/SamplingDialog.h"
 
 #include "dialogs/DataExchange.h"
 

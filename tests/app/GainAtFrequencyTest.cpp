@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "design/conversion/GainAtFrequency.h"
+#include "app/GainAtFrequency.h"
 #include "dialogs/DataExchange.h"
 #include "support/ScriptedUi.h"
 #include "view/TestDesigns.h"

@@ -1,5 +1,5 @@
 // The view's output commands: 630 "計算結果の表示または出力" and 660 "データファイルを開く".
-#include "design/conversion/GainAtFrequency.h"
+#include "app/GainAtFrequency.h"
 #include "dialogs/OutputChoiceDialog.h"
 #include "output/CircuitOutput.h"
 #include "output/CircuitOutputCommand.h"

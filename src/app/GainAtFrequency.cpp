@@ -1,11 +1,12 @@
-#include "design/conversion/GainAtFrequency.h"
+#include "app/GainAtFrequency.h"
 
 #include <string>
 
 #include "analysis/Response.h"
 #include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
-#include "design/conversion/GainDialog.h"
+#include "dialogs/GainDialog.h"
+#include "dialogs/UnitEntry.h"
 #include "view/CKorvelView.h"
 
 namespace vorna {

@@ -1,0 +1,18 @@
+#pragma once
+// The conversion of the window's design to a digital filter (command 610 runs it after asking
+// for the sampling frequency).
+
+namespace vorna {
+
+class CKorvelDoc;
+class CKorvelView;
+
+// Twice the highest frequency of the design (Hz); 0 for an unknown kind.
+double SamplingFrequencyLowerLimit(const CKorvelDoc& doc);
+
+// Replaces the view's analog results by the digital filter for `samplingFrequency` (Hz,
+// positive): pre-warps, recomputes the sections and maps them. The document is left as it
+// was.
+void ConvertToDigital(CKorvelView& view, double samplingFrequency);
+
+}  // namespace vorna

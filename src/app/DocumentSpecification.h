@@ -1,0 +1,14 @@
+#pragma once
+// The part of the window's design that the specification mask reads.
+
+#include "analysis/SpecificationMask.h"
+
+namespace vorna {
+
+class CKorvelDoc;
+
+// The document's edges; the stop-band attenuation is the entered one, or the attained one
+// for a design made by order.
+analysis::Specification SpecificationOf(const CKorvelDoc& doc);
+
+}  // namespace vorna
