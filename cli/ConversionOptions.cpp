@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "circuit/EngValue.h"
 #include "app/DigitalConversionCommand.h"
 #include "app/GainAtFrequency.h"
+#include "circuit/EngValue.h"
 #include "dialogs/SamplingDialog.h"
 #include "platform/CLocale.h"
 #include "platform/MessageText.h"

@@ -23,16 +23,16 @@
 #include "FontMapping.h"
 #include "GuiTestSupport.h"
 #include "QtUi.h"
-#include "dialogs/GainDialog.h"
-#include "dialogs/SamplingDialog.h"
 #include "dialogs/CircuitSelectionDialog.h"
 #include "dialogs/ComponentValueDialog.h"
 #include "dialogs/DiagramDialog.h"
 #include "dialogs/ESeriesDialog.h"
 #include "dialogs/FilterSelectDialog.h"
+#include "dialogs/GainDialog.h"
 #include "dialogs/GraphDialog.h"
 #include "dialogs/OutputChoiceDialog.h"
 #include "dialogs/ParameterDialog.h"
+#include "dialogs/SamplingDialog.h"
 
 namespace vorna {
 namespace {
