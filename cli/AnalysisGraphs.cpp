@@ -9,6 +9,7 @@
 #include "analysis/Response.h"
 #include "analysis/SpecificationMask.h"
 #include "analysis/TimeResponse.h"
+#include "app/DocumentSpecification.h"
 
 namespace vorna::cli {
 
@@ -166,7 +167,7 @@ std::optional<Chart> AnalysisChart(const std::string& graph, const DesignWindow&
     const auto found = kGraphs.find(graph);
     if (found == kGraphs.end()) return std::nullopt;
     const GraphInput in{window, WindowCascade(window),
-                        analysis::SpecificationMask(analysis::SpecificationOf(window.doc))};
+                        analysis::SpecificationMask(SpecificationOf(window.doc))};
     return found->second(in);
 }
 

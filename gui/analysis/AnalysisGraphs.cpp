@@ -10,6 +10,7 @@
 #include "analysis/SpecificationMask.h"
 #include "analysis/TimeResponse.h"
 #include "app/CKorvelDoc.h"
+#include "app/DocumentSpecification.h"
 #include "design/conversion/FrequencyResponse.h"
 #include "view/CKorvelView.h"
 #include "view/PoleZeroPlot.h"
@@ -304,8 +305,7 @@ GraphData PoleZeroGraph(const CKorvelView& view) {
 
 std::vector<MaskRegion> SpecificationRegions(const CKorvelDoc& doc) {
     std::vector<MaskRegion> regions;
-    for (const analysis::MaskBand& band :
-         analysis::SpecificationMask(analysis::SpecificationOf(doc))) {
+    for (const analysis::MaskBand& band : analysis::SpecificationMask(SpecificationOf(doc))) {
         regions.push_back({band.lowHz, band.HasUpperEnd() ? band.highHz : kInfinity, band.limitDb,
                            band.kind == analysis::BandKind::Stop});
     }

@@ -22,7 +22,7 @@
 #include "analysis/AnalysisWindow.h"
 #include "analysis/GraphPane.h"
 #include "analysis/VerificationPanel.h"
-#include "design/conversion/DigitalConversion.h"
+#include "app/DigitalConversionCommand.h"
 #include "support/AcceptingUi.h"
 
 namespace vorna {
