@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "app/CKorvelDoc.h"
-#include "design/conversion/DigitalConversion.h"
+#include "app/DigitalConversionCommand.h"
 #include "dialogs/Dialog.h"
 #include "document/DesignFile.h"
 #include "document/ResultsJson.h"
