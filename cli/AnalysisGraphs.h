@@ -1,5 +1,5 @@
 #pragma once
-// The analysis graphs of a design as charts: magnitude with the specification mask, the pass
+// The analysis graphs of a design as charts: magnitude with the attenuation mask, the pass
 // band in detail, unwrapped phase, group delay, and the step and impulse responses. A
 // digital design's frequency graphs end at half the sampling frequency, marked.
 

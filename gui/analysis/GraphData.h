@@ -1,6 +1,6 @@
 #pragma once
 // What one graph of the analysis window shows, as plain values: the axes with their
-// quantities and units, the curves, the specification mask, the half-sampling-frequency
+// quantities and units, the curves, the attenuation mask, the half-sampling-frequency
 // marker and a note for values that could not be computed. Built by the functions of
 // AnalysisGraphs.h, drawn by GraphPane, written out by GraphExport.
 

@@ -17,7 +17,7 @@ class CKorvelDoc;
 class CKorvelView;
 
 // The ideal and simulated gains, and the envelope of `tolerance` when it holds runs, over
-// the specification mask.
+// the attenuation mask.
 GraphData SimulationGraph(const CKorvelView& view, const CKorvelDoc& doc,
                           const verify::CircuitSimulation& simulation,
                           const verify::ToleranceResult& tolerance);

@@ -1,5 +1,5 @@
 #pragma once
-// The specification mask of a design: the pass band, where the gain must stay at or above
+// The attenuation mask of a design: the pass band, where the gain must stay at or above
 // -attp dB, and the stop band, where it must stay at or below -atts dB, by filter kind.
 //   LP: pass 0 .. fp,           stop fs .. (no upper end)
 //   HP: pass fp .. (no end),    stop 0 .. fs

@@ -1,5 +1,5 @@
 #pragma once
-// The part of the window's design that the specification mask reads.
+// The part of the window's design that the attenuation mask reads.
 
 #include "analysis/SpecificationMask.h"
 

@@ -2,7 +2,7 @@
 // Monte Carlo tolerance analysis on the circuit models, without a simulator: every resistor
 // and capacitor of the realised circuit drawn within its tolerance, the sections each draw
 // realises, their response over the graph's frequencies, the envelope of all runs and the
-// yield against the design's specification mask. Runs are reproducible: the same seed gives
+// yield against the design's attenuation mask. Runs are reproducible: the same seed gives
 // the same draws on every platform (std::mt19937_64 with the transforms of ToleranceRandom).
 
 #include <atomic>
