@@ -6,10 +6,10 @@
 #include <map>
 
 #include "AnalysisInput.h"
+#include "analysis/AttenuationMask.h"
 #include "analysis/Response.h"
-#include "analysis/SpecificationMask.h"
 #include "analysis/TimeResponse.h"
-#include "app/DocumentSpecification.h"
+#include "app/DocumentMask.h"
 
 namespace vorna::cli {
 
@@ -167,7 +167,7 @@ std::optional<Chart> AnalysisChart(const std::string& graph, const DesignWindow&
     const auto found = kGraphs.find(graph);
     if (found == kGraphs.end()) return std::nullopt;
     const GraphInput in{window, WindowCascade(window),
-                        analysis::SpecificationMask(SpecificationOf(window.doc))};
+                        analysis::AttenuationMask(MaskEdgesOf(window.doc))};
     return found->second(in);
 }
 

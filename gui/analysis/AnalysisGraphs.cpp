@@ -5,12 +5,12 @@
 #include <functional>
 #include <limits>
 
+#include "analysis/AttenuationMask.h"
 #include "analysis/Cascade.h"
 #include "analysis/Response.h"
-#include "analysis/SpecificationMask.h"
 #include "analysis/TimeResponse.h"
 #include "app/CKorvelDoc.h"
-#include "app/DocumentSpecification.h"
+#include "app/DocumentMask.h"
 #include "design/conversion/FrequencyResponse.h"
 #include "view/CKorvelView.h"
 #include "view/PoleZeroPlot.h"
@@ -119,7 +119,7 @@ GraphData GainGraph(const CKorvelView& view, const CKorvelDoc& doc, std::string 
     GraphData graph = FrequencyGraph(
         view, std::move(title), {"利得", "dB", AxisScale::Linear, -view.graphAttMax, 10}, gains,
         [cascade](double omega) { return FiniteGain(GainPhaseAt(cascade, omega).gainDb); });
-    graph.mask = SpecificationRegions(doc);
+    graph.mask = MaskRegionsOf(doc);
     return graph;
 }
 
@@ -303,9 +303,9 @@ GraphData PoleZeroGraph(const CKorvelView& view) {
     return graph;
 }
 
-std::vector<MaskRegion> SpecificationRegions(const CKorvelDoc& doc) {
+std::vector<MaskRegion> MaskRegionsOf(const CKorvelDoc& doc) {
     std::vector<MaskRegion> regions;
-    for (const analysis::MaskBand& band : analysis::SpecificationMask(SpecificationOf(doc))) {
+    for (const analysis::MaskBand& band : analysis::AttenuationMask(MaskEdgesOf(doc))) {
         regions.push_back({band.lowHz, band.HasUpperEnd() ? band.highHz : kInfinity, band.limitDb,
                            band.kind == analysis::BandKind::Stop});
     }

@@ -29,7 +29,7 @@ GraphData TimeResponseGraph(const CKorvelView& view, const CKorvelDoc& doc, Time
 GraphData PoleZeroGraph(const CKorvelView& view);
 
 // The regions the design's specification keeps the gain out of (none for an unknown kind).
-std::vector<MaskRegion> SpecificationRegions(const CKorvelDoc& doc);
+std::vector<MaskRegion> MaskRegionsOf(const CKorvelDoc& doc);
 
 // The numbers a change of which changes any graph; equal fingerprints, equal graphs.
 std::vector<double> DesignFingerprint(const CKorvelView& view, const CKorvelDoc& doc);

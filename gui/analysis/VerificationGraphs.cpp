@@ -20,7 +20,7 @@ GraphData SimulationGraph(const CKorvelView& view, const CKorvelDoc& doc,
     graph.title = "実回路の応答";
     graph.x = {"周波数", "Hz", AxisScale::Logarithmic, view.graphFreqMin, view.graphFreqMax};
     graph.y = {"利得", "dB", AxisScale::Linear, -view.graphAttMax, 10};
-    graph.mask = SpecificationRegions(doc);
+    graph.mask = MaskRegionsOf(doc);
     Curve ideal{"理想", {}, {}, CurveStyle::Dashed};
     Curve simulated{"シミュレーション", {}, {}, CurveStyle::Line};
     for (const verify::SimulatedPoint& point : simulation.points) {

@@ -165,8 +165,8 @@ bool ComputeSpecifiedOrder(Ui& ui, CKorvelDoc& doc) {
     return true;
 }
 
-bool AcceptSpecification(Ui& ui, CKorvelDoc& doc, const ParameterDialog& dialog,
-                         const DesignProcedure& procedure) {
+bool AcceptEntries(Ui& ui, CKorvelDoc& doc, const ParameterDialog& dialog,
+                   const DesignProcedure& procedure) {
     const double attp = EnteredAttp(dialog, procedure);
     if (doc.CheckAttenuations(ui, attp, dialog.atts) != 0) return false;
     if (!RippleUsable(ui, procedure, attp)) return false;
@@ -303,7 +303,7 @@ int CKorvelDoc::RunDesignProcedure(Ui& ui, const DesignProcedure& procedure) {
         const bool ok = dialog.DoModal(ui) == IDOK;
         if (!ok && (firstEntry == 0 || cancelRefused)) return 1;
         const bool accepted = spec.byOrder ? AcceptOrder(ui, *this, dialog, procedure)
-                                           : AcceptSpecification(ui, *this, dialog, procedure);
+                                           : AcceptEntries(ui, *this, dialog, procedure);
         if (accepted) break;
         if (!ok) cancelRefused = true;
     }

@@ -63,9 +63,9 @@ CircuitSimulation SimulateCircuit(const RealisedCircuit& circuit, double gbwHz,
         simulation.error = run.error;
         return simulation;
     }
-    const analysis::Cascade cascade = analysis::CascadeIn(
-        circuit.results, circuit.specification.kind, analysis::Domain::Analog, 0);
-    const std::vector<analysis::MaskBand> mask = analysis::SpecificationMask(circuit.specification);
+    const analysis::Cascade cascade =
+        analysis::CascadeIn(circuit.results, circuit.maskEdges.kind, analysis::Domain::Analog, 0);
+    const std::vector<analysis::MaskBand> mask = analysis::AttenuationMask(circuit.maskEdges);
     for (const AcPoint& point : run.points) {
         const double ideal = analysis::GainPhaseAt(cascade, kTwoPi * point.hz).gainDb;
         simulation.points.push_back({point.hz, ideal, Db(point.v)});

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "app/CKorvelDoc.h"
-#include "app/DocumentSpecification.h"
+#include "app/DocumentMask.h"
 #include "schematic/AscFile.h"
 
 namespace vorna::verify {
@@ -22,7 +22,7 @@ bool RealisedCircuitOf(const CKorvelDoc& doc, const DesignResults& results,
         return false;
     }
     realised.circuit = circuitCode - kFirstCircuitCode;
-    realised.specification = SpecificationOf(doc);
+    realised.maskEdges = MaskEdgesOf(doc);
     realised.results = results;
     realised.elements = out.elementValues;
     realised.sections = out.realisedSections;

@@ -1,12 +1,12 @@
 #pragma once
 // A design as its basic circuit realises it, which is what every verification reads: the
-// specification, the realised sections (the coefficients of the settled element values),
-// the element values by name and the schematic as it was written (values as written).
+// edges of its attenuation mask, the realised sections (the coefficients of the settled element
+// values), the element values by name and the schematic as it was written (values as written).
 
 #include <string>
 #include <vector>
 
-#include "analysis/SpecificationMask.h"
+#include "analysis/AttenuationMask.h"
 #include "circuit/models/SectionModel.h"
 #include "design/DesignResults.h"
 #include "output/CircuitOutput.h"
@@ -20,7 +20,7 @@ namespace vorna::verify {
 
 struct RealisedCircuit {
     int circuit = 0;  // basic circuit 0 (LP1) .. 13 (BE2)
-    analysis::Specification specification;
+    analysis::MaskEdges maskEdges;
     DesignResults results;                  // after the synthesis: the realised sections
     std::vector<ElementValue> elements;     // every settled value, by element name ("R1_2")
     std::vector<SectionElements> sections;  // the circuit of every section, as settled

@@ -100,7 +100,7 @@ RequiredGbw FindRequiredGbw(const Schematic& section, const std::vector<double>&
 // when the design has one).
 void SetFigures(const RealisedCircuit& circuit, int number, SectionRequirement& requirement) {
     const DesignResults& r = circuit.results;
-    const bool firstOrder = HasFirstOrderTerm(r, circuit.specification.kind);
+    const bool firstOrder = HasFirstOrderTerm(r, circuit.maskEdges.kind);
     if (firstOrder && number == 1) {
         const std::complex<double> s(0, r.p0);
         requirement.f0Hz = r.p0 / kTwoPi;

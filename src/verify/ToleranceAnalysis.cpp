@@ -181,7 +181,7 @@ ToleranceResult RunToleranceAnalysis(const RealisedCircuit& circuit,
     if (!model) return result;
 
     const std::vector<double> graph = GraphFrequencies(circuit.results, pointsPerDecade);
-    const std::vector<analysis::MaskBand> mask = analysis::SpecificationMask(circuit.specification);
+    const std::vector<analysis::MaskBand> mask = analysis::AttenuationMask(circuit.maskEdges);
     const std::vector<double> frequencies = EvaluatedFrequencies(graph, mask);
     const std::vector<MaskPoint> maskPoints = MaskPoints(frequencies, mask);
     std::vector<double> omegas;

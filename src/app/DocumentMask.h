@@ -1,7 +1,7 @@
 #pragma once
 // The part of the window's design that the attenuation mask reads.
 
-#include "analysis/SpecificationMask.h"
+#include "analysis/AttenuationMask.h"
 
 namespace vorna {
 
@@ -9,6 +9,6 @@ class CKorvelDoc;
 
 // The document's edges; the stop-band attenuation is the entered one, or the attained one
 // for a design made by order.
-analysis::Specification SpecificationOf(const CKorvelDoc& doc);
+analysis::MaskEdges MaskEdgesOf(const CKorvelDoc& doc);
 
 }  // namespace vorna

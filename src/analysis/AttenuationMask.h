@@ -13,7 +13,7 @@
 namespace vorna::analysis {
 
 // The part of a design that the mask reads (Hz and dB).
-struct Specification {
+struct MaskEdges {
     int kind = 0;  // the FilterKind's id
     double fp = 0, fs = 0;
     double fp1 = 0, fp2 = 0, fs1 = 0, fs2 = 0;
@@ -33,7 +33,7 @@ struct MaskBand {
 };
 
 // The bands in ascending frequency; none for an unknown kind.
-std::vector<MaskBand> SpecificationMask(const Specification& specification);
+std::vector<MaskBand> AttenuationMask(const MaskEdges& edges);
 
 // The smallest margin (dB) by which the cascade's gain keeps to the mask, sampled at
 // `pointsPerBand` logarithmically spaced frequencies in each band (a band without an upper

@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "analysis/AnalysisDesigns.h"
-#include "analysis/SpecificationMask.h"
-#include "app/DocumentSpecification.h"
+#include "analysis/AttenuationMask.h"
+#include "app/DocumentMask.h"
 
 namespace vorna::testing {
 namespace {
 
-TEST(SpecificationMask, EveryDesignKeepsToItsOwnMask) {
+TEST(AttenuationMask, EveryDesignKeepsToItsOwnMask) {
     for (const CascadeCase& c : CascadeCases({3, 8}, false)) {
         SCOPED_TRACE(c.name);
-        const auto mask = analysis::SpecificationMask(SpecificationOf(c.design.doc));
+        const auto mask = analysis::AttenuationMask(MaskEdgesOf(c.design.doc));
         ASSERT_EQ(mask.size(),
                   c.design.doc.kind == kLowPass || c.design.doc.kind == kHighPass ? 2u : 3u);
         // The edges meet their limits exactly, up to rounding; an even-order Chebyshev design
@@ -22,13 +22,13 @@ TEST(SpecificationMask, EveryDesignKeepsToItsOwnMask) {
     }
 }
 
-TEST(SpecificationMask, AGainOutsideTheMaskGivesANegativeMargin) {
+TEST(AttenuationMask, AGainOutsideTheMaskGivesANegativeMargin) {
     CascadeCase c = CascadeCases({8}, false).front();  // Butterworth low-pass, 3 dB at Fc
-    auto specification = SpecificationOf(c.design.doc);
-    specification.attp = 1;  // tighter than the design
-    EXPECT_NEAR(analysis::MaskMarginDb(c.cascade, analysis::SpecificationMask(specification)),
-                1 - 3.0103, 1e-3);
-    EXPECT_TRUE(analysis::SpecificationMask({}).empty());
+    auto edges = MaskEdgesOf(c.design.doc);
+    edges.attp = 1;  // tighter than the design
+    EXPECT_NEAR(analysis::MaskMarginDb(c.cascade, analysis::AttenuationMask(edges)), 1 - 3.0103,
+                1e-3);
+    EXPECT_TRUE(analysis::AttenuationMask({}).empty());
 }
 
 }  // namespace

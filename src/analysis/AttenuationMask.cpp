@@ -1,4 +1,4 @@
-#include "analysis/SpecificationMask.h"
+#include "analysis/AttenuationMask.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +17,7 @@ constexpr double kAboveOpenEnd = 10;
 
 }  // namespace
 
-std::vector<MaskBand> SpecificationMask(const Specification& s) {
+std::vector<MaskBand> AttenuationMask(const MaskEdges& s) {
     auto passBand = [&s](double low, double high) {
         return MaskBand{BandKind::Pass, low, high, -s.attp};
     };
