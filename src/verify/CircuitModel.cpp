@@ -6,8 +6,10 @@
 namespace vorna::verify {
 namespace {
 
-bool Usable(const Section& p, bool firstOrder) {
+bool Usable(const CircuitResponse& r, bool firstOrder) {
+    const Section& p = r.section;
     if (!std::all_of(p.begin(), p.end(), [](double c) { return std::isfinite(c); })) return false;
+    if (!(r.pole > 0) || !std::isfinite(r.zero)) return false;
     return firstOrder ? p[0] > 0 : p[0] > 0 && p[1] > 0;
 }
 
@@ -50,15 +52,15 @@ std::vector<double> CircuitModel::NominalValues() const {
 }
 
 bool CircuitModel::RealisePart(const SectionPart& part, std::span<const double> values,
-                               Section& section) {
+                               CircuitResponse& response) {
     SectionElements drawn = part.circuit;
     for (std::size_t i = 0; i < drawn.elements.size(); ++i) {
         const double value = values[part.firstElement + i];
         if (!(value > 0) || !std::isfinite(value)) return false;
         drawn.elements[i].value = value;
     }
-    section = vorna::Realise(drawn, part.designed);
-    return Usable(section, part.circuit.index < 0);
+    response = RealiseCircuit(drawn, part.designed);
+    return Usable(response, part.circuit.index < 0);
 }
 
 bool CircuitModel::RealiseSection(int number, std::span<const double> values,
@@ -66,7 +68,10 @@ bool CircuitModel::RealiseSection(int number, std::span<const double> values,
     const auto part =
         std::find_if(sections_.begin(), sections_.end(),
                      [number](const SectionPart& p) { return p.circuit.number == number; });
-    return part != sections_.end() && RealisePart(*part, values, section);
+    CircuitResponse response;
+    if (part == sections_.end() || !RealisePart(*part, values, response)) return false;
+    section = response.section;
+    return true;
 }
 
 bool CircuitModel::Realise(std::span<const double> values, analysis::Cascade& cascade) const {
@@ -74,12 +79,16 @@ bool CircuitModel::Realise(std::span<const double> values, analysis::Cascade& ca
     cascade.first.reset();
     cascade.sections.assign(secondOrderCount_, Section{});
     for (const SectionPart& part : sections_) {
-        Section section;
-        if (!RealisePart(part, values, section)) return false;
+        CircuitResponse r;
+        if (!RealisePart(part, values, r)) return false;
+        const Section& p = r.section;
         if (part.circuit.index < 0)
-            cascade.first = analysis::FirstOrderSection{section[0], section[1], section[2]};
+            cascade.first = analysis::FirstOrderSection{p[0], p[1], p[2]};
         else
-            cascade.sections[static_cast<std::size_t>(part.circuit.index)] = section;
+            cascade.sections[static_cast<std::size_t>(part.circuit.index)] = p;
+        if (r.zero != r.pole)
+            cascade.sections.push_back(
+                {2 * r.pole, r.pole * r.pole, 1, r.zero + r.pole, r.zero * r.pole});
     }
     return true;
 }

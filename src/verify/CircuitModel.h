@@ -1,9 +1,9 @@
 #pragma once
 // The realised circuit as element values and the sections they realise: the resistors and
 // capacitors of every section, each a part of its own, and the circuit models that turn
-// their values into the section coefficients. Pure: nothing is simulated. The models read a
-// matched copy (R3 = R1 of a multiple-feedback low-pass, ...) through the element it copies,
-// so a copy's own value does not change its section.
+// their values into the section coefficients. Pure: nothing is simulated. Every element
+// counts with its own value, matched copies too (R3 of a multiple-feedback low-pass, ...), as
+// the circuit equations of RealiseCircuit have them.
 
 #include <optional>
 #include <span>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "analysis/Cascade.h"
+#include "circuit/models/CircuitEquations.h"
 #include "verify/RealisedCircuit.h"
 
 namespace vorna::verify {
@@ -36,7 +37,8 @@ public:
 
     // The cascade that `values` (one per element, in the order of Elements()) realise; false
     // when they realise no usable section (a value at or below zero or not finite, a
-    // section whose poles are not in the left half-plane).
+    // section whose poles are not in the left half-plane). The first-order factor of a
+    // third-order twin-T follows the design's sections as a section (s + z)(s + p)/(s + p)^2.
     bool Realise(std::span<const double> values, analysis::Cascade& cascade) const;
 
     // The coefficients section `number` realises with `values` (P0 .. P2 in entries 0 .. 2 for
@@ -52,7 +54,7 @@ private:
         std::size_t firstElement = 0;
     };
     static bool RealisePart(const SectionPart& part, std::span<const double> values,
-                            Section& section);
+                            CircuitResponse& response);
 
     std::vector<ModelElement> elements_;
     std::vector<SectionPart> sections_;

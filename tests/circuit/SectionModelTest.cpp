@@ -5,8 +5,10 @@
 
 #include <cmath>
 #include <functional>
+#include <vector>
 
 #include "circuit/models/BandPassModel.h"
+#include "circuit/models/CircuitEquations.h"
 #include "circuit/models/FirstOrderModel.h"
 #include "circuit/models/NotchModel.h"
 #include "circuit/models/SecondOrderModel.h"
@@ -58,13 +60,16 @@ SectionElements IntegratorNotchElements(const Section& designed) {
              {"R4", model.R4Factor(d1, 2 * c2 / a.cb) * 1e4}}};
 }
 
-TEST(SectionModel, IdealElementsRealiseTheDesignedSection) {
+struct IdealCase {
+    const char* name;
+    Section designed;
+    std::function<SectionElements(const Section&)> ideal;
+};
+
+// A designed section of every circuit and the elements that realise it (copies left out).
+std::vector<IdealCase> IdealCases() {
     const double wz = 2.5 * kW0;
-    const struct {
-        const char* name;
-        Section designed;
-        std::function<SectionElements(const Section&)> ideal;
-    } cases[] = {
+    return {
         {"first-order low-pass",
          {kW0, 0, kW0, 0, 0},
          [](const Section& d) {
@@ -145,7 +150,10 @@ TEST(SectionModel, IdealElementsRealiseTheDesignedSection) {
         {"integrator notch, zeros at the poles", Poles(kW0, 3, 0.5, 0, 0.5 * kW0 * kW0),
          IntegratorNotchElements},
     };
-    for (const auto& c : cases) {
+}
+
+TEST(SectionModel, IdealElementsRealiseTheDesignedSection) {
+    for (const auto& c : IdealCases()) {
         SCOPED_TRACE(c.name);
         const Section realised = Realise(c.ideal(c.designed), c.designed);
         for (std::size_t k = 0; k < 5; ++k)
@@ -163,6 +171,52 @@ TEST(SectionModel, IdealElementsRealiseTheDesignedSection) {
     EXPECT_EQ(Realise(drawn, unity)[3], Realise(drawn, unity)[0]);
     // A missing element realises nothing.
     EXPECT_TRUE(std::isnan(Realise({SectionCircuit::SallenKeyLowPass, 1, 0, {}}, unity)[0]));
+}
+
+// The matched copies as the synthesis draws them: copy = factor * source.
+struct Copy {
+    SectionCircuit circuit;
+    const char* copy;
+    const char* source;
+    double factor;
+};
+constexpr Copy kCopies[] = {
+    {SectionCircuit::FirstOrderHighPass, "R2", "R1", 1},
+    {SectionCircuit::MultipleFeedbackLowPass, "R3", "R1", 1},
+    {SectionCircuit::MultipleFeedbackHighPass, "C3", "C1", 1},
+    {SectionCircuit::DualAmplifierBandPass, "R12", "R11", 1},
+    {SectionCircuit::DualAmplifierBandPass, "R22", "R21", 1},
+    {SectionCircuit::DualAmplifierBandPass, "C2", "C1", 1},
+    {SectionCircuit::StateVariableNotch, "Rb2", "Rb1", 1},
+    {SectionCircuit::StateVariableNotch, "Cb2", "Cb1", 1},
+    {SectionCircuit::StateVariableNotch, "R42", "R41", 1},
+    {SectionCircuit::StateVariableNotch, "R43", "R41", 1},
+    {SectionCircuit::StateVariableNotch, "R44", "R41", 1},
+    {SectionCircuit::StateVariableNotch, "R45", "R41", 1},
+    {SectionCircuit::IntegratorNotch, "Rb2", "Rb1", 1},
+    {SectionCircuit::IntegratorNotch, "Cb2", "Cb1", 1},
+    {SectionCircuit::IntegratorNotch, "R1", "Rb1", 0.5},
+    {SectionCircuit::IntegratorNotch, "C1", "Cb1", 2},
+};
+
+TEST(SectionModel, EveryElementAtItsOwnValueAgreesWithTheWriteBackForEqualCopies) {
+    for (auto c : IdealCases()) {
+        SCOPED_TRACE(c.name);
+        SectionElements drawn = c.ideal(c.designed);
+        // The twin-T sets the numerator's s term itself (to none); Realise keeps the design's.
+        if (drawn.circuit == SectionCircuit::IntegratorNotch) c.designed[3] = 0;
+        for (const Copy& copy : kCopies)
+            if (copy.circuit == drawn.circuit)
+                drawn.elements.push_back({copy.copy, copy.factor * drawn.Value(copy.source)});
+        const Section written = Realise(drawn, c.designed);
+        const CircuitResponse own = RealiseCircuit(drawn, c.designed);
+        // Coefficients on the scale of the pole frequency, so that zeros compare too.
+        const double w = std::sqrt(written[1]) > 0 ? std::sqrt(written[1]) : written[0];
+        const double scale[5] = {w, w * w, 1, w, w * w};
+        for (std::size_t k = 0; k < 5; ++k)
+            EXPECT_NEAR(own.section[k] / scale[k], written[k] / scale[k], 1e-9) << k;
+        EXPECT_NEAR(own.zero / own.pole, 1, 1e-9);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,130 @@
+#include "circuit/models/CircuitEquations.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "circuit/models/BandPassModel.h"
+
+namespace vorna {
+namespace {
+
+// c[0] + c[1] s + c[2] s^2 + c[3] s^3.
+using Cubic = std::array<double, 4>;
+
+// A real root of the monic cubic s^3 + c2 s^2 + c1 s + c0, by bisection within the bound
+// that holds all its roots.
+double RealRoot(double c2, double c1, double c0) {
+    const auto f = [&](double s) { return ((s + c2) * s + c1) * s + c0; };
+    double high =
+        2 * std::max({std::abs(c2), std::sqrt(std::abs(c1)), std::cbrt(std::abs(c0 / 2))});
+    double low = -high;
+    for (int i = 0; i < 200 && high - low > 1e-15 * std::max(std::abs(low), std::abs(high)); ++i) {
+        const double middle = 0.5 * (low + high);
+        (f(middle) < 0 ? low : high) = middle;
+    }
+    return 0.5 * (low + high);
+}
+
+// The cubic as k (s - root)(s^2 + a s + b).
+struct Factored {
+    double k, root, a, b;
+};
+Factored Factor(const Cubic& c) {
+    const double c2 = c[2] / c[3], c1 = c[1] / c[3], c0 = c[0] / c[3];
+    const double root = RealRoot(c2, c1, c0);
+    return {c[3], root, c2 + root, -c0 / root};
+}
+
+// The twin-T with its T arms Rb1-C1-Rb2 and Cb1-R1-Cb2 from the input to the node T, C2 and
+// R2 from T to ground, the amplifier (1 + R3/R5) from T driving the arms' common node, and
+// the inverting stage R4/R6: H = -(R4/R6) (R3 + R5) R2 N(s) / D(s).
+CircuitResponse TwinT(double rb1, double rb2, double c1, double cb1, double cb2, double r1,
+                      double c2, double r2, double r3, double r4, double r5, double r6,
+                      Section designed) {
+    const double caps = c2 * cb1 + c2 * cb2 + cb1 * cb2;
+    const double cb = cb1 + cb2, rb = rb1 + rb2;
+    const Cubic den{
+        r5 * (r2 + rb),
+        c1 * r5 * rb1 * rb2 - c1 * r2 * r3 * rb1 + c2 * r2 * r5 * rb + cb * r1 * r5 * (r2 + rb) -
+            cb2 * r2 * r3 * rb,
+        c1 * rb1 * (c2 * r2 * r5 * rb2 + cb * r1 * (r5 * rb2 - r2 * r3) - cb2 * r2 * r3 * rb2) +
+            r1 * r2 * r5 * rb * caps,
+        c1 * r1 * r2 * r5 * rb1 * rb2 * caps};
+    const double gain = (r4 / r6) * (r3 + r5) * r2;
+    const Cubic num{gain, gain * r1 * cb, gain * cb1 * cb2 * r1 * rb,
+                    gain * c1 * cb1 * cb2 * r1 * rb1 * rb2};
+    const Factored poles = Factor(den), zeros = Factor(num);
+    const double k = zeros.k / poles.k;
+    designed = {poles.a, poles.b, k, k * zeros.a, k * zeros.b};
+    return {designed, -zeros.root, -poles.root};
+}
+
+}  // namespace
+
+CircuitResponse RealiseCircuit(const SectionElements& s, const Section& designed) {
+    const auto v = [&s](std::string_view name) { return s.Value(name); };
+    Section p = designed;
+    switch (s.circuit) {
+        case SectionCircuit::FirstOrderLowPass:
+        case SectionCircuit::FirstOrderHighPass:
+        case SectionCircuit::SallenKeyLowPass:
+        case SectionCircuit::SallenKeyHighPass:
+            // Every element of these is a part of its own already.
+            return {Realise(s, designed)};
+        case SectionCircuit::MultipleFeedbackLowPass: {
+            // R1 input, C1 to ground, R2 to the inverting input, C2 and R3 feedback.
+            const double r1 = v("R1"), r2 = v("R2"), r3 = v("R3"), c1 = v("C1"), c2 = v("C2");
+            p[0] = (1 / r1 + 1 / r2 + 1 / r3) / c1;
+            p[1] = 1 / (r2 * r3 * c1 * c2);
+            p[4] = 1 / (r1 * r2 * c1 * c2);
+            break;
+        }
+        case SectionCircuit::MultipleFeedbackHighPass: {
+            // C1 input, R1 to ground, C2 to the inverting input, R2 and C3 feedback.
+            const double r1 = v("R1"), r2 = v("R2"), c1 = v("C1"), c2 = v("C2"), c3 = v("C3");
+            p[0] = (c1 + c2 + c3) / (r2 * c2 * c3);
+            p[1] = 1 / (r1 * r2 * c2 * c3);
+            p[2] = c1 / c3;
+            break;
+        }
+        case SectionCircuit::MultipleFeedbackBandPass: {
+            // R1 input, R2 to ground, C2 to the inverting input, R3 and C1 feedback.
+            const double r1 = v("R1"), r2 = v("R2"), r3 = v("R3"), c1 = v("C1"), c2 = v("C2");
+            p[0] = (c1 + c2) / (r3 * c1 * c2);
+            p[1] = (r1 + r2) / (r1 * r2 * r3 * c1 * c2);
+            p[3] = 1 / (r1 * c1);
+            break;
+        }
+        case SectionCircuit::DualAmplifierBandPass: {
+            // R11/R12 divider, C1 tank, the converter's inductance C2 R21 R22 (gain of two),
+            // then the gain stage.
+            const double r11 = v("R11"), r12 = v("R12"), c1 = v("C1");
+            const double r3 = v("R3"), r4 = v("R4");
+            p[0] = (1 / r11 + 1 / r12) / c1;
+            p[1] = 1 / (c1 * v("C2") * v("R21") * v("R22"));
+            p[3] = 2 * ((IsGainStageShort(r3) ? 0 : r3) + r4) / (r4 * r11 * c1);
+            break;
+        }
+        case SectionCircuit::StateVariableNotch: {
+            // Summing amplifier R41 (input), R42 (high-pass feedback), R43 (low-pass output),
+            // R44/R1 (band-pass output to its non-inverting input); integrators Rb1 Cb1 and
+            // Rb2 Cb2; output summer R2 (high-pass), R45 (low-pass) and R3.
+            const double r41 = v("R41"), r42 = v("R42"), r43 = v("R43"), r44 = v("R44");
+            const double r1 = v("R1"), w1w2 = 1 / (v("Rb1") * v("Cb1") * v("Rb2") * v("Cb2"));
+            const double sum = 1 / r41 + 1 / r42 + 1 / r43;
+            p[0] = r1 / (r1 + r44) * sum * r42 / (v("Rb1") * v("Cb1"));
+            p[1] = w1w2 * r42 / r43;
+            p[2] = v("R3") * r42 / (r41 * v("R2"));
+            p[4] = v("R3") * r42 * w1w2 / (r41 * v("R45"));
+            break;
+        }
+        case SectionCircuit::IntegratorNotch:
+            return TwinT(v("Rb1"), v("Rb2"), v("C1"), v("Cb1"), v("Cb2"), v("R1"), v("C2"), v("R2"),
+                         v("R3"), v("R4"), v("R5"), v("R6"), designed);
+    }
+    return {p};
+}
+
+}  // namespace vorna

@@ -1,0 +1,29 @@
+#pragma once
+// What a section circuit does with every resistor and capacitor at its own value: the
+// nodal equations of each drawn circuit with ideal op-amps, matched copies included as
+// parts of their own (R3 of the multiple-feedback low-pass, C3 of its high-pass, C2 of its
+// band-pass, the dual-amplifier pairs, the notch integrators and twin-T arms). With equal
+// copies this is what Realise gives; with unequal ones it is what the circuit does.
+//
+// Gains are magnitudes with the signs of the designed section (an inverting circuit gives
+// the same coefficients as its non-inverting twin). The feedback resistor R2 of the
+// first-order high-pass and the gain-of-two pair of the dual-amplifier band-pass carry no
+// signal current and do not enter.
+
+#include "circuit/models/SectionModel.h"
+
+namespace vorna {
+
+// A section as its circuit realises it: `section` as Realise gives it (the same
+// coefficients the circuit leaves alone) and a first-order factor (s + zero)/(s + pole).
+// Only a twin-T notch with unequal arms is of third order; every other circuit has
+// zero == pole.
+struct CircuitResponse {
+    Section section{};
+    double zero = 1;
+    double pole = 1;
+};
+
+CircuitResponse RealiseCircuit(const SectionElements& elements, const Section& designed);
+
+}  // namespace vorna
