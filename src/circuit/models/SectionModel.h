@@ -3,8 +3,10 @@
 // values by their schematic names, and the coefficients that those values realise. Pure
 // functions only; nothing here asks the user or touches a document.
 //
-// Realise follows the equations by which the synthesis writes a section back. Elements that
-// the circuits build as matched copies of another element are read through that element:
+// Realise follows the equations by which the synthesis writes a section back (the journal,
+// schematics and files show its coefficients; RealiseCircuit in CircuitEquations.h reads
+// every element instead). Elements that the circuits build as matched copies of another
+// element are read through that element:
 //   MultipleFeedbackLowPass   R3 = R1               (reads R1 R2 C1 C2)
 //   SallenKeyLowPass                               (reads R1 R2 C1 C2)
 //   MultipleFeedbackHighPass  C3 = C1              (reads R1 R2 C1 C2)
