@@ -53,7 +53,6 @@ std::string YieldText(const verify::ToleranceResult& tolerance) {
                               tolerance.runs, tolerance.passedRuns);
     if (tolerance.failedRuns > 0) text += Format("､%d 回は計算不能", tolerance.failedRuns);
     text += ")";
-    if (tolerance.cancelled) text += " 中止したため途中までの結果です";
     return text;
 }
 

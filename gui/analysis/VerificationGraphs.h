@@ -22,8 +22,8 @@ GraphData SimulationGraph(const CKorvelView& view, const CKorvelDoc& doc,
                           const verify::CircuitSimulation& simulation,
                           const verify::ToleranceResult& tolerance);
 
-// "歩留まり 95.3 % (1000 回中 953 回が仕様を満足)", with the failed and the cancelled
-// runs named; empty when no run was made.
+// "歩留まり 95.3 % (1000 回中 953 回が仕様を満足)", with the failed runs named; empty
+// when no run was made.
 std::string YieldText(const verify::ToleranceResult& tolerance);
 
 // A header row and one row a section: number, f0, Q, gain, required GBW, whether the

@@ -1,95 +1,53 @@
 #include "VerificationPanel.h"
 
-#include <QApplication>
-#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
-#include <atomic>
-#include <thread>
 
 #include "DocumentWindow.h"
 #include "GraphExport.h"
 #include "GraphPane.h"
 #include "QtUi.h"
 #include "VerificationGraphs.h"
+#include "VerificationRun.h"
 #include "output/CircuitOutput.h"
 #include "output/CircuitOutputCommand.h"
 #include "platform/CLocale.h"
-#include "verify/CircuitSimulation.h"
-#include "verify/SectionRequirements.h"
 
 namespace vorna {
-namespace {
-
-constexpr int kProgressPollMs = 50;
-
-// The tolerance analysis on a thread of its own while a progress bar, whose button stops
-// it, keeps the window alive.
-verify::ToleranceResult RunWithProgress(QWidget* parent, const verify::RealisedCircuit& circuit,
-                                        const verify::ToleranceOptions& options,
-                                        int pointsPerDecade) {
-    std::atomic<bool> cancel = false;
-    std::atomic<bool> finished = false;
-    std::atomic<int> done = 0;
-    verify::ToleranceResult result;
-    QProgressDialog progress(QStringLiteral("公差解析 (モンテカルロ法) を実行中..."),
-                             QStringLiteral("中止"), 0, options.runs, parent);
-    progress.setObjectName(QStringLiteral("toleranceProgress"));
-    progress.setWindowModality(Qt::WindowModal);
-    std::thread worker([&] {
-        result = verify::RunToleranceAnalysis(
-            circuit, options, pointsPerDecade, [&](int runs, int) { done = runs; }, &cancel);
-        finished = true;
-    });
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (finished) loop.quit();
-        progress.setValue(done);
-        if (progress.wasCanceled()) cancel = true;
-    });
-    poll.start(kProgressPollMs);
-    loop.exec();
-    worker.join();
-    return result;
-}
-
-}  // namespace
 
 VerificationPanel::VerificationPanel(DocumentWindow& design, QWidget* parent)
     : QWidget(parent),
       design_(design),
       pane_(new GraphPane(this)),
       summary_(new QLabel(this)),
-      table_(new QTableWidget(this)) {
+      table_(new QTableWidget(this)),
+      verify_(new QPushButton(QStringLiteral("実回路の検証..."), this)) {
     setObjectName(QStringLiteral("verificationPanel"));
     summary_->setObjectName(QStringLiteral("verificationSummary"));
     summary_->setWordWrap(true);
-    summary_->setText(QStringLiteral(
+    shownSummary_ = QStringLiteral(
         "｢実回路の検証...｣で設計を基本回路に実現し､実際のｵﾍﾟｱﾝﾌﾟのGB積でｼﾐｭﾚｰｼｮﾝして理想の応答と"
-        "比べます｡素子の公差による歩留まりとｾｸｼｮﾝごとに必要なGB積も求めます｡"));
+        "比べます｡素子の公差による歩留まりとｾｸｼｮﾝごとに必要なGB積も求めます｡");
+    summary_->setText(shownSummary_);
     table_->setObjectName(QStringLiteral("sectionTable"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setStretchLastSection(true);
 
-    auto* verify = new QPushButton(QStringLiteral("実回路の検証..."), this);
-    verify->setObjectName(QStringLiteral("verifyCircuit"));
-    connect(verify, &QPushButton::clicked, this, &VerificationPanel::ChooseAndVerify);
+    verify_->setObjectName(QStringLiteral("verifyCircuit"));
+    connect(verify_, &QPushButton::clicked, this, &VerificationPanel::ChooseAndVerify);
     auto* save = new QPushButton(QStringLiteral("ｾｸｼｮﾝ表の書き出し..."), this);
     save->setObjectName(QStringLiteral("exportSectionTable"));
     connect(save, &QPushButton::clicked, this, &VerificationPanel::ChooseAndExportTable);
 
     auto* lower = new QWidget(this);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(verify);
+    buttons->addWidget(verify_);
     buttons->addStretch(1);
     buttons->addWidget(save);
     auto* lowerLayout = new QVBoxLayout(lower);
@@ -129,19 +87,18 @@ std::optional<verify::RealisedCircuit> VerificationPanel::RealiseDesign(Ui& ui) 
 
 void VerificationPanel::Verify(const verify::RealisedCircuit& circuit,
                                const VerificationOptions& options) {
-    const int pointsPerDecade = design_.View().pointsPerDecade;
-    verify::CircuitSimulation simulation;
-    verify::SectionRequirements requirements;
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        simulation = verify::SimulateCircuit(circuit, options.gbwHz, pointsPerDecade);
-        requirements = verify::FindSectionRequirements(circuit, options.gbwHz, pointsPerDecade);
-        QApplication::restoreOverrideCursor();
+    verify_->setEnabled(false);
+    const std::optional<VerificationResults> found =
+        RunVerification(this, circuit, options, design_.View().pointsPerDecade);
+    verify_->setEnabled(true);
+    if (!found) {
+        summary_->setText(shownSummary_ +
+                          QStringLiteral("\n検証を中止しました｡表示は前回の結果のままです｡"));
+        return;
     }
-    verify::ToleranceResult tolerance;
-    if (options.tolerance.runs > 0) {
-        tolerance = RunWithProgress(this, circuit, options.tolerance, pointsPerDecade);
-    }
+    const verify::CircuitSimulation& simulation = found->simulation;
+    const verify::SectionRequirements& requirements = found->requirements;
+    const verify::ToleranceResult& tolerance = found->tolerance;
     pane_->SetGraph(SimulationGraph(design_.View(), design_.Document(), simulation, tolerance));
 
     std::string summary =
@@ -151,7 +108,8 @@ void VerificationPanel::Verify(const verify::RealisedCircuit& circuit,
     if (!yield.empty()) summary += "\n" + yield;
     if (!requirements.Succeeded())
         summary += "\nｾｸｼｮﾝの検討が途中で失敗しました: " + requirements.error;
-    summary_->setText(QString::fromStdString(summary));
+    shownSummary_ = QString::fromStdString(summary);
+    summary_->setText(shownSummary_);
 
     rows_ = SectionTable(requirements);
     table_->clear();

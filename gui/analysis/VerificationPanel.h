@@ -1,8 +1,9 @@
 #pragma once
 // The real-circuit tab of the analysis window: realises the design with a basic circuit (the
 // circuit output run, with the user), then simulates it with ngspice, finds what every
-// section needs of its op-amp and runs the Monte Carlo tolerance analysis (with a progress
-// bar that can stop it). Shows the simulated response over the ideal one with the envelope
+// section needs of its op-amp and runs the Monte Carlo tolerance analysis, all off the UI
+// thread behind a progress bar that can stop them (the results shown stay until a run
+// finishes). Shows the simulated response over the ideal one with the envelope
 // and the yield, and the section table, which it writes as CSV.
 
 #include <QWidget>
@@ -14,6 +15,7 @@
 #include "verify/RealisedCircuit.h"
 
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace vorna {
@@ -35,7 +37,7 @@ public:
     // or the run failed (the user has been told why).
     std::optional<verify::RealisedCircuit> RealiseDesign(Ui& ui);
     // Simulates, finds the section requirements and runs the tolerance analysis, and shows
-    // what they found.
+    // what they found; when the user stops it, says so and keeps what was shown.
     void Verify(const verify::RealisedCircuit& circuit, const VerificationOptions& options);
     // Writes the section table as CSV; the error text, empty on success.
     QString ExportTable(const QString& path) const;
@@ -48,6 +50,8 @@ private:
     GraphPane* pane_;
     QLabel* summary_;
     QTableWidget* table_;
+    QPushButton* verify_;   // off while a verification runs
+    QString shownSummary_;  // the summary of the results shown, without any later notice
     std::vector<std::vector<std::string>> rows_;
 };
 

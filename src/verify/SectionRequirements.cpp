@@ -69,8 +69,9 @@ struct RequiredGbw {
 
 // The smallest GBW (within kGbwResolution) whose section gains stay within the tolerance of
 // `ideal` wherever the ideal gain lies within kJudgedRangeDb of its largest.
+// A set `cancel` ends the search with no GBW and no error.
 RequiredGbw FindRequiredGbw(const Schematic& section, const std::vector<double>& ideal,
-                            const AcSweep& sweep) {
+                            const AcSweep& sweep, const std::atomic<bool>* cancel) {
     const double peak = *std::max_element(ideal.begin(), ideal.end());
     RequiredGbw result;
     auto within = [&](double gbw) {
@@ -88,11 +89,11 @@ RequiredGbw FindRequiredGbw(const Schematic& section, const std::vector<double>&
         result.gbwHz = low;
         return result;
     }
-    while (high / low > kGbwResolution && result.error.empty()) {
+    while (high / low > kGbwResolution && result.error.empty() && !Cancelled(cancel)) {
         const double middle = std::sqrt(low * high);
         (within(middle) ? high : low) = middle;
     }
-    if (result.error.empty()) result.gbwHz = high;
+    if (result.error.empty() && !Cancelled(cancel)) result.gbwHz = high;
     return result;
 }
 
@@ -152,14 +153,16 @@ bool FindSensitivities(const CircuitModel& model, int number, bool firstOrder,
 }  // namespace
 
 SectionRequirements FindSectionRequirements(const RealisedCircuit& circuit, double opAmpGbwHz,
-                                            int pointsPerDecade) {
+                                            int pointsPerDecade, const Progress& progress,
+                                            const std::atomic<bool>* cancel) {
     SectionRequirements requirements;
     const std::optional<CircuitModel> model = CircuitModel::Of(circuit, requirements.error);
     if (!model) return requirements;
     const AcSweep sweep = GraphSweep(circuit.results, pointsPerDecade);
+    const std::vector<installation::SectionType> types =
+        installation::SectionSequence(circuit.circuit, circuit.results.resultOrder);
     int number = 0;
-    for (const installation::SectionType type :
-         installation::SectionSequence(circuit.circuit, circuit.results.resultOrder)) {
+    for (const installation::SectionType type : types) {
         SectionRequirement requirement;
         requirement.section = ++number;
         SetFigures(circuit, number, requirement);
@@ -173,14 +176,19 @@ SectionRequirements FindSectionRequirements(const RealisedCircuit& circuit, doub
         if (!SectionWithValues(type, number, circuit.schematic, section, requirements.error) ||
             !SectionGains(section, installation::IdealOpAmp(), sweep, ideal, requirements.error))
             return requirements;
-        const RequiredGbw required = FindRequiredGbw(section, ideal, sweep);
+        const RequiredGbw required = FindRequiredGbw(section, ideal, sweep, cancel);
         if (!required.error.empty()) {
             requirements.error = required.error;
+            return requirements;
+        }
+        if (Cancelled(cancel)) {
+            requirements.cancelled = true;
             return requirements;
         }
         requirement.requiredGbwHz = required.gbwHz;
         requirement.opAmpFallsShort = !required.gbwHz || opAmpGbwHz < *required.gbwHz;
         requirements.sections.push_back(requirement);
+        if (progress) progress(number, static_cast<int>(types.size()));
     }
     return requirements;
 }

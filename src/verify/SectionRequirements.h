@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "verify/Progress.h"
 #include "verify/RealisedCircuit.h"
 
 namespace vorna::verify {
@@ -38,12 +39,16 @@ struct SectionRequirement {
 
 struct SectionRequirements {
     std::vector<SectionRequirement> sections;
-    std::string error;  // a simulation failed; the sections found before it are kept
+    std::string error;       // a simulation failed; the sections found before it are kept
+    bool cancelled = false;  // stopped by `cancel`; the sections found before are kept
     bool Succeeded() const { return error.empty(); }
 };
 
 // `opAmpGbwHz` is the gain-bandwidth product of the chosen op-amp, for the flags.
+// `progress` hears of every section done; `cancel`, when given and set, stops the search
+// after the current simulation.
 SectionRequirements FindSectionRequirements(const RealisedCircuit& circuit, double opAmpGbwHz,
-                                            int pointsPerDecade);
+                                            int pointsPerDecade, const Progress& progress = {},
+                                            const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace vorna::verify

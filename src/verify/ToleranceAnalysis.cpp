@@ -172,8 +172,7 @@ std::string CheckToleranceOptions(const ToleranceOptions& options) {
 
 ToleranceResult RunToleranceAnalysis(const RealisedCircuit& circuit,
                                      const ToleranceOptions& options, int pointsPerDecade,
-                                     const ToleranceProgress& progress,
-                                     const std::atomic<bool>* cancel) {
+                                     const Progress& progress, const std::atomic<bool>* cancel) {
     ToleranceResult result;
     result.error = CheckToleranceOptions(options);
     if (!result.error.empty()) return result;
@@ -195,7 +194,7 @@ ToleranceResult RunToleranceAnalysis(const RealisedCircuit& circuit,
     analysis::Cascade cascade;
     const int progressStep = std::max(1, options.runs / 100);
     for (int run = 0; run < options.runs; ++run) {
-        if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
+        if (Cancelled(cancel)) {
             result.cancelled = true;
             break;
         }

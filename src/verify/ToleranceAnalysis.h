@@ -5,12 +5,11 @@
 // yield against the design's attenuation mask. Runs are reproducible: the same seed gives
 // the same draws on every platform (std::mt19937_64 with the transforms of ToleranceRandom).
 
-#include <atomic>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "verify/Progress.h"
 #include "verify/RealisedCircuit.h"
 
 namespace vorna::verify {
@@ -55,14 +54,11 @@ struct ToleranceResult {
     bool Succeeded() const { return error.empty(); }
 };
 
-// Called now and then with the runs done and the runs asked for.
-using ToleranceProgress = std::function<void(int done, int total)>;
-
-// Runs the analysis; `cancel`, when given and set, stops it after the current run (the
-// result then covers the runs made).
+// Runs the analysis; `progress` hears of the runs done; `cancel`, when given and set, stops
+// it after the current run (the result then covers the runs made).
 ToleranceResult RunToleranceAnalysis(const RealisedCircuit& circuit,
                                      const ToleranceOptions& options, int pointsPerDecade,
-                                     const ToleranceProgress& progress = {},
+                                     const Progress& progress = {},
                                      const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace vorna::verify
