@@ -168,23 +168,11 @@ std::unique_ptr<DesignWindow> RunDesignCommand(const DesignOptions& options, Cli
 }
 
 void RequireRepresentable(const DesignWindow& window) {
-    const std::string reason = " (the frequencies are too small, too large or too close together)";
     const std::string where = FirstNonFiniteNumber(DesignJson(window.doc, window.view, {}));
     if (!where.empty())
-        throw CliRefusal("the design cannot be computed: " + where + " is not finite" + reason);
-    if (window.view.convertedToDigital == 1) return;
-    // Every analog section has poles at a frequency above 0 (Pn_1 = w0^2, P0 = w0), and the
-    // gains of the graph and the reports square them: the squares must stay normal doubles.
-    const CKorvelView& view = window.view;
-    const auto squareUnderflows = [](double value) { return !std::isnormal(value * value); };
-    const bool firstOrder = view.resultOddOrder == 1 && window.doc.kind < kBandPass;
-    bool underflow = firstOrder && squareUnderflows(view.p0);
-    for (int i = 0; i <= view.sectionLast && !underflow; ++i)
-        underflow = squareUnderflows(view.sections[static_cast<std::size_t>(i)][1]);
-    if (underflow)
         throw CliRefusal(
-            "the design cannot be computed: its pole frequencies underflow in double precision" +
-            reason);
+            "the design cannot be computed: " + where +
+            " is not finite (the frequencies are too small, too large or too close together)");
 }
 
 }  // namespace vorna::cli

@@ -53,9 +53,10 @@ FrequencyText SplitFrequencyOption(const std::string& option, const std::string&
 // design whose numbers doubles cannot hold is refused (RequireRepresentable).
 std::unique_ptr<DesignWindow> RunDesignCommand(const DesignOptions& options, CliUi& ui);
 
-// Throws CliRefusal when a number of the window's design is not finite, or when the square
-// of an analog section's Pn_1 (w0^2) or P0 underflows below the normal doubles, so that the
-// gains computed from it would be 0/0 (frequencies too small for the arithmetic).
+// Throws CliRefusal when a number of the window's design is not finite. The design
+// procedures refuse band edges outside the range doubles can design at; a band too narrow for
+// its order can still give an infinite attenuation, and a digital conversion an infinite
+// coefficient.
 void RequireRepresentable(const DesignWindow& window);
 
 }  // namespace vorna::cli

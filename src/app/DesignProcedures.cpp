@@ -1,12 +1,15 @@
 #include "app/DesignProcedures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "app/CKorvelDoc.h"
 #include "app/DesignNoticeMessages.h"
 #include "circuit/EngValue.h"
+#include "design/FrequencyRange.h"
 #include "design/OrderLimits.h"
 #include "design/OrderSelection.h"
 #include "dialogs/ParameterDialog.h"
@@ -17,6 +20,8 @@ namespace {
 
 constexpr const char* kRippleMustBePositive = "ａｔｔｐには０より大きな値を設定してください。";
 constexpr const char* kFrequencyMustBePositive = "周波数には０より大きな値を設定してください。";
+constexpr const char* kFrequencyOutOfRange =
+    "周波数には１Ｅ－７０Ｈｚから１Ｅ＋７０Ｈｚまでの値を設定してください。";
 
 bool IsBand(const CKorvelDoc& doc) {
     return doc.kind == kBandPass || doc.kind == kBandEliminate;
@@ -104,18 +109,25 @@ bool RippleUsable(Ui& ui, const DesignProcedure& procedure, double attp) {
 }
 
 // A frequency of 0 (the dialogs accept it) or a unit that names no frequency leaves nothing to
-// design: the entry is refused before anything is stored.
+// design, and a frequency outside the range the arithmetic can hold gives a design of zeros
+// and infinities: the entry is refused before anything is stored.
 bool FrequenciesUsable(Ui& ui, const CKorvelDoc& doc, const ParameterDialog& dialog) {
-    auto positive = [&](double mantissa, const std::string& unit) {
-        const double hz = UnitToHz(mantissa, FindFrequencyUnit(doc.unitNames, unit));
-        return hz > 0 && std::isfinite(hz);
+    const auto hz = [&](double mantissa, const std::string& unit) {
+        return UnitToHz(mantissa, FindFrequencyUnit(doc.unitNames, unit));
     };
-    const bool usable =
+    const std::vector<double> entered =
         IsBand(doc)
-            ? positive(dialog.fp1Value, dialog.fp1Unit) && positive(dialog.fp2Value, dialog.fp2Unit)
-            : positive(doc.byOrder != 0 ? dialog.fcValue : dialog.fpValue, dialog.fpUnit);
-    if (!usable) ui.MessageBox(kFrequencyMustBePositive, MessageButtons::Ok);
-    return usable;
+            ? std::vector{hz(dialog.fp1Value, dialog.fp1Unit), hz(dialog.fp2Value, dialog.fp2Unit)}
+            : std::vector{hz(doc.byOrder != 0 ? dialog.fcValue : dialog.fpValue, dialog.fpUnit)};
+    const auto positive = [](double value) { return value > 0 && std::isfinite(value); };
+    const char* refusal = nullptr;
+    if (!std::all_of(entered.begin(), entered.end(), positive)) {
+        refusal = kFrequencyMustBePositive;
+    } else if (!std::all_of(entered.begin(), entered.end(), DesignFrequencyRepresentable)) {
+        refusal = kFrequencyOutOfRange;
+    }
+    if (refusal != nullptr) ui.MessageBox(refusal, MessageButtons::Ok);
+    return refusal == nullptr;
 }
 
 // Band-eliminate filters need Fs1 = Fp1·Xs below Fs2 = Fp2/Xs.

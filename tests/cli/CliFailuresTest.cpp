@@ -20,6 +20,8 @@ using testing::RunCliIn;
 using testing::WriteFile;
 
 TEST(CliFailures, ExitStatusAndReasonOnStandardErrorAndNoFileTouched) {
+    const std::string kFrequencyOutOfRange =
+        "周波数には１Ｅ－７０Ｈｚから１Ｅ＋７０Ｈｚまでの値を設定してください。";
     namespace fs = std::filesystem;
     enum Setup { kNothing, kJournalFolder, kSchematicFolder, kHugeList, kBadNameFile };
     const struct {
@@ -31,9 +33,12 @@ TEST(CliFailures, ExitStatusAndReasonOnStandardErrorAndNoFileTouched) {
         {"design --kind bp --fp1 1KHz --fp2 1KHz", kNothing, 2, "Ｆｐ２はＦｐ１より高い"},
         {"design --kind be --by-order --fp1 2KHz --fp2 2KHz", kNothing, 2,
          "Ｆｐ２はＦｐ１より高い"},
-        {"design --fp 1e-320", kNothing, 2, "the design cannot be computed"},
+        {"design --fp 1e-320", kNothing, 2, kFrequencyOutOfRange},
         {"design --kind bp --approx chebyshev --fp1 1e-320 --fp2 2e-320", kNothing, 2,
-         "the design cannot be computed"},
+         kFrequencyOutOfRange},
+        {"design --kind hp --by-order --fc 1e-80", kNothing, 2, kFrequencyOutOfRange},
+        {"design --kind bp --by-order --order 58 --fp1 1 --fp2 1.0000000000001", kNothing, 2,
+         "the design cannot be computed: attsAchieved is not finite"},
         {"design --gain-at -1KHz", kNothing, 2, "--gain-at -1KHz: the frequency must be"},
         {"design --gain-at 1e309", kNothing, 2, "--gain-at 1e309: the frequency must be"},
         {"design --gain-at 1e308", kNothing, 2, "--gain-at 1e308: the gain cannot be computed"},

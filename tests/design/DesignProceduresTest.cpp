@@ -21,6 +21,8 @@ const char* const kOrderTooLow = "フィルタの次数が２以下になりま�
 const char* const kBandEdges = "Ｆｐ２はＦｐ１より高い周波数を設定してください。";
 const char* const kAttenuations = "ａｔｔｓはａｔｔｐより大きな値を設定してください。";
 const char* const kFrequencyZero = "周波数には０より大きな値を設定してください。";
+const char* const kFrequencyOutOfRange =
+    "周波数には１Ｅ－７０Ｈｚから１Ｅ＋７０Ｈｚまでの値を設定してください。";
 const char* const kRippleZero = "ａｔｔｐには０より大きな値を設定してください。";
 
 CKorvelDoc Selection(int kind, int approximation, int byOrder) {
@@ -188,6 +190,20 @@ TEST(DesignMessages, ChecksSendTheUserBackToTheDialog) {
         {"pass-band edge of 0", 101, 111, 0, 500, {{520, "0"}}, {kFrequencyZero}},
         {"cut-off of 0 in order mode", 102, 113, 1, 513, {{535, "0"}}, {kFrequencyZero}},
         {"band edge of 0", 103, 112, 0, 505, {{527, "0"}}, {kFrequencyZero}},
+        {"pass-band edge too low to design at",
+         101,
+         114,
+         0,
+         501,
+         {{520, "1e-80"}},
+         {kFrequencyOutOfRange}},
+        {"band edge too low to design at, order mode",
+         104,
+         112,
+         1,
+         518,
+         {{527, "1e-320"}},
+         {kFrequencyOutOfRange}},
         {"Xs of 1", 101, 111, 0, 500, {{523, "1"}}, {}},
         {"Xs of 1 in order mode", 102, 111, 1, 511, {{523, "1"}}, {}},
         {"band-eliminate Xs at the limit",
