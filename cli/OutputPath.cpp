@@ -1,8 +1,10 @@
 #include "OutputPath.h"
 
 #include <filesystem>
+#include <iostream>
 
 #include "CliUi.h"
+#include "platform/FileWrite.h"
 #include "platform/MessageText.h"
 
 namespace vorna::cli {
@@ -18,6 +20,14 @@ void RequireOutputFile(const std::string& option, const std::string& path) {
         throw CliRefusal(option + " " + EchoedText(path) + ": the folder " +
                          EchoedText(folder.string()) + " does not exist");
     }
+}
+
+void WriteOutput(const std::string& path, const std::string& bytes) {
+    if (path == "-") {
+        std::cout << bytes;
+        return;
+    }
+    if (WriteFileAtomically(path, bytes)) throw CliError("cannot write " + EchoedText(path));
 }
 
 }  // namespace vorna::cli

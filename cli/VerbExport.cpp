@@ -6,7 +6,7 @@
 
 #include "AnalysisInput.h"
 #include "CliVerbs.h"
-#include "OutputFile.h"
+#include "OutputPath.h"
 #include "analysis/CoefficientExport.h"
 
 namespace vorna::cli {

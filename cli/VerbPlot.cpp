@@ -9,10 +9,8 @@
 #include "CliVerbs.h"
 #include "ConversionOptions.h"
 #include "DesignOptions.h"
-#include "OutputFile.h"
 #include "OutputPath.h"
 #include "dialogs/GraphDialog.h"
-#include "platform/FileWrite.h"
 #include "platform/MessageText.h"
 #include "view/SvgCanvas.h"
 

@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -16,6 +15,7 @@
 #include "DesignJson.h"
 #include "circuit/EngValue.h"
 #include "platform/CLocale.h"
+#include "platform/FileWrite.h"
 #include "verify/CircuitSimulation.h"
 #include "verify/OpAmpTable.h"
 #include "verify/SectionRequirements.h"
@@ -171,16 +171,8 @@ private:
 };
 
 void WriteLog(const std::string& path, const std::string& log) {
-    const std::string temporary = path + ".tmp";
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    file << log;
-    file.close();
-    std::error_code error;
-    if (file) std::filesystem::rename(temporary, path, error);
-    if (!file || error) {
-        std::filesystem::remove(temporary, error);
+    if (WriteFileAtomically(path, log))
         std::cerr << "cannot write the simulator's log to " << path << '\n';
-    }
 }
 
 void Verify(const VerifyOptions& options) {

@@ -14,8 +14,8 @@
 #include "dialogs/GraphDialog.h"
 #include "dialogs/OutputChoiceDialog.h"
 #include "dialogs/ParameterDialog.h"
-#include "platform/AtomicFile.h"
 #include "platform/CLocale.h"
+#include "platform/FileWrite.h"
 
 namespace vorna {
 

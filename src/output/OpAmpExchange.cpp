@@ -113,7 +113,7 @@ ExchangeOutcome ExchangeOpAmps(CircuitOutput& output, Ui& ui) {
             return ExchangeOutcome::Failed;
         }
         const std::string copyPath = CopyPath(*schematicPath, name);
-        if (!ReplaceFile(copyPath, JoinedSchematicLines(output.lines))) {
+        if (WriteFileAtomically(copyPath, JoinedSchematicLines(output.lines))) {
             ui.MessageBox(Format("回路図ファイル「%s」に書き込めませんでした\n\n%s",
                                  EchoedText(copyPath).c_str(), kNotExchanged),
                           MessageButtons::Ok);

@@ -5,9 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+
+#include "platform/CLocale.h"
 
 namespace vorna {
 
@@ -29,7 +32,7 @@ std::string FolderOf(const std::string& path) {
 
 // A new file with a name of its own in `folder`.
 FileDescriptor CreateTemporary(const std::string& folder, std::string& name) {
-    static unsigned counter = 0;
+    static std::atomic<unsigned> counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = folder + "/.vorna-" + std::to_string(getpid()) + "-" + std::to_string(++counter) +
                ".tmp";
@@ -40,6 +43,28 @@ FileDescriptor CreateTemporary(const std::string& folder, std::string& name) {
 }
 
 }  // namespace
+
+std::string FileErrorReason(int error) {
+    switch (error) {
+        case EACCES:
+        case EPERM:
+            return "書き込む権限がありません。";
+        case ENOENT:
+        case ENOTDIR:
+            return "保存先のフォルダがありません。";
+        case ENOSPC:
+        case EDQUOT:
+            return "ディスクの空きが足りません。";
+        case EROFS:
+            return "読み出し専用の場所です。";
+        case EISDIR:
+            return "同じ名前のフォルダがあります。";
+        case ENAMETOOLONG:
+            return "ファイル名が長すぎます。";
+        default:
+            return Format("書き込めませんでした（エラー番号 %d）。", error);
+    }
+}
 
 bool WriteAll(int fd, const char* data, std::size_t size) {
     while (size > 0) {
@@ -56,33 +81,58 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
 
 bool ReplacementFile::Create(const std::string& target) {
     Abandon();
-    if (target.empty()) return false;
+    error_ = 0;
+    if (target.empty()) {
+        error_ = ENOENT;
+        return false;
+    }
     target_ = ResolvedTarget(target);
     struct stat status {};
     if (stat(target_.c_str(), &status) == 0) {
-        if (S_ISDIR(status.st_mode) || access(target_.c_str(), W_OK) != 0) return false;
+        if (S_ISDIR(status.st_mode)) {
+            error_ = EISDIR;
+            return false;
+        }
+        if (access(target_.c_str(), W_OK) != 0) {
+            error_ = errno;
+            return false;
+        }
         if (!S_ISREG(status.st_mode)) {
             file_ = FileDescriptor(open(target_.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK));
+            if (!file_.IsOpen()) error_ = errno;
             return file_.IsOpen();
         }
         mode_ = status.st_mode & 07777;
     }
     file_ = CreateTemporary(FolderOf(target_), temporary_);
-    if (!file_.IsOpen()) temporary_.clear();
+    if (!file_.IsOpen()) {
+        error_ = errno;
+        temporary_.clear();
+    }
     return file_.IsOpen();
 }
 
 bool ReplacementFile::Commit() {
-    if (!file_.IsOpen()) return false;
-    bool written = WriteAll(file_.Get(), content_.data(), content_.size());
-    if (!temporary_.empty()) {
-        if (mode_ != 0) written = written && fchmod(file_.Get(), mode_) == 0;
-        written = written && fsync(file_.Get()) == 0;
+    if (!file_.IsOpen()) {
+        if (error_ == 0) error_ = EBADF;
+        return false;
     }
-    written = file_.Close() && written;
-    if (written && !temporary_.empty()) {
+    const bool inPlace = temporary_.empty();
+    bool written =
+        WriteAll(file_.Get(), content_.data(), content_.size()) &&
+        (inPlace || ((mode_ == 0 || fchmod(file_.Get(), mode_) == 0) && fsync(file_.Get()) == 0));
+    if (!written) error_ = errno;
+    if (!file_.Close() && written) {
+        error_ = errno;
+        written = false;
+    }
+    if (written && !inPlace) {
         written = rename(temporary_.c_str(), target_.c_str()) == 0;
-        if (written) temporary_.clear();
+        if (written) {
+            temporary_.clear();
+        } else {
+            error_ = errno;
+        }
     }
     Abandon();
     return written;
@@ -96,11 +146,13 @@ void ReplacementFile::Abandon() {
     mode_ = 0;
 }
 
-bool ReplaceFile(const std::string& target, std::string_view bytes) {
+std::optional<std::string> WriteFileAtomically(const std::string& target, std::string_view bytes) {
     ReplacementFile file;
-    if (!file.Create(target)) return false;
-    file.Write(bytes);
-    return file.Commit();
+    if (file.Create(target)) {
+        file.Write(bytes);
+        if (file.Commit()) return std::nullopt;
+    }
+    return file.FailureReason();
 }
 
 bool AppendingFile::Open(const std::string& path) {

@@ -1,8 +1,10 @@
 #pragma once
-// Writing output files so that a failure never costs the user data: a file that is replaced
-// is written beside its target and renamed over it only when complete, and a file that is
-// appended to gets each block whole or not at all.
+// Writing files so that a failure never costs the user data: a file that is replaced is
+// written beside its target, flushed to the disk and renamed over it only when complete, and a
+// file that is appended to gets each block whole or not at all. A failure says why, for a
+// message that also names the file.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,11 +12,15 @@
 
 namespace vorna {
 
+// A short Japanese reason for the system error number `error`.
+std::string FileErrorReason(int error);
+
 // A file that takes the place of `target` on Commit. Its bytes go to a temporary file in the
 // target's folder, which Commit renames over the target, so that readers and parallel
-// writers see either the old or the new file, never a mixture. A target that exists and is
-// no regular file (a device such as /dev/null) is written in place. Without Commit, or when
-// Commit fails, the temporary file is removed and the target stays as it was.
+// writers see either the old or the new file, never a mixture. The new file keeps the
+// permissions of the one it replaces; a symbolic link is written through. A target that
+// exists and is no regular file (a device such as /dev/null) is written in place. Without
+// Commit, or when Commit fails, the temporary file is removed and the target stays as it was.
 class ReplacementFile {
 public:
     ReplacementFile() = default;
@@ -32,6 +38,8 @@ public:
     bool Commit();
     // Drops the new content; the target is left alone.
     void Abandon();
+    // Why the last Create or Commit failed.
+    std::string FailureReason() const { return FileErrorReason(error_); }
 
 private:
     std::string target_;
@@ -39,10 +47,12 @@ private:
     std::string content_;
     FileDescriptor file_;
     unsigned mode_ = 0;  // the replaced file's permissions, or 0 for the default
+    int error_ = 0;      // the system error of the last failure
 };
 
-// Puts `bytes` in place of the file `target` as a ReplacementFile does; false on failure.
-bool ReplaceFile(const std::string& target, std::string_view bytes);
+// Puts `bytes` in place of the file `target` as a ReplacementFile does. Returns nullopt on
+// success, otherwise why it failed; the target is then untouched and no temporary file is left.
+std::optional<std::string> WriteFileAtomically(const std::string& target, std::string_view bytes);
 
 // A file appended to in whole blocks, as a journal or a report is: each Append writes its
 // block at the end under an exclusive lock, so that blocks of parallel runs never

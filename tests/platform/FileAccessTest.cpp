@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "output/TempFolder.h"
 #include "platform/FileRead.h"
@@ -50,13 +51,23 @@ TEST(FileWrite, TheTargetChangesOnlyOnACompleteCommit) {
     }
     EXPECT_EQ(ReadFile(folder / "target"), "old");
     // Written through the link, keeping the file's permissions.
-    ASSERT_TRUE(ReplaceFile(folder / "link", "new"));
+    ASSERT_EQ(WriteFileAtomically(folder / "link", "new"), std::nullopt);
     EXPECT_EQ(ReadFile(folder / "target"), "new");
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "link"));
     EXPECT_EQ(std::filesystem::status(folder / "target").permissions(),
               std::filesystem::perms(0640));
-    for (const std::string& bad : {std::string(), folder.Path(), folder / "no/such"})
-        EXPECT_FALSE(ReplaceFile(bad, "x")) << bad;
+    // A device is written in place; a failure says why.
+    const struct {
+        std::string path;
+        std::optional<std::string> reason;
+    } cases[] = {
+        {"/dev/null", std::nullopt},
+        {"/dev/full", "ディスクの空きが足りません。"},
+        {"", "保存先のフォルダがありません。"},
+        {folder.Path(), "同じ名前のフォルダがあります。"},
+        {folder / "no/such", "保存先のフォルダがありません。"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(WriteFileAtomically(c.path, "x"), c.reason) << c.path;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
 }
 
