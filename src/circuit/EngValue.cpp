@@ -1,7 +1,10 @@
 #include "circuit/EngValue.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <span>
+#include <string_view>
 
 #include "platform/CLocale.h"
 
@@ -101,6 +104,22 @@ std::string FormatEngValueRounded(double value) {
     const int c = MagnitudeClass(value, true);
     const std::string suffix = c == 7 ? std::string("M") : TextSuffix(c);
     return Format("%-.0lf", TextMantissa(value, c)) + suffix;
+}
+
+std::optional<double> ParseCompactValue(const std::string& text) {
+    const char* end = nullptr;
+    const double mantissa = StrToD(text.c_str(), &end);
+    if (end == text.c_str() || !std::isfinite(mantissa)) return std::nullopt;
+    const std::string_view suffix(end);
+    for (const UnitEntry& entry : kComponentUnits) {
+        const std::string_view unit(entry.suffix);
+        if (std::equal(suffix.begin(), suffix.end(), unit.begin(), unit.end(),
+                       [](unsigned char a, unsigned char b) {
+                           return std::tolower(a) == std::tolower(b);
+                       }))
+            return mantissa * entry.factor;
+    }
+    return std::nullopt;
 }
 
 std::string FormatCompactValue(double value) {

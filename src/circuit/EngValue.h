@@ -31,6 +31,10 @@ std::string FormatEngValueRounded(double value);
 // Short schematic value text ("4.7K", "1Meg", "22n"; computed values with up to five
 // decimals of their mantissa, "3.1831K").
 std::string FormatCompactValue(double value);
+// A schematic value text read back as the simulator reads it: a number and one of the
+// component suffixes, case ignored ("10k", "4.7K", "1Meg", "22n", "100"); empty for any
+// other text.
+std::optional<double> ParseCompactValue(const std::string& text);
 // The value printed with "%8.4lf" and read back.
 double RoundTo4Places(double value);
 

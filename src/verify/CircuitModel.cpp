@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "circuit/EngValue.h"
+
 namespace vorna::verify {
 namespace {
 
@@ -11,6 +13,29 @@ bool Usable(const CircuitResponse& r, bool firstOrder) {
     if (!std::all_of(p.begin(), p.end(), [](double c) { return std::isfinite(c); })) return false;
     if (!(r.pole > 0) || !std::isfinite(r.zero)) return false;
     return firstOrder ? p[0] > 0 : p[0] > 0 && p[1] > 0;
+}
+
+// Appends to `section` the resistors and capacitors of the written schematic that belong to
+// it and that the synthesis leaves as drawn (the gain-of-two pair Rx1, Rx2 of the
+// dual-amplifier band-pass), with their written values.
+bool AddFixedParts(const installation::Schematic& written, SectionElements& section,
+                   std::string& error) {
+    const std::string suffix = "_" + std::to_string(section.number);
+    for (const installation::Symbol& symbol : written.symbols) {
+        if (symbol.kind != installation::SymbolKind::Resistor &&
+            symbol.kind != installation::SymbolKind::Capacitor)
+            continue;
+        if (!symbol.instName.ends_with(suffix)) continue;
+        const std::string name = symbol.instName.substr(0, symbol.instName.size() - suffix.size());
+        if (std::isfinite(section.Value(name))) continue;  // settled
+        const std::optional<double> value = ParseCompactValue(symbol.value);
+        if (!value) {
+            error = "the written schematic gives " + symbol.instName + " no readable value";
+            return false;
+        }
+        section.elements.push_back({name, *value});
+    }
+    return true;
 }
 
 }  // namespace
@@ -34,7 +59,8 @@ std::optional<CircuitModel> CircuitModel::Of(const RealisedCircuit& circuit, std
             error = "a realised section lies outside the design";
             return std::nullopt;
         }
-        for (const CircuitElement& element : section.elements) {
+        if (!AddFixedParts(circuit.schematic, part.circuit, error)) return std::nullopt;
+        for (const CircuitElement& element : part.circuit.elements) {
             const ElementKind kind =
                 element.name.starts_with("C") ? ElementKind::Capacitor : ElementKind::Resistor;
             model.elements_.push_back({element.name + "_" + std::to_string(section.number), kind,

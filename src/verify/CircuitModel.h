@@ -3,7 +3,8 @@
 // capacitors of every section, each a part of its own, and the circuit models that turn
 // their values into the section coefficients. Pure: nothing is simulated. Every element
 // counts with its own value, matched copies too (R3 of a multiple-feedback low-pass, ...), as
-// the circuit equations of RealiseCircuit have them.
+// the circuit equations of RealiseCircuit have them; so do the parts the synthesis leaves at
+// their drawn values (the gain-of-two pair of the dual-amplifier band-pass), as written.
 
 #include <optional>
 #include <span>

@@ -98,7 +98,16 @@ TEST(EngValue, CompactForm) {
         {3183.0989, "3.1831K"},
         {999.999999, "1000"},
     };
-    for (const auto& [value, text] : cases) EXPECT_EQ(FormatCompactValue(value), text) << value;
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(FormatCompactValue(value), text) << value;
+        EXPECT_NEAR(ParseCompactValue(text).value_or(0) / value, 1, 1e-4) << text;
+    }
+    // The simulator's reading: suffixes in any case, "m" milli and "meg" mega.
+    EXPECT_EQ(ParseCompactValue("10k"), 1e4);
+    EXPECT_EQ(ParseCompactValue("2m"), 2e-3);
+    EXPECT_EQ(ParseCompactValue("1meg"), 1e6);
+    for (const char* bad : {"", "k", "10x", "10kk", "inf"})
+        EXPECT_FALSE(ParseCompactValue(bad)) << bad;
 }
 
 TEST(EngValue, RoundTo4PlacesRoundsMantissas) {

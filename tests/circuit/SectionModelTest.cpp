@@ -126,7 +126,9 @@ std::vector<IdealCase> IdealCases() {
                                      {"R21", v.r2},
                                      {"C1", v.c},
                                      {"R3", model.R3FromR4(1e4)},
-                                     {"R4", 1e4}}};
+                                     {"R4", 1e4},
+                                     {"Rx1", 1e4},
+                                     {"Rx2", 1e4}}};
          }},
         {"state-variable notch", Poles(kW0, 3, 0.4, 0.123, 0.4 * wz * wz),
          [](const Section& d) {

@@ -95,6 +95,18 @@ TEST(VerifyVerb, EveryBasicCircuitMatchesItsIdealResponseAndTheSimulatorProgram)
         const std::vector<testing::AcPoint> program = testing::SimulateAc(
             schematic, points.front()["frequencyHz"], points.back()["frequencyHz"],
             real["pointsPerDecade"], verify::SinglePoleOpAmp(2e6));
+        // Every resistor and capacitor the user builds has its sensitivities, fixed parts too.
+        std::string named = " ";
+        for (const json& section : real["sections"])
+            for (const json& e : section["sensitivities"])
+                named += e["element"].get<std::string>() + " ";
+        for (const installation::Symbol& symbol : schematic.symbols) {
+            if (symbol.kind == installation::SymbolKind::Resistor ||
+                symbol.kind == installation::SymbolKind::Capacitor) {
+                EXPECT_NE(named.find(" " + symbol.instName + " "), std::string::npos)
+                    << symbol.instName;
+            }
+        }
         ASSERT_EQ(program.size(), points.size());
         for (std::size_t i = 0; i < program.size(); ++i) {
             EXPECT_NEAR(program[i].hz, points[i]["frequencyHz"].get<double>(),

@@ -98,13 +98,13 @@ CircuitResponse RealiseCircuit(const SectionElements& s, const Section& designed
             break;
         }
         case SectionCircuit::DualAmplifierBandPass: {
-            // R11/R12 divider, C1 tank, the converter's inductance C2 R21 R22 (gain of two),
-            // then the gain stage.
+            // R11/R12 divider, C1 tank, the converter's inductance C2 R21 R22 / (g - 1) with
+            // its amplifier's gain g = 1 + Rx1/Rx2, whose output feeds the gain stage.
             const double r11 = v("R11"), r12 = v("R12"), c1 = v("C1");
-            const double r3 = v("R3"), r4 = v("R4");
+            const double r3 = v("R3"), r4 = v("R4"), ratio = v("Rx1") / v("Rx2");
             p[0] = (1 / r11 + 1 / r12) / c1;
-            p[1] = 1 / (c1 * v("C2") * v("R21") * v("R22"));
-            p[3] = 2 * ((IsGainStageShort(r3) ? 0 : r3) + r4) / (r4 * r11 * c1);
+            p[1] = ratio / (c1 * v("C2") * v("R21") * v("R22"));
+            p[3] = (1 + ratio) * ((IsGainStageShort(r3) ? 0 : r3) + r4) / (r4 * r11 * c1);
             break;
         }
         case SectionCircuit::StateVariableNotch: {

@@ -2,13 +2,13 @@
 // What a section circuit does with every resistor and capacitor at its own value: the
 // nodal equations of each drawn circuit with ideal op-amps, matched copies included as
 // parts of their own (R3 of the multiple-feedback low-pass, C3 of its high-pass, C2 of its
-// band-pass, the dual-amplifier pairs, the notch integrators and twin-T arms). With equal
-// copies this is what Realise gives; with unequal ones it is what the circuit does.
+// band-pass, the dual-amplifier pairs, the notch integrators and twin-T arms), and so is the
+// drawn gain-of-two pair Rx1, Rx2 of the dual-amplifier band-pass. With equal copies this
+// is what Realise gives; with unequal ones it is what the circuit does.
 //
 // Gains are magnitudes with the signs of the designed section (an inverting circuit gives
 // the same coefficients as its non-inverting twin). The feedback resistor R2 of the
-// first-order high-pass and the gain-of-two pair of the dual-amplifier band-pass carry no
-// signal current and do not enter.
+// first-order high-pass carries no signal current and does not enter.
 
 #include "circuit/models/SectionModel.h"
 
