@@ -1,8 +1,11 @@
 #include "analysis/Response.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
 #include <complex>
+#include <cstdint>
 
 #include "design/DesignResults.h"
 
@@ -20,6 +23,8 @@ constexpr double kHighest = 0x1p+256;
 constexpr double kSmallestPlain = 0x1p-90;
 constexpr double kLargestPlain = 0x1p+90;
 constexpr std::size_t kBlock = 8;
+// Frequencies evaluated side by side over a range.
+constexpr std::size_t kLanes = 4;
 // A factor whose parts are both below this is a zero; it counts as kZeroModulus.
 constexpr double kNegligible = 1e-150;
 constexpr double kZeroModulus = 1e-30;
@@ -34,20 +39,26 @@ struct ScaledProduct {
     Complex value{1, 0};
     int exponent = 0;
 
+    // Scaled by a power of two so that its larger part lies in [0.5, 1).
     void Rescale() {
+        const double largest = Largest(value);
+        const auto bits = std::bit_cast<std::uint64_t>(largest);
+        const int biased = static_cast<int>(bits >> 52);
         int e = 0;
-        std::frexp(Largest(value), &e);
-        value = {std::ldexp(value.real(), -e), std::ldexp(value.imag(), -e)};
+        if (biased > 0 && biased < 2045) {
+            // A normal number, as the products are: its exponent read off, and 2^-e built,
+            // without calls to the library.
+            e = biased - 1022;
+            value *= std::bit_cast<double>(static_cast<std::uint64_t>(2045 - biased) << 52);
+        } else {
+            std::frexp(largest, &e);
+            value = {std::ldexp(value.real(), -e), std::ldexp(value.imag(), -e)};
+        }
         exponent += e;
     }
     void KeepInRange() {
         const double p = Largest(value);
         if (!(p >= kLowest && p <= kHighest)) Rescale();
-    }
-    // Written out: std::complex's operator* checks for infinities and NaNs on every call.
-    void MultiplyPlain(const Complex& f) {
-        value = {value.real() * f.real() - value.imag() * f.imag(),
-                 value.real() * f.imag() + value.imag() * f.real()};
     }
     // Any factor, a zero or one far from 1 included.
     void MultiplyCarefully(Complex factor) {
@@ -55,101 +66,168 @@ struct ScaledProduct {
             factor = std::polar(kZeroModulus, std::atan2(factor.imag(), factor.real()));
         int e = 0;
         std::frexp(Largest(factor), &e);
-        MultiplyPlain({std::ldexp(factor.real(), -e), std::ldexp(factor.imag(), -e)});
+        const double re = std::ldexp(factor.real(), -e);
+        const double im = std::ldexp(factor.imag(), -e);
+        value = {value.real() * re - value.imag() * im, value.real() * im + value.imag() * re};
         exponent += e;
         KeepInRange();
     }
 };
 
-// The numerators' and the denominators' products. Factors come in blocks: a block whose
-// factors all lie in the plain range is multiplied straight away, any other block again
-// with care from where it started.
-class Products {
-public:
-    template <typename Factors>
-    void MultiplyBlock(std::size_t count, Factors factors) {
-        const Products start = *this;
-        double smallest = kLargestPlain;
-        double largest = kSmallestPlain;
-        for (std::size_t i = 0; i < count; ++i) {
-            const auto [n, d] = factors(i);
-            const double sizeN = std::fabs(n.real()) + std::fabs(n.imag());
-            const double sizeD = std::fabs(d.real()) + std::fabs(d.imag());
-            smallest = std::min(smallest, std::min(sizeN, sizeD));
-            largest = std::max(largest, std::max(sizeN, sizeD));
-            numerator_.MultiplyPlain(n);
-            denominator_.MultiplyPlain(d);
-        }
-        if (smallest >= kSmallestPlain && largest <= kLargestPlain) {
-            numerator_.KeepInRange();
-            denominator_.KeepInRange();
-            return;
-        }
-        *this = start;
-        for (std::size_t i = 0; i < count; ++i) {
-            const auto [n, d] = factors(i);
-            numerator_.MultiplyCarefully(n);
-            denominator_.MultiplyCarefully(d);
-        }
-    }
-    // Every factor of `items`, kBlock at a time.
-    template <typename Item, typename Factor>
-    void MultiplyAll(const std::vector<Item>& items, Factor factor) {
-        for (std::size_t begin = 0; begin < items.size(); begin += kBlock) {
-            const std::size_t count = std::min(kBlock, items.size() - begin);
-            MultiplyBlock(count, [&](std::size_t i) { return factor(items[begin + i]); });
-        }
-    }
-    GainPhase Quotient();
-
-private:
-    ScaledProduct numerator_;
-    ScaledProduct denominator_;
-};
-
 using Factors = std::pair<Complex, Complex>;
 
+// The numerators' and the denominators' products at `Lanes` frequencies side by side, held
+// part by part in arrays so that the lanes' independent chains share vector registers and
+// hide each other's latency. Factors come in blocks: a lane whose factors in a block all lie
+// in the plain range multiplies them straight away, any other lane again with care from
+// where the block started.
+template <std::size_t Lanes>
+class Products {
+public:
+    using Values = std::array<double, Lanes>;
+
+    // factors(i, lane): the numerator and denominator of the block's i-th item at the
+    // lane's frequency.
+    template <typename FactorsAt>
+    void MultiplyBlock(std::size_t count, FactorsAt factors) {
+        const Products start = *this;
+        Values smallest;
+        Values largest;
+        smallest.fill(kLargestPlain);
+        largest.fill(kSmallestPlain);
+        // Locals, which nothing else can alias, for the compiler's sake.
+        Values nr = nr_, ni = ni_, dr = dr_, di = di_;
+        for (std::size_t i = 0; i < count; ++i) {
+            for (std::size_t lane = 0; lane < Lanes; ++lane) {
+                const auto [n, d] = factors(i, lane);
+                const double sizeN = std::fabs(n.real()) + std::fabs(n.imag());
+                const double sizeD = std::fabs(d.real()) + std::fabs(d.imag());
+                smallest[lane] = std::min(smallest[lane], std::min(sizeN, sizeD));
+                largest[lane] = std::max(largest[lane], std::max(sizeN, sizeD));
+                const double nextNr = nr[lane] * n.real() - ni[lane] * n.imag();
+                ni[lane] = nr[lane] * n.imag() + ni[lane] * n.real();
+                nr[lane] = nextNr;
+                const double nextDr = dr[lane] * d.real() - di[lane] * d.imag();
+                di[lane] = dr[lane] * d.imag() + di[lane] * d.real();
+                dr[lane] = nextDr;
+            }
+        }
+        nr_ = nr;
+        ni_ = ni;
+        dr_ = dr;
+        di_ = di;
+        for (std::size_t lane = 0; lane < Lanes; ++lane) {
+            const bool plain = smallest[lane] >= kSmallestPlain && largest[lane] <= kLargestPlain;
+            ScaledProduct numerator = plain ? Numerator(lane) : start.Numerator(lane);
+            ScaledProduct denominator = plain ? Denominator(lane) : start.Denominator(lane);
+            if (plain) {
+                numerator.KeepInRange();
+                denominator.KeepInRange();
+            } else {
+                for (std::size_t i = 0; i < count; ++i) {
+                    const auto [n, d] = factors(i, lane);
+                    numerator.MultiplyCarefully(n);
+                    denominator.MultiplyCarefully(d);
+                }
+            }
+            Set(lane, numerator, denominator);
+        }
+    }
+    // Every factor of `items`, kBlock at a time; factor(item, lane) as above.
+    template <typename Item, typename FactorAt>
+    void MultiplyAll(const std::vector<Item>& items, FactorAt factor) {
+        for (std::size_t begin = 0; begin < items.size(); begin += kBlock) {
+            const std::size_t count = std::min(kBlock, items.size() - begin);
+            MultiplyBlock(count, [&](std::size_t i, std::size_t lane) {
+                return factor(items[begin + i], lane);
+            });
+        }
+    }
+    GainPhase Quotient(std::size_t lane) const;
+
+private:
+    ScaledProduct Numerator(std::size_t lane) const { return {{nr_[lane], ni_[lane]}, ne_[lane]}; }
+    ScaledProduct Denominator(std::size_t lane) const {
+        return {{dr_[lane], di_[lane]}, de_[lane]};
+    }
+    void Set(std::size_t lane, const ScaledProduct& numerator, const ScaledProduct& denominator) {
+        nr_[lane] = numerator.value.real();
+        ni_[lane] = numerator.value.imag();
+        ne_[lane] = numerator.exponent;
+        dr_[lane] = denominator.value.real();
+        di_[lane] = denominator.value.imag();
+        de_[lane] = denominator.exponent;
+    }
+
+    Values nr_ = Ones(), ni_{}, dr_ = Ones(), di_{};
+    std::array<int, Lanes> ne_{}, de_{};
+
+    static Values Ones() {
+        Values ones;
+        ones.fill(1);
+        return ones;
+    }
+};
+
+template <std::size_t Lanes>
+using Omegas = std::array<double, Lanes>;
+
 // Analog terms at s = j omega.
-Products AnalogProducts(const Cascade& c, double omega) {
-    Products products;
+template <std::size_t Lanes>
+Products<Lanes> AnalogProducts(const Cascade& c, const Omegas<Lanes>& omega) {
+    Products<Lanes> products;
     if (c.first) {
         const FirstOrderSection& f = *c.first;
-        products.MultiplyBlock(1, [&](std::size_t) {
-            return Factors{{f.p2, f.p1 * omega}, {f.p0, omega}};
+        products.MultiplyBlock(1, [&](std::size_t, std::size_t lane) {
+            return Factors{{f.p2, f.p1 * omega[lane]}, {f.p0, omega[lane]}};
         });
     }
-    const double omega2 = omega * omega;
-    products.MultiplyAll(c.sections, [omega, omega2](const Section& p) {
-        return Factors{{p[4] - p[2] * omega2, p[3] * omega}, {p[1] - omega2, p[0] * omega}};
+    Omegas<Lanes> omega2;
+    for (std::size_t lane = 0; lane < Lanes; ++lane) omega2[lane] = omega[lane] * omega[lane];
+    products.MultiplyAll(c.sections, [&](const Section& p, std::size_t lane) {
+        return Factors{{p[4] - p[2] * omega2[lane], p[3] * omega[lane]},
+                       {p[1] - omega2[lane], p[0] * omega[lane]}};
     });
     return products;
 }
 
 // Digital terms at zm = exp(-j omega T).
-Products DigitalProducts(const Cascade& c, double omega) {
-    Products products;
-    const double angle = omega * c.samplingPeriod;
-    const Complex zm(std::cos(angle), -std::sin(angle));
-    const Complex zm2(zm.real() * zm.real() - zm.imag() * zm.imag(), 2 * zm.real() * zm.imag());
+template <std::size_t Lanes>
+Products<Lanes> DigitalProducts(const Cascade& c, const Omegas<Lanes>& omega) {
+    Products<Lanes> products;
+    Omegas<Lanes> zr, zi, z2r, z2i;
+    for (std::size_t lane = 0; lane < Lanes; ++lane) {
+        const double angle = omega[lane] * c.samplingPeriod;
+        zr[lane] = std::cos(angle);
+        zi[lane] = -std::sin(angle);
+        z2r[lane] = zr[lane] * zr[lane] - zi[lane] * zi[lane];
+        z2i[lane] = 2 * zr[lane] * zi[lane];
+    }
     if (c.first) {
         const FirstOrderSection& f = *c.first;
-        products.MultiplyBlock(1, [&](std::size_t) {
-            return Factors{{f.p1 + f.p2 * zm.real(), f.p2 * zm.imag()},
-                           {1 + f.p0 * zm.real(), f.p0 * zm.imag()}};
+        products.MultiplyBlock(1, [&](std::size_t, std::size_t lane) {
+            return Factors{{f.p1 + f.p2 * zr[lane], f.p2 * zi[lane]},
+                           {1 + f.p0 * zr[lane], f.p0 * zi[lane]}};
         });
     }
-    products.MultiplyAll(c.sections, [&zm, &zm2](const Section& p) {
+    products.MultiplyAll(c.sections, [&](const Section& p, std::size_t lane) {
         // Summed in this order, the terms are those of the per-section evaluation to the bit.
         return Factors{
-            {p[3] * zm.real() + p[4] * zm2.real() + p[2], p[3] * zm.imag() + p[4] * zm2.imag()},
-            {p[0] * zm.real() + p[1] * zm2.real() + 1, p[0] * zm.imag() + p[1] * zm2.imag()}};
+            {p[3] * zr[lane] + p[4] * z2r[lane] + p[2], p[3] * zi[lane] + p[4] * z2i[lane]},
+            {p[0] * zr[lane] + p[1] * z2r[lane] + 1, p[0] * zi[lane] + p[1] * z2i[lane]}};
     });
     return products;
 }
 
-GainPhase Products::Quotient() {
-    ScaledProduct& n = numerator_;
-    ScaledProduct& d = denominator_;
+template <std::size_t Lanes>
+Products<Lanes> ProductsAt(const Cascade& c, const Omegas<Lanes>& omega) {
+    return c.IsDigital() ? DigitalProducts(c, omega) : AnalogProducts(c, omega);
+}
+
+template <std::size_t Lanes>
+GainPhase Products<Lanes>::Quotient(std::size_t lane) const {
+    ScaledProduct n = Numerator(lane);
+    ScaledProduct d = Denominator(lane);
     n.Rescale();
     d.Rescale();
     const double ratio = std::norm(n.value) / std::norm(d.value);
@@ -225,14 +303,22 @@ std::vector<double> TermAngles(const Cascade& c, double omega) {
 }  // namespace
 
 GainPhase GainPhaseAt(const Cascade& cascade, double omega) {
-    return (cascade.IsDigital() ? DigitalProducts(cascade, omega) : AnalogProducts(cascade, omega))
-        .Quotient();
+    return ProductsAt<1>(cascade, {omega}).Quotient(0);
 }
 
 void GainPhaseOver(const Cascade& cascade, std::span<const double> omegas,
                    std::span<GainPhase> out) {
     const std::size_t n = std::min(omegas.size(), out.size());
-    for (std::size_t i = 0; i < n; ++i) out[i] = GainPhaseAt(cascade, omegas[i]);
+    for (std::size_t begin = 0; begin < n; begin += kLanes) {
+        // A short last group repeats its last frequency.
+        const std::size_t count = std::min(kLanes, n - begin);
+        Omegas<kLanes> group;
+        for (std::size_t lane = 0; lane < kLanes; ++lane)
+            group[lane] = omegas[begin + std::min(lane, count - 1)];
+        const Products<kLanes> products = ProductsAt(cascade, group);
+        for (std::size_t lane = 0; lane < count; ++lane)
+            out[begin + lane] = products.Quotient(lane);
+    }
 }
 
 double GroupDelayAt(const Cascade& cascade, double omega) {
