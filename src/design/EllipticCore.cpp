@@ -237,6 +237,10 @@ Poles JacobiPoles(const EllipticModulus& modulus, double selectivity, int m,
 // s^2 + (r/q) s + r^2 kept as r^2 and r/q. With at most 29 pairs of natural frequency near 1
 // it stays far from the limits of a double over the checked range.
 struct DenominatorFactors {
+    // Frequencies evaluated side by side, each with its own chain of products.
+    static constexpr std::size_t kLanes = 4;
+    using Lanes = std::array<double, kLanes>;
+
     std::vector<std::array<double, 2>> pairs;
     double sigmaSquared = 0;
     bool odd = false;
@@ -246,13 +250,19 @@ struct DenominatorFactors {
         for (const auto& [r, q] : poles.pairs) pairs.push_back({r * r, r / q});
     }
 
-    double Squared(double w) const {
-        const double w2 = w * w;
-        double product = odd ? sigmaSquared + w2 : 1;
+    Lanes Squared(const Lanes& w) const {
+        Lanes w2;
+        Lanes product;
+        for (std::size_t lane = 0; lane < kLanes; ++lane) {
+            w2[lane] = w[lane] * w[lane];
+            product[lane] = odd ? sigmaSquared + w2[lane] : 1;
+        }
         for (const auto& [r2, damping] : pairs) {
-            const double real = r2 - w2;
-            const double imag = damping * w;
-            product *= real * real + imag * imag;
+            for (std::size_t lane = 0; lane < kLanes; ++lane) {
+                const double real = r2 - w2[lane];
+                const double imag = damping * w[lane];
+                product[lane] *= real * real + imag * imag;
+            }
         }
         return product;
     }
@@ -264,21 +274,37 @@ struct DenominatorFactors {
 // compared with the tolerance's ratio instead of taking a logarithm per pole pair. A product
 // that overflows or underflows gives a ratio outside the limits (or NaN) and fails.
 bool SameResponse(const Poles& candidate, const Poles& reference, bool odd) {
+    // The four decades, computed once.
+    constexpr int kPoints = 400;
+    static const std::vector<double> kDecades = [] {
+        std::vector<double> w;
+        for (int i = 0; i <= kPoints; ++i) w.push_back(std::pow(10, -2 + 4.0 * i / kPoints));
+        return w;
+    }();
+    std::vector<double> omegas;
+    omegas.reserve(kDecades.size() + 3 * reference.pairs.size() + DenominatorFactors::kLanes);
+    omegas = kDecades;
+    for (const auto& [r, q] : reference.pairs) {
+        omegas.insert(omegas.end(), {r, r * (1 - 0.5 / q), r * (1 + 0.5 / q)});
+    }
+    // A short last group repeats the last frequency.
+    constexpr std::size_t kLanes = DenominatorFactors::kLanes;
+    while (omegas.size() % kLanes != 0) omegas.push_back(omegas.back());
+
     const double limit = std::pow(10, kFactorisationToleranceDb / 10);
     const DenominatorFactors candidateFactors(candidate, odd);
     const DenominatorFactors referenceFactors(reference, odd);
-    auto same = [&](double w) {
-        const double ratio = candidateFactors.Squared(w) / referenceFactors.Squared(w);
-        return ratio <= limit && ratio * limit >= 1;
-    };
-    constexpr int kPoints = 400;
-    for (int i = 0; i <= kPoints; ++i) {
-        if (!same(std::pow(10, -2 + 4.0 * i / kPoints))) return false;
+    for (std::size_t begin = 0; begin < omegas.size(); begin += kLanes) {
+        DenominatorFactors::Lanes w;
+        std::copy_n(omegas.begin() + static_cast<std::ptrdiff_t>(begin), kLanes, w.begin());
+        const DenominatorFactors::Lanes c = candidateFactors.Squared(w);
+        const DenominatorFactors::Lanes r = referenceFactors.Squared(w);
+        for (std::size_t lane = 0; lane < kLanes; ++lane) {
+            const double ratio = c[lane] / r[lane];
+            if (!(ratio <= limit && ratio * limit >= 1)) return false;
+        }
     }
-    return std::all_of(reference.pairs.begin(), reference.pairs.end(), [&](const auto& pair) {
-        const auto& [r, q] = pair;
-        return same(r) && same(r * (1 - 0.5 / q)) && same(r * (1 + 0.5 / q));
-    });
+    return true;
 }
 
 }  // namespace
@@ -295,18 +321,20 @@ EllipticPrototypeResult EllipticPrototype(const EllipticRequest& request) {
     }
     const EllipticModulus modulus = ModulusOfRatio(request.xs);
     result.modulus = modulus;
-    result.reached = EllipticStopbandOf(modulus, m, request.epsP2);
+    const std::vector<double> sines = OddMultipleSines(modulus, m);
+    result.reached = EllipticStopbandOf(modulus, m, request.epsP2, sines);
     const bool odd = m % 2 != 0;
     const int half = m / 2;
     const double k = modulus.k;
 
-    // Zeros at 1/(k sn(u)) for u = 2iK/m (odd m) or (2i - 1)K/m (even m).
+    // Zeros at 1/(k sn(u)) for u = 2iK/m (odd m) or (2i - 1)K/m (even m, the stop band's sines).
     std::vector<double> arguments;
     std::vector<double> zeros;
     std::vector<double> d;
     for (int i = 1; i <= half; ++i) {
         const double u = (odd ? 2 * i : 2 * i - 1) * modulus.K / m;
-        const double ks = k * EllipticSn(modulus, u);
+        const double ks =
+            k * (odd ? EllipticSn(modulus, u) : sines[static_cast<std::size_t>(i - 1)]);
         arguments.push_back(u);
         zeros.push_back(1 / ks);
         d.push_back(std::sqrt(1 - ks * ks));

@@ -69,13 +69,22 @@ double EllipticSn(const EllipticModulus& modulus, double u) {
     return sum * kTwoPi / (modulus.k * modulus.K);
 }
 
+std::vector<double> OddMultipleSines(const EllipticModulus& modulus, int order) {
+    std::vector<double> sines;
+    for (int i = 0; i < order / 2; ++i)
+        sines.push_back(EllipticSn(modulus, (2 * i + 1) * modulus.K / order));
+    return sines;
+}
+
 EllipticStopband EllipticStopbandOf(const EllipticModulus& modulus, int order, double epsP2) {
+    return EllipticStopbandOf(modulus, order, epsP2, OddMultipleSines(modulus, order));
+}
+
+EllipticStopband EllipticStopbandOf(const EllipticModulus& modulus, int order, double epsP2,
+                                    const std::vector<double>& sines) {
     const int m = order;
     double product = 1;
-    for (int i = 0; i < m / 2; ++i) {
-        const double sn = EllipticSn(modulus, (2 * i + 1) * modulus.K / m);
-        product *= sn * sn * sn * sn;
-    }
+    for (double sn : sines) product *= sn * sn * sn * sn;
     EllipticStopband result;
     result.selectivity = 1 / (std::pow(modulus.k, m) * product);
     result.atts = 10 * std::log10(1 + epsP2 * result.selectivity * result.selectivity);

@@ -2,6 +2,8 @@
 // Elliptic functions of the order determination and of the elliptic approximation, and the
 // elliptic order of a specification.
 
+#include <vector>
+
 namespace vorna {
 
 // Complete elliptic integral of the first kind K(k) by the ascending Landen transformation.
@@ -29,6 +31,11 @@ struct EllipticStopband {
     double atts = 0;
 };
 EllipticStopband EllipticStopbandOf(const EllipticModulus& modulus, int order, double epsP2);
+// The same from the sines that it needs, sn((2i + 1) K/order) for i = 0 .. order/2 - 1, as
+// OddMultipleSines gives them (the zeros of an even order use the same ones).
+std::vector<double> OddMultipleSines(const EllipticModulus& modulus, int order);
+EllipticStopband EllipticStopbandOf(const EllipticModulus& modulus, int order, double epsP2,
+                                    const std::vector<double>& sines);
 
 // Closed-form elliptic order of a specification (ceiling; a result that is not finite counts
 // as an order above the limit), with the modulus of xs and the selectivity sqrt(epsS2/epsP2).
