@@ -35,7 +35,11 @@ void ConvertAsInFile(DesignWindow& window) {
                          " Hz is below the lower limit of this design, " + Format("%.15g", limit) +
                          " Hz (twice its highest frequency); give --digital");
     }
-    ConvertToDigital(window.view, samplingFrequency);
+    if (!ConvertToDigital(window.view, samplingFrequency)) {
+        throw CliRefusal("the design file's sampling frequency " +
+                         Format("%.15g", samplingFrequency) +
+                         " Hz gives coefficients that are not finite; give --digital");
+    }
 }
 
 }  // namespace
@@ -77,7 +81,6 @@ void ConversionOptions::Convert(DesignWindow& window, CliUi& ui) const {
     window.view.OnConvertDigital(ui);
     if (window.view.convertedToDigital != 1)
         throw CliError("--digital: the conversion did not take place");
-    RequireRepresentable(window);
 }
 
 nlohmann::json ConversionOptions::Gains(const DesignWindow& window) const {

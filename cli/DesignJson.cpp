@@ -1,7 +1,5 @@
 #include "DesignJson.h"
 
-#include <cmath>
-
 #include "app/CKorvelDoc.h"
 #include "design/DesignResults.h"
 #include "document/ResultsJson.h"
@@ -32,20 +30,6 @@ nlohmann::json DesignDocumentJson(const CKorvelDoc& doc) {
         {"epsP2", doc.epsP2},
         {"epsS2", doc.epsS2},
     };
-}
-
-std::string FirstNonFiniteNumber(const nlohmann::json& json, const std::string& path) {
-    if (json.is_number_float()) return std::isfinite(json.get<double>()) ? "" : path;
-    std::string found;
-    if (json.is_array()) {
-        for (std::size_t i = 0; i < json.size() && found.empty(); ++i)
-            found = FirstNonFiniteNumber(json[i], path + "[" + std::to_string(i) + "]");
-    } else if (json.is_object()) {
-        for (auto it = json.begin(); it != json.end() && found.empty(); ++it)
-            found =
-                FirstNonFiniteNumber(it.value(), path.empty() ? it.key() : path + "." + it.key());
-    }
-    return found;
 }
 
 nlohmann::json DesignJson(const CKorvelDoc& doc, const DesignResults& results,

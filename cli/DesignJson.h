@@ -1,8 +1,8 @@
 #pragma once
 // The JSON of a design: the document's fields by name, the view's design results under
 // "results", and every message box text of the run under "messages". Numbers are written
-// so that they read back to the same double. JSON has no infinity or NaN: the verbs refuse
-// designs that hold one (FirstNonFiniteNumber finds it).
+// so that they read back to the same double. JSON has no infinity or NaN: the design
+// procedures and the digital conversion refuse results that are not finite.
 
 #include <nlohmann/json.hpp>
 #include <string>
@@ -16,9 +16,6 @@ class DesignResults;
 namespace vorna::cli {
 
 nlohmann::json DesignDocumentJson(const CKorvelDoc& doc);
-// Where the first number of `json` that is not finite is ("results.sections[2][1]"); empty
-// when every number is finite.
-std::string FirstNonFiniteNumber(const nlohmann::json& json, const std::string& path = "");
 
 nlohmann::json DesignJson(const CKorvelDoc& doc, const DesignResults& results,
                           const std::vector<std::string>& messages);

@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 
-#include "DesignJson.h"
 #include "circuit/EngValue.h"
 #include "dialogs/FilterSelectDialog.h"
 #include "dialogs/ParameterDialog.h"
@@ -163,16 +162,7 @@ std::unique_ptr<DesignWindow> RunDesignCommand(const DesignOptions& options, Cli
     }
     options.AnswerDialogs(ui, *window);
     window->view.OnFilterSelect(ui);
-    RequireRepresentable(*window);
     return window;
-}
-
-void RequireRepresentable(const DesignWindow& window) {
-    const std::string where = FirstNonFiniteNumber(DesignJson(window.doc, window.view, {}));
-    if (!where.empty())
-        throw CliRefusal(
-            "the design cannot be computed: " + where +
-            " is not finite (the frequencies are too small, too large or too close together)");
 }
 
 }  // namespace vorna::cli

@@ -9,6 +9,7 @@
 #include "app/CKorvelDoc.h"
 #include "app/DesignNoticeMessages.h"
 #include "circuit/EngValue.h"
+#include "design/DesignResults.h"
 #include "design/FrequencyRange.h"
 #include "design/OrderLimits.h"
 #include "design/OrderSelection.h"
@@ -22,6 +23,8 @@ constexpr const char* kRippleMustBePositive = "ａｔｔｐには０より大き
 constexpr const char* kFrequencyMustBePositive = "周波数には０より大きな値を設定してください。";
 constexpr const char* kFrequencyOutOfRange =
     "周波数には１Ｅ－７０Ｈｚから１Ｅ＋７０Ｈｚまでの値を設定してください。";
+constexpr const char* kDesignNotComputable =
+    "この設定では設計値が計算出来ません。\n帯域幅、次数、減衰量を見直してください。";
 
 bool IsBand(const CKorvelDoc& doc) {
     return doc.kind == kBandPass || doc.kind == kBandEliminate;
@@ -288,6 +291,24 @@ void FinishOrderedDesign(Ui& ui, CKorvelDoc& doc) {
     }
 }
 
+void FinishDesign(Ui& ui, CKorvelDoc& doc, bool byOrder) {
+    doc.orderExact = doc.order;
+    if (byOrder) {
+        FinishOrderedDesign(ui, doc);
+    } else {
+        FinishSpecifiedDesign(ui, doc);
+    }
+}
+
+// A band too narrow for its order gives figures or sections that are not finite.
+bool DesignComputable(CKorvelDoc& doc) {
+    DesignResults results;
+    results.RecomputeResults(doc);
+    return AllFinite(results) &&
+           AllFinite({doc.fs, doc.fs1, doc.fs2, doc.fc, doc.bandwidth, doc.attsAchieved,
+                      doc.orderExact, doc.xsAlt, doc.epsP2, doc.epsS2});
+}
+
 }  // namespace
 
 const DesignProcedure& DesignProcedureOf(int dialogId) {
@@ -316,16 +337,16 @@ int CKorvelDoc::RunDesignProcedure(Ui& ui, const DesignProcedure& procedure) {
         if (!ok && (firstEntry == 0 || cancelRefused)) return 1;
         const bool accepted = spec.byOrder ? AcceptOrder(ui, *this, dialog, procedure)
                                            : AcceptEntries(ui, *this, dialog, procedure);
-        if (accepted) break;
+        if (accepted) {
+            // Refused like the entries: what they stored stays, the figures do not.
+            const CKorvelDoc entered = *this;
+            FinishDesign(ui, *this, spec.byOrder);
+            if (DesignComputable(*this)) return 0;
+            *this = entered;
+            ui.MessageBox(kDesignNotComputable, MessageButtons::Ok);
+        }
         if (!ok) cancelRefused = true;
     }
-    orderExact = order;
-    if (spec.byOrder) {
-        FinishOrderedDesign(ui, *this);
-    } else {
-        FinishSpecifiedDesign(ui, *this);
-    }
-    return 0;
 }
 
 }  // namespace vorna

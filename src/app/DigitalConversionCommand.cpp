@@ -15,6 +15,14 @@
 
 namespace vorna {
 
+namespace {
+
+constexpr const char* kConversionNotComputable =
+    "このサンプリング周波数ではディジタルフィルタの係数が計算出来ません。\n"
+    "別の周波数を入力して下さい。";
+
+}  // namespace
+
 double SamplingFrequencyLowerLimit(const CKorvelDoc& doc) {
     switch (doc.kind) {
         case kLowPass:
@@ -30,8 +38,9 @@ double SamplingFrequencyLowerLimit(const CKorvelDoc& doc) {
     }
 }
 
-void ConvertToDigital(CKorvelView& view, double samplingFrequency) {
+bool ConvertToDigital(CKorvelView& view, double samplingFrequency) {
     CKorvelDoc& doc = view.GetDocument();
+    const DesignResults analog = view;
     view.samplingFrequency = samplingFrequency;
     view.samplingPeriod = 1 / samplingFrequency;
     const double T = view.samplingPeriod;
@@ -61,6 +70,9 @@ void ConvertToDigital(CKorvelView& view, double samplingFrequency) {
     const int last = LastSectionIndex(view);
     for (int i = 0; i <= last; ++i) BilinearSecondOrder(view, i, T);
     doc.xs = savedXs;
+    if (AllFinite(view)) return true;
+    static_cast<DesignResults&>(view) = analog;
+    return false;
 }
 
 void CKorvelView::OnConvertDigital(Ui& ui) {
@@ -98,8 +110,9 @@ void CKorvelView::OnConvertDigital(Ui& ui) {
         // Below the limit (or an unknown unit, which reads as -1 Hz) the dialog comes back;
         // its text states the limit. A frequency of 0 has no sampling period at all.
         if (entered < limit || entered <= 0) continue;
-        ConvertToDigital(*this, entered);
-        break;
+        if (ConvertToDigital(*this, entered)) break;
+        // The design stays analog and the dialog comes back with the frequency entered.
+        ui.MessageBox(kConversionNotComputable, MessageButtons::Ok);
     }
     Invalidate();
 }

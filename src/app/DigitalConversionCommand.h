@@ -12,7 +12,9 @@ double SamplingFrequencyLowerLimit(const CKorvelDoc& doc);
 
 // Replaces the view's analog results by the digital filter for `samplingFrequency` (Hz,
 // positive): pre-warps, recomputes the sections and maps them. The document is left as it
-// was.
-void ConvertToDigital(CKorvelView& view, double samplingFrequency);
+// was. When the digital results would not be finite (a sampling period too short for the
+// arithmetic) the analog results stay and the answer is false; the view keeps the sampling
+// frequency either way.
+[[nodiscard]] bool ConvertToDigital(CKorvelView& view, double samplingFrequency);
 
 }  // namespace vorna

@@ -1,5 +1,6 @@
 #include "design/DesignResults.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vorna {
@@ -14,6 +15,27 @@ void DesignResults::ComputeGraphRanges(double attsAchieved, double low, double h
     }
     graphFreqMax = std::ceil(std::pow(10, fraction)) * std::pow(10, whole);
     graphAttMax = std::ceil(attsAchieved / 10) * 10 + 20;
+}
+
+namespace {
+
+bool Finite(double value) {
+    return std::isfinite(value);
+}
+
+}  // namespace
+
+bool AllFinite(std::initializer_list<double> values) {
+    return std::ranges::all_of(values, Finite);
+}
+
+bool AllFinite(const DesignResults& results) {
+    const auto& r = results;
+    return AllFinite({r.fc, r.invTwoPi, r.bandwidth, r.omegaC, r.sectionGain, r.graphFreqMin,
+                      r.graphFreqMax, r.graphAttMax, r.p0, r.p1, r.p2}) &&
+           std::ranges::all_of(r.sections, [](const Section& section) {
+               return std::ranges::all_of(section, Finite);
+           });
 }
 
 }  // namespace vorna

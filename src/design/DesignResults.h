@@ -5,6 +5,7 @@
 //   H0 = (P1 s + P2) / (s + P0),   Hn = (Pn_2 s^2 + Pn_3 s + Pn_4) / (s^2 + Pn_0 s + Pn_1).
 
 #include <array>
+#include <initializer_list>
 
 namespace vorna {
 
@@ -52,5 +53,10 @@ public:
 
     bool operator==(const DesignResults&) const = default;
 };
+
+// Whether every value is finite. A band too narrow for its order overflows to infinity or
+// loses itself in NaN; such results must never reach the view, the reports or the files.
+bool AllFinite(std::initializer_list<double> values);
+bool AllFinite(const DesignResults& results);
 
 }  // namespace vorna

@@ -135,7 +135,10 @@ std::optional<std::string> ApplySettings(const DesignSettings& s, CKorvelView& v
             "標本化周波数 %s Hz がこの設計の下限 %s Hz（最高周波数の２倍）より低くなっています。",
             Number(s.samplingFrequency).c_str(), Number(limit).c_str());
     }
-    ConvertToDigital(view, s.samplingFrequency);
+    if (!ConvertToDigital(view, s.samplingFrequency)) {
+        return Format("標本化周波数 %s Hz ではディジタルフィルタの係数が計算出来ません。",
+                      Number(s.samplingFrequency).c_str());
+    }
     return std::nullopt;
 }
 

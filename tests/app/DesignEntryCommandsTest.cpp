@@ -66,6 +66,27 @@ TEST(FilterSelectCommand, CancelInTheParameterDialogStillDesignsFromTheDocument)
     ui.VerifyDone();
 }
 
+TEST(FilterSelectCommand, ABandTooNarrowToComputeKeepsItsEntriesButNotItsFigures) {
+    const char* const kNotComputable =
+        "この設定では設計値が計算出来ません。\n帯域幅、次数、減衰量を見直してください。";
+    Window w;
+    ScriptedUi ui;
+    ui.ExpectDialog(100).Click(103).Click(115).Ok();
+    ui.ExpectDialog(514).Type(534, "58").Type(530, "1.0000001").Ok();
+    ui.ExpectMessage(kNotComputable);
+    // The first Cancel goes on with the refused entries, the second abandons.
+    ui.ExpectDialog(514).ExpectText(534, "58").ExpectText(530, "1.0000001").Cancel();
+    ui.ExpectMessage(kNotComputable);
+    ui.ExpectDialog(514).Cancel();
+    w.view.OnFilterSelect(ui);
+    ui.VerifyDone();
+    EXPECT_EQ(w.doc.order, 58);
+    EXPECT_DOUBLE_EQ(w.doc.fp2, 1000.0001);
+    EXPECT_EQ(w.doc.attsAchieved, 60);
+    EXPECT_EQ(w.doc.bandwidth, 2000);
+    EXPECT_TRUE(AllFinite(w.view));
+}
+
 TEST(FilterSelectCommand, OkDesignsTheNewSelection) {
     Window w;
     ScriptedUi ui;

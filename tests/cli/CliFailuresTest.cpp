@@ -38,7 +38,7 @@ TEST(CliFailures, ExitStatusAndReasonOnStandardErrorAndNoFileTouched) {
          kFrequencyOutOfRange},
         {"design --kind hp --by-order --fc 1e-80", kNothing, 2, kFrequencyOutOfRange},
         {"design --kind bp --by-order --order 58 --fp1 1 --fp2 1.0000000000001", kNothing, 2,
-         "the design cannot be computed: attsAchieved is not finite"},
+         "この設定では設計値が計算出来ません。"},
         {"design --gain-at -1KHz", kNothing, 2, "--gain-at -1KHz: the frequency must be"},
         {"design --gain-at 1e309", kNothing, 2, "--gain-at 1e309: the frequency must be"},
         {"design --gain-at 1e308", kNothing, 2, "--gain-at 1e308: the gain cannot be computed"},

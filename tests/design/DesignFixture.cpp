@@ -106,17 +106,4 @@ double GainDb(const CKorvelDoc& doc, const DesignResults& results, double hz) {
     return db;
 }
 
-bool AllFinite(const DesignResults& results) {
-    if (!std::isfinite(results.p0) || !std::isfinite(results.p1) || !std::isfinite(results.p2) ||
-        !std::isfinite(results.sectionGain)) {
-        return false;
-    }
-    for (const Section& section : results.sections) {
-        for (double value : section) {
-            if (!std::isfinite(value)) return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace vorna::testing

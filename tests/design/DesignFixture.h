@@ -38,7 +38,4 @@ inline double GainDb(const Design& design, double hz) {
     return GainDb(design.doc, design.results, hz);
 }
 
-// True when every coefficient and gain of the results is a finite number.
-bool AllFinite(const DesignResults& results);
-
 }  // namespace vorna::testing

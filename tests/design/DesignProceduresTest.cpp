@@ -23,6 +23,8 @@ const char* const kAttenuations = "ａｔｔｓはａｔｔｐより大きな値
 const char* const kFrequencyZero = "周波数には０より大きな値を設定してください。";
 const char* const kFrequencyOutOfRange =
     "周波数には１Ｅ－７０Ｈｚから１Ｅ＋７０Ｈｚまでの値を設定してください。";
+const char* const kNotComputable =
+    "この設定では設計値が計算出来ません。\n帯域幅、次数、減衰量を見直してください。";
 const char* const kRippleZero = "ａｔｔｐには０より大きな値を設定してください。";
 
 CKorvelDoc Selection(int kind, int approximation, int byOrder) {
@@ -204,6 +206,20 @@ TEST(DesignMessages, ChecksSendTheUserBackToTheDialog) {
          518,
          {{527, "1e-320"}},
          {kFrequencyOutOfRange}},
+        {"band too narrow for order 58",
+         103,
+         114,
+         1,
+         516,
+         {{534, "58"}, {527, "1"}, {530, "1.0000001"}},
+         {kNotComputable}},
+        {"Butterworth band too narrow for order 58",
+         103,
+         111,
+         1,
+         514,
+         {{534, "58"}, {527, "1"}, {530, "1.0000001"}},
+         {kNotComputable}},
         {"Xs of 1", 101, 111, 0, 500, {{523, "1"}}, {}},
         {"Xs of 1 in order mode", 102, 111, 1, 511, {{523, "1"}}, {}},
         {"band-eliminate Xs at the limit",

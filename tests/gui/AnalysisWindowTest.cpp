@@ -103,7 +103,7 @@ TEST_F(AnalysisWindowTest, CursorReadsTheCurveAtTheCutOff) {
 }
 
 TEST_F(AnalysisWindowTest, DigitalDesignStopsAtHalfTheSamplingFrequency) {
-    Redesign([](CKorvelView& view) { ConvertToDigital(view, 48000); });
+    Redesign([](CKorvelView& view) { ASSERT_TRUE(ConvertToDigital(view, 48000)); });
     const GraphData& graph = analysis->Pane(AnalysisTab::Magnitude)->Graph();
     ASSERT_TRUE(graph.nyquist.has_value());
     EXPECT_EQ(*graph.nyquist, 24000);

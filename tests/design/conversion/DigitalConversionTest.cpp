@@ -125,6 +125,21 @@ TEST(DigitalConversion, ConvertingAgainEqualsConvertingOnce) {
     EXPECT_EQ(twice.view.convertedToDigital, 1);
 }
 
+TEST(DigitalConversion, CoefficientsThatAreNotFiniteAreRefusedAndTheDesignStaysAnalog) {
+    DesignedView w;
+    w.doc.kind = 0;  // no lower limit: a period of 1e320 s leaves nothing finite
+    const DesignResults analog = w.view;
+    ScriptedUi ui;
+    ui.ExpectDialog(200).Type(201, "1e-320").Pick(202, "Hz").Ok();
+    ui.ExpectMessage(
+        "このサンプリング周波数ではディジタルフィルタの係数が計算出来ません。\n"
+        "別の周波数を入力して下さい。");
+    ui.ExpectDialog(200).Cancel();
+    w.view.OnConvertDigital(ui);
+    ui.VerifyDone();
+    EXPECT_TRUE(static_cast<const DesignResults&>(w.view) == analog);
+}
+
 TEST(DigitalConversion, CancellingAQuestionChangesNothing) {
     for (const bool circuit : {true, false}) {
         SCOPED_TRACE(circuit);
