@@ -15,6 +15,7 @@
 #include "output/CircuitOutput.h"
 #include "output/CircuitOutputCommand.h"
 #include "output/OpAmpNames.h"
+#include "output/OpAmpReplacement.h"
 #include "output/SchematicText.h"
 #include "platform/FileRead.h"
 #include "platform/MessageText.h"
@@ -75,11 +76,14 @@ void CheckOpAmpNameFile(const std::string& opAmp, Ui& ui) {
 // run with the messages of the output run, which say how it came to be asked.
 int AnswerQuestion(const CircuitOptions& options, const std::string& text,
                    const std::vector<std::string>& runMessages) {
-    if (text.find("「ADA4807-4」に替えるなら") != std::string::npos) {
-        return options.opAmp == kDefaultReplacementOpAmp ? IDYES : IDNO;
+    switch (OpAmpQuestionOf(text)) {
+        case OpAmpQuestion::UseDefaultReplacement:
+            return options.opAmp == kDefaultReplacementOpAmp ? IDYES : IDNO;
+        case OpAmpQuestion::KeepReference:
+            return options.opAmp == kReferenceOpAmp ? IDYES : IDNO;
+        case OpAmpQuestion::Other:
+            break;
     }
-    if (text.find("のままで良いなら") != std::string::npos)
-        return options.opAmp == kReferenceOpAmp ? IDYES : IDNO;
     std::string shown = "cannot continue on the command line:";
     for (const auto& message : runMessages) shown += "\n" + message;
     throw CliError(shown);
@@ -131,8 +135,7 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
     run.out->candidateChooser = &picker;
     RunCircuitOutput(view, ui, *run.out);
     run.out->candidateChooser = nullptr;
-    run.finished = ui.messages.size() > designMessages &&
-                   ui.messages.back().find("計算しなおしました") != std::string::npos;
+    run.finished = run.out->completed;
     run.window = std::move(window);
     run.circuitCode = code;
     run.messages = ui.messages;

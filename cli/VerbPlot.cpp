@@ -54,7 +54,7 @@ void Plot(const PlotOptions& options) {
         dialog.UserClick(IDOK);
     });
     view.OnGraphSelect(ui);
-    if (options.graph == "list") view.displayMode = 2;
+    if (options.graph == "list") view.displayMode = DisplayMode::CoefficientList;
     SvgCanvas canvas(kViewWidth, kViewHeight);
     view.OnDraw(canvas);
     WriteOutput(options.output, canvas.Document());

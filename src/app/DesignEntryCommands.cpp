@@ -3,37 +3,15 @@
 
 #include "app/CKorvelDoc.h"
 #include "dialogs/FilterSelectDialog.h"
+#include "view/BlankView.h"
 #include "view/CKorvelView.h"
 
 namespace vorna {
 
-namespace {
-
-// Blanks the view while a command's dialogs are open and puts the remembered display mode
-// back on every way out, then has the view repainted.
-class BlankViewWhileModal {
-public:
-    explicit BlankViewWhileModal(CKorvelView& view) : view_(view), saved_(view.displayMode) {
-        view_.displayMode = 0;
-    }
-    ~BlankViewWhileModal() {
-        view_.displayMode = saved_;
-        view_.Invalidate();
-    }
-    BlankViewWhileModal(const BlankViewWhileModal&) = delete;
-    BlankViewWhileModal& operator=(const BlankViewWhileModal&) = delete;
-
-private:
-    CKorvelView& view_;
-    int saved_;
-};
-
-}  // namespace
-
 void CKorvelView::OnFilterSelect(Ui& ui) {
     CKorvelDoc& doc = GetDocument();
     FilterSelectDialog dialog;
-    const BlankViewWhileModal blank(*this);
+    const BlankView blank(*this, BlankView::OnExit::RestoreAndRepaint);
     dialog.kindIndex = doc.kind - kLowPass;
     dialog.approximationIndex = doc.approximation - kButterworth;
     dialog.byOrder = doc.byOrder;
@@ -54,7 +32,7 @@ void CKorvelView::OnFilterSelect(Ui& ui) {
 
 void CKorvelView::OnParameterInput(Ui& ui) {
     CKorvelDoc& doc = GetDocument();
-    const BlankViewWhileModal blank(*this);
+    const BlankView blank(*this, BlankView::OnExit::RestoreAndRepaint);
     if (doc.RunDesign(ui) == 0) RecomputeResults(doc);
 }
 

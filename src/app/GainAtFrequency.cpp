@@ -7,28 +7,10 @@
 #include "circuit/EngValue.h"
 #include "dialogs/GainDialog.h"
 #include "dialogs/UnitEntry.h"
+#include "view/BlankView.h"
 #include "view/CKorvelView.h"
 
 namespace vorna {
-
-namespace {
-
-// Puts the view's display mode back however the dialog loop ends.
-class BlankViewWhileOpen {
-public:
-    explicit BlankViewWhileOpen(CKorvelView& view) : view_(view), saved_(view.displayMode) {
-        view.displayMode = 0;
-    }
-    ~BlankViewWhileOpen() { view_.displayMode = saved_; }
-    BlankViewWhileOpen(const BlankViewWhileOpen&) = delete;
-    BlankViewWhileOpen& operator=(const BlankViewWhileOpen&) = delete;
-
-private:
-    CKorvelView& view_;
-    int saved_;
-};
-
-}  // namespace
 
 GainAndPhase GainAndPhaseAt(const CKorvelView& view, double hz) {
     const analysis::Cascade cascade =
@@ -39,7 +21,7 @@ GainAndPhase GainAndPhaseAt(const CKorvelView& view, double hz) {
 }
 
 void ShowGainAtFrequency(CKorvelView& view, Ui& ui) {
-    BlankViewWhileOpen blank(view);
+    const BlankView blank(view);
     // Multiplying by 1/(2 pi) gives back the design's round cut-off (2 pi * 1000 / (2 pi)
     // would give 999.9999999999999, shown as "1000" Hz instead of "1" KHz).
     double hz = view.omegaC * view.invTwoPi;

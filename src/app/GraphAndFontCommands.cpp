@@ -7,13 +7,14 @@ namespace vorna {
 
 void CKorvelView::OnGraphSelect(Ui& ui) {
     GraphDialog dialog;
-    dialog.graphIndex = graphKind - 301;
+    dialog.graphIndex = graphKind == GraphKind::PoleZero ? 1 : 0;
     dialog.graphPoints = pointsPerDecade;
     if (dialog.DoModal(ui) != IDOK) return;
     // No radio checked keeps the graph shown.
-    if (dialog.graphIndex >= 0) graphKind = dialog.graphIndex + 301;
+    if (dialog.graphIndex >= 0)
+        graphKind = dialog.graphIndex == 1 ? GraphKind::PoleZero : GraphKind::Response;
     pointsPerDecade = dialog.graphPoints;
-    displayMode = 1;
+    displayMode = DisplayMode::Graph;
     Invalidate();
 }
 

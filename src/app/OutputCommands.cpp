@@ -15,7 +15,7 @@ void CKorvelView::OnOutput(Ui& ui) {
     if (dialog.DoModal(ui) != IDOK) return;
     outputChoice = dialog.choice;
     if (outputChoice == kOutputCoefficients || outputChoice == kOutputExchangeOpAmps)
-        displayMode = 2;
+        displayMode = DisplayMode::CoefficientList;
     switch (outputChoice) {
         case kOutputSchematic: {
             CircuitOutput out;
@@ -28,7 +28,7 @@ void CKorvelView::OnOutput(Ui& ui) {
         case kOutputExchangeOpAmps: {
             CircuitOutput out;
             ExchangeOpAmps(out, ui);
-            displayMode = 1;
+            displayMode = DisplayMode::Graph;
             break;
         }
         case kOutputGainAtFrequency:

@@ -5,6 +5,7 @@
 #include "app/CKorvelDoc.h"
 #include "app/DigitalConversionCommand.h"
 #include "dialogs/Dialog.h"
+#include "dialogs/GraphDialog.h"
 #include "document/DesignFile.h"
 #include "document/ResultsJson.h"
 #include "platform/CLocale.h"
@@ -65,8 +66,8 @@ void StoreEntries(const DesignSettings& s, CKorvelDoc& doc) {
 }
 
 void StorePresentation(const DesignSettings& s, CKorvelView& view) {
-    view.displayMode = s.displayMode;
-    view.graphKind = s.graphKind;
+    view.displayMode = s.displayMode == 2 ? DisplayMode::CoefficientList : DisplayMode::Graph;
+    view.graphKind = s.graphKind == kPoleZeroRadioId ? GraphKind::PoleZero : GraphKind::Response;
     view.pointsPerDecade = s.pointsPerDecade;
     view.viewFont = s.font;
     view.samplingFrequency = s.samplingFrequency;
@@ -102,10 +103,10 @@ DesignSettings CaptureSettings(const CKorvelView& view) {
     s.xs = doc.xs;
     s.order = doc.order;
     s.rippleMemory = doc.rippleMemory;
-    // While a command's dialog is open the view shows nothing (mode 0); a file keeps a mode
-    // that shows something.
-    s.displayMode = view.displayMode == 2 ? 2 : 1;
-    s.graphKind = view.graphKind;
+    // While a command's dialog is open the view shows nothing; a file keeps a mode that
+    // shows something.
+    s.displayMode = view.displayMode == DisplayMode::CoefficientList ? 2 : 1;
+    s.graphKind = view.graphKind == GraphKind::PoleZero ? kPoleZeroRadioId : kResponseGraphRadioId;
     s.pointsPerDecade = view.pointsPerDecade;
     s.font = view.viewFont;
     s.digital = view.convertedToDigital != 0;

@@ -69,6 +69,9 @@ public:
     bool outputFailed = false;
     // 0 stop, 1 journal only, 2 schematic and journal.
     int outputMode = 2;
+    // The run ended as it should: every section realised, the files written and the user
+    // told that the coefficients are now the circuit's.
+    bool completed = false;
 
     // The op-amp put into the symbol lines while classifying (UTF-16LE), and whether to.
     std::string replacementName;

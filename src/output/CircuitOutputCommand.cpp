@@ -13,6 +13,7 @@
 #include "platform/FileRead.h"
 #include "platform/MessageText.h"
 #include "platform/Ui.h"
+#include "view/BlankView.h"
 #include "view/CKorvelView.h"
 #include "view/SummaryLines.h"
 
@@ -103,7 +104,9 @@ void FinishCircuitOutput(CircuitOutput& out, Ui& ui) {
         out.synthesisFailed = 0;
         return;
     }
-    if (out.outputMode != 0) ui.MessageBox(kDone, MessageButtons::Ok);
+    if (out.outputMode == 0) return;
+    ui.MessageBox(kDone, MessageButtons::Ok);
+    out.completed = true;
 }
 
 void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, Ui& ui) {
@@ -166,12 +169,10 @@ void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, U
 
 bool RunCircuitOutput(CKorvelView& view, Ui& ui, CircuitOutput& out) {
     if (!ChooseBasicCircuit(view, ui)) return false;
-    const int displayMode = view.displayMode;
-    view.displayMode = 0;
+    const BlankView blank(view);
     if (view.eSeriesChoice != 0) out.SetSeries(view.eSeriesChoice + 10, 0);
     WriteCircuitFiles(out, view.GetDocument(), view, ui);
     view.eSeriesChoice = out.eDefault;
-    view.displayMode = displayMode;
     return true;
 }
 

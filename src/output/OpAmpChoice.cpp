@@ -1,17 +1,36 @@
 #include <sstream>
+#include <string_view>
 
 #include "output/CircuitOutput.h"
 #include "output/OpAmpNames.h"
 #include "output/OpAmpReplacement.h"
-#include "platform/CLocale.h"
 #include "platform/FileRead.h"
 #include "platform/Ui.h"
 
 namespace vorna {
 
+namespace {
+
+const char kUseDefaultReplacement[] = "回路図のオペアンプを「ADA4807-4」に替えるなら「YES」\n";
+// The question that names the op-amp of "OPname.txt": start, name, end.
+const char kKeepReferenceStart[] =
+    "オペアンプは「LT1115」のままで良いなら「YES」\n\n「OPname.txt」の「";
+const char kKeepReferenceEnd[] = "」を使用するなら「NO」";
+
+}  // namespace
+
+OpAmpQuestion OpAmpQuestionOf(const std::string& text) {
+    if (text == kUseDefaultReplacement) return OpAmpQuestion::UseDefaultReplacement;
+    const std::string_view start = kKeepReferenceStart;
+    const std::string_view end = kKeepReferenceEnd;
+    if (text.size() > start.size() + end.size() && text.compare(0, start.size(), start) == 0 &&
+        text.compare(text.size() - end.size(), end.size(), end) == 0)
+        return OpAmpQuestion::KeepReference;
+    return OpAmpQuestion::Other;
+}
+
 void ChooseOutputOpAmp(CircuitOutput& output, Ui& ui) {
-    if (ui.MessageBox("回路図のオペアンプを「ADA4807-4」に替えるなら「YES」\n",
-                      MessageButtons::YesNo) == IDYES) {
+    if (ui.MessageBox(kUseDefaultReplacement, MessageButtons::YesNo) == IDYES) {
         output.replaceOpAmp = 1;
         return;
     }
@@ -34,10 +53,7 @@ void ChooseOutputOpAmp(CircuitOutput& output, Ui& ui) {
         return;
     }
     output.SetReplacementName(name);
-    const std::string question = Format(
-        "オペアンプは「LT1115」のままで良いなら「YES」\n\n「OPname.txt」の「%"
-        "s」を使用するなら「NO」",
-        name.c_str());
+    const std::string question = kKeepReferenceStart + name + kKeepReferenceEnd;
     if (ui.MessageBox(question, MessageButtons::YesNo) == IDNO) output.replaceOpAmp = 1;
 }
 

@@ -83,7 +83,7 @@ bool AppendReport(CKorvelView& view, Ui& ui, const std::string& text) {
         return false;
     }
     ui.FilesWritten({std::filesystem::absolute(*path).string()});
-    view.displayMode = 1;
+    view.displayMode = DisplayMode::Graph;
     ui.OpenWithDesktop(*path);
     return true;
 }

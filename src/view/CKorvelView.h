@@ -10,6 +10,7 @@
 #include "design/DesignResults.h"
 #include "platform/Canvas.h"
 #include "view/TracedCurves.h"
+#include "view/ViewContent.h"
 
 namespace vorna {
 
@@ -26,9 +27,9 @@ public:
 
     CKorvelDoc& GetDocument() const { return document_; }
 
-    int graphKind = 301;
+    GraphKind graphKind = GraphKind::Response;
     int outputChoice = 404;
-    int displayMode = 1;
+    DisplayMode displayMode = DisplayMode::Graph;
     int pointsPerDecade = 201;
     std::array<std::string, 4> kindLabels{"Low Pass", "High Pass", "Band Pass", "Band Eject"};
     std::string gainUnitText;

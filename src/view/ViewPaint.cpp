@@ -11,14 +11,19 @@ namespace vorna {
 namespace {
 
 void DrawContent(CKorvelView& view, Canvas& canvas) {
-    if (view.displayMode == 1) {
-        if (view.graphKind == 301) {
-            DrawResponseGraph(view, canvas);
-        } else {
-            DrawPoleZeroPlot(view, canvas);
-        }
-    } else if (view.displayMode == 2) {
-        DrawCoefficientList(view, canvas);
+    switch (view.displayMode) {
+        case DisplayMode::Blank:
+            break;
+        case DisplayMode::Graph:
+            if (view.graphKind == GraphKind::Response) {
+                DrawResponseGraph(view, canvas);
+            } else {
+                DrawPoleZeroPlot(view, canvas);
+            }
+            break;
+        case DisplayMode::CoefficientList:
+            DrawCoefficientList(view, canvas);
+            break;
     }
 }
 
@@ -26,7 +31,7 @@ void DrawContent(CKorvelView& view, Canvas& canvas) {
 
 void CKorvelView::OnDraw(Canvas& canvas) {
     if (noDesignYet == 1) RecomputeResults(GetDocument());
-    if (displayMode == 0) return;
+    if (displayMode == DisplayMode::Blank) return;
     canvas.SelectFont(viewFont);
     canvas.SelectPen(kBlackPen);
     // A font that reports no height keeps the previous line step rather than piling the
@@ -37,7 +42,7 @@ void CKorvelView::OnDraw(Canvas& canvas) {
 }
 
 void CKorvelView::OnPrint(Canvas& canvas) {
-    if (displayMode == 0) return;
+    if (displayMode == DisplayMode::Blank) return;
     canvas.SelectFont(viewFont);
     curvePens.fill(kBlackPen);
     markPens.fill(kBlackPen);

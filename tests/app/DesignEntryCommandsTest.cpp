@@ -21,12 +21,12 @@ struct Window {
 };
 
 auto ViewIsBlank(const CKorvelView& view) {
-    return [&view](const Dialog&) { EXPECT_EQ(view.displayMode, 0); };
+    return [&view](const Dialog&) { EXPECT_EQ(view.displayMode, DisplayMode::Blank); };
 }
 
 TEST(FilterSelectCommand, OpensWithTheDocumentsSelectionAndCancelChangesNothing) {
     Window w;
-    w.view.displayMode = 2;
+    w.view.displayMode = DisplayMode::CoefficientList;
     ScriptedUi ui;
     ui.ExpectDialog(100)
         .Inspect([](const Dialog& d) {
@@ -41,7 +41,7 @@ TEST(FilterSelectCommand, OpensWithTheDocumentsSelectionAndCancelChangesNothing)
     w.view.OnFilterSelect(ui);
     EXPECT_EQ(w.doc.kind, kLowPass);
     EXPECT_EQ(w.view.noDesignYet, 1);
-    EXPECT_EQ(w.view.displayMode, 2);
+    EXPECT_EQ(w.view.displayMode, DisplayMode::CoefficientList);
     EXPECT_EQ(w.invalidations, 1);
     ui.VerifyDone();
 }
@@ -61,7 +61,7 @@ TEST(FilterSelectCommand, CancelInTheParameterDialogStillDesignsFromTheDocument)
     EXPECT_EQ(w.view.noDesignYet, 0);
     EXPECT_EQ(w.view.resultOrder, 18);
     EXPECT_EQ(w.view.sectionLast, 17);
-    EXPECT_EQ(w.view.displayMode, 1);
+    EXPECT_EQ(w.view.displayMode, DisplayMode::Graph);
     EXPECT_EQ(w.invalidations, 1);
     ui.VerifyDone();
 }
@@ -113,7 +113,7 @@ TEST(ParameterInputCommand, CancelKeepsTheResultsAndOkReplacesThem) {
         EXPECT_EQ(w.view.convertedToDigital, 1);
         EXPECT_EQ(w.view.sections[0][0], 42);
         EXPECT_EQ(w.doc.xs, 1.5);
-        EXPECT_EQ(w.view.displayMode, 1);
+        EXPECT_EQ(w.view.displayMode, DisplayMode::Graph);
         ui.VerifyDone();
     }
     {

@@ -48,10 +48,10 @@ TEST(GainAtFrequency, OpensAtTheCutOffAndEvaluatesEachEnteredFrequency) {
         .ExpectText(1011, "Hz")
         .Inspect([](const Dialog& d) { EXPECT_NEAR(FieldValue(d, 1012), 0, 1e-4); })
         .Click(IDCANCEL);
-    w.view.displayMode = 2;
+    w.view.displayMode = DisplayMode::CoefficientList;
     ShowGainAtFrequency(w.view, ui);
     ui.VerifyDone();
-    EXPECT_EQ(w.view.displayMode, 2);
+    EXPECT_EQ(w.view.displayMode, DisplayMode::CoefficientList);
     EXPECT_EQ(w.view.gainUnitText, "Hz");
 }
 
@@ -79,7 +79,7 @@ TEST(GainAtFrequency, ZeroFrequencyIsEvaluatedAtDirectCurrent) {
     ui.ExpectMessage("Please enter a number.");
     ShowGainAtFrequency(w.view, ui);
     ui.VerifyDone();
-    EXPECT_EQ(w.view.displayMode, 1);
+    EXPECT_EQ(w.view.displayMode, DisplayMode::Graph);
     EXPECT_EQ(w.view.gainUnitText, "");
 }
 

@@ -102,7 +102,7 @@ TEST_F(DesignWindow, FilterSelectionRunsThroughTheRenderedDialogs) {
     EXPECT_EQ(doc.order, 8);
     EXPECT_DOUBLE_EQ(doc.fc, 2000.0);
     EXPECT_EQ(document->View().resultOrder, 8);
-    EXPECT_EQ(document->View().displayMode, 1);
+    EXPECT_EQ(document->View().displayMode, DisplayMode::Graph);
 
     const QImage after = Repainted();
     SaveScreenshot(document, QStringLiteral("high-pass"));
@@ -138,7 +138,7 @@ TEST_F(DesignWindow, GraphChoiceRefusesTooFewPointsAndSwitchesToThePoleZeroPlot)
             Answer(box, 1);
         });
     });
-    EXPECT_EQ(document->View().graphKind, 302);
+    EXPECT_EQ(document->View().graphKind, GraphKind::PoleZero);
     EXPECT_EQ(document->View().pointsPerDecade, 100);
     EXPECT_NE(Repainted(), response);
     SaveScreenshot(document, QStringLiteral("pole-zero"));
@@ -154,7 +154,7 @@ TEST_F(DesignWindow, CoefficientReportChoiceShowsTheCoefficientList) {
         });
         driver.On(QStringLiteral("saveFileChooser"), [](QWidget* chooser) { chooser->close(); });
     });
-    EXPECT_EQ(document->View().displayMode, 2);
+    EXPECT_EQ(document->View().displayMode, DisplayMode::CoefficientList);
     const QImage list = Repainted();
     EXPECT_NE(list, graph);
     // No frame: the frame's left edge is gone below the header.

@@ -26,7 +26,7 @@ TEST(OutputCommand, ChoiceIsRememberedAndDispatched) {
     ui.ExpectOpenFile(std::nullopt);
     view.OnOutput(ui);
     EXPECT_EQ(view.outputChoice, kOutputExchangeOpAmps);
-    EXPECT_EQ(view.displayMode, 1);
+    EXPECT_EQ(view.displayMode, DisplayMode::Graph);
 
     // The coefficient report, cancelled: the view stays on the coefficient list.
     ui.ExpectDialog(kOutputChoiceDialogId)
@@ -35,7 +35,7 @@ TEST(OutputCommand, ChoiceIsRememberedAndDispatched) {
         .Ok();
     ui.ExpectSaveFile(std::nullopt);
     view.OnOutput(ui);
-    EXPECT_EQ(view.displayMode, 2);
+    EXPECT_EQ(view.displayMode, DisplayMode::CoefficientList);
 
     ui.ExpectDialog(kOutputChoiceDialogId).Click(kOutputGainList).Cancel();
     view.OnOutput(ui);
@@ -83,7 +83,7 @@ TEST(OutputCommand, CircuitOutputOfTheDefaultDesign) {
               std::string::npos);
     EXPECT_EQ(view.approximatedByCircuit, 1);
     EXPECT_NE(view.sections, before);  // the realised circuit's coefficients
-    EXPECT_EQ(view.displayMode, 1);
+    EXPECT_EQ(view.displayMode, DisplayMode::Graph);
     EXPECT_EQ(view.eSeriesChoice, 3);
 }
 

@@ -82,12 +82,12 @@ void CheckReports(const char* report, bool (*write)(CKorvelView&, Ui&)) {
         CKorvelDoc doc;
         CKorvelView view(doc);
         design.set(doc, view);
-        view.displayMode = 2;
+        view.displayMode = DisplayMode::CoefficientList;
         TempFolder folder;
         ScriptedUi ui;
         ui.ExpectSaveFile(folder / "report.txt");
         ASSERT_TRUE(write(view, ui));
-        EXPECT_EQ(view.displayMode, 1);
+        EXPECT_EQ(view.displayMode, DisplayMode::Graph);
         EXPECT_EQ(ui.openedPaths, std::vector<std::string>{folder / "report.txt"});
         const std::string name =
             std::string(VORNA_SOURCE_DIR "/tests/output/expected/") + report + "_" + design.name;
@@ -121,10 +121,10 @@ TEST(TextReports, ReportsAreAppendedAndCancelWritesNothing) {
     ui.ExpectSaveFile(folder / "no-such-folder/r.txt");
     ASSERT_TRUE(WriteGainList(view, ui));
     ASSERT_TRUE(WriteGainList(view, ui));
-    view.displayMode = 2;
+    view.displayMode = DisplayMode::CoefficientList;
     EXPECT_FALSE(WriteCoefficientReport(view, ui));
     EXPECT_FALSE(WriteCoefficientReport(view, ui));
-    EXPECT_EQ(view.displayMode, 2);
+    EXPECT_EQ(view.displayMode, DisplayMode::CoefficientList);
     EXPECT_EQ(ui.openedPaths.size(), 2u);
     const std::string text = ReadFile(folder / "r.txt");
     const std::string once = text.substr(5, (text.size() - 5) / 2);

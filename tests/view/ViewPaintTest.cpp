@@ -30,7 +30,7 @@ TEST(ViewPaint, NewViewPaintsTheDefaultDesignsResponse) {
 TEST(ViewPaint, DisplayModeZeroDrawsNothing) {
     ViewWithDesign w;
     SetButterworthLowPass(w.view, 18, 1000);
-    w.view.displayMode = 0;
+    w.view.displayMode = DisplayMode::Blank;
     RecordingCanvas screen;
     w.view.OnDraw(screen);
     RecordingCanvas paper;
@@ -40,8 +40,8 @@ TEST(ViewPaint, DisplayModeZeroDrawsNothing) {
 }
 
 TEST(ViewPaint, PrintingDrawsEverythingBlackOnTheScaledPageAndTheScreenKeepsItsColours) {
-    for (int graphKind : {301, 302}) {
-        SCOPED_TRACE(graphKind);
+    for (GraphKind graphKind : {GraphKind::Response, GraphKind::PoleZero}) {
+        SCOPED_TRACE(static_cast<int>(graphKind));
         ViewWithDesign w;
         SetButterworthLowPass(w.view, 5, 1000);
         w.view.graphKind = graphKind;
@@ -70,7 +70,7 @@ TEST(ViewPaint, PrintingDrawsEverythingBlackOnTheScaledPageAndTheScreenKeepsItsC
 TEST(ViewPaint, LargerFontMovesTextLinesButNotTheFrame) {
     ViewWithDesign w;
     SetButterworthLowPass(w.view, 18, 1000);
-    w.view.displayMode = 2;
+    w.view.displayMode = DisplayMode::CoefficientList;
     w.view.viewFont.height = -24;
     RecordingCanvas canvas;
     w.view.OnDraw(canvas);
@@ -79,7 +79,7 @@ TEST(ViewPaint, LargerFontMovesTextLinesButNotTheFrame) {
     EXPECT_EQ(canvas.texts[1].y, 25);
     EXPECT_EQ(canvas.texts[2].y, 49);
 
-    w.view.displayMode = 1;
+    w.view.displayMode = DisplayMode::Graph;
     RecordingCanvas graph;
     w.view.OnDraw(graph);
     EXPECT_EQ(graph.LinesWith(w.view.widePen).front().fromY, 100);
@@ -145,7 +145,7 @@ TEST(CoefficientList, ValuesInEngineeringForm) {
 TEST(GraphSelectCommand, SwitchesGraphAndPointsAndRefusesOutOfRangeCounts) {
     ViewWithDesign w;
     SetButterworthLowPass(w.view, 18, 1000);
-    w.view.displayMode = 2;
+    w.view.displayMode = DisplayMode::CoefficientList;
     int repaints = 0;
     w.view.onInvalidate = [&] { ++repaints; };
     ScriptedUi ui;
@@ -161,15 +161,15 @@ TEST(GraphSelectCommand, SwitchesGraphAndPointsAndRefusesOutOfRangeCounts) {
     ui.ExpectMessage("Please enter an integer between 10 and 1000.");
     w.view.OnGraphSelect(ui);
     ui.VerifyDone();
-    EXPECT_EQ(w.view.graphKind, 302);
+    EXPECT_EQ(w.view.graphKind, GraphKind::PoleZero);
     EXPECT_EQ(w.view.pointsPerDecade, 1000);
-    EXPECT_EQ(w.view.displayMode, 1);
+    EXPECT_EQ(w.view.displayMode, DisplayMode::Graph);
     EXPECT_EQ(repaints, 1);
 
     ScriptedUi cancelling;
     cancelling.ExpectDialog(300).Click(301).Type(2401, "10").Cancel();
     w.view.OnGraphSelect(cancelling);
-    EXPECT_EQ(w.view.graphKind, 302);
+    EXPECT_EQ(w.view.graphKind, GraphKind::PoleZero);
     EXPECT_EQ(w.view.pointsPerDecade, 1000);
     EXPECT_EQ(repaints, 1);
 }
