@@ -59,7 +59,7 @@ void SelectItem(Dialog& dialog, int combo, const std::string& item) {
 const char* ProcedureName(const ParameterDialogSpec& spec) {
     static const std::array<const char*, 4> kinds{"low-pass", "high-pass", "band-pass",
                                                   "band-eliminate"};
-    return kinds[static_cast<std::size_t>(spec.kind - kLowPass)];
+    return kinds[static_cast<std::size_t>(static_cast<int>(spec.kind) - kLowPass)];
 }
 
 void FillParameterDialog(const DesignOptions& options, Dialog& dialog) {

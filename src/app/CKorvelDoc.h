@@ -12,7 +12,7 @@
 namespace vorna {
 
 class Ui;
-struct DesignProcedure;
+struct ParameterDialogSpec;
 
 // The stored ids of the kinds and approximations, as the document's int fields hold them.
 inline constexpr int kLowPass = static_cast<int>(FilterKind::LowPass);
@@ -95,7 +95,7 @@ public:
 
     // One design procedure: its parameter dialog, the checks, the order and the design
     // quantities. Returns 0 after a design, 1 when the user cancelled.
-    int RunDesignProcedure(Ui& ui, const DesignProcedure& procedure);
+    int RunDesignProcedure(Ui& ui, const ParameterDialogSpec& procedure);
 };
 
 }  // namespace vorna

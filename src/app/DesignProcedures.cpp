@@ -1,8 +1,8 @@
-#include "app/DesignProcedures.h"
+// The design procedures of the parameter dialogs (one row each in kParameterDialogs): the
+// document's side of their loop.
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,6 +19,7 @@ namespace vorna {
 
 namespace {
 
+constexpr double kThreeDecibels = 3.0102999566398116;  // 10·log10 2
 constexpr const char* kRippleMustBePositive = "ａｔｔｐには０より大きな値を設定してください。";
 constexpr const char* kFrequencyMustBePositive = "周波数には０より大きな値を設定してください。";
 constexpr const char* kFrequencyOutOfRange =
@@ -59,16 +60,16 @@ double ChebyshevOrder(Ui& ui, const CKorvelDoc& doc, double ratio) {
     });
 }
 
-void FillParameterDialog(CKorvelDoc& doc, ParameterDialog& dialog, const DesignProcedure& procedure,
-                         double xsLimit) {
+void FillParameterDialog(CKorvelDoc& doc, ParameterDialog& dialog,
+                         const ParameterDialogSpec& procedure, double xsLimit) {
     switch (procedure.attp) {
-        case AttpEntry::ShownThreeDecibels:
+        case AttpEntry::Shown3dB:
             dialog.attp = kThreeDecibels;
             break;
         case AttpEntry::Ripple:
             dialog.attp = doc.InitialRipple();
             break;
-        case AttpEntry::HiddenThreeDecibels:
+        case AttpEntry::Hidden3dB:
             break;
     }
     dialog.fpValue = HzToUnit(doc.fp, doc.unitFp);
@@ -94,8 +95,8 @@ void StoreFrequencies(CKorvelDoc& doc, const ParameterDialog& dialog) {
     }
 }
 
-double EnteredAttp(const ParameterDialog& dialog, const DesignProcedure& procedure) {
-    return procedure.attp == AttpEntry::HiddenThreeDecibels ? kThreeDecibels : dialog.attp;
+double EnteredAttp(const ParameterDialog& dialog, const ParameterDialogSpec& procedure) {
+    return procedure.attp == AttpEntry::Hidden3dB ? kThreeDecibels : dialog.attp;
 }
 
 void StoreAttp(CKorvelDoc& doc, double attp) {
@@ -105,7 +106,7 @@ void StoreAttp(CKorvelDoc& doc, double attp) {
 
 // A ripple of 0 dB leaves the Chebyshev, inverse Chebyshev and elliptic approximations
 // without a pass-band epsilon, so no filter follows from it: the entry is refused.
-bool RippleUsable(Ui& ui, const DesignProcedure& procedure, double attp) {
+bool RippleUsable(Ui& ui, const ParameterDialogSpec& procedure, double attp) {
     if (procedure.attp != AttpEntry::Ripple || attp > 0) return true;
     ui.MessageBox(kRippleMustBePositive, MessageButtons::Ok);
     return false;
@@ -181,7 +182,7 @@ bool ComputeSpecifiedOrder(Ui& ui, CKorvelDoc& doc) {
 }
 
 bool AcceptEntries(Ui& ui, CKorvelDoc& doc, const ParameterDialog& dialog,
-                   const DesignProcedure& procedure) {
+                   const ParameterDialogSpec& procedure) {
     const double attp = EnteredAttp(dialog, procedure);
     if (doc.CheckAttenuations(ui, attp, dialog.atts) != 0) return false;
     if (!RippleUsable(ui, procedure, attp)) return false;
@@ -189,7 +190,7 @@ bool AcceptEntries(Ui& ui, CKorvelDoc& doc, const ParameterDialog& dialog,
     if (!FrequenciesUsable(ui, doc, dialog)) return false;
     StoreFrequencies(doc, dialog);
     if (IsBand(doc) && doc.CheckBandEdges(ui) != 0) return false;
-    if (procedure.checksXsLimit && !XsBelowBandLimit(doc, dialog.xs)) return false;
+    if (procedure.xsLimit == XsLimit::Bounds && !XsBelowBandLimit(doc, dialog.xs)) return false;
     StoreAttp(doc, attp);
     doc.atts = dialog.atts;
     doc.xs = dialog.xs;
@@ -199,7 +200,7 @@ bool AcceptEntries(Ui& ui, CKorvelDoc& doc, const ParameterDialog& dialog,
 }
 
 bool AcceptOrder(Ui& ui, CKorvelDoc& doc, ParameterDialog& dialog,
-                 const DesignProcedure& procedure) {
+                 const ParameterDialogSpec& procedure) {
     if (doc.CheckOrder(ui, dialog.order) != 0) return false;
     if (!RippleUsable(ui, procedure, EnteredAttp(dialog, procedure))) return false;
     if (!(dialog.xs > 1)) return false;
@@ -209,7 +210,7 @@ bool AcceptOrder(Ui& ui, CKorvelDoc& doc, ParameterDialog& dialog,
     doc.xs = dialog.xs;
     StoreFrequencies(doc, dialog);
     if (IsBand(doc) && doc.CheckBandEdges(ui) != 0) return false;
-    if (procedure.checksXsLimit && !XsBelowBandLimit(doc, doc.xs)) return false;
+    if (procedure.xsLimit == XsLimit::Bounds && !XsBelowBandLimit(doc, doc.xs)) return false;
     StoreAttp(doc, EnteredAttp(dialog, procedure));
     return true;
 }
@@ -311,18 +312,10 @@ bool DesignComputable(CKorvelDoc& doc) {
 
 }  // namespace
 
-const DesignProcedure& DesignProcedureOf(int dialogId) {
-    for (const auto& procedure : kDesignProcedures) {
-        if (procedure.dialogId == dialogId) return procedure;
-    }
-    throw std::out_of_range("no design procedure for dialog " + std::to_string(dialogId));
-}
-
-int CKorvelDoc::RunDesignProcedure(Ui& ui, const DesignProcedure& procedure) {
-    const ParameterDialogSpec& spec = ParameterDialogSpecOf(procedure.dialogId);
+int CKorvelDoc::RunDesignProcedure(Ui& ui, const ParameterDialogSpec& procedure) {
     ParameterDialog dialog(
-        procedure.dialogId,
-        spec.caption == ApproximationCaption::Named
+        procedure.id,
+        procedure.caption == ApproximationCaption::Named
             ? approximationNames.at(static_cast<std::size_t>(approximation - kButterworth))
             : std::string());
     // The band-eliminate dialogs show the limit of the stored band, computed once.
@@ -335,12 +328,12 @@ int CKorvelDoc::RunDesignProcedure(Ui& ui, const DesignProcedure& procedure) {
         FillParameterDialog(*this, dialog, procedure, xsLimit);
         const bool ok = dialog.DoModal(ui) == IDOK;
         if (!ok && (firstEntry == 0 || cancelRefused)) return 1;
-        const bool accepted = spec.byOrder ? AcceptOrder(ui, *this, dialog, procedure)
-                                           : AcceptEntries(ui, *this, dialog, procedure);
+        const bool accepted = procedure.byOrder ? AcceptOrder(ui, *this, dialog, procedure)
+                                                : AcceptEntries(ui, *this, dialog, procedure);
         if (accepted) {
             // Refused like the entries: what they stored stays, the figures do not.
             const CKorvelDoc entered = *this;
-            FinishDesign(ui, *this, spec.byOrder);
+            FinishDesign(ui, *this, procedure.byOrder);
             if (DesignComputable(*this)) return 0;
             *this = entered;
             ui.MessageBox(kDesignNotComputable, MessageButtons::Ok);

@@ -72,7 +72,7 @@ void ParameterDialog::DoDataExchange(DataExchange& dx) {
                 number(atts, 0.0, kMaxAtts);
                 break;
             case kXsEdit:
-                number(xs, 1.0, spec_.xsLimit == XsLimit::ShownAndRange ? xsUpperLimit : kMaxXs);
+                number(xs, 1.0, spec_.xsLimit == XsLimit::Bounds ? xsUpperLimit : kMaxXs);
                 break;
             case kOrderEdit:
                 number(order, kMinOrderEntry, kMaxOrderEntry);

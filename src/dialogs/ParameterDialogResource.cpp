@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/CKorvelDoc.h"
 #include "dialogs/ParameterDialog.h"
 
 namespace vorna {
@@ -71,17 +70,18 @@ const LabelRow* FindLabel(int dialogId, int control) {
     return nullptr;
 }
 
-const char* KindCaption(int kind) {
+const char* KindCaption(FilterKind kind) {
     switch (kind) {
-        case kLowPass:
+        case FilterKind::LowPass:
             return "フィルタの種類　ローパスフィルタ";
-        case kHighPass:
+        case FilterKind::HighPass:
             return "フィルタの種類　ハイパスフィルタ";
-        case kBandPass:
+        case FilterKind::BandPass:
             return "フィルタの種類　バンドパスフィルタ";
-        default:
-            return "フィルタの種類　ＢＥフィルタ";
+        case FilterKind::BandEliminate:
+            break;
     }
+    return "フィルタの種類　ＢＥフィルタ";
 }
 
 const std::vector<std::string> kUnitItems{"mHz", "Hz", "KHz", "Meg", "GHz"};

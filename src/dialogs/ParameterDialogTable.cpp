@@ -4,54 +4,64 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/CKorvelDoc.h"
-
 namespace vorna {
 
 namespace {
+using A = AttpEntry;
 using C = ApproximationCaption;
+using X = XsLimit;
+constexpr FilterKind LP = FilterKind::LowPass;
+constexpr FilterKind HP = FilterKind::HighPass;
+constexpr FilterKind BP = FilterKind::BandPass;
+constexpr FilterKind BE = FilterKind::BandEliminate;
 }  // namespace
 
 const std::array<ParameterDialogSpec, 20> kParameterDialogs{{
-    {500, kLowPass, false, C::Butterworth, {522, 524, 520, 523, 521}, XsLimit::None},
-    {501, kLowPass, false, C::Named, {522, 524, 521, 520, 523}, XsLimit::None},
-    {502, kHighPass, false, C::Butterworth, {522, 524, 521, 520, 523}, XsLimit::None},
-    {503, kHighPass, false, C::Named, {522, 524, 521, 520, 523}, XsLimit::None},
-    {504, kBandPass, false, C::Butterworth, {524, 528, 531, 527, 530, 523}, XsLimit::None},
-    {505, kBandPass, false, C::Named, {522, 524, 528, 531, 527, 530, 523}, XsLimit::None},
-    {506,
-     kBandEliminate,
-     false,
-     C::Butterworth,
-     {524, 528, 531, 527, 530, 523},
-     XsLimit::ShownAndRange},
-    {507,
-     kBandEliminate,
-     false,
-     C::Named,
-     {522, 524, 528, 531, 527, 530, 523},
-     XsLimit::ShownAndRange},
-    {508, kLowPass, true, C::Butterworth, {521, 535, 534, 523}, XsLimit::None},
-    {509, kLowPass, true, C::Chebyshev, {522, 521, 535, 534, 523}, XsLimit::None},
-    {510, kLowPass, true, C::Named, {522, 521, 535, 534, 523}, XsLimit::None},
-    {511, kHighPass, true, C::Butterworth, {521, 535, 534, 523}, XsLimit::None},
-    {512, kHighPass, true, C::Chebyshev, {522, 521, 535, 534, 523}, XsLimit::None},
-    {513, kHighPass, true, C::Named, {522, 521, 535, 523, 534}, XsLimit::None},
-    {514, kBandPass, true, C::Butterworth, {528, 531, 527, 530, 534, 523}, XsLimit::None},
-    {515, kBandPass, true, C::Chebyshev, {522, 528, 531, 527, 530, 534, 523}, XsLimit::None},
-    {516, kBandPass, true, C::Named, {522, 528, 531, 527, 530, 534, 523}, XsLimit::None},
-    {517, kBandEliminate, true, C::Butterworth, {528, 531, 527, 530, 534, 523}, XsLimit::Shown},
-    {518, kBandEliminate, true, C::Chebyshev, {522, 528, 531, 527, 530, 534, 523}, XsLimit::Shown},
-    {519,
-     kBandEliminate,
-     true,
-     C::Named,
-     {522, 528, 531, 527, 530, 534, 523},
-     XsLimit::ShownAndRange},
+    {500, LP, false, C::Butterworth, A::Shown3dB, {522, 524, 520, 523, 521}, X::None},
+    {501, LP, false, C::Named, A::Ripple, {522, 524, 521, 520, 523}, X::None},
+    {502, HP, false, C::Butterworth, A::Shown3dB, {522, 524, 521, 520, 523}, X::None},
+    {503, HP, false, C::Named, A::Ripple, {522, 524, 521, 520, 523}, X::None},
+    {504, BP, false, C::Butterworth, A::Hidden3dB, {524, 528, 531, 527, 530, 523}, X::None},
+    {505, BP, false, C::Named, A::Ripple, {522, 524, 528, 531, 527, 530, 523}, X::None},
+    {506, BE, false, C::Butterworth, A::Hidden3dB, {524, 528, 531, 527, 530, 523}, X::Bounds},
+    {507, BE, false, C::Named, A::Ripple, {522, 524, 528, 531, 527, 530, 523}, X::Bounds},
+    {508, LP, true, C::Butterworth, A::Hidden3dB, {521, 535, 534, 523}, X::None},
+    {509, LP, true, C::Chebyshev, A::Ripple, {522, 521, 535, 534, 523}, X::None},
+    {510, LP, true, C::Named, A::Ripple, {522, 521, 535, 534, 523}, X::None},
+    {511, HP, true, C::Butterworth, A::Hidden3dB, {521, 535, 534, 523}, X::None},
+    {512, HP, true, C::Chebyshev, A::Ripple, {522, 521, 535, 534, 523}, X::None},
+    {513, HP, true, C::Named, A::Ripple, {522, 521, 535, 523, 534}, X::None},
+    {514, BP, true, C::Butterworth, A::Hidden3dB, {528, 531, 527, 530, 534, 523}, X::None},
+    {515, BP, true, C::Chebyshev, A::Ripple, {522, 528, 531, 527, 530, 534, 523}, X::None},
+    {516, BP, true, C::Named, A::Ripple, {522, 528, 531, 527, 530, 534, 523}, X::None},
+    {517, BE, true, C::Butterworth, A::Hidden3dB, {528, 531, 527, 530, 534, 523}, X::Shown},
+    {518, BE, true, C::Chebyshev, A::Ripple, {522, 528, 531, 527, 530, 534, 523}, X::Shown},
+    {519, BE, true, C::Named, A::Ripple, {522, 528, 531, 527, 530, 534, 523}, X::Bounds},
 }};
 
 bool ParameterDialogSpec::Has(int controlId) const {
     return std::find(exchangeOrder.begin(), exchangeOrder.end(), controlId) != exchangeOrder.end();
+}
+
+bool ParameterDialogSpec::Serves(Approximation approximation) const {
+    switch (caption) {
+        case ApproximationCaption::Butterworth:
+            return approximation == Approximation::Butterworth;
+        case ApproximationCaption::Chebyshev:
+            return approximation == Approximation::Chebyshev;
+        case ApproximationCaption::Named:
+            return approximation != Approximation::Butterworth &&
+                   !(byOrder && approximation == Approximation::Chebyshev);
+    }
+    return false;
+}
+
+const ParameterDialogSpec& DesignProcedureFor(FilterKind kind, Approximation approximation,
+                                              bool byOrder) {
+    for (const auto& spec : kParameterDialogs) {
+        if (spec.kind == kind && spec.byOrder == byOrder && spec.Serves(approximation)) return spec;
+    }
+    throw std::logic_error("no design procedure for a kind and approximation");
 }
 
 const ParameterDialogSpec& ParameterDialogSpecOf(int id) {

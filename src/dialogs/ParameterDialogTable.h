@@ -1,10 +1,15 @@
 #pragma once
-// The twenty parameter entry dialogs 500 to 519: which filter kind, entry mode and
-// approximations each one serves, which fields it exchanges in which order, and whether it
-// shows the upper limit of Xs of the band-eliminate filters.
+// The twenty design procedures, one per parameter entry dialog 500 to 519: which filter
+// kind, entry mode and approximations each one serves, how it handles the pass-band
+// attenuation, which fields its dialog exchanges in which order, and whether it shows the
+// upper limit of Xs of the band-eliminate filters. Every procedure runs the same loop (fill
+// the dialog from the document, show it, check, store, compute the order, check the order)
+// and differs only by its row.
 
 #include <array>
 #include <vector>
+
+#include "design/FilterKinds.h"
 
 namespace vorna {
 
@@ -32,26 +37,43 @@ enum class ApproximationCaption {
     Named,        // "遮断特性" and static 526 with the approximation's name
 };
 
+// How a procedure handles the pass-band attenuation.
+enum class AttpEntry {
+    Shown3dB,   // shown as 10·log10 2 every time, whatever the document holds
+    Hidden3dB,  // not in the dialog; attp becomes 10·log10 2
+    Ripple,     // shown as the document's ripple to propose, which remembers the one entered
+};
+
 enum class XsLimit {
     None,
-    Shown,          // 533 shows √(Fp2/Fp1); Xs keeps the range 1 to 100
-    ShownAndRange,  // 533 shows √(Fp2/Fp1), which is also the upper end of the range of Xs
+    Shown,  // 533 shows √(Fp2/Fp1); Xs keeps the range 1 to 100
+    // 533 shows √(Fp2/Fp1), which is also the upper end of the range of Xs; the procedure
+    // refuses, without a message, an Xs not below the limit of the band edges entered.
+    Bounds,
 };
 
 struct ParameterDialogSpec {
     int id;
-    int kind;  // FilterKind
+    FilterKind kind;
     bool byOrder;
     ApproximationCaption caption;
+    AttpEntry attp;
     std::vector<int> exchangeOrder;  // control ids, in the order they are exchanged
     XsLimit xsLimit;
 
     bool Has(int controlId) const;
+    // The Butterworth dialogs serve Butterworth, the Chebyshev ones Chebyshev, and a dialog
+    // that names its approximation every other one of its kind and entry mode.
+    bool Serves(Approximation approximation) const;
 };
 
 extern const std::array<ParameterDialogSpec, 20> kParameterDialogs;
 
 // The row of dialog `id` (500..519).
 const ParameterDialogSpec& ParameterDialogSpecOf(int id);
+// The procedure that designs a filter of `kind` and `approximation`, from its edges or from
+// an order.
+const ParameterDialogSpec& DesignProcedureFor(FilterKind kind, Approximation approximation,
+                                              bool byOrder);
 
 }  // namespace vorna

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "dialogs/FilterSelectDialog.h"
 #include "dialogs/ParameterDialog.h"
@@ -52,6 +54,26 @@ TEST(ParameterDialogs, EveryDialogHasTheControlsItExchanges) {
                                                              : 521)
                                           ->items.size();
         EXPECT_EQ(lastItems, spec.id == 504 ? 6u : 5u);
+    }
+}
+
+TEST(ParameterDialogs, EverySelectionHasOneProcedure) {
+    // Per kind: from the edges Butterworth and the others; from an order Butterworth,
+    // Chebyshev and the others.
+    const std::array<std::pair<FilterKind, std::array<int, 5>>, 4> procedures{{
+        {FilterKind::LowPass, {500, 501, 508, 509, 510}},
+        {FilterKind::HighPass, {502, 503, 511, 512, 513}},
+        {FilterKind::BandPass, {504, 505, 514, 515, 516}},
+        {FilterKind::BandEliminate, {506, 507, 517, 518, 519}},
+    }};
+    for (const auto& [kind, ids] : procedures) {
+        for (int id = 111; id <= 114; ++id) {
+            const Approximation approximation = *ApproximationOf(id);
+            const std::size_t fromEdges = id == 111 ? 0 : 1;
+            const std::size_t fromOrder = id == 111 ? 2 : id == 112 ? 3 : 4;
+            EXPECT_EQ(DesignProcedureFor(kind, approximation, false).id, ids[fromEdges]) << id;
+            EXPECT_EQ(DesignProcedureFor(kind, approximation, true).id, ids[fromOrder]) << id;
+        }
     }
 }
 
