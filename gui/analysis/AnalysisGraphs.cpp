@@ -73,7 +73,7 @@ TimeUnit TimeUnitFor(double seconds) {
 // impulse at time 0, which no sample shows.
 double DirectFeedThrough(const Cascade& cascade) {
     double gain = cascade.first ? cascade.first->p1 : 1;
-    for (const Section& section : cascade.sections) gain *= section[2];
+    for (const Section& section : cascade.sections) gain *= section.num2;
     return gain;
 }
 
@@ -339,8 +339,8 @@ std::vector<double> DesignFingerprint(const CKorvelView& view, const CKorvelDoc&
                                 view.graphAttMax,
                                 static_cast<double>(view.pointsPerDecade)};
     for (int i = 0; i <= LastSectionIndex(view); ++i) {
-        const Section& section = view.sections[static_cast<std::size_t>(i)];
-        numbers.insert(numbers.end(), section.begin(), section.end());
+        const auto coefficients = InFileOrder(view.sections[static_cast<std::size_t>(i)]);
+        numbers.insert(numbers.end(), coefficients.begin(), coefficients.end());
     }
     return numbers;
 }

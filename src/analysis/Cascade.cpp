@@ -17,8 +17,9 @@ bool AllFinite(const Cascade& cascade) {
     if (cascade.first &&
         !(finite(cascade.first->p0) && finite(cascade.first->p1) && finite(cascade.first->p2)))
         return false;
-    return std::all_of(cascade.sections.begin(), cascade.sections.end(),
-                       [&](const Section& s) { return std::all_of(s.begin(), s.end(), finite); });
+    return std::all_of(cascade.sections.begin(), cascade.sections.end(), [&](const Section& s) {
+        return std::ranges::all_of(InFileOrder(s), finite);
+    });
 }
 
 Cascade CascadeIn(const DesignResults& results, int kind, Domain domain, double samplingPeriod) {

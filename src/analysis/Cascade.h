@@ -2,9 +2,9 @@
 // A design's transfer function as plain values: the first-order section (when it takes
 // part) and the second-order sections in use, analog in s (rad/s) or digital in
 // zm = z^-1 with its sampling period. Everything in this folder works on these values only.
-//   analog:  H0 = (p1 s + p2)/(s + p0),  Hn = (n[2] s^2 + n[3] s + n[4])/(s^2 + n[0] s + n[1])
+//   analog:  H0 = (p1 s + p2)/(s + p0),  Hn = (num2 s^2 + num1 s + num0)/(s^2 + den1 s + den0)
 //   digital: H0 = (p1 + p2 zm)/(1 + p0 zm),
-//            Hn = (n[2] + n[3] zm + n[4] zm^2)/(1 + n[0] zm + n[1] zm^2)
+//            Hn = (num2 + num1 zm + num0 zm^2)/(1 + den1 zm + den0 zm^2)
 
 #include <optional>
 #include <vector>
@@ -15,17 +15,11 @@ namespace vorna::analysis {
 
 enum class Domain { Analog, Digital };
 
-struct FirstOrderSection {
-    double p0 = 0;
-    double p1 = 0;
-    double p2 = 0;
-};
-
 struct Cascade {
     Domain domain = Domain::Analog;
     double samplingPeriod = 0;  // seconds; digital only
     std::optional<FirstOrderSection> first;
-    std::vector<Section> sections;  // the fields Pn_0 .. Pn_4 of each section
+    std::vector<Section> sections;
 
     bool IsDigital() const { return domain == Domain::Digital; }
     // Number of first- and second-order sections.

@@ -19,7 +19,8 @@ std::vector<Row> Rows(const Cascade& c) {
         rows.push_back(digital ? Row{f.p1, f.p2, 0, 1, f.p0, 0} : Row{0, f.p1, f.p2, 0, 1, f.p0});
     }
     // Both domains list the second-order coefficients in the design's own order.
-    for (const Section& p : c.sections) rows.push_back(Row{p[2], p[3], p[4], 1, p[0], p[1]});
+    for (const Section& p : c.sections)
+        rows.push_back(Row{p.num2, p.num1, p.num0, 1, p.den1, p.den0});
     return rows;
 }
 

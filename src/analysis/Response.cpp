@@ -185,8 +185,8 @@ Products<Lanes> AnalogProducts(const Cascade& c, const Omegas<Lanes>& omega) {
     Omegas<Lanes> omega2;
     for (std::size_t lane = 0; lane < Lanes; ++lane) omega2[lane] = omega[lane] * omega[lane];
     products.MultiplyAll(c.sections, [&](const Section& p, std::size_t lane) {
-        return Factors{{p[4] - p[2] * omega2[lane], p[3] * omega[lane]},
-                       {p[1] - omega2[lane], p[0] * omega[lane]}};
+        return Factors{{p.num0 - p.num2 * omega2[lane], p.num1 * omega[lane]},
+                       {p.den0 - omega2[lane], p.den1 * omega[lane]}};
     });
     return products;
 }
@@ -213,8 +213,9 @@ Products<Lanes> DigitalProducts(const Cascade& c, const Omegas<Lanes>& omega) {
     products.MultiplyAll(c.sections, [&](const Section& p, std::size_t lane) {
         // Summed in this order, the terms are those of the per-section evaluation to the bit.
         return Factors{
-            {p[3] * zr[lane] + p[4] * z2r[lane] + p[2], p[3] * zi[lane] + p[4] * z2i[lane]},
-            {p[0] * zr[lane] + p[1] * z2r[lane] + 1, p[0] * zi[lane] + p[1] * z2i[lane]}};
+            {p.num1 * zr[lane] + p.num0 * z2r[lane] + p.num2,
+             p.num1 * zi[lane] + p.num0 * z2i[lane]},
+            {p.den1 * zr[lane] + p.den0 * z2r[lane] + 1, p.den1 * zi[lane] + p.den0 * z2i[lane]}};
     });
     return products;
 }
@@ -253,8 +254,9 @@ double AnalogGroupDelay(const Cascade& c, double omega) {
     }
     const double omega2 = omega * omega;
     for (const Section& p : c.sections) {
-        delay += AngleRate({p[1] - omega2, p[0] * omega}, {p[0], 2 * omega}) -
-                 AngleRate({p[4] - p[2] * omega2, p[3] * omega}, {p[3], 2 * p[2] * omega});
+        delay +=
+            AngleRate({p.den0 - omega2, p.den1 * omega}, {p.den1, 2 * omega}) -
+            AngleRate({p.num0 - p.num2 * omega2, p.num1 * omega}, {p.num1, 2 * p.num2 * omega});
     }
     return delay;
 }
@@ -270,8 +272,8 @@ double DigitalGroupDelay(const Cascade& c, double omega) {
         rate += AngleRate(f.p1 + f.p2 * zm, f.p2 * zm) - AngleRate(1.0 + f.p0 * zm, f.p0 * zm);
     }
     for (const Section& p : c.sections) {
-        rate += AngleRate(p[2] + p[3] * zm + p[4] * zm2, p[3] * zm + 2 * p[4] * zm2) -
-                AngleRate(1.0 + p[0] * zm + p[1] * zm2, p[0] * zm + 2 * p[1] * zm2);
+        rate += AngleRate(p.num2 + p.num1 * zm + p.num0 * zm2, p.num1 * zm + 2 * p.num0 * zm2) -
+                AngleRate(1.0 + p.den1 * zm + p.den0 * zm2, p.den1 * zm + 2 * p.den0 * zm2);
     }
     return c.samplingPeriod * rate;
 }
@@ -290,12 +292,12 @@ std::vector<double> TermAngles(const Cascade& c, double omega) {
         const Complex zm2 = zm * zm;
         if (c.first) add(c.first->p1 + c.first->p2 * zm, 1.0 + c.first->p0 * zm);
         for (const Section& p : c.sections)
-            add(p[2] + p[3] * zm + p[4] * zm2, 1.0 + p[0] * zm + p[1] * zm2);
+            add(p.num2 + p.num1 * zm + p.num0 * zm2, 1.0 + p.den1 * zm + p.den0 * zm2);
     } else {
         const double omega2 = omega * omega;
         if (c.first) add({c.first->p2, c.first->p1 * omega}, {c.first->p0, omega});
         for (const Section& p : c.sections)
-            add({p[4] - p[2] * omega2, p[3] * omega}, {p[1] - omega2, p[0] * omega});
+            add({p.num0 - p.num2 * omega2, p.num1 * omega}, {p.den0 - omega2, p.den1 * omega});
     }
     return angles;
 }

@@ -67,7 +67,7 @@ StateSpace AnalogStateSpace(const Cascade& cascade) {
                RowVectorXd::Constant(1, (p2 - p1 * p0) / v), p1);
     }
     for (const Section& p : cascade.sections) {
-        const Real a1 = p[0], a0 = p[1], n2 = p[2], n1 = p[3], n0 = p[4];
+        const Real a1 = p.den1, a0 = p.den0, n2 = p.num2, n1 = p.num1, n0 = p.num0;
         const Real w = a0 != 0 ? std::sqrt(std::fabs(a0)) : 1;
         MatrixXd a(2, 2);
         a << 0, w, -a0 / w, -a1;
@@ -115,7 +115,8 @@ std::vector<double> DigitalResponse(const Cascade& cascade, Excitation excitatio
         const FirstOrderSection& f = *cascade.first;
         states.push_back({f.p1, f.p2, 0, f.p0, 0});
     }
-    for (const Section& p : cascade.sections) states.push_back({p[2], p[3], p[4], p[0], p[1]});
+    for (const Section& p : cascade.sections)
+        states.push_back({p.num2, p.num1, p.num0, p.den1, p.den0});
     std::vector<double> values;
     values.reserve(samples);
     for (std::size_t k = 0; k < samples; ++k) {
@@ -148,8 +149,8 @@ double SlowestDecay(const Cascade& cascade) {
     // The digital forms 1 + a1 zm + a2 zm^2 have their poles at the roots of z^2 + a1 z + a2.
     if (cascade.first) consider(-cascade.first->p0);
     for (const Section& p : cascade.sections) {
-        consider(QuadraticRoot(p[0], p[1], 1));
-        consider(QuadraticRoot(p[0], p[1], -1));
+        consider(QuadraticRoot(p.den1, p.den0, 1));
+        consider(QuadraticRoot(p.den1, p.den0, -1));
     }
     return slowest;
 }
@@ -171,10 +172,11 @@ double DcGain(const Cascade& cascade) {
     if (cascade.IsDigital()) {
         if (cascade.first)
             gain *= (cascade.first->p1 + cascade.first->p2) / (1 + cascade.first->p0);
-        for (const Section& p : cascade.sections) gain *= (p[2] + p[3] + p[4]) / (1 + p[0] + p[1]);
+        for (const Section& p : cascade.sections)
+            gain *= (p.num2 + p.num1 + p.num0) / (1 + p.den1 + p.den0);
     } else {
         if (cascade.first) gain *= cascade.first->p2 / cascade.first->p0;
-        for (const Section& p : cascade.sections) gain *= p[4] / p[1];
+        for (const Section& p : cascade.sections) gain *= p.num0 / p.den0;
     }
     return gain;
 }

@@ -32,7 +32,7 @@ void DesignResults::ResetResults(const CKorvelDoc& doc) {
     p0 = 0;
     p1 = 0;
     p2 = 0;
-    for (auto& section : sections) section.fill(0);
+    sections.fill(Section{});
     resultOddOrder = doc.oddOrder;
     resultOrder = doc.order;
     sectionLast = doc.lastSection;

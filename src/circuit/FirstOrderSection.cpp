@@ -17,11 +17,11 @@ void SynthesizeFirstOrderSection(SynthesisContext& ctx) {
     const double r = chosen.values[1];
     const double dev = 100 * chosen.deviation;
 
-    const Section realised =
-        RealiseFirstOrder(lowPass, r, c, {ctx.view.p0, ctx.view.p1, ctx.view.p2, 0, 0});
-    ctx.view.p0 = realised[0];
-    ctx.view.p1 = realised[1];
-    ctx.view.p2 = realised[2];
+    const FirstOrderSection realised =
+        RealiseFirstOrder(lowPass, r, c, {ctx.view.p0, ctx.view.p1, ctx.view.p2});
+    ctx.view.p0 = realised.p0;
+    ctx.view.p1 = realised.p1;
+    ctx.view.p2 = realised.p2;
     ctx.Write("１次のフィルタ回路\n");
     if (lowPass) {
         ctx.Write(Format("%2d(lp1) R1_1 = %-9s C1_1 = %-9s  誤差 = %.2lf %%\n", 1,

@@ -34,7 +34,7 @@ bool AllFinite(const DesignResults& results) {
     return AllFinite({r.fc, r.invTwoPi, r.bandwidth, r.omegaC, r.sectionGain, r.graphFreqMin,
                       r.graphFreqMax, r.graphAttMax, r.p0, r.p1, r.p2}) &&
            std::ranges::all_of(r.sections, [](const Section& section) {
-               return std::ranges::all_of(section, Finite);
+               return std::ranges::all_of(InFileOrder(section), Finite);
            });
 }
 

@@ -11,8 +11,31 @@ namespace vorna {
 
 class CKorvelDoc;
 
-// Fields Pn_0 .. Pn_4 of one second-order section.
-using Section = std::array<double, 5>;
+// One second-order section (N(x) / D(x) with x = s, or z after the digital conversion):
+//   (num2 x^2 + num1 x + num0) / (x^2 + den1 x + den0); files list Pn_0 .. Pn_4 in this order.
+struct Section {
+    double den1 = 0;
+    double den0 = 0;
+    double num2 = 0;
+    double num1 = 0;
+    double num0 = 0;
+
+    bool operator==(const Section&) const = default;
+};
+
+// The five coefficients in the order files and reports list them (Pn_0 .. Pn_4).
+constexpr std::array<double, 5> InFileOrder(const Section& s) {
+    return {s.den1, s.den0, s.num2, s.num1, s.num0};
+}
+
+// The first-order section of an odd order: (p1 x + p2) / (x + p0).
+struct FirstOrderSection {
+    double p0 = 0;
+    double p1 = 0;
+    double p2 = 0;
+
+    bool operator==(const FirstOrderSection&) const = default;
+};
 
 constexpr double kTwoPi = 6.283185307179586;
 constexpr double kPi = 3.141592653589793;

@@ -28,10 +28,10 @@ bool BandTransformable(const LowPassPrototype& prototype, const DesignResults& r
 // Writes the denominators of a transformed pair into its two sections.
 PolePairSplit SetPairDenominators(double b, double q, double w, Section& a, Section& c) {
     const PolePairSplit split = SplitPolePair(b, q, w);
-    a[0] = split.alpha * split.d;
-    a[1] = split.alpha * w * w;
-    c[0] = split.d;
-    c[1] = w * w / split.alpha;
+    a.den1 = split.alpha * split.d;
+    a.den0 = split.alpha * w * w;
+    c.den1 = split.d;
+    c.den0 = w * w / split.alpha;
     return split;
 }
 
@@ -71,14 +71,14 @@ void LowPassFromPrototype(const LowPassPrototype& prototype, DesignResults& resu
         const PrototypePair& pair = prototype.pairs[i];
         Section& section = results.sections[i];
         const double omega0 = pair.r * w;
-        section[0] = omega0 / pair.q;
-        section[1] = omega0 * omega0;
+        section.den1 = omega0 / pair.q;
+        section.den0 = omega0 * omega0;
         if (prototype.hasZeros) {
             const double zero = pair.zero * w;
-            section[2] = pair.hfGain;
-            section[4] = pair.hfGain * zero * zero;
+            section.num2 = pair.hfGain;
+            section.num0 = pair.hfGain * zero * zero;
         } else {
-            section[4] = omega0 * omega0;
+            section.num0 = omega0 * omega0;
         }
     }
     if (prototype.sectionGain) results.sectionGain = *prototype.sectionGain;
@@ -93,14 +93,14 @@ void HighPassFromPrototype(const LowPassPrototype& prototype, DesignResults& res
         const PrototypePair& pair = prototype.pairs[i];
         Section& section = results.sections[i];
         const double omega0 = w / pair.r;
-        section[0] = omega0 / pair.q;
-        section[1] = omega0 * omega0;
+        section.den1 = omega0 / pair.q;
+        section.den0 = omega0 * omega0;
         if (prototype.hasZeros) {
             const double zero = w / pair.zero;
-            section[2] = pair.hfGain * (pair.zero / pair.r) * (pair.zero / pair.r);
-            section[4] = section[2] * zero * zero;
+            section.num2 = pair.hfGain * (pair.zero / pair.r) * (pair.zero / pair.r);
+            section.num0 = section.num2 * zero * zero;
         } else {
-            section[2] = 1;
+            section.num2 = 1;
         }
     }
     if (prototype.sectionGain) results.sectionGain = *prototype.sectionGain;
@@ -113,9 +113,9 @@ void BandPassFromPrototype(const LowPassPrototype& prototype, DesignResults& res
     size_t next = 0;
     if (prototype.odd) {
         Section& section = results.sections[next++];
-        section[0] = bw * prototype.sigma;
-        section[1] = w * w;
-        section[3] = bw * prototype.sigma;
+        section.den1 = bw * prototype.sigma;
+        section.den0 = w * w;
+        section.num1 = bw * prototype.sigma;
     }
     for (const PrototypePair& pair : prototype.pairs) {
         Section& a = results.sections[next++];
@@ -125,17 +125,17 @@ void BandPassFromPrototype(const LowPassPrototype& prototype, DesignResults& res
         const double rootAlpha = std::sqrt(split.alpha);
         if (!prototype.hasZeros) {
             // Numerators b sqrt(alpha) s and b / sqrt(alpha) s: unity gain at the centre.
-            a[3] = b * rootAlpha;
-            c[3] = b / rootAlpha;
+            a.num1 = b * rootAlpha;
+            c.num1 = b / rootAlpha;
             KeepSectionGain(prototype, results, (split.alpha + 1) * pair.q / rootAlpha);
             continue;
         }
         const double beta = SplitZeroPair(pair.zero * bw, w);
         const double gain = std::sqrt(pair.hfGain * beta / split.alpha);
-        a[2] = split.alpha * gain / beta;
-        a[4] = a[2] * w * w * beta;
-        c[2] = gain;
-        c[4] = gain * w * w / beta;
+        a.num2 = split.alpha * gain / beta;
+        a.num0 = a.num2 * w * w * beta;
+        c.num2 = gain;
+        c.num0 = gain * w * w / beta;
         KeepSectionGain(prototype, results, gain);
     }
     results.sectionLast = results.resultOrder - 1;
@@ -148,10 +148,10 @@ void BandEliminateFromPrototype(const LowPassPrototype& prototype, DesignResults
     size_t next = 0;
     if (prototype.odd) {
         Section& section = results.sections[next++];
-        section[0] = bw / prototype.sigma;
-        section[1] = w * w;
-        section[2] = 1;
-        section[4] = w * w;
+        section.den1 = bw / prototype.sigma;
+        section.den0 = w * w;
+        section.num2 = 1;
+        section.num0 = w * w;
     }
     for (const PrototypePair& pair : prototype.pairs) {
         Section& a = results.sections[next++];
@@ -160,20 +160,20 @@ void BandEliminateFromPrototype(const LowPassPrototype& prototype, DesignResults
         const double rootAlpha = std::sqrt(split.alpha);
         if (!prototype.hasZeros) {
             // Numerators sqrt(alpha) (s^2 + W^2) and (s^2 + W^2) / sqrt(alpha).
-            a[2] = rootAlpha;
-            a[4] = rootAlpha * w * w;
-            c[2] = 1 / rootAlpha;
-            c[4] = w * w / rootAlpha;
+            a.num2 = rootAlpha;
+            a.num0 = rootAlpha * w * w;
+            c.num2 = 1 / rootAlpha;
+            c.num0 = w * w / rootAlpha;
             KeepSectionGain(prototype, results, rootAlpha);
             continue;
         }
         const double beta = SplitZeroPair(bw / pair.zero, w);
         const double gain =
             pair.zero * std::sqrt(split.alpha * pair.hfGain / (pair.r * pair.r * beta));
-        a[2] = gain;
-        a[4] = gain * w * w * beta;
-        c[2] = gain * beta / split.alpha;
-        c[4] = c[2] * w * w / beta;
+        a.num2 = gain;
+        a.num0 = gain * w * w * beta;
+        c.num2 = gain * beta / split.alpha;
+        c.num0 = c.num2 * w * w / beta;
         KeepSectionGain(prototype, results, gain);
     }
     results.sectionLast = results.resultOrder - 1;

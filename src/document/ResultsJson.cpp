@@ -9,7 +9,7 @@ nlohmann::json DesignResultsJson(const DesignResults& results) {
     for (int i = 0; i <= results.sectionLast && i < static_cast<int>(results.sections.size());
          ++i) {
         const Section& s = results.sections[static_cast<std::size_t>(i)];
-        sections.push_back({s[0], s[1], s[2], s[3], s[4]});
+        sections.push_back(InFileOrder(s));
     }
     return {
         {"fc", results.fc},

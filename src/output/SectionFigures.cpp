@@ -17,10 +17,10 @@ double FirstOrderGainDb(double p0, double p1, double p2, double omega) {
 
 SectionFigures SecondOrderSectionFigures(const Section& s) {
     SectionFigures f;
-    f.omega0 = std::sqrt(s[1]);
+    f.omega0 = std::sqrt(s.den0);
     f.fc = f.omega0 / kReportTwoPi;
-    f.q = f.omega0 / s[0];
-    double k = s[3] / s[0];
+    f.q = f.omega0 / s.den1;
+    double k = s.num1 / s.den1;
     if (k == 0) k = 1;  // all-pole sections: the gain-bandwidth of the Q alone
     f.gainBandwidth = 100 * f.q * k * f.fc;
     return f;
@@ -36,20 +36,20 @@ double FlooredDb(double magnitude) {
 }  // namespace
 
 double SectionGainAtFcDb(const Section& s) {
-    const double omega0 = std::sqrt(s[1]);
-    const double numerator =
-        std::sqrt((s[4] - s[2] * s[1]) * (s[4] - s[2] * s[1]) + (s[3] * omega0) * (s[3] * omega0));
-    return FlooredDb(numerator / (s[0] * omega0));
+    const double omega0 = std::sqrt(s.den0);
+    const double numerator = std::sqrt((s.num0 - s.num2 * s.den0) * (s.num0 - s.num2 * s.den0) +
+                                       (s.num1 * omega0) * (s.num1 * omega0));
+    return FlooredDb(numerator / (s.den1 * omega0));
 }
 
 double SectionGainDb(const Section& s, double omega) {
     // Each term divided by Pn_1 = w0^2, so that the squares neither underflow nor overflow
     // for frequencies far from 1 rad/s.
-    const double ratio2 = omega * omega / s[1];
-    const double zeros = s[4] / s[1] - s[2] * ratio2;
-    const double zerosDamping = s[3] * omega / s[1];
+    const double ratio2 = omega * omega / s.den0;
+    const double zeros = s.num0 / s.den0 - s.num2 * ratio2;
+    const double zerosDamping = s.num1 * omega / s.den0;
     const double poles = 1 - ratio2;
-    const double polesDamping = s[0] * omega / s[1];
+    const double polesDamping = s.den1 * omega / s.den0;
     const double magnitude = std::sqrt((zeros * zeros + zerosDamping * zerosDamping) /
                                        (poles * poles + polesDamping * polesDamping));
     const double gain = FlooredDb(magnitude);

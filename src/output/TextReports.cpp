@@ -111,15 +111,15 @@ std::string CoefficientReportText(const CKorvelView& view) {
     text += "       Pn_3       Pn_4\n";
     for (int i = 0; i <= view.sectionLast; ++i) {
         const Section& s = view.sections[static_cast<std::size_t>(i)];
-        text += Format("%4d %11s%12s%11s", i + 1, Eng(s[0]).c_str(), Eng(s[1]).c_str(),
-                       Eng(s[2]).c_str());
+        text += Format("%4d %11s%12s%11s", i + 1, Eng(s.den1).c_str(), Eng(s.den0).c_str(),
+                       Eng(s.num2).c_str());
         if (digital) {
-            text += Format("%11s %11s\n", Eng(s[3]).c_str(), Eng(s[4]).c_str());
+            text += Format("%11s %11s\n", Eng(s.num1).c_str(), Eng(s.num0).c_str());
             continue;
         }
         const SectionFigures f = SecondOrderSectionFigures(s);
         text += Format("%11s %11s\n       Fc=%12sHz  Fcゲイン= %6sdB  Q =%10s GB積=%8sHz\n",
-                       Eng(s[3]).c_str(), Eng(s[4]).c_str(), Eng(f.fc).c_str(),
+                       Eng(s.num1).c_str(), Eng(s.num0).c_str(), Eng(f.fc).c_str(),
                        Eng(SectionGainAtFcDb(s)).c_str(), Eng(f.q).c_str(),
                        Eng(f.gainBandwidth).c_str());
     }
@@ -150,11 +150,11 @@ std::string GainListText(const CKorvelView& view) {
         const SectionFigures f = SecondOrderSectionFigures(s);
         text += "                  Pn_0       Pn_1       Pn_2";
         text += "       Pn_3       Pn_4\n";
-        text += Format("Blk No.%3d %11s%12s%11s", j + 1 + (firstOrder ? 1 : 0), Eng(s[0]).c_str(),
-                       Eng(s[1]).c_str(), Eng(s[2]).c_str());
+        text += Format("Blk No.%3d %11s%12s%11s", j + 1 + (firstOrder ? 1 : 0), Eng(s.den1).c_str(),
+                       Eng(s.den0).c_str(), Eng(s.num2).c_str());
         text +=
-            Format("%11s %11s Fc=%10sHz  Fcゲイン= %4sdB  Q =%8s GB積=%8sHz\n", Eng(s[3]).c_str(),
-                   Eng(s[4]).c_str(), Eng(f.fc).c_str(), Eng(SectionGainDb(s, f.omega0)).c_str(),
+            Format("%11s %11s Fc=%10sHz  Fcゲイン= %4sdB  Q =%8s GB積=%8sHz\n", Eng(s.num1).c_str(),
+                   Eng(s.num0).c_str(), Eng(f.fc).c_str(), Eng(SectionGainDb(s, f.omega0)).c_str(),
                    Eng(f.q).c_str(), Eng(f.gainBandwidth).c_str());
         text += "    周波数 Hz    ゲイン dB\n";
         for (int k = 0; k < kGainListPoints; ++k) {

@@ -8,11 +8,16 @@
 namespace vorna::verify {
 namespace {
 
-bool Usable(const CircuitResponse& r, bool firstOrder) {
+bool Usable(const FirstOrderSection& f) {
+    return std::isfinite(f.p1) && std::isfinite(f.p2) && std::isfinite(f.p0) && f.p0 > 0;
+}
+
+bool Usable(const CircuitResponse& r) {
     const Section& p = r.section;
-    if (!std::all_of(p.begin(), p.end(), [](double c) { return std::isfinite(c); })) return false;
+    if (!std::ranges::all_of(InFileOrder(p), [](double c) { return std::isfinite(c); }))
+        return false;
     if (!(r.pole > 0) || !std::isfinite(r.zero)) return false;
-    return firstOrder ? p[0] > 0 : p[0] > 0 && p[1] > 0;
+    return p.den1 > 0 && p.den0 > 0;
 }
 
 // Appends to `section` the resistors and capacitors of the written schematic that belong to
@@ -50,7 +55,7 @@ std::optional<CircuitModel> CircuitModel::Of(const RealisedCircuit& circuit, std
     for (const SectionElements& section : circuit.sections) {
         SectionPart part{section, {}, model.elements_.size()};
         if (section.index < 0) {
-            part.designed = {r.p0, r.p1, r.p2, 0, 0};
+            part.designed = FirstOrderSection{r.p0, r.p1, r.p2};
         } else if (static_cast<std::size_t>(section.index) < r.sections.size()) {
             part.designed = r.sections[static_cast<std::size_t>(section.index)];
             model.secondOrderCount_ =
@@ -78,26 +83,27 @@ std::vector<double> CircuitModel::NominalValues() const {
 }
 
 bool CircuitModel::RealisePart(const SectionPart& part, std::span<const double> values,
-                               CircuitResponse& response) {
+                               PartResponse& response) {
     SectionElements drawn = part.circuit;
     for (std::size_t i = 0; i < drawn.elements.size(); ++i) {
         const double value = values[part.firstElement + i];
         if (!(value > 0) || !std::isfinite(value)) return false;
         drawn.elements[i].value = value;
     }
-    response = RealiseCircuit(drawn, part.designed);
-    return Usable(response, part.circuit.index < 0);
+    if (const auto* first = std::get_if<FirstOrderSection>(&part.designed)) {
+        response = vorna::Realise(drawn, *first);
+    } else {
+        response = RealiseCircuit(drawn, std::get<Section>(part.designed));
+    }
+    return std::visit([](const auto& r) { return Usable(r); }, response);
 }
 
 bool CircuitModel::RealiseSection(int number, std::span<const double> values,
-                                  Section& section) const {
+                                  PartResponse& section) const {
     const auto part =
         std::find_if(sections_.begin(), sections_.end(),
                      [number](const SectionPart& p) { return p.circuit.number == number; });
-    CircuitResponse response;
-    if (part == sections_.end() || !RealisePart(*part, values, response)) return false;
-    section = response.section;
-    return true;
+    return part != sections_.end() && RealisePart(*part, values, section);
 }
 
 bool CircuitModel::Realise(std::span<const double> values, analysis::Cascade& cascade) const {
@@ -105,13 +111,14 @@ bool CircuitModel::Realise(std::span<const double> values, analysis::Cascade& ca
     cascade.first.reset();
     cascade.sections.assign(secondOrderCount_, Section{});
     for (const SectionPart& part : sections_) {
-        CircuitResponse r;
-        if (!RealisePart(part, values, r)) return false;
-        const Section& p = r.section;
-        if (part.circuit.index < 0)
-            cascade.first = analysis::FirstOrderSection{p[0], p[1], p[2]};
-        else
-            cascade.sections[static_cast<std::size_t>(part.circuit.index)] = p;
+        PartResponse response;
+        if (!RealisePart(part, values, response)) return false;
+        if (const auto* first = std::get_if<FirstOrderSection>(&response)) {
+            cascade.first = *first;
+            continue;
+        }
+        const CircuitResponse& r = std::get<CircuitResponse>(response);
+        cascade.sections[static_cast<std::size_t>(part.circuit.index)] = r.section;
         if (r.zero != r.pole)
             cascade.sections.push_back(
                 {2 * r.pole, r.pole * r.pole, 1, r.zero + r.pole, r.zero * r.pole});

@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "analysis/Cascade.h"
@@ -18,6 +19,10 @@
 namespace vorna::verify {
 
 enum class ElementKind { Resistor, Capacitor };
+
+// What one section circuit realises: the first-order section, or a second-order section
+// with its circuit's first-order factor.
+using PartResponse = std::variant<FirstOrderSection, CircuitResponse>;
 
 struct ModelElement {
     std::string name;  // "R1_2"
@@ -42,20 +47,20 @@ public:
     // third-order twin-T follows the design's sections as a section (s + z)(s + p)/(s + p)^2.
     bool Realise(std::span<const double> values, analysis::Cascade& cascade) const;
 
-    // The coefficients section `number` realises with `values` (P0 .. P2 in entries 0 .. 2 for
-    // the first-order section); false when there is no such section or it is not usable.
-    bool RealiseSection(int number, std::span<const double> values, Section& section) const;
+    // What section `number` realises with `values`; false when there is no such section or
+    // it is not usable.
+    bool RealiseSection(int number, std::span<const double> values, PartResponse& section) const;
 
 private:
     // A section's circuit, the coefficients it was designed with, and where its elements
     // begin in elements_.
     struct SectionPart {
         SectionElements circuit;
-        Section designed{};
+        std::variant<FirstOrderSection, Section> designed;
         std::size_t firstElement = 0;
     };
     static bool RealisePart(const SectionPart& part, std::span<const double> values,
-                            CircuitResponse& response);
+                            PartResponse& response);
 
     std::vector<ModelElement> elements_;
     std::vector<SectionPart> sections_;

@@ -109,27 +109,34 @@ void SetFigures(const RealisedCircuit& circuit, int number, SectionRequirement& 
         return;
     }
     const Section& p = r.sections[static_cast<std::size_t>(number - (firstOrder ? 2 : 1))];
-    const double omega0 = std::sqrt(p[1]);
+    const double omega0 = std::sqrt(p.den0);
     const std::complex<double> s(0, omega0);
     requirement.f0Hz = omega0 / kTwoPi;
-    requirement.q = omega0 / p[0];
-    requirement.gain = std::abs((p[2] * s * s + p[3] * s + p[4]) / (s * s + p[0] * s + p[1]));
+    requirement.q = omega0 / p.den1;
+    requirement.gain =
+        std::abs((p.num2 * s * s + p.num1 * s + p.num0) / (s * s + p.den1 * s + p.den0));
 }
 
-// ln omega0 and ln Q of a section's coefficients (omega0 = P0 and no Q for the first-order
+// ln omega0 and ln Q of what a section realises (omega0 = p0 and no Q for the first-order
 // section).
 struct LogFigures {
     double omega0 = 0;
     double q = 0;
 };
-LogFigures FiguresOf(const Section& p, bool firstOrder) {
-    if (firstOrder) return {std::log(p[0]), 0};
-    return {0.5 * std::log(p[1]), 0.5 * std::log(p[1]) - std::log(p[0])};
+LogFigures FiguresOf(const FirstOrderSection& f) {
+    return {std::log(f.p0), 0};
+}
+LogFigures FiguresOf(const CircuitResponse& r) {
+    const Section& p = r.section;
+    return {0.5 * std::log(p.den0), 0.5 * std::log(p.den0) - std::log(p.den1)};
+}
+LogFigures FiguresOf(const PartResponse& response) {
+    return std::visit([](const auto& r) { return FiguresOf(r); }, response);
 }
 
 // d ln(omega0) / d ln(x) and d ln(Q) / d ln(x) for every element x of the section, by
 // central differences on the circuit model.
-bool FindSensitivities(const CircuitModel& model, int number, bool firstOrder,
+bool FindSensitivities(const CircuitModel& model, int number,
                        std::vector<ElementSensitivity>& sensitivities) {
     std::vector<double> values = model.NominalValues();
     const double span = std::log1p(kSensitivityStep) - std::log1p(-kSensitivityStep);
@@ -137,14 +144,14 @@ bool FindSensitivities(const CircuitModel& model, int number, bool firstOrder,
         const ModelElement& element = model.Elements()[i];
         if (element.section != number) continue;
         const double nominal = values[i];
-        Section up, down;
+        PartResponse up, down;
         values[i] = nominal * (1 + kSensitivityStep);
         const bool realisedUp = model.RealiseSection(number, values, up);
         values[i] = nominal * (1 - kSensitivityStep);
         const bool realisedDown = model.RealiseSection(number, values, down);
         values[i] = nominal;
         if (!realisedUp || !realisedDown) return false;
-        const LogFigures a = FiguresOf(up, firstOrder), b = FiguresOf(down, firstOrder);
+        const LogFigures a = FiguresOf(up), b = FiguresOf(down);
         sensitivities.push_back({element.name, (a.omega0 - b.omega0) / span, (a.q - b.q) / span});
     }
     return true;
@@ -166,7 +173,7 @@ SectionRequirements FindSectionRequirements(const RealisedCircuit& circuit, doub
         SectionRequirement requirement;
         requirement.section = ++number;
         SetFigures(circuit, number, requirement);
-        if (!FindSensitivities(*model, number, !requirement.q, requirement.sensitivities)) {
+        if (!FindSensitivities(*model, number, requirement.sensitivities)) {
             requirements.error = "the circuit model of section " + std::to_string(number) +
                                  " gives no usable section";
             return requirements;

@@ -40,12 +40,12 @@ double GainDb(const analysis::Cascade& cascade, double omega) {
         }
     };
     if (cascade.first) {
-        const analysis::FirstOrderSection& f = *cascade.first;
+        const FirstOrderSection& f = *cascade.first;
         multiply(f.p1 * f.p1 * w2 + f.p2 * f.p2, w2 + f.p0 * f.p0);
     }
     for (const Section& p : cascade.sections) {
-        const double nr = p[4] - p[2] * w2, ni = p[3] * omega;
-        const double dr = p[1] - w2, di = p[0] * omega;
+        const double nr = p.num0 - p.num2 * w2, ni = p.num1 * omega;
+        const double dr = p.den0 - w2, di = p.den1 * omega;
         multiply(nr * nr + ni * ni, dr * dr + di * di);
     }
     return 10 * (logSum + std::log10(ratio));

@@ -48,9 +48,9 @@ std::vector<std::string> CoefficientListLines(const CKorvelView& view) {
     for (int i = 0; i <= last; ++i) {
         const Section& p = view.sections[static_cast<std::size_t>(i)];
         lines.push_back(
-            Format("%4d%12s%12s%12s", i + 1, FormatEngValue(p[0]).c_str(),
-                   FormatEngValue(p[1]).c_str(), FormatEngValue(p[2]).c_str()) +
-            Format("%12s%12s", FormatEngValue(p[3]).c_str(), FormatEngValue(p[4]).c_str()));
+            Format("%4d%12s%12s%12s", i + 1, FormatEngValue(p.den1).c_str(),
+                   FormatEngValue(p.den0).c_str(), FormatEngValue(p.num2).c_str()) +
+            Format("%12s%12s", FormatEngValue(p.num1).c_str(), FormatEngValue(p.num0).c_str()));
     }
     return lines;
 }

@@ -44,15 +44,15 @@ std::vector<PlotRoot> PoleZeroRoots(const CKorvelView& view) {
     const int last = LastSectionIndex(view);
     for (int i = 0; i <= last; ++i) {
         const Section& p = view.sections[static_cast<std::size_t>(i)];
-        add(QuadraticRoot(p[0], p[1], true), true);
-        add(QuadraticRoot(p[0], p[1], false), true);
-        if (p[2] != 0) {
-            const double b = DivideByReal({p[3], 0}, p[2]).re;
-            const double c = DivideByReal({p[4], 0}, p[2]).re;
+        add(QuadraticRoot(p.den1, p.den0, true), true);
+        add(QuadraticRoot(p.den1, p.den0, false), true);
+        if (p.num2 != 0) {
+            const double b = DivideByReal({p.num1, 0}, p.num2).re;
+            const double c = DivideByReal({p.num0, 0}, p.num2).re;
             add(QuadraticRoot(b, c, true), false);
             add(QuadraticRoot(b, c, false), false);
-        } else if (p[3] != 0) {
-            add(DivideByReal({-p[4], 0}, p[3]), false);
+        } else if (p.num1 != 0) {
+            add(DivideByReal({-p.num0, 0}, p.num1), false);
         }
     }
     return roots;
@@ -70,12 +70,12 @@ double PoleZeroRange(const CKorvelView& view) {
     const int last = LastSectionIndex(view);
     for (int i = 0; i <= last; ++i) {
         const Section& p = view.sections[static_cast<std::size_t>(i)];
-        take(Modulus(QuadraticRoot(p[0], p[1], true)));
-        if (p[2] != 0) {
-            take(Modulus(QuadraticRoot(DivideByReal({p[3], 0}, p[2]).re,
-                                       DivideByReal({p[4], 0}, p[2]).re, true)));
-        } else if (p[3] != 0) {
-            take(TruncatedMagnitude(p[4] / p[3]));
+        take(Modulus(QuadraticRoot(p.den1, p.den0, true)));
+        if (p.num2 != 0) {
+            take(Modulus(QuadraticRoot(DivideByReal({p.num1, 0}, p.num2).re,
+                                       DivideByReal({p.num0, 0}, p.num2).re, true)));
+        } else if (p.num1 != 0) {
+            take(TruncatedMagnitude(p.num0 / p.num1));
         }
     }
     if (!IsDigital(view)) largest = DivideByReal({largest, 0}, view.omegaC).re;

@@ -37,8 +37,10 @@ std::string CaseJson(const CascadeCase& c, bool withResponses) {
                        "\", \"T\": " + Format("%.17g", k.samplingPeriod) + ", \"first\": ";
     json += k.first ? Numbers({k.first->p0, k.first->p1, k.first->p2}) : "null";
     json += ", \"sections\": [";
-    for (std::size_t i = 0; i < k.sections.size(); ++i)
-        json += (i ? ", " : "") + Numbers({k.sections[i].begin(), k.sections[i].end()});
+    for (std::size_t i = 0; i < k.sections.size(); ++i) {
+        const auto coefficients = InFileOrder(k.sections[i]);
+        json += (i ? ", " : "") + Numbers({coefficients.begin(), coefficients.end()});
+    }
     const std::vector<double> omegas = GraphOmegas(c, 400);
     json += "], \"omegas\": " + Numbers(omegas) +
             ", \"groupDelay\": " + Numbers(analysis::GroupDelayOver(k, omegas));

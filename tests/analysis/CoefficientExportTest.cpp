@@ -46,7 +46,7 @@ TEST(CoefficientExport, CsvRowsHoldTheSectionValuesExactly) {
         }
         for (const Section& p : k.sections) {
             const std::vector<double> row{
-                static_cast<double>(r + 1), p[2], p[3], p[4], 1, p[0], p[1]};
+                static_cast<double>(r + 1), p.num2, p.num1, p.num0, 1, p.den1, p.den0};
             EXPECT_EQ(rows[r++], row);
         }
     }

@@ -36,9 +36,9 @@ analysis::GainPhase PerSection(const Cascade& c, double omega) {
     }
     for (const Section& p : c.sections) {
         if (c.IsDigital())
-            add(p[3] * x + p[4] * (x * x) + p[2], p[0] * x + p[1] * (x * x) + 1.0);
+            add(p.num1 * x + p.num0 * (x * x) + p.num2, p.den1 * x + p.den0 * (x * x) + 1.0);
         else
-            add(p[2] * x * x + p[3] * x + p[4], x * x + p[0] * x + p[1]);
+            add(p.num2 * x * x + p.num1 * x + p.num0, x * x + p.den1 * x + p.den0);
     }
     return {gain, std::remainder(phase, kTwoPi)};
 }

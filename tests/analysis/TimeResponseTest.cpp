@@ -44,7 +44,7 @@ TEST(TimeResponse, RefusesWhatCannotBeComputed) {
     }
     // A pole in the right half plane never settles.
     analysis::Cascade unstable = lowPass;
-    unstable.sections[0][0] = -1;
+    unstable.sections[0].den1 = -1;
     EXPECT_FALSE(analysis::SettlingTime(unstable));
 }
 

@@ -105,13 +105,13 @@ TEST(ParameterInputCommand, CancelKeepsTheResultsAndOkReplacesThem) {
     Window w;
     w.view.RecomputeResults(w.doc);
     w.view.convertedToDigital = 1;
-    w.view.sections[0][0] = 42;
+    w.view.sections[0].den1 = 42;
     {
         ScriptedUi ui;
         ui.ExpectDialog(500).Inspect(ViewIsBlank(w.view)).Type(523, "3").Cancel();
         w.view.OnParameterInput(ui);
         EXPECT_EQ(w.view.convertedToDigital, 1);
-        EXPECT_EQ(w.view.sections[0][0], 42);
+        EXPECT_EQ(w.view.sections[0].den1, 42);
         EXPECT_EQ(w.doc.xs, 1.5);
         EXPECT_EQ(w.view.displayMode, DisplayMode::Graph);
         ui.VerifyDone();
@@ -122,7 +122,7 @@ TEST(ParameterInputCommand, CancelKeepsTheResultsAndOkReplacesThem) {
         w.view.OnParameterInput(ui);
         EXPECT_EQ(w.view.convertedToDigital, 0);
         EXPECT_EQ(w.view.resultOrder, 7);
-        EXPECT_NE(w.view.sections[0][0], 42);
+        EXPECT_NE(w.view.sections[0].den1, 42);
         ui.VerifyDone();
     }
     EXPECT_EQ(w.invalidations, 2);
@@ -147,11 +147,11 @@ TEST(DesignResults, DefaultDesignGivesItsSectionsAndGraphRanges) {
     EXPECT_EQ(r.graphFreqMax, 5000);
     EXPECT_EQ(r.graphAttMax, 80);  // attsAchieved 60 of a new document
     // The first section has the highest Q; no section past the last is used.
-    for (int i = 0; i < 8; ++i) EXPECT_LT(r.sections[i][0], r.sections[i + 1][0]);
-    EXPECT_EQ(r.sections[9][1], 0);
+    for (int i = 0; i < 8; ++i) EXPECT_LT(r.sections[i].den1, r.sections[i + 1].den1);
+    EXPECT_EQ(r.sections[9].den0, 0);
     for (int i = 0; i <= 8; ++i) {
-        EXPECT_DOUBLE_EQ(r.sections[i][1], r.omegaC * r.omegaC);
-        EXPECT_DOUBLE_EQ(r.sections[i][4], r.omegaC * r.omegaC);
+        EXPECT_DOUBLE_EQ(r.sections[i].den0, r.omegaC * r.omegaC);
+        EXPECT_DOUBLE_EQ(r.sections[i].num0, r.omegaC * r.omegaC);
     }
 }
 

@@ -21,10 +21,10 @@ const char kComponentUnitMessage[] =
     "単位の記号は次に示すものが使用出来ます\n\nf p n u m (なし) K Meg G T";
 
 double W0(const Section& s) {
-    return std::sqrt(s[1]);
+    return std::sqrt(s.den0);
 }
 double Q(const Section& s) {
-    return std::sqrt(s[1]) / s[0];
+    return std::sqrt(s.den0) / s.den1;
 }
 
 TEST(Synthesis, OddLowPassWithLP1WritesFirstOrderThenNumberedSections) {
@@ -52,7 +52,7 @@ TEST(Synthesis, OddLowPassWithLP1WritesFirstOrderThenNumberedSections) {
 
     // The first-order section: p2 = p0 = 1/(C R).
     EXPECT_EQ(RealiseFirstOrder(true, run.Value("R1_1"), run.Value("C1_1"), {}),
-              (Section{run.view.p0, 0, run.view.p2, 0, 0}));
+              (FirstOrderSection{run.view.p0, 0, run.view.p2}));
     for (int n = 2; n <= 3; ++n) {
         const auto name = [n](const char* element) {
             return std::string(element) + "_" + std::to_string(n);
@@ -88,7 +88,7 @@ TEST(Synthesis, RoundedLP2SectionsStayWithinTheSeriesDeviation) {
         const Section& s = run.view.sections[static_cast<std::size_t>(i)];
         const Section& d = design[static_cast<std::size_t>(i)];
         EXPECT_EQ(s, RealiseLowPass(SecondOrderForm::SallenKey, r1, r2, c1, c2, d));
-        EXPECT_EQ(s[4], s[1]);
+        EXPECT_EQ(s.num0, s.den0);
         // R1 = R2 are rounded to one series value: the pole frequency moves by at most the
         // E24 spacing, Q not at all.
         EXPECT_EQ(r1, r2);
@@ -113,12 +113,12 @@ TEST(Synthesis, OddHighPassWithHP1) {
     EXPECT_EQ(names, (std::vector<std::string>{"R1_1", "C1_1", "R2_1", "R1_2", "R2_2", "C1_2",
                                                "C2_2", "C3_2"}));
     EXPECT_EQ(RealiseFirstOrder(false, run.Value("R1_1"), run.Value("C1_1"), {}),
-              (Section{run.view.p0, run.view.p1, 0, 0, 0}));
+              (FirstOrderSection{run.view.p0, run.view.p1, 0}));
     EXPECT_EQ(run.view.p1, 1);
     const double r1 = run.Value("R1_2"), r2 = run.Value("R2_2"), c = run.Value("C1_2");
     const Section& s = run.view.sections[0];
     EXPECT_EQ(s, RealiseHighPass(SecondOrderForm::MultipleFeedback, r1, r2, c, c, design[0]));
-    EXPECT_EQ(s[2], 1);
+    EXPECT_EQ(s.num2, 1);
     EXPECT_NEAR(W0(s) / W0(design[0]), 1, 1e-9);
     EXPECT_NEAR(Q(s) / Q(design[0]), 1, 1e-9);
     const std::string journal = run.JournalBytes();
@@ -284,7 +284,7 @@ TEST(Synthesis, BP2WithUnityGainNeedsNoR3) {
     EXPECT_EQ(run.Value("R3_1"), 0.01);
     EXPECT_EQ(run.Value("R4_1"), 10000);
     const Section& s = run.view.sections[0];
-    EXPECT_DOUBLE_EQ(s[3], s[0]);
+    EXPECT_DOUBLE_EQ(s.num1, s.den1);
     EXPECT_NEAR(W0(s) / w0, 1, 1e-9);
     EXPECT_NEAR(Q(s) / 5, 1, 1e-9);
     EXPECT_EQ(run.Value("R11_1"), run.Value("R12_1"));
@@ -306,7 +306,7 @@ TEST(Synthesis, BP1RealisesGainAndQ) {
     const Section& s = run.view.sections[0];
     EXPECT_EQ(s, RealiseMultipleFeedbackBandPass(r1, r2, r3, c, design[0]));
     EXPECT_NEAR(W0(s) / w0, 1, 0.1);
-    EXPECT_NEAR(s[3] / s[0], 2, 0.2);
+    EXPECT_NEAR(s.num1 / s.den1, 2, 0.2);
     EXPECT_NE(run.JournalBytes().find(SynthesisRun::ShiftJis(" 1(BP1)「BP1-1-0」 R1_1 = ")),
               std::string::npos);
 }
@@ -353,8 +353,8 @@ TEST(Synthesis, Lpet1RealisesTheNotchSection) {
     const double rb = run.Value("Rb1_1"), cb = run.Value("Cb2_1");
     const Section& s = run.view.sections[0];
     EXPECT_EQ(s, RealiseStateVariableNotch(rb, cb, run.Value("R1_1"), r2, r3, r4, design[0]));
-    EXPECT_NEAR(s[4] / s[2], (r2 / r4) * s[1], 1e-9 * s[4] / s[2]);
-    EXPECT_EQ(s[3], 0.123);
+    EXPECT_NEAR(s.num0 / s.num2, (r2 / r4) * s.den0, 1e-9 * s.num0 / s.num2);
+    EXPECT_EQ(s.num1, 0.123);
     EXPECT_NEAR(W0(s) / w0, 1, 1e-9);
     EXPECT_NEAR(Q(s) / 2, 1, 0.1);
     const std::string journal = run.JournalBytes();
@@ -382,14 +382,14 @@ TEST(Synthesis, Lpet2RealisesBothPoleShiftForms) {
         EXPECT_EQ(run.Value("C1_1"), 2 * cb);
         EXPECT_EQ(run.Value("R1_1"), rb / 2);
         const Section& s = run.view.sections[0];
-        EXPECT_NEAR(s[4] / s[2], 1 / ((cb * rb) * (cb * rb)), 1e-9 * s[4] / s[2]);
+        EXPECT_NEAR(s.num0 / s.num2, 1 / ((cb * rb) * (cb * rb)), 1e-9 * s.num0 / s.num2);
         EXPECT_EQ(s, RealiseIntegratorNotch(rb, cb, run.Value("R2_1"), run.Value("C2_1"),
                                             run.Value("R3_1"), run.Value("R4_1"), run.Value("R5_1"),
                                             run.Value("R6_1"), design[0]));
         // Only the series values of R3..R6 and the shift pair separate the circuit from the design.
         EXPECT_NEAR(W0(s) / w0, 1, 0.05) << c.shiftDialog;
         EXPECT_NEAR(Q(s) / 3, 1, 0.15) << c.shiftDialog;
-        EXPECT_NEAR(s[2] / k, 1, 0.1) << c.shiftDialog;
+        EXPECT_NEAR(s.num2 / k, 1, 0.1) << c.shiftDialog;
         EXPECT_EQ(run.JournalBytes().find(SynthesisRun::ShiftJis(" 1 (et2)「HP4-")), 0u);
     }
 }

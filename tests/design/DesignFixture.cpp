@@ -100,8 +100,8 @@ double GainDb(const CKorvelDoc& doc, const DesignResults& results, double hz) {
     }
     for (int i = 0; i <= results.sectionLast; ++i) {
         const Section& n = results.sections[i];
-        db +=
-            20 * std::log10(std::abs((n[2] * s * s + n[3] * s + n[4]) / (s * s + n[0] * s + n[1])));
+        db += 20 * std::log10(std::abs((n.num2 * s * s + n.num1 * s + n.num0) /
+                                       (s * s + n.den1 * s + n.den0)));
     }
     return db;
 }

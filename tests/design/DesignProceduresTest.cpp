@@ -42,7 +42,7 @@ double AttenuationAt(const DesignResults& r, double hz) {
     if (r.resultOddOrder != 0) h *= (r.p1 * s + r.p2) / (s + r.p0);
     for (int i = 0; i <= r.sectionLast; ++i) {
         const Section& n = r.sections[static_cast<std::size_t>(i)];
-        h *= (n[2] * s * s + n[3] * s + n[4]) / (s * s + n[0] * s + n[1]);
+        h *= (n.num2 * s * s + n.num1 * s + n.num0) / (s * s + n.den1 * s + n.den0);
     }
     return -20 * std::log10(std::abs(h));
 }

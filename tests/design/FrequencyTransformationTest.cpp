@@ -93,8 +93,9 @@ TEST(FrequencyTransformation, BandSectionsAreTheTransformedPrototype) {
                     const double sigma = p.p0;
                     const Section expected = bp ? Section{bw * sigma, w * w, 0, bw * sigma, 0}
                                                 : Section{bw / sigma, w * w, 1, 0, w * w};
+                    const auto got = InFileOrder(r.sections[0]), want = InFileOrder(expected);
                     for (int j = 0; j < 5; ++j) {
-                        EXPECT_NEAR(r.sections[0][j], expected[j], 1e-12 * std::abs(expected[j]));
+                        EXPECT_NEAR(got[j], want[j], 1e-12 * std::abs(want[j]));
                     }
                 }
                 for (int i = 0; i < order / 2; ++i) {
@@ -103,26 +104,27 @@ TEST(FrequencyTransformation, BandSectionsAreTheTransformedPrototype) {
                     const Section& a = r.sections[odd + 2 * i];
                     const Section& c = r.sections[odd + 2 * i + 1];
                     // b/Q and b^2 of the transformed pair: b = B r (BP) or B / r (BE).
-                    const double x = bp ? bw * proto[0] : bw * proto[0] / proto[1];
-                    const double y = bp ? bw * bw * proto[1] : bw * bw / proto[1];
-                    ExpectSameQuartic(Multiply(a[0], a[1], c[0], c[1]), Transformed(x, y, w), w);
+                    const double x = bp ? bw * proto.den1 : bw * proto.den1 / proto.den0;
+                    const double y = bp ? bw * bw * proto.den0 : bw * bw / proto.den0;
+                    ExpectSameQuartic(Multiply(a.den1, a.den0, c.den1, c.den0),
+                                      Transformed(x, y, w), w);
                     if (approximation <= kChebyshev) {
                         // Numerators b^2 s^2 (BP) or (s^2 + W^2)^2 (BE).
                         if (bp) {
-                            EXPECT_NEAR(a[3] * c[3], y, 1e-9 * y);
+                            EXPECT_NEAR(a.num1 * c.num1, y, 1e-9 * y);
                         } else {
-                            EXPECT_NEAR(a[2] * c[2], 1, 1e-12);
-                            EXPECT_NEAR(a[4] * c[4], w * w * w * w, 1e-9 * w * w * w * w);
+                            EXPECT_NEAR(a.num2 * c.num2, 1, 1e-12);
+                            EXPECT_NEAR(a.num0 * c.num0, w * w * w * w, 1e-9 * w * w * w * w);
                         }
                         continue;
                     }
                     // Zeros: (s^2 + W^2)^2 + (wz B)^2 s^2 (BP) or + (B / wz)^2 s^2 (BE), with
                     // the s^2 gain of the prototype section (BP) or its gain far above (BE).
-                    const double wz2 = proto[4] / proto[2];
-                    const double gain = bp ? proto[2] : proto[4] / proto[1];
+                    const double wz2 = proto.num0 / proto.num2;
+                    const double gain = bp ? proto.num2 : proto.num0 / proto.den0;
                     const double zx = bp ? wz2 * bw * bw : bw * bw / wz2;
-                    EXPECT_NEAR(a[2] * c[2], gain, 1e-9 * gain);
-                    ExpectSameQuartic(Multiply(0, a[4] / a[2], 0, c[4] / c[2]),
+                    EXPECT_NEAR(a.num2 * c.num2, gain, 1e-9 * gain);
+                    ExpectSameQuartic(Multiply(0, a.num0 / a.num2, 0, c.num0 / c.num2),
                                       Transformed(0, zx, w), w);
                 }
             }

@@ -50,7 +50,8 @@ std::string DesignJson(const DesignCase& design) {
     json << ", \"sections\": [";
     for (int i = 0; i <= d.results.sectionLast; ++i) {
         json << (i ? ", " : "") << "[";
-        for (size_t j = 0; j < 5; ++j) json << (j ? ", " : "") << Number(d.results.sections[i][j]);
+        const auto coefficients = InFileOrder(d.results.sections[i]);
+        for (size_t j = 0; j < 5; ++j) json << (j ? ", " : "") << Number(coefficients[j]);
         json << "]";
     }
     json << "]}";

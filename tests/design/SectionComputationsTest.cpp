@@ -163,7 +163,7 @@ TEST(SectionComputations, SectionsInUseAndGainConstant) {
                 const int used = band ? order : order / 2;
                 EXPECT_EQ(d.results.sectionLast, used - 1);
                 for (int i = 0; i < 60; ++i) {
-                    EXPECT_EQ(d.results.sections[i][1] != 0, i < used) << i;
+                    EXPECT_EQ(d.results.sections[i].den0 != 0, i < used) << i;
                 }
                 EXPECT_EQ(d.results.sectionGain != 0, band || approximation == kElliptic);
                 EXPECT_EQ(d.results.p1, kind == kHighPass ? 1 : 0);
@@ -194,11 +194,11 @@ TEST(SectionComputations, ButterworthLowAndHighPassCoefficientsAreExact) {
                 const double theta = (2 * i + 1 + order) * 3.141592653589793 / (2 * order);
                 const double q = -0.5 / std::cos(theta);
                 const Section& s = d.results.sections[static_cast<std::size_t>(i)];
-                EXPECT_EQ(s[0], wc / q) << i;
-                EXPECT_EQ(s[1], wc * wc) << i;
-                EXPECT_EQ(s[2], kind == kLowPass ? 0 : 1) << i;
-                EXPECT_EQ(s[3], 0) << i;
-                EXPECT_EQ(s[4], kind == kLowPass ? wc * wc : 0) << i;
+                EXPECT_EQ(s.den1, wc / q) << i;
+                EXPECT_EQ(s.den0, wc * wc) << i;
+                EXPECT_EQ(s.num2, kind == kLowPass ? 0 : 1) << i;
+                EXPECT_EQ(s.num1, 0) << i;
+                EXPECT_EQ(s.num0, kind == kLowPass ? wc * wc : 0) << i;
             }
         }
     }

@@ -91,7 +91,7 @@ TEST_P(CircuitOutputSimulation, WrittenSchematicShowsTheRealisedResponse) {
         if (firstOrder) h *= FirstOrder(view.p0, view.p1, view.p2, w);
         for (int i = 0; i <= view.sectionLast; ++i) {
             const Section& s = view.sections[static_cast<size_t>(i)];
-            const double p[5] = {s[0], s[1], s[2], s[3], s[4]};
+            const double p[5] = {s.den1, s.den0, s.num2, s.num1, s.num0};
             h *= SecondOrder(p, w);
         }
         return h;

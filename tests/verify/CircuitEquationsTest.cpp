@@ -54,16 +54,17 @@ TEST(CircuitEquations, EveryElementAtItsOwnValueMatchesNgspice) {
             elements.elements.push_back(
                 {symbol.instName.substr(0, symbol.instName.find('_')), value});
         }
+        const FirstOrderSection f = Realise(elements, FirstOrderSection{});
         const CircuitResponse r = RealiseCircuit(elements, Section{});
         const auto& p = r.section;
-        const double pp[5] = {p[0], p[1], p[2], p[3], p[4]};
+        const double pp[5] = {p.den1, p.den0, p.num2, p.num1, p.num0};
         double worst = 0;
         for (const testing::AcPoint& point :
              testing::SimulateAc(drawn, 10, 1e5, 20, SinglePoleOpAmp(1e12))) {
             const double w = 2 * 3.141592653589793 * point.hz;
             const std::complex<double> s(0, w);
             const std::complex<double> h =
-                elements.index < 0 ? testing::FirstOrder(p[0], p[1], p[2], w)
+                elements.index < 0 ? testing::FirstOrder(f.p0, f.p1, f.p2, w)
                                    : testing::SecondOrder(pp, w) * (s + r.zero) / (s + r.pole);
             worst = std::max(worst, std::abs(20 * std::log10(std::abs(point.v) / std::abs(h))));
         }

@@ -135,8 +135,8 @@ TEST(ResponseGraph, GainFarAboveTheFrameIsDrawnUnclippedAndAnExactZeroSitsOnTheB
     ViewWithDesign w;
     SetButterworthLowPass(w.view, 2, 1000);
     // +1000 dB everywhere: numerator 1e50 against a denominator of about 1 at 1 kHz.
-    w.view.sections[0] =
-        Section{w.view.sections[0][0], w.view.sections[0][1], 0, 0, 1e50 * w.view.sections[0][1]};
+    w.view.sections[0] = Section{w.view.sections[0].den1, w.view.sections[0].den0, 0, 0,
+                                 1e50 * w.view.sections[0].den0};
     RecordingCanvas canvas;
     const ResponseScale scale = DrawResponseAxes(w.view, canvas);
     canvas.lines.clear();
@@ -145,7 +145,7 @@ TEST(ResponseGraph, GainFarAboveTheFrameIsDrawnUnclippedAndAnExactZeroSitsOnTheB
     EXPECT_LT(canvas.lines.front().fromY, -3000);
 
     // Numerator exactly zero: -600 dB, on the bottom edge, so no segment at all.
-    w.view.sections[0] = Section{w.view.sections[0][0], w.view.sections[0][1], 0, 0, 0};
+    w.view.sections[0] = Section{w.view.sections[0].den1, w.view.sections[0].den0, 0, 0, 0};
     canvas.lines.clear();
     DrawGainCurve(w.view, canvas, scale, ResponseDomain::Analog);
     EXPECT_TRUE(canvas.lines.empty());

@@ -33,8 +33,8 @@ void SetButterworthLowPass(CKorvelView& view, int order, double fc) {
 void SetNotchLowPass(CKorvelView& view, double fc, double zeroRatio) {
     SetButterworthLowPass(view, 2, fc);
     const double zero = zeroRatio * view.omegaC;
-    view.sections[0][2] = 1;
-    view.sections[0][4] = zero * zero;
+    view.sections[0].num2 = 1;
+    view.sections[0].num0 = zero * zero;
 }
 
 }  // namespace vorna::testing

@@ -5,10 +5,10 @@
 namespace vorna {
 
 BandPassShape::BandPassShape(const Section& designed)
-    : w0(std::sqrt(designed[1])),
-      q(w0 / designed[0]),
-      h(designed[3] / designed[0]),
-      p0(designed[0]) {}
+    : w0(std::sqrt(designed.den0)),
+      q(w0 / designed.den1),
+      h(designed.num1 / designed.den1),
+      p0(designed.den1) {}
 
 MultipleFeedbackBandPass::MultipleFeedbackBandPass(const BandPassShape& shape)
     : shape(shape), d(shape.q / (shape.h * shape.w0)) {}
@@ -24,9 +24,9 @@ MultipleFeedbackBandPass::Values MultipleFeedbackBandPass::FromR1(double r1) con
 
 Section RealiseMultipleFeedbackBandPass(double r1, double r2, double r3, double c,
                                         Section designed) {
-    designed[0] = 2 / (c * r3);
-    designed[1] = (r1 + r2) / (r1 * r2 * r3 * c * c);
-    designed[3] = (r3 / (2 * r1)) * designed[0];
+    designed.den1 = 2 / (c * r3);
+    designed.den0 = (r1 + r2) / (r1 * r2 * r3 * c * c);
+    designed.num1 = (r3 / (2 * r1)) * designed.den1;
     return designed;
 }
 
@@ -36,9 +36,9 @@ DualAmplifierBandPass::Values DualAmplifierBandPass::FromR1(double r1) const {
 
 Section RealiseDualAmplifierBandPass(double r1, double r2, double c, double r3, double r4,
                                      Section designed) {
-    designed[0] = 2 / (c * r1);
-    designed[1] = 1 / ((c * r2) * (c * r2));
-    designed[3] = ((r3 + r4) / r4) * designed[0];
+    designed.den1 = 2 / (c * r1);
+    designed.den0 = 1 / ((c * r2) * (c * r2));
+    designed.num1 = ((r3 + r4) / r4) * designed.den1;
     return designed;
 }
 

@@ -76,25 +76,25 @@ CircuitResponse RealiseCircuit(const SectionElements& s, const Section& designed
         case SectionCircuit::MultipleFeedbackLowPass: {
             // R1 input, C1 to ground, R2 to the inverting input, C2 and R3 feedback.
             const double r1 = v("R1"), r2 = v("R2"), r3 = v("R3"), c1 = v("C1"), c2 = v("C2");
-            p[0] = (1 / r1 + 1 / r2 + 1 / r3) / c1;
-            p[1] = 1 / (r2 * r3 * c1 * c2);
-            p[4] = 1 / (r1 * r2 * c1 * c2);
+            p.den1 = (1 / r1 + 1 / r2 + 1 / r3) / c1;
+            p.den0 = 1 / (r2 * r3 * c1 * c2);
+            p.num0 = 1 / (r1 * r2 * c1 * c2);
             break;
         }
         case SectionCircuit::MultipleFeedbackHighPass: {
             // C1 input, R1 to ground, C2 to the inverting input, R2 and C3 feedback.
             const double r1 = v("R1"), r2 = v("R2"), c1 = v("C1"), c2 = v("C2"), c3 = v("C3");
-            p[0] = (c1 + c2 + c3) / (r2 * c2 * c3);
-            p[1] = 1 / (r1 * r2 * c2 * c3);
-            p[2] = c1 / c3;
+            p.den1 = (c1 + c2 + c3) / (r2 * c2 * c3);
+            p.den0 = 1 / (r1 * r2 * c2 * c3);
+            p.num2 = c1 / c3;
             break;
         }
         case SectionCircuit::MultipleFeedbackBandPass: {
             // R1 input, R2 to ground, C2 to the inverting input, R3 and C1 feedback.
             const double r1 = v("R1"), r2 = v("R2"), r3 = v("R3"), c1 = v("C1"), c2 = v("C2");
-            p[0] = (c1 + c2) / (r3 * c1 * c2);
-            p[1] = (r1 + r2) / (r1 * r2 * r3 * c1 * c2);
-            p[3] = 1 / (r1 * c1);
+            p.den1 = (c1 + c2) / (r3 * c1 * c2);
+            p.den0 = (r1 + r2) / (r1 * r2 * r3 * c1 * c2);
+            p.num1 = 1 / (r1 * c1);
             break;
         }
         case SectionCircuit::DualAmplifierBandPass: {
@@ -102,9 +102,9 @@ CircuitResponse RealiseCircuit(const SectionElements& s, const Section& designed
             // its amplifier's gain g = 1 + Rx1/Rx2, whose output feeds the gain stage.
             const double r11 = v("R11"), r12 = v("R12"), c1 = v("C1");
             const double r3 = v("R3"), r4 = v("R4"), ratio = v("Rx1") / v("Rx2");
-            p[0] = (1 / r11 + 1 / r12) / c1;
-            p[1] = ratio / (c1 * v("C2") * v("R21") * v("R22"));
-            p[3] = (1 + ratio) * ((IsGainStageShort(r3) ? 0 : r3) + r4) / (r4 * r11 * c1);
+            p.den1 = (1 / r11 + 1 / r12) / c1;
+            p.den0 = ratio / (c1 * v("C2") * v("R21") * v("R22"));
+            p.num1 = (1 + ratio) * ((IsGainStageShort(r3) ? 0 : r3) + r4) / (r4 * r11 * c1);
             break;
         }
         case SectionCircuit::StateVariableNotch: {
@@ -114,10 +114,10 @@ CircuitResponse RealiseCircuit(const SectionElements& s, const Section& designed
             const double r41 = v("R41"), r42 = v("R42"), r43 = v("R43"), r44 = v("R44");
             const double r1 = v("R1"), w1w2 = 1 / (v("Rb1") * v("Cb1") * v("Rb2") * v("Cb2"));
             const double sum = 1 / r41 + 1 / r42 + 1 / r43;
-            p[0] = r1 / (r1 + r44) * sum * r42 / (v("Rb1") * v("Cb1"));
-            p[1] = w1w2 * r42 / r43;
-            p[2] = v("R3") * r42 / (r41 * v("R2"));
-            p[4] = v("R3") * r42 * w1w2 / (r41 * v("R45"));
+            p.den1 = r1 / (r1 + r44) * sum * r42 / (v("Rb1") * v("Cb1"));
+            p.den0 = w1w2 * r42 / r43;
+            p.num2 = v("R3") * r42 / (r41 * v("R2"));
+            p.num0 = v("R3") * r42 * w1w2 / (r41 * v("R45"));
             break;
         }
         case SectionCircuit::IntegratorNotch:

@@ -7,8 +7,9 @@
 // is what Realise gives; with unequal ones it is what the circuit does.
 //
 // Gains are magnitudes with the signs of the designed section (an inverting circuit gives
-// the same coefficients as its non-inverting twin). The feedback resistor R2 of the
-// first-order high-pass carries no signal current and does not enter.
+// the same coefficients as its non-inverting twin). The first-order circuits are what Realise
+// gives for a FirstOrderSection: the feedback resistor R2 of the high-pass carries no signal
+// current and does not enter.
 
 #include "circuit/models/SectionModel.h"
 

@@ -12,13 +12,13 @@ double FirstOrderStartCapacitor(double hz) {
     return c;
 }
 
-Section RealiseFirstOrder(bool lowPass, double r, double c, Section designed) {
+FirstOrderSection RealiseFirstOrder(bool lowPass, double r, double c, FirstOrderSection designed) {
     const double p = 1 / (c * r);
-    designed[0] = p;
+    designed.p0 = p;
     if (lowPass)
-        designed[2] = p;
+        designed.p2 = p;
     else
-        designed[1] = 1;
+        designed.p1 = 1;
     return designed;
 }
 

@@ -15,8 +15,8 @@ inline double TimeConstantPartner(double value, double omega) {
     return 1 / (value * omega);
 }
 
-// The first-order coefficients P0, P1, P2 (entries 0 .. 2) of the low-pass form
-// (P2 = P0 = 1/(C R)) or the high-pass form (P0 = 1/(C R), P1 = 1); the others stay.
-Section RealiseFirstOrder(bool lowPass, double r, double c, Section designed);
+// The first-order section of the low-pass form (p2 = p0 = 1/(C R)) or the high-pass form
+// (p0 = 1/(C R), p1 = 1); the other coefficient stays as designed.
+FirstOrderSection RealiseFirstOrder(bool lowPass, double r, double c, FirstOrderSection designed);
 
 }  // namespace vorna

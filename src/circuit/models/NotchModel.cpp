@@ -6,37 +6,37 @@
 namespace vorna {
 
 bool HasNotchShape(const Section& s) {
-    return s[0] > 0 && s[1] > 0 && s[2] > 0 && s[4] > 0 && std::isfinite(s[0]) &&
-           std::isfinite(s[1]) && std::isfinite(s[2]) && std::isfinite(s[4]);
+    return s.den1 > 0 && s.den0 > 0 && s.num2 > 0 && s.num0 > 0 && std::isfinite(s.den1) &&
+           std::isfinite(s.den0) && std::isfinite(s.num2) && std::isfinite(s.num0);
 }
 
 StateVariableNotch::StateVariableNotch(const Section& designed)
-    : designed(designed), w0(std::sqrt(designed[1])), q(w0 / designed[0]) {}
+    : designed(designed), w0(std::sqrt(designed.den0)), q(w0 / designed.den1) {}
 
 bool StateVariableNotch::Realisable() const {
     return HasNotchShape(designed) && q > 0.3333333333333333;
 }
 
 StateVariableNotch::Resistors StateVariableNotch::FromR4(double r4) const {
-    const double pn1 = designed[1], pn2 = designed[2], pn4 = designed[4];
+    const double pn1 = designed.den0, pn2 = designed.num2, pn4 = designed.num0;
     return {r4, r4 / (3 * q - 1), r4 * pn4 / (pn1 * pn2), r4 * pn4 / pn1};
 }
 
 Section RealiseStateVariableNotch(double rb, double cb, double r1, double r2, double r3, double r4,
                                   Section designed) {
-    designed[0] = 3 * r1 / ((r1 + r4) * cb * rb);
-    designed[1] = 1 / ((cb * rb) * (cb * rb));
-    designed[2] = r3 / r2;
-    designed[4] = (r3 / r4) * designed[1];
+    designed.den1 = 3 * r1 / ((r1 + r4) * cb * rb);
+    designed.den0 = 1 / ((cb * rb) * (cb * rb));
+    designed.num2 = r3 / r2;
+    designed.num0 = (r3 / r4) * designed.den0;
     return designed;
 }
 
 IntegratorNotch::IntegratorNotch(const Section& designed)
     : designed(designed),
-      w0(std::sqrt(designed[1])),
-      q(w0 / designed[0]),
-      w02(designed[1]),
-      wz2(designed[4] / designed[2]),
+      w0(std::sqrt(designed.den0)),
+      q(w0 / designed.den1),
+      w02(designed.den0),
+      wz2(designed.num0 / designed.num2),
       wz(std::sqrt(wz2)) {}
 
 bool IntegratorNotch::Realisable() const {
@@ -79,10 +79,10 @@ Section RealiseIntegratorNotch(double rb, double cb, double r2, double c2, doubl
     const double e2 = 2 * c2 / cb;
     const double e3 = 2 * rb / r2;
     const double d4 = 1 / (cb * rb);
-    designed[0] = ((e2 + e3 + 4) - 4 * e1) * d4 / (e2 + 1);
-    designed[1] = ((e3 + 1) / (e2 + 1)) * d4 * d4;
-    designed[2] = e1 * r4 / ((e2 + 1) * r6);
-    designed[4] = d4 * d4 * designed[2];
+    designed.den1 = ((e2 + e3 + 4) - 4 * e1) * d4 / (e2 + 1);
+    designed.den0 = ((e3 + 1) / (e2 + 1)) * d4 * d4;
+    designed.num2 = e1 * r4 / ((e2 + 1) * r6);
+    designed.num0 = d4 * d4 * designed.num2;
     return designed;
 }
 

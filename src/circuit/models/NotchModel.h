@@ -62,7 +62,7 @@ struct IntegratorNotch {
     double D1(double d2, double d3) const;
     // The gain pairs: R3 = (d1 - 1) R5 and R4 = ((d2 + 1) Pn_2/d1) R6.
     static double R3Factor(double d1) { return d1 - 1; }
-    double R4Factor(double d1, double d2) const { return (d2 + 1) * designed[2] / d1; }
+    double R4Factor(double d1, double d2) const { return (d2 + 1) * designed.num2 / d1; }
 };
 // From d1' = R3/R5 + 1, d2' = 2 C2/Cb, d3' = 2 Rb/R2 and d4 = 1/(Cb Rb): Pn_0, Pn_1, Pn_2,
 // Pn_4; Pn_3 stays.

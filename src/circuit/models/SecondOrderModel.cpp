@@ -13,7 +13,10 @@ double RatioFactor(SecondOrderForm form) {
 }  // namespace
 
 SecondOrderModel::SecondOrderModel(const Section& designed, SecondOrderForm form)
-    : form(form), w0(std::sqrt(designed[1])), q(w0 / designed[0]), m(RatioFactor(form) * q * q) {}
+    : form(form),
+      w0(std::sqrt(designed.den0)),
+      q(w0 / designed.den1),
+      m(RatioFactor(form) * q * q) {}
 
 SecondOrderModel::LowPass SecondOrderModel::LowPassFromC2(double c2) const {
     const double r = 1 / (c2 * w0 * std::sqrt(m));
@@ -34,19 +37,19 @@ double SecondOrderModel::HighPassR1FromC(double c) const {
 
 Section RealiseLowPass(SecondOrderForm form, double r1, double r2, double c1, double c2,
                        Section designed) {
-    designed[0] = form == SecondOrderForm::MultipleFeedback ? (2 * r2 + r1) / (r1 * r2 * c1)
-                                                            : (r1 + r2) / (r1 * r2 * c1);
-    designed[4] = 1 / (r1 * r2 * c1 * c2);
-    designed[1] = designed[4];
+    designed.den1 = form == SecondOrderForm::MultipleFeedback ? (2 * r2 + r1) / (r1 * r2 * c1)
+                                                              : (r1 + r2) / (r1 * r2 * c1);
+    designed.num0 = 1 / (r1 * r2 * c1 * c2);
+    designed.den0 = designed.num0;
     return designed;
 }
 
 Section RealiseHighPass(SecondOrderForm form, double r1, double r2, double c1, double c2,
                         Section designed) {
-    designed[0] = form == SecondOrderForm::MultipleFeedback ? (2 * c1 + c2) / (c1 * c2 * r2)
-                                                            : (c2 + c1) / (c1 * c2 * r2);
-    designed[2] = 1;
-    designed[1] = 1 / (r1 * r2 * c1 * c2);
+    designed.den1 = form == SecondOrderForm::MultipleFeedback ? (2 * c1 + c2) / (c1 * c2 * r2)
+                                                              : (c2 + c1) / (c1 * c2 * r2);
+    designed.num2 = 1;
+    designed.den0 = 1 / (r1 * r2 * c1 * c2);
     return designed;
 }
 

@@ -27,13 +27,20 @@ double SectionElements::Value(std::string_view name) const {
     return std::numeric_limits<double>::quiet_NaN();
 }
 
+FirstOrderSection Realise(const SectionElements& s, const FirstOrderSection& designed) {
+    if (s.circuit != SectionCircuit::FirstOrderLowPass &&
+        s.circuit != SectionCircuit::FirstOrderHighPass)
+        return designed;
+    return RealiseFirstOrder(s.circuit == SectionCircuit::FirstOrderLowPass, s.Value("R1"),
+                             s.Value("C1"), designed);
+}
+
 Section Realise(const SectionElements& s, const Section& designed) {
     const auto v = [&s](std::string_view name) { return s.Value(name); };
     switch (s.circuit) {
         case SectionCircuit::FirstOrderLowPass:
         case SectionCircuit::FirstOrderHighPass:
-            return RealiseFirstOrder(s.circuit == SectionCircuit::FirstOrderLowPass, v("R1"),
-                                     v("C1"), designed);
+            return designed;
         case SectionCircuit::MultipleFeedbackLowPass:
         case SectionCircuit::SallenKeyLowPass:
             return RealiseLowPass(FormOf(s.circuit), v("R1"), v("R2"), v("C1"), v("C2"), designed);

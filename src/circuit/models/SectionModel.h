@@ -60,9 +60,10 @@ struct SectionElements {
     double Value(std::string_view name) const;
 };
 
-// The coefficients the elements realise: Pn_0 .. Pn_4 of a second-order section, or P0, P1,
-// P2 of a first-order section in entries 0 .. 2. Coefficients that the circuit does not set
-// are those of `designed`.
+// The coefficients the elements of a second-order circuit realise; those the circuit does not
+// set are those of `designed`. A first-order circuit leaves `designed` as it is.
 Section Realise(const SectionElements& elements, const Section& designed);
+// The same for the first-order circuits; any other circuit leaves `designed` as it is.
+FirstOrderSection Realise(const SectionElements& elements, const FirstOrderSection& designed);
 
 }  // namespace vorna

@@ -23,13 +23,13 @@ void BilinearFirstOrder(DesignResults& r, double T) {
 void BilinearSecondOrder(DesignResults& r, int index, double T) {
     Section& p = r.sections.at(static_cast<std::size_t>(index));
     const double T2 = T * T;
-    const double g = p[1] * T2 + 2 * p[0] * T + 4;
+    const double g = p.den0 * T2 + 2 * p.den1 * T + 4;
     p = Section{
-        2 * (p[1] * T2 - 4) / g,
-        (p[1] * T2 - 2 * p[0] * T + 4) / g,
-        (p[4] * T2 + 2 * p[3] * T + 4 * p[2]) / g,
-        2 * (p[4] * T2 - 4 * p[2]) / g,
-        (p[4] * T2 - 2 * p[3] * T + 4 * p[2]) / g,
+        2 * (p.den0 * T2 - 4) / g,
+        (p.den0 * T2 - 2 * p.den1 * T + 4) / g,
+        (p.num0 * T2 + 2 * p.num1 * T + 4 * p.num2) / g,
+        2 * (p.num0 * T2 - 4 * p.num2) / g,
+        (p.num0 * T2 - 2 * p.num1 * T + 4 * p.num2) / g,
     };
 }
 

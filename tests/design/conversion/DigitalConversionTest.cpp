@@ -148,7 +148,7 @@ TEST(DigitalConversion, CancellingAQuestionChangesNothing) {
         w.view.onInvalidate = [&] { ++repaints; };
         w.view.convertedToDigital = 1;
         w.view.approximatedByCircuit = circuit ? 1 : 0;
-        w.view.sections[0][0] = 42;
+        w.view.sections[0].den1 = 42;
         ScriptedUi ui;
         if (circuit) {
             ui.ExpectMessage(kCircuitQuestion, IDCANCEL);
@@ -157,7 +157,7 @@ TEST(DigitalConversion, CancellingAQuestionChangesNothing) {
         }
         w.view.OnConvertDigital(ui);
         ui.VerifyDone();
-        EXPECT_EQ(w.view.sections[0][0], 42);
+        EXPECT_EQ(w.view.sections[0].den1, 42);
         EXPECT_EQ(w.view.convertedToDigital, 1);
         EXPECT_EQ(repaints, 0);
     }
@@ -205,8 +205,9 @@ TEST(DigitalConversion, SecondOrderMapKeepsTheGainAtDcAndHalfTheSamplingRate) {
     BilinearSecondOrder(w.view, 0, T);
     const Section& p = w.view.sections[0];
     // z = 1 is s = 0; z = -1 is s = infinity.
-    EXPECT_NEAR((p[2] + p[3] + p[4]) / (1 + p[0] + p[1]), analog[4] / analog[1], 1e-12);
-    EXPECT_NEAR((p[2] - p[3] + p[4]) / (1 - p[0] + p[1]), analog[2], 1e-12);
+    EXPECT_NEAR((p.num2 + p.num1 + p.num0) / (1 + p.den1 + p.den0), analog.num0 / analog.den0,
+                1e-12);
+    EXPECT_NEAR((p.num2 - p.num1 + p.num0) / (1 - p.den1 + p.den0), analog.num2, 1e-12);
 }
 
 TEST(DigitalConversion, DigitalGraphEndsAt80KilohertzFor48) {
