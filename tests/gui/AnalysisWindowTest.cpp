@@ -101,6 +101,8 @@ TEST_F(AnalysisWindowTest, TheShownGraphTakesTheKeysWithoutAClickAndTheWheelFocu
     testing::PressKey(analysis, Qt::Key_Plus);
     EXPECT_LT(magnitude->Plot()->xAxis->range().size(), shown);
     GraphPane* phase = analysis->Pane(AnalysisTab::Phase);
+    analysis->Tabs()->setCurrentWidget(analysis->Verification());
+    EXPECT_EQ(QApplication::focusWidget(), analysis->Verification()->Pane()->Plot());
     analysis->Tabs()->setCurrentWidget(phase);
     EXPECT_EQ(QApplication::focusWidget(), phase->Plot());
     analysis->findChild<QPushButton*>(QStringLiteral("exportCoefficients"))->setFocus();
