@@ -7,6 +7,7 @@
 
 #include "AnalysisInput.h"
 #include "analysis/AttenuationMask.h"
+#include "analysis/PassbandGains.h"
 #include "analysis/Response.h"
 #include "analysis/TimeResponse.h"
 #include "app/DocumentMask.h"
@@ -29,6 +30,7 @@ const std::string kTimeTitle = "時間 (秒)";
 struct GraphInput {
     const DesignWindow& window;
     analysis::Cascade cascade;
+    analysis::MaskEdges edges;
     std::vector<analysis::MaskBand> mask;
 
     double Nyquist() const { return 0.5 / cascade.samplingPeriod; }
@@ -85,14 +87,13 @@ Chart Magnitude(const GraphInput& in) {
 }
 
 // The pass bands with a little room: a tenth beyond a band edge, two decades beyond an edge
-// at DC or at no frequency.
+// at DC or at no frequency; in gain, the mask's floor and reference and the design's own
+// extremes in the pass bands, with half the ripple to spare.
 Chart PassBand(const GraphInput& in) {
     double low = INFINITY;
     double high = 0;
-    double attp = 1;
     for (const analysis::MaskBand& band : in.mask) {
         if (band.kind != analysis::BandKind::Pass) continue;
-        attp = -band.limitDb;
         low = std::min(low, band.lowHz > 0 ? band.lowHz / 1.1 : band.highHz / 100);
         high = std::max(high, band.HasUpperEnd() ? band.highHz * 1.1 : band.lowHz * 100);
     }
@@ -102,7 +103,9 @@ Chart PassBand(const GraphInput& in) {
     }
     const ChartAxis x = FrequencyAxis(in, low, high);
     Chart chart{"通過域のゲイン", x, {}, {FrequencyCurve(x, Gains(in, x))}, MaskLines(in, x)};
-    chart.y = FittedAxis("ゲイン (dB)", {}, {-1.5 * attp, 0.5 * attp});
+    const analysis::GainSpan span = analysis::PassbandGainSpan(in.cascade, in.edges, x.low, x.high);
+    const double room = 0.5 * in.edges.attp;
+    chart.y = FittedAxis("ゲイン (dB)", {}, {span.lowDb - room, span.highDb + room});
     return chart;
 }
 
@@ -166,8 +169,8 @@ bool IsAnalysisGraph(const std::string& graph) {
 std::optional<Chart> AnalysisChart(const std::string& graph, const DesignWindow& window) {
     const auto found = kGraphs.find(graph);
     if (found == kGraphs.end()) return std::nullopt;
-    const GraphInput in{window, WindowCascade(window),
-                        analysis::AttenuationMask(MaskEdgesOf(window.doc))};
+    const analysis::MaskEdges edges = MaskEdgesOf(window.doc);
+    const GraphInput in{window, WindowCascade(window), edges, analysis::AttenuationMask(edges)};
     return found->second(in);
 }
 

@@ -8,6 +8,7 @@
 #include "CliVerbs.h"
 #include "OutputPath.h"
 #include "analysis/CoefficientExport.h"
+#include "platform/MessageText.h"
 
 namespace vorna::cli {
 
@@ -17,6 +18,7 @@ struct ExportOptions {
     AnalysisInput input;
     std::string format;
     std::string output;
+    std::string name{analysis::kDefaultCName};
 };
 
 const std::map<std::string, analysis::CoefficientFormat> kFormats{
@@ -29,9 +31,15 @@ void Export(const ExportOptions& options) {
     const auto format = kFormats.find(options.format);
     if (format == kFormats.end())
         throw CliRefusal("--format: unknown format \"" + options.format + "\" (csv, json or c)");
+    if (!analysis::IsUsableCName(options.name)) {
+        throw CliRefusal("--name " + EchoedText(options.name) +
+                         ": not a C identifier (a letter, then letters, digits or underscores, "
+                         "63 at most) or a C keyword");
+    }
     CliUi ui;
     const auto window = options.input.Run(ui);
-    WriteOutput(options.output, analysis::CoefficientsText(WindowCascade(*window), format->second));
+    WriteOutput(options.output,
+                analysis::CoefficientsText(WindowCascade(*window), format->second, options.name));
 }
 
 }  // namespace
@@ -44,6 +52,9 @@ void RegisterExportVerb(CLI::App& app) {
     verb->add_option("--format", options->format,
                      "csv, json, or c (a header with double sos[N][6] and sos_gain)")
         ->required();
+    verb->add_option("--name", options->name,
+                     "Name of the C header's coefficients: NAME, NAME_gain, NAME_SECTIONS "
+                     "(default sos)");
     verb->add_option("-o,--output", options->output, "File to write (- for standard output)")
         ->required();
     verb->callback([options] { RunVerb([&] { Export(*options); }); });

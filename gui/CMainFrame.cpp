@@ -23,6 +23,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
+#include <QWindow>
 
 #include "AboutBox.h"
 #include "DocumentWindow.h"
@@ -486,20 +487,28 @@ void CMainFrame::SavePlacement() const {
                       active != nullptr && active->isMaximized());
 }
 
-void CMainFrame::FitIntoScreen() {
-    if (isMaximized() || isFullScreen() || screen() == nullptr) return;
-    // The window manager's frame is known once the window is shown: it must fit too.
+bool CMainFrame::FitIntoScreen() {
+    if (isMaximized() || isFullScreen() || screen() == nullptr) return true;
     const QRect frame = frameGeometry();
     const QRect client = geometry();
     const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
                            frame.right() - client.right(), frame.bottom() - client.bottom());
     const QRect fitted = FitIntoArea(client, margins, screen()->availableGeometry());
     if (fitted != client) setGeometry(fitted);
+    return !margins.isNull();
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    FitIntoScreen();
+    // A window manager decorates the window after it is shown: the frame is fitted again
+    // when it is exposed or moved with its decoration known.
+    fitOnceFramed_ = !FitIntoScreen();
+    if (fitOnceFramed_ && windowHandle() != nullptr) windowHandle()->installEventFilter(this);
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (fitOnceFramed_) fitOnceFramed_ = !FitIntoScreen();
 }
 
 void CMainFrame::ArrangeIcons() {
@@ -565,6 +574,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && fitOnceFramed_) {
+        fitOnceFramed_ = !FitIntoScreen();
+    }
     auto* window = qobject_cast<QMdiSubWindow*>(watched);
     if (window != nullptr && event->type() == QEvent::Close && !ConfirmClose(DocumentOf(window))) {
         event->ignore();

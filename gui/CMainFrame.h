@@ -58,6 +58,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -72,7 +73,9 @@ private:
     QMenu* CreateWindowMenu();
     QMenu* CreateHelpMenu();
     void RestorePlacement();
-    void FitIntoScreen();
+    // Keeps the frame, with the window manager's decoration, inside the screen; true when
+    // the decoration is known (a window manager tells it only once the window is shown).
+    bool FitIntoScreen();
     void ArrangeIcons();
     void UpdateWindowMenu();
     DocumentWindow* AddDocumentWindow(DocumentWindow* document);
@@ -104,6 +107,8 @@ private:
     RecentFiles recent_;
     int untitledCount_ = 0;
     bool maximizeDocuments_ = false;
+    // The first fit after showing waits for the window manager's decoration.
+    bool fitOnceFramed_ = false;
     QString helpFolder_;
 };
 

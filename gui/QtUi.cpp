@@ -176,7 +176,11 @@ void QtUi::FilesWritten(const std::vector<std::string>& paths) {
 void QtUi::OpenWithDesktop(const std::string& path) {
     const QFileInfo file(QDir::current(), QString::fromStdString(path));
     if (!file.exists()) return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()))) return;
+    MessageBox(QDir::toNativeSeparators(file.absoluteFilePath()).toStdString() +
+                   "\nこのﾌｧｲﾙを開くﾌﾟﾛｸﾞﾗﾑが見つかりません。\n"
+                   "ﾌｧｲﾙはこの場所にあります。別のﾌﾟﾛｸﾞﾗﾑで開いて下さい。",
+               MessageButtons::Ok);
 }
 
 std::string QtUi::ProgramDirectory() {

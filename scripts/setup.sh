@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev libgl-dev qt6-charts-dev qt6-svg-dev libqcustomplot-dev qt6-translations-l10n
+  qt6-base-dev libgl-dev qt6-svg-dev libqcustomplot-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libeigen3-dev
   fonts-ipafont-mincho

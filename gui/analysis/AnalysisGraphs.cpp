@@ -7,6 +7,7 @@
 
 #include "analysis/AttenuationMask.h"
 #include "analysis/Cascade.h"
+#include "analysis/PassbandGains.h"
 #include "analysis/Response.h"
 #include "analysis/TimeResponse.h"
 #include "app/CKorvelDoc.h"
@@ -33,6 +34,8 @@ constexpr double kNyquistMargin = 1.25;
 constexpr double kSettlingMargin = 1.2;
 constexpr double kUnsettledPeriods = 50;
 constexpr int kTimePoints = 2000;
+// A span of a frequency graph evaluated afresh gets at least this many points.
+constexpr int kLeastPoints = 1000;
 constexpr double kDegreesPerRadian = 180 / kPi;
 
 const char* const kUnreadableNote = "伝達零点など、計算できない点は曲線から除いています";
@@ -77,29 +80,83 @@ double DirectFeedThrough(const Cascade& cascade) {
     return gain;
 }
 
-// A graph over the response frequencies of the curve `value` gives at each omega (rad/s);
-// `value` also serves the cursor.
+// The frequencies (Hz) at which a graph evaluates its curves over [low, high]: the
+// design's points a decade, and at least kLeastPoints; none beyond half the sampling
+// frequency of a digital design.
+struct FrequencyGrid {
+    double highest = kInfinity;
+    int pointsPerDecade = 0;
+
+    std::vector<double> Over(double low, double high) const {
+        high = std::min(high, highest);
+        if (!(low > 0) || !(high > low)) return {};
+        const double decades = std::log10(high / low);
+        const int points =
+            std::max(kLeastPoints, static_cast<int>(std::ceil(decades * pointsPerDecade)) + 1);
+        return analysis::LogSpaced(low, high, points);
+    }
+};
+
+FrequencyGrid GridOf(const CKorvelView& view) {
+    return {IsDigital(view) ? view.samplingFrequency / 2 : kInfinity, view.pointsPerDecade};
+}
+
+// The values of a frequency graph's curve at the frequencies `hz`, and its exact value at
+// any frequency (Hz) for the cursor.
+struct FrequencyValues {
+    std::vector<double> values;
+    std::function<double(double)> exact;
+};
+using FrequencyEvaluation = std::function<FrequencyValues(const std::vector<double>& hz)>;
+
+// The curve `evaluate` gives over `hz`, named after its quantity; a value that cannot be
+// computed is NaN in the curve (a gap), and `unreadable` says so.
+CurveSet EvaluatedCurve(const std::string& name, const std::vector<double>& hz,
+                        const FrequencyEvaluation& evaluate, bool* unreadable = nullptr) {
+    CurveSet set;
+    if (hz.empty()) return set;
+    FrequencyValues values = evaluate(hz);
+    Curve curve{name, hz, std::move(values.values), CurveStyle::Line};
+    for (double& v : curve.y) {
+        if (std::isfinite(v)) continue;
+        v = kNaN;
+        if (unreadable != nullptr) *unreadable = true;
+    }
+    set.curves.push_back(std::move(curve));
+    set.exact = std::move(values.exact);
+    return set;
+}
+
+// A graph over the response frequencies of the curve `evaluate` gives, which it evaluates
+// again over any other span of frequencies.
 GraphData FrequencyGraph(const CKorvelView& view, std::string title, Axis y,
-                         const std::vector<double>& values,
-                         std::function<double(double omega)> value) {
+                         const FrequencyEvaluation& evaluate) {
     GraphData graph;
     graph.title = std::move(title);
     graph.x = FrequencyAxis(view);
     graph.y = std::move(y);
     if (IsDigital(view)) graph.nyquist = view.samplingFrequency / 2;
-    Curve curve{graph.y.quantity, ResponseFrequencies(view), values, CurveStyle::Line};
-    for (double& v : curve.y) {
-        if (std::isfinite(v)) continue;
-        v = kNaN;
-        graph.note = kUnreadableNote;
-    }
-    graph.curves.push_back(std::move(curve));
-    graph.exact = [value = std::move(value)](double hz) { return value(kTwoPi * hz); };
+    bool unreadable = false;
+    CurveSet first =
+        EvaluatedCurve(graph.y.quantity, ResponseFrequencies(view), evaluate, &unreadable);
+    if (unreadable) graph.note = kUnreadableNote;
+    graph.curves = std::move(first.curves);
+    graph.exact = std::move(first.exact);
+    graph.curvesOver = [evaluate, grid = GridOf(view), name = graph.y.quantity](double low,
+                                                                                double high) {
+        return EvaluatedCurve(name, grid.Over(low, high), evaluate);
+    };
     return graph;
 }
 
-std::vector<double> Omegas(const CKorvelView& view) {
-    std::vector<double> omegas = ResponseFrequencies(view);
+// The index of the frequency of ascending `hz` at or just above `at` (the last one beyond).
+std::size_t NearIndex(const std::vector<double>& hz, double at) {
+    const auto i = std::lower_bound(hz.begin(), hz.end(), at) - hz.begin();
+    return std::min(static_cast<std::size_t>(i), hz.size() - 1);
+}
+
+std::vector<double> Omegas(const std::vector<double>& hz) {
+    std::vector<double> omegas = hz;
     for (double& omega : omegas) omega *= kTwoPi;
     return omegas;
 }
@@ -110,15 +167,21 @@ double FiniteGain(double gainDb) {
 
 GraphData GainGraph(const CKorvelView& view, const CKorvelDoc& doc, std::string title) {
     const Cascade cascade = CascadeOf(view, doc);
-    const std::vector<double> omegas = Omegas(view);
-    std::vector<analysis::GainPhase> points(omegas.size());
-    analysis::GainPhaseOver(cascade, omegas, points);
-    std::vector<double> gains;
-    gains.reserve(points.size());
-    for (const analysis::GainPhase& point : points) gains.push_back(FiniteGain(point.gainDb));
     GraphData graph = FrequencyGraph(
-        view, std::move(title), {"利得", "dB", AxisScale::Linear, -view.graphAttMax, 10}, gains,
-        [cascade](double omega) { return FiniteGain(GainPhaseAt(cascade, omega).gainDb); });
+        view, std::move(title), {"利得", "dB", AxisScale::Linear, -view.graphAttMax, 10},
+        [cascade](const std::vector<double>& hz) {
+            const std::vector<double> omegas = Omegas(hz);
+            std::vector<analysis::GainPhase> points(omegas.size());
+            analysis::GainPhaseOver(cascade, omegas, points);
+            FrequencyValues gains;
+            gains.values.reserve(points.size());
+            for (const analysis::GainPhase& point : points)
+                gains.values.push_back(FiniteGain(point.gainDb));
+            gains.exact = [cascade](double at) {
+                return FiniteGain(GainPhaseAt(cascade, kTwoPi * at).gainDb);
+            };
+            return gains;
+        });
     graph.mask = MaskRegionsOf(doc);
     return graph;
 }
@@ -171,39 +234,67 @@ GraphData PassbandGraph(const CKorvelView& view, const CKorvelDoc& doc) {
     const double margin = std::pow(10, 0.1);
     graph.x.low = std::max(graph.x.low, low / margin);
     graph.x.high = std::min(graph.x.high, high * margin);
+    // The ripple in detail: the curve evaluated over this range alone.
+    CurveSet detail = graph.curvesOver(graph.x.low, graph.x.high);
+    if (!detail.curves.empty()) graph.curves = std::move(detail.curves);
+    // The mask's floor and reference and the design's own extremes in the pass band, with
+    // half the ripple below and a quarter above.
+    const analysis::GainSpan span =
+        analysis::PassbandGainSpan(CascadeOf(view, doc), MaskEdgesOf(doc), graph.x.low,
+                                   std::min(graph.x.high, HighestFrequency(view)));
     const double ripple = std::max(doc.attp, 0.01);
-    graph.y.low = -1.5 * ripple;
-    graph.y.high = 0.25 * ripple;
+    graph.y.low = span.lowDb - 0.5 * ripple;
+    graph.y.high = span.highDb + 0.25 * ripple;
     return graph;
 }
 
 GraphData PhaseGraph(const CKorvelView& view, const CKorvelDoc& doc, PhaseForm form) {
     const Cascade cascade = CascadeOf(view, doc);
-    const std::vector<double> omegas = Omegas(view);
-    const auto wrapped = [cascade](double omega) {
-        return GainPhaseAt(cascade, omega).phase * kDegreesPerRadian;
+    const auto wrapped = [cascade](double hz) {
+        return GainPhaseAt(cascade, kTwoPi * hz).phase * kDegreesPerRadian;
     };
-    std::vector<double> degrees;
     if (form == PhaseForm::Wrapped) {
-        std::vector<analysis::GainPhase> points(omegas.size());
-        analysis::GainPhaseOver(cascade, omegas, points);
-        for (const analysis::GainPhase& point : points)
-            degrees.push_back(point.phase * kDegreesPerRadian);
         return FrequencyGraph(view, "位相特性", {"位相", "度", AxisScale::Linear, -180, 180},
-                              degrees, wrapped);
+                              [cascade, wrapped](const std::vector<double>& hz) {
+                                  const std::vector<double> omegas = Omegas(hz);
+                                  std::vector<analysis::GainPhase> points(omegas.size());
+                                  analysis::GainPhaseOver(cascade, omegas, points);
+                                  FrequencyValues degrees{{}, wrapped};
+                                  for (const analysis::GainPhase& point : points)
+                                      degrees.values.push_back(point.phase * kDegreesPerRadian);
+                                  return degrees;
+                              });
     }
-    degrees = analysis::UnwrappedPhaseOver(cascade, omegas);
-    for (double& value : degrees) value *= kDegreesPerRadian;
-    // The cursor's phase takes the turns of the nearest point of the curve.
-    auto unwrapped = [wrapped, omegas, degrees](double omega) {
-        const auto near = std::lower_bound(omegas.begin(), omegas.end(), omega);
-        const auto i = std::min<std::size_t>(static_cast<std::size_t>(near - omegas.begin()),
-                                             omegas.size() - 1);
-        const double value = wrapped(omega);
-        return value + 360 * std::round((degrees[i] - value) / 360);
+    // Every span is unwrapped from the graph's first frequency, or from below it and then
+    // turned to agree with the value there, so that the curve keeps its turns when the view
+    // moves. The cursor's phase takes the turns of the nearest point of the curve.
+    const double anchorHz = view.graphFreqMin;
+    const double anchorDegrees = wrapped(anchorHz);
+    const FrequencyEvaluation unwrapped = [cascade, wrapped, anchorHz,
+                                           anchorDegrees](const std::vector<double>& hz) {
+        FrequencyValues degrees{analysis::UnwrappedPhaseOver(cascade, Omegas(hz)), {}};
+        const double anchor = degrees.values[NearIndex(hz, anchorHz)] * kDegreesPerRadian;
+        const double turns = std::round((anchorDegrees - anchor) / 360);
+        for (double& value : degrees.values) value = value * kDegreesPerRadian + 360 * turns;
+        degrees.exact = [wrapped, hz, values = degrees.values](double at) {
+            const double value = wrapped(at);
+            return value + 360 * std::round((values[NearIndex(hz, at)] - value) / 360);
+        };
+        return degrees;
     };
-    GraphData graph = FrequencyGraph(view, "位相特性 (アンラップ)", {"位相", "度"}, degrees,
-                                     std::move(unwrapped));
+    GraphData graph = FrequencyGraph(view, "位相特性 (アンラップ)", {"位相", "度"}, unwrapped);
+    // A span above the first frequency is unwrapped from there, at the design's density up
+    // to the span.
+    graph.curvesOver = [unwrapped, grid = GridOf(view), anchorHz, name = graph.y.quantity](
+                           double low, double high) {
+        std::vector<double> hz = grid.Over(low, high);
+        if (!hz.empty() && hz.front() > anchorHz) {
+            std::vector<double> lead = grid.Over(anchorHz, hz.front());
+            lead.pop_back();
+            hz.insert(hz.begin(), lead.begin(), lead.end());
+        }
+        return EvaluatedCurve(name, hz, unwrapped);
+    };
     const auto [low, high] = FiniteSpan(graph.curves.front().y);
     graph.y.low = std::floor(low / 90) * 90 - 90;
     graph.y.high = std::ceil(high / 90) * 90 + 90;
@@ -212,17 +303,46 @@ GraphData PhaseGraph(const CKorvelView& view, const CKorvelDoc& doc, PhaseForm f
 
 GraphData GroupDelayGraph(const CKorvelView& view, const CKorvelDoc& doc) {
     const Cascade cascade = CascadeOf(view, doc);
-    std::vector<double> delays = analysis::GroupDelayOver(cascade, Omegas(view));
+    const std::vector<double> delays =
+        analysis::GroupDelayOver(cascade, Omegas(ResponseFrequencies(view)));
     const auto [low, high] = FiniteSpan(delays);
     const TimeUnit unit = TimeUnitFor(std::max(std::fabs(low), std::fabs(high)));
-    for (double& delay : delays) delay *= unit.perSecond;
     GraphData graph = FrequencyGraph(
-        view, "群遅延特性", {"群遅延", unit.name}, delays, [cascade, unit](double omega) {
-            return analysis::GroupDelayAt(cascade, omega) * unit.perSecond;
+        view, "群遅延特性", {"群遅延", unit.name}, [cascade, unit](const std::vector<double>& hz) {
+            FrequencyValues delays{
+                analysis::GroupDelayOver(cascade, Omegas(hz)), [cascade, unit](double at) {
+                    return analysis::GroupDelayAt(cascade, kTwoPi * at) * unit.perSecond;
+                }};
+            for (double& delay : delays.values) delay *= unit.perSecond;
+            return delays;
         });
     graph.y.low = low * unit.perSecond * 1.05;
     graph.y.high = std::max(high * unit.perSecond * 1.05, graph.y.low + 1);
     return graph;
+}
+
+// The response from 0 to `end` seconds in `unit`, with the final value of a step response
+// that settles; none when it grows too large to compute.
+std::optional<CurveSet> TimeCurves(const Cascade& cascade, TimeGraph which, bool settles,
+                                   double end, TimeUnit unit) {
+    const bool step = which == TimeGraph::Step;
+    const auto samples = analysis::TimeResponse(
+        cascade, step ? analysis::Excitation::Step : analysis::Excitation::Impulse, end,
+        kTimePoints);
+    if (!samples || samples->empty()) return std::nullopt;
+    Curve curve{step ? "ステップ応答" : "インパルス応答", {}, {}, CurveStyle::Line};
+    for (const analysis::TimeSample& sample : *samples) {
+        curve.x.push_back(sample.time * unit.perSecond);
+        curve.y.push_back(std::isfinite(sample.value) ? sample.value : kNaN);
+    }
+    CurveSet set;
+    set.curves.push_back(std::move(curve));
+    if (step && settles) {
+        const double final = analysis::DcGain(cascade);
+        set.curves.push_back(
+            {"最終値", {0, end * unit.perSecond}, {final, final}, CurveStyle::Dashed, true});
+    }
+    return set;
 }
 
 GraphData TimeResponseGraph(const CKorvelView& view, const CKorvelDoc& doc, TimeGraph which) {
@@ -238,34 +358,29 @@ GraphData TimeResponseGraph(const CKorvelView& view, const CKorvelDoc& doc, Time
     // An analog impulse response is a rate (per second); a digital one a sequence.
     const bool rate = !step && !cascade.IsDigital();
     graph.y = {"出力", rate ? "1/s" : ""};
-    const auto samples = analysis::TimeResponse(
-        cascade, step ? analysis::Excitation::Step : analysis::Excitation::Impulse, end,
-        kTimePoints);
-    if (!settling) graph.note = "極が安定でないため、応答は収束しません";
+    const bool settles = settling.has_value();
+    const std::optional<CurveSet> curves = TimeCurves(cascade, which, settles, end, unit);
+    if (!settles) graph.note = "極が安定でないため、応答は収束しません";
     if (rate && DirectFeedThrough(cascade) != 0) {
         graph.note = "t=0 の直達分 (インパルス) は表示していません";
     }
-    if (!samples || samples->empty()) {
+    if (!curves) {
         graph.note = "応答が大きくなりすぎて計算できません";
         graph.y.low = -1;
         graph.y.high = 1;
         return graph;
     }
-    Curve curve{graph.title, {}, {}, CurveStyle::Line};
-    for (const analysis::TimeSample& sample : *samples) {
-        curve.x.push_back(sample.time * unit.perSecond);
-        curve.y.push_back(std::isfinite(sample.value) ? sample.value : kNaN);
-    }
-    const auto [low, high] = FiniteSpan(curve.y);
+    const auto [low, high] = FiniteSpan(curves->curves.front().y);
     const double room = std::max(high - low, 1e-12) * 0.05;
     graph.y.low = low - room;
     graph.y.high = high + room;
-    graph.curves.push_back(std::move(curve));
-    if (step && settling) {
-        const double final = analysis::DcGain(cascade);
-        graph.curves.push_back(
-            {"最終値", {0, graph.x.high}, {final, final}, CurveStyle::Dashed, true});
-    }
+    graph.curves = curves->curves;
+    // A later end computes the response that far.
+    graph.curvesOver = [cascade, which, settles, unit](double, double high) {
+        const double seconds = high / unit.perSecond;
+        if (!(seconds > 0)) return CurveSet{};
+        return TimeCurves(cascade, which, settles, seconds, unit).value_or(CurveSet{});
+    };
     return graph;
 }
 

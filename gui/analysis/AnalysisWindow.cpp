@@ -1,8 +1,12 @@
 #include "AnalysisWindow.h"
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTabWidget>
@@ -76,8 +80,10 @@ AnalysisWindow::AnalysisWindow(DocumentWindow& design)
     unwrapped_->setObjectName(QStringLiteral("unwrapPhase"));
     unwrapped_->setVisible(false);
     connect(unwrapped_, &QCheckBox::toggled, this, &AnalysisWindow::Rebuild);
+    // The graph shown takes the keys (zoom, pan, Home) without a click first.
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         unwrapped_->setVisible(index == static_cast<int>(AnalysisTab::Phase));
+        if (QWidget* shown = tabs_->currentWidget()) shown->setFocus();
     });
     auto* coefficients = new QPushButton(QStringLiteral("係数の書き出し..."), this);
     coefficients->setObjectName(QStringLiteral("exportCoefficients"));
@@ -120,7 +126,7 @@ void AnalysisWindow::Rebuild() {
     Pane(AnalysisTab::PoleZero)->SetGraph(PoleZeroGraph(view));
 }
 
-QString AnalysisWindow::ExportCoefficients(const QString& path) {
+QString AnalysisWindow::ExportCoefficients(const QString& path, const QString& cName) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     const auto format = std::find_if(
         std::begin(kCoefficientFormats), std::end(kCoefficientFormats),
@@ -128,9 +134,16 @@ QString AnalysisWindow::ExportCoefficients(const QString& path) {
     if (format == std::end(kCoefficientFormats)) {
         return QStringLiteral("拡張子は .csv、.json、.h のいずれかにして下さい");
     }
+    const std::string name = cName.toStdString();
+    if (format->format == analysis::CoefficientFormat::CHeader && !analysis::IsUsableCName(name)) {
+        return QStringLiteral(
+                   "Cﾍｯﾀﾞの名前「%1」は使えません。英字で始まり英字､数字､_ だけの63文字までの"
+                   "名前で､C の予約語以外にして下さい")
+            .arg(cName.left(64));
+    }
     const std::string text = analysis::CoefficientsText(
         analysis::CascadeOf(design_.View(), design_.Document().kind, design_.View().samplingPeriod),
-        format->format);
+        format->format, name);
     return WriteAtomically(path, [&](QIODevice& file) {
         return file.write(text.data(), static_cast<qint64>(text.size())) ==
                static_cast<qint64>(text.size());
@@ -138,22 +151,45 @@ QString AnalysisWindow::ExportCoefficients(const QString& path) {
 }
 
 void AnalysisWindow::ChooseAndExportCoefficients() {
-    QtUi ui(this);
-    FileDialogRequest request;
-    request.title = "係数の書き出し";
-    request.defaultExtension = "csv";
-    for (const CoefficientFile& file : kCoefficientFormats) {
-        request.filters.push_back({file.filter, std::string("*.") + file.extension});
+    // The file chooser with one more row, the name of a C header's coefficients.
+    QFileDialog chooser(this, QStringLiteral("係数の書き出し"), QDir::currentPath());
+    chooser.setObjectName(QStringLiteral("coefficientChooser"));
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    chooser.setFileMode(QFileDialog::AnyFile);
+    chooser.setDefaultSuffix(QStringLiteral("csv"));
+    QStringList filters;
+    for (const CoefficientFile& file : kCoefficientFormats)
+        filters << QString::fromUtf8(file.filter);
+    chooser.setNameFilters(filters);
+    // A name typed without extension takes the chosen format's.
+    connect(&chooser, &QFileDialog::filterSelected, &chooser,
+            [&chooser, filters](const QString& f) {
+                const auto i = static_cast<std::size_t>(std::max<qsizetype>(0, filters.indexOf(f)));
+                chooser.setDefaultSuffix(QString::fromLatin1(kCoefficientFormats[i].extension));
+            });
+    auto* name = new QLineEdit(
+        QString::fromUtf8(analysis::kDefaultCName.data(), analysis::kDefaultCName.size()));
+    name->setObjectName(QStringLiteral("cHeaderName"));
+    name->setToolTip(QStringLiteral("Cﾍｯﾀﾞの配列の名前 (NAME､NAME_gain､NAME_SECTIONS)"));
+    if (auto* grid = qobject_cast<QGridLayout*>(chooser.layout())) {
+        const int row = grid->rowCount();
+        grid->addWidget(new QLabel(QStringLiteral("Cﾍｯﾀﾞの名前:")), row, 0);
+        grid->addWidget(name, row, 1);
     }
-    const std::optional<std::string> path = ui.SaveFileName(request);
-    if (!path) return;
-    const QString error = ExportCoefficients(QString::fromStdString(*path));
-    if (!error.isEmpty()) ReportWriteFailure(ui, *path, "係数", error);
+    QtUi ui(this);
+    while (chooser.exec() == QDialog::Accepted && !chooser.selectedFiles().isEmpty()) {
+        const QString path = chooser.selectedFiles().front();
+        const QString error = ExportCoefficients(path, name->text());
+        if (error.isEmpty()) return;
+        ReportWriteFailure(ui, QDir::toNativeSeparators(path).toStdString(), "係数", error);
+    }
 }
 
 void AnalysisWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     Follow();
+    if (QWidget* shown = tabs_->currentWidget()) shown->setFocus();
 }
 
 AnalysisWindow* ShowAnalysisWindow(DocumentWindow& design) {

@@ -29,9 +29,10 @@ public:
     // Rebuilds the graphs when the design or its settings changed since the last time.
     void Follow();
     // Writes the design's coefficients at full precision in the format the extension
-    // names (.csv, .json, .h); the error text, empty on success.
-    QString ExportCoefficients(const QString& path);
-    // Asks for a file name and writes the coefficients there.
+    // names (.csv, .json, .h, whose coefficients `cName` names); the error text, empty on
+    // success.
+    QString ExportCoefficients(const QString& path, const QString& cName = QStringLiteral("sos"));
+    // Asks for a file name, and the C header's name, and writes the coefficients there.
     void ChooseAndExportCoefficients();
 
 protected:

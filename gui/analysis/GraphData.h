@@ -40,6 +40,13 @@ struct MaskRegion {
     bool ceiling = false;
 };
 
+// The curves of a graph over some span of x, with the first curve's exact value (see
+// GraphData::exact).
+struct CurveSet {
+    std::vector<Curve> curves;
+    std::function<double(double)> exact;
+};
+
 struct GraphData {
     std::string title;
     Axis x;
@@ -52,6 +59,9 @@ struct GraphData {
     // The first curve's value at any x within its range, evaluated afresh rather than
     // interpolated; empty when the curve's points are all there is.
     std::function<double(double)> exact;
+    // The same curves evaluated afresh over x from `low` to `high`, for a view zoomed or
+    // moved beyond the points computed; empty when the curves cannot be evaluated elsewhere.
+    std::function<CurveSet(double low, double high)> curvesOver;
 };
 
 // "周波数 [Hz]": the axis title with its unit.

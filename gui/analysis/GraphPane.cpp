@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
+#include "CurveClip.h"
 #include "FrequencyTicker.h"
 #include "GraphExport.h"
 #include "QtUi.h"
@@ -22,10 +24,14 @@ constexpr double kZoomStep = 0.8;
 constexpr double kPanStep = 0.1;
 // Far enough beyond any range shown to stand for "no end" in a mask region.
 constexpr double kMaskReach = 1e6;
+// The curves are evaluated afresh when the view shows less than this share of their span
+// (in the axis's scale), over the view and half its width either side.
+constexpr double kLeastShareShown = 0.125;
 
-const std::array<QColor, 6> kCurveColours{QColor(0, 0, 200),   QColor(200, 0, 0),
-                                          QColor(0, 140, 0),   QColor(200, 120, 0),
-                                          QColor(120, 0, 160), QColor(0, 150, 170)};
+// As many clearly different colours as a graph has curves (the circuit's response has seven).
+const std::array<QColor, 8> kCurveColours{
+    QColor(0, 0, 200),   QColor(200, 0, 0),   QColor(0, 140, 0), QColor(220, 130, 0),
+    QColor(130, 0, 170), QColor(0, 160, 180), QColor(0, 0, 0),   QColor(140, 90, 40)};
 
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -58,7 +64,8 @@ GraphPane::GraphPane(QWidget* parent)
     plot_->setObjectName(QStringLiteral("plot"));
     plot_->setLocale(QLocale::c());
     plot_->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
-    plot_->setFocusPolicy(Qt::StrongFocus);
+    plot_->setFocusPolicy(Qt::WheelFocus);
+    setFocusProxy(plot_);
     plot_->setMouseTracking(true);
     plot_->installEventFilter(this);
     plot_->plotLayout()->insertRow(0);
@@ -69,6 +76,8 @@ GraphPane::GraphPane(QWidget* parent)
     connect(plot_, &QCustomPlot::mouseMove, this,
             [this](QMouseEvent* event) { ReadCursor(event->position().toPoint()); });
     connect(plot_, &QCustomPlot::afterReplot, this, &GraphPane::KeepEqualScales);
+    connect(plot_->xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
+            &GraphPane::FollowView);
 
     auto* reset = new QPushButton(QStringLiteral("元の表示"), this);
     reset->setObjectName(QStringLiteral("resetView"));
@@ -90,6 +99,9 @@ GraphPane::GraphPane(QWidget* parent)
 }
 
 void GraphPane::SetGraph(GraphData graph) {
+    // The axes' changes while the graph is set up evaluate nothing.
+    decltype(graph.curvesOver) curvesOver;
+    std::swap(curvesOver, graph.curvesOver);
     graph_ = std::move(graph);
     plot_->clearPlottables();
     plot_->clearItems();
@@ -103,7 +115,40 @@ void GraphPane::SetGraph(GraphData graph) {
     note_->setText(Text(graph_.note));
     note_->setVisible(!graph_.note.empty());
     readout_->clear();
+    evaluatedLow_ = graph_.x.low;
+    evaluatedHigh_ = graph_.x.high;
+    if (!graph_.curves.empty() && !graph_.curves.front().x.empty()) {
+        evaluatedLow_ = std::min(evaluatedLow_, graph_.curves.front().x.front());
+        evaluatedHigh_ = std::max(evaluatedHigh_, graph_.curves.front().x.back());
+    }
+    graph_.curvesOver = std::move(curvesOver);
     ResetView();
+}
+
+void GraphPane::FollowView() {
+    if (!graph_.curvesOver) return;
+    const bool log = graph_.x.scale == AxisScale::Logarithmic;
+    const auto scaled = [log](double x) { return log ? std::log(x) : x; };
+    const auto unscaled = [log](double x) { return log ? std::exp(x) : x; };
+    const QCPRange shown = plot_->xAxis->range();
+    const double low = scaled(shown.lower);
+    const double high = scaled(shown.upper);
+    const double evaluated = scaled(evaluatedHigh_) - scaled(evaluatedLow_);
+    const bool covered = shown.lower >= evaluatedLow_ && shown.upper <= evaluatedHigh_;
+    if (covered && high - low >= kLeastShareShown * evaluated) return;
+    const double wantedLow = unscaled(low - (high - low) / 2);
+    const double wantedHigh = unscaled(high + (high - low) / 2);
+    CurveSet set = graph_.curvesOver(wantedLow, wantedHigh);
+    evaluatedLow_ = wantedLow;
+    evaluatedHigh_ = wantedHigh;
+    if (set.curves.size() != graph_.curves.size()) return;  // nothing to show there
+    for (std::size_t i = 0; i < set.curves.size(); ++i) {
+        if (auto* line = qobject_cast<QCPGraph*>(plot_->plottable(static_cast<int>(i)))) {
+            line->setData(Values(set.curves[i].x), Values(set.curves[i].y), true);
+        }
+    }
+    graph_.curves = std::move(set.curves);
+    if (set.exact) graph_.exact = std::move(set.exact);
 }
 
 void GraphPane::AddCurves() {
@@ -147,17 +192,35 @@ void GraphPane::AddCurves() {
 }
 
 void GraphPane::AddMask() {
+    // A region without end reaches far beyond anything shown, or, in a copy cut to its
+    // axes, to their ends.
     const bool log = graph_.x.scale == AxisScale::Logarithmic;
+    const double xLow = cutToAxes_ ? graph_.x.low : log ? graph_.x.low / kMaskReach : -kMaskReach;
+    const double xHigh = cutToAxes_ ? graph_.x.high : graph_.x.high * kMaskReach;
+    const double yLow = cutToAxes_ ? graph_.y.low : -kMaskReach;
+    const double yHigh = cutToAxes_ ? graph_.y.high : kMaskReach;
+    const QPen edge(QColor(220, 60, 60), 1);
+    const auto line = [&](double x0, double y0, double x1, double y1) {
+        auto* item = new QCPItemLine(plot_);
+        item->start->setCoords(x0, y0);
+        item->end->setCoords(x1, y1);
+        item->setPen(edge);
+    };
     for (const MaskRegion& region : graph_.mask) {
+        const double left = std::max(region.x0, xLow);
+        const double right = std::min(region.x1, xHigh);
+        const double limit = std::clamp(region.limit, yLow, yHigh);
+        const double far = region.ceiling ? yHigh : yLow;
+        if (!(right > left) || limit == far) continue;
         auto* rect = new QCPItemRect(plot_);
-        const double left = log ? std::max(region.x0, graph_.x.low / kMaskReach) : region.x0;
-        const double right = std::min(region.x1, graph_.x.high * kMaskReach);
-        const double far = region.ceiling ? kMaskReach : -kMaskReach;
-        rect->topLeft->setCoords(left, std::max(region.limit, far));
-        rect->bottomRight->setCoords(right, std::min(region.limit, far));
-        rect->setPen(QPen(QColor(220, 60, 60), 1));
+        rect->topLeft->setCoords(left, std::max(limit, far));
+        rect->bottomRight->setCoords(right, std::min(limit, far));
+        rect->setPen(Qt::NoPen);
         rect->setBrush(QColor(255, 120, 120, 60));
-        rect->setClipToAxisRect(true);
+        // Its edges: the limit and the ends the region has.
+        if (limit == region.limit) line(left, limit, right, limit);
+        if (left == region.x0) line(left, limit, left, far);
+        if (right == region.x1) line(right, limit, right, far);
     }
 }
 
@@ -233,6 +296,8 @@ QString GraphPane::CursorText() const {
 }
 
 bool GraphPane::eventFilter(QObject* watched, QEvent* event) {
+    // The wheel zooms the plot and gives it the keys, wherever the focus was.
+    if (watched == plot_ && event->type() == QEvent::Wheel) plot_->setFocus(Qt::MouseFocusReason);
     if (watched == plot_ && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
             case Qt::Key_Plus:
@@ -274,13 +339,18 @@ QString GraphPane::ExportTo(const QString& path) {
             case ExportFormat::Png:
                 return plot_->toPixmap(width, height).save(&file, "PNG");
             case ExportFormat::Svg: {
+                // An SVG file keeps no clipping: a hidden copy draws the graph cut to its axes.
+                GraphPane shown(this);
+                shown.hide();
+                shown.cutToAxes_ = true;
+                shown.SetGraph(ShownWithinAxes());
                 QSvgGenerator svg;
                 svg.setOutputDevice(&file);
                 svg.setSize(QSize(width, height));
                 svg.setViewBox(QRect(0, 0, width, height));
                 svg.setTitle(Text(graph_.title));
                 QCPPainter painter(&svg);
-                plot_->toPainter(&painter, width, height);
+                shown.plot_->toPainter(&painter, width, height);
                 return painter.end();
             }
             case ExportFormat::Csv: {
@@ -291,6 +361,22 @@ QString GraphPane::ExportTo(const QString& path) {
         }
         return false;
     });
+}
+
+GraphData GraphPane::ShownWithinAxes() const {
+    GraphData shown = graph_;
+    const QCPRange x = plot_->xAxis->range();
+    const QCPRange y = plot_->yAxis->range();
+    shown.x.low = x.lower;
+    shown.x.high = x.upper;
+    shown.y.low = y.lower;
+    shown.y.high = y.upper;
+    shown.equalScales = false;  // the ranges as they are shown
+    shown.curvesOver = nullptr;
+    shown.curves =
+        CurvesWithinView(graph_.curves, {x.lower, x.upper, y.lower, y.upper, graph_.x.scale});
+    if (shown.nyquist && !x.contains(*shown.nyquist)) shown.nyquist.reset();
+    return shown;
 }
 
 void GraphPane::ChooseAndExport() {

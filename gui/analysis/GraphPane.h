@@ -1,8 +1,9 @@
 #pragma once
 // One graph of the analysis window: the plot filling the pane, with the mouse's and the
-// keys' zoom and pan (wheel and +/- zoom, dragging and the arrow keys pan, Home resets),
-// a reset button, the cursor's readout line, the graph's note and its export as PNG, SVG
-// or CSV.
+// keys' zoom and pan (wheel and +/- zoom, dragging and the arrow keys pan, Home resets; the
+// plot takes the keyboard focus with the pane and on the wheel), curves evaluated afresh
+// for a view beyond their points, a reset button, the cursor's readout line, the graph's
+// note and its export as PNG, SVG (cut to the axes) or CSV.
 
 #include <QWidget>
 
@@ -48,12 +49,22 @@ private:
     void AddMask();
     void AddNyquistMarker();
     void KeepEqualScales();
+    // Evaluates the curves afresh when the view reaches beyond the span they were evaluated
+    // over, or shows only a small part of it.
+    void FollowView();
+    // The graph as shown now, cut to the axes, for a writer that cannot clip.
+    GraphData ShownWithinAxes() const;
 
     QCustomPlot* plot_;
     QLabel* readout_;
     QLabel* note_;
     QCPItemTracer* tracer_ = nullptr;
     GraphData graph_;
+    // Draws the mask within the axes' first ranges only (a copy for a writer that cannot clip).
+    bool cutToAxes_ = false;
+    // The x span (axis units) the curves were evaluated over.
+    double evaluatedLow_ = 0;
+    double evaluatedHigh_ = 0;
 };
 
 }  // namespace vorna

@@ -28,6 +28,7 @@ VerificationPanel::VerificationPanel(DocumentWindow& design, QWidget* parent)
       table_(new QTableWidget(this)),
       verify_(new QPushButton(QStringLiteral("実回路の検証..."), this)) {
     setObjectName(QStringLiteral("verificationPanel"));
+    setFocusProxy(pane_);  // its graph takes the keys when the tab is shown
     summary_->setObjectName(QStringLiteral("verificationSummary"));
     summary_->setWordWrap(true);
     shownSummary_ = QStringLiteral(

@@ -19,10 +19,10 @@ constexpr double kAboveOpenEnd = 10;
 
 std::vector<MaskBand> AttenuationMask(const MaskEdges& s) {
     auto passBand = [&s](double low, double high) {
-        return MaskBand{BandKind::Pass, low, high, -s.attp};
+        return MaskBand{BandKind::Pass, low, high, s.referenceDb - s.attp};
     };
     auto stopBand = [&s](double low, double high) {
-        return MaskBand{BandKind::Stop, low, high, -s.atts};
+        return MaskBand{BandKind::Stop, low, high, s.referenceDb - s.atts};
     };
     const std::optional<FilterKind> kind = FilterKindOf(s.kind);
     if (!kind) return {};

@@ -1,6 +1,7 @@
 #pragma once
 // The attenuation mask of a design: the pass band, where the gain must stay at or above
-// -attp dB, and the stop band, where it must stay at or below -atts dB, by filter kind.
+// -attp dB, and the stop band, where it must stay at or below -atts dB, by filter kind; both
+// counted from the gain the design's attenuations are measured from (its reference).
 //   LP: pass 0 .. fp,           stop fs .. (no upper end)
 //   HP: pass fp .. (no end),    stop 0 .. fs
 //   BP: pass fp1 .. fp2,        stop 0 .. fs1 and fs2 .. (no upper end)
@@ -19,6 +20,9 @@ struct MaskEdges {
     double fp1 = 0, fp2 = 0, fs1 = 0, fs2 = 0;
     double attp = 0;  // largest pass-band attenuation, dB
     double atts = 0;  // smallest stop-band attenuation, dB
+    // The gain (dB) both attenuations are counted from: the pass band's largest gain, which
+    // is above 0 dB for a design whose ripple lies above unity gain.
+    double referenceDb = 0;
 };
 
 enum class BandKind { Pass, Stop };

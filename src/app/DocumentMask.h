@@ -8,7 +8,8 @@ namespace vorna {
 class CKorvelDoc;
 
 // The document's edges; the stop-band attenuation is the entered one, or the attained one
-// for a design made by order.
+// for a design made by order. Both count from the top of the pass-band ripple, which an
+// even-order Chebyshev design puts attp above unity gain.
 analysis::MaskEdges MaskEdgesOf(const CKorvelDoc& doc);
 
 }  // namespace vorna

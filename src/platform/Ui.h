@@ -65,7 +65,8 @@ public:
     // written). The default tells nothing.
     virtual void FilesWritten(const std::vector<std::string>& /*paths*/) {}
 
-    // Asks the desktop to open `path` with its associated application. Failures are silent.
+    // Asks the desktop to open `path` with its associated application; a desktop says so,
+    // with the path, when no application takes it.
     virtual void OpenWithDesktop(const std::string& path) = 0;
 
     // The folder that holds the program file (the "sys" folder lies inside it), with a

@@ -32,10 +32,16 @@ TEST(CoefficientExport, CsvRowsHoldTheSectionValuesExactly) {
         SCOPED_TRACE(c.name);
         const analysis::Cascade& k = c.cascade;
         std::string header;
-        const auto rows = CsvRows(analysis::CoefficientsCsv(k), header);
+        auto rows = CsvRows(analysis::CoefficientsCsv(k), header);
         EXPECT_EQ(header,
-                  k.IsDigital() ? "section,b0,b1,b2,a0,a1,a2" : "section,n2,n1,n0,d2,d1,d0");
+                  k.IsDigital() ? "section,b0,b1,b2,a0,a1,a2,fs_hz" : "section,n2,n1,n0,d2,d1,d0");
         ASSERT_EQ(rows.size(), static_cast<std::size_t>(k.SectionCount()));
+        // A digital row ends with the sampling frequency, as it was entered.
+        for (auto& row : rows) {
+            if (!k.IsDigital()) continue;
+            EXPECT_EQ(row.back(), 96000);
+            row.pop_back();
+        }
         std::size_t r = 0;
         if (k.first) {
             const auto& f = *k.first;
@@ -58,18 +64,21 @@ TEST(CoefficientExport, CHeaderCompilesAndItsCascadeHasTheDesignsResponse) {
     for (const CascadeCase& c : CascadeCases({7, 12}, true)) {
         if (!c.cascade.IsDigital() || c.design.doc.approximation != kElliptic) continue;
         SCOPED_TRACE(c.name);
+        // Two filters in one program: the default name and one of the user's.
         WriteFile(folder / "sos.h", analysis::CoefficientsCHeader(c.cascade));
-        // The program evaluates sos_gain * prod (b0 + b1 zm + b2 zm^2)/(a0 + a1 zm + a2 zm^2).
+        WriteFile(folder / "lp2.h", analysis::CoefficientsCHeader(c.cascade, "lp2"));
+        // The program evaluates lp2_gain * prod (b0 + b1 zm + b2 zm^2)/(a0 + a1 zm + a2 zm^2).
         WriteFile(folder / "main.c",
                   "#include <complex.h>\n#include <math.h>\n#include <stdio.h>\n"
-                  "#include <stdlib.h>\n#include \"sos.h\"\n"
+                  "#include <stdlib.h>\n#include \"sos.h\"\n#include \"lp2.h\"\n"
                   "int main(int argc, char** argv) {\n"
+                  "    if (SOS_SECTIONS != LP2_SECTIONS || sos_gain != lp2_gain) return 1;\n"
                   "    for (int i = 1; i < argc; ++i) {\n"
                   "        double complex zm = cexp(-I * strtod(argv[i], 0));\n"
-                  "        double complex h = sos_gain;\n"
-                  "        for (int k = 0; k < SOS_SECTIONS; ++k)\n"
-                  "            h *= (sos[k][0] + sos[k][1] * zm + sos[k][2] * zm * zm) /\n"
-                  "                 (sos[k][3] + sos[k][4] * zm + sos[k][5] * zm * zm);\n"
+                  "        double complex h = lp2_gain;\n"
+                  "        for (int k = 0; k < LP2_SECTIONS; ++k)\n"
+                  "            h *= (lp2[k][0] + lp2[k][1] * zm + lp2[k][2] * zm * zm) /\n"
+                  "                 (lp2[k][3] + lp2[k][4] * zm + lp2[k][5] * zm * zm);\n"
                   "        printf(\"%.17g\\n\", 20 * log10(cabs(h)));\n"
                   "    }\n    return 0;\n}\n");
         const std::string build = "cc -std=c99 -Wall -Wextra -Werror -o " + (folder / "sos") + " " +
@@ -89,6 +98,28 @@ TEST(CoefficientExport, CHeaderCompilesAndItsCascadeHasTheDesignsResponse) {
             }
         }
     }
+}
+
+TEST(CoefficientExport, HeaderNamesMustBeCIdentifiers) {
+    const struct {
+        std::string name;
+        bool usable;
+    } cases[] = {
+        {"sos", true},
+        {"lowpass_2", true},
+        {"LP", true},
+        {std::string(63, 'a'), true},
+        {"", false},
+        {"2nd", false},
+        {"_sos", false},
+        {"band-pass", false},
+        {"lp filter", false},
+        {"int", false},
+        {"static", false},
+        {"caf\xc3\xa9", false},
+        {std::string(64, 'a'), false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(analysis::IsUsableCName(c.name), c.usable) << c.name;
 }
 
 }  // namespace

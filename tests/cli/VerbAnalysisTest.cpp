@@ -38,6 +38,11 @@ TEST(CliAnalysis, ExportWritesTheSameNumbersInEveryFormat) {
     const auto json = nlohmann::json::parse(testing::ReadFile(folder / "json"));
     const std::string header = testing::ReadFile(folder / "c");
     EXPECT_NE(header.find("static const double sos[4][6] = {"), std::string::npos);
+    const auto named = RunCliIn(folder.Path(), "export --format c --name lp7" + design + "-o -");
+    ASSERT_EQ(named.status, 0) << named.err;
+    for (const char* name :
+         {"#ifndef VORNA_LP7_H", "LP7_SECTIONS 4", "lp7_gain = 1.0", "lp7[4][6]"})
+        EXPECT_NE(named.out.find(name), std::string::npos) << name;
     for (std::size_t row = 1; row < csv.size(); ++row) {
         std::istringstream cells(csv[row]);
         std::string cell;
@@ -92,6 +97,8 @@ TEST(CliAnalysis, BadInputExitsWithoutAFile) {
     };
     const Case cases[] = {
         {"export --format xml -o " + out, 2, "unknown format"},
+        {"export --format c --name 2nd -o " + out, 2, "--name 2nd: not a C identifier"},
+        {"export --format c --name int -o " + out, 2, "--name int"},
         {"export --format csv -o " + (folder / "missing/out"), 1, "cannot write"},
         {"response --type ramp -o " + out, 2, "unknown response"},
         {"response --type step --t-end 0 -o " + out, 2, "--t-end"},

@@ -5,16 +5,23 @@
 #include <gtest/gtest.h>
 #include <qcustomplot.h>
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QProcess>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "CMainFrame.h"
 #include "Commands.h"
@@ -87,6 +94,140 @@ TEST_F(AnalysisWindowTest, KeysZoomAndPanAndHomeResets) {
     EXPECT_DOUBLE_EQ(x->range().upper, shown.upper);
 }
 
+TEST_F(AnalysisWindowTest, TheShownGraphTakesTheKeysWithoutAClickAndTheWheelFocusesIt) {
+    GraphPane* magnitude = analysis->Pane(AnalysisTab::Magnitude);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == magnitude->Plot(); }));
+    const double shown = magnitude->Plot()->xAxis->range().size();
+    testing::PressKey(analysis, Qt::Key_Plus);
+    EXPECT_LT(magnitude->Plot()->xAxis->range().size(), shown);
+    GraphPane* phase = analysis->Pane(AnalysisTab::Phase);
+    analysis->Tabs()->setCurrentWidget(analysis->Verification());
+    EXPECT_EQ(QApplication::focusWidget(), analysis->Verification()->Pane()->Plot());
+    analysis->Tabs()->setCurrentWidget(phase);
+    EXPECT_EQ(QApplication::focusWidget(), phase->Plot());
+    analysis->findChild<QPushButton*>(QStringLiteral("exportCoefficients"))->setFocus();
+    const QPointF at(phase->Plot()->width() / 2.0, phase->Plot()->height() / 2.0);
+    QWheelEvent wheel(at, phase->Plot()->mapToGlobal(at), {}, {0, 120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(phase->Plot(), &wheel);
+    EXPECT_EQ(QApplication::focusWidget(), phase->Plot());
+}
+
+TEST_F(AnalysisWindowTest, AViewBeyondTheCurvesEvaluatesThemThereInTheSameTurns) {
+    analysis->findChild<QCheckBox*>(QStringLiteral("unwrapPhase"))->setChecked(true);
+    for (AnalysisTab tab :
+         {AnalysisTab::Magnitude, AnalysisTab::Phase, AnalysisTab::GroupDelay, AnalysisTab::Step}) {
+        GraphPane* pane = analysis->Pane(tab);
+        SCOPED_TRACE(pane->Graph().title);
+        QCPAxis* x = pane->Plot()->xAxis;
+        const bool log = x->scaleType() == QCPAxis::stLogarithmic;
+        const QCPRange first = x->range();
+        const double probe = log ? std::sqrt(first.lower * first.upper) : first.upper / 2;
+        const double before = pane->Graph().exact ? pane->Graph().exact(probe) : 0;
+        // Zoomed out: the curves reach the view's ends.
+        const QCPRange wide = log ? QCPRange(first.lower / 100, first.upper * 100)
+                                  : QCPRange(first.lower, first.upper * 4);
+        x->setRange(wide);
+        const Curve& out = pane->Graph().curves.front();
+        if (log) {
+            EXPECT_LE(out.x.front(), wide.lower);
+        }
+        EXPECT_GE(out.x.back(), wide.upper);
+        if (pane->Graph().exact) {
+            EXPECT_NEAR(pane->Graph().exact(probe), before, 1e-9);
+        }
+        if (!log) continue;
+        // Zoomed far in: the view holds many points.
+        const QCPRange narrow(probe, probe * 1.001);
+        x->setRange(narrow);
+        const Curve& in = pane->Graph().curves.front();
+        const auto inside =
+            std::count_if(in.x.begin(), in.x.end(), [&](double v) { return narrow.contains(v); });
+        EXPECT_GT(inside, 100);
+        if (pane->Graph().exact) {
+            EXPECT_NEAR(pane->Graph().exact(probe), before, 1e-9);
+        }
+    }
+}
+
+TEST_F(AnalysisWindowTest, RippleAboveUnityGainIsShownAndKeepsToTheMask) {
+    QTemporaryDir folder;
+    for (const char* order : {"6", "5"}) {
+        SCOPED_TRACE(order);
+        const QString file = folder.filePath(QStringLiteral("chebyshev%1.vorna").arg(order));
+        QProcess cli;
+        cli.start(QStringLiteral(VORNA_BIN_DIR "/vorna-cli"),
+                  {"design", "--kind", "lp", "--approx", "chebyshev", "--by-order", "--order",
+                   order, "--attp", "0.1", "--fc", "1KHz", "--save", file});
+        ASSERT_TRUE(cli.waitForFinished(30000));
+        ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        DocumentWindow* design = frame.OpenDocument(file);
+        ASSERT_NE(design, nullptr);
+        AnalysisWindow* window = ShowAnalysisWindow(*design);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        const GraphData& passband = window->Pane(AnalysisTab::Passband)->Graph();
+        double top = -1;
+        for (std::size_t i = 0; i < passband.curves[0].x.size(); ++i) {
+            if (passband.curves[0].x[i] > design->Document().fp) break;
+            top = std::max(top, passband.curves[0].y[i]);
+            EXPECT_GT(passband.curves[0].y[i], passband.y.low);
+            EXPECT_LT(passband.curves[0].y[i], passband.y.high);
+        }
+        EXPECT_GT(top, order[0] == '6' ? 0.09 : -1e-3);
+        const GraphData& magnitude = window->Pane(AnalysisTab::Magnitude)->Graph();
+        for (const MaskRegion& region : magnitude.mask) {
+            if (!region.ceiling) {
+                EXPECT_GT(region.limit, passband.y.low) << "the floor is shown";
+            }
+            for (std::size_t i = 0; i < magnitude.curves[0].x.size(); ++i) {
+                const double hz = magnitude.curves[0].x[i];
+                const double gain = magnitude.curves[0].y[i];
+                if (hz < region.x0 || hz > region.x1 || std::isnan(gain)) continue;
+                EXPECT_TRUE(region.ceiling ? gain <= region.limit + 1e-6
+                                           : gain >= region.limit - 1e-6)
+                    << hz << " Hz: " << gain << " dB";
+            }
+        }
+        window->Tabs()->setCurrentIndex(static_cast<int>(AnalysisTab::Passband));
+        testing::SaveScreenshot(window, QStringLiteral("analysis-passband-chebyshev%1").arg(order));
+    }
+}
+
+TEST_F(AnalysisWindowTest, SvgExportDrawsNothingOutsideTheAxes) {
+    GraphPane* pane = analysis->Pane(AnalysisTab::Magnitude);
+    analysis->Tabs()->setCurrentWidget(pane);
+    // A view that cuts the curve, the pass-band floor and the stop-band ceiling.
+    pane->Plot()->xAxis->setRange(700, 2000);
+    pane->Plot()->yAxis->setRange(-40, -1);
+    pane->Plot()->replot();
+    QTemporaryDir folder;
+    const QString png = folder.filePath(QStringLiteral("cut.png"));
+    const QString svg = folder.filePath(QStringLiteral("cut.svg"));
+    ASSERT_EQ(pane->ExportTo(png), QString());
+    ASSERT_EQ(pane->ExportTo(svg), QString());
+    const QImage drawn = QImage(png).convertToFormat(QImage::Format_RGB32);
+    QImage rendered(drawn.size(), QImage::Format_RGB32);
+    rendered.fill(Qt::white);
+    QPainter painter(&rendered);
+    QSvgRenderer(svg).render(&painter);
+    painter.end();
+    // The PNG is clipped to the axes: what the SVG colours lies where the PNG's colours lie.
+    const auto coloured = [](const QImage& image) {
+        QRect box;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.hsvSaturation() > 80 && c.value() < 250) box |= QRect(x, y, 1, 1);
+            }
+        }
+        return box;
+    };
+    const QRect axes = coloured(drawn);
+    ASSERT_FALSE(axes.isEmpty());
+    EXPECT_TRUE(axes.adjusted(-2, -2, 2, 2).contains(coloured(rendered)))
+        << coloured(rendered).width() << " x " << coloured(rendered).height();
+}
+
 TEST_F(AnalysisWindowTest, CursorReadsTheCurveAtTheCutOff) {
     GraphPane* pane = analysis->Pane(AnalysisTab::Magnitude);
     QCPAxis* x = pane->Plot()->xAxis;
@@ -152,6 +293,15 @@ TEST_F(AnalysisWindowTest, WritesTheCoefficientsInTheFormatTheExtensionNames) {
         EXPECT_GT(text.size(), 100) << f.name;
     }
     EXPECT_NE(analysis->ExportCoefficients(folder.filePath(QStringLiteral("sos.txt"))), QString());
+    // A C header's name of the user's, which must be a C identifier.
+    const QString named = folder.filePath(QStringLiteral("lp.h"));
+    EXPECT_EQ(analysis->ExportCoefficients(named, QStringLiteral("lp")), QString());
+    QFile header(named);
+    ASSERT_TRUE(header.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(header.readAll().contains("static const double lp_gain"));
+    const QString refused = folder.filePath(QStringLiteral("int.h"));
+    EXPECT_NE(analysis->ExportCoefficients(refused, QStringLiteral("int")), QString());
+    EXPECT_FALSE(QFile::exists(refused));
 }
 
 // Accepts every dialog of the circuit output run and writes its schematic to `schematic`.
@@ -183,6 +333,18 @@ TEST_F(AnalysisWindowTest, VerifiesTheRealisedCircuitWithEnvelopeYieldAndSection
     panel->Verify(*circuit, options);
     const GraphData& graph = panel->Pane()->Graph();
     ASSERT_EQ(graph.curves.size(), 7) << "simulated, ideal and five envelope curves";
+    // Each has a colour of its own, clearly apart from the others'.
+    QCustomPlot* plot = panel->Pane()->Plot();
+    for (int i = 0; i < plot->plottableCount(); ++i) {
+        for (int j = 0; j < i; ++j) {
+            const QColor a = plot->plottable(i)->pen().color();
+            const QColor b = plot->plottable(j)->pen().color();
+            EXPECT_GT(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                          std::abs(a.blue() - b.blue()),
+                      100)
+                << i << " and " << j;
+        }
+    }
     for (std::size_t i = 0; i < graph.curves[0].y.size(); i += 50) {
         EXPECT_NEAR(graph.curves[0].y[i], graph.curves[1].y[i], 0.1) << "a near-ideal op-amp";
     }

@@ -367,6 +367,25 @@ TEST(MainFrame, HelpDocumentsOpenFromTheirFolderAndMissingOnesAreReported) {
     }
 }
 
+TEST(MainFrame, ADocumentNoProgramOpensIsReportedWithItsPath) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QString::fromUtf8("Vorna 設計例-ver145.pdf"));
+    QFile present(path);
+    ASSERT_TRUE(present.open(QIODevice::WriteOnly));
+    present.close();
+    CMainFrame frame;
+    frame.SetHelpFolder(folder.path());
+    // The test platform has no program for any file.
+    QString text;
+    ModalDriver driver;
+    driver.On(QStringLiteral("messageBox"), [&](QWidget* box) {
+        text = MessageText(box);
+        Answer(box, 1);
+    });
+    driver.Run([&] { frame.Action(kCommandDesignExamples)->trigger(); });
+    EXPECT_TRUE(text.startsWith(QDir::toNativeSeparators(path) + u'\n')) << text.toStdString();
+}
+
 TEST(MainFrame, AboutBoxShowsVersionAndDate) {
     CMainFrame frame;
     ModalDriver driver;
