@@ -8,6 +8,7 @@
 #include "CliVerbs.h"
 #include "OutputPath.h"
 #include "analysis/CoefficientExport.h"
+#include "platform/MessageText.h"
 
 namespace vorna::cli {
 
@@ -28,7 +29,9 @@ const std::map<std::string, analysis::CoefficientFormat> kFormats{
 void Export(const ExportOptions& options) {
     const auto format = kFormats.find(options.format);
     if (format == kFormats.end())
-        throw CliRefusal("--format: unknown format \"" + options.format + "\" (csv, json or c)");
+        throw CliRefusal("--format: unknown format \"" + EchoedText(options.format) +
+                         "\" (csv, json or c)");
+    RequireOutput(options.output);
     CliUi ui;
     const auto window = options.input.Run(ui);
     WriteOutput(options.output, analysis::CoefficientsText(WindowCascade(*window), format->second));

@@ -1,11 +1,11 @@
 #include "output/TextReports.h"
 
 #include <cmath>
-#include <filesystem>
 
 #include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
 #include "output/SectionFigures.h"
+#include "platform/AbsolutePath.h"
 #include "platform/CLocale.h"
 #include "platform/FileWrite.h"
 #include "platform/MessageText.h"
@@ -82,7 +82,7 @@ bool AppendReport(CKorvelView& view, Ui& ui, const std::string& text) {
                       MessageButtons::Ok);
         return false;
     }
-    ui.FilesWritten({std::filesystem::absolute(*path).string()});
+    ui.FilesWritten({AbsolutePath(*path)});
     view.displayMode = DisplayMode::Graph;
     ui.OpenWithDesktop(*path);
     return true;

@@ -16,18 +16,31 @@ namespace vorna {
 
 namespace {
 
-// The file a path names, symbolic links followed, so that a link is written through rather
-// than replaced; the path itself when it does not exist yet.
-std::string ResolvedTarget(const std::string& path) {
-    char resolved[PATH_MAX];
-    if (realpath(path.c_str(), resolved) != nullptr) return resolved;
-    return path;
-}
-
 std::string FolderOf(const std::string& path) {
     const auto slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Symbolic links followed from one path before it counts as a loop, as the system counts.
+constexpr int kMaxLinksFollowed = 40;
+
+// The file a path names, symbolic links followed, so that a link is written through rather
+// than replaced: a link whose file is missing leads to that file, which is then created. The
+// path itself when it does not exist yet; empty with `error` set when its links form a loop.
+std::string ResolvedTarget(const std::string& path, int& error) {
+    char resolved[PATH_MAX];
+    if (realpath(path.c_str(), resolved) != nullptr) return resolved;
+    std::string target = path;
+    for (int followed = 0; followed < kMaxLinksFollowed; ++followed) {
+        char link[PATH_MAX];
+        const ssize_t length = readlink(target.c_str(), link, sizeof link);
+        if (length <= 0 || static_cast<std::size_t>(length) == sizeof link) return target;
+        const std::string next(link, static_cast<std::size_t>(length));
+        target = next.front() == '/' ? next : FolderOf(target) + "/" + next;
+    }
+    error = ELOOP;
+    return {};
 }
 
 // A new file with a name of its own in `folder`.
@@ -61,6 +74,8 @@ std::string FileErrorReason(int error) {
             return "同じ名前のフォルダがあります。";
         case ENAMETOOLONG:
             return "ファイル名が長すぎます。";
+        case ELOOP:
+            return "シンボリックリンクが循環しています。";
         default:
             return Format("書き込めませんでした（エラー番号 %d）。", error);
     }
@@ -86,7 +101,8 @@ bool ReplacementFile::Create(const std::string& target) {
         error_ = ENOENT;
         return false;
     }
-    target_ = ResolvedTarget(target);
+    target_ = ResolvedTarget(target, error_);
+    if (error_ != 0) return false;
     struct stat status {};
     if (stat(target_.c_str(), &status) == 0) {
         if (S_ISDIR(status.st_mode)) {

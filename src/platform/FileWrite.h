@@ -18,7 +18,8 @@ std::string FileErrorReason(int error);
 // A file that takes the place of `target` on Commit. Its bytes go to a temporary file in the
 // target's folder, which Commit renames over the target, so that readers and parallel
 // writers see either the old or the new file, never a mixture. The new file keeps the
-// permissions of the one it replaces; a symbolic link is written through. A target that
+// permissions of the one it replaces; a symbolic link is written through, creating the file
+// it names when that is missing. A target that
 // exists and is no regular file (a device such as /dev/null) is written in place. Without
 // Commit, or when Commit fails, the temporary file is removed and the target stays as it was.
 class ReplacementFile {
