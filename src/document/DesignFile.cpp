@@ -16,6 +16,7 @@
 #include "platform/CLocale.h"
 #include "platform/FileRead.h"
 #include "platform/FileWrite.h"
+#include "platform/MessageText.h"
 
 namespace vorna {
 
@@ -79,7 +80,7 @@ public:
                    minimumAllowed ? "以上" : "より大きく", Number(maximum).c_str());
         if (!inRange(value)) {
             throw Refusal{Format("「%s」の値 %s は範囲外です%s。", Place(name).c_str(),
-                                 Number(value).c_str(), range.c_str())};
+                                 ExactNumber(value).c_str(), range.c_str())};
         }
         double shown = value;
         if (!ParseFieldDouble(FormatFieldDouble(value), shown) || !inRange(shown)) {
@@ -151,7 +152,7 @@ FrequencyEntry ReadFrequency(const Reader& parent, const char* name) {
     if (index < 0)
         throw Refusal{
             Format("「%s」の単位「%s」は使えません（mHz、Hz、KHz、Meg、GHz のいずれか）。",
-                   entry.Place("unit").c_str(), unit.c_str())};
+                   entry.Place("unit").c_str(), EchoedText(unit).c_str())};
     const double factor = kFrequencyUnits[static_cast<std::size_t>(index)].factor;
     return {entry.Real("hz", 0, false, kMaxFrequencyNumber * factor), index};
 }
