@@ -92,7 +92,7 @@ TEST(CliAnalysis, BadInputExitsWithoutAFile) {
     };
     const Case cases[] = {
         {"export --format xml -o " + out, 2, "unknown format"},
-        {"export --format csv -o " + (folder / "missing/out"), 1, "cannot write"},
+        {"export --format csv -o " + (folder / "missing/out"), 2, "missing does not exist"},
         {"response --type ramp -o " + out, 2, "unknown response"},
         {"response --type step --t-end 0 -o " + out, 2, "--t-end"},
         {"response --type step --t-end nan -o " + out, 2, "--t-end"},
