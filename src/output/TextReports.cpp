@@ -74,12 +74,15 @@ bool AppendReport(CKorvelView& view, Ui& ui, const std::string& text) {
     request.appends = true;
     const auto path = ui.SaveFileName(request);
     if (!path) return false;
+    const std::string unwritten = Format("「%s」に書き込めませんでした", EchoedText(*path).c_str());
     AppendingFile file;
-    if (!file.Open(*path)) return false;
+    if (!file.Open(*path)) {
+        ui.MessageBox(unwritten + "\n\n" + file.FailureReason(), MessageButtons::Ok);
+        return false;
+    }
     // The report is appended whole or not at all.
     if (!file.Append(Utf8ToShiftJis(text)) || !file.Close()) {
-        ui.MessageBox(Format("「%s」に書き込めませんでした", EchoedText(*path).c_str()),
-                      MessageButtons::Ok);
+        ui.MessageBox(unwritten, MessageButtons::Ok);
         return false;
     }
     ui.FilesWritten({AbsolutePath(*path)});

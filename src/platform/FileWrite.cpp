@@ -76,6 +76,8 @@ std::string FileErrorReason(int error) {
             return "ファイル名が長すぎます。";
         case ELOOP:
             return "シンボリックリンクが循環しています。";
+        case ENXIO:
+            return "読み出す相手のいないパイプか装置です。";
         default:
             return Format("書き込めませんでした（エラー番号 %d）。", error);
     }
@@ -174,6 +176,7 @@ std::optional<std::string> WriteFileAtomically(const std::string& target, std::s
 bool AppendingFile::Open(const std::string& path) {
     file_ = FileDescriptor(
         open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
+    error_ = file_.IsOpen() ? 0 : errno;
     return file_.IsOpen();
 }
 

@@ -67,9 +67,12 @@ public:
     bool Append(std::string_view bytes);
     // False when closing reported an error.
     bool Close() { return file_.Close(); }
+    // Why the last Open failed.
+    std::string FailureReason() const { return FileErrorReason(error_); }
 
 private:
     FileDescriptor file_;
+    int error_ = 0;  // the system error of the last failed Open
 };
 
 }  // namespace vorna

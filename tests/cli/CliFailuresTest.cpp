@@ -3,6 +3,7 @@
 // lost or left half written; parallel runs never mix their records or outputs.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -55,6 +56,9 @@ TEST(CliFailures, ExitStatusAndReasonOnStandardErrorAndNoFileTouched) {
         {"export --format csv -o .", kNothing, 2, "this is a folder"},
         {"response --type step -o no/X.asc", kNothing, 2, "the folder no does not exist"},
         {"export --format c -o /dev/full", kNothing, 1, "cannot write /dev/full: ディスクの空き"},
+        {"plot -o pipe", kNothing, 1, "cannot write pipe: 読み出す相手のいないパイプ"},
+        {"report --type gainlist -o pipe", kNothing, 1,
+         "「pipe」に書き込めませんでした\n\n読み出す"},
         {"response --type step -o /dev/full", kNothing, 1, "cannot write /dev/full: ディスク"},
         {"response --type step --t-end 1.7976931348623157e308 -o -", kNothing, 2,
          "--t-end 1.79769313486232e+308"},
@@ -89,6 +93,7 @@ TEST(CliFailures, ExitStatusAndReasonOnStandardErrorAndNoFileTouched) {
         if (c.setup == kHugeList) WriteFile(dir + "OPExchange.txt", std::string(1 << 20, 'x'));
         if (c.setup == kBadNameFile) WriteFile(dir + "OPname.txt", "a/b\n");
         fs::create_symlink("loop", dir + "loop");
+        ASSERT_EQ(mkfifo((dir + "pipe").c_str(), 0600), 0);
         const auto run = RunCliIn(dir, c.arguments);
         EXPECT_EQ(run.status, c.status);
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
