@@ -22,7 +22,10 @@ void RequireOutputFile(const std::string& option, const std::string& path) {
     if (error.value() == ENAMETOOLONG) throw CliRefusal(named + "the name is too long");
     if (std::filesystem::is_directory(status))
         throw CliRefusal(named + "this is a folder, not a file");
-    const std::filesystem::path folder = file.parent_path();
+    // A link whose file is missing leads to that file, which lands in its own folder.
+    int linkError = 0;
+    const std::filesystem::path folder =
+        std::filesystem::path(WriteTarget(path, linkError)).parent_path();
     if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
         throw CliRefusal(named + "the folder " + EchoedText(folder.string(), kMaxEchoedPathBytes) +
                          " does not exist");

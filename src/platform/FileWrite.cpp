@@ -25,24 +25,6 @@ std::string FolderOf(const std::string& path) {
 // Symbolic links followed from one path before it counts as a loop, as the system counts.
 constexpr int kMaxLinksFollowed = 40;
 
-// The file a path names, symbolic links followed, so that a link is written through rather
-// than replaced: a link whose file is missing leads to that file, which is then created. The
-// path itself when it does not exist yet; empty with `error` set when its links form a loop.
-std::string ResolvedTarget(const std::string& path, int& error) {
-    char resolved[PATH_MAX];
-    if (realpath(path.c_str(), resolved) != nullptr) return resolved;
-    std::string target = path;
-    for (int followed = 0; followed < kMaxLinksFollowed; ++followed) {
-        char link[PATH_MAX];
-        const ssize_t length = readlink(target.c_str(), link, sizeof link);
-        if (length <= 0 || static_cast<std::size_t>(length) == sizeof link) return target;
-        const std::string next(link, static_cast<std::size_t>(length));
-        target = next.front() == '/' ? next : FolderOf(target) + "/" + next;
-    }
-    error = ELOOP;
-    return {};
-}
-
 // A new file with a name of its own in `folder`.
 FileDescriptor CreateTemporary(const std::string& folder, std::string& name) {
     static std::atomic<unsigned> counter = 0;
@@ -56,6 +38,21 @@ FileDescriptor CreateTemporary(const std::string& folder, std::string& name) {
 }
 
 }  // namespace
+
+std::string WriteTarget(const std::string& path, int& error) {
+    char resolved[PATH_MAX];
+    if (realpath(path.c_str(), resolved) != nullptr) return resolved;
+    std::string target = path;
+    for (int followed = 0; followed < kMaxLinksFollowed; ++followed) {
+        char link[PATH_MAX];
+        const ssize_t length = readlink(target.c_str(), link, sizeof link);
+        if (length <= 0 || static_cast<std::size_t>(length) == sizeof link) return target;
+        const std::string next(link, static_cast<std::size_t>(length));
+        target = next.front() == '/' ? next : FolderOf(target) + "/" + next;
+    }
+    error = ELOOP;
+    return {};
+}
 
 std::string FileErrorReason(int error) {
     switch (error) {
@@ -103,7 +100,7 @@ bool ReplacementFile::Create(const std::string& target) {
         error_ = ENOENT;
         return false;
     }
-    target_ = ResolvedTarget(target, error_);
+    target_ = WriteTarget(target, error_);
     if (error_ != 0) return false;
     struct stat status {};
     if (stat(target_.c_str(), &status) == 0) {

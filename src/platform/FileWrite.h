@@ -15,6 +15,12 @@ namespace vorna {
 // A short Japanese reason for the system error number `error`.
 std::string FileErrorReason(int error);
 
+// The file that writing `path` replaces or creates: symbolic links followed, so that a link
+// is written through rather than replaced, up to the file a link names when that is missing;
+// `path` itself when it does not exist. Empty with `error` set to ELOOP when the links lead
+// round in a circle.
+std::string WriteTarget(const std::string& path, int& error);
+
 // A file that takes the place of `target` on Commit. Its bytes go to a temporary file in the
 // target's folder, which Commit renames over the target, so that readers and parallel
 // writers see either the old or the new file, never a mixture. The new file keeps the

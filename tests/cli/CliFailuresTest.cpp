@@ -55,6 +55,7 @@ TEST(CliFailures, ExitStatusAndReasonOnStandardErrorAndNoFileTouched) {
         {"export --format csv -o ''", kNothing, 2, "-o: the file name is empty"},
         {"export --format csv -o .", kNothing, 2, "this is a folder"},
         {"response --type step -o no/X.asc", kNothing, 2, "the folder no does not exist"},
+        {"plot -o away", kNothing, 2, "-o away: the folder ./no does not exist"},
         {"export --format c -o /dev/full", kNothing, 1, "cannot write /dev/full: ディスクの空き"},
         {"plot -o pipe", kNothing, 1, "cannot write pipe: 読み出す相手のいないパイプ"},
         {"report --type gainlist -o pipe", kNothing, 1,
@@ -93,6 +94,7 @@ TEST(CliFailures, ExitStatusAndReasonOnStandardErrorAndNoFileTouched) {
         if (c.setup == kHugeList) WriteFile(dir + "OPExchange.txt", std::string(1 << 20, 'x'));
         if (c.setup == kBadNameFile) WriteFile(dir + "OPname.txt", "a/b\n");
         fs::create_symlink("loop", dir + "loop");
+        fs::create_symlink("no/X.asc", dir + "away");
         ASSERT_EQ(mkfifo((dir + "pipe").c_str(), 0600), 0);
         const auto run = RunCliIn(dir, c.arguments);
         EXPECT_EQ(run.status, c.status);
