@@ -26,8 +26,19 @@ std::string WithSlash(std::string folder) {
 
 }  // namespace
 
-void CliUi::Answer(int dialogId, DialogAnswer answer, SilentRefusal silent) {
-    answers_[dialogId] = Entry{std::move(answer), std::move(silent)};
+std::string RequireCurrentFolder() {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    if (error) {
+        throw CliRefusal(
+            "the current folder cannot be found (it may have been deleted or renamed); run "
+            "the command in a folder that exists");
+    }
+    return folder.string();
+}
+
+void CliUi::Answer(int dialogId, DialogAnswer answer, SilentRefusal silent, FieldOptions fields) {
+    answers_[dialogId] = Entry{std::move(answer), std::move(silent), std::move(fields)};
 }
 
 int CliUi::MessageBox(const std::string& text, MessageButtons buttons) {
@@ -59,10 +70,12 @@ int CliUi::RunModal(Dialog& dialog) {
     dialog.Open(*this);
     entry.answer(dialog);
     if (!dialog.Ended()) {
-        // The dialog's data exchange refused a field and stays open.
-        const std::string reason = Joined(messages, entry.messagesBefore);
-        throw CliRefusal(reason.empty() ? "dialog " + std::to_string(dialog.Id()) + " did not close"
-                                        : reason);
+        // The dialog's data exchange refused a field and stays open, its focus on the field.
+        std::string reason = Joined(messages, entry.messagesBefore);
+        if (reason.empty()) reason = "dialog " + std::to_string(dialog.Id()) + " did not close";
+        const auto option = entry.fields.find(dialog.FocusControl());
+        if (option == entry.fields.end()) throw CliRefusal(reason);
+        throw CliRefusal(option->second + ": " + reason);
     }
     entry.messagesBefore = messages.size();
     return dialog.Result();
@@ -96,7 +109,7 @@ void CliUi::FilesWritten(const std::vector<std::string>& paths) {
 }
 
 std::string CliUi::CurrentDirectory() {
-    return WithSlash(std::filesystem::current_path().string());
+    return WithSlash(RequireCurrentFolder());
 }
 
 }  // namespace vorna::cli

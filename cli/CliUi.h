@@ -26,6 +26,9 @@ struct CliError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The current folder; throws CliRefusal when it no longer exists (deleted or renamed).
+std::string RequireCurrentFolder();
+
 class CliUi : public Ui {
 public:
     // Fills an open dialog as a user would and presses its button.
@@ -34,8 +37,12 @@ public:
     using SilentRefusal = std::function<std::string()>;
     // Answers a question (OK/Cancel or Yes/No) by its text; throws CliError when it cannot.
     using QuestionAnswer = std::function<int(const std::string& text, MessageButtons buttons)>;
+    // The option that filled each control of a dialog, as typed ("--order 2.5"), by control
+    // id: a refusal of the dialog's own check of the control names it.
+    using FieldOptions = std::map<int, std::string>;
 
-    void Answer(int dialogId, DialogAnswer answer, SilentRefusal silent = {});
+    void Answer(int dialogId, DialogAnswer answer, SilentRefusal silent = {},
+                FieldOptions fields = {});
     void AnswerQuestions(QuestionAnswer answer) { questions_ = std::move(answer); }
 
     // Every message box text shown, in order.
@@ -48,6 +55,7 @@ public:
     bool ChooseFont(FontDescription& font) override;
     void OpenWithDesktop(const std::string& path) override;
     std::string ProgramDirectory() override;
+    // Throws CliRefusal when the current folder no longer exists.
     std::string CurrentDirectory() override;
     // Names every file written on stderr, one "wrote PATH" line each.
     void FilesWritten(const std::vector<std::string>& paths) override;
@@ -56,6 +64,7 @@ private:
     struct Entry {
         DialogAnswer answer;
         SilentRefusal silent;
+        FieldOptions fields;
         bool answered = false;
         std::size_t messagesBefore = 0;  // messages shown before the last answer
     };

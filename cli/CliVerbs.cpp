@@ -47,6 +47,11 @@ void RunVerb(const std::function<void()>& verb) {
     } catch (const CliError& error) {
         std::cerr << error.what() << '\n';
         SetExitStatus(1);
+    } catch (const std::exception& error) {
+        // A fault of the program: it still ends with a message and a failure status.
+        std::cerr << "the command stopped on an unexpected error: "
+                  << EchoedText(error.what(), kMaxEchoedPathBytes) << '\n';
+        SetExitStatus(1);
     }
 }
 

@@ -28,7 +28,8 @@ inline constexpr std::array<VerbRegistration, 9> kVerbs{
     RegisterExportVerb,  RegisterResponseVerb,       RegisterVerifyVerb,
 };
 
-// Runs `verb`, printing refusals and errors on stderr and setting the exit status (2 and 1).
+// Runs `verb`, printing refusals and errors on stderr and setting the exit status (2 and 1);
+// any other exception is a failure (1) with its text.
 void RunVerb(const std::function<void()>& verb);
 
 // Exit status of the verb that ran (0 success, 1 failure, 2 input refused).

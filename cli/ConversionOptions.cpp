@@ -73,11 +73,12 @@ void ConversionOptions::Convert(DesignWindow& window, CliUi& ui) const {
             dialog.UserClick(IDOK);
         },
         [&window, entered] {
-            return "--digital: the sampling frequency " + entered +
+            return "--digital: the sampling frequency " + EchoedText(entered) +
                    " is below the lower limit of this design, " +
                    Format("%.15g", SamplingFrequencyLowerLimit(window.doc)) +
                    " Hz (twice its highest frequency)";
-        });
+        },
+        {{kSamplingValueId, "--digital " + EchoedText(entered)}});
     window.view.OnConvertDigital(ui);
     if (window.view.convertedToDigital != 1)
         throw CliError("--digital: the conversion did not take place");
@@ -87,9 +88,14 @@ nlohmann::json ConversionOptions::Gains(const DesignWindow& window) const {
     nlohmann::json gains = nlohmann::json::array();
     for (const auto& text : gainAt) {
         const double hz = FrequencyHz("--gain-at", text);
-        if (!(hz >= 0) || !std::isfinite(hz))
+        if (!(hz >= 0))
             throw CliRefusal("--gain-at " + EchoedText(text) +
                              ": the frequency must be 0 or above");
+        if (!std::isfinite(hz)) {
+            throw CliRefusal("--gain-at " + EchoedText(text) +
+                             ": the frequency in Hz is beyond the largest number (" +
+                             kLargestNumberText + ")");
+        }
         const GainAndPhase response = GainAndPhaseAt(window.view, hz);
         if (!std::isfinite(response.gainDb) || !std::isfinite(response.phaseDegrees) ||
             !std::isfinite(response.groupDelaySeconds)) {

@@ -40,4 +40,8 @@ nlohmann::json DesignJson(const CKorvelDoc& doc, const DesignResults& results,
     return json;
 }
 
+std::string JsonText(const nlohmann::json& json) {
+    return json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
 }  // namespace vorna::cli

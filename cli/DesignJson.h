@@ -20,4 +20,8 @@ nlohmann::json DesignDocumentJson(const CKorvelDoc& doc);
 nlohmann::json DesignJson(const CKorvelDoc& doc, const DesignResults& results,
                           const std::vector<std::string>& messages);
 
+// The text a verb prints for `json`, indented by two. A text that is not UTF-8 (a file name
+// or a name from an input file) has each byte that is not shown as U+FFFD.
+std::string JsonText(const nlohmann::json& json);
+
 }  // namespace vorna::cli

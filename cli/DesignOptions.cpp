@@ -1,5 +1,6 @@
 #include "DesignOptions.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -83,6 +84,19 @@ void FillParameterDialog(const DesignOptions& options, Dialog& dialog) {
     dialog.UserClick(IDOK);
 }
 
+// The controls the given entry options fill, each with the option as typed.
+CliUi::FieldOptions EntryFields(const DesignOptions& options) {
+    CliUi::FieldOptions fields;
+    for (const auto& entry : kEntryOptions) {
+        const auto& value = options.*entry.value;
+        if (!value) continue;
+        const std::string typed = std::string(entry.name) + " " + EchoedText(*value);
+        fields[entry.edit] = typed;
+        if (entry.unitCombo != 0) fields[entry.unitCombo] = typed;
+    }
+    return fields;
+}
+
 std::string SilentRefusalReason(const CKorvelDoc& doc, double xsEntered) {
     if (!(xsEntered > 1))
         return "Xs must be greater than 1 (it was " + Format("%.15g", xsEntered) + ")";
@@ -96,15 +110,19 @@ std::string SilentRefusalReason(const CKorvelDoc& doc, double xsEntered) {
 FrequencyText SplitFrequencyOption(const std::string& option, const std::string& text) {
     const char* start = text.c_str();
     const char* end = nullptr;
-    StrToD(start, &end);
+    const double value = StrToD(start, &end);
     const std::string number(start, end);
     const std::string unit(end);
     const bool plainNumber = !number.empty() && number.find_first_of("xXnNiI") == std::string::npos;
-    if (plainNumber && unit.empty()) return {number, "Hz"};
-    if (plainNumber) {
-        for (const auto& entry : kFrequencyUnits) {
-            if (unit == entry.suffix) return {number, unit};
+    const bool knownUnit =
+        unit.empty() || std::any_of(kFrequencyUnits.begin(), kFrequencyUnits.end(),
+                                    [&unit](const auto& entry) { return unit == entry.suffix; });
+    if (plainNumber && knownUnit) {
+        if (!std::isfinite(value)) {
+            throw CliRefusal(option + ": \"" + EchoedText(text) +
+                             "\" is beyond the largest number (" + kLargestNumberText + ")");
         }
+        return {number, unit.empty() ? "Hz" : unit};
     }
     throw CliRefusal(
         option + ": \"" + EchoedText(text) +
@@ -149,7 +167,8 @@ void DesignOptions::AnswerDialogs(CliUi& ui, const DesignWindow& window) const {
                 FillParameterDialog(*this, dialog);
                 *xsEntered = static_cast<const ParameterDialog&>(dialog).xs;
             },
-            [&window, xsEntered] { return SilentRefusalReason(window.doc, *xsEntered); });
+            [&window, xsEntered] { return SilentRefusalReason(window.doc, *xsEntered); },
+            EntryFields(*this));
     }
 }
 

@@ -2,11 +2,11 @@
 // The Ui of the output verbs: a CliUi whose Save As chooser answers with the file given on
 // the command line and whose Open chooser answers with the schematic given there.
 
-#include <filesystem>
 #include <optional>
 #include <string>
 
 #include "CliUi.h"
+#include "platform/AbsolutePath.h"
 
 namespace vorna::cli {
 
@@ -25,8 +25,7 @@ public:
     void FilesWritten(const std::vector<std::string>& paths) override {
         std::vector<std::string> named;
         for (const auto& path : paths) {
-            if (!unnamed || path != std::filesystem::absolute(*unnamed).string())
-                named.push_back(path);
+            if (!unnamed || path != AbsolutePath(*unnamed)) named.push_back(path);
         }
         CliUi::FilesWritten(named);
     }

@@ -7,12 +7,16 @@
 
 namespace vorna::cli {
 
-// Throws CliRefusal when `path` (the value of `option`) is empty, is a folder, or lies in a
-// folder that does not exist.
+// Throws CliRefusal when `path` (the value of `option`) is empty, is a folder, lies in a
+// folder that does not exist, is too long, or leads round a circle of symbolic links.
 void RequireOutputFile(const std::string& option, const std::string& path);
 
+// The -o of a verb that writes its output with WriteOutput: "-" (standard output) or a file
+// that RequireOutputFile accepts.
+void RequireOutput(const std::string& path);
+
 // Writes a verb's output: to standard output for "-", else atomically to the file. Throws
-// CliError naming the path when the file cannot be written.
+// CliError naming the path and the reason when the file cannot be written.
 void WriteOutput(const std::string& path, const std::string& bytes);
 
 }  // namespace vorna::cli

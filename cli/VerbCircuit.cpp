@@ -65,7 +65,7 @@ void CheckOpAmpNameFile(const std::string& opAmp, Ui& ui) {
     const FileContents file = ReadInputFile(path, kMaxNameFileSize);
     const std::string problem = ReadProblemText(path, file.problem, kMaxNameFileSize);
     if (!problem.empty()) throw CliRefusal(problem);
-    std::istringstream lines(file.bytes);
+    std::istringstream lines{std::string(WithoutByteOrderMark(file.bytes))};
     if (!file || ReadNameLine(lines).value_or("") != opAmp) {
         throw CliError("--opamp " + opAmp +
                        " needs OPname.txt in the current directory naming it on its first line");
@@ -94,12 +94,15 @@ int AnswerQuestion(const CircuitOptions& options, const std::string& text,
 CircuitRun RunCircuit(const CircuitOptions& options) {
     const int code = CircuitCode(options.circuit);
     RequireOutputFile("-o", options.output);
+    // The journal goes to the current folder: one that is gone is refused before anything runs.
+    RequireCurrentFolder();
     // Dialog 720 of the low-pass circuits walks C2 downward from a typed C1; of the high-pass
     // circuits, R1 from a typed R1.
     const bool lowPassPairs = options.circuit == "LP1" || options.circuit == "LP2";
     CandidatePicker picker(options.pick == "best" ? PickRule::Best : PickRule::First,
                            lowPassPairs ? SecondOrderWalk::DownFromC1 : SecondOrderWalk::FromR1);
     OutputFilesUi ui;
+
     if (options.scratchOutput) ui.unnamed = options.output;
     auto window = RunDesignCommand(options.design, ui);
     const std::size_t designMessages = ui.messages.size();
@@ -162,7 +165,7 @@ void Circuit(const CircuitOptions& options) {
     json["elements"] = elements;
     json["pick"] = options.pick;
     json["steps"] = StepsJson(run.steps);
-    std::cout << json.dump(2) << '\n';
+    std::cout << JsonText(json) << '\n';
     for (const auto& step : run.steps) {
         if (!step.missedBest) continue;
         std::cerr << "section " << step.section << ", dialog " << step.dialogId

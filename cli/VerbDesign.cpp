@@ -1,6 +1,5 @@
 // vorna-cli design: one design through dialog 100 and its parameter dialog, printed as JSON.
 
-#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -9,7 +8,9 @@
 #include "ConversionOptions.h"
 #include "DesignJson.h"
 #include "DesignOptions.h"
+#include "OutputPath.h"
 #include "document/DesignWindowFile.h"
+#include "platform/AbsolutePath.h"
 
 namespace vorna::cli {
 
@@ -17,7 +18,7 @@ namespace {
 
 void SaveDesign(const std::string& path, const CKorvelView& view, CliUi& ui) {
     if (const auto problem = SaveDesignFile(path, view)) throw CliError(*problem);
-    ui.FilesWritten({std::filesystem::absolute(path).string()});
+    ui.FilesWritten({AbsolutePath(path)});
 }
 
 }  // namespace
@@ -34,13 +35,14 @@ void RegisterDesignVerb(CLI::App& app) {
     verb->add_option("--save", *save, "Save the design as a design file (.vorna)");
     verb->callback([options, conversion, save] {
         RunVerb([&] {
+            if (*save) RequireOutputFile("--save", **save);
             CliUi ui;
             const auto window = RunDesignCommand(*options, ui);
             conversion->Convert(*window, ui);
             auto json = DesignJson(window->doc, window->view, ui.messages);
             if (!conversion->gainAt.empty()) json["gains"] = conversion->Gains(*window);
             if (*save) SaveDesign(**save, window->view, ui);
-            std::cout << json.dump(2) << '\n';
+            std::cout << JsonText(json) << '\n';
         });
     });
 }

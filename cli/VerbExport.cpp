@@ -30,12 +30,14 @@ const std::map<std::string, analysis::CoefficientFormat> kFormats{
 void Export(const ExportOptions& options) {
     const auto format = kFormats.find(options.format);
     if (format == kFormats.end())
-        throw CliRefusal("--format: unknown format \"" + options.format + "\" (csv, json or c)");
+        throw CliRefusal("--format: unknown format \"" + EchoedText(options.format) +
+                         "\" (csv, json or c)");
     if (!analysis::IsUsableCName(options.name)) {
         throw CliRefusal("--name " + EchoedText(options.name) +
                          ": not a C identifier (a letter, then letters, digits or underscores, "
                          "63 at most) or a C keyword");
     }
+    RequireOutput(options.output);
     CliUi ui;
     const auto window = options.input.Run(ui);
     WriteOutput(options.output,

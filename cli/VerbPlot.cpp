@@ -2,6 +2,7 @@
 // drawn by the same paint as the window, or one of its analysis graphs.
 
 #include <memory>
+#include <optional>
 #include <set>
 
 #include "AnalysisGraphs.h"
@@ -21,40 +22,52 @@ namespace {
 struct PlotOptions {
     DesignOptions design;
     ConversionOptions conversion;
-    std::string graph = "response";
-    int points = 201;
+    std::optional<std::string> graph;  // the design file's graph, else the response
+    std::optional<int> points;         // the design file's points per decade, else 201
     std::string output = "-";
 };
 
 // The graphs the window itself draws.
 const std::set<std::string> kViewGraphs{"response", "polezero", "list"};
 
+// The window's graph: the coefficient list, the pole-zero plot or the response.
+std::string ShownGraph(const CKorvelView& view) {
+    if (view.displayMode == DisplayMode::CoefficientList) return "list";
+    return view.graphKind == GraphKind::PoleZero ? "polezero" : "response";
+}
+
 void Plot(const PlotOptions& options) {
-    const bool viewGraph = kViewGraphs.count(options.graph) != 0;
-    if (!viewGraph && !IsAnalysisGraph(options.graph)) {
-        throw CliRefusal("--graph: unknown graph \"" + options.graph +
+    if (options.graph && kViewGraphs.count(*options.graph) == 0 &&
+        !IsAnalysisGraph(*options.graph)) {
+        throw CliRefusal("--graph: unknown graph \"" + EchoedText(*options.graph) +
                          "\" (response, polezero, list, magnitude, passband, phase, groupdelay, "
                          "step or impulse)");
     }
-    if (options.output != "-") RequireOutputFile("-o", options.output);
+    RequireOutput(options.output);
     CliUi ui;
     const auto window = RunDesignCommand(options.design, ui);
     options.conversion.Convert(*window, ui);
-    if (!viewGraph) {
+    CKorvelView& view = window->view;
+    const std::string graph = options.graph.value_or(ShownGraph(view));
+    if (kViewGraphs.count(graph) == 0) {
         SvgCanvas canvas(kChartWidth, kChartHeight);
-        DrawChart(*AnalysisChart(options.graph, *window), canvas);
+        DrawChart(*AnalysisChart(graph, *window), canvas);
         WriteOutput(options.output, canvas.Document());
         return;
     }
-    CKorvelView& view = window->view;
     // Command 620 chooses the graph and the points, with the dialog's own range check.
-    ui.Answer(kGraphDialogId, [&options](Dialog& dialog) {
-        dialog.UserClick(options.graph == "polezero" ? kPoleZeroRadioId : kResponseGraphRadioId);
-        dialog.UserSetText(kGraphPointsId, std::to_string(options.points));
-        dialog.UserClick(IDOK);
-    });
+    CliUi::FieldOptions fields;
+    if (options.points) fields[kGraphPointsId] = "--points " + std::to_string(*options.points);
+    ui.Answer(
+        kGraphDialogId,
+        [&options, &graph](Dialog& dialog) {
+            dialog.UserClick(graph == "polezero" ? kPoleZeroRadioId : kResponseGraphRadioId);
+            if (options.points) dialog.UserSetText(kGraphPointsId, std::to_string(*options.points));
+            dialog.UserClick(IDOK);
+        },
+        {}, fields);
     view.OnGraphSelect(ui);
-    if (options.graph == "list") view.displayMode = DisplayMode::CoefficientList;
+    if (graph == "list") view.displayMode = DisplayMode::CoefficientList;
     SvgCanvas canvas(kViewWidth, kViewHeight);
     view.OnDraw(canvas);
     WriteOutput(options.output, canvas.Document());
@@ -72,11 +85,11 @@ void RegisterPlotVerb(CLI::App& app) {
     options->conversion.AddDigitalTo(*verb);
     verb->add_option("--graph", options->graph,
                      "What to draw: the window's response, polezero or list, or the analysis "
-                     "graphs magnitude, passband, phase, groupdelay, step or impulse")
-        ->capture_default_str();
+                     "graphs magnitude, passband, phase, groupdelay, step or impulse (default: "
+                     "the graph of the --load design file, else response)");
     verb->add_option("--points", options->points,
-                     "Points per decade of the response graph (10 to 1000)")
-        ->capture_default_str();
+                     "Points per decade of the response graph (10 to 1000; default: those of "
+                     "the --load design file, else 201)");
     verb->add_option("-o,--output", options->output, "SVG file to write (- for standard output)")
         ->capture_default_str();
     verb->callback([options] { RunVerb([&] { Plot(*options); }); });

@@ -33,10 +33,10 @@ void Report(const ReportOptions& options) {
     const bool written = options.type == "coefficients" ? WriteCoefficientReport(window->view, ui)
                                                         : WriteGainList(window->view, ui);
     if (written) return;
-    // A failed write is explained by the program's message; a file that cannot be opened
-    // is not.
-    if (ui.messages.size() > designMessages) throw CliError(ui.messages.back());
-    throw CliError("cannot open or create " + EchoedText(options.output));
+    // The program's message says why the report could not be written.
+    throw CliError(ui.messages.size() > designMessages
+                       ? ui.messages.back()
+                       : "cannot write " + EchoedText(options.output));
 }
 
 }  // namespace

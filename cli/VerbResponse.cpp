@@ -9,6 +9,7 @@
 #include "OutputPath.h"
 #include "analysis/TimeResponse.h"
 #include "platform/CLocale.h"
+#include "platform/MessageText.h"
 
 namespace vorna::cli {
 
@@ -35,12 +36,14 @@ std::optional<analysis::Excitation> ExcitationNamed(const std::string& name) {
 void Respond(const ResponseOptions& options) {
     const auto excitation = ExcitationNamed(options.type);
     if (!excitation)
-        throw CliRefusal("--type: unknown response \"" + options.type + "\" (step or impulse)");
+        throw CliRefusal("--type: unknown response \"" + EchoedText(options.type) +
+                         "\" (step or impulse)");
     if (options.endTime && !(std::isfinite(*options.endTime) && *options.endTime > 0))
         throw CliRefusal("--t-end: the end time must be a positive number of seconds");
     if (options.points < kFewestPoints || options.points > kMostPoints)
         throw CliRefusal(Format("--points: the number of points must lie between %d and %d",
                                 kFewestPoints, kMostPoints));
+    RequireOutput(options.output);
     CliUi ui;
     const auto window = options.input.Run(ui);
     const analysis::Cascade cascade = WindowCascade(*window);
@@ -50,6 +53,10 @@ void Respond(const ResponseOptions& options) {
         throw CliError(
             "the response does not settle, so its length cannot be computed; give --t-end");
     const auto samples = analysis::TimeResponse(cascade, *excitation, *end, options.points);
+    if (!samples && options.endTime) {
+        throw CliRefusal("--t-end " + Format("%.15g", *end) +
+                         ": the response cannot be computed over this time with these points");
+    }
     if (!samples)
         throw CliError("the response cannot be computed over " + Format("%.17g", *end) + " s");
     std::string csv = "time,value\n";

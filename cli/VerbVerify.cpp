@@ -4,6 +4,7 @@
 // --monte-carlo the spread and yield for the element tolerances.
 
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -16,6 +17,7 @@
 #include "circuit/EngValue.h"
 #include "platform/CLocale.h"
 #include "platform/FileWrite.h"
+#include "platform/MessageText.h"
 #include "verify/CircuitSimulation.h"
 #include "verify/OpAmpTable.h"
 #include "verify/SectionRequirements.h"
@@ -47,7 +49,11 @@ double NumberOption(const std::string& option, const std::string& text) {
     const char* end = nullptr;
     const double value = StrToD(text.c_str(), &end);
     if (text.empty() || end != text.c_str() + text.size())
-        throw CliRefusal(option + ": \"" + text + "\" is not a number");
+        throw CliRefusal(option + ": \"" + EchoedText(text) + "\" is not a number");
+    if (std::isinf(value)) {
+        throw CliRefusal(option + ": \"" + EchoedText(text) + "\" is beyond the largest number (" +
+                         kLargestNumberText + ")");
+    }
     return value;
 }
 
@@ -56,7 +62,7 @@ long long IntegerOption(const std::string& option, const std::string& text) {
     errno = 0;
     const long long value = std::strtoll(text.c_str(), &end, 10);
     if (text.empty() || *end != '\0' || errno == ERANGE)
-        throw CliRefusal(option + ": \"" + text + "\" is not an integer");
+        throw CliRefusal(option + ": \"" + EchoedText(text) + "\" is not an integer");
     return value;
 }
 
@@ -69,7 +75,8 @@ ChosenOpAmp ChooseOpAmp(const VerifyOptions& options, Ui& ui) {
             if (text.unit == unit.suffix) factor = unit.factor;
         const double gbw = NumberOption("--gbw", text.number) * factor;
         const std::string problem = verify::CheckGbw(gbw);
-        if (!problem.empty()) throw CliRefusal("--gbw " + *options.gbw + ": " + problem);
+        if (!problem.empty())
+            throw CliRefusal("--gbw " + EchoedText(*options.gbw) + ": " + problem);
         return {"", gbw};
     }
     const std::string path =
@@ -79,7 +86,8 @@ ChosenOpAmp ChooseOpAmp(const VerifyOptions& options, Ui& ui) {
     const std::string name = options.opAmp.value_or(std::string(kReferenceOpAmp));
     const verify::OpAmpData* opAmp = table.Find(name);
     if (opAmp == nullptr)
-        throw CliRefusal("--opamp: \"" + name + "\" is not in the op-amp table " + path);
+        throw CliRefusal("--opamp: \"" + EchoedText(name) + "\" is not in the op-amp table " +
+                         EchoedText(path, kMaxEchoedPathBytes));
     return {opAmp->name, opAmp->gbwHz};
 }
 
@@ -219,7 +227,7 @@ void Verify(const VerifyOptions& options) {
         if (failure.empty()) failure = result.error;
     }
     if (!failure.empty()) json["error"] = failure;
-    std::cout << json.dump(2) << '\n';
+    std::cout << JsonText(json) << '\n';
     if (options.spiceLog) WriteLog(*options.spiceLog, verify::SpiceEngine::Instance().TakeLog());
     if (!failure.empty()) throw CliError(failure);
 }

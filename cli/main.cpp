@@ -22,6 +22,11 @@ int main(int argc, char** argv) {
         std::cerr << vorna::EchoedText(e.what(), 240)
                   << "\nRun with --help for more information.\n";
         return 2;
+    } catch (const std::exception& e) {
+        // The verbs catch their own failures; this is one of the parser's.
+        std::cerr << "the command line cannot be read: " << vorna::EchoedText(e.what(), 240)
+                  << '\n';
+        return 2;
     }
     return vorna::cli::FinishStandardOutput();
 }

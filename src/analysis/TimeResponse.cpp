@@ -196,13 +196,16 @@ std::optional<std::vector<TimeSample>> TimeResponse(const Cascade& cascade, Exci
         step = T * static_cast<double>(stride);
         values = DigitalResponse(cascade, excitation, count);
     } else {
+        // Samples closer than doubles can tell apart are no response.
+        if (!(step > 0)) return std::nullopt;
         values = AnalogResponse(cascade, excitation, step, points);
     }
     std::vector<TimeSample> samples;
     for (std::size_t i = 0; i * stride < values.size(); ++i) {
+        const double time = static_cast<double>(i) * step;
         const double value = values[i * stride];
-        if (!std::isfinite(value)) return std::nullopt;
-        samples.push_back({static_cast<double>(i) * step, value});
+        if (!std::isfinite(time) || !std::isfinite(value)) return std::nullopt;
+        samples.push_back({time, value});
     }
     return samples;
 }

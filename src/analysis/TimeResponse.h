@@ -32,8 +32,8 @@ double DcGain(const Cascade& cascade);
 // `points`. The impulse response of an analog cascade is its regular part: a direct
 // feed-through (a high-pass or band-eliminate section) adds an impulse at time 0 that no
 // sample can show; the digital one is the response to a unit sample. None for arguments
-// out of range, more than 1e8 sampling instants, or a response that grows beyond the range
-// of doubles.
+// out of range, samples of an analog response closer than doubles tell apart, more than 1e8
+// sampling instants, or a response or a time that grows beyond the range of doubles.
 std::optional<std::vector<TimeSample>> TimeResponse(const Cascade& cascade, Excitation excitation,
                                                     double endTime, int points);
 

@@ -1,21 +1,22 @@
 #include "document/DesignFile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <nlohmann/json.hpp>
 
 #include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
 #include "dialogs/CircuitSelectionDialog.h"
+#include "dialogs/DataExchange.h"
 #include "dialogs/GraphDialog.h"
 #include "dialogs/OutputChoiceDialog.h"
 #include "dialogs/ParameterDialog.h"
 #include "platform/CLocale.h"
+#include "platform/FileRead.h"
 #include "platform/FileWrite.h"
+#include "platform/MessageText.h"
 
 namespace vorna {
 
@@ -41,6 +42,15 @@ std::string Number(double value) {
     return Format("%.15g", value);
 }
 
+// The shortest of 15 to 17 digits that reads back as `value`.
+std::string ExactNumber(double value) {
+    for (int digits = 15; digits < 17; ++digits) {
+        const std::string text = Format("%.*g", digits, value);
+        if (StrToD(text.c_str(), nullptr) == value) return text;
+    }
+    return Format("%.17g", value);
+}
+
 // A JSON object being read, with the dotted name of its place in the file ("design.fp").
 class Reader {
 public:
@@ -58,15 +68,25 @@ public:
     int Integer(const char* name, int minimum, int maximum) const {
         return IntegerIn(Member(name), Place(name), minimum, maximum);
     }
-    // A number with minimum < value <= maximum (minimum <= value when `minimumAllowed`).
+    // A number with minimum < value <= maximum (minimum <= value when `minimumAllowed`), also
+    // as a dialog shows it with 15 digits.
     double Real(const char* name, double minimum, bool minimumAllowed, double maximum) const {
         const double value = Typed(name, &json::is_number, "数値").get<double>();
-        const bool above = minimumAllowed ? value >= minimum : value > minimum;
-        if (!above || !(value <= maximum)) {
-            throw Refusal{Format("「%s」の値 %s は範囲外です（%s %s %s 以下）。",
-                                 Place(name).c_str(), Number(value).c_str(),
-                                 Number(minimum).c_str(), minimumAllowed ? "以上" : "より大きく",
-                                 Number(maximum).c_str())};
+        const auto inRange = [&](double x) {
+            return (minimumAllowed ? x >= minimum : x > minimum) && x <= maximum;
+        };
+        const std::string range =
+            Format("（%s %s %s 以下）", Number(minimum).c_str(),
+                   minimumAllowed ? "以上" : "より大きく", Number(maximum).c_str());
+        if (!inRange(value)) {
+            throw Refusal{Format("「%s」の値 %s は範囲外です%s。", Place(name).c_str(),
+                                 ExactNumber(value).c_str(), range.c_str())};
+        }
+        double shown = value;
+        if (!ParseFieldDouble(FormatFieldDouble(value), shown) || !inRange(shown)) {
+            throw Refusal{Format("「%s」の値 %s はダイアログの 15 桁では %s になり、範囲外です%s。",
+                                 Place(name).c_str(), ExactNumber(value).c_str(),
+                                 Number(shown).c_str(), range.c_str())};
         }
         return value;
     }
@@ -132,7 +152,7 @@ FrequencyEntry ReadFrequency(const Reader& parent, const char* name) {
     if (index < 0)
         throw Refusal{
             Format("「%s」の単位「%s」は使えません（mHz、Hz、KHz、Meg、GHz のいずれか）。",
-                   entry.Place("unit").c_str(), unit.c_str())};
+                   entry.Place("unit").c_str(), EchoedText(unit).c_str())};
     const double factor = kFrequencyUnits[static_cast<std::size_t>(index)].factor;
     return {entry.Real("hz", 0, false, kMaxFrequencyNumber * factor), index};
 }
@@ -243,6 +263,30 @@ std::pair<std::size_t, std::size_t> LineAndColumn(const std::string& text, std::
     return {line, std::max<std::size_t>(column, 1)};
 }
 
+// Why the file at `path` could not be read, as one sentence.
+std::string ReadProblemSentence(const std::string& path, ReadProblem problem) {
+    switch (problem) {
+        case ReadProblem::NotFound:
+            return "ファイルが見つかりません。";
+        case ReadProblem::NotPermitted:
+            return "読み出す権限がありません。";
+        case ReadProblem::NotAFile: {
+            std::error_code error;
+            return std::filesystem::is_directory(path, error) ? "ファイルではなくフォルダです。"
+                                                              : "普通のファイルではありません。";
+        }
+        case ReadProblem::TooLarge:
+            return Format("ファイルが大きすぎます（設計ファイルは %ju バイトまで）。",
+                          static_cast<std::uintmax_t>(kMaxDesignFileBytes));
+        case ReadProblem::LinkLoop:
+            return "シンボリックリンクが循環しています。";
+        case ReadProblem::NameTooLong:
+            return "パスが長すぎます。";
+        default:
+            return "ファイルを読み出せません。";
+    }
+}
+
 }  // namespace
 
 std::string DesignFileText(const DesignSettings& s, const json& results) {
@@ -274,7 +318,7 @@ std::string DesignFileText(const DesignSettings& s, const json& results) {
          {{"circuits", circuits}, {"eSeries", s.eSeries}, {"outputChoice", s.outputChoice}}},
     };
     if (!results.is_null()) file["results"] = ordered(results);
-    return file.dump(2) + "\n";
+    return file.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
 }
 
 DesignFileContent ParseDesignFile(const std::string& text) {
@@ -291,30 +335,9 @@ DesignFileContent ParseDesignFile(const std::string& text) {
 }
 
 DesignFileContent ReadDesignFile(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (!fs::exists(status)) return {std::nullopt, "ファイルが見つかりません。"};
-    if (fs::is_directory(status)) return {std::nullopt, "ファイルではなくフォルダです。"};
-    // A pipe or device would block or never end.
-    if (!fs::is_regular_file(status)) return {std::nullopt, "普通のファイルではありません。"};
-    const auto tooLarge = [] {
-        return DesignFileContent{std::nullopt,
-                                 Format("ファイルが大きすぎます（設計ファイルは %ju バイトまで）。",
-                                        static_cast<std::uintmax_t>(kMaxDesignFileBytes))};
-    };
-    if (fs::file_size(path, error) > kMaxDesignFileBytes && !error) return tooLarge();
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return {std::nullopt,
-                errno == EACCES ? "読み出す権限がありません。" : "ファイルを読み出せません。"};
-    }
-    std::string text(kMaxDesignFileBytes + 1, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (file.bad()) return {std::nullopt, "ファイルを読み出せません。"};
-    text.resize(static_cast<std::size_t>(file.gcount()));
-    if (text.size() > kMaxDesignFileBytes) return tooLarge();
-    return ParseDesignFile(text);
+    const FileContents file = ReadInputFile(path, kMaxDesignFileBytes);
+    if (file) return ParseDesignFile(file.bytes);
+    return {std::nullopt, ReadProblemSentence(path, file.problem)};
 }
 
 std::string OpenProblemMessage(const std::string& path, const std::string& problem) {

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 
 #include "app/CKorvelDoc.h"
 #include "circuit/Journal.h"
 #include "output/BasicCircuitChoice.h"
 #include "output/CircuitOutput.h"
 #include "output/OpAmpReplacement.h"
+#include "platform/AbsolutePath.h"
 #include "platform/CLocale.h"
 #include "platform/FileRead.h"
 #include "platform/MessageText.h"
@@ -161,8 +161,8 @@ void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, U
             schematicWritten = true;
         }
     }
-    std::vector<std::string> written{std::filesystem::absolute(out.journal.Path()).string()};
-    if (schematicWritten) written.push_back(std::filesystem::absolute(out.outputPath).string());
+    std::vector<std::string> written{AbsolutePath(out.journal.Path())};
+    if (schematicWritten) written.push_back(AbsolutePath(out.outputPath));
     FinishCircuitOutput(out, ui);
     ui.FilesWritten(written);
 }

@@ -44,7 +44,7 @@ void ChooseOutputOpAmp(CircuitOutput& output, Ui& ui) {
                       MessageButtons::Ok);
         return;
     }
-    std::istringstream lines(file.bytes);
+    std::istringstream lines{std::string(WithoutByteOrderMark(file.bytes))};
     const std::string name = ReadNameLine(lines).value_or("");
     if (!IsUsableOpAmpName(name)) {
         ui.MessageBox(

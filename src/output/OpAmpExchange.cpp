@@ -49,7 +49,7 @@ std::optional<std::string> ReadExchangeInput(const std::string& path, std::size_
 
 // Reads the list and refuses it when a name is unusable; nullopt after the refusal message.
 std::optional<ExchangeList> ReadUsableExchangeList(const std::string& bytes, Ui& ui) {
-    std::istringstream in(bytes);
+    std::istringstream in{std::string(WithoutByteOrderMark(bytes))};
     ExchangeList list = ReadExchangeList(in);
     if (list.truncated) ui.MessageBox("一度に交換できるのは 20個 までです", MessageButtons::Ok);
     std::vector<std::string> names{list.from};

@@ -2,7 +2,7 @@
 // The op-amp name files of the current directory: "OPname.txt" (one name) and
 // "OPExchange.txt" (the name to replace, up to 20 names to put in its place, "end").
 // Lines end at a line feed; a carriage return before it is dropped; the end of the file
-// ends the last line.
+// ends the last line. A UTF-8 byte order mark before the first line is no part of it.
 
 #include <istream>
 #include <optional>

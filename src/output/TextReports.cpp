@@ -1,11 +1,11 @@
 #include "output/TextReports.h"
 
 #include <cmath>
-#include <filesystem>
 
 #include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
 #include "output/SectionFigures.h"
+#include "platform/AbsolutePath.h"
 #include "platform/CLocale.h"
 #include "platform/FileWrite.h"
 #include "platform/MessageText.h"
@@ -74,15 +74,18 @@ bool AppendReport(CKorvelView& view, Ui& ui, const std::string& text) {
     request.appends = true;
     const auto path = ui.SaveFileName(request);
     if (!path) return false;
+    const std::string unwritten = Format("「%s」に書き込めませんでした", EchoedText(*path).c_str());
     AppendingFile file;
-    if (!file.Open(*path)) return false;
-    // The report is appended whole or not at all.
-    if (!file.Append(Utf8ToShiftJis(text)) || !file.Close()) {
-        ui.MessageBox(Format("「%s」に書き込めませんでした", EchoedText(*path).c_str()),
-                      MessageButtons::Ok);
+    if (!file.Open(*path)) {
+        ui.MessageBox(unwritten + "\n\n" + file.FailureReason(), MessageButtons::Ok);
         return false;
     }
-    ui.FilesWritten({std::filesystem::absolute(*path).string()});
+    // The report is appended whole or not at all.
+    if (!file.Append(Utf8ToShiftJis(text)) || !file.Close()) {
+        ui.MessageBox(unwritten, MessageButtons::Ok);
+        return false;
+    }
+    ui.FilesWritten({AbsolutePath(*path)});
     view.displayMode = DisplayMode::Graph;
     ui.OpenWithDesktop(*path);
     return true;

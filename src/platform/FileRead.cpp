@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "platform/CLocale.h"
 #include "platform/FileDescriptor.h"
@@ -12,10 +13,31 @@
 
 namespace vorna {
 
+namespace {
+
+ReadProblem OpenProblem(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            return ReadProblem::NotFound;
+        case EACCES:
+        case EPERM:
+            return ReadProblem::NotPermitted;
+        case ELOOP:
+            return ReadProblem::LinkLoop;
+        case ENAMETOOLONG:
+            return ReadProblem::NameTooLong;
+        default:
+            return ReadProblem::CannotOpen;
+    }
+}
+
+}  // namespace
+
 FileContents ReadInputFile(const std::string& path, std::size_t limit) {
     // O_NONBLOCK: opening a pipe must not wait for a writer.
     const FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.Get() < 0) return {{}, ReadProblem::CannotOpen};
+    if (file.Get() < 0) return {{}, OpenProblem(errno)};
     struct stat status {};
     if (fstat(file.Get(), &status) != 0) return {{}, ReadProblem::CannotOpen};
     if (!S_ISREG(status.st_mode)) return {{}, ReadProblem::NotAFile};
@@ -47,9 +69,20 @@ std::string ReadProblemText(const std::string& path, ReadProblem problem, std::s
         case ReadProblem::TooLarge:
             return Format("「%s」は大きすぎるので読み込めません（%zu バイトまで）", name.c_str(),
                           limit);
+        case ReadProblem::LinkLoop:
+            return Format("「%s」はシンボリックリンクが循環しているので読み込めません",
+                          name.c_str());
+        case ReadProblem::NameTooLong:
+            return Format("「%s」はパスが長すぎるので読み込めません", name.c_str());
         default:
             return {};
     }
+}
+
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    return text;
 }
 
 }  // namespace vorna

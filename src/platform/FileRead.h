@@ -5,14 +5,19 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace vorna {
 
 enum class ReadProblem {
     None,
-    CannotOpen,  // missing, not permitted, or a read error
-    NotAFile,    // a folder, a device, a pipe
-    TooLarge,    // more than the limit
+    NotFound,      // no such file, or a folder on its path is missing
+    NotPermitted,  // no permission to read it
+    CannotOpen,    // any other error of opening or reading
+    NotAFile,      // a folder, a device, a pipe
+    TooLarge,      // more than the limit
+    LinkLoop,      // its symbolic links lead round in a circle
+    NameTooLong,   // the path or one of its names is longer than the system allows
 };
 
 struct FileContents {
@@ -28,9 +33,13 @@ inline constexpr std::size_t kMaxInputFileSize = 16u << 20;
 // a pipe and never throws.
 FileContents ReadInputFile(const std::string& path, std::size_t limit = kMaxInputFileSize);
 
-// Why `path` could not be read (NotAFile or TooLarge), as a line of a message; empty for the
-// other problems, whose messages the callers have.
+// Why `path` could not be read (NotAFile, TooLarge, LinkLoop or NameTooLong), as a line of a
+// message; empty for the problems of a missing or unreadable file, whose messages the callers
+// have.
 std::string ReadProblemText(const std::string& path, ReadProblem problem,
                             std::size_t limit = kMaxInputFileSize);
+
+// `text` without the UTF-8 byte order mark that some editors put at the start of a file.
+std::string_view WithoutByteOrderMark(std::string_view text);
 
 }  // namespace vorna

@@ -16,19 +16,14 @@ namespace vorna {
 
 namespace {
 
-// The file a path names, symbolic links followed, so that a link is written through rather
-// than replaced; the path itself when it does not exist yet.
-std::string ResolvedTarget(const std::string& path) {
-    char resolved[PATH_MAX];
-    if (realpath(path.c_str(), resolved) != nullptr) return resolved;
-    return path;
-}
-
 std::string FolderOf(const std::string& path) {
     const auto slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
+
+// Symbolic links followed from one path before it counts as a loop, as the system counts.
+constexpr int kMaxLinksFollowed = 40;
 
 // A new file with a name of its own in `folder`.
 FileDescriptor CreateTemporary(const std::string& folder, std::string& name) {
@@ -43,6 +38,21 @@ FileDescriptor CreateTemporary(const std::string& folder, std::string& name) {
 }
 
 }  // namespace
+
+std::string WriteTarget(const std::string& path, int& error) {
+    char resolved[PATH_MAX];
+    if (realpath(path.c_str(), resolved) != nullptr) return resolved;
+    std::string target = path;
+    for (int followed = 0; followed < kMaxLinksFollowed; ++followed) {
+        char link[PATH_MAX];
+        const ssize_t length = readlink(target.c_str(), link, sizeof link);
+        if (length <= 0 || static_cast<std::size_t>(length) == sizeof link) return target;
+        const std::string next(link, static_cast<std::size_t>(length));
+        target = next.front() == '/' ? next : FolderOf(target) + "/" + next;
+    }
+    error = ELOOP;
+    return {};
+}
 
 std::string FileErrorReason(int error) {
     switch (error) {
@@ -61,6 +71,10 @@ std::string FileErrorReason(int error) {
             return "同じ名前のフォルダがあります。";
         case ENAMETOOLONG:
             return "ファイル名が長すぎます。";
+        case ELOOP:
+            return "シンボリックリンクが循環しています。";
+        case ENXIO:
+            return "読み出す相手のいないパイプか装置です。";
         default:
             return Format("書き込めませんでした（エラー番号 %d）。", error);
     }
@@ -86,7 +100,8 @@ bool ReplacementFile::Create(const std::string& target) {
         error_ = ENOENT;
         return false;
     }
-    target_ = ResolvedTarget(target);
+    target_ = WriteTarget(target, error_);
+    if (error_ != 0) return false;
     struct stat status {};
     if (stat(target_.c_str(), &status) == 0) {
         if (S_ISDIR(status.st_mode)) {
@@ -158,6 +173,7 @@ std::optional<std::string> WriteFileAtomically(const std::string& target, std::s
 bool AppendingFile::Open(const std::string& path) {
     file_ = FileDescriptor(
         open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
+    error_ = file_.IsOpen() ? 0 : errno;
     return file_.IsOpen();
 }
 

@@ -15,10 +15,17 @@ namespace vorna {
 // A short Japanese reason for the system error number `error`.
 std::string FileErrorReason(int error);
 
+// The file that writing `path` replaces or creates: symbolic links followed, so that a link
+// is written through rather than replaced, up to the file a link names when that is missing;
+// `path` itself when it does not exist. Empty with `error` set to ELOOP when the links lead
+// round in a circle.
+std::string WriteTarget(const std::string& path, int& error);
+
 // A file that takes the place of `target` on Commit. Its bytes go to a temporary file in the
 // target's folder, which Commit renames over the target, so that readers and parallel
 // writers see either the old or the new file, never a mixture. The new file keeps the
-// permissions of the one it replaces; a symbolic link is written through. A target that
+// permissions of the one it replaces; a symbolic link is written through, creating the file
+// it names when that is missing. A target that
 // exists and is no regular file (a device such as /dev/null) is written in place. Without
 // Commit, or when Commit fails, the temporary file is removed and the target stays as it was.
 class ReplacementFile {
@@ -66,9 +73,12 @@ public:
     bool Append(std::string_view bytes);
     // False when closing reported an error.
     bool Close() { return file_.Close(); }
+    // Why the last Open failed.
+    std::string FailureReason() const { return FileErrorReason(error_); }
 
 private:
     FileDescriptor file_;
+    int error_ = 0;  // the system error of the last failed Open
 };
 
 }  // namespace vorna

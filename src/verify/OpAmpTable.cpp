@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <fstream>
 #include <sstream>
 
 #include "platform/CLocale.h"
+#include "platform/FileRead.h"
+#include "platform/MessageText.h"
 
 namespace vorna::verify {
 namespace {
@@ -36,14 +37,35 @@ std::string ParseLine(const std::string& line, OpAmpData& opAmp) {
             "found",
             fields.size());
     opAmp.name = fields[0];
+    if (!IsUtf8(opAmp.name)) return "the name \"" + EchoedText(opAmp.name) + "\" is not UTF-8 text";
     double* numbers[] = {&opAmp.gbwHz, &opAmp.slewRateVPerUs, &opAmp.supplyMinV, &opAmp.supplyMaxV};
     for (std::size_t i = 0; i < 4; ++i) {
         if (!ReadNumber(fields[i + 1], *numbers[i]) || *numbers[i] <= 0)
-            return "\"" + fields[i + 1] + "\" is not a positive number";
+            return "\"" + EchoedText(fields[i + 1]) + "\" is not a positive number";
     }
     if (opAmp.supplyMinV > opAmp.supplyMaxV)
         return "the lowest supply voltage is above the highest";
     return {};
+}
+
+// Why the table could not be read, after its name.
+std::string UnreadableReason(ReadProblem problem) {
+    switch (problem) {
+        case ReadProblem::NotFound:
+            return ": no such file";
+        case ReadProblem::NotPermitted:
+            return ": no permission to read it";
+        case ReadProblem::NotAFile:
+            return ": it is a folder or a device, not a file";
+        case ReadProblem::TooLarge:
+            return Format(": it is larger than %zu bytes", kMaxInputFileSize);
+        case ReadProblem::LinkLoop:
+            return ": its symbolic links lead round in a circle";
+        case ReadProblem::NameTooLong:
+            return ": the path is too long";
+        default:
+            return "";
+    }
 }
 
 }  // namespace
@@ -58,7 +80,7 @@ OpAmpTable ParseOpAmpTable(std::istream& in) {
     OpAmpTable table;
     int number = 0;
     for (std::string line; std::getline(in, line);) {
-        ++number;
+        if (++number == 1) line = WithoutByteOrderMark(line);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::size_t first = line.find_first_not_of(" \t");
         if (first == std::string::npos || line[first] == '#') continue;
@@ -74,14 +96,17 @@ OpAmpTable ParseOpAmpTable(std::istream& in) {
 }
 
 OpAmpTable ReadOpAmpTable(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    const FileContents file = ReadInputFile(path);
     if (!file) {
         OpAmpTable table;
-        table.error = "cannot read " + path;
+        table.error =
+            "cannot read " + EchoedText(path, kMaxEchoedPathBytes) + UnreadableReason(file.problem);
         return table;
     }
-    OpAmpTable table = ParseOpAmpTable(file);
-    if (!table.error.empty()) table.error = path + ", " + table.error;
+    std::istringstream text(file.bytes);
+    OpAmpTable table = ParseOpAmpTable(text);
+    if (!table.error.empty())
+        table.error = EchoedText(path, kMaxEchoedPathBytes) + ", " + table.error;
     return table;
 }
 

@@ -3,7 +3,8 @@
 // may edit): one op-amp a line as
 //   NAME  GBW_HZ  SLEW_RATE_V_PER_US  SUPPLY_MIN_V  SUPPLY_MAX_V
 // with the supply range as the total voltage between the supply pins. Blank lines and lines
-// beginning with '#' are skipped. Numbers are read the same whatever the process locale.
+// beginning with '#' are skipped, as is a UTF-8 byte order mark. Names are UTF-8. Numbers are read
+// the same whatever the process locale.
 
 #include <istream>
 #include <string>

@@ -3,9 +3,11 @@
 // lost or left half written; parallel runs never mix their records or outputs.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "cli/CliRunner.h"
@@ -40,7 +42,31 @@ TEST(CliFailures, ExitStatusAndReasonOnStandardErrorAndNoFileTouched) {
         {"design --kind bp --by-order --order 58 --fp1 1 --fp2 1.0000000000001", kNothing, 2,
          "この設定では設計値が計算出来ません。"},
         {"design --gain-at -1KHz", kNothing, 2, "--gain-at -1KHz: the frequency must be"},
-        {"design --gain-at 1e309", kNothing, 2, "--gain-at 1e309: the frequency must be"},
+        {"design --gain-at 1e309", kNothing, 2, "--gain-at: \"1e309\" is beyond the largest"},
+        {"design --gain-at 1e306GHz", kNothing, 2, "--gain-at 1e306GHz: the frequency in Hz is"},
+        {"design --digital 1e400", kNothing, 2, "--digital: \"1e400\" is beyond the largest"},
+        {"design --order 2.5", kNothing, 2, "--order 2.5: Please enter an integer."},
+        {"design --attp 1e400", kNothing, 2, "--attp 1e400: Please enter a number."},
+        {"plot --points 5", kNothing, 2, "--points 5: Please enter an integer between 10 and"},
+        {"design --load loop", kNothing, 2, "シンボリックリンクが循環しています"},
+        {"design --load " + std::string(300, 'n'), kNothing, 2, "パスが長すぎます"},
+        {"design --save .", kNothing, 2, "--save .: this is a folder"},
+        {"plot -o loop", kNothing, 2, "-o loop: its symbolic links lead round in a circle"},
+        {"export --format csv -o ''", kNothing, 2, "-o: the file name is empty"},
+        {"export --format csv -o .", kNothing, 2, "this is a folder"},
+        {"response --type step -o no/X.asc", kNothing, 2, "the folder no does not exist"},
+        {"plot -o away", kNothing, 2, "-o away: the folder ./no does not exist"},
+        {"export --format c -o /dev/full", kNothing, 1, "cannot write /dev/full: ディスクの空き"},
+        {"plot -o pipe", kNothing, 1, "cannot write pipe: 読み出す相手のいないパイプ"},
+        {"report --type gainlist -o pipe", kNothing, 1,
+         "「pipe」に書き込めませんでした\n\n読み出す"},
+        {"response --type step -o /dev/full", kNothing, 1, "cannot write /dev/full: ディスク"},
+        {"response --type step --t-end 1.7976931348623157e308 -o -", kNothing, 2,
+         "--t-end 1.79769313486232e+308"},
+        {"response --type impulse --t-end 5e-324 -o -", kNothing, 2,
+         "--t-end 4.94065645841247e-324: the"},
+        {"response --type step --digital 48KHz --t-end 1e300 -o -", kNothing, 2, "--t-end 1e+300"},
+        {"export --format " + std::string(5000, 'c') + " -o -", kNothing, 2, "…\" (csv"},
         {"design --gain-at 1e308", kNothing, 2, "--gain-at 1e308: the gain cannot be computed"},
         {"design --fp " + std::string(5000, '7') + "x", kNothing, 2, "…\" is not a frequency"},
         {"design --kind zz", kNothing, 2, "--kind: zz not in"},
@@ -67,6 +93,9 @@ TEST(CliFailures, ExitStatusAndReasonOnStandardErrorAndNoFileTouched) {
         if (c.setup == kSchematicFolder) fs::create_directory(dir + "S.asc");
         if (c.setup == kHugeList) WriteFile(dir + "OPExchange.txt", std::string(1 << 20, 'x'));
         if (c.setup == kBadNameFile) WriteFile(dir + "OPname.txt", "a/b\n");
+        fs::create_symlink("loop", dir + "loop");
+        fs::create_symlink("no/X.asc", dir + "away");
+        ASSERT_EQ(mkfifo((dir + "pipe").c_str(), 0600), 0);
         const auto run = RunCliIn(dir, c.arguments);
         EXPECT_EQ(run.status, c.status);
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
@@ -76,6 +105,63 @@ TEST(CliFailures, ExitStatusAndReasonOnStandardErrorAndNoFileTouched) {
         EXPECT_FALSE(fs::exists(dir + "X.asc"));
         for (const auto& entry : fs::directory_iterator(dir))
             EXPECT_FALSE(entry.path().filename().string().starts_with(".vorna-")) << entry.path();
+    }
+}
+
+// A current folder that was deleted is refused by the verbs that need it (the journal, the
+// name files, a relative output path) and does not matter to the others.
+TEST(CliFailures, DeletedCurrentFolder) {
+    const testing::TempFolder folder;
+    const std::string dir = folder.Path();
+    WriteFile(dir + "keep.asc", "kept");
+    const struct {
+        std::string arguments;
+        int status;
+    } cases[] = {
+        {"circuit --circuit LP1 -o " + dir + "X.asc", 2},
+        {"verify --circuit LP1", 2},
+        {"report --type gainlist -o r.txt", 2},
+        {"exchange-opamps " + dir + "keep.asc", 2},
+        {"plot -o r.svg", 2},
+        {"design", 0},
+        {"export --format csv -o " + dir + "c.csv", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        std::filesystem::create_directory(dir + "gone");
+        const auto run = RunCliIn(dir + "gone/", c.arguments, "rmdir ../gone");
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.err.find("current folder") != std::string::npos, c.status == 2) << run.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir + "X.asc"));
+    EXPECT_TRUE(std::filesystem::exists(dir + "c.csv"));
+}
+
+// File names that are not UTF-8 are written as given and shown in valid JSON; a link whose
+// file is missing is written through; a name file may begin with a byte order mark.
+TEST(CliFailures, HostileNamesAreWritten) {
+    const std::string bad = "\"$(printf 'bad\\377')\"";
+    const struct {
+        std::string arguments;
+        std::string written;
+    } cases[] = {
+        {"circuit --circuit LP1 --opamp OPX -o " + bad + ".asc", "bad\xFF.asc"},
+        {"design --save " + bad + ".vorna", "bad\xFF.vorna"},
+        {"report --type gainlist -o " + bad + ".txt", "bad\xFF.txt"},
+        {"export --format json -o " + bad + ".json", "bad\xFF.json"},
+        {"response --type step -o link.csv", "made.csv"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const testing::TempFolder folder;
+        const std::string dir = folder.Path();
+        WriteFile(dir + "OPname.txt", "\xEF\xBB\xBFOPX\n");
+        std::filesystem::create_symlink("made.csv", dir + "link.csv");
+        const auto run = RunCliIn(dir, c.arguments);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(std::filesystem::exists(dir + c.written));
+        EXPECT_TRUE(std::filesystem::is_symlink(dir + "link.csv"));
+        EXPECT_TRUE(run.out.empty() || nlohmann::json::accept(run.out));
     }
 }
 

@@ -9,13 +9,15 @@
 
 namespace vorna::testing {
 
-CliRun RunCliIn(const std::string& directory, const std::string& arguments) {
+CliRun RunCliIn(const std::string& directory, const std::string& arguments,
+                const std::string& before) {
     // The output goes to files beside the directory, so that it holds only what the program writes.
     const std::string outFile = directory.substr(0, directory.size() - 1) + ".out";
     const std::string errFile = directory.substr(0, directory.size() - 1) + ".err";
-    const std::string command = "cd '" + directory + "' && '" + std::string(VORNA_BIN_DIR) +
-                                "/vorna-cli' " + arguments + " >'" + outFile + "' 2>'" + errFile +
-                                "'";
+    const std::string command = "cd '" + directory + "' && " +
+                                (before.empty() ? "" : before + " && ") + "'" +
+                                std::string(VORNA_BIN_DIR) + "/vorna-cli' " + arguments + " >'" +
+                                outFile + "' 2>'" + errFile + "'";
     const int status = std::system(command.c_str());
     CliRun run;
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -14,8 +14,9 @@ struct CliRun {
 };
 
 // Runs "vorna-cli <arguments>" with `directory` (a TempFolder's path) as the current
-// directory.
-CliRun RunCliIn(const std::string& directory, const std::string& arguments);
+// directory, after the shell commands `before` (run there too, when given).
+CliRun RunCliIn(const std::string& directory, const std::string& arguments,
+                const std::string& before = "");
 
 // How often `part` occurs in `text` (overlapping occurrences counted).
 std::size_t Count(const std::string& text, const std::string& part);

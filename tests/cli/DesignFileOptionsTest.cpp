@@ -58,6 +58,13 @@ TEST(CliDesignFile, OptionsOverrideTheFileAndItsConversionIsKept) {
     EXPECT_LT(std::abs(json["results"]["sections"][0][1].get<double>()), 1.0);
     const auto plot = RunCliIn(dir, "plot --load d.vorna --graph polezero -o p.svg");
     EXPECT_EQ(plot.status, 0) << plot.err;
+    // Without --graph the plot shows the file's graph.
+    nlohmann::json file = nlohmann::json::parse(ReadFile(dir + "d.vorna"));
+    file["view"]["graphKind"] = 302;
+    testing::WriteFile(dir + "z.vorna", file.dump());
+    EXPECT_NE(RunCliIn(dir, "plot --load z.vorna").out.find("Ｚ平面"), std::string::npos);
+    EXPECT_EQ(RunCliIn(dir, "plot --load z.vorna --graph response").out.find("Ｚ平面"),
+              std::string::npos);
 }
 
 TEST(CliDesignFile, BadFilesExitWith2AndWriteNothing) {
@@ -95,8 +102,8 @@ TEST(CliDesignFile, WrittenFilesAreNamedWithTheirFullPath) {
     const auto report = RunCliIn(folder.Path(), "report --type gainlist -o gains.txt");
     EXPECT_EQ(report.err, "wrote " + folder / "gains.txt\n");
     const auto failed = RunCliIn(folder.Path(), "design --save no/folder/a.vorna");
-    EXPECT_EQ(failed.status, 1);
-    EXPECT_EQ(failed.err.rfind("設計ファイル「no/folder/a.vorna」に保存できません。", 0), 0u);
+    EXPECT_EQ(failed.status, 2);
+    EXPECT_EQ(failed.err, "--save no/folder/a.vorna: the folder no/folder does not exist\n");
 }
 
 }  // namespace

@@ -99,7 +99,7 @@ TEST(CliAnalysis, BadInputExitsWithoutAFile) {
         {"export --format xml -o " + out, 2, "unknown format"},
         {"export --format c --name 2nd -o " + out, 2, "--name 2nd: not a C identifier"},
         {"export --format c --name int -o " + out, 2, "--name int"},
-        {"export --format csv -o " + (folder / "missing/out"), 1, "cannot write"},
+        {"export --format csv -o " + (folder / "missing/out"), 2, "missing does not exist"},
         {"response --type ramp -o " + out, 2, "unknown response"},
         {"response --type step --t-end 0 -o " + out, 2, "--t-end"},
         {"response --type step --t-end nan -o " + out, 2, "--t-end"},

@@ -82,8 +82,8 @@ TEST(CliDesign, RefusedEntriesEndTheRunWithStatus2) {
         const char* message;
     } cases[] = {
         {"--xs 1.01", "フィルタの次数が５８を越えました。\n入力し直して下さい。\n"},
-        {"--order 59", "Please enter an integer between 2 and 58.\n"},
-        {"--fp 100001", "Please enter a number between 0 and 100000.\n"},
+        {"--order 59", "--order 59: Please enter an integer between 2 and 58.\n"},
+        {"--fp 100001", "--fp 100001: Please enter a number between 0 and 100000.\n"},
         {"--attp 1 --atts 0.5", "ａｔｔｓはａｔｔｐより大きな値を設定してください。\n"},
         {"--kind bp --fp1 5KHz --fp2 1KHz", "Ｆｐ２はＦｐ１より高い周波数を設定してください。\n"},
         {"--xs 1", "Xs must be greater than 1 (it was 1)\n"},

@@ -28,7 +28,9 @@ TEST(CliExchangeOpAmps, WritesOneCopyPerName) {
     const testing::TempFolder folder;
     const std::string dir = folder.Path();
     ASSERT_NO_FATAL_FAILURE(WriteSchematic(dir));
-    WriteFile(dir + "OPExchange.txt", "LT1115\r\nADA4807-4\r\nOPA1611\r\nend\r\nNE5532\r\n");
+    // Saved by an editor that marks UTF-8 with a byte order mark.
+    WriteFile(dir + "OPExchange.txt",
+              "\xEF\xBB\xBFLT1115\r\nADA4807-4\r\nOPA1611\r\nend\r\nNE5532\r\n");
     const auto run = RunCliIn(dir, "exchange-opamps X.asc");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("新しい回路図ファイルを作成しました"), std::string::npos) << run.out;

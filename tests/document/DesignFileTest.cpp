@@ -90,6 +90,8 @@ TEST(DesignFile, BadTextsAreRefusedWithTheirProblem) {
         {Changed("/design/order", 18446744073709551615u), "「design.order」の値"},
         {Changed("/design/byOrder", 1), "「design.byOrder」はtrue か false"},
         {Changed("/design/xs", 1), "「design.xs」の値 1 は範囲外です（1 より大きく 100 以下）"},
+        {Changed("/design/xs", 1.0000000000000002),
+         "「design.xs」の値 1.0000000000000002 はダイアログの 15 桁では 1 になり、範囲外です"},
         {Changed("/design/fp1/hz", 0), "「design.fp1.hz」の値 0 は範囲外"},
         {Changed("/design/fp2/hz", 2e8), "「design.fp2.hz」の値 200000000 は範囲外"},
         {Changed("/design/fp/unit", "kHz"), "「design.fp.unit」の単位「kHz」は使えません"},
@@ -148,6 +150,7 @@ TEST(DesignFile, FilesThatCannotBeReadAreRefused) {
     testing::WriteFile(folder / "large.vorna", std::string(kMaxDesignFileBytes + 1, ' '));
     mkfifo((folder / "pipe.vorna").c_str(), 0600);
     testing::WriteFile(folder / "locked.vorna", "{}");
+    std::filesystem::create_symlink("loop.vorna", folder / "loop.vorna");
     chmod((folder / "locked.vorna").c_str(), 0);
     const struct {
         std::string name;
@@ -157,6 +160,8 @@ TEST(DesignFile, FilesThatCannotBeReadAreRefused) {
         {"folder.vorna", "フォルダです"},
         {"large.vorna", "大きすぎます（設計ファイルは 1048576 バイトまで）"},
         {"pipe.vorna", "普通のファイルではありません"},
+        {"loop.vorna", "シンボリックリンクが循環しています"},
+        {std::string(300, 'n'), "パスが長すぎます"},
         // The superuser reads any file: the file is then refused for what it holds.
         {"locked.vorna",
          geteuid() == 0 ? "Vorna の設計ファイルではありません" : "読み出す権限がありません"},

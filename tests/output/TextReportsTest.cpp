@@ -119,6 +119,9 @@ TEST(TextReports, ReportsAreAppendedAndCancelWritesNothing) {
     ui.ExpectSaveFile(folder / "r.txt");
     ui.ExpectSaveFile(std::nullopt);
     ui.ExpectSaveFile(folder / "no-such-folder/r.txt");
+    // A file that cannot be opened is reported with the reason.
+    ui.ExpectMessage("「" + folder / "no-such-folder/r.txt" +
+                     "」に書き込めませんでした\n\n保存先のフォルダがありません。");
     ASSERT_TRUE(WriteGainList(view, ui));
     ASSERT_TRUE(WriteGainList(view, ui));
     view.displayMode = DisplayMode::CoefficientList;

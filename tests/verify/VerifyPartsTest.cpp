@@ -35,12 +35,16 @@ TEST(OpAmpTable, ReadsTheInstalledTableAndRefusesMalformedLines) {
         {"X 0 1 3 30", "line 2: \"0\" is not a positive number"},
         {"X nan 1 3 30", "line 2: \"nan\" is not a positive number"},
         {"X 1e6 1 30 3", "line 2: the lowest supply voltage is above the highest"},
+        {"\xC4\xB0\xE9 1e6 1 3 30", "line 2: the name \"\xC4\xB0?\" is not UTF-8 text"},
     };
     for (const auto& c : cases) {
         std::istringstream text(std::string("# comment\n") + c.line + "\nY 1e6 1 3 30\n");
         const OpAmpTable table = ParseOpAmpTable(text);
         EXPECT_EQ(table.error.rfind(c.error, 0), 0u) << c.line << ": " << table.error;
     }
+    // An editor's byte order mark before the first line is no part of it.
+    std::istringstream marked("\xEF\xBB\xBFX 1e6 1 3 30\r\n");
+    EXPECT_NE(ParseOpAmpTable(marked).Find("X"), nullptr);
 }
 
 TEST(ToleranceRandom, FollowsTheStandardEngineWithItsOwnTransforms) {
