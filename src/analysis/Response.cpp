@@ -143,7 +143,8 @@ public:
             });
         }
     }
-    GainPhase Quotient(std::size_t lane) const;
+    // Gain (dB) and, when `withPhase`, phase of the quotient at the lane.
+    GainPhase Quotient(std::size_t lane, bool withPhase) const;
 
 private:
     ScaledProduct Numerator(std::size_t lane) const { return {{nr_[lane], ni_[lane]}, ne_[lane]}; }
@@ -226,15 +227,32 @@ Products<Lanes> ProductsAt(const Cascade& c, const Omegas<Lanes>& omega) {
 }
 
 template <std::size_t Lanes>
-GainPhase Products<Lanes>::Quotient(std::size_t lane) const {
+GainPhase Products<Lanes>::Quotient(std::size_t lane, bool withPhase) const {
     ScaledProduct n = Numerator(lane);
     ScaledProduct d = Denominator(lane);
     n.Rescale();
     d.Rescale();
     const double ratio = std::norm(n.value) / std::norm(d.value);
+    const double gainDb = 10 * std::log10(ratio) + kDbPerOctave * (n.exponent - d.exponent);
+    if (!withPhase) return {gainDb, 0};
     const Complex q = n.value * std::conj(d.value);
-    return {10 * std::log10(ratio) + kDbPerOctave * (n.exponent - d.exponent),
-            std::atan2(q.imag(), q.real())};
+    return {gainDb, std::atan2(q.imag(), q.real())};
+}
+
+// Every omega's products, four frequencies side by side; `store(i, products, lane)` keeps
+// the i-th.
+template <typename Store>
+void OverOmegas(const Cascade& cascade, std::span<const double> omegas, std::size_t n,
+                Store store) {
+    for (std::size_t begin = 0; begin < n; begin += kLanes) {
+        // A short last group repeats its last frequency.
+        const std::size_t count = std::min(kLanes, n - begin);
+        Omegas<kLanes> group;
+        for (std::size_t lane = 0; lane < kLanes; ++lane)
+            group[lane] = omegas[begin + std::min(lane, count - 1)];
+        const Products<kLanes> products = ProductsAt(cascade, group);
+        for (std::size_t lane = 0; lane < count; ++lane) store(begin + lane, products, lane);
+    }
 }
 
 // Re(X' conj X)/|X|^2 for a term X and its derivative X': the rate of change of its angle
@@ -305,22 +323,22 @@ std::vector<double> TermAngles(const Cascade& c, double omega) {
 }  // namespace
 
 GainPhase GainPhaseAt(const Cascade& cascade, double omega) {
-    return ProductsAt<1>(cascade, {omega}).Quotient(0);
+    return ProductsAt<1>(cascade, {omega}).Quotient(0, true);
 }
 
 void GainPhaseOver(const Cascade& cascade, std::span<const double> omegas,
                    std::span<GainPhase> out) {
-    const std::size_t n = std::min(omegas.size(), out.size());
-    for (std::size_t begin = 0; begin < n; begin += kLanes) {
-        // A short last group repeats its last frequency.
-        const std::size_t count = std::min(kLanes, n - begin);
-        Omegas<kLanes> group;
-        for (std::size_t lane = 0; lane < kLanes; ++lane)
-            group[lane] = omegas[begin + std::min(lane, count - 1)];
-        const Products<kLanes> products = ProductsAt(cascade, group);
-        for (std::size_t lane = 0; lane < count; ++lane)
-            out[begin + lane] = products.Quotient(lane);
-    }
+    OverOmegas(cascade, omegas, std::min(omegas.size(), out.size()),
+               [&](std::size_t i, const Products<kLanes>& products, std::size_t lane) {
+                   out[i] = products.Quotient(lane, true);
+               });
+}
+
+void GainOver(const Cascade& cascade, std::span<const double> omegas, std::span<double> gainsDb) {
+    OverOmegas(cascade, omegas, std::min(omegas.size(), gainsDb.size()),
+               [&](std::size_t i, const Products<kLanes>& products, std::size_t lane) {
+                   gainsDb[i] = products.Quotient(lane, false).gainDb;
+               });
 }
 
 double GroupDelayAt(const Cascade& cascade, double omega) {
