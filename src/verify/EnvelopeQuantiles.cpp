@@ -64,9 +64,9 @@ void EnvelopeQuantiles::StartHistograms() {
     counting_ = true;
 }
 
-void EnvelopeQuantiles::Count(const RunGains& gains) {
+void EnvelopeQuantiles::Count(const RunGains& gains, std::size_t begin, std::size_t end) {
     // Point by point, so that each point's bins are at hand for all the runs.
-    for (std::size_t p = 0; p < points_; ++p) {
+    for (std::size_t p = begin; p < std::min(end, points_); ++p) {
         for (std::size_t k = 0; k < gains.runs; ++k) {
             const double gain = gains.At(k, p);
             if (std::isnan(gain)) continue;

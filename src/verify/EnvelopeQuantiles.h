@@ -45,8 +45,10 @@ public:
     void Keep(std::size_t firstRun, const RunGains& gains);
     // Turns the kept gains into histograms; from then on runs are counted.
     void StartHistograms();
-    // The gains of runs past the kept ones (after StartHistograms; one thread at a time).
-    void Count(const RunGains& gains);
+    std::size_t Points() const { return points_; }
+    // The gains of runs past the kept ones at points `begin` to `end` - 1 (after
+    // StartHistograms; one thread at a time for any one point).
+    void Count(const RunGains& gains, std::size_t begin, std::size_t end);
     // The envelope at `frequencies` (one per point); empty when no run gave gains.
     ToleranceEnvelope Finish(std::span<const double> frequencies) const;
 

@@ -98,10 +98,21 @@ void ToleranceRuns::Work(bool keep, const std::atomic<bool>* cancel) {
 void ToleranceRuns::Commit(const Block& block, std::size_t made, int passed, const Buffers& buffers,
                            bool keep) {
     const RunGains gains{buffers.gains, made, omegas_.size()};
-    // The kept runs' places are their own; counts need the lock.
-    if (keep) envelope_.Keep(block.first, gains);
+    if (keep) {
+        // The kept runs' places are their own.
+        envelope_.Keep(block.first, gains);
+    } else {
+        // Counts by stripes of points, each under its lock, starting at a stripe of the
+        // block's own so that threads count side by side.
+        const std::size_t points = envelope_.Points();
+        for (std::size_t i = 0; i < counting_.size(); ++i) {
+            const std::size_t stripe = (block.first / blockSize_ + i) % counting_.size();
+            const std::lock_guard lock(counting_[stripe]);
+            envelope_.Count(gains, stripe * points / counting_.size(),
+                            (stripe + 1) * points / counting_.size());
+        }
+    }
     const std::lock_guard lock(tallying_);
-    if (!keep) envelope_.Count(gains);
     passed_ += passed;
     for (std::size_t k = 0; k < made; ++k) {
         switch (buffers.outcomes[k]) {

@@ -5,6 +5,7 @@
 // the envelope add up the same in any order. Each thread keeps its buffers for all its
 // runs; a run draws, realises and evaluates without allocating.
 
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <mutex>
@@ -75,7 +76,8 @@ private:
     ToleranceRandom random_;
     std::size_t next_ = 0, end_ = 0, blockSize_ = 1;
 
-    std::mutex tallying_;  // guards what follows, the envelope's counts and the progress
+    std::array<std::mutex, 8> counting_;  // guard the envelope's counts, by stripes of points
+    std::mutex tallying_;                 // guards what follows and the progress
     std::size_t made_ = 0;
     int passed_ = 0;
     ToleranceResult::FailureCauses failures_;
