@@ -51,7 +51,8 @@ void EnvelopeQuantiles::StartHistograms() {
         const std::span<std::uint64_t> words(&words_[p * exactRuns_], exactRuns_);
         kept.clear();
         for (std::uint64_t word : words)
-            if (word != kNoGain) kept.push_back(std::bit_cast<double>(word));
+            if (!std::isnan(std::bit_cast<double>(word)))
+                kept.push_back(std::bit_cast<double>(word));
         std::ranges::fill(words, 0);
         if (kept.empty()) continue;
         const auto [lowest, highest] = std::ranges::minmax_element(kept);
@@ -128,7 +129,8 @@ ToleranceEnvelope EnvelopeQuantiles::Finish(std::span<const double> frequencies)
             kept.clear();
             for (std::size_t run = 0; run < exactRuns_; ++run) {
                 const std::uint64_t word = words_[p * exactRuns_ + run];
-                if (word != kNoGain) kept.push_back(std::bit_cast<double>(word));
+                if (!std::isnan(std::bit_cast<double>(word)))
+                    kept.push_back(std::bit_cast<double>(word));
             }
             std::ranges::sort(kept);
             count = kept.size();
