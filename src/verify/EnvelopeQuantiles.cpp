@@ -60,27 +60,42 @@ void EnvelopeQuantiles::StartHistograms() {
         high_[p] = largest_[p] = *highest;
         binWidth_[p] = (high_[p] - low_[p]) / static_cast<double>(Bins() - 2);
         binsPerDb_[p] = binWidth_[p] > 0 ? 1 / binWidth_[p] : 0;
-        for (double gain : kept) Add(p, gain);
+        for (double gain : kept) AddToBin(p, BinOf(p, gain), 1);
     }
     counting_ = true;
 }
 
-void EnvelopeQuantiles::Count(const RunGains& gains, std::size_t begin, std::size_t end) {
+void EnvelopeQuantiles::Add(const EnvelopeCounts& counts) {
+    const std::size_t bins = Bins();
+    for (std::size_t p = 0; p < points_; ++p) {
+        smallest_[p] = std::min(smallest_[p], counts.smallest_[p]);
+        largest_[p] = std::max(largest_[p], counts.largest_[p]);
+        for (std::size_t bin = 0; bin < bins; ++bin) AddToBin(p, bin, counts.bins_[p * bins + bin]);
+    }
+}
+
+void EnvelopeQuantiles::AddToBin(std::size_t point, std::size_t bin, std::uint64_t count) {
+    words_[point * exactRuns_ + bin / 2] += count << (32 * (bin % 2));
+}
+
+EnvelopeCounts::EnvelopeCounts(const EnvelopeQuantiles& envelope)
+    : envelope_(envelope),
+      bins_(envelope.points_ * envelope.Bins()),
+      smallest_(envelope.points_, std::numeric_limits<double>::infinity()),
+      largest_(envelope.points_, -std::numeric_limits<double>::infinity()) {}
+
+void EnvelopeCounts::Count(const RunGains& gains) {
+    const std::size_t bins = envelope_.Bins();
     // Point by point, so that each point's bins are at hand for all the runs.
-    for (std::size_t p = begin; p < std::min(end, points_); ++p) {
+    for (std::size_t p = 0; p < envelope_.points_; ++p) {
         for (std::size_t k = 0; k < gains.runs; ++k) {
             const double gain = gains.At(k, p);
             if (std::isnan(gain)) continue;
             smallest_[p] = std::min(smallest_[p], gain);
             largest_[p] = std::max(largest_[p], gain);
-            Add(p, gain);
+            ++bins_[p * bins + envelope_.BinOf(p, gain)];
         }
     }
-}
-
-void EnvelopeQuantiles::Add(std::size_t point, double gain) {
-    const std::size_t bin = BinOf(point, gain);
-    words_[point * exactRuns_ + bin / 2] += std::uint64_t{1} << (32 * (bin % 2));
 }
 
 std::size_t EnvelopeQuantiles::BinOf(std::size_t point, double gain) const {

@@ -33,6 +33,23 @@ struct RunGains {
     double At(std::size_t run, std::size_t point) const { return values[run * stride + point]; }
 };
 
+class EnvelopeQuantiles;
+
+// One thread's counts of gains past the kept runs, in the bins of an envelope whose
+// histograms have started, for the envelope to add up when the thread is done (threads
+// that shared the envelope's bins would pass their lines back and forth).
+class EnvelopeCounts {
+public:
+    explicit EnvelopeCounts(const EnvelopeQuantiles& envelope);
+    void Count(const RunGains& gains);
+
+private:
+    friend class EnvelopeQuantiles;
+    const EnvelopeQuantiles& envelope_;
+    std::vector<std::uint32_t> bins_;  // Bins() a point
+    std::vector<double> smallest_, largest_;
+};
+
 class EnvelopeQuantiles {
 public:
     EnvelopeQuantiles(std::size_t points, std::size_t exactRuns);
@@ -43,18 +60,17 @@ public:
     // The gains of runs `firstRun` on (below ExactRuns()); runs may come in any order and
     // from different threads (each writes its own places), before StartHistograms.
     void Keep(std::size_t firstRun, const RunGains& gains);
-    // Turns the kept gains into histograms; from then on runs are counted.
+    // Turns the kept gains into histograms; from then on runs are counted (EnvelopeCounts).
     void StartHistograms();
-    std::size_t Points() const { return points_; }
-    // The gains of runs past the kept ones at points `begin` to `end` - 1 (after
-    // StartHistograms; one thread at a time for any one point).
-    void Count(const RunGains& gains, std::size_t begin, std::size_t end);
+    // Adds the counts of a thread (one thread at a time).
+    void Add(const EnvelopeCounts& counts);
     // The envelope at `frequencies` (one per point); empty when no run gave gains.
     ToleranceEnvelope Finish(std::span<const double> frequencies) const;
 
 private:
+    friend class EnvelopeCounts;
     std::size_t BinOf(std::size_t point, double gain) const;
-    void Add(std::size_t point, double gain);
+    void AddToBin(std::size_t point, std::size_t bin, std::uint64_t count);
     std::uint32_t BinCount(std::size_t point, std::size_t bin) const;
     // The gain of rank `rank` (from 0) at `point`, from its histogram.
     double GainAtRank(std::size_t point, std::uint64_t rank) const;

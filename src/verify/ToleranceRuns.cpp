@@ -72,6 +72,7 @@ void ToleranceRuns::Work(bool keep, const std::atomic<bool>* cancel) {
     buffers.values.resize(elements);
     buffers.gains.resize(blockSize_ * points);
     buffers.outcomes.resize(blockSize_);
+    if (!keep) buffers.counts.emplace(envelope_);
     for (;;) {
         const Block block = Deal(buffers.spreads);
         if (block.count == 0) break;
@@ -93,25 +94,20 @@ void ToleranceRuns::Work(bool keep, const std::atomic<bool>* cancel) {
         Commit(block, made, passed, buffers, keep);
         if (made < block.count) break;
     }
+    if (buffers.counts) {
+        const std::lock_guard lock(tallying_);
+        envelope_.Add(*buffers.counts);
+    }
 }
 
-void ToleranceRuns::Commit(const Block& block, std::size_t made, int passed, const Buffers& buffers,
+void ToleranceRuns::Commit(const Block& block, std::size_t made, int passed, Buffers& buffers,
                            bool keep) {
     const RunGains gains{buffers.gains, made, omegas_.size()};
-    if (keep) {
-        // The kept runs' places are their own.
+    // The kept runs' places are their own; the counts the thread's.
+    if (keep)
         envelope_.Keep(block.first, gains);
-    } else {
-        // Counts by stripes of points, each under its lock, starting at a stripe of the
-        // block's own so that threads count side by side.
-        const std::size_t points = envelope_.Points();
-        for (std::size_t i = 0; i < counting_.size(); ++i) {
-            const std::size_t stripe = (block.first / blockSize_ + i) % counting_.size();
-            const std::lock_guard lock(counting_[stripe]);
-            envelope_.Count(gains, stripe * points / counting_.size(),
-                            (stripe + 1) * points / counting_.size());
-        }
-    }
+    else
+        buffers.counts->Count(gains);
     const std::lock_guard lock(tallying_);
     passed_ += passed;
     for (std::size_t k = 0; k < made; ++k) {

@@ -5,10 +5,10 @@
 // the envelope add up the same in any order. Each thread keeps its buffers for all its
 // runs; a run draws, realises and evaluates without allocating.
 
-#include <array>
 #include <atomic>
 #include <cstddef>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -53,6 +53,7 @@ private:
         std::vector<double> spreads, values, gains;
         std::vector<Realisation> outcomes;
         analysis::Cascade cascade;
+        std::optional<EnvelopeCounts> counts;  // past the kept runs
     };
     struct Block {
         std::size_t first = 0, count = 0;
@@ -63,8 +64,7 @@ private:
     void Work(bool keep, const std::atomic<bool>* cancel);
     bool KeepsToMask(std::span<const double> gains) const;
     // Adds the first `made` runs of `block`, `passed` of which kept to the mask.
-    void Commit(const Block& block, std::size_t made, int passed, const Buffers& buffers,
-                bool keep);
+    void Commit(const Block& block, std::size_t made, int passed, Buffers& buffers, bool keep);
 
     const CircuitModel& model_;
     std::vector<double> nominal_, tolerance_, omegas_;
@@ -76,8 +76,7 @@ private:
     ToleranceRandom random_;
     std::size_t next_ = 0, end_ = 0, blockSize_ = 1;
 
-    std::array<std::mutex, 8> counting_;  // guard the envelope's counts, by stripes of points
-    std::mutex tallying_;                 // guards what follows and the progress
+    std::mutex tallying_;  // guards what follows, the envelope's counts and the progress
     std::size_t made_ = 0;
     int passed_ = 0;
     ToleranceResult::FailureCauses failures_;
