@@ -21,17 +21,21 @@ LOW_PASS = ["--kind", "lp", "--approx", "chebyshev", "--by-order", "--order", "1
             "--fc", "1KHz", "--circuit", "LP2"]
 
 
-def counters(benchmark, repetitions=3):
-    """The median counters of a Vorna benchmark that measures its own ratios."""
+def repetitions(benchmark, count):
+    """The counters of each repetition of a Vorna benchmark that measures its own ratios."""
     out = subprocess.run(
         [os.path.join(BIN, "vorna_bench"), f"--benchmark_filter=^{benchmark}$",
-         "--benchmark_format=json", f"--benchmark_repetitions={repetitions}",
-         "--benchmark_report_aggregates_only=true"],
+         "--benchmark_format=json", f"--benchmark_repetitions={count}"],
         check=True, capture_output=True, text=True).stdout
-    runs = json.loads(out)["benchmarks"]
+    runs = [r for r in json.loads(out)["benchmarks"] if r.get("run_type") == "iteration"]
     if not runs:
         sys.exit(f"no benchmark named {benchmark}")
-    return next(r for r in runs if r.get("aggregate_name") == "median")
+    return runs
+
+
+def median(runs, counter):
+    values = sorted(r[counter] for r in runs)
+    return values[len(values) // 2]
 
 
 def verify_run(runs):
@@ -51,16 +55,19 @@ def verify_run(runs):
 def main():
     rows = []
     for order, runs in ((10, 20000), (58, 3000)):
-        c = counters(f"BM_ToleranceRunOverFusedEvaluation/{order}/{runs}/iterations:1")
+        c = repetitions(f"BM_ToleranceRunOverFusedEvaluation/{order}/{runs}/iterations:1", 3)
         rows.append((f"one Monte Carlo run / one fused evaluation, order {order}, "
-                     f"{c['points']:.0f} points",
-                     f"{c['runUs']:.1f}us / {c['evaluationUs']:.1f}us", c["ratio"], "<=", 1.5))
-        rows.append((f"  the same in processor time", "", c["processorRatio"], "<=", 1.5))
+                     f"{c[0]['points']:.0f} points",
+                     f"{median(c, 'runUs'):.1f}us / {median(c, 'evaluationUs'):.1f}us",
+                     median(c, "ratio"), "<=", 1.5))
+        rows.append(("  the same in processor time", "", median(c, "processorRatio"), "<=", 1.5))
     for order, runs in ((58, 3000), (10, 20000)):
-        c = counters(f"BM_ToleranceTwoThreadsOverOne/{order}/{runs}/iterations:1")
-        rows.append((f"{runs} runs of order {order}: 1 thread / 2 threads",
-                     f"{c['oneThreadMs']:.0f}ms / {c['twoThreadsMs']:.0f}ms", c["speedUp"],
-                     ">=", 1.7))
+        # The quickest of five each: other work on the machine only ever slows a run down.
+        c = repetitions(f"BM_ToleranceTwoThreadsOverOne/{order}/{runs}/iterations:1", 5)
+        one = min(r["oneThreadMs"] for r in c)
+        two = min(r["twoThreadsMs"] for r in c)
+        rows.append((f"{runs} runs of order {order}: 1 thread / 2 threads (quickest of 5)",
+                     f"{one:.0f}ms / {two:.0f}ms", one / two, ">=", 1.7))
     small_time, small = verify_run(1000)
     large_time, large = verify_run(1000000)
     rows.append(("largest memory of verify --monte-carlo 10^6 / 10^3 (order-10 low-pass)",
