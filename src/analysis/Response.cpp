@@ -74,6 +74,42 @@ struct ScaledProduct {
     }
 };
 
+// A product of squared magnitudes times 2^exponent, brought back into [2^-300, 2^300] by a
+// power of two whenever it leaves that range; a factor beyond it is scaled on its own first,
+// and one below kNegligible^2 is a zero and counts as kZeroModulus^2.
+struct SquaredProduct {
+    double value = 1;
+    int exponent = 0;
+
+    static constexpr double kLowest = 0x1p-300;
+    static constexpr double kHighest = 0x1p+300;
+
+    void Multiply(double factor) {
+        if (!(factor >= kLowest && factor <= kHighest)) {
+            if (factor < kNegligible * kNegligible) {
+                factor = kZeroModulus * kZeroModulus;
+            } else {
+                int e = 0;
+                factor = std::frexp(factor, &e);
+                exponent += e;
+            }
+        }
+        value *= factor;
+        if (!(value >= kLowest && value <= kHighest) && std::isfinite(value)) {
+            // A positive normal number: its exponent read off, its mantissa kept in [1, 2).
+            const auto bits = std::bit_cast<std::uint64_t>(value);
+            exponent += static_cast<int>(bits >> 52) - 1023;
+            value = std::bit_cast<double>((bits & ((std::uint64_t{1} << 52) - 1)) |
+                                          (std::uint64_t{1023} << 52));
+        }
+    }
+    // 10 log10 of the quotient.
+    static double Decibels(const SquaredProduct& numerator, const SquaredProduct& denominator) {
+        return 10 * std::log10(numerator.value / denominator.value) +
+               kDbPerOctave / 2 * (numerator.exponent - denominator.exponent);
+    }
+};
+
 using Factors = std::pair<Complex, Complex>;
 
 // The numerators' and the denominators' products at `Lanes` frequencies side by side, held
@@ -335,10 +371,42 @@ void GainPhaseOver(const Cascade& cascade, std::span<const double> omegas,
 }
 
 void GainOver(const Cascade& cascade, std::span<const double> omegas, std::span<double> gainsDb) {
-    OverOmegas(cascade, omegas, std::min(omegas.size(), gainsDb.size()),
-               [&](std::size_t i, const Products<kLanes>& products, std::size_t lane) {
-                   gainsDb[i] = products.Quotient(lane, false).gainDb;
-               });
+    const std::size_t n = std::min(omegas.size(), gainsDb.size());
+    if (cascade.IsDigital()) {
+        OverOmegas(cascade, omegas, n,
+                   [&](std::size_t i, const Products<kLanes>& products, std::size_t lane) {
+                       gainsDb[i] = products.Quotient(lane, false).gainDb;
+                   });
+        return;
+    }
+    for (std::size_t begin = 0; begin < n; begin += kLanes) {
+        // A short last group repeats its last frequency.
+        const std::size_t count = std::min(kLanes, n - begin);
+        Omegas<kLanes> omega, omega2;
+        for (std::size_t lane = 0; lane < kLanes; ++lane) {
+            omega[lane] = omegas[begin + std::min(lane, count - 1)];
+            omega2[lane] = omega[lane] * omega[lane];
+        }
+        std::array<SquaredProduct, kLanes> numerators, denominators;
+        if (cascade.first) {
+            const FirstOrderSection& f = *cascade.first;
+            for (std::size_t lane = 0; lane < kLanes; ++lane) {
+                const double ni = f.p1 * omega[lane];
+                numerators[lane].Multiply(f.p2 * f.p2 + ni * ni);
+                denominators[lane].Multiply(f.p0 * f.p0 + omega2[lane]);
+            }
+        }
+        for (const Section& p : cascade.sections) {
+            for (std::size_t lane = 0; lane < kLanes; ++lane) {
+                const double nr = p.num0 - p.num2 * omega2[lane], ni = p.num1 * omega[lane];
+                const double dr = p.den0 - omega2[lane], di = p.den1 * omega[lane];
+                numerators[lane].Multiply(nr * nr + ni * ni);
+                denominators[lane].Multiply(dr * dr + di * di);
+            }
+        }
+        for (std::size_t lane = 0; lane < count; ++lane)
+            gainsDb[begin + lane] = SquaredProduct::Decibels(numerators[lane], denominators[lane]);
+    }
 }
 
 double GroupDelayAt(const Cascade& cascade, double omega) {

@@ -70,7 +70,7 @@ void EnvelopeQuantiles::Add(const EnvelopeCounts& counts) {
     for (std::size_t p = 0; p < points_; ++p) {
         smallest_[p] = std::min(smallest_[p], counts.smallest_[p]);
         largest_[p] = std::max(largest_[p], counts.largest_[p]);
-        for (std::size_t bin = 0; bin < bins; ++bin) AddToBin(p, bin, counts.bins_[p * bins + bin]);
+        for (std::size_t bin = 0; bin < bins; ++bin) AddToBin(p, bin, counts.BinCount(p, bin));
     }
 }
 
@@ -78,14 +78,26 @@ void EnvelopeQuantiles::AddToBin(std::size_t point, std::size_t bin, std::uint64
     words_[point * exactRuns_ + bin / 2] += count << (32 * (bin % 2));
 }
 
-EnvelopeCounts::EnvelopeCounts(const EnvelopeQuantiles& envelope)
+EnvelopeCounts::EnvelopeCounts(EnvelopeQuantiles& envelope, std::size_t slot)
     : envelope_(envelope),
-      bins_(envelope.points_ * envelope.Bins()),
       smallest_(envelope.points_, std::numeric_limits<double>::infinity()),
-      largest_(envelope.points_, -std::numeric_limits<double>::infinity()) {}
+      largest_(envelope.points_, -std::numeric_limits<double>::infinity()) {
+    const std::size_t histogram = envelope.HistogramWords();
+    if ((slot + 2) * histogram <= envelope.exactRuns_) {
+        words_ = &envelope.words_[(slot + 1) * histogram];
+        stride_ = envelope.exactRuns_;
+    } else {
+        own_.assign(envelope.points_ * histogram, 0);
+        words_ = own_.data();
+        stride_ = histogram;
+    }
+}
+
+std::uint32_t EnvelopeCounts::BinCount(std::size_t point, std::size_t bin) const {
+    return static_cast<std::uint32_t>(words_[point * stride_ + bin / 2] >> (32 * (bin % 2)));
+}
 
 void EnvelopeCounts::Count(const RunGains& gains) {
-    const std::size_t bins = envelope_.Bins();
     // Point by point, so that each point's bins are at hand for all the runs.
     for (std::size_t p = 0; p < envelope_.points_; ++p) {
         for (std::size_t k = 0; k < gains.runs; ++k) {
@@ -93,7 +105,8 @@ void EnvelopeCounts::Count(const RunGains& gains) {
             if (std::isnan(gain)) continue;
             smallest_[p] = std::min(smallest_[p], gain);
             largest_[p] = std::max(largest_[p], gain);
-            ++bins_[p * bins + envelope_.BinOf(p, gain)];
+            const std::size_t bin = envelope_.BinOf(p, gain);
+            words_[p * stride_ + bin / 2] += std::uint64_t{1} << (32 * (bin % 2));
         }
     }
 }

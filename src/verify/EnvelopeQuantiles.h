@@ -37,16 +37,24 @@ class EnvelopeQuantiles;
 
 // One thread's counts of gains past the kept runs, in the bins of an envelope whose
 // histograms have started, for the envelope to add up when the thread is done (threads
-// that shared the envelope's bins would pass their lines back and forth).
+// that shared the envelope's bins would pass their lines back and forth). Thread `slot`
+// counts in the envelope's own memory, beside its histograms, while there is room there (for
+// three threads with 2048 kept runs), so that memory does not grow with the runs.
 class EnvelopeCounts {
 public:
-    explicit EnvelopeCounts(const EnvelopeQuantiles& envelope);
+    EnvelopeCounts(EnvelopeQuantiles& envelope, std::size_t slot);
+    EnvelopeCounts(const EnvelopeCounts&) = delete;
+    EnvelopeCounts& operator=(const EnvelopeCounts&) = delete;
     void Count(const RunGains& gains);
 
 private:
     friend class EnvelopeQuantiles;
+    std::uint32_t BinCount(std::size_t point, std::size_t bin) const;
+
     const EnvelopeQuantiles& envelope_;
-    std::vector<std::uint32_t> bins_;  // Bins() a point
+    std::vector<std::uint64_t> own_;  // when the envelope has no room
+    std::uint64_t* words_;            // the first point's bins, two a word
+    std::size_t stride_;              // words from one point's bins to the next
     std::vector<double> smallest_, largest_;
 };
 
@@ -69,6 +77,7 @@ public:
 
 private:
     friend class EnvelopeCounts;
+    std::size_t HistogramWords() const { return Bins() / 2; }
     std::size_t BinOf(std::size_t point, double gain) const;
     void AddToBin(std::size_t point, std::size_t bin, std::uint64_t count);
     std::uint32_t BinCount(std::size_t point, std::size_t bin) const;

@@ -14,7 +14,7 @@ namespace {
 constexpr double kMaskSlackDb = 1e-6;
 // The most runs a thread takes at a time, and the blocks each thread should get at least
 // (so that the threads end close together).
-constexpr std::size_t kLargestBlock = 256;
+constexpr std::size_t kLargestBlock = 64;
 constexpr std::size_t kBlocksPerThread = 16;
 
 bool Inside(const analysis::MaskBand& band, double hz) {
@@ -65,14 +65,14 @@ bool ToleranceRuns::KeepsToMask(std::span<const double> gains) const {
     });
 }
 
-void ToleranceRuns::Work(bool keep, const std::atomic<bool>* cancel) {
+void ToleranceRuns::Work(bool keep, std::size_t slot, const std::atomic<bool>* cancel) {
     const std::size_t elements = nominal_.size(), points = omegas_.size();
     Buffers buffers;
     buffers.spreads.reserve(blockSize_ * elements);
     buffers.values.resize(elements);
     buffers.gains.resize(blockSize_ * points);
     buffers.outcomes.resize(blockSize_);
-    if (!keep) buffers.counts.emplace(envelope_);
+    if (!keep) buffers.counts.emplace(envelope_, slot);
     for (;;) {
         const Block block = Deal(buffers.spreads);
         if (block.count == 0) break;
@@ -150,7 +150,8 @@ bool ToleranceRuns::Make(std::size_t first, std::size_t end, bool keep, int thre
     total_ = total;
     const std::size_t madeBefore = made_;
     std::vector<std::thread> pool;
-    for (std::size_t t = 0; t < workers; ++t) pool.emplace_back([=, this] { Work(keep, cancel); });
+    for (std::size_t t = 0; t < workers; ++t)
+        pool.emplace_back([=, this] { Work(keep, t, cancel); });
     for (std::thread& thread : pool) thread.join();
     // The last runs, when they did not end a step.
     if (progress_ && made_ != told_) {

@@ -61,7 +61,8 @@ private:
 
     // The next block of runs and their draws, one per element and run.
     Block Deal(std::vector<double>& spreads);
-    void Work(bool keep, const std::atomic<bool>* cancel);
+    // The runs of thread number `slot`.
+    void Work(bool keep, std::size_t slot, const std::atomic<bool>* cancel);
     bool KeepsToMask(std::span<const double> gains) const;
     // Adds the first `made` runs of `block`, `passed` of which kept to the mask.
     void Commit(const Block& block, std::size_t made, int passed, Buffers& buffers, bool keep);
