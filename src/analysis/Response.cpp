@@ -23,6 +23,10 @@ constexpr double kHighest = 0x1p+256;
 constexpr double kSmallestPlain = 0x1p-90;
 constexpr double kLargestPlain = 0x1p+90;
 constexpr std::size_t kBlock = 8;
+// The same for squared magnitudes: kBlock factors within [2^-80, 2^80] keep a product from
+// within [2^-300, 2^300] inside the normal numbers.
+constexpr double kSmallestPlainSquare = 0x1p-80;
+constexpr double kLargestPlainSquare = 0x1p+80;
 // Frequencies evaluated side by side over a range.
 constexpr std::size_t kLanes = 4;
 // A factor whose parts are both below this is a zero; it counts as kZeroModulus.
@@ -95,6 +99,9 @@ struct SquaredProduct {
             }
         }
         value *= factor;
+        KeepInRange();
+    }
+    void KeepInRange() {
         if (!(value >= kLowest && value <= kHighest) && std::isfinite(value)) {
             // A positive normal number: its exponent read off, its mantissa kept in [1, 2).
             const auto bits = std::bit_cast<std::uint64_t>(value);
@@ -396,12 +403,48 @@ void GainOver(const Cascade& cascade, std::span<const double> omegas, std::span<
                 denominators[lane].Multiply(f.p0 * f.p0 + omega2[lane]);
             }
         }
-        for (const Section& p : cascade.sections) {
+        // The squared magnitudes of a section's terms at the lane's frequency.
+        const auto squares = [&](const Section& p, std::size_t lane) {
+            const double nr = p.num0 - p.num2 * omega2[lane], ni = p.num1 * omega[lane];
+            const double dr = p.den0 - omega2[lane], di = p.den1 * omega[lane];
+            return std::pair{nr * nr + ni * ni, dr * dr + di * di};
+        };
+        // Sections in blocks: a lane whose factors in a block all lie within the plain range
+        // multiplies them straight away (a block of them cannot take a product from within
+        // [2^-300, 2^300] out of the normal numbers), any other lane again with care.
+        const std::vector<Section>& sections = cascade.sections;
+        for (std::size_t first = 0; first < sections.size(); first += kBlock) {
+            const std::size_t end = std::min(sections.size(), first + kBlock);
+            std::array<double, kLanes> n, d, smallest, largest;
             for (std::size_t lane = 0; lane < kLanes; ++lane) {
-                const double nr = p.num0 - p.num2 * omega2[lane], ni = p.num1 * omega[lane];
-                const double dr = p.den0 - omega2[lane], di = p.den1 * omega[lane];
-                numerators[lane].Multiply(nr * nr + ni * ni);
-                denominators[lane].Multiply(dr * dr + di * di);
+                n[lane] = numerators[lane].value;
+                d[lane] = denominators[lane].value;
+                smallest[lane] = kLargestPlainSquare;
+                largest[lane] = kSmallestPlainSquare;
+            }
+            for (std::size_t i = first; i < end; ++i) {
+                for (std::size_t lane = 0; lane < kLanes; ++lane) {
+                    const auto [n2, d2] = squares(sections[i], lane);
+                    smallest[lane] = std::min(smallest[lane], std::min(n2, d2));
+                    largest[lane] = std::max(largest[lane], std::max(n2, d2));
+                    n[lane] *= n2;
+                    d[lane] *= d2;
+                }
+            }
+            for (std::size_t lane = 0; lane < kLanes; ++lane) {
+                if (smallest[lane] >= kSmallestPlainSquare &&
+                    largest[lane] <= kLargestPlainSquare) {
+                    numerators[lane].value = n[lane];
+                    denominators[lane].value = d[lane];
+                    numerators[lane].KeepInRange();
+                    denominators[lane].KeepInRange();
+                    continue;
+                }
+                for (std::size_t i = first; i < end; ++i) {
+                    const auto [n2, d2] = squares(sections[i], lane);
+                    numerators[lane].Multiply(n2);
+                    denominators[lane].Multiply(d2);
+                }
             }
         }
         for (std::size_t lane = 0; lane < count; ++lane)
