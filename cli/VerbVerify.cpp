@@ -14,6 +14,7 @@
 #include "CircuitRun.h"
 #include "CliVerbs.h"
 #include "DesignJson.h"
+#include "LongRun.h"
 #include "circuit/EngValue.h"
 #include "platform/CLocale.h"
 #include "platform/FileWrite.h"
@@ -26,6 +27,9 @@
 namespace vorna::cli {
 namespace {
 
+// The exit status of a verb stopped by Ctrl+C, as shells report a program that SIGINT ended.
+constexpr int kInterruptedStatus = 130;
+
 struct VerifyOptions {
     CircuitOptions circuit;
     std::optional<std::string> gbw;
@@ -36,6 +40,7 @@ struct VerifyOptions {
     std::string toleranceC = "5";
     std::string distribution = "uniform";
     std::string seed = "1";
+    std::optional<std::string> threads;
     std::optional<std::string> spiceLog;
 };
 
@@ -102,6 +107,13 @@ verify::ToleranceOptions ToleranceOptionsOf(const VerifyOptions& options) {
     tolerance.seed = static_cast<std::uint64_t>(seed);
     const long long runs = IntegerOption("--monte-carlo", options.monteCarlo.value_or("1"));
     tolerance.runs = runs < 0 || runs > verify::kMaxToleranceRuns ? -1 : static_cast<int>(runs);
+    if (options.threads) {
+        const long long threads = IntegerOption("--threads", *options.threads);
+        if (threads < 1 || threads > verify::kMaxToleranceThreads)
+            throw CliRefusal(
+                Format("--threads: give 1 to %d threads", verify::kMaxToleranceThreads));
+        tolerance.threads = static_cast<int>(threads);
+    }
     const std::string problem = verify::CheckToleranceOptions(tolerance);
     if (!problem.empty()) throw CliRefusal(problem);
     return tolerance;
@@ -140,22 +152,31 @@ nlohmann::json SectionsJson(const verify::SectionRequirements& requirements) {
 nlohmann::json ToleranceJson(const verify::ToleranceResult& result,
                              const verify::ToleranceOptions& options) {
     const verify::ToleranceEnvelope& e = result.envelope;
-    return {{"runs", result.runs},
-            {"passedRuns", result.passedRuns},
-            {"failedRuns", result.failedRuns},
-            {"yield", result.yield},
-            {"seed", options.seed},
-            {"distribution",
-             options.distribution == verify::Distribution::Gaussian ? "gaussian" : "uniform"},
-            {"toleranceR", options.resistorTolerance * 100},
-            {"toleranceC", options.capacitorTolerance * 100},
-            {"envelope",
-             {{"frequencyHz", e.frequencyHz},
-              {"minDb", e.minDb},
-              {"p5Db", e.p5Db},
-              {"p50Db", e.p50Db},
-              {"p95Db", e.p95Db},
-              {"maxDb", e.maxDb}}}};
+    const verify::ToleranceResult::FailureCauses& f = result.failures;
+    nlohmann::json json = {
+        {"runs", result.runs},
+        {"passedRuns", result.passedRuns},
+        {"failedRuns", result.failedRuns},
+        {"failedRunsByCause",
+         {{"valueNotPositive", f.valueNotPositive},
+          {"notFinite", f.notFinite},
+          {"unstableRealPole", f.unstableRealPole},
+          {"unstablePolePair", f.unstablePolePair}}},
+        {"yield", result.yield},
+        {"seed", options.seed},
+        {"distribution",
+         options.distribution == verify::Distribution::Gaussian ? "gaussian" : "uniform"},
+        {"toleranceR", options.resistorTolerance * 100},
+        {"toleranceC", options.capacitorTolerance * 100},
+        {"envelope",
+         {{"frequencyHz", e.frequencyHz},
+          {"minDb", e.minDb},
+          {"p5Db", e.p5Db},
+          {"p50Db", e.p50Db},
+          {"p95Db", e.p95Db},
+          {"maxDb", e.maxDb}}}};
+    if (result.cancelled) json["cancelled"] = true;
+    return json;
 }
 
 // The schematic goes to a file of its own folder when no --output names one.
@@ -220,16 +241,24 @@ void Verify(const VerifyOptions& options) {
         verify::FindSectionRequirements(circuit, opAmp.gbwHz, pointsPerDecade);
     json["sections"] = SectionsJson(requirements);
     std::string failure = simulation.error.empty() ? requirements.error : simulation.error;
+    bool stopped = false;
     if (options.monteCarlo) {
-        const verify::ToleranceResult result =
-            verify::RunToleranceAnalysis(circuit, tolerance, pointsPerDecade);
+        LongRun longRun("tolerance analysis runs");
+        const verify::ToleranceResult result = verify::RunToleranceAnalysis(
+            circuit, tolerance, pointsPerDecade, longRun.Reporter(), longRun.Stop());
         json["monteCarlo"] = ToleranceJson(result, tolerance);
         if (failure.empty()) failure = result.error;
+        if (result.cancelled) {
+            stopped = true;
+            std::cerr << Format("the tolerance analysis was stopped after %d of %d runs\n",
+                                result.runs, tolerance.runs);
+        }
     }
     if (!failure.empty()) json["error"] = failure;
     std::cout << JsonText(json) << '\n';
     if (options.spiceLog) WriteLog(*options.spiceLog, verify::SpiceEngine::Instance().TakeLog());
     if (!failure.empty()) throw CliError(failure);
+    if (stopped) SetExitStatus(kInterruptedStatus);
 }
 
 }  // namespace
@@ -261,6 +290,9 @@ void RegisterVerifyVerb(CLI::App& app) {
         ->capture_default_str();
     verb->add_option("--seed", options->seed, "Seed of the tolerance analysis")
         ->capture_default_str();
+    verb->add_option("--threads", options->threads,
+                     "Threads of the tolerance analysis (1 to 256; one for each core when not "
+                     "given); the result does not depend on it");
     verb->add_option("--spice-log", options->spiceLog, "File to write the simulator's output to");
     verb->callback([options] { RunVerb([&] { Verify(*options); }); });
 }

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libeigen3-dev
   fonts-ipafont-mincho
-  ngspice libngspice0-dev python3 python3-scipy python3-sympy
+  ngspice libngspice0-dev python3 python3-scipy python3-sympy time
   clang-format git
 )
 

@@ -51,7 +51,18 @@ std::string YieldText(const verify::ToleranceResult& tolerance) {
     if (tolerance.runs <= 0) return {};
     std::string text = Format("歩留まり %.1f %% (%d 回中 %d 回が仕様を満足", tolerance.yield * 100,
                               tolerance.runs, tolerance.passedRuns);
-    if (tolerance.failedRuns > 0) text += Format("､%d 回は計算不能", tolerance.failedRuns);
+    if (tolerance.failedRuns > 0) {
+        text += Format("､%d 回は計算不能", tolerance.failedRuns);
+        const verify::ToleranceResult::FailureCauses& f = tolerance.failures;
+        const std::pair<const char*, int> causes[] = {{"極対が右半面 (発振)", f.unstablePolePair},
+                                                      {"実極が右半面", f.unstableRealPole},
+                                                      {"素子値が 0 以下", f.valueNotPositive},
+                                                      {"係数が有限でない", f.notFinite}};
+        std::string because;
+        for (const auto& [cause, runs] : causes)
+            if (runs > 0) because += Format("%s%s %d 回", because.empty() ? "" : "､", cause, runs);
+        text += ": " + because;
+    }
     text += ")";
     return text;
 }

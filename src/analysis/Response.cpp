@@ -23,6 +23,10 @@ constexpr double kHighest = 0x1p+256;
 constexpr double kSmallestPlain = 0x1p-90;
 constexpr double kLargestPlain = 0x1p+90;
 constexpr std::size_t kBlock = 8;
+// The same for squared magnitudes: kBlock factors within [2^-80, 2^80] keep a product from
+// within [2^-300, 2^300] inside the normal numbers.
+constexpr double kSmallestPlainSquare = 0x1p-80;
+constexpr double kLargestPlainSquare = 0x1p+80;
 // Frequencies evaluated side by side over a range.
 constexpr std::size_t kLanes = 4;
 // A factor whose parts are both below this is a zero; it counts as kZeroModulus.
@@ -71,6 +75,45 @@ struct ScaledProduct {
         value = {value.real() * re - value.imag() * im, value.real() * im + value.imag() * re};
         exponent += e;
         KeepInRange();
+    }
+};
+
+// A product of squared magnitudes times 2^exponent, brought back into [2^-300, 2^300] by a
+// power of two whenever it leaves that range; a factor beyond it is scaled on its own first,
+// and one below kNegligible^2 is a zero and counts as kZeroModulus^2.
+struct SquaredProduct {
+    double value = 1;
+    int exponent = 0;
+
+    static constexpr double kLowest = 0x1p-300;
+    static constexpr double kHighest = 0x1p+300;
+
+    void Multiply(double factor) {
+        if (!(factor >= kLowest && factor <= kHighest)) {
+            if (factor < kNegligible * kNegligible) {
+                factor = kZeroModulus * kZeroModulus;
+            } else {
+                int e = 0;
+                factor = std::frexp(factor, &e);
+                exponent += e;
+            }
+        }
+        value *= factor;
+        KeepInRange();
+    }
+    void KeepInRange() {
+        if (!(value >= kLowest && value <= kHighest) && std::isfinite(value)) {
+            // A positive normal number: its exponent read off, its mantissa kept in [1, 2).
+            const auto bits = std::bit_cast<std::uint64_t>(value);
+            exponent += static_cast<int>(bits >> 52) - 1023;
+            value = std::bit_cast<double>((bits & ((std::uint64_t{1} << 52) - 1)) |
+                                          (std::uint64_t{1023} << 52));
+        }
+    }
+    // 10 log10 of the quotient.
+    static double Decibels(const SquaredProduct& numerator, const SquaredProduct& denominator) {
+        return 10 * std::log10(numerator.value / denominator.value) +
+               kDbPerOctave / 2 * (numerator.exponent - denominator.exponent);
     }
 };
 
@@ -143,7 +186,8 @@ public:
             });
         }
     }
-    GainPhase Quotient(std::size_t lane) const;
+    // Gain (dB) and, when `withPhase`, phase of the quotient at the lane.
+    GainPhase Quotient(std::size_t lane, bool withPhase) const;
 
 private:
     ScaledProduct Numerator(std::size_t lane) const { return {{nr_[lane], ni_[lane]}, ne_[lane]}; }
@@ -226,15 +270,32 @@ Products<Lanes> ProductsAt(const Cascade& c, const Omegas<Lanes>& omega) {
 }
 
 template <std::size_t Lanes>
-GainPhase Products<Lanes>::Quotient(std::size_t lane) const {
+GainPhase Products<Lanes>::Quotient(std::size_t lane, bool withPhase) const {
     ScaledProduct n = Numerator(lane);
     ScaledProduct d = Denominator(lane);
     n.Rescale();
     d.Rescale();
     const double ratio = std::norm(n.value) / std::norm(d.value);
+    const double gainDb = 10 * std::log10(ratio) + kDbPerOctave * (n.exponent - d.exponent);
+    if (!withPhase) return {gainDb, 0};
     const Complex q = n.value * std::conj(d.value);
-    return {10 * std::log10(ratio) + kDbPerOctave * (n.exponent - d.exponent),
-            std::atan2(q.imag(), q.real())};
+    return {gainDb, std::atan2(q.imag(), q.real())};
+}
+
+// Every omega's products, four frequencies side by side; `store(i, products, lane)` keeps
+// the i-th.
+template <typename Store>
+void OverOmegas(const Cascade& cascade, std::span<const double> omegas, std::size_t n,
+                Store store) {
+    for (std::size_t begin = 0; begin < n; begin += kLanes) {
+        // A short last group repeats its last frequency.
+        const std::size_t count = std::min(kLanes, n - begin);
+        Omegas<kLanes> group;
+        for (std::size_t lane = 0; lane < kLanes; ++lane)
+            group[lane] = omegas[begin + std::min(lane, count - 1)];
+        const Products<kLanes> products = ProductsAt(cascade, group);
+        for (std::size_t lane = 0; lane < count; ++lane) store(begin + lane, products, lane);
+    }
 }
 
 // Re(X' conj X)/|X|^2 for a term X and its derivative X': the rate of change of its angle
@@ -305,21 +366,89 @@ std::vector<double> TermAngles(const Cascade& c, double omega) {
 }  // namespace
 
 GainPhase GainPhaseAt(const Cascade& cascade, double omega) {
-    return ProductsAt<1>(cascade, {omega}).Quotient(0);
+    return ProductsAt<1>(cascade, {omega}).Quotient(0, true);
 }
 
 void GainPhaseOver(const Cascade& cascade, std::span<const double> omegas,
                    std::span<GainPhase> out) {
-    const std::size_t n = std::min(omegas.size(), out.size());
+    OverOmegas(cascade, omegas, std::min(omegas.size(), out.size()),
+               [&](std::size_t i, const Products<kLanes>& products, std::size_t lane) {
+                   out[i] = products.Quotient(lane, true);
+               });
+}
+
+void GainOver(const Cascade& cascade, std::span<const double> omegas, std::span<double> gainsDb) {
+    const std::size_t n = std::min(omegas.size(), gainsDb.size());
+    if (cascade.IsDigital()) {
+        OverOmegas(cascade, omegas, n,
+                   [&](std::size_t i, const Products<kLanes>& products, std::size_t lane) {
+                       gainsDb[i] = products.Quotient(lane, false).gainDb;
+                   });
+        return;
+    }
     for (std::size_t begin = 0; begin < n; begin += kLanes) {
         // A short last group repeats its last frequency.
         const std::size_t count = std::min(kLanes, n - begin);
-        Omegas<kLanes> group;
-        for (std::size_t lane = 0; lane < kLanes; ++lane)
-            group[lane] = omegas[begin + std::min(lane, count - 1)];
-        const Products<kLanes> products = ProductsAt(cascade, group);
+        Omegas<kLanes> omega, omega2;
+        for (std::size_t lane = 0; lane < kLanes; ++lane) {
+            omega[lane] = omegas[begin + std::min(lane, count - 1)];
+            omega2[lane] = omega[lane] * omega[lane];
+        }
+        std::array<SquaredProduct, kLanes> numerators, denominators;
+        if (cascade.first) {
+            const FirstOrderSection& f = *cascade.first;
+            for (std::size_t lane = 0; lane < kLanes; ++lane) {
+                const double ni = f.p1 * omega[lane];
+                numerators[lane].Multiply(f.p2 * f.p2 + ni * ni);
+                denominators[lane].Multiply(f.p0 * f.p0 + omega2[lane]);
+            }
+        }
+        // The squared magnitudes of a section's terms at the lane's frequency.
+        const auto squares = [&](const Section& p, std::size_t lane) {
+            const double nr = p.num0 - p.num2 * omega2[lane], ni = p.num1 * omega[lane];
+            const double dr = p.den0 - omega2[lane], di = p.den1 * omega[lane];
+            return std::pair{nr * nr + ni * ni, dr * dr + di * di};
+        };
+        // Sections in blocks: a lane whose factors in a block all lie within the plain range
+        // multiplies them straight away (a block of them cannot take a product from within
+        // [2^-300, 2^300] out of the normal numbers), any other lane again with care.
+        const std::vector<Section>& sections = cascade.sections;
+        for (std::size_t first = 0; first < sections.size(); first += kBlock) {
+            const std::size_t end = std::min(sections.size(), first + kBlock);
+            std::array<double, kLanes> n, d, smallest, largest;
+            for (std::size_t lane = 0; lane < kLanes; ++lane) {
+                n[lane] = numerators[lane].value;
+                d[lane] = denominators[lane].value;
+                smallest[lane] = kLargestPlainSquare;
+                largest[lane] = kSmallestPlainSquare;
+            }
+            for (std::size_t i = first; i < end; ++i) {
+                for (std::size_t lane = 0; lane < kLanes; ++lane) {
+                    const auto [n2, d2] = squares(sections[i], lane);
+                    smallest[lane] = std::min(smallest[lane], std::min(n2, d2));
+                    largest[lane] = std::max(largest[lane], std::max(n2, d2));
+                    n[lane] *= n2;
+                    d[lane] *= d2;
+                }
+            }
+            for (std::size_t lane = 0; lane < kLanes; ++lane) {
+                if (smallest[lane] >= kSmallestPlainSquare &&
+                    largest[lane] <= kLargestPlainSquare) {
+                    numerators[lane].value = n[lane];
+                    denominators[lane].value = d[lane];
+                    numerators[lane].KeepInRange();
+                    denominators[lane].KeepInRange();
+                    continue;
+                }
+                for (std::size_t i = first; i < end; ++i) {
+                    const auto [n2, d2] = squares(sections[i], lane);
+                    numerators[lane].Multiply(n2);
+                    denominators[lane].Multiply(d2);
+                }
+            }
+        }
         for (std::size_t lane = 0; lane < count; ++lane)
-            out[begin + lane] = products.Quotient(lane);
+            gainsDb[begin + lane] = SquaredProduct::Decibels(numerators[lane], denominators[lane]);
     }
 }
 

@@ -4,20 +4,25 @@
 #include <cmath>
 
 #include "circuit/EngValue.h"
+#include "circuit/models/FirstOrderModel.h"
 
 namespace vorna::verify {
 namespace {
 
-bool Usable(const FirstOrderSection& f) {
-    return std::isfinite(f.p1) && std::isfinite(f.p2) && std::isfinite(f.p0) && f.p0 > 0;
+Realisation Usable(const FirstOrderSection& f) {
+    if (!std::isfinite(f.p1) || !std::isfinite(f.p2) || !std::isfinite(f.p0))
+        return Realisation::NotFinite;
+    return f.p0 > 0 ? Realisation::Usable : Realisation::UnstableRealPole;
 }
 
-bool Usable(const CircuitResponse& r) {
+Realisation Usable(const CircuitResponse& r) {
     const Section& p = r.section;
-    if (!std::ranges::all_of(InFileOrder(p), [](double c) { return std::isfinite(c); }))
-        return false;
-    if (!(r.pole > 0) || !std::isfinite(r.zero)) return false;
-    return p.den1 > 0 && p.den0 > 0;
+    if (!std::ranges::all_of(InFileOrder(p), [](double c) { return std::isfinite(c); }) ||
+        !std::isfinite(r.zero) || !std::isfinite(r.pole))
+        return Realisation::NotFinite;
+    // s^2 + den1 s + den0 with den0 <= 0 has a real root at or above zero.
+    if (!(r.pole > 0) || !(p.den0 > 0)) return Realisation::UnstableRealPole;
+    return p.den1 > 0 ? Realisation::Usable : Realisation::UnstablePolePair;
 }
 
 // Appends to `section` the resistors and capacitors of the written schematic that belong to
@@ -65,6 +70,16 @@ std::optional<CircuitModel> CircuitModel::Of(const RealisedCircuit& circuit, std
             return std::nullopt;
         }
         if (!AddFixedParts(circuit.schematic, part.circuit, error)) return std::nullopt;
+        const std::span<const std::string_view> reads = EquationElements(section.circuit);
+        part.readCount = reads.size();
+        for (std::size_t k = 0; k < reads.size(); ++k) {
+            const auto& elements = part.circuit.elements;
+            const auto found = std::find_if(elements.begin(), elements.end(),
+                                            [&](const auto& e) { return e.name == reads[k]; });
+            part.reads[k] = found == elements.end()
+                                ? kMissing
+                                : static_cast<std::size_t>(found - elements.begin());
+        }
         for (const CircuitElement& element : part.circuit.elements) {
             const ElementKind kind =
                 element.name.starts_with("C") ? ElementKind::Capacitor : ElementKind::Resistor;
@@ -82,18 +97,26 @@ std::vector<double> CircuitModel::NominalValues() const {
     return values;
 }
 
-bool CircuitModel::RealisePart(const SectionPart& part, std::span<const double> values,
-                               PartResponse& response) {
-    SectionElements drawn = part.circuit;
-    for (std::size_t i = 0; i < drawn.elements.size(); ++i) {
-        const double value = values[part.firstElement + i];
-        if (!(value > 0) || !std::isfinite(value)) return false;
-        drawn.elements[i].value = value;
-    }
+Realisation CircuitModel::RealisePart(const SectionPart& part, std::span<const double> values,
+                                      PartResponse& response) {
+    const std::span<const double> own =
+        values.subspan(part.firstElement, part.circuit.elements.size());
+    if (!std::ranges::all_of(own, [](double v) { return v > 0 && std::isfinite(v); }))
+        return Realisation::ValueNotPositive;
+    std::array<double, kMostEquationElements> read{};
+    for (std::size_t k = 0; k < part.readCount; ++k)
+        read[k] = part.reads[k] == kMissing ? std::numeric_limits<double>::quiet_NaN()
+                                            : own[part.reads[k]];
+    const SectionCircuit circuit = part.circuit.circuit;
     if (const auto* first = std::get_if<FirstOrderSection>(&part.designed)) {
-        response = vorna::Realise(drawn, *first);
+        const bool firstOrder = circuit == SectionCircuit::FirstOrderLowPass ||
+                                circuit == SectionCircuit::FirstOrderHighPass;
+        response = firstOrder ? RealiseFirstOrder(circuit == SectionCircuit::FirstOrderLowPass,
+                                                  read[0], read[1], *first)
+                              : *first;
     } else {
-        response = RealiseCircuit(drawn, std::get<Section>(part.designed));
+        response = RealiseCircuit(circuit, std::span(read).first(part.readCount),
+                                  std::get<Section>(part.designed));
     }
     return std::visit([](const auto& r) { return Usable(r); }, response);
 }
@@ -103,16 +126,18 @@ bool CircuitModel::RealiseSection(int number, std::span<const double> values,
     const auto part =
         std::find_if(sections_.begin(), sections_.end(),
                      [number](const SectionPart& p) { return p.circuit.number == number; });
-    return part != sections_.end() && RealisePart(*part, values, section);
+    return part != sections_.end() && RealisePart(*part, values, section) == Realisation::Usable;
 }
 
-bool CircuitModel::Realise(std::span<const double> values, analysis::Cascade& cascade) const {
+Realisation CircuitModel::Realise(std::span<const double> values,
+                                  analysis::Cascade& cascade) const {
     cascade.domain = analysis::Domain::Analog;
     cascade.first.reset();
     cascade.sections.assign(secondOrderCount_, Section{});
     for (const SectionPart& part : sections_) {
         PartResponse response;
-        if (!RealisePart(part, values, response)) return false;
+        const Realisation realisation = RealisePart(part, values, response);
+        if (realisation != Realisation::Usable) return realisation;
         if (const auto* first = std::get_if<FirstOrderSection>(&response)) {
             cascade.first = *first;
             continue;
@@ -123,7 +148,7 @@ bool CircuitModel::Realise(std::span<const double> values, analysis::Cascade& ca
             cascade.sections.push_back(
                 {2 * r.pole, r.pole * r.pole, 1, r.zero + r.pole, r.zero * r.pole});
     }
-    return true;
+    return Realisation::Usable;
 }
 
 }  // namespace vorna::verify

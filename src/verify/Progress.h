@@ -6,7 +6,8 @@
 
 namespace vorna::verify {
 
-// Called now and then with the steps done and the steps there are.
+// Called now and then with the steps done and the steps there are; one call at a time, but
+// not always on the thread that started the work.
 using Progress = std::function<void(int done, int total)>;
 
 // Whether `cancel` is given and set.

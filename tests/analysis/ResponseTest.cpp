@@ -59,9 +59,16 @@ TEST(Response, OnePassMatchesTheSectionBySectionEvaluation) {
         // One frequency at a time, and all at once (several side by side, a short group last).
         std::vector<analysis::GainPhase> over(omegas.size());
         analysis::GainPhaseOver(c.cascade, omegas, over);
+        std::vector<double> gains(omegas.size());
+        analysis::GainOver(c.cascade, omegas, gains);
         for (std::size_t i = 0; i < omegas.size(); ++i) {
             const double omega = omegas[i];
             const analysis::GainPhase reference = PerSection(c.cascade, omega);
+            ASSERT_TRUE(std::isfinite(gains[i])) << omega;
+            if (reference.gainDb > -300)
+                ASSERT_NEAR(gains[i], reference.gainDb, 1e-9) << omega;
+            else
+                ASSERT_LT(gains[i], -299) << omega;
             for (const analysis::GainPhase& fused :
                  {analysis::GainPhaseAt(c.cascade, omega), over[i]}) {
                 ASSERT_TRUE(std::isfinite(fused.gainDb) && std::isfinite(fused.phase)) << omega;

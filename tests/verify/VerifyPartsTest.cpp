@@ -7,9 +7,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "analysis/Response.h"
 #include "design/DesignFixture.h"
 #include "support/RealisedDesign.h"
 #include "tools/AcSimulation.h"
+#include "verify/CircuitModel.h"
 #include "verify/OpAmpTable.h"
 #include "verify/SpiceEngine.h"
 #include "verify/ToleranceAnalysis.h"
@@ -133,8 +135,70 @@ TEST(ToleranceAnalysis, CountsFailedRunsInterpolatesQuantilesAndStopsWhenCancell
         },
         &cancel);
     EXPECT_TRUE(stopped.cancelled);
-    EXPECT_EQ(stopped.runs, 100);
-    EXPECT_EQ(lastDone, 100);
+    // The threads stop after the runs they were making.
+    EXPECT_GE(stopped.runs, 100);
+    EXPECT_LT(stopped.runs, 400);
+    EXPECT_EQ(lastDone, stopped.runs);
+}
+
+TEST(ToleranceAnalysis, GivesTheSameResultOnAnyNumberOfThreadsAndSaysWhyRunsFailed) {
+    const RealisedCircuit circuit = EllipticBandPass();
+    // Below and above the runs the envelope keeps; uniform and Gaussian draws.
+    const ToleranceOptions cases[] = {
+        {0.5, 0.5, Distribution::Uniform, 3, 400},
+        {0.02, 0.1, Distribution::Gaussian, 9, 5000},
+    };
+    for (const ToleranceOptions& options : cases) {
+        SCOPED_TRACE(options.runs);
+        ToleranceOptions one = options;
+        one.threads = 1;
+        const ToleranceResult reference = RunToleranceAnalysis(circuit, one, 20);
+        ASSERT_EQ(reference.error, "");
+        EXPECT_EQ(reference.runs, options.runs);
+        const ToleranceResult::FailureCauses& f = reference.failures;
+        EXPECT_EQ(f.valueNotPositive + f.notFinite + f.unstableRealPole + f.unstablePolePair,
+                  reference.failedRuns);
+        for (int threads : {2, 4}) {
+            ToleranceOptions many = options;
+            many.threads = threads;
+            const ToleranceResult r = RunToleranceAnalysis(circuit, many, 20);
+            EXPECT_EQ(r.passedRuns, reference.passedRuns) << threads;
+            EXPECT_EQ(r.failedRuns, reference.failedRuns) << threads;
+            EXPECT_EQ(r.failures.unstablePolePair, f.unstablePolePair) << threads;
+            const ToleranceEnvelope &e = r.envelope, &expected = reference.envelope;
+            EXPECT_EQ(e.frequencyHz, expected.frequencyHz) << threads;
+            EXPECT_EQ(e.minDb, expected.minDb) << threads;
+            EXPECT_EQ(e.p5Db, expected.p5Db) << threads;
+            EXPECT_EQ(e.p50Db, expected.p50Db) << threads;
+            EXPECT_EQ(e.p95Db, expected.p95Db) << threads;
+            EXPECT_EQ(e.maxDb, expected.maxDb) << threads;
+        }
+    }
+    // The twin-T notches of this band-pass oscillate when the elements spread by half.
+    const ToleranceResult wide = RunToleranceAnalysis(circuit, cases[0], 20);
+    EXPECT_GT(wide.failures.unstablePolePair + wide.failures.unstableRealPole, 0);
+}
+
+TEST(ToleranceAnalysis, ZeroTolerancesGiveTheNominalCurveExactly) {
+    const RealisedCircuit circuit = EllipticBandPass();
+    std::string error;
+    const std::optional<CircuitModel> model = CircuitModel::Of(circuit, error);
+    ASSERT_TRUE(model) << error;
+    analysis::Cascade cascade;
+    ASSERT_EQ(model->Realise(model->NominalValues(), cascade), Realisation::Usable);
+    const std::vector<double> graph = GraphFrequencies(circuit.results, 20);
+    std::vector<double> omegas, nominal(graph.size());
+    for (double hz : graph) omegas.push_back(kTwoPi * hz);
+    analysis::GainOver(cascade, omegas, nominal);
+    for (int runs : {3, 3000}) {
+        const ToleranceResult r =
+            RunToleranceAnalysis(circuit, {0, 0, Distribution::Gaussian, 1, runs}, 20);
+        EXPECT_EQ(r.runs, runs);
+        EXPECT_EQ(r.envelope.frequencyHz, graph);
+        for (const auto* curve : {&r.envelope.minDb, &r.envelope.p5Db, &r.envelope.p50Db,
+                                  &r.envelope.p95Db, &r.envelope.maxDb})
+            EXPECT_EQ(*curve, nominal) << runs;
+    }
 }
 
 }  // namespace

@@ -142,7 +142,15 @@ TEST(VerifyVerb, ToleranceAnalysisIsReproducibleAndZeroTolerancesGiveTheNominalD
 
     const std::string spread = design + "--monte-carlo 300 --tolerance-r 1 --tolerance-c 5 ";
     const json first = Verify(folder.Path(), spread + "--seed 7");
-    EXPECT_EQ(Verify(folder.Path(), spread + "--seed 7")["monteCarlo"], first["monteCarlo"]);
+    for (const char* threads : {"1", "2", "4"})
+        EXPECT_EQ(
+            Verify(folder.Path(), spread + "--seed 7 --threads " + threads)["monteCarlo"].dump(),
+            first["monteCarlo"].dump())
+            << threads;
+    EXPECT_EQ(first["monteCarlo"]["failedRunsByCause"], json({{"valueNotPositive", 0},
+                                                              {"notFinite", 0},
+                                                              {"unstableRealPole", 0},
+                                                              {"unstablePolePair", 0}}));
     EXPECT_NE(Verify(folder.Path(), spread + "--seed 8")["monteCarlo"]["envelope"],
               first["monteCarlo"]["envelope"]);
     const json gaussian = Verify(folder.Path(), spread + "--seed 7 --distribution gaussian");
@@ -185,6 +193,8 @@ TEST(VerifyVerb, RefusesBadInputBeforeDesigning) {
         {"--tolerance-r 1x", "--tolerance-r: \"1x\" is not a number"},
         {"--monte-carlo 0", "試行回数は"},
         {"--monte-carlo 1000001", "試行回数は"},
+        {"--monte-carlo 10 --threads 0", "--threads: give 1 to 256 threads"},
+        {"--monte-carlo 10 --threads two", "--threads: \"two\" is not an integer"},
         {"--monte-carlo 99999999999999999999", "--monte-carlo: \"99999999999999999999\" is not an"},
         {"--gbw 0", "オペアンプのGB積は"},
         {"--gbw -1Meg", "オペアンプのGB積は"},

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "circuit/models/BandPassModel.h"
+#include "circuit/models/SecondOrderModel.h"
 
 namespace vorna {
 namespace {
@@ -61,21 +62,66 @@ CircuitResponse TwinT(double rb1, double rb2, double c1, double cb1, double cb2,
     return {designed, -zeros.root, -poles.root};
 }
 
+using Names = std::span<const std::string_view>;
+constexpr std::string_view kFirstOrder[] = {"R1", "C1"};
+constexpr std::string_view kSallenKey[] = {"R1", "R2", "C1", "C2"};
+constexpr std::string_view kMultipleFeedbackLowPass[] = {"R1", "R2", "R3", "C1", "C2"};
+constexpr std::string_view kMultipleFeedbackHighPass[] = {"R1", "R2", "C1", "C2", "C3"};
+constexpr std::string_view kMultipleFeedbackBandPass[] = {"R1", "R2", "R3", "C1", "C2"};
+constexpr std::string_view kDualAmplifierBandPass[] = {"R11", "R12", "C1", "R3",  "R4",
+                                                       "Rx1", "Rx2", "C2", "R21", "R22"};
+constexpr std::string_view kStateVariableNotch[] = {"R41", "R42", "R43", "R44", "R1", "Rb1",
+                                                    "Cb1", "Rb2", "Cb2", "R2",  "R3", "R45"};
+constexpr std::string_view kIntegratorNotch[] = {"Rb1", "Rb2", "C1", "Cb1", "Cb2", "R1",
+                                                 "C2",  "R2",  "R3", "R4",  "R5",  "R6"};
+
 }  // namespace
 
-CircuitResponse RealiseCircuit(const SectionElements& s, const Section& designed) {
-    const auto v = [&s](std::string_view name) { return s.Value(name); };
-    Section p = designed;
-    switch (s.circuit) {
+Names EquationElements(SectionCircuit circuit) {
+    switch (circuit) {
         case SectionCircuit::FirstOrderLowPass:
         case SectionCircuit::FirstOrderHighPass:
+            return kFirstOrder;
         case SectionCircuit::SallenKeyLowPass:
         case SectionCircuit::SallenKeyHighPass:
-            // Every element of these is a part of its own already.
-            return {Realise(s, designed)};
+            return kSallenKey;
+        case SectionCircuit::MultipleFeedbackLowPass:
+            return kMultipleFeedbackLowPass;
+        case SectionCircuit::MultipleFeedbackHighPass:
+            return kMultipleFeedbackHighPass;
+        case SectionCircuit::MultipleFeedbackBandPass:
+            return kMultipleFeedbackBandPass;
+        case SectionCircuit::DualAmplifierBandPass:
+            return kDualAmplifierBandPass;
+        case SectionCircuit::StateVariableNotch:
+            return kStateVariableNotch;
+        case SectionCircuit::IntegratorNotch:
+            return kIntegratorNotch;
+    }
+    return {};
+}
+
+CircuitResponse RealiseCircuit(const SectionElements& s, const Section& designed) {
+    const Names names = EquationElements(s.circuit);
+    std::array<double, kMostEquationElements> values{};
+    for (std::size_t i = 0; i < names.size(); ++i) values[i] = s.Value(names[i]);
+    return RealiseCircuit(s.circuit, std::span(values).first(names.size()), designed);
+}
+
+CircuitResponse RealiseCircuit(SectionCircuit circuit, std::span<const double> v,
+                               const Section& designed) {
+    Section p = designed;
+    switch (circuit) {
+        case SectionCircuit::FirstOrderLowPass:
+        case SectionCircuit::FirstOrderHighPass:
+            return {designed};
+        case SectionCircuit::SallenKeyLowPass:
+            return {RealiseLowPass(SecondOrderForm::SallenKey, v[0], v[1], v[2], v[3], designed)};
+        case SectionCircuit::SallenKeyHighPass:
+            return {RealiseHighPass(SecondOrderForm::SallenKey, v[0], v[1], v[2], v[3], designed)};
         case SectionCircuit::MultipleFeedbackLowPass: {
             // R1 input, C1 to ground, R2 to the inverting input, C2 and R3 feedback.
-            const double r1 = v("R1"), r2 = v("R2"), r3 = v("R3"), c1 = v("C1"), c2 = v("C2");
+            const double r1 = v[0], r2 = v[1], r3 = v[2], c1 = v[3], c2 = v[4];
             p.den1 = (1 / r1 + 1 / r2 + 1 / r3) / c1;
             p.den0 = 1 / (r2 * r3 * c1 * c2);
             p.num0 = 1 / (r1 * r2 * c1 * c2);
@@ -83,7 +129,7 @@ CircuitResponse RealiseCircuit(const SectionElements& s, const Section& designed
         }
         case SectionCircuit::MultipleFeedbackHighPass: {
             // C1 input, R1 to ground, C2 to the inverting input, R2 and C3 feedback.
-            const double r1 = v("R1"), r2 = v("R2"), c1 = v("C1"), c2 = v("C2"), c3 = v("C3");
+            const double r1 = v[0], r2 = v[1], c1 = v[2], c2 = v[3], c3 = v[4];
             p.den1 = (c1 + c2 + c3) / (r2 * c2 * c3);
             p.den0 = 1 / (r1 * r2 * c2 * c3);
             p.num2 = c1 / c3;
@@ -91,7 +137,7 @@ CircuitResponse RealiseCircuit(const SectionElements& s, const Section& designed
         }
         case SectionCircuit::MultipleFeedbackBandPass: {
             // R1 input, R2 to ground, C2 to the inverting input, R3 and C1 feedback.
-            const double r1 = v("R1"), r2 = v("R2"), r3 = v("R3"), c1 = v("C1"), c2 = v("C2");
+            const double r1 = v[0], r2 = v[1], r3 = v[2], c1 = v[3], c2 = v[4];
             p.den1 = (c1 + c2) / (r3 * c1 * c2);
             p.den0 = (r1 + r2) / (r1 * r2 * r3 * c1 * c2);
             p.num1 = 1 / (r1 * c1);
@@ -100,10 +146,10 @@ CircuitResponse RealiseCircuit(const SectionElements& s, const Section& designed
         case SectionCircuit::DualAmplifierBandPass: {
             // R11/R12 divider, C1 tank, the converter's inductance C2 R21 R22 / (g - 1) with
             // its amplifier's gain g = 1 + Rx1/Rx2, whose output feeds the gain stage.
-            const double r11 = v("R11"), r12 = v("R12"), c1 = v("C1");
-            const double r3 = v("R3"), r4 = v("R4"), ratio = v("Rx1") / v("Rx2");
+            const double r11 = v[0], r12 = v[1], c1 = v[2], r3 = v[3], r4 = v[4];
+            const double ratio = v[5] / v[6], c2 = v[7], r21 = v[8], r22 = v[9];
             p.den1 = (1 / r11 + 1 / r12) / c1;
-            p.den0 = ratio / (c1 * v("C2") * v("R21") * v("R22"));
+            p.den0 = ratio / (c1 * c2 * r21 * r22);
             p.num1 = (1 + ratio) * ((IsGainStageShort(r3) ? 0 : r3) + r4) / (r4 * r11 * c1);
             break;
         }
@@ -111,18 +157,20 @@ CircuitResponse RealiseCircuit(const SectionElements& s, const Section& designed
             // Summing amplifier R41 (input), R42 (high-pass feedback), R43 (low-pass output),
             // R44/R1 (band-pass output to its non-inverting input); integrators Rb1 Cb1 and
             // Rb2 Cb2; output summer R2 (high-pass), R45 (low-pass) and R3.
-            const double r41 = v("R41"), r42 = v("R42"), r43 = v("R43"), r44 = v("R44");
-            const double r1 = v("R1"), w1w2 = 1 / (v("Rb1") * v("Cb1") * v("Rb2") * v("Cb2"));
+            const double r41 = v[0], r42 = v[1], r43 = v[2], r44 = v[3], r1 = v[4];
+            const double rb1 = v[5], cb1 = v[6], rb2 = v[7], cb2 = v[8];
+            const double r2 = v[9], r3 = v[10], r45 = v[11];
+            const double w1w2 = 1 / (rb1 * cb1 * rb2 * cb2);
             const double sum = 1 / r41 + 1 / r42 + 1 / r43;
-            p.den1 = r1 / (r1 + r44) * sum * r42 / (v("Rb1") * v("Cb1"));
+            p.den1 = r1 / (r1 + r44) * sum * r42 / (rb1 * cb1);
             p.den0 = w1w2 * r42 / r43;
-            p.num2 = v("R3") * r42 / (r41 * v("R2"));
-            p.num0 = v("R3") * r42 * w1w2 / (r41 * v("R45"));
+            p.num2 = r3 * r42 / (r41 * r2);
+            p.num0 = r3 * r42 * w1w2 / (r41 * r45);
             break;
         }
         case SectionCircuit::IntegratorNotch:
-            return TwinT(v("Rb1"), v("Rb2"), v("C1"), v("Cb1"), v("Cb2"), v("R1"), v("C2"), v("R2"),
-                         v("R3"), v("R4"), v("R5"), v("R6"), designed);
+            return TwinT(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11],
+                         designed);
     }
     return {p};
 }

@@ -11,6 +11,9 @@
 // gives for a FirstOrderSection: the feedback resistor R2 of the high-pass carries no signal
 // current and does not enter.
 
+#include <span>
+#include <string_view>
+
 #include "circuit/models/SectionModel.h"
 
 namespace vorna {
@@ -26,5 +29,17 @@ struct CircuitResponse {
 };
 
 CircuitResponse RealiseCircuit(const SectionElements& elements, const Section& designed);
+
+// The most elements the equations of one circuit read.
+inline constexpr std::size_t kMostEquationElements = 12;
+
+// The names of the elements the equations of `circuit` read, in the order they read them
+// (a first-order circuit: R1 and C1).
+std::span<const std::string_view> EquationElements(SectionCircuit circuit);
+
+// The same as RealiseCircuit with `values` holding the value of each of
+// EquationElements(circuit), in its order: for callers that realise one circuit many times.
+CircuitResponse RealiseCircuit(SectionCircuit circuit, std::span<const double> values,
+                               const Section& designed);
 
 }  // namespace vorna
