@@ -2,7 +2,6 @@
 // The Ui of the output verbs: a CliUi whose Save As chooser answers with the file given on
 // the command line and whose Open chooser answers with the schematic given there.
 
-#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -14,21 +13,12 @@ class OutputFilesUi : public CliUi {
 public:
     std::optional<std::string> saveAs;
     std::optional<std::string> open;
-    std::optional<std::string> unnamed;  // a scratch file that is not named as written
 
     std::optional<std::string> SaveFileName(const FileDialogRequest& request) override {
         return saveAs ? saveAs : CliUi::SaveFileName(request);
     }
     std::optional<std::string> OpenFileName(const FileDialogRequest& request) override {
         return open ? open : CliUi::OpenFileName(request);
-    }
-    void FilesWritten(const std::vector<std::string>& paths) override {
-        std::vector<std::string> named;
-        for (const auto& path : paths) {
-            if (!unnamed || path != std::filesystem::absolute(*unnamed).string())
-                named.push_back(path);
-        }
-        CliUi::FilesWritten(named);
     }
 };
 
