@@ -83,8 +83,8 @@ int SpiceEngine::OnOutput(char* text, int, void* self) {
     constexpr std::string_view kStderr = "stderr ";
     if (line.starts_with(kStderr)) {
         line.erase(0, kStderr.size());
-        const std::size_t text = line.find_first_not_of(' ');
-        line = text == std::string::npos ? "" : line.substr(text, kComplaintLength);
+        const std::size_t first = line.find_first_not_of(' ');
+        line = first == std::string::npos ? "" : line.substr(first, kComplaintLength);
         std::vector<std::string>& complaints = engine->complaints_;
         // A line repeated at once (the same warning of every step) is kept once.
         if (!line.empty() && complaints.size() < kComplaintLines &&
