@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 #include "platform/FileDescriptor.h"
 
@@ -39,7 +40,12 @@ private:
     std::optional<std::string> old_;
 };
 
-// A new folder of the process's own holding an empty ".spiceinit"; removed with the object.
+// What the engine's own start-up file holds: a comment (an empty file makes the engine
+// lose a little memory).
+constexpr std::string_view kStartupText = "* nothing to run\n";
+
+// A new folder of the process's own holding a ".spiceinit" without commands; removed with
+// the object.
 class PrivateFolder {
 public:
     std::string Make() {
@@ -51,7 +57,9 @@ public:
         path_ = pattern;
         const FileDescriptor file(
             open(InitFile().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-        if (!file.IsOpen()) return Reason("cannot make " + InitFile());
+        if (!file.IsOpen() || write(file.Get(), kStartupText.data(), kStartupText.size()) !=
+                                  static_cast<ssize_t>(kStartupText.size()))
+            return Reason("cannot make " + InitFile());
         return {};
     }
     ~PrivateFolder() {
