@@ -8,6 +8,7 @@
 
 #include <CLI/CLI.hpp>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,11 @@ struct CircuitOptions {
     std::string circuit;
     std::string series = "E24";
     std::string opAmp = std::string(kReferenceOpAmp);  // of the schematic
-    std::string output;
+    // The schematic file; without one the schematic is only made in memory.
+    std::optional<std::string> output;
     std::string pick = "first";
-    bool scratchOutput = false;  // the schematic is the verb's own, not named as written
+    // The run goes on without the journal when that cannot be written (see CircuitOutput).
+    bool journalOptional = false;
 };
 
 // Adds the design options and --circuit, --series, --pick and -o/--output (required when

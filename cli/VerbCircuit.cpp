@@ -93,7 +93,7 @@ int AnswerQuestion(const CircuitOptions& options, const std::string& text,
 
 CircuitRun RunCircuit(const CircuitOptions& options) {
     const int code = CircuitCode(options.circuit);
-    RequireOutputFile("-o", options.output);
+    if (options.output) RequireOutputFile("-o", *options.output);
     // The journal goes to the current folder: one that is gone is refused before anything runs.
     RequireCurrentFolder();
     // Dialog 720 of the low-pass circuits walks C2 downward from a typed C1; of the high-pass
@@ -102,8 +102,6 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
     CandidatePicker picker(options.pick == "best" ? PickRule::Best : PickRule::First,
                            lowPassPairs ? SecondOrderWalk::DownFromC1 : SecondOrderWalk::FromR1);
     OutputFilesUi ui;
-
-    if (options.scratchOutput) ui.unnamed = options.output;
     auto window = RunDesignCommand(options.design, ui);
     const std::size_t designMessages = ui.messages.size();
     CKorvelView& view = window->view;
@@ -128,13 +126,15 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
             options, text,
             {ui.messages.begin() + static_cast<std::ptrdiff_t>(designMessages), ui.messages.end()});
     });
-    ui.saveAs = options.output;
+    ui.saveAs = options.output;  // none: the schematic stays in memory
     for (std::size_t i = 0; i < kSeriesNames.size(); ++i) {
         if (options.series == kSeriesNames[i]) view.eSeriesChoice = static_cast<int>(i) + 1;
     }
 
     CircuitRun run;
     run.out = std::make_unique<CircuitOutput>();
+    run.out->schematicInMemory = !options.output;
+    run.out->journalOptional = options.journalOptional;
     run.out->candidateChooser = &picker;
     RunCircuitOutput(view, ui, *run.out);
     run.out->candidateChooser = nullptr;
@@ -158,7 +158,7 @@ void Circuit(const CircuitOptions& options) {
     }
     nlohmann::json json = DesignJson(run.window->doc, run.window->view, run.messages);
     json["circuit"] = options.circuit;
-    json["schematic"] = options.output;
+    json["schematic"] = *options.output;
     nlohmann::json elements = nlohmann::json::array();
     for (const auto& element : run.out->elementValues)
         elements.push_back({{"name", element.name}, {"value", element.value}});

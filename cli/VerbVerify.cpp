@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -15,6 +14,7 @@
 #include "CliVerbs.h"
 #include "DesignJson.h"
 #include "LongRun.h"
+#include "OutputPath.h"
 #include "circuit/EngValue.h"
 #include "platform/CLocale.h"
 #include "platform/FileWrite.h"
@@ -179,29 +179,18 @@ nlohmann::json ToleranceJson(const verify::ToleranceResult& result,
     return json;
 }
 
-// The schematic goes to a file of its own folder when no --output names one.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        char pattern[] = "/tmp/vorna-verify-XXXXXX";
-        if (mkdtemp(pattern) == nullptr) throw CliError("cannot make a temporary folder");
-        path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
+// Empty when the log was written, else why not.
+std::string WriteLog(const std::string& path, const std::string& log) {
+    const auto problem = WriteFileAtomically(path, log);
+    if (!problem) return {};
+    return "cannot write the simulator's log to " + EchoedText(path) + ": " + *problem;
+}
 
-private:
-    std::string path_;
-};
-
-void WriteLog(const std::string& path, const std::string& log) {
-    if (WriteFileAtomically(path, log))
-        std::cerr << "cannot write the simulator's log to " << path << '\n';
+// The run's failure: what did not work, then the message that says how.
+std::string RunFailure(const CircuitRun& run) {
+    const std::string what = run.out->outputFailed ? "the schematic could not be written"
+                                                   : "the synthesis did not realise every section";
+    return run.messages.empty() ? what : what + ":\n" + run.messages.back();
 }
 
 void Verify(const VerifyOptions& options) {
@@ -209,16 +198,17 @@ void Verify(const VerifyOptions& options) {
     const ChosenOpAmp opAmp = ChooseOpAmp(options, locations);
     const verify::ToleranceOptions tolerance = ToleranceOptionsOf(options);
 
+    if (options.spiceLog) RequireOutputFile("--spice-log", *options.spiceLog);
+
     CircuitOptions circuitOptions = options.circuit;
     if (opAmp.name == kDefaultReplacementOpAmp) circuitOptions.opAmp = opAmp.name;
-    const ScratchFolder scratch;
-    if (circuitOptions.output.empty()) {
-        circuitOptions.output = scratch.File("circuit.asc");
-        circuitOptions.scratchOutput = true;
-    }
+    // The verification is worth having where the journal cannot be written.
+    circuitOptions.journalOptional = true;
     const CircuitRun run = RunCircuit(circuitOptions);
-    if (!run.finished)
-        throw CliError("the synthesis did not realise every section:\n" + run.messages.back());
+    if (!run.finished) throw CliError(RunFailure(run));
+    if (!run.out->journalWritten)
+        std::cerr << "the journal " << EchoedText(run.out->journal.Path(), 4096)
+                  << " could not be written; this verification is not recorded\n";
 
     verify::RealisedCircuit circuit;
     std::string error;
@@ -256,7 +246,11 @@ void Verify(const VerifyOptions& options) {
     }
     if (!failure.empty()) json["error"] = failure;
     std::cout << JsonText(json) << '\n';
-    if (options.spiceLog) WriteLog(*options.spiceLog, verify::SpiceEngine::Instance().TakeLog());
+    if (options.spiceLog) {
+        const std::string logProblem =
+            WriteLog(*options.spiceLog, verify::SpiceEngine::Instance().TakeLog());
+        if (!logProblem.empty()) failure += (failure.empty() ? "" : "\n") + logProblem;
+    }
     if (!failure.empty()) throw CliError(failure);
     if (stopped) SetExitStatus(kInterruptedStatus);
 }

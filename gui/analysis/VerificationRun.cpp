@@ -7,6 +7,8 @@
 #include <atomic>
 #include <thread>
 
+#include "verify/SpiceEngine.h"
+
 namespace vorna {
 namespace {
 
@@ -71,6 +73,9 @@ std::optional<VerificationResults> RunVerification(QWidget* parent,
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressDelayMs);
     progress.setAutoReset(false);
+    // The engine is started here, not on the worker: its start changes the current folder
+    // and the environment for a moment (verify/SpiceStartup.h).
+    verify::SpiceEngine::Instance();
     std::thread worker([&] {
         Work(state, circuit, options, pointsPerDecade, results);
         state.finished = true;

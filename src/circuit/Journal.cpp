@@ -10,6 +10,7 @@ namespace vorna {
 bool Journal::Open(const std::string& path) {
     path_ = path;
     record_.clear();
+    schematicNameAt_ = std::string::npos;
     return file_.Open(path);
 }
 
@@ -17,11 +18,26 @@ bool Journal::Close() {
     if (!file_.IsOpen()) return true;
     const bool written = record_.empty() || file_.Append(record_);
     record_.clear();
+    schematicNameAt_ = std::string::npos;
     return file_.Close() && written;
 }
 
 void Journal::WriteLine(const std::string& utf8) {
     if (file_.IsOpen()) record_ += Utf8ToShiftJis(utf8);
+}
+
+void Journal::WriteSchematicName(const std::string& utf8) {
+    if (!file_.IsOpen()) return;
+    schematicNameAt_ = record_.size();
+    record_ += Utf8ToShiftJis(utf8);
+    schematicNameLength_ = record_.size() - schematicNameAt_;
+}
+
+void Journal::NameSchematic(const std::string& utf8) {
+    if (schematicNameAt_ == std::string::npos) return;
+    const std::string name = Utf8ToShiftJis(utf8);
+    record_.replace(schematicNameAt_, schematicNameLength_, name);
+    schematicNameLength_ = name.size();
 }
 
 SchematicSummary WriteJournalHeader(Journal& journal, const CKorvelView& view,
@@ -31,7 +47,9 @@ SchematicSummary WriteJournalHeader(Journal& journal, const CKorvelView& view,
     ctime_r(&now, timeText);  // "Wed Jun 30 21:49:08 1993\n", always in this form
     journal.WriteLine(
         "*******************  回路の構成と素子値  **************************************\n");
-    journal.WriteLine("回路図ファイル名 " + schematicPath + "  作成日時 " + timeText);
+    journal.WriteLine("回路図ファイル名 ");
+    journal.WriteSchematicName(schematicPath);
+    journal.WriteLine(std::string("  作成日時 ") + timeText);
     SchematicSummary summary = WriteSummaryLines(
         [&journal](const std::string& line) { journal.WriteLine(line); }, view, true);
     journal.WriteLine("\n");

@@ -30,11 +30,18 @@ public:
     // Adds one UTF-8 line ("\n" included), converted to Shift-JIS, to the run's record.
     // Nothing happens while the journal is not open.
     void WriteLine(const std::string& utf8);
+    // Adds the schematic file's name to the record as WriteLine adds text; NameSchematic
+    // puts another name in its place until the record is appended, for a run whose
+    // schematic is not written after all.
+    void WriteSchematicName(const std::string& utf8);
+    void NameSchematic(const std::string& utf8);
 
 private:
     AppendingFile file_;
     std::string record_;
     std::string path_;
+    std::size_t schematicNameAt_ = std::string::npos;  // where in the record, when written
+    std::size_t schematicNameLength_ = 0;
 };
 
 // Writes the header block of one run: the banner, the schematic file name with the time,

@@ -69,6 +69,14 @@ public:
     bool outputFailed = false;
     // 0 stop, 1 journal only, 2 schematic and journal.
     int outputMode = 2;
+    // The schematic is made in `lines` but no file is asked for or written (a verification
+    // of the circuit); the journal then names the circuit, as when there is no schematic.
+    bool schematicInMemory = false;
+    // The run goes on without the journal when it cannot be opened or written (a
+    // verification in a read-only folder); the user is told, and the run does not fail.
+    bool journalOptional = false;
+    // The run's record was appended to the journal.
+    bool journalWritten = false;
     // The run ended as it should: every section realised, the files written and the user
     // told that the coefficients are now the circuit's.
     bool completed = false;

@@ -50,6 +50,30 @@ bool ValuesRealisable(const std::vector<ElementValue>& values) {
     });
 }
 
+void TellSchematicUnwritable(CircuitOutput& out, Ui& ui) {
+    ui.MessageBox(
+        Format("回路図ファイル「%s」に書き込めませんでした", EchoedText(out.outputPath).c_str()),
+        MessageButtons::Ok);
+    out.outputFailed = true;
+}
+
+// Writes the schematic beside the chosen file; false when there is none to write or it
+// could not be written (the user is told).
+bool StageSchematic(CircuitOutput& out, Ui& ui) {
+    if (out.outputMode != 2 || !out.outputFile.IsOpen()) return false;
+    out.outputFile.Write(JoinedSchematicLines(out.lines));
+    if (out.outputFile.Stage()) return true;
+    TellSchematicUnwritable(out, ui);
+    return false;
+}
+
+// Puts the staged schematic in the chosen file's place.
+bool CommitSchematic(CircuitOutput& out, Ui& ui) {
+    if (out.outputFile.Commit()) return true;
+    TellSchematicUnwritable(out, ui);
+    return false;
+}
+
 }  // namespace
 
 int OpenReferenceSchematic(CircuitOutput& out, Ui& ui, const std::string& circuitName, int order) {
@@ -94,11 +118,16 @@ bool OpenJournal(CircuitOutput& out, Ui& ui) {
     return false;
 }
 
+bool CloseJournal(CircuitOutput& out, Ui& ui) {
+    const bool open = out.journal.IsOpen();
+    if (out.journal.Close()) return open;
+    ui.MessageBox(kJournalUnwritable, MessageButtons::Ok);
+    if (!out.journalOptional) out.outputFailed = true;
+    return false;
+}
+
 void FinishCircuitOutput(CircuitOutput& out, Ui& ui) {
-    if (!out.journal.Close()) {
-        ui.MessageBox(kJournalUnwritable, MessageButtons::Ok);
-        out.outputFailed = true;
-    }
+    CloseJournal(out, ui);
     out.outputFile.Abandon();
     if (out.synthesisFailed != 0 || out.outputFailed) {
         out.synthesisFailed = 0;
@@ -118,11 +147,11 @@ void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, U
 
     const int circuit = view.selectedCircuit - kFirstCircuitCode;
     if (circuit < 0 || circuit >= static_cast<int>(kCircuitNames.size())) return;
-    out.outputMode = OpenReferenceSchematic(
-        out, ui, kCircuitNames[static_cast<std::size_t>(circuit)], view.resultOrder);
+    const std::string circuitName = kCircuitNames[static_cast<std::size_t>(circuit)];
+    out.outputMode = OpenReferenceSchematic(out, ui, circuitName, view.resultOrder);
     if (out.outputMode == 0) return;
-    if (out.outputMode == 2) ChooseSchematicFile(out, ui);
-    if (!OpenJournal(out, ui)) {
+    if (out.outputMode == 2 && !out.schematicInMemory) ChooseSchematicFile(out, ui);
+    if (!OpenJournal(out, ui) && !out.journalOptional) {
         out.outputFile.Abandon();  // the chosen file keeps what it held
         return;
     }
@@ -132,7 +161,9 @@ void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, U
         return;
     }
 
-    const SchematicSummary summary = WriteJournalHeader(out.journal, view, out.outputPath);
+    // The journal names the schematic file only while one is to be written.
+    const SchematicSummary summary = WriteJournalHeader(
+        out.journal, view, out.outputFile.IsOpen() ? out.outputPath : circuitName);
     out.SetInformationTexts(summary.title, summary.specification);
     view.approximatedByCircuit = 1;
     if (out.outputMode == 2) {
@@ -148,20 +179,18 @@ void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, U
         out.synthesisFailed = 1;
     }
     // After a failure no schematic is written: it would hold the reference's values for the
-    // sections not realised.
-    bool schematicWritten = false;
-    if (out.outputMode == 2 && out.synthesisFailed == 0) {
-        out.outputFile.Write(JoinedSchematicLines(out.lines));
-        if (!out.outputFile.Commit()) {
-            ui.MessageBox(Format("回路図ファイル「%s」に書き込めませんでした",
-                                 EchoedText(out.outputPath).c_str()),
-                          MessageButtons::Ok);
-            out.outputFailed = true;
-        } else {
-            schematicWritten = true;
-        }
-    }
-    std::vector<std::string> written{AbsolutePath(out.journal.Path())};
+    // sections not realised. The schematic goes to the disk first, the journal's record
+    // next, and only then does the schematic take the chosen file's place: a journal that
+    // cannot be written leaves that file as it was, and the journal names no schematic
+    // that was not written.
+    const bool staged = out.synthesisFailed == 0 && StageSchematic(out, ui);
+    if (!staged) out.journal.NameSchematic(circuitName);
+    out.journalWritten = CloseJournal(out, ui);
+    const bool schematicWritten =
+        staged && (out.journalWritten || out.journalOptional) && CommitSchematic(out, ui);
+    std::vector<std::string> written;
+    if (out.journalWritten)
+        written.push_back(AbsolutePath(out.journal.Path()));
     if (schematicWritten) written.push_back(AbsolutePath(out.outputPath));
     FinishCircuitOutput(out, ui);
     ui.FilesWritten(written);

@@ -32,6 +32,10 @@ int OpenReferenceSchematic(CircuitOutput& out, Ui& ui, const std::string& circui
 void ChooseSchematicFile(CircuitOutput& out, Ui& ui);
 // Opens the journal for appending; tells the user and returns false when it cannot.
 bool OpenJournal(CircuitOutput& out, Ui& ui);
+// Appends the run's record and closes the journal; false when nothing was written (the
+// journal was not open, or the user is told that the record could not be written, which
+// fails the run unless the journal is optional).
+bool CloseJournal(CircuitOutput& out, Ui& ui);
 // Closes the files and tells the user that the coefficients now are the circuit's, unless
 // the synthesis failed or the run was stopped.
 void FinishCircuitOutput(CircuitOutput& out, Ui& ui);

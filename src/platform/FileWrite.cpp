@@ -127,7 +127,8 @@ bool ReplacementFile::Create(const std::string& target) {
     return file_.IsOpen();
 }
 
-bool ReplacementFile::Commit() {
+bool ReplacementFile::Stage() {
+    if (staged_) return true;
     if (!file_.IsOpen()) {
         if (error_ == 0) error_ = EBADF;
         return false;
@@ -141,7 +142,14 @@ bool ReplacementFile::Commit() {
         error_ = errno;
         written = false;
     }
-    if (written && !inPlace) {
+    if (!written) Abandon();
+    staged_ = written;
+    return written;
+}
+
+bool ReplacementFile::Commit() {
+    bool written = Stage();
+    if (written && !temporary_.empty()) {
         written = rename(temporary_.c_str(), target_.c_str()) == 0;
         if (written) {
             temporary_.clear();
@@ -159,6 +167,7 @@ void ReplacementFile::Abandon() {
     temporary_.clear();
     content_.clear();
     mode_ = 0;
+    staged_ = false;
 }
 
 std::optional<std::string> WriteFileAtomically(const std::string& target, std::string_view bytes) {

@@ -41,7 +41,12 @@ public:
     bool IsOpen() const { return file_.IsOpen(); }
     // Adds bytes to the new content.
     void Write(std::string_view bytes) { content_.append(bytes); }
-    // Writes the content and puts it in place of the target; false when anything failed.
+    // Writes the content to the disk without putting it in place yet (a device target takes
+    // it now), so that Commit can hardly fail any more; false when anything failed, and the
+    // new content is then dropped.
+    bool Stage();
+    // Stages the content if that is not done and puts it in place of the target; false when
+    // anything failed.
     bool Commit();
     // Drops the new content; the target is left alone.
     void Abandon();
@@ -53,8 +58,9 @@ private:
     std::string temporary_;  // empty when the target is written in place
     std::string content_;
     FileDescriptor file_;
-    unsigned mode_ = 0;  // the replaced file's permissions, or 0 for the default
-    int error_ = 0;      // the system error of the last failure
+    unsigned mode_ = 0;    // the replaced file's permissions, or 0 for the default
+    int error_ = 0;        // the system error of the last failure
+    bool staged_ = false;  // the content is on the disk, waiting to be put in place
 };
 
 // Puts `bytes` in place of the file `target` as a ReplacementFile does. Returns nullopt on

@@ -23,8 +23,11 @@ bool InPassBand(const std::vector<analysis::MaskBand>& mask, double hz) {
 }  // namespace
 
 std::string CheckGbw(double gbwHz) {
-    if (std::isfinite(gbwHz) && gbwHz > 0) return {};
-    return "オペアンプのGB積は正の数値で入力して下さい";
+    if (!std::isfinite(gbwHz) || !(gbwHz > 0)) return "オペアンプのGB積は正の数値で入力して下さい";
+    if (gbwHz < kLowestSimulatedGbwHz || gbwHz > kHighestSimulatedGbwHz)
+        return Format("オペアンプのGB積は %g Hz から %g Hz までの値で入力して下さい",
+                      kLowestSimulatedGbwHz, kHighestSimulatedGbwHz);
+    return {};
 }
 
 installation::OpAmpSubcircuit SinglePoleOpAmp(double gbwHz) {

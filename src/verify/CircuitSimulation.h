@@ -13,9 +13,14 @@
 namespace vorna::verify {
 
 inline constexpr double kOpAmpDcGain = 1e5;
+// The gain-bandwidth products simulated: from below the slowest micropower op-amp's to far
+// above the fastest one's. Beyond them the op-amp's pole capacitor is no number ngspice
+// reads (a denormal GBW makes it infinite).
+inline constexpr double kLowestSimulatedGbwHz = 1;
+inline constexpr double kHighestSimulatedGbwHz = 1e15;
 
-// Empty when `gbwHz` can be an op-amp's gain-bandwidth product (a positive, finite number),
-// else the message that refuses it.
+// Empty when `gbwHz` can be an op-amp's gain-bandwidth product (a number from kLowestSimulatedGbwHz
+// to kHighestSimulatedGbwHz), else the message that refuses it.
 std::string CheckGbw(double gbwHz);
 
 // The single-pole op-amp subcircuit for a gain-bandwidth product `gbwHz` (positive).

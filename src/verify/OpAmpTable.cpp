@@ -8,6 +8,7 @@
 #include "platform/CLocale.h"
 #include "platform/FileRead.h"
 #include "platform/MessageText.h"
+#include "verify/CircuitSimulation.h"
 
 namespace vorna::verify {
 namespace {
@@ -43,6 +44,8 @@ std::string ParseLine(const std::string& line, OpAmpData& opAmp) {
         if (!ReadNumber(fields[i + 1], *numbers[i]) || *numbers[i] <= 0)
             return "\"" + EchoedText(fields[i + 1]) + "\" is not a positive number";
     }
+    if (const std::string problem = CheckGbw(opAmp.gbwHz); !problem.empty())
+        return "the gain-bandwidth " + EchoedText(fields[1]) + " cannot be simulated: " + problem;
     if (opAmp.supplyMinV > opAmp.supplyMaxV)
         return "the lowest supply voltage is above the highest";
     return {};

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/CLocale.h"
+#include "verify/SpiceStartup.h"
 
 namespace vorna::verify {
 namespace {
@@ -24,14 +25,15 @@ int Command(const std::string& command) {
     return ngSpice_Command(text.data());
 }
 
-// The part of a console line that reports a failure ("Error: ...", "Warning: singular
-// matrix: ..."), or nothing.
-std::string FailureText(const std::string& line) {
-    for (const char* mark : {"Error", "error", "Warning: singular matrix"}) {
-        const std::size_t at = line.find(mark);
-        if (at != std::string::npos) return line.substr(at);
-    }
-    return {};
+// The engine's complaints of one run kept for its failure message: so many lines, each cut
+// to so many bytes.
+constexpr std::size_t kComplaintLines = 8;
+constexpr std::size_t kComplaintLength = 200;
+
+// Whether a line of the engine's error output reports a failure ("Error on line 4 ...",
+// "Error: ..."), rather than a warning or a line that only shows what failed.
+bool IsFailure(const std::string& line) {
+    return line.find("Error") != std::string::npos || line.find("error") != std::string::npos;
 }
 
 // A vector of the plot as complex numbers; empty when there is none.
@@ -66,8 +68,11 @@ SpiceEngine& SpiceEngine::Instance() {
 }
 
 SpiceEngine::SpiceEngine() {
-    ngSpice_Init(&SpiceEngine::OnOutput, &IgnoreStatus, &SpiceEngine::OnExit, nullptr, nullptr,
-                 nullptr, this);
+    const std::string problem = StartWithoutStartupFiles([this] {
+        ngSpice_Init(&SpiceEngine::OnOutput, &IgnoreStatus, &SpiceEngine::OnExit, nullptr, nullptr,
+                     nullptr, this);
+    });
+    if (!problem.empty()) stopped_ = "ngspice was not started: " + problem;
 }
 
 int SpiceEngine::OnOutput(char* text, int, void* self) {
@@ -78,10 +83,13 @@ int SpiceEngine::OnOutput(char* text, int, void* self) {
     constexpr std::string_view kStderr = "stderr ";
     if (line.starts_with(kStderr)) {
         line.erase(0, kStderr.size());
-        const std::string failure = FailureText(line);
-        if (!failure.empty() && std::find(engine->errors_.begin(), engine->errors_.end(),
-                                          failure) == engine->errors_.end())
-            engine->errors_.push_back(failure);
+        const std::size_t first = line.find_first_not_of(' ');
+        line = first == std::string::npos ? "" : line.substr(first, kComplaintLength);
+        std::vector<std::string>& complaints = engine->complaints_;
+        // A line repeated at once (the same warning of every step) is kept once.
+        if (!line.empty() && complaints.size() < kComplaintLines &&
+            (complaints.empty() || complaints.back() != line))
+            complaints.push_back(line);
     }
     return 0;
 }
@@ -93,11 +101,10 @@ int SpiceEngine::OnExit(int status, bool, bool, int, void* self) {
     return 0;
 }
 
-// Errors end a run; a singular-matrix warning only when no data came (the engine may
-// still have found its operating point by stepping).
+// Errors end a run; warnings (a singular matrix among them) only when no data came: the
+// engine may still have found its operating point by stepping.
 bool SpiceEngine::HasErrors() const {
-    return std::any_of(errors_.begin(), errors_.end(),
-                       [](const std::string& e) { return !e.starts_with("Warning"); });
+    return std::any_of(complaints_.begin(), complaints_.end(), IsFailure);
 }
 
 std::string SpiceEngine::TakeLog() {
@@ -107,7 +114,7 @@ std::string SpiceEngine::TakeLog() {
 
 AcRun SpiceEngine::RunAc(const std::string& deck, const AcSweep& sweep, const std::string& probe) {
     std::lock_guard lock(mutex_);
-    errors_.clear();
+    complaints_.clear();
     AcRun run = RunLocked(deck, sweep, probe);
     Command("destroy all");
     Command("remcirc");
@@ -130,10 +137,11 @@ AcRun SpiceEngine::RunLocked(const std::string& deck, const AcSweep& sweep,
     std::vector<char*> pointers;
     for (std::string& line : lines) pointers.push_back(line.data());
     pointers.push_back(nullptr);
-    auto failed = [&](const std::string& fallback) {
-        std::string message;
-        for (const std::string& line : errors_) message += (message.empty() ? "" : "; ") + line;
-        run.error = message.empty() ? fallback : message;
+    // What failed, then what the engine said about it.
+    auto failed = [&](const std::string& what) {
+        run.error = what;
+        for (std::size_t i = 0; i < complaints_.size(); ++i)
+            run.error += (i == 0 ? ": " : run.error.back() == ':' ? " " : "; ") + complaints_[i];
         run.points.clear();
         return run;
     };

@@ -53,8 +53,8 @@ private:
 
     std::mutex mutex_;
     std::string log_;
-    std::vector<std::string> errors_;  // failure messages of the current run, once each
-    std::string stopped_;              // why the library stopped working, when it did
+    std::vector<std::string> complaints_;  // the engine's error output of the current run
+    std::string stopped_;                  // why the library stopped working, when it did
 };
 
 }  // namespace vorna::verify

@@ -12,6 +12,7 @@
 
 #include "cli/CliRunner.h"
 #include "output/TempFolder.h"
+#include "platform/ShiftJisText.h"
 
 namespace vorna {
 namespace {
@@ -25,7 +26,14 @@ TEST(CliFailures, ExitStatusAndReasonOnStandardErrorAndNoFileTouched) {
     const std::string kFrequencyOutOfRange =
         "周波数には１Ｅ－７０Ｈｚから１Ｅ＋７０Ｈｚまでの値を設定してください。";
     namespace fs = std::filesystem;
-    enum Setup { kNothing, kJournalFolder, kSchematicFolder, kHugeList, kBadNameFile };
+    enum Setup {
+        kNothing,
+        kJournalFolder,
+        kJournalFull,
+        kSchematicFolder,
+        kHugeList,
+        kBadNameFile
+    };
     const struct {
         std::string arguments;
         Setup setup;
@@ -77,6 +85,8 @@ TEST(CliFailures, ExitStatusAndReasonOnStandardErrorAndNoFileTouched) {
         {"circuit --circuit LP1 --opamp 'AD A' -o X.asc", kNothing, 2, "「AD A」は使えません"},
         {"circuit --circuit LP1 --opamp a/b -o X.asc", kBadNameFile, 2, "「a/b」は使えません"},
         {"circuit --circuit LP1 -o keep.asc", kJournalFolder, 1, "journal.txt がオ-プン出来ません"},
+        {"circuit --circuit LP1 -o keep.asc", kJournalFull, 1,
+         "journal.txt に書き込めませんでした"},
         {"circuit --circuit LP1 -o /dev/full", kNothing, 1, "に書き込めませんでした"},
         {"circuit --kind bp --approx chebyshev --by-order --order 2 --circuit BP1 -o X.asc",
          kNothing, 1, "希望の回路形式に変換出来ません"},
@@ -90,6 +100,7 @@ TEST(CliFailures, ExitStatusAndReasonOnStandardErrorAndNoFileTouched) {
         const std::string dir = folder.Path();
         WriteFile(dir + "keep.asc", "kept");
         if (c.setup == kJournalFolder) fs::create_directory(dir + "journal.txt");
+        if (c.setup == kJournalFull) fs::create_symlink("/dev/full", dir + "journal.txt");
         if (c.setup == kSchematicFolder) fs::create_directory(dir + "S.asc");
         if (c.setup == kHugeList) WriteFile(dir + "OPExchange.txt", std::string(1 << 20, 'x'));
         if (c.setup == kBadNameFile) WriteFile(dir + "OPname.txt", "a/b\n");
@@ -162,6 +173,27 @@ TEST(CliFailures, HostileNamesAreWritten) {
         EXPECT_TRUE(std::filesystem::exists(dir + c.written));
         EXPECT_TRUE(std::filesystem::is_symlink(dir + "link.csv"));
         EXPECT_TRUE(run.out.empty() || nlohmann::json::accept(run.out));
+    }
+}
+
+TEST(CliFailures, TheJournalNamesOnlyASchematicThatWasWritten) {
+    const struct {
+        const char* output;
+        int status;
+        const char* named;
+    } cases[] = {
+        {"X.asc", 0, "X.asc"},
+        {"/dev/full", 1, "LP1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.output);
+        const testing::TempFolder folder;
+        const auto run =
+            RunCliIn(folder.Path(), std::string("circuit --circuit LP1 -o ") + c.output);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        const std::string journal = ReadFile(folder / "journal.txt");
+        EXPECT_NE(journal.find(Utf8ToShiftJis("回路図ファイル名 ") + c.named + "  "),
+                  std::string::npos);
     }
 }
 

@@ -181,14 +181,14 @@ TEST_F(CircuitOutputRun, MissingReferenceWithCancelWritesNothing) {
     EXPECT_EQ(view.approximatedByCircuit, 0);
 }
 
-TEST_F(CircuitOutputRun, SaveAsCancelGivesJournalOnly) {
+TEST_F(CircuitOutputRun, SaveAsCancelGivesJournalOnlyUnderTheCircuitName) {
     WithReference();
     ui.ExpectSaveFile(std::nullopt);
     ui.ExpectMessage(kJournalOnly, IDOK);
     ui.ExpectMessage(kDone);
     Run();
     EXPECT_TRUE(Journal().starts_with(
-        Utf8ToShiftJis(kBanner + std::string("回路図ファイル名 LP1_2.asc  作成日時 "))));
+        Utf8ToShiftJis(kBanner + std::string("回路図ファイル名 LP1  作成日時 "))));
     EXPECT_FALSE(FileExists(current / "LP1_2.asc"));
     EXPECT_TRUE(out.lines.empty());
 }

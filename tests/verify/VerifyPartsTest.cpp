@@ -35,6 +35,7 @@ TEST(OpAmpTable, ReadsTheInstalledTableAndRefusesMalformedLines) {
         {"X 1e6 1 3 30 40", "line 2: 5 fields expected"},
         {"X 1e6 1 3 30V", "line 2: \"30V\" is not a positive number"},
         {"X 0 1 3 30", "line 2: \"0\" is not a positive number"},
+        {"X 5e-324 1 3 30", "line 2: the gain-bandwidth 5e-324 cannot be simulated"},
         {"X nan 1 3 30", "line 2: \"nan\" is not a positive number"},
         {"X 1e6 1 30 3", "line 2: the lowest supply voltage is above the highest"},
         {"\xC4\xB0\xE9 1e6 1 3 30", "line 2: the name \"\xC4\xB0?\" is not UTF-8 text"},
@@ -73,6 +74,9 @@ TEST(SpiceEngine, ReportsFailuresAndGoesOnWorking) {
         {"* loop\nV1 in 0 AC 1\nV2 in 0 AC 2\nR1 in out 1k\nR2 out 0 1k\n", "out", "singular"},
         {"* model\nV1 in 0 AC 1\nX1 in out nosuch\nR1 out 0 1k\n", "out", "unknown subckt"},
         {"* probe\nV1 in 0 AC 1\nR1 in out 1k\nR2 out 0 1k\n", "nowhere", "nowhere"},
+        // What failed and the engine's reason, with the line it refers to.
+        {"* value\nV1 in 0 AC 1\nR1 in out 1k\nC1 out 0 inf\n", "out",
+         "Error on line 4 or its substitute: c1 out 0 inf; unknown parameter (inf)"},
     };
     SpiceEngine& engine = SpiceEngine::Instance();
     for (const auto& c : cases) {

@@ -7,12 +7,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "cli/CliRunner.h"
 #include "output/TempFolder.h"
+#include "platform/ShiftJisText.h"
 #include "schematic/AscFile.h"
 #include "tools/AcSimulation.h"
 #include "verify/CircuitSimulation.h"
@@ -197,6 +199,11 @@ TEST(VerifyVerb, RefusesBadInputBeforeDesigning) {
         {"--monte-carlo 10 --threads two", "--threads: \"two\" is not an integer"},
         {"--monte-carlo 99999999999999999999", "--monte-carlo: \"99999999999999999999\" is not an"},
         {"--gbw 0", "オペアンプのGB積は"},
+        {"--gbw 5e-324", "--gbw 5e-324: オペアンプのGB積は 1 Hz から"},
+        {"--gbw 2e15", "--gbw 2e15: オペアンプのGB積は 1 Hz から"},
+        {"--opamp A1 --opamp-table tiny.txt", "line 1: the gain-bandwidth 5e-324 cannot be"},
+        {"--gbw 1e6 --spice-log ''", "--spice-log: the file name is empty"},
+        {"--gbw 1e6 --spice-log no/x.log", "the folder no does not exist"},
         {"--gbw -1Meg", "オペアンプのGB積は"},
         {"--gbw inf", "--gbw: \"inf\" is not a frequency"},
         {"--gbw 1Meg --opamp LT1115", "give either --gbw or --opamp"},
@@ -208,13 +215,68 @@ TEST(VerifyVerb, RefusesBadInputBeforeDesigning) {
         const testing::TempFolder folder;
         testing::WriteFile(folder / "table.txt",
                            "# name gbw slew min max\nA1 1e6 1 3 30\nA2 fast 1 3 30\n");
-        const testing::CliRun run = RunCliIn(folder.Path(), "verify --circuit LP1 " + c.arguments);
+        testing::WriteFile(folder / "tiny.txt", "A1 5e-324 1 3 30\n");
+        const testing::CliRun run =
+            RunCliIn(folder.Path(), std::string("verify --circuit LP1 ") + c.arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err.substr(0, 1000);
         EXPECT_LT(run.err.size(), 1000u) << "echoed texts are cut";
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(testing::ReadFile(folder / "journal.txt"), "");
     }
+}
+
+// The folder a verification runs in is the user's, perhaps downloaded: nothing in it runs,
+// and a journal or a log that cannot be written is told, never taken for another failure.
+TEST(VerifyVerb, RunsNothingOfItsFolderAndSaysWhichFileCannotBeWritten) {
+    namespace fs = std::filesystem;
+    enum Setup { kSpiceInit, kSpinit, kJournalFolder, kJournalFull, kLogFull };
+    const struct {
+        Setup setup;
+        const char* startup;  // of the hostile start-up file
+        int status;
+        const char* message;  // on standard error
+    } cases[] = {
+        {kSpiceInit, "shell touch PWNED\n", 0, ""},
+        {kSpiceInit, "quit\n", 0, ""},
+        {kSpinit, "shell touch PWNED\n", 0, ""},
+        {kJournalFolder, "", 0, "could not be written; this verification is not recorded"},
+        {kJournalFull, "", 0, "could not be written; this verification is not recorded"},
+        {kLogFull, "", 1, "cannot write the simulator's log to /dev/full: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.setup);
+        const testing::TempFolder folder;
+        const std::string dir = folder.Path();
+        fs::create_directory(dir + "tmp");
+        setenv("TMPDIR", (dir + "tmp").c_str(), 1);
+        if (c.setup == kSpiceInit) testing::WriteFile(dir + ".spiceinit", c.startup);
+        if (c.setup == kSpinit) {
+            testing::WriteFile(dir + "spinit", c.startup);
+            setenv("SPICE_SCRIPTS", dir.c_str(), 1);
+        }
+        if (c.setup == kJournalFolder) fs::create_directory(dir + "journal.txt");
+        if (c.setup == kJournalFull) fs::create_symlink("/dev/full", dir + "journal.txt");
+        const testing::CliRun run =
+            RunCliIn(dir, std::string("verify --circuit LP1 --gbw 1e7") +
+                              (c.setup == kLogFull ? " --spice-log /dev/full" : ""));
+        unsetenv("SPICE_SCRIPTS");
+        unsetenv("TMPDIR");
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_FALSE(json::parse(run.out)["simulated"].empty());
+        EXPECT_FALSE(fs::exists(dir + "PWNED"));
+        EXPECT_TRUE(fs::is_empty(dir + "tmp")) << "no scratch file stays behind";
+    }
+}
+
+TEST(VerifyVerb, WithoutAnOutputWritesNoSchematicAndTheJournalNamesNone) {
+    const testing::TempFolder folder;
+    Verify(folder.Path(), std::string(kCircuits[1].design) + " --circuit LP2 --gbw 1e7");
+    EXPECT_NE(testing::ReadFile(folder / "journal.txt")
+                  .find(Utf8ToShiftJis("回路図ファイル名 LP2  作成日時 ")),
+              std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 
 }  // namespace
