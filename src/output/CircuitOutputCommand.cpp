@@ -189,8 +189,7 @@ void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, U
     const bool schematicWritten =
         staged && (out.journalWritten || out.journalOptional) && CommitSchematic(out, ui);
     std::vector<std::string> written;
-    if (out.journalWritten)
-        written.push_back(AbsolutePath(out.journal.Path()));
+    if (out.journalWritten) written.push_back(AbsolutePath(out.journal.Path()));
     if (schematicWritten) written.push_back(AbsolutePath(out.outputPath));
     FinishCircuitOutput(out, ui);
     ui.FilesWritten(written);
