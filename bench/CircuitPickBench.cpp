@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/CKorvelDoc.h"
+#include "app/DocumentResults.h"
 #include "circuit/Synthesis.h"
 #include "cli/CandidatePicker.h"
 #include "output/CircuitOutput.h"
@@ -28,7 +29,7 @@ void PickBestOrder58(benchmark::State& state, int kind, int approximation, int c
     for (auto _ : state) {
         state.PauseTiming();
         CKorvelView view(doc);
-        view.RecomputeResults(doc);
+        RecomputeResults(view, doc);
         CircuitOutput out;
         out.SetSeries(5 + 10, 0);
         cli::CandidatePicker picker(cli::PickRule::Best, walk);

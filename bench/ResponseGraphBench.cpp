@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/CKorvelDoc.h"
+#include "app/DocumentResults.h"
 #include "platform/RecordingCanvas.h"
 #include "support/AcceptingUi.h"
 #include "view/CKorvelView.h"
@@ -20,7 +21,7 @@ struct DesignedBandPass {
         doc.byOrder = 1;
         doc.order = 58;
         doc.RunDesign(ui);
-        view.RecomputeResults(doc);
+        RecomputeResults(view, doc);
         view.graphFreqMin = 100;
         view.graphFreqMax = 10000;
         view.pointsPerDecade = 1000;

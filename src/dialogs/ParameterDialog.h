@@ -4,6 +4,7 @@
 // shows the dialog and, after OK, reads the accepted entries back. Frequencies are numbers
 // in the unit named by their unit text.
 
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -61,6 +62,12 @@ private:
 
     const ParameterDialogSpec& spec_;
 };
+
+// The upper limit of Xs for band edges as typed (number texts and unit combo selections; a
+// selection past "Meg", or none, counts as GHz); empty unless both edges are positive with
+// Fp2 above Fp1.
+std::optional<double> XsLimitOfTypedEdges(const std::string& fp1Text, int fp1Unit,
+                                          const std::string& fp2Text, int fp2Unit);
 
 // The resource of parameter dialog `spec`: labels, edits, unit combos and buttons in rows.
 DialogResource ParameterDialogResource(const ParameterDialogSpec& spec);

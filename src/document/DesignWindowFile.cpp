@@ -4,6 +4,7 @@
 
 #include "app/CKorvelDoc.h"
 #include "app/DigitalConversionCommand.h"
+#include "app/DocumentResults.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/GraphDialog.h"
 #include "document/DesignFile.h"
@@ -127,7 +128,7 @@ std::optional<std::string> ApplySettings(const DesignSettings& s, CKorvelView& v
         return ui.refusal.empty() ? "パラメータ入力ダイアログが受け付けない値です。"
                                   : "この値では設計できません：" + ui.refusal;
     }
-    view.RecomputeResults(doc);
+    RecomputeResults(view, doc);
     StorePresentation(s, view);
     if (!s.digital) return std::nullopt;
     const double limit = SamplingFrequencyLowerLimit(doc);
