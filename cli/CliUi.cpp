@@ -26,8 +26,8 @@ std::string WithSlash(std::string folder) {
 
 }  // namespace
 
-void CliUi::Answer(int dialogId, DialogAnswer answer, SilentRefusal silent) {
-    answers_[dialogId] = Entry{std::move(answer), std::move(silent)};
+void CliUi::Answer(int dialogId, DialogAnswer answer) {
+    answers_[dialogId] = Entry{std::move(answer)};
 }
 
 int CliUi::MessageBox(const std::string& text, MessageButtons buttons) {
@@ -47,11 +47,7 @@ int CliUi::RunModal(Dialog& dialog) {
     if (entry.answered) {
         // The program shows the dialog again: the answer was refused.
         std::string reason = Joined(messages, entry.messagesBefore);
-        if (reason.empty()) {
-            reason = entry.silent
-                         ? entry.silent()
-                         : "dialog " + std::to_string(dialog.Id()) + " refused the entries";
-        }
+        if (reason.empty()) reason = "dialog " + std::to_string(dialog.Id()) + " refused the entries";
         throw CliRefusal(reason);
     }
     entry.answered = true;

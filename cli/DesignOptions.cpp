@@ -2,15 +2,15 @@
 
 #include <array>
 #include <cmath>
-#include <map>
+#include <variant>
 #include <stdexcept>
 #include <vector>
 
 #include "app/DesignNoticeMessages.h"
+#include "app/DialogEntries.h"
 #include "app/DocumentResults.h"
 #include "circuit/EngValue.h"
 #include "design/Approximations.h"
-#include "dialogs/DataExchange.h"
 #include "dialogs/ParameterDialog.h"
 #include "document/DesignWindowFile.h"
 #include "platform/CLocale.h"
@@ -86,146 +86,33 @@ void SelectFilter(const DesignOptions& options, CKorvelDoc& doc) {
     if (options.reference) doc.referenceMode = *options.reference;
 }
 
-// The parameter entries as a user leaves them in the procedure's dialog: the document's
-// values as the dialog shows them, with the options typed over them, read back and checked
-// as the dialog reads them.
-class ParameterEntries {
-public:
-    ParameterEntries(CKorvelDoc& doc, const ParameterDialogSpec& procedure)
-        : doc_(doc), procedure_(procedure), xsLimit_(std::sqrt(doc.fp2 / doc.fp1)) {
-        const auto shown = [&doc](double hz, int unit) {
-            return FormatFieldDouble(HzToUnit(hz, unit));
-        };
-        texts_[kFpValueEdit] = shown(doc.fp, doc.unitFp);
-        texts_[kFcValueEdit] = texts_[kFpValueEdit];
-        texts_[kFp1ValueEdit] = shown(doc.fp1, doc.unitFp1);
-        texts_[kFp2ValueEdit] = shown(doc.fp2, doc.unitFp2);
-        units_[kFpUnitCombo] = doc.unitFp;
-        units_[kFp1UnitCombo] = doc.unitFp1;
-        units_[kFp2UnitCombo] = doc.unitFp2;
-        if (procedure.attp == AttpEntry::Shown3dB)
-            texts_[kAttpEdit] = FormatFieldDouble(kThreeDecibels);
-        if (procedure.attp == AttpEntry::Ripple)
-            texts_[kAttpEdit] = FormatFieldDouble(doc.InitialRipple());
-        texts_[kAttsEdit] = FormatFieldDouble(doc.atts);
-        texts_[kXsEdit] = FormatFieldDouble(doc.xs);
-        texts_[kOrderEdit] = std::to_string(doc.order);
+int UnitIndex(const std::string& unit) {
+    for (std::size_t i = 0; i < kFrequencyUnits.size(); ++i) {
+        if (unit == kFrequencyUnits[i].suffix) return static_cast<int>(i);
     }
+    return -1;
+}
 
-    void Type(const DesignOptions& options) {
-        for (const auto& entry : kEntryOptions) {
-            const auto& value = options.*entry.value;
-            if (!value) continue;
-            if (!procedure_.Has(entry.edit)) {
-                throw CliRefusal(
-                    std::string(entry.name) + ": the " + ProcedureName(procedure_) + " design " +
-                    (procedure_.byOrder ? "by order" : "by specification") + " (dialog " +
-                    std::to_string(procedure_.id) + ") has no such entry");
-            }
-            if (entry.unitCombo != 0) {
-                const FrequencyText split = SplitFrequencyOption(entry.name, *value);
-                units_[entry.unitCombo] = UnitIndex(split.unit);
-                if (entry.unitCombo != kFpUnitCombo) UpdateXsLimit();
-                SetText(entry.edit, split.number);
-            } else {
-                SetText(entry.edit, *value);
-            }
+// Types the options' entries into the procedure's entries; throws CliRefusal for an option
+// that the procedure has no entry for, or a frequency that is no frequency.
+void TypeOptions(const DesignOptions& options, const ParameterDialogSpec& procedure,
+                 DialogEntries& entries) {
+    for (const auto& entry : kEntryOptions) {
+        const auto& value = options.*entry.value;
+        if (!value) continue;
+        if (!procedure.Has(entry.edit)) {
+            throw CliRefusal(std::string(entry.name) + ": the " + ProcedureName(procedure) +
+                             " design " + (procedure.byOrder ? "by order" : "by specification") +
+                             " (dialog " + std::to_string(procedure.id) + ") has no such entry");
         }
-    }
-
-    // The design the entries ask for; throws CliRefusal for an entry the dialog refuses.
-    DesignSpec Read() const {
-        DesignSpec spec = doc_.Spec();
-        double fpValue = 0;
-        double fp1Value = 0;
-        double fp2Value = 0;
-        for (const int control : procedure_.exchangeOrder) {
-            switch (control) {
-                case kFpValueEdit:
-                case kFcValueEdit:
-                    fpValue = Number(control, 0, kMaxFrequencyNumber);
-                    break;
-                case kFp1ValueEdit:
-                    fp1Value = Number(control, 0, kMaxFrequencyNumber);
-                    break;
-                case kFp2ValueEdit:
-                    fp2Value = Number(control, 0, kMaxFrequencyNumber);
-                    break;
-                case kAttpEdit:
-                    spec.attp = Number(control, 0, kMaxAttp);
-                    break;
-                case kAttsEdit:
-                    spec.atts = Number(control, 0, kMaxAtts);
-                    break;
-                case kXsEdit:
-                    spec.xs = Number(control, 1,
-                                     procedure_.xsLimit == XsLimit::Bounds ? xsLimit_ : kMaxXs);
-                    break;
-                case kOrderEdit:
-                    spec.order = Integer(control, kMinOrderEntry, kMaxOrderEntry);
-                    break;
-                default:
-                    break;
-            }
-        }
-        if (procedure_.attp == AttpEntry::Hidden3dB) spec.attp = kThreeDecibels;
-        if (IsBand(spec.kind)) {
-            spec.fp1 = UnitToHz(fp1Value, units_.at(kFp1UnitCombo));
-            spec.fp2 = UnitToHz(fp2Value, units_.at(kFp2UnitCombo));
+        if (entry.unitCombo != 0) {
+            const FrequencyText split = SplitFrequencyOption(entry.name, *value);
+            entries.Type(entry.edit, split.number, UnitIndex(split.unit));
         } else {
-            spec.fp = UnitToHz(fpValue, units_.at(kFpUnitCombo));
+            entries.Type(entry.edit, *value);
         }
-        return spec;
     }
-
-private:
-    static int UnitIndex(const std::string& unit) {
-        for (std::size_t i = 0; i < kFrequencyUnits.size(); ++i) {
-            if (unit == kFrequencyUnits[i].suffix) return static_cast<int>(i);
-        }
-        return -1;
-    }
-
-    void SetText(int edit, const std::string& text) {
-        if (texts_[edit] == text) return;
-        texts_[edit] = text;
-        const bool bandEdge = edit == kFp1ValueEdit || edit == kFp2ValueEdit ||
-                              (procedure_.id == 506 && edit == kXsEdit);
-        if (bandEdge) UpdateXsLimit();
-    }
-
-    // The band-eliminate dialogs compute the limit of Xs again from the band edges as typed.
-    void UpdateXsLimit() {
-        if (procedure_.xsLimit == XsLimit::None) return;
-        if (const auto limit = XsLimitOfTypedEdges(texts_[kFp1ValueEdit], units_[kFp1UnitCombo],
-                                                   texts_[kFp2ValueEdit], units_[kFp2UnitCombo]))
-            xsLimit_ = *limit;
-    }
-
-    double Number(int edit, double minimum, double maximum) const {
-        double value = 0;
-        if (!ParseFieldDouble(texts_.at(edit), value)) Refuse(edit, kEnterNumber);
-        if (value < minimum || value > maximum) Refuse(edit, NumberRangeMessage(minimum, maximum));
-        return value;
-    }
-
-    int Integer(int edit, int minimum, int maximum) const {
-        int value = 0;
-        if (!ParseFieldInt(texts_.at(edit), value)) Refuse(edit, kEnterInteger);
-        if (value < minimum || value > maximum) Refuse(edit, IntegerRangeMessage(minimum, maximum));
-        return value;
-    }
-
-    [[noreturn]] static void Refuse(int edit, const std::string& message) {
-        throw CliRefusal(Naming(OptionOfEdit(edit).name, message));
-    }
-
-    CKorvelDoc& doc_;
-    const ParameterDialogSpec& procedure_;
-    std::map<int, std::string> texts_;
-    std::map<int, int> units_;
-    double xsLimit_;
-};
+}
 
 // The text of a refused design: the notices before it and its message, or the reason of a
 // refusal that the dialogs make without one.
@@ -256,9 +143,12 @@ void DesignWithOptions(const DesignOptions& options, DesignWindow& window, CliUi
     if (!kind || !approximation) throw CliRefusal("the design file names no filter");
     const ParameterDialogSpec& procedure =
         DesignProcedureFor(*kind, *approximation, doc.byOrder != 0);
-    ParameterEntries entries(doc, procedure);
-    entries.Type(options);
-    const DesignSpec spec = entries.Read();
+    DialogEntries entries(doc, procedure);
+    TypeOptions(options, procedure, entries);
+    const auto read = entries.Read();
+    if (const auto* refused = std::get_if<DialogEntries::Refused>(&read))
+        throw CliRefusal(Naming(OptionOfEdit(refused->edit).name, refused->message));
+    const DesignSpec& spec = std::get<DesignSpec>(read);
     const DesignOutcome outcome = DesignFilter(spec, doc.Figures());
     const std::size_t noticesFrom = ui.messages.size();
     ShowDesignNotices(ui, outcome.notices);

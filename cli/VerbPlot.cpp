@@ -39,7 +39,7 @@ void Plot(const PlotOptions& options) {
     if (options.output != "-") RequireOutputFile("-o", options.output);
     CliUi ui;
     const auto window = RunDesignCommand(options.design, ui);
-    options.conversion.Convert(*window, ui);
+    options.conversion.Convert(*window);
     if (!viewGraph) {
         SvgCanvas canvas(kChartWidth, kChartHeight);
         DrawChart(*AnalysisChart(options.graph, *window), canvas);

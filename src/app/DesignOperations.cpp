@@ -5,6 +5,7 @@
 
 #include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
+#include "design/Approximations.h"
 
 namespace vorna {
 
@@ -35,7 +36,8 @@ void CKorvelDoc::TakeOver(const DesignSpec& spec, EntriesKept kept, const Design
     }
     if (kept == EntriesKept::Edges) return;
     attp = spec.attp;
-    if (approximation != kButterworth) rippleMemory = spec.attp;
+    if (ApproximationRowOf(spec.approximation).passband == PassbandEntry::Ripple)
+        rippleMemory = spec.attp;
     atts = spec.atts;
     xs = spec.xs;
 }

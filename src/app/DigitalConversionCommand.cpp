@@ -15,13 +15,9 @@
 
 namespace vorna {
 
-namespace {
-
-constexpr const char* kConversionNotComputable =
+const char* const kConversionNotComputable =
     "このサンプリング周波数ではディジタルフィルタの係数が計算出来ません。\n"
     "別の周波数を入力して下さい。";
-
-}  // namespace
 
 double SamplingFrequencyLowerLimit(const CKorvelDoc& doc) {
     if (!FilterKindOf(doc.kind)) return 0;

@@ -38,15 +38,15 @@ using P = PassbandEntry;
 using D = OrderDialogs;
 
 const std::array<ApproximationRow, 4> kApproximations{{
-    {A::Butterworth, "Butterworth", "butterworth", false, P::ThreeDecibels, D::Butterworth,
+    {A::Butterworth, "Butterworth", "butterworth", false, false, P::ThreeDecibels, D::Butterworth,
      kMinOrder, kMaxOrder, Butterworth, ButterworthSpecifiedOrder, ButterworthFinishSpecified,
      ButterworthFinishOrdered},
-    {A::Chebyshev, "Chebyshev", "chebyshev", false, P::Ripple, D::Chebyshev, kMinOrder, kMaxOrder,
+    {A::Chebyshev, "Chebyshev", "chebyshev", false, false, P::Ripple, D::Chebyshev, kMinOrder, kMaxOrder,
      Chebyshev, ChebyshevSpecifiedOrder, ChebyshevFinishSpecified, ChebyshevFinishOrdered},
-    {A::InverseChebyshev, "Inv. Cheb", "invchebyshev", true, P::Ripple, D::Named, kMinOrder,
+    {A::InverseChebyshev, "Inv. Cheb", "invchebyshev", true, true, P::Ripple, D::Named, kMinOrder,
      kMaxOrder, InverseChebyshev, ChebyshevSpecifiedOrder, InverseChebyshevFinishSpecified,
      InverseChebyshevFinishOrdered},
-    {A::Elliptic, "Elliptic", "elliptic", true, P::Ripple, D::Named, kMinOrder, kMaxOrder, Elliptic,
+    {A::Elliptic, "Elliptic", "elliptic", true, false, P::Ripple, D::Named, kMinOrder, kMaxOrder, Elliptic,
      EllipticSpecifiedOrder, EllipticFinishSpecified, EllipticFinishOrdered},
 }};
 

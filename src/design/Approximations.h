@@ -2,7 +2,8 @@
 // The approximations, one row each: the id that users and files see, the names, the
 // low-pass prototype, how a specification selects the order and how a design is finished
 // (normalisation and the figures reached), whether the prototype has finite transmission
-// zeros, the pass-band entry its dialogs show and its order limits. A new approximation is
+// zeros and is normalised at its stop-band edge, the entries its dialogs show and its order
+// limits. A new approximation is
 // its prototype's file, its design steps and one row here (plus its dialog texts).
 //
 // Ids: 111..114 are taken by the approximations below, 115 by the filter selection's
@@ -36,6 +37,8 @@ struct ApproximationRow {
     std::string_view name;        // as the dialogs and the summary show it
     std::string_view optionName;  // as the command line takes it
     bool finiteZeros;
+    // Normalised at the stop-band edge: band designs transform with the stop band's width.
+    bool stopbandNormalised;
     PassbandEntry passband;
     OrderDialogs orderDialogs;
     int minOrder;

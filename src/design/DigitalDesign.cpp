@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "design/Approximations.h"
 #include "design/SectionPipeline.h"
 #include "design/conversion/DigitalConversion.h"
 #include "design/conversion/FrequencyResponse.h"
@@ -40,7 +41,7 @@ DigitalOutcome ConvertResults(const DesignSpec& spec, const DesignFigures& figur
         const double upperStop = spec.kind == FilterKind::BandPass
                                      ? upperEdge * (lowerEdge / lowerStop)
                                      : upperEdge / (lowerStop / lowerEdge);  // omega d
-        digital.bandwidth = spec.approximation == Approximation::InverseChebyshev
+        digital.bandwidth = ApproximationRowOf(spec.approximation).stopbandNormalised
                                 ? upperStop - lowerStop
                                 : upperEdge - lowerEdge;
     }
