@@ -10,14 +10,11 @@
 #include "design/DesignWork.h"
 #include "design/FrequencyRange.h"
 #include "design/SectionPipeline.h"
+#include "design/conversion/FrequencyResponse.h"
 
 namespace vorna {
 
 namespace {
-
-constexpr double kMaxAttp = 100;
-constexpr double kMaxAtts = 2000;
-constexpr double kMaxXs = 100;
 
 DesignRefusal Refusal(DesignRule rule, DesignField field, double minimum = 0, double maximum = 0) {
     return {rule, field, minimum, maximum, EntriesKept::None, {}};
@@ -91,26 +88,6 @@ DesignOutcome Refused(DesignWork& w, DesignRefusal refusal, EntriesKept kept) {
 bool XsBoundedByBand(const DesignSpec& spec) {
     return spec.kind == FilterKind::BandEliminate &&
            (!spec.ByOrder() || ApproximationRowOf(spec.approximation).finiteZeros);
-}
-
-EntryRange EntryRangeOf(DesignField field, const DesignSpec& spec) {
-    const ApproximationRow& row = ApproximationRowOf(spec.approximation);
-    switch (field) {
-        case DesignField::Attp:
-            return {0, kMaxAttp};
-        case DesignField::Atts:
-            return {0, kMaxAtts};
-        case DesignField::Xs:
-            return {1, XsBoundedByBand(spec) ? std::sqrt(spec.fp2 / spec.fp1) : kMaxXs};
-        case DesignField::Order:
-            return {static_cast<double>(row.minOrder), static_cast<double>(row.maxOrder)};
-        case DesignField::None:
-        case DesignField::Fp:
-        case DesignField::Fp1:
-        case DesignField::Fp2:
-            break;
-    }
-    return {kLowestDesignFrequency, kHighestDesignFrequency};
 }
 
 void ComputeDesignResults(const DesignSpec& spec, DesignFigures& f, DesignResults& results) {
@@ -195,14 +172,13 @@ DesignOutcome DesignFilter(const DesignSpec& spec, const DesignFigures& from) {
 }
 
 std::optional<FirstOrderSection> Design::FirstOrder() const {
-    if (results.resultOddOrder == 0) return std::nullopt;
+    if (!HasFirstOrderTerm(results, static_cast<int>(spec.kind))) return std::nullopt;
     return FirstOrderSection{results.p0, results.p1, results.p2};
 }
 
 std::vector<Section> Design::Sections() const {
-    const auto count = static_cast<std::size_t>(std::max(results.sectionLast + 1, 0));
-    const auto used = std::min(count, results.sections.size());
-    return {results.sections.begin(), results.sections.begin() + static_cast<long>(used)};
+    const auto count = static_cast<long>(std::max(LastSectionIndex(results) + 1, 0));
+    return {results.sections.begin(), results.sections.begin() + count};
 }
 
 }  // namespace vorna

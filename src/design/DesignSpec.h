@@ -17,6 +17,12 @@ namespace vorna {
 
 inline constexpr double kThreeDecibels = 3.0102999566398116;  // 10·log10 2
 
+// The largest entries: attp and atts in dB, and Xs (a band-eliminate design with a stop band
+// also needs Xs below √(Fp2/Fp1)).
+inline constexpr double kMaxAttp = 100;
+inline constexpr double kMaxAtts = 2000;
+inline constexpr double kMaxXs = 100;
+
 enum class EntryMode { BySpecification, ByOrder };
 
 // The entries of one design. Fp is the cut-off Fc of a low-pass or high-pass design by
@@ -107,6 +113,8 @@ struct Design {
     DesignFigures figures;
     DesignResults results;
 
+    // The first-order section of an odd low-pass or high-pass order (a band design carries
+    // its transformed real pole in a second-order section), and the second-order sections.
     std::optional<FirstOrderSection> FirstOrder() const;
     std::vector<Section> Sections() const;
 };
@@ -123,14 +131,6 @@ struct DesignOutcome {
 // Designs the filter of `spec`, starting from the figures `from`.
 DesignOutcome DesignFilter(const DesignSpec& spec, const DesignFigures& from = {});
 
-// The range an entry accepts (ends included) for the entries of `spec`: attp 0..100,
-// atts 0..2000, Xs 1..100 (band-eliminate designs with a stop band: 1..√(Fp2/Fp1) of
-// `spec`), order 2..58. Frequencies are checked by DesignFilter instead.
-struct EntryRange {
-    double minimum = 0;
-    double maximum = 0;
-};
-EntryRange EntryRangeOf(DesignField field, const DesignSpec& spec);
 // Whether the band-eliminate design of `spec` needs Xs below √(Fp2/Fp1).
 bool XsBoundedByBand(const DesignSpec& spec);
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <tuple>
 
+#include "design/DesignSpec.h"
+#include "design/OrderLimits.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/ParameterDialogTable.h"
 
@@ -15,11 +17,8 @@ namespace vorna {
 
 // What the entries accept: frequencies as numbers in their unit, attenuations in dB.
 inline constexpr double kMaxFrequencyNumber = 100000;
-inline constexpr double kMaxAttp = 100;
-inline constexpr double kMaxAtts = 2000;
-inline constexpr double kMaxXs = 100;
-inline constexpr int kMinOrderEntry = 2;
-inline constexpr int kMaxOrderEntry = 58;
+inline constexpr int kMinOrderEntry = kMinOrder;
+inline constexpr int kMaxOrderEntry = kMaxOrder;
 
 class ParameterDialog : public Dialog {
 public:
