@@ -47,7 +47,8 @@ int CliUi::RunModal(Dialog& dialog) {
     if (entry.answered) {
         // The program shows the dialog again: the answer was refused.
         std::string reason = Joined(messages, entry.messagesBefore);
-        if (reason.empty()) reason = "dialog " + std::to_string(dialog.Id()) + " refused the entries";
+        if (reason.empty())
+            reason = "dialog " + std::to_string(dialog.Id()) + " refused the entries";
         throw CliRefusal(reason);
     }
     entry.answered = true;

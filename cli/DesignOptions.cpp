@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cmath>
-#include <variant>
 #include <stdexcept>
+#include <variant>
 #include <vector>
 
 #include "app/DesignNoticeMessages.h"

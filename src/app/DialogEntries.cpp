@@ -37,8 +37,10 @@ DialogEntries::DialogEntries(CKorvelDoc& doc, const ParameterDialogSpec& procedu
     units_[kFpUnitCombo] = doc.unitFp;
     units_[kFp1UnitCombo] = doc.unitFp1;
     units_[kFp2UnitCombo] = doc.unitFp2;
-    if (procedure.attp == AttpEntry::Shown3dB) texts_[kAttpEdit] = FormatFieldDouble(kThreeDecibels);
-    if (procedure.attp == AttpEntry::Ripple) texts_[kAttpEdit] = FormatFieldDouble(doc.InitialRipple());
+    if (procedure.attp == AttpEntry::Shown3dB)
+        texts_[kAttpEdit] = FormatFieldDouble(kThreeDecibels);
+    if (procedure.attp == AttpEntry::Ripple)
+        texts_[kAttpEdit] = FormatFieldDouble(doc.InitialRipple());
     texts_[kAttsEdit] = FormatFieldDouble(doc.atts);
     texts_[kXsEdit] = FormatFieldDouble(doc.xs);
     texts_[kOrderEdit] = std::to_string(doc.order);

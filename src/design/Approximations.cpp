@@ -41,13 +41,14 @@ const std::array<ApproximationRow, 4> kApproximations{{
     {A::Butterworth, "Butterworth", "butterworth", false, false, P::ThreeDecibels, D::Butterworth,
      kMinOrder, kMaxOrder, Butterworth, ButterworthSpecifiedOrder, ButterworthFinishSpecified,
      ButterworthFinishOrdered},
-    {A::Chebyshev, "Chebyshev", "chebyshev", false, false, P::Ripple, D::Chebyshev, kMinOrder, kMaxOrder,
-     Chebyshev, ChebyshevSpecifiedOrder, ChebyshevFinishSpecified, ChebyshevFinishOrdered},
+    {A::Chebyshev, "Chebyshev", "chebyshev", false, false, P::Ripple, D::Chebyshev, kMinOrder,
+     kMaxOrder, Chebyshev, ChebyshevSpecifiedOrder, ChebyshevFinishSpecified,
+     ChebyshevFinishOrdered},
     {A::InverseChebyshev, "Inv. Cheb", "invchebyshev", true, true, P::Ripple, D::Named, kMinOrder,
      kMaxOrder, InverseChebyshev, ChebyshevSpecifiedOrder, InverseChebyshevFinishSpecified,
      InverseChebyshevFinishOrdered},
-    {A::Elliptic, "Elliptic", "elliptic", true, false, P::Ripple, D::Named, kMinOrder, kMaxOrder, Elliptic,
-     EllipticSpecifiedOrder, EllipticFinishSpecified, EllipticFinishOrdered},
+    {A::Elliptic, "Elliptic", "elliptic", true, false, P::Ripple, D::Named, kMinOrder, kMaxOrder,
+     Elliptic, EllipticSpecifiedOrder, EllipticFinishSpecified, EllipticFinishOrdered},
 }};
 
 }  // namespace

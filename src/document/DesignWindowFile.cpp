@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "app/CKorvelDoc.h"
-#include "app/DigitalConversionCommand.h"
-#include "app/DocumentResults.h"
 #include "app/DesignNoticeMessages.h"
 #include "app/DialogEntries.h"
+#include "app/DigitalConversionCommand.h"
+#include "app/DocumentResults.h"
 #include "dialogs/GraphDialog.h"
 #include "document/DesignFile.h"
 #include "document/ResultsJson.h"
@@ -79,9 +79,8 @@ std::optional<std::string> DesignFromEntries(CKorvelDoc& doc) {
     }
     const DesignRefusal& refusal = outcome.refusal();
     doc.TakeOver(spec, refusal.kept, refusal.figures);
-    const std::optional<std::string> first = outcome.notices.empty()
-                                                 ? RefusalMessage(refusal)
-                                                 : NoticeMessage(outcome.notices.front());
+    const std::optional<std::string> first =
+        outcome.notices.empty() ? RefusalMessage(refusal) : NoticeMessage(outcome.notices.front());
     return first ? "この値では設計できません：" + *first : kRefusedEntries;
 }
 
