@@ -21,8 +21,10 @@ void PickBestOrder58(benchmark::State& state, int kind, int approximation, int c
     doc.approximation = approximation;
     doc.byOrder = 1;
     doc.order = 58;
+    doc.attp = 0.1;  // the ripple the parameter dialogs propose first
+    const DesignOutcome outcome = DesignFilter(doc.Spec(), doc.Figures());
+    doc.TakeOver(doc.Spec(), EntriesKept::All, outcome.design().figures);
     testing::AcceptingUi ui;
-    doc.RunDesign(ui);
     const auto walk =
         circuit <= 1 ? cli::SecondOrderWalk::DownFromC1 : cli::SecondOrderWalk::FromR1;
     int candidates = 0;
