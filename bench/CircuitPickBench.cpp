@@ -23,7 +23,7 @@ void PickBestOrder58(benchmark::State& state, int kind, int approximation, int c
     doc.order = 58;
     doc.attp = 0.1;  // the ripple the parameter dialogs propose first
     const DesignOutcome outcome = DesignFilter(doc.Spec(), doc.Figures());
-    doc.TakeOver(doc.Spec(), EntriesKept::All, outcome.design().figures);
+    doc.TakeOver(doc.Spec(), EntriesKept::All, outcome.Designed().figures);
     testing::AcceptingUi ui;
     const auto walk =
         circuit <= 1 ? cli::SecondOrderWalk::DownFromC1 : cli::SecondOrderWalk::FromR1;

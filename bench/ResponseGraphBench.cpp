@@ -20,7 +20,7 @@ struct DesignedBandPass {
         doc.order = 58;
         doc.attp = 0.1;
         const vorna::DesignOutcome outcome = vorna::DesignFilter(doc.Spec(), doc.Figures());
-        doc.TakeOver(doc.Spec(), vorna::EntriesKept::All, outcome.design().figures);
+        doc.TakeOver(doc.Spec(), vorna::EntriesKept::All, outcome.Designed().figures);
         RecomputeResults(view, doc);
         view.graphFreqMin = 100;
         view.graphFreqMax = 10000;

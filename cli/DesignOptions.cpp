@@ -155,9 +155,9 @@ void DesignWithOptions(const DesignOptions& options, DesignWindow& window, CliUi
     if (outcome.Refused()) {
         const std::vector<std::string> notices(ui.messages.begin() + static_cast<long>(noticesFrom),
                                                ui.messages.end());
-        throw CliRefusal(RefusalText(doc, outcome.refusal(), notices));
+        throw CliRefusal(RefusalText(doc, outcome.Refusal(), notices));
     }
-    doc.TakeOver(spec, EntriesKept::All, outcome.design().figures);
+    doc.TakeOver(spec, EntriesKept::All, outcome.Designed().figures);
     RecomputeResults(window.view, doc);
 }
 

@@ -88,10 +88,10 @@ int CKorvelDoc::RunDesignProcedure(Ui& ui, const ParameterDialogSpec& procedure)
         const DesignOutcome outcome = DesignFilter(spec, Figures());
         ShowDesignNotices(ui, outcome.notices);
         if (!outcome.Refused()) {
-            TakeOver(spec, EntriesKept::All, outcome.design().figures);
+            TakeOver(spec, EntriesKept::All, outcome.Designed().figures);
             return 0;
         }
-        const DesignRefusal& refusal = outcome.refusal();
+        const DesignRefusal& refusal = outcome.Refusal();
         TakeOver(spec, refusal.kept, refusal.figures);
         if (const auto message = RefusalMessage(refusal))
             ui.MessageBox(*message, MessageButtons::Ok);

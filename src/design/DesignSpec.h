@@ -124,8 +124,8 @@ struct DesignOutcome {
     std::variant<Design, DesignRefusal> result;
 
     bool Refused() const { return std::holds_alternative<DesignRefusal>(result); }
-    const Design& design() const { return std::get<Design>(result); }
-    const DesignRefusal& refusal() const { return std::get<DesignRefusal>(result); }
+    const Design& Designed() const { return std::get<Design>(result); }
+    const DesignRefusal& Refusal() const { return std::get<DesignRefusal>(result); }
 };
 
 // Designs the filter of `spec`, starting from the figures `from`.

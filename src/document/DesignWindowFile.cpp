@@ -74,10 +74,10 @@ std::optional<std::string> DesignFromEntries(CKorvelDoc& doc) {
     const DesignSpec& spec = std::get<DesignSpec>(read);
     const DesignOutcome outcome = DesignFilter(spec, doc.Figures());
     if (!outcome.Refused()) {
-        doc.TakeOver(spec, EntriesKept::All, outcome.design().figures);
+        doc.TakeOver(spec, EntriesKept::All, outcome.Designed().figures);
         return std::nullopt;
     }
-    const DesignRefusal& refusal = outcome.refusal();
+    const DesignRefusal& refusal = outcome.Refusal();
     doc.TakeOver(spec, refusal.kept, refusal.figures);
     const std::optional<std::string> first =
         outcome.notices.empty() ? RefusalMessage(refusal) : NoticeMessage(outcome.notices.front());

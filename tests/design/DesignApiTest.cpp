@@ -34,7 +34,7 @@ TEST(DesignApi, EveryKindAndApproximationDesignsAndConverts) {
                                                 << (spec.ByOrder() ? "by order" : "by spec"));
                 const DesignOutcome outcome = DesignFilter(spec);
                 ASSERT_FALSE(outcome.Refused());
-                const Design& design = outcome.design();
+                const Design& design = outcome.Designed();
                 const int order = design.figures.order;
                 if (spec.ByOrder()) {
                     EXPECT_EQ(order, 5);
@@ -103,9 +103,9 @@ TEST(DesignApi, RefusalsNameRuleFieldAndWhatWasKept) {
         c.change(spec);
         const DesignOutcome outcome = DesignFilter(spec);
         ASSERT_TRUE(outcome.Refused());
-        EXPECT_EQ(outcome.refusal().rule, c.rule);
-        EXPECT_EQ(outcome.refusal().field, c.field);
-        EXPECT_EQ(outcome.refusal().kept, c.kept);
+        EXPECT_EQ(outcome.Refusal().rule, c.rule);
+        EXPECT_EQ(outcome.Refusal().field, c.field);
+        EXPECT_EQ(outcome.Refusal().kept, c.kept);
     }
 }
 

@@ -35,7 +35,7 @@ CKorvelDoc MakeDocument(const DesignCase& d) {
     doc.fp2 = d.fp2;
     const DesignOutcome outcome = DesignFilter(doc.Spec(), doc.Figures());
     if (outcome.Refused()) throw std::invalid_argument("refused design: " + Describe(d));
-    doc.TakeOver(doc.Spec(), EntriesKept::All, outcome.design().figures);
+    doc.TakeOver(doc.Spec(), EntriesKept::All, outcome.Designed().figures);
     return doc;
 }
 

@@ -45,10 +45,10 @@ TEST(OrderSelection, OrderLimitsRaiseOrRefuseWithANotice) {
         const DesignOutcome outcome = DesignFilter(spec);
         ASSERT_EQ(outcome.Refused(), c.refusal.has_value());
         if (c.refusal) {
-            EXPECT_EQ(outcome.refusal().rule, *c.refusal);
-            EXPECT_EQ(outcome.refusal().figures.order, c.after);
+            EXPECT_EQ(outcome.Refusal().rule, *c.refusal);
+            EXPECT_EQ(outcome.Refusal().figures.order, c.after);
         } else {
-            EXPECT_EQ(outcome.design().figures.order, c.after);
+            EXPECT_EQ(outcome.Designed().figures.order, c.after);
         }
         EXPECT_EQ(outcome.notices, c.notices);
     }
