@@ -8,6 +8,7 @@
 
 #include "analysis/Response.h"
 #include "app/CKorvelDoc.h"
+#include "app/DocumentResults.h"
 #include "design/DesignResults.h"
 #include "design/conversion/DigitalConversion.h"
 
@@ -24,7 +25,7 @@ DesignResults BandPassOrder58(bool digital) {
     doc.oddOrder = 0;
     doc.lastSection = 57;
     DesignResults results;
-    results.RecomputeResults(doc);
+    RecomputeResults(results, doc);
     if (digital) {
         for (int i = 0; i <= results.sectionLast; ++i)
             BilinearSecondOrder(results, i, kSamplingPeriod);

@@ -9,7 +9,7 @@ void AnalysisInput::AddTo(CLI::App& verb) {
 
 std::unique_ptr<DesignWindow> AnalysisInput::Run(CliUi& ui) const {
     auto window = RunDesignCommand(design, ui);
-    conversion.Convert(*window, ui);
+    conversion.Convert(*window);
     return window;
 }
 

@@ -37,8 +37,8 @@ std::string RequireCurrentFolder() {
     return folder.string();
 }
 
-void CliUi::Answer(int dialogId, DialogAnswer answer, SilentRefusal silent, FieldOptions fields) {
-    answers_[dialogId] = Entry{std::move(answer), std::move(silent), std::move(fields)};
+void CliUi::Answer(int dialogId, DialogAnswer answer, FieldOptions fields) {
+    answers_[dialogId] = Entry{std::move(answer), std::move(fields)};
 }
 
 int CliUi::MessageBox(const std::string& text, MessageButtons buttons) {
@@ -58,11 +58,8 @@ int CliUi::RunModal(Dialog& dialog) {
     if (entry.answered) {
         // The program shows the dialog again: the answer was refused.
         std::string reason = Joined(messages, entry.messagesBefore);
-        if (reason.empty()) {
-            reason = entry.silent
-                         ? entry.silent()
-                         : "dialog " + std::to_string(dialog.Id()) + " refused the entries";
-        }
+        if (reason.empty())
+            reason = "dialog " + std::to_string(dialog.Id()) + " refused the entries";
         throw CliRefusal(reason);
     }
     entry.answered = true;

@@ -2,7 +2,7 @@
 // The Ui of vorna-cli: it answers dialogs from a table of answer functions by dialog id,
 // records every message box text, and stops the run with a CliRefusal when the program
 // refuses what the options entered (a dialog's own range message, or the same dialog shown
-// again after a design check) and with a CliError when it asks anything the command line
+// again after a check) and with a CliError when it asks anything the command line
 // cannot answer. It never loops.
 
 #include <functional>
@@ -33,16 +33,13 @@ class CliUi : public Ui {
 public:
     // Fills an open dialog as a user would and presses its button.
     using DialogAnswer = std::function<void(Dialog&)>;
-    // Explains why a dialog came back without a message (the procedure refused silently).
-    using SilentRefusal = std::function<std::string()>;
     // Answers a question (OK/Cancel or Yes/No) by its text; throws CliError when it cannot.
     using QuestionAnswer = std::function<int(const std::string& text, MessageButtons buttons)>;
     // The option that filled each control of a dialog, as typed ("--order 2.5"), by control
     // id: a refusal of the dialog's own check of the control names it.
     using FieldOptions = std::map<int, std::string>;
 
-    void Answer(int dialogId, DialogAnswer answer, SilentRefusal silent = {},
-                FieldOptions fields = {});
+    void Answer(int dialogId, DialogAnswer answer, FieldOptions fields = {});
     void AnswerQuestions(QuestionAnswer answer) { questions_ = std::move(answer); }
 
     // Every message box text shown, in order.
@@ -63,7 +60,6 @@ public:
 private:
     struct Entry {
         DialogAnswer answer;
-        SilentRefusal silent;
         FieldOptions fields;
         bool answered = false;
         std::size_t messagesBefore = 0;  // messages shown before the last answer

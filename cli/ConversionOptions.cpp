@@ -5,6 +5,7 @@
 #include "app/DigitalConversionCommand.h"
 #include "app/GainAtFrequency.h"
 #include "circuit/EngValue.h"
+#include "dialogs/DataExchange.h"
 #include "dialogs/SamplingDialog.h"
 #include "platform/CLocale.h"
 #include "platform/MessageText.h"
@@ -58,30 +59,27 @@ void ConversionOptions::AddGainAtTo(CLI::App& verb) {
         ->allow_extra_args(false);
 }
 
-void ConversionOptions::Convert(DesignWindow& window, CliUi& ui) const {
+void ConversionOptions::Convert(DesignWindow& window) const {
     if (!digital) {
         if (window.digitalInFile) ConvertAsInFile(window);
         return;
     }
+    // Read as the sampling dialog reads its entry.
     const FrequencyText split = SplitFrequencyOption("--digital", *digital);
-    const std::string entered = *digital;
-    ui.Answer(
-        kSamplingDialogId,
-        [split](Dialog& dialog) {
-            dialog.UserSelect(kSamplingUnitId, UnitIndex(split.unit));
-            dialog.UserSetText(kSamplingValueId, split.number);
-            dialog.UserClick(IDOK);
-        },
-        [&window, entered] {
-            return "--digital: the sampling frequency " + EchoedText(entered) +
-                   " is below the lower limit of this design, " +
-                   Format("%.15g", SamplingFrequencyLowerLimit(window.doc)) +
-                   " Hz (twice its highest frequency)";
-        },
-        {{kSamplingValueId, "--digital " + EchoedText(entered)}});
-    window.view.OnConvertDigital(ui);
-    if (window.view.convertedToDigital != 1)
-        throw CliError("--digital: the conversion did not take place");
+    double number = 0;
+    if (!ParseFieldDouble(split.number, number))
+        throw CliRefusal(std::string("--digital: ") + kEnterNumber);
+    if (number < 0 || number > kMaxSamplingNumber)
+        throw CliRefusal("--digital: " + NumberRangeMessage(0, kMaxSamplingNumber));
+    const double hz = UnitToHz(number, UnitIndex(split.unit));
+    const double limit = SamplingFrequencyLowerLimit(window.doc);
+    if (hz < limit || hz <= 0) {
+        throw CliRefusal("--digital: the sampling frequency " + EchoedText(*digital) +
+                         " is below the lower limit of this design, " + Format("%.15g", limit) +
+                         " Hz (twice its highest frequency)");
+    }
+    if (!ConvertToDigital(window.view, hz))
+        throw CliRefusal(std::string("--digital: ") + kConversionNotComputable);
 }
 
 nlohmann::json ConversionOptions::Gains(const DesignWindow& window) const {

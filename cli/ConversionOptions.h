@@ -1,7 +1,7 @@
 #pragma once
-// Options that act on a finished design: --digital converts it to a digital filter with
-// command 610 (dialog 200 answered from the option), --gain-at asks for its gain and phase
-// at given frequencies.
+// Options that act on a finished design: --digital converts it to a digital filter (its
+// entry read as dialog 200 reads it), --gain-at asks for its gain and phase at given
+// frequencies.
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -24,7 +24,7 @@ struct ConversionOptions {
     // Converts the window's design when --digital was given, or at the sampling frequency of
     // its design file when that showed the digital filter. A sampling frequency below the
     // design's lower limit throws CliRefusal naming the limit.
-    void Convert(DesignWindow& window, CliUi& ui) const;
+    void Convert(DesignWindow& window) const;
     // [{"frequencyHz", "gainDb", "phaseDegrees", "groupDelaySeconds"}] for every --gain-at,
     // analog or digital as the design is. A negative frequency, or one where the gain is not
     // finite, throws CliRefusal.

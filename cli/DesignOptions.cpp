@@ -3,9 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <stdexcept>
+#include <variant>
+#include <vector>
 
+#include "app/DesignNoticeMessages.h"
+#include "app/DialogEntries.h"
+#include "app/DocumentResults.h"
 #include "circuit/EngValue.h"
-#include "dialogs/FilterSelectDialog.h"
+#include "design/Approximations.h"
 #include "dialogs/ParameterDialog.h"
 #include "document/DesignWindowFile.h"
 #include "platform/CLocale.h"
@@ -16,8 +22,6 @@ namespace vorna::cli {
 namespace {
 
 const std::array<std::string, 4> kKindNames{"lp", "hp", "bp", "be"};
-const std::array<std::string, 4> kApproximationNames{"butterworth", "chebyshev", "invchebyshev",
-                                                     "elliptic"};
 
 int IndexOf(const std::array<std::string, 4>& names, const std::string& name) {
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -26,35 +30,45 @@ int IndexOf(const std::array<std::string, 4>& names, const std::string& name) {
     return -1;
 }
 
-// An entry option and the edit (and unit combo) of the parameter dialogs it fills.
+// An entry option, the edit (and unit combo) of the parameter dialogs it stands for, and the
+// field of the design it fills.
 struct EntryOption {
     const char* name;
     std::optional<std::string> DesignOptions::*value;
     int edit;
     int unitCombo;  // 0 for plain numbers
+    DesignField field;
 };
 
 const std::array<EntryOption, 8> kEntryOptions{{
-    {"--fp", &DesignOptions::fp, kFpValueEdit, kFpUnitCombo},
-    {"--fc", &DesignOptions::fc, kFcValueEdit, kFpUnitCombo},
-    {"--fp1", &DesignOptions::fp1, kFp1ValueEdit, kFp1UnitCombo},
-    {"--fp2", &DesignOptions::fp2, kFp2ValueEdit, kFp2UnitCombo},
-    {"--attp", &DesignOptions::attp, kAttpEdit, 0},
-    {"--atts", &DesignOptions::atts, kAttsEdit, 0},
-    {"--xs", &DesignOptions::xs, kXsEdit, 0},
-    {"--order", &DesignOptions::order, kOrderEdit, 0},
+    {"--fp", &DesignOptions::fp, kFpValueEdit, kFpUnitCombo, DesignField::Fp},
+    {"--fc", &DesignOptions::fc, kFcValueEdit, kFpUnitCombo, DesignField::Fp},
+    {"--fp1", &DesignOptions::fp1, kFp1ValueEdit, kFp1UnitCombo, DesignField::Fp1},
+    {"--fp2", &DesignOptions::fp2, kFp2ValueEdit, kFp2UnitCombo, DesignField::Fp2},
+    {"--attp", &DesignOptions::attp, kAttpEdit, 0, DesignField::Attp},
+    {"--atts", &DesignOptions::atts, kAttsEdit, 0, DesignField::Atts},
+    {"--xs", &DesignOptions::xs, kXsEdit, 0, DesignField::Xs},
+    {"--order", &DesignOptions::order, kOrderEdit, 0, DesignField::Order},
 }};
 
-void SelectItem(Dialog& dialog, int combo, const std::string& item) {
-    const auto& items = dialog.Control(combo).items;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i] == item) {
-            dialog.UserSelect(combo, static_cast<int>(i));
-            return;
-        }
+const EntryOption& OptionOfEdit(int edit) {
+    for (const auto& entry : kEntryOptions) {
+        if (entry.edit == edit) return entry;
     }
-    throw CliRefusal("dialog " + std::to_string(dialog.Id()) + " offers no unit \"" +
-                     EchoedText(item) + "\"");
+    throw std::logic_error("an entry without an option");
+}
+
+const char* OptionOfField(DesignField field, bool byOrder) {
+    if (field == DesignField::Fp) return byOrder ? "--fc" : "--fp";
+    for (const auto& entry : kEntryOptions) {
+        if (entry.field == field) return entry.name;
+    }
+    return nullptr;
+}
+
+// A refusal's text, naming the option of its field.
+std::string Naming(const char* option, const std::string& text) {
+    return option == nullptr ? text : std::string(option) + ": " + text;
 }
 
 const char* ProcedureName(const ParameterDialogSpec& spec) {
@@ -63,46 +77,96 @@ const char* ProcedureName(const ParameterDialogSpec& spec) {
     return kinds[static_cast<std::size_t>(static_cast<int>(spec.kind) - kLowPass)];
 }
 
-void FillParameterDialog(const DesignOptions& options, Dialog& dialog) {
-    const auto& spec = static_cast<const ParameterDialog&>(dialog).Spec();
+// The filter selection of the options over the document's.
+void SelectFilter(const DesignOptions& options, CKorvelDoc& doc) {
+    if (options.kind) doc.kind = kLowPass + IndexOf(kKindNames, *options.kind);
+    if (options.approximation) {
+        doc.approximation = static_cast<int>(*ApproximationOfName(*options.approximation));
+    }
+    if (options.byOrder || options.order) doc.byOrder = 1;
+    if (options.reference) doc.referenceMode = *options.reference;
+}
+
+int UnitIndex(const std::string& unit) {
+    for (std::size_t i = 0; i < kFrequencyUnits.size(); ++i) {
+        if (unit == kFrequencyUnits[i].suffix) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// Types the options' entries into the procedure's entries; throws CliRefusal for an option
+// that the procedure has no entry for, or a frequency that is no frequency.
+void TypeOptions(const DesignOptions& options, const ParameterDialogSpec& procedure,
+                 DialogEntries& entries) {
     for (const auto& entry : kEntryOptions) {
         const auto& value = options.*entry.value;
         if (!value) continue;
-        if (!spec.Has(entry.edit)) {
-            throw CliRefusal(std::string(entry.name) + ": the " + ProcedureName(spec) + " design " +
-                             (spec.byOrder ? "by order" : "by specification") + " (dialog " +
-                             std::to_string(spec.id) + ") has no such entry");
+        if (!procedure.Has(entry.edit)) {
+            throw CliRefusal(std::string(entry.name) + ": the " + ProcedureName(procedure) +
+                             " design " + (procedure.byOrder ? "by order" : "by specification") +
+                             " (dialog " + std::to_string(procedure.id) + ") has no such entry");
         }
         if (entry.unitCombo != 0) {
             const FrequencyText split = SplitFrequencyOption(entry.name, *value);
-            SelectItem(dialog, entry.unitCombo, split.unit);
-            dialog.UserSetText(entry.edit, split.number);
+            entries.Type(entry.edit, split.number, UnitIndex(split.unit));
         } else {
-            dialog.UserSetText(entry.edit, *value);
+            entries.Type(entry.edit, *value);
         }
     }
-    dialog.UserClick(IDOK);
 }
 
-// The controls the given entry options fill, each with the option as typed.
-CliUi::FieldOptions EntryFields(const DesignOptions& options) {
-    CliUi::FieldOptions fields;
-    for (const auto& entry : kEntryOptions) {
-        const auto& value = options.*entry.value;
-        if (!value) continue;
-        const std::string typed = std::string(entry.name) + " " + EchoedText(*value);
-        fields[entry.edit] = typed;
-        if (entry.unitCombo != 0) fields[entry.unitCombo] = typed;
+// The text of a refused design: the notices before it and its message, or the reason of a
+// refusal that the dialogs make without one.
+std::string RefusalText(const CKorvelDoc& doc, const DesignRefusal& refusal,
+                        const std::vector<std::string>& notices) {
+    const char* option = OptionOfField(refusal.field, doc.byOrder != 0);
+    std::vector<std::string> lines = notices;
+    if (const auto message = RefusalMessage(refusal)) lines.push_back(Naming(option, *message));
+    if (lines.empty()) {
+        const std::string entered = Format("%.15g", refusal.maximum);
+        lines.push_back(Naming(
+            option, refusal.rule == DesignRule::XsNotAboveOne
+                        ? "Xs must be greater than 1 (it was " + entered + ")"
+                        : "Xs must be below the band-eliminate limit √(Fp2/Fp1) = " +
+                              Format("%.15g", refusal.minimum) + " (it was " + entered + ")"));
     }
-    return fields;
+    std::string text;
+    for (const auto& line : lines) text += (text.empty() ? "" : "\n") + line;
+    return text;
 }
 
-std::string SilentRefusalReason(const CKorvelDoc& doc, double xsEntered) {
-    if (!(xsEntered > 1))
-        return "Xs must be greater than 1 (it was " + Format("%.15g", xsEntered) + ")";
-    return "Xs must be below the band-eliminate limit √(Fp2/Fp1) = " +
-           Format("%.15g", std::sqrt(doc.fp2 / doc.fp1)) + " (it was " +
-           Format("%.15g", xsEntered) + ")";
+// Designs the document's filter with the options' entries, as command 600 does.
+void DesignWithOptions(const DesignOptions& options, DesignWindow& window, CliUi& ui) {
+    CKorvelDoc& doc = window.doc;
+    SelectFilter(options, doc);
+    const std::optional<FilterKind> kind = FilterKindOf(doc.kind);
+    const std::optional<Approximation> approximation = ApproximationOf(doc.approximation);
+    if (!kind || !approximation) throw CliRefusal("the design file names no filter");
+    const ParameterDialogSpec& procedure =
+        DesignProcedureFor(*kind, *approximation, doc.byOrder != 0);
+    DialogEntries entries(doc, procedure);
+    TypeOptions(options, procedure, entries);
+    const auto read = entries.Read();
+    if (const auto* refused = std::get_if<DialogEntries::Refused>(&read)) {
+        // An entry the dialog refuses is named as typed, or by its option when the design
+        // file gave it.
+        const EntryOption& entry = OptionOfEdit(refused->edit);
+        const auto& typed = options.*entry.value;
+        const std::string named =
+            typed ? std::string(entry.name) + " " + EchoedText(*typed) : entry.name;
+        throw CliRefusal(Naming(named.c_str(), refused->message));
+    }
+    const DesignSpec& spec = std::get<DesignSpec>(read);
+    const DesignOutcome outcome = DesignFilter(spec, doc.Figures());
+    const std::size_t noticesFrom = ui.messages.size();
+    ShowDesignNotices(ui, outcome.notices);
+    if (outcome.Refused()) {
+        const std::vector<std::string> notices(ui.messages.begin() + static_cast<long>(noticesFrom),
+                                               ui.messages.end());
+        throw CliRefusal(RefusalText(doc, outcome.Refusal(), notices));
+    }
+    doc.TakeOver(spec, EntriesKept::All, outcome.Designed().figures);
+    RecomputeResults(window.view, doc);
 }
 
 }  // namespace
@@ -131,8 +195,11 @@ FrequencyText SplitFrequencyOption(const std::string& option, const std::string&
 
 void DesignOptions::AddTo(CLI::App& verb) {
     verb.add_option("--kind", kind, "Filter kind")->check(CLI::IsMember({"lp", "hp", "bp", "be"}));
+    std::vector<std::string> approximationNames;
+    for (const ApproximationRow& row : Approximations())
+        approximationNames.emplace_back(row.optionName);
     verb.add_option("--approx", approximation, "Approximation")
-        ->check(CLI::IsMember({"butterworth", "chebyshev", "invchebyshev", "elliptic"}));
+        ->check(CLI::IsMember(approximationNames));
     verb.add_flag("--by-order", byOrder, "Design from an order (with the order the dialog shows)");
     verb.add_option("--order", order, "Design from this order (2 to 58)");
     verb.add_option("--fp", fp, "Pass-band edge Fp (LP/HP), e.g. 1.5KHz; no unit means Hz");
@@ -147,31 +214,6 @@ void DesignOptions::AddTo(CLI::App& verb) {
                     "Start from this design file (.vorna); the other options override its values");
 }
 
-void DesignOptions::AnswerDialogs(CliUi& ui, const DesignWindow& window) const {
-    ui.Answer(100, [this](Dialog& dialog) {
-        if (kind) dialog.UserClick(kKindRadioFirst + IndexOf(kKindNames, *kind));
-        if (approximation)
-            dialog.UserClick(kApproximationRadioFirst +
-                             IndexOf(kApproximationNames, *approximation));
-        if ((byOrder || order) && !dialog.Control(kByOrderCheck).checked)
-            dialog.UserClick(kByOrderCheck);
-        if (reference) dialog.UserClick(kReferenceRadioFirst + *reference);
-        dialog.UserClick(IDOK);
-    });
-    for (const auto& spec : kParameterDialogs) {
-        // The Xs last accepted by the dialog, for explaining a silent refusal.
-        auto xsEntered = std::make_shared<double>(0);
-        ui.Answer(
-            spec.id,
-            [this, xsEntered](Dialog& dialog) {
-                FillParameterDialog(*this, dialog);
-                *xsEntered = static_cast<const ParameterDialog&>(dialog).xs;
-            },
-            [&window, xsEntered] { return SilentRefusalReason(window.doc, *xsEntered); },
-            EntryFields(*this));
-    }
-}
-
 std::unique_ptr<DesignWindow> RunDesignCommand(const DesignOptions& options, CliUi& ui) {
     auto window = std::make_unique<DesignWindow>();
     if (options.load) {
@@ -179,8 +221,7 @@ std::unique_ptr<DesignWindow> RunDesignCommand(const DesignOptions& options, Cli
             throw CliRefusal(*problem);
         window->digitalInFile = window->view.convertedToDigital != 0;
     }
-    options.AnswerDialogs(ui, *window);
-    window->view.OnFilterSelect(ui);
+    DesignWithOptions(options, *window, ui);
     return window;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// The design options shared by every verb that makes a design: they choose the filter in
-// dialog 100 and fill its parameter dialog (500..519) as a user would; options left out
-// keep what the dialog shows. A verb adds them to its subcommand, lets them answer the
-// dialogs of its CliUi, and runs command 600 on a fresh document window.
+// The design options shared by every verb that makes a design: they choose the filter and
+// give the entries of its parameter dialog (500..519), read and checked as the dialog reads
+// them; options left out keep what the dialog shows. A verb adds them to its subcommand and
+// designs with them in a fresh document window through the design API.
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -34,9 +34,6 @@ struct DesignOptions {
     std::optional<std::string> load;  // design file whose values the options override
 
     void AddTo(CLI::App& verb);
-    // Answers dialog 100 and the parameter dialogs from the options. `window` is the
-    // window the design runs in; its document explains silent refusals.
-    void AnswerDialogs(CliUi& ui, const DesignWindow& window) const;
 };
 
 // The largest number an option can hold, as refusals name it.
@@ -51,15 +48,9 @@ struct FrequencyText {
 };
 FrequencyText SplitFrequencyOption(const std::string& option, const std::string& text);
 
-// Runs command 600 in a new window with the options' answers, in the window of the design
-// file given by --load if any; throws CliRefusal (a bad design file too) or CliError. A
-// design whose numbers doubles cannot hold is refused (RequireRepresentable).
+// Designs in a new window with the options' entries, in the window of the design file given
+// by --load if any; throws CliRefusal (a bad design file too, and a refused design, naming
+// the option of the refused entry) or CliError.
 std::unique_ptr<DesignWindow> RunDesignCommand(const DesignOptions& options, CliUi& ui);
-
-// Throws CliRefusal when a number of the window's design is not finite. The design
-// procedures refuse band edges outside the range doubles can design at; a band too narrow for
-// its order can still give an infinite attenuation, and a digital conversion an infinite
-// coefficient.
-void RequireRepresentable(const DesignWindow& window);
 
 }  // namespace vorna::cli

@@ -38,7 +38,7 @@ void RegisterDesignVerb(CLI::App& app) {
             if (*save) RequireOutputFile("--save", **save);
             CliUi ui;
             const auto window = RunDesignCommand(*options, ui);
-            conversion->Convert(*window, ui);
+            conversion->Convert(*window);
             auto json = DesignJson(window->doc, window->view, ui.messages);
             if (!conversion->gainAt.empty()) json["gains"] = conversion->Gains(*window);
             if (*save) SaveDesign(**save, window->view, ui);

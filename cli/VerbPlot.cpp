@@ -46,7 +46,7 @@ void Plot(const PlotOptions& options) {
     RequireOutput(options.output);
     CliUi ui;
     const auto window = RunDesignCommand(options.design, ui);
-    options.conversion.Convert(*window, ui);
+    options.conversion.Convert(*window);
     CKorvelView& view = window->view;
     const std::string graph = options.graph.value_or(ShownGraph(view));
     if (kViewGraphs.count(graph) == 0) {
@@ -65,7 +65,7 @@ void Plot(const PlotOptions& options) {
             if (options.points) dialog.UserSetText(kGraphPointsId, std::to_string(*options.points));
             dialog.UserClick(IDOK);
         },
-        {}, fields);
+        fields);
     view.OnGraphSelect(ui);
     if (graph == "list") view.displayMode = DisplayMode::CoefficientList;
     SvgCanvas canvas(kViewWidth, kViewHeight);

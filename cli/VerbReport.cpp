@@ -27,7 +27,7 @@ void Report(const ReportOptions& options) {
     RequireOutputFile("-o", options.output);
     OutputFilesUi ui;
     const auto window = RunDesignCommand(options.design, ui);
-    options.conversion.Convert(*window, ui);
+    options.conversion.Convert(*window);
     ui.saveAs = options.output;
     const std::size_t designMessages = ui.messages.size();
     const bool written = options.type == "coefficients" ? WriteCoefficientReport(window->view, ui)

@@ -11,6 +11,7 @@
 #include "CMainFrame.h"
 #include "DocumentWindow.h"
 #include "ViewWidget.h"
+#include "app/DocumentResults.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ void BM_RepaintOrder58BandPass(benchmark::State& state) {
     doc.order = 58;
     doc.oddOrder = 0;
     doc.lastSection = 57;
-    window->View().RecomputeResults(doc);
+    RecomputeResults(window->View(), doc);
     window->View().pointsPerDecade = 1000;
     WaitForFirstPaint(*window);
     for (auto _ : state) window->Area()->repaint();

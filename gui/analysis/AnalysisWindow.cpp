@@ -23,6 +23,7 @@
 #include "ViewWidget.h"
 #include "analysis/Cascade.h"
 #include "analysis/CoefficientExport.h"
+#include "app/DocumentResults.h"
 
 namespace vorna {
 namespace {
@@ -115,7 +116,7 @@ void AnalysisWindow::Follow() {
 void AnalysisWindow::Rebuild() {
     CKorvelView& view = design_.View();
     CKorvelDoc& doc = design_.Document();
-    if (view.noDesignYet != 0) view.RecomputeResults(doc);
+    if (view.noDesignYet != 0) RecomputeResults(view, doc);
     const PhaseForm phase = unwrapped_->isChecked() ? PhaseForm::Unwrapped : PhaseForm::Wrapped;
     Pane(AnalysisTab::Magnitude)->SetGraph(MagnitudeGraph(view, doc));
     Pane(AnalysisTab::Passband)->SetGraph(PassbandGraph(view, doc));

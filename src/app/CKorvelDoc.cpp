@@ -16,8 +16,7 @@ int CKorvelDoc::RunDesign(Ui& ui) {
         result = RunDesignProcedure(
             ui, DesignProcedureFor(*filterKind, *filterApproximation, byOrder != 0));
     }
-    oddOrder = order % 2 != 0 ? 1 : 0;
-    lastSection = static_cast<int>(std::ceil((order - 1) / 2.0)) - 1;
+    TakeOver(Spec(), EntriesKept::None, Figures());
     return result;
 }
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "design/EllipticFunctions.h"
+#include "design/DesignSpec.h"
 #include "design/FilterKinds.h"
 
 namespace vorna {
@@ -35,8 +35,6 @@ public:
     int approximation = kButterworth;
     int byOrder = 0;
     int referenceMode = 0;
-    std::array<std::string, 4> approximationNames{"Butterworth", "Chebyshev", "Inv. Cheb",
-                                                  "Elliptic"};
     std::array<std::string, 5> unitNames{"mHz", "Hz", "KHz", "Meg", "GHz"};
     int order = 18;
     int oddOrder = 0;
@@ -70,28 +68,15 @@ public:
     // Returns 0 when a design was computed, 1 when the user cancelled.
     int RunDesign(Ui& ui);
 
-    // Operations shared by the design procedures.
-    void ComputeEpsilons();              // epsP2, epsS2 from attp, atts
-    void StopbandEpsilonFromAchieved();  // epsS2 from attsAchieved
-    double InitialRipple();              // attp, first reset to rippleMemory when above 1 dB
-    void EvaluateStopband(Ui& ui);       // stop-band edges, omegaS, attsAchieved
-    void EvaluateInverseChebyshev(Ui& ui);
-    void SetBandCentre();      // order from orderExact, centre, pass-band width
-    void SetBandCentreStop();  // the same with the stop-band width
-    // The elliptic steps for a stop-band ratio (xs, or the band ratio of a band filter); each
-    // keeps the modulus of that ratio and the selectivity it computed in the ell* fields.
-    void EllipticOrder(double ratio);  // closed-form order and orderExact
-    // Smallest order from `start` reaching `required` dB: order, orderExact, attsAchieved.
-    void SearchEllipticOrder(double ratio, int start, double required);
-    double EllipticAttenuation(double ratio);  // of the current order
-    void KeepElliptic(const EllipticModulus& modulus, double selectivity);
-    // The normalised stop-band edge of a band-pass or band-eliminate prototype.
-    double BandRatio() const;
-    // Order limits: 1 (after the message) when the order must be entered again; an order
-    // below the limit is raised to it with a message.
-    int CheckOrder(Ui& ui, int& m);
-    int CheckBandEdges(Ui& ui);  // 1 with a message when fp2 <= fp1
-    int CheckAttenuations(Ui& ui, double attpEntered, double attsEntered);
+    double InitialRipple();  // attp, first reset to rippleMemory when above 1 dB
+
+    // The entries and figures as the design API takes and gives them.
+    DesignSpec Spec() const;
+    DesignFigures Figures() const;
+    void StoreFigures(const DesignFigures& figures);
+    // Takes over the figures of a design and the entries it kept (after a refusal, those the
+    // dialog shows again), with the section layout of its order.
+    void TakeOver(const DesignSpec& spec, EntriesKept kept, const DesignFigures& figures);
 
     // One design procedure: its parameter dialog, the checks, the order and the design
     // quantities. Returns 0 after a design, 1 when the user cancelled.

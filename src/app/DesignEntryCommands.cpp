@@ -2,6 +2,8 @@
 // selection again). While their dialogs are open the view draws nothing.
 
 #include "app/CKorvelDoc.h"
+#include "app/DocumentResults.h"
+#include "design/Approximations.h"
 #include "dialogs/FilterSelectDialog.h"
 #include "view/BlankView.h"
 #include "view/CKorvelView.h"
@@ -13,12 +15,12 @@ void CKorvelView::OnFilterSelect(Ui& ui) {
     FilterSelectDialog dialog;
     const BlankView blank(*this, BlankView::OnExit::RestoreAndRepaint);
     dialog.kindIndex = doc.kind - kLowPass;
-    dialog.approximationIndex = doc.approximation - kButterworth;
+    dialog.approximationIndex = ApproximationIndexOf(doc.approximation);
     dialog.byOrder = doc.byOrder;
     dialog.referenceIndex = doc.referenceMode;
     if (dialog.DoModal(ui) == IDOK) {
         doc.kind = dialog.kindIndex + kLowPass;
-        doc.approximation = dialog.approximationIndex + kButterworth;
+        doc.approximation = ApproximationIdAt(dialog.approximationIndex);
         doc.byOrder = dialog.byOrder;
         doc.referenceMode = dialog.referenceIndex;
         // With firstEntry set a cancelled parameter dialog still designs from the
@@ -26,14 +28,14 @@ void CKorvelView::OnFilterSelect(Ui& ui) {
         doc.firstEntry = 1;
         doc.RunDesign(ui);
         doc.firstEntry = 0;
-        RecomputeResults(doc);
+        RecomputeResults(*this, doc);
     }
 }
 
 void CKorvelView::OnParameterInput(Ui& ui) {
     CKorvelDoc& doc = GetDocument();
     const BlankView blank(*this, BlankView::OnExit::RestoreAndRepaint);
-    if (doc.RunDesign(ui) == 0) RecomputeResults(doc);
+    if (doc.RunDesign(ui) == 0) RecomputeResults(*this, doc);
 }
 
 }  // namespace vorna

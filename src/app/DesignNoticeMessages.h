@@ -1,21 +1,20 @@
 #pragma once
-// The messages of the design notices, shown to the user in the order of the notices.
+// The messages of the design API's notices and refusals, as the dialogs show them.
 
-#include "design/OrderSelection.h"
+#include <optional>
+#include <string>
+
+#include "design/DesignSpec.h"
 
 namespace vorna {
 
 class Ui;
 
-void ShowDesignNotices(Ui& ui, const DesignNotices& notices);
+const char* NoticeMessage(DesignNotice notice);
+// The message of a refusal; empty for the refusals the dialogs make without one (an Xs not
+// above 1, or not below the band-eliminate limit).
+std::optional<std::string> RefusalMessage(const DesignRefusal& refusal);
 
-// Runs a design step that may leave notices, shows them and hands back its result.
-template <typename Step>
-auto WithNotices(Ui& ui, Step step) {
-    DesignNotices notices;
-    const auto result = step(notices);
-    ShowDesignNotices(ui, notices);
-    return result;
-}
+void ShowDesignNotices(Ui& ui, const DesignNotices& notices);
 
 }  // namespace vorna

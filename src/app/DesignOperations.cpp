@@ -1,15 +1,11 @@
-// Operations of the document shared by the design procedures: the ε values, the ripple
-// shown first, the stop-band evaluation of each approximation, the band centre and the
-// checks with their messages.
+// The document's side of the design API: its entries as a DesignSpec, its figures as
+// DesignFigures, and the ripple its dialogs propose.
 
 #include <cmath>
 
 #include "app/CKorvelDoc.h"
-#include "app/DesignNoticeMessages.h"
-#include "design/DesignResults.h"
-#include "design/OrderLimits.h"
-#include "design/OrderSelection.h"
-#include "platform/Ui.h"
+#include "circuit/EngValue.h"
+#include "design/Approximations.h"
 
 namespace vorna {
 
@@ -18,21 +14,32 @@ namespace {
 // The largest attp that a ripple dialog shows as it is; above it the last ripple is shown.
 constexpr double kRippleShownAsIs = 1;
 
-double ChebyshevAttenuation(Ui& ui, double attp, double orderExact, double omegaS) {
-    return WithNotices(ui, [&](DesignNotices& notices) {
-        return vorna::ChebyshevAttenuation(attp, orderExact, omegaS, notices);
-    });
+// Stores a frequency and chooses the unit in which the next dialog shows it.
+void StoreFrequency(double hz, double& stored, int& unitIndex) {
+    stored = hz;
+    unitIndex = FrequencyUnitIndex(hz);
 }
 
 }  // namespace
 
-void CKorvelDoc::ComputeEpsilons() {
-    epsP2 = std::pow(10, attp / 10) - 1;
-    epsS2 = std::pow(10, atts / 10) - 1;
-}
-
-void CKorvelDoc::StopbandEpsilonFromAchieved() {
-    epsS2 = std::pow(10, attsAchieved / 10) - 1;
+void CKorvelDoc::TakeOver(const DesignSpec& spec, EntriesKept kept, const DesignFigures& figures) {
+    StoreFigures(figures);
+    oddOrder = order % 2 != 0 ? 1 : 0;
+    lastSection = static_cast<int>(std::ceil((order - 1) / 2.0)) - 1;
+    if (kept == EntriesKept::None) return;
+    if (spec.ByOrder()) xs = spec.xs;
+    if (IsBand(spec.kind)) {
+        StoreFrequency(spec.fp1, fp1, unitFp1);
+        StoreFrequency(spec.fp2, fp2, unitFp2);
+    } else {
+        StoreFrequency(spec.fp, fp, unitFp);
+    }
+    if (kept == EntriesKept::Edges) return;
+    attp = spec.attp;
+    if (ApproximationRowOf(spec.approximation).passband == PassbandEntry::Ripple)
+        rippleMemory = spec.attp;
+    atts = spec.atts;
+    xs = spec.xs;
 }
 
 double CKorvelDoc::InitialRipple() {
@@ -40,109 +47,55 @@ double CKorvelDoc::InitialRipple() {
     return attp;
 }
 
-double CKorvelDoc::BandRatio() const {
-    return kind == kBandPass ? (fs2 - fs1) / (fp2 - fp1) : (fp2 - fp1) / (fs2 - fs1);
+DesignSpec CKorvelDoc::Spec() const {
+    DesignSpec spec;
+    spec.kind = FilterKindOf(kind).value_or(FilterKind::LowPass);
+    spec.approximation = ApproximationOf(approximation).value_or(Approximation::Butterworth);
+    spec.entry = byOrder != 0 ? EntryMode::ByOrder : EntryMode::BySpecification;
+    spec.fp = fp;
+    spec.fp1 = fp1;
+    spec.fp2 = fp2;
+    spec.attp = attp;
+    spec.atts = atts;
+    spec.xs = xs;
+    spec.order = order;
+    return spec;
 }
 
-void CKorvelDoc::EvaluateStopband(Ui& ui) {
-    switch (kind) {
-        case kLowPass:
-            fs = fp * xs;
-            omegaS = fs / fc;
-            break;
-        case kHighPass:
-            fs = fp / xs;
-            omegaS = fc / fs;
-            break;
-        case kBandPass:
-            fs1 = fp1 / xs;
-            fs2 = xs * fp2;
-            omegaS = BandRatio();
-            break;
-        default:
-            fs1 = xs * fp1;
-            fs2 = fp2 / xs;
-            omegaS = BandRatio();
-            break;
-    }
-    if (approximation == kButterworth) {
-        attsAchieved = ButterworthAttenuation(omegaS, orderExact);
-    } else if (approximation == kChebyshev) {
-        attsAchieved = ChebyshevAttenuation(ui, attp, orderExact, omegaS);
-    }
+DesignFigures CKorvelDoc::Figures() const {
+    return {order,
+            orderExact,
+            fs,
+            fs1,
+            fs2,
+            fc,
+            bandwidth,
+            attsAchieved,
+            xsAlt,
+            omegaS,
+            epsP2,
+            epsS2,
+            {ellModulus, ellComplement, ellK, ellKc, ellSelectivity}};
 }
 
-void CKorvelDoc::EvaluateInverseChebyshev(Ui& ui) {
-    omegaS = (kind == kLowPass || kind == kHighPass) ? xs : BandRatio();
-    attsAchieved = ChebyshevAttenuation(ui, attp, orderExact, omegaS);
-    StopbandEpsilonFromAchieved();
-    fc = fs;
-}
-
-void CKorvelDoc::SetBandCentre() {
-    order = OrderFromExact(orderExact);
-    orderExact = order;
-    fc = std::sqrt(fp1 * fp2);
-    bandwidth = (fp2 - fp1) * kTwoPi;
-}
-
-void CKorvelDoc::SetBandCentreStop() {
-    SetBandCentre();
-    bandwidth = (fs2 - fs1) * kTwoPi;
-}
-
-void CKorvelDoc::KeepElliptic(const EllipticModulus& modulus, double selectivity) {
-    ellModulus = modulus.k;
-    ellComplement = modulus.kc;
-    ellK = modulus.K;
-    ellKc = modulus.Kc;
-    ellSelectivity = selectivity;
-}
-
-void CKorvelDoc::EllipticOrder(double ratio) {
-    const EllipticOrderResult result = vorna::EllipticOrder(epsP2, epsS2, ratio);
-    KeepElliptic(result.modulus, result.selectivity);
-    order = result.order;
-    orderExact = order;
-}
-
-void CKorvelDoc::SearchEllipticOrder(double ratio, int start, double required) {
-    const EllipticModulus modulus = ModulusOfRatio(ratio);
-    const EllipticSearchResult result = vorna::SearchEllipticOrder(modulus, epsP2, start, required);
-    KeepElliptic(modulus, result.reached.selectivity);
-    order = result.order;
-    orderExact = order;
-    attsAchieved = result.reached.atts;
-}
-
-double CKorvelDoc::EllipticAttenuation(double ratio) {
-    const EllipticModulus modulus = ModulusOfRatio(ratio);
-    const EllipticStopband reached = EllipticStopbandOf(modulus, order, epsP2);
-    KeepElliptic(modulus, reached.selectivity);
-    return reached.atts;
-}
-
-int CKorvelDoc::CheckOrder(Ui& ui, int& m) {
-    const bool accepted =
-        WithNotices(ui, [&](DesignNotices& notices) { return ApplyOrderLimits(m, notices); });
-    return accepted ? 0 : 1;
-}
-
-int CKorvelDoc::CheckBandEdges(Ui& ui) {
-    // Equal edges leave no band: its width of 0 makes every section infinite.
-    if (fp2 <= fp1) {
-        ui.MessageBox("Ｆｐ２はＦｐ１より高い周波数を設定してください。", MessageButtons::Ok);
-        return 1;
-    }
-    return 0;
-}
-
-int CKorvelDoc::CheckAttenuations(Ui& ui, double attpEntered, double attsEntered) {
-    if (attsEntered < attpEntered) {
-        ui.MessageBox("ａｔｔｓはａｔｔｐより大きな値を設定してください。", MessageButtons::Ok);
-        return 1;
-    }
-    return 0;
+void CKorvelDoc::StoreFigures(const DesignFigures& f) {
+    order = f.order;
+    orderExact = f.orderExact;
+    fs = f.fs;
+    fs1 = f.fs1;
+    fs2 = f.fs2;
+    fc = f.fc;
+    bandwidth = f.bandwidth;
+    attsAchieved = f.attsAchieved;
+    xsAlt = f.xsAlt;
+    omegaS = f.omegaS;
+    epsP2 = f.epsP2;
+    epsS2 = f.epsS2;
+    ellModulus = f.elliptic.modulus;
+    ellComplement = f.elliptic.complement;
+    ellK = f.elliptic.K;
+    ellKc = f.elliptic.Kc;
+    ellSelectivity = f.elliptic.selectivity;
 }
 
 }  // namespace vorna

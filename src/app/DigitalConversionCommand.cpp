@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "app/CKorvelDoc.h"
+#include "app/DocumentResults.h"
 #include "circuit/EngValue.h"
-#include "design/conversion/DigitalConversion.h"
-#include "design/conversion/FrequencyResponse.h"
+#include "design/DigitalDesign.h"
 #include "dialogs/SamplingDialog.h"
 #include "platform/CLocale.h"
 #include "platform/Ui.h"
@@ -15,63 +15,25 @@
 
 namespace vorna {
 
-namespace {
-
-constexpr const char* kConversionNotComputable =
+const char* const kConversionNotComputable =
     "このサンプリング周波数ではディジタルフィルタの係数が計算出来ません。\n"
     "別の周波数を入力して下さい。";
 
-}  // namespace
-
 double SamplingFrequencyLowerLimit(const CKorvelDoc& doc) {
-    switch (doc.kind) {
-        case kLowPass:
-            return 2 * doc.fs;
-        case kHighPass:
-            return 2 * doc.fp * doc.xs;
-        case kBandPass:
-            return 2 * doc.fs2;
-        case kBandEliminate:
-            return 2 * doc.xs * doc.fp2;
-        default:
-            return 0;
-    }
+    if (!FilterKindOf(doc.kind)) return 0;
+    return vorna::SamplingFrequencyLowerLimit(doc.Spec(), doc.Figures());
 }
 
 bool ConvertToDigital(CKorvelView& view, double samplingFrequency) {
-    CKorvelDoc& doc = view.GetDocument();
-    const DesignResults analog = view;
+    const CKorvelDoc& doc = view.GetDocument();
     view.samplingFrequency = samplingFrequency;
     view.samplingPeriod = 1 / samplingFrequency;
-    const double T = view.samplingPeriod;
-    const double savedXs = doc.xs;
-    view.convertedToDigital = 1;
-    if (doc.kind == kLowPass || doc.kind == kHighPass) {
-        view.omegaC = Prewarp(view.fc, T);
-    } else {
-        const double lowerEdge = Prewarp(doc.fp1, T);  // omega a
-        const double upperEdge = Prewarp(doc.fp2, T);  // omega b
-        const double lowerStop = Prewarp(doc.fs1, T);  // omega c
-        view.omegaC = std::sqrt(lowerEdge * upperEdge);
-        double upperStop = 0;  // omega d
-        if (doc.kind == kBandPass) {
-            doc.xs = lowerEdge / lowerStop;
-            upperStop = upperEdge * doc.xs;
-        } else {
-            doc.xs = lowerStop / lowerEdge;
-            upperStop = upperEdge / doc.xs;
-        }
-        view.bandwidth =
-            doc.approximation == kInverseChebyshev ? upperStop - lowerStop : upperEdge - lowerEdge;
+    const DigitalOutcome outcome =
+        ConvertResults(doc.Spec(), doc.Figures(), view, samplingFrequency);
+    if (const auto* digital = std::get_if<DesignResults>(&outcome)) {
+        static_cast<DesignResults&>(view) = *digital;
+        return true;
     }
-    view.fc = view.omegaC / kTwoPi;
-    view.ComputeSections(doc);
-    if (HasFirstOrderTerm(view, doc.kind)) BilinearFirstOrder(view, T);
-    const int last = LastSectionIndex(view);
-    for (int i = 0; i <= last; ++i) BilinearSecondOrder(view, i, T);
-    doc.xs = savedXs;
-    if (AllFinite(view)) return true;
-    static_cast<DesignResults&>(view) = analog;
     return false;
 }
 
@@ -92,7 +54,7 @@ void CKorvelView::OnConvertDigital(Ui& ui) {
         }
         approximatedByCircuit = 0;
         convertedToDigital = 0;
-        RecomputeResults(doc);
+        RecomputeResults(*this, doc);
         Invalidate();
     }
     const double limit = SamplingFrequencyLowerLimit(doc);

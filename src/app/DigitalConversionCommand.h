@@ -7,6 +7,9 @@ namespace vorna {
 class CKorvelDoc;
 class CKorvelView;
 
+// The message of a sampling frequency whose coefficients are not finite.
+extern const char* const kConversionNotComputable;
+
 // Twice the highest frequency of the design (Hz); 0 for an unknown kind.
 double SamplingFrequencyLowerLimit(const CKorvelDoc& doc);
 

@@ -9,6 +9,7 @@
 #include "circuit/SectionRoutines.h"
 #include "circuit/TimeConstantStep.h"
 #include "circuit/models/NotchModel.h"
+#include "design/Approximations.h"
 #include "platform/CLocale.h"
 
 namespace vorna {
@@ -28,9 +29,9 @@ bool UsesLowPassTable(const SynthesisContext& ctx, int v, int i) {
 }
 
 // Capacitor scale of lpet1 band-eliminate sections: the decade of the band ratio for
-// Butterworth and Chebyshev designs, at most 1000.
+// all-pole designs, at most 1000.
 double BandRatioScale(const CKorvelDoc& doc) {
-    if (doc.approximation != kButterworth && doc.approximation != kChebyshev) return 1;
+    if (HasFiniteZeros(doc.approximation)) return 1;
     double ratio = doc.fp2 / doc.fp1;
     double scale = 1;
     while (scale < 1000 && ratio / 10 >= 1) {

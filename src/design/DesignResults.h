@@ -1,6 +1,6 @@
 #pragma once
 // The section coefficients of a design and what the presentation needs besides them,
-// rebuilt from the document by RecomputeResults. The realised transfer function is
+// computed by the design API (ComputeDesignResults). The realised transfer function is
 // H0 (odd orders only) times every used Hn, with s in rad/s:
 //   H0 = (P1 s + P2) / (s + P0),   Hn = (Pn_2 s^2 + Pn_3 s + Pn_4) / (s^2 + Pn_0 s + Pn_1).
 
@@ -8,8 +8,6 @@
 #include <initializer_list>
 
 namespace vorna {
-
-class CKorvelDoc;
 
 // One second-order section (N(x) / D(x) with x = s, or z after the digital conversion):
 //   (num2 x^2 + num1 x + num0) / (x^2 + den1 x + den0); files list Pn_0 .. Pn_4 in this order.
@@ -63,14 +61,6 @@ public:
     double p2 = 0;
     std::array<Section, 60> sections{};
 
-    // ResetResults, ComputeSections and ComputeGraphRanges for the document's design. These
-    // four belong to the document's side (src/app): the sections themselves come from the
-    // design pipeline, and an elliptic design leaves what it reached in the document.
-    void RecomputeResults(CKorvelDoc& doc);
-    void ResetResults(const CKorvelDoc& doc);
-    // Fills the sections by the document's kind and approximation.
-    void ComputeSections(CKorvelDoc& doc);
-    void ComputeGraphRanges(const CKorvelDoc& doc, double low, double high);
     // The graph limits for the frequencies `low` and `high` (Hz) and the attenuation reached.
     void ComputeGraphRanges(double attsAchieved, double low, double high);
 

@@ -1,5 +1,7 @@
 #include "design/FilterKinds.h"
 
+#include "design/Approximations.h"
+
 namespace vorna {
 
 std::optional<FilterKind> FilterKindOf(int id) {
@@ -11,11 +13,10 @@ std::optional<FilterKind> FilterKindOf(int id) {
 }
 
 std::optional<Approximation> ApproximationOf(int id) {
-    if (id < static_cast<int>(Approximation::Butterworth) ||
-        id > static_cast<int>(Approximation::Elliptic)) {
-        return std::nullopt;
+    for (const ApproximationRow& row : Approximations()) {
+        if (static_cast<int>(row.id) == id) return row.id;
     }
-    return static_cast<Approximation>(id);
+    return std::nullopt;
 }
 
 }  // namespace vorna

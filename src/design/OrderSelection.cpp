@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "design/OrderLimits.h"
-
 namespace vorna {
 
 double AreaCosh(double x, DesignNotices& notices) {
@@ -31,18 +29,6 @@ double ChebyshevAttenuation(double attp, double order, double omegaS, DesignNoti
     const double stretch =
         std::sqrt(std::pow(10, attp / 10) - 1) * std::cosh(order * AreaCosh(omegaS, notices));
     return 10 * std::log10(stretch * stretch + 1);
-}
-
-bool ApplyOrderLimits(int& order, DesignNotices& notices) {
-    if (order > kMaxOrder) {
-        notices.push_back(DesignNotice::OrderAboveLimit);
-        return false;
-    }
-    if (order < kMinOrder) {
-        notices.push_back(DesignNotice::OrderRaisedToMinimum);
-        order = kMinOrder;
-    }
-    return true;
 }
 
 }  // namespace vorna

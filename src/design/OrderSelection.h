@@ -1,6 +1,6 @@
 #pragma once
-// The order of a specification by the Butterworth and Chebyshev formulas, the stop-band
-// attenuation that an order reaches, and the order limits. Conditions that the user is told
+// The order of a specification by the Butterworth and Chebyshev formulas and the stop-band
+// attenuation that an order reaches. Conditions that the user is told
 // about come back as notices, in the order in which they arose.
 
 #include <vector>
@@ -9,8 +9,7 @@ namespace vorna {
 
 enum class DesignNotice {
     AcoshArgument,         // acosh of an argument below 1, taken as 0
-    OrderAboveLimit,       // the order must be entered again
-    OrderRaisedToMinimum,  // the order was raised to 2
+    OrderRaisedToMinimum,  // the order was raised to the lowest
 };
 using DesignNotices = std::vector<DesignNotice>;
 
@@ -25,9 +24,5 @@ double ChebyshevOrder(double epsP2, double epsS2, double ratio, DesignNotices& n
 // Chebyshev one (also that of the inverse Chebyshev) for the pass-band attenuation attp.
 double ButterworthAttenuation(double omegaS, double order);
 double ChebyshevAttenuation(double attp, double order, double omegaS, DesignNotices& notices);
-
-// False (with a notice) for an order above the limit; an order below it is raised to it
-// with a notice.
-bool ApplyOrderLimits(int& order, DesignNotices& notices);
 
 }  // namespace vorna

@@ -1,5 +1,6 @@
 #include "dialogs/CircuitSelectionDialog.h"
 
+#include "design/Approximations.h"
 #include "dialogs/DataExchange.h"
 #include "dialogs/DiagramDialog.h"
 
@@ -18,7 +19,7 @@ const std::array<CircuitSelection, 7> kCircuitSelections{{
 const CircuitSelection* FindCircuitSelection(int kind, int approximation) {
     if (kind < 101 || kind > 104) return nullptr;
     if (kind == 104) return &kCircuitSelections[6];
-    const int withZeros = approximation > 112 ? 1 : 0;
+    const int withZeros = HasFiniteZeros(approximation) ? 1 : 0;
     return &kCircuitSelections[static_cast<std::size_t>((kind - 101) * 2 + withZeros)];
 }
 

@@ -110,14 +110,23 @@ void ParameterDialog::OnOK() {
     }
 }
 
+std::optional<double> XsLimitOfTypedEdges(const std::string& fp1Text, int fp1Unit,
+                                          const std::string& fp2Text, int fp2Unit) {
+    const double fp1 = LeadingNumber(fp1Text.substr(0, kFrequencyTextLimit));
+    const double fp2 = LeadingNumber(fp2Text.substr(0, kFrequencyTextLimit));
+    if (!(fp1 > 0)) return std::nullopt;
+    const double fp1Hz = fp1 * SelectionFactor(fp1Unit);
+    const double fp2Hz = fp2 * SelectionFactor(fp2Unit);
+    if (!(fp2Hz > fp1Hz)) return std::nullopt;
+    return std::sqrt(fp2Hz / fp1Hz);
+}
+
 void ParameterDialog::UpdateXsLimit() {
-    const double fp1 = LeadingNumber(Text(kFp1ValueEdit).substr(0, kFrequencyTextLimit));
-    const double fp2 = LeadingNumber(Text(kFp2ValueEdit).substr(0, kFrequencyTextLimit));
-    if (!(fp1 > 0)) return;
-    const double fp1Hz = fp1 * SelectionFactor(Control(kFp1UnitCombo).selection);
-    const double fp2Hz = fp2 * SelectionFactor(Control(kFp2UnitCombo).selection);
-    if (!(fp2Hz > fp1Hz)) return;
-    xsUpperLimit = std::sqrt(fp2Hz / fp1Hz);
+    const std::optional<double> limit =
+        XsLimitOfTypedEdges(Text(kFp1ValueEdit), Control(kFp1UnitCombo).selection,
+                            Text(kFp2ValueEdit), Control(kFp2UnitCombo).selection);
+    if (!limit) return;
+    xsUpperLimit = *limit;
     ShowXsLimit();
 }
 

@@ -4,9 +4,12 @@
 // shows the dialog and, after OK, reads the accepted entries back. Frequencies are numbers
 // in the unit named by their unit text.
 
+#include <optional>
 #include <string>
 #include <tuple>
 
+#include "design/DesignSpec.h"
+#include "design/OrderLimits.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/ParameterDialogTable.h"
 
@@ -14,11 +17,8 @@ namespace vorna {
 
 // What the entries accept: frequencies as numbers in their unit, attenuations in dB.
 inline constexpr double kMaxFrequencyNumber = 100000;
-inline constexpr double kMaxAttp = 100;
-inline constexpr double kMaxAtts = 2000;
-inline constexpr double kMaxXs = 100;
-inline constexpr int kMinOrderEntry = 2;
-inline constexpr int kMaxOrderEntry = 58;
+inline constexpr int kMinOrderEntry = kMinOrder;
+inline constexpr int kMaxOrderEntry = kMaxOrder;
 
 class ParameterDialog : public Dialog {
 public:
@@ -61,6 +61,12 @@ private:
 
     const ParameterDialogSpec& spec_;
 };
+
+// The upper limit of Xs for band edges as typed (number texts and unit combo selections; a
+// selection past "Meg", or none, counts as GHz); empty unless both edges are positive with
+// Fp2 above Fp1.
+std::optional<double> XsLimitOfTypedEdges(const std::string& fp1Text, int fp1Unit,
+                                          const std::string& fp2Text, int fp2Unit);
 
 // The resource of parameter dialog `spec`: labels, edits, unit combos and buttons in rows.
 DialogResource ParameterDialogResource(const ParameterDialogSpec& spec);

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "design/Approximations.h"
+
 namespace vorna {
 
 namespace {
@@ -43,17 +45,28 @@ bool ParameterDialogSpec::Has(int controlId) const {
     return std::find(exchangeOrder.begin(), exchangeOrder.end(), controlId) != exchangeOrder.end();
 }
 
-bool ParameterDialogSpec::Serves(Approximation approximation) const {
-    switch (caption) {
-        case ApproximationCaption::Butterworth:
-            return approximation == Approximation::Butterworth;
-        case ApproximationCaption::Chebyshev:
-            return approximation == Approximation::Chebyshev;
-        case ApproximationCaption::Named:
-            return approximation != Approximation::Butterworth &&
-                   !(byOrder && approximation == Approximation::Chebyshev);
+namespace {
+
+ApproximationCaption CaptionOf(OrderDialogs dialogs) {
+    switch (dialogs) {
+        case OrderDialogs::Butterworth:
+            return ApproximationCaption::Butterworth;
+        case OrderDialogs::Chebyshev:
+            return ApproximationCaption::Chebyshev;
+        case OrderDialogs::Named:
+            break;
     }
-    return false;
+    return ApproximationCaption::Named;
+}
+
+}  // namespace
+
+bool ParameterDialogSpec::Serves(Approximation approximation) const {
+    const ApproximationRow& row = ApproximationRowOf(approximation);
+    if (byOrder) return caption == CaptionOf(row.orderDialogs);
+    return caption == (row.passband == PassbandEntry::ThreeDecibels
+                           ? ApproximationCaption::Butterworth
+                           : ApproximationCaption::Named);
 }
 
 const ParameterDialogSpec& DesignProcedureFor(FilterKind kind, Approximation approximation,

@@ -62,8 +62,9 @@ struct ParameterDialogSpec {
     XsLimit xsLimit;
 
     bool Has(int controlId) const;
-    // The Butterworth dialogs serve Butterworth, the Chebyshev ones Chebyshev, and a dialog
-    // that names its approximation every other one of its kind and entry mode.
+    // By specification the Butterworth dialogs serve the approximations whose pass band
+    // ends at -3 dB and the dialogs that name their approximation the ripple ones; by order
+    // each approximation's row says which dialogs serve it.
     bool Serves(Approximation approximation) const;
 };
 

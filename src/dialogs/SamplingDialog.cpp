@@ -60,7 +60,7 @@ SamplingDialog::SamplingDialog(std::string limitText, std::string limitUnit)
 
 void SamplingDialog::DoDataExchange(DataExchange& dx) {
     dx.Text(kSamplingValueId, samplingValue);
-    dx.Range(samplingValue, 0.0, 100000.0);
+    dx.Range(samplingValue, 0.0, kMaxSamplingNumber);
     dx.ComboText(kSamplingUnitId, samplingUnit);
 }
 

@@ -13,6 +13,8 @@ inline constexpr int kSamplingValueId = 201;
 inline constexpr int kSamplingUnitId = 202;
 inline constexpr int kLowerLimitValueId = 203;
 inline constexpr int kLowerLimitUnitId = 204;
+// The largest number the entry takes, in its unit.
+inline constexpr double kMaxSamplingNumber = 100000;
 
 class SamplingDialog : public Dialog {
 public:

@@ -8,6 +8,7 @@
 
 #include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
+#include "design/Approximations.h"
 #include "dialogs/CircuitSelectionDialog.h"
 #include "dialogs/DataExchange.h"
 #include "dialogs/GraphDialog.h"
@@ -164,7 +165,8 @@ nlohmann::ordered_json FrequencyJson(const FrequencyEntry& entry) {
 
 void ReadDesign(const Reader& design, DesignSettings& s) {
     s.kind = design.Integer("kind", kLowPass, kBandEliminate);
-    s.approximation = design.Integer("approximation", kButterworth, kElliptic);
+    s.approximation =
+        design.Integer("approximation", LowestApproximationId(), HighestApproximationId());
     s.byOrder = design.Boolean("byOrder");
     s.referenceMode = design.Integer("referenceMode", 0, 1);
     s.fp = ReadFrequency(design, "fp");

@@ -3,45 +3,19 @@
 #include <cmath>
 
 #include "app/CKorvelDoc.h"
+#include "app/DesignNoticeMessages.h"
+#include "app/DialogEntries.h"
 #include "app/DigitalConversionCommand.h"
-#include "dialogs/Dialog.h"
+#include "app/DocumentResults.h"
 #include "dialogs/GraphDialog.h"
 #include "document/DesignFile.h"
 #include "document/ResultsJson.h"
 #include "platform/CLocale.h"
-#include "platform/UnattendedUi.h"
 #include "view/CKorvelView.h"
 
 namespace vorna {
 
 namespace {
-
-// A user who confirms the first dialog unchanged and cancels any later one, so that an
-// entry the dialog or the procedure refuses ends the design. A message that only informs
-// (an order raised to the least one) lets the design go on; after a refusal the first
-// message is its reason.
-class ConfirmingUi : public UnattendedUi {
-public:
-    std::string refusal;
-    bool refused = false;
-
-    int MessageBox(const std::string& text, MessageButtons buttons) override {
-        if (refusal.empty()) refusal = text;
-        return buttons == MessageButtons::YesNo ? IDNO
-               : buttons == MessageButtons::Ok  ? IDOK
-                                                : IDCANCEL;
-    }
-    int RunModal(Dialog& dialog) override {
-        dialog.Open(*this);
-        if (dialogs_++ == 0) dialog.UserClick(IDOK);
-        if (!dialog.Ended()) dialog.UserClick(IDCANCEL);
-        if (dialogs_ > 1 || dialog.Result() != IDOK) refused = true;
-        return dialog.Result();
-    }
-
-private:
-    int dialogs_ = 0;
-};
 
 std::string Number(double value) {
     return Format("%.15g", value);
@@ -86,6 +60,30 @@ std::optional<std::string> StopBandProblem(const DesignSettings& s) {
                   Number(s.xs).c_str(), Number(limit).c_str());
 }
 
+// Designs from the stored entries as their parameter dialog, confirmed unchanged, would: the
+// reason when the dialog or the design refuses them (the first message the user would see).
+std::optional<std::string> DesignFromEntries(CKorvelDoc& doc) {
+    constexpr const char* kRefusedEntries = "パラメータ入力ダイアログが受け付けない値です。";
+    const std::optional<FilterKind> kind = FilterKindOf(doc.kind);
+    const std::optional<Approximation> approximation = ApproximationOf(doc.approximation);
+    if (!kind || !approximation) return kRefusedEntries;
+    const auto read =
+        DialogEntries(doc, DesignProcedureFor(*kind, *approximation, doc.byOrder != 0)).Read();
+    if (const auto* refused = std::get_if<DialogEntries::Refused>(&read))
+        return "この値では設計できません：" + refused->message;
+    const DesignSpec& spec = std::get<DesignSpec>(read);
+    const DesignOutcome outcome = DesignFilter(spec, doc.Figures());
+    if (!outcome.Refused()) {
+        doc.TakeOver(spec, EntriesKept::All, outcome.Designed().figures);
+        return std::nullopt;
+    }
+    const DesignRefusal& refusal = outcome.Refusal();
+    doc.TakeOver(spec, refusal.kept, refusal.figures);
+    const std::optional<std::string> first =
+        outcome.notices.empty() ? RefusalMessage(refusal) : NoticeMessage(outcome.notices.front());
+    return first ? "この値では設計できません：" + *first : kRefusedEntries;
+}
+
 }  // namespace
 
 DesignSettings CaptureSettings(const CKorvelView& view) {
@@ -121,13 +119,8 @@ std::optional<std::string> ApplySettings(const DesignSettings& s, CKorvelView& v
     if (auto problem = StopBandProblem(s)) return problem;
     CKorvelDoc& doc = view.GetDocument();
     StoreEntries(s, doc);
-    ConfirmingUi ui;
-    doc.firstEntry = 0;
-    if (doc.RunDesign(ui) != 0 || ui.refused) {
-        return ui.refusal.empty() ? "パラメータ入力ダイアログが受け付けない値です。"
-                                  : "この値では設計できません：" + ui.refusal;
-    }
-    view.RecomputeResults(doc);
+    if (auto problem = DesignFromEntries(doc)) return problem;
+    RecomputeResults(view, doc);
     StorePresentation(s, view);
     if (!s.digital) return std::nullopt;
     const double limit = SamplingFrequencyLowerLimit(doc);

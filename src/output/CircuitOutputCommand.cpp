@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/CKorvelDoc.h"
+#include "app/DocumentResults.h"
 #include "circuit/Journal.h"
 #include "output/BasicCircuitChoice.h"
 #include "output/CircuitOutput.h"
@@ -141,7 +142,7 @@ void FinishCircuitOutput(CircuitOutput& out, Ui& ui) {
 void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, Ui& ui) {
     if (view.convertedToDigital != 0) {
         if (!Confirm(ui, kAlreadyDigital)) return;
-        view.RecomputeResults(doc);
+        RecomputeResults(view, doc);
     }
     if (view.approximatedByCircuit != 0 && !Confirm(ui, kAlreadyApproximated)) return;
 

@@ -198,7 +198,7 @@ void DrawResponseGraph(CKorvelView& view, Canvas& canvas) {
         view.convertedToDigital == 1 ? ResponseDomain::Digital : ResponseDomain::Analog;
     if (domain == ResponseDomain::Digital) {
         const double lowest = view.graphFreqMin;
-        view.ComputeGraphRanges(view.GetDocument(), view.GetDocument().fp,
+        view.ComputeGraphRanges(view.GetDocument().attsAchieved, view.GetDocument().fp,
                                 view.samplingFrequency / 2);
         view.graphFreqMin = lowest;
     }

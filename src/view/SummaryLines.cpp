@@ -2,6 +2,7 @@
 
 #include "app/CKorvelDoc.h"
 #include "circuit/EngValue.h"
+#include "design/Approximations.h"
 #include "platform/CLocale.h"
 #include "platform/Canvas.h"
 #include "view/CKorvelView.h"
@@ -45,10 +46,9 @@ std::string KindLabel(const CKorvelView& view) {
 }
 
 std::string ApproximationName(const CKorvelView& view) {
-    const CKorvelDoc& doc = view.GetDocument();
-    const int index = doc.approximation - kButterworth;
-    if (index < 0 || index >= static_cast<int>(doc.approximationNames.size())) return {};
-    return doc.approximationNames[static_cast<std::size_t>(index)];
+    const auto approximation = ApproximationOf(view.GetDocument().approximation);
+    if (!approximation) return {};
+    return std::string(ApproximationRowOf(*approximation).name);
 }
 
 std::vector<std::string> SummaryHeaderLines(const CKorvelView& view) {

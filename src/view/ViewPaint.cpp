@@ -1,6 +1,7 @@
 // The view's two paints. Screen and paper show the same drawing: the graph chosen by
 // graphKind or the coefficient list, in the view's font; on paper every pen is black and
 // the 680 x 1200 page of the screen is scaled to the printable page.
+#include "app/DocumentResults.h"
 #include "view/CKorvelView.h"
 #include "view/CoefficientList.h"
 #include "view/PoleZeroPlot.h"
@@ -30,7 +31,7 @@ void DrawContent(CKorvelView& view, Canvas& canvas) {
 }  // namespace
 
 void CKorvelView::OnDraw(Canvas& canvas) {
-    if (noDesignYet == 1) RecomputeResults(GetDocument());
+    if (noDesignYet == 1) RecomputeResults(*this, GetDocument());
     if (displayMode == DisplayMode::Blank) return;
     canvas.SelectFont(viewFont);
     canvas.SelectPen(kBlackPen);

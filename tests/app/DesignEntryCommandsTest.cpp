@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CKorvelDoc.h"
+#include "app/DocumentResults.h"
 #include "support/ScriptedUi.h"
 #include "view/CKorvelView.h"
 
@@ -103,7 +104,7 @@ TEST(FilterSelectCommand, OkDesignsTheNewSelection) {
 
 TEST(ParameterInputCommand, CancelKeepsTheResultsAndOkReplacesThem) {
     Window w;
-    w.view.RecomputeResults(w.doc);
+    RecomputeResults(w.view, w.doc);
     w.view.convertedToDigital = 1;
     w.view.sections[0].den1 = 42;
     {
@@ -133,7 +134,7 @@ TEST(DesignResults, DefaultDesignGivesItsSectionsAndGraphRanges) {
     DesignResults r;
     r.convertedToDigital = 1;
     r.approximatedByCircuit = 1;
-    r.RecomputeResults(doc);
+    RecomputeResults(r, doc);
     EXPECT_EQ(r.noDesignYet, 0);
     EXPECT_EQ(r.convertedToDigital, 0);
     EXPECT_EQ(r.approximatedByCircuit, 0);
@@ -179,7 +180,7 @@ TEST(DesignResults, GraphRangesByKind) {
         doc.fs2 = c.fs2;
         doc.attsAchieved = c.achieved;
         DesignResults r;
-        r.RecomputeResults(doc);
+        RecomputeResults(r, doc);
         EXPECT_DOUBLE_EQ(r.graphFreqMin, c.min);
         EXPECT_DOUBLE_EQ(r.graphFreqMax, c.max);
         EXPECT_DOUBLE_EQ(r.graphAttMax, c.att);

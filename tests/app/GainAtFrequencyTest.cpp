@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/DocumentResults.h"
 #include "app/GainAtFrequency.h"
 #include "dialogs/DataExchange.h"
 #include "support/ScriptedUi.h"
@@ -22,7 +23,7 @@ double FieldValue(const Dialog& d, int id) {
 
 TEST(GainAtFrequency, OpensAtTheCutOffAndEvaluatesEachEnteredFrequency) {
     ViewWithDesign w;
-    w.view.RecomputeResults(w.doc);
+    RecomputeResults(w.view, w.doc);
     ScriptedUi ui;
     ui.ExpectDialog(1000)
         .ExpectText(1010, "1")
@@ -57,7 +58,7 @@ TEST(GainAtFrequency, OpensAtTheCutOffAndEvaluatesEachEnteredFrequency) {
 
 TEST(GainAtFrequency, ZeroFrequencyIsEvaluatedAtDirectCurrent) {
     ViewWithDesign w;
-    w.view.RecomputeResults(w.doc);
+    RecomputeResults(w.view, w.doc);
     ScriptedUi ui;
     ui.ExpectDialog(1000).Type(1010, "0").Ok();
     // 0 splits into "0" with no unit: the unit box stays empty, so pressing "確認" as it is
@@ -85,7 +86,7 @@ TEST(GainAtFrequency, ZeroFrequencyIsEvaluatedAtDirectCurrent) {
 
 TEST(GainAtFrequency, DigitalDesignOpensAtThePrewarpedCutOff) {
     ViewWithDesign w;
-    w.view.RecomputeResults(w.doc);
+    RecomputeResults(w.view, w.doc);
     ScriptedUi ui;
     ui.ExpectDialog(200).Type(201, "8").Ok();
     w.view.OnConvertDigital(ui);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/DocumentResults.h"
 #include "circuit/Synthesis.h"
 #include "design/DesignFixture.h"
 #include "dialogs/Dialog.h"
@@ -92,7 +93,7 @@ TEST(RealDesignSynthesis, RealisedResponseFollowsTheDesign) {
             CKorvelDoc doc = MakeDocument(c.design);
             doc.referenceMode = c.referenceMode;
             CKorvelView view(doc);
-            view.RecomputeResults(doc);
+            RecomputeResults(view, doc);
             const DesignResults designed = view;
             CircuitOutput out;
             CandidateUi ui;

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <vector>
 
+#include "app/DocumentResults.h"
 #include "circuit/CandidateChooser.h"
 #include "circuit/ESeries.h"
 #include "circuit/Synthesis.h"
@@ -94,7 +95,7 @@ TEST(PickBestSynthesis, EveryStepAcceptsTheBestCandidateOfItsFirstPass) {
         CKorvelDoc doc = MakeDocument(c.design);
         doc.referenceMode = c.referenceMode;
         CKorvelView view(doc);
-        view.RecomputeResults(doc);
+        RecomputeResults(view, doc);
         CircuitOutput out;
         out.SetSeries(c.series + 10, 0);
         RecordingPicker chooser(c.circuit == LP1 || c.circuit == LP2

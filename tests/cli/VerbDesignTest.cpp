@@ -76,6 +76,7 @@ TEST(CliDesign, MessagesThatDoNotStopTheDesignAreReported) {
     EXPECT_EQ(json["messages"][0], "フィルタの次数が２以下になりました。\n次数を２に設定します。");
 }
 
+// A refused entry ends the run with status 2 and the dialog's message, naming its option.
 TEST(CliDesign, RefusedEntriesEndTheRunWithStatus2) {
     const struct {
         const char* arguments;
@@ -84,11 +85,12 @@ TEST(CliDesign, RefusedEntriesEndTheRunWithStatus2) {
         {"--xs 1.01", "フィルタの次数が５８を越えました。\n入力し直して下さい。\n"},
         {"--order 59", "--order 59: Please enter an integer between 2 and 58.\n"},
         {"--fp 100001", "--fp 100001: Please enter a number between 0 and 100000.\n"},
-        {"--attp 1 --atts 0.5", "ａｔｔｓはａｔｔｐより大きな値を設定してください。\n"},
-        {"--kind bp --fp1 5KHz --fp2 1KHz", "Ｆｐ２はＦｐ１より高い周波数を設定してください。\n"},
-        {"--xs 1", "Xs must be greater than 1 (it was 1)\n"},
+        {"--attp 1 --atts 0.5", "--atts: ａｔｔｓはａｔｔｐより大きな値を設定してください。\n"},
+        {"--kind bp --fp1 5KHz --fp2 1KHz",
+         "--fp2: Ｆｐ２はＦｐ１より高い周波数を設定してください。\n"},
+        {"--xs 1", "--xs: Xs must be greater than 1 (it was 1)\n"},
         {"--kind be --fp1 1KHz --fp2 4KHz --xs 2",
-         "Xs must be below the band-eliminate limit √(Fp2/Fp1) = 2 (it was 2)\n"},
+         "--xs: Xs must be below the band-eliminate limit √(Fp2/Fp1) = 2 (it was 2)\n"},
         {"--kind lp --fp1 1KHz",
          "--fp1: the low-pass design by specification (dialog 500) has no such entry\n"},
         {"--by-order --fp 1KHz",

@@ -1,5 +1,5 @@
 #pragma once
-// Designs made as the by-order design procedures make them, without their dialogs, and the
+// Designs by order through the design API, as the by-order design procedures make them, and the
 // response of the resulting sections.
 
 #include <string>

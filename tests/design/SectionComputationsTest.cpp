@@ -7,6 +7,7 @@
 #include <cmath>
 #include <vector>
 
+#include "app/DocumentResults.h"
 #include "design/DesignFixture.h"
 
 namespace vorna::testing {
@@ -248,7 +249,7 @@ TEST(SectionComputations, UnusableDesignsLeaveFiniteResults) {
                 doc.oddOrder = doc.order % 2 != 0;
                 doc.lastSection = static_cast<int>(std::ceil((doc.order - 1) / 2.0)) - 1;
                 DesignResults results;
-                results.RecomputeResults(doc);
+                RecomputeResults(results, doc);
                 EXPECT_TRUE(AllFinite(results));
                 EXPECT_LT(results.sectionLast, 60);
             }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CKorvelDoc.h"
+#include "app/DocumentResults.h"
 #include "dialogs/OutputChoiceDialog.h"
 #include "output/SchematicText.h"
 #include "output/TempFolder.h"
@@ -55,7 +56,7 @@ TEST(OutputCommand, CircuitOutputOfTheDefaultDesign) {
     testing::WriteFile(program / "sys/LP1_18.asc", WidenToUtf16(reference));
     CKorvelDoc doc;
     CKorvelView view(doc);
-    view.RecomputeResults(doc);
+    RecomputeResults(view, doc);
     ASSERT_EQ(view.resultOrder, 18);
     const auto before = view.sections;
     ScriptedUi ui;

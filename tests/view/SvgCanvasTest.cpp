@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/DocumentResults.h"
 #include "view/SvgCanvas.h"
 #include "view/TestDesigns.h"
 
@@ -55,7 +56,7 @@ TEST(SvgCanvas, TextIsEscapedUtf8AtItsTopLeftAndLongListsLengthenThePage) {
 
 TEST(SvgCanvas, ResponseGraphOfTheDefaultDesignShowsHeaderGridAndBothCurves) {
     ViewWithDesign w;
-    w.view.RecomputeResults(w.doc);
+    RecomputeResults(w.view, w.doc);
     SvgCanvas canvas(kViewWidth, kViewHeight);
     w.view.OnDraw(canvas);
     const std::string svg = canvas.Document();

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/DigitalConversionCommand.h"
+#include "app/DocumentResults.h"
 #include "design/conversion/DigitalConversion.h"
 #include "design/conversion/FrequencyResponse.h"
 #include "platform/RecordingCanvas.h"
@@ -24,7 +25,7 @@ constexpr const char* kDigitalQuestion =
 
 // A view holding the document's design, as after a design run.
 struct DesignedView : ViewWithDesign {
-    DesignedView() { view.RecomputeResults(doc); }
+    DesignedView() { RecomputeResults(view, doc); }
 };
 
 void ExpectSamplingDialog(ScriptedUi& ui, const std::string& value, const std::string& unit) {
@@ -89,7 +90,7 @@ TEST(DigitalConversion, OddLowPassMapsItsFirstOrderSection) {
     w.doc.order = 5;
     w.doc.oddOrder = 1;
     w.doc.lastSection = 1;
-    w.view.RecomputeResults(w.doc);
+    RecomputeResults(w.view, w.doc);
     ASSERT_EQ(w.view.p1, 0);
     ScriptedUi ui;
     ExpectSamplingDialog(ui, "48", "KHz");
@@ -181,7 +182,7 @@ TEST(DigitalConversion, BandPassStaysSecondOrder) {
     DesignedView w;
     w.doc.kind = kBandPass;
     w.doc.oddOrder = 1;  // an odd prototype order
-    w.view.RecomputeResults(w.doc);
+    RecomputeResults(w.view, w.doc);
     const int last = w.view.sectionLast;
     ScriptedUi ui;
     ExpectSamplingDialog(ui, "48", "KHz");
