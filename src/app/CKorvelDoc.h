@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "design/DesignSpec.h"
+#include "design/DesignFilter.h"
 #include "design/FilterKinds.h"
 
 namespace vorna {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "design/DesignSpec.h"
+#include "design/DesignFilter.h"
 
 namespace vorna {
 

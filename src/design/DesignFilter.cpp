@@ -1,6 +1,6 @@
 // The design of a filter from its entries: the entry checks in the order the parameter
-// dialogs apply them, the order (entered, or selected for the specification), the figures of
-// the approximation and the sections, which must all be finite.
+// dialogs apply them, the order (entered, or the lowest that meets the entered limits), the
+// figures of the approximation and the sections, which must all be finite.
 
 #include <algorithm>
 #include <array>

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "design/Approximations.h"
-#include "design/DesignSpec.h"
+#include "design/DesignFilter.h"
 
 namespace vorna {
 

@@ -4,7 +4,7 @@
 
 #include <variant>
 
-#include "design/DesignSpec.h"
+#include "design/DesignFilter.h"
 
 namespace vorna {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <tuple>
 
-#include "design/DesignSpec.h"
+#include "design/DesignFilter.h"
 #include "design/OrderLimits.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/ParameterDialogTable.h"

@@ -3,7 +3,7 @@
 #include <variant>
 
 #include "design/Approximations.h"
-#include "design/DesignSpec.h"
+#include "design/DesignFilter.h"
 #include "design/DigitalDesign.h"
 
 namespace vorna {

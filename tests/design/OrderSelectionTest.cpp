@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "design/DesignSpec.h"
+#include "design/DesignFilter.h"
 #include "design/OrderSelection.h"
 
 namespace vorna {

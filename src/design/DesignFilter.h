@@ -1,8 +1,9 @@
 #pragma once
-// The design API's values: what a design is asked for (DesignSpec), the figures a design
-// derives from it (DesignFigures), the design itself (Design) and the refusal of a
-// specification (DesignRefusal), which names its rule, its field and the limits it broke.
-// Frequencies are in Hz, attenuations in dB. No text: callers name the rules and notices.
+// The design API, DesignFilter, and its values: what a design is asked for (DesignSpec), the
+// figures a design derives from it (DesignFigures), the design itself (Design) and the
+// refusal of a filter's entries (DesignRefusal), which names its rule, its field and the
+// limits it broke. Frequencies are in Hz, attenuations in dB. No text: callers name the rules
+// and notices.
 
 #include <optional>
 #include <variant>
