@@ -1,12 +1,12 @@
 #include <benchmark/benchmark.h>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
 #include "circuit/Synthesis.h"
 #include "cli/CandidatePicker.h"
 #include "output/CircuitOutput.h"
 #include "support/AcceptingUi.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ using namespace vorna;
 // synthesis entries) in E96 while a picker chooses the best candidate of every step, as
 // vorna-cli circuit --pick best does.
 void PickBestOrder58(benchmark::State& state, int kind, int approximation, int circuit) {
-    CKorvelDoc doc;
+    DesignDocument doc;
     doc.kind = kind;
     doc.approximation = approximation;
     doc.byOrder = 1;
@@ -30,7 +30,7 @@ void PickBestOrder58(benchmark::State& state, int kind, int approximation, int c
     int candidates = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        CKorvelView view(doc);
+        DesignView view(doc);
         RecomputeResults(view, doc);
         CircuitOutput out;
         out.SetSeries(5 + 10, 0);

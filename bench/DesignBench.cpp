@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
 #include "design/DesignResults.h"
 #include "dialogs/Dialog.h"
@@ -16,7 +16,7 @@ namespace {
 // recomputation of its sections and graph ranges.
 void BM_DesignButterworthOrder58(benchmark::State& state) {
     vorna::testing::AcceptingUi ui;
-    vorna::CKorvelDoc doc;
+    vorna::DesignDocument doc;
     doc.byOrder = 1;
     doc.order = 58;
     vorna::DesignResults results;

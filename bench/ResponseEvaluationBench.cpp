@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "analysis/Response.h"
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
 #include "design/DesignResults.h"
 #include "design/conversion/DigitalConversion.h"
@@ -19,7 +19,7 @@ using namespace vorna;
 constexpr double kSamplingPeriod = 1.0 / 48000;
 
 DesignResults BandPassOrder58(bool digital) {
-    CKorvelDoc doc;
+    DesignDocument doc;
     doc.kind = kBandPass;
     doc.order = 58;
     doc.oddOrder = 0;

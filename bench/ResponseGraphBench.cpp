@@ -1,17 +1,17 @@
 #include <benchmark/benchmark.h>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
 #include "platform/RecordingCanvas.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace {
 
 // An elliptic band-pass of order 58 designed through its dialog, shown over 100 Hz to
 // 10 kHz at the finest point density.
 struct DesignedBandPass {
-    vorna::CKorvelDoc doc;
-    vorna::CKorvelView view{doc};
+    vorna::DesignDocument doc;
+    vorna::DesignView view{doc};
 
     DesignedBandPass() {
         doc.kind = vorna::kBandPass;

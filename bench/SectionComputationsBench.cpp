@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
 #include "design/DesignResults.h"
 
@@ -16,8 +16,8 @@ using namespace vorna;
 
 // An order-58 design as the by-order procedures leave it (attp 0.5 dB, Xs 1.5; band edges
 // 1 kHz and 3 kHz, Xs 1.3 for the band filters).
-CKorvelDoc Order58(int kind, int approximation) {
-    CKorvelDoc doc;
+DesignDocument Order58(int kind, int approximation) {
+    DesignDocument doc;
     doc.kind = kind;
     doc.approximation = approximation;
     doc.byOrder = 1;
@@ -55,7 +55,7 @@ CKorvelDoc Order58(int kind, int approximation) {
 void BM_RecomputeResultsOrder58(benchmark::State& state) {
     const int kind = static_cast<int>(state.range(0));
     const int approximation = static_cast<int>(state.range(1));
-    CKorvelDoc doc = Order58(kind, approximation);
+    DesignDocument doc = Order58(kind, approximation);
     DesignResults results;
     for (auto _ : state) {
         RecomputeResults(results, doc);

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "circuit/Synthesis.h"
 #include "dialogs/Dialog.h"
 #include "output/CircuitOutput.h"
 #include "support/AcceptingUi.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace {
 
@@ -19,9 +19,9 @@ void BM_SynthesisBandEliminateOrder58BE2(benchmark::State& state) {
     const double wc = 2 * 3.141592653589793 * 1e4;
     for (auto _ : state) {
         state.PauseTiming();
-        CKorvelDoc doc;
+        DesignDocument doc;
         doc.kind = kBandEliminate;
-        CKorvelView view(doc);
+        DesignView view(doc);
         view.resultOrder = 58;
         view.resultOddOrder = 0;
         view.sectionLast = 57;

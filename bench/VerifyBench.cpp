@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "analysis/Response.h"
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "design/DesignFixture.h"
 #include "support/RealisedDesign.h"
 #include "verify/CircuitModel.h"
@@ -19,13 +19,13 @@ using namespace vorna;
 // An order-10 Butterworth low-pass at 1 kHz realised with LP2 (five Sallen-Key sections),
 // its graph from 100 Hz to 10 kHz at the view's 201 points a decade.
 verify::RealisedCircuit OrderTenLowPass() {
-    CKorvelDoc doc;
+    DesignDocument doc;
     doc.kind = kLowPass;
     doc.fp = 1000;
     doc.fs = 1500;
     doc.attp = 3.0102999566398116;
     doc.atts = 35;
-    CKorvelView view(doc);
+    DesignView view(doc);
     view.resultOrder = 10;
     view.resultOddOrder = 0;
     view.sectionLast = 4;
@@ -60,7 +60,7 @@ verify::RealisedCircuit OrderFiftyEightBandPass() {
     design.approximation = kElliptic;
     design.order = 58;
     testing::Design made = testing::MakeDesign(design);
-    CKorvelView view(made.doc);
+    DesignView view(made.doc);
     static_cast<DesignResults&>(view) = made.results;
     verify::RealisedCircuit circuit;
     std::string error;

@@ -1,12 +1,12 @@
 #include "DesignJson.h"
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "design/DesignResults.h"
 #include "document/ResultsJson.h"
 
 namespace vorna::cli {
 
-nlohmann::json DesignDocumentJson(const CKorvelDoc& doc) {
+nlohmann::json DesignDocumentJson(const DesignDocument& doc) {
     return {
         {"kind", doc.kind},
         {"approximation", doc.approximation},
@@ -32,7 +32,7 @@ nlohmann::json DesignDocumentJson(const CKorvelDoc& doc) {
     };
 }
 
-nlohmann::json DesignJson(const CKorvelDoc& doc, const DesignResults& results,
+nlohmann::json DesignJson(const DesignDocument& doc, const DesignResults& results,
                           const std::vector<std::string>& messages) {
     nlohmann::json json = DesignDocumentJson(doc);
     json["results"] = DesignResultsJson(results);

@@ -9,15 +9,15 @@
 #include <vector>
 
 namespace vorna {
-class CKorvelDoc;
+class DesignDocument;
 class DesignResults;
 }  // namespace vorna
 
 namespace vorna::cli {
 
-nlohmann::json DesignDocumentJson(const CKorvelDoc& doc);
+nlohmann::json DesignDocumentJson(const DesignDocument& doc);
 
-nlohmann::json DesignJson(const CKorvelDoc& doc, const DesignResults& results,
+nlohmann::json DesignJson(const DesignDocument& doc, const DesignResults& results,
                           const std::vector<std::string>& messages);
 
 // The text a verb prints for `json`, indented by two. A text that is not UTF-8 (a file name

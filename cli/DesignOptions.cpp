@@ -78,7 +78,7 @@ const char* ProcedureName(const ParameterDialogSpec& spec) {
 }
 
 // The filter selection of the options over the document's.
-void SelectFilter(const DesignOptions& options, CKorvelDoc& doc) {
+void SelectFilter(const DesignOptions& options, DesignDocument& doc) {
     if (options.kind) doc.kind = kLowPass + IndexOf(kKindNames, *options.kind);
     if (options.approximation) {
         doc.approximation = static_cast<int>(*ApproximationOfName(*options.approximation));
@@ -117,7 +117,7 @@ void TypeOptions(const DesignOptions& options, const ParameterDialogSpec& proced
 
 // The text of a refused design: the notices before it and its message, or the reason of a
 // refusal that the dialogs make without one.
-std::string RefusalText(const CKorvelDoc& doc, const DesignRefusal& refusal,
+std::string RefusalText(const DesignDocument& doc, const DesignRefusal& refusal,
                         const std::vector<std::string>& notices) {
     const char* option = OptionOfField(refusal.field, doc.byOrder != 0);
     std::vector<std::string> lines = notices;
@@ -137,7 +137,7 @@ std::string RefusalText(const CKorvelDoc& doc, const DesignRefusal& refusal,
 
 // Designs the document's filter with the options' entries, as command 600 does.
 void DesignWithOptions(const DesignOptions& options, DesignWindow& window, CliUi& ui) {
-    CKorvelDoc& doc = window.doc;
+    DesignDocument& doc = window.doc;
     SelectFilter(options, doc);
     const std::optional<FilterKind> kind = FilterKindOf(doc.kind);
     const std::optional<Approximation> approximation = ApproximationOf(doc.approximation);

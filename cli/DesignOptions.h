@@ -10,15 +10,15 @@
 #include <string>
 
 #include "CliUi.h"
-#include "app/CKorvelDoc.h"
-#include "view/CKorvelView.h"
+#include "app/DesignDocument.h"
+#include "view/DesignView.h"
 
 namespace vorna::cli {
 
 // One document window: the document and its view.
 struct DesignWindow {
-    CKorvelDoc doc;
-    CKorvelView view{doc};
+    DesignDocument doc;
+    DesignView view{doc};
     // The design file it was loaded from showed the digital filter.
     bool digitalInFile = false;
 };

@@ -104,7 +104,7 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
     OutputFilesUi ui;
     auto window = RunDesignCommand(options.design, ui);
     const std::size_t designMessages = ui.messages.size();
-    CKorvelView& view = window->view;
+    DesignView& view = window->view;
     const CircuitSelection* selection =
         FindCircuitSelection(window->doc.kind, window->doc.approximation);
     if (selection == nullptr ||

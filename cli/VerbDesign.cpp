@@ -16,7 +16,7 @@ namespace vorna::cli {
 
 namespace {
 
-void SaveDesign(const std::string& path, const CKorvelView& view, CliUi& ui) {
+void SaveDesign(const std::string& path, const DesignView& view, CliUi& ui) {
     if (const auto problem = SaveDesignFile(path, view)) throw CliError(*problem);
     ui.FilesWritten({AbsolutePath(path)});
 }

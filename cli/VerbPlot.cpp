@@ -31,7 +31,7 @@ struct PlotOptions {
 const std::set<std::string> kViewGraphs{"response", "polezero", "list"};
 
 // The window's graph: the coefficient list, the pole-zero plot or the response.
-std::string ShownGraph(const CKorvelView& view) {
+std::string ShownGraph(const DesignView& view) {
     if (view.displayMode == DisplayMode::CoefficientList) return "list";
     return view.graphKind == GraphKind::PoleZero ? "polezero" : "response";
 }
@@ -47,7 +47,7 @@ void Plot(const PlotOptions& options) {
     CliUi ui;
     const auto window = RunDesignCommand(options.design, ui);
     options.conversion.Convert(*window);
-    CKorvelView& view = window->view;
+    DesignView& view = window->view;
     const std::string graph = options.graph.value_or(ShownGraph(view));
     if (kViewGraphs.count(graph) == 0) {
         SvgCanvas canvas(kChartWidth, kChartHeight);

@@ -6,7 +6,7 @@
 
 namespace vorna {
 
-class CKorvelView;
+class DesignView;
 
 enum CommandId : int {
     kCommandNew = 57600,
@@ -43,7 +43,7 @@ struct ViewCommand {
     int id;
     const char* text;
     const char* prompt;
-    void (CKorvelView::*run)(Ui&);
+    void (DesignView::*run)(Ui&);
 };
 
 // The six plain commands of the menu bar, in menu order.

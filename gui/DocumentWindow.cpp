@@ -21,8 +21,8 @@ constexpr int kLineStepY = kViewHeight / 100;
 DocumentWindow::DocumentWindow(const QString& name, QWidget* parent)
     : QScrollArea(parent),
       name_(name),
-      document_(std::make_unique<CKorvelDoc>()),
-      view_(std::make_unique<CKorvelView>(*document_)),
+      document_(std::make_unique<DesignDocument>()),
+      view_(std::make_unique<DesignView>(*document_)),
       area_(new ViewWidget(*view_, this)) {
     setObjectName(QStringLiteral("documentWindow"));
     setWidget(area_);

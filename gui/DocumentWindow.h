@@ -1,5 +1,5 @@
 #pragma once
-// One document window: a design (CKorvelDoc), its view (CKorvelView) and the scrolling
+// One document window: a design (DesignDocument), its view (DesignView) and the scrolling
 // client area that shows it, with the design file it was opened from or saved to.
 
 #include <QImage>
@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "document/DesignSettings.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 
@@ -24,8 +24,8 @@ public:
     explicit DocumentWindow(const QString& name, QWidget* parent = nullptr);
     ~DocumentWindow() override;
 
-    CKorvelDoc& Document() { return *document_; }
-    CKorvelView& View() { return *view_; }
+    DesignDocument& Document() { return *document_; }
+    DesignView& View() { return *view_; }
     ViewWidget* Area() const { return area_; }
 
     // The client area as it is shown now (only the part scrolled into sight).
@@ -53,8 +53,8 @@ private:
     QString name_;
     QString path_;
     DesignSettings saved_;
-    std::unique_ptr<CKorvelDoc> document_;
-    std::unique_ptr<CKorvelView> view_;
+    std::unique_ptr<DesignDocument> document_;
+    std::unique_ptr<DesignView> view_;
     ViewWidget* area_;
 };
 

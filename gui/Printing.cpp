@@ -4,11 +4,11 @@
 #include <QPrinter>
 
 #include "QtCanvas.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 
-bool PrintView(QPrinter& printer, CKorvelView& view) {
+bool PrintView(QPrinter& printer, DesignView& view) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     {

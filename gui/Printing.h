@@ -5,9 +5,9 @@ class QPrinter;
 
 namespace vorna {
 
-class CKorvelView;
+class DesignView;
 
 // Prints `view` on `printer` (already set up); false when the printer could not start.
-bool PrintView(QPrinter& printer, CKorvelView& view);
+bool PrintView(QPrinter& printer, DesignView& view);
 
 }  // namespace vorna

@@ -3,11 +3,11 @@
 #include <QPainter>
 
 #include "QtCanvas.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 
-ViewWidget::ViewWidget(CKorvelView& view, QWidget* parent) : QWidget(parent), view_(view) {
+ViewWidget::ViewWidget(DesignView& view, QWidget* parent) : QWidget(parent), view_(view) {
     setObjectName(QStringLiteral("viewArea"));
     setFixedSize(kViewWidth, kViewHeight);
     setAutoFillBackground(true);

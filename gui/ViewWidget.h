@@ -5,12 +5,12 @@
 
 namespace vorna {
 
-class CKorvelView;
+class DesignView;
 
 class ViewWidget : public QWidget {
     Q_OBJECT
 public:
-    ViewWidget(CKorvelView& view, QWidget* parent);
+    ViewWidget(DesignView& view, QWidget* parent);
 
 signals:
     // A paint of the view has finished.
@@ -20,7 +20,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    CKorvelView& view_;
+    DesignView& view_;
 };
 
 }  // namespace vorna

@@ -1,10 +1,10 @@
 #include <QApplication>
 
-#include "CDesignApp.h"
+#include "DesignApplication.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    vorna::CDesignApp app;
+    vorna::DesignApplication app;
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     app.InitInstance(arguments);

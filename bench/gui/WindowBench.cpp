@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <memory>
 
-#include "CMainFrame.h"
 #include "DocumentWindow.h"
+#include "MainWindow.h"
 #include "ViewWidget.h"
 #include "app/DocumentResults.h"
 
@@ -25,7 +25,7 @@ void WaitForFirstPaint(vorna::DocumentWindow& window) {
 
 void BM_StartupToFirstPaint(benchmark::State& state) {
     for (auto _ : state) {
-        auto frame = std::make_unique<vorna::CMainFrame>();
+        auto frame = std::make_unique<vorna::MainWindow>();
         frame->show();
         vorna::DocumentWindow* window = frame->NewDocument();
         WaitForFirstPaint(*window);
@@ -38,10 +38,10 @@ void BM_StartupToFirstPaint(benchmark::State& state) {
 BENCHMARK(BM_StartupToFirstPaint)->Unit(benchmark::kMillisecond);
 
 void BM_RepaintOrder58BandPass(benchmark::State& state) {
-    vorna::CMainFrame frame;
+    vorna::MainWindow frame;
     frame.show();
     vorna::DocumentWindow* window = frame.NewDocument();
-    vorna::CKorvelDoc& doc = window->Document();
+    vorna::DesignDocument& doc = window->Document();
     doc.kind = vorna::kBandPass;
     doc.order = 58;
     doc.oddOrder = 0;

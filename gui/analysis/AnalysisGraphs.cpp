@@ -10,10 +10,10 @@
 #include "analysis/PassbandGains.h"
 #include "analysis/Response.h"
 #include "analysis/TimeResponse.h"
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "app/DocumentMask.h"
 #include "design/conversion/FrequencyResponse.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 #include "view/PoleZeroPlot.h"
 
 namespace vorna {
@@ -40,19 +40,19 @@ constexpr double kDegreesPerRadian = 180 / kPi;
 
 const char* const kUnreadableNote = "伝達零点など、計算できない点は曲線から除いています";
 
-bool IsDigital(const CKorvelView& view) {
+bool IsDigital(const DesignView& view) {
     return view.convertedToDigital != 0;
 }
 
-Cascade CascadeOf(const CKorvelView& view, const CKorvelDoc& doc) {
+Cascade CascadeOf(const DesignView& view, const DesignDocument& doc) {
     return analysis::CascadeOf(view, doc.kind, view.samplingPeriod);
 }
 
-double HighestFrequency(const CKorvelView& view) {
+double HighestFrequency(const DesignView& view) {
     return IsDigital(view) ? view.samplingFrequency / 2 : view.graphFreqMax;
 }
 
-Axis FrequencyAxis(const CKorvelView& view) {
+Axis FrequencyAxis(const DesignView& view) {
     const double high =
         IsDigital(view) ? view.samplingFrequency / 2 * kNyquistMargin : view.graphFreqMax;
     return {"周波数", "Hz", AxisScale::Logarithmic, view.graphFreqMin, high};
@@ -97,7 +97,7 @@ struct FrequencyGrid {
     }
 };
 
-FrequencyGrid GridOf(const CKorvelView& view) {
+FrequencyGrid GridOf(const DesignView& view) {
     return {IsDigital(view) ? view.samplingFrequency / 2 : kInfinity, view.pointsPerDecade};
 }
 
@@ -129,7 +129,7 @@ CurveSet EvaluatedCurve(const std::string& name, const std::vector<double>& hz,
 
 // A graph over the response frequencies of the curve `evaluate` gives, which it evaluates
 // again over any other span of frequencies.
-GraphData FrequencyGraph(const CKorvelView& view, std::string title, Axis y,
+GraphData FrequencyGraph(const DesignView& view, std::string title, Axis y,
                          const FrequencyEvaluation& evaluate) {
     GraphData graph;
     graph.title = std::move(title);
@@ -165,7 +165,7 @@ double FiniteGain(double gainDb) {
     return gainDb > kZeroGainDb ? gainDb : kNaN;
 }
 
-GraphData GainGraph(const CKorvelView& view, const CKorvelDoc& doc, std::string title) {
+GraphData GainGraph(const DesignView& view, const DesignDocument& doc, std::string title) {
     const Cascade cascade = CascadeOf(view, doc);
     GraphData graph = FrequencyGraph(
         view, std::move(title), {"利得", "dB", AxisScale::Linear, -view.graphAttMax, 10},
@@ -187,7 +187,7 @@ GraphData GainGraph(const CKorvelView& view, const CKorvelDoc& doc, std::string 
 }
 
 // The pass band [low, high] in Hz; the whole axis for a band-eliminate design.
-std::pair<double, double> PassBand(const CKorvelView& view, const CKorvelDoc& doc) {
+std::pair<double, double> PassBand(const DesignView& view, const DesignDocument& doc) {
     switch (doc.kind) {
         case kLowPass:
             return {view.graphFreqMin, doc.fp};
@@ -214,7 +214,7 @@ std::pair<double, double> FiniteSpan(const std::vector<double>& values) {
 
 }  // namespace
 
-std::vector<double> ResponseFrequencies(const CKorvelView& view) {
+std::vector<double> ResponseFrequencies(const DesignView& view) {
     const double low = view.graphFreqMin;
     const double high = HighestFrequency(view);
     const double decades = std::log10(high / low);
@@ -223,11 +223,11 @@ std::vector<double> ResponseFrequencies(const CKorvelView& view) {
     return analysis::LogSpaced(low, high, points);
 }
 
-GraphData MagnitudeGraph(const CKorvelView& view, const CKorvelDoc& doc) {
+GraphData MagnitudeGraph(const DesignView& view, const DesignDocument& doc) {
     return GainGraph(view, doc, "振幅特性");
 }
 
-GraphData PassbandGraph(const CKorvelView& view, const CKorvelDoc& doc) {
+GraphData PassbandGraph(const DesignView& view, const DesignDocument& doc) {
     GraphData graph = GainGraph(view, doc, "通過域の詳細");
     const auto [low, high] = PassBand(view, doc);
     // A tenth of a decade either side of the band, and the band's attenuation with room.
@@ -248,7 +248,7 @@ GraphData PassbandGraph(const CKorvelView& view, const CKorvelDoc& doc) {
     return graph;
 }
 
-GraphData PhaseGraph(const CKorvelView& view, const CKorvelDoc& doc, PhaseForm form) {
+GraphData PhaseGraph(const DesignView& view, const DesignDocument& doc, PhaseForm form) {
     const Cascade cascade = CascadeOf(view, doc);
     const auto wrapped = [cascade](double hz) {
         return GainPhaseAt(cascade, kTwoPi * hz).phase * kDegreesPerRadian;
@@ -301,7 +301,7 @@ GraphData PhaseGraph(const CKorvelView& view, const CKorvelDoc& doc, PhaseForm f
     return graph;
 }
 
-GraphData GroupDelayGraph(const CKorvelView& view, const CKorvelDoc& doc) {
+GraphData GroupDelayGraph(const DesignView& view, const DesignDocument& doc) {
     const Cascade cascade = CascadeOf(view, doc);
     const std::vector<double> delays =
         analysis::GroupDelayOver(cascade, Omegas(ResponseFrequencies(view)));
@@ -345,7 +345,7 @@ std::optional<CurveSet> TimeCurves(const Cascade& cascade, TimeGraph which, bool
     return set;
 }
 
-GraphData TimeResponseGraph(const CKorvelView& view, const CKorvelDoc& doc, TimeGraph which) {
+GraphData TimeResponseGraph(const DesignView& view, const DesignDocument& doc, TimeGraph which) {
     const Cascade cascade = CascadeOf(view, doc);
     const bool step = which == TimeGraph::Step;
     GraphData graph;
@@ -384,7 +384,7 @@ GraphData TimeResponseGraph(const CKorvelView& view, const CKorvelDoc& doc, Time
     return graph;
 }
 
-GraphData PoleZeroGraph(const CKorvelView& view) {
+GraphData PoleZeroGraph(const DesignView& view) {
     const bool digital = IsDigital(view);
     GraphData graph;
     graph.title = digital ? "極・零配置 (Z平面)" : "極・零配置 (S平面、ωcで正規化)";
@@ -418,7 +418,7 @@ GraphData PoleZeroGraph(const CKorvelView& view) {
     return graph;
 }
 
-std::vector<MaskRegion> MaskRegionsOf(const CKorvelDoc& doc) {
+std::vector<MaskRegion> MaskRegionsOf(const DesignDocument& doc) {
     std::vector<MaskRegion> regions;
     for (const analysis::MaskBand& band : analysis::AttenuationMask(MaskEdgesOf(doc))) {
         regions.push_back({band.lowHz, band.HasUpperEnd() ? band.highHz : kInfinity, band.limitDb,
@@ -427,7 +427,7 @@ std::vector<MaskRegion> MaskRegionsOf(const CKorvelDoc& doc) {
     return regions;
 }
 
-std::vector<double> DesignFingerprint(const CKorvelView& view, const CKorvelDoc& doc) {
+std::vector<double> DesignFingerprint(const DesignView& view, const DesignDocument& doc) {
     std::vector<double> numbers{static_cast<double>(doc.kind),
                                 doc.attp,
                                 doc.atts,

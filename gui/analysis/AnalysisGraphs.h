@@ -10,8 +10,8 @@
 
 namespace vorna {
 
-class CKorvelDoc;
-class CKorvelView;
+class DesignDocument;
+class DesignView;
 
 enum class PhaseForm { Wrapped, Unwrapped };
 enum class TimeGraph { Step, Impulse };
@@ -19,19 +19,19 @@ enum class TimeGraph { Step, Impulse };
 // Frequencies of the frequency-response graphs in Hz: pointsPerDecade a decade from the
 // graph's lower limit to its upper one (half the sampling frequency for a digital design,
 // which is the last point).
-std::vector<double> ResponseFrequencies(const CKorvelView& view);
+std::vector<double> ResponseFrequencies(const DesignView& view);
 
-GraphData MagnitudeGraph(const CKorvelView& view, const CKorvelDoc& doc);
-GraphData PassbandGraph(const CKorvelView& view, const CKorvelDoc& doc);
-GraphData PhaseGraph(const CKorvelView& view, const CKorvelDoc& doc, PhaseForm form);
-GraphData GroupDelayGraph(const CKorvelView& view, const CKorvelDoc& doc);
-GraphData TimeResponseGraph(const CKorvelView& view, const CKorvelDoc& doc, TimeGraph which);
-GraphData PoleZeroGraph(const CKorvelView& view);
+GraphData MagnitudeGraph(const DesignView& view, const DesignDocument& doc);
+GraphData PassbandGraph(const DesignView& view, const DesignDocument& doc);
+GraphData PhaseGraph(const DesignView& view, const DesignDocument& doc, PhaseForm form);
+GraphData GroupDelayGraph(const DesignView& view, const DesignDocument& doc);
+GraphData TimeResponseGraph(const DesignView& view, const DesignDocument& doc, TimeGraph which);
+GraphData PoleZeroGraph(const DesignView& view);
 
 // The regions the design's specification keeps the gain out of (none for an unknown kind).
-std::vector<MaskRegion> MaskRegionsOf(const CKorvelDoc& doc);
+std::vector<MaskRegion> MaskRegionsOf(const DesignDocument& doc);
 
 // The numbers a change of which changes any graph; equal fingerprints, equal graphs.
-std::vector<double> DesignFingerprint(const CKorvelView& view, const CKorvelDoc& doc);
+std::vector<double> DesignFingerprint(const DesignView& view, const DesignDocument& doc);
 
 }  // namespace vorna

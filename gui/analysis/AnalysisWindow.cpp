@@ -114,8 +114,8 @@ void AnalysisWindow::Follow() {
 }
 
 void AnalysisWindow::Rebuild() {
-    CKorvelView& view = design_.View();
-    CKorvelDoc& doc = design_.Document();
+    DesignView& view = design_.View();
+    DesignDocument& doc = design_.Document();
     if (view.noDesignYet != 0) RecomputeResults(view, doc);
     const PhaseForm phase = unwrapped_->isChecked() ? PhaseForm::Unwrapped : PhaseForm::Wrapped;
     Pane(AnalysisTab::Magnitude)->SetGraph(MagnitudeGraph(view, doc));

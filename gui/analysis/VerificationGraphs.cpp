@@ -2,7 +2,7 @@
 
 #include "AnalysisGraphs.h"
 #include "platform/CLocale.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 namespace {
@@ -13,7 +13,7 @@ std::string Number(double value) {
 
 }  // namespace
 
-GraphData SimulationGraph(const CKorvelView& view, const CKorvelDoc& doc,
+GraphData SimulationGraph(const DesignView& view, const DesignDocument& doc,
                           const verify::CircuitSimulation& simulation,
                           const verify::ToleranceResult& tolerance) {
     GraphData graph;

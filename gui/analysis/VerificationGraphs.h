@@ -13,12 +13,12 @@
 
 namespace vorna {
 
-class CKorvelDoc;
-class CKorvelView;
+class DesignDocument;
+class DesignView;
 
 // The ideal and simulated gains, and the envelope of `tolerance` when it holds runs, over
 // the attenuation mask.
-GraphData SimulationGraph(const CKorvelView& view, const CKorvelDoc& doc,
+GraphData SimulationGraph(const DesignView& view, const DesignDocument& doc,
                           const verify::CircuitSimulation& simulation,
                           const verify::ToleranceResult& tolerance);
 

@@ -71,7 +71,7 @@ QString VerificationPanel::YieldLine() const {
 }
 
 std::optional<verify::RealisedCircuit> VerificationPanel::RealiseDesign(Ui& ui) {
-    CKorvelView& view = design_.View();
+    DesignView& view = design_.View();
     auto out = std::make_unique<CircuitOutput>();
     const bool ran = RunCircuitOutput(view, ui, *out);
     view.Invalidate();

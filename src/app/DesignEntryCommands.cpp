@@ -1,17 +1,17 @@
 // Commands 600 (filter selection, then the design) and 640 (the design of the current
 // selection again). While their dialogs are open the view draws nothing.
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
 #include "design/Approximations.h"
 #include "dialogs/FilterSelectDialog.h"
 #include "view/BlankView.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 
-void CKorvelView::OnFilterSelect(Ui& ui) {
-    CKorvelDoc& doc = GetDocument();
+void DesignView::OnFilterSelect(Ui& ui) {
+    DesignDocument& doc = GetDocument();
     FilterSelectDialog dialog;
     const BlankView blank(*this, BlankView::OnExit::RestoreAndRepaint);
     dialog.kindIndex = doc.kind - kLowPass;
@@ -32,8 +32,8 @@ void CKorvelView::OnFilterSelect(Ui& ui) {
     }
 }
 
-void CKorvelView::OnParameterInput(Ui& ui) {
-    CKorvelDoc& doc = GetDocument();
+void DesignView::OnParameterInput(Ui& ui) {
+    DesignDocument& doc = GetDocument();
     const BlankView blank(*this, BlankView::OnExit::RestoreAndRepaint);
     if (doc.RunDesign(ui) == 0) RecomputeResults(*this, doc);
 }

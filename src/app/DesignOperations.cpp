@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "circuit/EngValue.h"
 #include "design/Approximations.h"
 
@@ -22,7 +22,8 @@ void StoreFrequency(double hz, double& stored, int& unitIndex) {
 
 }  // namespace
 
-void CKorvelDoc::TakeOver(const DesignSpec& spec, EntriesKept kept, const DesignFigures& figures) {
+void DesignDocument::TakeOver(const DesignSpec& spec, EntriesKept kept,
+                              const DesignFigures& figures) {
     StoreFigures(figures);
     oddOrder = order % 2 != 0 ? 1 : 0;
     lastSection = static_cast<int>(std::ceil((order - 1) / 2.0)) - 1;
@@ -42,12 +43,12 @@ void CKorvelDoc::TakeOver(const DesignSpec& spec, EntriesKept kept, const Design
     xs = spec.xs;
 }
 
-double CKorvelDoc::InitialRipple() {
+double DesignDocument::InitialRipple() {
     if (attp > kRippleShownAsIs) attp = rippleMemory;
     return attp;
 }
 
-DesignSpec CKorvelDoc::Spec() const {
+DesignSpec DesignDocument::Spec() const {
     DesignSpec spec;
     spec.kind = FilterKindOf(kind).value_or(FilterKind::LowPass);
     spec.approximation = ApproximationOf(approximation).value_or(Approximation::Butterworth);
@@ -62,7 +63,7 @@ DesignSpec CKorvelDoc::Spec() const {
     return spec;
 }
 
-DesignFigures CKorvelDoc::Figures() const {
+DesignFigures DesignDocument::Figures() const {
     return {order,
             orderExact,
             fs,
@@ -78,7 +79,7 @@ DesignFigures CKorvelDoc::Figures() const {
             {ellModulus, ellComplement, ellK, ellKc, ellSelectivity}};
 }
 
-void CKorvelDoc::StoreFigures(const DesignFigures& f) {
+void DesignDocument::StoreFigures(const DesignFigures& f) {
     order = f.order;
     orderExact = f.orderExact;
     fs = f.fs;

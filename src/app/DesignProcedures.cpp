@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "app/DesignNoticeMessages.h"
 #include "circuit/EngValue.h"
 #include "design/Approximations.h"
@@ -15,16 +15,16 @@ namespace vorna {
 
 namespace {
 
-bool IsBand(const CKorvelDoc& doc) {
+bool IsBand(const DesignDocument& doc) {
     return doc.kind == kBandPass || doc.kind == kBandEliminate;
 }
 
 // A dialog's mantissa and unit name in Hz (negative for a unit that names no frequency).
-double EnteredHz(const CKorvelDoc& doc, double mantissa, const std::string& unit) {
+double EnteredHz(const DesignDocument& doc, double mantissa, const std::string& unit) {
     return UnitToHz(mantissa, FindFrequencyUnit(doc.unitNames, unit));
 }
 
-void FillParameterDialog(CKorvelDoc& doc, ParameterDialog& dialog,
+void FillParameterDialog(DesignDocument& doc, ParameterDialog& dialog,
                          const ParameterDialogSpec& procedure, double xsLimit) {
     switch (procedure.attp) {
         case AttpEntry::Shown3dB:
@@ -50,7 +50,7 @@ void FillParameterDialog(CKorvelDoc& doc, ParameterDialog& dialog,
 }
 
 // The design the dialog's entries ask for.
-DesignSpec EnteredSpec(const CKorvelDoc& doc, const ParameterDialog& dialog,
+DesignSpec EnteredSpec(const DesignDocument& doc, const ParameterDialog& dialog,
                        const ParameterDialogSpec& procedure) {
     DesignSpec spec = doc.Spec();
     if (IsBand(doc)) {
@@ -69,7 +69,7 @@ DesignSpec EnteredSpec(const CKorvelDoc& doc, const ParameterDialog& dialog,
 
 }  // namespace
 
-int CKorvelDoc::RunDesignProcedure(Ui& ui, const ParameterDialogSpec& procedure) {
+int DesignDocument::RunDesignProcedure(Ui& ui, const ParameterDialogSpec& procedure) {
     ParameterDialog dialog(procedure.id,
                            procedure.caption == ApproximationCaption::Named
                                ? std::string(ApproximationRowOf(Spec().approximation).name)

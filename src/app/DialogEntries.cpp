@@ -27,7 +27,7 @@ int UnitComboOf(int edit) {
 
 }  // namespace
 
-DialogEntries::DialogEntries(CKorvelDoc& doc, const ParameterDialogSpec& procedure)
+DialogEntries::DialogEntries(DesignDocument& doc, const ParameterDialogSpec& procedure)
     : doc_(doc), procedure_(procedure), xsLimit_(std::sqrt(doc.fp2 / doc.fp1)) {
     const auto shown = [](double hz, int unit) { return FormatFieldDouble(HzToUnit(hz, unit)); };
     texts_[kFpValueEdit] = shown(doc.fp, doc.unitFp);

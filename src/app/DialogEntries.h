@@ -7,7 +7,7 @@
 #include <string>
 #include <variant>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "dialogs/ParameterDialogTable.h"
 
 namespace vorna {
@@ -15,7 +15,7 @@ namespace vorna {
 class DialogEntries {
 public:
     // Fills the entries of `procedure` from the document, as the procedure fills its dialog.
-    DialogEntries(CKorvelDoc& doc, const ParameterDialogSpec& procedure);
+    DialogEntries(DesignDocument& doc, const ParameterDialogSpec& procedure);
 
     // Types `text` into an edit; a frequency edit also selects unit `unit` (0 mHz .. 4 GHz)
     // in its combo box.
@@ -33,7 +33,7 @@ public:
 private:
     void UpdateXsLimit();
 
-    const CKorvelDoc& doc_;
+    const DesignDocument& doc_;
     const ParameterDialogSpec& procedure_;
     std::map<int, std::string> texts_;
     std::map<int, int> units_;

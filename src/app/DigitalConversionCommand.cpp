@@ -4,14 +4,14 @@
 
 #include <cmath>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
 #include "circuit/EngValue.h"
 #include "design/DigitalDesign.h"
 #include "dialogs/SamplingDialog.h"
 #include "platform/CLocale.h"
 #include "platform/Ui.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 
@@ -19,13 +19,13 @@ const char* const kConversionNotComputable =
     "このサンプリング周波数ではディジタルフィルタの係数が計算出来ません。\n"
     "別の周波数を入力して下さい。";
 
-double SamplingFrequencyLowerLimit(const CKorvelDoc& doc) {
+double SamplingFrequencyLowerLimit(const DesignDocument& doc) {
     if (!FilterKindOf(doc.kind)) return 0;
     return vorna::SamplingFrequencyLowerLimit(doc.Spec(), doc.Figures());
 }
 
-bool ConvertToDigital(CKorvelView& view, double samplingFrequency) {
-    const CKorvelDoc& doc = view.GetDocument();
+bool ConvertToDigital(DesignView& view, double samplingFrequency) {
+    const DesignDocument& doc = view.GetDocument();
     view.samplingFrequency = samplingFrequency;
     view.samplingPeriod = 1 / samplingFrequency;
     const DigitalOutcome outcome =
@@ -37,8 +37,8 @@ bool ConvertToDigital(CKorvelView& view, double samplingFrequency) {
     return false;
 }
 
-void CKorvelView::OnConvertDigital(Ui& ui) {
-    CKorvelDoc& doc = GetDocument();
+void DesignView::OnConvertDigital(Ui& ui) {
+    DesignDocument& doc = GetDocument();
     if (approximatedByCircuit == 1) {
         if (ui.MessageBox(
                 "既に、伝達関数は回路定数によって近似されています。\nこのまま進みますか？",

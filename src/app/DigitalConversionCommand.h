@@ -4,20 +4,20 @@
 
 namespace vorna {
 
-class CKorvelDoc;
-class CKorvelView;
+class DesignDocument;
+class DesignView;
 
 // The message of a sampling frequency whose coefficients are not finite.
 extern const char* const kConversionNotComputable;
 
 // Twice the highest frequency of the design (Hz); 0 for an unknown kind.
-double SamplingFrequencyLowerLimit(const CKorvelDoc& doc);
+double SamplingFrequencyLowerLimit(const DesignDocument& doc);
 
 // Replaces the view's analog results by the digital filter for `samplingFrequency` (Hz,
 // positive): pre-warps, recomputes the sections and maps them. The document is left as it
 // was. When the digital results would not be finite (a sampling period too short for the
 // arithmetic) the analog results stay and the answer is false; the view keeps the sampling
 // frequency either way.
-[[nodiscard]] bool ConvertToDigital(CKorvelView& view, double samplingFrequency);
+[[nodiscard]] bool ConvertToDigital(DesignView& view, double samplingFrequency);
 
 }  // namespace vorna

@@ -1,10 +1,10 @@
 #include "app/DocumentMask.h"
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 
 namespace vorna {
 
-analysis::MaskEdges MaskEdgesOf(const CKorvelDoc& doc) {
+analysis::MaskEdges MaskEdgesOf(const DesignDocument& doc) {
     const bool rippleAboveUnity = doc.approximation == kChebyshev && doc.order % 2 == 0;
     analysis::MaskEdges edges{doc.kind, doc.fp,   doc.fs,
                               doc.fp1,  doc.fp2,  doc.fs1,

@@ -1,10 +1,10 @@
 #include "app/DocumentResults.h"
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 
 namespace vorna {
 
-void RecomputeResults(DesignResults& results, CKorvelDoc& doc) {
+void RecomputeResults(DesignResults& results, DesignDocument& doc) {
     if (!FilterKindOf(doc.kind) || !ApproximationOf(doc.approximation)) return;
     DesignFigures figures = doc.Figures();
     ComputeDesignResults(doc.Spec(), figures, results);

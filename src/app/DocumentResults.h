@@ -4,11 +4,11 @@
 
 namespace vorna {
 
-class CKorvelDoc;
+class DesignDocument;
 class DesignResults;
 
 // Resets `results` for the document's design and computes its sections and graph ranges;
 // an elliptic design leaves what its order reaches in the document.
-void RecomputeResults(DesignResults& results, CKorvelDoc& doc);
+void RecomputeResults(DesignResults& results, DesignDocument& doc);
 
 }  // namespace vorna

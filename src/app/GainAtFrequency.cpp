@@ -3,16 +3,16 @@
 #include <string>
 
 #include "analysis/Response.h"
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "circuit/EngValue.h"
 #include "dialogs/GainDialog.h"
 #include "dialogs/UnitEntry.h"
 #include "view/BlankView.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 
-GainAndPhase GainAndPhaseAt(const CKorvelView& view, double hz) {
+GainAndPhase GainAndPhaseAt(const DesignView& view, double hz) {
     const analysis::Cascade cascade =
         analysis::CascadeOf(view, view.GetDocument().kind, view.samplingPeriod);
     const analysis::GainPhase response = analysis::GainPhaseAt(cascade, kTwoPi * hz);
@@ -20,7 +20,7 @@ GainAndPhase GainAndPhaseAt(const CKorvelView& view, double hz) {
             analysis::GroupDelayAt(cascade, kTwoPi * hz)};
 }
 
-void ShowGainAtFrequency(CKorvelView& view, Ui& ui) {
+void ShowGainAtFrequency(DesignView& view, Ui& ui) {
     const BlankView blank(view);
     // Multiplying by 1/(2 pi) gives back the design's round cut-off (2 pi * 1000 / (2 pi)
     // would give 999.9999999999999, shown as "1000" Hz instead of "1" KHz).

@@ -4,7 +4,7 @@
 
 namespace vorna {
 
-class CKorvelView;
+class DesignView;
 class Ui;
 
 struct GainAndPhase {
@@ -14,10 +14,10 @@ struct GainAndPhase {
 };
 
 // Evaluated at `hz` exactly, digitally when the view holds a digital filter.
-GainAndPhase GainAndPhaseAt(const CKorvelView& view, double hz);
+GainAndPhase GainAndPhaseAt(const DesignView& view, double hz);
 
 // The dialog loop; starts at the design's cut-off (LP, HP) or centre frequency (BP, BE).
 // The view paints nothing while the dialog is open.
-void ShowGainAtFrequency(CKorvelView& view, Ui& ui);
+void ShowGainAtFrequency(DesignView& view, Ui& ui);
 
 }  // namespace vorna

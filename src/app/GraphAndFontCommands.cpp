@@ -1,11 +1,11 @@
 // Commands 620 (which graph, how many points per decade) and 650 (the view's font).
 #include "dialogs/GraphDialog.h"
 #include "platform/Ui.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 
-void CKorvelView::OnGraphSelect(Ui& ui) {
+void DesignView::OnGraphSelect(Ui& ui) {
     GraphDialog dialog;
     dialog.graphIndex = graphKind == GraphKind::PoleZero ? 1 : 0;
     dialog.graphPoints = pointsPerDecade;
@@ -18,7 +18,7 @@ void CKorvelView::OnGraphSelect(Ui& ui) {
     Invalidate();
 }
 
-void CKorvelView::OnFont(Ui& ui) {
+void DesignView::OnFont(Ui& ui) {
     ui.ChooseFont(viewFont);
     Invalidate();
 }

@@ -5,11 +5,11 @@
 #include "output/CircuitOutputCommand.h"
 #include "output/OpAmpReplacement.h"
 #include "output/TextReports.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 
-void CKorvelView::OnOutput(Ui& ui) {
+void DesignView::OnOutput(Ui& ui) {
     OutputChoiceDialog dialog;
     dialog.choice = outputChoice;
     if (dialog.DoModal(ui) != IDOK) return;
@@ -43,7 +43,7 @@ void CKorvelView::OnOutput(Ui& ui) {
     Invalidate();
 }
 
-void CKorvelView::OnOpenDataFile(Ui& ui) {
+void DesignView::OnOpenDataFile(Ui& ui) {
     OpenDataFile(ui);
 }
 

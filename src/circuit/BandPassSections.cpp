@@ -18,7 +18,7 @@ std::string Eng(double value) {
 
 }  // namespace
 
-int Bpat1(SynthesisContext& ctx, int i) {
+int SynthesizeMultipleFeedbackBandPass(SynthesisContext& ctx, int i) {
     ctx.out.ResetToDefaultSeries();
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
@@ -58,7 +58,7 @@ int Bpat1(SynthesisContext& ctx, int i) {
     return 0;
 }
 
-int Bpat2(SynthesisContext& ctx, int i) {
+int SynthesizeDualAmplifierBandPass(SynthesisContext& ctx, int i) {
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
     const DualAmplifierBandPass model{BandPassShape(section)};

@@ -40,7 +40,7 @@ void Journal::NameSchematic(const std::string& utf8) {
     schematicNameLength_ = name.size();
 }
 
-SchematicSummary WriteJournalHeader(Journal& journal, const CKorvelView& view,
+SchematicSummary WriteJournalHeader(Journal& journal, const DesignView& view,
                                     const std::string& schematicPath) {
     const std::time_t now = std::time(nullptr);
     char timeText[64] = "";

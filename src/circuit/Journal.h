@@ -10,7 +10,7 @@
 
 namespace vorna {
 
-class CKorvelView;
+class DesignView;
 struct SchematicSummary;
 
 class Journal {
@@ -47,7 +47,7 @@ private:
 // Writes the header block of one run: the banner, the schematic file name with the time,
 // the design summary with the reference mode, and an empty line. Returns the two
 // information texts of the schematic made from the same summary.
-SchematicSummary WriteJournalHeader(Journal& journal, const CKorvelView& view,
+SchematicSummary WriteJournalHeader(Journal& journal, const DesignView& view,
                                     const std::string& schematicPath);
 
 }  // namespace vorna

@@ -30,7 +30,7 @@ bool UsesLowPassTable(const SynthesisContext& ctx, int v, int i) {
 
 // Capacitor scale of lpet1 band-eliminate sections: the decade of the band ratio for
 // all-pole designs, at most 1000.
-double BandRatioScale(const CKorvelDoc& doc) {
+double BandRatioScale(const DesignDocument& doc) {
     if (HasFiniteZeros(doc.approximation)) return 1;
     double ratio = doc.fp2 / doc.fp1;
     double scale = 1;
@@ -41,7 +41,7 @@ double BandRatioScale(const CKorvelDoc& doc) {
     return scale;
 }
 
-double Lpet1Scale(const SynthesisContext& ctx, int v, int i) {
+double StateVariableNotchScale(const SynthesisContext& ctx, int v, int i) {
     const int odd = ctx.view.resultOddOrder;
     if (v == kNotchBP) return (odd + i) % 2 == 1 ? 10 : 1;
     if (v == kNotchBE) {
@@ -51,7 +51,7 @@ double Lpet1Scale(const SynthesisContext& ctx, int v, int i) {
     return 1;
 }
 
-double Lpet2Scale(const SynthesisContext& ctx, int v, int i) {
+double IntegratorNotchScale(const SynthesisContext& ctx, int v, int i) {
     const int odd = ctx.view.resultOddOrder;
     if (v == kNotchBP) return (odd + i) % 2 == 0 ? 10 : 100;
     if (v == kNotchBE) return (((1 - odd) + i + 1) % 2 == 1 && i > 0) ? 10 : 1;
@@ -60,7 +60,7 @@ double Lpet2Scale(const SynthesisContext& ctx, int v, int i) {
 
 }  // namespace
 
-int Lpet1(SynthesisContext& ctx, int v, int i) {
+int SynthesizeStateVariableNotch(SynthesisContext& ctx, int v, int i) {
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
     const StateVariableNotch model(section);
@@ -68,7 +68,7 @@ int Lpet1(SynthesisContext& ctx, int v, int i) {
 
     // Step A, the two integrators. Values: [0] Cb (walked), [1] Rb.
     ctx.out.ResetToDefaultSeries();
-    const double cbStart = Lpet1Scale(ctx, v, i) *
+    const double cbStart = StateVariableNotchScale(ctx, v, i) *
                            InitialTableValue(UsesLowPassTable(ctx, v, i) ? kTableLP3 : kTableHP3,
                                              model.w0, model.q, ctx.rangeLabel);
     const StepResult a = RunTimeConstantStep(ctx, 731, n, model.w0, cbStart);
@@ -115,7 +115,7 @@ int Lpet1(SynthesisContext& ctx, int v, int i) {
     return 0;
 }
 
-int Lpet2(SynthesisContext& ctx, int v, int i) {
+int SynthesizeIntegratorNotch(SynthesisContext& ctx, int v, int i) {
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
     const IntegratorNotch model(section);
@@ -124,7 +124,7 @@ int Lpet2(SynthesisContext& ctx, int v, int i) {
     // Step A, the zero integrators. Values: [0] Cb (walked), [1] Rb, [2] C1 = 2 Cb,
     // [3] R1 = Rb / 2. One pass shows N + 1 candidates.
     ctx.out.ResetToDefaultSeries();
-    const double cbStart = Lpet2Scale(ctx, v, i) *
+    const double cbStart = IntegratorNotchScale(ctx, v, i) *
                            InitialTableValue(UsesLowPassTable(ctx, v, i) ? kTableLP4 : kTableHP4,
                                              model.wz, model.q, ctx.rangeLabel);
     CandidateStep integrators;

@@ -19,12 +19,12 @@ void SynthesizeLowPassSection(SynthesisContext& ctx, int i, SecondOrderForm form
 void SynthesizeHighPassSection(SynthesisContext& ctx, int i, SecondOrderForm form);
 // Band-pass section i by multiple feedback (bpat1) or the dual-amplifier circuit with its
 // gain stage (bpat2).
-int Bpat1(SynthesisContext& ctx, int i);
-int Bpat2(SynthesisContext& ctx, int i);
+int SynthesizeMultipleFeedbackBandPass(SynthesisContext& ctx, int i);
+int SynthesizeDualAmplifierBandPass(SynthesisContext& ctx, int i);
 
 // Variants of the notch families.
 enum NotchVariant : int { kNotchLP = 1, kNotchHP = 2, kNotchBP = 3, kNotchBE = 4 };
-int Lpet1(SynthesisContext& ctx, int v, int i);
-int Lpet2(SynthesisContext& ctx, int v, int i);
+int SynthesizeStateVariableNotch(SynthesisContext& ctx, int v, int i);
+int SynthesizeIntegratorNotch(SynthesisContext& ctx, int v, int i);
 
 }  // namespace vorna

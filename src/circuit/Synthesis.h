@@ -9,11 +9,11 @@
 namespace vorna {
 
 class CircuitOutput;
-class CKorvelDoc;
-class CKorvelView;
+class DesignDocument;
+class DesignView;
 class Ui;
 
-using SynthesisEntry = void (*)(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, Ui& ui);
+using SynthesisEntry = void (*)(CircuitOutput& out, DesignDocument& doc, DesignView& view, Ui& ui);
 
 extern const std::array<SynthesisEntry, 14> synthesisEntries;
 

@@ -6,11 +6,11 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "circuit/models/SectionModel.h"
 #include "output/CircuitOutput.h"
 #include "platform/CLocale.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 
@@ -19,8 +19,8 @@ class Ui;
 
 struct SynthesisContext {
     CircuitOutput& out;
-    CKorvelDoc& doc;
-    CKorvelView& view;
+    DesignDocument& doc;
+    DesignView& view;
     Ui& ui;
     CandidateChooser& chooser;
     // "「name-band-class」" of the last initial-value lookup, printed in journal lines.

@@ -38,32 +38,32 @@ constexpr SecondOrderForm kFeedback = SecondOrderForm::MultipleFeedback;
 constexpr SecondOrderForm kSallenKey = SecondOrderForm::SallenKey;
 template <int V>
 int Notch1(SynthesisContext& ctx, int i) {
-    return Lpet1(ctx, V, i);
+    return SynthesizeStateVariableNotch(ctx, V, i);
 }
 template <int V>
 int Notch2(SynthesisContext& ctx, int i) {
-    return Lpet2(ctx, V, i);
+    return SynthesizeIntegratorNotch(ctx, V, i);
 }
 
 constexpr std::array<EntryRecipe, 14> kRecipes = {{
-    {true, false, LowPass<kFeedback>},    // LP1
-    {true, false, LowPass<kSallenKey>},   // LP2
-    {true, false, Notch1<kNotchLP>},      // LP3
-    {true, false, Notch2<kNotchLP>},      // LP4
-    {true, false, HighPass<kFeedback>},   // HP1
-    {true, false, HighPass<kSallenKey>},  // HP2
-    {true, false, Notch1<kNotchHP>},      // HP3
-    {true, false, Notch2<kNotchHP>},      // HP4
-    {false, false, Bpat1},                // BP1
-    {false, false, Bpat2},                // BP2
-    {false, true, Notch1<kNotchBP>},      // BP3
-    {false, true, Notch2<kNotchBP>},      // BP4
-    {false, false, Notch1<kNotchBE>},     // BE1
-    {false, false, Notch2<kNotchBE>},     // BE2
+    {true, false, LowPass<kFeedback>},                   // LP1
+    {true, false, LowPass<kSallenKey>},                  // LP2
+    {true, false, Notch1<kNotchLP>},                     // LP3
+    {true, false, Notch2<kNotchLP>},                     // LP4
+    {true, false, HighPass<kFeedback>},                  // HP1
+    {true, false, HighPass<kSallenKey>},                 // HP2
+    {true, false, Notch1<kNotchHP>},                     // HP3
+    {true, false, Notch2<kNotchHP>},                     // HP4
+    {false, false, SynthesizeMultipleFeedbackBandPass},  // BP1
+    {false, false, SynthesizeDualAmplifierBandPass},     // BP2
+    {false, true, Notch1<kNotchBP>},                     // BP3
+    {false, true, Notch2<kNotchBP>},                     // BP4
+    {false, false, Notch1<kNotchBE>},                    // BE1
+    {false, false, Notch2<kNotchBE>},                    // BE2
 }};
 
 template <std::size_t Index>
-void Entry(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, Ui& ui) {
+void Entry(CircuitOutput& out, DesignDocument& doc, DesignView& view, Ui& ui) {
     constexpr const EntryRecipe& recipe = kRecipes[Index];
     DialogChooser dialogs(ui);
     CandidateChooser& chooser = out.candidateChooser ? *out.candidateChooser : dialogs;
@@ -73,7 +73,7 @@ void Entry(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, Ui& ui) {
     int first = 0;
     int failed = 0;
     if (recipe.bandPassSectionFirst && odd) {
-        failed = Bpat2(ctx, 0);
+        failed = SynthesizeDualAmplifierBandPass(ctx, 0);
         first = 1;
     }
     for (int i = first; failed == 0 && i <= view.sectionLast; ++i)

@@ -6,7 +6,7 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "circuit/EngValue.h"
 #include "design/Approximations.h"
 #include "dialogs/CircuitSelectionDialog.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "app/DesignNoticeMessages.h"
 #include "app/DialogEntries.h"
 #include "app/DigitalConversionCommand.h"
@@ -11,7 +11,7 @@
 #include "document/DesignFile.h"
 #include "document/ResultsJson.h"
 #include "platform/CLocale.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 
@@ -21,7 +21,7 @@ std::string Number(double value) {
     return Format("%.15g", value);
 }
 
-void StoreEntries(const DesignSettings& s, CKorvelDoc& doc) {
+void StoreEntries(const DesignSettings& s, DesignDocument& doc) {
     doc.kind = s.kind;
     doc.approximation = s.approximation;
     doc.byOrder = s.byOrder ? 1 : 0;
@@ -39,7 +39,7 @@ void StoreEntries(const DesignSettings& s, CKorvelDoc& doc) {
     doc.rippleMemory = s.rippleMemory;
 }
 
-void StorePresentation(const DesignSettings& s, CKorvelView& view) {
+void StorePresentation(const DesignSettings& s, DesignView& view) {
     view.displayMode = s.displayMode == 2 ? DisplayMode::CoefficientList : DisplayMode::Graph;
     view.graphKind = s.graphKind == kPoleZeroRadioId ? GraphKind::PoleZero : GraphKind::Response;
     view.pointsPerDecade = s.pointsPerDecade;
@@ -62,7 +62,7 @@ std::optional<std::string> StopBandProblem(const DesignSettings& s) {
 
 // Designs from the stored entries as their parameter dialog, confirmed unchanged, would: the
 // reason when the dialog or the design refuses them (the first message the user would see).
-std::optional<std::string> DesignFromEntries(CKorvelDoc& doc) {
+std::optional<std::string> DesignFromEntries(DesignDocument& doc) {
     constexpr const char* kRefusedEntries = "パラメータ入力ダイアログが受け付けない値です。";
     const std::optional<FilterKind> kind = FilterKindOf(doc.kind);
     const std::optional<Approximation> approximation = ApproximationOf(doc.approximation);
@@ -86,8 +86,8 @@ std::optional<std::string> DesignFromEntries(CKorvelDoc& doc) {
 
 }  // namespace
 
-DesignSettings CaptureSettings(const CKorvelView& view) {
-    const CKorvelDoc& doc = view.GetDocument();
+DesignSettings CaptureSettings(const DesignView& view) {
+    const DesignDocument& doc = view.GetDocument();
     DesignSettings s;
     s.kind = doc.kind;
     s.approximation = doc.approximation;
@@ -115,9 +115,9 @@ DesignSettings CaptureSettings(const CKorvelView& view) {
     return s;
 }
 
-std::optional<std::string> ApplySettings(const DesignSettings& s, CKorvelView& view) {
+std::optional<std::string> ApplySettings(const DesignSettings& s, DesignView& view) {
     if (auto problem = StopBandProblem(s)) return problem;
-    CKorvelDoc& doc = view.GetDocument();
+    DesignDocument& doc = view.GetDocument();
     StoreEntries(s, doc);
     if (auto problem = DesignFromEntries(doc)) return problem;
     RecomputeResults(view, doc);
@@ -136,22 +136,22 @@ std::optional<std::string> ApplySettings(const DesignSettings& s, CKorvelView& v
     return std::nullopt;
 }
 
-std::string DesignFileTextOf(const CKorvelView& view) {
+std::string DesignFileTextOf(const DesignView& view) {
     return DesignFileText(CaptureSettings(view), DesignResultsJson(view));
 }
 
-std::optional<std::string> OpenDesignFile(const std::string& path, CKorvelView& view) {
+std::optional<std::string> OpenDesignFile(const std::string& path, DesignView& view) {
     const DesignFileContent content = ReadDesignFile(path);
     if (!content.settings) return OpenProblemMessage(path, content.problem);
-    CKorvelDoc scratchDocument;
-    CKorvelView scratch(scratchDocument);
+    DesignDocument scratchDocument;
+    DesignView scratch(scratchDocument);
     if (auto problem = ApplySettings(*content.settings, scratch))
         return OpenProblemMessage(path, *problem);
     ApplySettings(*content.settings, view);
     return std::nullopt;
 }
 
-std::optional<std::string> SaveDesignFile(const std::string& path, const CKorvelView& view) {
+std::optional<std::string> SaveDesignFile(const std::string& path, const DesignView& view) {
     return WriteDesignFile(path, DesignFileTextOf(view));
 }
 

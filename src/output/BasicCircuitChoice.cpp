@@ -1,13 +1,13 @@
 #include "output/BasicCircuitChoice.h"
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "dialogs/CircuitSelectionDialog.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 
-bool ChooseBasicCircuit(CKorvelView& view, Ui& ui) {
-    const CKorvelDoc& doc = view.GetDocument();
+bool ChooseBasicCircuit(DesignView& view, Ui& ui) {
+    const DesignDocument& doc = view.GetDocument();
     const CircuitSelection* selection = FindCircuitSelection(doc.kind, doc.approximation);
     if (selection == nullptr) return false;
     int& remembered = view.circuitChoices[static_cast<std::size_t>(selection->choiceIndex)];

@@ -4,12 +4,12 @@
 
 namespace vorna {
 
-class CKorvelView;
+class DesignView;
 class Ui;
 
 // Shows the selection dialog preset to the choice last made in it. OK stores the choice in
 // the view (its circuitChoices entry and selectedCircuit) and returns true; Cancel, or a
 // document whose filter kind is unknown, returns false and changes nothing.
-bool ChooseBasicCircuit(CKorvelView& view, Ui& ui);
+bool ChooseBasicCircuit(DesignView& view, Ui& ui);
 
 }  // namespace vorna

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
 #include "circuit/Journal.h"
 #include "output/BasicCircuitChoice.h"
@@ -15,7 +15,7 @@
 #include "platform/MessageText.h"
 #include "platform/Ui.h"
 #include "view/BlankView.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 #include "view/SummaryLines.h"
 
 namespace vorna {
@@ -139,7 +139,7 @@ void FinishCircuitOutput(CircuitOutput& out, Ui& ui) {
     out.completed = true;
 }
 
-void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, Ui& ui) {
+void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view, Ui& ui) {
     if (view.convertedToDigital != 0) {
         if (!Confirm(ui, kAlreadyDigital)) return;
         RecomputeResults(view, doc);
@@ -196,7 +196,7 @@ void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, U
     ui.FilesWritten(written);
 }
 
-bool RunCircuitOutput(CKorvelView& view, Ui& ui, CircuitOutput& out) {
+bool RunCircuitOutput(DesignView& view, Ui& ui, CircuitOutput& out) {
     if (!ChooseBasicCircuit(view, ui)) return false;
     const BlankView blank(view);
     if (view.eSeriesChoice != 0) out.SetSeries(view.eSeriesChoice + 10, 0);

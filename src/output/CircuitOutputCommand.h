@@ -9,8 +9,8 @@
 namespace vorna {
 
 class CircuitOutput;
-class CKorvelDoc;
-class CKorvelView;
+class DesignDocument;
+class DesignView;
 class Ui;
 
 inline constexpr const char* kJournalFile = "journal.txt";
@@ -18,10 +18,10 @@ inline constexpr const char* kJournalFile = "journal.txt";
 // The whole run on `out` (a new CircuitOutput): the choice of basic circuit, then
 // WriteCircuitFiles; the view paints nothing meanwhile and keeps the E-series in force at
 // the end. Returns false when the user cancelled the choice of circuit.
-bool RunCircuitOutput(CKorvelView& view, Ui& ui, CircuitOutput& out);
+bool RunCircuitOutput(DesignView& view, Ui& ui, CircuitOutput& out);
 
 // The run for the circuit `view.selectedCircuit`, with every question in its order.
-void WriteCircuitFiles(CircuitOutput& out, CKorvelDoc& doc, CKorvelView& view, Ui& ui);
+void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view, Ui& ui);
 
 // Opens "<name>_<order>.asc" in the "sys" folder and returns the output mode: 2 when it is
 // there; otherwise the user chooses 1 (journal only, the output path becomes the circuit

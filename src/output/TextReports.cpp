@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "circuit/EngValue.h"
 #include "output/SectionFigures.h"
 #include "platform/AbsolutePath.h"
@@ -11,7 +11,7 @@
 #include "platform/MessageText.h"
 #include "platform/ShiftJisText.h"
 #include "platform/Ui.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 #include "view/SummaryLines.h"
 
 namespace vorna {
@@ -34,12 +34,12 @@ std::string Eng(double value) {
 }
 
 // Only low-pass and high-pass designs of odd order have a first-order section.
-bool FirstOrderShown(const CKorvelView& view) {
+bool FirstOrderShown(const DesignView& view) {
     return view.resultOddOrder == 1 && view.GetDocument().kind < kBandPass;
 }
 
 // Title, design summary and the forms of H0 and Hn (analog in s, or digital in zm = 1/z).
-std::string ReportHead(const CKorvelView& view, const char* title) {
+std::string ReportHead(const DesignView& view, const char* title) {
     std::string text = title;
     WriteSummaryLines([&text](const std::string& line) { text += line; }, view, false);
     const bool digital = view.convertedToDigital == 1;
@@ -66,7 +66,7 @@ double ToOmega(double hz) {
     return hz * 2 * kReportPi;
 }
 
-bool AppendReport(CKorvelView& view, Ui& ui, const std::string& text) {
+bool AppendReport(DesignView& view, Ui& ui, const std::string& text) {
     FileDialogRequest request;
     request.initialName = "*.txt";
     request.defaultExtension = "txt";
@@ -93,7 +93,7 @@ bool AppendReport(CKorvelView& view, Ui& ui, const std::string& text) {
 
 }  // namespace
 
-std::string CoefficientReportText(const CKorvelView& view) {
+std::string CoefficientReportText(const DesignView& view) {
     std::string text =
         ReportHead(view, "+++++++++++  伝達関数の係数、カットオフ周波数、Q値、GB値  ++++++++++\n");
     const bool digital = view.convertedToDigital == 1;
@@ -129,7 +129,7 @@ std::string CoefficientReportText(const CKorvelView& view) {
     return text;
 }
 
-std::string GainListText(const CKorvelView& view) {
+std::string GainListText(const DesignView& view) {
     std::string text = ReportHead(
         view, "+++++++++++  ブロックごとのカットオフ周波数付近のゲインリスト  ++++++++++\n");
     const bool firstOrder = FirstOrderShown(view);
@@ -169,11 +169,11 @@ std::string GainListText(const CKorvelView& view) {
     return text;
 }
 
-bool WriteCoefficientReport(CKorvelView& view, Ui& ui) {
+bool WriteCoefficientReport(DesignView& view, Ui& ui) {
     return AppendReport(view, ui, CoefficientReportText(view));
 }
 
-bool WriteGainList(CKorvelView& view, Ui& ui) {
+bool WriteGainList(DesignView& view, Ui& ui) {
     return AppendReport(view, ui, GainListText(view));
 }
 

@@ -9,19 +9,19 @@
 
 namespace vorna {
 
-class CKorvelView;
+class DesignView;
 class Ui;
 
 // The reports as UTF-8 text.
-std::string CoefficientReportText(const CKorvelView& view);
-std::string GainListText(const CKorvelView& view);
+std::string CoefficientReportText(const DesignView& view);
+std::string GainListText(const DesignView& view);
 
 // Asks for the file, appends the report, sets the view's display mode to 1 and opens the
 // file with the desktop. Cancel, or a file that can be neither opened nor created, ends
 // silently with nothing written or opened; a write that fails (a full disk) is reported and
 // takes back what it wrote. Returns whether the report was written.
-bool WriteCoefficientReport(CKorvelView& view, Ui& ui);
-bool WriteGainList(CKorvelView& view, Ui& ui);
+bool WriteCoefficientReport(DesignView& view, Ui& ui);
+bool WriteGainList(DesignView& view, Ui& ui);
 
 // Command 660: opens any file the user picks with the desktop.
 void OpenDataFile(Ui& ui);

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "app/DocumentMask.h"
 #include "schematic/AscFile.h"
 
 namespace vorna::verify {
 
-bool RealisedCircuitOf(const CKorvelDoc& doc, const DesignResults& results,
+bool RealisedCircuitOf(const DesignDocument& doc, const DesignResults& results,
                        const CircuitOutput& out, int circuitCode, RealisedCircuit& realised,
                        std::string& error) {
     std::string written;

@@ -13,7 +13,7 @@
 #include "schematic/Schematic.h"
 
 namespace vorna {
-class CKorvelDoc;
+class DesignDocument;
 }
 
 namespace vorna::verify {
@@ -30,7 +30,7 @@ struct RealisedCircuit {
 // The realised circuit of a finished circuit output run (`out.lines` hold the written
 // schematic, `results` the view's results after the synthesis, `circuitCode` 480 .. 493).
 // Fails with a message in `error` when the written schematic cannot be read back.
-bool RealisedCircuitOf(const CKorvelDoc& doc, const DesignResults& results,
+bool RealisedCircuitOf(const DesignDocument& doc, const DesignResults& results,
                        const CircuitOutput& out, int circuitCode, RealisedCircuit& realised,
                        std::string& error);
 

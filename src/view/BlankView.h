@@ -2,7 +2,7 @@
 // Blanks a view while a command's dialogs are open and puts its display mode back on every
 // way out. A command that repaints the view itself afterwards keeps the repaint to itself.
 
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 
@@ -10,7 +10,7 @@ class BlankView {
 public:
     enum class OnExit { Restore, RestoreAndRepaint };
 
-    explicit BlankView(CKorvelView& view, OnExit onExit = OnExit::Restore)
+    explicit BlankView(DesignView& view, OnExit onExit = OnExit::Restore)
         : view_(view), saved_(view.displayMode), onExit_(onExit) {
         view_.displayMode = DisplayMode::Blank;
     }
@@ -22,7 +22,7 @@ public:
     BlankView& operator=(const BlankView&) = delete;
 
 private:
-    CKorvelView& view_;
+    DesignView& view_;
     DisplayMode saved_;
     OnExit onExit_;
 };

@@ -1,16 +1,16 @@
 #include "view/CoefficientList.h"
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "circuit/EngValue.h"
 #include "design/conversion/FrequencyResponse.h"
 #include "platform/CLocale.h"
 #include "platform/Canvas.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 #include "view/SummaryLines.h"
 
 namespace vorna {
 
-std::vector<std::string> CoefficientListLines(const CKorvelView& view) {
+std::vector<std::string> CoefficientListLines(const DesignView& view) {
     const bool digital = view.convertedToDigital == 1;
     const bool firstOrder = HasFirstOrderTerm(view, view.GetDocument().kind);
     std::vector<std::string> lines;
@@ -55,7 +55,7 @@ std::vector<std::string> CoefficientListLines(const CKorvelView& view) {
     return lines;
 }
 
-void DrawCoefficientList(const CKorvelView& view, Canvas& canvas) {
+void DrawCoefficientList(const DesignView& view, Canvas& canvas) {
     int y = DrawSummaryHeader(view, canvas);
     for (const auto& line : CoefficientListLines(view)) {
         canvas.TextOut(1, y, line);

@@ -9,11 +9,11 @@
 namespace vorna {
 
 class Canvas;
-class CKorvelView;
+class DesignView;
 
 // The lines of the list after the header, without line ends.
-std::vector<std::string> CoefficientListLines(const CKorvelView& view);
+std::vector<std::string> CoefficientListLines(const DesignView& view);
 
-void DrawCoefficientList(const CKorvelView& view, Canvas& canvas);
+void DrawCoefficientList(const DesignView& view, Canvas& canvas);
 
 }  // namespace vorna

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "design/conversion/FrequencyResponse.h"
 #include "platform/CLocale.h"
 #include "platform/Canvas.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 #include "view/GraphFrame.h"
 #include "view/SummaryLines.h"
 
@@ -23,7 +23,7 @@ Complex QuadraticRoot(double b, double c, bool plus) {
     return DivideByReal(Complex{-b, 0} + (plus ? w : -w), 2);
 }
 
-bool IsDigital(const CKorvelView& view) {
+bool IsDigital(const DesignView& view) {
     return view.convertedToDigital == 1;
 }
 
@@ -33,7 +33,7 @@ double TruncatedMagnitude(double value) {
 
 }  // namespace
 
-std::vector<PlotRoot> PoleZeroRoots(const CKorvelView& view) {
+std::vector<PlotRoot> PoleZeroRoots(const DesignView& view) {
     std::vector<PlotRoot> roots;
     const double scale = IsDigital(view) ? 1.0 : view.omegaC;
     auto add = [&](Complex root, bool pole) { roots.push_back({DivideByReal(root, scale), pole}); };
@@ -58,7 +58,7 @@ std::vector<PlotRoot> PoleZeroRoots(const CKorvelView& view) {
     return roots;
 }
 
-double PoleZeroRange(const CKorvelView& view) {
+double PoleZeroRange(const DesignView& view) {
     double largest = 0;  // M
     auto take = [&](double magnitude) {
         if (magnitude > largest) largest = magnitude;
@@ -85,7 +85,7 @@ double PoleZeroRange(const CKorvelView& view) {
     return range;
 }
 
-void DrawPoleZeroPlot(const CKorvelView& view, Canvas& canvas) {
+void DrawPoleZeroPlot(const DesignView& view, Canvas& canvas) {
     DrawSummaryHeader(view, canvas);
     const double range = PoleZeroRange(view);
     const double scale = kFrameHeight / range;  // S, logical units per plot unit

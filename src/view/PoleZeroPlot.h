@@ -10,7 +10,7 @@
 namespace vorna {
 
 class Canvas;
-class CKorvelView;
+class DesignView;
 
 struct PlotRoot {
     Complex position;  // in plot units (divided by omegaC for an analog design)
@@ -19,12 +19,12 @@ struct PlotRoot {
 
 // Every pole and zero in drawing order: the first-order section's, then section by
 // section the poles and then the zeros.
-std::vector<PlotRoot> PoleZeroRoots(const CKorvelView& view);
+std::vector<PlotRoot> PoleZeroRoots(const DesignView& view);
 
 // Span R of the vertical axis in plot units: twice the largest root magnitude, rounded up
 // to a whole number; at least 2, so that the unit circle is always inside the frame.
-double PoleZeroRange(const CKorvelView& view);
+double PoleZeroRange(const DesignView& view);
 
-void DrawPoleZeroPlot(const CKorvelView& view, Canvas& canvas);
+void DrawPoleZeroPlot(const DesignView& view, Canvas& canvas);
 
 }  // namespace vorna

@@ -4,11 +4,11 @@
 #include <cmath>
 
 #include "analysis/Response.h"
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "circuit/EngValue.h"
 #include "platform/CLocale.h"
 #include "platform/Canvas.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 #include "view/GraphFrame.h"
 #include "view/SummaryLines.h"
 
@@ -17,7 +17,7 @@ namespace vorna {
 namespace {
 
 // The view's design as the curves of `domain` evaluate it.
-analysis::Cascade CurveCascade(const CKorvelView& view, ResponseDomain domain) {
+analysis::Cascade CurveCascade(const DesignView& view, ResponseDomain domain) {
     return analysis::CascadeIn(
         view, view.GetDocument().kind,
         domain == ResponseDomain::Digital ? analysis::Domain::Digital : analysis::Domain::Analog,
@@ -44,7 +44,7 @@ const CurveMapping kPhaseMapping{kPhaseLineY, (kFrameHeight / 3.0) / kTwoPi, kPh
 // Traces the gain and the phase curve from the frame's left edge to one step past its
 // right edge, with `pointsPerDecade` points per decade. The gain curve is left empty where
 // the graph has no dB axis.
-void TraceCurves(const CKorvelView& view, const ResponseScale& scale, ResponseDomain domain,
+void TraceCurves(const DesignView& view, const ResponseScale& scale, ResponseDomain domain,
                  TracedCurves& curves) {
     curves.gain.clear();
     curves.phase.clear();
@@ -81,7 +81,7 @@ void TraceCurves(const CKorvelView& view, const ResponseScale& scale, ResponseDo
 }
 
 // The view's curves, traced again only when what they are traced from has changed.
-const TracedCurves& CurrentCurves(CKorvelView& view, const ResponseScale& scale,
+const TracedCurves& CurrentCurves(DesignView& view, const ResponseScale& scale,
                                   ResponseDomain domain) {
     TracedCurves::Inputs inputs{view, view.GetDocument().kind, domain == ResponseDomain::Digital,
                                 view.samplingPeriod, view.pointsPerDecade};
@@ -105,7 +105,7 @@ void DrawTraced(Canvas& canvas, const std::vector<TracedPoint>& curve, double lo
     }
 }
 
-void DrawFrequencyGrid(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale) {
+void DrawFrequencyGrid(const DesignView& view, Canvas& canvas, const ResponseScale& scale) {
     for (int decade = 0; decade < scale.decades; ++decade) {
         for (int t = 1; t <= 9; ++t) {
             const double position = std::log10(static_cast<double>(t)) + decade;
@@ -124,7 +124,7 @@ void DrawFrequencyGrid(const CKorvelView& view, Canvas& canvas, const ResponseSc
     }
 }
 
-void DrawGainGrid(const CKorvelView& view, Canvas& canvas, const ResponseScale& scale) {
+void DrawGainGrid(const DesignView& view, Canvas& canvas, const ResponseScale& scale) {
     const double span = view.graphAttMax + 10;  // E
     const double lines = span / 10;             // n
     // Up to 100 dB every 10 dB line is labelled; beyond that every ceil(E/100)-th from -10 dB.
@@ -148,7 +148,7 @@ bool ResponseScale::HasGainAxis() const {
     return std::isfinite(per10Db) && per10Db > 0;
 }
 
-ResponseScale ComputeResponseScale(const CKorvelView& view) {
+ResponseScale ComputeResponseScale(const DesignView& view) {
     ResponseScale scale;
     const double decades = std::log10(view.graphFreqMax / view.graphFreqMin);
     if (std::isfinite(decades) && decades > 0) {
@@ -164,7 +164,7 @@ ResponseScale ComputeResponseScale(const CKorvelView& view) {
     return scale;
 }
 
-ResponseScale DrawResponseAxes(const CKorvelView& view, Canvas& canvas) {
+ResponseScale DrawResponseAxes(const DesignView& view, Canvas& canvas) {
     const ResponseScale scale = ComputeResponseScale(view);
     canvas.SelectPen(view.widePen);
     DrawFrame(canvas);
@@ -177,14 +177,14 @@ ResponseScale DrawResponseAxes(const CKorvelView& view, Canvas& canvas) {
     return scale;
 }
 
-void DrawGainCurve(CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
+void DrawGainCurve(DesignView& view, Canvas& canvas, const ResponseScale& scale,
                    ResponseDomain domain) {
     if (!scale.HasGainAxis()) return;
     canvas.SelectPen(view.widePen);
     DrawTraced(canvas, CurrentCurves(view, scale, domain).gain, kFrameBottom);
 }
 
-void DrawPhaseCurve(CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
+void DrawPhaseCurve(DesignView& view, Canvas& canvas, const ResponseScale& scale,
                     ResponseDomain domain) {
     canvas.SelectPen(view.dottedPen);
     DrawLine(canvas, kFrameLeft, kPhaseLineY, kFrameRight, kPhaseLineY);
@@ -192,7 +192,7 @@ void DrawPhaseCurve(CKorvelView& view, Canvas& canvas, const ResponseScale& scal
     DrawTraced(canvas, CurrentCurves(view, scale, domain).phase, kPhaseLowerLimit);
 }
 
-void DrawResponseGraph(CKorvelView& view, Canvas& canvas) {
+void DrawResponseGraph(DesignView& view, Canvas& canvas) {
     DrawSummaryHeader(view, canvas);
     const ResponseDomain domain =
         view.convertedToDigital == 1 ? ResponseDomain::Digital : ResponseDomain::Analog;

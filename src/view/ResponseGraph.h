@@ -6,7 +6,7 @@
 namespace vorna {
 
 class Canvas;
-class CKorvelView;
+class DesignView;
 
 // Scales of the graph derived from the view's graph ranges.
 struct ResponseScale {
@@ -26,18 +26,18 @@ enum class ResponseDomain { Analog, Digital };
 inline constexpr int kPhaseLineY = 265;       // phase 0, also the dotted reference line
 inline constexpr int kPhaseLowerLimit = 320;  // lowest point of the phase band
 
-ResponseScale ComputeResponseScale(const CKorvelView& view);
+ResponseScale ComputeResponseScale(const DesignView& view);
 
 // Header, axes, gain and phase curves. For a digital design the frequency axis first
 // extends to 1.5 times the sampling frequency (the lower end stays).
-void DrawResponseGraph(CKorvelView& view, Canvas& canvas);
+void DrawResponseGraph(DesignView& view, Canvas& canvas);
 
 // Frame, frequency grid with its labels, dB grid with its labels and the 0 dB line.
-ResponseScale DrawResponseAxes(const CKorvelView& view, Canvas& canvas);
+ResponseScale DrawResponseAxes(const DesignView& view, Canvas& canvas);
 // The curves are traced once and kept in the view until what they show changes.
-void DrawGainCurve(CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
+void DrawGainCurve(DesignView& view, Canvas& canvas, const ResponseScale& scale,
                    ResponseDomain domain);
-void DrawPhaseCurve(CKorvelView& view, Canvas& canvas, const ResponseScale& scale,
+void DrawPhaseCurve(DesignView& view, Canvas& canvas, const ResponseScale& scale,
                     ResponseDomain domain);
 
 }  // namespace vorna

@@ -1,23 +1,23 @@
 #include "view/SummaryLines.h"
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "circuit/EngValue.h"
 #include "design/Approximations.h"
 #include "platform/CLocale.h"
 #include "platform/Canvas.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 
 namespace {
 
-bool IsBandKind(const CKorvelDoc& doc) {
+bool IsBandKind(const DesignDocument& doc) {
     return doc.kind > kHighPass;
 }
 
 // The edge and attenuation lines shared by the view header and the file heads.
-std::vector<std::string> SpecificationLines(const CKorvelView& view) {
-    const CKorvelDoc& doc = view.GetDocument();
+std::vector<std::string> SpecificationLines(const DesignView& view) {
+    const DesignDocument& doc = view.GetDocument();
     if (IsBandKind(doc)) {
         return {
             Format("Fp1 =%9sHz  Fp2 =%9sHz  attp = %6.4lfdB", FormatEngValue(doc.fp1).c_str(),
@@ -31,7 +31,7 @@ std::vector<std::string> SpecificationLines(const CKorvelView& view) {
                    doc.attsAchieved)};
 }
 
-std::string DigitalTitle(const CKorvelView& view) {
+std::string DigitalTitle(const DesignView& view) {
     return Format("ﾃﾞｼﾞﾀﾙ %s %s  次数=%d  ｻﾝﾌﾟﾙﾚｰﾄ = %-9s", KindLabel(view).c_str(),
                   ApproximationName(view).c_str(), view.resultOrder,
                   FormatEngValue(view.samplingFrequency).c_str());
@@ -39,19 +39,19 @@ std::string DigitalTitle(const CKorvelView& view) {
 
 }  // namespace
 
-std::string KindLabel(const CKorvelView& view) {
+std::string KindLabel(const DesignView& view) {
     const int index = view.GetDocument().kind - kLowPass;
     if (index < 0 || index >= static_cast<int>(view.kindLabels.size())) return {};
     return view.kindLabels[static_cast<std::size_t>(index)];
 }
 
-std::string ApproximationName(const CKorvelView& view) {
+std::string ApproximationName(const DesignView& view) {
     const auto approximation = ApproximationOf(view.GetDocument().approximation);
     if (!approximation) return {};
     return std::string(ApproximationRowOf(*approximation).name);
 }
 
-std::vector<std::string> SummaryHeaderLines(const CKorvelView& view) {
+std::vector<std::string> SummaryHeaderLines(const DesignView& view) {
     std::vector<std::string> lines;
     if (view.convertedToDigital == 1) {
         lines.push_back(DigitalTitle(view));
@@ -63,7 +63,7 @@ std::vector<std::string> SummaryHeaderLines(const CKorvelView& view) {
     return lines;
 }
 
-int DrawSummaryHeader(const CKorvelView& view, Canvas& canvas) {
+int DrawSummaryHeader(const DesignView& view, Canvas& canvas) {
     int y = 1;
     for (const auto& line : SummaryHeaderLines(view)) {
         canvas.TextOut(1, y, line);
@@ -72,9 +72,9 @@ int DrawSummaryHeader(const CKorvelView& view, Canvas& canvas) {
     return y;
 }
 
-SchematicSummary WriteSummaryLines(const LineSink& write, const CKorvelView& view,
+SchematicSummary WriteSummaryLines(const LineSink& write, const DesignView& view,
                                    bool withReference) {
-    const CKorvelDoc& doc = view.GetDocument();
+    const DesignDocument& doc = view.GetDocument();
     if (view.convertedToDigital == 1) {
         write(DigitalTitle(view) + "Hz\n");
     } else if (withReference) {
@@ -89,8 +89,8 @@ SchematicSummary WriteSummaryLines(const LineSink& write, const CKorvelView& vie
     return MakeSchematicSummary(view);
 }
 
-SchematicSummary MakeSchematicSummary(const CKorvelView& view) {
-    const CKorvelDoc& doc = view.GetDocument();
+SchematicSummary MakeSchematicSummary(const DesignView& view) {
+    const DesignDocument& doc = view.GetDocument();
     SchematicSummary summary;
     summary.title = Format("%s  %s   order = %d", KindLabel(view).c_str(),
                            ApproximationName(view).c_str(), view.resultOrder);

@@ -9,7 +9,7 @@
 namespace vorna {
 
 class Canvas;
-class CKorvelView;
+class DesignView;
 
 // Receives one UTF-8 line at a time, "\n" included.
 using LineSink = std::function<void(const std::string&)>;
@@ -23,23 +23,23 @@ struct SchematicSummary {
 
 // The kind label of the view's document ("Low Pass" .. "Band Eject"; empty for an unknown
 // kind) and its approximation name.
-std::string KindLabel(const CKorvelView& view);
-std::string ApproximationName(const CKorvelView& view);
+std::string KindLabel(const DesignView& view);
+std::string ApproximationName(const DesignView& view);
 
 // The header lines of the view, without line ends.
-std::vector<std::string> SummaryHeaderLines(const CKorvelView& view);
+std::vector<std::string> SummaryHeaderLines(const DesignView& view);
 
 // Draws the header lines at x = 1 from y = 1 on, one `lineHeight` apart, and returns the y
 // of the next free line.
-int DrawSummaryHeader(const CKorvelView& view, Canvas& canvas);
+int DrawSummaryHeader(const DesignView& view, Canvas& canvas);
 
 // Writes the summary lines of the journal (`withReference` true: the first line ends with
 // the reference mode) or of a report to `write`, and returns the schematic texts of the
 // same design.
-SchematicSummary WriteSummaryLines(const LineSink& write, const CKorvelView& view,
+SchematicSummary WriteSummaryLines(const LineSink& write, const DesignView& view,
                                    bool withReference);
 
 // The schematic texts alone.
-SchematicSummary MakeSchematicSummary(const CKorvelView& view);
+SchematicSummary MakeSchematicSummary(const DesignView& view);
 
 }  // namespace vorna

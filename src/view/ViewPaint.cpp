@@ -2,8 +2,8 @@
 // graphKind or the coefficient list, in the view's font; on paper every pen is black and
 // the 680 x 1200 page of the screen is scaled to the printable page.
 #include "app/DocumentResults.h"
-#include "view/CKorvelView.h"
 #include "view/CoefficientList.h"
+#include "view/DesignView.h"
 #include "view/PoleZeroPlot.h"
 #include "view/ResponseGraph.h"
 
@@ -11,7 +11,7 @@ namespace vorna {
 
 namespace {
 
-void DrawContent(CKorvelView& view, Canvas& canvas) {
+void DrawContent(DesignView& view, Canvas& canvas) {
     switch (view.displayMode) {
         case DisplayMode::Blank:
             break;
@@ -30,7 +30,7 @@ void DrawContent(CKorvelView& view, Canvas& canvas) {
 
 }  // namespace
 
-void CKorvelView::OnDraw(Canvas& canvas) {
+void DesignView::OnDraw(Canvas& canvas) {
     if (noDesignYet == 1) RecomputeResults(*this, GetDocument());
     if (displayMode == DisplayMode::Blank) return;
     canvas.SelectFont(viewFont);
@@ -42,7 +42,7 @@ void CKorvelView::OnDraw(Canvas& canvas) {
     DrawContent(*this, canvas);
 }
 
-void CKorvelView::OnPrint(Canvas& canvas) {
+void DesignView::OnPrint(Canvas& canvas) {
     if (displayMode == DisplayMode::Blank) return;
     canvas.SelectFont(viewFont);
     curvePens.fill(kBlackPen);

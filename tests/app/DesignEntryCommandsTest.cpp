@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
 #include "support/ScriptedUi.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 namespace {
@@ -13,15 +13,15 @@ namespace {
 using testing::ScriptedUi;
 
 struct Window {
-    CKorvelDoc doc;
-    CKorvelView view{doc};
+    DesignDocument doc;
+    DesignView view{doc};
     int invalidations = 0;
     Window() {
         view.onInvalidate = [this] { ++invalidations; };
     }
 };
 
-auto ViewIsBlank(const CKorvelView& view) {
+auto ViewIsBlank(const DesignView& view) {
     return [&view](const Dialog&) { EXPECT_EQ(view.displayMode, DisplayMode::Blank); };
 }
 
@@ -130,7 +130,7 @@ TEST(ParameterInputCommand, CancelKeepsTheResultsAndOkReplacesThem) {
 }
 
 TEST(DesignResults, DefaultDesignGivesItsSectionsAndGraphRanges) {
-    CKorvelDoc doc;
+    DesignDocument doc;
     DesignResults r;
     r.convertedToDigital = 1;
     r.approximatedByCircuit = 1;
@@ -170,7 +170,7 @@ TEST(DesignResults, GraphRangesByKind) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
-        CKorvelDoc doc;
+        DesignDocument doc;
         doc.kind = c.kind;
         doc.fp = c.fp;
         doc.fs = c.fs;

@@ -5,10 +5,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "circuit/Journal.h"
 #include "platform/ShiftJisText.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 #include "view/SummaryLines.h"
 
 namespace vorna {
@@ -64,8 +64,8 @@ TEST_F(JournalFile, LinesAreAppendedInShiftJis) {
 }
 
 TEST_F(JournalFile, HeaderBlock) {
-    CKorvelDoc doc;
-    CKorvelView view(doc);
+    DesignDocument doc;
+    DesignView view(doc);
     Journal journal;
     ASSERT_TRUE(journal.Open(path_));
     const SchematicSummary summary = WriteJournalHeader(journal, view, "C:/work/lp.asc");

@@ -9,7 +9,7 @@
 #include "dialogs/Dialog.h"
 #include "output/CircuitOutput.h"
 #include "support/AcceptingUi.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 namespace {
@@ -34,7 +34,7 @@ struct RealCase {
     int referenceMode;
 };
 
-bool IsLpet2(int circuit) {
+bool IsIntegratorNotch(int circuit) {
     return circuit == 3 || circuit == 7 || circuit == 11 || circuit == 13;
 }
 
@@ -90,9 +90,9 @@ void ExpectRecordedCircuit(const CircuitOutput& out, const DesignResults& design
 TEST(RealDesignSynthesis, RealisedResponseFollowsTheDesign) {
     for (const bool rounding : {false, true})
         for (const RealCase& c : kCases) {
-            CKorvelDoc doc = MakeDocument(c.design);
+            DesignDocument doc = MakeDocument(c.design);
             doc.referenceMode = c.referenceMode;
-            CKorvelView view(doc);
+            DesignView view(doc);
             RecomputeResults(view, doc);
             const DesignResults designed = view;
             CircuitOutput out;
@@ -134,7 +134,7 @@ TEST(RealDesignSynthesis, RealisedResponseFollowsTheDesign) {
                 // rounded elements, except in the lpet2 family, where it is set by a difference
                 // of the gain ratios and so reacts strongly to their rounding.
                 EXPECT_LT(std::fabs(w0Error), 0.1) << what << " section " << i;
-                if (!IsLpet2(c.circuit)) {
+                if (!IsIntegratorNotch(c.circuit)) {
                     EXPECT_LT(std::fabs(qError), 0.1) << what << " section " << i;
                 }
                 EXPECT_GT(r.den1, 0) << what << " section " << i;

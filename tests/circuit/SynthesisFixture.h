@@ -5,10 +5,10 @@
 #include <cmath>
 #include <string>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "output/CircuitOutput.h"
 #include "support/ScriptedUi.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna::testing {
 
@@ -21,8 +21,8 @@ struct SynthesisRun {
     SynthesisRun();
     ~SynthesisRun();
 
-    CKorvelDoc doc;
-    CKorvelView view{doc};
+    DesignDocument doc;
+    DesignView view{doc};
     CircuitOutput out;
     ScriptedUi ui;
     std::string journalPath;

@@ -339,7 +339,7 @@ TEST(Synthesis, InfeasibleSectionsStopTheRun) {
     }
 }
 
-TEST(Synthesis, Lpet1RealisesTheNotchSection) {
+TEST(Synthesis, StateVariableNotchRealisesTheNotchSection) {
     SynthesisRun run;
     const double w0 = Omega(1000), wz = Omega(2500);
     const double k = w0 * w0 / (wz * wz);
@@ -362,7 +362,7 @@ TEST(Synthesis, Lpet1RealisesTheNotchSection) {
     EXPECT_NE(journal.find(SynthesisRun::ShiftJis("\n 1 R1_1 = ")), std::string::npos);
 }
 
-TEST(Synthesis, Lpet2RealisesBothPoleShiftForms) {
+TEST(Synthesis, IntegratorNotchRealisesBothPoleShiftForms) {
     const double w0 = Omega(1000);
     struct Case {
         double wz;
@@ -394,7 +394,7 @@ TEST(Synthesis, Lpet2RealisesBothPoleShiftForms) {
     }
 }
 
-TEST(Synthesis, Lpet2PoleShiftWalkWithoutCandidateStartsOver) {
+TEST(Synthesis, IntegratorNotchPoleShiftWalkWithoutCandidateStartsOver) {
     SynthesisRun run;
     const double w0 = Omega(1000), wz = Omega(2500);
     run.BandSections(kLowPass, {MakeSection(w0, 3, 0.16, 0, 0.16 * wz * wz)});

@@ -8,13 +8,13 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "cli/CliRunner.h"
 #include "document/DesignFile.h"
 #include "document/DesignWindowFile.h"
 #include "output/TempFolder.h"
 #include "support/ScriptedUi.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 namespace {
@@ -34,8 +34,8 @@ TEST(CliDesignFile, SavedDesignLoadsAsTheSameJsonAndTheDesktopSavesTheSameBytes)
     EXPECT_EQ(loaded.out, saved.out);
 
     // The same design made through the window's dialogs.
-    CKorvelDoc doc;
-    CKorvelView view(doc);
+    DesignDocument doc;
+    DesignView view(doc);
     testing::ScriptedUi ui;
     ui.ExpectDialog(100).Click(103).Click(114).Ok();
     ui.ExpectDialog(505).Type(527, "1").Pick(528, "KHz").Type(530, "3").Pick(531, "KHz").Ok();

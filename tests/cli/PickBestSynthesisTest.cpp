@@ -18,7 +18,7 @@
 #include "design/DesignFixture.h"
 #include "output/CircuitOutput.h"
 #include "support/AcceptingUi.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 namespace {
@@ -92,9 +92,9 @@ TEST(PickBestSynthesis, EveryStepAcceptsTheBestCandidateOfItsFirstPass) {
         const std::string what = Describe(c.design) + " circuit " + std::to_string(c.circuit) +
                                  " series " + std::to_string(c.series);
         SCOPED_TRACE(what);
-        CKorvelDoc doc = MakeDocument(c.design);
+        DesignDocument doc = MakeDocument(c.design);
         doc.referenceMode = c.referenceMode;
-        CKorvelView view(doc);
+        DesignView view(doc);
         RecomputeResults(view, doc);
         CircuitOutput out;
         out.SetSeries(c.series + 10, 0);

@@ -5,11 +5,11 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "cli/CliRunner.h"
 #include "output/TempFolder.h"
 #include "support/ScriptedUi.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 namespace {
@@ -35,8 +35,8 @@ TEST(CliDesign, ButterworthLowPassPrintsOrder18WithNineSections) {
     EXPECT_TRUE(json["messages"].empty());
 
     // The same design made in-process gives the same doubles, bit for bit.
-    CKorvelDoc doc;
-    CKorvelView view(doc);
+    DesignDocument doc;
+    DesignView view(doc);
     testing::ScriptedUi ui;
     ui.ExpectDialog(100).Ok();
     ui.ExpectDialog(500).Type(520, "1").Pick(521, "KHz").Type(523, "1.5").Type(524, "60").Ok();

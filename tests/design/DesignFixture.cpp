@@ -22,8 +22,8 @@ std::string Describe(const DesignCase& d) {
                   d.fp1, d.fp2);
 }
 
-CKorvelDoc MakeDocument(const DesignCase& d) {
-    CKorvelDoc doc;
+DesignDocument MakeDocument(const DesignCase& d) {
+    DesignDocument doc;
     doc.kind = d.kind;
     doc.approximation = d.approximation;
     doc.byOrder = 1;
@@ -45,7 +45,7 @@ Design MakeDesign(const DesignCase& design) {
     return result;
 }
 
-double GainDb(const CKorvelDoc& doc, const DesignResults& results, double hz) {
+double GainDb(const DesignDocument& doc, const DesignResults& results, double hz) {
     const std::complex<double> s(0, kTwoPi * hz);
     double db = 0;
     // Band filters carry the transformed real pole in section 0 instead.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "design/DesignResults.h"
 
 namespace vorna::testing {
@@ -24,16 +24,16 @@ struct DesignCase {
 std::string Describe(const DesignCase& design);
 
 // The document after the by-order procedure of the case's kind and approximation.
-CKorvelDoc MakeDocument(const DesignCase& design);
+DesignDocument MakeDocument(const DesignCase& design);
 
 struct Design {
-    CKorvelDoc doc;
+    DesignDocument doc;
     DesignResults results;
 };
 Design MakeDesign(const DesignCase& design);
 
 // Gain of the realised transfer function at f Hz, in dB (sum of the sections' gains).
-double GainDb(const CKorvelDoc& doc, const DesignResults& results, double hz);
+double GainDb(const DesignDocument& doc, const DesignResults& results, double hz);
 inline double GainDb(const Design& design, double hz) {
     return GainDb(design.doc, design.results, hz);
 }

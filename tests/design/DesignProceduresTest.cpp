@@ -5,7 +5,7 @@
 #include <cmath>
 #include <complex>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
 #include "design/DesignResults.h"
 #include "design/EllipticFunctions.h"
@@ -28,8 +28,8 @@ const char* const kNotComputable =
     "この設定では設計値が計算出来ません。\n帯域幅、次数、減衰量を見直してください。";
 const char* const kRippleZero = "ａｔｔｐには０より大きな値を設定してください。";
 
-CKorvelDoc Selection(int kind, int approximation, int byOrder) {
-    CKorvelDoc doc;
+DesignDocument Selection(int kind, int approximation, int byOrder) {
+    DesignDocument doc;
     doc.kind = kind;
     doc.approximation = approximation;
     doc.byOrder = byOrder;
@@ -49,7 +49,7 @@ double AttenuationAt(const DesignResults& r, double hz) {
 }
 
 TEST(DesignDocument, NewDocumentDescribesTheDefaultDesign) {
-    const CKorvelDoc doc;
+    const DesignDocument doc;
     EXPECT_EQ(doc.kind, 101);
     EXPECT_EQ(doc.approximation, 111);
     EXPECT_EQ(doc.byOrder, 0);
@@ -79,7 +79,7 @@ TEST(DesignDispatcher, EverySelectionShowsItsDialog) {
     const char* const names[] = {"", "Chebyshev", "Inv. Cheb", "Elliptic"};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dialog);
-        CKorvelDoc doc = Selection(c.kind, c.approximation, c.byOrder);
+        DesignDocument doc = Selection(c.kind, c.approximation, c.byOrder);
         doc.order = 7;
         ScriptedUi ui;
         auto& step = ui.ExpectDialog(c.dialog);
@@ -102,7 +102,7 @@ TEST(DesignDispatcher, SectionCountsFollowTheOrder) {
     } cases[] = {{2, 0, 0}, {3, 1, 0}, {4, 0, 1}, {17, 1, 7}, {58, 0, 28}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.order);
-        CKorvelDoc doc = Selection(101, 111, 1);
+        DesignDocument doc = Selection(101, 111, 1);
         ScriptedUi ui;
         ui.ExpectDialog(508).Type(534, std::to_string(c.order)).Ok();
         EXPECT_EQ(doc.RunDesign(ui), 0);
@@ -113,7 +113,7 @@ TEST(DesignDispatcher, SectionCountsFollowTheOrder) {
 }
 
 TEST(ButterworthDesign, DefaultsGiveOrder18AndOneKilohertz) {
-    CKorvelDoc doc;
+    DesignDocument doc;
     ScriptedUi ui;
     ui.ExpectDialog(500)
         .ExpectText(522, "3.01029995663981")
@@ -143,7 +143,7 @@ TEST(ButterworthDesign, AttenuationAtThePassBandEdgeIsAttp) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.attp) + " " + c.xs);
-        CKorvelDoc doc = Selection(c.kind, 111, 0);
+        DesignDocument doc = Selection(c.kind, 111, 0);
         ScriptedUi ui;
         ui.ExpectDialog(c.dialog).Type(522, c.attp).Type(523, c.xs).Type(524, c.atts).Ok();
         ASSERT_EQ(doc.RunDesign(ui), 0);
@@ -240,7 +240,7 @@ TEST(DesignMessages, ChecksSendTheUserBackToTheDialog) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        CKorvelDoc doc = Selection(c.kind, c.approximation, c.byOrder);
+        DesignDocument doc = Selection(c.kind, c.approximation, c.byOrder);
         ScriptedUi ui;
         auto& first = ui.ExpectDialog(c.dialog);
         for (const auto& [control, text] : c.typed) first.Type(control, text);
@@ -261,7 +261,7 @@ TEST(DesignMessages, OrderBelowTwoIsRaisedWithAMessage) {
                           {103, 111, 504}, {103, 112, 505}, {104, 114, 507}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dialog);
-        CKorvelDoc doc = Selection(c.kind, c.approximation, 0);
+        DesignDocument doc = Selection(c.kind, c.approximation, 0);
         ScriptedUi ui;
         auto& step = ui.ExpectDialog(c.dialog);
         if (c.dialog == 504) {
@@ -280,7 +280,7 @@ TEST(DesignMessages, OrderBelowTwoIsRaisedWithAMessage) {
 }
 
 TEST(DesignMessages, EqualBandEdgesAreRefused) {
-    CKorvelDoc doc = Selection(103, 112, 1);
+    DesignDocument doc = Selection(103, 112, 1);
     ScriptedUi ui;
     ui.ExpectDialog(515).Type(527, "2").Type(530, "2").Ok();
     ui.ExpectMessage(kBandEdges);
@@ -292,7 +292,7 @@ TEST(DesignMessages, EqualBandEdgesAreRefused) {
 TEST(DesignMessages, ChebyshevBandEliminateBeyondItsXsLimitWarnsOfTheAcoshArgument) {
     // The order-mode dialog 518 shows the limit of Xs but does not check it: the band ratio
     // is negative, its acosh is taken as 0 with a message, and the design goes on.
-    CKorvelDoc doc = Selection(104, 112, 1);
+    DesignDocument doc = Selection(104, 112, 1);
     ScriptedUi ui;
     ui.ExpectDialog(518).Type(527, "1").Type(530, "4").Type(523, "3").Type(522, "0.5").Ok();
     ui.ExpectMessage("ａｃｏｓｈ　関数の引数が異常です！！");
@@ -302,7 +302,7 @@ TEST(DesignMessages, ChebyshevBandEliminateBeyondItsXsLimitWarnsOfTheAcoshArgume
 }
 
 TEST(DesignProcedure, ValuesStoredBeforeARefusalStayWhenTheUserCancels) {
-    CKorvelDoc doc = Selection(103, 111, 0);
+    DesignDocument doc = Selection(103, 111, 0);
     ScriptedUi ui;
     ui.ExpectDialog(504).Type(527, "5").Type(530, "1").Ok();
     ui.ExpectMessage(kBandEdges);
@@ -313,7 +313,7 @@ TEST(DesignProcedure, ValuesStoredBeforeARefusalStayWhenTheUserCancels) {
 }
 
 TEST(DesignProcedure, FrequenciesAreStoredInHertzAndShownInTheirNaturalUnit) {
-    CKorvelDoc doc;
+    DesignDocument doc;
     ScriptedUi ui;
     ui.ExpectDialog(500).Type(520, "1500").Pick(521, "Hz").Ok();
     ui.ExpectDialog(500)
@@ -332,7 +332,7 @@ TEST(DesignProcedure, FrequenciesAreStoredInHertzAndShownInTheirNaturalUnit) {
 }
 
 TEST(DesignProcedure, ButterworthShowsThreeDecibelsAndOthersTheRememberedRipple) {
-    CKorvelDoc doc;
+    DesignDocument doc;
     doc.attp = 0.5;
     ScriptedUi ui;
     ui.ExpectDialog(500).ExpectText(522, "3.01029995663981").Ok();
@@ -351,7 +351,7 @@ TEST(DesignProcedure, ButterworthShowsThreeDecibelsAndOthersTheRememberedRipple)
 }
 
 TEST(DesignProcedure, FirstEntryGoesOnWithTheDocumentValuesOnCancel) {
-    CKorvelDoc doc = Selection(103, 114, 1);
+    DesignDocument doc = Selection(103, 114, 1);
     doc.firstEntry = 1;
     ScriptedUi ui;
     ui.ExpectDialog(516).Type(534, "9").Cancel();
@@ -365,7 +365,7 @@ TEST(DesignProcedure, FirstEntryGoesOnWithTheDocumentValuesOnCancel) {
 TEST(DesignProcedure, FirstEntryCancelAfterARangeErrorDesignsFromTheDocument) {
     // Dialog 500 reads attp, atts and Fp before it refuses Xs; the Cancel that follows must
     // not hand those half-read entries to the design.
-    CKorvelDoc doc;
+    DesignDocument doc;
     doc.firstEntry = 1;
     ScriptedUi ui;
     ui.ExpectDialog(500)
@@ -387,7 +387,7 @@ TEST(DesignProcedure, FirstEntryCancelAfterARangeErrorDesignsFromTheDocument) {
 TEST(DesignProcedure, FirstEntryCancelOfRefusedValuesDoesNotLoop) {
     // The stored Xs is above the limit of the stored band: the document's own values are
     // refused silently, and the second Cancel abandons.
-    CKorvelDoc doc = Selection(104, 111, 0);
+    DesignDocument doc = Selection(104, 111, 0);
     doc.xs = 5;
     doc.firstEntry = 1;
     ScriptedUi ui;
@@ -398,7 +398,7 @@ TEST(DesignProcedure, FirstEntryCancelOfRefusedValuesDoesNotLoop) {
 }
 
 TEST(DesignProcedure, FirstEntryCancelAfterARefusedOkDesignsFromTheDocument) {
-    CKorvelDoc doc;
+    DesignDocument doc;
     doc.firstEntry = 1;
     ScriptedUi ui;
     ui.ExpectDialog(500).Type(524, "1").Ok();
@@ -410,7 +410,7 @@ TEST(DesignProcedure, FirstEntryCancelAfterARefusedOkDesignsFromTheDocument) {
 }
 
 TEST(DesignProcedure, FirstEntryCancelOfStoredRefusedValuesAbandons) {
-    CKorvelDoc doc;
+    DesignDocument doc;
     doc.firstEntry = 1;
     ScriptedUi ui;
     ui.ExpectDialog(500).Type(523, "1.01").Ok();
@@ -425,7 +425,7 @@ TEST(DesignProcedure, FirstEntryCancelOfStoredRefusedValuesAbandons) {
 }
 
 TEST(EllipticDesign, SearchAbove300DecibelsStartsAt58) {
-    CKorvelDoc doc = Selection(101, 114, 0);
+    DesignDocument doc = Selection(101, 114, 0);
     ScriptedUi ui;
     ui.ExpectDialog(501).Type(522, "0.1").Type(524, "301").Ok();
     EXPECT_EQ(doc.RunDesign(ui), 0);
@@ -533,7 +533,7 @@ TEST(DesignProcedure, DerivedQuantitiesOfEachFamily) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        CKorvelDoc doc = Selection(c.kind, c.approximation, c.byOrder);
+        DesignDocument doc = Selection(c.kind, c.approximation, c.byOrder);
         ScriptedUi ui;
         auto& step = ui.ExpectDialog(c.dialog);
         for (const auto& [control, text] : c.typed) step.Type(control, text);

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "design/DesignFixture.h"
 #include "design/EllipticCore.h"
 

@@ -64,7 +64,7 @@ TEST(FrequencyTransformation, ZeroPairSplitMultipliesToTheTransformedZero) {
 
 // The low-pass design with the same prototype as a band design, at 1 rad/s.
 Design PrototypeOf(const Design& band, const DesignCase& bandCase) {
-    const CKorvelDoc& doc = band.doc;
+    const DesignDocument& doc = band.doc;
     const double ratio = doc.kind == kBandPass ? (doc.fs2 - doc.fs1) / (doc.fp2 - doc.fp1)
                                                : (doc.fp2 - doc.fp1) / (doc.fs2 - doc.fs1);
     DesignCase lp = bandCase;

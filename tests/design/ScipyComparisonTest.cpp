@@ -20,7 +20,7 @@ std::string Number(double x) {
 
 // The edges scipy is given, in rad/s: the pass-band edges, or the stop-band edges of the
 // inverse Chebyshev approximation, which is normalised there.
-std::vector<double> ScipyEdges(const CKorvelDoc& doc) {
+std::vector<double> ScipyEdges(const DesignDocument& doc) {
     const bool stop = doc.approximation == kInverseChebyshev;
     if (doc.kind == kLowPass || doc.kind == kHighPass) return {kTwoPi * doc.fc};
     if (stop) return {kTwoPi * doc.fs1, kTwoPi * doc.fs2};

@@ -31,7 +31,7 @@ std::vector<double> Spread(double from, double to, int points) {
     return f;
 }
 
-Bands BandsOf(const CKorvelDoc& doc) {
+Bands BandsOf(const DesignDocument& doc) {
     Bands bands;
     const bool stopNormalised = doc.approximation == kInverseChebyshev;
     switch (doc.kind) {
@@ -83,7 +83,7 @@ struct Expected {
     double tolerance;
 };
 
-Expected ExpectedOf(const CKorvelDoc& doc) {
+Expected ExpectedOf(const DesignDocument& doc) {
     const bool even = doc.order % 2 == 0;
     const double atts = doc.attsAchieved;
     switch (doc.approximation) {
@@ -211,30 +211,30 @@ TEST(SectionComputations, UnusableDesignsLeaveFiniteResults) {
     // edges. The results stay finite and within their sixty sections.
     const struct {
         const char* what;
-        void (*apply)(CKorvelDoc& doc);
+        void (*apply)(DesignDocument& doc);
     } cases[] = {
-        {"order -1", [](CKorvelDoc& doc) { doc.order = -1; }},
-        {"order 0", [](CKorvelDoc& doc) { doc.order = 0; }},
-        {"order 1", [](CKorvelDoc& doc) { doc.order = 1; }},
-        {"order 59", [](CKorvelDoc& doc) { doc.order = 59; }},
+        {"order -1", [](DesignDocument& doc) { doc.order = -1; }},
+        {"order 0", [](DesignDocument& doc) { doc.order = 0; }},
+        {"order 1", [](DesignDocument& doc) { doc.order = 1; }},
+        {"order 59", [](DesignDocument& doc) { doc.order = 59; }},
         {"attp 0",
-         [](CKorvelDoc& doc) {
+         [](DesignDocument& doc) {
              doc.attp = 0;
              doc.epsP2 = 0;
          }},
         {"atts 0",
-         [](CKorvelDoc& doc) {
+         [](DesignDocument& doc) {
              doc.attsAchieved = 0;
              doc.epsS2 = 0;
          }},
         {"xs 1",
-         [](CKorvelDoc& doc) {
+         [](DesignDocument& doc) {
              doc.xs = 1;
              doc.xsAlt = 1;
          }},
-        {"fc 0", [](CKorvelDoc& doc) { doc.fc = 0; }},
+        {"fc 0", [](DesignDocument& doc) { doc.fc = 0; }},
         {"no band",
-         [](CKorvelDoc& doc) {
+         [](DesignDocument& doc) {
              doc.bandwidth = 0;
              doc.xsAlt = HUGE_VAL;
          }},
@@ -244,7 +244,7 @@ TEST(SectionComputations, UnusableDesignsLeaveFiniteResults) {
             for (int approximation = kButterworth; approximation <= kElliptic; ++approximation) {
                 SCOPED_TRACE(::testing::Message()
                              << c.what << " kind " << kind << " approximation " << approximation);
-                CKorvelDoc doc = MakeDocument({kind, approximation, 7, 0.5, 1.2});
+                DesignDocument doc = MakeDocument({kind, approximation, 7, 0.5, 1.2});
                 c.apply(doc);
                 doc.oddOrder = doc.order % 2 != 0;
                 doc.lastSection = static_cast<int>(std::ceil((doc.order - 1) / 2.0)) - 1;

@@ -10,11 +10,11 @@
 #include <random>
 #include <string>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "document/DesignFile.h"
 #include "document/DesignWindowFile.h"
 #include "output/TempFolder.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 namespace {
@@ -24,8 +24,8 @@ using nlohmann::json;
 // A window with a band-pass elliptic design converted to digital, and choices that differ
 // from a new window's everywhere.
 struct Window {
-    CKorvelDoc doc;
-    CKorvelView view{doc};
+    DesignDocument doc;
+    DesignView view{doc};
 };
 
 DesignSettings ChangedSettings() {

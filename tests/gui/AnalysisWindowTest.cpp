@@ -23,10 +23,10 @@
 #include <QTimer>
 #include <QWheelEvent>
 
-#include "CMainFrame.h"
 #include "Commands.h"
 #include "DocumentWindow.h"
 #include "GuiTestSupport.h"
+#include "MainWindow.h"
 #include "ViewWidget.h"
 #include "analysis/AnalysisWindow.h"
 #include "analysis/GraphPane.h"
@@ -50,14 +50,14 @@ protected:
     }
 
     // Changes the design behind the design window's back and lets it repaint.
-    void Redesign(const std::function<void(CKorvelView&)>& change) {
+    void Redesign(const std::function<void(DesignView&)>& change) {
         change(document->View());
         QSignalSpy painted(document->Area(), &ViewWidget::Painted);
         document->Area()->repaint();
         ASSERT_GE(painted.count(), 1);
     }
 
-    CMainFrame frame;
+    MainWindow frame;
     DocumentWindow* document = nullptr;
     AnalysisWindow* analysis = nullptr;
 };
@@ -244,7 +244,7 @@ TEST_F(AnalysisWindowTest, CursorReadsTheCurveAtTheCutOff) {
 }
 
 TEST_F(AnalysisWindowTest, DigitalDesignStopsAtHalfTheSamplingFrequency) {
-    Redesign([](CKorvelView& view) { ASSERT_TRUE(ConvertToDigital(view, 48000)); });
+    Redesign([](DesignView& view) { ASSERT_TRUE(ConvertToDigital(view, 48000)); });
     const GraphData& graph = analysis->Pane(AnalysisTab::Magnitude)->Graph();
     ASSERT_TRUE(graph.nyquist.has_value());
     EXPECT_EQ(*graph.nyquist, 24000);

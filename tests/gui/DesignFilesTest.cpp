@@ -15,11 +15,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "CDesignApp.h"
-#include "CMainFrame.h"
 #include "Commands.h"
+#include "DesignApplication.h"
 #include "DocumentWindow.h"
 #include "GuiTestSupport.h"
+#include "MainWindow.h"
 #include "document/DesignWindowFile.h"
 
 namespace vorna {
@@ -58,7 +58,7 @@ protected:
         driver.Run(trigger);
         return text;
     }
-    static QString ActiveTitle(const CMainFrame& frame) {
+    static QString ActiveTitle(const MainWindow& frame) {
         return frame.DocumentArea()->activeSubWindow()->windowTitle();
     }
 
@@ -66,9 +66,9 @@ protected:
 };
 
 TEST_F(DesignFiles, CommandLineOpensTheDesignAndABadFileOpensNothing) {
-    CDesignApp app;
+    DesignApplication app;
     app.InitInstance({BandPassFile("a.vorna")});
-    CMainFrame& frame = app.MainFrame();
+    MainWindow& frame = app.MainFrame();
     ASSERT_EQ(frame.Documents().size(), 1);
     EXPECT_EQ(frame.ActiveDocument()->Document().kind, kBandPass);
     EXPECT_EQ(frame.ActiveDocument()->View().noDesignYet, 0);
@@ -89,7 +89,7 @@ TEST_F(DesignFiles, CommandLineOpensTheDesignAndABadFileOpensNothing) {
 
 TEST_F(DesignFiles, SaveMarksAndQuestionsFollowTheChanges) {
     const QString path = folder.filePath(QStringLiteral("saved.vorna"));
-    CMainFrame frame;
+    MainWindow frame;
     DocumentWindow* document = frame.NewDocument();
     ModalDriver graph;
     graph.On(QStringLiteral("dialog300"), [](QWidget* dialog) {
@@ -123,7 +123,7 @@ TEST_F(DesignFiles, SaveMarksAndQuestionsFollowTheChanges) {
 }
 
 TEST_F(DesignFiles, FileOpenedOverAMaximisedWindowIsMaximisedAndTitled) {
-    CMainFrame frame;
+    MainWindow frame;
     frame.show();
     frame.NewDocument();
     frame.DocumentArea()->activeSubWindow()->showMaximized();
@@ -133,7 +133,7 @@ TEST_F(DesignFiles, FileOpenedOverAMaximisedWindowIsMaximisedAndTitled) {
 }
 
 TEST_F(DesignFiles, FocusReturnsToTheDesignWindowAfterADialog) {
-    CMainFrame frame;
+    MainWindow frame;
     frame.show();
     DocumentWindow* document = frame.NewDocument();
     frame.activateWindow();
@@ -151,7 +151,7 @@ TEST_F(DesignFiles, FocusReturnsToTheDesignWindowAfterADialog) {
 // Picking a family keeps the upright style even when the family's upright style is not
 // called "Regular" (DejaVu's "Book", listed after "Oblique").
 TEST_F(DesignFiles, FontChooserKeepsANewFamilyUpright) {
-    CMainFrame frame;
+    MainWindow frame;
     DocumentWindow* document = frame.NewDocument();
     ModalDriver driver;
     driver.On(QStringLiteral("fontChooser"), [](QWidget* chooser) {

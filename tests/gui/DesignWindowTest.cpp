@@ -19,10 +19,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "CMainFrame.h"
 #include "Commands.h"
 #include "DocumentWindow.h"
 #include "GuiTestSupport.h"
+#include "MainWindow.h"
 #include "Printing.h"
 #include "ViewWidget.h"
 #include "view/GraphFrame.h"
@@ -64,12 +64,12 @@ protected:
         return document->Area()->grab().toImage();
     }
 
-    CMainFrame frame;
+    MainWindow frame;
     DocumentWindow* document = nullptr;
 };
 
 TEST_F(DesignWindow, FirstPaintShowsTheDefaultLowPass) {
-    const CKorvelView& view = document->View();
+    const DesignView& view = document->View();
     EXPECT_EQ(view.resultOrder, 18);
     EXPECT_EQ(view.lineHeight, 16) << "read back from the 16-unit mincho font";
     const QImage image = Repainted();
@@ -97,7 +97,7 @@ TEST_F(DesignWindow, FilterSelectionRunsThroughTheRenderedDialogs) {
             testing::PressKey(w, Qt::Key_Return);
         });
     });
-    const CKorvelDoc& doc = document->Document();
+    const DesignDocument& doc = document->Document();
     EXPECT_EQ(doc.kind, kHighPass);
     EXPECT_EQ(doc.order, 8);
     EXPECT_DOUBLE_EQ(doc.fc, 2000.0);
@@ -194,7 +194,7 @@ TEST_F(DesignWindow, PrintsOnePageToAPdfFile) {
     EXPECT_EQ(content.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
     EXPECT_GT(pdf.size(), 2000);
     // Printing leaves the screen's coloured pens in place.
-    EXPECT_EQ(document->View().curvePens, CKorvelView::kCurvePens);
+    EXPECT_EQ(document->View().curvePens, DesignView::kCurvePens);
 }
 
 TEST_F(DesignWindow, PrintPreviewShowsOnePage) {

@@ -16,9 +16,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "document/DesignWindowFile.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna::testing {
 namespace {
@@ -140,8 +140,8 @@ void Answer(QWidget* messageBox, int answer) {
 }
 
 void WriteNewDesignFile(const QString& path) {
-    CKorvelDoc doc;
-    CKorvelView view(doc);
+    DesignDocument doc;
+    DesignView view(doc);
     ASSERT_EQ(SaveDesignFile(path.toStdString(), view), std::nullopt);
 }
 

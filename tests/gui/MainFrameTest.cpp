@@ -23,11 +23,11 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "CDesignApp.h"
-#include "CMainFrame.h"
 #include "Commands.h"
+#include "DesignApplication.h"
 #include "DocumentWindow.h"
 #include "GuiTestSupport.h"
+#include "MainWindow.h"
 
 namespace vorna {
 namespace {
@@ -55,9 +55,9 @@ QStringList VisibleTexts(const QMenu* menu) {
 }
 
 TEST(MainFrame, StartsWithOneDesignWindowInsideTheScreen) {
-    CDesignApp app;
+    DesignApplication app;
     app.InitInstance({});
-    CMainFrame& frame = app.MainFrame();
+    MainWindow& frame = app.MainFrame();
     // 1000 x 900 at (400, 200) where the screen has room; on a smaller one moved and shrunk.
     const QRect available = frame.screen()->availableGeometry();
     EXPECT_TRUE(available.contains(frame.frameGeometry())) << available.width();
@@ -76,27 +76,27 @@ TEST(MainFrame, StartsWithOneDesignWindowInsideTheScreen) {
 
 TEST(MainFrame, PlaceAndMaximisedDesignWindowsAreKeptBetweenRuns) {
     {
-        CMainFrame frame;
+        MainWindow frame;
         frame.setGeometry(30, 40, 700, 500);
         frame.NewDocument()->parentWidget()->showMaximized();
         frame.SavePlacement();
     }
     {
-        CMainFrame frame;
+        MainWindow frame;
         EXPECT_EQ(frame.geometry(), QRect(30, 40, 700, 500));
         EXPECT_TRUE(frame.NewDocument()->parentWidget()->isMaximized());
         frame.setGeometry(-500, 300, 3000, 2000);  // a place the screen no longer has
         frame.DocumentArea()->closeAllSubWindows();
         frame.SavePlacement();
     }
-    CMainFrame frame;
+    MainWindow frame;
     EXPECT_TRUE(frame.screen()->availableGeometry().contains(frame.geometry()));
     EXPECT_FALSE(frame.NewDocument()->parentWidget()->isMaximized());
     QSettings().remove(QStringLiteral("MainFrame"));
 }
 
 TEST(MainFrame, WindowMenuListsTheWindowsAndArrangesThem) {
-    CMainFrame frame;
+    MainWindow frame;
     frame.show();
     for (int i = 0; i < 3; ++i) frame.NewDocument();
     auto* menu = frame.findChild<QMenu*>(QStringLiteral("windowMenu"));
@@ -125,7 +125,7 @@ TEST(MainFrame, WindowMenuListsTheWindowsAndArrangesThem) {
 }
 
 TEST(MainFrame, ToolkitChoosersSpeakJapanese) {
-    CDesignApp app;
+    DesignApplication app;
     app.InitInstance({QStringLiteral("-e")});
     ModalDriver driver;
     driver.On(QStringLiteral("openFileChooser"), [&](QWidget* chooser) {
@@ -139,7 +139,7 @@ TEST(MainFrame, ToolkitChoosersSpeakJapanese) {
 }
 
 TEST(MainFrame, MenuBarHoldsFileSixPlainCommandsAndHelp) {
-    CMainFrame frame;
+    MainWindow frame;
     const QStringList expected{
         QString::fromUtf8("ﾌｧｲﾙ(&F)"),           QString::fromUtf8("フィルタの種類選択(&S)"),
         QString::fromUtf8("パラメータ入力(&P)"), QString::fromUtf8("フィルタの変換(&C)"),
@@ -166,7 +166,7 @@ TEST(MainFrame, MenuBarHoldsFileSixPlainCommandsAndHelp) {
 }
 
 TEST(MainFrame, CommandsCarryTheirStatusPromptsAndKeys) {
-    CMainFrame frame;
+    MainWindow frame;
     const struct {
         int id;
         const char* prompt;
@@ -201,7 +201,7 @@ TEST(MainFrame, CommandsCarryTheirStatusPromptsAndKeys) {
 }
 
 TEST(MainFrame, DocumentCommandsNeedADocumentWindow) {
-    CMainFrame frame;
+    MainWindow frame;
     const int documentCommands[] = {600,
                                     640,
                                     610,
@@ -241,7 +241,7 @@ TEST(MainFrame, CommandLineSwitchesAndPaths) {
         {{path}, 1, QStringLiteral("design.vorna")},
     };
     for (const auto& c : cases) {
-        CDesignApp app;
+        DesignApplication app;
         app.InitInstance(c.arguments);
         ASSERT_EQ(app.MainFrame().Documents().size(), c.windows)
             << c.arguments.join(u' ').toStdString();
@@ -259,7 +259,7 @@ TEST(MainFrame, OpenedDocumentsGoOnTheRecentListAndMissingOnesAreReported) {
         testing::WriteNewDesignFile(paths.back());
     }
     {
-        CMainFrame frame;
+        MainWindow frame;
         for (const QString& path : paths) frame.OpenDocument(path);
         EXPECT_EQ(frame.Documents().size(), 5);
         frame.OpenDocument(paths[2]);  // already open: that window comes to the front
@@ -268,7 +268,7 @@ TEST(MainFrame, OpenedDocumentsGoOnTheRecentListAndMissingOnesAreReported) {
                   QStringLiteral("d2.vorna"));
         EXPECT_EQ(frame.Recent().Paths(), (QStringList{paths[4], paths[3], paths[2], paths[1]}));
     }
-    CMainFrame again;  // the list is kept between runs
+    MainWindow again;  // the list is kept between runs
     EXPECT_EQ(again.Recent().Paths().size(), 4);
     EXPECT_TRUE(again.Action(kCommandRecentFirst)->text().endsWith(QStringLiteral("d4.vorna")));
     QFile::remove(paths[4]);
@@ -287,7 +287,7 @@ TEST(MainFrame, OpenChooserOffersTheDocumentFileType) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("filter.vorna"));
     testing::WriteNewDesignFile(path);
-    CMainFrame frame;
+    MainWindow frame;
     ModalDriver driver;
     driver.On(QStringLiteral("openFileChooser"), [&](QWidget* w) {
         auto* chooser = qobject_cast<QFileDialog*>(w);
@@ -309,7 +309,7 @@ TEST(MainFrame, DroppedFilesOpenAsDocuments) {
         testing::WriteNewDesignFile(folder.filePath(QString::fromLatin1(name)));
         urls << QUrl::fromLocalFile(folder.filePath(QString::fromLatin1(name)));
     }
-    CMainFrame frame;
+    MainWindow frame;
     QMimeData data;
     data.setUrls(urls);
     QDragEnterEvent enter(QPoint(500, 400), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -337,7 +337,7 @@ TEST(MainFrame, HelpDocumentsOpenFromTheirFolderAndMissingOnesAreReported) {
     QFile present(folder.filePath(QString::fromUtf8("Vorna 設計例-ver145.pdf")));
     ASSERT_TRUE(present.open(QIODevice::WriteOnly));
     present.close();
-    CMainFrame frame;
+    MainWindow frame;
     frame.SetHelpFolder(folder.path());
     DesktopRecorder desktop;
     const struct {
@@ -373,7 +373,7 @@ TEST(MainFrame, ADocumentNoProgramOpensIsReportedWithItsPath) {
     QFile present(path);
     ASSERT_TRUE(present.open(QIODevice::WriteOnly));
     present.close();
-    CMainFrame frame;
+    MainWindow frame;
     frame.SetHelpFolder(folder.path());
     // The test platform has no program for any file.
     QString text;
@@ -387,7 +387,7 @@ TEST(MainFrame, ADocumentNoProgramOpensIsReportedWithItsPath) {
 }
 
 TEST(MainFrame, AboutBoxShowsVersionAndDate) {
-    CMainFrame frame;
+    MainWindow frame;
     ModalDriver driver;
     driver.On(QStringLiteral("dialog10"), [](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8("バージョン情報"));

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "dialogs/CircuitSelectionDialog.h"
 #include "dialogs/DiagramDialog.h"
 #include "output/BasicCircuitChoice.h"
 #include "output/BitmapFiles.h"
 #include "output/TempFolder.h"
 #include "support/ScriptedUi.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 namespace {
@@ -29,10 +29,10 @@ TEST(BasicCircuitChoice, KindAndApproximationPickTheDialogAndItsPresetButton) {
         {kBandEliminate, kButterworth, 470, 492}, {kBandEliminate, kElliptic, 470, 492},
     };
     for (const auto& c : cases) {
-        CKorvelDoc doc;
+        DesignDocument doc;
         doc.kind = c.kind;
         doc.approximation = c.approximation;
-        CKorvelView view(doc);
+        DesignView view(doc);
         ScriptedUi ui;
         ui.ExpectDialog(c.dialog)
             .Inspect([&](const Dialog& d) {
@@ -48,8 +48,8 @@ TEST(BasicCircuitChoice, KindAndApproximationPickTheDialogAndItsPresetButton) {
 }
 
 TEST(BasicCircuitChoice, ChoiceIsRememberedPerDialogAndCancelChangesNothing) {
-    CKorvelDoc doc;
-    CKorvelView view(doc);
+    DesignDocument doc;
+    DesignView view(doc);
     ScriptedUi ui;
     ui.ExpectDialog(410).Click(481).Ok();
     ASSERT_TRUE(ChooseBasicCircuit(view, ui));
@@ -74,9 +74,9 @@ TEST(BasicCircuitChoice, EnterShowsTheDiagramOfTheSelectedCircuit) {
     testing::TempFolder folder;
     std::filesystem::create_directory(folder / "sys");
     testing::WriteFile(folder / "sys/khn_be2.bmp", testing::MakeBitmap({}));
-    CKorvelDoc doc;
+    DesignDocument doc;
     doc.approximation = kElliptic;
-    CKorvelView view(doc);
+    DesignView view(doc);
     ScriptedUi ui;
     ui.programDirectory = folder.Path();
     ui.ExpectDialog(420).Click(483).Enter().Click(482).Enter().Ok();

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "output/CircuitOutput.h"
 #include "output/CircuitOutputCommand.h"
 #include "output/SchematicText.h"
 #include "output/TempFolder.h"
 #include "platform/ShiftJisText.h"
 #include "support/ScriptedUi.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 #include "view/SummaryLines.h"
 
 namespace vorna {
@@ -40,7 +40,7 @@ const std::string kReference =
     "dec 100 1 100k\n";
 
 // A stand-in synthesis: one journal line and three values (the last one for an 'Rx' part).
-void FakeSynthesis(CircuitOutput& out, CKorvelDoc&, CKorvelView&, Ui&) {
+void FakeSynthesis(CircuitOutput& out, DesignDocument&, DesignView&, Ui&) {
     out.journal.WriteLine("fake section 1\n");
     out.SetComponentValue("R1_%-d", 1, 4700);
     out.SetComponentValue("C1_%-d", 1, 22e-9);
@@ -48,14 +48,14 @@ void FakeSynthesis(CircuitOutput& out, CKorvelDoc&, CKorvelView&, Ui&) {
 }
 
 // Settles one value and then fails.
-void FailingSynthesis(CircuitOutput& out, CKorvelDoc&, CKorvelView&, Ui&) {
+void FailingSynthesis(CircuitOutput& out, DesignDocument&, DesignView&, Ui&) {
     out.SetComponentValue("R1_%-d", 1, 4700);
     out.journal.WriteLine("lpet2 で 変換不能, j = 0\n");
     out.synthesisFailed = 1;
 }
 
 // Settles a value of 0, as a design at an absurd frequency would.
-void ZeroValueSynthesis(CircuitOutput& out, CKorvelDoc&, CKorvelView&, Ui&) {
+void ZeroValueSynthesis(CircuitOutput& out, DesignDocument&, DesignView&, Ui&) {
     out.SetComponentValue("R1_%-d", 1, 4700);
     out.SetComponentValue("C1_%-d", 1, 0);
 }
@@ -99,8 +99,8 @@ protected:
 
     TempFolder program;
     TempFolder current;
-    CKorvelDoc doc;
-    CKorvelView view;
+    DesignDocument doc;
+    DesignView view;
     ScriptedUi ui;
     CircuitOutput out;
 };

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
 #include "dialogs/OutputChoiceDialog.h"
 #include "output/SchematicText.h"
 #include "output/TempFolder.h"
 #include "platform/ShiftJisText.h"
 #include "support/ScriptedUi.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 namespace {
@@ -17,8 +17,8 @@ using testing::ScriptedUi;
 using testing::TempFolder;
 
 TEST(OutputCommand, ChoiceIsRememberedAndDispatched) {
-    CKorvelDoc doc;
-    CKorvelView view(doc);
+    DesignDocument doc;
+    DesignView view(doc);
     ScriptedUi ui;
     ui.ExpectDialog(kOutputChoiceDialogId)
         .Inspect([](const Dialog& d) { EXPECT_TRUE(d.Control(kOutputGainAtFrequency).checked); })
@@ -54,8 +54,8 @@ TEST(OutputCommand, CircuitOutputOfTheDefaultDesign) {
         "SYMBOL cap 0 0 R0\nSYMATTR InstName C2_9\nSYMATTR Value 1n\n"
         "SYMBOL OpAmps\\\\LT1115 16 96 R0\nTEXT 16 -104 Left 2 ;Information 1\n";
     testing::WriteFile(program / "sys/LP1_18.asc", WidenToUtf16(reference));
-    CKorvelDoc doc;
-    CKorvelView view(doc);
+    DesignDocument doc;
+    DesignView view(doc);
     RecomputeResults(view, doc);
     ASSERT_EQ(view.resultOrder, 18);
     const auto before = view.sections;

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 #include "output/SectionFigures.h"
 #include "output/TempFolder.h"
 #include "output/TextReports.h"
 #include "support/ScriptedUi.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 namespace {
@@ -20,7 +20,7 @@ const double kOmega = kTwoPi * 1000;
 
 // Butterworth low-pass sections at 1 kHz, set by hand so that the reports are checked
 // against coefficients that do not depend on the design code.
-void ButterworthLowPass(CKorvelView& view, int order) {
+void ButterworthLowPass(DesignView& view, int order) {
     view.resultOrder = order;
     view.resultOddOrder = order % 2;
     view.sectionLast = order / 2 - 1;
@@ -40,18 +40,18 @@ void ButterworthLowPass(CKorvelView& view, int order) {
 
 struct Design {
     const char* name;
-    void (*set)(CKorvelDoc&, CKorvelView&);
+    void (*set)(DesignDocument&, DesignView&);
 };
 
 const std::vector<Design> kDesigns{
-    {"lp_even", [](CKorvelDoc&, CKorvelView& view) { ButterworthLowPass(view, 4); }},
+    {"lp_even", [](DesignDocument&, DesignView& view) { ButterworthLowPass(view, 4); }},
     {"lp_odd",
-     [](CKorvelDoc& doc, CKorvelView& view) {
+     [](DesignDocument& doc, DesignView& view) {
          doc.order = 3;
          ButterworthLowPass(view, 3);
      }},
     {"bp",
-     [](CKorvelDoc& doc, CKorvelView& view) {
+     [](DesignDocument& doc, DesignView& view) {
          doc.kind = kBandPass;
          doc.approximation = kChebyshev;
          view.resultOrder = 3;
@@ -63,7 +63,7 @@ const std::vector<Design> kDesigns{
          view.sections[2] = {1500, 2.5e8, 0, 1500, 0};
      }},
     {"digital",
-     [](CKorvelDoc& doc, CKorvelView& view) {
+     [](DesignDocument& doc, DesignView& view) {
          doc.order = 3;
          ButterworthLowPass(view, 3);
          view.convertedToDigital = 1;
@@ -77,10 +77,10 @@ const std::vector<Design> kDesigns{
 
 // Writes one report of every design and compares it byte for byte with its expected file;
 // on a difference the written file is kept beside the expected one as "*.actual".
-void CheckReports(const char* report, bool (*write)(CKorvelView&, Ui&)) {
+void CheckReports(const char* report, bool (*write)(DesignView&, Ui&)) {
     for (const Design& design : kDesigns) {
-        CKorvelDoc doc;
-        CKorvelView view(doc);
+        DesignDocument doc;
+        DesignView view(doc);
         design.set(doc, view);
         view.displayMode = DisplayMode::CoefficientList;
         TempFolder folder;
@@ -109,8 +109,8 @@ TEST(TextReports, GainListsMatchTheirExpectedFiles) {
 }
 
 TEST(TextReports, ReportsAreAppendedAndCancelWritesNothing) {
-    CKorvelDoc doc;
-    CKorvelView view(doc);
+    DesignDocument doc;
+    DesignView view(doc);
     ButterworthLowPass(view, 2);
     TempFolder folder;
     testing::WriteFile(folder / "r.txt", "kept\n");

@@ -10,12 +10,12 @@
 #include "support/AcceptingUi.h"
 #include "topology/Circuits.h"
 #include "verify/RealisedCircuit.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna::testing {
 
 // `circuit` is 0 (LP1) .. 13 (BE2); false with a message when the synthesis fails.
-inline bool RealiseFirstCandidates(CKorvelDoc& doc, CKorvelView& view, int circuit,
+inline bool RealiseFirstCandidates(DesignDocument& doc, DesignView& view, int circuit,
                                    verify::RealisedCircuit& realised, std::string& error) {
     CircuitOutput out;
     out.outputMode = 2;

@@ -25,7 +25,7 @@
 #include "support/AcceptingUi.h"
 #include "tools/AcSimulation.h"
 #include "topology/Circuits.h"
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna::testing {
 namespace {
@@ -41,7 +41,7 @@ class CircuitOutputSimulation : public ::testing::TestWithParam<OutputCase> {};
 TEST_P(CircuitOutputSimulation, WrittenSchematicShowsTheRealisedResponse) {
     const OutputCase& c = GetParam();
     Design design = MakeDesign(c.design);
-    CKorvelView view(design.doc);
+    DesignView view(design.doc);
     static_cast<DesignResults&>(view) = design.results;
 
     CircuitOutput out;

@@ -27,27 +27,27 @@ struct SectionNames {
 
 const SectionNames kFirstOrderLowPass{{"R1", "C1"}, 1};
 const SectionNames kFirstOrderHighPass{{"R1", "C1", "R2"}, 1};
-const SectionNames kBpat2{{"R11", "R12", "R21", "R22", "C1", "C2", "R3", "R4"}, 3};
-const SectionNames kLpet1{
+const SectionNames kDualAmplifierBandPass{{"R11", "R12", "R21", "R22", "C1", "C2", "R3", "R4"}, 3};
+const SectionNames kStateVariableNotch{
     {"Rb1", "Rb2", "Cb1", "Cb2", "R1", "R2", "R3", "R41", "R42", "R43", "R44", "R45"}, 4};
-const SectionNames kLpet2{
+const SectionNames kIntegratorNotch{
     {"Rb1", "Cb1", "Rb2", "Cb2", "R1", "C1", "R2", "C2", "R3", "R5", "R4", "R6"}, 2};
 // The second-order sections of each basic circuit.
 const SectionNames kSecondOrder[] = {
     {{"R1", "R2", "R3", "C1", "C2"}, 1},
     {{"R1", "R2", "C1", "C2"}, 1},
-    kLpet1,
-    kLpet2,
+    kStateVariableNotch,
+    kIntegratorNotch,
     {{"R1", "R2", "C1", "C2", "C3"}, 1},
     {{"R1", "R2", "C1", "C2"}, 1},
-    kLpet1,
-    kLpet2,
+    kStateVariableNotch,
+    kIntegratorNotch,
     {{"R1", "C1", "C2", "R2", "R3"}, 1},
-    kBpat2,
-    kLpet1,
-    kLpet2,
-    kLpet1,
-    kLpet2,
+    kDualAmplifierBandPass,
+    kStateVariableNotch,
+    kIntegratorNotch,
+    kStateVariableNotch,
+    kIntegratorNotch,
 };
 
 // The sections the synthesis runs for a circuit and order, in order (section number k + 1).
@@ -59,7 +59,7 @@ std::vector<SectionNames> SynthesisSections(int circuit, int order) {
             sections.push_back(circuit < 4 ? kFirstOrderLowPass : kFirstOrderHighPass);
         secondOrder = order / 2;
     } else if ((circuit == 10 || circuit == 11) && order % 2 == 1) {
-        sections.push_back(kBpat2);
+        sections.push_back(kDualAmplifierBandPass);
         --secondOrder;
     }
     sections.insert(sections.end(), secondOrder, kSecondOrder[circuit]);

@@ -99,7 +99,7 @@ RealisedCircuit EllipticBandPass() {
     design.approximation = kElliptic;
     design.order = 4;
     testing::Design made = testing::MakeDesign(design);
-    CKorvelView view(made.doc);
+    DesignView view(made.doc);
     static_cast<DesignResults&>(view) = made.results;
     RealisedCircuit circuit;
     std::string error;

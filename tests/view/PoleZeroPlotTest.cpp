@@ -17,11 +17,11 @@ using testing::ViewWithDesign;
 using Line = RecordingCanvas::Line;
 
 // Poles are drawn as two crossing 4 x 4 lines in magenta.
-int CrossCount(const RecordingCanvas& canvas, const CKorvelView& view) {
+int CrossCount(const RecordingCanvas& canvas, const DesignView& view) {
     return static_cast<int>(canvas.LinesWith(view.markPens[3]).size()) / 2;
 }
 
-int ZeroMarkCount(const RecordingCanvas& canvas, const CKorvelView& view) {
+int ZeroMarkCount(const RecordingCanvas& canvas, const DesignView& view) {
     int count = 0;
     for (const auto& e : canvas.ellipses) {
         if (e.pen == view.curvePens[0] && e.right - e.left == 6) ++count;
@@ -32,23 +32,21 @@ int ZeroMarkCount(const RecordingCanvas& canvas, const CKorvelView& view) {
 TEST(PoleZeroPlot, RangeCoversTheLargestRoot) {
     struct Case {
         const char* name;
-        std::function<void(CKorvelView&)> design;
+        std::function<void(DesignView&)> design;
         std::vector<double> ranges;  // acceptable values; empty: any finite value from 2 up
     };
     const Case cases[] = {
-        {"Butterworth order 18",
-         [](CKorvelView& v) { SetButterworthLowPass(v, 18, 1000); },
-         {2, 4}},
-        {"Butterworth order 5", [](CKorvelView& v) { SetButterworthLowPass(v, 5, 1000); }, {2, 4}},
-        {"elliptic zeros at 2.3 wc", [](CKorvelView& v) { SetNotchLowPass(v, 1000, 2.3); }, {6}},
+        {"Butterworth order 18", [](DesignView& v) { SetButterworthLowPass(v, 18, 1000); }, {2, 4}},
+        {"Butterworth order 5", [](DesignView& v) { SetButterworthLowPass(v, 5, 1000); }, {2, 4}},
+        {"elliptic zeros at 2.3 wc", [](DesignView& v) { SetNotchLowPass(v, 1000, 2.3); }, {6}},
         {"nothing away from the origin",
-         [](CKorvelView& v) {
+         [](DesignView& v) {
              SetButterworthLowPass(v, 2, 1000);
              v.sections[0] = Section{0, 0, 0, 0, 0};
          },
          {2}},
         {"no cut-off frequency",
-         [](CKorvelView& v) {
+         [](DesignView& v) {
              SetButterworthLowPass(v, 2, 1000);
              v.omegaC = 0;
          },

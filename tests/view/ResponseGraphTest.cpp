@@ -16,7 +16,7 @@ using testing::SetButterworthLowPass;
 using testing::ViewWithDesign;
 using Line = RecordingCanvas::Line;
 
-const Pen& Green(const CKorvelView& v) {
+const Pen& Green(const DesignView& v) {
     return v.curvePens[3];
 }
 

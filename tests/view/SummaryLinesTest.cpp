@@ -11,7 +11,7 @@ namespace {
 using testing::SetButterworthLowPass;
 using testing::ViewWithDesign;
 
-std::vector<std::string> WrittenLines(const CKorvelView& view, bool withReference,
+std::vector<std::string> WrittenLines(const DesignView& view, bool withReference,
                                       SchematicSummary* summary = nullptr) {
     std::vector<std::string> lines;
     SchematicSummary texts = WriteSummaryLines(

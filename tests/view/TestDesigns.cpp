@@ -4,7 +4,7 @@
 
 namespace vorna::testing {
 
-void SetButterworthLowPass(CKorvelView& view, int order, double fc) {
+void SetButterworthLowPass(DesignView& view, int order, double fc) {
     view.sections.fill(Section{});
     view.p0 = view.p1 = view.p2 = 0;
     view.convertedToDigital = 0;
@@ -30,7 +30,7 @@ void SetButterworthLowPass(CKorvelView& view, int order, double fc) {
     view.noDesignYet = 0;
 }
 
-void SetNotchLowPass(CKorvelView& view, double fc, double zeroRatio) {
+void SetNotchLowPass(DesignView& view, double fc, double zeroRatio) {
     SetButterworthLowPass(view, 2, fc);
     const double zero = zeroRatio * view.omegaC;
     view.sections[0].num2 = 1;

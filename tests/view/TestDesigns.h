@@ -2,21 +2,21 @@
 // Designs set straight into a view's results, so that the paint and evaluation tests do
 // not depend on the approximation engine.
 
-#include "app/CKorvelDoc.h"
-#include "view/CKorvelView.h"
+#include "app/DesignDocument.h"
+#include "view/DesignView.h"
 
 namespace vorna::testing {
 
 // A document with its view; the view's results hold a Butterworth low-pass of `order`
 // with cut-off `fc` and the default design's graph ranges (100 Hz .. 5 kHz, 80 dB).
 struct ViewWithDesign {
-    CKorvelDoc doc;
-    CKorvelView view{doc};
+    DesignDocument doc;
+    DesignView view{doc};
 };
 
-void SetButterworthLowPass(CKorvelView& view, int order, double fc);
+void SetButterworthLowPass(DesignView& view, int order, double fc);
 // One second-order section with zeros at +-j zeroRatio * wc on top of SetButterworthLowPass
 // of order 2: the shape of an elliptic low-pass.
-void SetNotchLowPass(CKorvelView& view, double fc, double zeroRatio);
+void SetNotchLowPass(DesignView& view, double fc, double zeroRatio);
 
 }  // namespace vorna::testing

@@ -13,8 +13,8 @@ using testing::SetButterworthLowPass;
 using testing::ViewWithDesign;
 
 TEST(ViewPaint, NewViewPaintsTheDefaultDesignsResponse) {
-    CKorvelDoc doc;
-    CKorvelView view(doc);
+    DesignDocument doc;
+    DesignView view(doc);
     RecordingCanvas canvas;
     view.OnDraw(canvas);
     EXPECT_EQ(view.noDesignYet, 0);
@@ -54,8 +54,8 @@ TEST(ViewPaint, PrintingDrawsEverythingBlackOnTheScaledPageAndTheScreenKeepsItsC
         EXPECT_EQ(paper.mappings[0].originY, 100);
         for (const auto& line : paper.lines) ASSERT_EQ(line.pen.color, (Color{0, 0, 0}));
         for (const auto& ellipse : paper.ellipses) ASSERT_EQ(ellipse.pen.color, (Color{0, 0, 0}));
-        EXPECT_EQ(w.view.curvePens, CKorvelView::kCurvePens);
-        EXPECT_EQ(w.view.markPens, CKorvelView::kMarkPens);
+        EXPECT_EQ(w.view.curvePens, DesignView::kCurvePens);
+        EXPECT_EQ(w.view.markPens, DesignView::kMarkPens);
 
         RecordingCanvas screen;
         w.view.OnDraw(screen);

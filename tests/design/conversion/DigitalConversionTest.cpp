@@ -41,7 +41,7 @@ TEST(DigitalConversion, LowerLimitIsTwiceTheHighestFrequencyOfEachKind) {
         {kLowPass, 3000}, {kHighPass, 3000}, {kBandPass, 9000}, {kBandEliminate, 9000}, {0, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
-        CKorvelDoc doc;  // fp 1 kHz, fs 1.5 kHz, xs 1.5, fp2 3 kHz, fs2 4.5 kHz
+        DesignDocument doc;  // fp 1 kHz, fs 1.5 kHz, xs 1.5, fp2 3 kHz, fs2 4.5 kHz
         doc.kind = c.kind;
         EXPECT_DOUBLE_EQ(SamplingFrequencyLowerLimit(doc), c.limit);
     }

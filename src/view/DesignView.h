@@ -14,18 +14,18 @@
 
 namespace vorna {
 
-class CKorvelDoc;
+class DesignDocument;
 class Ui;
 
 // Scrollable area of the view, in logical units (pixels on screen).
 inline constexpr int kViewWidth = 680;
 inline constexpr int kViewHeight = 1200;
 
-class CKorvelView : public DesignResults {
+class DesignView : public DesignResults {
 public:
-    explicit CKorvelView(CKorvelDoc& document);
+    explicit DesignView(DesignDocument& document);
 
-    CKorvelDoc& GetDocument() const { return document_; }
+    DesignDocument& GetDocument() const { return document_; }
 
     GraphKind graphKind = GraphKind::Response;
     int outputChoice = 404;
@@ -78,7 +78,7 @@ public:
     void OnOpenDataFile(Ui& ui);    // 660
 
 private:
-    CKorvelDoc& document_;
+    DesignDocument& document_;
 };
 
 }  // namespace vorna

@@ -1,8 +1,8 @@
-#include "view/CKorvelView.h"
+#include "view/DesignView.h"
 
 namespace vorna {
 
-const std::array<Pen, 6> CKorvelView::kCurvePens{{
+const std::array<Pen, 6> DesignView::kCurvePens{{
     {{0, 0, 255}, 1, PenStyle::Solid},
     {{255, 0, 0}, 1, PenStyle::Solid},
     {{255, 255, 0}, 1, PenStyle::Solid},
@@ -11,15 +11,15 @@ const std::array<Pen, 6> CKorvelView::kCurvePens{{
     {{0, 255, 255}, 1, PenStyle::Solid},
 }};
 
-const std::array<Pen, 4> CKorvelView::kMarkPens{{
+const std::array<Pen, 4> DesignView::kMarkPens{{
     {{128, 128, 128}, 1, PenStyle::Solid},
     {{255, 128, 255}, 1, PenStyle::Solid},
     {{255, 255, 255}, 1, PenStyle::Solid},
     {{255, 0, 255}, 1, PenStyle::Solid},
 }};
 
-const Pen CKorvelView::kBlackPen{{0, 0, 0}, 1, PenStyle::Solid};
+const Pen DesignView::kBlackPen{{0, 0, 0}, 1, PenStyle::Solid};
 
-CKorvelView::CKorvelView(CKorvelDoc& document) : document_(document) {}
+DesignView::DesignView(DesignDocument& document) : document_(document) {}
 
 }  // namespace vorna

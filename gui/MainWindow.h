@@ -24,11 +24,11 @@ namespace vorna {
 class DocumentWindow;
 class QtUi;
 
-class CMainFrame : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    CMainFrame();
-    ~CMainFrame() override;
+    MainWindow();
+    ~MainWindow() override;
 
     QtUi& DesktopUi() { return *ui_; }
     QPrinter& Printer() { return *printer_; }

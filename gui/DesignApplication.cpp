@@ -1,15 +1,15 @@
-#include "CDesignApp.h"
+#include "DesignApplication.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "CMainFrame.h"
 #include "CommandLine.h"
+#include "MainWindow.h"
 
 namespace vorna {
 
-CDesignApp::CDesignApp() : translator_(std::make_unique<QTranslator>()) {
+DesignApplication::DesignApplication() : translator_(std::make_unique<QTranslator>()) {
     QCoreApplication::setOrganizationName(QStringLiteral("Vorna"));
     QCoreApplication::setApplicationName(QStringLiteral("Vorna"));
     // The toolkit's own choosers (files, fonts, printing) speak Japanese like the program.
@@ -17,12 +17,12 @@ CDesignApp::CDesignApp() : translator_(std::make_unique<QTranslator>()) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(translator_.get());
     }
-    frame_ = std::make_unique<CMainFrame>();
+    frame_ = std::make_unique<MainWindow>();
 }
 
-CDesignApp::~CDesignApp() = default;
+DesignApplication::~DesignApplication() = default;
 
-void CDesignApp::InitInstance(const QStringList& arguments) {
+void DesignApplication::InitInstance(const QStringList& arguments) {
     frame_->show();
     const StartupRequest request = ParseCommandLine(arguments);
     switch (request.kind) {

@@ -24,9 +24,9 @@ inline constexpr int kChebyshev = static_cast<int>(Approximation::Chebyshev);
 inline constexpr int kInverseChebyshev = static_cast<int>(Approximation::InverseChebyshev);
 inline constexpr int kElliptic = static_cast<int>(Approximation::Elliptic);
 
-class CKorvelDoc {
+class DesignDocument {
 public:
-    CKorvelDoc();
+    DesignDocument();
 
     int unitFp = 2;
     int unitFp1 = 2;

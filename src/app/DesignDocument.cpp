@@ -1,4 +1,4 @@
-#include "app/CKorvelDoc.h"
+#include "app/DesignDocument.h"
 
 #include <cmath>
 
@@ -6,9 +6,9 @@
 
 namespace vorna {
 
-CKorvelDoc::CKorvelDoc() = default;
+DesignDocument::DesignDocument() = default;
 
-int CKorvelDoc::RunDesign(Ui& ui) {
+int DesignDocument::RunDesign(Ui& ui) {
     const std::optional<FilterKind> filterKind = FilterKindOf(kind);
     const std::optional<Approximation> filterApproximation = ApproximationOf(approximation);
     int result = 1;

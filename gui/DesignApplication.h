@@ -8,20 +8,20 @@ class QTranslator;
 
 namespace vorna {
 
-class CMainFrame;
+class MainWindow;
 
-class CDesignApp {
+class DesignApplication {
 public:
-    CDesignApp();
-    ~CDesignApp();
+    DesignApplication();
+    ~DesignApplication();
 
     // Shows the main frame and opens what `arguments` (without the program name) ask for.
     void InitInstance(const QStringList& arguments);
-    CMainFrame& MainFrame() { return *frame_; }
+    MainWindow& MainFrame() { return *frame_; }
 
 private:
     std::unique_ptr<QTranslator> translator_;
-    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<MainWindow> frame_;
 };
 
 }  // namespace vorna

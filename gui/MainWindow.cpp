@@ -1,4 +1,4 @@
-#include "CMainFrame.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -52,7 +52,7 @@ DocumentWindow* DocumentOf(QMdiSubWindow* window) {
 
 }  // namespace
 
-CMainFrame::CMainFrame()
+MainWindow::MainWindow()
     : ui_(std::make_unique<QtUi>(this)),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       area_(new QMdiArea(this)) {
@@ -64,13 +64,13 @@ CMainFrame::CMainFrame()
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
-    connect(area_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateFrame);
+    connect(area_, &QMdiArea::subWindowActivated, this, &MainWindow::UpdateFrame);
     RestorePlacement();
-    connect(qGuiApp, &QCoreApplication::aboutToQuit, this, &CMainFrame::SavePlacement);
+    connect(qGuiApp, &QCoreApplication::aboutToQuit, this, &MainWindow::SavePlacement);
     UpdateFrame();
 }
 
-CMainFrame::~CMainFrame() {
+MainWindow::~MainWindow() {
     // The document windows close after the actions are gone: the frame no longer follows them.
     area_->disconnect(this);
     for (QMdiSubWindow* window : area_->subWindowList()) {
@@ -79,7 +79,7 @@ CMainFrame::~CMainFrame() {
     }
 }
 
-QAction* CMainFrame::AddAction(int id, const char* text, const char* prompt) {
+QAction* MainWindow::AddAction(int id, const char* text, const char* prompt) {
     auto* action = new QAction(Text(text), this);
     action->setObjectName(QStringLiteral("command%1").arg(id));
     action->setStatusTip(Text(prompt));
@@ -87,12 +87,12 @@ QAction* CMainFrame::AddAction(int id, const char* text, const char* prompt) {
     return action;
 }
 
-QAction* CMainFrame::Action(int commandId) const {
+QAction* MainWindow::Action(int commandId) const {
     const auto found = actions_.find(commandId);
     return found != actions_.end() ? found->second : nullptr;
 }
 
-void CMainFrame::CreateMenus() {
+void MainWindow::CreateMenus() {
     QMenuBar* bar = menuBar();
     bar->addMenu(CreateFileMenu());
     for (const ViewCommand& command : kMenuBarCommands) {
@@ -124,7 +124,7 @@ void CMainFrame::CreateMenus() {
     addAction(copy);
 }
 
-QMenu* CMainFrame::CreateFileMenu() {
+QMenu* MainWindow::CreateFileMenu() {
     auto* menu = new QMenu(Text("ﾌｧｲﾙ(&F)"), this);
     menu->setObjectName(QStringLiteral("fileMenu"));
 
@@ -137,7 +137,7 @@ QMenu* CMainFrame::CreateFileMenu() {
 
     QAction* open = AddAction(kCommandOpen, "開く(&O)...", "既存のﾌｧｲﾙを開く");
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(open, &QAction::triggered, this, &CMainFrame::ChooseAndOpenDocument);
+    connect(open, &QAction::triggered, this, &MainWindow::ChooseAndOpenDocument);
     menu->addAction(open);
 
     QAction* openData =
@@ -161,14 +161,14 @@ QMenu* CMainFrame::CreateFileMenu() {
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     print->setIcon(ToolbarIcon(ToolbarGlyph::Print));
     print->setToolTip(Text("印刷"));
-    connect(print, &QAction::triggered, this, &CMainFrame::PrintActive);
+    connect(print, &QAction::triggered, this, &MainWindow::PrintActive);
     QAction* preview =
         AddAction(kCommandPrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "印刷ｲﾒｰｼﾞをﾍﾟｰｼﾞ全体で表示");
-    connect(preview, &QAction::triggered, this, &CMainFrame::PreviewActive);
+    connect(preview, &QAction::triggered, this, &MainWindow::PreviewActive);
     documentActions_.push_back(print);
     documentActions_.push_back(preview);
     QAction* setup = AddAction(kCommandPrintSetup, "ﾌﾟﾘﾝﾀの設定(&R)...", "ﾌﾟﾘﾝﾀと用紙の設定を変更");
-    connect(setup, &QAction::triggered, this, &CMainFrame::PrintSetup);
+    connect(setup, &QAction::triggered, this, &MainWindow::PrintSetup);
     menu->addActions({print, preview, setup});
     menu->addSeparator();
 
@@ -191,7 +191,7 @@ QMenu* CMainFrame::CreateFileMenu() {
     return menu;
 }
 
-QMenu* CMainFrame::CreateWindowMenu() {
+QMenu* MainWindow::CreateWindowMenu() {
     windowMenu_ = new QMenu(Text("ｳｨﾝﾄﾞｳ(&W)"), this);
     windowMenu_->setObjectName(QStringLiteral("windowMenu"));
     const struct {
@@ -210,13 +210,13 @@ QMenu* CMainFrame::CreateWindowMenu() {
     }
     connect(Action(kCommandCascade), &QAction::triggered, area_, &QMdiArea::cascadeSubWindows);
     connect(Action(kCommandTile), &QAction::triggered, area_, &QMdiArea::tileSubWindows);
-    connect(Action(kCommandArrangeIcons), &QAction::triggered, this, &CMainFrame::ArrangeIcons);
+    connect(Action(kCommandArrangeIcons), &QAction::triggered, this, &MainWindow::ArrangeIcons);
     windowListSeparator_ = windowMenu_->addSeparator();
-    connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateWindowMenu);
+    connect(windowMenu_, &QMenu::aboutToShow, this, &MainWindow::UpdateWindowMenu);
     return windowMenu_;
 }
 
-QMenu* CMainFrame::CreateHelpMenu() {
+QMenu* MainWindow::CreateHelpMenu() {
     auto* menu = new QMenu(Text("ﾍﾙﾌﾟ(&H)"), this);
     menu->setObjectName(QStringLiteral("helpMenu"));
     for (const HelpCommand& help : kHelpCommands) {
@@ -232,12 +232,12 @@ QMenu* CMainFrame::CreateHelpMenu() {
         AddAction(kCommandAbout, "ﾊﾞｰｼﾞｮﾝ情報(&A)...", "ﾌﾟﾛｸﾞﾗﾑ情報､ﾊﾞｰｼﾞｮﾝ､版権の表示");
     about->setIcon(ToolbarIcon(ToolbarGlyph::About));
     about->setToolTip(Text("ﾊﾞｰｼﾞｮﾝ情報"));
-    connect(about, &QAction::triggered, this, &CMainFrame::ShowAbout);
+    connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
     menu->addAction(about);
     return menu;
 }
 
-void CMainFrame::CreateToolBar() {
+void MainWindow::CreateToolBar() {
     QToolBar* toolbar = addToolBar(Text("ﾂｰﾙﾊﾞｰ"));
     toolbar->setObjectName(QStringLiteral("toolBar"));
     toolbar->setMovable(false);
@@ -250,7 +250,7 @@ void CMainFrame::CreateToolBar() {
     toolbar->addAction(Action(kCommandAbout));
 }
 
-void CMainFrame::CreateStatusBar() {
+void MainWindow::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     auto* message = new QLabel(Text(kIdleMessage), bar);
     message->setObjectName(QStringLiteral("messagePane"));
@@ -269,7 +269,7 @@ void CMainFrame::CreateStatusBar() {
     }
 }
 
-DocumentWindow* CMainFrame::AddDocumentWindow(DocumentWindow* document) {
+DocumentWindow* MainWindow::AddDocumentWindow(DocumentWindow* document) {
     // A new window joins a maximised one maximised, as the area shows it anyway.
     const QMdiSubWindow* previous = area_->activeSubWindow();
     const bool maximised = previous != nullptr && previous->isMaximized();
@@ -278,7 +278,7 @@ DocumentWindow* CMainFrame::AddDocumentWindow(DocumentWindow* document) {
     window->setWindowTitle(document->Title());
     window->setWindowIcon(ProgramIcon());
     window->installEventFilter(this);
-    connect(window, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateFrame);
+    connect(window, &QMdiSubWindow::windowStateChanged, this, &MainWindow::UpdateFrame);
     if (maximised) {
         window->showMaximized();
         area_->setActiveSubWindow(window);
@@ -304,12 +304,12 @@ DocumentWindow* CMainFrame::AddDocumentWindow(DocumentWindow* document) {
     return document;
 }
 
-DocumentWindow* CMainFrame::NewDocument() {
+DocumentWindow* MainWindow::NewDocument() {
     return AddDocumentWindow(new DocumentWindow(
         QStringLiteral("%1%2").arg(Text(kDocumentBaseName)).arg(++untitledCount_)));
 }
 
-DocumentWindow* CMainFrame::OpenDocument(QString path) {
+DocumentWindow* MainWindow::OpenDocument(QString path) {
     const QFileInfo file(path);
     for (QMdiSubWindow* window : area_->subWindowList()) {
         if (DocumentOf(window)->FilePath() == file.absoluteFilePath()) {
@@ -333,7 +333,7 @@ DocumentWindow* CMainFrame::OpenDocument(QString path) {
     return AddDocumentWindow(document.release());
 }
 
-bool CMainFrame::SaveDocument(DocumentWindow* document, bool chooseName) {
+bool MainWindow::SaveDocument(DocumentWindow* document, bool chooseName) {
     if (document == nullptr) return false;
     QString path = document->FilePath();
     if (chooseName || path.isEmpty()) {
@@ -362,7 +362,7 @@ bool CMainFrame::SaveDocument(DocumentWindow* document, bool chooseName) {
     return true;
 }
 
-bool CMainFrame::ConfirmClose(DocumentWindow* document) {
+bool MainWindow::ConfirmClose(DocumentWindow* document) {
     if (!document->IsModified()) return true;
     for (QMdiSubWindow* window : area_->subWindowList()) {
         if (DocumentOf(window) == document) area_->setActiveSubWindow(window);
@@ -374,7 +374,7 @@ bool CMainFrame::ConfirmClose(DocumentWindow* document) {
     return answer == IDNO;
 }
 
-void CMainFrame::AfterCommand() {
+void MainWindow::AfterCommand() {
     for (QMdiSubWindow* window : area_->subWindowList())
         window->setWindowTitle(DocumentOf(window)->Title());
     UpdateFrame();
@@ -384,7 +384,7 @@ void CMainFrame::AfterCommand() {
     if (DocumentWindow* document = ActiveDocument()) document->setFocus(Qt::OtherFocusReason);
 }
 
-void CMainFrame::ChooseAndOpenDocument() {
+void MainWindow::ChooseAndOpenDocument() {
     FileDialogRequest request;
     request.defaultExtension = kDocumentExtension;
     request.filters = {{kDocumentFilter, kDocumentPatterns}, {kAllFilesFilter, "*"}};
@@ -393,22 +393,22 @@ void CMainFrame::ChooseAndOpenDocument() {
     if (path) OpenDocument(QString::fromStdString(*path));
 }
 
-DocumentWindow* CMainFrame::ActiveDocument() const {
+DocumentWindow* MainWindow::ActiveDocument() const {
     return DocumentOf(area_->activeSubWindow());
 }
 
-QList<DocumentWindow*> CMainFrame::Documents() const {
+QList<DocumentWindow*> MainWindow::Documents() const {
     QList<DocumentWindow*> documents;
     for (QMdiSubWindow* window : area_->subWindowList()) documents << DocumentOf(window);
     return documents;
 }
 
-void CMainFrame::RunViewCommand(const ViewCommand& command) {
+void MainWindow::RunViewCommand(const ViewCommand& command) {
     if (DocumentWindow* document = ActiveDocument()) (document->View().*command.run)(*ui_);
     AfterCommand();
 }
 
-void CMainFrame::PrintActive() {
+void MainWindow::PrintActive() {
     DocumentWindow* document = ActiveDocument();
     if (document == nullptr) return;
     QPrintDialog dialog(printer_.get(), this);
@@ -418,7 +418,7 @@ void CMainFrame::PrintActive() {
     PrintView(*printer_, document->View());
 }
 
-void CMainFrame::PreviewActive() {
+void MainWindow::PreviewActive() {
     DocumentWindow* document = ActiveDocument();
     if (document == nullptr) return;
     QPrintPreviewDialog preview(printer_.get(), this);
@@ -430,17 +430,17 @@ void CMainFrame::PreviewActive() {
     preview.exec();
 }
 
-void CMainFrame::PrintSetup() {
+void MainWindow::PrintSetup() {
     QPageSetupDialog dialog(printer_.get(), this);
     dialog.exec();
 }
 
-void CMainFrame::ShowAbout() {
+void MainWindow::ShowAbout() {
     AboutBox about;
     about.DoModal(*ui_);
 }
 
-void CMainFrame::OpenHelpDocument(const char* document) {
+void MainWindow::OpenHelpDocument(const char* document) {
     const QString folder =
         helpFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : helpFolder_;
     const QFileInfo file(QDir(folder), Text(document));
@@ -454,7 +454,7 @@ void CMainFrame::OpenHelpDocument(const char* document) {
     ui_->OpenWithDesktop(file.absoluteFilePath().toStdString());
 }
 
-void CMainFrame::UpdateFrame() {
+void MainWindow::UpdateFrame() {
     QMdiSubWindow* active = area_->activeSubWindow();
     QString title = Text(kMainTitle);
     if (active != nullptr) {
@@ -465,7 +465,7 @@ void CMainFrame::UpdateFrame() {
     for (QAction* action : documentActions_) action->setEnabled(active != nullptr);
 }
 
-void CMainFrame::RestorePlacement() {
+void MainWindow::RestorePlacement() {
     QSettings settings;
     settings.beginGroup(QString::fromLatin1(kPlacementGroup));
     const QRect saved = settings.value(QStringLiteral("geometry")).toRect();
@@ -477,7 +477,7 @@ void CMainFrame::RestorePlacement() {
     if (settings.value(QStringLiteral("maximized")).toBool()) setWindowState(Qt::WindowMaximized);
 }
 
-void CMainFrame::SavePlacement() const {
+void MainWindow::SavePlacement() const {
     QSettings settings;
     settings.beginGroup(QString::fromLatin1(kPlacementGroup));
     settings.setValue(QStringLiteral("geometry"), isMaximized() ? normalGeometry() : geometry());
@@ -487,7 +487,7 @@ void CMainFrame::SavePlacement() const {
                       active != nullptr && active->isMaximized());
 }
 
-bool CMainFrame::FitIntoScreen() {
+bool MainWindow::FitIntoScreen() {
     if (isMaximized() || isFullScreen() || screen() == nullptr) return true;
     const QRect frame = frameGeometry();
     const QRect client = geometry();
@@ -498,7 +498,7 @@ bool CMainFrame::FitIntoScreen() {
     return !margins.isNull();
 }
 
-void CMainFrame::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // A window manager decorates the window after it is shown: the frame is fitted again
     // when it is exposed or moved with its decoration known.
@@ -506,12 +506,12 @@ void CMainFrame::showEvent(QShowEvent* event) {
     if (fitOnceFramed_ && windowHandle() != nullptr) windowHandle()->installEventFilter(this);
 }
 
-void CMainFrame::moveEvent(QMoveEvent* event) {
+void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     if (fitOnceFramed_) fitOnceFramed_ = !FitIntoScreen();
 }
 
-void CMainFrame::ArrangeIcons() {
+void MainWindow::ArrangeIcons() {
     QList<QMdiSubWindow*> icons;
     for (QMdiSubWindow* window : area_->subWindowList()) {
         if (window->isMinimized()) icons << window;
@@ -523,7 +523,7 @@ void CMainFrame::ArrangeIcons() {
         icons[i]->move(places[static_cast<std::size_t>(i)]);
 }
 
-void CMainFrame::UpdateWindowMenu() {
+void MainWindow::UpdateWindowMenu() {
     for (QAction* action : windowListActions_) delete action;
     windowListActions_.clear();
     const QList<QMdiSubWindow*> windows = area_->subWindowList();
@@ -545,7 +545,7 @@ void CMainFrame::UpdateWindowMenu() {
     }
 }
 
-void CMainFrame::UpdateRecentMenu() {
+void MainWindow::UpdateRecentMenu() {
     const QStringList& paths = recent_.Paths();
     recentPlaceholder_->setVisible(paths.isEmpty());
     for (int i = 0; i < RecentFiles::kCapacity; ++i) {
@@ -561,7 +561,7 @@ void CMainFrame::UpdateRecentMenu() {
     }
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     for (QMdiSubWindow* window : area_->subWindowList()) {
         if (!ConfirmClose(DocumentOf(window))) {
             event->ignore();
@@ -573,7 +573,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle() && event->type() == QEvent::Expose && fitOnceFramed_) {
         fitOnceFramed_ = !FitIntoScreen();
     }
@@ -585,11 +585,11 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void CMainFrame::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile()) OpenDocument(url.toLocalFile());
     }
