@@ -71,8 +71,8 @@ void AddCascadeMethods(py::class_<T, Holder>& cls, analysis::Cascade (T::*cascad
                         const std::optional<std::string>& path) {
                 return ExportText((self.*cascadeOf)(), format, name, path);
             },
-            py::arg("format"), py::kw_only(), py::arg("name") = "sos",
-            py::arg("path") = py::none(), kExportDoc);
+            py::arg("format"), py::kw_only(), py::arg("name") = "sos", py::arg("path") = py::none(),
+            kExportDoc);
 }
 
 }  // namespace vorna::python

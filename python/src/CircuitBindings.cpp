@@ -16,7 +16,8 @@ namespace vorna::python {
 
 namespace {
 
-const char* const kCircuitDoc = R"(circuit(code, *, series='E24', pick='first', opamp='LT1115') -> Circuit
+const char* const kCircuitDoc =
+    R"(circuit(code, *, series='E24', pick='first', opamp='LT1115') -> Circuit
 
 Realises the design with a basic circuit, as `vorna-cli circuit` does: code is one of
 vorna.CIRCUITS ('LP1' .. 'BE2', two of which realise each kind and approximation), series the
@@ -26,7 +27,8 @@ op-amp the schematic names ('LT1115' or 'ADA4807-4'). Nothing is written: the sc
 in memory (Circuit.write_schematic) and the journal's record is Circuit.journal. Raises
 vorna.CircuitError when the circuit does not realise the design or the synthesis fails.)";
 
-const char* const kVerifyDoc = R"(verify(*, gbw=None, opamp=None, monte_carlo=None, tolerance_r=1, tolerance_c=5, distribution='uniform', seed=1, threads=None) -> dict
+const char* const kVerifyDoc =
+    R"(verify(*, gbw=None, opamp=None, monte_carlo=None, tolerance_r=1, tolerance_c=5, distribution='uniform', seed=1, threads=None) -> dict
 
 Checks the circuit as `vorna-cli verify` does: simulated with ngspice with single-pole
 op-amps (DC gain 1e5) of gain-bandwidth product gbw (Hz), or of the op-amp `opamp` of the
@@ -130,8 +132,9 @@ Verification VerifyInterruptibly(const PythonCircuit& circuit, const VerifyReque
     std::future<Verification> running;
     {
         const py::gil_scoped_release release;
-        running = std::async(std::launch::async,
-                             [&circuit, &request, &cancel] { return circuit.Verify(request, &cancel); });
+        running = std::async(std::launch::async, [&circuit, &request, &cancel] {
+            return circuit.Verify(request, &cancel);
+        });
         while (running.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
             const py::gil_scoped_acquire acquire;
             if (PyErr_CheckSignals() != 0) {
@@ -172,12 +175,14 @@ void AddCircuitBindings(py::module_& module) {
         module, "Circuit",
         "A design realised with a basic circuit (Design.circuit): its part values, its "
         "realised sections, its schematic and its verification.");
-    circuit.def_property_readonly("code", &PythonCircuit::Name, "The basic circuit, 'LP1' .. 'BE2'.")
+    circuit
+        .def_property_readonly("code", &PythonCircuit::Name, "The basic circuit, 'LP1' .. 'BE2'.")
         .def_property_readonly(
             "elements",
             [](const PythonCircuit& self) {
                 py::dict elements;
-                for (const auto& element : self.Elements()) elements[py::str(element.name)] = element.value;
+                for (const auto& element : self.Elements())
+                    elements[py::str(element.name)] = element.value;
                 return elements;
             },
             "The part values the schematic holds, by name: {'R1_1': 11300.0, 'C1_1': 1e-08, "
@@ -211,9 +216,9 @@ void AddCircuitBindings(py::module_& module) {
         .def(
             "verify",
             [](const PythonCircuit& self, std::optional<double> gbw,
-               std::optional<std::string> opAmp, std::optional<int> monteCarlo,
-               double toleranceR, double toleranceC, const std::string& distribution,
-               long long seed, std::optional<int> threads) {
+               std::optional<std::string> opAmp, std::optional<int> monteCarlo, double toleranceR,
+               double toleranceC, const std::string& distribution, long long seed,
+               std::optional<int> threads) {
                 VerifyRequest request;
                 request.gbwHz = gbw;
                 request.opAmp = opAmp;
@@ -227,8 +232,8 @@ void AddCircuitBindings(py::module_& module) {
             },
             py::kw_only(), py::arg("gbw") = py::none(), py::arg("opamp") = py::none(),
             py::arg("monte_carlo") = py::none(), py::arg("tolerance_r") = 1.0,
-            py::arg("tolerance_c") = 5.0, py::arg("distribution") = "uniform",
-            py::arg("seed") = 1, py::arg("threads") = py::none(), kVerifyDoc);
+            py::arg("tolerance_c") = 5.0, py::arg("distribution") = "uniform", py::arg("seed") = 1,
+            py::arg("threads") = py::none(), kVerifyDoc);
 
     auto design = py::reinterpret_borrow<py::class_<PythonDesign, std::shared_ptr<PythonDesign>>>(
         module.attr("Design"));

@@ -16,7 +16,8 @@ namespace vorna::python {
 
 namespace {
 
-const char* const kDesignDoc = R"(design(*, kind='lp', approximation='butterworth', order=None, fp=None, fc=None, fp1=None, fp2=None, attp=None, atts=None, xs=None, by_order=False, reference=None) -> Design
+const char* const kDesignDoc =
+    R"(design(*, kind='lp', approximation='butterworth', order=None, fp=None, fc=None, fp1=None, fp2=None, attp=None, atts=None, xs=None, by_order=False, reference=None) -> Design
 
 Designs an analog filter, as `vorna-cli design` does with the same options.
 
@@ -117,8 +118,7 @@ void AddDesignBindings(py::module_& module) {
         .def_property_readonly("sampling_frequency", &PythonDigitalDesign::SamplingFrequency,
                                "The sampling frequency in Hz.")
         .def(
-            "sos",
-            [](const PythonDigitalDesign& self) { return SosArray(self.DigitalCascade()); },
+            "sos", [](const PythonDigitalDesign& self) { return SosArray(self.DigitalCascade()); },
             "sos() -> array\n\nThe sections in scipy's sos layout (n, 6): b0 b1 b2 a0 a1 a2, "
             "the first-order section first; scipy.signal.sosfreqz and sosfilt take it as it "
             "is.");
@@ -153,8 +153,7 @@ void AddDesignBindings(py::module_& module) {
         .def_property_readonly("notices", &PythonDesign::Notices,
                                "The messages of the notices the design gave, in order (the "
                                "desktop shows them as message boxes).")
-        .def_property_readonly("file_sampling_frequency",
-                               &PythonDesign::FileSamplingFrequency,
+        .def_property_readonly("file_sampling_frequency", &PythonDesign::FileSamplingFrequency,
                                "The sampling frequency (Hz) of the digital filter of the design "
                                "file the design was loaded from, or None.")
         .def(
@@ -178,8 +177,8 @@ void AddDesignBindings(py::module_& module) {
         .def(
             "mask_margin",
             [](const PythonDesign& self) {
-                return analysis::MaskMarginDb(self.AnalogCascade(),
-                                              analysis::AttenuationMask(MaskEdgesOf(self.Document())));
+                return analysis::MaskMarginDb(
+                    self.AnalogCascade(), analysis::AttenuationMask(MaskEdgesOf(self.Document())));
             },
             "mask_margin() -> float\n\nThe smallest margin in dB by which the gain keeps to "
             "the mask (negative where it leaves it), sampled in every band.")

@@ -85,15 +85,15 @@ PythonCircuit::PythonCircuit(const PythonDesign& design, const CircuitRequest& r
         throw std::invalid_argument("opamp: the schematic's op-amp is LT1115 or ADA4807-4");
     const CircuitSelection* selection =
         FindCircuitSelection(design.Document().kind, design.Document().approximation);
-    if (selection == nullptr || (code_ != selection->firstCode && code_ != selection->firstCode + 1)) {
-        const std::string choices =
-            selection == nullptr
-                ? std::string("none")
-                : std::string(kCircuitNames[static_cast<std::size_t>(selection->firstCode -
-                                                                     kFirstCircuitCode)]) +
-                      " or " +
-                      kCircuitNames[static_cast<std::size_t>(selection->firstCode + 1 -
-                                                             kFirstCircuitCode)];
+    if (selection == nullptr ||
+        (code_ != selection->firstCode && code_ != selection->firstCode + 1)) {
+        const std::string choices = selection == nullptr
+                                        ? std::string("none")
+                                        : std::string(kCircuitNames[static_cast<std::size_t>(
+                                              selection->firstCode - kFirstCircuitCode)]) +
+                                              " or " +
+                                              kCircuitNames[static_cast<std::size_t>(
+                                                  selection->firstCode + 1 - kFirstCircuitCode)];
         throw CircuitFailure("circuit " + request.circuit +
                              " does not realise this design; choose " + choices);
     }
@@ -131,9 +131,10 @@ analysis::Cascade PythonCircuit::RealisedCascade() const {
 
 void PythonCircuit::WriteSchematic(const std::string& path) const {
     if (out_->lines.empty())
-        throw CircuitFailure("there is no schematic: the installation holds no reference "
-                             "schematic of circuit " +
-                             request_.circuit + " for this order");
+        throw CircuitFailure(
+            "there is no schematic: the installation holds no reference "
+            "schematic of circuit " +
+            request_.circuit + " for this order");
     if (const auto problem = WriteFileAtomically(path, JoinedSchematicLines(out_->lines)))
         throw FileFailure("cannot write the schematic " + path + ": " + *problem);
 }

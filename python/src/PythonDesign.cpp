@@ -176,8 +176,8 @@ PythonDesign::PythonDesign(const DesignRequest& request) : request_(request) {
         std::string names;
         for (const std::string& name : ApproximationNames())
             names += (names.empty() ? "" : ", ") + name;
-        throw std::invalid_argument("approximation: \"" + request.approximation +
-                                    "\" is none of " + names);
+        throw std::invalid_argument("approximation: \"" + request.approximation + "\" is none of " +
+                                    names);
     }
     if (request.reference && *request.reference != 0 && *request.reference != 1)
         throw std::invalid_argument("reference: the reference mode is 0 or 1");
@@ -197,8 +197,7 @@ PythonDesign::PythonDesign(const DesignRequest& request) : request_(request) {
             minimum = refusal.minimum;
             maximum = refusal.maximum;
         }
-        throw DesignFailure(RefusalText(refusal),
-                            RuleName(refusal.rule),
+        throw DesignFailure(RefusalText(refusal), RuleName(refusal.rule),
                             FieldName(refusal.field, spec.ByOrder()), minimum, maximum);
     }
     doc.TakeOver(spec, EntriesKept::All, outcome.Designed().figures);
