@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Designs an elliptic low-pass with Vorna, compares it with scipy's elliptic design of the
-same order, realises it with the LP2 circuit in E96 parts, and plots the response, the
+same order, realises it with the LP3 circuit in E96 parts, and plots the response, the
 circuit's simulated response and the Monte Carlo envelope of 1 % resistors and 5 %
 capacitors.
 
@@ -26,7 +26,7 @@ z, p, k = signal.ellip(d.order, 0.1, d.figures["atts_achieved"], 2 * np.pi * 1e3
 _, h = signal.freqs_zpk(z, p, k, worN=2 * np.pi * f)
 print(f"largest difference from scipy: {np.max(np.abs(gain_db - 20 * np.log10(np.abs(h)))):.2e} dB")
 
-c = d.circuit("LP2", series="E96", pick="best")
+c = d.circuit("LP3", series="E96", pick="best")
 r = c.verify(gbw=10e6, monte_carlo=1000, tolerance_r=1, tolerance_c=5, seed=1)
 mc = r["monte_carlo"]
 print(f"{len(c.elements)} parts; yield {mc['yield']:.1%} of {mc['runs']} runs")
@@ -40,7 +40,7 @@ ax.fill_between(envelope["frequency_hz"], envelope["p5_db"], envelope["p95_db"],
 ax.semilogx(f, gain_db, label="Vorna design")
 ax.semilogx(f, 20 * np.log10(np.abs(h)), "--", label="scipy ellip")
 ax.semilogx(r["simulated"]["frequency_hz"], r["simulated"]["simulated_db"], ":",
-            label="LP2 circuit, ngspice (GBW 10 MHz)")
+            label="LP3 circuit, ngspice (GBW 10 MHz)")
 for band in d.mask():
     high = band["high_hz"] or f[-1]
     ax.hlines(band["limit_db"], max(band["low_hz"], f[0]), high, colors="r")

@@ -16,3 +16,8 @@ from ._vorna import (APPROXIMATIONS, CIRCUITS, KINDS, Circuit, CircuitError, Des
 
 __all__ = ["APPROXIMATIONS", "CIRCUITS", "KINDS", "Circuit", "CircuitError", "Design",
            "DesignError", "DigitalDesign", "design", "load"]
+
+# The classes are the package's, whatever part of it defines them.
+for _public in (Circuit, CircuitError, Design, DesignError, DigitalDesign):
+    _public.__module__ = __name__
+del _public
