@@ -241,12 +241,12 @@ PythonDigitalDesign::PythonDigitalDesign(const PythonDesign& design, double samp
         throw DesignFailure("the sampling frequency " + Format("%.15g", samplingFrequency) +
                                 " Hz is below the lower limit of this design, " +
                                 Format("%.15g", limit) + " Hz (twice its highest frequency)",
-                            "sampling_below_limit", "sampling_frequency", limit, std::nullopt);
+                            "sampling_below_limit", "fs_hz", limit, std::nullopt);
     const DigitalOutcome outcome =
         ConvertResults(doc.Spec(), doc.Figures(), design.View(), samplingFrequency);
     const auto* digital = std::get_if<DesignResults>(&outcome);
     if (digital == nullptr)
-        throw DesignFailure(kConversionNotComputable, "not_computable", "sampling_frequency");
+        throw DesignFailure(kConversionNotComputable, "not_computable", "fs_hz");
     results_ = *digital;
 }
 

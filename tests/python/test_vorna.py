@@ -144,7 +144,7 @@ def test_entries_the_design_has_no_use_for_and_low_sampling_are_refused():
         vorna.design(kind="lp", fp1=1e3)
     with pytest.raises(vorna.DesignError) as refused:
         vorna.design(fp=1e3).digital(1e3)
-    assert refused.value.rule == "sampling_below_limit"
+    assert (refused.value.rule, refused.value.field) == ("sampling_below_limit", "fs_hz")
 
 
 def test_design_file_round_trip(tmp_path):
