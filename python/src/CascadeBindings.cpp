@@ -23,21 +23,21 @@ const char* const kFirstOrderDoc =
     "The first-order section (p0, p1, p2) of an odd low-pass or high-pass order, "
     "(p1 s + p2) / (s + p0) (digital: (p1 + p2 z^-1) / (1 + p0 z^-1)), or None.";
 const char* const kResponseDoc =
-    "response(f_hz) -> (gain_db, phase_rad, delay_s)\n\n"
+    ""
     "The gain in dB, the phase in radians (wrapped to [-pi, pi]) and the group delay in "
     "seconds at the frequencies f_hz (Hz, any shape; each result has its shape). Evaluated in "
     "C++ over the whole array with the GIL released.";
 const char* const kStepDoc =
-    "step(*, t_end=None, points=2000) -> (t, y)\n\n"
+    ""
     "The step response: times in seconds from 0 to t_end (by default until every mode has "
     "decayed to a thousandth) and the output, as arrays. An analog response has `points` "
     "samples; a digital one runs through its sampling instants and gives at most `points`.";
 const char* const kImpulseDoc =
-    "impulse(*, t_end=None, points=2000) -> (t, h)\n\n"
+    ""
     "The impulse response, as step() gives the step response (analog: without the impulse "
     "at time 0 of a direct feed-through; digital: the response to a unit sample).";
 const char* const kExportDoc =
-    "export(format, *, name='sos', path=None) -> str\n\n"
+    ""
     "The section coefficients at full precision as 'csv', 'json' or 'c' (a C header with "
     "double NAME[N][6], NAME_gain and NAME_SECTIONS), as vorna-cli export writes them. With "
     "path, the text is also written to that file (replaced only by complete new content).";

@@ -17,9 +17,7 @@ namespace vorna::python {
 namespace {
 
 const char* const kCircuitDoc =
-    R"(circuit(code, *, series='E24', pick='first', opamp='LT1115') -> Circuit
-
-Realises the design with a basic circuit, as `vorna-cli circuit` does: code is one of
+    R"(Realises the design with a basic circuit, as `vorna-cli circuit` does: code is one of
 vorna.CIRCUITS ('LP1' .. 'BE2', two of which realise each kind and approximation), series the
 E-series of the parts ('E6', 'E12', 'E24', 'E48', 'E96'), pick how each synthesis step
 chooses among its candidates ('first' as proposed, 'best' the smallest deviation), opamp the
@@ -28,9 +26,7 @@ in memory (Circuit.write_schematic) and the journal's record is Circuit.journal.
 vorna.CircuitError when the circuit does not realise the design or the synthesis fails.)";
 
 const char* const kVerifyDoc =
-    R"(verify(*, gbw=None, opamp=None, monte_carlo=None, tolerance_r=1, tolerance_c=5, distribution='uniform', seed=1, threads=None) -> dict
-
-Checks the circuit as `vorna-cli verify` does: simulated with ngspice with single-pole
+    R"(Checks the circuit as `vorna-cli verify` does: simulated with ngspice with single-pole
 op-amps (DC gain 1e5) of gain-bandwidth product gbw (Hz), or of the op-amp `opamp` of the
 op-amp table (LT1115 when neither is given); what each section needs of its op-amp; and with
 monte_carlo (1 to 1000000 runs) the tolerance analysis for resistor and capacitor tolerances
@@ -199,7 +195,7 @@ void AddCircuitBindings(py::module_& module) {
         .def(
             "realised_sections",
             [](const PythonCircuit& self) { return SectionsArray(self.RealisedCascade()); },
-            "realised_sections() -> array\n\nThe sections the settled part values realise, as "
+            "The sections the settled part values realise, as "
             "Design.sections.")
         .def(
             "response",
@@ -207,10 +203,15 @@ void AddCircuitBindings(py::module_& module) {
                 return Response(self.RealisedCascade(), f);
             },
             py::arg("f_hz"),
-            "response(f_hz) -> (gain_db, phase_rad, delay_s)\n\nThe response of the realised "
+            "The response of the realised "
             "sections, as Design.response.")
+        .def("__repr__",
+             [](const PythonCircuit& self) {
+                 return "<vorna.Circuit " + self.Name() + ", " +
+                        std::to_string(self.Elements().size()) + " values>";
+             })
         .def("write_schematic", &PythonCircuit::WriteSchematic, py::arg("path"),
-             "write_schematic(path)\n\nWrites the schematic (.asc, UTF-16LE) as vorna-cli "
+             "Writes the schematic (.asc, UTF-16LE) as vorna-cli "
              "circuit -o writes it; raises OSError when it cannot, vorna.CircuitError when the "
              "installation has no reference schematic for the circuit and order.")
         .def(

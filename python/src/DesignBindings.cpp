@@ -17,9 +17,7 @@ namespace vorna::python {
 namespace {
 
 const char* const kDesignDoc =
-    R"(design(*, kind='lp', approximation='butterworth', order=None, fp=None, fc=None, fp1=None, fp2=None, attp=None, atts=None, xs=None, by_order=False, reference=None) -> Design
-
-Designs an analog filter, as `vorna-cli design` does with the same options.
+    R"(Designs an analog filter, as `vorna-cli design` does with the same options.
 
 kind           'lp', 'hp', 'bp' or 'be' (low-pass, high-pass, band-pass, band-eliminate)
 approximation  one of vorna.APPROXIMATIONS ('butterworth', 'chebyshev', 'invchebyshev',
@@ -39,7 +37,7 @@ use for (fp1 of a low-pass design, fp of a design by order) raises ValueError; a
 entry or design raises vorna.DesignError with its rule, field and limits.)";
 
 const char* const kLoadDoc =
-    "load(path) -> Design\n\nThe design of a design file (.vorna). Raises OSError naming the "
+    "The design of a design file (.vorna). Raises OSError naming the "
     "file when it cannot be read or holds no design. A file that holds a digital filter gives "
     "its analog design; Design.file_sampling_frequency keeps the sampling frequency.";
 
@@ -119,7 +117,7 @@ void AddDesignBindings(py::module_& module) {
                                "The sampling frequency in Hz.")
         .def(
             "sos", [](const PythonDigitalDesign& self) { return SosArray(self.DigitalCascade()); },
-            "sos() -> array\n\nThe sections in scipy's sos layout (n, 6): b0 b1 b2 a0 a1 a2, "
+            "The sections in scipy's sos layout (n, 6): b0 b1 b2 a0 a1 a2, "
             "the first-order section first; scipy.signal.sosfreqz and sosfilt take it as it "
             "is.");
     AddCascadeMethods(digital, &PythonDigitalDesign::DigitalCascade);
@@ -158,7 +156,7 @@ void AddDesignBindings(py::module_& module) {
                                "file the design was loaded from, or None.")
         .def(
             "zpk", [](const PythonDesign& self) { return ZpkTuple(self.AnalogCascade()); },
-            "zpk() -> (z, p, k)\n\nZeros and poles (complex arrays, rad/s) and the gain, as "
+            "Zeros and poles (complex arrays, rad/s) and the gain, as "
             "scipy's analog zpk (scipy.signal.freqs_zpk takes them as they are).")
         .def(
             "digital",
@@ -166,11 +164,11 @@ void AddDesignBindings(py::module_& module) {
                 return std::make_shared<PythonDigitalDesign>(self, fs);
             },
             py::arg("fs_hz"),
-            "digital(fs_hz) -> DigitalDesign\n\nThe digital filter for a sampling frequency in "
+            "The digital filter for a sampling frequency in "
             "Hz (at least twice the design's highest frequency, or vorna.DesignError).")
         .def(
             "mask", [](const PythonDesign& self) { return Mask(self.Document()); },
-            "mask() -> list of dict\n\nThe attenuation mask in ascending frequency: per band "
+            "The attenuation mask in ascending frequency: per band "
             "'band' ('pass' or 'stop'), 'low_hz', 'high_hz' (None: no upper end) and "
             "'limit_db' (pass: the lowest gain allowed; stop: the highest), counted from the "
             "top of the pass-band ripple.")
@@ -180,10 +178,16 @@ void AddDesignBindings(py::module_& module) {
                 return analysis::MaskMarginDb(
                     self.AnalogCascade(), analysis::AttenuationMask(MaskEdgesOf(self.Document())));
             },
-            "mask_margin() -> float\n\nThe smallest margin in dB by which the gain keeps to "
+            "The smallest margin in dB by which the gain keeps to "
             "the mask (negative where it leaves it), sampled in every band.")
+        .def("__repr__",
+             [](const PythonDesign& self) {
+                 return "<vorna.Design " + KindName(self.Document().kind) + " " +
+                        ApproximationName(self.Document().approximation) + " order " +
+                        std::to_string(self.Document().order) + ">";
+             })
         .def("save", &PythonDesign::Save, py::arg("path"),
-             "save(path)\n\nWrites the design file (.vorna); raises OSError when it cannot.");
+             "Writes the design file (.vorna); raises OSError when it cannot.");
     AddCascadeMethods(design, &PythonDesign::AnalogCascade);
 
     module.def(
