@@ -4,7 +4,8 @@ frequency grid in one run, and prints each row's ratio (peer time / Vorna time).
 
     /usr/bin/python3 bench/compare_with_scipy.py [BUILD_DIR]
 
-BUILD_DIR defaults to ./build; it must hold bin/vorna_bench and bin/vorna-cli.
+BUILD_DIR defaults to ./build; it must hold bin/vorna_bench and bin/vorna-cli, and the
+Python module's row needs python/vorna (the module built with the project).
 """
 import json
 import os
@@ -51,12 +52,9 @@ def sections_of(d):
     return np.array(r["sections"][: r["sectionLast"] + 1])
 
 
-def analog_peer(points):
-    """numpy: the 58 analog sections of the order-58 band-pass, gain and phase at `points`
-    from 10 Hz to 100 kHz."""
-    sec = sections_of(design("--kind", "bp", "--by-order", "--order", "58"))
-    w = 2 * np.pi * np.logspace(1, 5, points)
-    s = 1j * w
+def numpy_gain_phase(sec, f):
+    """The fused numpy loop: gain and phase of analog sections at frequencies f (Hz)."""
+    s = 1j * 2 * np.pi * f
 
     def run():
         s2 = s * s
@@ -64,7 +62,29 @@ def analog_peer(points):
         for p0, p1, p2, p3, p4 in sec:
             h *= (p2 * s2 + p3 * s + p4) / (s2 + p0 * s + p1)
         return 20 * np.log10(np.abs(h)), np.angle(h)
-    return peer_seconds(run)
+    return run
+
+
+def analog_peer(points):
+    """numpy: the 58 analog sections of the order-58 band-pass, gain and phase at `points`
+    from 10 Hz to 100 kHz."""
+    sec = sections_of(design("--kind", "bp", "--by-order", "--order", "58"))
+    return peer_seconds(numpy_gain_phase(sec, np.logspace(1, 5, points)))
+
+
+def python_response_row(points=100000):
+    """vorna's Design.response (gain, phase and group delay, in C++ without the GIL) and the
+    fused numpy loop (gain and phase) on the same sections and frequencies; None when the
+    module is not built."""
+    sys.path.insert(0, os.path.join(BUILD, "python"))
+    try:
+        import vorna
+    except ImportError:
+        return None
+    d = vorna.design(kind="bp", by_order=True, order=58)
+    f = np.logspace(1, 5, points)
+    return (peer_seconds(lambda: d.response(f)) / points,
+            peer_seconds(numpy_gain_phase(d.sections, f)) / points)
 
 
 def digital_peer(points):
@@ -126,6 +146,18 @@ def main():
     for name, bench, points, peer, goal in RATIO_ROWS:
         ours = vorna_seconds(bench) / points
         theirs = peer() / points
+        ratio = theirs / ours
+        ok = ratio >= goal
+        failed |= not ok
+        print(f"{name:<90} {ours * 1e6:10.3f}us {theirs * 1e6:10.3f}us {ratio:7.2f} "
+              f"{'>=' + format(goal, 'g'):>6} {'' if ok else 'BELOW GOAL'}")
+    name, goal = "Python Design.response (gain, phase, delay), 58 sections, 100000 points", 2.0
+    measured = python_response_row()
+    if measured is None:
+        failed = True
+        print(f"{name:<90} the module is not built (python/vorna in {BUILD})")
+    else:
+        ours, theirs = measured
         ratio = theirs / ours
         ok = ratio >= goal
         failed |= not ok

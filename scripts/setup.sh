@@ -9,6 +9,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev libeigen3-dev
   fonts-ipafont-mincho
   ngspice libngspice0-dev python3 python3-scipy python3-sympy time
+  python3-dev pybind11-dev python3-pytest python3-matplotlib
   clang-format git
 )
 

@@ -1,0 +1,63 @@
+#include "PythonUi.h"
+
+#include "ModuleErrors.h"
+#include "PythonCircuit.h"
+#include "dialogs/Dialog.h"
+#include "output/OpAmpReplacement.h"
+#include "output/SchematicText.h"
+
+namespace vorna::python {
+
+void PythonUi::Fail(const std::string& what) const {
+    std::string text = what;
+    for (const auto& message : messages) text += "\n" + message;
+    throw CircuitFailure(text);
+}
+
+int PythonUi::MessageBox(const std::string& text, MessageButtons buttons) {
+    messages.push_back(text);
+    if (buttons == MessageButtons::Ok) return IDOK;
+    switch (OpAmpQuestionOf(text)) {
+        case OpAmpQuestion::UseDefaultReplacement:
+            return opAmp_ == kDefaultReplacementOpAmp ? IDYES : IDNO;
+        case OpAmpQuestion::KeepReference:
+            return opAmp_ == kReferenceOpAmp ? IDYES : IDNO;
+        case OpAmpQuestion::Other:
+            break;
+    }
+    Fail("the circuit run asked a question it cannot answer:");
+}
+
+int PythonUi::RunModal(Dialog& dialog) {
+    if (dialog.Id() != selectionDialog_)
+        Fail("the circuit run showed dialog " + std::to_string(dialog.Id()) + ":");
+    dialog.Open(*this);
+    dialog.UserClick(circuitCode_);
+    dialog.UserClick(IDOK);
+    if (!dialog.Ended()) Fail("the choice of circuit was refused:");
+    return dialog.Result();
+}
+
+std::optional<std::string> PythonUi::SaveFileName(const FileDialogRequest&) {
+    return std::nullopt;
+}
+
+std::optional<std::string> PythonUi::OpenFileName(const FileDialogRequest&) {
+    return std::nullopt;
+}
+
+bool PythonUi::ChooseFont(FontDescription&) {
+    return false;
+}
+
+void PythonUi::OpenWithDesktop(const std::string&) {}
+
+std::string PythonUi::ProgramDirectory() {
+    return ModuleDirectory();
+}
+
+std::string PythonUi::CurrentDirectory() {
+    return folder_;
+}
+
+}  // namespace vorna::python

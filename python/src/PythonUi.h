@@ -1,0 +1,42 @@
+#pragma once
+// The Ui of the module's circuit runs: it records every message, chooses the basic circuit
+// in its selection dialog, answers the op-amp questions for the schematic's op-amp, and
+// fails the run (CircuitFailure) on anything else it is asked. Its current folder is a
+// folder of the run's own, so that the journal goes nowhere the user did not ask for.
+
+#include <string>
+#include <vector>
+
+#include "platform/Ui.h"
+
+namespace vorna::python {
+
+class PythonUi : public Ui {
+public:
+    PythonUi(int selectionDialog, int circuitCode, std::string opAmp, std::string folder)
+        : selectionDialog_(selectionDialog),
+          circuitCode_(circuitCode),
+          opAmp_(std::move(opAmp)),
+          folder_(std::move(folder)) {}
+
+    std::vector<std::string> messages;
+
+    int MessageBox(const std::string& text, MessageButtons buttons) override;
+    int RunModal(Dialog& dialog) override;
+    std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
+    std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
+    bool ChooseFont(FontDescription& font) override;
+    void OpenWithDesktop(const std::string& path) override;
+    std::string ProgramDirectory() override;
+    std::string CurrentDirectory() override;
+
+private:
+    [[noreturn]] void Fail(const std::string& what) const;
+
+    int selectionDialog_;
+    int circuitCode_;
+    std::string opAmp_;
+    std::string folder_;
+};
+
+}  // namespace vorna::python
