@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
@@ -14,6 +15,7 @@
 #include "platform/FileRead.h"
 #include "platform/MessageText.h"
 #include "platform/Ui.h"
+#include "topology/BasicCircuits.h"
 #include "view/BlankView.h"
 #include "view/DesignView.h"
 #include "view/SummaryLines.h"
@@ -130,8 +132,8 @@ bool CloseJournal(CircuitOutput& out, Ui& ui) {
 void FinishCircuitOutput(CircuitOutput& out, Ui& ui) {
     CloseJournal(out, ui);
     out.outputFile.Abandon();
-    if (out.synthesisFailed != 0 || out.outputFailed) {
-        out.synthesisFailed = 0;
+    if (out.synthesisFailed || out.outputFailed) {
+        out.synthesisFailed = false;
         return;
     }
     if (out.outputMode == 0) return;
@@ -146,9 +148,10 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
     }
     if (view.approximatedByCircuit != 0 && !Confirm(ui, kAlreadyApproximated)) return;
 
-    const int circuit = view.selectedCircuit - kFirstCircuitCode;
-    if (circuit < 0 || circuit >= static_cast<int>(kCircuitNames.size())) return;
-    const std::string circuitName = kCircuitNames[static_cast<std::size_t>(circuit)];
+    const std::optional<std::size_t> row = BasicCircuitRowOf(view.selectedCircuit);
+    if (!row) return;
+    const BasicCircuit& circuit = kBasicCircuits[*row];
+    const std::string circuitName(circuit.code);
     out.outputMode = OpenReferenceSchematic(out, ui, circuitName, view.resultOrder);
     if (out.outputMode == 0) return;
     if (out.outputMode == 2 && !out.schematicInMemory) ChooseSchematicFile(out, ui);
@@ -173,18 +176,18 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
         out.ClassifySchematicLines();
     }
 
-    out.synthesisEntries[static_cast<std::size_t>(circuit)](out, doc, view, ui);
+    out.synthesis(circuit, out, doc, view, ui);
 
-    if (out.synthesisFailed == 0 && !ValuesRealisable(out.elementValues)) {
+    if (!out.synthesisFailed && !ValuesRealisable(out.elementValues)) {
         ui.MessageBox(kUnrealisableValues, MessageButtons::Ok);
-        out.synthesisFailed = 1;
+        out.synthesisFailed = true;
     }
     // After a failure no schematic is written: it would hold the reference's values for the
     // sections not realised. The schematic goes to the disk first, the journal's record
     // next, and only then does the schematic take the chosen file's place: a journal that
     // cannot be written leaves that file as it was, and the journal names no schematic
     // that was not written.
-    const bool staged = out.synthesisFailed == 0 && StageSchematic(out, ui);
+    const bool staged = !out.synthesisFailed && StageSchematic(out, ui);
     if (!staged) out.journal.NameSchematic(circuitName);
     out.journalWritten = CloseJournal(out, ui);
     const bool schematicWritten =
