@@ -51,7 +51,7 @@ struct SynthesisContext {
     void Settle(std::initializer_list<CircuitElement> elements) {
         for (const CircuitElement& element : elements) {
             settled.elements.push_back(element);
-            if (out.outputMode == 2)
+            if (out.outputMode == OutputMode::SchematicAndJournal)
                 out.SetComponentValue((element.name + "_%-d").c_str(), settled.number,
                                       element.value);
         }

@@ -40,6 +40,9 @@ struct InfoPlaceholder {
     std::size_t position = 0;
 };
 
+// What a circuit output run writes.
+enum class OutputMode { Stop, JournalOnly, SchematicAndJournal };
+
 class CircuitOutput : public ESeriesState {
 public:
     CircuitOutput();
@@ -60,8 +63,7 @@ public:
     // A file could not be written; like a synthesis failure, the run ends without its final
     // message.
     bool outputFailed = false;
-    // 0 stop, 1 journal only, 2 schematic and journal.
-    int outputMode = 2;
+    OutputMode outputMode = OutputMode::SchematicAndJournal;
     // The schematic is made in `lines` but no file is asked for or written (a verification
     // of the circuit); the journal then names the circuit, as when there is no schematic.
     bool schematicInMemory = false;

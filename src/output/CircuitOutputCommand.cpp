@@ -16,6 +16,7 @@
 #include "platform/MessageText.h"
 #include "platform/Ui.h"
 #include "topology/BasicCircuits.h"
+#include "topology/Circuits.h"
 #include "view/BlankView.h"
 #include "view/DesignView.h"
 #include "view/SummaryLines.h"
@@ -63,7 +64,7 @@ void TellSchematicUnwritable(CircuitOutput& out, Ui& ui) {
 // Writes the schematic beside the chosen file; false when there is none to write or it
 // could not be written (the user is told).
 bool StageSchematic(CircuitOutput& out, Ui& ui) {
-    if (out.outputMode != 2 || !out.outputFile.IsOpen()) return false;
+    if (out.outputMode != OutputMode::SchematicAndJournal || !out.outputFile.IsOpen()) return false;
     out.outputFile.Write(JoinedSchematicLines(out.lines));
     if (out.outputFile.Stage()) return true;
     TellSchematicUnwritable(out, ui);
@@ -79,20 +80,21 @@ bool CommitSchematic(CircuitOutput& out, Ui& ui) {
 
 }  // namespace
 
-int OpenReferenceSchematic(CircuitOutput& out, Ui& ui, const std::string& circuitName, int order) {
-    out.referenceName = Format("%s_%-d.asc", circuitName.c_str(), order);
+OutputMode OpenReferenceSchematic(CircuitOutput& out, Ui& ui, const BasicCircuit& circuit,
+                                  int order) {
+    out.referenceName = installation::ReferenceFileName(circuit, order);
     out.referencePath = ui.ProgramDirectory() + "sys/" + out.referenceName;
     FileContents reference = ReadInputFile(out.referencePath);
     if (reference) {
         out.referenceText = std::move(reference.bytes);
-        return 2;
+        return OutputMode::SchematicAndJournal;
     }
     // A folder or an oversized file in its place is no reference either; say why first.
     const std::string problem = ReadProblemText(out.referencePath, reference.problem);
     if (!problem.empty()) ui.MessageBox(problem, MessageButtons::Ok);
-    if (!Confirm(ui, kNoReference)) return 0;
-    out.outputPath = circuitName;
-    return 1;
+    if (!Confirm(ui, kNoReference)) return OutputMode::Stop;
+    out.outputPath = circuit.code;
+    return OutputMode::JournalOnly;
 }
 
 void ChooseSchematicFile(CircuitOutput& out, Ui& ui) {
@@ -103,7 +105,7 @@ void ChooseSchematicFile(CircuitOutput& out, Ui& ui) {
     request.filters = {{"Schematic (*.asc)", "*.asc"}};
     const auto chosen = ui.SaveFileName(request);
     if (!chosen) {
-        out.outputMode = 1;
+        out.outputMode = OutputMode::JournalOnly;
         return;
     }
     out.outputPath = *chosen;
@@ -111,7 +113,7 @@ void ChooseSchematicFile(CircuitOutput& out, Ui& ui) {
         ui.MessageBox(
             Format("回路図ファイル「%s」が作成出来ません", EchoedText(out.outputPath).c_str()),
             MessageButtons::Ok);
-        out.outputMode = 1;
+        out.outputMode = OutputMode::JournalOnly;
     }
 }
 
@@ -136,7 +138,7 @@ void FinishCircuitOutput(CircuitOutput& out, Ui& ui) {
         out.synthesisFailed = false;
         return;
     }
-    if (out.outputMode == 0) return;
+    if (out.outputMode == OutputMode::Stop) return;
     ui.MessageBox(kDone, MessageButtons::Ok);
     out.completed = true;
 }
@@ -152,15 +154,16 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
     if (!row) return;
     const BasicCircuit& circuit = kBasicCircuits[*row];
     const std::string circuitName(circuit.code);
-    out.outputMode = OpenReferenceSchematic(out, ui, circuitName, view.resultOrder);
-    if (out.outputMode == 0) return;
-    if (out.outputMode == 2 && !out.schematicInMemory) ChooseSchematicFile(out, ui);
+    out.outputMode = OpenReferenceSchematic(out, ui, circuit, view.resultOrder);
+    if (out.outputMode == OutputMode::Stop) return;
+    if (out.outputMode == OutputMode::SchematicAndJournal && !out.schematicInMemory)
+        ChooseSchematicFile(out, ui);
     if (!OpenJournal(out, ui) && !out.journalOptional) {
         out.outputFile.Abandon();  // the chosen file keeps what it held
         return;
     }
-    if (out.outputMode == 1 && !Confirm(ui, kJournalOnly)) {
-        out.outputMode = 0;
+    if (out.outputMode == OutputMode::JournalOnly && !Confirm(ui, kJournalOnly)) {
+        out.outputMode = OutputMode::Stop;
         FinishCircuitOutput(out, ui);
         return;
     }
@@ -170,7 +173,7 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
         out.journal, view, out.outputFile.IsOpen() ? out.outputPath : circuitName);
     out.SetInformationTexts(summary.title, summary.specification);
     view.approximatedByCircuit = 1;
-    if (out.outputMode == 2) {
+    if (out.outputMode == OutputMode::SchematicAndJournal) {
         out.lines = SplitSchematicLines(out.referenceText);
         ChooseOutputOpAmp(out, ui);
         out.ClassifySchematicLines();

@@ -200,7 +200,7 @@ TEST_F(CircuitOutputRun, JournalOnlyCancelWritesNothingAtAll) {
     ui.ExpectMessage(kJournalOnly, IDCANCEL);
     Run();
     EXPECT_EQ(Journal(), "");  // opened (and so created) before the question, never written
-    EXPECT_EQ(out.outputMode, 0);
+    EXPECT_EQ(out.outputMode, OutputMode::Stop);
     EXPECT_EQ(view.approximatedByCircuit, 0);
 }
 

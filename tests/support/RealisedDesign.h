@@ -19,7 +19,7 @@ namespace vorna::testing {
 inline bool RealiseFirstCandidates(DesignDocument& doc, DesignView& view, int circuit,
                                    verify::RealisedCircuit& realised, std::string& error) {
     CircuitOutput out;
-    out.outputMode = 2;
+    out.outputMode = OutputMode::SchematicAndJournal;
     out.lines = SplitSchematicLines(
         installation::Utf16LeWithBom(installation::AscText(installation::ReferenceSchematic(
             kBasicCircuits[static_cast<std::size_t>(circuit)], view.resultOrder))));

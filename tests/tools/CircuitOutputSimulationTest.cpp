@@ -54,7 +54,7 @@ TEST_P(CircuitOutputSimulation, WrittenSchematicShowsTheRealisedResponse) {
     const std::string file = installation::ReferenceFileName(circuit, view.resultOrder);
     std::string bytes;
     ASSERT_TRUE(installation::ReadFileBytes(SysFolder() + file, &bytes)) << file;
-    out.outputMode = 2;
+    out.outputMode = OutputMode::SchematicAndJournal;
     out.lines = SplitSchematicLines(bytes);
     out.replaceOpAmp = false;
     out.ClassifySchematicLines();
