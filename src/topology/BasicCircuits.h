@@ -19,7 +19,7 @@ struct BasicCircuit {
     // Its name in reference schematic names, the journal and on the command line ("LP1"); the
     // selection dialog shows it in full-width letters.
     std::string_view code;
-    // The designs it realises.
+    // The designs it realises; the notch sections take their variant from it.
     FilterKind kind;
     // The section circuit of the first-order section of an odd-order design; none: the
     // circuit takes no first-order section (band designs have none).
@@ -33,6 +33,7 @@ struct BasicCircuit {
     std::string_view diagramFile;
 };
 
+// Code, kind, first-order section, section 0 of odd orders, other sections, diagram.
 namespace basic_circuit_rows {
 using enum SectionCircuit;
 inline constexpr std::optional<SectionCircuit> kNone;
@@ -59,6 +60,7 @@ inline constexpr std::span<const BasicCircuit> kBasicCircuits = basic_circuit_ro
 
 // The selection dialogs offer the basic circuits in pairs of consecutive rows: choice c
 // (LP1 or LP2, LP3 or LP4, ...) offers rows 2c and 2c + 1.
+static_assert(std::size(basic_circuit_rows::kRows) % 2 == 0);
 inline constexpr std::size_t kBasicCircuitChoiceCount = std::size(basic_circuit_rows::kRows) / 2;
 
 // The id of a basic circuit that users and design files see, 480 (LP1) .. 493 (BE2); the
