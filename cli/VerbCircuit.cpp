@@ -19,6 +19,7 @@
 #include "output/SchematicText.h"
 #include "platform/FileRead.h"
 #include "platform/MessageText.h"
+#include "topology/BasicCircuits.h"
 
 namespace vorna::cli {
 
@@ -28,14 +29,13 @@ const std::vector<std::string> kSeriesNames{"E6", "E12", "E24", "E48", "E96"};
 
 std::string CircuitNameList() {
     std::string list;
-    for (const char* name : kCircuitNames) list += (list.empty() ? "" : ", ") + std::string(name);
+    for (const BasicCircuit& circuit : kBasicCircuits)
+        list += (list.empty() ? "" : ", ") + std::string(circuit.code);
     return list;
 }
 
 int CircuitCode(const std::string& name) {
-    for (std::size_t i = 0; i < kCircuitNames.size(); ++i) {
-        if (name == kCircuitNames[i]) return kFirstCircuitCode + static_cast<int>(i);
-    }
+    if (const std::optional<std::size_t> row = BasicCircuitRowOf(name)) return BasicCircuitId(*row);
     throw CliRefusal("--circuit: unknown circuit \"" + EchoedText(name) + "\"; choose one of " +
                      CircuitNameList());
 }
@@ -98,7 +98,9 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
     RequireCurrentFolder();
     // Dialog 720 of the low-pass circuits walks C2 downward from a typed C1; of the high-pass
     // circuits, R1 from a typed R1.
-    const bool lowPassPairs = options.circuit == "LP1" || options.circuit == "LP2";
+    const SectionCircuit sections = kBasicCircuits[*BasicCircuitRowOf(code)].secondOrderSection;
+    const bool lowPassPairs = sections == SectionCircuit::MultipleFeedbackLowPass ||
+                              sections == SectionCircuit::SallenKeyLowPass;
     CandidatePicker picker(options.pick == "best" ? PickRule::Best : PickRule::First,
                            lowPassPairs ? SecondOrderWalk::DownFromC1 : SecondOrderWalk::FromR1);
     OutputFilesUi ui;
@@ -108,11 +110,12 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
     const CircuitSelection* selection =
         FindCircuitSelection(window->doc.kind, window->doc.approximation);
     if (selection == nullptr ||
-        (code != selection->firstCode && code != selection->firstCode + 1)) {
-        const std::string choices = selection == nullptr
-                                        ? std::string("none")
-                                        : std::string(kCircuitNames[selection->firstCode - 480]) +
-                                              " or " + kCircuitNames[selection->firstCode - 479];
+        (code != selection->FirstCircuitId() && code != selection->FirstCircuitId() + 1)) {
+        const std::string choices =
+            selection == nullptr
+                ? std::string("none")
+                : std::string(kBasicCircuits[selection->FirstCircuitRow()].code) + " or " +
+                      std::string(kBasicCircuits[selection->FirstCircuitRow() + 1].code);
         throw CliRefusal("circuit " + options.circuit + " does not realise this design; choose " +
                          choices);
     }

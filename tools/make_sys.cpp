@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     int schematics = 0;
-    for (int circuit = 0; circuit < kCircuitCount; ++circuit) {
+    for (const vorna::BasicCircuit& circuit : vorna::kBasicCircuits) {
         for (int order = kMinOrder; order <= kMaxOrder; ++order) {
             const std::string path = (folder / ReferenceFileName(circuit, order)).string();
             if (!WriteFileBytes(path,

@@ -18,7 +18,7 @@ std::string Eng(double value) {
 
 }  // namespace
 
-int SynthesizeMultipleFeedbackBandPass(SynthesisContext& ctx, int i) {
+bool SynthesizeMultipleFeedbackBandPass(SynthesisContext& ctx, int i) {
     ctx.out.ResetToDefaultSeries();
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
@@ -55,10 +55,10 @@ int SynthesizeMultipleFeedbackBandPass(SynthesisContext& ctx, int i) {
     ctx.BeginSection(SectionCircuit::MultipleFeedbackBandPass, n, i);
     ctx.Settle({{"R1", r1}, {"C1", c}, {"C2", c}, {"R2", r2}, {"R3", r3}});
     ctx.FinishSection();
-    return 0;
+    return true;
 }
 
-int SynthesizeDualAmplifierBandPass(SynthesisContext& ctx, int i) {
+bool SynthesizeDualAmplifierBandPass(SynthesisContext& ctx, int i) {
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
     const DualAmplifierBandPass model{BandPassShape(section)};
@@ -116,7 +116,7 @@ int SynthesizeDualAmplifierBandPass(SynthesisContext& ctx, int i) {
                      Eng(r3Drawn).c_str(), n, Eng(r4).c_str(), 100 * stage.deviation));
     ctx.Settle({{"R3", r3Drawn}, {"R4", r4}});
     ctx.FinishSection();
-    return 0;
+    return true;
 }
 
 }  // namespace vorna

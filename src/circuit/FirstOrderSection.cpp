@@ -6,10 +6,9 @@
 
 namespace vorna {
 
-void SynthesizeFirstOrderSection(SynthesisContext& ctx) {
+void SynthesizeFirstOrderSection(SynthesisContext& ctx, bool lowPass) {
     ctx.out.ResetToDefaultSeries();
     const double omega = ctx.view.p0;
-    const bool lowPass = ctx.doc.kind == kLowPass;
 
     const StepResult chosen =
         RunTimeConstantStep(ctx, 710, 1, omega, FirstOrderStartCapacitor(omega / (2 * 3.141592)));
@@ -33,7 +32,7 @@ void SynthesizeFirstOrderSection(SynthesisContext& ctx) {
     ctx.BeginSection(
         lowPass ? SectionCircuit::FirstOrderLowPass : SectionCircuit::FirstOrderHighPass, 1, -1);
     ctx.Settle({{"R1", r}, {"C1", c}});
-    if (ctx.doc.kind == kHighPass) ctx.Settle({{"R2", r}});
+    if (!lowPass) ctx.Settle({{"R2", r}});
     ctx.FinishSection();
 }
 

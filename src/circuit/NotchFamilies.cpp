@@ -22,10 +22,11 @@ std::string Eng(double value) {
 
 // Whether section i starts from the low-pass table: only in the low-pass reference mode,
 // for low-pass variants and for the one band section that the transformation centres.
-bool UsesLowPassTable(const SynthesisContext& ctx, int v, int i) {
+bool UsesLowPassTable(const SynthesisContext& ctx, FilterKind variant, int i) {
     const int odd = ctx.view.resultOddOrder;
     if (ctx.doc.referenceMode != 0) return false;
-    return v == kNotchLP || (v == kNotchBP && i == odd) || (v == kNotchBE && (1 - odd) + i == 2);
+    return variant == FilterKind::LowPass || (variant == FilterKind::BandPass && i == odd) ||
+           (variant == FilterKind::BandEliminate && (1 - odd) + i == 2);
 }
 
 // Capacitor scale of lpet1 band-eliminate sections: the decade of the band ratio for
@@ -41,26 +42,27 @@ double BandRatioScale(const DesignDocument& doc) {
     return scale;
 }
 
-double StateVariableNotchScale(const SynthesisContext& ctx, int v, int i) {
+double StateVariableNotchScale(const SynthesisContext& ctx, FilterKind variant, int i) {
     const int odd = ctx.view.resultOddOrder;
-    if (v == kNotchBP) return (odd + i) % 2 == 1 ? 10 : 1;
-    if (v == kNotchBE) {
+    if (variant == FilterKind::BandPass) return (odd + i) % 2 == 1 ? 10 : 1;
+    if (variant == FilterKind::BandEliminate) {
         const int r = (1 - odd) + i;
         return ((r + 1) % 2 == 0 || i < 1) ? BandRatioScale(ctx.doc) : 10;
     }
     return 1;
 }
 
-double IntegratorNotchScale(const SynthesisContext& ctx, int v, int i) {
+double IntegratorNotchScale(const SynthesisContext& ctx, FilterKind variant, int i) {
     const int odd = ctx.view.resultOddOrder;
-    if (v == kNotchBP) return (odd + i) % 2 == 0 ? 10 : 100;
-    if (v == kNotchBE) return (((1 - odd) + i + 1) % 2 == 1 && i > 0) ? 10 : 1;
+    if (variant == FilterKind::BandPass) return (odd + i) % 2 == 0 ? 10 : 100;
+    if (variant == FilterKind::BandEliminate)
+        return (((1 - odd) + i + 1) % 2 == 1 && i > 0) ? 10 : 1;
     return 1;
 }
 
 }  // namespace
 
-int SynthesizeStateVariableNotch(SynthesisContext& ctx, int v, int i) {
+bool SynthesizeStateVariableNotch(SynthesisContext& ctx, FilterKind variant, int i) {
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
     const StateVariableNotch model(section);
@@ -68,9 +70,10 @@ int SynthesizeStateVariableNotch(SynthesisContext& ctx, int v, int i) {
 
     // Step A, the two integrators. Values: [0] Cb (walked), [1] Rb.
     ctx.out.ResetToDefaultSeries();
-    const double cbStart = StateVariableNotchScale(ctx, v, i) *
-                           InitialTableValue(UsesLowPassTable(ctx, v, i) ? kTableLP3 : kTableHP3,
-                                             model.w0, model.q, ctx.rangeLabel);
+    const double cbStart =
+        StateVariableNotchScale(ctx, variant, i) *
+        InitialTableValue(UsesLowPassTable(ctx, variant, i) ? kTableLP3 : kTableHP3, model.w0,
+                          model.q, ctx.rangeLabel);
     const StepResult a = RunTimeConstantStep(ctx, 731, n, model.w0, cbStart);
     const double cb = a.values[0], rb = a.values[1];
     ctx.Write(Format("%2d (et1)%s Rb_%-d(2個)=%-9s Cb_%-d(2個)=%-9s  誤差=%.2lf %%\n", n,
@@ -112,10 +115,10 @@ int SynthesizeStateVariableNotch(SynthesisContext& ctx, int v, int i) {
                 {"R44", r4},
                 {"R45", r4}});
     ctx.FinishSection();
-    return 0;
+    return true;
 }
 
-int SynthesizeIntegratorNotch(SynthesisContext& ctx, int v, int i) {
+bool SynthesizeIntegratorNotch(SynthesisContext& ctx, FilterKind variant, int i) {
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
     const IntegratorNotch model(section);
@@ -124,9 +127,10 @@ int SynthesizeIntegratorNotch(SynthesisContext& ctx, int v, int i) {
     // Step A, the zero integrators. Values: [0] Cb (walked), [1] Rb, [2] C1 = 2 Cb,
     // [3] R1 = Rb / 2. One pass shows N + 1 candidates.
     ctx.out.ResetToDefaultSeries();
-    const double cbStart = IntegratorNotchScale(ctx, v, i) *
-                           InitialTableValue(UsesLowPassTable(ctx, v, i) ? kTableLP4 : kTableHP4,
-                                             model.wz, model.q, ctx.rangeLabel);
+    const double cbStart =
+        IntegratorNotchScale(ctx, variant, i) *
+        InitialTableValue(UsesLowPassTable(ctx, variant, i) ? kTableLP4 : kTableHP4, model.wz,
+                          model.q, ctx.rangeLabel);
     CandidateStep integrators;
     integrators.dialogId = 732;
     integrators.section = n;
@@ -227,7 +231,7 @@ int SynthesizeIntegratorNotch(SynthesisContext& ctx, int v, int i) {
 
     section = RealiseIntegratorNotch(rb, cb, r2, c2, r3, r4, r5, r6, section);
     ctx.FinishSection();
-    return 0;
+    return true;
 }
 
 }  // namespace vorna

@@ -37,10 +37,10 @@ struct SynthesisContext {
     Section& SectionAt(int i) { return view.sections[static_cast<std::size_t>(i)]; }
     void Write(const std::string& line) { out.journal.WriteLine(line); }
     // Writes the failure line of section routine `routine` (such as "lpet1") for section i
-    // and returns 1, the routines' failure result.
-    int Unrealisable(const char* routine, int i) {
+    // and returns false, the routines' failure result.
+    bool Unrealisable(const char* routine, int i) {
         Write(Format("%s で 変換不能, j = %d\n", routine, i));
-        return 1;
+        return false;
     }
     // Starts the elements of a section (index -1: the first-order section).
     void BeginSection(SectionCircuit circuit, int number, int index) {
@@ -51,7 +51,7 @@ struct SynthesisContext {
     void Settle(std::initializer_list<CircuitElement> elements) {
         for (const CircuitElement& element : elements) {
             settled.elements.push_back(element);
-            if (out.outputMode == 2)
+            if (out.outputMode == OutputMode::SchematicAndJournal)
                 out.SetComponentValue((element.name + "_%-d").c_str(), settled.number,
                                       element.value);
         }

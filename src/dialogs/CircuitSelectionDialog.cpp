@@ -6,14 +6,14 @@
 
 namespace vorna {
 
-const std::array<CircuitSelection, 7> kCircuitSelections{{
-    {410, 480, {"ＬＰ１", "ＬＰ２"}, "ローパスフィルタの回路選択", 0},
-    {420, 482, {"ＬＰ３", "ＬＰ４"}, "ローパスフィルタの回路選択", 1},
-    {430, 484, {"ＨＰ１", "ＨＰ２"}, "ハイパスフィルタの回路選択", 2},
-    {440, 486, {"ＨＰ３", "ＨＰ４"}, "ハイパスフィルタの回路選択", 3},
-    {450, 488, {"ＢＰ１", "ＢＰ２"}, "バンドパスフィルタの回路選択", 4},
-    {460, 490, {"ＢＰ３", "ＢＰ４"}, "バンドパスフィルタの回路選択", 5},
-    {470, 492, {"ＢＥ１", "ＢＥ２"}, "ＢＥフィルタの回路選択", 6},
+const std::array<CircuitSelection, kBasicCircuitChoiceCount> kCircuitSelections{{
+    {410, "ローパスフィルタの回路選択", 0},
+    {420, "ローパスフィルタの回路選択", 1},
+    {430, "ハイパスフィルタの回路選択", 2},
+    {440, "ハイパスフィルタの回路選択", 3},
+    {450, "バンドパスフィルタの回路選択", 4},
+    {460, "バンドパスフィルタの回路選択", 5},
+    {470, "ＢＥフィルタの回路選択", 6},
 }};
 
 const CircuitSelection* FindCircuitSelection(int kind, int approximation) {
@@ -25,7 +25,22 @@ const CircuitSelection* FindCircuitSelection(int kind, int approximation) {
 
 namespace {
 
+// The code of the basic circuit of `row` in full-width letters and digits ("ＬＰ１"), as its
+// radio button shows it.
+std::string FullWidthCode(std::size_t row) {
+    std::string text;
+    for (const char c : kBasicCircuits[row].code) {
+        const unsigned wide = 0xFF01 + static_cast<unsigned>(c - '!');
+        text += static_cast<char>(0xE0 | (wide >> 12));
+        text += static_cast<char>(0x80 | ((wide >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (wide & 0x3F));
+    }
+    return text;
+}
+
 DialogResource SelectionResource(const CircuitSelection& s) {
+    const int first = s.FirstCircuitId();
+    const std::size_t row = s.FirstCircuitRow();
     return {
         s.dialogId,
         "基本回路の選択",
@@ -35,8 +50,8 @@ DialogResource SelectionResource(const CircuitSelection& s) {
         96,
         {
             {ControlKind::Static, IDC_STATIC, s.label, 10, 8, 160, 10},
-            {ControlKind::Radio, s.firstCode, s.buttonTexts[0], 20, 26, 60, 12, true},
-            {ControlKind::Radio, s.firstCode + 1, s.buttonTexts[1], 20, 42, 60, 12},
+            {ControlKind::Radio, first, FullWidthCode(row), 20, 26, 60, 12, true},
+            {ControlKind::Radio, first + 1, FullWidthCode(row + 1), 20, 42, 60, 12},
             {ControlKind::Button, kShowDiagramButton, "回路図確認", 100, 32, 60, 16, true, true},
             {ControlKind::Button, IDOK, "OK", 30, 72, 50, 14, true},
             {ControlKind::Button, IDCANCEL, "ｷｬﾝｾﾙ", 100, 72, 50, 14, true},
@@ -48,8 +63,8 @@ DialogResource SelectionResource(const CircuitSelection& s) {
 
 CircuitSelectionDialog::CircuitSelectionDialog(const CircuitSelection& selection)
     : Dialog(SelectionResource(selection)),
-      circuitCode(selection.firstCode),
-      firstCode_(selection.firstCode) {}
+      circuitCode(selection.FirstCircuitId()),
+      firstCode_(selection.FirstCircuitId()) {}
 
 void CircuitSelectionDialog::DoDataExchange(DataExchange& dx) {
     int index = circuitCode - firstCode_;

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "dialogs/Dialog.h"
+#include "topology/BasicCircuits.h"
 
 namespace vorna {
 
@@ -13,13 +14,18 @@ inline constexpr int kShowDiagramButton = 499;
 
 struct CircuitSelection {
     int dialogId;
-    int firstCode;  // code of the first radio button; the second is firstCode + 1
-    std::array<const char*, 2> buttonTexts;
     const char* label;
-    int choiceIndex;  // entry of the view's circuitChoices
+    // Entry of the view's circuitChoices: the dialog offers the basic circuits of rows
+    // 2 * choiceIndex and the next one.
+    int choiceIndex;
+
+    std::size_t FirstCircuitRow() const { return 2 * static_cast<std::size_t>(choiceIndex); }
+    // The id of its first circuit, the control id of its first radio button; the second's is
+    // the next.
+    int FirstCircuitId() const { return BasicCircuitId(FirstCircuitRow()); }
 };
 
-extern const std::array<CircuitSelection, 7> kCircuitSelections;
+extern const std::array<CircuitSelection, kBasicCircuitChoiceCount> kCircuitSelections;
 
 // The selection for a filter kind (101 .. 104) and approximation (111 .. 114): for LP, HP and
 // BP the approximations with zeros (above 112) have their own dialog; BE has one for all.
@@ -30,7 +36,7 @@ class CircuitSelectionDialog : public Dialog {
 public:
     explicit CircuitSelectionDialog(const CircuitSelection& selection);
 
-    // The chosen circuit's code.
+    // The chosen circuit's id.
     int circuitCode;
 
 protected:

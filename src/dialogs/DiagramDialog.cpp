@@ -1,8 +1,10 @@
 #include "dialogs/DiagramDialog.h"
 
-#include <array>
+#include <optional>
+#include <string>
 
 #include "output/DiagramBitmap.h"
+#include "topology/BasicCircuits.h"
 
 namespace vorna {
 
@@ -25,19 +27,11 @@ const DialogResource& DiagramResource() {
     return resource;
 }
 
-constexpr std::array<const char*, 14> kDiagramFiles{
-    "khn_lp1.bmp", "khn_lp2.bmp", "khn_be1.bmp", "khn_be2.bmp",  // LP1 .. LP4
-    "khn_hp1.bmp", "khn_hp2.bmp", "khn_be1.bmp", "khn_be2.bmp",  // HP1 .. HP4
-    "khn_bp1.bmp", "khn_bp2.bmp", "khn_be1.bmp", "khn_be2.bmp",  // BP1 .. BP4
-    "khn_be1.bmp", "khn_be2.bmp",                                // BE1, BE2
-};
-
 }  // namespace
 
-const char* DiagramFileName(int circuitCode) {
-    const int index = circuitCode - 480;
-    if (index < 0 || index >= static_cast<int>(kDiagramFiles.size())) return "";
-    return kDiagramFiles[static_cast<std::size_t>(index)];
+std::string DiagramFileName(int circuitCode) {
+    const std::optional<std::size_t> row = BasicCircuitRowOf(circuitCode);
+    return row ? std::string(kBasicCircuits[*row].diagramFile) : std::string();
 }
 
 DiagramDialog::DiagramDialog(int code) : Dialog(DiagramResource()), circuitCode(code) {}

@@ -2,6 +2,8 @@
 // Dialog 700 "基本回路図の確認": shows the diagram bitmap of one basic circuit from the
 // installation's "sys" folder.
 
+#include <string>
+
 #include "dialogs/Dialog.h"
 
 namespace vorna {
@@ -9,9 +11,8 @@ namespace vorna {
 inline constexpr int kDiagramDialogId = 700;
 inline constexpr int kDiagramPictureId = 701;
 
-// The diagram file of basic circuit `code` (480 .. 493); the circuits with zeros share
-// "khn_be1.bmp" and "khn_be2.bmp".
-const char* DiagramFileName(int circuitCode);
+// The diagram file of the basic circuit with id `circuitCode`; empty for an id of none.
+std::string DiagramFileName(int circuitCode);
 
 class DiagramDialog : public Dialog {
 public:

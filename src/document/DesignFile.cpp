@@ -223,8 +223,8 @@ void ReadSynthesis(const Reader& synthesis, DesignSettings& s) {
     for (const CircuitSelection& selection : kCircuitSelections) {
         const auto index = static_cast<std::size_t>(selection.choiceIndex);
         const std::string place = synthesis.Place("circuits") + Format("[%zu]", index);
-        s.circuits[index] =
-            Reader::IntegerIn(circuits[index], place, selection.firstCode, selection.firstCode + 1);
+        s.circuits[index] = Reader::IntegerIn(circuits[index], place, selection.FirstCircuitId(),
+                                              selection.FirstCircuitId() + 1);
     }
     s.eSeries = synthesis.Integer("eSeries", 1, 5);
     s.outputChoice = synthesis.Integer("outputChoice", kOutputSchematic, kOutputGainList);

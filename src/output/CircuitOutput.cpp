@@ -102,8 +102,7 @@ void CircuitOutput::ClassifySchematicLines() {
             ClassifyComponent(line, index, resistors, capacitors)) {
             continue;
         }
-        if (replaceOpAmp == 1 && ReplaceOpAmpSymbol(line, referenceSymbol, replacementName))
-            continue;
+        if (replaceOpAmp && ReplaceOpAmpSymbol(line, referenceSymbol, replacementName)) continue;
         if (!line.StartsWith(SchematicKeywords::textLine)) continue;
         const auto [position, number] = InformationMarker(line);
         if (number == 0) continue;

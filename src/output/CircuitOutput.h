@@ -40,12 +40,8 @@ struct InfoPlaceholder {
     std::size_t position = 0;
 };
 
-// Names of the fourteen basic circuits; code 480 + index.
-inline constexpr int kFirstCircuitCode = 480;
-inline constexpr std::array<const char*, 14> kCircuitNames{
-    "LP1", "LP2", "LP3", "LP4", "HP1", "HP2", "HP3",
-    "HP4", "BP1", "BP2", "BP3", "BP4", "BE1", "BE2",
-};
+// What a circuit output run writes.
+enum class OutputMode { Stop, JournalOnly, SchematicAndJournal };
 
 class CircuitOutput : public ESeriesState {
 public:
@@ -63,12 +59,11 @@ public:
     ReplacementFile outputFile;
     Journal journal;
 
-    int synthesisFailed = 0;
+    bool synthesisFailed = false;
     // A file could not be written; like a synthesis failure, the run ends without its final
     // message.
     bool outputFailed = false;
-    // 0 stop, 1 journal only, 2 schematic and journal.
-    int outputMode = 2;
+    OutputMode outputMode = OutputMode::SchematicAndJournal;
     // The schematic is made in `lines` but no file is asked for or written (a verification
     // of the circuit); the journal then names the circuit, as when there is no schematic.
     bool schematicInMemory = false;
@@ -83,7 +78,7 @@ public:
 
     // The op-amp put into the symbol lines while classifying (UTF-16LE), and whether to.
     std::string replacementName;
-    int replaceOpAmp = 1;
+    bool replaceOpAmp = true;
 
     SchematicLines lines;
     std::vector<ComponentEntry> resistors;
@@ -92,8 +87,8 @@ public:
     // Information texts 1 and 2 (UTF-16LE, each ending with a line feed).
     std::array<std::string, 2> informationTexts;
 
-    // The synthesis of each basic circuit, by code - 480 (LP1 first, BE2 last).
-    std::array<SynthesisEntry, 14> synthesisEntries = vorna::synthesisEntries;
+    // The synthesis that realises the chosen basic circuit.
+    SynthesisEntry synthesis = SynthesizeBasicCircuit;
 
     // Every value handed to SetComponentValue, in order.
     std::vector<ElementValue> elementValues;
@@ -110,7 +105,7 @@ public:
     void SetInformationTexts(const std::string& title, const std::string& specification);
 
     // Finds the resistors, capacitors and information lines of `lines`, fills the
-    // information lines and, when `replaceOpAmp` is 1, renames the reference op-amp.
+    // information lines and, when `replaceOpAmp` is set, renames the reference op-amp.
     void ClassifySchematicLines();
 
     // Records the value of the element named by `nameFormat` applied to `section`

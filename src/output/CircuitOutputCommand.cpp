@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
@@ -14,6 +15,8 @@
 #include "platform/FileRead.h"
 #include "platform/MessageText.h"
 #include "platform/Ui.h"
+#include "topology/BasicCircuits.h"
+#include "topology/Circuits.h"
 #include "view/BlankView.h"
 #include "view/DesignView.h"
 #include "view/SummaryLines.h"
@@ -61,7 +64,7 @@ void TellSchematicUnwritable(CircuitOutput& out, Ui& ui) {
 // Writes the schematic beside the chosen file; false when there is none to write or it
 // could not be written (the user is told).
 bool StageSchematic(CircuitOutput& out, Ui& ui) {
-    if (out.outputMode != 2 || !out.outputFile.IsOpen()) return false;
+    if (out.outputMode != OutputMode::SchematicAndJournal || !out.outputFile.IsOpen()) return false;
     out.outputFile.Write(JoinedSchematicLines(out.lines));
     if (out.outputFile.Stage()) return true;
     TellSchematicUnwritable(out, ui);
@@ -77,20 +80,21 @@ bool CommitSchematic(CircuitOutput& out, Ui& ui) {
 
 }  // namespace
 
-int OpenReferenceSchematic(CircuitOutput& out, Ui& ui, const std::string& circuitName, int order) {
-    out.referenceName = Format("%s_%-d.asc", circuitName.c_str(), order);
+OutputMode OpenReferenceSchematic(CircuitOutput& out, Ui& ui, const BasicCircuit& circuit,
+                                  int order) {
+    out.referenceName = installation::ReferenceFileName(circuit, order);
     out.referencePath = ui.ProgramDirectory() + "sys/" + out.referenceName;
     FileContents reference = ReadInputFile(out.referencePath);
     if (reference) {
         out.referenceText = std::move(reference.bytes);
-        return 2;
+        return OutputMode::SchematicAndJournal;
     }
     // A folder or an oversized file in its place is no reference either; say why first.
     const std::string problem = ReadProblemText(out.referencePath, reference.problem);
     if (!problem.empty()) ui.MessageBox(problem, MessageButtons::Ok);
-    if (!Confirm(ui, kNoReference)) return 0;
-    out.outputPath = circuitName;
-    return 1;
+    if (!Confirm(ui, kNoReference)) return OutputMode::Stop;
+    out.outputPath = circuit.code;
+    return OutputMode::JournalOnly;
 }
 
 void ChooseSchematicFile(CircuitOutput& out, Ui& ui) {
@@ -101,7 +105,7 @@ void ChooseSchematicFile(CircuitOutput& out, Ui& ui) {
     request.filters = {{"Schematic (*.asc)", "*.asc"}};
     const auto chosen = ui.SaveFileName(request);
     if (!chosen) {
-        out.outputMode = 1;
+        out.outputMode = OutputMode::JournalOnly;
         return;
     }
     out.outputPath = *chosen;
@@ -109,7 +113,7 @@ void ChooseSchematicFile(CircuitOutput& out, Ui& ui) {
         ui.MessageBox(
             Format("回路図ファイル「%s」が作成出来ません", EchoedText(out.outputPath).c_str()),
             MessageButtons::Ok);
-        out.outputMode = 1;
+        out.outputMode = OutputMode::JournalOnly;
     }
 }
 
@@ -130,11 +134,11 @@ bool CloseJournal(CircuitOutput& out, Ui& ui) {
 void FinishCircuitOutput(CircuitOutput& out, Ui& ui) {
     CloseJournal(out, ui);
     out.outputFile.Abandon();
-    if (out.synthesisFailed != 0 || out.outputFailed) {
-        out.synthesisFailed = 0;
+    if (out.synthesisFailed || out.outputFailed) {
+        out.synthesisFailed = false;
         return;
     }
-    if (out.outputMode == 0) return;
+    if (out.outputMode == OutputMode::Stop) return;
     ui.MessageBox(kDone, MessageButtons::Ok);
     out.completed = true;
 }
@@ -146,18 +150,20 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
     }
     if (view.approximatedByCircuit != 0 && !Confirm(ui, kAlreadyApproximated)) return;
 
-    const int circuit = view.selectedCircuit - kFirstCircuitCode;
-    if (circuit < 0 || circuit >= static_cast<int>(kCircuitNames.size())) return;
-    const std::string circuitName = kCircuitNames[static_cast<std::size_t>(circuit)];
-    out.outputMode = OpenReferenceSchematic(out, ui, circuitName, view.resultOrder);
-    if (out.outputMode == 0) return;
-    if (out.outputMode == 2 && !out.schematicInMemory) ChooseSchematicFile(out, ui);
+    const std::optional<std::size_t> row = BasicCircuitRowOf(view.selectedCircuit);
+    if (!row) return;
+    const BasicCircuit& circuit = kBasicCircuits[*row];
+    const std::string circuitName(circuit.code);
+    out.outputMode = OpenReferenceSchematic(out, ui, circuit, view.resultOrder);
+    if (out.outputMode == OutputMode::Stop) return;
+    if (out.outputMode == OutputMode::SchematicAndJournal && !out.schematicInMemory)
+        ChooseSchematicFile(out, ui);
     if (!OpenJournal(out, ui) && !out.journalOptional) {
         out.outputFile.Abandon();  // the chosen file keeps what it held
         return;
     }
-    if (out.outputMode == 1 && !Confirm(ui, kJournalOnly)) {
-        out.outputMode = 0;
+    if (out.outputMode == OutputMode::JournalOnly && !Confirm(ui, kJournalOnly)) {
+        out.outputMode = OutputMode::Stop;
         FinishCircuitOutput(out, ui);
         return;
     }
@@ -167,24 +173,24 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
         out.journal, view, out.outputFile.IsOpen() ? out.outputPath : circuitName);
     out.SetInformationTexts(summary.title, summary.specification);
     view.approximatedByCircuit = 1;
-    if (out.outputMode == 2) {
+    if (out.outputMode == OutputMode::SchematicAndJournal) {
         out.lines = SplitSchematicLines(out.referenceText);
         ChooseOutputOpAmp(out, ui);
         out.ClassifySchematicLines();
     }
 
-    out.synthesisEntries[static_cast<std::size_t>(circuit)](out, doc, view, ui);
+    out.synthesis(circuit, out, doc, view, ui);
 
-    if (out.synthesisFailed == 0 && !ValuesRealisable(out.elementValues)) {
+    if (!out.synthesisFailed && !ValuesRealisable(out.elementValues)) {
         ui.MessageBox(kUnrealisableValues, MessageButtons::Ok);
-        out.synthesisFailed = 1;
+        out.synthesisFailed = true;
     }
     // After a failure no schematic is written: it would hold the reference's values for the
     // sections not realised. The schematic goes to the disk first, the journal's record
     // next, and only then does the schematic take the chosen file's place: a journal that
     // cannot be written leaves that file as it was, and the journal names no schematic
     // that was not written.
-    const bool staged = out.synthesisFailed == 0 && StageSchematic(out, ui);
+    const bool staged = !out.synthesisFailed && StageSchematic(out, ui);
     if (!staged) out.journal.NameSchematic(circuitName);
     out.journalWritten = CloseJournal(out, ui);
     const bool schematicWritten =

@@ -8,7 +8,9 @@
 
 namespace vorna {
 
+struct BasicCircuit;
 class CircuitOutput;
+enum class OutputMode;
 class DesignDocument;
 class DesignView;
 class Ui;
@@ -23,12 +25,13 @@ bool RunCircuitOutput(DesignView& view, Ui& ui, CircuitOutput& out);
 // The run for the circuit `view.selectedCircuit`, with every question in its order.
 void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view, Ui& ui);
 
-// Opens "<name>_<order>.asc" in the "sys" folder and returns the output mode: 2 when it is
-// there; otherwise the user chooses 1 (journal only, the output path becomes the circuit
-// name) or 0 (stop).
-int OpenReferenceSchematic(CircuitOutput& out, Ui& ui, const std::string& circuitName, int order);
+// Opens the circuit's reference schematic of `order` ("LP1_5.asc") in the "sys" folder and
+// returns the output mode: schematic and journal when it is there; otherwise the user chooses
+// journal only (the output path becomes the circuit's code) or stop.
+OutputMode OpenReferenceSchematic(CircuitOutput& out, Ui& ui, const BasicCircuit& circuit,
+                                  int order);
 // Asks for the schematic file (proposing the reference's name) and creates it; Cancel, or a
-// file that cannot be created, lowers the mode to 1.
+// file that cannot be created, lowers the mode to journal only.
 void ChooseSchematicFile(CircuitOutput& out, Ui& ui);
 // Opens the journal for appending; tells the user and returns false when it cannot.
 bool OpenJournal(CircuitOutput& out, Ui& ui);

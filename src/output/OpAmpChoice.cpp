@@ -31,10 +31,10 @@ OpAmpQuestion OpAmpQuestionOf(const std::string& text) {
 
 void ChooseOutputOpAmp(CircuitOutput& output, Ui& ui) {
     if (ui.MessageBox(kUseDefaultReplacement, MessageButtons::YesNo) == IDYES) {
-        output.replaceOpAmp = 1;
+        output.replaceOpAmp = true;
         return;
     }
-    output.replaceOpAmp = 0;
+    output.replaceOpAmp = false;
     const std::string path = ui.CurrentDirectory() + kOpAmpNameFile;
     const FileContents file = ReadInputFile(path, kMaxNameFileSize);
     if (!file) {
@@ -54,7 +54,7 @@ void ChooseOutputOpAmp(CircuitOutput& output, Ui& ui) {
     }
     output.SetReplacementName(name);
     const std::string question = kKeepReferenceStart + name + kKeepReferenceEnd;
-    if (ui.MessageBox(question, MessageButtons::YesNo) == IDNO) output.replaceOpAmp = 1;
+    if (ui.MessageBox(question, MessageButtons::YesNo) == IDNO) output.replaceOpAmp = true;
 }
 
 }  // namespace vorna

@@ -5,53 +5,27 @@
 namespace vorna::installation {
 namespace {
 
-constexpr const char* kNames[kCircuitCount] = {"LP1", "LP2", "LP3", "LP4", "HP1", "HP2", "HP3",
-                                               "HP4", "BP1", "BP2", "BP3", "BP4", "BE1", "BE2"};
-
-// The section type of every second-order section of each circuit.
-constexpr SectionType kSecondOrder[kCircuitCount] = {
-    SectionType::MfbLowPass,         SectionType::SallenKeyLowPass,
-    SectionType::StateVariableNotch, SectionType::TwinTNotch,
-    SectionType::MfbHighPass,        SectionType::SallenKeyHighPass,
-    SectionType::StateVariableNotch, SectionType::TwinTNotch,
-    SectionType::MfbBandPass,        SectionType::DualAmpBandPass,
-    SectionType::StateVariableNotch, SectionType::TwinTNotch,
-    SectionType::StateVariableNotch, SectionType::TwinTNotch,
-};
-
-constexpr int kFirstHighPass = 4;
-constexpr int kFirstBand = 8;
-constexpr int kBp3 = 10;
-constexpr int kBp4 = 11;
-
 // Gap between one section's output and the next section's input.
 constexpr int kSectionGap = 64;
 
 }  // namespace
 
-const char* CircuitName(int circuit) {
-    return kNames[circuit];
-}
-
-std::vector<SectionType> SectionSequence(int circuit, int order) {
-    std::vector<SectionType> sections;
+std::vector<SectionCircuit> SectionSequence(const BasicCircuit& circuit, int order) {
+    std::vector<SectionCircuit> sections;
     const bool odd = order % 2 == 1;
-    int secondOrderCount = order;
-    if (circuit < kFirstBand) {
-        if (odd)
-            sections.push_back(circuit < kFirstHighPass ? SectionType::FirstOrderLowPass
-                                                        : SectionType::FirstOrderHighPass);
-        secondOrderCount = order / 2;
-    } else if ((circuit == kBp3 || circuit == kBp4) && odd) {
-        sections.push_back(SectionType::DualAmpBandPass);
-        secondOrderCount = order - 1;
+    if (odd && circuit.firstOrderSection) sections.push_back(*circuit.firstOrderSection);
+    // A band design has a second-order section per pole of its prototype (of the order), a
+    // low-pass or high-pass design one per pole pair.
+    const int secondOrderCount = IsBand(circuit.kind) ? order : order / 2;
+    for (int i = 0; i < secondOrderCount; ++i) {
+        const bool ownSectionZero = i == 0 && odd && circuit.oddSectionZero;
+        sections.push_back(ownSectionZero ? *circuit.oddSectionZero : circuit.secondOrderSection);
     }
-    sections.insert(sections.end(), secondOrderCount, kSecondOrder[circuit]);
     return sections;
 }
 
-std::string ReferenceFileName(int circuit, int order) {
-    return Format("%s_%-d.asc", kNames[circuit], order);
+std::string ReferenceFileName(const BasicCircuit& circuit, int order) {
+    return Format("%s_%-d.asc", std::string(circuit.code).c_str(), order);
 }
 
 namespace {
@@ -81,18 +55,18 @@ void AddOutputFlag(Schematic& s, Point output) {
 
 }  // namespace
 
-Schematic ReferenceSchematic(int circuit, int order) {
+Schematic ReferenceSchematic(const BasicCircuit& circuit, int order) {
     Schematic s = WithSources();
     int opAmps = 0;
     int number = 0;
     Point input{0, 0};
     Point output = input;
-    for (SectionType type : SectionSequence(circuit, order)) {
+    for (SectionCircuit section : SectionSequence(circuit, order)) {
         if (number > 0) {
             input = {output.x + kSectionGap, output.y};
             s.wires.push_back({output, input});
         }
-        output = DrawSection(type, s, input, std::to_string(++number), &opAmps);
+        output = DrawSection(section, s, input, std::to_string(++number), &opAmps);
     }
     AddOutputFlag(s, output);
 
@@ -103,10 +77,10 @@ Schematic ReferenceSchematic(int circuit, int order) {
     return s;
 }
 
-Schematic SectionSchematic(SectionType type, int number) {
+Schematic SectionSchematic(SectionCircuit circuit, int number) {
     Schematic s = WithSources();
     int opAmps = 0;
-    AddOutputFlag(s, DrawSection(type, s, {0, 0}, std::to_string(number), &opAmps));
+    AddOutputFlag(s, DrawSection(circuit, s, {0, 0}, std::to_string(number), &opAmps));
     SplitWiresAtJunctions(s);
     return s;
 }

@@ -224,7 +224,7 @@ Point TwinTNotch(SectionDrawing& d) {
 
 }  // namespace
 
-const SectionTraits& Traits(SectionType type) {
+const SectionTraits& Traits(SectionCircuit circuit) {
     static const SectionTraits traits[] = {
         {"first-order low-pass", false},
         {"first-order high-pass", false},
@@ -237,48 +237,48 @@ const SectionTraits& Traits(SectionType type) {
         {"state-variable section with summing output", false},
         {"twin-T section with pole shift", true},
     };
-    return traits[static_cast<int>(type)];
+    return traits[static_cast<int>(circuit)];
 }
 
-Point DrawSection(SectionType type, Schematic& schematic, Point input,
+Point DrawSection(SectionCircuit circuit, Schematic& schematic, Point input,
                   const std::string& sectionLabel, int* opAmpCount) {
     SectionDrawing d(schematic, input, sectionLabel, opAmpCount);
     const PartSpec feedback{'R', "R2", "10k"};
     Point out;
-    switch (type) {
-        case SectionType::FirstOrderLowPass:
+    switch (circuit) {
+        case SectionCircuit::FirstOrderLowPass:
             out = FirstOrder(d, {'R', "R1", "10k"}, {'C', "C1", "15n"}, nullptr);
             break;
-        case SectionType::FirstOrderHighPass:
+        case SectionCircuit::FirstOrderHighPass:
             out = FirstOrder(d, {'C', "C1", "15n"}, {'R', "R1", "10k"}, &feedback);
             break;
-        case SectionType::MfbLowPass:
+        case SectionCircuit::MultipleFeedbackLowPass:
             out = MultipleFeedback(d, {'R', "R1", "7.5k"}, {'C', "C1", "47n"}, {'R', "R2", "7.5k"},
                                    {'C', "C2", "10n"}, {'R', "R3", "7.5k"});
             break;
-        case SectionType::SallenKeyLowPass:
+        case SectionCircuit::SallenKeyLowPass:
             out = SallenKey(d, {'R', "R1", "11k"}, {'R', "R2", "11k"}, {'C', "C1", "22n"},
                             {'C', "C2", "10n"});
             break;
-        case SectionType::MfbHighPass:
+        case SectionCircuit::MultipleFeedbackHighPass:
             out = MultipleFeedback(d, {'C', "C1", "10n"}, {'R', "R1", "7.5k"}, {'C', "C2", "10n"},
                                    {'R', "R2", "33k"}, {'C', "C3", "10n"});
             break;
-        case SectionType::SallenKeyHighPass:
+        case SectionCircuit::SallenKeyHighPass:
             out = SallenKey(d, {'C', "C1", "10n"}, {'C', "C2", "10n"}, {'R', "R1", "11k"},
                             {'R', "R2", "22k"});
             break;
-        case SectionType::MfbBandPass:
+        case SectionCircuit::MultipleFeedbackBandPass:
             out = MultipleFeedback(d, {'R', "R1", "82k"}, {'R', "R2", "1.6k"}, {'C', "C2", "10n"},
                                    {'R', "R3", "160k"}, {'C', "C1", "10n"});
             break;
-        case SectionType::DualAmpBandPass:
+        case SectionCircuit::DualAmplifierBandPass:
             out = DualAmpBandPass(d);
             break;
-        case SectionType::StateVariableNotch:
+        case SectionCircuit::StateVariableNotch:
             out = StateVariableNotch(d);
             break;
-        case SectionType::TwinTNotch:
+        case SectionCircuit::IntegratorNotch:
             out = TwinTNotch(d);
             break;
     }

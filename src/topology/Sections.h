@@ -5,22 +5,10 @@
 
 #include <string>
 
+#include "circuit/models/SectionCircuit.h"
 #include "schematic/Schematic.h"
 
 namespace vorna::installation {
-
-enum class SectionType {
-    FirstOrderLowPass,   // R1, C1 and a follower
-    FirstOrderHighPass,  // C1, R1 and a follower with R2 (= R1) in its feedback
-    MfbLowPass,          // LP1: multiple feedback, R3 = R1
-    SallenKeyLowPass,    // LP2: unity-gain Sallen-Key
-    MfbHighPass,         // HP1: multiple feedback, C3 = C1
-    SallenKeyHighPass,   // HP2: unity-gain Sallen-Key
-    MfbBandPass,         // BP1 (bpat1)
-    DualAmpBandPass,     // BP2 (bpat2) with its R3/R4 gain stage
-    StateVariableNotch,  // lpet1
-    TwinTNotch,          // lpet2
-};
 
 struct SectionTraits {
     const char* title;  // for the diagrams
@@ -29,12 +17,12 @@ struct SectionTraits {
     bool inverting;
 };
 
-const SectionTraits& Traits(SectionType type);
+const SectionTraits& Traits(SectionCircuit circuit);
 
 // Draws a section with its input at `input`, its element names ending in "_" and
 // `sectionLabel` (the section number in a cascade); returns its output point, which lies on
 // the input's horizontal line. Op-amps are numbered on from *opAmpCount.
-Point DrawSection(SectionType type, Schematic& schematic, Point input,
+Point DrawSection(SectionCircuit circuit, Schematic& schematic, Point input,
                   const std::string& sectionLabel, int* opAmpCount);
 
 }  // namespace vorna::installation

@@ -10,8 +10,13 @@
 namespace vorna::verify {
 
 bool RealisedCircuitOf(const DesignDocument& doc, const DesignResults& results,
-                       const CircuitOutput& out, int circuitCode, RealisedCircuit& realised,
+                       const CircuitOutput& out, int circuitId, RealisedCircuit& realised,
                        std::string& error) {
+    const std::optional<std::size_t> circuit = BasicCircuitRowOf(circuitId);
+    if (!circuit) {
+        error = "no basic circuit has the id " + std::to_string(circuitId);
+        return false;
+    }
     std::string written;
     for (const SchematicLine& line : out.lines) written += line.text;
     std::vector<std::string> problems;
@@ -21,7 +26,7 @@ bool RealisedCircuitOf(const DesignDocument& doc, const DesignResults& results,
         error = "the written schematic cannot be read back: " + problems.front();
         return false;
     }
-    realised.circuit = circuitCode - kFirstCircuitCode;
+    realised.circuit = *circuit;
     realised.maskEdges = MaskEdgesOf(doc);
     realised.results = results;
     realised.elements = out.elementValues;

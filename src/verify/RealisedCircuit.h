@@ -11,6 +11,7 @@
 #include "design/DesignResults.h"
 #include "output/CircuitOutput.h"
 #include "schematic/Schematic.h"
+#include "topology/BasicCircuits.h"
 
 namespace vorna {
 class DesignDocument;
@@ -19,7 +20,7 @@ class DesignDocument;
 namespace vorna::verify {
 
 struct RealisedCircuit {
-    int circuit = 0;  // basic circuit 0 (LP1) .. 13 (BE2)
+    std::size_t circuit = 0;  // the basic circuit's row of kBasicCircuits
     analysis::MaskEdges maskEdges;
     DesignResults results;                  // after the synthesis: the realised sections
     std::vector<ElementValue> elements;     // every settled value, by element name ("R1_2")
@@ -28,10 +29,11 @@ struct RealisedCircuit {
 };
 
 // The realised circuit of a finished circuit output run (`out.lines` hold the written
-// schematic, `results` the view's results after the synthesis, `circuitCode` 480 .. 493).
-// Fails with a message in `error` when the written schematic cannot be read back.
+// schematic, `results` the view's results after the synthesis, `circuitId` the basic
+// circuit's id). Fails with a message in `error` when the written schematic cannot be read
+// back or the id names no basic circuit.
 bool RealisedCircuitOf(const DesignDocument& doc, const DesignResults& results,
-                       const CircuitOutput& out, int circuitCode, RealisedCircuit& realised,
+                       const CircuitOutput& out, int circuitId, RealisedCircuit& realised,
                        std::string& error);
 
 // The frequencies of the design's graph as the simulator sweeps them: from graphFreqMin to

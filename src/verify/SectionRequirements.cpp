@@ -29,9 +29,9 @@ double Db(std::complex<double> v) {
 
 // The section drawn alone with the values of the written schematic; false when one of its
 // elements is missing there.
-bool SectionWithValues(installation::SectionType type, int number, const Schematic& written,
+bool SectionWithValues(SectionCircuit circuit, int number, const Schematic& written,
                        Schematic& section, std::string& error) {
-    section = installation::SectionSchematic(type, number);
+    section = installation::SectionSchematic(circuit, number);
     for (installation::Symbol& symbol : section.symbols) {
         if (symbol.kind != SymbolKind::Resistor && symbol.kind != SymbolKind::Capacitor) continue;
         const auto found = std::find_if(
@@ -166,10 +166,10 @@ SectionRequirements FindSectionRequirements(const RealisedCircuit& circuit, doub
     const std::optional<CircuitModel> model = CircuitModel::Of(circuit, requirements.error);
     if (!model) return requirements;
     const AcSweep sweep = GraphSweep(circuit.results, pointsPerDecade);
-    const std::vector<installation::SectionType> types =
-        installation::SectionSequence(circuit.circuit, circuit.results.resultOrder);
+    const std::vector<SectionCircuit> sectionCircuits =
+        installation::SectionSequence(kBasicCircuits[circuit.circuit], circuit.results.resultOrder);
     int number = 0;
-    for (const installation::SectionType type : types) {
+    for (const SectionCircuit sectionCircuit : sectionCircuits) {
         SectionRequirement requirement;
         requirement.section = ++number;
         SetFigures(circuit, number, requirement);
@@ -180,7 +180,8 @@ SectionRequirements FindSectionRequirements(const RealisedCircuit& circuit, doub
         }
         Schematic section;
         std::vector<double> ideal;
-        if (!SectionWithValues(type, number, circuit.schematic, section, requirements.error) ||
+        if (!SectionWithValues(sectionCircuit, number, circuit.schematic, section,
+                               requirements.error) ||
             !SectionGains(section, installation::IdealOpAmp(), sweep, ideal, requirements.error))
             return requirements;
         const RequiredGbw required = FindRequiredGbw(section, ideal, sweep, cancel);
@@ -195,7 +196,7 @@ SectionRequirements FindSectionRequirements(const RealisedCircuit& circuit, doub
         requirement.requiredGbwHz = required.gbwHz;
         requirement.opAmpFallsShort = !required.gbwHz || opAmpGbwHz < *required.gbwHz;
         requirements.sections.push_back(requirement);
-        if (progress) progress(number, static_cast<int>(types.size()));
+        if (progress) progress(number, static_cast<int>(sectionCircuits.size()));
     }
     return requirements;
 }

@@ -9,6 +9,7 @@
 
 #include "design/DesignResults.h"
 #include "platform/Canvas.h"
+#include "topology/BasicCircuits.h"
 #include "view/TracedCurves.h"
 #include "view/ViewContent.h"
 
@@ -53,7 +54,7 @@ public:
 
     // Basic circuit last chosen in each of the seven selection dialogs, and the one of the
     // current output run.
-    std::array<int, 7> circuitChoices{480, 482, 484, 486, 488, 490, 492};
+    std::array<int, kBasicCircuitChoiceCount> circuitChoices = FirstCircuitIdOfEveryChoice();
     int selectedCircuit = 0;
     // E-series remembered for this window (1 E6 .. 5 E96).
     int eSeriesChoice = 3;

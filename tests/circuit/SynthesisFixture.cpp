@@ -56,7 +56,7 @@ void SynthesisRun::BandSections(int kind, std::initializer_list<Section> section
 }
 
 void SynthesisRun::Run(int circuit) {
-    synthesisEntries[static_cast<std::size_t>(circuit)](out, doc, view, ui);
+    SynthesizeBasicCircuit(kBasicCircuits[static_cast<std::size_t>(circuit)], out, doc, view, ui);
     out.journal.Close();
     ui.VerifyDone();
 }

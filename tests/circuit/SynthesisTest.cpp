@@ -334,7 +334,7 @@ TEST(Synthesis, InfeasibleSectionsStopTheRun) {
         run.BandSections(c.kind, {c.bad, MakeSection(w0, 2, 1, 0, w0 * w0)});
         run.ui.ExpectMessage(kSynthesisFailedMessage);
         run.Run(c.circuit);
-        EXPECT_EQ(run.out.synthesisFailed, 1) << c.line;
+        EXPECT_TRUE(run.out.synthesisFailed) << c.line;
         EXPECT_EQ(run.JournalBytes(), SynthesisRun::ShiftJis(c.line));
     }
 }
@@ -412,7 +412,7 @@ TEST(Synthesis, IntegratorNotchPoleShiftWalkWithoutCandidateStartsOver) {
     run.ui.ExpectDialog(735).Ok();
     run.ui.ExpectDialog(736).Ok();
     run.Run(LP4);
-    EXPECT_EQ(run.out.synthesisFailed, 0);
+    EXPECT_FALSE(run.out.synthesisFailed);
 }
 
 TEST(Synthesis, BandEliminateCapacitorScaleFollowsTheBandRatio) {

@@ -47,6 +47,30 @@ TEST(BasicCircuitChoice, KindAndApproximationPickTheDialogAndItsPresetButton) {
     }
 }
 
+TEST(BasicCircuitChoice, EverySelectionDialogOffersItsTwoCircuits) {
+    const struct {
+        int dialog;
+        int firstCode;
+        const char* buttons[2];
+    } expected[] = {
+        {410, 480, {"ＬＰ１", "ＬＰ２"}}, {420, 482, {"ＬＰ３", "ＬＰ４"}},
+        {430, 484, {"ＨＰ１", "ＨＰ２"}}, {440, 486, {"ＨＰ３", "ＨＰ４"}},
+        {450, 488, {"ＢＰ１", "ＢＰ２"}}, {460, 490, {"ＢＰ３", "ＢＰ４"}},
+        {470, 492, {"ＢＥ１", "ＢＥ２"}},
+    };
+    ASSERT_EQ(std::size(expected), kCircuitSelections.size());
+    for (std::size_t i = 0; i < kCircuitSelections.size(); ++i) {
+        const CircuitSelectionDialog dialog(kCircuitSelections[i]);
+        const DialogResource& resource = dialog.Resource();
+        EXPECT_EQ(resource.id, expected[i].dialog);
+        for (int k = 0; k < 2; ++k) {
+            const ControlSpec* radio = resource.Find(expected[i].firstCode + k);
+            ASSERT_NE(radio, nullptr) << expected[i].dialog;
+            EXPECT_EQ(radio->text, expected[i].buttons[k]);
+        }
+    }
+}
+
 TEST(BasicCircuitChoice, ChoiceIsRememberedPerDialogAndCancelChangesNothing) {
     DesignDocument doc;
     DesignView view(doc);
@@ -122,6 +146,8 @@ TEST(BasicCircuitChoice, DiagramFilesOfEveryCircuit) {
     for (int code = 480; code <= 493; ++code) {
         EXPECT_EQ(DiagramFileName(code), expected[static_cast<std::size_t>(code - 480)]);
     }
+    EXPECT_EQ(DiagramFileName(479), "");
+    EXPECT_EQ(DiagramFileName(494), "");
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ const std::string kReference =
     "dec 100 1 100k\n";
 
 // A stand-in synthesis: one journal line and three values (the last one for an 'Rx' part).
-void FakeSynthesis(CircuitOutput& out, DesignDocument&, DesignView&, Ui&) {
+void FakeSynthesis(const BasicCircuit&, CircuitOutput& out, DesignDocument&, DesignView&, Ui&) {
     out.journal.WriteLine("fake section 1\n");
     out.SetComponentValue("R1_%-d", 1, 4700);
     out.SetComponentValue("C1_%-d", 1, 22e-9);
@@ -48,14 +48,15 @@ void FakeSynthesis(CircuitOutput& out, DesignDocument&, DesignView&, Ui&) {
 }
 
 // Settles one value and then fails.
-void FailingSynthesis(CircuitOutput& out, DesignDocument&, DesignView&, Ui&) {
+void FailingSynthesis(const BasicCircuit&, CircuitOutput& out, DesignDocument&, DesignView&, Ui&) {
     out.SetComponentValue("R1_%-d", 1, 4700);
     out.journal.WriteLine("lpet2 で 変換不能, j = 0\n");
-    out.synthesisFailed = 1;
+    out.synthesisFailed = true;
 }
 
 // Settles a value of 0, as a design at an absurd frequency would.
-void ZeroValueSynthesis(CircuitOutput& out, DesignDocument&, DesignView&, Ui&) {
+void ZeroValueSynthesis(const BasicCircuit&, CircuitOutput& out, DesignDocument&, DesignView&,
+                        Ui&) {
     out.SetComponentValue("R1_%-d", 1, 4700);
     out.SetComponentValue("C1_%-d", 1, 0);
 }
@@ -73,7 +74,7 @@ protected:
     void WithReference() { WriteFile(program / "sys/LP1_2.asc", WidenToUtf16(kReference)); }
 
     void Run(SynthesisEntry synthesis = FakeSynthesis) {
-        out.synthesisEntries[0] = synthesis;
+        out.synthesis = synthesis;
         WriteCircuitFiles(out, doc, view, ui);
         ui.VerifyDone();
     }
@@ -155,7 +156,7 @@ TEST_F(CircuitOutputRun, FailedSynthesisWritesNoSchematicAndNoFinalMessage) {
         Run(c.synthesis);
         EXPECT_EQ(ReadFile(current / "out.asc"), "kept");
         EXPECT_TRUE(Journal().ends_with(Utf8ToShiftJis(c.journalEnd)));
-        EXPECT_EQ(out.synthesisFailed, 0);
+        EXPECT_FALSE(out.synthesisFailed);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(current.Path()), {}), 2)
             << "no temporary file stays beside the schematic";
         view.approximatedByCircuit = 0;
@@ -199,7 +200,7 @@ TEST_F(CircuitOutputRun, JournalOnlyCancelWritesNothingAtAll) {
     ui.ExpectMessage(kJournalOnly, IDCANCEL);
     Run();
     EXPECT_EQ(Journal(), "");  // opened (and so created) before the question, never written
-    EXPECT_EQ(out.outputMode, 0);
+    EXPECT_EQ(out.outputMode, OutputMode::Stop);
     EXPECT_EQ(view.approximatedByCircuit, 0);
 }
 
@@ -235,7 +236,7 @@ TEST_F(CircuitOutputRun, TwoRunsAppendTwoRecords) {
         ui.ExpectMessage(kJournalOnly, IDOK);
         ui.ExpectMessage(kDone);
         CircuitOutput fresh;
-        fresh.synthesisEntries[0] = FakeSynthesis;
+        fresh.synthesis = FakeSynthesis;
         WriteCircuitFiles(fresh, doc, view, ui);
         view.approximatedByCircuit = 0;
     }

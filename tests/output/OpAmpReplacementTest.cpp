@@ -74,7 +74,7 @@ TEST(OpAmpChoice, QuestionsAndTheirOutcomes) {
         const char* what;
         std::optional<std::string> nameFile;
         std::vector<std::pair<std::string, int>> messages;
-        int replaceOpAmp;
+        bool replaceOpAmp;
         std::string name;
     };
     const std::string keepOrUse =

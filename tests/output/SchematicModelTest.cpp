@@ -16,7 +16,8 @@ std::string Wide(const std::string& ascii) {
 
 // Classifies `reference`, sets the given values and returns the written bytes.
 std::string Edit(const std::string& reference,
-                 const std::vector<std::pair<std::string, double>>& values, int replaceOpAmp = 1) {
+                 const std::vector<std::pair<std::string, double>>& values,
+                 bool replaceOpAmp = true) {
     CircuitOutput output;
     output.replaceOpAmp = replaceOpAmp;
     output.SetInformationTexts("Low Pass  Butterworth   order = 5",
@@ -123,7 +124,7 @@ TEST(SchematicModel, InformationLinesAndOpAmpSymbols) {
     struct Case {
         const char* what;
         std::string reference;
-        int replaceOpAmp;
+        bool replaceOpAmp;
         std::string expected;
     };
     const std::vector<Case> cases{

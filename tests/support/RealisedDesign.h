@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "circuit/Synthesis.h"
 #include "output/CircuitOutput.h"
 #include "schematic/AscFile.h"
 #include "support/AcceptingUi.h"
@@ -14,22 +15,24 @@
 
 namespace vorna::testing {
 
-// `circuit` is 0 (LP1) .. 13 (BE2); false with a message when the synthesis fails.
+// `circuit` is a row of kBasicCircuits; false with a message when the synthesis fails.
 inline bool RealiseFirstCandidates(DesignDocument& doc, DesignView& view, int circuit,
                                    verify::RealisedCircuit& realised, std::string& error) {
     CircuitOutput out;
-    out.outputMode = 2;
-    out.lines = SplitSchematicLines(installation::Utf16LeWithBom(
-        installation::AscText(installation::ReferenceSchematic(circuit, view.resultOrder))));
-    out.replaceOpAmp = 0;
+    out.outputMode = OutputMode::SchematicAndJournal;
+    out.lines = SplitSchematicLines(
+        installation::Utf16LeWithBom(installation::AscText(installation::ReferenceSchematic(
+            kBasicCircuits[static_cast<std::size_t>(circuit)], view.resultOrder))));
+    out.replaceOpAmp = false;
     out.ClassifySchematicLines();
     AcceptingUi ui;
-    out.synthesisEntries[static_cast<std::size_t>(circuit)](out, doc, view, ui);
-    if (out.synthesisFailed != 0) {
+    SynthesizeBasicCircuit(kBasicCircuits[static_cast<std::size_t>(circuit)], out, doc, view, ui);
+    if (out.synthesisFailed) {
         error = "the synthesis failed";
         return false;
     }
-    return verify::RealisedCircuitOf(doc, view, out, kFirstCircuitCode + circuit, realised, error);
+    return verify::RealisedCircuitOf(
+        doc, view, out, BasicCircuitId(static_cast<std::size_t>(circuit)), realised, error);
 }
 
 }  // namespace vorna::testing

@@ -43,6 +43,7 @@ TEST_P(CircuitOutputSimulation, WrittenSchematicShowsTheRealisedResponse) {
     Design design = MakeDesign(c.design);
     DesignView view(design.doc);
     static_cast<DesignResults&>(view) = design.results;
+    const BasicCircuit& circuit = kBasicCircuits[static_cast<std::size_t>(c.circuit)];
 
     CircuitOutput out;
     char journal[] = "/tmp/vorna-journal-XXXXXX";
@@ -50,19 +51,19 @@ TEST_P(CircuitOutputSimulation, WrittenSchematicShowsTheRealisedResponse) {
     ASSERT_GE(fd, 0);
     close(fd);
     out.journal.Open(journal);
-    const std::string file = installation::ReferenceFileName(c.circuit, view.resultOrder);
+    const std::string file = installation::ReferenceFileName(circuit, view.resultOrder);
     std::string bytes;
     ASSERT_TRUE(installation::ReadFileBytes(SysFolder() + file, &bytes)) << file;
-    out.outputMode = 2;
+    out.outputMode = OutputMode::SchematicAndJournal;
     out.lines = SplitSchematicLines(bytes);
-    out.replaceOpAmp = 0;
+    out.replaceOpAmp = false;
     out.ClassifySchematicLines();
 
     AcceptingUi ui;
-    out.synthesisEntries[static_cast<size_t>(c.circuit)](out, design.doc, view, ui);
+    SynthesizeBasicCircuit(circuit, out, design.doc, view, ui);
     out.journal.Close();
     std::remove(journal);
-    ASSERT_EQ(out.synthesisFailed, 0);
+    ASSERT_FALSE(out.synthesisFailed);
     ASSERT_TRUE(ui.messages.empty()) << ui.messages.front();
     EXPECT_GT(ui.dialogs, 0);
 
@@ -81,9 +82,8 @@ TEST_P(CircuitOutputSimulation, WrittenSchematicShowsTheRealisedResponse) {
     }
 
     double sign = 1;
-    for (installation::SectionType type :
-         installation::SectionSequence(c.circuit, view.resultOrder))
-        if (installation::Traits(type).inverting) sign = -sign;
+    for (SectionCircuit section : installation::SectionSequence(circuit, view.resultOrder))
+        if (installation::Traits(section).inverting) sign = -sign;
     const bool firstOrder =
         view.resultOddOrder == 1 && (design.doc.kind == kLowPass || design.doc.kind == kHighPass);
     auto realised = [&](double w) {

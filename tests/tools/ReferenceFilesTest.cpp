@@ -157,7 +157,7 @@ TEST(ReferenceFiles, OutputLineModelFillsEveryNamedPart) {
 
         CircuitOutput out;
         out.lines = SplitSchematicLines(bytes);
-        out.replaceOpAmp = 0;
+        out.replaceOpAmp = false;
         out.SetInformationTexts("Low Pass  Elliptic   order = 7", "Fp = 1KHz");
         out.ClassifySchematicLines();
         EXPECT_EQ(out.resistors.size() + out.capacitors.size(), names.size());

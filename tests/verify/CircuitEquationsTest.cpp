@@ -15,8 +15,6 @@
 namespace vorna::verify {
 namespace {
 
-using installation::SectionType;
-
 // "7.5k", "47n", "100k" as drawn in the section templates.
 double TemplateValue(const std::string& text) {
     const char* end = nullptr;
@@ -25,26 +23,16 @@ double TemplateValue(const std::string& text) {
 }
 
 TEST(CircuitEquations, EveryElementAtItsOwnValueMatchesNgspice) {
-    const struct {
-        SectionType type;
-        SectionCircuit circuit;
-    } cases[] = {
-        {SectionType::FirstOrderLowPass, SectionCircuit::FirstOrderLowPass},
-        {SectionType::FirstOrderHighPass, SectionCircuit::FirstOrderHighPass},
-        {SectionType::MfbLowPass, SectionCircuit::MultipleFeedbackLowPass},
-        {SectionType::SallenKeyLowPass, SectionCircuit::SallenKeyLowPass},
-        {SectionType::MfbHighPass, SectionCircuit::MultipleFeedbackHighPass},
-        {SectionType::SallenKeyHighPass, SectionCircuit::SallenKeyHighPass},
-        {SectionType::MfbBandPass, SectionCircuit::MultipleFeedbackBandPass},
-        {SectionType::DualAmpBandPass, SectionCircuit::DualAmplifierBandPass},
-        {SectionType::StateVariableNotch, SectionCircuit::StateVariableNotch},
-        {SectionType::TwinTNotch, SectionCircuit::IntegratorNotch},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.type));
-        installation::Schematic drawn = installation::SectionSchematic(c.type, 1);
-        SectionElements elements{c.circuit, 1,
-                                 c.circuit <= SectionCircuit::FirstOrderHighPass ? -1 : 0};
+    for (const SectionCircuit circuit :
+         {SectionCircuit::FirstOrderLowPass, SectionCircuit::FirstOrderHighPass,
+          SectionCircuit::MultipleFeedbackLowPass, SectionCircuit::SallenKeyLowPass,
+          SectionCircuit::MultipleFeedbackHighPass, SectionCircuit::SallenKeyHighPass,
+          SectionCircuit::MultipleFeedbackBandPass, SectionCircuit::DualAmplifierBandPass,
+          SectionCircuit::StateVariableNotch, SectionCircuit::IntegratorNotch}) {
+        SCOPED_TRACE(static_cast<int>(circuit));
+        installation::Schematic drawn = installation::SectionSchematic(circuit, 1);
+        SectionElements elements{circuit, 1,
+                                 circuit <= SectionCircuit::FirstOrderHighPass ? -1 : 0};
         int k = 0;
         for (installation::Symbol& symbol : drawn.symbols) {
             const char kind = symbol.instName.empty() ? ' ' : symbol.instName[0];

@@ -20,7 +20,7 @@ struct DiagramSpec {
     const char* fileName;
     std::vector<std::string> captions;
     // The sections drawn left to right, each with the section label its names carry.
-    std::vector<std::pair<SectionType, std::string>> sections;
+    std::vector<std::pair<SectionCircuit, std::string>> sections;
 };
 
 const std::vector<DiagramSpec>& DiagramSpecs();

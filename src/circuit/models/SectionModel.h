@@ -23,23 +23,10 @@
 #include <string_view>
 #include <vector>
 
+#include "circuit/models/SectionCircuit.h"
 #include "design/DesignResults.h"
 
 namespace vorna {
-
-// The section circuits the basic circuits are made of.
-enum class SectionCircuit {
-    FirstOrderLowPass,         // lp1 of LP1 .. LP4
-    FirstOrderHighPass,        // hp1 of HP1 .. HP4
-    MultipleFeedbackLowPass,   // LP1
-    SallenKeyLowPass,          // LP2
-    MultipleFeedbackHighPass,  // HP1
-    SallenKeyHighPass,         // HP2
-    MultipleFeedbackBandPass,  // BP1 (bpat1)
-    DualAmplifierBandPass,     // BP2 (bpat2), also section 0 of odd BP3 and BP4 designs
-    StateVariableNotch,        // LP3, HP3, BP3, BE1 (lpet1)
-    IntegratorNotch,           // LP4, HP4, BP4, BE2 (lpet2)
-};
 
 // One resistor (ohm) or capacitor (farad) by its schematic name without the section
 // number ("R1", "Cb2", "R41").
