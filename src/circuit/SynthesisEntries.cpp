@@ -65,8 +65,7 @@ constexpr std::array<EntryRecipe, 14> kRecipes = {{
 template <std::size_t Index>
 void Entry(CircuitOutput& out, DesignDocument& doc, DesignView& view, Ui& ui) {
     constexpr const EntryRecipe& recipe = kRecipes[Index];
-    DialogChooser dialogs(ui);
-    CandidateChooser& chooser = out.candidateChooser ? *out.candidateChooser : dialogs;
+    CandidateChooser& chooser = out.Chooser(ui);
     SynthesisContext ctx{out, doc, view, ui, chooser, {}, {}};
     const bool odd = view.resultOddOrder == 1;
     if (recipe.firstOrderSection && odd) SynthesizeFirstOrderSection(ctx);

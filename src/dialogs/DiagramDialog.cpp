@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "output/DiagramBitmap.h"
+#include "platform/DiagramBitmap.h"
 
 namespace vorna {
 

@@ -5,6 +5,7 @@
 
 #include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
+#include "app/DocumentShown.h"
 #include "circuit/Journal.h"
 #include "output/BasicCircuitChoice.h"
 #include "output/CircuitOutput.h"
@@ -163,8 +164,12 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
     }
 
     // The journal names the schematic file only while one is to be written.
-    const SchematicSummary summary = WriteJournalHeader(
-        out.journal, view, out.outputFile.IsOpen() ? out.outputPath : circuitName);
+    std::string summaryLines;
+    const SchematicSummary summary =
+        WriteSummaryLines([&summaryLines](const std::string& line) { summaryLines += line; }, view,
+                          ShownDesignOf(doc), true);
+    WriteJournalHeader(out.journal, summaryLines,
+                       out.outputFile.IsOpen() ? out.outputPath : circuitName);
     out.SetInformationTexts(summary.title, summary.specification);
     view.approximatedByCircuit = 1;
     if (out.outputMode == 2) {

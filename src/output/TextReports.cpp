@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/DesignDocument.h"
+#include "app/DocumentShown.h"
 #include "circuit/EngValue.h"
 #include "output/SectionFigures.h"
 #include "platform/AbsolutePath.h"
@@ -41,7 +42,8 @@ bool FirstOrderShown(const DesignView& view) {
 // Title, design summary and the forms of H0 and Hn (analog in s, or digital in zm = 1/z).
 std::string ReportHead(const DesignView& view, const char* title) {
     std::string text = title;
-    WriteSummaryLines([&text](const std::string& line) { text += line; }, view, false);
+    WriteSummaryLines([&text](const std::string& line) { text += line; }, view,
+                      ShownDesignOf(view.GetDocument()), false);
     const bool digital = view.convertedToDigital == 1;
     if (FirstOrderShown(view)) {
         text += "１次式の形式\n";
