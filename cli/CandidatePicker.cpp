@@ -6,6 +6,7 @@
 
 #include "circuit/ESeries.h"
 #include "circuit/EngValue.h"
+#include "dialogs/ComponentValueDialog.h"
 
 namespace vorna::cli {
 

@@ -1,4 +1,5 @@
 // The view's output commands: 630 "計算結果の表示または出力" and 660 "データファイルを開く".
+#include "app/DocumentShown.h"
 #include "app/GainAtFrequency.h"
 #include "dialogs/OutputChoiceDialog.h"
 #include "output/CircuitOutput.h"
@@ -23,7 +24,7 @@ void DesignView::OnOutput(Ui& ui) {
             break;
         }
         case kOutputCoefficients:
-            WriteCoefficientReport(*this, ui);
+            WriteCoefficientReport(*this, ShownDesignOf(GetDocument()), ui);
             break;
         case kOutputExchangeOpAmps: {
             CircuitOutput out;
@@ -35,7 +36,7 @@ void DesignView::OnOutput(Ui& ui) {
             ShowGainAtFrequency(*this, ui);
             break;
         case kOutputGainList:
-            WriteGainList(*this, ui);
+            WriteGainList(*this, ShownDesignOf(GetDocument()), ui);
             break;
         default:
             break;

@@ -202,7 +202,7 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
 }
 
 bool RunCircuitOutput(DesignView& view, Ui& ui, CircuitOutput& out) {
-    if (!ChooseBasicCircuit(view, ui)) return false;
+    if (!ChooseBasicCircuit(view, ShownDesignOf(view.GetDocument()), ui)) return false;
     const BlankView blank(view);
     if (view.eSeriesChoice != 0) out.SetSeries(view.eSeriesChoice + 10, 0);
     WriteCircuitFiles(out, view.GetDocument(), view, ui);
