@@ -24,15 +24,11 @@ INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
 ROOTS = {"src": ["src"], "gui": ["gui", "src"], "cli": ["cli", "src"]}
 
 
-# The circuit synthesis still works on the document, the view and the output run, and the
-# circuit output command still reaches the document (to design again, and for the synthesis).
+# The circuit synthesis still works on the document, the view and the output run.
 PENDING = {
     "src/circuit/SynthesisContext.h -> src/app/DesignDocument.h",
     "src/circuit/SynthesisContext.h -> src/output/CircuitOutput.h",
     "src/circuit/SynthesisContext.h -> src/view/DesignView.h",
-    "src/output/CircuitOutputCommand.cpp -> src/app/DesignDocument.h",
-    "src/output/CircuitOutputCommand.cpp -> src/app/DocumentResults.h",
-    "src/output/CircuitOutputCommand.cpp -> src/app/DocumentShown.h",
 }
 
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "app/CircuitOutputCommand.h"
 #include "app/DesignDocument.h"
 #include "app/DocumentShown.h"
 #include "output/CircuitOutput.h"
-#include "output/CircuitOutputCommand.h"
 #include "output/SchematicText.h"
 #include "output/TempFolder.h"
 #include "platform/ShiftJisText.h"

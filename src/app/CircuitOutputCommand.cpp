@@ -1,4 +1,4 @@
-#include "output/CircuitOutputCommand.h"
+#include "app/CircuitOutputCommand.h"
 
 #include <algorithm>
 #include <cmath>
