@@ -6,8 +6,7 @@
 #include <map>
 
 #include "AnalysisInput.h"
-#include "analysis/AttenuationMask.h"
-#include "analysis/PassbandGains.h"
+#include "analysis/FrequencyGraphs.h"
 #include "analysis/Response.h"
 #include "analysis/TimeResponse.h"
 #include "app/DocumentMask.h"
@@ -16,9 +15,7 @@ namespace vorna::cli {
 
 namespace {
 
-constexpr int kFrequencyPoints = 2000;
 constexpr int kTimePoints = 1000;
-constexpr double kDegreesPerRadian = 180 / kPi;
 
 const Pen kCurvePen{{0, 0, 0}, 2, PenStyle::Solid};
 const Pen kMaskPen{{220, 0, 0}, 2, PenStyle::Solid};
@@ -27,111 +24,55 @@ const Pen kMarkPen{{0, 0, 220}, 1, PenStyle::Dotted};
 const std::string kFrequencyTitle = "周波数 (Hz)";
 const std::string kTimeTitle = "時間 (秒)";
 
-struct GraphInput {
-    const DesignWindow& window;
-    analysis::Cascade cascade;
-    analysis::MaskEdges edges;
-    std::vector<analysis::MaskBand> mask;
-
-    double Nyquist() const { return 0.5 / cascade.samplingPeriod; }
-};
-
-ChartAxis FrequencyAxis(const GraphInput& in, double low, double high) {
-    if (in.cascade.IsDigital()) high = std::min(high, in.Nyquist());
-    return {kFrequencyTitle, low, high, true};
-}
-
-ChartAxis GraphFrequencyAxis(const GraphInput& in) {
-    return FrequencyAxis(in, in.window.view.graphFreqMin,
-                         in.cascade.IsDigital() ? in.Nyquist() : in.window.view.graphFreqMax);
-}
-
-// One curve of `value` (of omega) over the axis's frequencies.
-ChartCurve FrequencyCurve(const ChartAxis& axis, const std::vector<double>& values) {
-    ChartCurve curve{{}, kCurvePen};
-    const std::vector<double> hz = analysis::LogSpaced(axis.low, axis.high, kFrequencyPoints);
-    for (std::size_t i = 0; i < hz.size(); ++i) curve.points.push_back({hz[i], values[i]});
-    return curve;
-}
-
-std::vector<double> Omegas(const ChartAxis& axis) {
-    std::vector<double> omegas = analysis::LogSpaced(axis.low, axis.high, kFrequencyPoints);
-    for (double& omega : omegas) omega *= kTwoPi;
-    return omegas;
-}
-
-std::vector<double> Gains(const GraphInput& in, const ChartAxis& axis) {
-    std::vector<double> gains;
-    for (double omega : Omegas(axis))
-        gains.push_back(analysis::GainPhaseAt(in.cascade, omega).gainDb);
-    return gains;
-}
-
 // The mask's limits and the half sampling frequency of a digital design.
-std::vector<ChartLine> MaskLines(const GraphInput& in, const ChartAxis& axis) {
+std::vector<ChartLine> MaskLines(const analysis::FrequencyGraphData& data,
+                                 const analysis::Cascade& cascade) {
     std::vector<ChartLine> lines;
-    for (const analysis::MaskBand& band : in.mask) {
-        lines.push_back(
-            {band.lowHz, band.HasUpperEnd() ? band.highHz : axis.high, band.limitDb, kMaskPen, ""});
+    for (const analysis::MaskBand& band : data.mask) {
+        lines.push_back({band.lowHz, band.HasUpperEnd() ? band.highHz : data.hz.high, band.limitDb,
+                         kMaskPen, ""});
     }
-    if (in.cascade.IsDigital()) lines.push_back({in.Nyquist(), in.Nyquist(), 0, kMarkPen, "fs/2"});
+    if (cascade.IsDigital()) {
+        const double nyquist = analysis::NyquistOf(cascade);
+        lines.push_back({nyquist, nyquist, 0, kMarkPen, "fs/2"});
+    }
     return lines;
 }
 
-Chart Magnitude(const GraphInput& in) {
-    const ChartAxis x = GraphFrequencyAxis(in);
-    Chart chart{"ゲイン", x, {"ゲイン (dB)", -in.window.view.graphAttMax, 10}, {}, {}};
-    chart.curves.push_back(FrequencyCurve(x, Gains(in, x)));
-    chart.lines = MaskLines(in, x);
-    return chart;
-}
-
-// The pass bands with a little room: a tenth beyond a band edge, two decades beyond an edge
-// at DC or at no frequency; in gain, the mask's floor and reference and the design's own
-// extremes in the pass bands, with half the ripple to spare.
-Chart PassBand(const GraphInput& in) {
-    double low = INFINITY;
-    double high = 0;
-    for (const analysis::MaskBand& band : in.mask) {
-        if (band.kind != analysis::BandKind::Pass) continue;
-        low = std::min(low, band.lowHz > 0 ? band.lowHz / 1.1 : band.highHz / 100);
-        high = std::max(high, band.HasUpperEnd() ? band.highHz * 1.1 : band.lowHz * 100);
+// The frequency graph `graph` as a chart titled `title`, its y axis `yTitle` fitted to the
+// curve and to what the graph must show.
+Chart FrequencyChart(const analysis::GraphSource& in, analysis::FrequencyGraph graph,
+                     const char* title, const char* yTitle) {
+    const analysis::FrequencyGraphData data = analysis::FrequencyGraphOf(graph, in);
+    Chart chart{title, {kFrequencyTitle, data.hz.low, data.hz.high, true}, {}, {}, {}};
+    ChartCurve curve{{}, kCurvePen};
+    for (std::size_t i = 0; i < data.frequencies.size(); ++i)
+        curve.points.push_back({data.frequencies[i], data.values[i]});
+    chart.curves.push_back(curve);
+    if (graph != analysis::FrequencyGraph::GroupDelay) chart.lines = MaskLines(data, in.cascade);
+    switch (graph) {
+        case analysis::FrequencyGraph::Magnitude:
+            chart.y = {yTitle, data.shown->low, data.shown->high};
+            break;
+        case analysis::FrequencyGraph::Passband:
+            chart.y = FittedAxis(yTitle, {}, {data.shown->low, data.shown->high});
+            break;
+        case analysis::FrequencyGraph::Phase:
+            std::erase_if(chart.lines, [](const ChartLine& l) { return l.from != l.to; });
+            chart.y = FittedAxis(yTitle, chart.curves);
+            break;
+        case analysis::FrequencyGraph::GroupDelay:
+            if (in.cascade.IsDigital()) {
+                const double nyquist = analysis::NyquistOf(in.cascade);
+                chart.lines.push_back({nyquist, nyquist, 0, kMarkPen, "fs/2"});
+            }
+            chart.y = FittedAxis(yTitle, chart.curves, {0});
+            break;
     }
-    if (!(high > low)) {
-        low = in.window.view.graphFreqMin;
-        high = in.window.view.graphFreqMax;
-    }
-    const ChartAxis x = FrequencyAxis(in, low, high);
-    Chart chart{"通過域のゲイン", x, {}, {FrequencyCurve(x, Gains(in, x))}, MaskLines(in, x)};
-    const analysis::GainSpan span = analysis::PassbandGainSpan(in.cascade, in.edges, x.low, x.high);
-    const double room = 0.5 * in.edges.attp;
-    chart.y = FittedAxis("ゲイン (dB)", {}, {span.lowDb - room, span.highDb + room});
     return chart;
 }
 
-Chart Phase(const GraphInput& in) {
-    const ChartAxis x = GraphFrequencyAxis(in);
-    std::vector<double> degrees = analysis::UnwrappedPhaseOver(in.cascade, Omegas(x));
-    for (double& d : degrees) d *= kDegreesPerRadian;
-    Chart chart{"位相", x, {}, {FrequencyCurve(x, degrees)}, MaskLines(in, x)};
-    chart.lines.erase(std::remove_if(chart.lines.begin(), chart.lines.end(),
-                                     [](const ChartLine& l) { return l.from != l.to; }),
-                      chart.lines.end());
-    chart.y = FittedAxis("位相 (度)", chart.curves);
-    return chart;
-}
-
-Chart GroupDelay(const GraphInput& in) {
-    const ChartAxis x = GraphFrequencyAxis(in);
-    Chart chart{
-        "群遅延", x, {}, {FrequencyCurve(x, analysis::GroupDelayOver(in.cascade, Omegas(x)))}, {}};
-    if (in.cascade.IsDigital())
-        chart.lines.push_back({in.Nyquist(), in.Nyquist(), 0, kMarkPen, "fs/2"});
-    chart.y = FittedAxis("群遅延 (秒)", chart.curves, {0});
-    return chart;
-}
-
-Chart TimeChart(const GraphInput& in, analysis::Excitation excitation) {
+Chart TimeChart(const analysis::GraphSource& in, analysis::Excitation excitation) {
     const bool step = excitation == analysis::Excitation::Step;
     Chart chart{
         step ? "ステップ応答" : "インパルス応答", {kTimeTitle, 0, 1}, {"出力", 0, 1}, {}, {}};
@@ -151,13 +92,28 @@ Chart TimeChart(const GraphInput& in, analysis::Excitation excitation) {
     return chart;
 }
 
-const std::map<std::string, std::function<Chart(const GraphInput&)>> kGraphs{
-    {"magnitude", Magnitude},
-    {"passband", PassBand},
-    {"phase", Phase},
-    {"groupdelay", GroupDelay},
-    {"step", [](const GraphInput& in) { return TimeChart(in, analysis::Excitation::Step); }},
-    {"impulse", [](const GraphInput& in) { return TimeChart(in, analysis::Excitation::Impulse); }},
+const std::map<std::string, std::function<Chart(const analysis::GraphSource&)>> kGraphs{
+    {"magnitude",
+     [](const analysis::GraphSource& in) {
+         return FrequencyChart(in, analysis::FrequencyGraph::Magnitude, "ゲイン", "ゲイン (dB)");
+     }},
+    {"passband",
+     [](const analysis::GraphSource& in) {
+         return FrequencyChart(in, analysis::FrequencyGraph::Passband, "通過域のゲイン",
+                               "ゲイン (dB)");
+     }},
+    {"phase",
+     [](const analysis::GraphSource& in) {
+         return FrequencyChart(in, analysis::FrequencyGraph::Phase, "位相", "位相 (度)");
+     }},
+    {"groupdelay",
+     [](const analysis::GraphSource& in) {
+         return FrequencyChart(in, analysis::FrequencyGraph::GroupDelay, "群遅延", "群遅延 (秒)");
+     }},
+    {"step",
+     [](const analysis::GraphSource& in) { return TimeChart(in, analysis::Excitation::Step); }},
+    {"impulse",
+     [](const analysis::GraphSource& in) { return TimeChart(in, analysis::Excitation::Impulse); }},
 };
 
 }  // namespace
@@ -169,9 +125,9 @@ bool IsAnalysisGraph(const std::string& graph) {
 std::optional<Chart> AnalysisChart(const std::string& graph, const DesignWindow& window) {
     const auto found = kGraphs.find(graph);
     if (found == kGraphs.end()) return std::nullopt;
-    const analysis::MaskEdges edges = MaskEdgesOf(window.doc);
-    const GraphInput in{window, WindowCascade(window), edges, analysis::AttenuationMask(edges)};
-    return found->second(in);
+    const DesignView& view = window.view;
+    return found->second({WindowCascade(window), MaskEdgesOf(window.doc), view.graphFreqMin,
+                          view.graphFreqMax, view.graphAttMax});
 }
 
 }  // namespace vorna::cli

@@ -6,6 +6,8 @@
 
 #include "circuit/ESeries.h"
 #include "circuit/EngValue.h"
+#include "dialogs/ComponentValueDialog.h"
+#include "topology/BasicCircuits.h"
 
 namespace vorna::cli {
 
@@ -51,6 +53,14 @@ int UnitIndex(const std::string& suffix) {
 }
 
 }  // namespace
+
+SecondOrderWalk SecondOrderWalkOf(int circuitId) {
+    const SectionCircuit sections =
+        kBasicCircuits[*BasicCircuitRowOf(circuitId)].secondOrderSection;
+    const bool lowPass = sections == SectionCircuit::MultipleFeedbackLowPass ||
+                         sections == SectionCircuit::SallenKeyLowPass;
+    return lowPass ? SecondOrderWalk::DownFromC1 : SecondOrderWalk::FromR1;
+}
 
 bool NoLargerDeviation(double deviation, double best) {
     return deviation <= best * (1 + 1e-9) + 1e-12;

@@ -22,6 +22,8 @@ enum class PickRule { First, Best };
 // C1' the series value nearest to C1 (a typed R1 is turned into C1 first); as C1 itself is
 // no series value, typing a candidate's own values may start the walk below it.
 enum class SecondOrderWalk { FromR1, DownFromC1 };
+// The walk of dialog 720 for a basic circuit (its id): DownFromC1 for the low-pass circuits.
+SecondOrderWalk SecondOrderWalkOf(int circuitId);
 
 // One synthesis step as it was answered. Deviations are fractions.
 struct PickedStep {

@@ -10,10 +10,10 @@
 #include "DesignOptions.h"
 #include "OutputFilesUi.h"
 #include "OutputPath.h"
+#include "app/CircuitOutputCommand.h"
 #include "circuit/Synthesis.h"
 #include "dialogs/CircuitSelectionDialog.h"
 #include "output/CircuitOutput.h"
-#include "output/CircuitOutputCommand.h"
 #include "output/OpAmpNames.h"
 #include "output/OpAmpReplacement.h"
 #include "output/SchematicText.h"
@@ -96,29 +96,17 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
     if (options.output) RequireOutputFile("-o", *options.output);
     // The journal goes to the current folder: one that is gone is refused before anything runs.
     RequireCurrentFolder();
-    // Dialog 720 of the low-pass circuits walks C2 downward from a typed C1; of the high-pass
-    // circuits, R1 from a typed R1.
-    const SectionCircuit sections = kBasicCircuits[*BasicCircuitRowOf(code)].secondOrderSection;
-    const bool lowPassPairs = sections == SectionCircuit::MultipleFeedbackLowPass ||
-                              sections == SectionCircuit::SallenKeyLowPass;
     CandidatePicker picker(options.pick == "best" ? PickRule::Best : PickRule::First,
-                           lowPassPairs ? SecondOrderWalk::DownFromC1 : SecondOrderWalk::FromR1);
+                           SecondOrderWalkOf(code));
     OutputFilesUi ui;
     auto window = RunDesignCommand(options.design, ui);
     const std::size_t designMessages = ui.messages.size();
     DesignView& view = window->view;
     const CircuitSelection* selection =
         FindCircuitSelection(window->doc.kind, window->doc.approximation);
-    if (selection == nullptr ||
-        (code != selection->FirstCircuitId() && code != selection->FirstCircuitId() + 1)) {
-        const std::string choices =
-            selection == nullptr
-                ? std::string("none")
-                : std::string(kBasicCircuits[selection->FirstCircuitRow()].code) + " or " +
-                      std::string(kBasicCircuits[selection->FirstCircuitRow() + 1].code);
+    if (selection == nullptr || !selection->Offers(code))
         throw CliRefusal("circuit " + options.circuit + " does not realise this design; choose " +
-                         choices);
-    }
+                         (selection == nullptr ? std::string("none") : selection->OfferedCodes()));
     CheckOpAmpNameFile(options.opAmp, ui);
     ui.Answer(selection->dialogId, [code](Dialog& dialog) {
         dialog.UserClick(code);

@@ -9,6 +9,7 @@
 #include "DesignOptions.h"
 #include "OutputFilesUi.h"
 #include "OutputPath.h"
+#include "app/DocumentShown.h"
 #include "output/TextReports.h"
 #include "platform/MessageText.h"
 
@@ -30,8 +31,10 @@ void Report(const ReportOptions& options) {
     options.conversion.Convert(*window);
     ui.saveAs = options.output;
     const std::size_t designMessages = ui.messages.size();
-    const bool written = options.type == "coefficients" ? WriteCoefficientReport(window->view, ui)
-                                                        : WriteGainList(window->view, ui);
+    const ShownDesign design = ShownDesignOf(window->doc);
+    const bool written = options.type == "coefficients"
+                             ? WriteCoefficientReport(window->view, design, ui)
+                             : WriteGainList(window->view, design, ui);
     if (written) return;
     // The program's message says why the report could not be written.
     throw CliError(ui.messages.size() > designMessages

@@ -7,12 +7,12 @@
 
 #include "analysis/AttenuationMask.h"
 #include "analysis/Cascade.h"
-#include "analysis/PassbandGains.h"
+#include "analysis/FrequencyGraphs.h"
 #include "analysis/Response.h"
 #include "analysis/TimeResponse.h"
 #include "app/DesignDocument.h"
 #include "app/DocumentMask.h"
-#include "design/conversion/FrequencyResponse.h"
+#include "app/DocumentShown.h"
 #include "view/DesignView.h"
 #include "view/PoleZeroPlot.h"
 
@@ -34,8 +34,6 @@ constexpr double kNyquistMargin = 1.25;
 constexpr double kSettlingMargin = 1.2;
 constexpr double kUnsettledPeriods = 50;
 constexpr int kTimePoints = 2000;
-// A span of a frequency graph evaluated afresh gets at least this many points.
-constexpr int kLeastPoints = 1000;
 constexpr double kDegreesPerRadian = 180 / kPi;
 
 const char* const kUnreadableNote = "伝達零点など、計算できない点は曲線から除いています";
@@ -48,8 +46,15 @@ Cascade CascadeOf(const DesignView& view, const DesignDocument& doc) {
     return analysis::CascadeOf(view, doc.kind, view.samplingPeriod);
 }
 
+// What the core computes the graphs' data from.
+analysis::GraphSource SourceOf(const DesignView& view, const DesignDocument& doc) {
+    return {CascadeOf(view, doc), MaskEdgesOf(doc), view.graphFreqMin, view.graphFreqMax,
+            view.graphAttMax};
+}
+
+// The highest frequency of the curves: half the sampling frequency of a digital design.
 double HighestFrequency(const DesignView& view) {
-    return IsDigital(view) ? view.samplingFrequency / 2 : view.graphFreqMax;
+    return IsDigital(view) ? 0.5 / view.samplingPeriod : view.graphFreqMax;
 }
 
 Axis FrequencyAxis(const DesignView& view) {
@@ -80,25 +85,20 @@ double DirectFeedThrough(const Cascade& cascade) {
     return gain;
 }
 
-// The frequencies (Hz) at which a graph evaluates its curves over [low, high]: the
-// design's points a decade, and at least kLeastPoints; none beyond half the sampling
-// frequency of a digital design.
+// The frequencies (Hz) at which a graph evaluates its curves over [low, high]: the core's
+// grid of every frequency graph, none beyond half the sampling frequency of a digital design.
 struct FrequencyGrid {
     double highest = kInfinity;
-    int pointsPerDecade = 0;
 
     std::vector<double> Over(double low, double high) const {
         high = std::min(high, highest);
         if (!(low > 0) || !(high > low)) return {};
-        const double decades = std::log10(high / low);
-        const int points =
-            std::max(kLeastPoints, static_cast<int>(std::ceil(decades * pointsPerDecade)) + 1);
-        return analysis::LogSpaced(low, high, points);
+        return analysis::GraphFrequencies({low, high});
     }
 };
 
 FrequencyGrid GridOf(const DesignView& view) {
-    return {IsDigital(view) ? view.samplingFrequency / 2 : kInfinity, view.pointsPerDecade};
+    return {IsDigital(view) ? HighestFrequency(view) : kInfinity};
 }
 
 // The values of a frequency graph's curve at the frequencies `hz`, and its exact value at
@@ -167,16 +167,15 @@ double FiniteGain(double gainDb) {
 
 GraphData GainGraph(const DesignView& view, const DesignDocument& doc, std::string title) {
     const Cascade cascade = CascadeOf(view, doc);
+    const analysis::FrequencyGraphData data =
+        analysis::FrequencyGraphOf(analysis::FrequencyGraph::Magnitude, SourceOf(view, doc));
     GraphData graph = FrequencyGraph(
-        view, std::move(title), {"利得", "dB", AxisScale::Linear, -view.graphAttMax, 10},
+        view, std::move(title),
+        {"利得", "dB", AxisScale::Linear, data.shown->low, data.shown->high},
         [cascade](const std::vector<double>& hz) {
-            const std::vector<double> omegas = Omegas(hz);
-            std::vector<analysis::GainPhase> points(omegas.size());
-            analysis::GainPhaseOver(cascade, omegas, points);
-            FrequencyValues gains;
-            gains.values.reserve(points.size());
-            for (const analysis::GainPhase& point : points)
-                gains.values.push_back(FiniteGain(point.gainDb));
+            FrequencyValues gains{
+                analysis::GraphValues(analysis::FrequencyGraph::Magnitude, cascade, hz), {}};
+            for (double& gain : gains.values) gain = FiniteGain(gain);
             gains.exact = [cascade](double at) {
                 return FiniteGain(GainPhaseAt(cascade, kTwoPi * at).gainDb);
             };
@@ -184,20 +183,6 @@ GraphData GainGraph(const DesignView& view, const DesignDocument& doc, std::stri
         });
     graph.mask = MaskRegionsOf(doc);
     return graph;
-}
-
-// The pass band [low, high] in Hz; the whole axis for a band-eliminate design.
-std::pair<double, double> PassBand(const DesignView& view, const DesignDocument& doc) {
-    switch (doc.kind) {
-        case kLowPass:
-            return {view.graphFreqMin, doc.fp};
-        case kHighPass:
-            return {doc.fp, HighestFrequency(view)};
-        case kBandPass:
-            return {doc.fp1, doc.fp2};
-        default:
-            return {view.graphFreqMin, HighestFrequency(view)};
-    }
 }
 
 // The smallest and largest finite values, with 0 in the range.
@@ -217,10 +202,8 @@ std::pair<double, double> FiniteSpan(const std::vector<double>& values) {
 std::vector<double> ResponseFrequencies(const DesignView& view) {
     const double low = view.graphFreqMin;
     const double high = HighestFrequency(view);
-    const double decades = std::log10(high / low);
-    if (!(decades > 0) || view.pointsPerDecade <= 0) return {low};
-    const int points = static_cast<int>(std::ceil(decades * view.pointsPerDecade)) + 1;
-    return analysis::LogSpaced(low, high, points);
+    if (!(low > 0) || !(high > low)) return {low};
+    return analysis::GraphFrequencies({low, high});
 }
 
 GraphData MagnitudeGraph(const DesignView& view, const DesignDocument& doc) {
@@ -229,22 +212,16 @@ GraphData MagnitudeGraph(const DesignView& view, const DesignDocument& doc) {
 
 GraphData PassbandGraph(const DesignView& view, const DesignDocument& doc) {
     GraphData graph = GainGraph(view, doc, "通過域の詳細");
-    const auto [low, high] = PassBand(view, doc);
-    // A tenth of a decade either side of the band, and the band's attenuation with room.
-    const double margin = std::pow(10, 0.1);
-    graph.x.low = std::max(graph.x.low, low / margin);
-    graph.x.high = std::min(graph.x.high, high * margin);
+    // The pass bands with room, and the gains they must show, as the core gives them.
+    const analysis::FrequencyGraphData data =
+        analysis::FrequencyGraphOf(analysis::FrequencyGraph::Passband, SourceOf(view, doc));
+    graph.x.low = data.hz.low;
+    graph.x.high = data.hz.high;
+    graph.y.low = data.shown->low;
+    graph.y.high = data.shown->high;
     // The ripple in detail: the curve evaluated over this range alone.
     CurveSet detail = graph.curvesOver(graph.x.low, graph.x.high);
     if (!detail.curves.empty()) graph.curves = std::move(detail.curves);
-    // The mask's floor and reference and the design's own extremes in the pass band, with
-    // half the ripple below and a quarter above.
-    const analysis::GainSpan span =
-        analysis::PassbandGainSpan(CascadeOf(view, doc), MaskEdgesOf(doc), graph.x.low,
-                                   std::min(graph.x.high, HighestFrequency(view)));
-    const double ripple = std::max(doc.attp, 0.01);
-    graph.y.low = span.lowDb - 0.5 * ripple;
-    graph.y.high = span.highDb + 0.25 * ripple;
     return graph;
 }
 
@@ -272,10 +249,11 @@ GraphData PhaseGraph(const DesignView& view, const DesignDocument& doc, PhaseFor
     const double anchorDegrees = wrapped(anchorHz);
     const FrequencyEvaluation unwrapped = [cascade, wrapped, anchorHz,
                                            anchorDegrees](const std::vector<double>& hz) {
-        FrequencyValues degrees{analysis::UnwrappedPhaseOver(cascade, Omegas(hz)), {}};
-        const double anchor = degrees.values[NearIndex(hz, anchorHz)] * kDegreesPerRadian;
+        FrequencyValues degrees{analysis::GraphValues(analysis::FrequencyGraph::Phase, cascade, hz),
+                                {}};
+        const double anchor = degrees.values[NearIndex(hz, anchorHz)];
         const double turns = std::round((anchorDegrees - anchor) / 360);
-        for (double& value : degrees.values) value = value * kDegreesPerRadian + 360 * turns;
+        for (double& value : degrees.values) value += 360 * turns;
         degrees.exact = [wrapped, hz, values = degrees.values](double at) {
             const double value = wrapped(at);
             return value + 360 * std::round((values[NearIndex(hz, at)] - value) / 360);
@@ -303,14 +281,15 @@ GraphData PhaseGraph(const DesignView& view, const DesignDocument& doc, PhaseFor
 
 GraphData GroupDelayGraph(const DesignView& view, const DesignDocument& doc) {
     const Cascade cascade = CascadeOf(view, doc);
-    const std::vector<double> delays =
-        analysis::GroupDelayOver(cascade, Omegas(ResponseFrequencies(view)));
+    const std::vector<double> delays = analysis::GraphValues(analysis::FrequencyGraph::GroupDelay,
+                                                             cascade, ResponseFrequencies(view));
     const auto [low, high] = FiniteSpan(delays);
     const TimeUnit unit = TimeUnitFor(std::max(std::fabs(low), std::fabs(high)));
     GraphData graph = FrequencyGraph(
         view, "群遅延特性", {"群遅延", unit.name}, [cascade, unit](const std::vector<double>& hz) {
             FrequencyValues delays{
-                analysis::GroupDelayOver(cascade, Omegas(hz)), [cascade, unit](double at) {
+                analysis::GraphValues(analysis::FrequencyGraph::GroupDelay, cascade, hz),
+                [cascade, unit](double at) {
                     return analysis::GroupDelayAt(cascade, kTwoPi * at) * unit.perSecond;
                 }};
             for (double& delay : delays.values) delay *= unit.perSecond;
@@ -394,7 +373,7 @@ GraphData PoleZeroGraph(const DesignView& view) {
     Curve poles{"極", {}, {}, CurveStyle::PoleMarks};
     Curve zeros{"零", {}, {}, CurveStyle::ZeroMarks};
     double reach = 0;
-    for (const PlotRoot& root : PoleZeroRoots(view)) {
+    for (const PlotRoot& root : PoleZeroRoots(view, ShownDesignOf(view.GetDocument()))) {
         if (!std::isfinite(root.position.re) || !std::isfinite(root.position.im)) {
             graph.note = kUnreadableNote;
             continue;

@@ -16,9 +16,9 @@ class DesignView;
 enum class PhaseForm { Wrapped, Unwrapped };
 enum class TimeGraph { Step, Impulse };
 
-// Frequencies of the frequency-response graphs in Hz: pointsPerDecade a decade from the
-// graph's lower limit to its upper one (half the sampling frequency for a digital design,
-// which is the last point).
+// Frequencies of the frequency-response graphs in Hz: the grid of every frequency graph
+// (analysis/FrequencyGraphs.h) from the graph's lower limit to its upper one (half the
+// sampling frequency for a digital design, which is the last point).
 std::vector<double> ResponseFrequencies(const DesignView& view);
 
 GraphData MagnitudeGraph(const DesignView& view, const DesignDocument& doc);

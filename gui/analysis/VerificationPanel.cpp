@@ -14,8 +14,8 @@
 #include "QtUi.h"
 #include "VerificationGraphs.h"
 #include "VerificationRun.h"
+#include "app/CircuitOutputCommand.h"
 #include "output/CircuitOutput.h"
-#include "output/CircuitOutputCommand.h"
 #include "platform/CLocale.h"
 
 namespace vorna {

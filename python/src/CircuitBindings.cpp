@@ -11,6 +11,7 @@
 #include "Bindings.h"
 #include "CascadeBindings.h"
 #include "PythonCircuit.h"
+#include "topology/BasicCircuits.h"
 
 namespace vorna::python {
 
@@ -164,7 +165,8 @@ py::dict VerificationDict(const PythonCircuit& circuit, const Verification& v) {
 }  // namespace
 
 void AddCircuitBindings(py::module_& module) {
-    std::vector<std::string> codes(kCircuitNames.begin(), kCircuitNames.end());
+    std::vector<std::string> codes;
+    for (const BasicCircuit& circuit : kBasicCircuits) codes.emplace_back(circuit.code);
     module.attr("CIRCUITS") = py::tuple(py::cast(codes));
 
     py::class_<PythonCircuit, std::shared_ptr<PythonCircuit>> circuit(

@@ -11,12 +11,13 @@
 #include "CandidatePicker.h"
 #include "ModuleErrors.h"
 #include "PythonUi.h"
+#include "app/CircuitOutputCommand.h"
 #include "dialogs/CircuitSelectionDialog.h"
-#include "output/CircuitOutputCommand.h"
 #include "output/SchematicLines.h"
 #include "output/SchematicText.h"
 #include "platform/FileRead.h"
 #include "platform/FileWrite.h"
+#include "topology/BasicCircuits.h"
 #include "verify/OpAmpTable.h"
 #include "verify/RealisedCircuit.h"
 #include "verify/SpiceEngine.h"
@@ -31,11 +32,10 @@ const std::array<const char*, 5> kSeriesNames{"E6", "E12", "E24", "E48", "E96"};
 std::mutex spiceMutex;
 
 int CircuitCode(const std::string& name) {
+    if (const std::optional<std::size_t> row = BasicCircuitRowOf(name)) return BasicCircuitId(*row);
     std::string names;
-    for (std::size_t i = 0; i < kCircuitNames.size(); ++i) {
-        if (name == kCircuitNames[i]) return kFirstCircuitCode + static_cast<int>(i);
-        names += (i == 0 ? "" : ", ") + std::string(kCircuitNames[i]);
-    }
+    for (const BasicCircuit& circuit : kBasicCircuits)
+        names += (names.empty() ? "" : ", ") + std::string(circuit.code);
     throw std::invalid_argument("circuit: \"" + name + "\" is none of " + names);
 }
 
@@ -85,22 +85,12 @@ PythonCircuit::PythonCircuit(const PythonDesign& design, const CircuitRequest& r
         throw std::invalid_argument("opamp: the schematic's op-amp is LT1115 or ADA4807-4");
     const CircuitSelection* selection =
         FindCircuitSelection(design.Document().kind, design.Document().approximation);
-    if (selection == nullptr ||
-        (code_ != selection->firstCode && code_ != selection->firstCode + 1)) {
-        const std::string choices = selection == nullptr
-                                        ? std::string("none")
-                                        : std::string(kCircuitNames[static_cast<std::size_t>(
-                                              selection->firstCode - kFirstCircuitCode)]) +
-                                              " or " +
-                                              kCircuitNames[static_cast<std::size_t>(
-                                                  selection->firstCode + 1 - kFirstCircuitCode)];
-        throw CircuitFailure("circuit " + request.circuit +
-                             " does not realise this design; choose " + choices);
-    }
-    const bool lowPassPairs = request.circuit == "LP1" || request.circuit == "LP2";
-    cli::CandidatePicker picker(
-        request.pick == "best" ? cli::PickRule::Best : cli::PickRule::First,
-        lowPassPairs ? cli::SecondOrderWalk::DownFromC1 : cli::SecondOrderWalk::FromR1);
+    if (selection == nullptr || !selection->Offers(code_))
+        throw CircuitFailure(
+            "circuit " + request.circuit + " does not realise this design; choose " +
+            (selection == nullptr ? std::string("none") : selection->OfferedCodes()));
+    cli::CandidatePicker picker(request.pick == "best" ? cli::PickRule::Best : cli::PickRule::First,
+                                cli::SecondOrderWalkOf(code_));
 
     window_ = design.Copy();
     window_->view.eSeriesChoice = series;

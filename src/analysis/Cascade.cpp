@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "design/conversion/FrequencyResponse.h"
-
 namespace vorna::analysis {
 
 int Cascade::SectionCount() const {

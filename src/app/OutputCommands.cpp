@@ -1,8 +1,9 @@
 // The view's output commands: 630 "計算結果の表示または出力" and 660 "データファイルを開く".
+#include "app/CircuitOutputCommand.h"
+#include "app/DocumentShown.h"
 #include "app/GainAtFrequency.h"
 #include "dialogs/OutputChoiceDialog.h"
 #include "output/CircuitOutput.h"
-#include "output/CircuitOutputCommand.h"
 #include "output/OpAmpReplacement.h"
 #include "output/TextReports.h"
 #include "view/DesignView.h"
@@ -23,7 +24,7 @@ void DesignView::OnOutput(Ui& ui) {
             break;
         }
         case kOutputCoefficients:
-            WriteCoefficientReport(*this, ui);
+            WriteCoefficientReport(*this, ShownDesignOf(GetDocument()), ui);
             break;
         case kOutputExchangeOpAmps: {
             CircuitOutput out;
@@ -35,7 +36,7 @@ void DesignView::OnOutput(Ui& ui) {
             ShowGainAtFrequency(*this, ui);
             break;
         case kOutputGainList:
-            WriteGainList(*this, ui);
+            WriteGainList(*this, ShownDesignOf(GetDocument()), ui);
             break;
         default:
             break;

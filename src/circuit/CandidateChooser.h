@@ -1,12 +1,24 @@
 #pragma once
-// Who answers the candidates of a synthesis step: the user in a component value dialog, or
-// a program that chooses by itself.
+// Who answers the candidates of a synthesis step: the user in a component value dialog
+// (DialogChooser, dialogs/ComponentValueDialog.h), or a program that chooses by itself. The
+// synthesis asks through this interface alone, so it needs no dialog.
 
-#include "dialogs/ComponentValueDialog.h"
+#include <array>
 
 namespace vorna {
 
-class Ui;
+// What the synthesis shows in one component value dialog. Values are in ohm and farad;
+// the dialog splits them into mantissa and unit itself.
+struct ComponentDialogRequest {
+    int dialogId = 720;
+    int section = 1;
+    double deviation = 0;  // fraction; shown in percent
+    int series = 3;
+    double valueA = 0;
+    double valueB = 0;                // unused by dialogs without element B
+    std::array<double, 3> derived{};  // in the order of the dialog's derived texts
+    double bound = 0;                 // dialogs 733 and 734: the limit the stepped element keeps
+};
 
 // The answers to one candidate, numbered as the component value dialogs report them.
 enum class CandidateAction {
@@ -29,17 +41,6 @@ class CandidateChooser {
 public:
     virtual ~CandidateChooser() = default;
     virtual CandidateAnswer Choose(const ComponentDialogRequest& candidate) = 0;
-};
-
-// Asks the user in the component value dialog of each candidate; a typed value with an
-// unknown unit is reported and taken with factor 1.
-class DialogChooser : public CandidateChooser {
-public:
-    explicit DialogChooser(Ui& ui) : ui_(ui) {}
-    CandidateAnswer Choose(const ComponentDialogRequest& candidate) override;
-
-private:
-    Ui& ui_;
 };
 
 }  // namespace vorna

@@ -3,7 +3,6 @@
 #include <ctime>
 
 #include "platform/ShiftJisText.h"
-#include "view/SummaryLines.h"
 
 namespace vorna {
 
@@ -40,8 +39,8 @@ void Journal::NameSchematic(const std::string& utf8) {
     schematicNameLength_ = name.size();
 }
 
-SchematicSummary WriteJournalHeader(Journal& journal, const DesignView& view,
-                                    const std::string& schematicPath) {
+void WriteJournalHeader(Journal& journal, const std::string& summary,
+                        const std::string& schematicPath) {
     const std::time_t now = std::time(nullptr);
     char timeText[64] = "";
     ctime_r(&now, timeText);  // "Wed Jun 30 21:49:08 1993\n", always in this form
@@ -50,10 +49,8 @@ SchematicSummary WriteJournalHeader(Journal& journal, const DesignView& view,
     journal.WriteLine("回路図ファイル名 ");
     journal.WriteSchematicName(schematicPath);
     journal.WriteLine(std::string("  作成日時 ") + timeText);
-    SchematicSummary summary = WriteSummaryLines(
-        [&journal](const std::string& line) { journal.WriteLine(line); }, view, true);
+    journal.WriteLine(summary);
     journal.WriteLine("\n");
-    return summary;
 }
 
 }  // namespace vorna

@@ -10,9 +10,6 @@
 
 namespace vorna {
 
-class DesignView;
-struct SchematicSummary;
-
 class Journal {
 public:
     Journal() = default;
@@ -45,9 +42,8 @@ private:
 };
 
 // Writes the header block of one run: the banner, the schematic file name with the time,
-// the design summary with the reference mode, and an empty line. Returns the two
-// information texts of the schematic made from the same summary.
-SchematicSummary WriteJournalHeader(Journal& journal, const DesignView& view,
-                                    const std::string& schematicPath);
+// the design summary (its lines, each with its line feed) and an empty line.
+void WriteJournalHeader(Journal& journal, const std::string& summary,
+                        const std::string& schematicPath);
 
 }  // namespace vorna

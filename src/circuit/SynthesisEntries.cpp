@@ -51,8 +51,7 @@ bool SynthesizeSection(SynthesisContext& ctx, SectionCircuit circuit, FilterKind
 
 void SynthesizeBasicCircuit(const BasicCircuit& circuit, CircuitOutput& out, DesignDocument& doc,
                             DesignView& view, Ui& ui) {
-    DialogChooser dialogs(ui);
-    CandidateChooser& chooser = out.candidateChooser ? *out.candidateChooser : dialogs;
+    CandidateChooser& chooser = out.Chooser(ui);
     SynthesisContext ctx{out, doc, view, ui, chooser, {}, {}};
     const bool odd = view.resultOddOrder == 1;
     if (odd && circuit.firstOrderSection)

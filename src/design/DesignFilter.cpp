@@ -10,7 +10,6 @@
 #include "design/DesignWork.h"
 #include "design/FrequencyRange.h"
 #include "design/SectionPipeline.h"
-#include "design/conversion/FrequencyResponse.h"
 
 namespace vorna {
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "design/FilterKinds.h"
+
 namespace vorna {
 
 void DesignResults::ComputeGraphRanges(double attsAchieved, double low, double high) {
@@ -36,6 +38,16 @@ bool AllFinite(const DesignResults& results) {
            std::ranges::all_of(r.sections, [](const Section& section) {
                return std::ranges::all_of(InFileOrder(section), Finite);
            });
+}
+
+bool HasFirstOrderTerm(const DesignResults& results, int kind) {
+    const std::optional<FilterKind> filterKind = FilterKindOf(kind);
+    return results.resultOddOrder == 1 &&
+           (filterKind == FilterKind::LowPass || filterKind == FilterKind::HighPass);
+}
+
+int LastSectionIndex(const DesignResults& results) {
+    return std::min(results.sectionLast, static_cast<int>(results.sections.size()) - 1);
 }
 
 }  // namespace vorna

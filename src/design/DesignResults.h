@@ -72,4 +72,9 @@ public:
 bool AllFinite(std::initializer_list<double> values);
 bool AllFinite(const DesignResults& results);
 
+// Whether the first-order section is part of the transfer function of a design of `kind`.
+bool HasFirstOrderTerm(const DesignResults& results, int kind);
+// Index of the last second-order section in use, within the section table (-1: none).
+int LastSectionIndex(const DesignResults& results);
+
 }  // namespace vorna

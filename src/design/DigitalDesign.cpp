@@ -5,7 +5,6 @@
 #include "design/Approximations.h"
 #include "design/SectionPipeline.h"
 #include "design/conversion/DigitalConversion.h"
-#include "design/conversion/FrequencyResponse.h"
 
 namespace vorna {
 

@@ -6,6 +6,11 @@
 
 namespace vorna {
 
+std::string CircuitSelection::OfferedCodes() const {
+    return std::string(kBasicCircuits[FirstCircuitRow()].code) + " or " +
+           std::string(kBasicCircuits[FirstCircuitRow() + 1].code);
+}
+
 const std::array<CircuitSelection, kBasicCircuitChoiceCount> kCircuitSelections{{
     {410, "ローパスフィルタの回路選択", 0},
     {420, "ローパスフィルタの回路選択", 1},

@@ -4,6 +4,7 @@
 // shows the diagram of the circuit selected at that moment.
 
 #include <array>
+#include <string>
 
 #include "dialogs/Dialog.h"
 #include "topology/BasicCircuits.h"
@@ -23,6 +24,10 @@ struct CircuitSelection {
     // The id of its first circuit, the control id of its first radio button; the second's is
     // the next.
     int FirstCircuitId() const { return BasicCircuitId(FirstCircuitRow()); }
+    // Whether it offers the basic circuit `id`.
+    bool Offers(int id) const { return id == FirstCircuitId() || id == FirstCircuitId() + 1; }
+    // The codes of the two circuits it offers, e.g. "LP1 or LP2".
+    std::string OfferedCodes() const;
 };
 
 extern const std::array<CircuitSelection, kBasicCircuitChoiceCount> kCircuitSelections;

@@ -6,6 +6,7 @@
 #include "circuit/EngValue.h"
 #include "dialogs/DataExchange.h"
 #include "dialogs/ESeriesDialog.h"
+#include "dialogs/UnitEntry.h"
 #include "platform/CLocale.h"
 
 namespace vorna {
@@ -267,6 +268,18 @@ void ComponentValueDialog::OnCommand(int controlId, Notification what) {
 void ComponentValueDialog::OnCancel() {
     action = 0;
     EndDialog(IDCANCEL);
+}
+
+CandidateAnswer DialogChooser::Choose(const ComponentDialogRequest& candidate) {
+    ComponentValueDialog dialog(candidate);
+    ui_.RunModal(dialog);
+    CandidateAnswer answer;
+    if (dialog.action >= 1 && dialog.action <= 6)
+        answer.action = static_cast<CandidateAction>(dialog.action);
+    if (answer.action == CandidateAction::TypedA || answer.action == CandidateAction::TypedB)
+        ApplyEngUnit(ui_, answer.typed, dialog.TypedMantissa(), dialog.TypedUnit());
+    answer.seriesCode = dialog.seriesCode;
+    return answer;
 }
 
 }  // namespace vorna

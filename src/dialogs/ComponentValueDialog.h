@@ -5,25 +5,12 @@
 //   1 element A changed, 2 element B changed, 3 next candidate, 4 accept,
 //   5 round the derived elements to the series, 6 change the E-series (0: closed otherwise).
 
-#include <array>
 #include <string>
 
+#include "circuit/CandidateChooser.h"
 #include "dialogs/Dialog.h"
 
 namespace vorna {
-
-// What the synthesis shows in one component value dialog. Values are in ohm and farad;
-// the dialog splits them into mantissa and unit itself.
-struct ComponentDialogRequest {
-    int dialogId = 720;
-    int section = 1;
-    double deviation = 0;  // fraction; shown in percent
-    int series = 3;
-    double valueA = 0;
-    double valueB = 0;                // unused by dialogs without element B
-    std::array<double, 3> derived{};  // in the order of the dialog's derived texts
-    double bound = 0;                 // dialogs 733 and 734: the limit the stepped element keeps
-};
 
 // Whether component value dialog `dialogId` has an element B to type into.
 bool ComponentDialogHasElementB(int dialogId);
@@ -58,6 +45,17 @@ private:
 
     ComponentDialogRequest request_;
     int mark_ = 0;  // 1 element A, 2 element B, 0 none yet
+};
+
+// Asks the user in the component value dialog of each candidate; a typed value with an
+// unknown unit is reported and taken with factor 1.
+class DialogChooser : public CandidateChooser {
+public:
+    explicit DialogChooser(Ui& ui) : ui_(ui) {}
+    CandidateAnswer Choose(const ComponentDialogRequest& candidate) override;
+
+private:
+    Ui& ui_;
 };
 
 }  // namespace vorna

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "output/DiagramBitmap.h"
+#include "platform/DiagramBitmap.h"
 #include "topology/BasicCircuits.h"
 
 namespace vorna {

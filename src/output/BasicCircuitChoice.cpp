@@ -1,14 +1,12 @@
 #include "output/BasicCircuitChoice.h"
 
-#include "app/DesignDocument.h"
 #include "dialogs/CircuitSelectionDialog.h"
 #include "view/DesignView.h"
 
 namespace vorna {
 
-bool ChooseBasicCircuit(DesignView& view, Ui& ui) {
-    const DesignDocument& doc = view.GetDocument();
-    const CircuitSelection* selection = FindCircuitSelection(doc.kind, doc.approximation);
+bool ChooseBasicCircuit(DesignView& view, const ShownDesign& design, Ui& ui) {
+    const CircuitSelection* selection = FindCircuitSelection(design.kind, design.approximation);
     if (selection == nullptr) return false;
     int& remembered = view.circuitChoices[static_cast<std::size_t>(selection->choiceIndex)];
     CircuitSelectionDialog dialog(*selection);

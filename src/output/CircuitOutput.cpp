@@ -1,6 +1,7 @@
 #include "output/CircuitOutput.h"
 
 #include "circuit/EngValue.h"
+#include "dialogs/ComponentValueDialog.h"
 #include "output/SchematicText.h"
 #include "platform/CLocale.h"
 
@@ -67,6 +68,12 @@ std::pair<std::size_t, int> InformationMarker(const SchematicLine& line) {
 CircuitOutput::CircuitOutput()
     : replacementName(WidenToUtf16(kDefaultReplacementOpAmp)),
       informationTexts{SchematicKeywords::lineFeed, SchematicKeywords::lineFeed} {}
+
+CandidateChooser& CircuitOutput::Chooser(Ui& ui) {
+    if (candidateChooser != nullptr) return *candidateChooser;
+    dialogChooser_ = std::make_unique<DialogChooser>(ui);
+    return *dialogChooser_;
+}
 
 void CircuitOutput::SetReplacementName(const std::string& name) {
     replacementName = WidenToUtf16(name);

@@ -5,9 +5,11 @@
 // except what is stored back into the view.
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "circuit/CandidateChooser.h"
 #include "circuit/ESeries.h"
 #include "circuit/Journal.h"
 #include "circuit/Synthesis.h"
@@ -17,7 +19,7 @@
 
 namespace vorna {
 
-class CandidateChooser;
+class Ui;
 
 // An element value the synthesis settled, by its element name ("R1_2").
 struct ElementValue {
@@ -97,6 +99,8 @@ public:
     // Chooses among the candidates of each synthesis step; none: the component value
     // dialogs ask the user.
     CandidateChooser* candidateChooser = nullptr;
+    // The one that chooses: candidateChooser, or the component value dialogs shown by `ui`.
+    CandidateChooser& Chooser(Ui& ui);
 
     // Sets the op-amp name to put into the schematic (8-bit text, widened).
     void SetReplacementName(const std::string& name);
@@ -112,6 +116,9 @@ public:
     // (e.g. "R1_%-d" and 2 give "R1_2") and writes it into the value line of that
     // component in the schematic being edited, if the schematic has one.
     void SetComponentValue(const char* nameFormat, int section, double value);
+
+private:
+    std::unique_ptr<CandidateChooser> dialogChooser_;
 };
 
 // Rewrites an op-amp symbol line that begins with `searchPrefix` ("SYMBOL OpAmps", two

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/DesignDocument.h"
 #include "circuit/EngValue.h"
+#include "design/FilterKinds.h"
 #include "output/SectionFigures.h"
 #include "platform/AbsolutePath.h"
 #include "platform/CLocale.h"
@@ -34,16 +34,16 @@ std::string Eng(double value) {
 }
 
 // Only low-pass and high-pass designs of odd order have a first-order section.
-bool FirstOrderShown(const DesignView& view) {
-    return view.resultOddOrder == 1 && view.GetDocument().kind < kBandPass;
+bool FirstOrderShown(const DesignView& view, const ShownDesign& design) {
+    return view.resultOddOrder == 1 && design.kind < static_cast<int>(FilterKind::BandPass);
 }
 
 // Title, design summary and the forms of H0 and Hn (analog in s, or digital in zm = 1/z).
-std::string ReportHead(const DesignView& view, const char* title) {
+std::string ReportHead(const DesignView& view, const ShownDesign& design, const char* title) {
     std::string text = title;
-    WriteSummaryLines([&text](const std::string& line) { text += line; }, view, false);
+    WriteSummaryLines([&text](const std::string& line) { text += line; }, view, design, false);
     const bool digital = view.convertedToDigital == 1;
-    if (FirstOrderShown(view)) {
+    if (FirstOrderShown(view, design)) {
         text += "１次式の形式\n";
         text += digital ? "      P1 + P2 * zm\nH0 = --------------\n       1 + P0 * zm\n"
                         : "      P1 * s + P2\nH0 = -------------\n         s + P0\n";
@@ -93,11 +93,11 @@ bool AppendReport(DesignView& view, Ui& ui, const std::string& text) {
 
 }  // namespace
 
-std::string CoefficientReportText(const DesignView& view) {
-    std::string text =
-        ReportHead(view, "+++++++++++  伝達関数の係数、カットオフ周波数、Q値、GB値  ++++++++++\n");
+std::string CoefficientReportText(const DesignView& view, const ShownDesign& design) {
+    std::string text = ReportHead(
+        view, design, "+++++++++++  伝達関数の係数、カットオフ周波数、Q値、GB値  ++++++++++\n");
     const bool digital = view.convertedToDigital == 1;
-    if (FirstOrderShown(view)) {
+    if (FirstOrderShown(view, design)) {
         text += "１次式\n";
         if (digital) {
             text += Format("      P0 = %-9s    P1 = %-9s    P2 = %-9s\n", Eng(view.p0).c_str(),
@@ -129,10 +129,11 @@ std::string CoefficientReportText(const DesignView& view) {
     return text;
 }
 
-std::string GainListText(const DesignView& view) {
-    std::string text = ReportHead(
-        view, "+++++++++++  ブロックごとのカットオフ周波数付近のゲインリスト  ++++++++++\n");
-    const bool firstOrder = FirstOrderShown(view);
+std::string GainListText(const DesignView& view, const ShownDesign& design) {
+    std::string text =
+        ReportHead(view, design,
+                   "+++++++++++  ブロックごとのカットオフ周波数付近のゲインリスト  ++++++++++\n");
+    const bool firstOrder = FirstOrderShown(view, design);
     if (firstOrder) {
         const FirstOrderFigures f = FirstOrderSectionFigures(view.p0, view.p1, view.p2);
         text += "1次式\n";
@@ -169,12 +170,12 @@ std::string GainListText(const DesignView& view) {
     return text;
 }
 
-bool WriteCoefficientReport(DesignView& view, Ui& ui) {
-    return AppendReport(view, ui, CoefficientReportText(view));
+bool WriteCoefficientReport(DesignView& view, const ShownDesign& design, Ui& ui) {
+    return AppendReport(view, ui, CoefficientReportText(view, design));
 }
 
-bool WriteGainList(DesignView& view, Ui& ui) {
-    return AppendReport(view, ui, GainListText(view));
+bool WriteGainList(DesignView& view, const ShownDesign& design, Ui& ui) {
+    return AppendReport(view, ui, GainListText(view, design));
 }
 
 void OpenDataFile(Ui& ui) {

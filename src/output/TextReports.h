@@ -7,21 +7,23 @@
 
 #include <string>
 
+#include "view/ShownDesign.h"
+
 namespace vorna {
 
 class DesignView;
 class Ui;
 
-// The reports as UTF-8 text.
-std::string CoefficientReportText(const DesignView& view);
-std::string GainListText(const DesignView& view);
+// The reports of the view's design as UTF-8 text.
+std::string CoefficientReportText(const DesignView& view, const ShownDesign& design);
+std::string GainListText(const DesignView& view, const ShownDesign& design);
 
 // Asks for the file, appends the report, sets the view's display mode to 1 and opens the
 // file with the desktop. Cancel, or a file that can be neither opened nor created, ends
 // silently with nothing written or opened; a write that fails (a full disk) is reported and
 // takes back what it wrote. Returns whether the report was written.
-bool WriteCoefficientReport(DesignView& view, Ui& ui);
-bool WriteGainList(DesignView& view, Ui& ui);
+bool WriteCoefficientReport(DesignView& view, const ShownDesign& design, Ui& ui);
+bool WriteGainList(DesignView& view, const ShownDesign& design, Ui& ui);
 
 // Command 660: opens any file the user picks with the desktop.
 void OpenDataFile(Ui& ui);

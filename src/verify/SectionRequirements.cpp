@@ -4,7 +4,6 @@
 #include <cmath>
 #include <complex>
 
-#include "design/conversion/FrequencyResponse.h"
 #include "topology/Circuits.h"
 #include "verify/CircuitModel.h"
 #include "verify/CircuitSimulation.h"

@@ -1,8 +1,6 @@
 #include "view/CoefficientList.h"
 
-#include "app/DesignDocument.h"
 #include "circuit/EngValue.h"
-#include "design/conversion/FrequencyResponse.h"
 #include "platform/CLocale.h"
 #include "platform/Canvas.h"
 #include "view/DesignView.h"
@@ -10,9 +8,9 @@
 
 namespace vorna {
 
-std::vector<std::string> CoefficientListLines(const DesignView& view) {
+std::vector<std::string> CoefficientListLines(const DesignView& view, const ShownDesign& design) {
     const bool digital = view.convertedToDigital == 1;
-    const bool firstOrder = HasFirstOrderTerm(view, view.GetDocument().kind);
+    const bool firstOrder = HasFirstOrderTerm(view, design.kind);
     std::vector<std::string> lines;
     auto add = [&](std::initializer_list<const char*> texts) {
         lines.insert(lines.end(), texts.begin(), texts.end());
@@ -55,9 +53,9 @@ std::vector<std::string> CoefficientListLines(const DesignView& view) {
     return lines;
 }
 
-void DrawCoefficientList(const DesignView& view, Canvas& canvas) {
-    int y = DrawSummaryHeader(view, canvas);
-    for (const auto& line : CoefficientListLines(view)) {
+void DrawCoefficientList(const DesignView& view, const ShownDesign& design, Canvas& canvas) {
+    int y = DrawSummaryHeader(view, design, canvas);
+    for (const auto& line : CoefficientListLines(view, design)) {
         canvas.TextOut(1, y, line);
         y += view.lineHeight;
     }

@@ -6,14 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "view/ShownDesign.h"
+
 namespace vorna {
 
 class Canvas;
 class DesignView;
 
 // The lines of the list after the header, without line ends.
-std::vector<std::string> CoefficientListLines(const DesignView& view);
+std::vector<std::string> CoefficientListLines(const DesignView& view, const ShownDesign& design);
 
-void DrawCoefficientList(const DesignView& view, Canvas& canvas);
+void DrawCoefficientList(const DesignView& view, const ShownDesign& design, Canvas& canvas);
 
 }  // namespace vorna

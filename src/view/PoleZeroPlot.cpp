@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "app/DesignDocument.h"
-#include "design/conversion/FrequencyResponse.h"
 #include "platform/CLocale.h"
 #include "platform/Canvas.h"
 #include "view/DesignView.h"
@@ -33,11 +31,11 @@ double TruncatedMagnitude(double value) {
 
 }  // namespace
 
-std::vector<PlotRoot> PoleZeroRoots(const DesignView& view) {
+std::vector<PlotRoot> PoleZeroRoots(const DesignView& view, const ShownDesign& design) {
     std::vector<PlotRoot> roots;
     const double scale = IsDigital(view) ? 1.0 : view.omegaC;
     auto add = [&](Complex root, bool pole) { roots.push_back({DivideByReal(root, scale), pole}); };
-    if (HasFirstOrderTerm(view, view.GetDocument().kind)) {
+    if (HasFirstOrderTerm(view, design.kind)) {
         add({-view.p0, 0}, true);
         if (view.p1 != 0) add(DivideByReal({-view.p2, 0}, view.p1), false);
     }
@@ -58,12 +56,12 @@ std::vector<PlotRoot> PoleZeroRoots(const DesignView& view) {
     return roots;
 }
 
-double PoleZeroRange(const DesignView& view) {
+double PoleZeroRange(const DesignView& view, const ShownDesign& design) {
     double largest = 0;  // M
     auto take = [&](double magnitude) {
         if (magnitude > largest) largest = magnitude;
     };
-    if (HasFirstOrderTerm(view, view.GetDocument().kind)) {
+    if (HasFirstOrderTerm(view, design.kind)) {
         take(TruncatedMagnitude(view.p0));
         if (view.p1 != 0) take(TruncatedMagnitude(view.p2 / view.p1));
     }
@@ -85,9 +83,9 @@ double PoleZeroRange(const DesignView& view) {
     return range;
 }
 
-void DrawPoleZeroPlot(const DesignView& view, Canvas& canvas) {
-    DrawSummaryHeader(view, canvas);
-    const double range = PoleZeroRange(view);
+void DrawPoleZeroPlot(const DesignView& view, const ShownDesign& design, Canvas& canvas) {
+    DrawSummaryHeader(view, design, canvas);
+    const double range = PoleZeroRange(view, design);
     const double scale = kFrameHeight / range;  // S, logical units per plot unit
 
     canvas.SelectPen(view.widePen);
@@ -127,7 +125,7 @@ void DrawPoleZeroPlot(const DesignView& view, Canvas& canvas) {
         }
     }
 
-    for (const PlotRoot& root : PoleZeroRoots(view)) {
+    for (const PlotRoot& root : PoleZeroRoots(view, design)) {
         const double fx = std::ceil(kCentreX + root.position.re * scale);
         const double fy = std::ceil(kCentreY - root.position.im * scale);
         if (std::isnan(fx) || std::isnan(fy)) continue;

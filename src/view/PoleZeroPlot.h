@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "design/conversion/ComplexArithmetic.h"
+#include "view/ShownDesign.h"
 
 namespace vorna {
 
@@ -19,12 +20,12 @@ struct PlotRoot {
 
 // Every pole and zero in drawing order: the first-order section's, then section by
 // section the poles and then the zeros.
-std::vector<PlotRoot> PoleZeroRoots(const DesignView& view);
+std::vector<PlotRoot> PoleZeroRoots(const DesignView& view, const ShownDesign& design);
 
 // Span R of the vertical axis in plot units: twice the largest root magnitude, rounded up
 // to a whole number; at least 2, so that the unit circle is always inside the frame.
-double PoleZeroRange(const DesignView& view);
+double PoleZeroRange(const DesignView& view, const ShownDesign& design);
 
-void DrawPoleZeroPlot(const DesignView& view, Canvas& canvas);
+void DrawPoleZeroPlot(const DesignView& view, const ShownDesign& design, Canvas& canvas);
 
 }  // namespace vorna

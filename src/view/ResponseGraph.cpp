@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "analysis/Response.h"
-#include "app/DesignDocument.h"
 #include "circuit/EngValue.h"
 #include "platform/CLocale.h"
 #include "platform/Canvas.h"
@@ -17,9 +16,9 @@ namespace vorna {
 namespace {
 
 // The view's design as the curves of `domain` evaluate it.
-analysis::Cascade CurveCascade(const DesignView& view, ResponseDomain domain) {
+analysis::Cascade CurveCascade(const DesignView& view, int kind, ResponseDomain domain) {
     return analysis::CascadeIn(
-        view, view.GetDocument().kind,
+        view, kind,
         domain == ResponseDomain::Digital ? analysis::Domain::Digital : analysis::Domain::Analog,
         view.samplingPeriod);
 }
@@ -44,8 +43,8 @@ const CurveMapping kPhaseMapping{kPhaseLineY, (kFrameHeight / 3.0) / kTwoPi, kPh
 // Traces the gain and the phase curve from the frame's left edge to one step past its
 // right edge, with `pointsPerDecade` points per decade. The gain curve is left empty where
 // the graph has no dB axis.
-void TraceCurves(const DesignView& view, const ResponseScale& scale, ResponseDomain domain,
-                 TracedCurves& curves) {
+void TraceCurves(const DesignView& view, int kind, const ResponseScale& scale,
+                 ResponseDomain domain, TracedCurves& curves) {
     curves.gain.clear();
     curves.phase.clear();
     if (!scale.HasFrequencyAxis()) return;
@@ -61,7 +60,7 @@ void TraceCurves(const DesignView& view, const ResponseScale& scale, ResponseDom
     const int points = std::clamp(view.pointsPerDecade, 10, 1000);
     const double step = scale.perDecade / points;
     double x = kFrameLeft;
-    const analysis::Cascade cascade = CurveCascade(view, domain);
+    const analysis::Cascade cascade = CurveCascade(view, kind, domain);
     auto add = [&](double hz, bool snap) {
         const analysis::GainPhase response = analysis::GainPhaseAt(cascade, kTwoPi * hz);
         if (withGain) {
@@ -81,13 +80,13 @@ void TraceCurves(const DesignView& view, const ResponseScale& scale, ResponseDom
 }
 
 // The view's curves, traced again only when what they are traced from has changed.
-const TracedCurves& CurrentCurves(DesignView& view, const ResponseScale& scale,
+const TracedCurves& CurrentCurves(DesignView& view, int kind, const ResponseScale& scale,
                                   ResponseDomain domain) {
-    TracedCurves::Inputs inputs{view, view.GetDocument().kind, domain == ResponseDomain::Digital,
-                                view.samplingPeriod, view.pointsPerDecade};
+    TracedCurves::Inputs inputs{view, kind, domain == ResponseDomain::Digital, view.samplingPeriod,
+                                view.pointsPerDecade};
     TracedCurves& curves = view.tracedCurves;
     if (curves.tracedFrom != inputs) {
-        TraceCurves(view, scale, domain, curves);
+        TraceCurves(view, kind, scale, domain, curves);
         curves.tracedFrom = std::move(inputs);
     }
     return curves;
@@ -177,34 +176,33 @@ ResponseScale DrawResponseAxes(const DesignView& view, Canvas& canvas) {
     return scale;
 }
 
-void DrawGainCurve(DesignView& view, Canvas& canvas, const ResponseScale& scale,
-                   ResponseDomain domain) {
+void DrawGainCurve(DesignView& view, const ShownDesign& design, Canvas& canvas,
+                   const ResponseScale& scale, ResponseDomain domain) {
     if (!scale.HasGainAxis()) return;
     canvas.SelectPen(view.widePen);
-    DrawTraced(canvas, CurrentCurves(view, scale, domain).gain, kFrameBottom);
+    DrawTraced(canvas, CurrentCurves(view, design.kind, scale, domain).gain, kFrameBottom);
 }
 
-void DrawPhaseCurve(DesignView& view, Canvas& canvas, const ResponseScale& scale,
-                    ResponseDomain domain) {
+void DrawPhaseCurve(DesignView& view, const ShownDesign& design, Canvas& canvas,
+                    const ResponseScale& scale, ResponseDomain domain) {
     canvas.SelectPen(view.dottedPen);
     DrawLine(canvas, kFrameLeft, kPhaseLineY, kFrameRight, kPhaseLineY);
     canvas.SelectPen(view.markPens[3]);
-    DrawTraced(canvas, CurrentCurves(view, scale, domain).phase, kPhaseLowerLimit);
+    DrawTraced(canvas, CurrentCurves(view, design.kind, scale, domain).phase, kPhaseLowerLimit);
 }
 
-void DrawResponseGraph(DesignView& view, Canvas& canvas) {
-    DrawSummaryHeader(view, canvas);
+void DrawResponseGraph(DesignView& view, const ShownDesign& design, Canvas& canvas) {
+    DrawSummaryHeader(view, design, canvas);
     const ResponseDomain domain =
         view.convertedToDigital == 1 ? ResponseDomain::Digital : ResponseDomain::Analog;
     if (domain == ResponseDomain::Digital) {
         const double lowest = view.graphFreqMin;
-        view.ComputeGraphRanges(view.GetDocument().attsAchieved, view.GetDocument().fp,
-                                view.samplingFrequency / 2);
+        view.ComputeGraphRanges(design.attsAchieved, design.fp, view.samplingFrequency / 2);
         view.graphFreqMin = lowest;
     }
     const ResponseScale scale = DrawResponseAxes(view, canvas);
-    DrawGainCurve(view, canvas, scale, domain);
-    DrawPhaseCurve(view, canvas, scale, domain);
+    DrawGainCurve(view, design, canvas, scale, domain);
+    DrawPhaseCurve(view, design, canvas, scale, domain);
 }
 
 }  // namespace vorna

@@ -3,6 +3,8 @@
 // below the design summary header. The frame's top is +10 dB and its bottom
 // -graphAttMax dB; the phase band spans 2 pi in the frame's middle third.
 
+#include "view/ShownDesign.h"
+
 namespace vorna {
 
 class Canvas;
@@ -30,14 +32,14 @@ ResponseScale ComputeResponseScale(const DesignView& view);
 
 // Header, axes, gain and phase curves. For a digital design the frequency axis first
 // extends to 1.5 times the sampling frequency (the lower end stays).
-void DrawResponseGraph(DesignView& view, Canvas& canvas);
+void DrawResponseGraph(DesignView& view, const ShownDesign& design, Canvas& canvas);
 
 // Frame, frequency grid with its labels, dB grid with its labels and the 0 dB line.
 ResponseScale DrawResponseAxes(const DesignView& view, Canvas& canvas);
 // The curves are traced once and kept in the view until what they show changes.
-void DrawGainCurve(DesignView& view, Canvas& canvas, const ResponseScale& scale,
-                   ResponseDomain domain);
-void DrawPhaseCurve(DesignView& view, Canvas& canvas, const ResponseScale& scale,
-                    ResponseDomain domain);
+void DrawGainCurve(DesignView& view, const ShownDesign& design, Canvas& canvas,
+                   const ResponseScale& scale, ResponseDomain domain);
+void DrawPhaseCurve(DesignView& view, const ShownDesign& design, Canvas& canvas,
+                    const ResponseScale& scale, ResponseDomain domain);
 
 }  // namespace vorna

@@ -1,6 +1,5 @@
 #include "view/SummaryLines.h"
 
-#include "app/DesignDocument.h"
 #include "circuit/EngValue.h"
 #include "design/Approximations.h"
 #include "platform/CLocale.h"
@@ -11,61 +10,60 @@ namespace vorna {
 
 namespace {
 
-bool IsBandKind(const DesignDocument& doc) {
-    return doc.kind > kHighPass;
+bool IsBandKind(const ShownDesign& design) {
+    return design.kind > static_cast<int>(FilterKind::HighPass);
 }
 
 // The edge and attenuation lines shared by the view header and the file heads.
-std::vector<std::string> SpecificationLines(const DesignView& view) {
-    const DesignDocument& doc = view.GetDocument();
-    if (IsBandKind(doc)) {
+std::vector<std::string> SpecificationLines(const ShownDesign& design) {
+    if (IsBandKind(design)) {
         return {
-            Format("Fp1 =%9sHz  Fp2 =%9sHz  attp = %6.4lfdB", FormatEngValue(doc.fp1).c_str(),
-                   FormatEngValue(doc.fp2).c_str(), doc.attp),
-            Format("Fs1 =%9sHz  Fs2 =%9sHz  atts = %6.2lfdB", FormatEngValue(doc.fs1).c_str(),
-                   FormatEngValue(doc.fs2).c_str(), doc.attsAchieved),
+            Format("Fp1 =%9sHz  Fp2 =%9sHz  attp = %6.4lfdB", FormatEngValue(design.fp1).c_str(),
+                   FormatEngValue(design.fp2).c_str(), design.attp),
+            Format("Fs1 =%9sHz  Fs2 =%9sHz  atts = %6.2lfdB", FormatEngValue(design.fs1).c_str(),
+                   FormatEngValue(design.fs2).c_str(), design.attsAchieved),
         };
     }
     return {Format("Fp =%9sHz  attp = %6.4lfdB  Fs =%9sHz  atts = %6.2lfdB",
-                   FormatEngValue(doc.fp).c_str(), doc.attp, FormatEngValue(doc.fs).c_str(),
-                   doc.attsAchieved)};
+                   FormatEngValue(design.fp).c_str(), design.attp,
+                   FormatEngValue(design.fs).c_str(), design.attsAchieved)};
 }
 
-std::string DigitalTitle(const DesignView& view) {
-    return Format("ﾃﾞｼﾞﾀﾙ %s %s  次数=%d  ｻﾝﾌﾟﾙﾚｰﾄ = %-9s", KindLabel(view).c_str(),
-                  ApproximationName(view).c_str(), view.resultOrder,
+std::string DigitalTitle(const DesignView& view, const ShownDesign& design) {
+    return Format("ﾃﾞｼﾞﾀﾙ %s %s  次数=%d  ｻﾝﾌﾟﾙﾚｰﾄ = %-9s", KindLabel(view, design).c_str(),
+                  ApproximationName(design).c_str(), view.resultOrder,
                   FormatEngValue(view.samplingFrequency).c_str());
 }
 
 }  // namespace
 
-std::string KindLabel(const DesignView& view) {
-    const int index = view.GetDocument().kind - kLowPass;
+std::string KindLabel(const DesignView& view, const ShownDesign& design) {
+    const int index = design.kind - static_cast<int>(FilterKind::LowPass);
     if (index < 0 || index >= static_cast<int>(view.kindLabels.size())) return {};
     return view.kindLabels[static_cast<std::size_t>(index)];
 }
 
-std::string ApproximationName(const DesignView& view) {
-    const auto approximation = ApproximationOf(view.GetDocument().approximation);
+std::string ApproximationName(const ShownDesign& design) {
+    const auto approximation = ApproximationOf(design.approximation);
     if (!approximation) return {};
     return std::string(ApproximationRowOf(*approximation).name);
 }
 
-std::vector<std::string> SummaryHeaderLines(const DesignView& view) {
+std::vector<std::string> SummaryHeaderLines(const DesignView& view, const ShownDesign& design) {
     std::vector<std::string> lines;
     if (view.convertedToDigital == 1) {
-        lines.push_back(DigitalTitle(view));
+        lines.push_back(DigitalTitle(view, design));
     } else {
-        lines.push_back(Format("ｱﾅﾛｸﾞ %s  %s   次数=%d", KindLabel(view).c_str(),
-                               ApproximationName(view).c_str(), view.resultOrder));
+        lines.push_back(Format("ｱﾅﾛｸﾞ %s  %s   次数=%d", KindLabel(view, design).c_str(),
+                               ApproximationName(design).c_str(), view.resultOrder));
     }
-    for (auto& line : SpecificationLines(view)) lines.push_back(std::move(line));
+    for (auto& line : SpecificationLines(design)) lines.push_back(std::move(line));
     return lines;
 }
 
-int DrawSummaryHeader(const DesignView& view, Canvas& canvas) {
+int DrawSummaryHeader(const DesignView& view, const ShownDesign& design, Canvas& canvas) {
     int y = 1;
-    for (const auto& line : SummaryHeaderLines(view)) {
+    for (const auto& line : SummaryHeaderLines(view, design)) {
         canvas.TextOut(1, y, line);
         y += view.lineHeight;
     }
@@ -73,37 +71,35 @@ int DrawSummaryHeader(const DesignView& view, Canvas& canvas) {
 }
 
 SchematicSummary WriteSummaryLines(const LineSink& write, const DesignView& view,
-                                   bool withReference) {
-    const DesignDocument& doc = view.GetDocument();
+                                   const ShownDesign& design, bool withReference) {
     if (view.convertedToDigital == 1) {
-        write(DigitalTitle(view) + "Hz\n");
+        write(DigitalTitle(view, design) + "Hz\n");
     } else if (withReference) {
         write(Format("ｱﾅﾛｸﾞ %s  %s  次数=%d                           参照モード=%d\n",
-                     KindLabel(view).c_str(), ApproximationName(view).c_str(), view.resultOrder,
-                     doc.referenceMode));
+                     KindLabel(view, design).c_str(), ApproximationName(design).c_str(),
+                     view.resultOrder, design.referenceMode));
     } else {
-        write(Format("ｱﾅﾛｸﾞ %s  %s  次数=%d\n", KindLabel(view).c_str(),
-                     ApproximationName(view).c_str(), view.resultOrder));
+        write(Format("ｱﾅﾛｸﾞ %s  %s  次数=%d\n", KindLabel(view, design).c_str(),
+                     ApproximationName(design).c_str(), view.resultOrder));
     }
-    for (const auto& line : SpecificationLines(view)) write(line + "\n");
-    return MakeSchematicSummary(view);
+    for (const auto& line : SpecificationLines(design)) write(line + "\n");
+    return MakeSchematicSummary(view, design);
 }
 
-SchematicSummary MakeSchematicSummary(const DesignView& view) {
-    const DesignDocument& doc = view.GetDocument();
+SchematicSummary MakeSchematicSummary(const DesignView& view, const ShownDesign& design) {
     SchematicSummary summary;
-    summary.title = Format("%s  %s   order = %d", KindLabel(view).c_str(),
-                           ApproximationName(view).c_str(), view.resultOrder);
-    if (IsBandKind(doc)) {
+    summary.title = Format("%s  %s   order = %d", KindLabel(view, design).c_str(),
+                           ApproximationName(design).c_str(), view.resultOrder);
+    if (IsBandKind(design)) {
         summary.specification =
-            Format("Fp1 =%5sHz  Fp2 =%5sHz  attp = %5.2lfdB ", FormatEngValue(doc.fp1).c_str(),
-                   FormatEngValue(doc.fp2).c_str(), doc.attp) +
-            Format("Fs1 =%5sHz  Fs2 =%5sHz  atts = %5.2lfdB", FormatEngValue(doc.fs1).c_str(),
-                   FormatEngValue(doc.fs2).c_str(), doc.attsAchieved);
+            Format("Fp1 =%5sHz  Fp2 =%5sHz  attp = %5.2lfdB ", FormatEngValue(design.fp1).c_str(),
+                   FormatEngValue(design.fp2).c_str(), design.attp) +
+            Format("Fs1 =%5sHz  Fs2 =%5sHz  atts = %5.2lfdB", FormatEngValue(design.fs1).c_str(),
+                   FormatEngValue(design.fs2).c_str(), design.attsAchieved);
     } else {
         summary.specification = Format("Fp =%5sHz  attp = %5.2lfdB  Fs =%5sHz  atts = %5.2lfdB",
-                                       FormatEngValue(doc.fp).c_str(), doc.attp,
-                                       FormatEngValue(doc.fs).c_str(), doc.attsAchieved);
+                                       FormatEngValue(design.fp).c_str(), design.attp,
+                                       FormatEngValue(design.fs).c_str(), design.attsAchieved);
     }
     return summary;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "view/ShownDesign.h"
+
 namespace vorna {
 
 class Canvas;
@@ -21,25 +23,25 @@ struct SchematicSummary {
     std::string specification;
 };
 
-// The kind label of the view's document ("Low Pass" .. "Band Eject"; empty for an unknown
-// kind) and its approximation name.
-std::string KindLabel(const DesignView& view);
-std::string ApproximationName(const DesignView& view);
+// The kind label of the design ("Low Pass" .. "Band Eject" as the view names them; empty for
+// an unknown kind) and its approximation name.
+std::string KindLabel(const DesignView& view, const ShownDesign& design);
+std::string ApproximationName(const ShownDesign& design);
 
 // The header lines of the view, without line ends.
-std::vector<std::string> SummaryHeaderLines(const DesignView& view);
+std::vector<std::string> SummaryHeaderLines(const DesignView& view, const ShownDesign& design);
 
 // Draws the header lines at x = 1 from y = 1 on, one `lineHeight` apart, and returns the y
 // of the next free line.
-int DrawSummaryHeader(const DesignView& view, Canvas& canvas);
+int DrawSummaryHeader(const DesignView& view, const ShownDesign& design, Canvas& canvas);
 
 // Writes the summary lines of the journal (`withReference` true: the first line ends with
 // the reference mode) or of a report to `write`, and returns the schematic texts of the
 // same design.
 SchematicSummary WriteSummaryLines(const LineSink& write, const DesignView& view,
-                                   bool withReference);
+                                   const ShownDesign& design, bool withReference);
 
 // The schematic texts alone.
-SchematicSummary MakeSchematicSummary(const DesignView& view);
+SchematicSummary MakeSchematicSummary(const DesignView& view, const ShownDesign& design);
 
 }  // namespace vorna

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/DesignDocument.h"
+#include "app/DocumentShown.h"
 #include "dialogs/CircuitSelectionDialog.h"
 #include "dialogs/DiagramDialog.h"
 #include "output/BasicCircuitChoice.h"
@@ -42,7 +43,7 @@ TEST(BasicCircuitChoice, KindAndApproximationPickTheDialogAndItsPresetButton) {
             })
             .Click(c.presetCode + 1)
             .Ok();
-        EXPECT_TRUE(ChooseBasicCircuit(view, ui));
+        EXPECT_TRUE(ChooseBasicCircuit(view, ShownDesignOf(doc), ui));
         EXPECT_EQ(view.selectedCircuit, c.presetCode + 1);
     }
 }
@@ -76,22 +77,22 @@ TEST(BasicCircuitChoice, ChoiceIsRememberedPerDialogAndCancelChangesNothing) {
     DesignView view(doc);
     ScriptedUi ui;
     ui.ExpectDialog(410).Click(481).Ok();
-    ASSERT_TRUE(ChooseBasicCircuit(view, ui));
+    ASSERT_TRUE(ChooseBasicCircuit(view, ShownDesignOf(doc), ui));
     ui.ExpectDialog(410)
         .Inspect([](const Dialog& d) { EXPECT_TRUE(d.Control(481).checked); })
         .Click(480)
         .Cancel();
-    EXPECT_FALSE(ChooseBasicCircuit(view, ui));
+    EXPECT_FALSE(ChooseBasicCircuit(view, ShownDesignOf(doc), ui));
     EXPECT_EQ(view.circuitChoices[0], 481);
     EXPECT_EQ(view.selectedCircuit, 481);
     doc.approximation = kElliptic;
     ui.ExpectDialog(420).Inspect([](const Dialog& d) { EXPECT_TRUE(d.Control(482).checked); }).Ok();
-    ASSERT_TRUE(ChooseBasicCircuit(view, ui));
+    ASSERT_TRUE(ChooseBasicCircuit(view, ShownDesignOf(doc), ui));
     EXPECT_EQ(view.selectedCircuit, 482);
     EXPECT_EQ(view.circuitChoices[0], 481);
 
     doc.kind = 105;
-    EXPECT_FALSE(ChooseBasicCircuit(view, ui));
+    EXPECT_FALSE(ChooseBasicCircuit(view, ShownDesignOf(doc), ui));
 }
 
 TEST(BasicCircuitChoice, EnterShowsTheDiagramOfTheSelectedCircuit) {
@@ -112,7 +113,7 @@ TEST(BasicCircuitChoice, EnterShowsTheDiagramOfTheSelectedCircuit) {
         .Inspect([](const Dialog& d) { EXPECT_TRUE(d.Control(kDiagramPictureId).image.Empty()); })
         .Ok();
     ui.ExpectMessage("回路図ファイルが開けません");
-    EXPECT_TRUE(ChooseBasicCircuit(view, ui));
+    EXPECT_TRUE(ChooseBasicCircuit(view, ShownDesignOf(doc), ui));
     EXPECT_EQ(view.selectedCircuit, 482);
 }
 

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "app/CircuitOutputCommand.h"
 #include "app/DesignDocument.h"
+#include "app/DocumentShown.h"
 #include "output/CircuitOutput.h"
-#include "output/CircuitOutputCommand.h"
 #include "output/SchematicText.h"
 #include "output/TempFolder.h"
 #include "platform/ShiftJisText.h"
@@ -83,7 +84,7 @@ protected:
 
     std::string ExpectedSchematic(const std::string& opAmp, const std::string& r,
                                   const std::string& c) const {
-        const SchematicSummary summary = MakeSchematicSummary(view);
+        const SchematicSummary summary = MakeSchematicSummary(view, ShownDesignOf(doc));
         return WidenToUtf16("Version 4\nSHEET 1 880 680\nSYMBOL OpAmps\\\\" + opAmp +
                             " 16 96 R0\nSYMATTR InstName U1\n"
                             "SYMBOL res 0 0 R0\nSYMATTR InstName R1_1\nSYMATTR Value " +

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/DesignDocument.h"
+#include "app/DocumentShown.h"
 #include "output/SectionFigures.h"
 #include "output/TempFolder.h"
 #include "output/TextReports.h"
@@ -77,7 +78,7 @@ const std::vector<Design> kDesigns{
 
 // Writes one report of every design and compares it byte for byte with its expected file;
 // on a difference the written file is kept beside the expected one as "*.actual".
-void CheckReports(const char* report, bool (*write)(DesignView&, Ui&)) {
+void CheckReports(const char* report, bool (*write)(DesignView&, const ShownDesign&, Ui&)) {
     for (const Design& design : kDesigns) {
         DesignDocument doc;
         DesignView view(doc);
@@ -86,7 +87,7 @@ void CheckReports(const char* report, bool (*write)(DesignView&, Ui&)) {
         TempFolder folder;
         ScriptedUi ui;
         ui.ExpectSaveFile(folder / "report.txt");
-        ASSERT_TRUE(write(view, ui));
+        ASSERT_TRUE(write(view, ShownDesignOf(doc), ui));
         EXPECT_EQ(view.displayMode, DisplayMode::Graph);
         EXPECT_EQ(ui.openedPaths, std::vector<std::string>{folder / "report.txt"});
         const std::string name =
@@ -122,11 +123,12 @@ TEST(TextReports, ReportsAreAppendedAndCancelWritesNothing) {
     // A file that cannot be opened is reported with the reason.
     ui.ExpectMessage("「" + folder / "no-such-folder/r.txt" +
                      "」に書き込めませんでした\n\n保存先のフォルダがありません。");
-    ASSERT_TRUE(WriteGainList(view, ui));
-    ASSERT_TRUE(WriteGainList(view, ui));
+    const ShownDesign design = ShownDesignOf(doc);
+    ASSERT_TRUE(WriteGainList(view, design, ui));
+    ASSERT_TRUE(WriteGainList(view, design, ui));
     view.displayMode = DisplayMode::CoefficientList;
-    EXPECT_FALSE(WriteCoefficientReport(view, ui));
-    EXPECT_FALSE(WriteCoefficientReport(view, ui));
+    EXPECT_FALSE(WriteCoefficientReport(view, design, ui));
+    EXPECT_FALSE(WriteCoefficientReport(view, design, ui));
     EXPECT_EQ(view.displayMode, DisplayMode::CoefficientList);
     EXPECT_EQ(ui.openedPaths.size(), 2u);
     const std::string text = ReadFile(folder / "r.txt");

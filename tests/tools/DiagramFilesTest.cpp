@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "output/DiagramBitmap.h"
+#include "platform/DiagramBitmap.h"
 #include "schematic/AscFile.h"
 #include "tools/AcSimulation.h"
 

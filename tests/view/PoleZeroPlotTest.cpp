@@ -56,14 +56,14 @@ TEST(PoleZeroPlot, RangeCoversTheLargestRoot) {
         SCOPED_TRACE(c.name);
         ViewWithDesign w;
         c.design(w.view);
-        const double range = PoleZeroRange(w.view);
+        const double range = PoleZeroRange(w.view, ShownDesignOf(w.doc));
         if (c.ranges.empty()) {
             EXPECT_TRUE(std::isfinite(range) && range >= 2) << range;
         } else {
             EXPECT_NE(std::find(c.ranges.begin(), c.ranges.end(), range), c.ranges.end()) << range;
         }
         RecordingCanvas canvas;
-        DrawPoleZeroPlot(w.view, canvas);  // must not stall or divide by zero
+        DrawPoleZeroPlot(w.view, ShownDesignOf(w.doc), canvas);  // must not stall or divide by zero
     }
 }
 
@@ -71,8 +71,8 @@ TEST(PoleZeroPlot, AnalogButterworthPolesLieOnTheUnitCircle) {
     ViewWithDesign w;
     SetButterworthLowPass(w.view, 18, 1000);
     RecordingCanvas canvas;
-    DrawPoleZeroPlot(w.view, canvas);
-    const double range = PoleZeroRange(w.view);
+    DrawPoleZeroPlot(w.view, ShownDesignOf(w.doc), canvas);
+    const double range = PoleZeroRange(w.view, ShownDesignOf(w.doc));
     const int radius = static_cast<int>(330 / range);
     ASSERT_FALSE(canvas.ellipses.empty());
     const auto& circle = canvas.ellipses.front();
@@ -81,7 +81,7 @@ TEST(PoleZeroPlot, AnalogButterworthPolesLieOnTheUnitCircle) {
     EXPECT_EQ(circle.bottom, 265 + radius);
     EXPECT_EQ(CrossCount(canvas, w.view), 18);
     EXPECT_EQ(ZeroMarkCount(canvas, w.view), 0);
-    for (const auto& root : PoleZeroRoots(w.view)) {
+    for (const auto& root : PoleZeroRoots(w.view, ShownDesignOf(w.doc))) {
         EXPECT_NEAR(std::hypot(root.position.re, root.position.im), 1, 1e-9);
         EXPECT_LT(root.position.re, 0);
     }
@@ -97,8 +97,8 @@ TEST(PoleZeroPlot, EllipticZerosSitOnTheImaginaryAxisOutsideTheCircle) {
     ViewWithDesign w;
     SetNotchLowPass(w.view, 1000, 2.3);
     RecordingCanvas canvas;
-    DrawPoleZeroPlot(w.view, canvas);
-    EXPECT_EQ(PoleZeroRange(w.view), 6);
+    DrawPoleZeroPlot(w.view, ShownDesignOf(w.doc), canvas);
+    EXPECT_EQ(PoleZeroRange(w.view, ShownDesignOf(w.doc)), 6);
     EXPECT_EQ(ZeroMarkCount(canvas, w.view), 2);
     // S = 330 / 6 = 55 units per wc: the zeros at +-2.3 lie 126.5 units above and below.
     std::vector<std::pair<int, int>> zeros;
@@ -120,8 +120,8 @@ TEST(PoleZeroPlot, WideRangesGetLinesEveryFifthUnit) {
     ViewWithDesign w;
     SetNotchLowPass(w.view, 1000, 6.5);  // R = 14: lines at +-5
     RecordingCanvas canvas;
-    DrawPoleZeroPlot(w.view, canvas);
-    EXPECT_EQ(PoleZeroRange(w.view), 14);
+    DrawPoleZeroPlot(w.view, ShownDesignOf(w.doc), canvas);
+    EXPECT_EQ(PoleZeroRange(w.view, ShownDesignOf(w.doc)), 14);
     EXPECT_EQ(canvas.LinesWith(w.view.curvePens[5]).size(), 4u);
     EXPECT_NE(canvas.FindText(" 5"), nullptr);
     EXPECT_NE(canvas.FindText("-5"), nullptr);
@@ -129,7 +129,7 @@ TEST(PoleZeroPlot, WideRangesGetLinesEveryFifthUnit) {
     // An absurd range draws no dense grid rather than millions of lines.
     SetNotchLowPass(w.view, 1000, 1e12);
     RecordingCanvas wide;
-    DrawPoleZeroPlot(w.view, wide);
+    DrawPoleZeroPlot(w.view, ShownDesignOf(w.doc), wide);
     EXPECT_TRUE(wide.LinesWith(w.view.curvePens[5]).empty());
 }
 
@@ -141,9 +141,9 @@ TEST(PoleZeroPlot, DigitalDesignUsesTheZPlaneAndFirstOrderMarksComeFirst) {
     w.view.p1 = 0.05;
     w.view.p2 = 0.05;  // zero at -1
     w.view.sections[0] = Section{-1.8, 0.9, 1, 2, 1};
-    EXPECT_EQ(PoleZeroRange(w.view), 2);  // |P0| < 1 counts as 0
+    EXPECT_EQ(PoleZeroRange(w.view, ShownDesignOf(w.doc)), 2);  // |P0| < 1 counts as 0
     RecordingCanvas canvas;
-    DrawPoleZeroPlot(w.view, canvas);
+    DrawPoleZeroPlot(w.view, ShownDesignOf(w.doc), canvas);
     EXPECT_NE(canvas.FindText("Ｚ平面"), nullptr);
     EXPECT_NE(canvas.FindText("横軸は実軸"), nullptr);
     const auto crosses = canvas.LinesWith(w.view.markPens[3]);
@@ -162,7 +162,7 @@ TEST(PoleZeroPlot, HighPassFirstOrderZeroIsAtTheOrigin) {
     w.view.p1 = 1;
     w.view.p2 = 0;
     RecordingCanvas canvas;
-    DrawPoleZeroPlot(w.view, canvas);
+    DrawPoleZeroPlot(w.view, ShownDesignOf(w.doc), canvas);
     ASSERT_GE(canvas.ellipses.size(), 2u);
     const auto& zero = canvas.ellipses[1];
     EXPECT_EQ(zero.left, 341);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "design/conversion/FrequencyResponse.h"
+#include "analysis/FrequencyResponse.h"
 #include "platform/RecordingCanvas.h"
 #include "view/GraphFrame.h"
 #include "view/ResponseGraph.h"
@@ -100,7 +100,7 @@ TEST(ResponseGraph, GainCurveRunsFromTheLeftEdgeToOneStepPastTheRightEdge) {
         w.view.pointsPerDecade = points;
         RecordingCanvas canvas;
         const ResponseScale scale = ComputeResponseScale(w.view);
-        DrawGainCurve(w.view, canvas, scale, ResponseDomain::Analog);
+        DrawGainCurve(w.view, ShownDesignOf(w.doc), canvas, scale, ResponseDomain::Analog);
         const auto& curve = canvas.lines;
         ASSERT_FALSE(curve.empty());
         // Starts at 100 Hz on the 0 dB line, flat in the pass band.
@@ -123,7 +123,7 @@ TEST(ResponseGraph, StopBandBelowTheFrameRunsAlongTheBottomWithoutSegments) {
     SetButterworthLowPass(w.view, 18, 1000);  // -80 dB at the bottom, about 1.67 kHz
     RecordingCanvas canvas;
     const ResponseScale scale = ComputeResponseScale(w.view);
-    DrawGainCurve(w.view, canvas, scale, ResponseDomain::Analog);
+    DrawGainCurve(w.view, ShownDesignOf(w.doc), canvas, scale, ResponseDomain::Analog);
     const auto& curve = canvas.lines;
     ASSERT_FALSE(curve.empty());
     for (const auto& l : curve) ASSERT_FALSE(l.fromY == kFrameBottom && l.toY == kFrameBottom);
@@ -140,14 +140,14 @@ TEST(ResponseGraph, GainFarAboveTheFrameIsDrawnUnclippedAndAnExactZeroSitsOnTheB
     RecordingCanvas canvas;
     const ResponseScale scale = DrawResponseAxes(w.view, canvas);
     canvas.lines.clear();
-    DrawGainCurve(w.view, canvas, scale, ResponseDomain::Analog);
+    DrawGainCurve(w.view, ShownDesignOf(w.doc), canvas, scale, ResponseDomain::Analog);
     ASSERT_FALSE(canvas.lines.empty());
     EXPECT_LT(canvas.lines.front().fromY, -3000);
 
     // Numerator exactly zero: -600 dB, on the bottom edge, so no segment at all.
     w.view.sections[0] = Section{w.view.sections[0].den1, w.view.sections[0].den0, 0, 0, 0};
     canvas.lines.clear();
-    DrawGainCurve(w.view, canvas, scale, ResponseDomain::Analog);
+    DrawGainCurve(w.view, ShownDesignOf(w.doc), canvas, scale, ResponseDomain::Analog);
     EXPECT_TRUE(canvas.lines.empty());
 }
 
@@ -156,7 +156,7 @@ TEST(ResponseGraph, PhaseCurveHasItsDottedReferenceAndStaysInItsBand) {
     SetButterworthLowPass(w.view, 18, 1000);
     RecordingCanvas canvas;
     const ResponseScale scale = ComputeResponseScale(w.view);
-    DrawPhaseCurve(w.view, canvas, scale, ResponseDomain::Analog);
+    DrawPhaseCurve(w.view, ShownDesignOf(w.doc), canvas, scale, ResponseDomain::Analog);
     ASSERT_FALSE(canvas.lines.empty());
     EXPECT_EQ(canvas.lines.front(), (Line{50, 265, 639, 265, w.view.dottedPen}));
     const auto phase = canvas.LinesWith(w.view.markPens[3]);
@@ -197,7 +197,7 @@ TEST(ResponseGraph, DegenerateRangesAndPointCountsNeverStallOrDivideByZero) {
         w.view.graphAttMax = c.attMax;
         w.view.pointsPerDecade = c.points;
         RecordingCanvas canvas;
-        DrawResponseGraph(w.view, canvas);
+        DrawResponseGraph(w.view, ShownDesignOf(w.doc), canvas);
         EXPECT_LT(canvas.lines.size(), 2000000u);
     }
 }

@@ -14,8 +14,9 @@ using testing::ViewWithDesign;
 std::vector<std::string> WrittenLines(const DesignView& view, bool withReference,
                                       SchematicSummary* summary = nullptr) {
     std::vector<std::string> lines;
-    SchematicSummary texts = WriteSummaryLines(
-        [&](const std::string& line) { lines.push_back(line); }, view, withReference);
+    SchematicSummary texts =
+        WriteSummaryLines([&](const std::string& line) { lines.push_back(line); }, view,
+                          ShownDesignOf(view.GetDocument()), withReference);
     if (summary) *summary = texts;
     return lines;
 }
@@ -25,7 +26,7 @@ TEST(SummaryLines, DefaultDesignHeaderOnScreenAndInFiles) {
     SetButterworthLowPass(w.view, 18, 1000);
     const std::string specification =
         "Fp =  1.0000KHz  attp = 3.0103dB  Fs =  1.5000KHz  atts =  60.00dB";
-    EXPECT_EQ(SummaryHeaderLines(w.view),
+    EXPECT_EQ(SummaryHeaderLines(w.view, ShownDesignOf(w.doc)),
               (std::vector<std::string>{"ｱﾅﾛｸﾞ Low Pass  Butterworth   次数=18", specification}));
 
     w.doc.referenceMode = 1;
@@ -45,7 +46,7 @@ TEST(SummaryLines, DigitalDesignNamesTheSampleRate) {
     SetButterworthLowPass(w.view, 5, 1000);
     w.view.convertedToDigital = 1;
     w.view.samplingFrequency = 48000;
-    EXPECT_EQ(SummaryHeaderLines(w.view)[0],
+    EXPECT_EQ(SummaryHeaderLines(w.view, ShownDesignOf(w.doc))[0],
               "ﾃﾞｼﾞﾀﾙ Low Pass Butterworth  次数=5  ｻﾝﾌﾟﾙﾚｰﾄ =  48.0000K");
     EXPECT_EQ(WrittenLines(w.view, true)[0],
               "ﾃﾞｼﾞﾀﾙ Low Pass Butterworth  次数=5  ｻﾝﾌﾟﾙﾚｰﾄ =  48.0000KHz\n");
@@ -73,7 +74,7 @@ TEST(SummaryLines, HeaderIsDrawnLineByLineAtTheLineStep) {
     SetButterworthLowPass(w.view, 18, 1000);
     w.view.lineHeight = 24;
     RecordingCanvas canvas;
-    EXPECT_EQ(DrawSummaryHeader(w.view, canvas), 1 + 2 * 24);
+    EXPECT_EQ(DrawSummaryHeader(w.view, ShownDesignOf(w.doc), canvas), 1 + 2 * 24);
     ASSERT_EQ(canvas.texts.size(), 2u);
     EXPECT_EQ(canvas.texts[0].x, 1);
     EXPECT_EQ(canvas.texts[0].y, 1);

@@ -3,6 +3,7 @@
 // not depend on the approximation engine.
 
 #include "app/DesignDocument.h"
+#include "app/DocumentShown.h"
 #include "view/DesignView.h"
 
 namespace vorna::testing {

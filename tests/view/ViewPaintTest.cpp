@@ -119,7 +119,7 @@ TEST(CoefficientList, FormsAndFirstOrderPartFollowKindOrderAndDomain) {
         SetButterworthLowPass(w.view, c.order, 1000);
         w.doc.kind = c.kind;
         w.view.convertedToDigital = c.digital;
-        const auto lines = CoefficientListLines(w.view);
+        const auto lines = CoefficientListLines(w.view, ShownDesignOf(w.doc));
         ASSERT_GE(lines.size(), c.expectedStart.size());
         EXPECT_EQ(std::vector<std::string>(
                       lines.begin(), lines.begin() + static_cast<long>(c.expectedStart.size())),
@@ -133,7 +133,7 @@ TEST(CoefficientList, ValuesInEngineeringForm) {
     SetButterworthLowPass(w.view, 3, 1000);
     w.view.p0 = 6283.185307179586;
     w.view.sections[0] = Section{6283.185307179586, 39478417.6, 0, 0, 39478417.6};
-    const auto lines = CoefficientListLines(w.view);
+    const auto lines = CoefficientListLines(w.view, ShownDesignOf(w.doc));
     EXPECT_NE(std::find(lines.begin(), lines.end(),
                         "     P0 =   6.2832K    P1 =    0         P2 =   6.2832K"),
               lines.end());

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "analysis/FrequencyResponse.h"
 #include "app/DigitalConversionCommand.h"
 #include "app/DocumentResults.h"
 #include "design/conversion/DigitalConversion.h"
-#include "design/conversion/FrequencyResponse.h"
 #include "platform/RecordingCanvas.h"
 #include "support/ScriptedUi.h"
 #include "view/ResponseGraph.h"

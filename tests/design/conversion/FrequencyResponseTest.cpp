@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "analysis/FrequencyResponse.h"
 #include "design/conversion/DigitalConversion.h"
-#include "design/conversion/FrequencyResponse.h"
 #include "view/TestDesigns.h"
 
 namespace vorna {

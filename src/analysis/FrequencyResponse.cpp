@@ -1,10 +1,6 @@
-#include "design/conversion/FrequencyResponse.h"
-
-#include <algorithm>
+#include "analysis/FrequencyResponse.h"
 
 #include "analysis/Response.h"
-#include "design/DesignResults.h"
-#include "design/FilterKinds.h"
 
 namespace vorna {
 
@@ -16,16 +12,6 @@ analysis::GainPhase Evaluate(const DesignResults& results, int kind, analysis::D
 }
 
 }  // namespace
-
-bool HasFirstOrderTerm(const DesignResults& results, int kind) {
-    const std::optional<FilterKind> filterKind = FilterKindOf(kind);
-    return results.resultOddOrder == 1 &&
-           (filterKind == FilterKind::LowPass || filterKind == FilterKind::HighPass);
-}
-
-int LastSectionIndex(const DesignResults& results) {
-    return std::min(results.sectionLast, static_cast<int>(results.sections.size()) - 1);
-}
 
 double AnalogGainDb(const DesignResults& results, int kind, double omega) {
     return Evaluate(results, kind, analysis::Domain::Analog, omega, 0).gainDb;

@@ -3,8 +3,8 @@
 #include <random>
 
 #include "output/BitmapFiles.h"
-#include "output/DiagramBitmap.h"
 #include "output/TempFolder.h"
+#include "platform/DiagramBitmap.h"
 
 namespace vorna {
 namespace {

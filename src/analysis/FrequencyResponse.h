@@ -5,19 +5,14 @@
 // designs only; the second-order sections 0 .. sectionLast always. Each call evaluates the
 // design once (analysis/Response.h); curves build the cascade once and use that instead.
 
-namespace vorna {
+#include "design/DesignResults.h"
 
-class DesignResults;
+namespace vorna {
 
 double AnalogGainDb(const DesignResults& results, int kind, double omega);
 // Radians in [-pi, pi].
 double AnalogPhase(const DesignResults& results, int kind, double omega);
 double DigitalGainDb(const DesignResults& results, int kind, double omega, double samplingPeriod);
 double DigitalPhase(const DesignResults& results, int kind, double omega, double samplingPeriod);
-
-// Whether the first-order section is part of the transfer function.
-bool HasFirstOrderTerm(const DesignResults& results, int kind);
-// Index of the last second-order section in use, within the section table (-1: none).
-int LastSectionIndex(const DesignResults& results);
 
 }  // namespace vorna

@@ -1,4 +1,4 @@
-#include "output/CircuitOutputCommand.h"
+#include "app/CircuitOutputCommand.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,6 +6,7 @@
 
 #include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
+#include "app/DocumentShown.h"
 #include "circuit/Journal.h"
 #include "output/BasicCircuitChoice.h"
 #include "output/CircuitOutput.h"
@@ -169,8 +170,12 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
     }
 
     // The journal names the schematic file only while one is to be written.
-    const SchematicSummary summary = WriteJournalHeader(
-        out.journal, view, out.outputFile.IsOpen() ? out.outputPath : circuitName);
+    std::string summaryLines;
+    const SchematicSummary summary =
+        WriteSummaryLines([&summaryLines](const std::string& line) { summaryLines += line; }, view,
+                          ShownDesignOf(doc), true);
+    WriteJournalHeader(out.journal, summaryLines,
+                       out.outputFile.IsOpen() ? out.outputPath : circuitName);
     out.SetInformationTexts(summary.title, summary.specification);
     view.approximatedByCircuit = 1;
     if (out.outputMode == OutputMode::SchematicAndJournal) {
@@ -203,7 +208,7 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
 }
 
 bool RunCircuitOutput(DesignView& view, Ui& ui, CircuitOutput& out) {
-    if (!ChooseBasicCircuit(view, ui)) return false;
+    if (!ChooseBasicCircuit(view, ShownDesignOf(view.GetDocument()), ui)) return false;
     const BlankView blank(view);
     if (view.eSeriesChoice != 0) out.SetSeries(view.eSeriesChoice + 10, 0);
     WriteCircuitFiles(out, view.GetDocument(), view, ui);

@@ -1,4 +1,4 @@
-#include "output/DiagramBitmap.h"
+#include "platform/DiagramBitmap.h"
 
 #include <cstdint>
 

@@ -2,6 +2,7 @@
 // graphKind or the coefficient list, in the view's font; on paper every pen is black and
 // the 680 x 1200 page of the screen is scaled to the printable page.
 #include "app/DocumentResults.h"
+#include "app/DocumentShown.h"
 #include "view/CoefficientList.h"
 #include "view/DesignView.h"
 #include "view/PoleZeroPlot.h"
@@ -12,18 +13,19 @@ namespace vorna {
 namespace {
 
 void DrawContent(DesignView& view, Canvas& canvas) {
+    const ShownDesign design = ShownDesignOf(view.GetDocument());
     switch (view.displayMode) {
         case DisplayMode::Blank:
             break;
         case DisplayMode::Graph:
             if (view.graphKind == GraphKind::Response) {
-                DrawResponseGraph(view, canvas);
+                DrawResponseGraph(view, design, canvas);
             } else {
-                DrawPoleZeroPlot(view, canvas);
+                DrawPoleZeroPlot(view, design, canvas);
             }
             break;
         case DisplayMode::CoefficientList:
-            DrawCoefficientList(view, canvas);
+            DrawCoefficientList(view, design, canvas);
             break;
     }
 }
