@@ -83,6 +83,11 @@ void SelectFilter(const DesignOptions& options, DesignDocument& doc) {
     if (options.approximation) {
         doc.approximation = static_cast<int>(*ApproximationOfName(*options.approximation));
     }
+    if (options.besselNorm) {
+        if (doc.approximation != static_cast<int>(Approximation::Bessel))
+            throw CliRefusal("--bessel-norm: only a Bessel design (--approx bessel) has one");
+        doc.besselNorm = *BesselNormOfName(*options.besselNorm);
+    }
     if (options.byOrder || options.order) doc.byOrder = 1;
     if (options.reference) doc.referenceMode = *options.reference;
 }
@@ -200,6 +205,10 @@ void DesignOptions::AddTo(CLI::App& verb) {
         approximationNames.emplace_back(row.optionName);
     verb.add_option("--approx", approximation, "Approximation")
         ->check(CLI::IsMember(approximationNames));
+    verb.add_option("--bessel-norm", besselNorm,
+                    "What the cut-off of a Bessel design by order fixes: mag (-3.01 dB, the "
+                    "default), delay (the group delay at DC, 1/(2 pi Fc)) or phase")
+        ->check(CLI::IsMember({"mag", "delay", "phase"}));
     verb.add_flag("--by-order", byOrder, "Design from an order (with the order the dialog shows)");
     verb.add_option("--order", order, "Design from this order (2 to 58)");
     verb.add_option("--fp", fp, "Pass-band edge Fp (LP/HP), e.g. 1.5KHz; no unit means Hz");

@@ -25,7 +25,8 @@ struct DesignWindow {
 
 struct DesignOptions {
     std::optional<std::string> kind;           // lp, hp, bp, be
-    std::optional<std::string> approximation;  // butterworth, chebyshev, invchebyshev, elliptic
+    std::optional<std::string> approximation;  // an approximation's option name
+    std::optional<std::string> besselNorm;     // mag, delay, phase
     bool byOrder = false;
     std::optional<std::string> order;
     std::optional<std::string> fp, fc, fp1, fp2;  // number with an optional unit

@@ -60,6 +60,7 @@ DesignSpec DesignDocument::Spec() const {
     spec.atts = atts;
     spec.xs = xs;
     spec.order = order;
+    spec.besselNorm = besselNorm;
     return spec;
 }
 
