@@ -70,10 +70,11 @@ DesignSpec EnteredSpec(const DesignDocument& doc, const ParameterDialog& dialog,
 }  // namespace
 
 int DesignDocument::RunDesignProcedure(Ui& ui, const ParameterDialogSpec& procedure) {
-    ParameterDialog dialog(procedure.id,
-                           procedure.caption == ApproximationCaption::Named
-                               ? std::string(ApproximationRowOf(Spec().approximation).name)
-                               : std::string());
+    const ApproximationRow& row = ApproximationRowOf(Spec().approximation);
+    ParameterDialog dialog(
+        procedure.id,
+        procedure.caption == ApproximationCaption::Named ? std::string(row.name) : std::string(),
+        std::string(row.captionName));
     // The band-eliminate dialogs show the limit of the stored band, computed once.
     const double xsLimit = std::sqrt(fp2 / fp1);
     // On a first entry a Cancel goes on with the values shown, which are the document's.

@@ -64,10 +64,11 @@ const std::array<ApproximationRow, 6> kApproximations{{
     {A::Elliptic, "Elliptic", "elliptic", true, false, P::Ripple, D::Named, kMinOrder, kMaxOrder,
      Elliptic, EllipticSpecifiedOrder, EllipticFinishSpecified, EllipticFinishOrdered},
     {A::Bessel, "Bessel", "bessel", false, false, P::ThreeDecibels, D::Butterworth, kMinOrder,
-     kMaxBesselOrder, Bessel, AllPoleSpecifiedOrder, AllPoleFinishSpecified, AllPoleFinishOrdered},
+     kMaxBesselOrder, Bessel, AllPoleSpecifiedOrder, AllPoleFinishSpecified, AllPoleFinishOrdered,
+     "ベッセル"},
     {A::Legendre, "Legendre", "legendre", false, false, P::ThreeDecibels, D::Butterworth, kMinOrder,
      kMaxLegendreOrder, Legendre, AllPoleSpecifiedOrder, AllPoleFinishSpecified,
-     AllPoleFinishOrdered},
+     AllPoleFinishOrdered, "ルジャンドル"},
 }};
 
 }  // namespace

@@ -31,8 +31,8 @@ double SelectionFactor(int index) {
 
 }  // namespace
 
-ParameterDialog::ParameterDialog(int id, std::string name)
-    : Dialog(ParameterDialogResource(ParameterDialogSpecOf(id))),
+ParameterDialog::ParameterDialog(int id, std::string name, const std::string& captionName)
+    : Dialog(ParameterDialogResource(ParameterDialogSpecOf(id), captionName)),
       approximationName(std::move(name)),
       spec_(ParameterDialogSpecOf(id)) {}
 

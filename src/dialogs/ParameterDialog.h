@@ -22,8 +22,11 @@ inline constexpr int kMaxOrderEntry = kMaxOrder;
 
 class ParameterDialog : public Dialog {
 public:
-    // `approximationName` is shown by the dialogs that name their approximation.
-    explicit ParameterDialog(int id, std::string approximationName = {});
+    // `approximationName` is shown by the dialogs that name their approximation;
+    // `captionName`, when not empty, by the Butterworth dialogs' caption in place of the
+    // Butterworth's.
+    explicit ParameterDialog(int id, std::string approximationName = {},
+                             const std::string& captionName = {});
 
     const ParameterDialogSpec& Spec() const { return spec_; }
 
@@ -69,6 +72,7 @@ std::optional<double> XsLimitOfTypedEdges(const std::string& fp1Text, int fp1Uni
                                           const std::string& fp2Text, int fp2Unit);
 
 // The resource of parameter dialog `spec`: labels, edits, unit combos and buttons in rows.
-DialogResource ParameterDialogResource(const ParameterDialogSpec& spec);
+DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
+                                       const std::string& captionName = {});
 
 }  // namespace vorna

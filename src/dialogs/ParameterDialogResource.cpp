@@ -142,7 +142,8 @@ private:
 
 }  // namespace
 
-DialogResource ParameterDialogResource(const ParameterDialogSpec& spec) {
+DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
+                                       const std::string& captionName) {
     DialogResource r;
     r.id = spec.id;
     r.title = "設計パラメータの入力";
@@ -154,8 +155,10 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec) {
                           kCaptionY, kLabelWidth, kLineHeight});
     switch (spec.caption) {
         case ApproximationCaption::Butterworth:
-            r.controls.push_back({ControlKind::Static, IDC_STATIC, "遮断特性　バターワース", kEditX,
-                                  kCaptionY, kDialogWidth - kEditX - 5, kLineHeight});
+            r.controls.push_back(
+                {ControlKind::Static, IDC_STATIC,
+                 "遮断特性　" + (captionName.empty() ? "バターワース" : captionName), kEditX,
+                 kCaptionY, kDialogWidth - kEditX - 5, kLineHeight});
             break;
         case ApproximationCaption::Chebyshev:
             r.controls.push_back({ControlKind::Static, IDC_STATIC, "遮断特性　チェビシェフ", kEditX,
