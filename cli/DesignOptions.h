@@ -33,6 +33,9 @@ struct DesignOptions {
     std::optional<std::string> attp, atts, xs;
     std::optional<int> reference;
     std::optional<std::string> load;  // design file whose values the options override
+    // A Bessel low-pass by group delay: the delay at DC (s), the frequency up to which it
+    // holds and by how many percent it may fall there.
+    std::optional<std::string> groupDelay, delayTo, delayTolerance;
 
     void AddTo(CLI::App& verb);
 };

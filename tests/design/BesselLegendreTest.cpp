@@ -10,12 +10,14 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "analysis/Cascade.h"
 #include "analysis/Response.h"
 #include "design/Approximations.h"
 #include "design/DesignFilter.h"
+#include "design/GroupDelayOrder.h"
 #include "design/LowPassPrototype.h"
 
 namespace vorna {
@@ -187,6 +189,53 @@ TEST(AllPolePrototypes, SpecifiedOrderIsTheLowestThatMeetsTheSpecification) {
                 EXPECT_GE(design.figures.attsAchieved, spec.atts);
             }
         }
+    }
+}
+
+double GroupDelayOf(int order, double fc, double hz) {
+    DesignSpec spec;
+    spec.approximation = Approximation::Bessel;
+    spec.besselNorm = BesselNorm::Delay;
+    spec.entry = EntryMode::ByOrder;
+    spec.order = order;
+    spec.fp = fc;
+    const DesignOutcome outcome = DesignFilter(spec);
+    if (outcome.Refused()) return 0;
+    const analysis::Cascade cascade = analysis::CascadeIn(
+        outcome.Designed().results, static_cast<int>(spec.kind), analysis::Domain::Analog, 0);
+    return analysis::GroupDelayAt(cascade, kTwoPi * hz);
+}
+
+// By group delay: the DC delay as given, within the tolerance up to the frequency, and one
+// order less does not keep it; entries that name no design are refused.
+TEST(AllPolePrototypes, GroupDelayEntryTakesTheLowestOrderThatKeepsTheDelay) {
+    const GroupDelaySpec met[] = {{1e-3, 100, 1}, {1e-3, 400, 0.1}, {2e-6, 1e5, 5}, {1, 0.5, 10}};
+    for (const GroupDelaySpec& spec : met) {
+        SCOPED_TRACE(::testing::Message()
+                     << spec.delay << " s to " << spec.hz << " Hz within " << spec.percent << " %");
+        const auto found = BesselOrderForGroupDelay(spec);
+        ASSERT_TRUE(std::holds_alternative<GroupDelayOrder>(found));
+        const GroupDelayOrder design = std::get<GroupDelayOrder>(found);
+        const double keep = spec.delay * (1 - spec.percent / 100);
+        EXPECT_NEAR(GroupDelayOf(design.order, design.fc, 0), spec.delay, 1e-9 * spec.delay);
+        EXPECT_GE(GroupDelayOf(design.order, design.fc, spec.hz), keep);
+        if (design.order > 2) {
+            EXPECT_LT(GroupDelayOf(design.order - 1, design.fc, spec.hz), keep);
+        }
+    }
+    const struct {
+        GroupDelaySpec spec;
+        GroupDelayRule rule;
+    } refused[] = {
+        {{0, 100, 1}, GroupDelayRule::DelayOutOfRange},
+        {{1e-3, -1, 1}, GroupDelayRule::FrequencyNotPositive},
+        {{1e-3, 100, 100}, GroupDelayRule::PercentOutOfRange},
+        {{1e-3, 1e4, 1e-6}, GroupDelayRule::OrderAboveLimit},
+    };
+    for (const auto& r : refused) {
+        const auto found = BesselOrderForGroupDelay(r.spec);
+        ASSERT_TRUE(std::holds_alternative<GroupDelayRefusal>(found));
+        EXPECT_EQ(std::get<GroupDelayRefusal>(found).rule, r.rule);
     }
 }
 
