@@ -7,7 +7,7 @@
 namespace vorna::cli {
 
 nlohmann::json DesignDocumentJson(const DesignDocument& doc) {
-    return {
+    nlohmann::json json = {
         {"kind", doc.kind},
         {"approximation", doc.approximation},
         {"byOrder", doc.byOrder},
@@ -30,6 +30,9 @@ nlohmann::json DesignDocumentJson(const DesignDocument& doc) {
         {"epsP2", doc.epsP2},
         {"epsS2", doc.epsS2},
     };
+    if (doc.approximation == static_cast<int>(Approximation::Bessel))
+        json["besselNorm"] = BesselNormName(doc.besselNorm);
+    return json;
 }
 
 nlohmann::json DesignJson(const DesignDocument& doc, const DesignResults& results,

@@ -12,6 +12,7 @@
 #include "app/DocumentResults.h"
 #include "circuit/EngValue.h"
 #include "design/Approximations.h"
+#include "design/GroupDelayOrder.h"
 #include "dialogs/ParameterDialog.h"
 #include "document/DesignWindowFile.h"
 #include "platform/CLocale.h"
@@ -83,6 +84,11 @@ void SelectFilter(const DesignOptions& options, DesignDocument& doc) {
     if (options.approximation) {
         doc.approximation = static_cast<int>(*ApproximationOfName(*options.approximation));
     }
+    if (options.besselNorm) {
+        if (doc.approximation != static_cast<int>(Approximation::Bessel))
+            throw CliRefusal("--bessel-norm: only a Bessel design (--approx bessel) has one");
+        doc.besselNorm = *BesselNormOfName(*options.besselNorm);
+    }
     if (options.byOrder || options.order) doc.byOrder = 1;
     if (options.reference) doc.referenceMode = *options.reference;
 }
@@ -135,8 +141,80 @@ std::string RefusalText(const DesignDocument& doc, const DesignRefusal& refusal,
     return text;
 }
 
+double NumberOption(const char* option, const std::string& text) {
+    const char* end = nullptr;
+    const double value = StrToD(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !std::isfinite(value))
+        throw CliRefusal(std::string(option) + ": \"" + EchoedText(text) + "\" is not a number");
+    return value;
+}
+
+// The options of a design by group delay as the by-order options of the Bessel low-pass
+// design with the delay normalisation that meets it.
+DesignOptions GroupDelayOptions(const DesignOptions& options) {
+    if (!options.groupDelay || !options.delayTo)
+        throw CliRefusal(
+            "--group-delay: a design by group delay takes --group-delay and --delay-to");
+    const bool otherEntries = options.byOrder || options.order || options.fp || options.fc ||
+                              options.fp1 || options.fp2 || options.attp || options.atts;
+    const bool otherFilter = (options.kind && *options.kind != "lp") ||
+                             (options.approximation && *options.approximation != "bessel") ||
+                             (options.besselNorm && *options.besselNorm != "delay");
+    if (otherEntries || otherFilter) {
+        throw CliRefusal(
+            "--group-delay: a design by group delay is a Bessel low-pass (delay normalisation) "
+            "whose order and Fc follow from --group-delay, --delay-to and --delay-tolerance");
+    }
+    GroupDelaySpec spec;
+    spec.delay = NumberOption("--group-delay", *options.groupDelay);
+    const FrequencyText to = SplitFrequencyOption("--delay-to", *options.delayTo);
+    spec.hz = NumberOption("--delay-to", to.number) *
+              kFrequencyUnits[static_cast<std::size_t>(UnitIndex(to.unit))].factor;
+    if (options.delayTolerance)
+        spec.percent = NumberOption("--delay-tolerance", *options.delayTolerance);
+    const auto found = BesselOrderForGroupDelay(spec);
+    if (const auto* refusal = std::get_if<GroupDelayRefusal>(&found)) {
+        switch (refusal->rule) {
+            case GroupDelayRule::DelayOutOfRange:
+                throw CliRefusal("--group-delay: the delay must lie between " +
+                                 Format("%.15g", refusal->minimum) + " and " +
+                                 Format("%.15g", refusal->maximum) + " s");
+            case GroupDelayRule::FrequencyNotPositive:
+                throw CliRefusal("--delay-to: the frequency must be above 0");
+            case GroupDelayRule::PercentOutOfRange:
+                throw CliRefusal(
+                    "--delay-tolerance: the percentage must lie above 0 and below 100");
+            case GroupDelayRule::OrderAboveLimit:
+                throw CliRefusal(Format(
+                    "--delay-to: no Bessel order up to %d keeps the group delay within %.15g %% "
+                    "up to this frequency",
+                    static_cast<int>(refusal->maximum), spec.percent));
+        }
+    }
+    const GroupDelayOrder& design = std::get<GroupDelayOrder>(found);
+    DesignOptions typed = options;
+    typed.kind = "lp";
+    typed.approximation = "bessel";
+    typed.besselNorm = "delay";
+    typed.byOrder = true;
+    typed.order = std::to_string(design.order);
+    // Fc in the largest unit that holds it in the entry's 100000.
+    std::size_t unit = 1;
+    while (unit + 1 < kFrequencyUnits.size() &&
+           design.fc / kFrequencyUnits[unit].factor > kMaxFrequencyNumber)
+        ++unit;
+    typed.fc =
+        Format("%.17g", design.fc / kFrequencyUnits[unit].factor) + kFrequencyUnits[unit].suffix;
+    typed.groupDelay.reset();
+    typed.delayTo.reset();
+    typed.delayTolerance.reset();
+    return typed;
+}
+
 // Designs the document's filter with the options' entries, as command 600 does.
-void DesignWithOptions(const DesignOptions& options, DesignWindow& window, CliUi& ui) {
+void DesignWithOptions(const DesignOptions& given, DesignWindow& window, CliUi& ui) {
+    const bool byGroupDelay = given.groupDelay || given.delayTo || given.delayTolerance;
+    const DesignOptions options = byGroupDelay ? GroupDelayOptions(given) : given;
     DesignDocument& doc = window.doc;
     SelectFilter(options, doc);
     const std::optional<FilterKind> kind = FilterKindOf(doc.kind);
@@ -200,6 +278,10 @@ void DesignOptions::AddTo(CLI::App& verb) {
         approximationNames.emplace_back(row.optionName);
     verb.add_option("--approx", approximation, "Approximation")
         ->check(CLI::IsMember(approximationNames));
+    verb.add_option("--bessel-norm", besselNorm,
+                    "What the cut-off of a Bessel design by order fixes: mag (-3.01 dB, the "
+                    "default), delay (the group delay at DC, 1/(2 pi Fc)) or phase")
+        ->check(CLI::IsMember({"mag", "delay", "phase"}));
     verb.add_flag("--by-order", byOrder, "Design from an order (with the order the dialog shows)");
     verb.add_option("--order", order, "Design from this order (2 to 58)");
     verb.add_option("--fp", fp, "Pass-band edge Fp (LP/HP), e.g. 1.5KHz; no unit means Hz");
@@ -210,6 +292,14 @@ void DesignOptions::AddTo(CLI::App& verb) {
     verb.add_option("--atts", atts, "Stop-band attenuation atts, dB");
     verb.add_option("--xs", xs, "Stop-band ratio Xs");
     verb.add_option("--reference", reference, "Reference mode")->check(CLI::IsMember({0, 1}));
+    verb.add_option("--group-delay", groupDelay,
+                    "Design a Bessel low-pass by group delay: its delay at DC in seconds (with "
+                    "--delay-to; the order and Fc follow)");
+    verb.add_option("--delay-to", delayTo,
+                    "The frequency up to which the group delay stays within --delay-tolerance");
+    verb.add_option("--delay-tolerance", delayTolerance,
+                    "Percent by which the group delay may fall below its DC value up to "
+                    "--delay-to (default 1)");
     verb.add_option("--load", load,
                     "Start from this design file (.vorna); the other options override its values");
 }

@@ -25,13 +25,17 @@ struct DesignWindow {
 
 struct DesignOptions {
     std::optional<std::string> kind;           // lp, hp, bp, be
-    std::optional<std::string> approximation;  // butterworth, chebyshev, invchebyshev, elliptic
+    std::optional<std::string> approximation;  // an approximation's option name
+    std::optional<std::string> besselNorm;     // mag, delay, phase
     bool byOrder = false;
     std::optional<std::string> order;
     std::optional<std::string> fp, fc, fp1, fp2;  // number with an optional unit
     std::optional<std::string> attp, atts, xs;
     std::optional<int> reference;
     std::optional<std::string> load;  // design file whose values the options override
+    // A Bessel low-pass by group delay: the delay at DC (s), the frequency up to which it
+    // holds and by how many percent it may fall there.
+    std::optional<std::string> groupDelay, delayTo, delayTolerance;
 
     void AddTo(CLI::App& verb);
 };

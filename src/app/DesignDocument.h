@@ -23,6 +23,8 @@ inline constexpr int kButterworth = static_cast<int>(Approximation::Butterworth)
 inline constexpr int kChebyshev = static_cast<int>(Approximation::Chebyshev);
 inline constexpr int kInverseChebyshev = static_cast<int>(Approximation::InverseChebyshev);
 inline constexpr int kElliptic = static_cast<int>(Approximation::Elliptic);
+inline constexpr int kBessel = static_cast<int>(Approximation::Bessel);
+inline constexpr int kLegendre = static_cast<int>(Approximation::Legendre);
 
 class DesignDocument {
 public:
@@ -63,6 +65,7 @@ public:
     double epsP2 = 0;
     double epsS2 = 0;
     int firstEntry = 0;
+    BesselNorm besselNorm = BesselNorm::Magnitude;
 
     // Runs the design procedure for the current kind, approximation and entry mode.
     // Returns 0 when a design was computed, 1 when the user cancelled.

@@ -1,9 +1,25 @@
 #include "app/DesignNoticeMessages.h"
 
+#include <string>
+
 #include "dialogs/DataExchange.h"
 #include "platform/Ui.h"
 
 namespace vorna {
+
+namespace {
+
+// An order in full-width digits, as the order messages write numbers.
+std::string FullWidthOrder(int order) {
+    std::string text;
+    for (const char digit : std::to_string(order)) {
+        text += "\xEF\xBC";  // U+FF10 + digit in UTF-8
+        text += static_cast<char>('\x90' + (digit - '0'));
+    }
+    return text;
+}
+
+}  // namespace
 
 const char* NoticeMessage(DesignNotice notice) {
     switch (notice) {
@@ -34,7 +50,8 @@ std::optional<std::string> RefusalMessage(const DesignRefusal& refusal) {
         case DesignRule::BandEdgesReversed:
             return "Ｆｐ２はＦｐ１より高い周波数を設定してください。";
         case DesignRule::OrderAboveLimit:
-            return "フィルタの次数が５８を越えました。\n入力し直して下さい。";
+            return "フィルタの次数が" + FullWidthOrder(static_cast<int>(refusal.maximum)) +
+                   "を越えました。\n入力し直して下さい。";
         case DesignRule::NotComputable:
             return "この設定では設計値が計算出来ません。\n帯域幅、次数、減衰量を見直してください。";
         case DesignRule::XsNotAboveOne:

@@ -28,6 +28,7 @@ void DesignDocument::TakeOver(const DesignSpec& spec, EntriesKept kept,
     oddOrder = order % 2 != 0 ? 1 : 0;
     lastSection = static_cast<int>(std::ceil((order - 1) / 2.0)) - 1;
     if (kept == EntriesKept::None) return;
+    besselNorm = spec.besselNorm;
     if (spec.ByOrder()) xs = spec.xs;
     if (IsBand(spec.kind)) {
         StoreFrequency(spec.fp1, fp1, unitFp1);
@@ -60,6 +61,7 @@ DesignSpec DesignDocument::Spec() const {
     spec.atts = atts;
     spec.xs = xs;
     spec.order = order;
+    spec.besselNorm = besselNorm;
     return spec;
 }
 

@@ -2,6 +2,7 @@
 // document's side of their loop. The design API checks the entries and designs; the
 // procedure shows its notices and refusals and keeps what a refused design took over.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -47,6 +48,7 @@ void FillParameterDialog(DesignDocument& doc, ParameterDialog& dialog,
     dialog.atts = doc.atts;
     dialog.order = doc.order;
     dialog.xsUpperLimit = xsLimit;
+    dialog.besselNormText = BesselNormTexts().at(static_cast<std::size_t>(doc.besselNorm));
 }
 
 // The design the dialog's entries ask for.
@@ -64,16 +66,20 @@ DesignSpec EnteredSpec(const DesignDocument& doc, const ParameterDialog& dialog,
     if (!procedure.byOrder) spec.atts = dialog.atts;
     spec.xs = dialog.xs;
     spec.order = dialog.order;
+    const auto& norms = BesselNormTexts();
+    const auto norm = std::find(norms.begin(), norms.end(), dialog.besselNormText);
+    if (norm != norms.end()) spec.besselNorm = static_cast<BesselNorm>(norm - norms.begin());
     return spec;
 }
 
 }  // namespace
 
 int DesignDocument::RunDesignProcedure(Ui& ui, const ParameterDialogSpec& procedure) {
-    ParameterDialog dialog(procedure.id,
-                           procedure.caption == ApproximationCaption::Named
-                               ? std::string(ApproximationRowOf(Spec().approximation).name)
-                               : std::string());
+    const ApproximationRow& row = ApproximationRowOf(Spec().approximation);
+    ParameterDialog dialog(
+        procedure.id,
+        procedure.caption == ApproximationCaption::Named ? std::string(row.name) : std::string(),
+        std::string(row.captionName), procedure.byOrder && row.id == Approximation::Bessel);
     // The band-eliminate dialogs show the limit of the stored band, computed once.
     const double xsLimit = std::sqrt(fp2 / fp1);
     // On a first entry a Cancel goes on with the values shown, which are the document's.

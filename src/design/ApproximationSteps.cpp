@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "design/AllPolePrototype.h"
 #include "design/OrderLimits.h"
 
 namespace vorna {
@@ -18,6 +19,16 @@ double ChebyshevStopband(DesignWork& w) {
 
 double ChebyshevOrderOf(DesignWork& w, double ratio) {
     return ChebyshevOrder(w.f.epsP2, w.f.epsS2, ratio, w.notices);
+}
+
+// The prototype's frequency of the attp point: a band design's edges are its -3.01 dB points,
+// where the prototype of a specification has 1.
+double AllPolePassbandEdge(DesignWork& w, const LowPassPrototype& prototype) {
+    return w.Band() ? 1 : PrototypeEdge(prototype, w.spec.attp);
+}
+
+double AllPoleStopband(DesignWork& w) {
+    return PrototypeAttenuation(w.Prototype(w.f.order), w.f.omegaS);
 }
 
 }  // namespace
@@ -95,6 +106,47 @@ void InverseChebyshevFinishOrdered(DesignWork& w) {
     w.ComputeEpsilons();
     w.EvaluateInverseChebyshev();
     if (w.Band()) w.SetBandCentreStop();
+}
+
+bool AllPoleSpecifiedOrder(DesignWork& w) {
+    double ratio = w.spec.xs;
+    if (w.Band()) {
+        w.SetStopbandEdges();
+        ratio = w.BandRatio();
+    }
+    // Above the highest order the order check refuses the design.
+    w.f.order = w.row.maxOrder + 1;
+    for (int order = w.row.minOrder; order <= w.row.maxOrder; ++order) {
+        const LowPassPrototype prototype = w.Prototype(order);
+        const double edge = AllPolePassbandEdge(w, prototype);
+        if (PrototypeAttenuation(prototype, edge * ratio) >= w.spec.atts) {
+            w.f.order = order;
+            break;
+        }
+    }
+    w.f.orderExact = w.f.order;
+    return true;
+}
+
+void AllPoleFinishSpecified(DesignWork& w) {
+    const double edge = AllPolePassbandEdge(w, w.Prototype(w.f.order));
+    if (w.spec.kind == FilterKind::LowPass) {
+        w.f.fc = w.spec.fp / edge;
+    } else if (w.spec.kind == FilterKind::HighPass) {
+        w.f.fc = w.spec.fp * edge;
+    } else {
+        w.SetBandCentre();
+    }
+    w.EvaluateStopband(AllPoleStopband);
+}
+
+void AllPoleFinishOrdered(DesignWork& w) {
+    if (w.Band()) {
+        w.SetBandCentre();
+    } else {
+        w.f.fc = w.spec.fp;
+    }
+    w.EvaluateStopband(AllPoleStopband);
 }
 
 bool EllipticSpecifiedOrder(DesignWork& w) {

@@ -23,4 +23,11 @@ bool EllipticSpecifiedOrder(DesignWork& w);
 void EllipticFinishSpecified(DesignWork& w);
 void EllipticFinishOrdered(DesignWork& w);
 
+// The all-pole approximations whose prototype alone fixes the response (Bessel, Legendre):
+// a specification takes the lowest order whose prototype, with its attp point at the
+// pass-band edge, reaches atts at the stop-band edge.
+bool AllPoleSpecifiedOrder(DesignWork& w);
+void AllPoleFinishSpecified(DesignWork& w);
+void AllPoleFinishOrdered(DesignWork& w);
+
 }  // namespace vorna

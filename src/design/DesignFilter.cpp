@@ -89,6 +89,17 @@ bool XsBoundedByBand(const DesignSpec& spec) {
            (!spec.ByOrder() || ApproximationRowOf(spec.approximation).finiteZeros);
 }
 
+SectionRequest SectionRequestOf(const DesignSpec& spec, const DesignFigures& f, int order) {
+    return {spec.kind,
+            spec.approximation,
+            order,
+            spec.attp,
+            f.epsP2,
+            f.epsS2,
+            IsBand(spec.kind) ? f.xsAlt : spec.xs,
+            spec.ByOrder() ? spec.besselNorm : BesselNorm::Magnitude};
+}
+
 void ComputeDesignResults(const DesignSpec& spec, DesignFigures& f, DesignResults& results) {
     results.p0 = 0;
     results.p1 = 0;
@@ -106,14 +117,7 @@ void ComputeDesignResults(const DesignSpec& spec, DesignFigures& f, DesignResult
     results.convertedToDigital = 0;
     results.approximatedByCircuit = 0;
     results.noDesignYet = 0;
-    const SectionRequest request{spec.kind,
-                                 spec.approximation,
-                                 f.order,
-                                 spec.attp,
-                                 f.epsP2,
-                                 f.epsS2,
-                                 IsBand(spec.kind) ? f.xsAlt : spec.xs};
-    const SectionOutcome outcome = ComputeSections(request, results);
+    const SectionOutcome outcome = ComputeSections(SectionRequestOf(spec, f, f.order), results);
     if (outcome.modulus) {
         const EllipticModulus& m = *outcome.modulus;
         f.elliptic = {m.k, m.kc, m.K, m.Kc, outcome.reached.selectivity};

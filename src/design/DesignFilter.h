@@ -13,6 +13,7 @@
 #include "design/EllipticFunctions.h"
 #include "design/FilterKinds.h"
 #include "design/OrderSelection.h"
+#include "design/SectionPipeline.h"
 
 namespace vorna {
 
@@ -39,6 +40,9 @@ struct DesignSpec {
     double atts = 60;
     double xs = 1.5;
     int order = 18;
+    // The Bessel approximation's normalisation of a design by order (a specification fixes
+    // the response by its own edges).
+    BesselNorm besselNorm = BesselNorm::Magnitude;
 
     bool ByOrder() const { return entry == EntryMode::ByOrder; }
 };
@@ -134,6 +138,9 @@ DesignOutcome DesignFilter(const DesignSpec& spec, const DesignFigures& from = {
 
 // Whether the band-eliminate design of `spec` needs Xs below √(Fp2/Fp1).
 bool XsBoundedByBand(const DesignSpec& spec);
+
+// The prototype request of the design of `spec` with `figures` at `order`.
+SectionRequest SectionRequestOf(const DesignSpec& spec, const DesignFigures& figures, int order);
 
 // Resets `results` for the design of `spec` with `figures` and computes its sections and
 // graph ranges. An elliptic design writes what its order reaches into `figures`. The section

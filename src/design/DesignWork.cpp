@@ -102,6 +102,11 @@ double DesignWork::EllipticAttenuation(double ratio) {
     return reached.atts;
 }
 
+LowPassPrototype DesignWork::Prototype(int order) const {
+    SectionOutcome unused;
+    return row.prototype(SectionRequestOf(spec, f, order), unused);
+}
+
 bool DesignWork::CheckOrder() {
     if (f.order > row.maxOrder) {
         refusal = DesignRefusal{DesignRule::OrderAboveLimit,

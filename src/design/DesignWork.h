@@ -40,6 +40,8 @@ struct DesignWork {
     // Checks the order against the approximation's limits: a refusal above the highest, an
     // order below the lowest raised to it with a notice.
     bool CheckOrder();
+    // The approximation's prototype of the design at `order`.
+    LowPassPrototype Prototype(int order) const;
 };
 
 }  // namespace vorna

@@ -45,14 +45,7 @@ DigitalOutcome ConvertResults(const DesignSpec& spec, const DesignFigures& figur
                                 : upperEdge - lowerEdge;
     }
     digital.fc = digital.omegaC / kTwoPi;
-    const SectionRequest request{spec.kind,
-                                 spec.approximation,
-                                 figures.order,
-                                 spec.attp,
-                                 figures.epsP2,
-                                 figures.epsS2,
-                                 IsBand(spec.kind) ? figures.xsAlt : spec.xs};
-    ComputeSections(request, digital);
+    ComputeSections(SectionRequestOf(spec, figures, figures.order), digital);
     const FilterKind kind = spec.kind;
     if (HasFirstOrderTerm(digital, static_cast<int>(kind))) BilinearFirstOrder(digital, T);
     const int last = LastSectionIndex(digital);

@@ -1,8 +1,35 @@
 #include "design/FilterKinds.h"
 
+#include <array>
+#include <utility>
+
 #include "design/Approximations.h"
 
 namespace vorna {
+
+namespace {
+
+constexpr std::array<std::pair<BesselNorm, std::string_view>, 3> kBesselNormNames{{
+    {BesselNorm::Magnitude, "mag"},
+    {BesselNorm::Delay, "delay"},
+    {BesselNorm::Phase, "phase"},
+}};
+
+}  // namespace
+
+std::string_view BesselNormName(BesselNorm norm) {
+    for (const auto& [named, name] : kBesselNormNames) {
+        if (named == norm) return name;
+    }
+    return {};
+}
+
+std::optional<BesselNorm> BesselNormOfName(std::string_view name) {
+    for (const auto& [norm, named] : kBesselNormNames) {
+        if (named == name) return norm;
+    }
+    return std::nullopt;
+}
 
 std::optional<FilterKind> FilterKindOf(int id) {
     if (id < static_cast<int>(FilterKind::LowPass) ||

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "design/FilterKinds.h"
+
 namespace vorna {
 
 // One second-order section of the prototype:
@@ -41,6 +43,12 @@ struct LowPassPrototype {
 LowPassPrototype ButterworthPrototype(int order);
 LowPassPrototype ChebyshevPrototype(int order, double epsP2);
 LowPassPrototype InverseChebyshevPrototype(int order, double epsS2);
+// The all-pole prototypes of the Bessel approximation, normalised as `norm` says, and of the
+// Legendre (optimum-L) approximation, -3.01 dB at 1 rad/s.
+LowPassPrototype BesselPrototype(int order, BesselNorm norm);
+LowPassPrototype LegendrePrototype(int order);
+// Papoulis's optimum-L polynomial L_n at w^2, as the Legendre prototype evaluates it.
+double OptimumLPolynomial(int order, double omegaSquared);
 
 // asinh(x) as the Chebyshev prototypes compute it, log(x + sqrt(x^2 + 1)).
 double InvSinh(double x);

@@ -22,6 +22,7 @@ struct SectionRequest {
     // The stop-band ratio of the elliptic prototype: Xs for low-pass and high-pass, the band
     // ratio for band-pass and band-eliminate.
     double ellipticRatio = 0;
+    BesselNorm besselNorm = BesselNorm::Magnitude;
 };
 
 // What an elliptic design reaches at its stop-band ratio; empty for the other approximations

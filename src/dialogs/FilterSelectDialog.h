@@ -1,7 +1,8 @@
 #pragma once
 // Dialog 100 "フィルタの種類選択": filter kind, approximation, entry mode and reference mode.
-// The fields are indices: kind 0..3 for radios 101..104, approximation 0..3 for radios
-// 111..114, reference 0..1 for radios 2403..2404.
+// The fields are indices: kind 0..3 for radios 101..104, approximation 0..5 for radios
+// 111..114, 116 and 117 (the approximations' ids; 115 is the by-order check box), reference
+// 0..1 for radios 2403..2404.
 
 #include "dialogs/Dialog.h"
 

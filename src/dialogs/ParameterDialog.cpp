@@ -31,12 +31,14 @@ double SelectionFactor(int index) {
 
 }  // namespace
 
-ParameterDialog::ParameterDialog(int id, std::string name)
-    : Dialog(ParameterDialogResource(ParameterDialogSpecOf(id))),
+ParameterDialog::ParameterDialog(int id, std::string name, const std::string& captionName,
+                                 bool besselNorm)
+    : Dialog(ParameterDialogResource(ParameterDialogSpecOf(id), captionName, besselNorm)),
       approximationName(std::move(name)),
       spec_(ParameterDialogSpecOf(id)) {}
 
 void ParameterDialog::DoDataExchange(DataExchange& dx) {
+    if (Controls().count(kBesselNormCombo) != 0) dx.ComboText(kBesselNormCombo, besselNormText);
     for (int control : spec_.exchangeOrder) {
         // An edit box with its number and the range the number must lie in.
         auto number = [&dx, control](auto& value, auto minimum, auto maximum) {

@@ -4,6 +4,7 @@
 // shows the dialog and, after OK, reads the accepted entries back. Frequencies are numbers
 // in the unit named by their unit text.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -22,8 +23,11 @@ inline constexpr int kMaxOrderEntry = kMaxOrder;
 
 class ParameterDialog : public Dialog {
 public:
-    // `approximationName` is shown by the dialogs that name their approximation.
-    explicit ParameterDialog(int id, std::string approximationName = {});
+    // `approximationName` is shown by the dialogs that name their approximation;
+    // `captionName`, when not empty, by the Butterworth dialogs' caption in place of the
+    // Butterworth's. With `besselNorm` the dialog also asks what the cut-off fixes.
+    explicit ParameterDialog(int id, std::string approximationName = {},
+                             const std::string& captionName = {}, bool besselNorm = false);
 
     const ParameterDialogSpec& Spec() const { return spec_; }
 
@@ -40,6 +44,7 @@ public:
     double xsUpperLimit = 0;
     int order = 0;
     double fcValue = 0;
+    std::string besselNormText;  // one of BesselNormTexts()
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
@@ -53,7 +58,7 @@ private:
     // The fields that the data exchange reads on OK.
     auto Entries() {
         return std::tie(fpValue, fpUnit, attp, xs, atts, fp1Value, fp1Unit, fp2Value, fp2Unit,
-                        order, fcValue);
+                        order, fcValue, besselNormText);
     }
     // Recomputes the upper limit of Xs from the band edges as typed.
     void UpdateXsLimit();
@@ -69,6 +74,11 @@ std::optional<double> XsLimitOfTypedEdges(const std::string& fp1Text, int fp1Uni
                                           const std::string& fp2Text, int fp2Unit);
 
 // The resource of parameter dialog `spec`: labels, edits, unit combos and buttons in rows.
-DialogResource ParameterDialogResource(const ParameterDialogSpec& spec);
+DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
+                                       const std::string& captionName = {},
+                                       bool besselNorm = false);
+
+// The choices of the Bessel normalisation combo, in the order of BesselNorm.
+const std::array<std::string, 3>& BesselNormTexts();
 
 }  // namespace vorna

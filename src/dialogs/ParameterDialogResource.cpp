@@ -142,7 +142,14 @@ private:
 
 }  // namespace
 
-DialogResource ParameterDialogResource(const ParameterDialogSpec& spec) {
+const std::array<std::string, 3>& BesselNormTexts() {
+    static const std::array<std::string, 3> texts{"ゲイン −3.01 dB", "直流の群遅延 1/(2πFc)",
+                                                  "位相の漸近線"};
+    return texts;
+}
+
+DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
+                                       const std::string& captionName, bool besselNorm) {
     DialogResource r;
     r.id = spec.id;
     r.title = "設計パラメータの入力";
@@ -154,8 +161,10 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec) {
                           kCaptionY, kLabelWidth, kLineHeight});
     switch (spec.caption) {
         case ApproximationCaption::Butterworth:
-            r.controls.push_back({ControlKind::Static, IDC_STATIC, "遮断特性　バターワース", kEditX,
-                                  kCaptionY, kDialogWidth - kEditX - 5, kLineHeight});
+            r.controls.push_back(
+                {ControlKind::Static, IDC_STATIC,
+                 "遮断特性　" + (captionName.empty() ? "バターワース" : captionName), kEditX,
+                 kCaptionY, kDialogWidth - kEditX - 5, kLineHeight});
             break;
         case ApproximationCaption::Chebyshev:
             r.controls.push_back({ControlKind::Static, IDC_STATIC, "遮断特性　チェビシェフ", kEditX,
@@ -184,6 +193,14 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec) {
         rows.Next();
     };
 
+    if (besselNorm) {
+        const auto& texts = BesselNormTexts();
+        r.controls.push_back({ControlKind::DropList, kBesselNormCombo, "", kEditX, rows.EditY(),
+                              kUnitX + kUnitWidth - kEditX, kEditHeight, true, false,
+                              std::vector<std::string>(texts.begin(), texts.end())});
+        rows.Label("カットオフ周波数 Fc の定め方");
+        rows.Next();
+    }
     entryRow(kOrderEdit, 0, nullptr);
     entryRow(kFpValueEdit, kFpUnitCombo, nullptr);
     entryRow(kFcValueEdit, kFpUnitCombo, nullptr);

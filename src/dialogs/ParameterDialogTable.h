@@ -28,6 +28,7 @@ enum ParameterControl : int {
     kXsLimitStatic = 533,
     kOrderEdit = 534,
     kFcValueEdit = 535,
+    kBesselNormCombo = 536,  // the Bessel designs by order: what the cut-off fixes
 };
 
 // How the dialog names its approximation in the top row.

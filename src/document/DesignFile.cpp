@@ -63,6 +63,7 @@ public:
     bool Boolean(const char* name) const {
         return Typed(name, &json::is_boolean, "true か false").get<bool>();
     }
+    bool Has(const char* name) const { return object_.contains(name); }
     std::string String(const char* name) const {
         return Typed(name, &json::is_string, "文字列").get<std::string>();
     }
@@ -167,6 +168,9 @@ void ReadDesign(const Reader& design, DesignSettings& s) {
     s.kind = design.Integer("kind", kLowPass, kBandEliminate);
     s.approximation =
         design.Integer("approximation", LowestApproximationId(), HighestApproximationId());
+    if (!ApproximationOf(s.approximation))
+        throw Refusal{Format("「%s」の値 %d はどの近似も表しません。",
+                             design.Place("approximation").c_str(), s.approximation)};
     s.byOrder = design.Boolean("byOrder");
     s.referenceMode = design.Integer("referenceMode", 0, 1);
     s.fp = ReadFrequency(design, "fp");
@@ -177,6 +181,14 @@ void ReadDesign(const Reader& design, DesignSettings& s) {
     s.xs = design.Real("xs", 1, false, kMaxXs);
     s.order = design.Integer("order", kMinOrderEntry, kMaxOrderEntry);
     s.rippleMemory = design.Real("rippleMemory", 0, false, kMaxAttp);
+    if (design.Has("besselNorm")) {
+        const std::string name = design.String("besselNorm");
+        const std::optional<BesselNorm> norm = BesselNormOfName(name);
+        if (!norm)
+            throw Refusal{Format("「%s」の値「%s」は使えません（mag、delay、phase のいずれか）。",
+                                 design.Place("besselNorm").c_str(), EchoedText(name).c_str())};
+        s.besselNorm = *norm;
+    }
 }
 
 FontDescription ReadFont(const Reader& font) {
@@ -319,6 +331,8 @@ std::string DesignFileText(const DesignSettings& s, const json& results) {
         {"synthesis",
          {{"circuits", circuits}, {"eSeries", s.eSeries}, {"outputChoice", s.outputChoice}}},
     };
+    if (s.approximation == static_cast<int>(Approximation::Bessel))
+        file["design"]["besselNorm"] = BesselNormName(s.besselNorm);
     if (!results.is_null()) file["results"] = ordered(results);
     return file.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "design/FilterKinds.h"
 #include "platform/Canvas.h"
 
 namespace vorna {
@@ -19,7 +20,7 @@ struct FrequencyEntry {
 };
 
 struct DesignSettings {
-    // Filter selection (dialog 100): kind 101..104, approximation 111..114.
+    // Filter selection (dialog 100): kind 101..104, approximation 111..114, 116, 117.
     int kind = 0;
     int approximation = 0;
     bool byOrder = false;
@@ -33,6 +34,7 @@ struct DesignSettings {
     double xs = 0;
     int order = 0;
     double rippleMemory = 0;  // the ripple the next Chebyshev-like dialog proposes
+    BesselNorm besselNorm = BesselNorm::Magnitude;  // kept in the file for Bessel designs
     // Presentation: display mode 1 graph, 2 coefficient list; graph kind 301 response,
     // 302 pole-zero plot.
     int displayMode = 0;

@@ -37,6 +37,7 @@ void StoreEntries(const DesignSettings& s, DesignDocument& doc) {
     doc.xs = s.xs;
     doc.order = s.order;
     doc.rippleMemory = s.rippleMemory;
+    doc.besselNorm = s.besselNorm;
 }
 
 void StorePresentation(const DesignSettings& s, DesignView& view) {
@@ -101,6 +102,7 @@ DesignSettings CaptureSettings(const DesignView& view) {
     s.xs = doc.xs;
     s.order = doc.order;
     s.rippleMemory = doc.rippleMemory;
+    s.besselNorm = doc.besselNorm;
     // While a command's dialog is open the view shows nothing; a file keeps a mode that
     // shows something.
     s.displayMode = view.displayMode == DisplayMode::CoefficientList ? 2 : 1;

@@ -20,6 +20,8 @@ DesignSpec Spec(FilterKind kind, Approximation approximation, EntryMode entry) {
     spec.attp =
         ApproximationRowOf(approximation).passband == PassbandEntry::Ripple ? 0.5 : kThreeDecibels;
     spec.order = 5;
+    // The Bessel roll-off tends to a Gaussian's: 1.5 Fp stays within 6.8 dB at any order.
+    if (approximation == Approximation::Bessel) spec.atts = 6;
     return spec;
 }
 

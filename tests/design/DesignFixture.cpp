@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "app/DocumentResults.h"
+#include "design/Approximations.h"
 #include "platform/CLocale.h"
 
 namespace vorna::testing {
@@ -12,13 +13,33 @@ namespace vorna::testing {
 namespace {
 
 constexpr const char* kKindNames[] = {"LP", "HP", "BP", "BE"};
-constexpr const char* kApproximationNames[] = {"Butterworth", "Chebyshev", "InvCheb", "Elliptic"};
 
 }  // namespace
 
+const char* ApproximationLabel(int approximation) {
+    switch (static_cast<Approximation>(approximation)) {
+        case Approximation::Butterworth:
+            return "Butterworth";
+        case Approximation::Chebyshev:
+            return "Chebyshev";
+        case Approximation::InverseChebyshev:
+            return "InvCheb";
+        case Approximation::Elliptic:
+            return "Elliptic";
+        case Approximation::Bessel:
+            return "Bessel";
+        case Approximation::Legendre:
+            return "Legendre";
+    }
+    return "?";
+}
+
 std::string Describe(const DesignCase& d) {
-    return Format("%s %s m=%d attp=%g xs=%g fp=%g fp1=%g fp2=%g", kKindNames[d.kind - kLowPass],
-                  kApproximationNames[d.approximation - kButterworth], d.order, d.attp, d.xs, d.fp,
+    const std::string norm = d.approximation == static_cast<int>(Approximation::Bessel)
+                                 ? "-" + std::string(BesselNormName(d.besselNorm))
+                                 : "";
+    return Format("%s %s%s m=%d attp=%g xs=%g fp=%g fp1=%g fp2=%g", kKindNames[d.kind - kLowPass],
+                  ApproximationLabel(d.approximation), norm.c_str(), d.order, d.attp, d.xs, d.fp,
                   d.fp1, d.fp2);
 }
 
@@ -29,7 +50,11 @@ DesignDocument MakeDocument(const DesignCase& d) {
     doc.byOrder = 1;
     doc.order = d.order;
     doc.xs = d.xs;
-    doc.attp = d.approximation == kButterworth ? kThreeDecibels : d.attp;
+    const bool threeDecibels =
+        ApproximationRowOf(static_cast<Approximation>(d.approximation)).passband ==
+        PassbandEntry::ThreeDecibels;
+    doc.attp = threeDecibels ? kThreeDecibels : d.attp;
+    doc.besselNorm = d.besselNorm;
     doc.fp = d.fp;
     doc.fp1 = d.fp1;
     doc.fp2 = d.fp2;

@@ -19,8 +19,11 @@ struct DesignCase {
     double fp = 1000;   // LP/HP cut-off Fc
     double fp1 = 1000;  // BP/BE band edges
     double fp2 = 3000;
+    BesselNorm besselNorm = BesselNorm::Magnitude;
 };
 
+// The approximation's name as the scipy comparisons take it.
+const char* ApproximationLabel(int approximation);
 std::string Describe(const DesignCase& design);
 
 // The document after the by-order procedure of the case's kind and approximation.

@@ -10,6 +10,7 @@
 #include "design/DesignResults.h"
 #include "design/EllipticFunctions.h"
 #include "design/OrderLimits.h"
+#include "dialogs/ParameterDialog.h"
 #include "support/ScriptedUi.h"
 
 namespace vorna {
@@ -110,6 +111,28 @@ TEST(DesignDispatcher, SectionCountsFollowTheOrder) {
         EXPECT_EQ(doc.oddOrder, c.odd);
         EXPECT_EQ(doc.lastSection, c.last);
     }
+}
+
+// The Bessel by-order dialogs ask what the cut-off fixes and the document keeps the choice;
+// the Legendre ones do not ask.
+TEST(BesselDesign, ByOrderDialogTakesTheNormalisation) {
+    DesignDocument doc = Selection(101, kBessel, 1);
+    ScriptedUi ui;
+    ui.ExpectDialog(508)
+        .ExpectText(kBesselNormCombo, BesselNormTexts()[0])
+        .Pick(kBesselNormCombo, BesselNormTexts()[1])
+        .Type(534, "5")
+        .Ok();
+    EXPECT_EQ(doc.RunDesign(ui), 0);
+    EXPECT_EQ(doc.besselNorm, BesselNorm::Delay);
+    ui.ExpectDialog(508).ExpectText(kBesselNormCombo, BesselNormTexts()[1]).Ok();
+    EXPECT_EQ(doc.RunDesign(ui), 0);
+
+    DesignDocument legendre = Selection(102, kLegendre, 1);
+    ui.ExpectDialog(511)
+        .Inspect([](const Dialog& d) { EXPECT_EQ(d.Controls().count(kBesselNormCombo), 0u); })
+        .Ok();
+    EXPECT_EQ(legendre.RunDesign(ui), 0);
 }
 
 TEST(ButterworthDesign, DefaultsGiveOrder18AndOneKilohertz) {

@@ -11,9 +11,9 @@ TEST(FilterKinds, OnlyTheFourIdsOfEachNameAValue) {
     const struct {
         int id;
         bool kind, approximation;
-    } cases[] = {{100, false, false}, {101, true, false},  {104, true, false},
-                 {105, false, false}, {110, false, false}, {111, false, true},
-                 {114, false, true},  {115, false, false}, {0, false, false}};
+    } cases[] = {{100, false, false}, {101, true, false}, {104, true, false},  {105, false, false},
+                 {110, false, false}, {111, false, true}, {114, false, true},  {115, false, false},
+                 {116, false, true},  {117, false, true}, {118, false, false}, {0, false, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.id);
         EXPECT_EQ(FilterKindOf(c.id).has_value(), c.kind);

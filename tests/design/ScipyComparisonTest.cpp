@@ -30,16 +30,17 @@ std::vector<double> ScipyEdges(const DesignDocument& doc) {
 std::string DesignJson(const DesignCase& design) {
     const Design d = MakeDesign(design);
     constexpr const char* kKinds[] = {"LP", "HP", "BP", "BE"};
-    constexpr const char* kApproximations[] = {"Butterworth", "Chebyshev", "InvCheb", "Elliptic"};
     std::ostringstream json;
     json << "{\"name\": \"" << Describe(design) << "\", \"kind\": \""
          << kKinds[design.kind - kLowPass] << "\", \"approximation\": \""
-         << kApproximations[design.approximation - kButterworth]
-         << "\", \"order\": " << design.order << ", \"attp\": " << Number(d.doc.attp)
+         << ApproximationLabel(design.approximation) << "\", \"norm\": \""
+         << BesselNormName(design.besselNorm) << "\", \"order\": " << design.order
+         << ", \"attp\": " << Number(d.doc.attp)
          << ", \"attsAchieved\": " << Number(d.doc.attsAchieved) << ", \"edges\": [";
     const std::vector<double> edges = ScipyEdges(d.doc);
     for (size_t i = 0; i < edges.size(); ++i) json << (i ? ", " : "") << Number(edges[i]);
-    json << "], \"first\": ";
+    const bool ownPrototype = design.approximation == kBessel || design.approximation == kLegendre;
+    json << "], \"tolerance\": " << (ownPrototype ? 1e-6 : 0.01) << ", \"first\": ";
     const bool lowOrHigh = design.kind == kLowPass || design.kind == kHighPass;
     if (lowOrHigh && d.results.resultOddOrder != 0) {
         json << "[" << Number(d.results.p0) << ", " << Number(d.results.p1) << ", "
@@ -83,6 +84,14 @@ std::vector<DesignCase> Grid() {
     // The example of a factorisation on the wrong polynomial: order 5, 0.01 dB, Xs 1.5.
     grid.push_back({kLowPass, kElliptic, 5, 0.01, 1.5});
     grid.push_back({kLowPass, kElliptic, 58, 0.01, 3.0});
+    // The all-pole approximations whose prototypes are their own: to 1e-6 dB.
+    for (int kind = kLowPass; kind <= kBandEliminate; ++kind) {
+        for (int order : {2, 3, 8, 13, 25}) {
+            for (BesselNorm norm : {BesselNorm::Magnitude, BesselNorm::Delay, BesselNorm::Phase})
+                grid.push_back({kind, kBessel, order, 0, 1.5, 1000, 1000, 3000, norm});
+            grid.push_back({kind, kLegendre, order, 0, 1.5, 1000, 1000, 3000});
+        }
+    }
     // The ends of the stop-band ratio and of the ripple.
     for (int approximation = kChebyshev; approximation <= kElliptic; ++approximation) {
         for (int order : {2, 7, 58}) {

@@ -53,6 +53,9 @@ std::vector<Factory> EveryDialog() {
     for (int id = 500; id <= 519; ++id) {
         dialogs.push_back([id] { return std::make_unique<ParameterDialog>(id, "Elliptic"); });
     }
+    // The -3 dB dialogs as the other approximations they serve name them.
+    dialogs.push_back([] { return std::make_unique<ParameterDialog>(500, "", "ルジャンドル"); });
+    dialogs.push_back([] { return std::make_unique<ParameterDialog>(508, "", "ベッセル", true); });
     for (const CircuitSelection& selection : kCircuitSelections) {
         dialogs.push_back(
             [&selection] { return std::make_unique<CircuitSelectionDialog>(selection); });

@@ -66,6 +66,33 @@ double LargestDeviation(const json& points) {
     return largest;
 }
 
+// Every basic circuit that takes an all-pole design realises Bessel and Legendre designs
+// (the band-pass and band-eliminate ones in bands whose sections have the Q they need).
+TEST(VerifyVerb, AllPoleCircuitsRealiseBesselAndLegendreDesigns) {
+    constexpr CircuitCase kAllPole[] = {
+        {"LP1", "--kind lp --approx bessel --by-order --order 5 --fc 1KHz"},
+        {"LP2", "--kind lp --approx legendre --by-order --order 8 --fc 1KHz"},
+        {"HP1", "--kind hp --approx legendre --by-order --order 5 --fc 1KHz"},
+        {"HP2", "--kind hp --approx bessel --bessel-norm delay --by-order --order 8 --fc 1KHz"},
+        {"BP1", "--kind bp --approx bessel --by-order --order 5 --fp1 1KHz --fp2 1.5KHz"},
+        {"BP1", "--kind bp --approx legendre --by-order --order 8 --fp1 1KHz --fp2 3KHz"},
+        {"BP2", "--kind bp --approx bessel --bessel-norm phase --by-order --order 8"},
+        {"BP2", "--kind bp --approx legendre --by-order --order 5"},
+        {"BE1", "--kind be --approx bessel --by-order --order 5"},
+        {"BE1", "--kind be --approx legendre --by-order --order 8"},
+        {"BE2", "--kind be --approx bessel --bessel-norm delay --by-order --order 8"},
+        {"BE2", "--kind be --approx legendre --by-order --order 5 --fp1 1KHz --fp2 2KHz"},
+    };
+    for (const CircuitCase& c : kAllPole) {
+        SCOPED_TRACE(std::string(c.circuit) + " " + c.design);
+        const testing::TempFolder folder;
+        const json ideal = Verify(
+            folder.Path(), std::string(c.design) + " --circuit " + c.circuit + " --gbw 1e12");
+        ASSERT_TRUE(ideal.contains("maxPassbandDeviationDb"));
+        EXPECT_LT(ideal["maxPassbandDeviationDb"].get<double>(), 0.05);
+    }
+}
+
 TEST(VerifyVerb, EveryBasicCircuitMatchesItsIdealResponseAndTheSimulatorProgram) {
     for (const CircuitCase& c : kCircuits) {
         SCOPED_TRACE(c.circuit);
