@@ -11,8 +11,6 @@ inline constexpr const char* kDocumentBaseName = "Korvel";
 inline constexpr const char* kDocumentFilter = "KORVEL ﾌｧｲﾙ (*.vorna)";
 inline constexpr const char* kDocumentPatterns = "*.vorna";
 inline constexpr const char* kDocumentExtension = "vorna";
-// Asked before a changed design is closed ("%1": the window's name).
-inline constexpr const char* kAskToSave = "%1 への変更を保存しますか?";
 inline constexpr const char* kSavedMessage = "設計ﾌｧｲﾙ %1 を保存しました";
 inline constexpr const char* kAllFilesFilter = "すべてのﾌｧｲﾙ (*)";
 

@@ -367,7 +367,7 @@ bool MainWindow::ConfirmClose(DocumentWindow* document) {
     for (QMdiSubWindow* window : area_->subWindowList()) {
         if (DocumentOf(window) == document) area_->setActiveSubWindow(window);
     }
-    const int answer = ui_->MessageBox(Text(kAskToSave).arg(document->Name()).toStdString(),
+    const int answer = ui_->MessageBox({TextId::AskToSaveChanges, {document->Name().toStdString()}},
                                        MessageButtons::YesNoCancel);
     AfterCommand();
     if (answer == IDYES) return SaveDocument(document, false);
@@ -445,9 +445,8 @@ void MainWindow::OpenHelpDocument(const char* document) {
         helpFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : helpFolder_;
     const QFileInfo file(QDir(folder), Text(document));
     if (!file.isFile()) {
-        ui_->MessageBox(QStringLiteral("%1\nﾍﾙﾌﾟ文書が見つかりません。")
-                            .arg(QDir::toNativeSeparators(file.absoluteFilePath()))
-                            .toStdString(),
+        ui_->MessageBox({TextId::HelpDocumentMissing,
+                         {QDir::toNativeSeparators(file.absoluteFilePath()).toStdString()}},
                         MessageButtons::Ok);
         return;
     }

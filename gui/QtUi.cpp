@@ -50,13 +50,13 @@ QWidget* QtUi::DialogParent() const {
     return mainWindow_;
 }
 
-int QtUi::MessageBox(const std::string& text, MessageButtons buttons) {
+int QtUi::MessageBox(const Message& message, MessageButtons buttons) {
     ++messagesShown_;
     QMessageBox box(DialogParent());
     box.setObjectName(QStringLiteral("messageBox"));
     box.setWindowTitle(QString::fromLatin1(kMessageBoxTitle));
     box.setTextFormat(Qt::PlainText);
-    box.setText(QString::fromStdString(text));
+    box.setText(QString::fromStdString(MessageText(message)));
     box.setPalette(DialogWindow::FacePalette(box.palette()));
     std::vector<std::pair<QPushButton*, int>> answers;
     const auto add = [&](const char* label, QMessageBox::ButtonRole role, int answer) {
@@ -177,9 +177,8 @@ void QtUi::OpenWithDesktop(const std::string& path) {
     const QFileInfo file(QDir::current(), QString::fromStdString(path));
     if (!file.exists()) return;
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()))) return;
-    MessageBox(QDir::toNativeSeparators(file.absoluteFilePath()).toStdString() +
-                   "\nこのﾌｧｲﾙを開くﾌﾟﾛｸﾞﾗﾑが見つかりません。\n"
-                   "ﾌｧｲﾙはこの場所にあります。別のﾌﾟﾛｸﾞﾗﾑで開いて下さい。",
+    MessageBox({TextId::NoProgramToOpen,
+                {QDir::toNativeSeparators(file.absoluteFilePath()).toStdString()}},
                MessageButtons::Ok);
 }
 

@@ -91,7 +91,7 @@ QString WriteAtomically(const QString& path, const std::function<bool(QIODevice&
 }
 
 void ReportWriteFailure(Ui& ui, const std::string& path, const char* what, const QString& error) {
-    ui.MessageBox(path + "\n" + what + "を書き出せません。\n" + error.toStdString(),
+    ui.MessageBox({TextId::ExportUnwritable, {path, what, error.toStdString()}},
                   MessageButtons::Ok);
 }
 

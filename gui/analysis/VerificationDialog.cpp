@@ -111,7 +111,7 @@ void VerificationDialog::accept() {
         QDialog::accept();
         return;
     }
-    QtUi(this).MessageBox(problem, MessageButtons::Ok);
+    QtUi(this).MessageBox({TextId::VerificationOptionsRefused, {problem}}, MessageButtons::Ok);
 }
 
 }  // namespace vorna

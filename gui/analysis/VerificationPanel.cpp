@@ -80,7 +80,7 @@ std::optional<verify::RealisedCircuit> VerificationPanel::RealiseDesign(Ui& ui) 
     std::string error;
     if (!verify::RealisedCircuitOf(design_.Document(), view, *out, view.selectedCircuit, circuit,
                                    error)) {
-        ui.MessageBox("回路を検証できません。\n" + error, MessageButtons::Ok);
+        ui.MessageBox({TextId::CircuitNotVerifiable, {error}}, MessageButtons::Ok);
         return std::nullopt;
     }
     return circuit;

@@ -10,6 +10,7 @@
 #include "circuit/EngValue.h"
 #include "design/Approximations.h"
 #include "dialogs/ParameterDialog.h"
+#include "text/Message.h"
 
 namespace vorna {
 

@@ -17,6 +17,4 @@ using SynthesisEntry = void (*)(CircuitOutput& out, DesignDocument& doc, DesignV
 
 extern const std::array<SynthesisEntry, 14> synthesisEntries;
 
-extern const char* const kSynthesisFailedMessage;
-
 }  // namespace vorna

@@ -6,12 +6,6 @@
 
 namespace vorna {
 
-const char* const kSynthesisFailedMessage =
-    "現在の伝達関数は希望の回路形式に変換出来ません！！\n\nパラメ－タの入力に戻って，\n\n"
-    "フィルタの次数、周波数、リプル又は周波数の比率などを\n\n"
-    "変更して伝達関数を計算しなおして，もう一度やりなおして下さい\n\n"
-    "どうしてもこの画面に戻る場合には，回路形式を変更して下さい";
-
 namespace {
 
 // How a basic circuit covers a design: whether the first-order section comes first (the
@@ -79,7 +73,7 @@ void Entry(CircuitOutput& out, DesignDocument& doc, DesignView& view, Ui& ui) {
     for (int i = first; failed == 0 && i <= view.sectionLast; ++i)
         failed = recipe.sectionRoutine(ctx, i);
     if (failed != 0) {
-        ui.MessageBox(kSynthesisFailedMessage, MessageButtons::Ok);
+        ui.MessageBox(TextId::SynthesisFailed, MessageButtons::Ok);
         out.synthesisFailed = 1;
     }
 }

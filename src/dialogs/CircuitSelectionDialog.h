@@ -1,11 +1,12 @@
 #pragma once
-// The seven basic-circuit selection dialogs 410 .. 470 "基本回路の選択": two circuits for one
-// filter kind and approximation group, and button 499 "回路図確認" (the default button) that
-// shows the diagram of the circuit selected at that moment.
+// The seven basic-circuit selection dialogs 410 .. 470 (CircuitSelectionTitle): two circuits for
+// one filter kind and approximation group, and button 499 (CircuitSelectionShowDiagram, the default
+// button) that shows the diagram of the circuit selected at that moment.
 
 #include <array>
 
 #include "dialogs/Dialog.h"
+#include "text/TextId.h"
 
 namespace vorna {
 
@@ -14,8 +15,8 @@ inline constexpr int kShowDiagramButton = 499;
 struct CircuitSelection {
     int dialogId;
     int firstCode;  // code of the first radio button; the second is firstCode + 1
-    std::array<const char*, 2> buttonTexts;
-    const char* label;
+    std::array<TextId, 2> buttonTexts;
+    TextId label;
     int choiceIndex;  // entry of the view's circuitChoices
 };
 

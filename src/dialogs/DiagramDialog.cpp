@@ -8,11 +8,12 @@ namespace vorna {
 
 namespace {
 
-const DialogResource& DiagramResource() {
-    static const DialogResource resource{
+// Built afresh for every dialog, in the language of the moment.
+DialogResource DiagramResource() {
+    return DialogResource{
         kDiagramDialogId,
-        "基本回路図の確認",
-        "ＭＳ 明朝",
+        Text(TextId::DiagramTitle),
+        Text(TextId::DefaultFontFace),
         7,
         460,
         362,
@@ -22,7 +23,6 @@ const DialogResource& DiagramResource() {
             {ControlKind::Button, IDOK, "OK", 400, 344, 50, 14, true, true},
         },
     };
-    return resource;
 }
 
 constexpr std::array<const char*, 14> kDiagramFiles{
@@ -46,7 +46,7 @@ void DiagramDialog::OnInitDialog() {
     Ui& ui = CurrentUi();
     auto image = LoadDiagram(ui.ProgramDirectory() + "sys/" + DiagramFileName(circuitCode));
     if (!image) {
-        ui.MessageBox("回路図ファイルが開けません", MessageButtons::Ok);
+        ui.MessageBox(TextId::DiagramUnopenable, MessageButtons::Ok);
         return;
     }
     MutableControl(kDiagramPictureId).image = std::move(*image);

@@ -1,5 +1,5 @@
 #pragma once
-// Dialog 100 "フィルタの種類選択": filter kind, approximation, entry mode and reference mode.
+// Dialog 100 (FilterSelectTitle): filter kind, approximation, entry mode and reference mode.
 // The fields are indices: kind 0..3 for radios 101..104, approximation 0..3 for radios
 // 111..114, reference 0..1 for radios 2403..2404.
 

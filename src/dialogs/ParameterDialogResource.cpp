@@ -3,6 +3,7 @@
 // label on the right), OK and Cancel at the right of the last two rows.
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,47 +16,39 @@ namespace {
 struct LabelRow {
     int control;  // the entry the label belongs to; kNoteRow for the 3.01 dB note
     std::vector<int> dialogs;
-    const char* text;
-    const char* secondLine = nullptr;  // the Xs row of the band-eliminate dialogs
+    TextId text;
+    std::optional<TextId> secondLine;  // the Xs row of the band-eliminate dialogs
 };
 
 constexpr int kNoteRow = 0;
-const char* const kXsRangeLine = "入力して下さい     1 < Xs <";
+constexpr TextId kXsRangeLine = TextId::ParameterXsRange;
 
 const std::vector<LabelRow>& LabelRows() {
     static const std::vector<LabelRow> rows{
-        {520, {500, 502}, "カットオフ付近で減衰域の周波数 Fp"},
-        {520, {501, 503}, "カットオフ周波数 Fp"},
-        {535, {508, 509, 510, 511, 512, 513}, "カットオフ周波数 Fc"},
-        {534,
-         {508, 509, 510, 511, 512, 513, 514, 515, 516, 517, 518, 519},
-         "設計するフィルタの次数 m(<=58)"},
-        {522, {500, 501, 502, 503}, "周波数Fpにおける減衰量又はリプル attp"},
-        {522, {505, 507, 515, 516, 518, 519}, "周波数Fp1,Fp2における減衰量又はリプル attp"},
-        {522, {509, 510, 512, 513}, "周波数Fcにおける減衰量又はリプル attp"},
-        {kNoteRow, {504, 506}, "周波数Fp1,Fp2における減衰量は 3.01dB とします"},
-        {524, {500, 501, 502, 503}, "周波数Fsにおける減衰量 atts"},
-        {524, {504, 505, 506, 507}, "周波数Fs1,Fs2における減衰量 atts"},
-        {523, {500, 501}, "減衰量を指定する周波数をFsとして, Xs = Fs/Fp"},
-        {523, {502, 503}, "減衰量を指定する周波数をFsとして, Xs = Fp/Fs"},
-        {523, {504, 505}, "減衰量を指定する周波数をFs1として, Xs = Fp1/Fs1"},
-        {523,
-         {506, 507},
-         "減衰量を指定する周波数をFs1として, Xs = Fs1/Fp1を次の範囲で",
-         kXsRangeLine},
-        {523, {508, 509, 510}, "最低減衰量に達する周波数をFsとして、Xs = Fs/Fc"},
-        {523, {511, 512, 513}, "最低減衰量に達する周波数をFsとして、Xs = Fc/Fs"},
-        {523, {514, 515, 516}, "最低減衰量に達する周波数をFs1として、Xs = Fp1/Fs1"},
-        {523,
-         {517, 518, 519},
-         "最低減衰量に達する周波数をFs1として、Xs = Fs1/Fp1 を次の範囲で",
-         kXsRangeLine},
-        {527, {504, 505, 515, 516}, "通過帯域　下端の周波数 Fp1 : (Fs1 = Fp1/xs)"},
-        {527, {514}, "通過帯域　下端の周波数 Fp1  : (Fs1 = Fp1/xs)"},
-        {530, {504, 505, 515, 516}, "通過帯域　上端の周波数 Fp2 : (Fs2 = Fp2*xs)"},
-        {530, {514}, "通過帯域　上端の周波数 Fp2  : (Fs2 = Fp2*xs)"},
-        {527, {506, 507, 517, 518, 519}, "阻止帯域　下端の周波数 Fp1 : (Fs1 = Fp1*xs)"},
-        {530, {506, 507, 517, 518, 519}, "阻止帯域　上端の周波数 Fp2 : (Fs2 = Fp2/xs)"},
+        {520, {500, 502}, TextId::ParameterFpNearCutoff},
+        {520, {501, 503}, TextId::ParameterFpCutoff},
+        {535, {508, 509, 510, 511, 512, 513}, TextId::ParameterFcCutoff},
+        {534, {508, 509, 510, 511, 512, 513, 514, 515, 516, 517, 518, 519}, TextId::ParameterOrder},
+        {522, {500, 501, 502, 503}, TextId::ParameterAttpAtFp},
+        {522, {505, 507, 515, 516, 518, 519}, TextId::ParameterAttpAtFp1Fp2},
+        {522, {509, 510, 512, 513}, TextId::ParameterAttpAtFc},
+        {kNoteRow, {504, 506}, TextId::ParameterAttpFixed},
+        {524, {500, 501, 502, 503}, TextId::ParameterAttsAtFs},
+        {524, {504, 505, 506, 507}, TextId::ParameterAttsAtFs1Fs2},
+        {523, {500, 501}, TextId::ParameterXsFsOverFp},
+        {523, {502, 503}, TextId::ParameterXsFpOverFs},
+        {523, {504, 505}, TextId::ParameterXsFp1OverFs1},
+        {523, {506, 507}, TextId::ParameterXsFs1OverFp1InRange, kXsRangeLine},
+        {523, {508, 509, 510}, TextId::ParameterMinimumXsFsOverFc},
+        {523, {511, 512, 513}, TextId::ParameterMinimumXsFcOverFs},
+        {523, {514, 515, 516}, TextId::ParameterMinimumXsFp1OverFs1},
+        {523, {517, 518, 519}, TextId::ParameterMinimumXsFs1OverFp1InRange, kXsRangeLine},
+        {527, {504, 505, 515, 516}, TextId::ParameterPassBandLowerEdge},
+        {527, {514}, TextId::ParameterPassBandLowerEdgeWide},
+        {530, {504, 505, 515, 516}, TextId::ParameterPassBandUpperEdge},
+        {530, {514}, TextId::ParameterPassBandUpperEdgeWide},
+        {527, {506, 507, 517, 518, 519}, TextId::ParameterStopBandLowerEdge},
+        {530, {506, 507, 517, 518, 519}, TextId::ParameterStopBandUpperEdge},
     };
     return rows;
 }
@@ -70,18 +63,18 @@ const LabelRow* FindLabel(int dialogId, int control) {
     return nullptr;
 }
 
-const char* KindCaption(FilterKind kind) {
+TextId KindCaption(FilterKind kind) {
     switch (kind) {
         case FilterKind::LowPass:
-            return "フィルタの種類　ローパスフィルタ";
+            return TextId::ParameterKindLowPass;
         case FilterKind::HighPass:
-            return "フィルタの種類　ハイパスフィルタ";
+            return TextId::ParameterKindHighPass;
         case FilterKind::BandPass:
-            return "フィルタの種類　バンドパスフィルタ";
+            return TextId::ParameterKindBandPass;
         case FilterKind::BandEliminate:
             break;
     }
-    return "フィルタの種類　ＢＥフィルタ";
+    return TextId::ParameterKindBandEliminate;
 }
 
 const std::vector<std::string> kUnitItems{"mHz", "Hz", "KHz", "Meg", "GHz"};
@@ -145,24 +138,26 @@ private:
 DialogResource ParameterDialogResource(const ParameterDialogSpec& spec) {
     DialogResource r;
     r.id = spec.id;
-    r.title = "設計パラメータの入力";
-    r.fontName = "ＭＳ 明朝";
+    r.title = Text(TextId::ParameterTitle);
+    r.fontName = Text(TextId::DefaultFontFace);
     r.fontPoints = 8;
     r.width = kDialogWidth;
 
-    r.controls.push_back({ControlKind::Static, IDC_STATIC, KindCaption(spec.kind), kLabelX,
+    r.controls.push_back({ControlKind::Static, IDC_STATIC, Text(KindCaption(spec.kind)), kLabelX,
                           kCaptionY, kLabelWidth, kLineHeight});
     switch (spec.caption) {
         case ApproximationCaption::Butterworth:
-            r.controls.push_back({ControlKind::Static, IDC_STATIC, "遮断特性　バターワース", kEditX,
-                                  kCaptionY, kDialogWidth - kEditX - 5, kLineHeight});
+            r.controls.push_back({ControlKind::Static, IDC_STATIC,
+                                  Text(TextId::ParameterButterworth), kEditX, kCaptionY,
+                                  kDialogWidth - kEditX - 5, kLineHeight});
             break;
         case ApproximationCaption::Chebyshev:
-            r.controls.push_back({ControlKind::Static, IDC_STATIC, "遮断特性　チェビシェフ", kEditX,
-                                  kCaptionY, kDialogWidth - kEditX - 5, kLineHeight});
+            r.controls.push_back({ControlKind::Static, IDC_STATIC, Text(TextId::ParameterChebyshev),
+                                  kEditX, kCaptionY, kDialogWidth - kEditX - 5, kLineHeight});
             break;
         case ApproximationCaption::Named:
-            r.controls.push_back({ControlKind::Static, IDC_STATIC, "遮断特性", kEditX, kCaptionY,
+            r.controls.push_back({ControlKind::Static, IDC_STATIC,
+                                  Text(TextId::ParameterApproximation), kEditX, kCaptionY,
                                   kNameX - kEditX, kLineHeight});
             r.controls.push_back({ControlKind::Static, kApproximationStatic, "", kNameX, kCaptionY,
                                   kDialogWidth - kNameX - 5, kLineHeight});
@@ -179,7 +174,7 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec) {
             if (spec.id == 504 && combo == kFp2UnitCombo) items.emplace_back();
             rows.UnitCombo(combo, std::move(items));
         }
-        rows.Label(FindLabel(spec.id, edit)->text);
+        rows.Label(Text(FindLabel(spec.id, edit)->text));
         if (unit != nullptr) fixedUnit(unit);
         rows.Next();
     };
@@ -190,22 +185,22 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec) {
     entryRow(kFp1ValueEdit, kFp1UnitCombo, nullptr);
     entryRow(kFp2ValueEdit, kFp2UnitCombo, nullptr);
     if (const LabelRow* note = FindLabel(spec.id, kNoteRow)) {
-        rows.Label(note->text);
+        rows.Label(Text(note->text));
         rows.Next();
     }
     entryRow(kAttpEdit, 0, "dB");
     if (spec.xsLimit == XsLimit::None) {
-        entryRow(kXsEdit, 0, "倍");
+        entryRow(kXsEdit, 0, Text(TextId::ParameterTimes));
     } else {
         // The first line of the Xs label has its row to itself and may use the full width.
         const LabelRow* label = FindLabel(spec.id, kXsEdit);
-        rows.Label(label->text, kLabelX, kDialogWidth - 2 * kLabelX);
+        rows.Label(Text(label->text), kLabelX, kDialogWidth - 2 * kLabelX);
         rows.Next();
         rows.Edit(kXsEdit);
-        rows.Label(label->secondLine);
+        rows.Label(Text(*label->secondLine));
         r.controls.push_back(
             {ControlKind::Static, kXsLimitStatic, "", kLimitX, rows.LabelY(), 50, kLineHeight});
-        fixedUnit("倍");
+        fixedUnit(Text(TextId::ParameterTimes));
         rows.Next();
     }
     entryRow(kAttsEdit, 0, "dB");
@@ -218,8 +213,8 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec) {
     r.width = std::max(kDialogWidth, buttonX + kButtonWidth + 5);
     r.controls.push_back({ControlKind::Button, IDOK, "OK", buttonX, lastEditY - kRowStep,
                           kButtonWidth, kButtonHeight, true, true});
-    r.controls.push_back({ControlKind::Button, IDCANCEL, "ｷｬﾝｾﾙ", buttonX, lastEditY, kButtonWidth,
-                          kButtonHeight, true});
+    r.controls.push_back({ControlKind::Button, IDCANCEL, Text(TextId::ButtonCancel), buttonX,
+                          lastEditY, kButtonWidth, kButtonHeight, true});
     r.height = std::max(lastEditY + 17, kMinDialogHeight);
     return r;
 }

@@ -5,6 +5,7 @@
 #include "design/Approximations.h"
 #include "platform/CLocale.h"
 #include "platform/Canvas.h"
+#include "text/Texts.h"
 #include "view/DesignView.h"
 
 namespace vorna {
@@ -32,7 +33,7 @@ std::vector<std::string> SpecificationLines(const DesignView& view) {
 }
 
 std::string DigitalTitle(const DesignView& view) {
-    return Format("ﾃﾞｼﾞﾀﾙ %s %s  次数=%d  ｻﾝﾌﾟﾙﾚｰﾄ = %-9s", KindLabel(view).c_str(),
+    return Format(Text(TextId::SummaryDigitalTitle), KindLabel(view).c_str(),
                   ApproximationName(view).c_str(), view.resultOrder,
                   FormatEngValue(view.samplingFrequency).c_str());
 }
@@ -56,7 +57,7 @@ std::vector<std::string> SummaryHeaderLines(const DesignView& view) {
     if (view.convertedToDigital == 1) {
         lines.push_back(DigitalTitle(view));
     } else {
-        lines.push_back(Format("ｱﾅﾛｸﾞ %s  %s   次数=%d", KindLabel(view).c_str(),
+        lines.push_back(Format(Text(TextId::SummaryAnalogHeader), KindLabel(view).c_str(),
                                ApproximationName(view).c_str(), view.resultOrder));
     }
     for (auto& line : SpecificationLines(view)) lines.push_back(std::move(line));
@@ -78,11 +79,10 @@ SchematicSummary WriteSummaryLines(const LineSink& write, const DesignView& view
     if (view.convertedToDigital == 1) {
         write(DigitalTitle(view) + "Hz\n");
     } else if (withReference) {
-        write(Format("ｱﾅﾛｸﾞ %s  %s  次数=%d                           参照モード=%d\n",
-                     KindLabel(view).c_str(), ApproximationName(view).c_str(), view.resultOrder,
-                     doc.referenceMode));
+        write(Format(Text(TextId::SummaryAnalogTitleWithReference), KindLabel(view).c_str(),
+                     ApproximationName(view).c_str(), view.resultOrder, doc.referenceMode));
     } else {
-        write(Format("ｱﾅﾛｸﾞ %s  %s  次数=%d\n", KindLabel(view).c_str(),
+        write(Format(Text(TextId::SummaryAnalogTitle), KindLabel(view).c_str(),
                      ApproximationName(view).c_str(), view.resultOrder));
     }
     for (const auto& line : SpecificationLines(view)) write(line + "\n");
