@@ -11,6 +11,7 @@
 #include "analysis/Response.h"
 #include "analysis/TimeResponse.h"
 #include "app/DocumentMask.h"
+#include "text/Texts.h"
 
 namespace vorna::cli {
 
@@ -24,9 +25,6 @@ const Pen kCurvePen{{0, 0, 0}, 2, PenStyle::Solid};
 const Pen kMaskPen{{220, 0, 0}, 2, PenStyle::Solid};
 const Pen kMarkPen{{0, 0, 220}, 1, PenStyle::Dotted};
 
-const std::string kFrequencyTitle = "周波数 (Hz)";
-const std::string kTimeTitle = "時間 (秒)";
-
 struct GraphInput {
     const DesignWindow& window;
     analysis::Cascade cascade;
@@ -38,7 +36,7 @@ struct GraphInput {
 
 ChartAxis FrequencyAxis(const GraphInput& in, double low, double high) {
     if (in.cascade.IsDigital()) high = std::min(high, in.Nyquist());
-    return {kFrequencyTitle, low, high, true};
+    return {Text(TextId::CliGraphFrequencyAxis), low, high, true};
 }
 
 ChartAxis GraphFrequencyAxis(const GraphInput& in) {
@@ -80,7 +78,11 @@ std::vector<ChartLine> MaskLines(const GraphInput& in, const ChartAxis& axis) {
 
 Chart Magnitude(const GraphInput& in) {
     const ChartAxis x = GraphFrequencyAxis(in);
-    Chart chart{"ゲイン", x, {"ゲイン (dB)", -in.window.view.graphAttMax, 10}, {}, {}};
+    Chart chart{Text(TextId::CliGraphGainTitle),
+                x,
+                {Text(TextId::CliGraphGainAxis), -in.window.view.graphAttMax, 10},
+                {},
+                {}};
     chart.curves.push_back(FrequencyCurve(x, Gains(in, x)));
     chart.lines = MaskLines(in, x);
     return chart;
@@ -102,10 +104,15 @@ Chart PassBand(const GraphInput& in) {
         high = in.window.view.graphFreqMax;
     }
     const ChartAxis x = FrequencyAxis(in, low, high);
-    Chart chart{"通過域のゲイン", x, {}, {FrequencyCurve(x, Gains(in, x))}, MaskLines(in, x)};
+    Chart chart{Text(TextId::CliGraphPassBandTitle),
+                x,
+                {},
+                {FrequencyCurve(x, Gains(in, x))},
+                MaskLines(in, x)};
     const analysis::GainSpan span = analysis::PassbandGainSpan(in.cascade, in.edges, x.low, x.high);
     const double room = 0.5 * in.edges.attp;
-    chart.y = FittedAxis("ゲイン (dB)", {}, {span.lowDb - room, span.highDb + room});
+    chart.y =
+        FittedAxis(Text(TextId::CliGraphGainAxis), {}, {span.lowDb - room, span.highDb + room});
     return chart;
 }
 
@@ -113,28 +120,35 @@ Chart Phase(const GraphInput& in) {
     const ChartAxis x = GraphFrequencyAxis(in);
     std::vector<double> degrees = analysis::UnwrappedPhaseOver(in.cascade, Omegas(x));
     for (double& d : degrees) d *= kDegreesPerRadian;
-    Chart chart{"位相", x, {}, {FrequencyCurve(x, degrees)}, MaskLines(in, x)};
+    Chart chart{
+        Text(TextId::CliGraphPhaseTitle), x, {}, {FrequencyCurve(x, degrees)}, MaskLines(in, x)};
     chart.lines.erase(std::remove_if(chart.lines.begin(), chart.lines.end(),
                                      [](const ChartLine& l) { return l.from != l.to; }),
                       chart.lines.end());
-    chart.y = FittedAxis("位相 (度)", chart.curves);
+    chart.y = FittedAxis(Text(TextId::CliGraphPhaseAxis), chart.curves);
     return chart;
 }
 
 Chart GroupDelay(const GraphInput& in) {
     const ChartAxis x = GraphFrequencyAxis(in);
-    Chart chart{
-        "群遅延", x, {}, {FrequencyCurve(x, analysis::GroupDelayOver(in.cascade, Omegas(x)))}, {}};
+    Chart chart{Text(TextId::CliGraphGroupDelayTitle),
+                x,
+                {},
+                {FrequencyCurve(x, analysis::GroupDelayOver(in.cascade, Omegas(x)))},
+                {}};
     if (in.cascade.IsDigital())
         chart.lines.push_back({in.Nyquist(), in.Nyquist(), 0, kMarkPen, "fs/2"});
-    chart.y = FittedAxis("群遅延 (秒)", chart.curves, {0});
+    chart.y = FittedAxis(Text(TextId::CliGraphGroupDelayAxis), chart.curves, {0});
     return chart;
 }
 
 Chart TimeChart(const GraphInput& in, analysis::Excitation excitation) {
     const bool step = excitation == analysis::Excitation::Step;
-    Chart chart{
-        step ? "ステップ応答" : "インパルス応答", {kTimeTitle, 0, 1}, {"出力", 0, 1}, {}, {}};
+    Chart chart{Text(step ? TextId::CliGraphStepTitle : TextId::CliGraphImpulseTitle),
+                {Text(TextId::CliGraphTimeAxis), 0, 1},
+                {Text(TextId::CliGraphOutputAxis), 0, 1},
+                {},
+                {}};
     const std::optional<double> end = analysis::SettlingTime(in.cascade);
     if (!end) return chart;  // says that it cannot be computed
     chart.x.high = *end;
@@ -147,7 +161,8 @@ Chart TimeChart(const GraphInput& in, analysis::Excitation excitation) {
     if (step && std::isfinite(dc)) chart.lines.push_back({0, *end, dc, kMarkPen, ""});
     // An analog impulse response is a rate: the output per unit area of the impulse.
     const bool rate = !step && !in.cascade.IsDigital();
-    chart.y = FittedAxis(rate ? "出力 (1/秒)" : "出力", chart.curves, {0});
+    chart.y = FittedAxis(Text(rate ? TextId::CliGraphRateAxis : TextId::CliGraphOutputAxis),
+                         chart.curves, {0});
     return chart;
 }
 

@@ -351,6 +351,21 @@ constexpr TextEntry kJapaneseTexts[] = {
     {TextId::ExportUnwritable, "%s\n%sを書き出せません。\n%s"},
     {TextId::VerificationOptionsRefused, "%s"},
     {TextId::CircuitNotVerifiable, "回路を検証できません。\n%s"},
+    // The command line's analysis graphs (cli)
+    {TextId::CliGraphFrequencyAxis, "周波数 (Hz)"},
+    {TextId::CliGraphTimeAxis, "時間 (秒)"},
+    {TextId::CliGraphGainTitle, "ゲイン"},
+    {TextId::CliGraphGainAxis, "ゲイン (dB)"},
+    {TextId::CliGraphPassBandTitle, "通過域のゲイン"},
+    {TextId::CliGraphPhaseTitle, "位相"},
+    {TextId::CliGraphPhaseAxis, "位相 (度)"},
+    {TextId::CliGraphGroupDelayTitle, "群遅延"},
+    {TextId::CliGraphGroupDelayAxis, "群遅延 (秒)"},
+    {TextId::CliGraphStepTitle, "ステップ応答"},
+    {TextId::CliGraphImpulseTitle, "インパルス応答"},
+    {TextId::CliGraphOutputAxis, "出力"},
+    {TextId::CliGraphRateAxis, "出力 (1/秒)"},
+    {TextId::CliGraphNotComputable, "このグラフは計算できません"},
 };
 static_assert(ListsEveryIdInOrder(kJapaneseTexts));
 

@@ -292,9 +292,24 @@ enum class TextId {
     ExportUnwritable,
     VerificationOptionsRefused,
     CircuitNotVerifiable,
+    // The command line's analysis graphs (cli)
+    CliGraphFrequencyAxis,
+    CliGraphTimeAxis,
+    CliGraphGainTitle,
+    CliGraphGainAxis,
+    CliGraphPassBandTitle,
+    CliGraphPhaseTitle,
+    CliGraphPhaseAxis,
+    CliGraphGroupDelayTitle,
+    CliGraphGroupDelayAxis,
+    CliGraphStepTitle,
+    CliGraphImpulseTitle,
+    CliGraphOutputAxis,
+    CliGraphRateAxis,
+    CliGraphNotComputable,
 };
 
 inline constexpr std::size_t kTextIdCount =
-    static_cast<std::size_t>(TextId::CircuitNotVerifiable) + 1;
+    static_cast<std::size_t>(TextId::CliGraphNotComputable) + 1;
 
 }  // namespace vorna
