@@ -13,6 +13,7 @@
 #include "app/DesignDocument.h"
 #include "app/DocumentMask.h"
 #include "design/conversion/FrequencyResponse.h"
+#include "text/Texts.h"
 #include "view/DesignView.h"
 #include "view/PoleZeroPlot.h"
 
@@ -38,7 +39,7 @@ constexpr int kTimePoints = 2000;
 constexpr int kLeastPoints = 1000;
 constexpr double kDegreesPerRadian = 180 / kPi;
 
-const char* const kUnreadableNote = "伝達零点など、計算できない点は曲線から除いています";
+constexpr TextId kUnreadableNote = TextId::GraphUnreadablePointsNote;
 
 bool IsDigital(const DesignView& view) {
     return view.convertedToDigital != 0;
@@ -55,7 +56,7 @@ double HighestFrequency(const DesignView& view) {
 Axis FrequencyAxis(const DesignView& view) {
     const double high =
         IsDigital(view) ? view.samplingFrequency / 2 * kNyquistMargin : view.graphFreqMax;
-    return {"周波数", "Hz", AxisScale::Logarithmic, view.graphFreqMin, high};
+    return {Text(TextId::QuantityFrequency), "Hz", AxisScale::Logarithmic, view.graphFreqMin, high};
 }
 
 // A time unit that keeps the numbers of a span of `seconds` readable.
@@ -139,7 +140,7 @@ GraphData FrequencyGraph(const DesignView& view, std::string title, Axis y,
     bool unreadable = false;
     CurveSet first =
         EvaluatedCurve(graph.y.quantity, ResponseFrequencies(view), evaluate, &unreadable);
-    if (unreadable) graph.note = kUnreadableNote;
+    if (unreadable) graph.note = Text(kUnreadableNote);
     graph.curves = std::move(first.curves);
     graph.exact = std::move(first.exact);
     graph.curvesOver = [evaluate, grid = GridOf(view), name = graph.y.quantity](double low,
@@ -167,21 +168,22 @@ double FiniteGain(double gainDb) {
 
 GraphData GainGraph(const DesignView& view, const DesignDocument& doc, std::string title) {
     const Cascade cascade = CascadeOf(view, doc);
-    GraphData graph = FrequencyGraph(
-        view, std::move(title), {"利得", "dB", AxisScale::Linear, -view.graphAttMax, 10},
-        [cascade](const std::vector<double>& hz) {
-            const std::vector<double> omegas = Omegas(hz);
-            std::vector<analysis::GainPhase> points(omegas.size());
-            analysis::GainPhaseOver(cascade, omegas, points);
-            FrequencyValues gains;
-            gains.values.reserve(points.size());
-            for (const analysis::GainPhase& point : points)
-                gains.values.push_back(FiniteGain(point.gainDb));
-            gains.exact = [cascade](double at) {
-                return FiniteGain(GainPhaseAt(cascade, kTwoPi * at).gainDb);
-            };
-            return gains;
-        });
+    GraphData graph =
+        FrequencyGraph(view, std::move(title),
+                       {Text(TextId::QuantityGain), "dB", AxisScale::Linear, -view.graphAttMax, 10},
+                       [cascade](const std::vector<double>& hz) {
+                           const std::vector<double> omegas = Omegas(hz);
+                           std::vector<analysis::GainPhase> points(omegas.size());
+                           analysis::GainPhaseOver(cascade, omegas, points);
+                           FrequencyValues gains;
+                           gains.values.reserve(points.size());
+                           for (const analysis::GainPhase& point : points)
+                               gains.values.push_back(FiniteGain(point.gainDb));
+                           gains.exact = [cascade](double at) {
+                               return FiniteGain(GainPhaseAt(cascade, kTwoPi * at).gainDb);
+                           };
+                           return gains;
+                       });
     graph.mask = MaskRegionsOf(doc);
     return graph;
 }
@@ -224,11 +226,11 @@ std::vector<double> ResponseFrequencies(const DesignView& view) {
 }
 
 GraphData MagnitudeGraph(const DesignView& view, const DesignDocument& doc) {
-    return GainGraph(view, doc, "振幅特性");
+    return GainGraph(view, doc, Text(TextId::GraphMagnitudeTitle));
 }
 
 GraphData PassbandGraph(const DesignView& view, const DesignDocument& doc) {
-    GraphData graph = GainGraph(view, doc, "通過域の詳細");
+    GraphData graph = GainGraph(view, doc, Text(TextId::GraphPassbandTitle));
     const auto [low, high] = PassBand(view, doc);
     // A tenth of a decade either side of the band, and the band's attenuation with room.
     const double margin = std::pow(10, 0.1);
@@ -254,16 +256,18 @@ GraphData PhaseGraph(const DesignView& view, const DesignDocument& doc, PhaseFor
         return GainPhaseAt(cascade, kTwoPi * hz).phase * kDegreesPerRadian;
     };
     if (form == PhaseForm::Wrapped) {
-        return FrequencyGraph(view, "位相特性", {"位相", "度", AxisScale::Linear, -180, 180},
-                              [cascade, wrapped](const std::vector<double>& hz) {
-                                  const std::vector<double> omegas = Omegas(hz);
-                                  std::vector<analysis::GainPhase> points(omegas.size());
-                                  analysis::GainPhaseOver(cascade, omegas, points);
-                                  FrequencyValues degrees{{}, wrapped};
-                                  for (const analysis::GainPhase& point : points)
-                                      degrees.values.push_back(point.phase * kDegreesPerRadian);
-                                  return degrees;
-                              });
+        return FrequencyGraph(
+            view, Text(TextId::GraphPhaseTitle),
+            {Text(TextId::QuantityPhase), Text(TextId::UnitDegrees), AxisScale::Linear, -180, 180},
+            [cascade, wrapped](const std::vector<double>& hz) {
+                const std::vector<double> omegas = Omegas(hz);
+                std::vector<analysis::GainPhase> points(omegas.size());
+                analysis::GainPhaseOver(cascade, omegas, points);
+                FrequencyValues degrees{{}, wrapped};
+                for (const analysis::GainPhase& point : points)
+                    degrees.values.push_back(point.phase * kDegreesPerRadian);
+                return degrees;
+            });
     }
     // Every span is unwrapped from the graph's first frequency, or from below it and then
     // turned to agree with the value there, so that the curve keeps its turns when the view
@@ -282,7 +286,9 @@ GraphData PhaseGraph(const DesignView& view, const DesignDocument& doc, PhaseFor
         };
         return degrees;
     };
-    GraphData graph = FrequencyGraph(view, "位相特性 (アンラップ)", {"位相", "度"}, unwrapped);
+    GraphData graph =
+        FrequencyGraph(view, Text(TextId::GraphUnwrappedPhaseTitle),
+                       {Text(TextId::QuantityPhase), Text(TextId::UnitDegrees)}, unwrapped);
     // A span above the first frequency is unwrapped from there, at the design's density up
     // to the span.
     graph.curvesOver = [unwrapped, grid = GridOf(view), anchorHz, name = graph.y.quantity](
@@ -308,7 +314,8 @@ GraphData GroupDelayGraph(const DesignView& view, const DesignDocument& doc) {
     const auto [low, high] = FiniteSpan(delays);
     const TimeUnit unit = TimeUnitFor(std::max(std::fabs(low), std::fabs(high)));
     GraphData graph = FrequencyGraph(
-        view, "群遅延特性", {"群遅延", unit.name}, [cascade, unit](const std::vector<double>& hz) {
+        view, Text(TextId::GraphGroupDelayTitle), {Text(TextId::QuantityGroupDelay), unit.name},
+        [cascade, unit](const std::vector<double>& hz) {
             FrequencyValues delays{
                 analysis::GroupDelayOver(cascade, Omegas(hz)), [cascade, unit](double at) {
                     return analysis::GroupDelayAt(cascade, kTwoPi * at) * unit.perSecond;
@@ -330,7 +337,10 @@ std::optional<CurveSet> TimeCurves(const Cascade& cascade, TimeGraph which, bool
         cascade, step ? analysis::Excitation::Step : analysis::Excitation::Impulse, end,
         kTimePoints);
     if (!samples || samples->empty()) return std::nullopt;
-    Curve curve{step ? "ステップ応答" : "インパルス応答", {}, {}, CurveStyle::Line};
+    Curve curve{step ? Text(TextId::GraphStepTitle) : Text(TextId::GraphImpulseTitle),
+                {},
+                {},
+                CurveStyle::Line};
     for (const analysis::TimeSample& sample : *samples) {
         curve.x.push_back(sample.time * unit.perSecond);
         curve.y.push_back(std::isfinite(sample.value) ? sample.value : kNaN);
@@ -339,8 +349,11 @@ std::optional<CurveSet> TimeCurves(const Cascade& cascade, TimeGraph which, bool
     set.curves.push_back(std::move(curve));
     if (step && settles) {
         const double final = analysis::DcGain(cascade);
-        set.curves.push_back(
-            {"最終値", {0, end * unit.perSecond}, {final, final}, CurveStyle::Dashed, true});
+        set.curves.push_back({Text(TextId::CurveFinalValue),
+                              {0, end * unit.perSecond},
+                              {final, final},
+                              CurveStyle::Dashed,
+                              true});
     }
     return set;
 }
@@ -349,23 +362,23 @@ GraphData TimeResponseGraph(const DesignView& view, const DesignDocument& doc, T
     const Cascade cascade = CascadeOf(view, doc);
     const bool step = which == TimeGraph::Step;
     GraphData graph;
-    graph.title = step ? "ステップ応答" : "インパルス応答";
+    graph.title = step ? Text(TextId::GraphStepTitle) : Text(TextId::GraphImpulseTitle);
     const std::optional<double> settling = analysis::SettlingTime(cascade);
     const double end = settling ? *settling * kSettlingMargin
                                 : kUnsettledPeriods / std::max(view.fc, view.graphFreqMin);
     const TimeUnit unit = TimeUnitFor(end);
-    graph.x = {"時間", unit.name, AxisScale::Linear, 0, end * unit.perSecond};
+    graph.x = {Text(TextId::QuantityTime), unit.name, AxisScale::Linear, 0, end * unit.perSecond};
     // An analog impulse response is a rate (per second); a digital one a sequence.
     const bool rate = !step && !cascade.IsDigital();
-    graph.y = {"出力", rate ? "1/s" : ""};
+    graph.y = {Text(TextId::QuantityOutput), rate ? "1/s" : ""};
     const bool settles = settling.has_value();
     const std::optional<CurveSet> curves = TimeCurves(cascade, which, settles, end, unit);
-    if (!settles) graph.note = "極が安定でないため、応答は収束しません";
+    if (!settles) graph.note = Text(TextId::GraphUnstableNote);
     if (rate && DirectFeedThrough(cascade) != 0) {
-        graph.note = "t=0 の直達分 (インパルス) は表示していません";
+        graph.note = Text(TextId::GraphDirectImpulseNote);
     }
     if (!curves) {
-        graph.note = "応答が大きくなりすぎて計算できません";
+        graph.note = Text(TextId::GraphResponseTooLargeNote);
         graph.y.low = -1;
         graph.y.high = 1;
         return graph;
@@ -387,16 +400,19 @@ GraphData TimeResponseGraph(const DesignView& view, const DesignDocument& doc, T
 GraphData PoleZeroGraph(const DesignView& view) {
     const bool digital = IsDigital(view);
     GraphData graph;
-    graph.title = digital ? "極・零配置 (Z平面)" : "極・零配置 (S平面、ωcで正規化)";
-    graph.x = {digital ? "実軸" : "実軸/ωc", "", AxisScale::Linear, -1, 1};
-    graph.y = {digital ? "虚軸" : "虚軸/ωc", "", AxisScale::Linear, -1, 1};
+    graph.title = digital ? Text(TextId::GraphPoleZeroZTitle) : Text(TextId::GraphPoleZeroSTitle);
+    graph.x = {digital ? Text(TextId::QuantityRealAxis) : Text(TextId::QuantityRealAxisOverWc), "",
+               AxisScale::Linear, -1, 1};
+    graph.y = {
+        digital ? Text(TextId::QuantityImaginaryAxis) : Text(TextId::QuantityImaginaryAxisOverWc),
+        "", AxisScale::Linear, -1, 1};
     graph.equalScales = true;
-    Curve poles{"極", {}, {}, CurveStyle::PoleMarks};
-    Curve zeros{"零", {}, {}, CurveStyle::ZeroMarks};
+    Curve poles{Text(TextId::CurvePoles), {}, {}, CurveStyle::PoleMarks};
+    Curve zeros{Text(TextId::CurveZeros), {}, {}, CurveStyle::ZeroMarks};
     double reach = 0;
     for (const PlotRoot& root : PoleZeroRoots(view)) {
         if (!std::isfinite(root.position.re) || !std::isfinite(root.position.im)) {
-            graph.note = kUnreadableNote;
+            graph.note = Text(kUnreadableNote);
             continue;
         }
         Curve& curve = root.pole ? poles : zeros;
@@ -404,7 +420,7 @@ GraphData PoleZeroGraph(const DesignView& view) {
         curve.y.push_back(root.position.im);
         reach = std::max({reach, std::fabs(root.position.re), std::fabs(root.position.im)});
     }
-    Curve circle{"単位円", {}, {}, CurveStyle::Circle, true};
+    Curve circle{Text(TextId::CurveUnitCircle), {}, {}, CurveStyle::Circle, true};
     constexpr int kCircleSteps = 360;
     for (int i = 0; i <= kCircleSteps; ++i) {
         circle.x.push_back(std::cos(kTwoPi * i / kCircleSteps));

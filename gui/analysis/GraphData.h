@@ -14,7 +14,7 @@ namespace vorna {
 enum class AxisScale { Linear, Logarithmic };
 
 struct Axis {
-    std::string quantity;  // "周波数"
+    std::string quantity;  // e.g. QuantityFrequency
     std::string unit;      // "Hz"; empty for a quantity without unit
     AxisScale scale = AxisScale::Linear;
     double low = 0;  // the range shown first and after a reset
