@@ -233,7 +233,7 @@ TEST(Synthesis, TypedValuesRestartTheSearch) {
     run.ui.ExpectDialog(710).ExpectText(913, "16").ExpectText(914, "n").Type(910, "0").Ok();
     run.ui.ExpectMessage(TextId::EnterPositiveComponentValue);
     run.ui.ExpectDialog(710).ExpectText(913, "16").Type(913, "abc").Ok().Type(913, "-2").Ok();
-    run.ui.ExpectMessage("Please enter a number.");
+    run.ui.ExpectMessage(TextId::EnterNumber);
     run.ui.ExpectMessage(TextId::EnterPositiveComponentValue);
     // An unknown unit is reported and taken as factor 1: R = 10 Ω gives C = 15.9 µF.
     run.ui.ExpectDialog(710).ExpectText(913, "16").Type(910, "10").Type(911, "k").Ok();

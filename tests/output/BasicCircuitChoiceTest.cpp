@@ -87,7 +87,7 @@ TEST(BasicCircuitChoice, EnterShowsTheDiagramOfTheSelectedCircuit) {
     ui.ExpectDialog(kDiagramDialogId)
         .Inspect([](const Dialog& d) { EXPECT_TRUE(d.Control(kDiagramPictureId).image.Empty()); })
         .Ok();
-    ui.ExpectMessage("回路図ファイルが開けません");
+    ui.ExpectMessage(TextId::DiagramUnopenable);
     EXPECT_TRUE(ChooseBasicCircuit(view, ui));
     EXPECT_EQ(view.selectedCircuit, 482);
 }
