@@ -10,6 +10,7 @@
 #include "analysis/Response.h"
 #include "analysis/TimeResponse.h"
 #include "app/DocumentMask.h"
+#include "text/Texts.h"
 
 namespace vorna::cli {
 
@@ -21,8 +22,8 @@ const Pen kCurvePen{{0, 0, 0}, 2, PenStyle::Solid};
 const Pen kMaskPen{{220, 0, 0}, 2, PenStyle::Solid};
 const Pen kMarkPen{{0, 0, 220}, 1, PenStyle::Dotted};
 
-const std::string kFrequencyTitle = "周波数 (Hz)";
-const std::string kTimeTitle = "時間 (秒)";
+const std::string kFrequencyTitle = Text(TextId::CliGraphFrequencyAxis);
+const std::string kTimeTitle = Text(TextId::CliGraphTimeAxis);
 
 // The mask's limits and the half sampling frequency of a digital design.
 std::vector<ChartLine> MaskLines(const analysis::FrequencyGraphData& data,
@@ -74,8 +75,11 @@ Chart FrequencyChart(const analysis::GraphSource& in, analysis::FrequencyGraph g
 
 Chart TimeChart(const analysis::GraphSource& in, analysis::Excitation excitation) {
     const bool step = excitation == analysis::Excitation::Step;
-    Chart chart{
-        step ? "ステップ応答" : "インパルス応答", {kTimeTitle, 0, 1}, {"出力", 0, 1}, {}, {}};
+    Chart chart{step ? Text(TextId::CliGraphStepTitle) : Text(TextId::CliGraphImpulseTitle),
+                {kTimeTitle, 0, 1},
+                {Text(TextId::CliGraphOutputAxis), 0, 1},
+                {},
+                {}};
     const std::optional<double> end = analysis::SettlingTime(in.cascade);
     if (!end) return chart;  // says that it cannot be computed
     chart.x.high = *end;
@@ -88,27 +92,32 @@ Chart TimeChart(const analysis::GraphSource& in, analysis::Excitation excitation
     if (step && std::isfinite(dc)) chart.lines.push_back({0, *end, dc, kMarkPen, ""});
     // An analog impulse response is a rate: the output per unit area of the impulse.
     const bool rate = !step && !in.cascade.IsDigital();
-    chart.y = FittedAxis(rate ? "出力 (1/秒)" : "出力", chart.curves, {0});
+    chart.y = FittedAxis(rate ? Text(TextId::CliGraphRateAxis) : Text(TextId::CliGraphOutputAxis),
+                         chart.curves, {0});
     return chart;
 }
 
 const std::map<std::string, std::function<Chart(const analysis::GraphSource&)>> kGraphs{
     {"magnitude",
      [](const analysis::GraphSource& in) {
-         return FrequencyChart(in, analysis::FrequencyGraph::Magnitude, "ゲイン", "ゲイン (dB)");
+         return FrequencyChart(in, analysis::FrequencyGraph::Magnitude, Text(TextId::GainGain),
+                               Text(TextId::CliGraphGainAxis));
      }},
     {"passband",
      [](const analysis::GraphSource& in) {
-         return FrequencyChart(in, analysis::FrequencyGraph::Passband, "通過域のゲイン",
-                               "ゲイン (dB)");
+         return FrequencyChart(in, analysis::FrequencyGraph::Passband,
+                               Text(TextId::CliGraphPassBandTitle), Text(TextId::CliGraphGainAxis));
      }},
     {"phase",
      [](const analysis::GraphSource& in) {
-         return FrequencyChart(in, analysis::FrequencyGraph::Phase, "位相", "位相 (度)");
+         return FrequencyChart(in, analysis::FrequencyGraph::Phase,
+                               Text(TextId::CliGraphPhaseTitle), Text(TextId::CliGraphPhaseAxis));
      }},
     {"groupdelay",
      [](const analysis::GraphSource& in) {
-         return FrequencyChart(in, analysis::FrequencyGraph::GroupDelay, "群遅延", "群遅延 (秒)");
+         return FrequencyChart(in, analysis::FrequencyGraph::GroupDelay,
+                               Text(TextId::CliGraphGroupDelayTitle),
+                               Text(TextId::CliGraphGroupDelayAxis));
      }},
     {"step",
      [](const analysis::GraphSource& in) { return TimeChart(in, analysis::Excitation::Step); }},

@@ -5,6 +5,7 @@
 
 #include "circuit/EngValue.h"
 #include "platform/CLocale.h"
+#include "text/Texts.h"
 #include "view/GraphFrame.h"
 
 namespace vorna::cli {
@@ -180,7 +181,7 @@ void DrawChart(const Chart& chart, Canvas& canvas) {
                                [](const ChartPoint& p) { return std::isfinite(p.y); });
         });
     if (!UsableAxis(chart.x) || !UsableAxis(chart.y) || !anything) {
-        canvas.TextOut(kLeft + 150, (kTop + kBottom) / 2, "このグラフは計算できません");
+        canvas.TextOut(kLeft + 150, (kTop + kBottom) / 2, Text(TextId::CliGraphNotComputable));
         return;
     }
     const Mapping map(chart);

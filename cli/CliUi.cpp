@@ -41,11 +41,13 @@ void CliUi::Answer(int dialogId, DialogAnswer answer, FieldOptions fields) {
     answers_[dialogId] = Entry{std::move(answer), std::move(fields)};
 }
 
-int CliUi::MessageBox(const std::string& text, MessageButtons buttons) {
-    messages.push_back(text);
+int CliUi::MessageBox(const Message& message, MessageButtons buttons) {
+    messages.push_back(MessageText(message));
     if (buttons == MessageButtons::Ok) return IDOK;
-    if (!questions_) throw CliError("cannot answer the question on the command line:\n" + text);
-    return questions_(text, buttons);
+    if (!questions_) {
+        throw CliError("cannot answer the question on the command line:\n" + messages.back());
+    }
+    return questions_(message, buttons);
 }
 
 int CliUi::RunModal(Dialog& dialog) {

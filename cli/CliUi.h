@@ -33,8 +33,8 @@ class CliUi : public Ui {
 public:
     // Fills an open dialog as a user would and presses its button.
     using DialogAnswer = std::function<void(Dialog&)>;
-    // Answers a question (OK/Cancel or Yes/No) by its text; throws CliError when it cannot.
-    using QuestionAnswer = std::function<int(const std::string& text, MessageButtons buttons)>;
+    // Answers a question (OK/Cancel or Yes/No) by its id; throws CliError when it cannot.
+    using QuestionAnswer = std::function<int(const Message& question, MessageButtons buttons)>;
     // The option that filled each control of a dialog, as typed ("--order 2.5"), by control
     // id: a refusal of the dialog's own check of the control names it.
     using FieldOptions = std::map<int, std::string>;
@@ -45,7 +45,7 @@ public:
     // Every message box text shown, in order.
     std::vector<std::string> messages;
 
-    int MessageBox(const std::string& text, MessageButtons buttons) override;
+    int MessageBox(const Message& message, MessageButtons buttons) override;
     int RunModal(Dialog& dialog) override;
     std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
     std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;

@@ -9,6 +9,7 @@
 #include "dialogs/SamplingDialog.h"
 #include "platform/CLocale.h"
 #include "platform/MessageText.h"
+#include "text/Texts.h"
 
 namespace vorna::cli {
 
@@ -68,9 +69,9 @@ void ConversionOptions::Convert(DesignWindow& window) const {
     const FrequencyText split = SplitFrequencyOption("--digital", *digital);
     double number = 0;
     if (!ParseFieldDouble(split.number, number))
-        throw CliRefusal(std::string("--digital: ") + kEnterNumber);
+        throw CliRefusal(std::string("--digital: ") + Text(TextId::EnterNumber));
     if (number < 0 || number > kMaxSamplingNumber)
-        throw CliRefusal("--digital: " + NumberRangeMessage(0, kMaxSamplingNumber));
+        throw CliRefusal("--digital: " + MessageText(NumberRangeMessage(0, kMaxSamplingNumber)));
     const double hz = UnitToHz(number, UnitIndex(split.unit));
     const double limit = SamplingFrequencyLowerLimit(window.doc);
     if (hz < limit || hz <= 0) {
@@ -79,7 +80,7 @@ void ConversionOptions::Convert(DesignWindow& window) const {
                          " Hz (twice its highest frequency)");
     }
     if (!ConvertToDigital(window.view, hz))
-        throw CliRefusal(std::string("--digital: ") + kConversionNotComputable);
+        throw CliRefusal(std::string("--digital: ") + Text(TextId::ConversionNotComputable));
 }
 
 nlohmann::json ConversionOptions::Gains(const DesignWindow& window) const {

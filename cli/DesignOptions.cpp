@@ -17,6 +17,7 @@
 #include "document/DesignWindowFile.h"
 #include "platform/CLocale.h"
 #include "platform/MessageText.h"
+#include "text/Message.h"
 
 namespace vorna::cli {
 
@@ -127,7 +128,8 @@ std::string RefusalText(const DesignDocument& doc, const DesignRefusal& refusal,
                         const std::vector<std::string>& notices) {
     const char* option = OptionOfField(refusal.field, doc.byOrder != 0);
     std::vector<std::string> lines = notices;
-    if (const auto message = RefusalMessage(refusal)) lines.push_back(Naming(option, *message));
+    if (const auto message = RefusalMessage(refusal))
+        lines.push_back(Naming(option, MessageText(*message)));
     if (lines.empty()) {
         const std::string entered = Format("%.15g", refusal.maximum);
         lines.push_back(Naming(
@@ -232,7 +234,7 @@ void DesignWithOptions(const DesignOptions& given, DesignWindow& window, CliUi& 
         const auto& typed = options.*entry.value;
         const std::string named =
             typed ? std::string(entry.name) + " " + EchoedText(*typed) : entry.name;
-        throw CliRefusal(Naming(named.c_str(), refused->message));
+        throw CliRefusal(Naming(named.c_str(), MessageText(refused->message)));
     }
     const DesignSpec& spec = std::get<DesignSpec>(read);
     const DesignOutcome outcome = DesignFilter(spec, doc.Figures());
@@ -308,7 +310,7 @@ std::unique_ptr<DesignWindow> RunDesignCommand(const DesignOptions& options, Cli
     auto window = std::make_unique<DesignWindow>();
     if (options.load) {
         if (const auto problem = OpenDesignFile(*options.load, window->view))
-            throw CliRefusal(*problem);
+            throw CliRefusal(MessageText(*problem));
         window->digitalInFile = window->view.convertedToDigital != 0;
     }
     DesignWithOptions(options, *window, ui);

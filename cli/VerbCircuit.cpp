@@ -19,6 +19,7 @@
 #include "output/SchematicText.h"
 #include "platform/FileRead.h"
 #include "platform/MessageText.h"
+#include "text/Message.h"
 #include "topology/BasicCircuits.h"
 
 namespace vorna::cli {
@@ -60,7 +61,8 @@ nlohmann::json StepsJson(const std::vector<PickedStep>& steps) {
 void CheckOpAmpNameFile(const std::string& opAmp, Ui& ui) {
     if (opAmp == kReferenceOpAmp || opAmp == kDefaultReplacementOpAmp) return;
     if (!IsUsableOpAmpName(opAmp))
-        throw CliRefusal(UnusableOpAmpNameMessage("--opamp", opAmp, "回路図は作成しません"));
+        throw CliRefusal(MessageText(
+            UnusableOpAmpNameMessage("--opamp", opAmp, TextId::OpAmpNameSchematicNotWritten)));
     const std::string path = ui.CurrentDirectory() + kOpAmpNameFile;
     const FileContents file = ReadInputFile(path, kMaxNameFileSize);
     const std::string problem = ReadProblemText(path, file.problem, kMaxNameFileSize);
@@ -74,16 +76,12 @@ void CheckOpAmpNameFile(const std::string& opAmp, Ui& ui) {
 
 // Answers the op-amp questions; any other question (a missing reference schematic) ends the
 // run with the messages of the output run, which say how it came to be asked.
-int AnswerQuestion(const CircuitOptions& options, const std::string& text,
+int AnswerQuestion(const CircuitOptions& options, const Message& question,
                    const std::vector<std::string>& runMessages) {
-    switch (OpAmpQuestionOf(text)) {
-        case OpAmpQuestion::UseDefaultReplacement:
-            return options.opAmp == kDefaultReplacementOpAmp ? IDYES : IDNO;
-        case OpAmpQuestion::KeepReference:
-            return options.opAmp == kReferenceOpAmp ? IDYES : IDNO;
-        case OpAmpQuestion::Other:
-            break;
-    }
+    if (question.id == TextId::AskUseDefaultOpAmp)
+        return options.opAmp == kDefaultReplacementOpAmp ? IDYES : IDNO;
+    if (question.id == TextId::AskKeepReferenceOpAmp)
+        return options.opAmp == kReferenceOpAmp ? IDYES : IDNO;
     std::string shown = "cannot continue on the command line:";
     for (const auto& message : runMessages) shown += "\n" + message;
     throw CliError(shown);
@@ -112,9 +110,9 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
         dialog.UserClick(code);
         dialog.UserClick(IDOK);
     });
-    ui.AnswerQuestions([&options, &ui, designMessages](const std::string& text, MessageButtons) {
+    ui.AnswerQuestions([&options, &ui, designMessages](const Message& question, MessageButtons) {
         return AnswerQuestion(
-            options, text,
+            options, question,
             {ui.messages.begin() + static_cast<std::ptrdiff_t>(designMessages), ui.messages.end()});
     });
     ui.saveAs = options.output;  // none: the schematic stays in memory

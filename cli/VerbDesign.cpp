@@ -11,13 +11,14 @@
 #include "OutputPath.h"
 #include "document/DesignWindowFile.h"
 #include "platform/AbsolutePath.h"
+#include "text/Message.h"
 
 namespace vorna::cli {
 
 namespace {
 
 void SaveDesign(const std::string& path, const DesignView& view, CliUi& ui) {
-    if (const auto problem = SaveDesignFile(path, view)) throw CliError(*problem);
+    if (const auto problem = SaveDesignFile(path, view)) throw CliError(MessageText(*problem));
     ui.FilesWritten({AbsolutePath(path)});
 }
 

@@ -26,7 +26,7 @@ void Exchange(const ExchangeOptions& options) {
     RunDesignCommand(options.design, ui);
     const std::size_t designMessages = ui.messages.size();
     ui.open = options.schematic;
-    ui.AnswerQuestions([](const std::string&, MessageButtons) { return IDYES; });
+    ui.AnswerQuestions([](const Message&, MessageButtons) { return IDYES; });
     CircuitOutput out;
     const ExchangeOutcome outcome = ExchangeOpAmps(out, ui);
     // Unusable input (an op-amp name, a folder, an oversized file) is refused with exit

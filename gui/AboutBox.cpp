@@ -8,15 +8,14 @@ namespace vorna {
 DialogResource AboutBoxResource() {
     DialogResource resource;
     resource.id = 10;
-    resource.title = "バージョン情報";
-    resource.fontName = "ＭＳ 明朝";
+    resource.title = Text(TextId::AboutTitle);
     resource.fontPoints = 9;
     resource.width = 234;
     resource.height = 64;
     resource.controls = {
         {ControlKind::Picture, AboutBox::kIconControl, "", 11, 14, 21, 20},
         {ControlKind::Static, IDC_STATIC, "Vorna Ver.3.30", 42, 10, 140, 9},
-        {ControlKind::Static, IDC_STATIC, "アクティブフィルタの設計支援ツール", 42, 25, 140, 9},
+        {ControlKind::Static, IDC_STATIC, Text(TextId::AboutProgram), 42, 25, 140, 9},
         {ControlKind::Static, IDC_STATIC, "1995/03/14", 42, 40, 140, 9},
         {ControlKind::Button, IDOK, "OK", 190, 7, 36, 14, true, true},
     };

@@ -41,8 +41,8 @@ enum CommandId : int {
 // A command the view of the active document window handles.
 struct ViewCommand {
     int id;
-    const char* text;
-    const char* prompt;
+    TextId text;
+    TextId prompt;
     void (DesignView::*run)(Ui&);
 };
 
@@ -54,9 +54,9 @@ extern const ViewCommand kOpenDataFileCommand;
 // A help document opened with the desktop's associated application.
 struct HelpCommand {
     int id;
-    const char* text;
-    const char* prompt;
-    const char* document;
+    TextId text;
+    TextId prompt;
+    TextId document;
 };
 
 extern const HelpCommand kHelpCommands[4];

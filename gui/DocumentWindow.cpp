@@ -59,7 +59,7 @@ QString DocumentWindow::Title() const {
     return IsModified() ? name_ + QStringLiteral(" *") : name_;
 }
 
-std::optional<std::string> DocumentWindow::Open(const QString& path) {
+std::optional<Message> DocumentWindow::Open(const QString& path) {
     if (auto problem = OpenDesignFile(QDir::toNativeSeparators(path).toStdString(), *view_))
         return problem;
     Saved(path);
@@ -67,7 +67,7 @@ std::optional<std::string> DocumentWindow::Open(const QString& path) {
     return std::nullopt;
 }
 
-std::optional<std::string> DocumentWindow::SaveAs(const QString& path) {
+std::optional<Message> DocumentWindow::SaveAs(const QString& path) {
     if (auto problem = SaveDesignFile(QDir::toNativeSeparators(path).toStdString(), *view_))
         return problem;
     Saved(path);

@@ -11,6 +11,7 @@
 
 #include "app/DesignDocument.h"
 #include "document/DesignSettings.h"
+#include "text/Message.h"
 #include "view/DesignView.h"
 
 namespace vorna {
@@ -43,9 +44,9 @@ public:
 
     // Shows the design of the file at `path`; on failure the window stays as it was and
     // the message naming the file is returned.
-    std::optional<std::string> Open(const QString& path);
+    std::optional<Message> Open(const QString& path);
     // Saves the design to `path`, which becomes the window's file.
-    std::optional<std::string> SaveAs(const QString& path);
+    std::optional<Message> SaveAs(const QString& path);
 
 private:
     void Saved(const QString& path);

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include "text/Texts.h"
+
 namespace vorna {
 
 QStringList ToNameFilters(const std::vector<FileFilter>& filters) {
@@ -14,7 +16,7 @@ QStringList ToNameFilters(const std::vector<FileFilter>& filters) {
         patterns.replace(u';', u' ');
         result << QStringLiteral("%1 (%2)").arg(description, patterns.simplified());
     }
-    if (result.isEmpty()) result << QStringLiteral("すべてのﾌｧｲﾙ (*)");
+    if (result.isEmpty()) result << QString::fromUtf8(Text(TextId::AllFilesFilter));
     return result;
 }
 

@@ -33,6 +33,7 @@
 #include "QtUi.h"
 #include "WindowPlacement.h"
 #include "analysis/AnalysisWindow.h"
+#include "text/Texts.h"
 
 namespace vorna {
 namespace {
@@ -44,6 +45,10 @@ constexpr const char* kPlacementGroup = "MainFrame";
 
 QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
+}
+
+QString Shown(TextId id) {
+    return QString::fromUtf8(vorna::Text(id));
 }
 
 DocumentWindow* DocumentOf(QMdiSubWindow* window) {
@@ -79,10 +84,10 @@ MainWindow::~MainWindow() {
     }
 }
 
-QAction* MainWindow::AddAction(int id, const char* text, const char* prompt) {
-    auto* action = new QAction(Text(text), this);
+QAction* MainWindow::AddAction(int id, const QString& text, TextId prompt) {
+    auto* action = new QAction(text, this);
     action->setObjectName(QStringLiteral("command%1").arg(id));
-    action->setStatusTip(Text(prompt));
+    action->setStatusTip(Shown(prompt));
     actions_[id] = action;
     return action;
 }
@@ -96,13 +101,13 @@ void MainWindow::CreateMenus() {
     QMenuBar* bar = menuBar();
     bar->addMenu(CreateFileMenu());
     for (const ViewCommand& command : kMenuBarCommands) {
-        QAction* action = AddAction(command.id, command.text, command.prompt);
+        QAction* action = AddAction(command.id, Shown(command.text), command.prompt);
         connect(action, &QAction::triggered, this, [this, &command] { RunViewCommand(command); });
         documentActions_.push_back(action);
         bar->addAction(action);
     }
-    QAction* analysis = AddAction(kCommandAnalysis, "解析(&A)",
-                                  "周波数特性､位相､群遅延､時間応答､極と零を別ｳｨﾝﾄﾞｳで解析");
+    QAction* analysis =
+        AddAction(kCommandAnalysis, Shown(TextId::CommandAnalysis), TextId::PromptAnalysis);
     connect(analysis, &QAction::triggered, this, [this] {
         if (DocumentWindow* document = ActiveDocument()) ShowAnalysisWindow(*document);
     });
@@ -111,12 +116,11 @@ void MainWindow::CreateMenus() {
     bar->addMenu(CreateWindowMenu());
     bar->addMenu(CreateHelpMenu());
 
-    QAction* copy =
-        AddAction(kCommandCopy, "ｺﾋﾟｰ(&C)", "ｳｨﾝﾄﾞｳの表示内容をﾋﾞｯﾄﾏｯﾌﾟとしてｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ");
+    QAction* copy = AddAction(kCommandCopy, Shown(TextId::CommandCopy), TextId::PromptCopy);
     copy->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
     copy->setIcon(ToolbarIcon(ToolbarGlyph::Copy));
-    copy->setToolTip(Text("ｺﾋﾟｰ"));
+    copy->setToolTip(Shown(TextId::TipCopy));
     connect(copy, &QAction::triggered, this, [this] {
         if (DocumentWindow* document = ActiveDocument()) document->CopyToClipboard();
     });
@@ -125,57 +129,57 @@ void MainWindow::CreateMenus() {
 }
 
 QMenu* MainWindow::CreateFileMenu() {
-    auto* menu = new QMenu(Text("ﾌｧｲﾙ(&F)"), this);
+    auto* menu = new QMenu(Shown(TextId::MenuFile), this);
     menu->setObjectName(QStringLiteral("fileMenu"));
 
-    QAction* newDocument = AddAction(kCommandNew, "新規作成(&N)", "新しい設計のｳｨﾝﾄﾞｳを開く");
+    QAction* newDocument = AddAction(kCommandNew, Shown(TextId::CommandNew), TextId::PromptNew);
     newDocument->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     newDocument->setIcon(ToolbarIcon(ToolbarGlyph::NewDocument));
-    newDocument->setToolTip(Text("新規作成"));
+    newDocument->setToolTip(Shown(TextId::TipNew));
     connect(newDocument, &QAction::triggered, this, [this] { NewDocument(); });
     menu->addAction(newDocument);
 
-    QAction* open = AddAction(kCommandOpen, "開く(&O)...", "既存のﾌｧｲﾙを開く");
+    QAction* open = AddAction(kCommandOpen, Shown(TextId::CommandOpen), TextId::PromptOpen);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(open, &QAction::triggered, this, &MainWindow::ChooseAndOpenDocument);
     menu->addAction(open);
 
-    QAction* openData =
-        AddAction(kOpenDataFileCommand.id, kOpenDataFileCommand.text, kOpenDataFileCommand.prompt);
+    QAction* openData = AddAction(kOpenDataFileCommand.id, Shown(kOpenDataFileCommand.text),
+                                  kOpenDataFileCommand.prompt);
     connect(openData, &QAction::triggered, this, [this] { RunViewCommand(kOpenDataFileCommand); });
     documentActions_.push_back(openData);
     menu->addAction(openData);
 
-    QAction* save = AddAction(kCommandSave, "上書き保存(&S)", "ｱｸﾃｨﾌﾞな設計を上書きして保存");
+    QAction* save = AddAction(kCommandSave, Shown(TextId::CommandSave), TextId::PromptSave);
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(save, &QAction::triggered, this, [this] { SaveDocument(ActiveDocument(), false); });
-    QAction* saveAs =
-        AddAction(kCommandSaveAs, "名前を付けて保存(&A)...", "ｱｸﾃｨﾌﾞな設計を名前を付けて保存");
+    QAction* saveAs = AddAction(kCommandSaveAs, Shown(TextId::CommandSaveAs), TextId::PromptSaveAs);
     connect(saveAs, &QAction::triggered, this, [this] { SaveDocument(ActiveDocument(), true); });
     documentActions_.push_back(save);
     documentActions_.push_back(saveAs);
     menu->addActions({save, saveAs});
     menu->addSeparator();
 
-    QAction* print = AddAction(kCommandPrint, "印刷(&P)...", "ｱｸﾃｨﾌﾞなｳｨﾝﾄﾞｳの表示内容を印刷");
+    QAction* print = AddAction(kCommandPrint, Shown(TextId::CommandPrint), TextId::PromptPrint);
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     print->setIcon(ToolbarIcon(ToolbarGlyph::Print));
-    print->setToolTip(Text("印刷"));
+    print->setToolTip(Shown(TextId::TipPrint));
     connect(print, &QAction::triggered, this, &MainWindow::PrintActive);
-    QAction* preview =
-        AddAction(kCommandPrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "印刷ｲﾒｰｼﾞをﾍﾟｰｼﾞ全体で表示");
+    QAction* preview = AddAction(kCommandPrintPreview, Shown(TextId::CommandPrintPreview),
+                                 TextId::PromptPrintPreview);
     connect(preview, &QAction::triggered, this, &MainWindow::PreviewActive);
     documentActions_.push_back(print);
     documentActions_.push_back(preview);
-    QAction* setup = AddAction(kCommandPrintSetup, "ﾌﾟﾘﾝﾀの設定(&R)...", "ﾌﾟﾘﾝﾀと用紙の設定を変更");
+    QAction* setup =
+        AddAction(kCommandPrintSetup, Shown(TextId::CommandPrintSetup), TextId::PromptPrintSetup);
     connect(setup, &QAction::triggered, this, &MainWindow::PrintSetup);
     menu->addActions({print, preview, setup});
     menu->addSeparator();
 
-    recentPlaceholder_ = menu->addAction(Text("最近使ったﾌｧｲﾙ"));
+    recentPlaceholder_ = menu->addAction(Shown(TextId::RecentFilesPlaceholder));
     recentPlaceholder_->setEnabled(false);
     for (int i = 0; i < RecentFiles::kCapacity; ++i) {
-        QAction* entry = AddAction(kCommandRecentFirst + i, "", "このﾌｧｲﾙを開く");
+        QAction* entry = AddAction(kCommandRecentFirst + i, QString(), TextId::PromptRecentFile);
         connect(entry, &QAction::triggered, this, [this, i] {
             if (i < recent_.Paths().size()) OpenDocument(recent_.Paths()[i]);
         });
@@ -185,26 +189,26 @@ QMenu* MainWindow::CreateFileMenu() {
     UpdateRecentMenu();
     menu->addSeparator();
 
-    QAction* exit = AddAction(kCommandExit, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", "ｱﾌﾟﾘｹｰｼｮﾝを終了");
+    QAction* exit = AddAction(kCommandExit, Shown(TextId::CommandExit), TextId::PromptExit);
     connect(exit, &QAction::triggered, this, &QWidget::close);
     menu->addAction(exit);
     return menu;
 }
 
 QMenu* MainWindow::CreateWindowMenu() {
-    windowMenu_ = new QMenu(Text("ｳｨﾝﾄﾞｳ(&W)"), this);
+    windowMenu_ = new QMenu(Shown(TextId::MenuWindow), this);
     windowMenu_->setObjectName(QStringLiteral("windowMenu"));
     const struct {
         int id;
-        const char* text;
-        const char* prompt;
+        TextId text;
+        TextId prompt;
     } arrangements[] = {
-        {kCommandCascade, "重ねて表示(&C)", "ｳｨﾝﾄﾞｳを重ねて表示"},
-        {kCommandTile, "並べて表示(&T)", "ｳｨﾝﾄﾞｳを並べて表示"},
-        {kCommandArrangeIcons, "アイコンの整列(&A)", "ｳｨﾝﾄﾞｳの下部にｱｲｺﾝを整列"},
+        {kCommandCascade, TextId::CommandCascade, TextId::PromptCascade},
+        {kCommandTile, TextId::CommandTile, TextId::PromptTile},
+        {kCommandArrangeIcons, TextId::CommandArrangeIcons, TextId::PromptArrangeIcons},
     };
     for (const auto& arrangement : arrangements) {
-        QAction* action = AddAction(arrangement.id, arrangement.text, arrangement.prompt);
+        QAction* action = AddAction(arrangement.id, Shown(arrangement.text), arrangement.prompt);
         documentActions_.push_back(action);
         windowMenu_->addAction(action);
     }
@@ -217,28 +221,27 @@ QMenu* MainWindow::CreateWindowMenu() {
 }
 
 QMenu* MainWindow::CreateHelpMenu() {
-    auto* menu = new QMenu(Text("ﾍﾙﾌﾟ(&H)"), this);
+    auto* menu = new QMenu(Shown(TextId::MenuHelp), this);
     menu->setObjectName(QStringLiteral("helpMenu"));
     for (const HelpCommand& help : kHelpCommands) {
-        QAction* action = AddAction(help.id, help.text, help.prompt);
+        QAction* action = AddAction(help.id, Shown(help.text), help.prompt);
         connect(action, &QAction::triggered, this,
-                [this, &help] { OpenHelpDocument(help.document); });
+                [this, &help] { OpenHelpDocument(vorna::Text(help.document)); });
         menu->addAction(action);
     }
     Action(kCommandHelp)->setShortcut(QKeySequence(Qt::Key_F1));
     addAction(Action(kCommandHelp));
     menu->addSeparator();
-    QAction* about =
-        AddAction(kCommandAbout, "ﾊﾞｰｼﾞｮﾝ情報(&A)...", "ﾌﾟﾛｸﾞﾗﾑ情報､ﾊﾞｰｼﾞｮﾝ､版権の表示");
+    QAction* about = AddAction(kCommandAbout, Shown(TextId::CommandAbout), TextId::PromptAbout);
     about->setIcon(ToolbarIcon(ToolbarGlyph::About));
-    about->setToolTip(Text("ﾊﾞｰｼﾞｮﾝ情報"));
+    about->setToolTip(Shown(TextId::TipAbout));
     connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
     menu->addAction(about);
     return menu;
 }
 
 void MainWindow::CreateToolBar() {
-    QToolBar* toolbar = addToolBar(Text("ﾂｰﾙﾊﾞｰ"));
+    QToolBar* toolbar = addToolBar(Shown(TextId::ToolBarName));
     toolbar->setObjectName(QStringLiteral("toolBar"));
     toolbar->setMovable(false);
     toolbar->setIconSize(QSize(16, 16));
@@ -252,13 +255,14 @@ void MainWindow::CreateToolBar() {
 
 void MainWindow::CreateStatusBar() {
     QStatusBar* bar = statusBar();
-    auto* message = new QLabel(Text(kIdleMessage), bar);
+    auto* message = new QLabel(Shown(TextId::StatusIdle), bar);
     message->setObjectName(QStringLiteral("messagePane"));
     bar->addWidget(message, 1);
     // The keyboard's lock states are not available to the program on every desktop, so the
     // indicator panes only name the keys.
-    for (const char* indicator : {"ｶﾅ", "CAP", "NUM", "SCRL"}) {
-        auto* pane = new QLabel(Text(indicator), bar);
+    for (const QString& indicator : {Shown(TextId::IndicatorKana), QStringLiteral("CAP"),
+                                     QStringLiteral("NUM"), QStringLiteral("SCRL")}) {
+        auto* pane = new QLabel(indicator, bar);
         pane->setObjectName(QStringLiteral("indicator"));
         pane->setFrameShape(QFrame::Panel);
         pane->setFrameShadow(QFrame::Sunken);
@@ -342,7 +346,8 @@ bool MainWindow::SaveDocument(DocumentWindow* document, bool chooseName) {
             (QFileInfo(document->Name()).completeBaseName() + u'.' + Text(kDocumentExtension))
                 .toStdString();
         request.defaultExtension = kDocumentExtension;
-        request.filters = {{kDocumentFilter, kDocumentPatterns}, {kAllFilesFilter, "*"}};
+        request.filters = {{vorna::Text(TextId::DocumentFilter), kDocumentPatterns},
+                           {vorna::Text(TextId::AllFilesFilter), "*"}};
         const auto chosen = ui_->SaveFileName(request);
         AfterCommand();
         if (!chosen) return false;
@@ -357,7 +362,9 @@ bool MainWindow::SaveDocument(DocumentWindow* document, bool chooseName) {
     UpdateRecentMenu();
     statusBar()
         ->findChild<QLabel*>(QStringLiteral("messagePane"))
-        ->setText(Text(kSavedMessage).arg(QDir::toNativeSeparators(document->FilePath())));
+        ->setText(QString::fromStdString(
+            MessageText({TextId::DocumentSaved,
+                         {QDir::toNativeSeparators(document->FilePath()).toStdString()}})));
     AfterCommand();
     return true;
 }
@@ -367,7 +374,7 @@ bool MainWindow::ConfirmClose(DocumentWindow* document) {
     for (QMdiSubWindow* window : area_->subWindowList()) {
         if (DocumentOf(window) == document) area_->setActiveSubWindow(window);
     }
-    const int answer = ui_->MessageBox(Text(kAskToSave).arg(document->Name()).toStdString(),
+    const int answer = ui_->MessageBox({TextId::AskToSaveChanges, {document->Name().toStdString()}},
                                        MessageButtons::YesNoCancel);
     AfterCommand();
     if (answer == IDYES) return SaveDocument(document, false);
@@ -387,7 +394,8 @@ void MainWindow::AfterCommand() {
 void MainWindow::ChooseAndOpenDocument() {
     FileDialogRequest request;
     request.defaultExtension = kDocumentExtension;
-    request.filters = {{kDocumentFilter, kDocumentPatterns}, {kAllFilesFilter, "*"}};
+    request.filters = {{vorna::Text(TextId::DocumentFilter), kDocumentPatterns},
+                       {vorna::Text(TextId::AllFilesFilter), "*"}};
     const auto path = ui_->OpenFileName(request);
     AfterCommand();
     if (path) OpenDocument(QString::fromStdString(*path));
@@ -423,7 +431,7 @@ void MainWindow::PreviewActive() {
     if (document == nullptr) return;
     QPrintPreviewDialog preview(printer_.get(), this);
     preview.setObjectName(QStringLiteral("printPreview"));
-    preview.setWindowTitle(Text("印刷ﾌﾟﾚﾋﾞｭｰ"));
+    preview.setWindowTitle(Shown(TextId::PrintPreviewTitle));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [document](QPrinter* printer) { PrintView(*printer, document->View()); });
     preview.resize(size() * 9 / 10);
@@ -445,9 +453,8 @@ void MainWindow::OpenHelpDocument(const char* document) {
         helpFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : helpFolder_;
     const QFileInfo file(QDir(folder), Text(document));
     if (!file.isFile()) {
-        ui_->MessageBox(QStringLiteral("%1\nﾍﾙﾌﾟ文書が見つかりません。")
-                            .arg(QDir::toNativeSeparators(file.absoluteFilePath()))
-                            .toStdString(),
+        ui_->MessageBox({TextId::HelpDocumentMissing,
+                         {QDir::toNativeSeparators(file.absoluteFilePath()).toStdString()}},
                         MessageButtons::Ok);
         return;
     }
@@ -456,7 +463,7 @@ void MainWindow::OpenHelpDocument(const char* document) {
 
 void MainWindow::UpdateFrame() {
     QMdiSubWindow* active = area_->activeSubWindow();
-    QString title = Text(kMainTitle);
+    QString title = Shown(TextId::MainTitle);
     if (active != nullptr) {
         title += active->isMaximized() ? QStringLiteral(" - [%1]").arg(active->windowTitle())
                                        : QStringLiteral(" - %1").arg(active->windowTitle());
@@ -534,7 +541,7 @@ void MainWindow::UpdateWindowMenu() {
         auto* action = new QAction(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title) : title,
                                    windowMenu_);
         action->setObjectName(QStringLiteral("command%1").arg(kCommandWindowFirst + i));
-        action->setStatusTip(Text("このｳｨﾝﾄﾞｳをｱｸﾃｨﾌﾞにする"));
+        action->setStatusTip(Shown(TextId::PromptActivateWindow));
         action->setCheckable(true);
         action->setChecked(window == area_->activeSubWindow());
         connect(action, &QAction::triggered, this, [this, window] {

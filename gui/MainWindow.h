@@ -12,6 +12,7 @@
 
 #include "Commands.h"
 #include "RecentFiles.h"
+#include "text/TextId.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -65,7 +66,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    QAction* AddAction(int id, const char* text, const char* prompt);
+    QAction* AddAction(int id, const QString& text, TextId prompt);
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();

@@ -18,6 +18,7 @@
 #include "FileFilters.h"
 #include "FontMapping.h"
 #include "dialogs/Dialog.h"
+#include "text/Texts.h"
 
 namespace vorna {
 
@@ -50,13 +51,13 @@ QWidget* QtUi::DialogParent() const {
     return mainWindow_;
 }
 
-int QtUi::MessageBox(const std::string& text, MessageButtons buttons) {
+int QtUi::MessageBox(const Message& message, MessageButtons buttons) {
     ++messagesShown_;
     QMessageBox box(DialogParent());
     box.setObjectName(QStringLiteral("messageBox"));
     box.setWindowTitle(QString::fromLatin1(kMessageBoxTitle));
     box.setTextFormat(Qt::PlainText);
-    box.setText(QString::fromStdString(text));
+    box.setText(QString::fromStdString(MessageText(message)));
     box.setPalette(DialogWindow::FacePalette(box.palette()));
     std::vector<std::pair<QPushButton*, int>> answers;
     const auto add = [&](const char* label, QMessageBox::ButtonRole role, int answer) {
@@ -73,18 +74,18 @@ int QtUi::MessageBox(const std::string& text, MessageButtons buttons) {
         case MessageButtons::OkCancel:
             box.setIcon(QMessageBox::Warning);
             add("OK", QMessageBox::AcceptRole, IDOK);
-            box.setEscapeButton(add("ｷｬﾝｾﾙ", QMessageBox::RejectRole, IDCANCEL));
+            box.setEscapeButton(add(Text(TextId::ButtonCancel), QMessageBox::RejectRole, IDCANCEL));
             break;
         case MessageButtons::YesNo:
             box.setIcon(QMessageBox::Question);
-            add("はい(&Y)", QMessageBox::YesRole, IDYES);
-            box.setEscapeButton(add("いいえ(&N)", QMessageBox::NoRole, IDNO));
+            add(Text(TextId::ButtonYes), QMessageBox::YesRole, IDYES);
+            box.setEscapeButton(add(Text(TextId::ButtonNo), QMessageBox::NoRole, IDNO));
             break;
         case MessageButtons::YesNoCancel:
             box.setIcon(QMessageBox::Question);
-            add("はい(&Y)", QMessageBox::YesRole, IDYES);
-            add("いいえ(&N)", QMessageBox::NoRole, IDNO);
-            box.setEscapeButton(add("ｷｬﾝｾﾙ", QMessageBox::RejectRole, IDCANCEL));
+            add(Text(TextId::ButtonYes), QMessageBox::YesRole, IDYES);
+            add(Text(TextId::ButtonNo), QMessageBox::NoRole, IDNO);
+            box.setEscapeButton(add(Text(TextId::ButtonCancel), QMessageBox::RejectRole, IDCANCEL));
             break;
     }
     box.setDefaultButton(answers.front().first);
@@ -117,9 +118,9 @@ std::optional<std::string> QtUi::ChooseFile(const FileDialogRequest& request, bo
     chooser.setDirectory(QDir::currentPath());
     if (request.appends) {
         chooser.setOption(QFileDialog::DontConfirmOverwrite);
-        chooser.setLabelText(QFileDialog::Accept, QString::fromUtf8("追記(&S)"));
+        chooser.setLabelText(QFileDialog::Accept, QString::fromUtf8(Text(TextId::AppendButton)));
         chooser.setLabelText(QFileDialog::FileName,
-                             QString::fromUtf8("追記するﾌｧｲﾙ (既存のﾌｧｲﾙには末尾に追記します):"));
+                             QString::fromUtf8(Text(TextId::AppendFileLabel)));
     }
     if (!request.initialName.empty())
         chooser.selectFile(QString::fromStdString(request.initialName));
@@ -169,7 +170,8 @@ void QtUi::FilesWritten(const std::vector<std::string>& paths) {
     if (pane == nullptr || paths.empty()) return;
     QStringList names;
     for (const auto& path : paths) names << QDir::toNativeSeparators(QString::fromStdString(path));
-    pane->setText(QString::fromUtf8("書き込んだﾌｧｲﾙ: ") + names.join(QStringLiteral(", ")));
+    pane->setText(QString::fromUtf8(Text(TextId::StatusFilesWritten)) +
+                  names.join(QStringLiteral(", ")));
     pane->setToolTip(names.join(u'\n'));
 }
 
@@ -177,9 +179,8 @@ void QtUi::OpenWithDesktop(const std::string& path) {
     const QFileInfo file(QDir::current(), QString::fromStdString(path));
     if (!file.exists()) return;
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()))) return;
-    MessageBox(QDir::toNativeSeparators(file.absoluteFilePath()).toStdString() +
-                   "\nこのﾌｧｲﾙを開くﾌﾟﾛｸﾞﾗﾑが見つかりません。\n"
-                   "ﾌｧｲﾙはこの場所にあります。別のﾌﾟﾛｸﾞﾗﾑで開いて下さい。",
+    MessageBox({TextId::NoProgramToOpen,
+                {QDir::toNativeSeparators(file.absoluteFilePath()).toStdString()}},
                MessageButtons::Ok);
 }
 

@@ -14,7 +14,7 @@ public:
     // Dialogs and message boxes open over `mainWindow` (or over the dialog open at the time).
     explicit QtUi(QWidget* mainWindow);
 
-    int MessageBox(const std::string& text, MessageButtons buttons) override;
+    int MessageBox(const Message& message, MessageButtons buttons) override;
     int RunModal(Dialog& dialog) override;
     std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
     std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;

@@ -13,6 +13,7 @@
 #include "app/DesignDocument.h"
 #include "app/DocumentMask.h"
 #include "app/DocumentShown.h"
+#include "text/Texts.h"
 #include "view/DesignView.h"
 #include "view/PoleZeroPlot.h"
 
@@ -36,7 +37,7 @@ constexpr double kUnsettledPeriods = 50;
 constexpr int kTimePoints = 2000;
 constexpr double kDegreesPerRadian = 180 / kPi;
 
-const char* const kUnreadableNote = "伝達零点など、計算できない点は曲線から除いています";
+const char* const kUnreadableNote = Text(TextId::GraphUnreadablePointsNote);
 
 bool IsDigital(const DesignView& view) {
     return view.convertedToDigital != 0;
@@ -60,7 +61,7 @@ double HighestFrequency(const DesignView& view) {
 Axis FrequencyAxis(const DesignView& view) {
     const double high =
         IsDigital(view) ? view.samplingFrequency / 2 * kNyquistMargin : view.graphFreqMax;
-    return {"周波数", "Hz", AxisScale::Logarithmic, view.graphFreqMin, high};
+    return {Text(TextId::QuantityFrequency), "Hz", AxisScale::Logarithmic, view.graphFreqMin, high};
 }
 
 // A time unit that keeps the numbers of a span of `seconds` readable.
@@ -171,7 +172,7 @@ GraphData GainGraph(const DesignView& view, const DesignDocument& doc, std::stri
         analysis::FrequencyGraphOf(analysis::FrequencyGraph::Magnitude, SourceOf(view, doc));
     GraphData graph = FrequencyGraph(
         view, std::move(title),
-        {"利得", "dB", AxisScale::Linear, data.shown->low, data.shown->high},
+        {Text(TextId::QuantityGain), "dB", AxisScale::Linear, data.shown->low, data.shown->high},
         [cascade](const std::vector<double>& hz) {
             FrequencyValues gains{
                 analysis::GraphValues(analysis::FrequencyGraph::Magnitude, cascade, hz), {}};
@@ -207,11 +208,11 @@ std::vector<double> ResponseFrequencies(const DesignView& view) {
 }
 
 GraphData MagnitudeGraph(const DesignView& view, const DesignDocument& doc) {
-    return GainGraph(view, doc, "振幅特性");
+    return GainGraph(view, doc, Text(TextId::GraphMagnitudeTitle));
 }
 
 GraphData PassbandGraph(const DesignView& view, const DesignDocument& doc) {
-    GraphData graph = GainGraph(view, doc, "通過域の詳細");
+    GraphData graph = GainGraph(view, doc, Text(TextId::GraphPassbandTitle));
     // The pass bands with room, and the gains they must show, as the core gives them.
     const analysis::FrequencyGraphData data =
         analysis::FrequencyGraphOf(analysis::FrequencyGraph::Passband, SourceOf(view, doc));
@@ -231,7 +232,9 @@ GraphData PhaseGraph(const DesignView& view, const DesignDocument& doc, PhaseFor
         return GainPhaseAt(cascade, kTwoPi * hz).phase * kDegreesPerRadian;
     };
     if (form == PhaseForm::Wrapped) {
-        return FrequencyGraph(view, "位相特性", {"位相", "度", AxisScale::Linear, -180, 180},
+        return FrequencyGraph(view, Text(TextId::GraphPhaseTitle),
+                              {Text(TextId::CliGraphPhaseTitle), Text(TextId::GainDegrees),
+                               AxisScale::Linear, -180, 180},
                               [cascade, wrapped](const std::vector<double>& hz) {
                                   const std::vector<double> omegas = Omegas(hz);
                                   std::vector<analysis::GainPhase> points(omegas.size());
@@ -260,7 +263,9 @@ GraphData PhaseGraph(const DesignView& view, const DesignDocument& doc, PhaseFor
         };
         return degrees;
     };
-    GraphData graph = FrequencyGraph(view, "位相特性 (アンラップ)", {"位相", "度"}, unwrapped);
+    GraphData graph =
+        FrequencyGraph(view, Text(TextId::GraphUnwrappedPhaseTitle),
+                       {Text(TextId::CliGraphPhaseTitle), Text(TextId::GainDegrees)}, unwrapped);
     // A span above the first frequency is unwrapped from there, at the design's density up
     // to the span.
     graph.curvesOver = [unwrapped, grid = GridOf(view), anchorHz, name = graph.y.quantity](
@@ -286,7 +291,9 @@ GraphData GroupDelayGraph(const DesignView& view, const DesignDocument& doc) {
     const auto [low, high] = FiniteSpan(delays);
     const TimeUnit unit = TimeUnitFor(std::max(std::fabs(low), std::fabs(high)));
     GraphData graph = FrequencyGraph(
-        view, "群遅延特性", {"群遅延", unit.name}, [cascade, unit](const std::vector<double>& hz) {
+        view, Text(TextId::GraphGroupDelayTitle),
+        {Text(TextId::CliGraphGroupDelayTitle), unit.name},
+        [cascade, unit](const std::vector<double>& hz) {
             FrequencyValues delays{
                 analysis::GraphValues(analysis::FrequencyGraph::GroupDelay, cascade, hz),
                 [cascade, unit](double at) {
@@ -309,7 +316,10 @@ std::optional<CurveSet> TimeCurves(const Cascade& cascade, TimeGraph which, bool
         cascade, step ? analysis::Excitation::Step : analysis::Excitation::Impulse, end,
         kTimePoints);
     if (!samples || samples->empty()) return std::nullopt;
-    Curve curve{step ? "ステップ応答" : "インパルス応答", {}, {}, CurveStyle::Line};
+    Curve curve{step ? Text(TextId::CliGraphStepTitle) : Text(TextId::CliGraphImpulseTitle),
+                {},
+                {},
+                CurveStyle::Line};
     for (const analysis::TimeSample& sample : *samples) {
         curve.x.push_back(sample.time * unit.perSecond);
         curve.y.push_back(std::isfinite(sample.value) ? sample.value : kNaN);
@@ -318,8 +328,11 @@ std::optional<CurveSet> TimeCurves(const Cascade& cascade, TimeGraph which, bool
     set.curves.push_back(std::move(curve));
     if (step && settles) {
         const double final = analysis::DcGain(cascade);
-        set.curves.push_back(
-            {"最終値", {0, end * unit.perSecond}, {final, final}, CurveStyle::Dashed, true});
+        set.curves.push_back({Text(TextId::CurveFinalValue),
+                              {0, end * unit.perSecond},
+                              {final, final},
+                              CurveStyle::Dashed,
+                              true});
     }
     return set;
 }
@@ -328,23 +341,23 @@ GraphData TimeResponseGraph(const DesignView& view, const DesignDocument& doc, T
     const Cascade cascade = CascadeOf(view, doc);
     const bool step = which == TimeGraph::Step;
     GraphData graph;
-    graph.title = step ? "ステップ応答" : "インパルス応答";
+    graph.title = step ? Text(TextId::CliGraphStepTitle) : Text(TextId::CliGraphImpulseTitle);
     const std::optional<double> settling = analysis::SettlingTime(cascade);
     const double end = settling ? *settling * kSettlingMargin
                                 : kUnsettledPeriods / std::max(view.fc, view.graphFreqMin);
     const TimeUnit unit = TimeUnitFor(end);
-    graph.x = {"時間", unit.name, AxisScale::Linear, 0, end * unit.perSecond};
+    graph.x = {Text(TextId::QuantityTime), unit.name, AxisScale::Linear, 0, end * unit.perSecond};
     // An analog impulse response is a rate (per second); a digital one a sequence.
     const bool rate = !step && !cascade.IsDigital();
-    graph.y = {"出力", rate ? "1/s" : ""};
+    graph.y = {Text(TextId::CliGraphOutputAxis), rate ? "1/s" : ""};
     const bool settles = settling.has_value();
     const std::optional<CurveSet> curves = TimeCurves(cascade, which, settles, end, unit);
-    if (!settles) graph.note = "極が安定でないため、応答は収束しません";
+    if (!settles) graph.note = Text(TextId::GraphUnstableNote);
     if (rate && DirectFeedThrough(cascade) != 0) {
-        graph.note = "t=0 の直達分 (インパルス) は表示していません";
+        graph.note = Text(TextId::GraphDirectImpulseNote);
     }
     if (!curves) {
-        graph.note = "応答が大きくなりすぎて計算できません";
+        graph.note = Text(TextId::GraphResponseTooLargeNote);
         graph.y.low = -1;
         graph.y.high = 1;
         return graph;
@@ -366,12 +379,15 @@ GraphData TimeResponseGraph(const DesignView& view, const DesignDocument& doc, T
 GraphData PoleZeroGraph(const DesignView& view) {
     const bool digital = IsDigital(view);
     GraphData graph;
-    graph.title = digital ? "極・零配置 (Z平面)" : "極・零配置 (S平面、ωcで正規化)";
-    graph.x = {digital ? "実軸" : "実軸/ωc", "", AxisScale::Linear, -1, 1};
-    graph.y = {digital ? "虚軸" : "虚軸/ωc", "", AxisScale::Linear, -1, 1};
+    graph.title = digital ? Text(TextId::GraphPoleZeroZTitle) : Text(TextId::GraphPoleZeroSTitle);
+    graph.x = {digital ? Text(TextId::QuantityRealAxis) : Text(TextId::QuantityRealAxisOverWc), "",
+               AxisScale::Linear, -1, 1};
+    graph.y = {
+        digital ? Text(TextId::QuantityImaginaryAxis) : Text(TextId::QuantityImaginaryAxisOverWc),
+        "", AxisScale::Linear, -1, 1};
     graph.equalScales = true;
-    Curve poles{"極", {}, {}, CurveStyle::PoleMarks};
-    Curve zeros{"零", {}, {}, CurveStyle::ZeroMarks};
+    Curve poles{Text(TextId::CurvePoles), {}, {}, CurveStyle::PoleMarks};
+    Curve zeros{Text(TextId::CurveZeros), {}, {}, CurveStyle::ZeroMarks};
     double reach = 0;
     for (const PlotRoot& root : PoleZeroRoots(view, ShownDesignOf(view.GetDocument()))) {
         if (!std::isfinite(root.position.re) || !std::isfinite(root.position.im)) {
@@ -383,7 +399,7 @@ GraphData PoleZeroGraph(const DesignView& view) {
         curve.y.push_back(root.position.im);
         reach = std::max({reach, std::fabs(root.position.re), std::fabs(root.position.im)});
     }
-    Curve circle{"単位円", {}, {}, CurveStyle::Circle, true};
+    Curve circle{Text(TextId::CurveUnitCircle), {}, {}, CurveStyle::Circle, true};
     constexpr int kCircleSteps = 360;
     for (int i = 0; i <= kCircleSteps; ++i) {
         circle.x.push_back(std::cos(kTwoPi * i / kCircleSteps));

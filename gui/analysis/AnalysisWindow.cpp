@@ -24,6 +24,8 @@
 #include "analysis/Cascade.h"
 #include "analysis/CoefficientExport.h"
 #include "app/DocumentResults.h"
+#include "platform/CLocale.h"
+#include "text/Texts.h"
 
 namespace vorna {
 namespace {
@@ -33,26 +35,29 @@ constexpr int kHeight = 640;
 
 struct TabEntry {
     AnalysisTab tab;
-    const char* label;
+    TextId label;
 };
 
 constexpr TabEntry kTabs[] = {
-    {AnalysisTab::Magnitude, "振幅"},    {AnalysisTab::Passband, "通過域"},
-    {AnalysisTab::Phase, "位相"},        {AnalysisTab::GroupDelay, "群遅延"},
-    {AnalysisTab::Step, "ステップ応答"}, {AnalysisTab::Impulse, "インパルス応答"},
-    {AnalysisTab::PoleZero, "極・零"},
+    {AnalysisTab::Magnitude, TextId::TabMagnitude},
+    {AnalysisTab::Passband, TextId::TabPassband},
+    {AnalysisTab::Phase, TextId::QuantityPhase},
+    {AnalysisTab::GroupDelay, TextId::QuantityGroupDelay},
+    {AnalysisTab::Step, TextId::GraphStepTitle},
+    {AnalysisTab::Impulse, TextId::GraphImpulseTitle},
+    {AnalysisTab::PoleZero, TextId::TabPoleZero},
 };
 
 struct CoefficientFile {
     analysis::CoefficientFormat format;
     const char* extension;
-    const char* filter;
+    TextId filter;
 };
 
 constexpr CoefficientFile kCoefficientFormats[] = {
-    {analysis::CoefficientFormat::Csv, "csv", "CSV ﾌｧｲﾙ (*.csv)"},
-    {analysis::CoefficientFormat::Json, "json", "JSON ﾌｧｲﾙ (*.json)"},
-    {analysis::CoefficientFormat::CHeader, "h", "C ﾍｯﾀﾞ (*.h)"},
+    {analysis::CoefficientFormat::Csv, "csv", TextId::CsvFileFilter},
+    {analysis::CoefficientFormat::Json, "json", TextId::JsonFileFilter},
+    {analysis::CoefficientFormat::CHeader, "h", TextId::CHeaderFileFilter},
 };
 
 QString DesignTitle(const DocumentWindow& design) {
@@ -66,18 +71,19 @@ AnalysisWindow::AnalysisWindow(DocumentWindow& design)
     : QWidget(&design, Qt::Window),
       design_(design),
       tabs_(new QTabWidget(this)),
-      unwrapped_(new QCheckBox(QStringLiteral("位相をｱﾝﾗｯﾌﾟして表示"), this)) {
+      unwrapped_(new QCheckBox(QString::fromUtf8(Text(TextId::ShowUnwrappedPhase)), this)) {
     setObjectName(QStringLiteral("analysisWindow"));
     setWindowIcon(ProgramIcon());
-    setWindowTitle(QStringLiteral("解析 - %1").arg(DesignTitle(design)));
+    setWindowTitle(QString::fromStdString(
+        Format(Text(TextId::AnalysisWindowTitle), DesignTitle(design).toStdString().c_str())));
     tabs_->setObjectName(QStringLiteral("analysisTabs"));
     for (const TabEntry& entry : kTabs) {
         auto* pane = new GraphPane(tabs_);
         panes_.push_back(pane);
-        tabs_->addTab(pane, QString::fromUtf8(entry.label));
+        tabs_->addTab(pane, QString::fromUtf8(Text(entry.label)));
     }
     verification_ = new VerificationPanel(design, tabs_);
-    tabs_->addTab(verification_, QStringLiteral("実回路"));
+    tabs_->addTab(verification_, QString::fromUtf8(Text(TextId::TabRealCircuit)));
     unwrapped_->setObjectName(QStringLiteral("unwrapPhase"));
     unwrapped_->setVisible(false);
     connect(unwrapped_, &QCheckBox::toggled, this, &AnalysisWindow::Rebuild);
@@ -86,9 +92,10 @@ AnalysisWindow::AnalysisWindow(DocumentWindow& design)
         unwrapped_->setVisible(index == static_cast<int>(AnalysisTab::Phase));
         if (QWidget* shown = tabs_->currentWidget()) shown->setFocus();
     });
-    auto* coefficients = new QPushButton(QStringLiteral("係数の書き出し..."), this);
+    auto* coefficients =
+        new QPushButton(QString::fromUtf8(Text(TextId::ExportCoefficientsButton)), this);
     coefficients->setObjectName(QStringLiteral("exportCoefficients"));
-    coefficients->setToolTip(QStringLiteral("ｾｸｼｮﾝの係数を17桁でCSV､JSON､Cﾍｯﾀﾞに保存"));
+    coefficients->setToolTip(QString::fromUtf8(Text(TextId::ExportCoefficientsTip)));
     connect(coefficients, &QPushButton::clicked, this,
             &AnalysisWindow::ChooseAndExportCoefficients);
     auto* bottom = new QHBoxLayout;
@@ -133,14 +140,12 @@ QString AnalysisWindow::ExportCoefficients(const QString& path, const QString& c
         std::begin(kCoefficientFormats), std::end(kCoefficientFormats),
         [&](const CoefficientFile& file) { return suffix == QLatin1String(file.extension); });
     if (format == std::end(kCoefficientFormats)) {
-        return QStringLiteral("拡張子は .csv、.json、.h のいずれかにして下さい");
+        return QString::fromUtf8(Text(TextId::CoefficientExtensionRefused));
     }
     const std::string name = cName.toStdString();
     if (format->format == analysis::CoefficientFormat::CHeader && !analysis::IsUsableCName(name)) {
-        return QStringLiteral(
-                   "Cﾍｯﾀﾞの名前「%1」は使えません。英字で始まり英字､数字､_ だけの63文字までの"
-                   "名前で､C の予約語以外にして下さい")
-            .arg(cName.left(64));
+        return QString::fromStdString(
+            Format(Text(TextId::CHeaderNameRefused), cName.left(64).toStdString().c_str()));
     }
     const std::string text = analysis::CoefficientsText(
         analysis::CascadeOf(design_.View(), design_.Document().kind, design_.View().samplingPeriod),
@@ -153,7 +158,8 @@ QString AnalysisWindow::ExportCoefficients(const QString& path, const QString& c
 
 void AnalysisWindow::ChooseAndExportCoefficients() {
     // The file chooser with one more row, the name of a C header's coefficients.
-    QFileDialog chooser(this, QStringLiteral("係数の書き出し"), QDir::currentPath());
+    QFileDialog chooser(this, QString::fromUtf8(Text(TextId::ExportCoefficientsTitle)),
+                        QDir::currentPath());
     chooser.setObjectName(QStringLiteral("coefficientChooser"));
     chooser.setOption(QFileDialog::DontUseNativeDialog);
     chooser.setAcceptMode(QFileDialog::AcceptSave);
@@ -161,7 +167,7 @@ void AnalysisWindow::ChooseAndExportCoefficients() {
     chooser.setDefaultSuffix(QStringLiteral("csv"));
     QStringList filters;
     for (const CoefficientFile& file : kCoefficientFormats)
-        filters << QString::fromUtf8(file.filter);
+        filters << QString::fromUtf8(Text(file.filter));
     chooser.setNameFilters(filters);
     // A name typed without extension takes the chosen format's.
     connect(&chooser, &QFileDialog::filterSelected, &chooser,
@@ -172,10 +178,10 @@ void AnalysisWindow::ChooseAndExportCoefficients() {
     auto* name = new QLineEdit(
         QString::fromUtf8(analysis::kDefaultCName.data(), analysis::kDefaultCName.size()));
     name->setObjectName(QStringLiteral("cHeaderName"));
-    name->setToolTip(QStringLiteral("Cﾍｯﾀﾞの配列の名前 (NAME､NAME_gain､NAME_SECTIONS)"));
+    name->setToolTip(QString::fromUtf8(Text(TextId::CHeaderNameTip)));
     if (auto* grid = qobject_cast<QGridLayout*>(chooser.layout())) {
         const int row = grid->rowCount();
-        grid->addWidget(new QLabel(QStringLiteral("Cﾍｯﾀﾞの名前:")), row, 0);
+        grid->addWidget(new QLabel(QString::fromUtf8(Text(TextId::CHeaderNameLabel))), row, 0);
         grid->addWidget(name, row, 1);
     }
     QtUi ui(this);
@@ -183,7 +189,8 @@ void AnalysisWindow::ChooseAndExportCoefficients() {
         const QString path = chooser.selectedFiles().front();
         const QString error = ExportCoefficients(path, name->text());
         if (error.isEmpty()) return;
-        ReportWriteFailure(ui, QDir::toNativeSeparators(path).toStdString(), "係数", error);
+        ReportWriteFailure(ui, QDir::toNativeSeparators(path).toStdString(),
+                           Text(TextId::ExportedCoefficients), error);
     }
 }
 

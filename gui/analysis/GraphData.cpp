@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/CLocale.h"
+#include "text/Texts.h"
 
 namespace vorna {
 namespace {
@@ -34,10 +35,11 @@ std::string ReadoutText(const GraphData& graph, double x, double y) {
         return Quantity(graph.x, x) + "   " + Quantity(graph.y, y);
     }
     const Curve& curve = graph.curves.front();
-    std::string value = graph.y.quantity + " 範囲外";
+    std::string value = graph.y.quantity + Text(TextId::ReadoutOutOfRange);
     if (!curve.x.empty() && x >= curve.x.front() && x <= curve.x.back()) {
         const double v = graph.exact ? graph.exact(x) : Interpolated(curve, graph.x.scale, x);
-        value = std::isfinite(v) ? Quantity(graph.y, v) : graph.y.quantity + " 計算できません";
+        value = std::isfinite(v) ? Quantity(graph.y, v)
+                                 : graph.y.quantity + Text(TextId::ReadoutNotComputable);
     }
     return Quantity(graph.x, x) + "   " + value;
 }

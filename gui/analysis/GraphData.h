@@ -14,7 +14,7 @@ namespace vorna {
 enum class AxisScale { Linear, Logarithmic };
 
 struct Axis {
-    std::string quantity;  // "周波数"
+    std::string quantity;  // e.g. QuantityFrequency
     std::string unit;      // "Hz"; empty for a quantity without unit
     AxisScale scale = AxisScale::Linear;
     double low = 0;  // the range shown first and after a reset
@@ -64,12 +64,12 @@ struct GraphData {
     std::function<CurveSet(double low, double high)> curvesOver;
 };
 
-// "周波数 [Hz]": the axis title with its unit.
+// "quantity [unit]": the axis title with its unit.
 std::string AxisTitle(const Axis& axis);
 
-// The cursor's line under a graph: x and the first curve's value there ("周波数 1000 Hz
-// 利得 -3.0103 dB"; "計算できません" where it cannot be computed, "範囲外" beyond the
-// curve), or the cursor's own position for the pole-zero plot.
+// The cursor's line under a graph: x and the first curve's value there (ReadoutNotComputable
+// where it cannot be computed, ReadoutOutOfRange beyond the curve), or the cursor's own
+// position for the pole-zero plot.
 std::string ReadoutText(const GraphData& graph, double x, double y);
 
 }  // namespace vorna

@@ -7,6 +7,7 @@
 
 #include "platform/CLocale.h"
 #include "platform/Ui.h"
+#include "text/Texts.h"
 
 namespace vorna {
 namespace {
@@ -60,7 +61,8 @@ std::string GraphCsv(const GraphData& graph) {
         }
         return text;
     }
-    text = "系列," + Quoted(AxisTitle(graph.x)) + "," + Quoted(AxisTitle(graph.y)) + "\n";
+    text = std::string(Text(TextId::GraphCsvSeries)) + "," + Quoted(AxisTitle(graph.x)) + "," +
+           Quoted(AxisTitle(graph.y)) + "\n";
     for (const Curve* curve : curves) {
         for (std::size_t i = 0; i < curve->x.size(); ++i) {
             text += Quoted(curve->name) + "," + Cell(curve->x[i]) + "," + Cell(curve->y[i]) + "\n";
@@ -84,14 +86,14 @@ QString WriteAtomically(const QString& path, const std::function<bool(QIODevice&
     if (!write(file)) {
         file.cancelWriting();
         return file.error() != QFileDevice::NoError ? file.errorString()
-                                                    : QStringLiteral("書き込みに失敗しました");
+                                                    : QString::fromUtf8(Text(TextId::WriteFailed));
     }
     if (!file.commit()) return file.errorString();
     return {};
 }
 
 void ReportWriteFailure(Ui& ui, const std::string& path, const char* what, const QString& error) {
-    ui.MessageBox(path + "\n" + what + "を書き出せません。\n" + error.toStdString(),
+    ui.MessageBox({TextId::ExportUnwritable, {path, what, error.toStdString()}},
                   MessageButtons::Ok);
 }
 

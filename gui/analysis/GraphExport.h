@@ -33,7 +33,8 @@ std::string TableCsv(const std::vector<std::vector<std::string>>& table);
 // true; the old file is untouched on any failure. Returns the error text, empty on success.
 QString WriteAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
 
-// Tells the user that `what` ("グラフ", "係数") could not be written to `path`, and why.
+// Tells the user that `what` (ExportedGraph, ExportedCoefficients) could not be written to `path`,
+// and why.
 void ReportWriteFailure(Ui& ui, const std::string& path, const char* what, const QString& error);
 
 }  // namespace vorna

@@ -16,6 +16,7 @@
 #include "FrequencyTicker.h"
 #include "GraphExport.h"
 #include "QtUi.h"
+#include "text/Texts.h"
 
 namespace vorna {
 namespace {
@@ -79,13 +80,13 @@ GraphPane::GraphPane(QWidget* parent)
     connect(plot_->xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
             &GraphPane::FollowView);
 
-    auto* reset = new QPushButton(QStringLiteral("元の表示"), this);
+    auto* reset = new QPushButton(QString::fromUtf8(Text(TextId::ResetViewButton)), this);
     reset->setObjectName(QStringLiteral("resetView"));
-    reset->setToolTip(QStringLiteral("拡大と移動を元に戻す (Home)"));
+    reset->setToolTip(QString::fromUtf8(Text(TextId::ResetViewTip)));
     connect(reset, &QPushButton::clicked, this, &GraphPane::ResetView);
-    auto* save = new QPushButton(QStringLiteral("ｸﾞﾗﾌの書き出し..."), this);
+    auto* save = new QPushButton(QString::fromUtf8(Text(TextId::ExportGraphButton)), this);
     save->setObjectName(QStringLiteral("exportGraph"));
-    save->setToolTip(QStringLiteral("ｸﾞﾗﾌをPNG､SVGまたはCSVで保存"));
+    save->setToolTip(QString::fromUtf8(Text(TextId::ExportGraphTip)));
     connect(save, &QPushButton::clicked, this, &GraphPane::ChooseAndExport);
 
     auto* bottom = new QHBoxLayout;
@@ -331,7 +332,7 @@ bool GraphPane::eventFilter(QObject* watched, QEvent* event) {
 
 QString GraphPane::ExportTo(const QString& path) {
     const std::optional<ExportFormat> format = ExportFormatOf(path);
-    if (!format) return QStringLiteral("拡張子は .png、.svg、.csv のいずれかにして下さい");
+    if (!format) return QString::fromUtf8(Text(TextId::GraphExtensionRefused));
     const int width = std::max(plot_->width(), 800);
     const int height = std::max(plot_->height(), 500);
     return WriteAtomically(path, [&](QIODevice& file) {
@@ -382,16 +383,16 @@ GraphData GraphPane::ShownWithinAxes() const {
 void GraphPane::ChooseAndExport() {
     QtUi ui(this);
     FileDialogRequest request;
-    request.title = "グラフの書き出し";
+    request.title = Text(TextId::ExportGraphTitle);
     request.initialName = graph_.title + ".png";
     request.defaultExtension = "png";
-    request.filters = {{"PNG 画像 (*.png)", "*.png"},
-                       {"SVG 画像 (*.svg)", "*.svg"},
-                       {"CSV ﾌｧｲﾙ (*.csv)", "*.csv"}};
+    request.filters = {{Text(TextId::PngFileFilter), "*.png"},
+                       {Text(TextId::SvgFileFilter), "*.svg"},
+                       {Text(TextId::CsvFileFilter), "*.csv"}};
     const std::optional<std::string> path = ui.SaveFileName(request);
     if (!path) return;
     const QString error = ExportTo(QString::fromStdString(*path));
-    if (!error.isEmpty()) ReportWriteFailure(ui, *path, "グラフ", error);
+    if (!error.isEmpty()) ReportWriteFailure(ui, *path, Text(TextId::ExportedGraph), error);
 }
 
 }  // namespace vorna

@@ -11,6 +11,7 @@
 
 #include "QtUi.h"
 #include "platform/CLocale.h"
+#include "text/Texts.h"
 #include "verify/CircuitSimulation.h"
 
 namespace vorna {
@@ -41,41 +42,45 @@ VerificationDialog::VerificationDialog(const verify::OpAmpTable& table, QWidget*
       runs_(new QSpinBox(this)),
       seed_(new QSpinBox(this)) {
     setObjectName(QStringLiteral("verificationDialog"));
-    setWindowTitle(QStringLiteral("実回路の検証"));
+    setWindowTitle(QString::fromUtf8(Text(TextId::VerificationTitle)));
     for (const verify::OpAmpData& opAmp : table_.opAmps) {
-        opAmp_->addItem(
-            QString::fromStdString(Format("%s (GB積 %.4g Hz)", opAmp.name.c_str(), opAmp.gbwHz)));
+        opAmp_->addItem(QString::fromStdString(
+            Format(Text(TextId::VerificationOpAmpChoice), opAmp.name.c_str(), opAmp.gbwHz)));
     }
-    opAmp_->addItem(QStringLiteral("GB積を指定"));
-    gbw_->setPlaceholderText(QStringLiteral("例: 10e6"));
+    opAmp_->addItem(QString::fromUtf8(Text(TextId::VerificationGbwByHand)));
+    gbw_->setPlaceholderText(QString::fromUtf8(Text(TextId::VerificationGbwExample)));
     gbw_->setEnabled(table_.opAmps.empty());
     connect(opAmp_, &QComboBox::currentIndexChanged, this, [this](int index) {
         gbw_->setEnabled(index == static_cast<int>(table_.opAmps.size()));
     });
-    distribution_->addItems(
-        {QStringLiteral("一様分布 (公差内で均等)"), QStringLiteral("正規分布 (公差を3σとする)")});
+    distribution_->addItems({QString::fromUtf8(Text(TextId::VerificationUniform)),
+                             QString::fromUtf8(Text(TextId::VerificationGaussian))});
     runs_->setLocale(QLocale::c());
     runs_->setRange(0, verify::kMaxToleranceRuns);
     runs_->setValue(kDefaultRuns);
-    runs_->setSpecialValueText(QStringLiteral("公差解析をしない"));
+    runs_->setSpecialValueText(QString::fromUtf8(Text(TextId::VerificationNoTolerance)));
     seed_->setLocale(QLocale::c());
     seed_->setRange(0, 1 << 30);
     seed_->setValue(1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(QString::fromUtf8(Text(TextId::ButtonCancel)));
     connect(buttons, &QDialogButtonBox::accepted, this, &VerificationDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &VerificationDialog::reject);
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("オペアンプ"), opAmp_);
-    form->addRow(QStringLiteral("GB積 [Hz]"), gbw_);
-    form->addRow(QStringLiteral("抵抗の公差"), resistorTolerance_);
-    form->addRow(QStringLiteral("コンデンサの公差"), capacitorTolerance_);
-    form->addRow(QStringLiteral("ばらつきの分布"), distribution_);
-    form->addRow(QStringLiteral("試行回数"), runs_);
-    form->addRow(QStringLiteral("乱数の種"), seed_);
+    form->addRow(QString::fromUtf8(Text(TextId::VerificationOpAmp)), opAmp_);
+    form->addRow(QString::fromUtf8(Text(TextId::VerificationGbw)), gbw_);
+    form->addRow(QString::fromUtf8(Text(TextId::VerificationResistorTolerance)),
+                 resistorTolerance_);
+    form->addRow(QString::fromUtf8(Text(TextId::VerificationCapacitorTolerance)),
+                 capacitorTolerance_);
+    form->addRow(QString::fromUtf8(Text(TextId::VerificationDistribution)), distribution_);
+    form->addRow(QString::fromUtf8(Text(TextId::VerificationRuns)), runs_);
+    form->addRow(QString::fromUtf8(Text(TextId::VerificationSeed)), seed_);
     if (!table_.error.empty()) {
-        form->addRow(new QLabel(QString::fromStdString("オペアンプ表: " + table_.error), this));
+        form->addRow(new QLabel(
+            QString::fromStdString(Text(TextId::VerificationOpAmpTable) + table_.error), this));
     }
     form->addRow(buttons);
 }
@@ -111,7 +116,7 @@ void VerificationDialog::accept() {
         QDialog::accept();
         return;
     }
-    QtUi(this).MessageBox(problem, MessageButtons::Ok);
+    QtUi(this).MessageBox({TextId::VerificationOptionsRefused, {problem}}, MessageButtons::Ok);
 }
 
 }  // namespace vorna

@@ -2,6 +2,7 @@
 
 #include "AnalysisGraphs.h"
 #include "platform/CLocale.h"
+#include "text/Texts.h"
 #include "view/DesignView.h"
 
 namespace vorna {
@@ -17,12 +18,13 @@ GraphData SimulationGraph(const DesignView& view, const DesignDocument& doc,
                           const verify::CircuitSimulation& simulation,
                           const verify::ToleranceResult& tolerance) {
     GraphData graph;
-    graph.title = "実回路の応答";
-    graph.x = {"周波数", "Hz", AxisScale::Logarithmic, view.graphFreqMin, view.graphFreqMax};
-    graph.y = {"利得", "dB", AxisScale::Linear, -view.graphAttMax, 10};
+    graph.title = Text(TextId::SimulationGraphTitle);
+    graph.x = {Text(TextId::QuantityFrequency), "Hz", AxisScale::Logarithmic, view.graphFreqMin,
+               view.graphFreqMax};
+    graph.y = {Text(TextId::QuantityGain), "dB", AxisScale::Linear, -view.graphAttMax, 10};
     graph.mask = MaskRegionsOf(doc);
-    Curve ideal{"理想", {}, {}, CurveStyle::Dashed};
-    Curve simulated{"シミュレーション", {}, {}, CurveStyle::Line};
+    Curve ideal{Text(TextId::CurveIdeal), {}, {}, CurveStyle::Dashed};
+    Curve simulated{Text(TextId::CurveSimulated), {}, {}, CurveStyle::Line};
     for (const verify::SimulatedPoint& point : simulation.points) {
         ideal.x.push_back(point.frequencyHz);
         ideal.y.push_back(point.idealDb);
@@ -30,37 +32,40 @@ GraphData SimulationGraph(const DesignView& view, const DesignDocument& doc,
     }
     simulated.x = ideal.x;
     if (!simulation.points.empty()) graph.curves = {std::move(simulated), std::move(ideal)};
-    if (!simulation.Succeeded()) graph.note = "シミュレーションできません: " + simulation.error;
+    if (!simulation.Succeeded()) graph.note = Text(TextId::SimulationFailedNote) + simulation.error;
     const verify::ToleranceEnvelope& envelope = tolerance.envelope;
     if (tolerance.runs > 0 && !envelope.frequencyHz.empty()) {
         const std::pair<const char*, const std::vector<double>*> bounds[] = {
-            {"最小", &envelope.minDb},
+            {Text(TextId::CurveMinimum), &envelope.minDb},
             {"5 %", &envelope.p5Db},
             {"50 %", &envelope.p50Db},
             {"95 %", &envelope.p95Db},
-            {"最大", &envelope.maxDb}};
+            {Text(TextId::CurveMaximum), &envelope.maxDb}};
         for (const auto& [name, values] : bounds) {
             graph.curves.push_back({name, envelope.frequencyHz, *values, CurveStyle::Line});
         }
     }
-    if (!tolerance.Succeeded()) graph.note = "公差解析ができません: " + tolerance.error;
+    if (!tolerance.Succeeded()) graph.note = Text(TextId::ToleranceFailedNote) + tolerance.error;
     return graph;
 }
 
 std::string YieldText(const verify::ToleranceResult& tolerance) {
     if (tolerance.runs <= 0) return {};
-    std::string text = Format("歩留まり %.1f %% (%d 回中 %d 回が仕様を満足", tolerance.yield * 100,
-                              tolerance.runs, tolerance.passedRuns);
+    std::string text = Format(Text(TextId::YieldSummary), tolerance.yield * 100, tolerance.runs,
+                              tolerance.passedRuns);
     if (tolerance.failedRuns > 0) {
-        text += Format("､%d 回は計算不能", tolerance.failedRuns);
+        text += Format(Text(TextId::YieldFailedRuns), tolerance.failedRuns);
         const verify::ToleranceResult::FailureCauses& f = tolerance.failures;
-        const std::pair<const char*, int> causes[] = {{"極対が右半面 (発振)", f.unstablePolePair},
-                                                      {"実極が右半面", f.unstableRealPole},
-                                                      {"素子値が 0 以下", f.valueNotPositive},
-                                                      {"係数が有限でない", f.notFinite}};
+        const std::pair<const char*, int> causes[] = {
+            {Text(TextId::FailureUnstablePolePair), f.unstablePolePair},
+            {Text(TextId::FailureUnstableRealPole), f.unstableRealPole},
+            {Text(TextId::FailureValueNotPositive), f.valueNotPositive},
+            {Text(TextId::FailureNotFinite), f.notFinite}};
         std::string because;
         for (const auto& [cause, runs] : causes)
-            if (runs > 0) because += Format("%s%s %d 回", because.empty() ? "" : "､", cause, runs);
+            if (runs > 0)
+                because += Format(Text(TextId::FailureCauseRuns),
+                                  because.empty() ? "" : Text(TextId::ListSeparator), cause, runs);
         text += ": " + because;
     }
     text += ")";
@@ -69,18 +74,20 @@ std::string YieldText(const verify::ToleranceResult& tolerance) {
 
 std::vector<std::vector<std::string>> SectionTable(const verify::SectionRequirements& sections) {
     std::vector<std::vector<std::string>> table{
-        {"ｾｸｼｮﾝ", "f0 [Hz]", "Q", "利得", "必要GB積 [Hz]", "GB積の不足", "感度 (素子: ω0, Q)"}};
+        {Text(TextId::SectionColumn), "f0 [Hz]", "Q", Text(TextId::QuantityGain),
+         Text(TextId::RequiredGbwColumn), Text(TextId::GbwShortColumn),
+         Text(TextId::SensitivityColumn)}};
     for (const verify::SectionRequirement& section : sections.sections) {
         std::string sensitivities;
         for (const verify::ElementSensitivity& s : section.sensitivities) {
             if (!sensitivities.empty()) sensitivities += "; ";
             sensitivities += s.element + ": " + Number(s.omega0) + ", " + Number(s.q);
         }
-        table.push_back(
-            {std::to_string(section.section), Number(section.f0Hz),
-             section.q ? Number(*section.q) : "-", Number(section.gain),
-             section.requiredGbwHz ? Number(*section.requiredGbwHz) : "探索範囲 (1 THz) を超える",
-             section.opAmpFallsShort ? "不足" : "", sensitivities});
+        table.push_back({std::to_string(section.section), Number(section.f0Hz),
+                         section.q ? Number(*section.q) : "-", Number(section.gain),
+                         section.requiredGbwHz ? Number(*section.requiredGbwHz)
+                                               : Text(TextId::RequiredGbwBeyondSearch),
+                         section.opAmpFallsShort ? Text(TextId::GbwShort) : "", sensitivities});
     }
     return table;
 }

@@ -22,7 +22,7 @@ GraphData SimulationGraph(const DesignView& view, const DesignDocument& doc,
                           const verify::CircuitSimulation& simulation,
                           const verify::ToleranceResult& tolerance);
 
-// "歩留まり 95.3 % (1000 回中 953 回が仕様を満足)", with the failed runs named; empty
+// The yield (YieldSummary) with the failed runs named; empty
 // when no run was made.
 std::string YieldText(const verify::ToleranceResult& tolerance);
 

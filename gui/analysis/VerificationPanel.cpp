@@ -17,6 +17,7 @@
 #include "app/CircuitOutputCommand.h"
 #include "output/CircuitOutput.h"
 #include "platform/CLocale.h"
+#include "text/Texts.h"
 
 namespace vorna {
 
@@ -26,14 +27,12 @@ VerificationPanel::VerificationPanel(DocumentWindow& design, QWidget* parent)
       pane_(new GraphPane(this)),
       summary_(new QLabel(this)),
       table_(new QTableWidget(this)),
-      verify_(new QPushButton(QStringLiteral("実回路の検証..."), this)) {
+      verify_(new QPushButton(QString::fromUtf8(Text(TextId::VerifyButton)), this)) {
     setObjectName(QStringLiteral("verificationPanel"));
     setFocusProxy(pane_);  // its graph takes the keys when the tab is shown
     summary_->setObjectName(QStringLiteral("verificationSummary"));
     summary_->setWordWrap(true);
-    shownSummary_ = QStringLiteral(
-        "｢実回路の検証...｣で設計を基本回路に実現し､実際のｵﾍﾟｱﾝﾌﾟのGB積でｼﾐｭﾚｰｼｮﾝして理想の応答と"
-        "比べます｡素子の公差による歩留まりとｾｸｼｮﾝごとに必要なGB積も求めます｡");
+    shownSummary_ = QString::fromUtf8(Text(TextId::VerificationIntroduction));
     summary_->setText(shownSummary_);
     table_->setObjectName(QStringLiteral("sectionTable"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -42,7 +41,7 @@ VerificationPanel::VerificationPanel(DocumentWindow& design, QWidget* parent)
 
     verify_->setObjectName(QStringLiteral("verifyCircuit"));
     connect(verify_, &QPushButton::clicked, this, &VerificationPanel::ChooseAndVerify);
-    auto* save = new QPushButton(QStringLiteral("ｾｸｼｮﾝ表の書き出し..."), this);
+    auto* save = new QPushButton(QString::fromUtf8(Text(TextId::ExportSectionTableButton)), this);
     save->setObjectName(QStringLiteral("exportSectionTable"));
     connect(save, &QPushButton::clicked, this, &VerificationPanel::ChooseAndExportTable);
 
@@ -80,7 +79,7 @@ std::optional<verify::RealisedCircuit> VerificationPanel::RealiseDesign(Ui& ui) 
     std::string error;
     if (!verify::RealisedCircuitOf(design_.Document(), view, *out, view.selectedCircuit, circuit,
                                    error)) {
-        ui.MessageBox("回路を検証できません。\n" + error, MessageButtons::Ok);
+        ui.MessageBox({TextId::CircuitNotVerifiable, {error}}, MessageButtons::Ok);
         return std::nullopt;
     }
     return circuit;
@@ -93,8 +92,7 @@ void VerificationPanel::Verify(const verify::RealisedCircuit& circuit,
         RunVerification(this, circuit, options, design_.View().pointsPerDecade);
     verify_->setEnabled(true);
     if (!found) {
-        summary_->setText(shownSummary_ +
-                          QStringLiteral("\n検証を中止しました｡表示は前回の結果のままです｡"));
+        summary_->setText(shownSummary_ + QString::fromUtf8(Text(TextId::VerificationCancelled)));
         return;
     }
     const verify::CircuitSimulation& simulation = found->simulation;
@@ -103,12 +101,11 @@ void VerificationPanel::Verify(const verify::RealisedCircuit& circuit,
     pane_->SetGraph(SimulationGraph(design_.View(), design_.Document(), simulation, tolerance));
 
     std::string summary =
-        Format("GB積 %.4g Hz の単極ｵﾍﾟｱﾝﾌﾟでｼﾐｭﾚｰｼｮﾝ: 通過域での理想との差 最大 %.4g dB",
-               options.gbwHz, simulation.maxPassbandDeviationDb);
+        Format(Text(TextId::SimulationSummary), options.gbwHz, simulation.maxPassbandDeviationDb);
     const std::string yield = YieldText(tolerance);
     if (!yield.empty()) summary += "\n" + yield;
     if (!requirements.Succeeded())
-        summary += "\nｾｸｼｮﾝの検討が途中で失敗しました: " + requirements.error;
+        summary += Text(TextId::SectionRequirementsFailed) + requirements.error;
     shownSummary_ = QString::fromStdString(summary);
     summary_->setText(shownSummary_);
 
@@ -130,7 +127,7 @@ void VerificationPanel::Verify(const verify::RealisedCircuit& circuit,
 }
 
 QString VerificationPanel::ExportTable(const QString& path) const {
-    if (rows_.empty()) return QStringLiteral("まだ検証していません");
+    if (rows_.empty()) return QString::fromUtf8(Text(TextId::NotVerifiedYet));
     const std::string csv = TableCsv(rows_);
     return WriteAtomically(path, [&](QIODevice& file) {
         return file.write(csv.data(), static_cast<qint64>(csv.size())) ==
@@ -154,13 +151,13 @@ void VerificationPanel::ChooseAndVerify() {
 void VerificationPanel::ChooseAndExportTable() {
     QtUi ui(this);
     FileDialogRequest request;
-    request.title = "ｾｸｼｮﾝ表の書き出し";
+    request.title = Text(TextId::ExportSectionTableTitle);
     request.defaultExtension = "csv";
-    request.filters = {{"CSV ﾌｧｲﾙ (*.csv)", "*.csv"}};
+    request.filters = {{Text(TextId::CsvFileFilter), "*.csv"}};
     const std::optional<std::string> path = ui.SaveFileName(request);
     if (!path) return;
     const QString error = ExportTable(QString::fromStdString(*path));
-    if (!error.isEmpty()) ReportWriteFailure(ui, *path, "ｾｸｼｮﾝ表", error);
+    if (!error.isEmpty()) ReportWriteFailure(ui, *path, Text(TextId::ExportedSectionTable), error);
 }
 
 }  // namespace vorna

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <thread>
 
+#include "text/Texts.h"
 #include "verify/SpiceEngine.h"
 
 namespace vorna {
@@ -18,12 +19,12 @@ constexpr int kProgressDelayMs = 500;
 enum class Stage { Simulation, Sections, Tolerance };
 
 QString StageLabel(Stage stage) {
-    static const std::array<const char*, 3> labels = {
-        "回路をｼﾐｭﾚｰｼｮﾝ中...",
-        "ｾｸｼｮﾝごとに必要なGB積を探索中...",
-        "公差解析 (モンテカルロ法) を実行中...",
+    constexpr std::array<TextId, 3> labels = {
+        TextId::ProgressSimulation,
+        TextId::ProgressSections,
+        TextId::ProgressTolerance,
     };
-    return QString::fromUtf8(labels[static_cast<std::size_t>(stage)]);
+    return QString::fromUtf8(Text(labels[static_cast<std::size_t>(stage)]));
 }
 
 // What the worker has got to, read by the progress dialog's timer.
@@ -68,7 +69,8 @@ std::optional<VerificationResults> RunVerification(QWidget* parent,
                                                    int pointsPerDecade) {
     WorkerState state;
     VerificationResults results;
-    QProgressDialog progress(StageLabel(Stage::Simulation), QStringLiteral("中止"), 0, 0, parent);
+    QProgressDialog progress(StageLabel(Stage::Simulation),
+                             QString::fromUtf8(Text(TextId::ProgressCancel)), 0, 0, parent);
     progress.setObjectName(QStringLiteral("verificationProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressDelayMs);

@@ -1,7 +1,7 @@
 #pragma once
 // The verification of a realised circuit off the UI thread: the simulation, the search for
 // what every section needs of its op-amp and the tolerance analysis run on a thread of their
-// own, behind a progress dialog whose 中止 stops them, while the window stays alive.
+// own, behind a progress dialog whose cancel button stops them, while the window stays alive.
 
 #include <QWidget>
 #include <optional>

@@ -16,6 +16,8 @@
 #include "dialogs/ParameterDialog.h"
 #include "document/DesignWindowFile.h"
 #include "platform/CLocale.h"
+#include "text/Message.h"
+#include "text/Texts.h"
 
 namespace vorna::python {
 
@@ -115,7 +117,7 @@ DesignSpec SpecOf(const DesignRequest& request, DesignDocument& doc) {
                                         ProcedureText(procedure) + " has no such entry");
         if (keyword.maximum > 0 && !(*value >= keyword.minimum && *value <= keyword.maximum))
             RefuseEntry(keyword.name, keyword.minimum, keyword.maximum,
-                        NumberRangeMessage(keyword.minimum, keyword.maximum));
+                        MessageText(NumberRangeMessage(keyword.minimum, keyword.maximum)));
         spec.*keyword.target = *value;
     }
     if (request.order) {
@@ -124,7 +126,7 @@ DesignSpec SpecOf(const DesignRequest& request, DesignDocument& doc) {
                                         " has no such entry");
         if (*request.order < kMinOrderEntry || *request.order > kMaxOrderEntry)
             RefuseEntry("order", kMinOrderEntry, kMaxOrderEntry,
-                        IntegerRangeMessage(kMinOrderEntry, kMaxOrderEntry));
+                        MessageText(IntegerRangeMessage(kMinOrderEntry, kMaxOrderEntry)));
         spec.order = *request.order;
     }
     return spec;
@@ -133,7 +135,7 @@ DesignSpec SpecOf(const DesignRequest& request, DesignDocument& doc) {
 // The message of a refusal: the dialog's, or for the refusals the dialogs make without one,
 // what was wrong.
 std::string RefusalText(const DesignRefusal& refusal) {
-    if (const auto message = RefusalMessage(refusal)) return *message;
+    if (const auto message = RefusalMessage(refusal)) return MessageText(*message);
     const std::string entered = Format("%.15g", refusal.maximum);
     if (refusal.rule == DesignRule::XsNotAboveOne)
         return "Xs must be greater than 1 (it was " + entered + ")";
@@ -188,7 +190,8 @@ PythonDesign::PythonDesign(const DesignRequest& request) : request_(request) {
 
     const DesignSpec spec = SpecOf(request, doc);
     const DesignOutcome outcome = DesignFilter(spec, doc.Figures());
-    for (const DesignNotice notice : outcome.notices) notices_.emplace_back(NoticeMessage(notice));
+    for (const DesignNotice notice : outcome.notices)
+        notices_.emplace_back(Text(NoticeMessage(notice)));
     if (outcome.Refused()) {
         const DesignRefusal& refusal = outcome.Refusal();
         std::optional<double> minimum, maximum;
@@ -207,7 +210,7 @@ PythonDesign::PythonDesign(const DesignRequest& request) : request_(request) {
 std::unique_ptr<PythonDesign> PythonDesign::Load(const std::string& path) {
     std::unique_ptr<PythonDesign> design(new PythonDesign());
     DesignView& view = design->window_->view;
-    if (const auto problem = OpenDesignFile(path, view)) throw FileFailure(*problem);
+    if (const auto problem = OpenDesignFile(path, view)) throw FileFailure(MessageText(*problem));
     design->settings_ = CaptureSettings(view);
     if (view.convertedToDigital != 0) {
         // The module's design is the analog one; its digital filter is made again on request.
@@ -226,7 +229,8 @@ std::unique_ptr<DesignWindow> PythonDesign::Copy() const {
 }
 
 void PythonDesign::Save(const std::string& path) const {
-    if (const auto problem = SaveDesignFile(path, window_->view)) throw FileFailure(*problem);
+    if (const auto problem = SaveDesignFile(path, window_->view))
+        throw FileFailure(MessageText(*problem));
 }
 
 analysis::Cascade PythonDesign::AnalogCascade() const {
@@ -246,7 +250,8 @@ PythonDigitalDesign::PythonDigitalDesign(const PythonDesign& design, double samp
         ConvertResults(doc.Spec(), doc.Figures(), design.View(), samplingFrequency);
     const auto* digital = std::get_if<DesignResults>(&outcome);
     if (digital == nullptr)
-        throw DesignFailure(kConversionNotComputable, "not_computable", "fs_hz");
+        throw DesignFailure(MessageText(TextId::ConversionNotComputable), "not_computable",
+                            "fs_hz");
     results_ = *digital;
 }
 

@@ -5,6 +5,7 @@
 #include "dialogs/Dialog.h"
 #include "output/OpAmpReplacement.h"
 #include "output/SchematicText.h"
+#include "text/Message.h"
 
 namespace vorna::python {
 
@@ -14,17 +15,13 @@ void PythonUi::Fail(const std::string& what) const {
     throw CircuitFailure(text);
 }
 
-int PythonUi::MessageBox(const std::string& text, MessageButtons buttons) {
-    messages.push_back(text);
+int PythonUi::MessageBox(const Message& message, MessageButtons buttons) {
+    messages.push_back(MessageText(message));
     if (buttons == MessageButtons::Ok) return IDOK;
-    switch (OpAmpQuestionOf(text)) {
-        case OpAmpQuestion::UseDefaultReplacement:
-            return opAmp_ == kDefaultReplacementOpAmp ? IDYES : IDNO;
-        case OpAmpQuestion::KeepReference:
-            return opAmp_ == kReferenceOpAmp ? IDYES : IDNO;
-        case OpAmpQuestion::Other:
-            break;
-    }
+    if (message.id == TextId::AskUseDefaultOpAmp)
+        return opAmp_ == kDefaultReplacementOpAmp ? IDYES : IDNO;
+    if (message.id == TextId::AskKeepReferenceOpAmp)
+        return opAmp_ == kReferenceOpAmp ? IDYES : IDNO;
     Fail("the circuit run asked a question it cannot answer:");
 }
 

@@ -21,7 +21,7 @@ public:
 
     std::vector<std::string> messages;
 
-    int MessageBox(const std::string& text, MessageButtons buttons) override;
+    int MessageBox(const Message& message, MessageButtons buttons) override;
     int RunModal(Dialog& dialog) override;
     std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
     std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;

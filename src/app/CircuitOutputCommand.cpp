@@ -16,6 +16,7 @@
 #include "platform/FileRead.h"
 #include "platform/MessageText.h"
 #include "platform/Ui.h"
+#include "text/Texts.h"
 #include "topology/BasicCircuits.h"
 #include "topology/Circuits.h"
 #include "view/BlankView.h"
@@ -26,25 +27,7 @@ namespace vorna {
 
 namespace {
 
-const char kAlreadyDigital[] =
-    "既に，ディジタルフィルタに変換されています！！\n\nアナログフィルタに戻して計算するなら　ＯＫ、"
-    "やめるなら　Ｃａｎｃｅｌ";
-const char kAlreadyApproximated[] =
-    "既に伝達関数は回路定数で近似されています\n\nこのまま先に進みますか (OK or Cancel) ?";
-const char kNoReference[] =
-    "参照ファイルが無いので，回路図ファイルを作成出来ません！！\n\nこのまま進むなら "
-    "OK，条件を変更して設計仕直すなら Cancel";
-const char kJournalOnly[] =
-    "ファイル名が指定されていないので、回路図ファイルは作成しないで\n\njournal.txt "
-    "のみを作成します。";
-const char kJournalUnopenable[] = "journal.txt がオ-プン出来ません";
-const char kJournalUnwritable[] = "journal.txt に書き込めませんでした";
-const char kUnrealisableValues[] =
-    "素子値が 0 または無限大になるので，この回路では実現出来ません\n\n回路図ファイルは作成しません";
-const char kDone[] =
-    "伝達関数から指定の回路の回路定数を計算し\n\n回路定数から伝達関数を計算しなおしました";
-
-bool Confirm(Ui& ui, const char* question) {
+bool Confirm(Ui& ui, TextId question) {
     return ui.MessageBox(question, MessageButtons::OkCancel) == IDOK;
 }
 
@@ -56,9 +39,7 @@ bool ValuesRealisable(const std::vector<ElementValue>& values) {
 }
 
 void TellSchematicUnwritable(CircuitOutput& out, Ui& ui) {
-    ui.MessageBox(
-        Format("回路図ファイル「%s」に書き込めませんでした", EchoedText(out.outputPath).c_str()),
-        MessageButtons::Ok);
+    ui.MessageBox({TextId::SchematicUnwritable, {EchoedText(out.outputPath)}}, MessageButtons::Ok);
     out.outputFailed = true;
 }
 
@@ -91,9 +72,9 @@ OutputMode OpenReferenceSchematic(CircuitOutput& out, Ui& ui, const BasicCircuit
         return OutputMode::SchematicAndJournal;
     }
     // A folder or an oversized file in its place is no reference either; say why first.
-    const std::string problem = ReadProblemText(out.referencePath, reference.problem);
-    if (!problem.empty()) ui.MessageBox(problem, MessageButtons::Ok);
-    if (!Confirm(ui, kNoReference)) return OutputMode::Stop;
+    if (const auto problem = ReadProblemMessage(out.referencePath, reference.problem))
+        ui.MessageBox(*problem, MessageButtons::Ok);
+    if (!Confirm(ui, TextId::AskContinueWithoutReference)) return OutputMode::Stop;
     out.outputPath = circuit.code;
     return OutputMode::JournalOnly;
 }
@@ -111,23 +92,22 @@ void ChooseSchematicFile(CircuitOutput& out, Ui& ui) {
     }
     out.outputPath = *chosen;
     if (!out.outputFile.Create(out.outputPath)) {
-        ui.MessageBox(
-            Format("回路図ファイル「%s」が作成出来ません", EchoedText(out.outputPath).c_str()),
-            MessageButtons::Ok);
+        ui.MessageBox({TextId::SchematicUncreatable, {EchoedText(out.outputPath)}},
+                      MessageButtons::Ok);
         out.outputMode = OutputMode::JournalOnly;
     }
 }
 
 bool OpenJournal(CircuitOutput& out, Ui& ui) {
     if (out.journal.Open(ui.CurrentDirectory() + kJournalFile)) return true;
-    ui.MessageBox(kJournalUnopenable, MessageButtons::Ok);
+    ui.MessageBox(TextId::JournalUnopenable, MessageButtons::Ok);
     return false;
 }
 
 bool CloseJournal(CircuitOutput& out, Ui& ui) {
     const bool open = out.journal.IsOpen();
     if (out.journal.Close()) return open;
-    ui.MessageBox(kJournalUnwritable, MessageButtons::Ok);
+    ui.MessageBox(TextId::JournalUnwritable, MessageButtons::Ok);
     if (!out.journalOptional) out.outputFailed = true;
     return false;
 }
@@ -140,16 +120,17 @@ void FinishCircuitOutput(CircuitOutput& out, Ui& ui) {
         return;
     }
     if (out.outputMode == OutputMode::Stop) return;
-    ui.MessageBox(kDone, MessageButtons::Ok);
+    ui.MessageBox(TextId::CircuitOutputDone, MessageButtons::Ok);
     out.completed = true;
 }
 
 void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view, Ui& ui) {
     if (view.convertedToDigital != 0) {
-        if (!Confirm(ui, kAlreadyDigital)) return;
+        if (!Confirm(ui, TextId::AskRecomputeDigitalAsAnalog)) return;
         RecomputeResults(view, doc);
     }
-    if (view.approximatedByCircuit != 0 && !Confirm(ui, kAlreadyApproximated)) return;
+    if (view.approximatedByCircuit != 0 && !Confirm(ui, TextId::AskContinueAlreadyApproximated))
+        return;
 
     const std::optional<std::size_t> row = BasicCircuitRowOf(view.selectedCircuit);
     if (!row) return;
@@ -163,7 +144,8 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
         out.outputFile.Abandon();  // the chosen file keeps what it held
         return;
     }
-    if (out.outputMode == OutputMode::JournalOnly && !Confirm(ui, kJournalOnly)) {
+    if (out.outputMode == OutputMode::JournalOnly &&
+        !Confirm(ui, TextId::JournalOnlyWithoutFileName)) {
         out.outputMode = OutputMode::Stop;
         FinishCircuitOutput(out, ui);
         return;
@@ -187,7 +169,7 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
     out.synthesis(circuit, out, doc, view, ui);
 
     if (!out.synthesisFailed && !ValuesRealisable(out.elementValues)) {
-        ui.MessageBox(kUnrealisableValues, MessageButtons::Ok);
+        ui.MessageBox(TextId::ValuesUnrealisable, MessageButtons::Ok);
         out.synthesisFailed = true;
     }
     // After a failure no schematic is written: it would hold the reference's values for the

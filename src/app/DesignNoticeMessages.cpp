@@ -21,17 +21,17 @@ std::string FullWidthOrder(int order) {
 
 }  // namespace
 
-const char* NoticeMessage(DesignNotice notice) {
+TextId NoticeMessage(DesignNotice notice) {
     switch (notice) {
         case DesignNotice::AcoshArgument:
-            return "ａｃｏｓｈ　関数の引数が異常です！！";
+            return TextId::NoticeAcoshArgument;
         case DesignNotice::OrderRaisedToMinimum:
             break;
     }
-    return "フィルタの次数が２以下になりました。\n次数を２に設定します。";
+    return TextId::NoticeOrderRaisedToTwo;
 }
 
-std::optional<std::string> RefusalMessage(const DesignRefusal& refusal) {
+std::optional<Message> RefusalMessage(const DesignRefusal& refusal) {
     switch (refusal.rule) {
         case DesignRule::EntryOutOfRange:
             if (refusal.field == DesignField::Order) {
@@ -40,20 +40,20 @@ std::optional<std::string> RefusalMessage(const DesignRefusal& refusal) {
             }
             return NumberRangeMessage(refusal.minimum, refusal.maximum);
         case DesignRule::AttsBelowAttp:
-            return "ａｔｔｓはａｔｔｐより大きな値を設定してください。";
+            return TextId::RefusalAttsBelowAttp;
         case DesignRule::RippleNotPositive:
-            return "ａｔｔｐには０より大きな値を設定してください。";
+            return TextId::RefusalRippleNotPositive;
         case DesignRule::FrequencyNotPositive:
-            return "周波数には０より大きな値を設定してください。";
+            return TextId::RefusalFrequencyNotPositive;
         case DesignRule::FrequencyOutOfRange:
-            return "周波数には１Ｅ－７０Ｈｚから１Ｅ＋７０Ｈｚまでの値を設定してください。";
+            return TextId::RefusalFrequencyOutOfRange;
         case DesignRule::BandEdgesReversed:
-            return "Ｆｐ２はＦｐ１より高い周波数を設定してください。";
+            return TextId::RefusalBandEdgesReversed;
         case DesignRule::OrderAboveLimit:
-            return "フィルタの次数が" + FullWidthOrder(static_cast<int>(refusal.maximum)) +
-                   "を越えました。\n入力し直して下さい。";
+            return Message{TextId::RefusalOrderAboveLimit,
+                           {FullWidthOrder(static_cast<int>(refusal.maximum))}};
         case DesignRule::NotComputable:
-            return "この設定では設計値が計算出来ません。\n帯域幅、次数、減衰量を見直してください。";
+            return TextId::RefusalNotComputable;
         case DesignRule::XsNotAboveOne:
         case DesignRule::XsNotBelowBandLimit:
             break;

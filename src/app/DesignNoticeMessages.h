@@ -2,18 +2,18 @@
 // The messages of the design API's notices and refusals, as the dialogs show them.
 
 #include <optional>
-#include <string>
 
 #include "design/DesignFilter.h"
+#include "text/Message.h"
 
 namespace vorna {
 
 class Ui;
 
-const char* NoticeMessage(DesignNotice notice);
+TextId NoticeMessage(DesignNotice notice);
 // The message of a refusal; empty for the refusals the dialogs make without one (an Xs not
 // above 1, or not below the band-eliminate limit).
-std::optional<std::string> RefusalMessage(const DesignRefusal& refusal);
+std::optional<Message> RefusalMessage(const DesignRefusal& refusal);
 
 void ShowDesignNotices(Ui& ui, const DesignNotices& notices);
 

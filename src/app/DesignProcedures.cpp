@@ -10,7 +10,9 @@
 #include "app/DesignNoticeMessages.h"
 #include "circuit/EngValue.h"
 #include "design/Approximations.h"
+#include "dialogs/FilterSelectDialog.h"
 #include "dialogs/ParameterDialog.h"
+#include "text/Message.h"
 
 namespace vorna {
 
@@ -79,7 +81,10 @@ int DesignDocument::RunDesignProcedure(Ui& ui, const ParameterDialogSpec& proced
     ParameterDialog dialog(
         procedure.id,
         procedure.caption == ApproximationCaption::Named ? std::string(row.name) : std::string(),
-        std::string(row.captionName), procedure.byOrder && row.id == Approximation::Bessel);
+        row.orderDialogs == OrderDialogs::Butterworth && row.id != Approximation::Butterworth
+            ? ApproximationRadioText(static_cast<int>(row.id))
+            : std::string(),
+        procedure.byOrder && row.id == Approximation::Bessel);
     // The band-eliminate dialogs show the limit of the stored band, computed once.
     const double xsLimit = std::sqrt(fp2 / fp1);
     // On a first entry a Cancel goes on with the values shown, which are the document's.

@@ -82,7 +82,7 @@ public:
         double value = 0;
         if (refused) return value;
         if (!ParseFieldDouble(texts_.at(edit), value)) {
-            refused = DialogEntries::Refused{edit, kEnterNumber};
+            refused = DialogEntries::Refused{edit, TextId::EnterNumber};
         } else if (value < minimum || value > maximum) {
             refused = DialogEntries::Refused{edit, NumberRangeMessage(minimum, maximum)};
         }
@@ -93,7 +93,7 @@ public:
         int value = 0;
         if (refused) return value;
         if (!ParseFieldInt(texts_.at(edit), value)) {
-            refused = DialogEntries::Refused{edit, kEnterInteger};
+            refused = DialogEntries::Refused{edit, TextId::EnterInteger};
         } else if (value < minimum || value > maximum) {
             refused = DialogEntries::Refused{edit, IntegerRangeMessage(minimum, maximum)};
         }

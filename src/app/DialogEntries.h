@@ -9,6 +9,7 @@
 
 #include "app/DesignDocument.h"
 #include "dialogs/ParameterDialogTable.h"
+#include "text/Message.h"
 
 namespace vorna {
 
@@ -24,7 +25,7 @@ public:
     // An entry that the dialog refuses: its edit and the dialog's message.
     struct Refused {
         int edit;
-        std::string message;
+        Message message;
     };
     // The design the entries ask for, or the first entry the dialog refuses, in the order in
     // which the dialog reads them.

@@ -11,13 +11,10 @@
 #include "dialogs/SamplingDialog.h"
 #include "platform/CLocale.h"
 #include "platform/Ui.h"
+#include "text/Texts.h"
 #include "view/DesignView.h"
 
 namespace vorna {
-
-const char* const kConversionNotComputable =
-    "このサンプリング周波数ではディジタルフィルタの係数が計算出来ません。\n"
-    "別の周波数を入力して下さい。";
 
 double SamplingFrequencyLowerLimit(const DesignDocument& doc) {
     if (!FilterKindOf(doc.kind)) return 0;
@@ -40,16 +37,14 @@ bool ConvertToDigital(DesignView& view, double samplingFrequency) {
 void DesignView::OnConvertDigital(Ui& ui) {
     DesignDocument& doc = GetDocument();
     if (approximatedByCircuit == 1) {
-        if (ui.MessageBox(
-                "既に、伝達関数は回路定数によって近似されています。\nこのまま進みますか？",
-                MessageButtons::OkCancel) != IDOK) {
+        if (ui.MessageBox(TextId::AskConvertCircuitApproximation, MessageButtons::OkCancel) !=
+            IDOK) {
             return;
         }
         Invalidate();
     }
     if (convertedToDigital == 1) {
-        if (ui.MessageBox("既に、ディジタルフィルタに変換されています。\nこのまま進みますか？",
-                          MessageButtons::OkCancel) != IDOK) {
+        if (ui.MessageBox(TextId::AskConvertAgain, MessageButtons::OkCancel) != IDOK) {
             return;
         }
         approximatedByCircuit = 0;
@@ -74,7 +69,7 @@ void DesignView::OnConvertDigital(Ui& ui) {
         if (entered < limit || entered <= 0) continue;
         if (ConvertToDigital(*this, entered)) break;
         // The design stays analog and the dialog comes back with the frequency entered.
-        ui.MessageBox(kConversionNotComputable, MessageButtons::Ok);
+        ui.MessageBox(TextId::ConversionNotComputable, MessageButtons::Ok);
     }
     Invalidate();
 }

@@ -7,9 +7,6 @@ namespace vorna {
 class DesignDocument;
 class DesignView;
 
-// The message of a sampling frequency whose coefficients are not finite.
-extern const char* const kConversionNotComputable;
-
 // Twice the highest frequency of the design (Hz); 0 for an unknown kind.
 double SamplingFrequencyLowerLimit(const DesignDocument& doc);
 

@@ -1,6 +1,6 @@
 #pragma once
 // Gain and phase of the current design (analog, or digital after a conversion) at a
-// frequency the user enters, shown again and again in dialog 1000 until "終了".
+// frequency the user enters, shown again and again in dialog 1000 until it is closed (GainClose).
 
 namespace vorna {
 

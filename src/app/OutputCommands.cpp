@@ -1,4 +1,4 @@
-// The view's output commands: 630 "計算結果の表示または出力" and 660 "データファイルを開く".
+// The view's output commands: 630 (OutputChoiceTitle) and 660, which opens a data file.
 #include "app/CircuitOutputCommand.h"
 #include "app/DocumentShown.h"
 #include "app/GainAtFrequency.h"

@@ -7,6 +7,7 @@
 #include "circuit/SectionRoutines.h"
 #include "circuit/models/BandPassModel.h"
 #include "platform/CLocale.h"
+#include "text/Texts.h"
 
 namespace vorna {
 
@@ -48,10 +49,9 @@ bool SynthesizeMultipleFeedbackBandPass(SynthesisContext& ctx, int i) {
 
     section = RealiseMultipleFeedbackBandPass(r1, r2, r3, c, section);
 
-    ctx.Write(Format(
-        "%2d(BP1)%s R1_%-d = %-9s C1_%-d = %-9s R2_%-d = %-9s R3_%-d = %-9s  誤差=%.2lf %%\n", n,
-        ctx.rangeLabel.c_str(), n, Eng(r1).c_str(), n, Eng(c).c_str(), n, Eng(r2).c_str(), n,
-        Eng(r3).c_str(), 100 * chosen.deviation));
+    ctx.Write(Format(Text(TextId::JournalMultipleFeedbackBandPass), n, ctx.rangeLabel.c_str(), n,
+                     Eng(r1).c_str(), n, Eng(c).c_str(), n, Eng(r2).c_str(), n, Eng(r3).c_str(),
+                     100 * chosen.deviation));
     ctx.BeginSection(SectionCircuit::MultipleFeedbackBandPass, n, i);
     ctx.Settle({{"R1", r1}, {"C1", c}, {"C2", c}, {"R2", r2}, {"R3", r3}});
     ctx.FinishSection();
@@ -87,10 +87,9 @@ bool SynthesizeDualAmplifierBandPass(SynthesisContext& ctx, int i) {
     SeriesWalk pairWalk;
     const StepResult chosen = RunCandidateStep(ctx, pair, pairWalk, r1Start);
     const double r1 = chosen.values[0], cChosen = chosen.values[1], r2 = chosen.values[2];
-    ctx.Write(Format(
-        "%2d(BP2)%s R1_%-d（2 個）= %-9s  C1_%-d(2個)= %-9s  R2_%-d(2個)= %-9s  誤差=%.2lf %%\n", n,
-        ctx.rangeLabel.c_str(), n, Eng(r1).c_str(), n, Eng(cChosen).c_str(), n, Eng(r2).c_str(),
-        100 * chosen.deviation));
+    ctx.Write(Format(Text(TextId::JournalDualAmplifierBandPass), n, ctx.rangeLabel.c_str(), n,
+                     Eng(r1).c_str(), n, Eng(cChosen).c_str(), n, Eng(r2).c_str(),
+                     100 * chosen.deviation));
     ctx.BeginSection(SectionCircuit::DualAmplifierBandPass, n, i);
     ctx.Settle(
         {{"R11", r1}, {"R12", r1}, {"R21", r2}, {"R22", r2}, {"C1", cChosen}, {"C2", cChosen}});
@@ -112,8 +111,8 @@ bool SynthesizeDualAmplifierBandPass(SynthesisContext& ctx, int i) {
 
     section = RealiseDualAmplifierBandPass(r1, r2, cChosen, r3, r4, section);
     const double r3Drawn = GainStageR3(r3);
-    ctx.Write(Format("%2d  R3_%-d = %-9s  R4_%-d = %-9s   誤差 = %.2lf %%\n", n, n,
-                     Eng(r3Drawn).c_str(), n, Eng(r4).c_str(), 100 * stage.deviation));
+    ctx.Write(Format(Text(TextId::JournalGainStageR3R4), n, n, Eng(r3Drawn).c_str(), n,
+                     Eng(r4).c_str(), 100 * stage.deviation));
     ctx.Settle({{"R3", r3Drawn}, {"R4", r4}});
     ctx.FinishSection();
     return true;

@@ -7,10 +7,6 @@
 
 namespace vorna {
 
-const char* const kNoCandidateMessage =
-    "この値からは条件を満たす候補が見つかりません\n\n最初の候補から探しなおします";
-const char* const kPositiveValueMessage = "素子の値には 0 より大きい数を入力して下さい";
-
 namespace {
 
 double ValueAt(const StepValues& values, int slot) {
@@ -58,7 +54,7 @@ StepResult RunCandidateStep(SynthesisContext& ctx, const CandidateStep& step, Ca
     auto position = [&](double value) {
         if (walk.Restart(series, value)) return true;
         if (value == start) return false;
-        ctx.ui.MessageBox(kNoCandidateMessage, MessageButtons::Ok);
+        ctx.ui.MessageBox(TextId::NoCandidateRestarting, MessageButtons::Ok);
         return walk.Restart(series, start);
     };
 
@@ -114,7 +110,7 @@ StepResult RunCandidateStep(SynthesisContext& ctx, const CandidateStep& step, Ca
                                               : step.restartFromB;
                     restartValue = convert(answer.typed);
                 } else {
-                    ctx.ui.MessageBox(kPositiveValueMessage, MessageButtons::Ok);
+                    ctx.ui.MessageBox(TextId::EnterPositiveComponentValue, MessageButtons::Ok);
                 }
             } else if (answer.action == CandidateAction::ChangeSeries) {
                 series.SetSeries(answer.seriesCode, candidate.seriesIndex);

@@ -66,10 +66,4 @@ struct StepResult {
 StepResult RunCandidateStep(SynthesisContext& ctx, const CandidateStep& step, CandidateWalk& walk,
                             double start);
 
-// The message shown when a walk restarted from a typed value finds no candidate and starts
-// over from its initial value.
-extern const char* const kNoCandidateMessage;
-// The message shown when a typed element value is not a positive number.
-extern const char* const kPositiveValueMessage;
-
 }  // namespace vorna

@@ -3,6 +3,7 @@
 #include "circuit/TimeConstantStep.h"
 #include "circuit/models/FirstOrderModel.h"
 #include "platform/CLocale.h"
+#include "text/Texts.h"
 
 namespace vorna {
 
@@ -21,13 +22,13 @@ void SynthesizeFirstOrderSection(SynthesisContext& ctx, bool lowPass) {
     ctx.view.p0 = realised.p0;
     ctx.view.p1 = realised.p1;
     ctx.view.p2 = realised.p2;
-    ctx.Write("１次のフィルタ回路\n");
+    ctx.Write(Text(TextId::JournalFirstOrderCircuit));
     if (lowPass) {
-        ctx.Write(Format("%2d(lp1) R1_1 = %-9s C1_1 = %-9s  誤差 = %.2lf %%\n", 1,
-                         FormatEngValue(r).c_str(), FormatEngValue(c).c_str(), dev));
+        ctx.Write(Format(Text(TextId::JournalFirstOrderLowPass), 1, FormatEngValue(r).c_str(),
+                         FormatEngValue(c).c_str(), dev));
     } else {
-        ctx.Write(Format("%2d (hp1) R1_1 = R1_2 = %-9s C1_1 = %-9s  誤差 = %.4lf %%\n", 1,
-                         FormatEngValue(r).c_str(), FormatEngValue(c).c_str(), dev));
+        ctx.Write(Format(Text(TextId::JournalFirstOrderHighPass), 1, FormatEngValue(r).c_str(),
+                         FormatEngValue(c).c_str(), dev));
     }
     ctx.BeginSection(
         lowPass ? SectionCircuit::FirstOrderLowPass : SectionCircuit::FirstOrderHighPass, 1, -1);

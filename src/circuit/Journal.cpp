@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "platform/ShiftJisText.h"
+#include "text/Texts.h"
 
 namespace vorna {
 
@@ -44,11 +45,10 @@ void WriteJournalHeader(Journal& journal, const std::string& summary,
     const std::time_t now = std::time(nullptr);
     char timeText[64] = "";
     ctime_r(&now, timeText);  // "Wed Jun 30 21:49:08 1993\n", always in this form
-    journal.WriteLine(
-        "*******************  回路の構成と素子値  **************************************\n");
-    journal.WriteLine("回路図ファイル名 ");
+    journal.WriteLine(Text(TextId::JournalTitle));
+    journal.WriteLine(Text(TextId::JournalSchematicName));
     journal.WriteSchematicName(schematicPath);
-    journal.WriteLine(std::string("  作成日時 ") + timeText);
+    journal.WriteLine(std::string(Text(TextId::JournalCreatedAt)) + timeText);
     journal.WriteLine(summary);
     journal.WriteLine("\n");
 }

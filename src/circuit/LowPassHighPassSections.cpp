@@ -6,6 +6,7 @@
 #include "circuit/InitialValueTables.h"
 #include "circuit/SectionRoutines.h"
 #include "platform/CLocale.h"
+#include "text/Texts.h"
 
 namespace vorna {
 
@@ -53,11 +54,11 @@ void SynthesizeLowPassSection(SynthesisContext& ctx, int i, SecondOrderForm form
                               : "%2d (LP2)%s C1_%-d = %-9s  C2_%-d = %-9s\n",
                      n, ctx.rangeLabel.c_str(), n, Eng(c1).c_str(), n, Eng(c2).c_str()));
     if (feedback) {
-        ctx.Write(Format("   R1_%-d = R3_%-d = %-9s  R2_%-d = %-9s  誤差 = %.2lf %%\n", n, n,
-                         Eng(r1).c_str(), n, Eng(r2).c_str(), dev));
-    } else {
-        ctx.Write(Format("  R1_%-d = %-9s  R2_%-d = %-9s  誤差 = %.2lf %%\n", n, Eng(r1).c_str(), n,
+        ctx.Write(Format(Text(TextId::JournalFeedbackResistors), n, n, Eng(r1).c_str(), n,
                          Eng(r2).c_str(), dev));
+    } else {
+        ctx.Write(
+            Format(Text(TextId::JournalResistors), n, Eng(r1).c_str(), n, Eng(r2).c_str(), dev));
     }
     ctx.BeginSection(
         feedback ? SectionCircuit::MultipleFeedbackLowPass : SectionCircuit::SallenKeyLowPass, n,
@@ -107,11 +108,11 @@ void SynthesizeHighPassSection(SynthesisContext& ctx, int i, SecondOrderForm for
                               : "%2d (HP2)%s R1_%-d = %-9s  R2_%-d = %-9s\n",
                      n, ctx.rangeLabel.c_str(), n, Eng(r1).c_str(), n, Eng(r2).c_str()));
     if (feedback) {
-        ctx.Write(Format("   C1_%-d = C3_%-d = %-9s  C2_%-d = %-9s  誤差 = %.2lf %%\n", n, n,
-                         Eng(c).c_str(), n, Eng(c).c_str(), dev));
-    } else {
-        ctx.Write(Format("   C1_%-d = %-9s  C2_%-d = %-9s  誤差 = %.2lf %%\n", n, Eng(c).c_str(), n,
+        ctx.Write(Format(Text(TextId::JournalFeedbackCapacitors), n, n, Eng(c).c_str(), n,
                          Eng(c).c_str(), dev));
+    } else {
+        ctx.Write(
+            Format(Text(TextId::JournalCapacitors), n, Eng(c).c_str(), n, Eng(c).c_str(), dev));
     }
     ctx.BeginSection(
         feedback ? SectionCircuit::MultipleFeedbackHighPass : SectionCircuit::SallenKeyHighPass, n,

@@ -11,6 +11,7 @@
 #include "circuit/models/NotchModel.h"
 #include "design/Approximations.h"
 #include "platform/CLocale.h"
+#include "text/Texts.h"
 
 namespace vorna {
 
@@ -76,9 +77,8 @@ bool SynthesizeStateVariableNotch(SynthesisContext& ctx, FilterKind variant, int
                           model.q, ctx.rangeLabel);
     const StepResult a = RunTimeConstantStep(ctx, 731, n, model.w0, cbStart);
     const double cb = a.values[0], rb = a.values[1];
-    ctx.Write(Format("%2d (et1)%s Rb_%-d(2個)=%-9s Cb_%-d(2個)=%-9s  誤差=%.2lf %%\n", n,
-                     ctx.rangeLabel.c_str(), n, Eng(rb).c_str(), n, Eng(cb).c_str(),
-                     100 * a.deviation));
+    ctx.Write(Format(Text(TextId::JournalStateVariableNotchTwinT), n, ctx.rangeLabel.c_str(), n,
+                     Eng(rb).c_str(), n, Eng(cb).c_str(), 100 * a.deviation));
     ctx.BeginSection(SectionCircuit::StateVariableNotch, n, i);
     ctx.Settle({{"Rb1", rb}, {"Rb2", rb}, {"Cb1", cb}, {"Cb2", cb}});
 
@@ -102,10 +102,8 @@ bool SynthesizeStateVariableNotch(SynthesisContext& ctx, FilterKind variant, int
     const auto [r4, r1, r2, r3] = b.values;
 
     section = RealiseStateVariableNotch(rb, cb, r1, r2, r3, r4, section);
-    ctx.Write(
-        Format("%2d R1_%-d = %-9s R2_%-d = %-9s R3_%-d = %-9s R4_%-d(5個)= %-9s  誤差=%.2lf %%\n",
-               n, n, Eng(r1).c_str(), n, Eng(r2).c_str(), n, Eng(r3).c_str(), n, Eng(r4).c_str(),
-               100 * b.deviation));
+    ctx.Write(Format(Text(TextId::JournalStateVariableNotchResistors), n, n, Eng(r1).c_str(), n,
+                     Eng(r2).c_str(), n, Eng(r3).c_str(), n, Eng(r4).c_str(), 100 * b.deviation));
     ctx.Settle({{"R1", r1},
                 {"R2", r2},
                 {"R3", r3},
@@ -148,11 +146,9 @@ bool SynthesizeIntegratorNotch(SynthesisContext& ctx, FilterKind variant, int i)
     SeriesWalk integratorWalk(true);
     const StepResult a = RunCandidateStep(ctx, integrators, integratorWalk, cbStart);
     const auto [cb, rb, c1, r1] = a.values;
-    ctx.Write(
-        Format("%2d (et2)%s Rb_%-d(2個)= %-9s Cb_%-d(2個)= %-9s R1_%-d = %-9s C1_%-d = %-9s  "
-               "誤差=%.2lf %%\n",
-               n, ctx.rangeLabel.c_str(), n, Eng(rb).c_str(), n, Eng(cb).c_str(), n,
-               Eng(r1).c_str(), n, Eng(c1).c_str(), 100 * a.deviation));
+    ctx.Write(Format(Text(TextId::JournalIntegratorNotchTwinT), n, ctx.rangeLabel.c_str(), n,
+                     Eng(rb).c_str(), n, Eng(cb).c_str(), n, Eng(r1).c_str(), n, Eng(c1).c_str(),
+                     100 * a.deviation));
     ctx.BeginSection(SectionCircuit::IntegratorNotch, n, i);
     ctx.Settle({{"Rb1", rb}, {"Cb1", cb}, {"Rb2", rb}, {"Cb2", cb}, {"R1", r1}, {"C1", c1}});
 
@@ -195,8 +191,8 @@ bool SynthesizeIntegratorNotch(SynthesisContext& ctx, FilterKind variant, int i)
     const double d2 = 2 * c2 / cb;
     const double d3 = 2 * rb / r2;
     const double d1 = model.D1(d2, d3);
-    ctx.Write(Format("%2d  R2_%-d = %-9s  C2_%-d = %-9s   誤差 = %.2lf %%\n", n, n, Eng(r2).c_str(),
-                     n, Eng(c2).c_str(), 100 * b.deviation));
+    ctx.Write(Format(Text(TextId::JournalIntegratorNotchR2C2), n, n, Eng(r2).c_str(), n,
+                     Eng(c2).c_str(), 100 * b.deviation));
     ctx.Settle({{"R2", r2}, {"C2", c2}});
 
     // Steps C and D, the gain pairs. Values: [0] the walked resistor, [1] the derived one.
@@ -219,14 +215,14 @@ bool SynthesizeIntegratorNotch(SynthesisContext& ctx, FilterKind variant, int i)
     };
     const StepResult c = runGainPair(735, IntegratorNotch::R3Factor(d1));
     const double r5 = c.values[0], r3 = c.values[1];
-    ctx.Write(Format("%2d  R3_%-d = %-9s  R5_%-d = %-9s   誤差 = %.2lf %%\n", n, n, Eng(r3).c_str(),
-                     n, Eng(r5).c_str(), 100 * c.deviation));
+    ctx.Write(Format(Text(TextId::JournalIntegratorNotchR3R5), n, n, Eng(r3).c_str(), n,
+                     Eng(r5).c_str(), 100 * c.deviation));
     ctx.Settle({{"R3", r3}, {"R5", r5}});
 
     const StepResult d = runGainPair(736, model.R4Factor(d1, d2));
     const double r6 = d.values[0], r4 = d.values[1];
-    ctx.Write(Format("%2d  R4_%-d = %-9s  R6_%-d = %-9s   誤差 = %.2lf %%\n", n, n, Eng(r4).c_str(),
-                     n, Eng(r6).c_str(), 100 * d.deviation));
+    ctx.Write(Format(Text(TextId::JournalIntegratorNotchR4R6), n, n, Eng(r4).c_str(), n,
+                     Eng(r6).c_str(), 100 * d.deviation));
     ctx.Settle({{"R4", r4}, {"R6", r6}});
 
     section = RealiseIntegratorNotch(rb, cb, r2, c2, r3, r4, r5, r6, section);

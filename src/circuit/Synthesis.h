@@ -17,6 +17,4 @@ void SynthesizeBasicCircuit(const BasicCircuit& circuit, CircuitOutput& out, Des
 using SynthesisEntry = void (*)(const BasicCircuit& circuit, CircuitOutput& out,
                                 DesignDocument& doc, DesignView& view, Ui& ui);
 
-extern const char* const kSynthesisFailedMessage;
-
 }  // namespace vorna

@@ -10,6 +10,7 @@
 #include "circuit/models/SectionModel.h"
 #include "output/CircuitOutput.h"
 #include "platform/CLocale.h"
+#include "text/Texts.h"
 #include "view/DesignView.h"
 
 namespace vorna {
@@ -39,7 +40,7 @@ struct SynthesisContext {
     // Writes the failure line of section routine `routine` (such as "lpet1") for section i
     // and returns false, the routines' failure result.
     bool Unrealisable(const char* routine, int i) {
-        Write(Format("%s で 変換不能, j = %d\n", routine, i));
+        Write(Format(Text(TextId::JournalSectionUnrealisable), routine, i));
         return false;
     }
     // Starts the elements of a section (index -1: the first-order section).

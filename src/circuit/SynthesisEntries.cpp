@@ -3,15 +3,10 @@
 #include "circuit/Synthesis.h"
 #include "circuit/SynthesisContext.h"
 #include "platform/Ui.h"
+#include "text/Message.h"
 #include "topology/BasicCircuits.h"
 
 namespace vorna {
-
-const char* const kSynthesisFailedMessage =
-    "現在の伝達関数は希望の回路形式に変換出来ません！！\n\nパラメ－タの入力に戻って，\n\n"
-    "フィルタの次数、周波数、リプル又は周波数の比率などを\n\n"
-    "変更して伝達関数を計算しなおして，もう一度やりなおして下さい\n\n"
-    "どうしてもこの画面に戻る場合には，回路形式を変更して下さい";
 
 namespace {
 
@@ -64,7 +59,7 @@ void SynthesizeBasicCircuit(const BasicCircuit& circuit, CircuitOutput& out, Des
             circuit.kind, i);
     }
     if (!realised) {
-        ui.MessageBox(kSynthesisFailedMessage, MessageButtons::Ok);
+        ui.MessageBox(TextId::SynthesisFailed, MessageButtons::Ok);
         out.synthesisFailed = true;
     }
 }

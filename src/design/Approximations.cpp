@@ -64,11 +64,10 @@ const std::array<ApproximationRow, 6> kApproximations{{
     {A::Elliptic, "Elliptic", "elliptic", true, false, P::Ripple, D::Named, kMinOrder, kMaxOrder,
      Elliptic, EllipticSpecifiedOrder, EllipticFinishSpecified, EllipticFinishOrdered},
     {A::Bessel, "Bessel", "bessel", false, false, P::ThreeDecibels, D::Butterworth, kMinOrder,
-     kMaxBesselOrder, Bessel, AllPoleSpecifiedOrder, AllPoleFinishSpecified, AllPoleFinishOrdered,
-     "ベッセル"},
+     kMaxBesselOrder, Bessel, AllPoleSpecifiedOrder, AllPoleFinishSpecified, AllPoleFinishOrdered},
     {A::Legendre, "Legendre", "legendre", false, false, P::ThreeDecibels, D::Butterworth, kMinOrder,
      kMaxLegendreOrder, Legendre, AllPoleSpecifiedOrder, AllPoleFinishSpecified,
-     AllPoleFinishOrdered, "ルジャンドル"},
+     AllPoleFinishOrdered},
 }};
 
 }  // namespace

@@ -49,9 +49,6 @@ struct ApproximationRow {
     bool (*specifiedOrder)(DesignWork&);
     void (*finishSpecified)(DesignWork&);
     void (*finishOrdered)(DesignWork&);
-    // The name that the caption of the -3 dB parameter dialogs shows in place of the
-    // Butterworth's, for the other approximations that they serve.
-    std::string_view captionName = {};
 };
 
 std::span<const ApproximationRow> Approximations();

@@ -3,6 +3,7 @@
 #include "design/Approximations.h"
 #include "dialogs/DataExchange.h"
 #include "dialogs/DiagramDialog.h"
+#include "text/Texts.h"
 
 namespace vorna {
 
@@ -12,13 +13,13 @@ std::string CircuitSelection::OfferedCodes() const {
 }
 
 const std::array<CircuitSelection, kBasicCircuitChoiceCount> kCircuitSelections{{
-    {410, "ローパスフィルタの回路選択", 0},
-    {420, "ローパスフィルタの回路選択", 1},
-    {430, "ハイパスフィルタの回路選択", 2},
-    {440, "ハイパスフィルタの回路選択", 3},
-    {450, "バンドパスフィルタの回路選択", 4},
-    {460, "バンドパスフィルタの回路選択", 5},
-    {470, "ＢＥフィルタの回路選択", 6},
+    {410, TextId::CircuitSelectionLowPass, 0},
+    {420, TextId::CircuitSelectionLowPass, 1},
+    {430, TextId::CircuitSelectionHighPass, 2},
+    {440, TextId::CircuitSelectionHighPass, 3},
+    {450, TextId::CircuitSelectionBandPass, 4},
+    {460, TextId::CircuitSelectionBandPass, 5},
+    {470, TextId::CircuitSelectionBandEliminate, 6},
 }};
 
 const CircuitSelection* FindCircuitSelection(int kind, int approximation) {
@@ -48,18 +49,19 @@ DialogResource SelectionResource(const CircuitSelection& s) {
     const std::size_t row = s.FirstCircuitRow();
     return {
         s.dialogId,
-        "基本回路の選択",
-        "ＭＳ 明朝",
+        Text(TextId::CircuitSelectionTitle),
+        Text(TextId::DefaultFontFace),
         9,
         180,
         96,
         {
-            {ControlKind::Static, IDC_STATIC, s.label, 10, 8, 160, 10},
+            {ControlKind::Static, IDC_STATIC, Text(s.label), 10, 8, 160, 10},
             {ControlKind::Radio, first, FullWidthCode(row), 20, 26, 60, 12, true},
             {ControlKind::Radio, first + 1, FullWidthCode(row + 1), 20, 42, 60, 12},
-            {ControlKind::Button, kShowDiagramButton, "回路図確認", 100, 32, 60, 16, true, true},
+            {ControlKind::Button, kShowDiagramButton, Text(TextId::CircuitSelectionShowDiagram),
+             100, 32, 60, 16, true, true},
             {ControlKind::Button, IDOK, "OK", 30, 72, 50, 14, true},
-            {ControlKind::Button, IDCANCEL, "ｷｬﾝｾﾙ", 100, 72, 50, 14, true},
+            {ControlKind::Button, IDCANCEL, Text(TextId::ButtonCancel), 100, 72, 50, 14, true},
         },
     };
 }

@@ -1,12 +1,13 @@
 #pragma once
-// The seven basic-circuit selection dialogs 410 .. 470 "基本回路の選択": two circuits for one
-// filter kind and approximation group, and button 499 "回路図確認" (the default button) that
-// shows the diagram of the circuit selected at that moment.
+// The seven basic-circuit selection dialogs 410 .. 470 (CircuitSelectionTitle): two circuits for
+// one filter kind and approximation group, and button 499 (CircuitSelectionShowDiagram, the default
+// button) that shows the diagram of the circuit selected at that moment.
 
 #include <array>
 #include <string>
 
 #include "dialogs/Dialog.h"
+#include "text/TextId.h"
 #include "topology/BasicCircuits.h"
 
 namespace vorna {
@@ -15,7 +16,7 @@ inline constexpr int kShowDiagramButton = 499;
 
 struct CircuitSelection {
     int dialogId;
-    const char* label;
+    TextId label;
     // Entry of the view's circuitChoices: the dialog offers the basic circuits of rows
     // 2 * choiceIndex and the next one.
     int choiceIndex;

@@ -1,5 +1,6 @@
 #include "dialogs/ComponentValueDialog.h"
 
+#include <optional>
 #include <stdexcept>
 
 #include "circuit/ESeries.h"
@@ -8,6 +9,7 @@
 #include "dialogs/ESeriesDialog.h"
 #include "dialogs/UnitEntry.h"
 #include "platform/CLocale.h"
+#include "text/Texts.h"
 
 namespace vorna {
 
@@ -32,13 +34,19 @@ struct DerivedText {
     const char* format = "";
 };
 
+// The text of the bound a dialog states for its stepped element.
+struct BoundText {
+    int control = 0;  // 0: unused
+    TextId format{};
+};
+
 struct ComponentDialogLayout {
     int id;
-    const char* heading;
+    std::optional<TextId> heading;
     EditableElement a;
     EditableElement b;
     std::array<DerivedText, 3> derived;
-    DerivedText bound;
+    BoundText bound;
 };
 
 constexpr EditableElement kR1{910, 911, 912, "R1_%-d = "};
@@ -55,27 +63,32 @@ constexpr EditableElement kNone{};
 
 const ComponentDialogLayout kLayouts[] = {
     {710,
-     "１次のフィルタ回路の定数決定",
+     TextId::ComponentFirstOrderHeading,
      {910, 911, 0, "R1_1 = "},
      {913, 914, 0, "C1_1 = "},
      {},
      {}},
     {720,
-     "２次のフィルタ回路の定数決定",
+     TextId::ComponentSecondOrderHeading,
      kR1,
      kC1,
      {{{922, "C2_%-d = %s"}, {926, "R2_%-d = %s"}}},
      {}},
-    {730, "", kR1, kNone, {{{926, "R2_%-d = %s"}, {930, "R3_%-d = %s"}, {933, "R4_%-d = %s"}}}, {}},
-    {731, "", kRb, kCb, {}, {}},
-    {732, "", kRb, kCb, {{{913, "C1_%-d = %s"}, {910, "R1_%-d = %s"}}}, {}},
-    {733, "", kR2, kC2, {}, {925, "C2_%-d は %s 以上の値になります"}},
-    {734, "", kR2, kC2, {}, {929, "R2_%-d は %s 以下の値になります"}},
-    {735, "", kR3, kR5, {}, {}},
-    {736, "", kR4, kR6, {}, {}},
-    {740, "", kR1, kC1, {{{926, "R2_%-d = %s"}, {930, "R3_%-d = %s"}}}, {}},
-    {741, "", kR1, kC1, {{{926, "R2_%-d = %s"}}}, {}},
-    {742, "", kR4, kNone, {{{930, "R3_%-d = %s"}}}, {}},
+    {730,
+     std::nullopt,
+     kR1,
+     kNone,
+     {{{926, "R2_%-d = %s"}, {930, "R3_%-d = %s"}, {933, "R4_%-d = %s"}}},
+     {}},
+    {731, std::nullopt, kRb, kCb, {}, {}},
+    {732, std::nullopt, kRb, kCb, {{{913, "C1_%-d = %s"}, {910, "R1_%-d = %s"}}}, {}},
+    {733, std::nullopt, kR2, kC2, {}, {925, TextId::ComponentC2AtLeast}},
+    {734, std::nullopt, kR2, kC2, {}, {929, TextId::ComponentR2AtMost}},
+    {735, std::nullopt, kR3, kR5, {}, {}},
+    {736, std::nullopt, kR4, kR6, {}, {}},
+    {740, std::nullopt, kR1, kC1, {{{926, "R2_%-d = %s"}, {930, "R3_%-d = %s"}}}, {}},
+    {741, std::nullopt, kR1, kC1, {{{926, "R2_%-d = %s"}}}, {}},
+    {742, std::nullopt, kR4, kNone, {{{930, "R3_%-d = %s"}}}, {}},
 };
 
 const ComponentDialogLayout& LayoutOf(int dialogId) {
@@ -123,12 +136,12 @@ void AddElement(std::vector<ControlSpec>& controls, const EditableElement& eleme
 DialogResource ComponentResource(const ComponentDialogLayout& layout) {
     DialogResource r;
     r.id = layout.id;
-    r.title = "フィルタ回路の定数";
+    r.title = Text(TextId::ComponentTitle);
     r.width = 300;
     r.height = 190;
     auto& c = r.controls;
-    if (layout.heading[0] != '\0')
-        c.push_back({ControlKind::Static, IDC_STATIC, layout.heading, 10, 6, 200, 10});
+    if (layout.heading)
+        c.push_back({ControlKind::Static, IDC_STATIC, Text(*layout.heading), 10, 6, 200, 10});
     AddElement(c, layout.a, 22);
     AddElement(c, layout.b, 40);
     int y = 58;
@@ -139,15 +152,18 @@ DialogResource ComponentResource(const ComponentDialogLayout& layout) {
     }
     if (layout.bound.control != 0)
         c.push_back(
-            {ControlKind::Static, layout.bound.control, layout.bound.format, 10, y, 280, 10});
-    c.push_back({ControlKind::Static, kSeriesLabel, "E24 シリーズからの誤差 =", 10, 120, 110, 10});
+            {ControlKind::Static, layout.bound.control, Text(layout.bound.format), 10, y, 280, 10});
+    c.push_back(
+        {ControlKind::Static, kSeriesLabel, Text(TextId::ComponentE24Deviation), 10, 120, 110, 10});
     c.push_back({ControlKind::Static, kDeviationLabel, "", 124, 120, 80, 10});
+    c.push_back({ControlKind::Button, kCheckButton, Text(TextId::ComponentCheckDeviation), 10, 140,
+                 130, 14, true});
     c.push_back(
-        {ControlKind::Button, kCheckButton, "変更後の誤差を確認する", 10, 140, 130, 14, true});
+        {ControlKind::Button, kRoundButton, Text(TextId::ComponentRoundToE24), 150, 140, 130, 14});
     c.push_back(
-        {ControlKind::Button, kRoundButton, "E24シリーズの値で近似する", 150, 140, 130, 14});
-    c.push_back({ControlKind::Button, kNextButton, "次の候補の値を見る", 10, 158, 130, 14});
-    c.push_back({ControlKind::Button, kSeriesButton, "Ｅｼﾘｰｽﾞ変更", 150, 158, 60, 14});
+        {ControlKind::Button, kNextButton, Text(TextId::ComponentNextCandidate), 10, 158, 130, 14});
+    c.push_back({ControlKind::Button, kSeriesButton, Text(TextId::ComponentChangeSeries), 150, 158,
+                 60, 14});
     c.push_back({ControlKind::Button, IDOK, "OK", 220, 158, 60, 14, false, true});
     return r;
 }
@@ -192,8 +208,8 @@ void ComponentValueDialog::OnInitDialog() {
     double percent = 100 * request_.deviation;
     SetText(kDeviationLabel, Format("%s %%", SplitEngValue(unit, percent).c_str()));
     const int eNumber = SeriesSize(request_.series);
-    SetText(kSeriesLabel, Format("E%-d シリーズからの誤差 =", eNumber));
-    SetText(kRoundButton, Format("E%-d シリーズ の値で近似する", eNumber));
+    SetText(kSeriesLabel, Format(vorna::Text(TextId::ComponentSeriesDeviation), eNumber));
+    SetText(kRoundButton, Format(vorna::Text(TextId::ComponentRoundToSeries), eNumber));
     for (const EditableElement* element : {&layout.a, &layout.b}) {
         if (element->label != 0)
             SetText(element->label, SectionText(element->labelFormat, request_.section));
@@ -205,8 +221,8 @@ void ComponentValueDialog::OnInitDialog() {
                 SectionText(derived.format, request_.section, SplitText(request_.derived[k])));
     }
     if (layout.bound.control != 0) {
-        SetText(layout.bound.control,
-                SectionText(layout.bound.format, request_.section, SplitText(request_.bound)));
+        SetText(layout.bound.control, SectionText(vorna::Text(layout.bound.format),
+                                                  request_.section, SplitText(request_.bound)));
     }
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Dialogs 710 .. 742, "フィルタ回路の定数": one candidate of one synthesis step. One or two
+// Dialogs 710 .. 742 (ComponentTitle): one candidate of one synthesis step. One or two
 // editable element values with unit combo boxes, the derived element values as text and the
 // candidate's deviation from the current E-series. The user answers with one action:
 //   1 element A changed, 2 element B changed, 3 next candidate, 4 accept,

@@ -36,12 +36,12 @@ bool StartsWithIgnoringCase(const std::string& item, const std::string& prefix) 
 
 }  // namespace
 
-std::string NumberRangeMessage(double minimum, double maximum) {
-    return Format("Please enter a number between %.15g and %.15g.", minimum, maximum);
+Message NumberRangeMessage(double minimum, double maximum) {
+    return {TextId::EnterNumberBetween, {Format("%.15g", minimum), Format("%.15g", maximum)}};
 }
 
-std::string IntegerRangeMessage(int minimum, int maximum) {
-    return Format("Please enter an integer between %d and %d.", minimum, maximum);
+Message IntegerRangeMessage(int minimum, int maximum) {
+    return {TextId::EnterIntegerBetween, {std::to_string(minimum), std::to_string(maximum)}};
 }
 
 std::string FormatFieldDouble(double value) {
@@ -84,7 +84,7 @@ bool ParseFieldInt(const std::string& text, int& value) {
     return true;
 }
 
-void DataExchange::Fail(const std::string& message) {
+void DataExchange::Fail(const Message& message) {
     failed_ = true;
     dialog_.CurrentUi().MessageBox(message, MessageButtons::Ok);
     dialog_.SetFocus(lastControl_);
@@ -97,7 +97,7 @@ void DataExchange::Text(int controlId, double& value) {
         dialog_.SetText(controlId, FormatFieldDouble(value));
         return;
     }
-    if (!ParseFieldDouble(dialog_.Text(controlId), value)) Fail(kEnterNumber);
+    if (!ParseFieldDouble(dialog_.Text(controlId), value)) Fail(TextId::EnterNumber);
 }
 
 void DataExchange::Text(int controlId, int& value) {
@@ -107,7 +107,7 @@ void DataExchange::Text(int controlId, int& value) {
         dialog_.SetText(controlId, std::to_string(value));
         return;
     }
-    if (!ParseFieldInt(dialog_.Text(controlId), value)) Fail(kEnterInteger);
+    if (!ParseFieldInt(dialog_.Text(controlId), value)) Fail(TextId::EnterInteger);
 }
 
 void DataExchange::Text(int controlId, std::string& value) {

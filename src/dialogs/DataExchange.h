@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "text/Message.h"
+
 namespace vorna {
 
 class Dialog;
@@ -35,7 +37,7 @@ public:
     void Range(int value, int minimum, int maximum);
 
 private:
-    void Fail(const std::string& message);
+    void Fail(const Message& message);
 
     Dialog& dialog_;
     bool save_;
@@ -43,11 +45,9 @@ private:
     int lastControl_ = 0;
 };
 
-// The framework's standard texts.
-inline constexpr const char* kEnterNumber = "Please enter a number.";
-inline constexpr const char* kEnterInteger = "Please enter an integer.";
-std::string NumberRangeMessage(double minimum, double maximum);
-std::string IntegerRangeMessage(int minimum, int maximum);
+// The framework's standard messages for an entry out of range.
+Message NumberRangeMessage(double minimum, double maximum);
+Message IntegerRangeMessage(int minimum, int maximum);
 
 // Text of a double in an edit box: general format with 15 significant digits.
 std::string FormatFieldDouble(double value);

@@ -10,11 +10,12 @@ namespace vorna {
 
 namespace {
 
-const DialogResource& DiagramResource() {
-    static const DialogResource resource{
+// Built afresh for every dialog, in the language of the moment.
+DialogResource DiagramResource() {
+    return DialogResource{
         kDiagramDialogId,
-        "基本回路図の確認",
-        "ＭＳ 明朝",
+        Text(TextId::DiagramTitle),
+        Text(TextId::DefaultFontFace),
         7,
         460,
         362,
@@ -24,7 +25,6 @@ const DialogResource& DiagramResource() {
             {ControlKind::Button, IDOK, "OK", 400, 344, 50, 14, true, true},
         },
     };
-    return resource;
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ void DiagramDialog::OnInitDialog() {
     Ui& ui = CurrentUi();
     auto image = LoadDiagram(ui.ProgramDirectory() + "sys/" + DiagramFileName(circuitCode));
     if (!image) {
-        ui.MessageBox("回路図ファイルが開けません", MessageButtons::Ok);
+        ui.MessageBox(TextId::DiagramUnopenable, MessageButtons::Ok);
         return;
     }
     MutableControl(kDiagramPictureId).image = std::move(*image);

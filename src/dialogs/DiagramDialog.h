@@ -1,5 +1,5 @@
 #pragma once
-// Dialog 700 "基本回路図の確認": shows the diagram bitmap of one basic circuit from the
+// Dialog 700 (DiagramTitle): shows the diagram bitmap of one basic circuit from the
 // installation's "sys" folder.
 
 #include <string>

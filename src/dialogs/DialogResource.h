@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "text/Texts.h"
+
 namespace vorna {
 
 enum class ControlKind {
@@ -41,7 +43,7 @@ struct ControlSpec {
 struct DialogResource {
     int id = 0;
     std::string title;
-    std::string fontName = "ＭＳ 明朝";
+    std::string fontName = Text(TextId::DefaultFontFace);
     int fontPoints = 9;
     int width = 0;   // dialog units
     int height = 0;  // dialog units

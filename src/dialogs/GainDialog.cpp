@@ -6,16 +6,17 @@ namespace vorna {
 
 namespace {
 
-const DialogResource& GainResource() {
-    static const DialogResource resource{
+// Built afresh for every dialog, in the language of the moment.
+DialogResource GainResource() {
+    return DialogResource{
         kGainDialogId,
-        "指定周波数におけるゲインの確認",
-        "ＭＳ 明朝",
+        Text(TextId::GainTitle),
+        Text(TextId::DefaultFontFace),
         9,
         147,
         93,
         {
-            {ControlKind::Static, IDC_STATIC, "指定周波数", 8, 10, 44, 10},
+            {ControlKind::Static, IDC_STATIC, Text(TextId::GainFrequency), 8, 10, 44, 10},
             {ControlKind::Edit, kQueryFrequencyId, "", 54, 8, 44, 12, true},
             {ControlKind::DropDown,
              kQueryUnitId,
@@ -27,17 +28,16 @@ const DialogResource& GainResource() {
              true,
              false,
              {"mHz", "Hz", "KHz", "Meg", "GHz"}},
-            {ControlKind::Static, IDC_STATIC, "ゲイン", 8, 30, 44, 10},
+            {ControlKind::Static, IDC_STATIC, Text(TextId::GainGain), 8, 30, 44, 10},
             {ControlKind::Edit, kQueryGainId, "", 54, 28, 44, 12, true},
             {ControlKind::Static, IDC_STATIC, "dB", 102, 30, 20, 10},
-            {ControlKind::Static, IDC_STATIC, "位相角", 8, 50, 44, 10},
+            {ControlKind::Static, IDC_STATIC, Text(TextId::GainPhase), 8, 50, 44, 10},
             {ControlKind::Edit, kQueryPhaseId, "", 54, 48, 44, 12, true},
-            {ControlKind::Static, IDC_STATIC, "度", 102, 50, 20, 10},
-            {ControlKind::Button, IDOK, "確認", 20, 70, 48, 14, true, true},
-            {ControlKind::Button, IDCANCEL, "終了", 80, 70, 48, 14, true},
+            {ControlKind::Static, IDC_STATIC, Text(TextId::GainDegrees), 102, 50, 20, 10},
+            {ControlKind::Button, IDOK, Text(TextId::GainCheck), 20, 70, 48, 14, true, true},
+            {ControlKind::Button, IDCANCEL, Text(TextId::GainClose), 80, 70, 48, 14, true},
         },
     };
-    return resource;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// Dialog 1000: a frequency and the design's gain and phase there. "確認" (OK) evaluates the
-// entered frequency; "終了" (Cancel) closes.
+// Dialog 1000: a frequency and the design's gain and phase there. GainCheck (OK) evaluates the
+// entered frequency; GainClose (Cancel) closes.
 
 #include <string>
 

@@ -6,26 +6,26 @@ namespace vorna {
 
 namespace {
 
-const DialogResource& GraphResource() {
-    static const DialogResource resource{
+// Built afresh for every dialog, in the language of the moment.
+DialogResource GraphResource() {
+    return DialogResource{
         kGraphDialogId,
-        "グラフ表示",
-        "ＭＳ 明朝",
+        Text(TextId::GraphTitle),
+        Text(TextId::DefaultFontFace),
         11,
         138,
         90,
         {
-            {ControlKind::Radio, kResponseGraphRadioId, "周波数特性のグラフ表示", 10, 8, 120, 12,
+            {ControlKind::Radio, kResponseGraphRadioId, Text(TextId::GraphResponse), 10, 8, 120, 12,
              true},
-            {ControlKind::Radio, kPoleZeroRadioId, "極およびゼロのグラフ表示", 10, 22, 120, 12},
-            {ControlKind::Static, IDC_STATIC, "計算ポイント数", 10, 44, 56, 10},
+            {ControlKind::Radio, kPoleZeroRadioId, Text(TextId::GraphPoleZero), 10, 22, 120, 12},
+            {ControlKind::Static, IDC_STATIC, Text(TextId::GraphPoints), 10, 44, 56, 10},
             {ControlKind::Edit, kGraphPointsId, "", 68, 42, 40, 12, true},
-            {ControlKind::Static, IDC_STATIC, "点", 112, 44, 12, 10},
+            {ControlKind::Static, IDC_STATIC, Text(TextId::GraphPointsUnit), 112, 44, 12, 10},
             {ControlKind::Button, IDOK, "OK", 14, 68, 50, 14, true, true},
-            {ControlKind::Button, IDCANCEL, "ｷｬﾝｾﾙ", 74, 68, 50, 14, true},
+            {ControlKind::Button, IDCANCEL, Text(TextId::ButtonCancel), 74, 68, 50, 14, true},
         },
     };
-    return resource;
 }
 
 }  // namespace

@@ -6,30 +6,30 @@ namespace vorna {
 
 namespace {
 
-const DialogResource& OutputChoiceResource() {
-    static const DialogResource resource{
+// Built afresh for every dialog, in the language of the moment.
+DialogResource OutputChoiceResource() {
+    return DialogResource{
         kOutputChoiceDialogId,
-        "計算結果の表示または出力",
-        "ＭＳ 明朝",
+        Text(TextId::OutputChoiceTitle),
+        Text(TextId::DefaultFontFace),
         9,
         200,
         120,
         {
-            {ControlKind::Radio, kOutputSchematic, "回路図ファイルを出力する", 16, 10, 170, 12,
-             true},
-            {ControlKind::Radio, kOutputCoefficients, "伝達関数の係数ファイルを出力する", 16, 26,
-             170, 12},
-            {ControlKind::Radio, kOutputExchangeOpAmps, "回路図のオペアンプを交換する", 16, 42, 170,
-             12},
-            {ControlKind::Radio, kOutputGainAtFrequency, "指定周波数の利得を表示する", 16, 58, 170,
-             12},
-            {ControlKind::Radio, kOutputGainList, "Fc付近のゲインリストを出力する", 16, 74, 170,
+            {ControlKind::Radio, kOutputSchematic, Text(TextId::OutputChoiceSchematic), 16, 10, 170,
+             12, true},
+            {ControlKind::Radio, kOutputCoefficients, Text(TextId::OutputChoiceCoefficients), 16,
+             26, 170, 12},
+            {ControlKind::Radio, kOutputExchangeOpAmps, Text(TextId::OutputChoiceExchangeOpAmps),
+             16, 42, 170, 12},
+            {ControlKind::Radio, kOutputGainAtFrequency, Text(TextId::OutputChoiceGainAtFrequency),
+             16, 58, 170, 12},
+            {ControlKind::Radio, kOutputGainList, Text(TextId::OutputChoiceGainList), 16, 74, 170,
              12},
             {ControlKind::Button, IDOK, "OK", 40, 98, 50, 14, true, true},
-            {ControlKind::Button, IDCANCEL, "ｷｬﾝｾﾙ", 110, 98, 50, 14, true},
+            {ControlKind::Button, IDCANCEL, Text(TextId::ButtonCancel), 110, 98, 50, 14, true},
         },
     };
-    return resource;
 }
 
 }  // namespace

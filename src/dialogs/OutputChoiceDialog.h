@@ -8,11 +8,11 @@ namespace vorna {
 inline constexpr int kOutputChoiceDialogId = 400;
 
 enum OutputChoice : int {
-    kOutputSchematic = 401,        // "回路図ファイルを出力する"
-    kOutputCoefficients = 402,     // "伝達関数の係数ファイルを出力する"
-    kOutputExchangeOpAmps = 403,   // "回路図のオペアンプを交換する"
-    kOutputGainAtFrequency = 404,  // "指定周波数の利得を表示する"
-    kOutputGainList = 405,         // "Fc付近のゲインリストを出力する"
+    kOutputSchematic = 401,        // OutputChoiceSchematic
+    kOutputCoefficients = 402,     // OutputChoiceCoefficients
+    kOutputExchangeOpAmps = 403,   // OutputChoiceExchangeOpAmps
+    kOutputGainAtFrequency = 404,  // OutputChoiceGainAtFrequency
+    kOutputGainList = 405,         // OutputChoiceGainList
 };
 
 class OutputChoiceDialog : public Dialog {

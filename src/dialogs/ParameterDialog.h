@@ -1,5 +1,5 @@
 #pragma once
-// The parameter entry dialogs 500 to 519 ("設計パラメータの入力"): one class for all
+// The parameter entry dialogs 500 to 519 (ParameterTitle): one class for all
 // twenty, shaped by its row of kParameterDialogs. The design procedure fills the fields,
 // shows the dialog and, after OK, reads the accepted entries back. Frequencies are numbers
 // in the unit named by their unit text.

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "dialogs/ParameterDialog.h"
+#include "platform/CLocale.h"
+#include "text/Texts.h"
 
 namespace vorna {
 
@@ -20,42 +22,36 @@ struct LabelRow {
 };
 
 constexpr int kNoteRow = 0;
-const char* const kXsRangeLine = "入力して下さい     1 < Xs <";
+const char* const kXsRangeLine = Text(TextId::ParameterXsRange);
 
 const std::vector<LabelRow>& LabelRows() {
     static const std::vector<LabelRow> rows{
-        {520, {500, 502}, "カットオフ付近で減衰域の周波数 Fp"},
-        {520, {501, 503}, "カットオフ周波数 Fp"},
-        {535, {508, 509, 510, 511, 512, 513}, "カットオフ周波数 Fc"},
+        {520, {500, 502}, Text(TextId::ParameterFpNearCutoff)},
+        {520, {501, 503}, Text(TextId::ParameterFpCutoff)},
+        {535, {508, 509, 510, 511, 512, 513}, Text(TextId::ParameterFcCutoff)},
         {534,
          {508, 509, 510, 511, 512, 513, 514, 515, 516, 517, 518, 519},
-         "設計するフィルタの次数 m(<=58)"},
-        {522, {500, 501, 502, 503}, "周波数Fpにおける減衰量又はリプル attp"},
-        {522, {505, 507, 515, 516, 518, 519}, "周波数Fp1,Fp2における減衰量又はリプル attp"},
-        {522, {509, 510, 512, 513}, "周波数Fcにおける減衰量又はリプル attp"},
-        {kNoteRow, {504, 506}, "周波数Fp1,Fp2における減衰量は 3.01dB とします"},
-        {524, {500, 501, 502, 503}, "周波数Fsにおける減衰量 atts"},
-        {524, {504, 505, 506, 507}, "周波数Fs1,Fs2における減衰量 atts"},
-        {523, {500, 501}, "減衰量を指定する周波数をFsとして, Xs = Fs/Fp"},
-        {523, {502, 503}, "減衰量を指定する周波数をFsとして, Xs = Fp/Fs"},
-        {523, {504, 505}, "減衰量を指定する周波数をFs1として, Xs = Fp1/Fs1"},
-        {523,
-         {506, 507},
-         "減衰量を指定する周波数をFs1として, Xs = Fs1/Fp1を次の範囲で",
-         kXsRangeLine},
-        {523, {508, 509, 510}, "最低減衰量に達する周波数をFsとして、Xs = Fs/Fc"},
-        {523, {511, 512, 513}, "最低減衰量に達する周波数をFsとして、Xs = Fc/Fs"},
-        {523, {514, 515, 516}, "最低減衰量に達する周波数をFs1として、Xs = Fp1/Fs1"},
-        {523,
-         {517, 518, 519},
-         "最低減衰量に達する周波数をFs1として、Xs = Fs1/Fp1 を次の範囲で",
-         kXsRangeLine},
-        {527, {504, 505, 515, 516}, "通過帯域　下端の周波数 Fp1 : (Fs1 = Fp1/xs)"},
-        {527, {514}, "通過帯域　下端の周波数 Fp1  : (Fs1 = Fp1/xs)"},
-        {530, {504, 505, 515, 516}, "通過帯域　上端の周波数 Fp2 : (Fs2 = Fp2*xs)"},
-        {530, {514}, "通過帯域　上端の周波数 Fp2  : (Fs2 = Fp2*xs)"},
-        {527, {506, 507, 517, 518, 519}, "阻止帯域　下端の周波数 Fp1 : (Fs1 = Fp1*xs)"},
-        {530, {506, 507, 517, 518, 519}, "阻止帯域　上端の周波数 Fp2 : (Fs2 = Fp2/xs)"},
+         Text(TextId::ParameterOrder)},
+        {522, {500, 501, 502, 503}, Text(TextId::ParameterAttpAtFp)},
+        {522, {505, 507, 515, 516, 518, 519}, Text(TextId::ParameterAttpAtFp1Fp2)},
+        {522, {509, 510, 512, 513}, Text(TextId::ParameterAttpAtFc)},
+        {kNoteRow, {504, 506}, Text(TextId::ParameterAttpFixed)},
+        {524, {500, 501, 502, 503}, Text(TextId::ParameterAttsAtFs)},
+        {524, {504, 505, 506, 507}, Text(TextId::ParameterAttsAtFs1Fs2)},
+        {523, {500, 501}, Text(TextId::ParameterXsFsOverFp)},
+        {523, {502, 503}, Text(TextId::ParameterXsFpOverFs)},
+        {523, {504, 505}, Text(TextId::ParameterXsFp1OverFs1)},
+        {523, {506, 507}, Text(TextId::ParameterXsFs1OverFp1InRange), kXsRangeLine},
+        {523, {508, 509, 510}, Text(TextId::ParameterMinimumXsFsOverFc)},
+        {523, {511, 512, 513}, Text(TextId::ParameterMinimumXsFcOverFs)},
+        {523, {514, 515, 516}, Text(TextId::ParameterMinimumXsFp1OverFs1)},
+        {523, {517, 518, 519}, Text(TextId::ParameterMinimumXsFs1OverFp1InRange), kXsRangeLine},
+        {527, {504, 505, 515, 516}, Text(TextId::ParameterPassBandLowerEdge)},
+        {527, {514}, Text(TextId::ParameterPassBandLowerEdgeWide)},
+        {530, {504, 505, 515, 516}, Text(TextId::ParameterPassBandUpperEdge)},
+        {530, {514}, Text(TextId::ParameterPassBandUpperEdgeWide)},
+        {527, {506, 507, 517, 518, 519}, Text(TextId::ParameterStopBandLowerEdge)},
+        {530, {506, 507, 517, 518, 519}, Text(TextId::ParameterStopBandUpperEdge)},
     };
     return rows;
 }
@@ -73,15 +69,15 @@ const LabelRow* FindLabel(int dialogId, int control) {
 const char* KindCaption(FilterKind kind) {
     switch (kind) {
         case FilterKind::LowPass:
-            return "フィルタの種類　ローパスフィルタ";
+            return Text(TextId::ParameterKindLowPass);
         case FilterKind::HighPass:
-            return "フィルタの種類　ハイパスフィルタ";
+            return Text(TextId::ParameterKindHighPass);
         case FilterKind::BandPass:
-            return "フィルタの種類　バンドパスフィルタ";
+            return Text(TextId::ParameterKindBandPass);
         case FilterKind::BandEliminate:
             break;
     }
-    return "フィルタの種類　ＢＥフィルタ";
+    return Text(TextId::ParameterKindBandEliminate);
 }
 
 const std::vector<std::string> kUnitItems{"mHz", "Hz", "KHz", "Meg", "GHz"};
@@ -143,8 +139,8 @@ private:
 }  // namespace
 
 const std::array<std::string, 3>& BesselNormTexts() {
-    static const std::array<std::string, 3> texts{"ゲイン −3.01 dB", "直流の群遅延 1/(2πFc)",
-                                                  "位相の漸近線"};
+    static const std::array<std::string, 3> texts{
+        Text(TextId::BesselNormGain), Text(TextId::BesselNormDelay), Text(TextId::BesselNormPhase)};
     return texts;
 }
 
@@ -152,8 +148,8 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
                                        const std::string& captionName, bool besselNorm) {
     DialogResource r;
     r.id = spec.id;
-    r.title = "設計パラメータの入力";
-    r.fontName = "ＭＳ 明朝";
+    r.title = Text(TextId::ParameterTitle);
+    r.fontName = Text(TextId::DefaultFontFace);
     r.fontPoints = 8;
     r.width = kDialogWidth;
 
@@ -163,15 +159,18 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
         case ApproximationCaption::Butterworth:
             r.controls.push_back(
                 {ControlKind::Static, IDC_STATIC,
-                 "遮断特性　" + (captionName.empty() ? "バターワース" : captionName), kEditX,
-                 kCaptionY, kDialogWidth - kEditX - 5, kLineHeight});
+                 captionName.empty()
+                     ? std::string(Text(TextId::ParameterButterworth))
+                     : Format(Text(TextId::ParameterThreeDecibelCaption), captionName.c_str()),
+                 kEditX, kCaptionY, kDialogWidth - kEditX - 5, kLineHeight});
             break;
         case ApproximationCaption::Chebyshev:
-            r.controls.push_back({ControlKind::Static, IDC_STATIC, "遮断特性　チェビシェフ", kEditX,
-                                  kCaptionY, kDialogWidth - kEditX - 5, kLineHeight});
+            r.controls.push_back({ControlKind::Static, IDC_STATIC, Text(TextId::ParameterChebyshev),
+                                  kEditX, kCaptionY, kDialogWidth - kEditX - 5, kLineHeight});
             break;
         case ApproximationCaption::Named:
-            r.controls.push_back({ControlKind::Static, IDC_STATIC, "遮断特性", kEditX, kCaptionY,
+            r.controls.push_back({ControlKind::Static, IDC_STATIC,
+                                  Text(TextId::FilterSelectApproximationGroup), kEditX, kCaptionY,
                                   kNameX - kEditX, kLineHeight});
             r.controls.push_back({ControlKind::Static, kApproximationStatic, "", kNameX, kCaptionY,
                                   kDialogWidth - kNameX - 5, kLineHeight});
@@ -198,7 +197,7 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
         r.controls.push_back({ControlKind::DropList, kBesselNormCombo, "", kEditX, rows.EditY(),
                               kUnitX + kUnitWidth - kEditX, kEditHeight, true, false,
                               std::vector<std::string>(texts.begin(), texts.end())});
-        rows.Label("カットオフ周波数 Fc の定め方");
+        rows.Label(Text(TextId::ParameterBesselNormLabel));
         rows.Next();
     }
     entryRow(kOrderEdit, 0, nullptr);
@@ -212,7 +211,7 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
     }
     entryRow(kAttpEdit, 0, "dB");
     if (spec.xsLimit == XsLimit::None) {
-        entryRow(kXsEdit, 0, "倍");
+        entryRow(kXsEdit, 0, Text(TextId::ParameterTimes));
     } else {
         // The first line of the Xs label has its row to itself and may use the full width.
         const LabelRow* label = FindLabel(spec.id, kXsEdit);
@@ -222,7 +221,7 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
         rows.Label(label->secondLine);
         r.controls.push_back(
             {ControlKind::Static, kXsLimitStatic, "", kLimitX, rows.LabelY(), 50, kLineHeight});
-        fixedUnit("倍");
+        fixedUnit(Text(TextId::ParameterTimes));
         rows.Next();
     }
     entryRow(kAttsEdit, 0, "dB");
@@ -235,8 +234,8 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
     r.width = std::max(kDialogWidth, buttonX + kButtonWidth + 5);
     r.controls.push_back({ControlKind::Button, IDOK, "OK", buttonX, lastEditY - kRowStep,
                           kButtonWidth, kButtonHeight, true, true});
-    r.controls.push_back({ControlKind::Button, IDCANCEL, "ｷｬﾝｾﾙ", buttonX, lastEditY, kButtonWidth,
-                          kButtonHeight, true});
+    r.controls.push_back({ControlKind::Button, IDCANCEL, Text(TextId::ButtonCancel), buttonX,
+                          lastEditY, kButtonWidth, kButtonHeight, true});
     r.height = std::max(lastEditY + 17, kMinDialogHeight);
     return r;
 }

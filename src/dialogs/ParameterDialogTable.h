@@ -33,9 +33,9 @@ enum ParameterControl : int {
 
 // How the dialog names its approximation in the top row.
 enum class ApproximationCaption {
-    Butterworth,  // "遮断特性　バターワース"
-    Chebyshev,    // "遮断特性　チェビシェフ"
-    Named,        // "遮断特性" and static 526 with the approximation's name
+    Butterworth,  // ParameterButterworth
+    Chebyshev,    // ParameterChebyshev
+    Named,        // ParameterApproximation and static 526 with the approximation's name
 };
 
 // How a procedure handles the pass-band attenuation.

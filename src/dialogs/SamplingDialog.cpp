@@ -6,16 +6,17 @@ namespace vorna {
 
 namespace {
 
-const DialogResource& SamplingResource() {
-    static const DialogResource resource{
+// Built afresh for every dialog, in the language of the moment.
+DialogResource SamplingResource() {
+    return DialogResource{
         kSamplingDialogId,
-        "ディジタルフィルタへ変換",
-        "ＭＳ 明朝",
+        Text(TextId::SamplingTitle),
+        Text(TextId::DefaultFontFace),
         8,
         249,
         97,
         {
-            {ControlKind::Static, IDC_STATIC, "フィルタのサンプリング周波数は", 10, 8, 120, 10},
+            {ControlKind::Static, IDC_STATIC, Text(TextId::SamplingLimitBefore), 10, 8, 120, 10},
             {ControlKind::Static,
              kLowerLimitValueId,
              "",
@@ -28,7 +29,7 @@ const DialogResource& SamplingResource() {
              {},
              TextAlign::Right},
             {ControlKind::Static, kLowerLimitUnitId, "", 186, 8, 24, 10},
-            {ControlKind::Static, IDC_STATIC, "以上の周波数を入力して下さい", 10, 22, 120, 10},
+            {ControlKind::Static, IDC_STATIC, Text(TextId::SamplingLimitAfter), 10, 22, 120, 10},
             {ControlKind::Edit, kSamplingValueId, "", 132, 20, 50, 12, true},
             {ControlKind::DropList,
              kSamplingUnitId,
@@ -40,15 +41,12 @@ const DialogResource& SamplingResource() {
              true,
              false,
              {"mHz", "Hz", "KHz", "Meg", "GHz"}},
-            {ControlKind::Static, IDC_STATIC,
-             "サンプリング周波数の下限値は、パラメータ入力ダイアログの", 10, 42, 230, 10},
-            {ControlKind::Static, IDC_STATIC, "ｘｓの値を変える事によって変化させられます。", 10,
-             54, 230, 10},
+            {ControlKind::Static, IDC_STATIC, Text(TextId::SamplingLimitNote1), 10, 42, 230, 10},
+            {ControlKind::Static, IDC_STATIC, Text(TextId::SamplingLimitNote2), 10, 54, 230, 10},
             {ControlKind::Button, IDOK, "OK", 60, 74, 50, 14, true, true},
-            {ControlKind::Button, IDCANCEL, "ｷｬﾝｾﾙ", 140, 74, 50, 14, true},
+            {ControlKind::Button, IDCANCEL, Text(TextId::ButtonCancel), 140, 74, 50, 14, true},
         },
     };
-    return resource;
 }
 
 }  // namespace

@@ -9,13 +9,7 @@ namespace vorna {
 
 namespace {
 
-const char kComponentUnitMessage[] =
-    "単位の記号は次に示すものが使用出来ます\n\nf p n u m (なし) K Meg G T";
-const char kFrequencyUnitMessage[] =
-    "単位の記号は次に示すものが使用出来ます\n\nmHz (なし) KHz Meg GHz";
-
-void Apply(Ui& ui, std::optional<double> scaled, const char* message, double& value,
-           double mantissa) {
+void Apply(Ui& ui, std::optional<double> scaled, TextId message, double& value, double mantissa) {
     if (!scaled) ui.MessageBox(message, MessageButtons::Ok);
     value = scaled.value_or(mantissa);
 }
@@ -23,11 +17,11 @@ void Apply(Ui& ui, std::optional<double> scaled, const char* message, double& va
 }  // namespace
 
 void ApplyEngUnit(Ui& ui, double& value, double mantissa, const std::string& unit) {
-    Apply(ui, ScaleByEngUnit(mantissa, unit), kComponentUnitMessage, value, mantissa);
+    Apply(ui, ScaleByEngUnit(mantissa, unit), TextId::UnitSymbolsComponent, value, mantissa);
 }
 
 void ApplyFrequencyUnit(Ui& ui, double& value, double mantissa, const std::string& unit) {
-    Apply(ui, ScaleByFrequencyUnit(mantissa, unit), kFrequencyUnitMessage, value, mantissa);
+    Apply(ui, ScaleByFrequencyUnit(mantissa, unit), TextId::UnitSymbolsFrequency, value, mantissa);
 }
 
 }  // namespace vorna

@@ -18,6 +18,7 @@
 #include "platform/FileRead.h"
 #include "platform/FileWrite.h"
 #include "platform/MessageText.h"
+#include "text/Texts.h"
 
 namespace vorna {
 
@@ -31,8 +32,6 @@ constexpr int kMaxFontHeight = 1000;
 constexpr int kMaxFontWeight = 1000;
 constexpr int kMaxEscapement = 3600;
 constexpr int kMaxFaceNameBytes = 127;
-
-const char* const kNotDesignFile = "Vorna の設計ファイルではありません。";
 
 // Thrown while reading a text; caught by ParseDesignFile.
 struct Refusal {
@@ -58,14 +57,15 @@ public:
     Reader(const json& object, std::string place) : object_(object), place_(std::move(place)) {}
 
     Reader Object(const char* name) const {
-        return Reader(Typed(name, &json::is_object, "オブジェクト"), Place(name));
+        return Reader(Typed(name, &json::is_object, Text(TextId::DesignFileTypeObject)),
+                      Place(name));
     }
     bool Boolean(const char* name) const {
-        return Typed(name, &json::is_boolean, "true か false").get<bool>();
+        return Typed(name, &json::is_boolean, Text(TextId::DesignFileTypeBoolean)).get<bool>();
     }
     bool Has(const char* name) const { return object_.contains(name); }
     std::string String(const char* name) const {
-        return Typed(name, &json::is_string, "文字列").get<std::string>();
+        return Typed(name, &json::is_string, Text(TextId::DesignFileTypeString)).get<std::string>();
     }
     int Integer(const char* name, int minimum, int maximum) const {
         return IntegerIn(Member(name), Place(name), minimum, maximum);
@@ -73,30 +73,33 @@ public:
     // A number with minimum < value <= maximum (minimum <= value when `minimumAllowed`), also
     // as a dialog shows it with 15 digits.
     double Real(const char* name, double minimum, bool minimumAllowed, double maximum) const {
-        const double value = Typed(name, &json::is_number, "数値").get<double>();
+        const double value =
+            Typed(name, &json::is_number, Text(TextId::DesignFileTypeNumber)).get<double>();
         const auto inRange = [&](double x) {
             return (minimumAllowed ? x >= minimum : x > minimum) && x <= maximum;
         };
-        const std::string range =
-            Format("（%s %s %s 以下）", Number(minimum).c_str(),
-                   minimumAllowed ? "以上" : "より大きく", Number(maximum).c_str());
+        const std::string range = Format(Text(TextId::DesignFileRange), Number(minimum).c_str(),
+                                         Text(minimumAllowed ? TextId::DesignFileRangeFromIncluded
+                                                             : TextId::DesignFileRangeFromExcluded),
+                                         Number(maximum).c_str());
         if (!inRange(value)) {
-            throw Refusal{Format("「%s」の値 %s は範囲外です%s。", Place(name).c_str(),
+            throw Refusal{Format(Text(TextId::DesignFileValueOutOfRange), Place(name).c_str(),
                                  ExactNumber(value).c_str(), range.c_str())};
         }
         double shown = value;
         if (!ParseFieldDouble(FormatFieldDouble(value), shown) || !inRange(shown)) {
-            throw Refusal{Format("「%s」の値 %s はダイアログの 15 桁では %s になり、範囲外です%s。",
+            throw Refusal{Format(Text(TextId::DesignFileValueOutOfRangeAsShown),
                                  Place(name).c_str(), ExactNumber(value).c_str(),
                                  Number(shown).c_str(), range.c_str())};
         }
         return value;
     }
     const json& Array(const char* name, std::size_t size) const {
-        const json& value = Typed(name, &json::is_array, Format("%zu 個の整数の配列", size));
+        const json& value =
+            Typed(name, &json::is_array, Format(Text(TextId::DesignFileTypeIntegerArray), size));
         if (value.size() != size)
-            throw Refusal{Format("「%s」には %zu 個の値が必要です（%zu 個あります）。",
-                                 Place(name).c_str(), size, value.size())};
+            throw Refusal{Format(Text(TextId::DesignFileArrayLength), Place(name).c_str(), size,
+                                 value.size())};
         return value;
     }
     std::string Place(const char* name) const {
@@ -105,7 +108,7 @@ public:
 
     static int IntegerIn(const json& value, const std::string& place, int minimum, int maximum) {
         if (!value.is_number_integer())
-            throw Refusal{Format("「%s」は整数でなければなりません。", place.c_str())};
+            throw Refusal{Format(Text(TextId::DesignFileNotInteger), place.c_str())};
         // Unsigned numbers may exceed every signed type; they are never below 0.
         const bool inRange =
             value.is_number_unsigned()
@@ -113,7 +116,7 @@ public:
                       static_cast<std::int64_t>(value.get<std::uint64_t>()) >= minimum
                 : value.get<std::int64_t>() >= minimum && value.get<std::int64_t>() <= maximum;
         if (!inRange) {
-            throw Refusal{Format("「%s」の値 %s は範囲外です（%d ～ %d）。", place.c_str(),
+            throw Refusal{Format(Text(TextId::DesignFileIntegerOutOfRange), place.c_str(),
                                  value.dump().c_str(), minimum, maximum)};
         }
         return value.get<int>();
@@ -123,7 +126,7 @@ private:
     const json& Member(const char* name) const {
         const auto found = object_.find(name);
         if (found == object_.end())
-            throw Refusal{Format("「%s」がありません。", Place(name).c_str())};
+            throw Refusal{Format(Text(TextId::DesignFileMissing), Place(name).c_str())};
         return *found;
     }
     const json& Typed(const char* name, bool (json::*is)() const noexcept,
@@ -131,7 +134,7 @@ private:
         const json& value = Member(name);
         if (!(value.*is)())
             throw Refusal{
-                Format("「%s」は%sでなければなりません。", Place(name).c_str(), type.c_str())};
+                Format(Text(TextId::DesignFileWrongType), Place(name).c_str(), type.c_str())};
         return value;
     }
 
@@ -152,9 +155,8 @@ FrequencyEntry ReadFrequency(const Reader& parent, const char* name) {
     const std::string unit = entry.String("unit");
     const int index = UnitIndex(unit);
     if (index < 0)
-        throw Refusal{
-            Format("「%s」の単位「%s」は使えません（mHz、Hz、KHz、Meg、GHz のいずれか）。",
-                   entry.Place("unit").c_str(), EchoedText(unit).c_str())};
+        throw Refusal{Format(Text(TextId::DesignFileUnknownUnit), entry.Place("unit").c_str(),
+                             EchoedText(unit).c_str())};
     const double factor = kFrequencyUnits[static_cast<std::size_t>(index)].factor;
     return {entry.Real("hz", 0, false, kMaxFrequencyNumber * factor), index};
 }
@@ -169,7 +171,7 @@ void ReadDesign(const Reader& design, DesignSettings& s) {
     s.approximation =
         design.Integer("approximation", LowestApproximationId(), HighestApproximationId());
     if (!ApproximationOf(s.approximation))
-        throw Refusal{Format("「%s」の値 %d はどの近似も表しません。",
+        throw Refusal{Format(Text(TextId::DesignFileUnknownApproximation),
                              design.Place("approximation").c_str(), s.approximation)};
     s.byOrder = design.Boolean("byOrder");
     s.referenceMode = design.Integer("referenceMode", 0, 1);
@@ -185,7 +187,7 @@ void ReadDesign(const Reader& design, DesignSettings& s) {
         const std::string name = design.String("besselNorm");
         const std::optional<BesselNorm> norm = BesselNormOfName(name);
         if (!norm)
-            throw Refusal{Format("「%s」の値「%s」は使えません（mag、delay、phase のいずれか）。",
+            throw Refusal{Format(Text(TextId::DesignFileUnknownBesselNorm),
                                  design.Place("besselNorm").c_str(), EchoedText(name).c_str())};
         s.besselNorm = *norm;
     }
@@ -195,8 +197,8 @@ FontDescription ReadFont(const Reader& font) {
     FontDescription f;
     f.faceName = font.String("faceName");
     if (f.faceName.empty() || f.faceName.size() > kMaxFaceNameBytes)
-        throw Refusal{Format("「%s」には 1 ～ %d バイトの名前が必要です。",
-                             font.Place("faceName").c_str(), kMaxFaceNameBytes)};
+        throw Refusal{Format(Text(TextId::DesignFileFaceNameLength), font.Place("faceName").c_str(),
+                             kMaxFaceNameBytes)};
     f.height = font.Integer("height", -kMaxFontHeight, kMaxFontHeight);
     f.width = font.Integer("width", 0, kMaxFontHeight);
     f.escapement = font.Integer("escapement", -kMaxEscapement, kMaxEscapement);
@@ -244,13 +246,11 @@ void ReadSynthesis(const Reader& synthesis, DesignSettings& s) {
 
 DesignSettings ReadSettings(const json& root) {
     if (!root.is_object() || !root.contains("format") || root["format"] != kDesignFileFormat)
-        throw Refusal{kNotDesignFile};
+        throw Refusal{Text(TextId::DesignFileNotOurs)};
     const Reader file(root, "");
     const int version = file.Integer("version", 1, std::numeric_limits<int>::max());
     if (version > kDesignFileVersion)
-        throw Refusal{
-            Format("新しい版 %d の設計ファイルです（この Vorna が読めるのは版 %d まで）。", version,
-                   kDesignFileVersion)};
+        throw Refusal{Format(Text(TextId::DesignFileNewerVersion), version, kDesignFileVersion)};
     DesignSettings s;
     ReadDesign(file.Object("design"), s);
     const Reader view = file.Object("view");
@@ -281,23 +281,23 @@ std::pair<std::size_t, std::size_t> LineAndColumn(const std::string& text, std::
 std::string ReadProblemSentence(const std::string& path, ReadProblem problem) {
     switch (problem) {
         case ReadProblem::NotFound:
-            return "ファイルが見つかりません。";
+            return Text(TextId::DesignFileNotFound);
         case ReadProblem::NotPermitted:
-            return "読み出す権限がありません。";
+            return Text(TextId::DesignFileNotPermitted);
         case ReadProblem::NotAFile: {
             std::error_code error;
-            return std::filesystem::is_directory(path, error) ? "ファイルではなくフォルダです。"
-                                                              : "普通のファイルではありません。";
+            return Text(std::filesystem::is_directory(path, error) ? TextId::DesignFileIsFolder
+                                                                   : TextId::DesignFileNotRegular);
         }
         case ReadProblem::TooLarge:
-            return Format("ファイルが大きすぎます（設計ファイルは %ju バイトまで）。",
+            return Format(Text(TextId::DesignFileTooLarge),
                           static_cast<std::uintmax_t>(kMaxDesignFileBytes));
         case ReadProblem::LinkLoop:
-            return "シンボリックリンクが循環しています。";
+            return Text(TextId::DesignFileLinkLoop);
         case ReadProblem::NameTooLong:
-            return "パスが長すぎます。";
+            return Text(TextId::DesignFilePathTooLong);
         default:
-            return "ファイルを読み出せません。";
+            return Text(TextId::DesignFileUnreadable);
     }
 }
 
@@ -342,9 +342,9 @@ DesignFileContent ParseDesignFile(const std::string& text) {
         return {ReadSettings(json::parse(text)), {}};
     } catch (const json::parse_error& error) {
         const auto [line, column] = LineAndColumn(text, error.byte == 0 ? 0 : error.byte - 1);
-        return {std::nullopt, Format("JSON として読めません（%zu 行 %zu 文字目）。", line, column)};
+        return {std::nullopt, Format(Text(TextId::DesignFileJsonSyntax), line, column)};
     } catch (const json::exception&) {
-        return {std::nullopt, "JSON として読めません（数値が大きすぎます）。"};
+        return {std::nullopt, Text(TextId::DesignFileJsonNumberTooLarge)};
     } catch (const Refusal& refusal) {
         return {std::nullopt, refusal.problem};
     }
@@ -356,15 +356,15 @@ DesignFileContent ReadDesignFile(const std::string& path) {
     return {std::nullopt, ReadProblemSentence(path, file.problem)};
 }
 
-std::string OpenProblemMessage(const std::string& path, const std::string& problem) {
-    return Format("設計ファイル「%s」を開けません。\n%s", path.c_str(), problem.c_str());
+Message OpenProblemMessage(const std::string& path, const std::string& problem) {
+    return {TextId::DesignFileUnopenable, {path, problem}};
 }
 
-std::string SaveProblemMessage(const std::string& path, const std::string& problem) {
-    return Format("設計ファイル「%s」に保存できません。\n%s", path.c_str(), problem.c_str());
+Message SaveProblemMessage(const std::string& path, const std::string& problem) {
+    return {TextId::DesignFileUnsavable, {path, problem}};
 }
 
-std::optional<std::string> WriteDesignFile(const std::string& path, const std::string& text) {
+std::optional<Message> WriteDesignFile(const std::string& path, const std::string& text) {
     if (const auto problem = WriteFileAtomically(path, text))
         return SaveProblemMessage(path, *problem);
     return std::nullopt;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "document/DesignSettings.h"
+#include "text/Message.h"
 
 namespace vorna {
 
@@ -37,10 +38,10 @@ DesignFileContent ReadDesignFile(const std::string& path);
 
 // The messages that name the file: a file that cannot be opened, and one that cannot be
 // saved.
-std::string OpenProblemMessage(const std::string& path, const std::string& problem);
-std::string SaveProblemMessage(const std::string& path, const std::string& problem);
+Message OpenProblemMessage(const std::string& path, const std::string& problem);
+Message SaveProblemMessage(const std::string& path, const std::string& problem);
 
 // Writes the file atomically; nullopt on success, else SaveProblemMessage.
-std::optional<std::string> WriteDesignFile(const std::string& path, const std::string& text);
+std::optional<Message> WriteDesignFile(const std::string& path, const std::string& text);
 
 }  // namespace vorna

@@ -11,6 +11,8 @@
 #include "document/DesignFile.h"
 #include "document/ResultsJson.h"
 #include "platform/CLocale.h"
+#include "text/Message.h"
+#include "text/Texts.h"
 #include "view/DesignView.h"
 
 namespace vorna {
@@ -57,21 +59,24 @@ std::optional<std::string> StopBandProblem(const DesignSettings& s) {
     if (s.kind != kBandEliminate) return std::nullopt;
     const double limit = std::sqrt(s.fp2.hz / s.fp1.hz);
     if (s.xs < limit) return std::nullopt;
-    return Format("帯域除去フィルタの Xs（%s）は √(Fp2/Fp1) = %s より小さくなければなりません。",
-                  Number(s.xs).c_str(), Number(limit).c_str());
+    return Format(Text(TextId::DesignFileStopBandXs), Number(s.xs).c_str(), Number(limit).c_str());
+}
+
+std::string CannotDesign(const Message& reason) {
+    return Format(Text(TextId::DesignFileCannotDesign), MessageText(reason).c_str());
 }
 
 // Designs from the stored entries as their parameter dialog, confirmed unchanged, would: the
 // reason when the dialog or the design refuses them (the first message the user would see).
 std::optional<std::string> DesignFromEntries(DesignDocument& doc) {
-    constexpr const char* kRefusedEntries = "パラメータ入力ダイアログが受け付けない値です。";
+    const std::string refusedEntries = Text(TextId::DesignFileEntriesRefused);
     const std::optional<FilterKind> kind = FilterKindOf(doc.kind);
     const std::optional<Approximation> approximation = ApproximationOf(doc.approximation);
-    if (!kind || !approximation) return kRefusedEntries;
+    if (!kind || !approximation) return refusedEntries;
     const auto read =
         DialogEntries(doc, DesignProcedureFor(*kind, *approximation, doc.byOrder != 0)).Read();
     if (const auto* refused = std::get_if<DialogEntries::Refused>(&read))
-        return "この値では設計できません：" + refused->message;
+        return CannotDesign(refused->message);
     const DesignSpec& spec = std::get<DesignSpec>(read);
     const DesignOutcome outcome = DesignFilter(spec, doc.Figures());
     if (!outcome.Refused()) {
@@ -80,9 +85,9 @@ std::optional<std::string> DesignFromEntries(DesignDocument& doc) {
     }
     const DesignRefusal& refusal = outcome.Refusal();
     doc.TakeOver(spec, refusal.kept, refusal.figures);
-    const std::optional<std::string> first =
+    const std::optional<Message> first =
         outcome.notices.empty() ? RefusalMessage(refusal) : NoticeMessage(outcome.notices.front());
-    return first ? "この値では設計できません：" + *first : kRefusedEntries;
+    return first ? CannotDesign(*first) : refusedEntries;
 }
 
 }  // namespace
@@ -127,12 +132,11 @@ std::optional<std::string> ApplySettings(const DesignSettings& s, DesignView& vi
     if (!s.digital) return std::nullopt;
     const double limit = SamplingFrequencyLowerLimit(doc);
     if (!(s.samplingFrequency >= limit)) {
-        return Format(
-            "標本化周波数 %s Hz がこの設計の下限 %s Hz（最高周波数の２倍）より低くなっています。",
-            Number(s.samplingFrequency).c_str(), Number(limit).c_str());
+        return Format(Text(TextId::DesignFileSamplingBelowLimit),
+                      Number(s.samplingFrequency).c_str(), Number(limit).c_str());
     }
     if (!ConvertToDigital(view, s.samplingFrequency)) {
-        return Format("標本化周波数 %s Hz ではディジタルフィルタの係数が計算出来ません。",
+        return Format(Text(TextId::DesignFileSamplingNotComputable),
                       Number(s.samplingFrequency).c_str());
     }
     return std::nullopt;
@@ -142,7 +146,7 @@ std::string DesignFileTextOf(const DesignView& view) {
     return DesignFileText(CaptureSettings(view), DesignResultsJson(view));
 }
 
-std::optional<std::string> OpenDesignFile(const std::string& path, DesignView& view) {
+std::optional<Message> OpenDesignFile(const std::string& path, DesignView& view) {
     const DesignFileContent content = ReadDesignFile(path);
     if (!content.settings) return OpenProblemMessage(path, content.problem);
     DesignDocument scratchDocument;
@@ -153,7 +157,7 @@ std::optional<std::string> OpenDesignFile(const std::string& path, DesignView& v
     return std::nullopt;
 }
 
-std::optional<std::string> SaveDesignFile(const std::string& path, const DesignView& view) {
+std::optional<Message> SaveDesignFile(const std::string& path, const DesignView& view) {
     return WriteDesignFile(path, DesignFileTextOf(view));
 }
 

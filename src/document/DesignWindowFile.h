@@ -7,6 +7,7 @@
 #include <string>
 
 #include "document/DesignSettings.h"
+#include "text/Message.h"
 
 namespace vorna {
 
@@ -26,9 +27,9 @@ std::string DesignFileTextOf(const DesignView& view);
 
 // Makes `view` show the design of the file at `path`. On any problem the window is left as
 // it was and the message (naming the file) is returned.
-std::optional<std::string> OpenDesignFile(const std::string& path, DesignView& view);
+std::optional<Message> OpenDesignFile(const std::string& path, DesignView& view);
 
 // Writes the window's design file atomically; the message naming the file on failure.
-std::optional<std::string> SaveDesignFile(const std::string& path, const DesignView& view);
+std::optional<Message> SaveDesignFile(const std::string& path, const DesignView& view);
 
 }  // namespace vorna

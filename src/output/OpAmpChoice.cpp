@@ -1,5 +1,4 @@
 #include <sstream>
-#include <string_view>
 
 #include "output/CircuitOutput.h"
 #include "output/OpAmpNames.h"
@@ -9,28 +8,8 @@
 
 namespace vorna {
 
-namespace {
-
-const char kUseDefaultReplacement[] = "回路図のオペアンプを「ADA4807-4」に替えるなら「YES」\n";
-// The question that names the op-amp of "OPname.txt": start, name, end.
-const char kKeepReferenceStart[] =
-    "オペアンプは「LT1115」のままで良いなら「YES」\n\n「OPname.txt」の「";
-const char kKeepReferenceEnd[] = "」を使用するなら「NO」";
-
-}  // namespace
-
-OpAmpQuestion OpAmpQuestionOf(const std::string& text) {
-    if (text == kUseDefaultReplacement) return OpAmpQuestion::UseDefaultReplacement;
-    const std::string_view start = kKeepReferenceStart;
-    const std::string_view end = kKeepReferenceEnd;
-    if (text.size() > start.size() + end.size() && text.compare(0, start.size(), start) == 0 &&
-        text.compare(text.size() - end.size(), end.size(), end) == 0)
-        return OpAmpQuestion::KeepReference;
-    return OpAmpQuestion::Other;
-}
-
 void ChooseOutputOpAmp(CircuitOutput& output, Ui& ui) {
-    if (ui.MessageBox(kUseDefaultReplacement, MessageButtons::YesNo) == IDYES) {
+    if (ui.MessageBox(TextId::AskUseDefaultOpAmp, MessageButtons::YesNo) == IDYES) {
         output.replaceOpAmp = true;
         return;
     }
@@ -39,8 +18,9 @@ void ChooseOutputOpAmp(CircuitOutput& output, Ui& ui) {
     const FileContents file = ReadInputFile(path, kMaxNameFileSize);
     if (!file) {
         const std::string problem = ReadProblemText(path, file.problem, kMaxNameFileSize);
-        ui.MessageBox(problem.empty() ? "オペアンプは「LT1115」を使用します「OK」\n\n"
-                                      : problem + "\n\nオペアンプは「LT1115」を使用します",
+        ui.MessageBox(problem.empty()
+                          ? Message(TextId::ReferenceOpAmpUsed)
+                          : Message(TextId::NameFileProblemReferenceOpAmpUsed, {problem}),
                       MessageButtons::Ok);
         return;
     }
@@ -48,13 +28,13 @@ void ChooseOutputOpAmp(CircuitOutput& output, Ui& ui) {
     const std::string name = ReadNameLine(lines).value_or("");
     if (!IsUsableOpAmpName(name)) {
         ui.MessageBox(
-            UnusableOpAmpNameMessage(kOpAmpNameFile, name, "オペアンプは「LT1115」を使用します"),
+            UnusableOpAmpNameMessage(kOpAmpNameFile, name, TextId::ReferenceOpAmpUsedConsequence),
             MessageButtons::Ok);
         return;
     }
     output.SetReplacementName(name);
-    const std::string question = kKeepReferenceStart + name + kKeepReferenceEnd;
-    if (ui.MessageBox(question, MessageButtons::YesNo) == IDNO) output.replaceOpAmp = true;
+    if (ui.MessageBox({TextId::AskKeepReferenceOpAmp, {name}}, MessageButtons::YesNo) == IDNO)
+        output.replaceOpAmp = true;
 }
 
 }  // namespace vorna

@@ -6,19 +6,15 @@
 #include "output/OpAmpNames.h"
 #include "output/OpAmpReplacement.h"
 #include "output/SchematicText.h"
-#include "platform/CLocale.h"
 #include "platform/FileRead.h"
 #include "platform/FileWrite.h"
 #include "platform/MessageText.h"
 #include "platform/Ui.h"
+#include "text/Texts.h"
 
 namespace vorna {
 
 namespace {
-
-constexpr const char* kSchematicUnreadable =
-    "回路図がオープン出来ないのでオペアンプを交換せずに終了します";
-constexpr const char* kNotExchanged = "オペアンプを交換せずに終了します";
 
 // "LP1_5.asc" and "ADA4807-4" give "LP1_5-ADA4807-4.asc" in the same folder.
 std::string CopyPath(const std::string& schematicPath, const std::string& name) {
@@ -36,12 +32,12 @@ std::string CopyPath(const std::string& schematicPath, const std::string& name) 
 // `unopenable` when it is missing or not permitted, else why it was refused) and sets
 // `outcome`.
 std::optional<std::string> ReadExchangeInput(const std::string& path, std::size_t limit,
-                                             const char* unopenable, Ui& ui,
-                                             ExchangeOutcome& outcome) {
+                                             TextId unopenable, Ui& ui, ExchangeOutcome& outcome) {
     FileContents file = ReadInputFile(path, limit);
     if (file) return std::move(file.bytes);
     const std::string problem = ReadProblemText(path, file.problem, limit);
-    ui.MessageBox(problem.empty() ? unopenable : problem + "\n\n" + kNotExchanged,
+    ui.MessageBox(problem.empty() ? Message(unopenable)
+                                  : Message(TextId::ExchangeInputProblemNotExchanged, {problem}),
                   MessageButtons::Ok);
     outcome = problem.empty() ? ExchangeOutcome::Failed : ExchangeOutcome::Refused;
     return std::nullopt;
@@ -51,13 +47,14 @@ std::optional<std::string> ReadExchangeInput(const std::string& path, std::size_
 std::optional<ExchangeList> ReadUsableExchangeList(const std::string& bytes, Ui& ui) {
     std::istringstream in{std::string(WithoutByteOrderMark(bytes))};
     ExchangeList list = ReadExchangeList(in);
-    if (list.truncated) ui.MessageBox("一度に交換できるのは 20個 までです", MessageButtons::Ok);
+    if (list.truncated) ui.MessageBox(TextId::ExchangeListTruncated, MessageButtons::Ok);
     std::vector<std::string> names{list.from};
     names.insert(names.end(), list.to.begin(), list.to.end());
     for (const auto& name : names) {
         if (!IsUsableOpAmpName(name)) {
-            ui.MessageBox(UnusableOpAmpNameMessage(kOpAmpExchangeFile, name, kNotExchanged),
-                          MessageButtons::Ok);
+            ui.MessageBox(
+                UnusableOpAmpNameMessage(kOpAmpExchangeFile, name, TextId::OpAmpsNotExchanged),
+                MessageButtons::Ok);
             return std::nullopt;
         }
     }
@@ -73,29 +70,29 @@ ExchangeOutcome ExchangeOpAmps(CircuitOutput& output, Ui& ui) {
     const auto schematicPath = ui.OpenFileName(request);
     if (!schematicPath) return ExchangeOutcome::Cancelled;
     ExchangeOutcome outcome = ExchangeOutcome::Done;
-    if (!ReadExchangeInput(*schematicPath, kMaxInputFileSize, kSchematicUnreadable, ui, outcome))
+    if (!ReadExchangeInput(*schematicPath, kMaxInputFileSize, TextId::ExchangeSchematicUnreadable,
+                           ui, outcome))
         return outcome;
 
-    const auto listBytes = ReadExchangeInput(
-        ui.CurrentDirectory() + kOpAmpExchangeFile, kMaxNameFileSize,
-        "「OPExchange.txt」がオープン出来ないのでオペアンプを交換せずに終了します", ui, outcome);
+    const auto listBytes =
+        ReadExchangeInput(ui.CurrentDirectory() + kOpAmpExchangeFile, kMaxNameFileSize,
+                          TextId::ExchangeListUnreadable, ui, outcome);
     if (!listBytes) return outcome;
     const auto list = ReadUsableExchangeList(*listBytes, ui);
     if (!list) return ExchangeOutcome::Refused;
 
-    const std::string question =
-        Format("オペアンプ「%s」から交換するオペアンプは %d 種類です。\n\n交換するなら「YES」",
-               list->from.c_str(), static_cast<int>(list->to.size()));
+    const Message question{TextId::AskExchangeOpAmps,
+                           {list->from, std::to_string(static_cast<int>(list->to.size()))}};
     if (ui.MessageBox(question, MessageButtons::YesNo) != IDYES || list->to.empty()) {
-        ui.MessageBox(kNotExchanged, MessageButtons::Ok);
+        ui.MessageBox(TextId::OpAmpsNotExchanged, MessageButtons::Ok);
         return ExchangeOutcome::Cancelled;
     }
 
     const std::string searchPrefix = SchematicKeywords::opAmpSymbol + WidenToUtf16(list->from);
     for (const auto& name : list->to) {
         // Read afresh for every name, as the schematic may have changed meanwhile.
-        const auto schematic =
-            ReadExchangeInput(*schematicPath, kMaxInputFileSize, kSchematicUnreadable, ui, outcome);
+        const auto schematic = ReadExchangeInput(*schematicPath, kMaxInputFileSize,
+                                                 TextId::ExchangeSchematicUnreadable, ui, outcome);
         if (!schematic) return outcome;
         output.lines = SplitSchematicLines(*schematic);
         output.SetReplacementName(name);
@@ -107,23 +104,18 @@ ExchangeOutcome ExchangeOpAmps(CircuitOutput& output, Ui& ui) {
             }
         }
         if (rewritten == 0) {
-            ui.MessageBox(Format("オペアンプ「%s」が使用されていません\n\n交換せずに終了します",
-                                 list->from.c_str()),
-                          MessageButtons::Ok);
+            ui.MessageBox({TextId::ExchangedOpAmpUnused, {list->from}}, MessageButtons::Ok);
             return ExchangeOutcome::Failed;
         }
         const std::string copyPath = CopyPath(*schematicPath, name);
         if (WriteFileAtomically(copyPath, JoinedSchematicLines(output.lines))) {
-            ui.MessageBox(Format("回路図ファイル「%s」に書き込めませんでした\n\n%s",
-                                 EchoedText(copyPath).c_str(), kNotExchanged),
+            ui.MessageBox({TextId::ExchangedSchematicUnwritable,
+                           {EchoedText(copyPath), Text(TextId::OpAmpsNotExchanged)}},
                           MessageButtons::Ok);
             return ExchangeOutcome::Failed;
         }
     }
-    ui.MessageBox(
-        Format("オペアンプ「%s」を「%s」（など）に交換して、\n\n新しい回路図ファイルを作成しました",
-               list->from.c_str(), list->to.back().c_str()),
-        MessageButtons::Ok);
+    ui.MessageBox({TextId::OpAmpsExchanged, {list->from, list->to.back()}}, MessageButtons::Ok);
     return ExchangeOutcome::Done;
 }
 

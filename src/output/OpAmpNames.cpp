@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/CLocale.h"
 #include "platform/MessageText.h"
+#include "text/Texts.h"
 
 namespace vorna {
 
@@ -20,15 +20,11 @@ bool IsUsableOpAmpName(const std::string& name) {
                        [](char c) { return c > 0x20 && c <= 0x7E && c != '/' && c != '\\'; });
 }
 
-std::string UnusableOpAmpNameMessage(const char* file, const std::string& name,
-                                     const char* consequence) {
+Message UnusableOpAmpNameMessage(const char* file, const std::string& name, TextId consequence) {
     // Only the printable ASCII part of the name is shown, and only its beginning.
     std::string shown;
     for (const char c : name) shown += (c >= 0x20 && c <= 0x7E) ? c : '?';
-    return Format(
-        "「%s」のオペアンプ名「%s」は使えません\n\n"
-        "オペアンプ名は 20文字 以内の半角英数字と記号で，空白と / と \\ は使えません\n\n%s",
-        file, EchoedText(shown).c_str(), consequence);
+    return {TextId::OpAmpNameUnusable, {file, EchoedText(shown), Text(consequence)}};
 }
 
 ExchangeList ReadExchangeList(std::istream& in) {

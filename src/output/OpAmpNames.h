@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "text/Message.h"
+
 namespace vorna {
 
 inline constexpr const char* kOpAmpNameFile = "OPname.txt";
@@ -26,8 +28,7 @@ std::optional<std::string> ReadNameLine(std::istream& in);
 // blank or a path separator.
 bool IsUsableOpAmpName(const std::string& name);
 // The message that refuses an unusable name read from `file`; `consequence` is its last line.
-std::string UnusableOpAmpNameMessage(const char* file, const std::string& name,
-                                     const char* consequence);
+Message UnusableOpAmpNameMessage(const char* file, const std::string& name, TextId consequence);
 
 struct ExchangeList {
     std::string from;

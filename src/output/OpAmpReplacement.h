@@ -3,8 +3,6 @@
 // while a schematic is written, or afterwards by copying a schematic once per op-amp listed
 // in "OPExchange.txt".
 
-#include <string>
-
 namespace vorna {
 
 class CircuitOutput;
@@ -12,13 +10,10 @@ class Ui;
 
 // Asks which op-amp the schematic being written gets: "ADA4807-4", the one named in
 // "OPname.txt", or the reference op-amp; sets the output's replaceOpAmp and replacementName.
+// A run without a user answers the two questions by their ids: AskUseDefaultOpAmp (put in
+// "ADA4807-4") and AskKeepReferenceOpAmp (keep the reference op-amp rather than the one of
+// "OPname.txt").
 void ChooseOutputOpAmp(CircuitOutput& output, Ui& ui);
-
-// The questions ChooseOutputOpAmp asks, so that a run without a user can answer them by
-// what they ask: put in "ADA4807-4" instead of the reference op-amp, and keep the reference
-// op-amp rather than the one of "OPname.txt". Any other text is Other.
-enum class OpAmpQuestion { Other, UseDefaultReplacement, KeepReference };
-OpAmpQuestion OpAmpQuestionOf(const std::string& text);
 
 enum class ExchangeOutcome {
     Done,       // every copy written

@@ -11,6 +11,7 @@
 #include "platform/MessageText.h"
 #include "platform/ShiftJisText.h"
 #include "platform/Ui.h"
+#include "text/Texts.h"
 #include "view/DesignView.h"
 #include "view/SummaryLines.h"
 
@@ -30,7 +31,8 @@ std::vector<FileFilter> ReportFileFilters() {
 // A figure that cannot be computed (the analog cut-off and Q of a digital section whose
 // Pn_1 is negative) is said to be so rather than printed as "nan".
 std::string Eng(double value) {
-    return std::isfinite(value) ? FormatEngValue(value) : std::string("計算不能");
+    return std::isfinite(value) ? FormatEngValue(value)
+                                : std::string(Text(TextId::ReportFigureNotComputable));
 }
 
 // Only low-pass and high-pass designs of odd order have a first-order section.
@@ -44,11 +46,11 @@ std::string ReportHead(const DesignView& view, const ShownDesign& design, const 
     WriteSummaryLines([&text](const std::string& line) { text += line; }, view, design, false);
     const bool digital = view.convertedToDigital == 1;
     if (FirstOrderShown(view, design)) {
-        text += "１次式の形式\n";
+        text += Text(TextId::ReportFirstOrderForm);
         text += digital ? "      P1 + P2 * zm\nH0 = --------------\n       1 + P0 * zm\n"
                         : "      P1 * s + P2\nH0 = -------------\n         s + P0\n";
     }
-    text += "２次式の形式\n";
+    text += Text(TextId::ReportSecondOrderForm);
     text += digital ? "      Pn_2 + Pn_3 * zm + Pn_4 * zm^2\n"
                       "Hn = --------------------------------\n"
                       "       1 + Pn_0 * zm + Pn_1 * zm^2\n"
@@ -74,15 +76,16 @@ bool AppendReport(DesignView& view, Ui& ui, const std::string& text) {
     request.appends = true;
     const auto path = ui.SaveFileName(request);
     if (!path) return false;
-    const std::string unwritten = Format("「%s」に書き込めませんでした", EchoedText(*path).c_str());
+    const std::string shownPath = EchoedText(*path);
     AppendingFile file;
     if (!file.Open(*path)) {
-        ui.MessageBox(unwritten + "\n\n" + file.FailureReason(), MessageButtons::Ok);
+        ui.MessageBox({TextId::ReportUnwritableWithReason, {shownPath, file.FailureReason()}},
+                      MessageButtons::Ok);
         return false;
     }
     // The report is appended whole or not at all.
     if (!file.Append(Utf8ToShiftJis(text)) || !file.Close()) {
-        ui.MessageBox(unwritten, MessageButtons::Ok);
+        ui.MessageBox({TextId::ReportUnwritable, {shownPath}}, MessageButtons::Ok);
         return false;
     }
     ui.FilesWritten({AbsolutePath(*path)});
@@ -94,22 +97,21 @@ bool AppendReport(DesignView& view, Ui& ui, const std::string& text) {
 }  // namespace
 
 std::string CoefficientReportText(const DesignView& view, const ShownDesign& design) {
-    std::string text = ReportHead(
-        view, design, "+++++++++++  伝達関数の係数、カットオフ周波数、Q値、GB値  ++++++++++\n");
+    std::string text = ReportHead(view, design, Text(TextId::CoefficientReportTitle));
     const bool digital = view.convertedToDigital == 1;
     if (FirstOrderShown(view, design)) {
-        text += "１次式\n";
+        text += Text(TextId::ReportFirstOrderSection);
         if (digital) {
             text += Format("      P0 = %-9s    P1 = %-9s    P2 = %-9s\n", Eng(view.p0).c_str(),
                            Eng(view.p1).c_str(), Eng(view.p2).c_str());
         } else {
             const FirstOrderFigures f = FirstOrderSectionFigures(view.p0, view.p1, view.p2);
-            text += Format("  P0 = %-9s  P1 = %-9s  P2 = %-9s   Fc=%12sHz Fcゲイン= %6sdB\n",
-                           Eng(view.p0).c_str(), Eng(view.p1).c_str(), Eng(view.p2).c_str(),
-                           Eng(f.fc).c_str(), Eng(f.gainAtFc).c_str());
+            text += Format(Text(TextId::CoefficientReportFirstOrderFigures), Eng(view.p0).c_str(),
+                           Eng(view.p1).c_str(), Eng(view.p2).c_str(), Eng(f.fc).c_str(),
+                           Eng(f.gainAtFc).c_str());
         }
     }
-    text += "２次式\n";
+    text += Text(TextId::ReportSecondOrderSections);
     text += "   n       Pn_0       Pn_1       Pn_2";
     text += "       Pn_3       Pn_4\n";
     for (int i = 0; i <= view.sectionLast; ++i) {
@@ -121,34 +123,30 @@ std::string CoefficientReportText(const DesignView& view, const ShownDesign& des
             continue;
         }
         const SectionFigures f = SecondOrderSectionFigures(s);
-        text += Format("%11s %11s\n       Fc=%12sHz  Fcゲイン= %6sdB  Q =%10s GB積=%8sHz\n",
-                       Eng(s.num1).c_str(), Eng(s.num0).c_str(), Eng(f.fc).c_str(),
-                       Eng(SectionGainAtFcDb(s)).c_str(), Eng(f.q).c_str(),
-                       Eng(f.gainBandwidth).c_str());
+        text += Format(Text(TextId::CoefficientReportSectionFigures), Eng(s.num1).c_str(),
+                       Eng(s.num0).c_str(), Eng(f.fc).c_str(), Eng(SectionGainAtFcDb(s)).c_str(),
+                       Eng(f.q).c_str(), Eng(f.gainBandwidth).c_str());
     }
     return text;
 }
 
 std::string GainListText(const DesignView& view, const ShownDesign& design) {
-    std::string text =
-        ReportHead(view, design,
-                   "+++++++++++  ブロックごとのカットオフ周波数付近のゲインリスト  ++++++++++\n");
+    std::string text = ReportHead(view, design, Text(TextId::GainListTitle));
     const bool firstOrder = FirstOrderShown(view, design);
     if (firstOrder) {
         const FirstOrderFigures f = FirstOrderSectionFigures(view.p0, view.p1, view.p2);
-        text += "1次式\n";
-        text += Format(
-            "Blk No.1          P0 = %-9s  P1 = %-9s  P2 = %-9s   Fc=%10sHz Fcゲイン= %4sdB\n",
-            Eng(view.p0).c_str(), Eng(view.p1).c_str(), Eng(view.p2).c_str(), Eng(f.fc).c_str(),
-            Eng(f.gainAtFc).c_str());
-        text += "    周波数 Hz    ゲイン dB\n";
+        text += Text(TextId::GainListFirstOrderSection);
+        text += Format(Text(TextId::GainListFirstOrderFigures), Eng(view.p0).c_str(),
+                       Eng(view.p1).c_str(), Eng(view.p2).c_str(), Eng(f.fc).c_str(),
+                       Eng(f.gainAtFc).c_str());
+        text += Text(TextId::GainListColumns);
         for (int k = 0; k < kGainListPoints; ++k) {
             const double hz = GainListFrequency(f.fc, k);
             const double gain = FirstOrderGainDb(view.p0, view.p1, view.p2, ToOmega(hz));
             text += Format("  %12s,  %6s\n", Eng(hz).c_str(), Eng(gain).c_str());
         }
     }
-    text += "２次式\n";
+    text += Text(TextId::ReportSecondOrderSections);
     for (int j = 0; j <= view.sectionLast; ++j) {
         const Section& s = view.sections[static_cast<std::size_t>(j)];
         const SectionFigures f = SecondOrderSectionFigures(s);
@@ -157,10 +155,10 @@ std::string GainListText(const DesignView& view, const ShownDesign& design) {
         text += Format("Blk No.%3d %11s%12s%11s", j + 1 + (firstOrder ? 1 : 0), Eng(s.den1).c_str(),
                        Eng(s.den0).c_str(), Eng(s.num2).c_str());
         text +=
-            Format("%11s %11s Fc=%10sHz  Fcゲイン= %4sdB  Q =%8s GB積=%8sHz\n", Eng(s.num1).c_str(),
-                   Eng(s.num0).c_str(), Eng(f.fc).c_str(), Eng(SectionGainDb(s, f.omega0)).c_str(),
-                   Eng(f.q).c_str(), Eng(f.gainBandwidth).c_str());
-        text += "    周波数 Hz    ゲイン dB\n";
+            Format(Text(TextId::GainListSectionFigures), Eng(s.num1).c_str(), Eng(s.num0).c_str(),
+                   Eng(f.fc).c_str(), Eng(SectionGainDb(s, f.omega0)).c_str(), Eng(f.q).c_str(),
+                   Eng(f.gainBandwidth).c_str());
+        text += Text(TextId::GainListColumns);
         for (int k = 0; k < kGainListPoints; ++k) {
             const double hz = GainListFrequency(f.fc, k);
             text += Format("  %12s,   %6s\n", Eng(hz).c_str(),

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "text/Texts.h"
+
 namespace vorna {
 
 struct Color {
@@ -39,7 +41,7 @@ struct FontDescription {
     int clipPrecision = 2;  // stroke
     int quality = 1;
     int pitchAndFamily = 17;  // fixed pitch, roman family
-    std::string faceName = "ＭＳ 明朝";
+    std::string faceName = Text(TextId::DefaultFontFace);
     friend bool operator==(const FontDescription&, const FontDescription&) = default;
 };
 

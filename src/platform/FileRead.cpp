@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "platform/CLocale.h"
 #include "platform/FileDescriptor.h"
 #include "platform/MessageText.h"
 
@@ -61,22 +60,26 @@ FileContents ReadInputFile(const std::string& path, std::size_t limit) {
     return {std::move(bytes), ReadProblem::None};
 }
 
-std::string ReadProblemText(const std::string& path, ReadProblem problem, std::size_t limit) {
+std::optional<Message> ReadProblemMessage(const std::string& path, ReadProblem problem,
+                                          std::size_t limit) {
     const std::string name = EchoedText(path);
     switch (problem) {
         case ReadProblem::NotAFile:
-            return Format("「%s」はファイルではないので読み込めません", name.c_str());
+            return Message{TextId::ReadNotAFile, {name}};
         case ReadProblem::TooLarge:
-            return Format("「%s」は大きすぎるので読み込めません（%zu バイトまで）", name.c_str(),
-                          limit);
+            return Message{TextId::ReadTooLarge, {name, std::to_string(limit)}};
         case ReadProblem::LinkLoop:
-            return Format("「%s」はシンボリックリンクが循環しているので読み込めません",
-                          name.c_str());
+            return Message{TextId::ReadLinkLoop, {name}};
         case ReadProblem::NameTooLong:
-            return Format("「%s」はパスが長すぎるので読み込めません", name.c_str());
+            return Message{TextId::ReadPathTooLong, {name}};
         default:
-            return {};
+            return std::nullopt;
     }
+}
+
+std::string ReadProblemText(const std::string& path, ReadProblem problem, std::size_t limit) {
+    const auto message = ReadProblemMessage(path, problem, limit);
+    return message ? MessageText(*message) : std::string();
 }
 
 std::string_view WithoutByteOrderMark(std::string_view text) {

@@ -4,8 +4,11 @@
 // a message, not in an endless read or an exception.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "text/Message.h"
 
 namespace vorna {
 
@@ -33,9 +36,11 @@ inline constexpr std::size_t kMaxInputFileSize = 16u << 20;
 // a pipe and never throws.
 FileContents ReadInputFile(const std::string& path, std::size_t limit = kMaxInputFileSize);
 
-// Why `path` could not be read (NotAFile, TooLarge, LinkLoop or NameTooLong), as a line of a
-// message; empty for the problems of a missing or unreadable file, whose messages the callers
-// have.
+// Why `path` could not be read (NotAFile, TooLarge, LinkLoop or NameTooLong), as a message;
+// nullopt for the problems of a missing or unreadable file, whose messages the callers have.
+std::optional<Message> ReadProblemMessage(const std::string& path, ReadProblem problem,
+                                          std::size_t limit = kMaxInputFileSize);
+// The same as a line of a message; empty for a missing or unreadable file.
 std::string ReadProblemText(const std::string& path, ReadProblem problem,
                             std::size_t limit = kMaxInputFileSize);
 

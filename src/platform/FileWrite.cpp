@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "platform/CLocale.h"
+#include "text/Texts.h"
 
 namespace vorna {
 
@@ -58,25 +59,25 @@ std::string FileErrorReason(int error) {
     switch (error) {
         case EACCES:
         case EPERM:
-            return "書き込む権限がありません。";
+            return Text(TextId::WriteNoPermission);
         case ENOENT:
         case ENOTDIR:
-            return "保存先のフォルダがありません。";
+            return Text(TextId::WriteNoFolder);
         case ENOSPC:
         case EDQUOT:
-            return "ディスクの空きが足りません。";
+            return Text(TextId::WriteDiskFull);
         case EROFS:
-            return "読み出し専用の場所です。";
+            return Text(TextId::WriteReadOnly);
         case EISDIR:
-            return "同じ名前のフォルダがあります。";
+            return Text(TextId::WriteFolderOfSameName);
         case ENAMETOOLONG:
-            return "ファイル名が長すぎます。";
+            return Text(TextId::WriteNameTooLong);
         case ELOOP:
-            return "シンボリックリンクが循環しています。";
+            return Text(TextId::WriteLinkLoop);
         case ENXIO:
-            return "読み出す相手のいないパイプか装置です。";
+            return Text(TextId::WriteNoReader);
         default:
-            return Format("書き込めませんでした（エラー番号 %d）。", error);
+            return Format(Text(TextId::WriteFailedWithErrorNumber), error);
     }
 }
 

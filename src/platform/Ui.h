@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "text/Message.h"
+
 namespace vorna {
 
 class Dialog;
@@ -23,7 +25,7 @@ enum DialogResult : int {
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 
 // One filter line of a file chooser: what the user reads and the patterns it stands for,
-// for example {"テキスト ファイル (*.txt)", "*.txt"}.
+// for example a text file description and "*.txt".
 struct FileFilter {
     std::string description;
     std::string patterns;  // ';'-separated, e.g. "*.asc" or "*.txt;*.log"
@@ -43,8 +45,9 @@ class Ui {
 public:
     virtual ~Ui() = default;
 
-    // Shows `text` with the given buttons and returns IDOK, IDCANCEL, IDYES or IDNO.
-    virtual int MessageBox(const std::string& text, MessageButtons buttons) = 0;
+    // Shows `message` with the given buttons and returns IDOK, IDCANCEL, IDYES or IDNO. A Ui
+    // that answers questions itself tells them apart by the message's id.
+    virtual int MessageBox(const Message& message, MessageButtons buttons) = 0;
 
     // Runs `dialog` modally: initialises it, lets the user work in it and returns the
     // code it ended with (IDOK, IDCANCEL or a dialog-specific code). Nested modal dialogs

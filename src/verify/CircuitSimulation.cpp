@@ -5,6 +5,7 @@
 
 #include "analysis/Response.h"
 #include "platform/CLocale.h"
+#include "text/Texts.h"
 
 namespace vorna::verify {
 namespace {
@@ -23,10 +24,9 @@ bool InPassBand(const std::vector<analysis::MaskBand>& mask, double hz) {
 }  // namespace
 
 std::string CheckGbw(double gbwHz) {
-    if (!std::isfinite(gbwHz) || !(gbwHz > 0)) return "オペアンプのGB積は正の数値で入力して下さい";
+    if (!std::isfinite(gbwHz) || !(gbwHz > 0)) return Text(TextId::GbwNotPositive);
     if (gbwHz < kLowestSimulatedGbwHz || gbwHz > kHighestSimulatedGbwHz)
-        return Format("オペアンプのGB積は %g Hz から %g Hz までの値で入力して下さい",
-                      kLowestSimulatedGbwHz, kHighestSimulatedGbwHz);
+        return Format(Text(TextId::GbwOutOfRange), kLowestSimulatedGbwHz, kHighestSimulatedGbwHz);
     return {};
 }
 

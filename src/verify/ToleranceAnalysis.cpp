@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/CLocale.h"
+#include "text/Texts.h"
 #include "verify/CircuitModel.h"
 #include "verify/EnvelopeQuantiles.h"
 #include "verify/ToleranceRuns.h"
@@ -19,20 +20,21 @@ constexpr std::size_t kMostKeptRuns = 2048;
 
 std::string CheckTolerance(const char* what, double tolerance) {
     if (!std::isfinite(tolerance) || tolerance < 0 || tolerance > kMaxTolerance)
-        return Format("%sの許容差は 0 から %g %% までの数値で入力して下さい", what,
-                      kMaxTolerance * 100);
+        return Format(Text(TextId::ToleranceOutOfRange), what, kMaxTolerance * 100);
     return {};
 }
 
 }  // namespace
 
 std::string CheckToleranceOptions(const ToleranceOptions& options) {
-    std::string problem = CheckTolerance("抵抗", options.resistorTolerance);
-    if (problem.empty()) problem = CheckTolerance("コンデンサ", options.capacitorTolerance);
+    std::string problem =
+        CheckTolerance(Text(TextId::ToleranceOfResistors), options.resistorTolerance);
+    if (problem.empty())
+        problem = CheckTolerance(Text(TextId::ToleranceOfCapacitors), options.capacitorTolerance);
     if (problem.empty() && (options.runs < 1 || options.runs > kMaxToleranceRuns))
-        problem = Format("試行回数は 1 から %d までの整数で入力して下さい", kMaxToleranceRuns);
+        problem = Format(Text(TextId::ToleranceRunsOutOfRange), kMaxToleranceRuns);
     if (problem.empty() && (options.threads < 0 || options.threads > kMaxToleranceThreads))
-        problem = Format("スレッド数は 1 から %d までの整数で入力して下さい", kMaxToleranceThreads);
+        problem = Format(Text(TextId::ToleranceThreadsOutOfRange), kMaxToleranceThreads);
     return problem;
 }
 

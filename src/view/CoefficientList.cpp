@@ -3,6 +3,7 @@
 #include "circuit/EngValue.h"
 #include "platform/CLocale.h"
 #include "platform/Canvas.h"
+#include "text/Texts.h"
 #include "view/DesignView.h"
 #include "view/SummaryLines.h"
 
@@ -17,14 +18,14 @@ std::vector<std::string> CoefficientListLines(const DesignView& view, const Show
     };
 
     if (firstOrder) {
-        add({"１次式の形式"});
+        add({Text(TextId::CoefficientListFirstOrderForm)});
         if (digital) {
             add({"      P1 + P2 * zm", "H0 = --------------", "       1 + P0 * zm"});
         } else {
             add({"      P1 * s + P2", "H0 = -------------", "         s + P0"});
         }
     }
-    add({"２次式の形式"});
+    add({Text(TextId::CoefficientListSecondOrderForm)});
     if (digital) {
         add({"      Pn_2 + Pn_3 * zm + Pn_4 * zm^2", "Hn = --------------------------------",
              "       1 + Pn_0 * zm + Pn_1 * zm^2"});
@@ -33,13 +34,13 @@ std::vector<std::string> CoefficientListLines(const DesignView& view, const Show
              "          s^2 + Pn_0 * s + Pn_1"});
     }
     if (firstOrder) {
-        add({"１次式"});
+        add({Text(TextId::CoefficientListFirstOrder)});
         lines.push_back(Format(digital ? "      P0 = %-9s    P1 = %-9s    P2 = %-9s"
                                        : "     P0 = %-9s    P1 = %-9s    P2 = %-9s",
                                FormatEngValue(view.p0).c_str(), FormatEngValue(view.p1).c_str(),
                                FormatEngValue(view.p2).c_str()));
     }
-    add({"２次式"});
+    add({Text(TextId::CoefficientListSecondOrder)});
     lines.push_back(std::string("   n        Pn_0        Pn_1        Pn_2") +
                     "        Pn_3        Pn_4");
     const int last = LastSectionIndex(view);

@@ -4,6 +4,7 @@
 
 #include "platform/CLocale.h"
 #include "platform/Canvas.h"
+#include "text/Texts.h"
 #include "view/DesignView.h"
 #include "view/GraphFrame.h"
 #include "view/SummaryLines.h"
@@ -93,10 +94,14 @@ void DrawPoleZeroPlot(const DesignView& view, const ShownDesign& design, Canvas&
 
     const bool digital = IsDigital(view);
     const int textX = kFrameLeft + 5;
-    canvas.TextOut(textX, kFrameTop + 5, digital ? "Ｚ平面" : "Ｓ平面");
-    canvas.TextOut(textX, kFrameTop + 25, digital ? "横軸は実軸" : "横軸は実軸/wc");
-    canvas.TextOut(textX, kFrameTop + 45, digital ? "縦軸は虚軸" : "縦軸は虚軸/wc");
-    canvas.TextOut(textX, kFrameTop + 65, "x : 極   o : 零");
+    canvas.TextOut(textX, kFrameTop + 5,
+                   Text(digital ? TextId::PoleZeroZPlane : TextId::PoleZeroSPlane));
+    canvas.TextOut(textX, kFrameTop + 25,
+                   Text(digital ? TextId::PoleZeroRealAxis : TextId::PoleZeroRealAxisOverWc));
+    canvas.TextOut(
+        textX, kFrameTop + 45,
+        Text(digital ? TextId::PoleZeroImaginaryAxis : TextId::PoleZeroImaginaryAxisOverWc));
+    canvas.TextOut(textX, kFrameTop + 65, Text(TextId::PoleZeroLegend));
 
     canvas.SelectPen(view.curvePens[4]);
     const int radius = TruncateUnits(scale);

@@ -4,6 +4,7 @@
 #include "design/Approximations.h"
 #include "platform/CLocale.h"
 #include "platform/Canvas.h"
+#include "text/Texts.h"
 #include "view/DesignView.h"
 
 namespace vorna {
@@ -30,7 +31,7 @@ std::vector<std::string> SpecificationLines(const ShownDesign& design) {
 }
 
 std::string DigitalTitle(const DesignView& view, const ShownDesign& design) {
-    return Format("ﾃﾞｼﾞﾀﾙ %s %s  次数=%d  ｻﾝﾌﾟﾙﾚｰﾄ = %-9s", KindLabel(view, design).c_str(),
+    return Format(Text(TextId::SummaryDigitalTitle), KindLabel(view, design).c_str(),
                   ApproximationName(design).c_str(), view.resultOrder,
                   FormatEngValue(view.samplingFrequency).c_str());
 }
@@ -54,7 +55,7 @@ std::vector<std::string> SummaryHeaderLines(const DesignView& view, const ShownD
     if (view.convertedToDigital == 1) {
         lines.push_back(DigitalTitle(view, design));
     } else {
-        lines.push_back(Format("ｱﾅﾛｸﾞ %s  %s   次数=%d", KindLabel(view, design).c_str(),
+        lines.push_back(Format(Text(TextId::SummaryAnalogHeader), KindLabel(view, design).c_str(),
                                ApproximationName(design).c_str(), view.resultOrder));
     }
     for (auto& line : SpecificationLines(design)) lines.push_back(std::move(line));
@@ -75,11 +76,10 @@ SchematicSummary WriteSummaryLines(const LineSink& write, const DesignView& view
     if (view.convertedToDigital == 1) {
         write(DigitalTitle(view, design) + "Hz\n");
     } else if (withReference) {
-        write(Format("ｱﾅﾛｸﾞ %s  %s  次数=%d                           参照モード=%d\n",
-                     KindLabel(view, design).c_str(), ApproximationName(design).c_str(),
-                     view.resultOrder, design.referenceMode));
+        write(Format(Text(TextId::SummaryAnalogTitleWithReference), KindLabel(view, design).c_str(),
+                     ApproximationName(design).c_str(), view.resultOrder, design.referenceMode));
     } else {
-        write(Format("ｱﾅﾛｸﾞ %s  %s  次数=%d\n", KindLabel(view, design).c_str(),
+        write(Format(Text(TextId::SummaryAnalogTitle), KindLabel(view, design).c_str(),
                      ApproximationName(design).c_str(), view.resultOrder));
     }
     for (const auto& line : SpecificationLines(design)) write(line + "\n");

@@ -77,7 +77,7 @@ TEST(GainAtFrequency, ZeroFrequencyIsEvaluatedAtDirectCurrent) {
         .Ok()
         .ExpectFocus(1010)
         .Cancel();
-    ui.ExpectMessage("Please enter a number.");
+    ui.ExpectMessage(TextId::EnterNumber);
     ShowGainAtFrequency(w.view, ui);
     ui.VerifyDone();
     EXPECT_EQ(w.view.displayMode, DisplayMode::Graph);

@@ -140,7 +140,7 @@ TEST(ComponentValueDialog, MantissaMustBeANumber) {
     ScriptedUi ui;
     ComponentValueDialog dialog(Request720());
     ui.ExpectDialog(720).Type(910, "abc").Ok().ExpectFocus(910).Type(910, "3.3").Ok();
-    ui.ExpectMessage("Please enter a number.");
+    ui.ExpectMessage(TextId::EnterNumber);
     ui.RunModal(dialog);
     EXPECT_EQ(dialog.action, 1);
     EXPECT_EQ(dialog.mantissaA, 3.3);

@@ -231,10 +231,10 @@ TEST(Synthesis, TypedValuesRestartTheSearch) {
     run.ui.ExpectDialog(710).Type(910, "10").Pick(911, "K").Click(901);
     // Zero and negative values are refused and the same candidate comes again.
     run.ui.ExpectDialog(710).ExpectText(913, "16").ExpectText(914, "n").Type(910, "0").Ok();
-    run.ui.ExpectMessage(kPositiveValueMessage);
+    run.ui.ExpectMessage(TextId::EnterPositiveComponentValue);
     run.ui.ExpectDialog(710).ExpectText(913, "16").Type(913, "abc").Ok().Type(913, "-2").Ok();
-    run.ui.ExpectMessage("Please enter a number.");
-    run.ui.ExpectMessage(kPositiveValueMessage);
+    run.ui.ExpectMessage(TextId::EnterNumber);
+    run.ui.ExpectMessage(TextId::EnterPositiveComponentValue);
     // An unknown unit is reported and taken as factor 1: R = 10 Ω gives C = 15.9 µF.
     run.ui.ExpectDialog(710).ExpectText(913, "16").Type(910, "10").Type(911, "k").Ok();
     run.ui.ExpectMessage(kComponentUnitMessage);
@@ -332,7 +332,7 @@ TEST(Synthesis, InfeasibleSectionsStopTheRun) {
     for (const Case& c : cases) {
         SynthesisRun run;
         run.BandSections(c.kind, {c.bad, MakeSection(w0, 2, 1, 0, w0 * w0)});
-        run.ui.ExpectMessage(kSynthesisFailedMessage);
+        run.ui.ExpectMessage(TextId::SynthesisFailed);
         run.Run(c.circuit);
         EXPECT_TRUE(run.out.synthesisFailed) << c.line;
         EXPECT_EQ(run.JournalBytes(), SynthesisRun::ShiftJis(c.line));
@@ -405,7 +405,7 @@ TEST(Synthesis, IntegratorNotchPoleShiftWalkWithoutCandidateStartsOver) {
         .Type(922, "1")
         .Pick(923, "f")
         .Ok();
-    run.ui.ExpectMessage(kNoCandidateMessage);
+    run.ui.ExpectMessage(TextId::NoCandidateRestarting);
     run.ui.ExpectDialog(733)
         .Inspect([first](const Dialog& d) { EXPECT_EQ(d.Control(922).text, *first); })
         .Ok();

@@ -18,16 +18,14 @@ namespace {
 
 using testing::ScriptedUi;
 
-const char* const kOrderTooHigh = "フィルタの次数が５８を越えました。\n入力し直して下さい。";
-const char* const kOrderTooLow = "フィルタの次数が２以下になりました。\n次数を２に設定します。";
-const char* const kBandEdges = "Ｆｐ２はＦｐ１より高い周波数を設定してください。";
-const char* const kAttenuations = "ａｔｔｓはａｔｔｐより大きな値を設定してください。";
-const char* const kFrequencyZero = "周波数には０より大きな値を設定してください。";
-const char* const kFrequencyOutOfRange =
-    "周波数には１Ｅ－７０Ｈｚから１Ｅ＋７０Ｈｚまでの値を設定してください。";
-const char* const kNotComputable =
-    "この設定では設計値が計算出来ません。\n帯域幅、次数、減衰量を見直してください。";
-const char* const kRippleZero = "ａｔｔｐには０より大きな値を設定してください。";
+constexpr TextId kOrderTooHigh = TextId::RefusalOrderAboveLimit;
+constexpr TextId kOrderTooLow = TextId::NoticeOrderRaisedToTwo;
+constexpr TextId kBandEdges = TextId::RefusalBandEdgesReversed;
+constexpr TextId kAttenuations = TextId::RefusalAttsBelowAttp;
+constexpr TextId kFrequencyZero = TextId::RefusalFrequencyNotPositive;
+constexpr TextId kFrequencyOutOfRange = TextId::RefusalFrequencyOutOfRange;
+constexpr TextId kNotComputable = TextId::RefusalNotComputable;
+constexpr TextId kRippleZero = TextId::RefusalRippleNotPositive;
 
 DesignDocument Selection(int kind, int approximation, int byOrder) {
     DesignDocument doc;
@@ -183,7 +181,7 @@ TEST(DesignMessages, ChecksSendTheUserBackToTheDialog) {
         const char* name;
         int kind, approximation, byOrder, dialog;
         std::vector<std::pair<int, std::string>> typed;
-        std::vector<std::string> messages;  // empty: refused without a message
+        std::vector<TextId> messages;  // empty: refused without a message
     };
     const Case cases[] = {
         {"atts below attp", 101, 111, 0, 500, {{524, "2"}}, {kAttenuations}},
@@ -318,7 +316,7 @@ TEST(DesignMessages, ChebyshevBandEliminateBeyondItsXsLimitWarnsOfTheAcoshArgume
     DesignDocument doc = Selection(104, 112, 1);
     ScriptedUi ui;
     ui.ExpectDialog(518).Type(527, "1").Type(530, "4").Type(523, "3").Type(522, "0.5").Ok();
-    ui.ExpectMessage("ａｃｏｓｈ　関数の引数が異常です！！");
+    ui.ExpectMessage(TextId::NoticeAcoshArgument);
     EXPECT_EQ(doc.RunDesign(ui), 0);
     EXPECT_NEAR(doc.attsAchieved, 0.5, 1e-12);
     ui.VerifyDone();

@@ -134,7 +134,9 @@ TEST(DesignFile, DesignsTheDialogsRefuseOpenNothing) {
         testing::WriteFile(folder / "bad.vorna", DesignFileText(c.settings, nullptr));
         Window window;
         const DesignSettings before = CaptureSettings(window.view);
-        const auto message = OpenDesignFile(folder / "bad.vorna", window.view);
+        const auto problem = OpenDesignFile(folder / "bad.vorna", window.view);
+        const std::optional<std::string> message =
+            problem ? std::optional(MessageText(*problem)) : std::nullopt;
         ASSERT_TRUE(message.has_value()) << c.problem;
         EXPECT_NE(message->find("設計ファイル「" + folder / "bad.vorna" + "」を開けません。\n"),
                   std::string::npos);
@@ -177,9 +179,10 @@ TEST(DesignFile, SaveReplacesTheFileOrSaysWhyAndLeavesNoTemporary) {
     const testing::TempFolder folder;
     Window window;
     std::filesystem::create_directory(folder / "a.vorna");
-    EXPECT_EQ(SaveDesignFile(folder / "a.vorna", window.view),
-              "設計ファイル「" + folder / "a.vorna" +
-                  "」に保存できません。\n同じ名前のフォルダがあります。");
+    const auto problem = SaveDesignFile(folder / "a.vorna", window.view);
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(MessageText(*problem), "設計ファイル「" + folder / "a.vorna" +
+                                         "」に保存できません。\n同じ名前のフォルダがあります。");
     EXPECT_TRUE(SaveDesignFile(folder / "no/folder.vorna", window.view).has_value());
     testing::WriteFile(folder / "b.vorna", "old");
     ASSERT_EQ(SaveDesignFile(folder / "b.vorna", window.view), std::nullopt);

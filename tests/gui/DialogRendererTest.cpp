@@ -98,7 +98,7 @@ protected:
             MutableControl(kNote).readOnly = on;
         }
         if (id == kNested && what == Notification::Clicked) {
-            CurrentUi().MessageBox("入れ子の確認", MessageButtons::YesNo);
+            CurrentUi().MessageBox(TextId::AskConvertAgain, MessageButtons::YesNo);
             SampleDialog inner;
             nestedResult = inner.DoModal(CurrentUi());
             SetText(kNote, "戻りました");
@@ -230,7 +230,7 @@ TEST_F(DialogRenderer, HandlersRunNestedMessageBoxesAndDialogs) {
             ClickControl(w, IDCANCEL);
         });
         driver.On(QStringLiteral("messageBox"), [](QWidget* box) {
-            EXPECT_EQ(MessageText(box), QString::fromUtf8("入れ子の確認"));
+            EXPECT_EQ(MessageText(box), QString::fromUtf8(Text(TextId::AskConvertAgain)));
             EXPECT_NE(box->findChild<QWidget*>(QStringLiteral("answer7")), nullptr);
             Answer(box, IDYES);
         });

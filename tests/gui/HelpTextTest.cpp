@@ -8,6 +8,7 @@
 
 #include "Commands.h"
 #include "HelpText.h"
+#include "text/Texts.h"
 
 namespace vorna::help {
 namespace {
@@ -80,9 +81,10 @@ TEST(HelpText, AnythingThatCannotBeExpandedNamesItsLine) {
 
 TEST(HelpDocuments, EveryHelpCommandsDocumentIsBuiltBesideTheProgram) {
     for (const vorna::HelpCommand& help : vorna::kHelpCommands) {
-        QFile file(QDir(QStringLiteral(VORNA_BIN_DIR)).filePath(QString::fromUtf8(help.document)));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << help.document;
-        EXPECT_TRUE(file.read(5) == "%PDF-") << help.document;
+        const char* document = vorna::Text(help.document);
+        QFile file(QDir(QStringLiteral(VORNA_BIN_DIR)).filePath(QString::fromUtf8(document)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << document;
+        EXPECT_TRUE(file.read(5) == "%PDF-") << document;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "output/BitmapFiles.h"
 #include "output/TempFolder.h"
 #include "support/ScriptedUi.h"
+#include "text/Texts.h"
 #include "view/DesignView.h"
 
 namespace vorna {
@@ -37,7 +38,7 @@ TEST(BasicCircuitChoice, KindAndApproximationPickTheDialogAndItsPresetButton) {
         ScriptedUi ui;
         ui.ExpectDialog(c.dialog)
             .Inspect([&](const Dialog& d) {
-                EXPECT_EQ(d.Resource().title, "基本回路の選択");
+                EXPECT_EQ(d.Resource().title, Text(TextId::CircuitSelectionTitle));
                 EXPECT_TRUE(d.Control(c.presetCode).checked) << "dialog " << c.dialog;
                 EXPECT_EQ(d.DefaultButton(), kShowDiagramButton);
             })
@@ -112,7 +113,7 @@ TEST(BasicCircuitChoice, EnterShowsTheDiagramOfTheSelectedCircuit) {
     ui.ExpectDialog(kDiagramDialogId)
         .Inspect([](const Dialog& d) { EXPECT_TRUE(d.Control(kDiagramPictureId).image.Empty()); })
         .Ok();
-    ui.ExpectMessage("回路図ファイルが開けません");
+    ui.ExpectMessage(Text(TextId::DiagramUnopenable));
     EXPECT_TRUE(ChooseBasicCircuit(view, ShownDesignOf(doc), ui));
     EXPECT_EQ(view.selectedCircuit, 482);
 }
@@ -121,8 +122,8 @@ TEST(BasicCircuitChoice, DiagramDialogDrawsOverItsWholeClientArea) {
     const DiagramDialog dialog(480);
     const DialogResource& resource = dialog.Resource();
     EXPECT_EQ(resource.id, 700);
-    EXPECT_EQ(resource.title, "基本回路図の確認");
-    EXPECT_EQ(resource.fontName, "ＭＳ 明朝");
+    EXPECT_EQ(resource.title, Text(TextId::DiagramTitle));
+    EXPECT_EQ(resource.fontName, Text(TextId::DefaultFontFace));
     EXPECT_EQ(resource.fontPoints, 7);
     EXPECT_EQ(resource.width, 460);
     EXPECT_EQ(resource.height, 362);

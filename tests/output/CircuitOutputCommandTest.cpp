@@ -20,15 +20,10 @@ using testing::ScriptedUi;
 using testing::TempFolder;
 using testing::WriteFile;
 
-const char kAskDefaultOpAmp[] = "回路図のオペアンプを「ADA4807-4」に替えるなら「YES」\n";
-const char kNoReference[] =
-    "参照ファイルが無いので，回路図ファイルを作成出来ません！！\n\nこのまま進むなら "
-    "OK，条件を変更して設計仕直すなら Cancel";
-const char kJournalOnly[] =
-    "ファイル名が指定されていないので、回路図ファイルは作成しないで\n\njournal.txt "
-    "のみを作成します。";
-const char kDone[] =
-    "伝達関数から指定の回路の回路定数を計算し\n\n回路定数から伝達関数を計算しなおしました";
+constexpr TextId kAskDefaultOpAmp = TextId::AskUseDefaultOpAmp;
+constexpr TextId kNoReference = TextId::AskContinueWithoutReference;
+constexpr TextId kJournalOnly = TextId::JournalOnlyWithoutFileName;
+constexpr TextId kDone = TextId::CircuitOutputDone;
 const char kBanner[] =
     "*******************  回路の構成と素子値  **************************************\n";
 
@@ -130,7 +125,7 @@ TEST_F(CircuitOutputRun, ChoosingTheReferenceItselfAsOutputLosesNothing) {
     WithReference();
     ui.ExpectSaveFile(program / "sys/LP1_2.asc");
     ui.ExpectMessage(kAskDefaultOpAmp, IDNO);
-    ui.ExpectMessage("オペアンプは「LT1115」を使用します「OK」\n\n");
+    ui.ExpectMessage(TextId::ReferenceOpAmpUsed);
     ui.ExpectMessage(kDone);
     Run();
     EXPECT_EQ(ReadFile(program / "sys/LP1_2.asc"), ExpectedSchematic("LT1115", "4.7K", "22n"));
@@ -139,14 +134,11 @@ TEST_F(CircuitOutputRun, ChoosingTheReferenceItselfAsOutputLosesNothing) {
 TEST_F(CircuitOutputRun, FailedSynthesisWritesNoSchematicAndNoFinalMessage) {
     const struct {
         SynthesisEntry synthesis;
-        std::vector<std::string> messages;
+        std::vector<TextId> messages;
         std::string journalEnd;
     } cases[] = {
         {FailingSynthesis, {}, "\nlpet2 で 変換不能, j = 0\n"},
-        {ZeroValueSynthesis,
-         {"素子値が 0 または無限大になるので，この回路では実現出来ません\n\n回路図ファイルは作成し"
-          "ません"},
-         "\n\n"},
+        {ZeroValueSynthesis, {TextId::ValuesUnrealisable}, "\n\n"},
     };
     for (const auto& c : cases) {
         WithReference();
@@ -210,22 +202,17 @@ TEST_F(CircuitOutputRun, UnopenableJournalEndsTheRunLeavingTheChosenFileAsItWas)
     std::filesystem::create_directory(current / "journal.txt");
     WriteFile(current / "keep.asc", "kept");
     ui.ExpectSaveFile(current / "keep.asc");
-    ui.ExpectMessage("journal.txt がオ-プン出来ません");
+    ui.ExpectMessage(TextId::JournalUnopenable);
     Run();
     EXPECT_EQ(ReadFile(current / "keep.asc"), "kept");
 }
 
 TEST_F(CircuitOutputRun, EarlierResultsAreConfirmedFirst) {
     view.approximatedByCircuit = 1;
-    ui.ExpectMessage(
-        "既に伝達関数は回路定数で近似されています\n\nこのまま先に進みますか (OK or Cancel) ?",
-        IDCANCEL);
+    ui.ExpectMessage(TextId::AskContinueAlreadyApproximated, IDCANCEL);
     Run();
     view.convertedToDigital = 1;
-    ui.ExpectMessage(
-        "既に，ディジタルフィルタに変換されています！！\n\nアナログフィルタに戻して計算するなら　Ｏ"
-        "Ｋ、やめるなら　Ｃａｎｃｅｌ",
-        IDCANCEL);
+    ui.ExpectMessage(TextId::AskRecomputeDigitalAsAnalog, IDCANCEL);
     Run();
     EXPECT_EQ(view.convertedToDigital, 1);
     EXPECT_FALSE(FileExists(current / "journal.txt"));

@@ -17,8 +17,6 @@ using testing::ScriptedUi;
 using testing::TempFolder;
 using testing::WriteFile;
 
-const char kAskDefault[] = "回路図のオペアンプを「ADA4807-4」に替えるなら「YES」\n";
-
 TEST(OpAmpNames, LinesEndAtLineFeedsWithCarriageReturnsDropped) {
     std::istringstream in("LT1115\r\nADA4807-4\n OPA 1 \nlast");
     EXPECT_EQ(ReadNameLine(in), "LT1115");
@@ -73,13 +71,12 @@ TEST(OpAmpChoice, QuestionsAndTheirOutcomes) {
     struct Case {
         const char* what;
         std::optional<std::string> nameFile;
-        std::vector<std::pair<std::string, int>> messages;
+        std::vector<std::pair<Message, int>> messages;
         bool replaceOpAmp;
         std::string name;
     };
-    const std::string keepOrUse =
-        "オペアンプは「LT1115」のままで良いなら「YES」\n\n「OPname."
-        "txt」の「OPA1612」を使用するなら「NO」";
+    const TextId kAskDefault = TextId::AskUseDefaultOpAmp;
+    const Message keepOrUse{TextId::AskKeepReferenceOpAmp, {"OPA1612"}};
     const std::vector<Case> cases{
         {"ADA4807-4 taken; OPname.txt never read",
          "OPA1612\n",
@@ -88,7 +85,7 @@ TEST(OpAmpChoice, QuestionsAndTheirOutcomes) {
          "ADA4807-4"},
         {"no OPname.txt keeps LT1115",
          std::nullopt,
-         {{kAskDefault, IDNO}, {"オペアンプは「LT1115」を使用します「OK」\n\n", IDOK}},
+         {{kAskDefault, IDNO}, {TextId::ReferenceOpAmpUsed, IDOK}},
          0,
          "ADA4807-4"},
         {"OPname.txt name used",
@@ -106,7 +103,7 @@ TEST(OpAmpChoice, QuestionsAndTheirOutcomes) {
          "../OPA1612\n",
          {{kAskDefault, IDNO},
           {UnusableOpAmpNameMessage("OPname.txt", "../OPA1612",
-                                    "オペアンプは「LT1115」を使用します"),
+                                    TextId::ReferenceOpAmpUsedConsequence),
            IDOK}},
          0,
          "ADA4807-4"},
@@ -116,7 +113,7 @@ TEST(OpAmpChoice, QuestionsAndTheirOutcomes) {
         if (c.nameFile) WriteFile(folder / "OPname.txt", *c.nameFile);
         ScriptedUi ui;
         ui.currentDirectory = folder.Path();
-        for (const auto& [text, answer] : c.messages) ui.ExpectMessage(text, answer);
+        for (const auto& [message, answer] : c.messages) ui.ExpectMessage(message, answer);
         CircuitOutput output;
         ChooseOutputOpAmp(output, ui);
         ui.VerifyDone();
@@ -215,12 +212,15 @@ TEST(OpAmpExchange, EveryWayOutIsReported) {
         {"name leaving the folder refused before anything is written",
          "LT1115\nOPA1612\n../../x\nend\n",
          1,
-         {{UnusableOpAmpNameMessage("OPExchange.txt", "../../x", notExchanged.c_str()), IDOK}},
+         {{MessageText(
+               UnusableOpAmpNameMessage("OPExchange.txt", "../../x", TextId::OpAmpsNotExchanged)),
+           IDOK}},
          {}},
         {"empty from name refused",
          "\nOPA1612\nend\n",
          1,
-         {{UnusableOpAmpNameMessage("OPExchange.txt", "", notExchanged.c_str()), IDOK}},
+         {{MessageText(UnusableOpAmpNameMessage("OPExchange.txt", "", TextId::OpAmpsNotExchanged)),
+           IDOK}},
          {}},
         {"only the whole name matches",
          "LT11\nX\nend\n",

@@ -65,11 +65,10 @@ TEST(OutputCommand, CircuitOutputOfTheDefaultDesign) {
     ui.ExpectDialog(kOutputChoiceDialogId).Click(kOutputSchematic).Ok();
     ui.ExpectDialog(410).Ok();
     ui.ExpectSaveFile(current / "LP1_18.asc");
-    ui.ExpectMessage("回路図のオペアンプを「ADA4807-4」に替えるなら「YES」\n", IDNO);
-    ui.ExpectMessage("オペアンプは「LT1115」を使用します「OK」\n\n");
+    ui.ExpectMessage(TextId::AskUseDefaultOpAmp, IDNO);
+    ui.ExpectMessage(TextId::ReferenceOpAmpUsed);
     for (int section = 0; section < 9; ++section) ui.ExpectDialog(720).Ok();
-    ui.ExpectMessage(
-        "伝達関数から指定の回路の回路定数を計算し\n\n回路定数から伝達関数を計算しなおしました");
+    ui.ExpectMessage(TextId::CircuitOutputDone);
     view.OnOutput(ui);
     ui.VerifyDone();
 

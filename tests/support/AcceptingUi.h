@@ -18,8 +18,8 @@ public:
     std::vector<std::string> messages;
     int dialogs = 0;
 
-    int MessageBox(const std::string& text, MessageButtons) override {
-        messages.push_back(text);
+    int MessageBox(const Message& message, MessageButtons) override {
+        messages.push_back(MessageText(message));
         return IDOK;
     }
     int RunModal(Dialog& dialog) override {

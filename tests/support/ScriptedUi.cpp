@@ -109,7 +109,8 @@ void DialogScript::Play(Dialog& dialog) const {
 
 struct ScriptedUi::Step {
     enum class Kind { Dialog, Message, SaveFile, OpenFile, Font } kind;
-    std::string text;
+    std::string text;                       // a message expected by its text, or
+    std::optional<vorna::Message> message;  // by its id (and arguments)
     int answer = IDOK;
     std::unique_ptr<DialogScript> dialog;
     std::optional<std::string> file;
@@ -120,7 +121,9 @@ struct ScriptedUi::Step {
             case Kind::Dialog:
                 return "dialog " + std::to_string(dialog->DialogId());
             case Kind::Message:
-                return "message \"" + text + "\"";
+                return message ? "message " + std::to_string(static_cast<int>(message->id)) +
+                                     " \"" + MessageText(*message) + "\""
+                               : "message \"" + text + "\"";
             case Kind::SaveFile:
                 return "Save As chooser";
             case Kind::OpenFile:
@@ -145,6 +148,14 @@ DialogScript& ScriptedUi::ExpectDialog(int dialogId) {
     DialogScript& script = *step->dialog;
     steps_.push_back(std::move(step));
     return script;
+}
+
+void ScriptedUi::ExpectMessage(Message message, int answer) {
+    auto step = std::make_unique<Step>();
+    step->kind = Step::Kind::Message;
+    step->message = std::move(message);
+    step->answer = answer;
+    steps_.push_back(std::move(step));
 }
 
 void ScriptedUi::ExpectMessage(std::string text, int answer) {
@@ -191,14 +202,24 @@ void ScriptedUi::Unexpected(const std::string& description) {
     throw ScriptError(text);
 }
 
-int ScriptedUi::MessageBox(const std::string& text, MessageButtons) {
+int ScriptedUi::MessageBox(const Message& message, MessageButtons) {
+    const std::string text = MessageText(message);
     messages.push_back(text);
+    messageIds.push_back(message.id);
     if (steps_.empty() || steps_.front()->kind != Step::Kind::Message) {
         Unexpected("message \"" + text + "\"");
     }
     std::unique_ptr<Step> step = std::move(steps_.front());
     steps_.pop_front();
-    EXPECT_EQ(step->text, text) << "message box text";
+    if (!step->message) {
+        EXPECT_EQ(step->text, text) << "message box text";
+    } else {
+        EXPECT_EQ(step->message->id, message.id) << "message id of \"" << text << "\"";
+        if (!step->message->arguments.empty()) {
+            EXPECT_EQ(step->message->arguments, message.arguments)
+                << "arguments of \"" << text << "\"";
+        }
+    }
     return step->answer;
 }
 

@@ -55,6 +55,9 @@ public:
     ~ScriptedUi() override;
 
     DialogScript& ExpectDialog(int dialogId);
+    // A message by its id, and its arguments when the expectation lists any.
+    void ExpectMessage(Message message, int answer = IDOK);
+    // A message by its whole text, for the tests that check the texts themselves.
     void ExpectMessage(std::string text, int answer = IDOK);
     void ExpectSaveFile(std::optional<std::string> answer);
     void ExpectOpenFile(std::optional<std::string> answer);
@@ -64,15 +67,16 @@ public:
     // Fails the test when any expected step was not reached.
     void VerifyDone();
 
-    // Every message box text shown, in order; every path opened with the desktop.
+    // Every message box text shown and its id, in order; every path opened with the desktop.
     std::vector<std::string> messages;
+    std::vector<TextId> messageIds;
     std::vector<std::string> openedPaths;
     std::vector<FileDialogRequest> fileRequests;
     std::vector<std::string> filesWritten;  // every path a command named as written
     std::string programDirectory = "./";
     std::string currentDirectory = "./";
 
-    int MessageBox(const std::string& text, MessageButtons buttons) override;
+    int MessageBox(const Message& message, MessageButtons buttons) override;
     int RunModal(Dialog& dialog) override;
     std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
     std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;

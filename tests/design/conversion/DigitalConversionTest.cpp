@@ -18,10 +18,8 @@ using testing::ScriptedUi;
 using testing::SetButterworthLowPass;
 using testing::ViewWithDesign;
 
-constexpr const char* kCircuitQuestion =
-    "既に、伝達関数は回路定数によって近似されています。\nこのまま進みますか？";
-constexpr const char* kDigitalQuestion =
-    "既に、ディジタルフィルタに変換されています。\nこのまま進みますか？";
+constexpr TextId kCircuitQuestion = TextId::AskConvertCircuitApproximation;
+constexpr TextId kDigitalQuestion = TextId::AskConvertAgain;
 
 // A view holding the document's design, as after a design run.
 struct DesignedView : ViewWithDesign {
@@ -132,9 +130,7 @@ TEST(DigitalConversion, CoefficientsThatAreNotFiniteAreRefusedAndTheDesignStaysA
     const DesignResults analog = w.view;
     ScriptedUi ui;
     ui.ExpectDialog(200).Type(201, "1e-320").Pick(202, "Hz").Ok();
-    ui.ExpectMessage(
-        "このサンプリング周波数ではディジタルフィルタの係数が計算出来ません。\n"
-        "別の周波数を入力して下さい。");
+    ui.ExpectMessage(TextId::ConversionNotComputable);
     ui.ExpectDialog(200).Cancel();
     w.view.OnConvertDigital(ui);
     ui.VerifyDone();

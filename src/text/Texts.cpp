@@ -1,0 +1,39 @@
+#include "text/Texts.h"
+
+#include <atomic>
+
+#include "text/TextTable.h"
+
+namespace vorna {
+
+namespace {
+
+std::atomic<Language> currentLanguage{Language::Japanese};
+
+std::span<const TextEntry> TableOf(Language language) {
+    switch (language) {
+        case Language::Japanese:
+            return JapaneseTexts();
+    }
+    return JapaneseTexts();
+}
+
+}  // namespace
+
+void SetLanguage(Language language) {
+    currentLanguage = language;
+}
+
+Language CurrentLanguage() {
+    return currentLanguage;
+}
+
+const char* Text(TextId id, Language language) {
+    return TableOf(language)[static_cast<std::size_t>(id)].text;
+}
+
+const char* Text(TextId id) {
+    return Text(id, currentLanguage);
+}
+
+}  // namespace vorna
