@@ -18,7 +18,7 @@ std::string Eng(double value) {
 }  // namespace
 
 void SynthesizeLowPassSection(SynthesisContext& ctx, int i, SecondOrderForm form) {
-    ctx.out.ResetToDefaultSeries();
+    ctx.run.ResetToDefaultSeries();
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
     const bool feedback = form == SecondOrderForm::MultipleFeedback;
@@ -69,7 +69,7 @@ void SynthesizeLowPassSection(SynthesisContext& ctx, int i, SecondOrderForm form
 }
 
 void SynthesizeHighPassSection(SynthesisContext& ctx, int i, SecondOrderForm form) {
-    ctx.out.ResetToDefaultSeries();
+    ctx.run.ResetToDefaultSeries();
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
     const bool feedback = form == SecondOrderForm::MultipleFeedback;
