@@ -2,6 +2,7 @@
 
 #include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
+#include "app/SynthesisInputs.h"
 #include "circuit/Synthesis.h"
 #include "cli/CandidatePicker.h"
 #include "output/CircuitOutput.h"
@@ -36,11 +37,10 @@ void PickBestOrder58(benchmark::State& state, int kind, int approximation, int c
         CircuitOutput out;
         out.SetSeries(5 + 10, 0);
         cli::CandidatePicker picker(cli::PickRule::Best, walk);
-        out.candidateChooser = &picker;
         ui.dialogs = 0;
         state.ResumeTiming();
-        SynthesizeBasicCircuit(kBasicCircuits[static_cast<std::size_t>(circuit)], out, doc, view,
-                               ui);
+        SynthesizeBasicCircuit(kBasicCircuits[static_cast<std::size_t>(circuit)],
+                               SynthesisInputOf(doc), view, out, picker, ui);
         benchmark::DoNotOptimize(view.sections);
         if (out.synthesisFailed || ui.dialogs != 0)
             state.SkipWithError("the design was not realised without dialogs");

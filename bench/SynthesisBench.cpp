@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/DesignDocument.h"
+#include "app/SynthesisInputs.h"
 #include "circuit/Synthesis.h"
 #include "dialogs/Dialog.h"
 #include "output/CircuitOutput.h"
@@ -34,7 +35,8 @@ void BM_SynthesisBandEliminateOrder58BE2(benchmark::State& state) {
         CircuitOutput out;
         testing::AcceptingUi ui;
         state.ResumeTiming();
-        SynthesizeBasicCircuit(kBasicCircuits[*BasicCircuitRowOf("BE2")], out, doc, view, ui);
+        SynthesizeBasicCircuit(kBasicCircuits[*BasicCircuitRowOf("BE2")], SynthesisInputOf(doc),
+                               view, out, out.Chooser(ui), ui);
         benchmark::DoNotOptimize(view.sections);
         if (out.synthesisFailed || out.elementValues.size() != 58 * 12) {
             state.SkipWithError("the design was not realised completely");

@@ -24,12 +24,7 @@ INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
 ROOTS = {"src": ["src"], "gui": ["gui", "src"], "cli": ["cli", "src"]}
 
 
-# The circuit synthesis still works on the document, the view and the output run.
-PENDING = {
-    "src/circuit/SynthesisContext.h -> src/app/DesignDocument.h",
-    "src/circuit/SynthesisContext.h -> src/output/CircuitOutput.h",
-    "src/circuit/SynthesisContext.h -> src/view/DesignView.h",
-}
+PENDING = set()
 
 
 def source_files(root):

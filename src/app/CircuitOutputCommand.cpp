@@ -7,6 +7,7 @@
 #include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
 #include "app/DocumentShown.h"
+#include "app/SynthesisInputs.h"
 #include "circuit/Journal.h"
 #include "output/BasicCircuitChoice.h"
 #include "output/CircuitOutput.h"
@@ -166,7 +167,7 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
         out.ClassifySchematicLines();
     }
 
-    out.synthesis(circuit, out, doc, view, ui);
+    out.synthesis(circuit, SynthesisInputOf(doc), view, out, out.Chooser(ui), ui);
 
     if (!out.synthesisFailed && !ValuesRealisable(out.elementValues)) {
         ui.MessageBox(TextId::ValuesUnrealisable, MessageButtons::Ok);

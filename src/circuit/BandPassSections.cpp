@@ -20,7 +20,7 @@ std::string Eng(double value) {
 }  // namespace
 
 bool SynthesizeMultipleFeedbackBandPass(SynthesisContext& ctx, int i) {
-    ctx.out.ResetToDefaultSeries();
+    ctx.run.ResetToDefaultSeries();
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
     const MultipleFeedbackBandPass model{BandPassShape(section)};
@@ -63,11 +63,11 @@ bool SynthesizeDualAmplifierBandPass(SynthesisContext& ctx, int i) {
     const int n = ctx.SectionNumber(i);
     const DualAmplifierBandPass model{BandPassShape(section)};
     if (!model.Realisable()) return ctx.Unrealisable("bpat2", i);
-    ctx.out.ResetToDefaultSeries();
+    ctx.run.ResetToDefaultSeries();
     double c = 10 * InitialTableValue(kTableBP2, model.shape.w0, model.shape.q, ctx.rangeLabel);
-    if (ctx.doc.fp1 < 1) c *= 10;
+    if (ctx.design.fp1 < 1) c *= 10;
     double r1Start = 2 / (c * model.shape.p0);
-    if ((ctx.view.resultOddOrder + i) % 2 == 1 && i > 0) r1Start = 10000;
+    if ((ctx.results.resultOddOrder + i) % 2 == 1 && i > 0) r1Start = 10000;
 
     // Values: [0] R1 = R11 = R12 (walked), [1] C = C1 = C2, [2] R2 = R21 = R22.
     CandidateStep pair;

@@ -46,7 +46,7 @@ ComponentDialogRequest ShownCandidate(const CandidateStep& step, const Candidate
 
 StepResult RunCandidateStep(SynthesisContext& ctx, const CandidateStep& step, CandidateWalk& walk,
                             double start) {
-    ESeriesState& series = ctx.out;
+    ESeriesState& series = ctx.run;
     StepResult result;
 
     // Positions the walk from `value`; when that gives no candidate, tells the user and

@@ -8,8 +8,8 @@
 namespace vorna {
 
 void SynthesizeFirstOrderSection(SynthesisContext& ctx, bool lowPass) {
-    ctx.out.ResetToDefaultSeries();
-    const double omega = ctx.view.p0;
+    ctx.run.ResetToDefaultSeries();
+    const double omega = ctx.results.p0;
 
     const StepResult chosen =
         RunTimeConstantStep(ctx, 710, 1, omega, FirstOrderStartCapacitor(omega / (2 * 3.141592)));
@@ -18,10 +18,10 @@ void SynthesizeFirstOrderSection(SynthesisContext& ctx, bool lowPass) {
     const double dev = 100 * chosen.deviation;
 
     const FirstOrderSection realised =
-        RealiseFirstOrder(lowPass, r, c, {ctx.view.p0, ctx.view.p1, ctx.view.p2});
-    ctx.view.p0 = realised.p0;
-    ctx.view.p1 = realised.p1;
-    ctx.view.p2 = realised.p2;
+        RealiseFirstOrder(lowPass, r, c, {ctx.results.p0, ctx.results.p1, ctx.results.p2});
+    ctx.results.p0 = realised.p0;
+    ctx.results.p1 = realised.p1;
+    ctx.results.p2 = realised.p2;
     ctx.Write(Text(TextId::JournalFirstOrderCircuit));
     if (lowPass) {
         ctx.Write(Format(Text(TextId::JournalFirstOrderLowPass), 1, FormatEngValue(r).c_str(),

@@ -19,7 +19,7 @@ std::string Eng(double value) {
 }  // namespace
 
 void SynthesizeLowPassSection(SynthesisContext& ctx, int i, SecondOrderForm form) {
-    ctx.out.ResetToDefaultSeries();
+    ctx.run.ResetToDefaultSeries();
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
     const bool feedback = form == SecondOrderForm::MultipleFeedback;
@@ -70,7 +70,7 @@ void SynthesizeLowPassSection(SynthesisContext& ctx, int i, SecondOrderForm form
 }
 
 void SynthesizeHighPassSection(SynthesisContext& ctx, int i, SecondOrderForm form) {
-    ctx.out.ResetToDefaultSeries();
+    ctx.run.ResetToDefaultSeries();
     Section& section = ctx.SectionAt(i);
     const int n = ctx.SectionNumber(i);
     const bool feedback = form == SecondOrderForm::MultipleFeedback;

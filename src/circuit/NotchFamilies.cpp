@@ -24,17 +24,17 @@ std::string Eng(double value) {
 // Whether section i starts from the low-pass table: only in the low-pass reference mode,
 // for low-pass variants and for the one band section that the transformation centres.
 bool UsesLowPassTable(const SynthesisContext& ctx, FilterKind variant, int i) {
-    const int odd = ctx.view.resultOddOrder;
-    if (ctx.doc.referenceMode != 0) return false;
+    const int odd = ctx.results.resultOddOrder;
+    if (ctx.design.referenceMode != 0) return false;
     return variant == FilterKind::LowPass || (variant == FilterKind::BandPass && i == odd) ||
            (variant == FilterKind::BandEliminate && (1 - odd) + i == 2);
 }
 
 // Capacitor scale of lpet1 band-eliminate sections: the decade of the band ratio for
 // all-pole designs, at most 1000.
-double BandRatioScale(const DesignDocument& doc) {
-    if (HasFiniteZeros(doc.approximation)) return 1;
-    double ratio = doc.fp2 / doc.fp1;
+double BandRatioScale(const SynthesisInput& design) {
+    if (HasFiniteZeros(design.approximation)) return 1;
+    double ratio = design.fp2 / design.fp1;
     double scale = 1;
     while (scale < 1000 && ratio / 10 >= 1) {
         ratio /= 10;
@@ -44,17 +44,17 @@ double BandRatioScale(const DesignDocument& doc) {
 }
 
 double StateVariableNotchScale(const SynthesisContext& ctx, FilterKind variant, int i) {
-    const int odd = ctx.view.resultOddOrder;
+    const int odd = ctx.results.resultOddOrder;
     if (variant == FilterKind::BandPass) return (odd + i) % 2 == 1 ? 10 : 1;
     if (variant == FilterKind::BandEliminate) {
         const int r = (1 - odd) + i;
-        return ((r + 1) % 2 == 0 || i < 1) ? BandRatioScale(ctx.doc) : 10;
+        return ((r + 1) % 2 == 0 || i < 1) ? BandRatioScale(ctx.design) : 10;
     }
     return 1;
 }
 
 double IntegratorNotchScale(const SynthesisContext& ctx, FilterKind variant, int i) {
-    const int odd = ctx.view.resultOddOrder;
+    const int odd = ctx.results.resultOddOrder;
     if (variant == FilterKind::BandPass) return (odd + i) % 2 == 0 ? 10 : 100;
     if (variant == FilterKind::BandEliminate)
         return (((1 - odd) + i + 1) % 2 == 1 && i > 0) ? 10 : 1;
@@ -70,7 +70,7 @@ bool SynthesizeStateVariableNotch(SynthesisContext& ctx, FilterKind variant, int
     if (!model.Realisable()) return ctx.Unrealisable("lpet1", i);
 
     // Step A, the two integrators. Values: [0] Cb (walked), [1] Rb.
-    ctx.out.ResetToDefaultSeries();
+    ctx.run.ResetToDefaultSeries();
     const double cbStart =
         StateVariableNotchScale(ctx, variant, i) *
         InitialTableValue(UsesLowPassTable(ctx, variant, i) ? kTableLP3 : kTableHP3, model.w0,
@@ -124,7 +124,7 @@ bool SynthesizeIntegratorNotch(SynthesisContext& ctx, FilterKind variant, int i)
 
     // Step A, the zero integrators. Values: [0] Cb (walked), [1] Rb, [2] C1 = 2 Cb,
     // [3] R1 = Rb / 2. One pass shows N + 1 candidates.
-    ctx.out.ResetToDefaultSeries();
+    ctx.run.ResetToDefaultSeries();
     const double cbStart =
         IntegratorNotchScale(ctx, variant, i) *
         InitialTableValue(UsesLowPassTable(ctx, variant, i) ? kTableLP4 : kTableHP4, model.wz,
@@ -153,7 +153,7 @@ bool SynthesizeIntegratorNotch(SynthesisContext& ctx, FilterKind variant, int i)
     ctx.Settle({{"Rb1", rb}, {"Cb1", cb}, {"Rb2", rb}, {"Cb2", cb}, {"R1", r1}, {"C1", c1}});
 
     // Step B, the pole shift by R2/C2, the stepped one kept beyond the bound x.
-    ctx.out.ResetToDefaultSeries();
+    ctx.run.ResetToDefaultSeries();
     const bool zerosAbovePoles = model.ZerosAbovePoles();
     const double x = model.Bound();
     auto c2FromR2 = [&model, rb, cb](double r2) { return model.C2FromR2(rb, cb, r2); };
@@ -197,7 +197,7 @@ bool SynthesizeIntegratorNotch(SynthesisContext& ctx, FilterKind variant, int i)
 
     // Steps C and D, the gain pairs. Values: [0] the walked resistor, [1] the derived one.
     auto runGainPair = [&](int dialogId, double factor) {
-        ctx.out.ResetToDefaultSeries();
+        ctx.run.ResetToDefaultSeries();
         CandidateStep pair;
         pair.dialogId = dialogId;
         pair.section = n;

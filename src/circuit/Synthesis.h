@@ -1,20 +1,38 @@
 #pragma once
-// The synthesis of a basic circuit: it realises every section of the view's design with the
-// section circuit that the circuit's row names for it, in section order; a section the circuit
-// cannot realise stops the run with a message and sets the output's `synthesisFailed`.
+// The synthesis of a basic circuit: it realises every section of a design with the section
+// circuit that the circuit's row names for it, in section order; a section the circuit cannot
+// realise stops the run with a message and sets the run's `synthesisFailed`.
+
+#include "design/FilterKinds.h"
 
 namespace vorna {
 
 struct BasicCircuit;
-class CircuitOutput;
-class DesignDocument;
-class DesignView;
+class CandidateChooser;
+class DesignResults;
+class SynthesisRunState;
 class Ui;
 
-void SynthesizeBasicCircuit(const BasicCircuit& circuit, CircuitOutput& out, DesignDocument& doc,
-                            DesignView& view, Ui& ui);
+// The entries of the design that the synthesis reads besides its results.
+struct SynthesisInput {
+    FilterKind kind = FilterKind::LowPass;
+    // The approximation's id.
+    int approximation = 0;
+    // The band-pass and band-eliminate pass-band edges (Hz).
+    double fp1 = 0;
+    double fp2 = 0;
+    // 0: the component values of the low-pass sections start from the low-pass table.
+    int referenceMode = 0;
+};
 
-using SynthesisEntry = void (*)(const BasicCircuit& circuit, CircuitOutput& out,
-                                DesignDocument& doc, DesignView& view, Ui& ui);
+// Realises `results`' sections, replacing their coefficients by those of the chosen
+// elements; `chooser` chooses among the candidates of every step.
+void SynthesizeBasicCircuit(const BasicCircuit& circuit, const SynthesisInput& input,
+                            DesignResults& results, SynthesisRunState& run,
+                            CandidateChooser& chooser, Ui& ui);
+
+using SynthesisEntry = void (*)(const BasicCircuit& circuit, const SynthesisInput& input,
+                                DesignResults& results, SynthesisRunState& run,
+                                CandidateChooser& chooser, Ui& ui);
 
 }  // namespace vorna

@@ -44,15 +44,15 @@ bool SynthesizeSection(SynthesisContext& ctx, SectionCircuit circuit, FilterKind
 
 }  // namespace
 
-void SynthesizeBasicCircuit(const BasicCircuit& circuit, CircuitOutput& out, DesignDocument& doc,
-                            DesignView& view, Ui& ui) {
-    CandidateChooser& chooser = out.Chooser(ui);
-    SynthesisContext ctx{out, doc, view, ui, chooser, {}, {}};
-    const bool odd = view.resultOddOrder == 1;
+void SynthesizeBasicCircuit(const BasicCircuit& circuit, const SynthesisInput& input,
+                            DesignResults& results, SynthesisRunState& run,
+                            CandidateChooser& chooser, Ui& ui) {
+    SynthesisContext ctx{run, input, results, ui, chooser, {}, {}};
+    const bool odd = results.resultOddOrder == 1;
     if (odd && circuit.firstOrderSection)
         SynthesizeSection(ctx, *circuit.firstOrderSection, circuit.kind, -1);
     bool realised = true;
-    for (int i = 0; realised && i <= view.sectionLast; ++i) {
+    for (int i = 0; realised && i <= results.sectionLast; ++i) {
         const bool ownSectionZero = i == 0 && odd && circuit.oddSectionZero;
         realised = SynthesizeSection(
             ctx, ownSectionZero ? *circuit.oddSectionZero : circuit.secondOrderSection,
@@ -60,7 +60,7 @@ void SynthesizeBasicCircuit(const BasicCircuit& circuit, CircuitOutput& out, Des
     }
     if (!realised) {
         ui.MessageBox(TextId::SynthesisFailed, MessageButtons::Ok);
-        out.synthesisFailed = true;
+        run.synthesisFailed = true;
     }
 }
 

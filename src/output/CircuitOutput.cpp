@@ -119,6 +119,11 @@ void CircuitOutput::ClassifySchematicLines() {
     }
 }
 
+void CircuitOutput::ElementSettled(const std::string& name, int section, double value) {
+    if (outputMode == OutputMode::SchematicAndJournal)
+        SetComponentValue((name + "_%-d").c_str(), section, value);
+}
+
 void CircuitOutput::SetComponentValue(const char* nameFormat, int section, double value) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"

@@ -10,9 +10,8 @@
 #include <vector>
 
 #include "circuit/CandidateChooser.h"
-#include "circuit/ESeries.h"
-#include "circuit/Journal.h"
 #include "circuit/Synthesis.h"
+#include "circuit/SynthesisRunState.h"
 #include "circuit/models/SectionModel.h"
 #include "output/SchematicLines.h"
 #include "platform/FileWrite.h"
@@ -45,7 +44,7 @@ struct InfoPlaceholder {
 // What a circuit output run writes.
 enum class OutputMode { Stop, JournalOnly, SchematicAndJournal };
 
-class CircuitOutput : public ESeriesState {
+class CircuitOutput : public SynthesisRunState {
 public:
     CircuitOutput();
 
@@ -59,9 +58,7 @@ public:
 
     // The schematic file: it replaces the chosen file only when the run succeeds.
     ReplacementFile outputFile;
-    Journal journal;
 
-    bool synthesisFailed = false;
     // A file could not be written; like a synthesis failure, the run ends without its final
     // message.
     bool outputFailed = false;
@@ -94,8 +91,6 @@ public:
 
     // Every value handed to SetComponentValue, in order.
     std::vector<ElementValue> elementValues;
-    // The circuit the synthesis settled, section by section (the sections it realised).
-    std::vector<SectionElements> realisedSections;
     // Chooses among the candidates of each synthesis step; none: the component value
     // dialogs ask the user.
     CandidateChooser* candidateChooser = nullptr;
@@ -116,6 +111,8 @@ public:
     // (e.g. "R1_%-d" and 2 give "R1_2") and writes it into the value line of that
     // component in the schematic being edited, if the schematic has one.
     void SetComponentValue(const char* nameFormat, int section, double value);
+    // Hands a settled element to the schematic when one is being produced.
+    void ElementSettled(const std::string& name, int section, double value) override;
 
 private:
     std::unique_ptr<CandidateChooser> dialogChooser_;

@@ -224,20 +224,30 @@ Point TwinTNotch(SectionDrawing& d) {
 
 }  // namespace
 
-const SectionTraits& Traits(SectionCircuit circuit) {
-    static const SectionTraits traits[] = {
-        {"first-order low-pass", false},
-        {"first-order high-pass", false},
-        {"multiple-feedback low-pass", true},
-        {"unity-gain Sallen-Key low-pass", false},
-        {"multiple-feedback high-pass", true},
-        {"unity-gain Sallen-Key high-pass", false},
-        {"multiple-feedback band-pass", true},
-        {"dual-amplifier band-pass with gain stage", false},
-        {"state-variable section with summing output", false},
-        {"twin-T section with pole shift", true},
-    };
-    return traits[static_cast<int>(circuit)];
+SectionTraits Traits(SectionCircuit circuit) {
+    switch (circuit) {
+        case SectionCircuit::FirstOrderLowPass:
+            return {"first-order low-pass", false};
+        case SectionCircuit::FirstOrderHighPass:
+            return {"first-order high-pass", false};
+        case SectionCircuit::MultipleFeedbackLowPass:
+            return {"multiple-feedback low-pass", true};
+        case SectionCircuit::SallenKeyLowPass:
+            return {"unity-gain Sallen-Key low-pass", false};
+        case SectionCircuit::MultipleFeedbackHighPass:
+            return {"multiple-feedback high-pass", true};
+        case SectionCircuit::SallenKeyHighPass:
+            return {"unity-gain Sallen-Key high-pass", false};
+        case SectionCircuit::MultipleFeedbackBandPass:
+            return {"multiple-feedback band-pass", true};
+        case SectionCircuit::DualAmplifierBandPass:
+            return {"dual-amplifier band-pass with gain stage", false};
+        case SectionCircuit::StateVariableNotch:
+            return {"state-variable section with summing output", false};
+        case SectionCircuit::IntegratorNotch:
+            return {"twin-T section with pole shift", true};
+    }
+    return {"", false};  // no section circuit
 }
 
 Point DrawSection(SectionCircuit circuit, Schematic& schematic, Point input,

@@ -17,7 +17,7 @@ struct SectionTraits {
     bool inverting;
 };
 
-const SectionTraits& Traits(SectionCircuit circuit);
+SectionTraits Traits(SectionCircuit circuit);
 
 // Draws a section with its input at `input`, its element names ending in "_" and
 // `sectionLabel` (the section number in a cascade); returns its output point, which lies on

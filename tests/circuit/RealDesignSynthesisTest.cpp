@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/DocumentResults.h"
+#include "app/SynthesisInputs.h"
 #include "circuit/Synthesis.h"
 #include "design/DesignFixture.h"
 #include "dialogs/Dialog.h"
@@ -98,8 +99,8 @@ TEST(RealDesignSynthesis, RealisedResponseFollowsTheDesign) {
             CircuitOutput out;
             CandidateUi ui;
             ui.rounding = rounding;
-            SynthesizeBasicCircuit(kBasicCircuits[static_cast<std::size_t>(c.circuit)], out, doc,
-                                   view, ui);
+            SynthesizeBasicCircuit(kBasicCircuits[static_cast<std::size_t>(c.circuit)],
+                                   SynthesisInputOf(doc), view, out, out.Chooser(ui), ui);
             const std::string what = Describe(c.design) + " circuit " + std::to_string(c.circuit);
             ASSERT_FALSE(out.synthesisFailed) << what;
             EXPECT_TRUE(ui.messages.empty()) << what;

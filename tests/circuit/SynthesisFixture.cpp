@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/SynthesisInputs.h"
 #include "circuit/Synthesis.h"
 #include "platform/ShiftJisText.h"
 
@@ -56,7 +57,8 @@ void SynthesisRun::BandSections(int kind, std::initializer_list<Section> section
 }
 
 void SynthesisRun::Run(int circuit) {
-    SynthesizeBasicCircuit(kBasicCircuits[static_cast<std::size_t>(circuit)], out, doc, view, ui);
+    SynthesizeBasicCircuit(kBasicCircuits[static_cast<std::size_t>(circuit)], SynthesisInputOf(doc),
+                           view, out, out.Chooser(ui), ui);
     out.journal.Close();
     ui.VerifyDone();
 }

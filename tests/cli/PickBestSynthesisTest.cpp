@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/DocumentResults.h"
+#include "app/SynthesisInputs.h"
 #include "circuit/CandidateChooser.h"
 #include "circuit/ESeries.h"
 #include "circuit/Synthesis.h"
@@ -101,10 +102,9 @@ TEST(PickBestSynthesis, EveryStepAcceptsTheBestCandidateOfItsFirstPass) {
         RecordingPicker chooser(c.circuit == LP1 || c.circuit == LP2
                                     ? cli::SecondOrderWalk::DownFromC1
                                     : cli::SecondOrderWalk::FromR1);
-        out.candidateChooser = &chooser;
         AcceptingUi ui;
-        SynthesizeBasicCircuit(kBasicCircuits[static_cast<std::size_t>(c.circuit)], out, doc, view,
-                               ui);
+        SynthesizeBasicCircuit(kBasicCircuits[static_cast<std::size_t>(c.circuit)],
+                               SynthesisInputOf(doc), view, out, chooser, ui);
         ASSERT_FALSE(out.synthesisFailed);
         // No typed value was refused or led nowhere, and no dialog was built.
         EXPECT_TRUE(ui.messages.empty()) << ui.messages.front();

@@ -35,8 +35,12 @@ const std::string kReference =
     "TEXT 16 -104 Left 2 ;Information 1\nTEXT 16 -72 Left 2 ;Information 2\nTEXT 0 0 Left 2 !.ac "
     "dec 100 1 100k\n";
 
+// Stand-ins for the synthesis, writing into the output run that they are handed.
+
 // A stand-in synthesis: one journal line and three values (the last one for an 'Rx' part).
-void FakeSynthesis(const BasicCircuit&, CircuitOutput& out, DesignDocument&, DesignView&, Ui&) {
+void FakeSynthesis(const BasicCircuit&, const SynthesisInput&, DesignResults&,
+                   SynthesisRunState& run, CandidateChooser&, Ui&) {
+    auto& out = static_cast<CircuitOutput&>(run);
     out.journal.WriteLine("fake section 1\n");
     out.SetComponentValue("R1_%-d", 1, 4700);
     out.SetComponentValue("C1_%-d", 1, 22e-9);
@@ -44,15 +48,18 @@ void FakeSynthesis(const BasicCircuit&, CircuitOutput& out, DesignDocument&, Des
 }
 
 // Settles one value and then fails.
-void FailingSynthesis(const BasicCircuit&, CircuitOutput& out, DesignDocument&, DesignView&, Ui&) {
+void FailingSynthesis(const BasicCircuit&, const SynthesisInput&, DesignResults&,
+                      SynthesisRunState& run, CandidateChooser&, Ui&) {
+    auto& out = static_cast<CircuitOutput&>(run);
     out.SetComponentValue("R1_%-d", 1, 4700);
     out.journal.WriteLine("lpet2 で 変換不能, j = 0\n");
     out.synthesisFailed = true;
 }
 
 // Settles a value of 0, as a design at an absurd frequency would.
-void ZeroValueSynthesis(const BasicCircuit&, CircuitOutput& out, DesignDocument&, DesignView&,
-                        Ui&) {
+void ZeroValueSynthesis(const BasicCircuit&, const SynthesisInput&, DesignResults&,
+                        SynthesisRunState& run, CandidateChooser&, Ui&) {
+    auto& out = static_cast<CircuitOutput&>(run);
     out.SetComponentValue("R1_%-d", 1, 4700);
     out.SetComponentValue("C1_%-d", 1, 0);
 }

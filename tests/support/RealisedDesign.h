@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/SynthesisInputs.h"
 #include "circuit/Synthesis.h"
 #include "output/CircuitOutput.h"
 #include "schematic/AscFile.h"
@@ -26,7 +27,8 @@ inline bool RealiseFirstCandidates(DesignDocument& doc, DesignView& view, int ci
     out.replaceOpAmp = false;
     out.ClassifySchematicLines();
     AcceptingUi ui;
-    SynthesizeBasicCircuit(kBasicCircuits[static_cast<std::size_t>(circuit)], out, doc, view, ui);
+    SynthesizeBasicCircuit(kBasicCircuits[static_cast<std::size_t>(circuit)], SynthesisInputOf(doc),
+                           view, out, out.Chooser(ui), ui);
     if (out.synthesisFailed) {
         error = "the synthesis failed";
         return false;

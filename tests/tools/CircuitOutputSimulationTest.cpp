@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/SynthesisInputs.h"
 #include "circuit/EngValue.h"
 #include "circuit/Synthesis.h"
 #include "design/DesignFixture.h"
@@ -60,7 +61,7 @@ TEST_P(CircuitOutputSimulation, WrittenSchematicShowsTheRealisedResponse) {
     out.ClassifySchematicLines();
 
     AcceptingUi ui;
-    SynthesizeBasicCircuit(circuit, out, design.doc, view, ui);
+    SynthesizeBasicCircuit(circuit, SynthesisInputOf(design.doc), view, out, out.Chooser(ui), ui);
     out.journal.Close();
     std::remove(journal);
     ASSERT_FALSE(out.synthesisFailed);

@@ -1,0 +1,14 @@
+#pragma once
+// The entries of a document's design that a synthesis of it reads.
+
+#include "app/DesignDocument.h"
+#include "circuit/Synthesis.h"
+
+namespace vorna {
+
+inline SynthesisInput SynthesisInputOf(const DesignDocument& doc) {
+    return {static_cast<FilterKind>(doc.kind), doc.approximation, doc.fp1, doc.fp2,
+            doc.referenceMode};
+}
+
+}  // namespace vorna
