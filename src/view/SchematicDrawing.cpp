@@ -18,7 +18,7 @@ using installation::Wire;
 
 namespace {
 
-constexpr int kMargin = 64;
+constexpr int kMargin = 96;  // room for the labels beside the outermost parts
 const Pen kPartPen{{0, 0, 0}, 2, PenStyle::Solid};
 const Pen kWirePen{{0, 0, 160}, 1, PenStyle::Solid};
 
@@ -146,14 +146,15 @@ void DrawSymbolShape(const Symbol& symbol, SymbolPen& pen, Canvas& canvas) {
 }
 
 // The designator and value beside a part: right of a vertical part, above and below a
-// horizontal one, under an op-amp or a source.
+// horizontal one, under an op-amp, left of a source.
 void DrawLabels(const Symbol& symbol, const SymbolPen& pen, Canvas& canvas) {
     const std::string& second = symbol.kind == SymbolKind::OpAmp ? symbol.model : symbol.value;
     const int line = canvas.TextHeight();
     if (symbol.kind == SymbolKind::OpAmp || symbol.kind == SymbolKind::VoltageSource) {
-        const Point below = pen.Page({symbol.kind == SymbolKind::OpAmp ? -24 : -16, 100});
-        canvas.TextOut(below.x, below.y, symbol.instName);
-        canvas.TextOut(below.x, below.y + line, second);
+        const Point at =
+            symbol.kind == SymbolKind::OpAmp ? pen.Page({-24, 100}) : pen.Page({-80, 56 - line});
+        canvas.TextOut(at.x, at.y, symbol.instName);
+        canvas.TextOut(at.x, at.y + line, second);
         return;
     }
     const std::vector<Point> pins = PinPositions(symbol);
@@ -161,8 +162,8 @@ void DrawLabels(const Symbol& symbol, const SymbolPen& pen, Canvas& canvas) {
     const Point mid{(first.x + last.x) / 2, (first.y + last.y) / 2};
     const Point page = mid + pen.Shift();
     if (first.x == last.x) {
-        canvas.TextOut(page.x + 14, page.y - line, symbol.instName);
-        canvas.TextOut(page.x + 14, page.y, second);
+        canvas.TextOut(page.x + 22, page.y - line, symbol.instName);
+        canvas.TextOut(page.x + 22, page.y, second);
     } else {
         canvas.TextOut(page.x - 28, page.y - 14 - line, symbol.instName);
         canvas.TextOut(page.x - 28, page.y + 12, second);
