@@ -13,6 +13,7 @@
 #include "app/CircuitOutputCommand.h"
 #include "circuit/Synthesis.h"
 #include "dialogs/CircuitSelectionDialog.h"
+#include "output/BillOfMaterials.h"
 #include "output/CircuitOutput.h"
 #include "output/OpAmpNames.h"
 #include "output/OpAmpReplacement.h"
@@ -20,7 +21,6 @@
 #include "platform/FileRead.h"
 #include "platform/MessageText.h"
 #include "schematic/AscFile.h"
-#include "schematic/BillOfMaterials.h"
 #include "topology/BasicCircuits.h"
 #include "view/SchematicDrawing.h"
 #include "view/SvgCanvas.h"
@@ -163,8 +163,7 @@ installation::Schematic WrittenSchematic(const CircuitOutput& out) {
 void WriteCircuitFiles(const CircuitOutput& out, const CircuitFiles& files) {
     if (!files.bom && !files.svg) return;
     const installation::Schematic schematic = WrittenSchematic(out);
-    if (files.bom)
-        WriteOutput(*files.bom, installation::BomCsv(installation::BillOfMaterials(schematic)));
+    if (files.bom) WriteOutput(*files.bom, BomCsv(BillOfMaterials(schematic)));
     if (files.svg) {
         const DrawingSize size = SchematicDrawingSize(schematic);
         SvgCanvas canvas(size.width, size.height);

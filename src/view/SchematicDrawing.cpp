@@ -151,8 +151,11 @@ void DrawLabels(const Symbol& symbol, const SymbolPen& pen, Canvas& canvas) {
     const std::string& second = symbol.kind == SymbolKind::OpAmp ? symbol.model : symbol.value;
     const int line = canvas.TextHeight();
     if (symbol.kind == SymbolKind::OpAmp || symbol.kind == SymbolKind::VoltageSource) {
-        const Point at =
-            symbol.kind == SymbolKind::OpAmp ? pen.Page({-24, 100}) : pen.Page({-80, 56 - line});
+        // Under an op-amp's triangle however it is turned or mirrored.
+        const Point lowest = pen.Page({-24, 100}), highest = pen.Page({-24, 28});
+        const Point at = symbol.kind == SymbolKind::OpAmp
+                             ? Point{std::min(lowest.x, highest.x), std::max(lowest.y, highest.y)}
+                             : pen.Page({-80, 56 - line});
         canvas.TextOut(at.x, at.y, symbol.instName);
         canvas.TextOut(at.x, at.y + line, second);
         return;

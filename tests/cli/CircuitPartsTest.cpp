@@ -11,9 +11,9 @@
 
 #include "circuit/EngValue.h"
 #include "cli/CliRunner.h"
+#include "output/BillOfMaterials.h"
 #include "output/TempFolder.h"
 #include "schematic/AscFile.h"
-#include "schematic/BillOfMaterials.h"
 #include "view/SvgCanvas.h"
 
 namespace vorna {
@@ -90,7 +90,7 @@ TEST(CliCircuitParts, BomAndDrawingListThePartsOfTheWrittenSchematic) {
             ASSERT_TRUE(value) << symbol.value;
             EXPECT_NEAR(std::strtod(fields[2].c_str(), nullptr), *value, 1e-12 * *value)
                 << symbol.instName;
-            EXPECT_EQ(fields[3], installation::SeriesOfValue(*value));
+            EXPECT_EQ(fields[3], SeriesOfValue(*value));
             EXPECT_NE(svg.find(">" + XmlEscape(symbol.value) + "<"), std::string::npos)
                 << symbol.value;
         }
@@ -104,8 +104,7 @@ TEST(BillOfMaterials, NamesTheSmallestSeriesHoldingAValue) {
         const char* series;
     } cases[] = {{4700, "E6"},  {1.2e-9, "E12"}, {9.1e-12, "E24"}, {105e3, "E48"},
                  {10.2, "E96"}, {1e6, "E6"},     {280227.6, ""},   {0, ""}};
-    for (const auto& c : cases)
-        EXPECT_EQ(installation::SeriesOfValue(c.value), c.series) << c.value;
+    for (const auto& c : cases) EXPECT_EQ(SeriesOfValue(c.value), c.series) << c.value;
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "schematic/BillOfMaterials.h"
+#include "output/BillOfMaterials.h"
 
 #include <array>
 #include <charconv>
@@ -9,7 +9,11 @@
 #include "circuit/EngValue.h"
 #include "platform/CLocale.h"
 
-namespace vorna::installation {
+namespace vorna {
+
+using installation::Symbol;
+using installation::SymbolKind;
+
 namespace {
 
 // The section a designator names by its suffix ("R1_2" is of section 2).
@@ -70,7 +74,7 @@ std::string SeriesOfValue(double value) {
     return "";
 }
 
-std::vector<BomLine> BillOfMaterials(const Schematic& schematic) {
+std::vector<BomLine> BillOfMaterials(const installation::Schematic& schematic) {
     std::vector<BomLine> lines;
     int lastSection = 0;
     for (const Symbol& symbol : schematic.symbols) {
@@ -121,4 +125,4 @@ std::string BomCsv(const std::vector<BomLine>& lines) {
     return csv;
 }
 
-}  // namespace vorna::installation
+}  // namespace vorna

@@ -8,7 +8,7 @@
 
 #include "schematic/Schematic.h"
 
-namespace vorna::installation {
+namespace vorna {
 
 enum class PartKind { Resistor, Capacitor, OpAmp };
 
@@ -23,7 +23,7 @@ struct BomLine {
     int section = 0;     // 1-based; 0 when the designator names none
 };
 
-std::vector<BomLine> BillOfMaterials(const Schematic& schematic);
+std::vector<BomLine> BillOfMaterials(const installation::Schematic& schematic);
 
 // "designator,part,value,series,section" and one line per part, each ending with '\n'.
 std::string BomCsv(const std::vector<BomLine>& lines);
@@ -31,4 +31,4 @@ std::string BomCsv(const std::vector<BomLine>& lines);
 // The smallest E-series (E6 .. E96) that holds `value`, or empty.
 std::string SeriesOfValue(double value);
 
-}  // namespace vorna::installation
+}  // namespace vorna
