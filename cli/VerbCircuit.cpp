@@ -13,14 +13,18 @@
 #include "app/CircuitOutputCommand.h"
 #include "circuit/Synthesis.h"
 #include "dialogs/CircuitSelectionDialog.h"
+#include "output/BillOfMaterials.h"
 #include "output/CircuitOutput.h"
 #include "output/OpAmpNames.h"
 #include "output/OpAmpReplacement.h"
 #include "output/SchematicText.h"
 #include "platform/FileRead.h"
 #include "platform/MessageText.h"
+#include "schematic/AscFile.h"
 #include "text/Message.h"
 #include "topology/BasicCircuits.h"
+#include "view/SchematicDrawing.h"
+#include "view/SvgCanvas.h"
 
 namespace vorna::cli {
 
@@ -137,7 +141,38 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
 
 namespace {
 
-void Circuit(const CircuitOptions& options) {
+// The circuit verb's own files beside the schematic.
+struct CircuitFiles {
+    std::optional<std::string> bom;  // the bill of materials (CSV)
+    std::optional<std::string> svg;  // the drawing of the circuit
+};
+
+// The schematic the run wrote, as the model its drawing and bill of materials come from.
+installation::Schematic WrittenSchematic(const CircuitOutput& out) {
+    std::vector<std::string> problems;
+    const std::vector<std::string> lines =
+        installation::AscLines(JoinedSchematicLines(out.lines), &problems);
+    installation::Schematic schematic = installation::ParseAsc(lines, &problems);
+    if (!problems.empty())
+        throw CliError("the written schematic cannot be drawn or listed: " + problems.front());
+    return schematic;
+}
+
+void WriteCircuitFiles(const CircuitOutput& out, const CircuitFiles& files) {
+    if (!files.bom && !files.svg) return;
+    const installation::Schematic schematic = WrittenSchematic(out);
+    if (files.bom) WriteOutput(*files.bom, BomCsv(BillOfMaterials(schematic)));
+    if (files.svg) {
+        const DrawingSize size = SchematicDrawingSize(schematic);
+        SvgCanvas canvas(size.width, size.height);
+        DrawSchematic(schematic, canvas);
+        WriteOutput(*files.svg, canvas.Document());
+    }
+}
+
+void Circuit(const CircuitOptions& options, const CircuitFiles& files) {
+    if (files.bom) RequireOutputFile("--bom", *files.bom);
+    if (files.svg) RequireOutputFile("--svg", *files.svg);
     const CircuitRun run = RunCircuit(options);
     if (!run.finished) {
         // The run's messages say what failed; the design's results are no circuit's.
@@ -154,6 +189,7 @@ void Circuit(const CircuitOptions& options) {
     json["elements"] = elements;
     json["pick"] = options.pick;
     json["steps"] = StepsJson(run.steps);
+    WriteCircuitFiles(*run.out, files);
     std::cout << JsonText(json) << '\n';
     for (const auto& step : run.steps) {
         if (!step.missedBest) continue;
@@ -188,11 +224,15 @@ void RegisterCircuitVerb(CLI::App& app) {
         "circuit",
         "Design a filter, realise it with a basic circuit and write its schematic and journal");
     auto options = std::make_shared<CircuitOptions>();
+    auto files = std::make_shared<CircuitFiles>();
     AddCircuitOptions(*verb, *options, true);
     verb->add_option(
         "--opamp", options->opAmp,
         "Op-amp of the schematic: LT1115 (as drawn), ADA4807-4, or the name in OPname.txt");
-    verb->callback([options] { RunVerb([&] { Circuit(*options); }); });
+    verb->add_option("--bom", files->bom,
+                     "Bill of materials to write (CSV: designator,part,value,series,section)");
+    verb->add_option("--svg", files->svg, "Drawing of the circuit to write (SVG)");
+    verb->callback([options, files] { RunVerb([&] { Circuit(*options, *files); }); });
 }
 
 }  // namespace vorna::cli

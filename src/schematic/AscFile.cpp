@@ -1,6 +1,7 @@
 #include "schematic/AscFile.h"
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -173,6 +174,8 @@ Schematic ParseAsc(const std::vector<std::string>& lines, std::vector<std::strin
                 s.kind = SymbolKind::VoltageSource;
             } else if (t[1].rfind(kOpAmpLibrary, 0) == 0) {
                 s.kind = SymbolKind::OpAmp;
+                const size_t name = t[1].find_first_not_of('\\', std::strlen(kOpAmpLibrary));
+                if (name != std::string::npos) s.model = t[1].substr(name);
             } else {
                 problems->push_back("line " + std::to_string(n + 1) + ": unknown symbol " + t[1]);
                 continue;

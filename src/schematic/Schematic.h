@@ -31,6 +31,9 @@ struct Symbol {
     Orientation orientation = Orientation::R0;
     std::string instName;
     std::string value;  // empty: the symbol has no value line (op-amps)
+    // An op-amp's model as a schematic read from a file names it ("LT1115"); the writer
+    // always draws the reference op-amp.
+    std::string model;
 };
 
 struct Wire {

@@ -1,0 +1,23 @@
+#pragma once
+// The drawing of a synthesised circuit from its schematic: wires, resistors, capacitors,
+// op-amps without their supply pins, the input source, ground and the named nets, each part
+// labelled with its designator and value (an op-amp with its model). The supply sources of
+// the test bench and the simulator's directives are left out.
+
+#include "platform/Canvas.h"
+#include "schematic/Schematic.h"
+
+namespace vorna {
+
+struct DrawingSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The page the drawing of `schematic` takes, margins included.
+DrawingSize SchematicDrawingSize(const installation::Schematic& schematic);
+
+// Draws `schematic` with its top-left corner at the page's.
+void DrawSchematic(const installation::Schematic& schematic, Canvas& canvas);
+
+}  // namespace vorna
