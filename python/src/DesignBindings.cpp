@@ -31,6 +31,8 @@ attp           pass-band attenuation or ripple in dB (0 to 100)
 atts           stop-band attenuation in dB (0 to 2000)
 xs             stop-band ratio Xs (above 1; a band-eliminate design also below sqrt(fp2/fp1))
 reference      reference mode, 0 or 1
+bessel_norm    what the cut-off of a Bessel design fixes: 'mag' (-3.01 dB, the default),
+               'delay' (group delay 1/(2 pi fc) at DC) or 'phase' (the phase asymptote)
 
 An entry left out takes the value the parameter dialog proposes. An entry the design has no
 use for (fp1 of a low-pass design, fp of a design by order) raises ValueError; a refused
@@ -195,7 +197,8 @@ void AddDesignBindings(py::module_& module) {
         [](const std::string& kind, const std::string& approximation, std::optional<int> order,
            std::optional<double> fp, std::optional<double> fc, std::optional<double> fp1,
            std::optional<double> fp2, std::optional<double> attp, std::optional<double> atts,
-           std::optional<double> xs, bool byOrder, std::optional<int> reference) {
+           std::optional<double> xs, bool byOrder, std::optional<int> reference,
+           std::optional<std::string> besselNorm) {
             DesignRequest request;
             request.kind = kind;
             request.approximation = approximation;
@@ -209,13 +212,14 @@ void AddDesignBindings(py::module_& module) {
             request.xs = xs;
             request.byOrder = byOrder;
             request.reference = reference;
+            request.besselNorm = besselNorm;
             return std::make_shared<PythonDesign>(request);
         },
         py::kw_only(), py::arg("kind") = "lp", py::arg("approximation") = "butterworth",
         py::arg("order") = py::none(), py::arg("fp") = py::none(), py::arg("fc") = py::none(),
         py::arg("fp1") = py::none(), py::arg("fp2") = py::none(), py::arg("attp") = py::none(),
         py::arg("atts") = py::none(), py::arg("xs") = py::none(), py::arg("by_order") = false,
-        py::arg("reference") = py::none(), kDesignDoc);
+        py::arg("reference") = py::none(), py::arg("bessel_norm") = py::none(), kDesignDoc);
     module.def(
         "load",
         [](const std::string& path) {

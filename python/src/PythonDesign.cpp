@@ -187,6 +187,15 @@ PythonDesign::PythonDesign(const DesignRequest& request) : request_(request) {
     doc.approximation = static_cast<int>(*approximation);
     doc.byOrder = request.byOrder || request.order ? 1 : 0;
     if (request.reference) doc.referenceMode = *request.reference;
+    if (request.besselNorm) {
+        const std::optional<BesselNorm> norm = BesselNormOfName(*request.besselNorm);
+        if (!norm)
+            throw std::invalid_argument("bessel_norm: \"" + *request.besselNorm +
+                                        "\" is none of mag, delay, phase");
+        if (*approximation != Approximation::Bessel)
+            throw std::invalid_argument("bessel_norm: the design is not a Bessel design");
+        doc.besselNorm = *norm;
+    }
 
     const DesignSpec spec = SpecOf(request, doc);
     const DesignOutcome outcome = DesignFilter(spec, doc.Figures());

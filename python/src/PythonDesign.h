@@ -24,6 +24,7 @@ struct DesignRequest {
     std::optional<int> order;
     std::optional<double> fp, fc, fp1, fp2, attp, atts, xs;
     std::optional<int> reference;
+    std::optional<std::string> besselNorm;  // "mag", "delay" or "phase"; Bessel designs only
 };
 
 struct DesignWindow {

@@ -102,11 +102,17 @@ SCIPY_DESIGNS = [
     (dict(approximation="elliptic", order=7, fc=1e3, attp=0.2),
      lambda d: signal.ellip(7, 0.2, d.figures["atts_achieved"], 2 * np.pi * 1e3, analog=True,
                             output="zpk")),
+] + [
+    (dict(approximation="bessel", order=6, fc=1e3, bessel_norm=norm),
+     lambda d, norm=norm: signal.bessel(6, 2 * np.pi * 1e3, analog=True, norm=norm,
+                                        output="zpk"))
+    for norm in ("mag", "delay", "phase")
 ]
 
 
 @pytest.mark.parametrize("keywords,scipy_zpk", SCIPY_DESIGNS,
-                         ids=[kw["approximation"] for kw, _ in SCIPY_DESIGNS])
+                         ids=[kw["approximation"] + kw.get("bessel_norm", "")
+                              for kw, _ in SCIPY_DESIGNS])
 def test_zpk_equals_scipy_design(keywords, scipy_zpk):
     d = vorna.design(kind="lp", **keywords)
     z, p, k = d.zpk()
@@ -140,6 +146,8 @@ def test_refusals_raise_with_their_rule(keywords, rule, field):
 
 
 def test_entries_the_design_has_no_use_for_and_low_sampling_are_refused():
+    with pytest.raises(ValueError):
+        vorna.design(approximation="butterworth", order=4, fc=1e3, bessel_norm="mag")
     with pytest.raises(ValueError, match="fp1"):
         vorna.design(kind="lp", fp1=1e3)
     with pytest.raises(vorna.DesignError) as refused:
