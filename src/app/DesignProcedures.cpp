@@ -84,7 +84,7 @@ int DesignDocument::RunDesignProcedure(Ui& ui, const ParameterDialogSpec& proced
         row.orderDialogs == OrderDialogs::Butterworth && row.id != Approximation::Butterworth
             ? ApproximationRadioText(static_cast<int>(row.id))
             : std::string(),
-        procedure.byOrder && row.id == Approximation::Bessel);
+        procedure.byOrder && row.id == Approximation::Bessel, row.maxOrder);
     // The band-eliminate dialogs show the limit of the stored band, computed once.
     const double xsLimit = std::sqrt(fp2 / fp1);
     // On a first entry a Cancel goes on with the values shown, which are the document's.

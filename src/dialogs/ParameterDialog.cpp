@@ -32,8 +32,8 @@ double SelectionFactor(int index) {
 }  // namespace
 
 ParameterDialog::ParameterDialog(int id, std::string name, const std::string& captionName,
-                                 bool besselNorm)
-    : Dialog(ParameterDialogResource(ParameterDialogSpecOf(id), captionName, besselNorm)),
+                                 bool besselNorm, int maxOrder)
+    : Dialog(ParameterDialogResource(ParameterDialogSpecOf(id), captionName, besselNorm, maxOrder)),
       approximationName(std::move(name)),
       spec_(ParameterDialogSpecOf(id)) {}
 

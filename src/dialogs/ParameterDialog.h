@@ -25,9 +25,11 @@ class ParameterDialog : public Dialog {
 public:
     // `approximationName` is shown by the dialogs that name their approximation;
     // `captionName`, when not empty, by the Butterworth dialogs' caption in place of the
-    // Butterworth's. With `besselNorm` the dialog also asks what the cut-off fixes.
+    // Butterworth's. With `besselNorm` the dialog also asks what the cut-off fixes. The order
+    // label names `maxOrder`, the approximation's highest order.
     explicit ParameterDialog(int id, std::string approximationName = {},
-                             const std::string& captionName = {}, bool besselNorm = false);
+                             const std::string& captionName = {}, bool besselNorm = false,
+                             int maxOrder = kMaxOrder);
 
     const ParameterDialogSpec& Spec() const { return spec_; }
 
@@ -73,10 +75,11 @@ private:
 std::optional<double> XsLimitOfTypedEdges(const std::string& fp1Text, int fp1Unit,
                                           const std::string& fp2Text, int fp2Unit);
 
-// The resource of parameter dialog `spec`: labels, edits, unit combos and buttons in rows.
+// The resource of parameter dialog `spec`: labels, edits, unit combos and buttons in rows;
+// the order label names `maxOrder`.
 DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
-                                       const std::string& captionName = {},
-                                       bool besselNorm = false);
+                                       const std::string& captionName = {}, bool besselNorm = false,
+                                       int maxOrder = kMaxOrder);
 
 // The choices of the Bessel normalisation combo, in the order of BesselNorm.
 const std::array<std::string, 3>& BesselNormTexts();

@@ -145,7 +145,8 @@ const std::array<std::string, 3>& BesselNormTexts() {
 }
 
 DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
-                                       const std::string& captionName, bool besselNorm) {
+                                       const std::string& captionName, bool besselNorm,
+                                       int maxOrder) {
     DialogResource r;
     r.id = spec.id;
     r.title = Text(TextId::ParameterTitle);
@@ -187,7 +188,8 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
             if (spec.id == 504 && combo == kFp2UnitCombo) items.emplace_back();
             rows.UnitCombo(combo, std::move(items));
         }
-        rows.Label(FindLabel(spec.id, edit)->text);
+        const char* label = FindLabel(spec.id, edit)->text;
+        rows.Label(edit == kOrderEdit ? Format(label, maxOrder) : std::string(label));
         if (unit != nullptr) fixedUnit(unit);
         rows.Next();
     };

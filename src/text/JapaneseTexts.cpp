@@ -290,7 +290,7 @@ constexpr TextEntry kJapaneseTexts[] = {
     {TextId::ParameterFpNearCutoff, "カットオフ付近で減衰域の周波数 Fp"},
     {TextId::ParameterFpCutoff, "カットオフ周波数 Fp"},
     {TextId::ParameterFcCutoff, "カットオフ周波数 Fc"},
-    {TextId::ParameterOrder, "設計するフィルタの次数 m(<=58)"},
+    {TextId::ParameterOrder, "設計するフィルタの次数 m(<=%d)"},
     {TextId::ParameterAttpAtFp, "周波数Fpにおける減衰量又はリプル attp"},
     {TextId::ParameterAttpAtFp1Fp2, "周波数Fp1,Fp2における減衰量又はリプル attp"},
     {TextId::ParameterAttpAtFc, "周波数Fcにおける減衰量又はリプル attp"},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 
@@ -131,6 +132,31 @@ TEST(BesselDesign, ByOrderDialogTakesTheNormalisation) {
         .Inspect([](const Dialog& d) { EXPECT_EQ(d.Controls().count(kBesselNormCombo), 0u); })
         .Ok();
     EXPECT_EQ(legendre.RunDesign(ui), 0);
+}
+
+// The order label names the highest order of the design's approximation.
+TEST(DesignDispatcher, OrderLabelNamesTheApproximationsHighestOrder) {
+    const struct {
+        int kind, approximation, dialog;
+        const char* limit;
+    } cases[] = {{101, kBessel, 508, "m(<=44)"},
+                 {104, kBessel, 517, "m(<=44)"},
+                 {102, kLegendre, 511, "m(<=58)"},
+                 {103, 112, 515, "m(<=58)"}};
+    for (const auto& c : cases) {
+        DesignDocument doc = Selection(c.kind, c.approximation, 1);
+        ScriptedUi ui;
+        ui.ExpectDialog(c.dialog)
+            .Inspect([&c](const Dialog& d) {
+                EXPECT_EQ(std::ranges::count_if(
+                              d.Resource().controls,
+                              [&c](const auto& k) { return k.text.ends_with(c.limit); }),
+                          1)
+                    << c.dialog;
+            })
+            .Cancel();
+        EXPECT_EQ(doc.RunDesign(ui), 1);
+    }
 }
 
 TEST(ButterworthDesign, DefaultsGiveOrder18AndOneKilohertz) {

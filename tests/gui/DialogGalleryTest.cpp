@@ -23,6 +23,7 @@
 #include "FontMapping.h"
 #include "GuiTestSupport.h"
 #include "QtUi.h"
+#include "design/Approximations.h"
 #include "dialogs/CircuitSelectionDialog.h"
 #include "dialogs/ComponentValueDialog.h"
 #include "dialogs/DiagramDialog.h"
@@ -55,7 +56,10 @@ std::vector<Factory> EveryDialog() {
     }
     // The -3 dB dialogs as the other approximations they serve name them.
     dialogs.push_back([] { return std::make_unique<ParameterDialog>(500, "", "ルジャンドル"); });
-    dialogs.push_back([] { return std::make_unique<ParameterDialog>(508, "", "ベッセル", true); });
+    dialogs.push_back([] {
+        return std::make_unique<ParameterDialog>(
+            508, "", "ベッセル", true, ApproximationRowOf(Approximation::Bessel).maxOrder);
+    });
     for (const CircuitSelection& selection : kCircuitSelections) {
         dialogs.push_back(
             [&selection] { return std::make_unique<CircuitSelectionDialog>(selection); });
