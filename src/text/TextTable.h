@@ -22,5 +22,6 @@ constexpr bool ListsEveryIdInOrder(std::span<const TextEntry> table) {
 }
 
 std::span<const TextEntry> JapaneseTexts();
+std::span<const TextEntry> EnglishTexts();
 
 }  // namespace vorna

@@ -14,6 +14,8 @@ std::span<const TextEntry> TableOf(Language language) {
     switch (language) {
         case Language::Japanese:
             return JapaneseTexts();
+        case Language::English:
+            return EnglishTexts();
     }
     return JapaneseTexts();
 }

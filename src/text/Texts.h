@@ -7,7 +7,7 @@
 
 namespace vorna {
 
-enum class Language { Japanese };
+enum class Language { Japanese, English };
 
 // The language of every text asked for afterwards; Japanese until set.
 void SetLanguage(Language language);
