@@ -292,7 +292,7 @@ constexpr TextEntry kEnglishTexts[] = {
     {TextId::ParameterFpNearCutoff, "Attenuation-band frequency near cut-off Fp"},
     {TextId::ParameterFpCutoff, "Cut-off frequency Fp"},
     {TextId::ParameterFcCutoff, "Cut-off frequency Fc"},
-    {TextId::ParameterOrder, "Filter order m (<=58)"},
+    {TextId::ParameterOrder, "Filter order m (<=%d)"},
     {TextId::ParameterAttpAtFp, "Attenuation or ripple at Fp, attp"},
     {TextId::ParameterAttpAtFp1Fp2, "Attenuation or ripple at Fp1, Fp2, attp"},
     {TextId::ParameterAttpAtFc, "Attenuation or ripple at Fc, attp"},
