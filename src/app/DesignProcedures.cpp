@@ -10,8 +10,11 @@
 #include "app/DesignNoticeMessages.h"
 #include "circuit/EngValue.h"
 #include "design/Approximations.h"
+#include "design/GroupDelayOrder.h"
 #include "dialogs/FilterSelectDialog.h"
+#include "dialogs/GroupDelayDialog.h"
 #include "dialogs/ParameterDialog.h"
+#include "platform/CLocale.h"
 #include "text/Message.h"
 
 namespace vorna {
@@ -74,6 +77,50 @@ DesignSpec EnteredSpec(const DesignDocument& doc, const ParameterDialog& dialog,
     return spec;
 }
 
+Message GroupDelayRefusalMessage(const GroupDelayRefusal& refusal, double percent) {
+    switch (refusal.rule) {
+        case GroupDelayRule::DelayOutOfRange:
+            return {TextId::GroupDelayDelayRange,
+                    {Format("%.15g", refusal.minimum), Format("%.15g", refusal.maximum)}};
+        case GroupDelayRule::FrequencyNotPositive:
+            return TextId::GroupDelayFrequencyNotPositive;
+        case GroupDelayRule::PercentOutOfRange:
+            return TextId::GroupDelayPercentRange;
+        case GroupDelayRule::OrderAboveLimit:
+            break;
+    }
+    return {TextId::GroupDelayOrderAboveLimit,
+            {std::to_string(static_cast<int>(refusal.maximum)), Format("%.15g", percent)}};
+}
+
+// Dialog 550 until its entries give an order and cut-off, which it then puts into the Bessel
+// low-pass by-order dialog's entries with the delay normalisation, Fc in the largest unit
+// that holds it in an entry. False on Cancel.
+bool EnterByGroupDelay(Ui& ui, const DesignDocument& doc, ParameterDialog& byOrder,
+                       GroupDelaySpec& entered) {
+    for (;;) {
+        GroupDelayDialog dialog;
+        dialog.delay = entered.delay;
+        dialog.hz = entered.hz;
+        dialog.percent = entered.percent;
+        if (dialog.DoModal(ui) != IDOK) return false;
+        entered = {dialog.delay, dialog.hz, dialog.percent};
+        const auto found = BesselOrderForGroupDelay(entered);
+        if (const auto* refusal = std::get_if<GroupDelayRefusal>(&found)) {
+            ui.MessageBox(GroupDelayRefusalMessage(*refusal, entered.percent), MessageButtons::Ok);
+            continue;
+        }
+        const GroupDelayOrder& design = std::get<GroupDelayOrder>(found);
+        int unit = 1;
+        while (unit < 4 && HzToUnit(design.fc, unit) > kMaxFrequencyNumber) ++unit;
+        byOrder.order = design.order;
+        byOrder.fcValue = HzToUnit(design.fc, unit);
+        byOrder.fpUnit = doc.unitNames.at(static_cast<std::size_t>(unit));
+        byOrder.besselNormText = BesselNormTexts()[static_cast<std::size_t>(BesselNorm::Delay)];
+        return true;
+    }
+}
+
 }  // namespace
 
 int DesignDocument::RunDesignProcedure(Ui& ui, const ParameterDialogSpec& procedure) {
@@ -91,9 +138,13 @@ int DesignDocument::RunDesignProcedure(Ui& ui, const ParameterDialogSpec& proced
     // When those are refused in turn, the next Cancel abandons: showing the same refused
     // values again and again would never end.
     bool cancelRefused = false;
+    GroupDelaySpec groupDelay;
     for (;;) {
         FillParameterDialog(*this, dialog, procedure, xsLimit);
-        const bool ok = dialog.DoModal(ui) == IDOK;
+        const int result = dialog.DoModal(ui);
+        if (result == kGroupDelayButton && !EnterByGroupDelay(ui, *this, dialog, groupDelay))
+            continue;
+        const bool ok = result == IDOK || result == kGroupDelayButton;
         if (!ok && (firstEntry == 0 || cancelRefused)) return 1;
         const DesignSpec spec = EnteredSpec(*this, dialog, procedure);
         const DesignOutcome outcome = DesignFilter(spec, Figures());

@@ -93,6 +93,10 @@ void ParameterDialog::OnInitDialog() {
 
 void ParameterDialog::OnCommand(int controlId, Notification what) {
     Dialog::OnCommand(controlId, what);
+    if (controlId == kGroupDelayButton && what == Notification::Clicked) {
+        EndDialog(kGroupDelayButton);
+        return;
+    }
     if (spec_.xsLimit == XsLimit::None || Ended()) return;
     const bool bandEdgeTyped = what == Notification::TextChanged &&
                                (controlId == kFp1ValueEdit || controlId == kFp2ValueEdit ||

@@ -238,6 +238,14 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
                           kButtonWidth, kButtonHeight, true, true});
     r.controls.push_back({ControlKind::Button, IDCANCEL, Text(TextId::ButtonCancel), buttonX,
                           lastEditY, kButtonWidth, kButtonHeight, true});
+    if (besselNorm && spec.kind == FilterKind::LowPass) {
+        // Beside the normalisation row, which the combo leaves free at the right.
+        constexpr int kDelayButtonWidth = kButtonWidth + 20;
+        r.controls.push_back({ControlKind::Button, kGroupDelayButton,
+                              Text(TextId::GroupDelayButton), buttonX, lastEditY - 2 * kRowStep,
+                              kDelayButtonWidth, kButtonHeight, true});
+        r.width = std::max(r.width, buttonX + kDelayButtonWidth + 5);
+    }
     r.height = std::max(lastEditY + 17, kMinDialogHeight);
     return r;
 }

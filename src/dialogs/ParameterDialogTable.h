@@ -29,6 +29,8 @@ enum ParameterControl : int {
     kOrderEdit = 534,
     kFcValueEdit = 535,
     kBesselNormCombo = 536,  // the Bessel designs by order: what the cut-off fixes
+    // The Bessel low-pass by order: ends the dialog with this code to design by group delay.
+    kGroupDelayButton = 537,
 };
 
 // How the dialog names its approximation in the top row.

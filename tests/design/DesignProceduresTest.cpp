@@ -11,6 +11,7 @@
 #include "design/DesignResults.h"
 #include "design/EllipticFunctions.h"
 #include "design/OrderLimits.h"
+#include "dialogs/GroupDelayDialog.h"
 #include "dialogs/ParameterDialog.h"
 #include "support/ScriptedUi.h"
 
@@ -132,6 +133,48 @@ TEST(BesselDesign, ByOrderDialogTakesTheNormalisation) {
         .Inspect([](const Dialog& d) { EXPECT_EQ(d.Controls().count(kBesselNormCombo), 0u); })
         .Ok();
     EXPECT_EQ(legendre.RunDesign(ui), 0);
+}
+
+// The Bessel low-pass by-order dialog's group-delay entry designs what `vorna-cli design
+// --group-delay S --delay-to F --delay-tolerance P` does (order and Fc from its output), and a
+// refused entry shows its message and the group-delay dialog again.
+TEST(BesselDesign, GroupDelayEntryDesignsAsTheCli) {
+    const struct {
+        const char *delay, *hz, *percent;
+        int order;  // 0: refused with `refusal`
+        double fc;  // Hz
+        TextId refusal;
+    } cases[] = {
+        {"1e-3", "300", "1", 4, 159.15494309189532, {}},
+        {"2.5e-5", "10000", "0.1", 5, 6366.197723675814, {}},
+        {"0", "300", "1", 0, 0, TextId::GroupDelayDelayRange},
+        {"1e-3", "0", "1", 0, 0, TextId::GroupDelayFrequencyNotPositive},
+        {"1e-3", "300", "100", 0, 0, TextId::GroupDelayPercentRange},
+        {"1e-3", "1e6", "1", 0, 0, TextId::GroupDelayOrderAboveLimit},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.delay) + " s " + c.hz + " Hz " + c.percent + " %");
+        DesignDocument doc = Selection(101, kBessel, 1);
+        ScriptedUi ui;
+        ui.ExpectDialog(508).Click(kGroupDelayButton);
+        ui.ExpectDialog(kGroupDelayDialogId)
+            .Type(kGroupDelayEdit, c.delay)
+            .Type(kDelayToEdit, c.hz)
+            .Type(kDelayToleranceEdit, c.percent)
+            .Ok();
+        if (c.order == 0) {
+            ui.ExpectMessage(c.refusal);
+            ui.ExpectDialog(kGroupDelayDialogId).Cancel();
+            ui.ExpectDialog(508).Cancel();
+            EXPECT_EQ(doc.RunDesign(ui), 1);
+        } else {
+            EXPECT_EQ(doc.RunDesign(ui), 0);
+            EXPECT_EQ(doc.order, c.order);
+            EXPECT_DOUBLE_EQ(doc.fp, c.fc);
+            EXPECT_EQ(doc.besselNorm, BesselNorm::Delay);
+        }
+        ui.VerifyDone();
+    }
 }
 
 // The order label names the highest order of the design's approximation.

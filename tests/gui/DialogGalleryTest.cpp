@@ -31,6 +31,7 @@
 #include "dialogs/FilterSelectDialog.h"
 #include "dialogs/GainDialog.h"
 #include "dialogs/GraphDialog.h"
+#include "dialogs/GroupDelayDialog.h"
 #include "dialogs/OutputChoiceDialog.h"
 #include "dialogs/ParameterDialog.h"
 #include "dialogs/SamplingDialog.h"
@@ -48,6 +49,7 @@ std::vector<Factory> EveryDialog() {
         [] { return std::make_unique<OutputChoiceDialog>(); },
         [] { return std::make_unique<SamplingDialog>("24.0000", "KHz"); },
         [] { return std::make_unique<GainDialog>(); },
+        [] { return std::make_unique<GroupDelayDialog>(); },
         [] { return std::make_unique<ESeriesDialog>(3); },
         [] { return std::make_unique<DiagramDialog>(480); },
     };
