@@ -17,7 +17,8 @@ extern const InitialValueTable kTableHP1, kTableHP2, kTableHP3, kTableHP4;
 extern const InitialValueTable kTableBP1, kTableBP2;
 
 // The starting value for a section at `omega` (rad/s) with `q`, interpolated between the
-// band of the frequency and the next one. Sets `rangeLabel` to "「name-band-class」".
+// band of the frequency and the next one. Sets `rangeLabel` to the table's name, band and class, in
+// corner brackets.
 double InitialTableValue(const InitialValueTable& table, double omega, double q,
                          std::string& rangeLabel);
 

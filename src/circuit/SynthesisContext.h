@@ -25,7 +25,7 @@ struct SynthesisContext {
     DesignResults& results;
     Ui& ui;
     CandidateChooser& chooser;
-    // "「name-band-class」" of the last initial-value lookup, printed in journal lines.
+    // The table, band and class of the last initial-value lookup, printed in journal lines.
     std::string rangeLabel;
     // The elements of the section being realised, as far as they are settled.
     SectionElements settled;

@@ -31,7 +31,7 @@ const CircuitSelection* FindCircuitSelection(int kind, int approximation) {
 
 namespace {
 
-// The code of the basic circuit of `row` in full-width letters and digits ("ＬＰ１"), as its
+// The code of the basic circuit of `row` in full-width letters and digits (LP1 as U+FF2C..), as its
 // radio button shows it.
 std::string FullWidthCode(std::size_t row) {
     std::string text;

@@ -125,7 +125,7 @@ double AttenuationAt(const Design& design, double hz) {
     return -analysis::GainPhaseAt(cascade, kTwoPi * hz).gainDb;
 }
 
-// Whether the by-order design of `order` meets the specification: low-pass and high-pass
+// Whether the by-order design of `order` meets the entered figures: low-pass and high-pass
 // designs have their attp point moved onto Fp, band designs their -3.01 dB points on the
 // edges.
 bool OrderMeets(DesignSpec spec, int order) {
