@@ -41,6 +41,10 @@ void WriteOutput(const std::string& path, const std::string& bytes) {
         std::cout << bytes;
         return;
     }
+    WriteOutputFile(path, bytes);
+}
+
+void WriteOutputFile(const std::string& path, const std::string& bytes) {
     if (const auto reason = WriteFileAtomically(path, bytes))
         throw CliError("cannot write " + EchoedText(path, kMaxEchoedPathBytes) + ": " + *reason);
 }

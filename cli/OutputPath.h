@@ -19,4 +19,8 @@ void RequireOutput(const std::string& path);
 // CliError naming the path and the reason when the file cannot be written.
 void WriteOutput(const std::string& path, const std::string& bytes);
 
+// Writes atomically to the file `path`, whatever its name ("-" included), throwing as
+// WriteOutput does.
+void WriteOutputFile(const std::string& path, const std::string& bytes);
+
 }  // namespace vorna::cli

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "CircuitRun.h"
+#include "CliUi.h"
 #include "CliVerbs.h"
 #include "DesignJson.h"
 #include "DesignOptions.h"
@@ -18,6 +19,7 @@
 #include "output/OpAmpNames.h"
 #include "output/OpAmpReplacement.h"
 #include "output/SchematicText.h"
+#include "platform/AbsolutePath.h"
 #include "platform/FileRead.h"
 #include "platform/MessageText.h"
 #include "schematic/AscFile.h"
@@ -158,16 +160,24 @@ installation::Schematic WrittenSchematic(const CircuitOutput& out) {
     return schematic;
 }
 
+// Writes the files asked for (a name "-" is a file, as for -o) and names each on stderr, as
+// the run named the journal and the schematic.
 void WriteCircuitFiles(const CircuitOutput& out, const CircuitFiles& files) {
     if (!files.bom && !files.svg) return;
     const installation::Schematic schematic = WrittenSchematic(out);
-    if (files.bom) WriteOutput(*files.bom, BomCsv(BillOfMaterials(schematic)));
+    std::vector<std::string> written;
+    if (files.bom) {
+        WriteOutputFile(*files.bom, BomCsv(BillOfMaterials(schematic)));
+        written.push_back(AbsolutePath(*files.bom));
+    }
     if (files.svg) {
         const DrawingSize size = SchematicDrawingSize(schematic);
         SvgCanvas canvas(size.width, size.height);
         DrawSchematic(schematic, canvas);
-        WriteOutput(*files.svg, canvas.Document());
+        WriteOutputFile(*files.svg, canvas.Document());
+        written.push_back(AbsolutePath(*files.svg));
     }
+    CliUi().FilesWritten(written);
 }
 
 void Circuit(const CircuitOptions& options, const CircuitFiles& files) {

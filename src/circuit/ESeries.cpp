@@ -136,4 +136,18 @@ int ESeriesState::SetSeries(int code, int position) {
     return translated;
 }
 
+std::string SeriesOfValue(double value) {
+    if (!(value > 0) || !std::isfinite(value)) return "";
+    for (int series = 1; series <= 5; ++series) {
+        const double* table = SeriesTable(series);
+        for (int i = 0; i < SeriesSize(series); ++i) {
+            const double ratio = value / table[i];
+            const double decade = std::pow(10.0, std::round(std::log10(ratio)));
+            if (std::fabs(ratio / decade - 1) < 1e-9)
+                return "E" + std::to_string(SeriesSize(series));
+        }
+    }
+    return "";
+}
+
 }  // namespace vorna

@@ -5,6 +5,7 @@
 // of a decade and a walk may step upward from any position by up to one decade.
 
 #include <array>
+#include <string>
 
 namespace vorna {
 
@@ -19,6 +20,8 @@ struct SeriesPosition {
 const double* SeriesTable(int series);
 // Values per decade of series number 1 .. 5: 6 * 2^(series - 1).
 int SeriesSize(int series);
+// The smallest series (E6 .. E96) that holds `value` ("E24"), or empty.
+std::string SeriesOfValue(double value);
 
 class ESeriesState {
 public:

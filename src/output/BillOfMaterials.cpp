@@ -1,13 +1,12 @@
 #include "output/BillOfMaterials.h"
 
-#include <array>
 #include <charconv>
-#include <cmath>
 #include <optional>
 
 #include "circuit/ESeries.h"
 #include "circuit/EngValue.h"
 #include "platform/CLocale.h"
+#include "view/EngineeringNotation.h"
 
 namespace vorna {
 
@@ -30,12 +29,7 @@ int SectionOf(const std::string& designator) {
 // The fewest significant digits that give `value` back but for the rounding of its
 // decimal reading ("9.77472n" reads as 9.77472 times 1e-9, a hair off 9.77472e-09).
 std::string PlainNumber(double value) {
-    for (int digits = 1; digits < 17; ++digits) {
-        const std::string text = Format("%.*g", digits, value);
-        if (std::fabs(StrToD(text.c_str(), nullptr) - value) <= 1e-12 * std::fabs(value))
-            return text;
-    }
-    return Format("%.17g", value);
+    return Format("%.*g", RoundTripDigits(value), value);
 }
 
 const char* PartName(PartKind part) {
@@ -59,20 +53,6 @@ std::string CsvField(const std::string& text) {
 }
 
 }  // namespace
-
-std::string SeriesOfValue(double value) {
-    if (!(value > 0) || !std::isfinite(value)) return "";
-    for (int series = 1; series <= 5; ++series) {
-        const double* table = SeriesTable(series);
-        for (int i = 0; i < SeriesSize(series); ++i) {
-            const double ratio = value / table[i];
-            const double decade = std::pow(10.0, std::round(std::log10(ratio)));
-            if (std::fabs(ratio / decade - 1) < 1e-9)
-                return "E" + std::to_string(SeriesSize(series));
-        }
-    }
-    return "";
-}
 
 std::vector<BomLine> BillOfMaterials(const installation::Schematic& schematic) {
     std::vector<BomLine> lines;

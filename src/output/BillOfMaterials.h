@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "circuit/ESeries.h"  // SeriesOfValue
 #include "schematic/Schematic.h"
 
 namespace vorna {
@@ -27,8 +28,5 @@ std::vector<BomLine> BillOfMaterials(const installation::Schematic& schematic);
 
 // "designator,part,value,series,section" and one line per part, each ending with '\n'.
 std::string BomCsv(const std::vector<BomLine>& lines);
-
-// The smallest E-series (E6 .. E96) that holds `value`, or empty.
-std::string SeriesOfValue(double value);
 
 }  // namespace vorna

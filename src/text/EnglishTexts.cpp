@@ -345,6 +345,10 @@ constexpr TextEntry kEnglishTexts[] = {
     {TextId::PoleZeroImaginaryAxis, "Vertical: imaginary axis"},
     {TextId::PoleZeroImaginaryAxisOverWc, "Vertical: imaginary axis/wc"},
     {TextId::PoleZeroLegend, "x : pole   o : zero"},
+    {TextId::SchematicSeriesLegend, "E6, E12, E24, E48, E96 : smallest E-series holding the value"},
+    {TextId::SchematicShortMark, "short"},
+    {TextId::SchematicShortLegend,
+     "short : build as a wire (the schematic's value is there for the simulator)"},
     // Circuit verification and tolerance analysis (verify)
     {TextId::ToleranceOutOfRange, "Enter the %s tolerance as a number from 0 to %g %%"},
     {TextId::ToleranceOfResistors, "resistor"},

@@ -341,6 +341,9 @@ constexpr TextEntry kJapaneseTexts[] = {
     {TextId::PoleZeroImaginaryAxis, "縦軸は虚軸"},
     {TextId::PoleZeroImaginaryAxisOverWc, "縦軸は虚軸/wc"},
     {TextId::PoleZeroLegend, "x : 極   o : 零"},
+    {TextId::SchematicSeriesLegend, "E6, E12, E24, E48, E96 : 値を含む最小のＥ系列"},
+    {TextId::SchematicShortMark, "短絡"},
+    {TextId::SchematicShortLegend, "短絡 : 配線でつなぐ (回路図の値はシミュレーションのための値)"},
     // Circuit verification and tolerance analysis (verify)
     {TextId::ToleranceOutOfRange, "%sの許容差は 0 から %g %% までの数値で入力して下さい"},
     {TextId::ToleranceOfResistors, "抵抗"},

@@ -281,6 +281,9 @@ enum class TextId {
     PoleZeroImaginaryAxis,
     PoleZeroImaginaryAxisOverWc,
     PoleZeroLegend,
+    SchematicSeriesLegend,
+    SchematicShortMark,
+    SchematicShortLegend,
     // Circuit verification and tolerance analysis (verify)
     ToleranceOutOfRange,
     ToleranceOfResistors,

@@ -3,7 +3,13 @@
 #include <algorithm>
 #include <climits>
 #include <map>
+#include <optional>
 #include <vector>
+
+#include "circuit/ESeries.h"
+#include "circuit/EngValue.h"
+#include "circuit/models/BandPassModel.h"
+#include "view/EngineeringNotation.h"
 
 namespace vorna {
 
@@ -21,6 +27,15 @@ namespace {
 constexpr int kMargin = 96;  // room for the labels beside the outermost parts
 const Pen kPartPen{{0, 0, 0}, 2, PenStyle::Solid};
 const Pen kWirePen{{0, 0, 160}, 1, PenStyle::Solid};
+constexpr int kLegendLine = 20;  // the pitch of the legend's lines
+
+FontDescription FontOfHeight(int height) {
+    FontDescription font;
+    font.height = -height;
+    return font;
+}
+const FontDescription kLabelFont = FontOfHeight(13);
+const FontDescription kMarkFont = FontOfHeight(10);
 
 bool IsSupplyNet(const std::string& net) {
     return net == "VCC" || net == "VEE";
@@ -145,32 +160,71 @@ void DrawSymbolShape(const Symbol& symbol, SymbolPen& pen, Canvas& canvas) {
     }
 }
 
-// The designator and value beside a part: right of a vertical part, above and below a
-// horizontal one, under an op-amp, left of a source.
+// What is written beside a part: its designator, its value (an op-amp's model) and, under a
+// resistor's or a capacitor's value, the smallest E-series holding it or that it is a short.
+struct PartLabel {
+    std::string designator;
+    std::string value;
+    std::string mark;
+};
+
+PartLabel LabelOf(const Symbol& symbol) {
+    PartLabel label{symbol.instName, symbol.kind == SymbolKind::OpAmp ? symbol.model : symbol.value,
+                    ""};
+    const bool resistor = symbol.kind == SymbolKind::Resistor;
+    if (!resistor && symbol.kind != SymbolKind::Capacitor) return label;
+    const std::optional<double> value = ParseCompactValue(symbol.value);
+    if (!value) return label;
+    label.value = EngineeringNotation(*value, resistor ? "Ω" : "F");
+    // The only resistors this small are the wires the schematic gives a value for the
+    // simulator's sake.
+    label.mark = resistor && IsGainStageShort(*value) ? Text(TextId::SchematicShortMark)
+                                                      : SeriesOfValue(*value);
+    return label;
+}
+
+// The legend lines the marks of the drawn parts call for.
+std::vector<TextId> Legends(const DrawnParts& parts) {
+    bool series = false, shorts = false;
+    for (const Symbol* symbol : parts.symbols) {
+        const PartLabel label = LabelOf(*symbol);
+        if (label.mark.empty()) continue;
+        (label.mark == Text(TextId::SchematicShortMark) ? shorts : series) = true;
+    }
+    std::vector<TextId> legends;
+    if (series) legends.push_back(TextId::SchematicSeriesLegend);
+    if (shorts) legends.push_back(TextId::SchematicShortLegend);
+    return legends;
+}
+
+// The labels beside a part: right of a vertical part, above and below a horizontal one,
+// under an op-amp, left of a source.
 void DrawLabels(const Symbol& symbol, const SymbolPen& pen, Canvas& canvas) {
-    const std::string& second = symbol.kind == SymbolKind::OpAmp ? symbol.model : symbol.value;
+    const PartLabel label = LabelOf(symbol);
     const int line = canvas.TextHeight();
+    Point at;
     if (symbol.kind == SymbolKind::OpAmp || symbol.kind == SymbolKind::VoltageSource) {
         // Under an op-amp's triangle however it is turned or mirrored.
         const Point lowest = pen.Page({-24, 100}), highest = pen.Page({-24, 28});
-        const Point at = symbol.kind == SymbolKind::OpAmp
-                             ? Point{std::min(lowest.x, highest.x), std::max(lowest.y, highest.y)}
-                             : pen.Page({-80, 56 - line});
-        canvas.TextOut(at.x, at.y, symbol.instName);
-        canvas.TextOut(at.x, at.y + line, second);
-        return;
-    }
-    const std::vector<Point> pins = PinPositions(symbol);
-    const Point first = pins.front(), last = pins.back();
-    const Point mid{(first.x + last.x) / 2, (first.y + last.y) / 2};
-    const Point page = mid + pen.Shift();
-    if (first.x == last.x) {
-        canvas.TextOut(page.x + 22, page.y - line, symbol.instName);
-        canvas.TextOut(page.x + 22, page.y, second);
+        at = symbol.kind == SymbolKind::OpAmp
+                 ? Point{std::min(lowest.x, highest.x), std::max(lowest.y, highest.y)}
+                 : pen.Page({-80, 56 - line});
+        canvas.TextOut(at.x, at.y, label.designator);
+        at.y += line;
     } else {
-        canvas.TextOut(page.x - 28, page.y - 14 - line, symbol.instName);
-        canvas.TextOut(page.x - 28, page.y + 12, second);
+        const std::vector<Point> pins = PinPositions(symbol);
+        const Point first = pins.front(), last = pins.back();
+        const Point mid{(first.x + last.x) / 2, (first.y + last.y) / 2};
+        const Point page = mid + pen.Shift();
+        const bool vertical = first.x == last.x;
+        at = vertical ? Point{page.x + 22, page.y} : Point{page.x - 28, page.y + 12};
+        canvas.TextOut(at.x, vertical ? page.y - line : page.y - 14 - line, label.designator);
     }
+    canvas.TextOut(at.x, at.y, label.value);
+    if (label.mark.empty()) return;
+    canvas.SelectFont(kMarkFont);
+    canvas.TextOut(at.x, at.y + line, label.mark);
+    canvas.SelectFont(kLabelFont);
 }
 
 void DrawFlag(const Flag& flag, Point shift, Canvas& canvas) {
@@ -213,16 +267,18 @@ Point Shift(const Bounds& bounds) {
 }  // namespace
 
 DrawingSize SchematicDrawingSize(const Schematic& schematic) {
-    const Bounds bounds = DrawingBounds(schematic, PartsToDraw(schematic));
-    return {bounds.right - bounds.left + 2 * kMargin, bounds.bottom - bounds.top + 2 * kMargin};
+    const DrawnParts parts = PartsToDraw(schematic);
+    const Bounds bounds = DrawingBounds(schematic, parts);
+    const int legendLines = static_cast<int>(Legends(parts).size());
+    return {bounds.right - bounds.left + 2 * kMargin,
+            bounds.bottom - bounds.top + 2 * kMargin + legendLines * kLegendLine};
 }
 
 void DrawSchematic(const Schematic& schematic, Canvas& canvas) {
     const DrawnParts parts = PartsToDraw(schematic);
-    const Point shift = Shift(DrawingBounds(schematic, parts));
-    FontDescription font;
-    font.height = -13;
-    canvas.SelectFont(font);
+    const Bounds bounds = DrawingBounds(schematic, parts);
+    const Point shift = Shift(bounds);
+    canvas.SelectFont(kLabelFont);
     canvas.SelectPen(kWirePen);
     for (const Wire& w : schematic.wires) {
         canvas.MoveTo(w.a.x + shift.x, w.a.y + shift.y);
@@ -235,6 +291,12 @@ void DrawSchematic(const Schematic& schematic, Canvas& canvas) {
         SymbolPen pen(canvas, *symbol, shift);
         DrawSymbolShape(*symbol, pen, canvas);
         DrawLabels(*symbol, pen, canvas);
+    }
+    // The legend, in the bottom margin below the lowest labels.
+    int y = bounds.bottom - bounds.top + kMargin + kMargin / 2;
+    for (const TextId legend : Legends(parts)) {
+        canvas.TextOut(kMargin / 4, y, Text(legend));
+        y += kLegendLine;
     }
 }
 

@@ -1,5 +1,6 @@
 // vorna-cli circuit --bom and --svg: the bill of materials and the drawing list exactly the
-// parts of the schematic written beside them, for every basic circuit.
+// parts of the schematic written beside them, for every basic circuit; the drawing writes
+// values in engineering notation and explains its marks.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,8 @@
 #include "output/BillOfMaterials.h"
 #include "output/TempFolder.h"
 #include "schematic/AscFile.h"
+#include "text/Texts.h"
+#include "view/EngineeringNotation.h"
 #include "view/SvgCanvas.h"
 
 namespace vorna {
@@ -58,6 +61,8 @@ TEST(CliCircuitParts, BomAndDrawingListThePartsOfTheWrittenSchematic) {
         const auto run = testing::RunCliIn(
             dir, std::string("circuit ") + design + " -o c.asc --bom c.csv --svg c.svg");
         ASSERT_EQ(run.status, 0) << run.err;
+        for (const char* file : {"c.csv", "c.svg"})
+            EXPECT_NE(run.err.find("wrote " + dir + file + "\n"), std::string::npos) << file;
         std::vector<std::string> problems;
         const installation::Schematic schematic = installation::ParseAsc(
             installation::AscLines(testing::ReadFile(dir + "c.asc"), &problems), &problems);
@@ -71,6 +76,7 @@ TEST(CliCircuitParts, BomAndDrawingListThePartsOfTheWrittenSchematic) {
                   (std::vector<std::string>{"designator", "part", "value", "series", "section"}));
         const std::string svg = testing::ReadFile(dir + "c.svg");
         std::size_t row = 1;
+        bool series = false, shorts = false;
         for (const auto& symbol : schematic.symbols) {
             if (symbol.kind == SymbolKind::VoltageSource) continue;
             ASSERT_LT(row, rows.size());
@@ -91,10 +97,19 @@ TEST(CliCircuitParts, BomAndDrawingListThePartsOfTheWrittenSchematic) {
             EXPECT_NEAR(std::strtod(fields[2].c_str(), nullptr), *value, 1e-12 * *value)
                 << symbol.instName;
             EXPECT_EQ(fields[3], SeriesOfValue(*value));
-            EXPECT_NE(svg.find(">" + XmlEscape(symbol.value) + "<"), std::string::npos)
-                << symbol.value;
+            const bool resistor = symbol.kind == SymbolKind::Resistor;
+            const std::string shown = EngineeringNotation(*value, resistor ? "Ω" : "F");
+            EXPECT_NE(svg.find(">" + XmlEscape(shown) + "<"), std::string::npos) << shown;
+            if (resistor && *value < 0.1) {
+                shorts = true;  // a wire, marked as such rather than with its series
+            } else if (!fields[3].empty()) {
+                series = true;
+            }
         }
         EXPECT_EQ(row, rows.size());
+        const auto Shows = [&svg](TextId legend) { return svg.find(Text(legend)) != svg.npos; };
+        EXPECT_EQ(Shows(TextId::SchematicSeriesLegend), series);
+        EXPECT_EQ(Shows(TextId::SchematicShortLegend), shorts);
     }
 }
 
@@ -105,6 +120,36 @@ TEST(BillOfMaterials, NamesTheSmallestSeriesHoldingAValue) {
     } cases[] = {{4700, "E6"},  {1.2e-9, "E12"}, {9.1e-12, "E24"}, {105e3, "E48"},
                  {10.2, "E96"}, {1e6, "E6"},     {280227.6, ""},   {0, ""}};
     for (const auto& c : cases) EXPECT_EQ(SeriesOfValue(c.value), c.series) << c.value;
+}
+
+// A file named "-" is a file, as for -o: standard output keeps the JSON alone.
+TEST(CliCircuitParts, ADashNamesAFile) {
+    const testing::TempFolder folder;
+    const auto run =
+        testing::RunCliIn(folder.Path(), "circuit --kind lp --circuit LP2 -o c.asc --bom -");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.find("designator,"), std::string::npos);
+    EXPECT_EQ(testing::ReadFile(folder.Path() + "-").rfind("designator,part,", 0), 0u);
+}
+
+TEST(EngineeringNotation, WritesTheValuesDigitsWithAPrefix) {
+    const struct {
+        double value;
+        const char* unit;
+        const char* expected;
+    } cases[] = {{3.3e-7, "F", "330 nF"},
+                 {4.7e-6, "F", "4.7 µF"},
+                 {9.2555e-10, "F", "925.55 pF"},
+                 {11300, "Ω", "11.3 kΩ"},
+                 {184950.23, "Ω", "184.95023 kΩ"},
+                 {0.01, "Ω", "10 mΩ"},
+                 {1e6, "Ω", "1 MΩ"},
+                 {100, "Ω", "100 Ω"},
+                 {999.99999999999994, "Ω", "1 kΩ"},
+                 {-2.2e3, "Ω", "-2.2 kΩ"},
+                 {0, "F", "0 F"},
+                 {1e-18, "F", "1e-18 F"}};
+    for (const auto& c : cases) EXPECT_EQ(EngineeringNotation(c.value, c.unit), c.expected);
 }
 
 }  // namespace

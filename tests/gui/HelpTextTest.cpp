@@ -13,10 +13,20 @@
 namespace vorna::help {
 namespace {
 
+// The file a circuit output is asked to write with `option`.
+void WriteFileOf(const QStringList& arguments, const char* option, const QByteArray& bytes) {
+    QFile file(arguments.at(arguments.indexOf(QString::fromLatin1(option)) + 1));
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
 // A stand-in for vorna-cli: an odd-order design with one second-order section, low-pass
-// unless "bp" is asked for.
+// unless "bp" is asked for; a circuit output writes a bill of materials of two lines.
 std::optional<QByteArray> FakeCli(const QStringList& arguments) {
     if (arguments.contains(QStringLiteral("--fail"))) return std::nullopt;
+    if (arguments.front() == QStringLiteral("circuit")) {
+        WriteFileOf(arguments, "--bom", "designator,part\nR1_1,resistor\nU1,opamp\n");
+        WriteFileOf(arguments, "--svg", "<svg>drawing</svg>");
+    }
     if (arguments.front() == QStringLiteral("plot"))
         return arguments.join(u' ').toUtf8().prepend("<svg>");
     const QByteArray kind = arguments.contains(QStringLiteral("bp")) ? "103" : "101";
@@ -48,6 +58,10 @@ TEST(HelpText, DirectivesExpandToTheProgramsNumbersTablesAndFigures) {
          "| 1 | 3.94784e+07 | s² + 6283.19 s + 3.94784e+07 | 1000.00 | 1.0000 |\n"},
         {"{{design a: --kind lp --fp \"1 KHz\"}}{{figure a polezero: 極とゼロ}}",
          "![図1](figure:0)\n\n図1　極とゼロ"},
+        {"{{circuit c: --kind lp}}{{c.bom}}",
+         "| designator | part |\n|---|---|\n| R1_1 | resistor |\n| U1 | opamp |\n"},
+        {"{{circuit c: --kind lp}}{{c.order}}, {{schematic c: 回路}}",
+         "3, ![図1](figure:0)\n\n図1　回路"},
         {"no directives", "no directives"},
     };
     for (const auto& c : cases) {
@@ -69,6 +83,9 @@ TEST(HelpText, AnythingThatCannotBeExpandedNamesItsLine) {
         "{{figure b response: x}}",                         // figure of no design
         "{{design a: --order 3}}\n{{figure a --fail: x}}",  // the drawing failed
         "{{unknown directive}}",
+        "{{design a: --order 3}}\n{{a.bom}}",                           // no circuit output
+        "{{design a: --order 3}}\n{{schematic a: x}}",                  // nor its drawing
+        "{{circuit c: --fail}}",                                        // the circuit output failed
         "{{design a: --order 3}}\n{{figure a response: {{a.order}}}}",  // nested
     };
     for (const char* source : failures) {

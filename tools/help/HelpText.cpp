@@ -1,10 +1,12 @@
 #include "HelpText.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <cmath>
 #include <map>
 
@@ -16,6 +18,8 @@ constexpr double kTwoPi = 6.283185307179586;
 struct Design {
     QStringList arguments;
     QJsonObject json;
+    QByteArray bom;  // a circuit output's bill of materials (CSV) and drawing (SVG)
+    QByteArray drawing;
 };
 
 QString Number(double value, int decimals) {
@@ -71,6 +75,19 @@ std::optional<QString> SectionsTable(const QJsonObject& design) {
     return table;
 }
 
+// The CSV of a bill of materials as a Markdown table, its header the table's head.
+std::optional<QString> BomTable(const QByteArray& csv) {
+    const QStringList lines = QString::fromUtf8(csv).split(u'\n', Qt::SkipEmptyParts);
+    if (lines.size() < 2) return std::nullopt;
+    QString table;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringList fields = lines[i].split(u',');
+        table += QStringLiteral("| %1 |\n").arg(fields.join(QStringLiteral(" | ")));
+        if (i == 0) table += QStringLiteral("|---").repeated(fields.size()) + QStringLiteral("|\n");
+    }
+    return table;
+}
+
 std::optional<double> Field(const QJsonObject& design, const QString& path) {
     QJsonValue value = design;
     for (const QString& key : path.split(u'.')) {
@@ -93,6 +110,9 @@ public:
         static const QRegularExpression kDesign(QStringLiteral(R"(^design\s+(\w+)\s*:(.*)$)"));
         static const QRegularExpression kFigure(
             QStringLiteral(R"(^figure\s+(\w+)\s+(\w+)\s*:(.*)$)"));
+        static const QRegularExpression kCircuit(QStringLiteral(R"(^circuit\s+(\w+)\s*:(.*)$)"));
+        static const QRegularExpression kSchematic(
+            QStringLiteral(R"(^schematic\s+(\w+)\s*:(.*)$)"));
         static const QRegularExpression kValue(QStringLiteral(R"(^(\w+)\.([\w.]+)(?::(\d+))?$)"));
         if (const auto m = kDesign.match(directive); m.hasMatch()) {
             return DefineDesign(m.captured(1), QProcess::splitCommand(m.captured(2)));
@@ -100,11 +120,20 @@ public:
         if (const auto m = kFigure.match(directive); m.hasMatch()) {
             return AddFigure(m.captured(1), m.captured(2), m.captured(3).trimmed());
         }
+        if (const auto m = kCircuit.match(directive); m.hasMatch()) {
+            return DefineCircuit(m.captured(1), QProcess::splitCommand(m.captured(2)));
+        }
+        if (const auto m = kSchematic.match(directive); m.hasMatch()) {
+            const auto circuit = designs_.find(m.captured(1));
+            if (circuit == designs_.end() || circuit->second.drawing.isEmpty()) return std::nullopt;
+            return NumberedFigure(circuit->second.drawing, m.captured(2).trimmed());
+        }
         if (const auto m = kValue.match(directive); m.hasMatch()) {
             const auto design = designs_.find(m.captured(1));
             if (design == designs_.end()) return std::nullopt;
             if (m.captured(2) == QStringLiteral("sections"))
                 return SectionsTable(design->second.json);
+            if (m.captured(2) == QStringLiteral("bom")) return BomTable(design->second.bom);
             const auto value = Field(design->second.json, m.captured(2));
             if (!value) return std::nullopt;
             return Number(*value, m.captured(3).isEmpty() ? -1 : m.captured(3).toInt());
@@ -131,8 +160,32 @@ private:
         const auto svg = run_(QStringList{QStringLiteral("plot")} + design->second.arguments +
                               QStringList{QStringLiteral("--graph"), graph, QStringLiteral("-o"),
                                           QStringLiteral("-")});
-        if (!svg || !svg->contains("<svg")) return std::nullopt;
-        figures.push_back(*svg);
+        if (!svg) return std::nullopt;
+        return NumberedFigure(*svg, caption);
+    }
+
+    // A circuit output whose files land in a folder of the expander's own.
+    std::optional<QString> DefineCircuit(const QString& name, const QStringList& arguments) {
+        if (!files_.isValid()) return std::nullopt;
+        const QString stem = files_.filePath(name);
+        const auto output =
+            run_(QStringList{QStringLiteral("circuit")} + arguments +
+                 QStringList{QStringLiteral("-o"), stem + QStringLiteral(".asc"),
+                             QStringLiteral("--bom"), stem + QStringLiteral(".csv"),
+                             QStringLiteral("--svg"), stem + QStringLiteral(".svg")});
+        if (!output) return std::nullopt;
+        const QJsonDocument json = QJsonDocument::fromJson(*output);
+        QFile bom(stem + QStringLiteral(".csv")), drawing(stem + QStringLiteral(".svg"));
+        if (!json.isObject() || !bom.open(QIODevice::ReadOnly) ||
+            !drawing.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        designs_[name] = {arguments, json.object(), bom.readAll(), drawing.readAll()};
+        return QString();
+    }
+
+    std::optional<QString> NumberedFigure(const QByteArray& svg, const QString& caption) {
+        if (!svg.contains("<svg")) return std::nullopt;
+        figures.push_back(svg);
         const auto number = figures.size();
         return QString::fromUtf8("![図%1](figure:%2)\n\n図%1　%3")
             .arg(number)
@@ -142,6 +195,7 @@ private:
 
     const CliRunner& run_;
     std::map<QString, Design> designs_;
+    QTemporaryDir files_;
 };
 
 }  // namespace

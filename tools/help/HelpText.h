@@ -8,6 +8,11 @@
 //   {{NAME.sections}}               a table of the design's sections: transfer functions, Fc, Q
 //   {{figure NAME GRAPH: CAPTION}}  the design drawn by `vorna-cli plot --graph GRAPH`, as a
 //                                   numbered figure with its caption
+//   {{circuit NAME: ARGS}}          a circuit output `vorna-cli circuit ARGS` with its
+//                                   schematic, bill of materials and drawing; expands to
+//                                   nothing, and NAME's numbers are those of its JSON
+//   {{NAME.bom}}                    that circuit's bill of materials as a table
+//   {{schematic NAME: CAPTION}}     that circuit's drawing as a numbered figure
 
 #include <QByteArray>
 #include <QString>
@@ -18,8 +23,8 @@
 
 namespace vorna::help {
 
-// Runs the command-line program with `arguments`; its standard output, or nothing when it
-// failed.
+// Runs the command-line program with `arguments` in a folder where it may write its journal;
+// its standard output, or nothing when it failed.
 using CliRunner = std::function<std::optional<QByteArray>(const QStringList& arguments)>;
 
 struct HelpText {

@@ -4,9 +4,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "HelpPdf.h"
@@ -19,9 +21,11 @@ int Fail(const QString& message) {
     return 1;
 }
 
-vorna::help::CliRunner RunnerFor(const QString& program) {
-    return [program](const QStringList& arguments) -> std::optional<QByteArray> {
+// Runs `program` in `folder`, where a circuit output leaves its journal.
+vorna::help::CliRunner RunnerFor(const QString& program, const QString& folder) {
+    return [program, folder](const QStringList& arguments) -> std::optional<QByteArray> {
         QProcess process;
+        process.setWorkingDirectory(folder);
         process.start(program, arguments);
         if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
             process.exitCode() != 0) {
@@ -50,7 +54,10 @@ int main(int argc, char** argv) {
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.size() < 4 || arguments.size() % 2 != 0)
         return Fail(QStringLiteral("usage: vorna-make-help CLI FOLDER SOURCE.md NAME.pdf ..."));
-    const auto run = RunnerFor(arguments[0]);
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return Fail(QStringLiteral("no temporary folder: %1").arg(scratch.errorString()));
+    const auto run = RunnerFor(QFileInfo(arguments[0]).absoluteFilePath(), scratch.path());
     const QDir folder(arguments[1]);
     for (qsizetype i = 2; i < arguments.size(); i += 2) {
         QFile source(arguments[i]);
