@@ -166,6 +166,7 @@ struct PartLabel {
     std::string designator;
     std::string value;
     std::string mark;
+    bool isShort = false;  // the mark says that the part is a short
 };
 
 PartLabel LabelOf(const Symbol& symbol) {
@@ -178,8 +179,8 @@ PartLabel LabelOf(const Symbol& symbol) {
     label.value = EngineeringNotation(*value, resistor ? "Ω" : "F");
     // The only resistors this small are the wires the schematic gives a value for the
     // simulator's sake.
-    label.mark = resistor && IsGainStageShort(*value) ? Text(TextId::SchematicShortMark)
-                                                      : SeriesOfValue(*value);
+    label.isShort = resistor && IsGainStageShort(*value);
+    label.mark = label.isShort ? Text(TextId::SchematicShortMark) : SeriesOfValue(*value);
     return label;
 }
 
@@ -189,7 +190,7 @@ std::vector<TextId> Legends(const DrawnParts& parts) {
     for (const Symbol* symbol : parts.symbols) {
         const PartLabel label = LabelOf(*symbol);
         if (label.mark.empty()) continue;
-        (label.mark == Text(TextId::SchematicShortMark) ? shorts : series) = true;
+        (label.isShort ? shorts : series) = true;
     }
     std::vector<TextId> legends;
     if (series) legends.push_back(TextId::SchematicSeriesLegend);

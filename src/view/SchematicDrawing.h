@@ -1,8 +1,11 @@
 #pragma once
 // The drawing of a synthesised circuit from its schematic: wires, resistors, capacitors,
 // op-amps without their supply pins, the input source, ground and the named nets, each part
-// labelled with its designator and value (an op-amp with its model). The supply sources of
-// the test bench and the simulator's directives are left out.
+// labelled with its designator and value (an op-amp with its model). A resistor's or a
+// capacitor's value is written in engineering notation with its unit, and marked below with
+// the smallest E-series holding it, or as a short where the schematic's resistor stands for a
+// wire; a legend under the drawing explains the marks used. The supply sources of the test
+// bench and the simulator's directives are left out.
 
 #include "platform/Canvas.h"
 #include "schematic/Schematic.h"

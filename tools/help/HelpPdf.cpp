@@ -79,7 +79,12 @@ public:
     }
     void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
                     const QTextFormat& format) override {
+        // The renderer draws what lies outside its view box too: the blank paper around the
+        // ink would cover the text above and below.
+        painter->save();
+        painter->setClipRect(rect);
         Figure(format).render(painter, rect);
+        painter->restore();
     }
 
 private:
