@@ -36,11 +36,28 @@ DocumentWindow::DocumentWindow(const QString& name, QWidget* parent)
     horizontalScrollBar()->setSingleStep(kLineStepX);
     verticalScrollBar()->setSingleStep(kLineStepY);
     view_->onInvalidate = [area = area_] { area->update(); };
+    view_->onCircuitOutput = [this](const CircuitOutput& out, Ui& ui) {
+        Keep(CircuitOfOutput(out, *view_, ui));
+    };
     saved_ = CaptureSettings(*view_);
 }
 
 DocumentWindow::~DocumentWindow() {
     view_->onInvalidate = nullptr;
+    view_->onCircuitOutput = nullptr;
+}
+
+bool DocumentWindow::MakeCircuitOutput(Ui& ui) {
+    std::optional<verify::RealisedCircuit> circuit = RealiseDesign(*view_, ui);
+    const bool made = circuit.has_value();
+    Keep(std::move(circuit));
+    return made;
+}
+
+void DocumentWindow::Keep(std::optional<verify::RealisedCircuit> circuit) {
+    if (!circuit) return;
+    circuit_.Keep(std::move(*circuit), *document_);
+    emit CircuitKept();
 }
 
 QImage DocumentWindow::VisibleImage() const {
