@@ -7,7 +7,9 @@
 #include <QScrollBar>
 
 #include "ViewWidget.h"
+#include "app/CircuitOutputCommand.h"
 #include "document/DesignWindowFile.h"
+#include "output/CircuitOutput.h"
 
 namespace vorna {
 namespace {
@@ -37,7 +39,7 @@ DocumentWindow::DocumentWindow(const QString& name, QWidget* parent)
     verticalScrollBar()->setSingleStep(kLineStepY);
     view_->onInvalidate = [area = area_] { area->update(); };
     view_->onCircuitOutput = [this](const CircuitOutput& out, Ui& ui) {
-        Keep(CircuitOfOutput(out, *view_, ui));
+        Keep(verify::CircuitOfOutput(out, *view_, ui));
     };
     saved_ = CaptureSettings(*view_);
 }
@@ -48,7 +50,12 @@ DocumentWindow::~DocumentWindow() {
 }
 
 bool DocumentWindow::MakeCircuitOutput(Ui& ui) {
-    std::optional<verify::RealisedCircuit> circuit = RealiseDesign(*view_, ui);
+    CircuitOutput out;
+    out.schematicAlwaysMade = true;
+    const bool ran = RunCircuitOutput(*view_, ui, out);
+    view_->Invalidate();
+    if (!ran) return false;
+    std::optional<verify::RealisedCircuit> circuit = verify::CircuitOfOutput(out, *view_, ui);
     const bool made = circuit.has_value();
     Keep(std::move(circuit));
     return made;

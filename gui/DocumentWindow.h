@@ -11,9 +11,9 @@
 #include <string>
 
 #include "app/DesignDocument.h"
-#include "app/KeptCircuit.h"
 #include "document/DesignSettings.h"
 #include "text/Message.h"
+#include "verify/KeptCircuit.h"
 #include "view/DesignView.h"
 
 namespace vorna {
@@ -32,7 +32,7 @@ public:
     const DesignDocument& Document() const { return *document_; }
     DesignView& View() { return *view_; }
     ViewWidget* Area() const { return area_; }
-    const KeptCircuit& Circuit() const { return circuit_; }
+    const verify::KeptCircuit& Circuit() const { return circuit_; }
 
     // Runs a circuit output with `ui` and keeps its circuit; false when the user stopped or
     // the run made no circuit.
@@ -71,7 +71,7 @@ private:
     std::unique_ptr<DesignDocument> document_;
     std::unique_ptr<DesignView> view_;
     ViewWidget* area_;
-    KeptCircuit circuit_;
+    verify::KeptCircuit circuit_;
 };
 
 }  // namespace vorna

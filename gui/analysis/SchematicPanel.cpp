@@ -73,12 +73,6 @@ void FillBom(QTableWidget& table, const std::vector<BomGroup>& groups) {
 
 }  // namespace
 
-QString CircuitNotice(const DocumentWindow& design) {
-    if (design.Circuit().Circuit() == nullptr) return Shown(TextId::SchematicNoCircuitYet);
-    if (design.Circuit().IsStale(design.Document())) return Shown(TextId::CircuitOfPreviousDesign);
-    return {};
-}
-
 SchematicPanel::SchematicPanel(DocumentWindow& design, QWidget* parent)
     : QWidget(parent),
       design_(design),
@@ -172,7 +166,10 @@ void SchematicPanel::Refresh() {
 }
 
 void SchematicPanel::ShowNotice() {
-    const QString notice = CircuitNotice(design_);
+    const verify::KeptCircuit& kept = design_.Circuit();
+    QString notice;
+    if (kept.Circuit() == nullptr) notice = Shown(TextId::SchematicNoCircuitYet);
+    if (kept.IsStale(design_.Document())) notice = Shown(TextId::CircuitOfPreviousDesign);
     notice_->setText(notice);
     notice_->setVisible(!notice.isEmpty());
 }

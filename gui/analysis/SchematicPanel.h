@@ -18,10 +18,6 @@ namespace vorna {
 class DocumentWindow;
 class SchematicView;
 
-// What the circuit tabs say of the circuit kept by `design`: that there is none yet, that
-// it belongs to the previous design, or nothing.
-QString CircuitNotice(const DocumentWindow& design);
-
 class SchematicPanel : public QWidget {
     Q_OBJECT
 public:

@@ -12,7 +12,6 @@
 #include "GraphExport.h"
 #include "GraphPane.h"
 #include "QtUi.h"
-#include "SchematicPanel.h"
 #include "VerificationGraphs.h"
 #include "VerificationRun.h"
 #include "output/EngineeringText.h"
@@ -83,7 +82,10 @@ QString VerificationPanel::Notice() const {
 }
 
 void VerificationPanel::ShowNotice() {
-    const QString notice = CircuitNotice(design_);
+    // Before any circuit output the introduction says what the verify button does.
+    const QString notice = design_.Circuit().IsStale(design_.Document())
+                               ? QString::fromUtf8(Text(TextId::CircuitOfPreviousDesign))
+                               : QString();
     notice_->setText(notice);
     notice_->setVisible(!notice.isEmpty());
 }

@@ -33,7 +33,7 @@ public:
     QTableWidget* Table() const { return table_; }
     QString YieldLine() const;
     QString Notice() const;
-    // Says whether the circuit kept belongs to the previous design, or that there is none.
+    // Says so when the circuit kept belongs to the previous design.
     void ShowNotice();
     // Simulates, finds the section requirements and runs the tolerance analysis, and shows
     // what they found; when the user stops it, says so and keeps what was shown.

@@ -431,6 +431,9 @@ TEST_F(AnalysisWindowTest, SchematicTabShowsListsAndExportsTheLastCircuitOutput)
     SchematicPanel* panel = analysis->Schematic();
     EXPECT_EQ(panel->Notice().toStdString(), Text(TextId::SchematicNoCircuitYet));
     EXPECT_EQ(panel->Bom()->rowCount(), 0);
+    analysis->Tabs()->setCurrentWidget(panel);
+    QTest::qWait(20);
+    testing::SaveScreenshot(analysis, QStringLiteral("analysis-schematic-none"));
     QTemporaryDir folder;
     const QString home = QDir::currentPath();
     const std::pair<const char*, int> designs[] = {
@@ -497,6 +500,7 @@ TEST_F(AnalysisWindowTest, SchematicTabShowsListsAndExportsTheLastCircuitOutput)
     EXPECT_EQ(panel->Notice().toStdString(), Text(TextId::CircuitOfPreviousDesign));
     EXPECT_EQ(analysis->Verification()->Notice(), panel->Notice());
     EXPECT_GT(panel->Bom()->rowCount(), 0) << "still shown";
+    testing::SaveScreenshot(analysis, QStringLiteral("analysis-schematic-previous"));
 }
 
 }  // namespace

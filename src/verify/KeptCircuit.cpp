@@ -1,6 +1,5 @@
-#include "app/KeptCircuit.h"
+#include "verify/KeptCircuit.h"
 
-#include "app/CircuitOutputCommand.h"
 #include "app/DesignDocument.h"
 #include "output/CircuitOutput.h"
 #include "platform/MessageText.h"
@@ -8,7 +7,7 @@
 #include "text/Texts.h"
 #include "view/DesignView.h"
 
-namespace vorna {
+namespace vorna::verify {
 namespace {
 
 // What the user entered for the design: a change in any is another design.
@@ -33,12 +32,12 @@ std::vector<double> DesignEntries(const DesignDocument& doc) {
 
 }  // namespace
 
-void KeptCircuit::Keep(verify::RealisedCircuit circuit, const DesignDocument& doc) {
+void KeptCircuit::Keep(RealisedCircuit circuit, const DesignDocument& doc) {
     circuit_ = std::move(circuit);
     design_ = DesignEntries(doc);
 }
 
-const verify::RealisedCircuit* KeptCircuit::Circuit() const {
+const RealisedCircuit* KeptCircuit::Circuit() const {
     return circuit_ ? &*circuit_ : nullptr;
 }
 
@@ -46,31 +45,20 @@ bool KeptCircuit::IsStale(const DesignDocument& doc) const {
     return circuit_ && design_ != DesignEntries(doc);
 }
 
-std::optional<verify::RealisedCircuit> CircuitOfOutput(const CircuitOutput& out, DesignView& view,
-                                                       Ui& ui) {
+std::optional<RealisedCircuit> CircuitOfOutput(const CircuitOutput& out, DesignView& view, Ui& ui) {
     if (!out.completed || out.realisedSections.empty()) return std::nullopt;
     if (out.lines.empty()) {
         // Without a reference schematic the run wrote the journal only.
         ui.MessageBox(TextId::CircuitWithoutSchematic, MessageButtons::Ok);
         return std::nullopt;
     }
-    verify::RealisedCircuit circuit;
+    RealisedCircuit circuit;
     std::string error;
-    if (!verify::RealisedCircuitOf(view.GetDocument(), view, out, view.selectedCircuit, circuit,
-                                   error)) {
+    if (!RealisedCircuitOf(view.GetDocument(), view, out, view.selectedCircuit, circuit, error)) {
         ui.MessageBox({TextId::CircuitNotVerifiable, {error}}, MessageButtons::Ok);
         return std::nullopt;
     }
     return circuit;
 }
 
-std::optional<verify::RealisedCircuit> RealiseDesign(DesignView& view, Ui& ui) {
-    CircuitOutput out;
-    out.schematicAlwaysMade = true;
-    const bool ran = RunCircuitOutput(view, ui, out);
-    view.Invalidate();
-    if (!ran) return std::nullopt;
-    return CircuitOfOutput(out, view, ui);
-}
-
-}  // namespace vorna
+}  // namespace vorna::verify

@@ -12,32 +12,30 @@
 #include "verify/RealisedCircuit.h"
 
 namespace vorna {
-
 class CircuitOutput;
 class DesignView;
 class Ui;
+}  // namespace vorna
+
+namespace vorna::verify {
 
 class KeptCircuit {
 public:
     // Keeps `circuit`, made from the design the document holds now, in place of any before.
-    void Keep(verify::RealisedCircuit circuit, const DesignDocument& doc);
+    void Keep(RealisedCircuit circuit, const DesignDocument& doc);
     // The circuit kept, or none before the first circuit output.
-    const verify::RealisedCircuit* Circuit() const;
+    const RealisedCircuit* Circuit() const;
     // Whether a circuit is kept and the document's design is no longer the one it realises.
     bool IsStale(const DesignDocument& doc) const;
 
 private:
-    std::optional<verify::RealisedCircuit> circuit_;
+    std::optional<RealisedCircuit> circuit_;
     std::vector<double> design_;
 };
 
 // The circuit of a finished run `out` of the view's circuit output; none when the run did not
-// finish or made no schematic (the user is told why in the latter case).
-std::optional<verify::RealisedCircuit> CircuitOfOutput(const CircuitOutput& out, DesignView& view,
-                                                       Ui& ui);
+// finish or made no schematic (the user is told why in the latter case). A run meant for
+// it sets `schematicAlwaysMade`, so that a schematic is made even when no file is named.
+std::optional<RealisedCircuit> CircuitOfOutput(const CircuitOutput& out, DesignView& view, Ui& ui);
 
-// Runs the circuit output with the user, the schematic made in memory when no file is
-// named, and returns its circuit (none when the user stopped or the run failed).
-std::optional<verify::RealisedCircuit> RealiseDesign(DesignView& view, Ui& ui);
-
-}  // namespace vorna
+}  // namespace vorna::verify

@@ -3,20 +3,31 @@
 
 #include <gtest/gtest.h>
 
+#include "app/CircuitOutputCommand.h"
 #include "app/DesignDocument.h"
 #include "app/DocumentResults.h"
-#include "app/KeptCircuit.h"
 #include "output/BomGroups.h"
+#include "output/CircuitOutput.h"
 #include "output/EngineeringText.h"
 #include "output/TempFolder.h"
 #include "platform/ShiftJisText.h"
 #include "support/AcceptingUi.h"
+#include "verify/KeptCircuit.h"
 #include "view/DesignView.h"
 
 namespace vorna {
 namespace {
 
 using testing::TempFolder;
+using verify::KeptCircuit;
+
+// The circuit output as the desktop runs it for the circuit it keeps.
+std::optional<verify::RealisedCircuit> RealiseDesign(DesignView& view, Ui& ui) {
+    CircuitOutput out;
+    out.schematicAlwaysMade = true;
+    if (!RunCircuitOutput(view, ui, out)) return std::nullopt;
+    return verify::CircuitOfOutput(out, view, ui);
+}
 
 // Accepts every question and gives no schematic file name.
 class NoFileNameUser : public testing::AcceptingUi {
