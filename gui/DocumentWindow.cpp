@@ -7,7 +7,9 @@
 #include <QScrollBar>
 
 #include "ViewWidget.h"
+#include "app/CircuitOutputCommand.h"
 #include "document/DesignWindowFile.h"
+#include "output/CircuitOutput.h"
 
 namespace vorna {
 namespace {
@@ -36,11 +38,33 @@ DocumentWindow::DocumentWindow(const QString& name, QWidget* parent)
     horizontalScrollBar()->setSingleStep(kLineStepX);
     verticalScrollBar()->setSingleStep(kLineStepY);
     view_->onInvalidate = [area = area_] { area->update(); };
+    view_->onCircuitOutput = [this](const CircuitOutput& out, Ui& ui) {
+        Keep(verify::CircuitOfOutput(out, *view_, ui));
+    };
     saved_ = CaptureSettings(*view_);
 }
 
 DocumentWindow::~DocumentWindow() {
     view_->onInvalidate = nullptr;
+    view_->onCircuitOutput = nullptr;
+}
+
+bool DocumentWindow::MakeCircuitOutput(Ui& ui) {
+    CircuitOutput out;
+    out.schematicAlwaysMade = true;
+    const bool ran = RunCircuitOutput(*view_, ui, out);
+    view_->Invalidate();
+    if (!ran) return false;
+    std::optional<verify::RealisedCircuit> circuit = verify::CircuitOfOutput(out, *view_, ui);
+    const bool made = circuit.has_value();
+    Keep(std::move(circuit));
+    return made;
+}
+
+void DocumentWindow::Keep(std::optional<verify::RealisedCircuit> circuit) {
+    if (!circuit) return;
+    circuit_.Keep(std::move(*circuit), *document_);
+    emit CircuitKept();
 }
 
 QImage DocumentWindow::VisibleImage() const {

@@ -1,6 +1,7 @@
 #pragma once
 // One document window: a design (DesignDocument), its view (DesignView) and the scrolling
-// client area that shows it, with the design file it was opened from or saved to.
+// client area that shows it, with the design file it was opened from or saved to, and the
+// circuit of its last circuit output (from the output command or the analysis window).
 
 #include <QImage>
 #include <QScrollArea>
@@ -12,10 +13,12 @@
 #include "app/DesignDocument.h"
 #include "document/DesignSettings.h"
 #include "text/Message.h"
+#include "verify/KeptCircuit.h"
 #include "view/DesignView.h"
 
 namespace vorna {
 
+class Ui;
 class ViewWidget;
 
 class DocumentWindow : public QScrollArea {
@@ -26,8 +29,14 @@ public:
     ~DocumentWindow() override;
 
     DesignDocument& Document() { return *document_; }
+    const DesignDocument& Document() const { return *document_; }
     DesignView& View() { return *view_; }
     ViewWidget* Area() const { return area_; }
+    const verify::KeptCircuit& Circuit() const { return circuit_; }
+
+    // Runs a circuit output with `ui` and keeps its circuit; false when the user stopped or
+    // the run made no circuit.
+    bool MakeCircuitOutput(Ui& ui);
 
     // The client area as it is shown now (only the part scrolled into sight).
     QImage VisibleImage() const;
@@ -48,8 +57,13 @@ public:
     // Saves the design to `path`, which becomes the window's file.
     std::optional<Message> SaveAs(const QString& path);
 
+signals:
+    // A circuit output replaced the circuit kept.
+    void CircuitKept();
+
 private:
     void Saved(const QString& path);
+    void Keep(std::optional<verify::RealisedCircuit> circuit);
 
     QString name_;
     QString path_;
@@ -57,6 +71,7 @@ private:
     std::unique_ptr<DesignDocument> document_;
     std::unique_ptr<DesignView> view_;
     ViewWidget* area_;
+    verify::KeptCircuit circuit_;
 };
 
 }  // namespace vorna

@@ -19,6 +19,7 @@
 #include "GraphPane.h"
 #include "Icons.h"
 #include "QtUi.h"
+#include "SchematicPanel.h"
 #include "VerificationPanel.h"
 #include "ViewWidget.h"
 #include "analysis/Cascade.h"
@@ -74,8 +75,10 @@ AnalysisWindow::AnalysisWindow(DocumentWindow& design)
       unwrapped_(new QCheckBox(QString::fromUtf8(Text(TextId::ShowUnwrappedPhase)), this)) {
     setObjectName(QStringLiteral("analysisWindow"));
     setWindowIcon(ProgramIcon());
-    setWindowTitle(QString::fromStdString(
-        Format(Text(TextId::AnalysisWindowTitle), DesignTitle(design).toStdString().c_str())));
+    FollowTitle();
+    // The design window's title follows its file (Save As) and whether it changed.
+    QWidget* titled = design.parentWidget() != nullptr ? design.parentWidget() : &design;
+    connect(titled, &QWidget::windowTitleChanged, this, &AnalysisWindow::FollowTitle);
     tabs_->setObjectName(QStringLiteral("analysisTabs"));
     for (const TabEntry& entry : kTabs) {
         auto* pane = new GraphPane(tabs_);
@@ -84,6 +87,12 @@ AnalysisWindow::AnalysisWindow(DocumentWindow& design)
     }
     verification_ = new VerificationPanel(design, tabs_);
     tabs_->addTab(verification_, QString::fromUtf8(Text(TextId::TabRealCircuit)));
+    schematic_ = new SchematicPanel(design, tabs_);
+    tabs_->addTab(schematic_, QString::fromUtf8(Text(TextId::TabSchematic)));
+    connect(&design, &DocumentWindow::CircuitKept, this, [this] {
+        schematic_->Refresh();
+        verification_->ShowNotice();
+    });
     unwrapped_->setObjectName(QStringLiteral("unwrapPhase"));
     unwrapped_->setVisible(false);
     connect(unwrapped_, &QCheckBox::toggled, this, &AnalysisWindow::Rebuild);
@@ -113,7 +122,14 @@ GraphPane* AnalysisWindow::Pane(AnalysisTab tab) const {
     return panes_[static_cast<std::size_t>(tab)];
 }
 
+void AnalysisWindow::FollowTitle() {
+    setWindowTitle(QString::fromStdString(
+        Format(Text(TextId::AnalysisWindowTitle), DesignTitle(design_).toStdString().c_str())));
+}
+
 void AnalysisWindow::Follow() {
+    schematic_->ShowNotice();
+    verification_->ShowNotice();
     const std::vector<double> now = DesignFingerprint(design_.View(), design_.Document());
     if (now == fingerprint_) return;
     fingerprint_ = now;

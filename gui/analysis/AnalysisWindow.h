@@ -1,7 +1,8 @@
 #pragma once
 // The analysis window of a design window: one tab a graph (magnitude, pass-band detail,
-// phase, group delay, step and impulse responses, poles and zeros), following the design
-// window's design. It lives as long as its design window, which is its parent; it rebuilds
+// phase, group delay, step and impulse responses, poles and zeros), then the real circuit
+// and the schematic of the last circuit output, following the design window's design and
+// its title. It lives as long as its design window, which is its parent; it rebuilds
 // its graphs whenever the design window has repainted with different results or settings.
 
 #include <QWidget>
@@ -14,6 +15,7 @@ namespace vorna {
 
 class DocumentWindow;
 class GraphPane;
+class SchematicPanel;
 class VerificationPanel;
 
 enum class AnalysisTab { Magnitude, Passband, Phase, GroupDelay, Step, Impulse, PoleZero };
@@ -25,6 +27,7 @@ public:
 
     GraphPane* Pane(AnalysisTab tab) const;
     VerificationPanel* Verification() const { return verification_; }
+    SchematicPanel* Schematic() const { return schematic_; }
     QTabWidget* Tabs() const { return tabs_; }
     // Rebuilds the graphs when the design or its settings changed since the last time.
     void Follow();
@@ -40,12 +43,14 @@ protected:
 
 private:
     void Rebuild();
+    void FollowTitle();
 
     DocumentWindow& design_;
     QTabWidget* tabs_;
     QCheckBox* unwrapped_;
     std::vector<GraphPane*> panes_;
     VerificationPanel* verification_;
+    SchematicPanel* schematic_;
     std::vector<double> fingerprint_;
 };
 

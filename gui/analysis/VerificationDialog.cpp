@@ -10,6 +10,7 @@
 #include <QSpinBox>
 
 #include "QtUi.h"
+#include "output/EngineeringText.h"
 #include "platform/CLocale.h"
 #include "text/Texts.h"
 #include "verify/CircuitSimulation.h"
@@ -44,8 +45,9 @@ VerificationDialog::VerificationDialog(const verify::OpAmpTable& table, QWidget*
     setObjectName(QStringLiteral("verificationDialog"));
     setWindowTitle(QString::fromUtf8(Text(TextId::VerificationTitle)));
     for (const verify::OpAmpData& opAmp : table_.opAmps) {
-        opAmp_->addItem(QString::fromStdString(
-            Format(Text(TextId::VerificationOpAmpChoice), opAmp.name.c_str(), opAmp.gbwHz)));
+        opAmp_->addItem(
+            QString::fromStdString(Format(Text(TextId::VerificationOpAmpChoice), opAmp.name.c_str(),
+                                          EngineeringText(opAmp.gbwHz, "Hz").c_str())));
     }
     opAmp_->addItem(QString::fromUtf8(Text(TextId::VerificationGbwByHand)));
     gbw_->setPlaceholderText(QString::fromUtf8(Text(TextId::VerificationGbwExample)));

@@ -1,6 +1,9 @@
 #include "VerificationGraphs.h"
 
+#include <cmath>
+
 #include "AnalysisGraphs.h"
+#include "output/EngineeringText.h"
 #include "platform/CLocale.h"
 #include "text/Texts.h"
 #include "view/DesignView.h"
@@ -74,7 +77,7 @@ std::string YieldText(const verify::ToleranceResult& tolerance) {
 
 std::vector<std::vector<std::string>> SectionTable(const verify::SectionRequirements& sections) {
     std::vector<std::vector<std::string>> table{
-        {Text(TextId::SectionColumn), "f0 [Hz]", "Q", Text(TextId::QuantityGain),
+        {Text(TextId::SectionColumn), "f0", "Q", Text(TextId::SectionGainColumn),
          Text(TextId::RequiredGbwColumn), Text(TextId::GbwShortColumn),
          Text(TextId::SensitivityColumn)}};
     for (const verify::SectionRequirement& section : sections.sections) {
@@ -83,9 +86,10 @@ std::vector<std::vector<std::string>> SectionTable(const verify::SectionRequirem
             if (!sensitivities.empty()) sensitivities += "; ";
             sensitivities += s.element + ": " + Number(s.omega0) + ", " + Number(s.q);
         }
-        table.push_back({std::to_string(section.section), Number(section.f0Hz),
-                         section.q ? Number(*section.q) : "-", Number(section.gain),
-                         section.requiredGbwHz ? Number(*section.requiredGbwHz)
+        table.push_back({std::to_string(section.section), EngineeringText(section.f0Hz, "Hz"),
+                         section.q ? Number(*section.q) : "-",
+                         Number(20 * std::log10(section.gain)),
+                         section.requiredGbwHz ? EngineeringText(*section.requiredGbwHz, "Hz")
                                                : Text(TextId::RequiredGbwBeyondSearch),
                          section.opAmpFallsShort ? Text(TextId::GbwShort) : "", sensitivities});
     }

@@ -26,8 +26,9 @@ GraphData SimulationGraph(const DesignView& view, const DesignDocument& doc,
 // when no run was made.
 std::string YieldText(const verify::ToleranceResult& tolerance);
 
-// A header row and one row a section: number, f0, Q, gain, required GBW, whether the
-// op-amp falls short, and the sensitivities of omega0 and Q to each element.
+// A header row and one row a section: number, f0 and the required GBW with their units, Q,
+// the gain at f0 in dB, whether the op-amp falls short, and the sensitivities of omega0 and Q to
+// each element.
 std::vector<std::vector<std::string>> SectionTable(const verify::SectionRequirements& sections);
 
 }  // namespace vorna

@@ -14,8 +14,7 @@
 #include "QtUi.h"
 #include "VerificationGraphs.h"
 #include "VerificationRun.h"
-#include "app/CircuitOutputCommand.h"
-#include "output/CircuitOutput.h"
+#include "output/EngineeringText.h"
 #include "platform/CLocale.h"
 #include "text/Texts.h"
 
@@ -24,6 +23,7 @@ namespace vorna {
 VerificationPanel::VerificationPanel(DocumentWindow& design, QWidget* parent)
     : QWidget(parent),
       design_(design),
+      notice_(new QLabel(this)),
       pane_(new GraphPane(this)),
       summary_(new QLabel(this)),
       table_(new QTableWidget(this)),
@@ -39,8 +39,13 @@ VerificationPanel::VerificationPanel(DocumentWindow& design, QWidget* parent)
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setStretchLastSection(true);
 
+    notice_->setObjectName(QStringLiteral("circuitNotice"));
+    notice_->setWordWrap(true);
     verify_->setObjectName(QStringLiteral("verifyCircuit"));
     connect(verify_, &QPushButton::clicked, this, &VerificationPanel::ChooseAndVerify);
+    auto* output = new QPushButton(QString::fromUtf8(Text(TextId::CircuitOutputButton)), this);
+    output->setObjectName(QStringLiteral("newCircuitOutput"));
+    connect(output, &QPushButton::clicked, this, &VerificationPanel::OutputAndVerify);
     auto* save = new QPushButton(QString::fromUtf8(Text(TextId::ExportSectionTableButton)), this);
     save->setObjectName(QStringLiteral("exportSectionTable"));
     connect(save, &QPushButton::clicked, this, &VerificationPanel::ChooseAndExportTable);
@@ -48,6 +53,7 @@ VerificationPanel::VerificationPanel(DocumentWindow& design, QWidget* parent)
     auto* lower = new QWidget(this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(verify_);
+    buttons->addWidget(output);
     buttons->addStretch(1);
     buttons->addWidget(save);
     auto* lowerLayout = new QVBoxLayout(lower);
@@ -62,31 +68,32 @@ VerificationPanel::VerificationPanel(DocumentWindow& design, QWidget* parent)
     splitter->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layout->addWidget(notice_);
+    layout->addWidget(splitter, 1);
+    ShowNotice();
 }
 
 QString VerificationPanel::YieldLine() const {
     return summary_->text();
 }
 
-std::optional<verify::RealisedCircuit> VerificationPanel::RealiseDesign(Ui& ui) {
-    DesignView& view = design_.View();
-    auto out = std::make_unique<CircuitOutput>();
-    const bool ran = RunCircuitOutput(view, ui, *out);
-    view.Invalidate();
-    if (!ran || out->realisedSections.empty()) return std::nullopt;
-    verify::RealisedCircuit circuit;
-    std::string error;
-    if (!verify::RealisedCircuitOf(design_.Document(), view, *out, view.selectedCircuit, circuit,
-                                   error)) {
-        ui.MessageBox({TextId::CircuitNotVerifiable, {error}}, MessageButtons::Ok);
-        return std::nullopt;
-    }
-    return circuit;
+QString VerificationPanel::Notice() const {
+    return notice_->text();
 }
 
-void VerificationPanel::Verify(const verify::RealisedCircuit& circuit,
+void VerificationPanel::ShowNotice() {
+    // Before any circuit output the introduction says what the verify button does.
+    const QString notice = design_.Circuit().IsStale(design_.Document())
+                               ? QString::fromUtf8(Text(TextId::CircuitOfPreviousDesign))
+                               : QString();
+    notice_->setText(notice);
+    notice_->setVisible(!notice.isEmpty());
+}
+
+void VerificationPanel::Verify(const verify::RealisedCircuit& kept,
                                const VerificationOptions& options) {
+    // A copy: a circuit output from the design window may replace the kept one meanwhile.
+    const verify::RealisedCircuit circuit = kept;
     verify_->setEnabled(false);
     const std::optional<VerificationResults> found =
         RunVerification(this, circuit, options, design_.View().pointsPerDecade);
@@ -100,8 +107,10 @@ void VerificationPanel::Verify(const verify::RealisedCircuit& circuit,
     const verify::ToleranceResult& tolerance = found->tolerance;
     pane_->SetGraph(SimulationGraph(design_.View(), design_.Document(), simulation, tolerance));
 
+    lastOptions_ = options;
     std::string summary =
-        Format(Text(TextId::SimulationSummary), options.gbwHz, simulation.maxPassbandDeviationDb);
+        Format(Text(TextId::SimulationSummary), EngineeringText(options.gbwHz, "Hz").c_str(),
+               simulation.maxPassbandDeviationDb);
     const std::string yield = YieldText(tolerance);
     if (!yield.empty()) summary += "\n" + yield;
     if (!requirements.Succeeded())
@@ -137,15 +146,23 @@ QString VerificationPanel::ExportTable(const QString& path) const {
 
 void VerificationPanel::ChooseAndVerify() {
     QtUi ui(this);
-    const std::optional<verify::RealisedCircuit> circuit = RealiseDesign(ui);
-    if (!circuit) return;
-    VerificationDialog dialog(
-        verify::ReadOpAmpTable(ui.ProgramDirectory() + "sys/" + verify::kOpAmpTableFile), this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    std::string problem;
-    if (const std::optional<VerificationOptions> options = dialog.Options(problem)) {
-        Verify(*circuit, *options);
+    // The circuit kept is verified as written; only without one is a circuit output run.
+    if (design_.Circuit().Circuit() == nullptr && !design_.MakeCircuitOutput(ui)) return;
+    if (options_ == nullptr) {
+        options_ = new VerificationDialog(
+            verify::ReadOpAmpTable(ui.ProgramDirectory() + "sys/" + verify::kOpAmpTableFile), this);
     }
+    if (options_->exec() != QDialog::Accepted) return;
+    std::string problem;
+    const std::optional<VerificationOptions> options = options_->Options(problem);
+    if (const verify::RealisedCircuit* circuit = design_.Circuit().Circuit(); circuit && options)
+        Verify(*circuit, *options);
+}
+
+void VerificationPanel::OutputAndVerify() {
+    QtUi ui(this);
+    if (!design_.MakeCircuitOutput(ui)) return;
+    if (lastOptions_) Verify(*design_.Circuit().Circuit(), *lastOptions_);
 }
 
 void VerificationPanel::ChooseAndExportTable() {

@@ -161,7 +161,7 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
                        out.outputFile.IsOpen() ? out.outputPath : circuitName);
     out.SetInformationTexts(summary.title, summary.specification);
     view.approximatedByCircuit = 1;
-    if (out.outputMode == OutputMode::SchematicAndJournal) {
+    if (out.MakesSchematic()) {
         out.lines = SplitSchematicLines(out.referenceText);
         ChooseOutputOpAmp(out, ui);
         out.ClassifySchematicLines();

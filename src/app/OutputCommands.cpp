@@ -20,7 +20,8 @@ void DesignView::OnOutput(Ui& ui) {
     switch (outputChoice) {
         case kOutputSchematic: {
             CircuitOutput out;
-            RunCircuitOutput(*this, ui, out);
+            out.schematicAlwaysMade = static_cast<bool>(onCircuitOutput);
+            if (RunCircuitOutput(*this, ui, out) && onCircuitOutput) onCircuitOutput(out, ui);
             break;
         }
         case kOutputCoefficients:

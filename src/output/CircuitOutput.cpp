@@ -120,8 +120,12 @@ void CircuitOutput::ClassifySchematicLines() {
 }
 
 void CircuitOutput::ElementSettled(const std::string& name, int section, double value) {
-    if (outputMode == OutputMode::SchematicAndJournal)
-        SetComponentValue((name + "_%-d").c_str(), section, value);
+    if (MakesSchematic()) SetComponentValue((name + "_%-d").c_str(), section, value);
+}
+
+bool CircuitOutput::MakesSchematic() const {
+    return outputMode == OutputMode::SchematicAndJournal ||
+           (schematicAlwaysMade && !referenceText.empty());
 }
 
 void CircuitOutput::SetComponentValue(const char* nameFormat, int section, double value) {

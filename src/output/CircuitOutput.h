@@ -66,6 +66,9 @@ public:
     // The schematic is made in `lines` but no file is asked for or written (a verification
     // of the circuit); the journal then names the circuit, as when there is no schematic.
     bool schematicInMemory = false;
+    // The schematic is made in `lines` from the reference also when no file is written (the
+    // user gave no file name), so that the program can show and check the circuit.
+    bool schematicAlwaysMade = false;
     // The run goes on without the journal when it cannot be opened or written (a
     // verification in a read-only folder); the user is told, and the run does not fail.
     bool journalOptional = false;
@@ -111,6 +114,8 @@ public:
     // (e.g. "R1_%-d" and 2 give "R1_2") and writes it into the value line of that
     // component in the schematic being edited, if the schematic has one.
     void SetComponentValue(const char* nameFormat, int section, double value);
+    // Whether the run makes the schematic: to write it, or in memory only.
+    bool MakesSchematic() const;
     // Hands a settled element to the schematic when one is being produced.
     void ElementSettled(const std::string& name, int section, double value) override;
 

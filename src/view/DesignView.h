@@ -15,6 +15,7 @@
 
 namespace vorna {
 
+class CircuitOutput;
 class DesignDocument;
 class Ui;
 
@@ -64,6 +65,9 @@ public:
     void Invalidate() const {
         if (onInvalidate) onInvalidate();
     }
+    // Takes a finished circuit output of command 630 (the desktop keeps its circuit); while
+    // it is set, the run makes the schematic in memory even when no file is written.
+    std::function<void(const CircuitOutput&, Ui&)> onCircuitOutput;
 
     // Paints: the screen paint and the print paint (isotropic page mapping, black pens).
     void OnDraw(Canvas& canvas);

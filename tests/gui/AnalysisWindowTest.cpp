@@ -7,14 +7,17 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -30,9 +33,18 @@
 #include "ViewWidget.h"
 #include "analysis/AnalysisWindow.h"
 #include "analysis/GraphPane.h"
+#include "analysis/SchematicExport.h"
+#include "analysis/SchematicPanel.h"
+#include "analysis/SchematicView.h"
 #include "analysis/VerificationPanel.h"
 #include "app/DigitalConversionCommand.h"
+#include "app/DocumentResults.h"
+#include "dialogs/OutputChoiceDialog.h"
+#include "document/DesignWindowFile.h"
+#include "output/BillOfMaterials.h"
+#include "schematic/AscFile.h"
 #include "support/AcceptingUi.h"
+#include "view/SchematicDrawing.h"
 
 namespace vorna {
 namespace {
@@ -67,7 +79,8 @@ TEST_F(AnalysisWindowTest, OneWindowPerDesignShowingEveryTabWithTitledAxes) {
     EXPECT_EQ(document->findChildren<AnalysisWindow*>().size(), 1);
     const char* const names[] = {"magnitude", "passband", "phase",   "groupdelay",
                                  "step",      "impulse",  "polezero"};
-    ASSERT_EQ(analysis->Tabs()->count(), std::size(names) + 1) << "and the real circuit's";
+    ASSERT_EQ(analysis->Tabs()->count(), std::size(names) + 2)
+        << "and the real circuit's and the schematic's";
     for (std::size_t tab = 0; tab < std::size(names); ++tab) {
         GraphPane* pane = analysis->Pane(static_cast<AnalysisTab>(tab));
         analysis->Tabs()->setCurrentWidget(pane);
@@ -304,7 +317,8 @@ TEST_F(AnalysisWindowTest, WritesTheCoefficientsInTheFormatTheExtensionNames) {
     EXPECT_FALSE(QFile::exists(refused));
 }
 
-// Accepts every dialog of the circuit output run and writes its schematic to `schematic`.
+// Accepts every dialog of the circuit output run (choosing it in the output command's) and
+// writes its schematic to `schematic`.
 class SchematicUser : public testing::AcceptingUi {
 public:
     explicit SchematicUser(QString schematic) : schematic_(std::move(schematic)) {}
@@ -312,6 +326,12 @@ public:
         return schematic_.toStdString();
     }
     std::string ProgramDirectory() override { return VORNA_BIN_DIR "/"; }
+
+protected:
+    void Answer(Dialog& dialog) override {
+        if (dialog.Id() == kOutputChoiceDialogId) dialog.UserClick(kOutputSchematic);
+        dialog.UserClick(IDOK);
+    }
 
 private:
     QString schematic_;
@@ -323,9 +343,34 @@ TEST_F(AnalysisWindowTest, VerifiesTheRealisedCircuitWithEnvelopeYieldAndSection
     QDir::setCurrent(folder.path());  // the run appends to journal.txt here
     SchematicUser user(folder.filePath(QStringLiteral("circuit.asc")));
     VerificationPanel* panel = analysis->Verification();
-    const std::optional<verify::RealisedCircuit> circuit = panel->RealiseDesign(user);
+    const bool made = document->MakeCircuitOutput(user);
     QDir::setCurrent(home);
-    ASSERT_TRUE(circuit.has_value()) << (user.messages.empty() ? "" : user.messages.back());
+    ASSERT_TRUE(made) << (user.messages.empty() ? "" : user.messages.back());
+    const verify::RealisedCircuit* circuit = document->Circuit().Circuit();
+
+    // The verify button asks for the options only and simulates the circuit kept.
+    QTimer::singleShot(0, panel, [panel] {
+        auto* dialog = panel->findChild<VerificationDialog*>();
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "a circuit output ran again";
+            QApplication::activeModalWidget()->close();
+            return;
+        }
+        auto* opAmp = dialog->findChild<QComboBox*>(QString(), Qt::FindDirectChildrenOnly);
+        opAmp->setCurrentIndex(opAmp->count() - 1);
+        dialog->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly)
+            ->setText(QStringLiteral("1e12"));
+        dialog->findChild<QSpinBox*>(QString(), Qt::FindDirectChildrenOnly)->setValue(0);
+        dialog->accept();
+    });
+    const std::vector<ElementValue> written = circuit->elements;
+    panel->findChild<QPushButton*>(QStringLiteral("verifyCircuit"))->click();
+    EXPECT_TRUE(panel->YieldLine().startsWith(QStringLiteral("GB積 1 THz ")))
+        << panel->YieldLine().toStdString();
+    ASSERT_EQ(document->Circuit().Circuit(), circuit);
+    EXPECT_EQ(circuit->elements.size(), written.size());
+    EXPECT_EQ(panel->Table()->horizontalHeaderItem(3)->text().toStdString(),
+              Text(TextId::SectionGainColumn));
 
     VerificationOptions options;
     options.gbwHz = 1e12;
@@ -377,6 +422,85 @@ TEST_F(AnalysisWindowTest, VerifiesTheRealisedCircuitWithEnvelopeYieldAndSection
     analysis->Tabs()->setCurrentWidget(panel);
     QTest::qWait(20);
     testing::SaveScreenshot(analysis, QStringLiteral("analysis-circuit"));
+}
+
+// The circuit of the design window's output command in the schematic tab: drawn, listed by
+// value (its CSV as the command line writes it), exported; after a change of the design it
+// is still shown, said to be the previous design's.
+TEST_F(AnalysisWindowTest, SchematicTabShowsListsAndExportsTheLastCircuitOutput) {
+    SchematicPanel* panel = analysis->Schematic();
+    EXPECT_EQ(panel->Notice().toStdString(), Text(TextId::SchematicNoCircuitYet));
+    EXPECT_EQ(panel->Bom()->rowCount(), 0);
+    analysis->Tabs()->setCurrentWidget(panel);
+    QTest::qWait(20);
+    testing::SaveScreenshot(analysis, QStringLiteral("analysis-schematic-none"));
+    QTemporaryDir folder;
+    const QString home = QDir::currentPath();
+    const std::pair<const char*, int> designs[] = {
+        {"lowpass", kLowPass}, {"bandpass", kBandPass}, {"notch", kBandEliminate}};
+    for (const auto& [name, kind] : designs) {
+        DesignSettings settings = CaptureSettings(document->View());
+        settings.kind = kind;
+        settings.byOrder = true;
+        settings.order = 4;
+        ASSERT_EQ(ApplySettings(settings, document->View()), std::nullopt);
+        RecomputeResults(document->View(), document->Document());
+        const QString asc = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".asc"));
+        SchematicUser user(asc);
+        QDir::setCurrent(folder.path());
+        document->View().OnOutput(user);
+        QDir::setCurrent(home);
+        const verify::RealisedCircuit* circuit = document->Circuit().Circuit();
+        ASSERT_NE(circuit, nullptr) << name << (user.messages.empty() ? "" : user.messages.back());
+        EXPECT_EQ(panel->Notice(), QString());
+
+        QFile file(asc);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        std::vector<std::string> problems;
+        const installation::Schematic written = installation::ParseAsc(
+            installation::AscLines(file.readAll().toStdString(), &problems), &problems);
+        ASSERT_TRUE(problems.empty()) << problems.front();
+        const std::vector<BomLine> parts = BillOfMaterials(written);
+        EXPECT_EQ(panel->BomText(), BomCsv(parts)) << name;
+        int quantity = 0;
+        for (int row = 0; row < panel->Bom()->rowCount(); ++row)
+            quantity += panel->Bom()->item(row, 3)->text().toInt();
+        EXPECT_EQ(quantity, static_cast<int>(parts.size())) << name;
+        EXPECT_LT(panel->Bom()->rowCount(), static_cast<int>(parts.size())) << "grouped";
+
+        const DrawingSize size = SchematicDrawingSize(written);
+        for (const char* extension : {"svg", "png", "pdf", "txt"}) {
+            const QString path =
+                folder.filePath(QStringLiteral("%1.%2").arg(name, QString::fromLatin1(extension)));
+            const bool refused = std::string_view(extension) == "txt";
+            EXPECT_EQ(ExportSchematic(circuit->schematic, path.toStdString()).isEmpty(), !refused);
+            EXPECT_EQ(QFile::exists(path), !refused) << extension;
+        }
+        EXPECT_EQ(
+            QImage(folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"))).width(),
+            2 * size.width);
+        QFile pdf(folder.filePath(QString::fromLatin1(name) + QStringLiteral(".pdf")));
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(pdf.read(5) == "%PDF-");
+
+        analysis->Tabs()->setCurrentWidget(panel);
+        QTest::qWait(20);
+        const double fitted = panel->View()->Scale();
+        panel->View()->ZoomIn();
+        EXPECT_GT(panel->View()->Scale(), fitted);
+        panel->View()->Fit();
+        EXPECT_DOUBLE_EQ(panel->View()->Scale(), fitted);
+        testing::SaveScreenshot(analysis, QStringLiteral("analysis-schematic-%1").arg(name));
+    }
+
+    Redesign([](DesignView& view) {
+        view.GetDocument().fp1 = 1100;
+        RecomputeResults(view, view.GetDocument());
+    });
+    EXPECT_EQ(panel->Notice().toStdString(), Text(TextId::CircuitOfPreviousDesign));
+    EXPECT_EQ(analysis->Verification()->Notice(), panel->Notice());
+    EXPECT_GT(panel->Bom()->rowCount(), 0) << "still shown";
+    testing::SaveScreenshot(analysis, QStringLiteral("analysis-schematic-previous"));
 }
 
 }  // namespace
