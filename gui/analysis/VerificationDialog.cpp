@@ -10,10 +10,10 @@
 #include <QSpinBox>
 
 #include "QtUi.h"
-#include "output/EngineeringText.h"
 #include "platform/CLocale.h"
 #include "text/Texts.h"
 #include "verify/CircuitSimulation.h"
+#include "view/EngineeringNotation.h"
 
 namespace vorna {
 namespace {
@@ -47,7 +47,7 @@ VerificationDialog::VerificationDialog(const verify::OpAmpTable& table, QWidget*
     for (const verify::OpAmpData& opAmp : table_.opAmps) {
         opAmp_->addItem(
             QString::fromStdString(Format(Text(TextId::VerificationOpAmpChoice), opAmp.name.c_str(),
-                                          EngineeringText(opAmp.gbwHz, "Hz").c_str())));
+                                          EngineeringNotation(opAmp.gbwHz, "Hz", 4).c_str())));
     }
     opAmp_->addItem(QString::fromUtf8(Text(TextId::VerificationGbwByHand)));
     gbw_->setPlaceholderText(QString::fromUtf8(Text(TextId::VerificationGbwExample)));

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "AnalysisGraphs.h"
-#include "output/EngineeringText.h"
 #include "platform/CLocale.h"
 #include "text/Texts.h"
 #include "view/DesignView.h"
+#include "view/EngineeringNotation.h"
 
 namespace vorna {
 namespace {
@@ -86,12 +86,12 @@ std::vector<std::vector<std::string>> SectionTable(const verify::SectionRequirem
             if (!sensitivities.empty()) sensitivities += "; ";
             sensitivities += s.element + ": " + Number(s.omega0) + ", " + Number(s.q);
         }
-        table.push_back({std::to_string(section.section), EngineeringText(section.f0Hz, "Hz"),
-                         section.q ? Number(*section.q) : "-",
-                         Number(20 * std::log10(section.gain)),
-                         section.requiredGbwHz ? EngineeringText(*section.requiredGbwHz, "Hz")
-                                               : Text(TextId::RequiredGbwBeyondSearch),
-                         section.opAmpFallsShort ? Text(TextId::GbwShort) : "", sensitivities});
+        table.push_back(
+            {std::to_string(section.section), EngineeringNotation(section.f0Hz, "Hz", 4),
+             section.q ? Number(*section.q) : "-", Number(20 * std::log10(section.gain)),
+             section.requiredGbwHz ? EngineeringNotation(*section.requiredGbwHz, "Hz", 4)
+                                   : Text(TextId::RequiredGbwBeyondSearch),
+             section.opAmpFallsShort ? Text(TextId::GbwShort) : "", sensitivities});
     }
     return table;
 }

@@ -14,9 +14,9 @@
 #include "QtUi.h"
 #include "VerificationGraphs.h"
 #include "VerificationRun.h"
-#include "output/EngineeringText.h"
 #include "platform/CLocale.h"
 #include "text/Texts.h"
+#include "view/EngineeringNotation.h"
 
 namespace vorna {
 
@@ -109,7 +109,7 @@ void VerificationPanel::Verify(const verify::RealisedCircuit& kept,
 
     lastOptions_ = options;
     std::string summary =
-        Format(Text(TextId::SimulationSummary), EngineeringText(options.gbwHz, "Hz").c_str(),
+        Format(Text(TextId::SimulationSummary), EngineeringNotation(options.gbwHz, "Hz", 4).c_str(),
                simulation.maxPassbandDeviationDb);
     const std::string yield = YieldText(tolerance);
     if (!yield.empty()) summary += "\n" + yield;

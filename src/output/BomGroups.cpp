@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "output/EngineeringText.h"
 #include "platform/CLocale.h"
+#include "view/EngineeringNotation.h"
 
 namespace vorna {
 namespace {
@@ -46,7 +46,7 @@ std::vector<BomGroup> GroupedByValue(const std::vector<BomLine>& lines) {
 std::string GroupValueText(const BomGroup& group) {
     const std::optional<double> value = NumberOf(group.value);
     if (group.part == PartKind::OpAmp || !value) return group.value;
-    return EngineeringText(*value, group.part == PartKind::Resistor ? "Ω" : "F");
+    return EngineeringNotation(*value, group.part == PartKind::Resistor ? "Ω" : "F");
 }
 
 }  // namespace vorna

@@ -14,4 +14,8 @@ int RoundTripDigits(double value);
 // "330 nF". Values beyond the prefixes from femto to tera are written with an exponent.
 std::string EngineeringNotation(double value, const std::string& unit);
 
+// The same rounded to `significantDigits`, without trailing zeros: a figure to read rather
+// than a part's value ("10 MHz", "5.143 MHz").
+std::string EngineeringNotation(double value, const std::string& unit, int significantDigits);
+
 }  // namespace vorna

@@ -8,12 +8,12 @@
 #include "app/DocumentResults.h"
 #include "output/BomGroups.h"
 #include "output/CircuitOutput.h"
-#include "output/EngineeringText.h"
 #include "output/TempFolder.h"
 #include "platform/ShiftJisText.h"
 #include "support/AcceptingUi.h"
 #include "verify/KeptCircuit.h"
 #include "view/DesignView.h"
+#include "view/EngineeringNotation.h"
 
 namespace vorna {
 namespace {
@@ -133,12 +133,13 @@ TEST(BillOfMaterials, GroupsPartsByValueInOrderOfKindAndValue) {
     }
 }
 
-TEST(EngineeringText, ReadsAsEngineersWriteValues) {
+TEST(EngineeringNotation, RoundsFiguresToFourDigits) {
     const std::pair<double, std::string> cases[] = {
         {1e7, "10 MHz"}, {11330, "11.33 kHz"}, {3.29e-7, "329 nHz"}, {999.96, "1 kHz"}, {0, "0 Hz"},
         {1e12, "1 THz"}, {4.7e-12, "4.7 pHz"}, {-2500, "-2.5 kHz"},  {0.5, "500 mHz"},  {1, "1 Hz"},
     };
-    for (const auto& [value, text] : cases) EXPECT_EQ(EngineeringText(value, "Hz"), text) << value;
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(EngineeringNotation(value, "Hz", 4), text) << value;
 }
 
 }  // namespace
