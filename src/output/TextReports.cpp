@@ -44,7 +44,7 @@ bool FirstOrderShown(const DesignView& view, const ShownDesign& design) {
 std::string ReportHead(const DesignView& view, const ShownDesign& design, const char* title) {
     std::string text = title;
     WriteSummaryLines([&text](const std::string& line) { text += line; }, view, design, false);
-    const bool digital = view.convertedToDigital == 1;
+    const bool digital = view.convertedToDigital;
     if (FirstOrderShown(view, design)) {
         text += Text(TextId::ReportFirstOrderForm);
         text += digital ? "      P1 + P2 * zm\nH0 = --------------\n       1 + P0 * zm\n"
@@ -98,7 +98,7 @@ bool AppendReport(DesignView& view, Ui& ui, const std::string& text) {
 
 std::string CoefficientReportText(const DesignView& view, const ShownDesign& design) {
     std::string text = ReportHead(view, design, Text(TextId::CoefficientReportTitle));
-    const bool digital = view.convertedToDigital == 1;
+    const bool digital = view.convertedToDigital;
     if (FirstOrderShown(view, design)) {
         text += Text(TextId::ReportFirstOrderSection);
         if (digital) {
