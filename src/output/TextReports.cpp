@@ -114,7 +114,7 @@ std::string CoefficientReportText(const DesignView& view, const ShownDesign& des
     text += Text(TextId::ReportSecondOrderSections);
     text += "   n       Pn_0       Pn_1       Pn_2";
     text += "       Pn_3       Pn_4\n";
-    for (int i = 0; i <= view.sectionLast; ++i) {
+    for (int i = 0; i <= LastSectionIndex(view); ++i) {
         const Section& s = view.sections[static_cast<std::size_t>(i)];
         text += Format("%4d %11s%12s%11s", i + 1, Eng(s.den1).c_str(), Eng(s.den0).c_str(),
                        Eng(s.num2).c_str());
@@ -147,7 +147,7 @@ std::string GainListText(const DesignView& view, const ShownDesign& design) {
         }
     }
     text += Text(TextId::ReportSecondOrderSections);
-    for (int j = 0; j <= view.sectionLast; ++j) {
+    for (int j = 0; j <= LastSectionIndex(view); ++j) {
         const Section& s = view.sections[static_cast<std::size_t>(j)];
         const SectionFigures f = SecondOrderSectionFigures(s);
         text += "                  Pn_0       Pn_1       Pn_2";
