@@ -21,10 +21,10 @@ void PickBestOrder58(benchmark::State& state, int kind, int approximation, int c
     DesignDocument doc;
     doc.kind = kind;
     doc.approximation = approximation;
-    doc.byOrder = 1;
-    doc.order = 58;
+    doc.byOrder = true;
+    doc.figures.order = 58;
     doc.attp = 0.1;  // the ripple the parameter dialogs propose first
-    const DesignOutcome outcome = DesignFilter(doc.Spec(), doc.Figures());
+    const DesignOutcome outcome = DesignFilter(doc.Spec(), doc.figures);
     doc.TakeOver(doc.Spec(), EntriesKept::All, outcome.Designed().figures);
     testing::AcceptingUi ui;
     const auto walk =

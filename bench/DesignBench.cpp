@@ -17,8 +17,8 @@ namespace {
 void BM_DesignButterworthOrder58(benchmark::State& state) {
     vorna::testing::AcceptingUi ui;
     vorna::DesignDocument doc;
-    doc.byOrder = 1;
-    doc.order = 58;
+    doc.byOrder = true;
+    doc.figures.order = 58;
     vorna::DesignResults results;
     for (auto _ : state) {
         benchmark::DoNotOptimize(doc.RunDesign(ui));

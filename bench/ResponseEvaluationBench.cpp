@@ -21,15 +21,15 @@ constexpr double kSamplingPeriod = 1.0 / 48000;
 DesignResults BandPassOrder58(bool digital) {
     DesignDocument doc;
     doc.kind = kBandPass;
-    doc.order = 58;
-    doc.oddOrder = 0;
+    doc.figures.order = 58;
+    doc.oddOrder = false;
     doc.lastSection = 57;
     DesignResults results;
     RecomputeResults(results, doc);
     if (digital) {
         for (int i = 0; i <= results.sectionLast; ++i)
             BilinearSecondOrder(results, i, kSamplingPeriod);
-        results.convertedToDigital = 1;
+        results.convertedToDigital = true;
     }
     return results;
 }

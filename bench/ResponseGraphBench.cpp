@@ -16,10 +16,10 @@ struct DesignedBandPass {
     DesignedBandPass() {
         doc.kind = vorna::kBandPass;
         doc.approximation = vorna::kElliptic;
-        doc.byOrder = 1;
-        doc.order = 58;
+        doc.byOrder = true;
+        doc.figures.order = 58;
         doc.attp = 0.1;
-        const vorna::DesignOutcome outcome = vorna::DesignFilter(doc.Spec(), doc.Figures());
+        const vorna::DesignOutcome outcome = vorna::DesignFilter(doc.Spec(), doc.figures);
         doc.TakeOver(doc.Spec(), vorna::EntriesKept::All, outcome.Designed().figures);
         RecomputeResults(view, doc);
         view.graphFreqMin = 100;

@@ -20,33 +20,33 @@ DesignDocument Order58(int kind, int approximation) {
     DesignDocument doc;
     doc.kind = kind;
     doc.approximation = approximation;
-    doc.byOrder = 1;
-    doc.order = 58;
-    doc.orderExact = 58;
-    doc.oddOrder = 0;
+    doc.byOrder = true;
+    doc.figures.order = 58;
+    doc.figures.orderExact = 58;
+    doc.oddOrder = false;
     doc.lastSection = 28;
     doc.attp = 0.5;
-    doc.epsP2 = std::pow(10, doc.attp / 10) - 1;
+    doc.figures.epsP2 = std::pow(10, doc.attp / 10) - 1;
     const bool band = kind == kBandPass || kind == kBandEliminate;
     doc.xs = band ? 1.3 : 1.5;
     double ratio = doc.xs;
     if (band) {
-        doc.fs1 = kind == kBandPass ? doc.fp1 / doc.xs : doc.fp1 * doc.xs;
-        doc.fs2 = kind == kBandPass ? doc.fp2 * doc.xs : doc.fp2 / doc.xs;
-        ratio = kind == kBandPass ? (doc.fs2 - doc.fs1) / (doc.fp2 - doc.fp1)
-                                  : (doc.fp2 - doc.fp1) / (doc.fs2 - doc.fs1);
-        doc.fc = std::sqrt(doc.fp1 * doc.fp2);
-        doc.bandwidth = kTwoPi * (doc.fp2 - doc.fp1);
-        doc.xsAlt = ratio;
+        doc.figures.fs1 = kind == kBandPass ? doc.fp1 / doc.xs : doc.fp1 * doc.xs;
+        doc.figures.fs2 = kind == kBandPass ? doc.fp2 * doc.xs : doc.fp2 / doc.xs;
+        ratio = kind == kBandPass ? (doc.figures.fs2 - doc.figures.fs1) / (doc.fp2 - doc.fp1)
+                                  : (doc.fp2 - doc.fp1) / (doc.figures.fs2 - doc.figures.fs1);
+        doc.figures.fc = std::sqrt(doc.fp1 * doc.fp2);
+        doc.figures.bandwidth = kTwoPi * (doc.fp2 - doc.fp1);
+        doc.figures.xsAlt = ratio;
     }
     if (approximation == kInverseChebyshev) {
-        const double t = std::sqrt(doc.epsP2) * std::cosh(58 * std::acosh(ratio));
-        doc.attsAchieved = 10 * std::log10(t * t + 1);
-        doc.epsS2 = t * t;
+        const double t = std::sqrt(doc.figures.epsP2) * std::cosh(58 * std::acosh(ratio));
+        doc.figures.attsAchieved = 10 * std::log10(t * t + 1);
+        doc.figures.epsS2 = t * t;
         if (band) {
-            doc.bandwidth = kTwoPi * (doc.fs2 - doc.fs1);
+            doc.figures.bandwidth = kTwoPi * (doc.figures.fs2 - doc.figures.fs1);
         } else {
-            doc.fc = doc.fp * doc.xs;
+            doc.figures.fc = doc.fp * doc.xs;
         }
     }
     return doc;

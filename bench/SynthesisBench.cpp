@@ -27,6 +27,7 @@ void BM_SynthesisBandEliminateOrder58BE2(benchmark::State& state) {
         view.resultOrder = 58;
         view.resultOddOrder = 0;
         view.sectionLast = 57;
+        view.sections.resize(58);
         for (int i = 0; i < 58; ++i) {
             const double w0 = wc * std::pow(1.03, (i % 2 == 0 ? 1 : -1) * (i / 2 + 1));
             const double q = 1 + (i % 29) * 0.5;

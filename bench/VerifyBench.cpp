@@ -22,13 +22,14 @@ verify::RealisedCircuit OrderTenLowPass() {
     DesignDocument doc;
     doc.kind = kLowPass;
     doc.fp = 1000;
-    doc.fs = 1500;
+    doc.figures.fs = 1500;
     doc.attp = 3.0102999566398116;
     doc.atts = 35;
     DesignView view(doc);
     view.resultOrder = 10;
     view.resultOddOrder = 0;
     view.sectionLast = 4;
+    view.sections.resize(5);
     view.graphFreqMin = 100;
     view.graphFreqMax = 10000;
     const double w0 = kTwoPi * 1000;

@@ -237,7 +237,7 @@ void DesignWithOptions(const DesignOptions& given, DesignWindow& window, CliUi& 
         throw CliRefusal(Naming(named.c_str(), MessageText(refused->message)));
     }
     const DesignSpec& spec = std::get<DesignSpec>(read);
-    const DesignOutcome outcome = DesignFilter(spec, doc.Figures());
+    const DesignOutcome outcome = DesignFilter(spec, doc.figures);
     const std::size_t noticesFrom = ui.messages.size();
     ShowDesignNotices(ui, outcome.notices);
     if (outcome.Refused()) {

@@ -29,7 +29,7 @@ void BM_StartupToFirstPaint(benchmark::State& state) {
         frame->show();
         vorna::DocumentWindow* window = frame->NewDocument();
         WaitForFirstPaint(*window);
-        if (window->View().noDesignYet != 0) state.SkipWithError("the design window never painted");
+        if (window->View().noDesignYet) state.SkipWithError("the design window never painted");
         state.PauseTiming();
         frame.reset();
         state.ResumeTiming();
@@ -43,8 +43,8 @@ void BM_RepaintOrder58BandPass(benchmark::State& state) {
     vorna::DocumentWindow* window = frame.NewDocument();
     vorna::DesignDocument& doc = window->Document();
     doc.kind = vorna::kBandPass;
-    doc.order = 58;
-    doc.oddOrder = 0;
+    doc.figures.order = 58;
+    doc.oddOrder = false;
     doc.lastSection = 57;
     RecomputeResults(window->View(), doc);
     window->View().pointsPerDecade = 1000;

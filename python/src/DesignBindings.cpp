@@ -45,23 +45,23 @@ const char* const kLoadDoc =
 
 py::dict Figures(const DesignDocument& doc) {
     py::dict figures;
-    figures["order"] = doc.order;
-    figures["order_exact"] = doc.orderExact;
+    figures["order"] = doc.figures.order;
+    figures["order_exact"] = doc.figures.orderExact;
     figures["fp"] = doc.fp;
-    figures["fs"] = doc.fs;
+    figures["fs"] = doc.figures.fs;
     figures["fp1"] = doc.fp1;
     figures["fp2"] = doc.fp2;
-    figures["fs1"] = doc.fs1;
-    figures["fs2"] = doc.fs2;
-    figures["fc"] = doc.fc;
-    figures["bandwidth"] = doc.bandwidth;
+    figures["fs1"] = doc.figures.fs1;
+    figures["fs2"] = doc.figures.fs2;
+    figures["fc"] = doc.figures.fc;
+    figures["bandwidth"] = doc.figures.bandwidth;
     figures["attp"] = doc.attp;
     figures["atts"] = doc.atts;
-    figures["atts_achieved"] = doc.attsAchieved;
+    figures["atts_achieved"] = doc.figures.attsAchieved;
     figures["xs"] = doc.xs;
-    figures["xs_alt"] = doc.xsAlt;
-    figures["eps_p2"] = doc.epsP2;
-    figures["eps_s2"] = doc.epsS2;
+    figures["xs_alt"] = doc.figures.xsAlt;
+    figures["eps_p2"] = doc.figures.epsP2;
+    figures["eps_s2"] = doc.figures.epsS2;
     return figures;
 }
 
@@ -140,10 +140,10 @@ void AddDesignBindings(py::module_& module) {
             },
             "The approximation's name, one of vorna.APPROXIMATIONS.")
         .def_property_readonly(
-            "by_order", [](const PythonDesign& self) { return self.Document().byOrder != 0; },
+            "by_order", [](const PythonDesign& self) { return self.Document().byOrder; },
             "Whether the design was made from an order.")
         .def_property_readonly(
-            "order", [](const PythonDesign& self) { return self.Document().order; },
+            "order", [](const PythonDesign& self) { return self.Document().figures.order; },
             "The order of the design.")
         .def_property_readonly(
             "figures", [](const PythonDesign& self) { return Figures(self.Document()); },
@@ -186,7 +186,7 @@ void AddDesignBindings(py::module_& module) {
              [](const PythonDesign& self) {
                  return "<vorna.Design " + KindName(self.Document().kind) + " " +
                         ApproximationName(self.Document().approximation) + " order " +
-                        std::to_string(self.Document().order) + ">";
+                        std::to_string(self.Document().figures.order) + ">";
              })
         .def("save", &PythonDesign::Save, py::arg("path"),
              "Writes the design file (.vorna); raises OSError when it cannot.");

@@ -107,7 +107,7 @@ std::string ProcedureText(const ParameterDialogSpec& procedure) {
 // The design the request asks for: the dialog's entries with the keywords over them.
 DesignSpec SpecOf(const DesignRequest& request, DesignDocument& doc) {
     const ParameterDialogSpec& procedure = DesignProcedureFor(
-        *FilterKindOf(doc.kind), *ApproximationOf(doc.approximation), doc.byOrder != 0);
+        *FilterKindOf(doc.kind), *ApproximationOf(doc.approximation), doc.byOrder);
     DesignSpec spec = std::get<DesignSpec>(DialogEntries(doc, procedure).Read());
     for (const EntryKeyword& keyword : kEntryKeywords) {
         const std::optional<double>& value = request.*keyword.value;
@@ -185,7 +185,7 @@ PythonDesign::PythonDesign(const DesignRequest& request) : request_(request) {
         throw std::invalid_argument("reference: the reference mode is 0 or 1");
     doc.kind = kind;
     doc.approximation = static_cast<int>(*approximation);
-    doc.byOrder = request.byOrder || request.order ? 1 : 0;
+    doc.byOrder = request.byOrder || request.order;
     if (request.reference) doc.referenceMode = *request.reference;
     if (request.besselNorm) {
         const std::optional<BesselNorm> norm = BesselNormOfName(*request.besselNorm);
@@ -198,7 +198,7 @@ PythonDesign::PythonDesign(const DesignRequest& request) : request_(request) {
     }
 
     const DesignSpec spec = SpecOf(request, doc);
-    const DesignOutcome outcome = DesignFilter(spec, doc.Figures());
+    const DesignOutcome outcome = DesignFilter(spec, doc.figures);
     for (const DesignNotice notice : outcome.notices)
         notices_.emplace_back(Text(NoticeMessage(notice)));
     if (outcome.Refused()) {
@@ -221,7 +221,7 @@ std::unique_ptr<PythonDesign> PythonDesign::Load(const std::string& path) {
     DesignView& view = design->window_->view;
     if (const auto problem = OpenDesignFile(path, view)) throw FileFailure(MessageText(*problem));
     design->settings_ = CaptureSettings(view);
-    if (view.convertedToDigital != 0) {
+    if (view.convertedToDigital) {
         // The module's design is the analog one; its digital filter is made again on request.
         design->fileSampling_ = view.samplingFrequency;
         RecomputeResults(view, design->window_->doc);
@@ -233,7 +233,7 @@ std::unique_ptr<DesignWindow> PythonDesign::Copy() const {
     if (request_) return std::move(PythonDesign(*request_).window_);
     auto copy = std::make_unique<DesignWindow>();
     if (const auto problem = ApplySettings(*settings_, copy->view)) throw FileFailure(*problem);
-    if (copy->view.convertedToDigital != 0) RecomputeResults(copy->view, copy->doc);
+    if (copy->view.convertedToDigital) RecomputeResults(copy->view, copy->doc);
     return copy;
 }
 
@@ -256,7 +256,7 @@ PythonDigitalDesign::PythonDigitalDesign(const PythonDesign& design, double samp
                                 Format("%.15g", limit) + " Hz (twice its highest frequency)",
                             "sampling_below_limit", "fs_hz", limit, std::nullopt);
     const DigitalOutcome outcome =
-        ConvertResults(doc.Spec(), doc.Figures(), design.View(), samplingFrequency);
+        ConvertResults(doc.Spec(), doc.figures, design.View(), samplingFrequency);
     const auto* digital = std::get_if<DesignResults>(&outcome);
     if (digital == nullptr)
         throw DesignFailure(MessageText(TextId::ConversionNotComputable), "not_computable",

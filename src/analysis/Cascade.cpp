@@ -33,7 +33,7 @@ Cascade CascadeIn(const DesignResults& results, int kind, Domain domain, double 
 }
 
 Cascade CascadeOf(const DesignResults& results, int kind, double samplingPeriod) {
-    const Domain domain = results.convertedToDigital == 1 ? Domain::Digital : Domain::Analog;
+    const Domain domain = results.convertedToDigital ? Domain::Digital : Domain::Analog;
     return CascadeIn(results, kind, domain, samplingPeriod);
 }
 

@@ -126,12 +126,11 @@ void FinishCircuitOutput(CircuitOutput& out, Ui& ui) {
 }
 
 void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view, Ui& ui) {
-    if (view.convertedToDigital != 0) {
+    if (view.convertedToDigital) {
         if (!Confirm(ui, TextId::AskRecomputeDigitalAsAnalog)) return;
         RecomputeResults(view, doc);
     }
-    if (view.approximatedByCircuit != 0 && !Confirm(ui, TextId::AskContinueAlreadyApproximated))
-        return;
+    if (view.approximatedByCircuit && !Confirm(ui, TextId::AskContinueAlreadyApproximated)) return;
 
     const std::optional<std::size_t> row = BasicCircuitRowOf(view.selectedCircuit);
     if (!row) return;
@@ -160,7 +159,7 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
     WriteJournalHeader(out.journal, summaryLines,
                        out.outputFile.IsOpen() ? out.outputPath : circuitName);
     out.SetInformationTexts(summary.title, summary.specification);
-    view.approximatedByCircuit = 1;
+    view.approximatedByCircuit = true;
     if (out.MakesSchematic()) {
         out.lines = SplitSchematicLines(out.referenceText);
         ChooseOutputOpAmp(out, ui);

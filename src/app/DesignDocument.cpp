@@ -8,15 +8,15 @@ namespace vorna {
 
 DesignDocument::DesignDocument() = default;
 
-int DesignDocument::RunDesign(Ui& ui) {
+DesignRun DesignDocument::RunDesign(Ui& ui) {
     const std::optional<FilterKind> filterKind = FilterKindOf(kind);
     const std::optional<Approximation> filterApproximation = ApproximationOf(approximation);
-    int result = 1;
+    DesignRun result = DesignRun::Cancelled;
     if (filterKind && filterApproximation) {
-        result = RunDesignProcedure(
-            ui, DesignProcedureFor(*filterKind, *filterApproximation, byOrder != 0));
+        result =
+            RunDesignProcedure(ui, DesignProcedureFor(*filterKind, *filterApproximation, byOrder));
     }
-    TakeOver(Spec(), EntriesKept::None, Figures());
+    TakeOver(Spec(), EntriesKept::None, figures);
     return result;
 }
 

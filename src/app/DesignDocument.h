@@ -26,6 +26,9 @@ inline constexpr int kElliptic = static_cast<int>(Approximation::Elliptic);
 inline constexpr int kBessel = static_cast<int>(Approximation::Bessel);
 inline constexpr int kLegendre = static_cast<int>(Approximation::Legendre);
 
+// How a design procedure ended: with a design, or cancelled by the user.
+enum class DesignRun { Designed, Cancelled };
+
 class DesignDocument {
 public:
     DesignDocument();
@@ -35,55 +38,39 @@ public:
     int unitFp2 = 2;
     int kind = kLowPass;
     int approximation = kButterworth;
-    int byOrder = 0;
+    bool byOrder = false;
     int referenceMode = 0;
     std::array<std::string, 5> unitNames{"mHz", "Hz", "KHz", "Meg", "GHz"};
-    int order = 18;
-    int oddOrder = 0;
+    bool oddOrder = false;
     int lastSection = 8;
     double fp = 1000;
-    double fs = 1500;
     double fp1 = 1000;
     double fp2 = 3000;
-    double fs1 = 2000;
-    double fs2 = 4500;
-    double bandwidth = 2000;
-    double fc = 1000;
-    double ellModulus = 0;
-    double ellComplement = 0;
-    double ellK = 0;
-    double ellKc = 0;
-    double ellSelectivity = 0;
     double attp = 3.0102999566398116;
     double rippleMemory = 0.1;
     double atts = 60;
-    double attsAchieved = 60;
     double xs = 1.5;
-    double xsAlt = 0;
-    double omegaS = 0;
-    double orderExact = 18;
-    double epsP2 = 0;
-    double epsS2 = 0;
-    int firstEntry = 0;
+    // What the last design derived (the order is also the by-order dialogs' entry).
+    DesignFigures figures;
+    // Set while the filter selection runs the design: a cancelled parameter dialog then still
+    // designs from the values it shows.
+    bool firstEntry = false;
     BesselNorm besselNorm = BesselNorm::Magnitude;
 
     // Runs the design procedure for the current kind, approximation and entry mode.
-    // Returns 0 when a design was computed, 1 when the user cancelled.
-    int RunDesign(Ui& ui);
+    DesignRun RunDesign(Ui& ui);
 
     double InitialRipple();  // attp, first reset to rippleMemory when above 1 dB
 
-    // The entries and figures as the design API takes and gives them.
+    // The entries as the design API takes them.
     DesignSpec Spec() const;
-    DesignFigures Figures() const;
-    void StoreFigures(const DesignFigures& figures);
     // Takes over the figures of a design and the entries it kept (after a refusal, those the
     // dialog shows again), with the section layout of its order.
     void TakeOver(const DesignSpec& spec, EntriesKept kept, const DesignFigures& figures);
 
     // One design procedure: its parameter dialog, the checks, the order and the design
-    // quantities. Returns 0 after a design, 1 when the user cancelled.
-    int RunDesignProcedure(Ui& ui, const ParameterDialogSpec& procedure);
+    // quantities.
+    DesignRun RunDesignProcedure(Ui& ui, const ParameterDialogSpec& procedure);
 };
 
 }  // namespace vorna

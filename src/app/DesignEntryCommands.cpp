@@ -25,9 +25,9 @@ void DesignView::OnFilterSelect(Ui& ui) {
         doc.referenceMode = dialog.referenceIndex;
         // With firstEntry set a cancelled parameter dialog still designs from the
         // document's values, so the results are always recomputed.
-        doc.firstEntry = 1;
+        doc.firstEntry = true;
         doc.RunDesign(ui);
-        doc.firstEntry = 0;
+        doc.firstEntry = false;
         RecomputeResults(*this, doc);
     }
 }
@@ -35,7 +35,7 @@ void DesignView::OnFilterSelect(Ui& ui) {
 void DesignView::OnParameterInput(Ui& ui) {
     DesignDocument& doc = GetDocument();
     const BlankView blank(*this, BlankView::OnExit::RestoreAndRepaint);
-    if (doc.RunDesign(ui) == 0) RecomputeResults(*this, doc);
+    if (doc.RunDesign(ui) == DesignRun::Designed) RecomputeResults(*this, doc);
 }
 
 }  // namespace vorna

@@ -1,5 +1,5 @@
-// The document's side of the design API: its entries as a DesignSpec, its figures as
-// DesignFigures, and the ripple its dialogs propose.
+// The document's side of the design API: its entries as a DesignSpec, the figures of a
+// design taken over, and the ripple its dialogs propose.
 
 #include <cmath>
 
@@ -24,9 +24,9 @@ void StoreFrequency(double hz, double& stored, int& unitIndex) {
 
 void DesignDocument::TakeOver(const DesignSpec& spec, EntriesKept kept,
                               const DesignFigures& figures) {
-    StoreFigures(figures);
-    oddOrder = order % 2 != 0 ? 1 : 0;
-    lastSection = static_cast<int>(std::ceil((order - 1) / 2.0)) - 1;
+    this->figures = figures;
+    oddOrder = figures.order % 2 != 0;
+    lastSection = static_cast<int>(std::ceil((figures.order - 1) / 2.0)) - 1;
     if (kept == EntriesKept::None) return;
     besselNorm = spec.besselNorm;
     if (spec.ByOrder()) xs = spec.xs;
@@ -53,52 +53,16 @@ DesignSpec DesignDocument::Spec() const {
     DesignSpec spec;
     spec.kind = FilterKindOf(kind).value_or(FilterKind::LowPass);
     spec.approximation = ApproximationOf(approximation).value_or(Approximation::Butterworth);
-    spec.entry = byOrder != 0 ? EntryMode::ByOrder : EntryMode::BySpecification;
+    spec.entry = byOrder ? EntryMode::ByOrder : EntryMode::BySpecification;
     spec.fp = fp;
     spec.fp1 = fp1;
     spec.fp2 = fp2;
     spec.attp = attp;
     spec.atts = atts;
     spec.xs = xs;
-    spec.order = order;
+    spec.order = figures.order;
     spec.besselNorm = besselNorm;
     return spec;
-}
-
-DesignFigures DesignDocument::Figures() const {
-    return {order,
-            orderExact,
-            fs,
-            fs1,
-            fs2,
-            fc,
-            bandwidth,
-            attsAchieved,
-            xsAlt,
-            omegaS,
-            epsP2,
-            epsS2,
-            {ellModulus, ellComplement, ellK, ellKc, ellSelectivity}};
-}
-
-void DesignDocument::StoreFigures(const DesignFigures& f) {
-    order = f.order;
-    orderExact = f.orderExact;
-    fs = f.fs;
-    fs1 = f.fs1;
-    fs2 = f.fs2;
-    fc = f.fc;
-    bandwidth = f.bandwidth;
-    attsAchieved = f.attsAchieved;
-    xsAlt = f.xsAlt;
-    omegaS = f.omegaS;
-    epsP2 = f.epsP2;
-    epsS2 = f.epsS2;
-    ellModulus = f.elliptic.modulus;
-    ellComplement = f.elliptic.complement;
-    ellK = f.elliptic.K;
-    ellKc = f.elliptic.Kc;
-    ellSelectivity = f.elliptic.selectivity;
 }
 
 }  // namespace vorna

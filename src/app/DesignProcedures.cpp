@@ -51,7 +51,7 @@ void FillParameterDialog(DesignDocument& doc, ParameterDialog& dialog,
     dialog.fp2Unit = doc.unitNames.at(static_cast<std::size_t>(doc.unitFp2));
     dialog.xs = doc.xs;
     dialog.atts = doc.atts;
-    dialog.order = doc.order;
+    dialog.order = doc.figures.order;
     dialog.xsUpperLimit = xsLimit;
     dialog.besselNormText = BesselNormTexts().at(static_cast<std::size_t>(doc.besselNorm));
 }
@@ -123,7 +123,7 @@ bool EnterByGroupDelay(Ui& ui, const DesignDocument& doc, ParameterDialog& byOrd
 
 }  // namespace
 
-int DesignDocument::RunDesignProcedure(Ui& ui, const ParameterDialogSpec& procedure) {
+DesignRun DesignDocument::RunDesignProcedure(Ui& ui, const ParameterDialogSpec& procedure) {
     const ApproximationRow& row = ApproximationRowOf(Spec().approximation);
     ParameterDialog dialog(
         procedure.id,
@@ -145,13 +145,13 @@ int DesignDocument::RunDesignProcedure(Ui& ui, const ParameterDialogSpec& proced
         if (result == kGroupDelayButton && !EnterByGroupDelay(ui, *this, dialog, groupDelay))
             continue;
         const bool ok = result == IDOK || result == kGroupDelayButton;
-        if (!ok && (firstEntry == 0 || cancelRefused)) return 1;
+        if (!ok && (!firstEntry || cancelRefused)) return DesignRun::Cancelled;
         const DesignSpec spec = EnteredSpec(*this, dialog, procedure);
-        const DesignOutcome outcome = DesignFilter(spec, Figures());
+        const DesignOutcome outcome = DesignFilter(spec, figures);
         ShowDesignNotices(ui, outcome.notices);
         if (!outcome.Refused()) {
             TakeOver(spec, EntriesKept::All, outcome.Designed().figures);
-            return 0;
+            return DesignRun::Designed;
         }
         const DesignRefusal& refusal = outcome.Refusal();
         TakeOver(spec, refusal.kept, refusal.figures);

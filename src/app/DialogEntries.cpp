@@ -1,7 +1,7 @@
 #include "app/DialogEntries.h"
 
 #include <cmath>
-#include <optional>
+#include <utility>
 
 #include "circuit/EngValue.h"
 #include "dialogs/DataExchange.h"
@@ -43,7 +43,7 @@ DialogEntries::DialogEntries(DesignDocument& doc, const ParameterDialogSpec& pro
         texts_[kAttpEdit] = FormatFieldDouble(doc.InitialRipple());
     texts_[kAttsEdit] = FormatFieldDouble(doc.atts);
     texts_[kXsEdit] = FormatFieldDouble(doc.xs);
-    texts_[kOrderEdit] = std::to_string(doc.order);
+    texts_[kOrderEdit] = std::to_string(doc.figures.order);
 }
 
 void DialogEntries::Type(int edit, const std::string& text, int unit) {
@@ -82,9 +82,9 @@ public:
         double value = 0;
         if (refused) return value;
         if (!ParseFieldDouble(texts_.at(edit), value)) {
-            refused = DialogEntries::Refused{edit, TextId::EnterNumber};
+            Refuse(edit, TextId::EnterNumber);
         } else if (value < minimum || value > maximum) {
-            refused = DialogEntries::Refused{edit, NumberRangeMessage(minimum, maximum)};
+            Refuse(edit, NumberRangeMessage(minimum, maximum));
         }
         return value;
     }
@@ -93,16 +93,25 @@ public:
         int value = 0;
         if (refused) return value;
         if (!ParseFieldInt(texts_.at(edit), value)) {
-            refused = DialogEntries::Refused{edit, TextId::EnterInteger};
+            Refuse(edit, TextId::EnterInteger);
         } else if (value < minimum || value > maximum) {
-            refused = DialogEntries::Refused{edit, IntegerRangeMessage(minimum, maximum)};
+            Refuse(edit, IntegerRangeMessage(minimum, maximum));
         }
         return value;
     }
 
-    std::optional<DialogEntries::Refused> refused;
+    // Whether an entry was refused, and the first refused entry. The refusal is a plain
+    // member beside a flag rather than an optional: it is always initialised, so that
+    // copying it out never reads storage that an optimiser cannot prove written.
+    bool refused = false;
+    DialogEntries::Refused refusal{0, TextId::EnterNumber};
 
 private:
+    void Refuse(int edit, Message message) {
+        refused = true;
+        refusal = {edit, std::move(message)};
+    }
+
     const std::map<int, std::string>& texts_;
 };
 
@@ -143,7 +152,7 @@ std::variant<DesignSpec, DialogEntries::Refused> DialogEntries::Read() const {
                 break;
         }
     }
-    if (reader.refused) return *reader.refused;
+    if (reader.refused) return reader.refusal;
     if (procedure_.attp == AttpEntry::Hidden3dB) spec.attp = kThreeDecibels;
     if (IsBand(spec.kind)) {
         spec.fp1 = UnitToHz(fp1Value, units_.at(kFp1UnitCombo));

@@ -18,15 +18,14 @@ namespace vorna {
 
 double SamplingFrequencyLowerLimit(const DesignDocument& doc) {
     if (!FilterKindOf(doc.kind)) return 0;
-    return vorna::SamplingFrequencyLowerLimit(doc.Spec(), doc.Figures());
+    return vorna::SamplingFrequencyLowerLimit(doc.Spec(), doc.figures);
 }
 
 bool ConvertToDigital(DesignView& view, double samplingFrequency) {
     const DesignDocument& doc = view.GetDocument();
     view.samplingFrequency = samplingFrequency;
     view.samplingPeriod = 1 / samplingFrequency;
-    const DigitalOutcome outcome =
-        ConvertResults(doc.Spec(), doc.Figures(), view, samplingFrequency);
+    const DigitalOutcome outcome = ConvertResults(doc.Spec(), doc.figures, view, samplingFrequency);
     if (const auto* digital = std::get_if<DesignResults>(&outcome)) {
         static_cast<DesignResults&>(view) = *digital;
         return true;
@@ -36,19 +35,19 @@ bool ConvertToDigital(DesignView& view, double samplingFrequency) {
 
 void DesignView::OnConvertDigital(Ui& ui) {
     DesignDocument& doc = GetDocument();
-    if (approximatedByCircuit == 1) {
+    if (approximatedByCircuit) {
         if (ui.MessageBox(TextId::AskConvertCircuitApproximation, MessageButtons::OkCancel) !=
             IDOK) {
             return;
         }
         Invalidate();
     }
-    if (convertedToDigital == 1) {
+    if (convertedToDigital) {
         if (ui.MessageBox(TextId::AskConvertAgain, MessageButtons::OkCancel) != IDOK) {
             return;
         }
-        approximatedByCircuit = 0;
-        convertedToDigital = 0;
+        approximatedByCircuit = false;
+        convertedToDigital = false;
         RecomputeResults(*this, doc);
         Invalidate();
     }

@@ -6,9 +6,7 @@ namespace vorna {
 
 void RecomputeResults(DesignResults& results, DesignDocument& doc) {
     if (!FilterKindOf(doc.kind) || !ApproximationOf(doc.approximation)) return;
-    DesignFigures figures = doc.Figures();
-    ComputeDesignResults(doc.Spec(), figures, results);
-    doc.StoreFigures(figures);
+    ComputeDesignResults(doc.Spec(), doc.figures, results);
 }
 
 }  // namespace vorna

@@ -33,7 +33,7 @@ void DrawContent(DesignView& view, Canvas& canvas) {
 }  // namespace
 
 void DesignView::OnDraw(Canvas& canvas) {
-    if (noDesignYet == 1) RecomputeResults(*this, GetDocument());
+    if (noDesignYet) RecomputeResults(*this, GetDocument());
     if (displayMode == DisplayMode::Blank) return;
     canvas.SelectFont(viewFont);
     canvas.SelectPen(kBlackPen);

@@ -25,8 +25,7 @@ bool SynthesizeMultipleFeedbackBandPass(SynthesisContext& ctx, int i) {
     const int n = ctx.SectionNumber(i);
     const MultipleFeedbackBandPass model{BandPassShape(section)};
     if (!model.Realisable()) return ctx.Unrealisable("bpat1", i);
-    const double cStart =
-        InitialTableValue(kTableBP1, model.shape.w0, model.shape.q, ctx.rangeLabel);
+    const double cStart = ctx.InitialValue(kTableBP1, model.shape.w0, model.shape.q);
 
     // Values: [0] R1 (walked), [1] C = C1 = C2, [2] R2, [3] R3.
     CandidateStep step;
@@ -49,7 +48,7 @@ bool SynthesizeMultipleFeedbackBandPass(SynthesisContext& ctx, int i) {
 
     section = RealiseMultipleFeedbackBandPass(r1, r2, r3, c, section);
 
-    ctx.Write(Format(Text(TextId::JournalMultipleFeedbackBandPass), n, ctx.rangeLabel.c_str(), n,
+    ctx.Write(Format(Text(TextId::JournalMultipleFeedbackBandPass), n, ctx.RangeLabel().c_str(), n,
                      Eng(r1).c_str(), n, Eng(c).c_str(), n, Eng(r2).c_str(), n, Eng(r3).c_str(),
                      100 * chosen.deviation));
     ctx.BeginSection(SectionCircuit::MultipleFeedbackBandPass, n, i);
@@ -64,7 +63,7 @@ bool SynthesizeDualAmplifierBandPass(SynthesisContext& ctx, int i) {
     const DualAmplifierBandPass model{BandPassShape(section)};
     if (!model.Realisable()) return ctx.Unrealisable("bpat2", i);
     ctx.run.ResetToDefaultSeries();
-    double c = 10 * InitialTableValue(kTableBP2, model.shape.w0, model.shape.q, ctx.rangeLabel);
+    double c = 10 * ctx.InitialValue(kTableBP2, model.shape.w0, model.shape.q);
     if (ctx.design.fp1 < 1) c *= 10;
     double r1Start = 2 / (c * model.shape.p0);
     if ((ctx.results.resultOddOrder + i) % 2 == 1 && i > 0) r1Start = 10000;
@@ -87,7 +86,7 @@ bool SynthesizeDualAmplifierBandPass(SynthesisContext& ctx, int i) {
     SeriesWalk pairWalk;
     const StepResult chosen = RunCandidateStep(ctx, pair, pairWalk, r1Start);
     const double r1 = chosen.values[0], cChosen = chosen.values[1], r2 = chosen.values[2];
-    ctx.Write(Format(Text(TextId::JournalDualAmplifierBandPass), n, ctx.rangeLabel.c_str(), n,
+    ctx.Write(Format(Text(TextId::JournalDualAmplifierBandPass), n, ctx.RangeLabel().c_str(), n,
                      Eng(r1).c_str(), n, Eng(cChosen).c_str(), n, Eng(r2).c_str(),
                      100 * chosen.deviation));
     ctx.BeginSection(SectionCircuit::DualAmplifierBandPass, n, i);

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/CLocale.h"
-
 namespace vorna {
 
 namespace {
@@ -37,8 +35,7 @@ const InitialValueTable kTableHP4{"HP4", kSameInRow(1e-9, 1e-10, 7.5e-11, 2e-10)
 const InitialValueTable kTableBP1{"BP1", kSameInRow(1e-9, 1e-10, 5e-11, 3e-11)};
 const InitialValueTable kTableBP2{"BP2", kSameInRow(1e-9, 1e-10, 5e-11, 3e-11)};
 
-double InitialTableValue(const InitialValueTable& table, double omega, double q,
-                         std::string& rangeLabel) {
+InitialValue InitialTableValue(const InitialValueTable& table, double omega, double q) {
     // Bring the frequency up to at least 1 kHz, remembering the scale.
     double f = omega / kLookupTwoPi;
     if (!(f >= 0.001)) f = 0.001;
@@ -60,7 +57,6 @@ double InitialTableValue(const InitialValueTable& table, double omega, double q,
         base = 1e5;
     }
     const int qClass = q > 3.5 ? 0 : (q > 1.5 ? 1 : 2);
-    rangeLabel = Format("「%s-%d-%d」", table.name, band, qClass);
     const auto b = static_cast<std::size_t>(band);
     const auto h = static_cast<std::size_t>(qClass);
     double v = table.values[b][h];
@@ -71,7 +67,7 @@ double InitialTableValue(const InitialValueTable& table, double omega, double q,
         const double u = std::pow(1 - std::log10(f / base), 2);
         v = m > t ? std::clamp((m + t) * u, t, m) : std::clamp((m + t) * (1 - u), m, t);
     }
-    return v * scale;
+    return {v * scale, {table.name, band, qClass}};
 }
 
 }  // namespace vorna

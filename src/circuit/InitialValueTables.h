@@ -3,7 +3,6 @@
 // (columns: Q > 3.5, 1.5 < Q <= 3.5, Q <= 1.5), one table per circuit name.
 
 #include <array>
-#include <string>
 
 namespace vorna {
 
@@ -16,10 +15,20 @@ extern const InitialValueTable kTableLP1, kTableLP2, kTableLP3, kTableLP4;
 extern const InitialValueTable kTableHP1, kTableHP2, kTableHP3, kTableHP4;
 extern const InitialValueTable kTableBP1, kTableBP2;
 
+// Where a lookup took its value: the table, the frequency band (0..3) and the Q class (0..2).
+struct InitialValueRange {
+    const char* table = "";
+    int band = 0;
+    int qClass = 0;
+};
+
+struct InitialValue {
+    double value = 0;
+    InitialValueRange range;
+};
+
 // The starting value for a section at `omega` (rad/s) with `q`, interpolated between the
-// band of the frequency and the next one. Sets `rangeLabel` to the table's name, band and class, in
-// corner brackets.
-double InitialTableValue(const InitialValueTable& table, double omega, double q,
-                         std::string& rangeLabel);
+// band of the frequency and the next one, and where in the table it was found.
+InitialValue InitialTableValue(const InitialValueTable& table, double omega, double q);
 
 }  // namespace vorna

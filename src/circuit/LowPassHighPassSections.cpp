@@ -24,8 +24,7 @@ void SynthesizeLowPassSection(SynthesisContext& ctx, int i, SecondOrderForm form
     const int n = ctx.SectionNumber(i);
     const bool feedback = form == SecondOrderForm::MultipleFeedback;
     const SecondOrderModel model(section, form);
-    const double c1Start =
-        InitialTableValue(feedback ? kTableLP1 : kTableLP2, model.w0, model.q, ctx.rangeLabel);
+    const double c1Start = ctx.InitialValue(feedback ? kTableLP1 : kTableLP2, model.w0, model.q);
 
     // Values: [0] C2 (walked downward), [1] C1 = m * C2, [2] R1, [3] R2 = R1.
     CandidateStep step;
@@ -52,7 +51,7 @@ void SynthesizeLowPassSection(SynthesisContext& ctx, int i, SecondOrderForm form
     const double dev = 100 * chosen.deviation;
     ctx.Write(Format(feedback ? "%2d (LP1)%s C1_%-d = %-9s  C2_%-d = %-9s\n"
                               : "%2d (LP2)%s C1_%-d = %-9s  C2_%-d = %-9s\n",
-                     n, ctx.rangeLabel.c_str(), n, Eng(c1).c_str(), n, Eng(c2).c_str()));
+                     n, ctx.RangeLabel().c_str(), n, Eng(c1).c_str(), n, Eng(c2).c_str()));
     if (feedback) {
         ctx.Write(Format(Text(TextId::JournalFeedbackResistors), n, n, Eng(r1).c_str(), n,
                          Eng(r2).c_str(), dev));
@@ -75,8 +74,7 @@ void SynthesizeHighPassSection(SynthesisContext& ctx, int i, SecondOrderForm for
     const int n = ctx.SectionNumber(i);
     const bool feedback = form == SecondOrderForm::MultipleFeedback;
     const SecondOrderModel model(section, form);
-    const double cStart =
-        InitialTableValue(feedback ? kTableHP1 : kTableHP2, model.w0, model.q, ctx.rangeLabel);
+    const double cStart = ctx.InitialValue(feedback ? kTableHP1 : kTableHP2, model.w0, model.q);
 
     // Values: [0] R1 (walked), [1] R2 = m * R1, [2] C = C1 = C2 (= C3).
     // The deviation figure covers both derived elements, and rounding sets both to series
@@ -106,7 +104,7 @@ void SynthesizeHighPassSection(SynthesisContext& ctx, int i, SecondOrderForm for
     const double dev = 100 * chosen.deviation;
     ctx.Write(Format(feedback ? "%2d (HP1)%s R1_%-d = %-9s  R2_%-d = %-9s\n"
                               : "%2d (HP2)%s R1_%-d = %-9s  R2_%-d = %-9s\n",
-                     n, ctx.rangeLabel.c_str(), n, Eng(r1).c_str(), n, Eng(r2).c_str()));
+                     n, ctx.RangeLabel().c_str(), n, Eng(r1).c_str(), n, Eng(r2).c_str()));
     if (feedback) {
         ctx.Write(Format(Text(TextId::JournalFeedbackCapacitors), n, n, Eng(c).c_str(), n,
                          Eng(c).c_str(), dev));

@@ -73,11 +73,11 @@ bool SynthesizeStateVariableNotch(SynthesisContext& ctx, FilterKind variant, int
     ctx.run.ResetToDefaultSeries();
     const double cbStart =
         StateVariableNotchScale(ctx, variant, i) *
-        InitialTableValue(UsesLowPassTable(ctx, variant, i) ? kTableLP3 : kTableHP3, model.w0,
-                          model.q, ctx.rangeLabel);
+        ctx.InitialValue(UsesLowPassTable(ctx, variant, i) ? kTableLP3 : kTableHP3, model.w0,
+                         model.q);
     const StepResult a = RunTimeConstantStep(ctx, 731, n, model.w0, cbStart);
     const double cb = a.values[0], rb = a.values[1];
-    ctx.Write(Format(Text(TextId::JournalStateVariableNotchTwinT), n, ctx.rangeLabel.c_str(), n,
+    ctx.Write(Format(Text(TextId::JournalStateVariableNotchTwinT), n, ctx.RangeLabel().c_str(), n,
                      Eng(rb).c_str(), n, Eng(cb).c_str(), 100 * a.deviation));
     ctx.BeginSection(SectionCircuit::StateVariableNotch, n, i);
     ctx.Settle({{"Rb1", rb}, {"Rb2", rb}, {"Cb1", cb}, {"Cb2", cb}});
@@ -127,8 +127,8 @@ bool SynthesizeIntegratorNotch(SynthesisContext& ctx, FilterKind variant, int i)
     ctx.run.ResetToDefaultSeries();
     const double cbStart =
         IntegratorNotchScale(ctx, variant, i) *
-        InitialTableValue(UsesLowPassTable(ctx, variant, i) ? kTableLP4 : kTableHP4, model.wz,
-                          model.q, ctx.rangeLabel);
+        ctx.InitialValue(UsesLowPassTable(ctx, variant, i) ? kTableLP4 : kTableHP4, model.wz,
+                         model.q);
     CandidateStep integrators;
     integrators.dialogId = 732;
     integrators.section = n;
@@ -146,7 +146,7 @@ bool SynthesizeIntegratorNotch(SynthesisContext& ctx, FilterKind variant, int i)
     SeriesWalk integratorWalk(true);
     const StepResult a = RunCandidateStep(ctx, integrators, integratorWalk, cbStart);
     const auto [cb, rb, c1, r1] = a.values;
-    ctx.Write(Format(Text(TextId::JournalIntegratorNotchTwinT), n, ctx.rangeLabel.c_str(), n,
+    ctx.Write(Format(Text(TextId::JournalIntegratorNotchTwinT), n, ctx.RangeLabel().c_str(), n,
                      Eng(rb).c_str(), n, Eng(cb).c_str(), n, Eng(r1).c_str(), n, Eng(c1).c_str(),
                      100 * a.deviation));
     ctx.BeginSection(SectionCircuit::IntegratorNotch, n, i);

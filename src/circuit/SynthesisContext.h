@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "circuit/InitialValueTables.h"
 #include "circuit/Synthesis.h"
 #include "circuit/SynthesisRunState.h"
 #include "circuit/models/SectionModel.h"
@@ -26,7 +27,7 @@ struct SynthesisContext {
     Ui& ui;
     CandidateChooser& chooser;
     // The table, band and class of the last initial-value lookup, printed in journal lines.
-    std::string rangeLabel;
+    InitialValueRange range;
     // The elements of the section being realised, as far as they are settled.
     SectionElements settled;
 
@@ -36,6 +37,18 @@ struct SynthesisContext {
         const bool lowOrHighPass =
             design.kind == FilterKind::LowPass || design.kind == FilterKind::HighPass;
         return i + 1 + (lowOrHighPass ? results.resultOddOrder : 0);
+    }
+    // The starting value of `table` for a section at `omega` (rad/s) with `q`; the journal
+    // lines that follow name where it was found.
+    double InitialValue(const InitialValueTable& table, double omega, double q) {
+        const vorna::InitialValue found = InitialTableValue(table, omega, q);
+        range = found.range;
+        return found.value;
+    }
+    // The last lookup's table, band and class as the journal prints them.
+    std::string RangeLabel() const {
+        return Format(Text(TextId::JournalInitialValueRange), range.table, range.band,
+                      range.qClass);
     }
     Section& SectionAt(int i) { return results.sections[static_cast<std::size_t>(i)]; }
     void Write(const std::string& line) { run.journal.WriteLine(line); }

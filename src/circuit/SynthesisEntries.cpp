@@ -52,7 +52,7 @@ void SynthesizeBasicCircuit(const BasicCircuit& circuit, const SynthesisInput& i
     if (odd && circuit.firstOrderSection)
         SynthesizeSection(ctx, *circuit.firstOrderSection, circuit.kind, -1);
     bool realised = true;
-    for (int i = 0; realised && i <= results.sectionLast; ++i) {
+    for (int i = 0; realised && i <= LastSectionIndex(results); ++i) {
         const bool ownSectionZero = i == 0 && odd && circuit.oddSectionZero;
         realised = SynthesizeSection(
             ctx, ownSectionZero ? *circuit.oddSectionZero : circuit.secondOrderSection,

@@ -104,19 +104,20 @@ void ComputeDesignResults(const DesignSpec& spec, DesignFigures& f, DesignResult
     results.p0 = 0;
     results.p1 = 0;
     results.p2 = 0;
-    results.sections.fill(Section{});
     results.resultOddOrder = f.order % 2 != 0 ? 1 : 0;
     results.resultOrder = f.order;
     results.sectionLast = static_cast<int>(std::ceil((f.order - 1) / 2.0)) - 1;
+    results.sections.assign(static_cast<std::size_t>(std::max(results.sectionLast + 1, 0)),
+                            Section{});
     results.bandwidth = f.bandwidth;
     results.fc = f.fc;
     results.halfOrder = results.resultOrder / 2;
     results.evenOrder = 2 * results.halfOrder;
     results.omegaC = kTwoPi * results.fc;
     results.invTwoPi = 1 / kTwoPi;
-    results.convertedToDigital = 0;
-    results.approximatedByCircuit = 0;
-    results.noDesignYet = 0;
+    results.convertedToDigital = false;
+    results.approximatedByCircuit = false;
+    results.noDesignYet = false;
     const SectionOutcome outcome = ComputeSections(SectionRequestOf(spec, f, f.order), results);
     if (outcome.modulus) {
         const EllipticModulus& m = *outcome.modulus;

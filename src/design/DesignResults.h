@@ -6,6 +6,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <vector>
 
 namespace vorna {
 
@@ -53,13 +54,14 @@ public:
     int halfOrder = 0;
     int evenOrder = 0;
     int sectionLast = 0;
-    int convertedToDigital = 0;
-    int approximatedByCircuit = 0;
-    int noDesignYet = 1;
+    bool convertedToDigital = false;
+    bool approximatedByCircuit = false;
+    bool noDesignYet = true;
     double p0 = 0;
     double p1 = 0;
     double p2 = 0;
-    std::array<Section, 60> sections{};
+    // The second-order sections 0 .. sectionLast (those in use).
+    std::vector<Section> sections;
 
     // The graph limits for the frequencies `low` and `high` (Hz) and the attenuation reached.
     void ComputeGraphRanges(double attsAchieved, double low, double high);

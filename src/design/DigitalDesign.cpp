@@ -29,7 +29,7 @@ DigitalOutcome ConvertResults(const DesignSpec& spec, const DesignFigures& figur
         return DigitalRefusal{DigitalRule::BelowLowerLimit, limit};
     DesignResults digital = analog;
     const double T = 1 / samplingFrequency;
-    digital.convertedToDigital = 1;
+    digital.convertedToDigital = true;
     if (!IsBand(spec.kind)) {
         digital.omegaC = Prewarp(digital.fc, T);
     } else {

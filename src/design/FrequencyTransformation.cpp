@@ -14,14 +14,23 @@ namespace {
 constexpr double kSqrt2 = 1.4142135623730951;
 
 bool Transformable(const LowPassPrototype& prototype, const DesignResults& results) {
-    return prototype.IsUsable() && prototype.pairs.size() <= results.sections.size() &&
-           std::isfinite(results.omegaC) && results.omegaC > 0;
+    return prototype.IsUsable() && std::isfinite(results.omegaC) && results.omegaC > 0;
 }
 
-// The band filters realise twice the prototype's order, which must stay within the limit.
+// Makes room for sections 0 .. count - 1; sections added are zero.
+void UseSections(DesignResults& results, size_t count) {
+    if (results.sections.size() < count) results.sections.resize(count);
+}
+
+// The band filters realise twice the prototype's order in as many sections.
+size_t BandSectionCount(const LowPassPrototype& prototype) {
+    return (prototype.odd ? 1 : 0) + 2 * prototype.pairs.size();
+}
+
+// The band filter's order must stay within the limit.
 bool BandTransformable(const LowPassPrototype& prototype, const DesignResults& results) {
-    const size_t order = (prototype.odd ? 1 : 0) + 2 * prototype.pairs.size();
-    return Transformable(prototype, results) && order <= static_cast<size_t>(kMaxOrder) &&
+    return Transformable(prototype, results) &&
+           BandSectionCount(prototype) <= static_cast<size_t>(kMaxOrder) &&
            std::isfinite(results.bandwidth) && results.bandwidth >= 0;
 }
 
@@ -62,6 +71,7 @@ double SplitZeroPair(double x, double w) {
 
 void LowPassFromPrototype(const LowPassPrototype& prototype, DesignResults& results) {
     if (!Transformable(prototype, results)) return;
+    UseSections(results, prototype.pairs.size());
     const double w = results.omegaC;
     if (prototype.odd) {
         results.p0 = prototype.sigma * w;
@@ -86,6 +96,7 @@ void LowPassFromPrototype(const LowPassPrototype& prototype, DesignResults& resu
 
 void HighPassFromPrototype(const LowPassPrototype& prototype, DesignResults& results) {
     if (!Transformable(prototype, results)) return;
+    UseSections(results, prototype.pairs.size());
     const double w = results.omegaC;
     results.p1 = 1;
     if (prototype.odd) results.p0 = w / prototype.sigma;
@@ -108,6 +119,8 @@ void HighPassFromPrototype(const LowPassPrototype& prototype, DesignResults& res
 
 void BandPassFromPrototype(const LowPassPrototype& prototype, DesignResults& results) {
     if (!BandTransformable(prototype, results)) return;
+    UseSections(results, std::max(BandSectionCount(prototype),
+                                  static_cast<size_t>(std::max(results.resultOrder, 0))));
     const double w = results.omegaC;
     const double bw = results.bandwidth;
     size_t next = 0;
@@ -143,6 +156,8 @@ void BandPassFromPrototype(const LowPassPrototype& prototype, DesignResults& res
 
 void BandEliminateFromPrototype(const LowPassPrototype& prototype, DesignResults& results) {
     if (!BandTransformable(prototype, results)) return;
+    UseSections(results, std::max(BandSectionCount(prototype),
+                                  static_cast<size_t>(std::max(results.resultOrder, 0))));
     const double w = results.omegaC;
     const double bw = results.bandwidth;
     size_t next = 0;

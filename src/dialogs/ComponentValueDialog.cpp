@@ -226,11 +226,11 @@ void ComponentValueDialog::OnInitDialog() {
     }
 }
 
-void ComponentValueDialog::Mark(int element) {
-    if (mark_ != 0) return;
-    mark_ = element;
+void ComponentValueDialog::Mark(CandidateAction typed) {
+    if (mark_ != CandidateAction::None) return;
+    mark_ = typed;
     const ComponentDialogLayout& layout = LayoutOf(Id());
-    const EditableElement& other = element == 1 ? layout.b : layout.a;
+    const EditableElement& other = typed == CandidateAction::TypedA ? layout.b : layout.a;
     if (other.edit == 0) return;
     MutableControl(other.edit).readOnly = true;
     ControlState& combo = MutableControl(other.combo);
@@ -238,12 +238,14 @@ void ComponentValueDialog::Mark(int element) {
     combo.selection = -1;
 }
 
-void ComponentValueDialog::Close(int buttonAction) {
-    action = buttonAction == 6 || mark_ == 0 ? buttonAction : mark_;
+void ComponentValueDialog::Close(CandidateAction buttonAction) {
+    action = buttonAction == CandidateAction::ChangeSeries || mark_ == CandidateAction::None
+                 ? buttonAction
+                 : mark_;
     if (UpdateData(true)) {
         EndDialog(IDOK);
     } else {
-        action = 0;
+        action = CandidateAction::None;
     }
 }
 
@@ -251,29 +253,27 @@ void ComponentValueDialog::OnCommand(int controlId, Notification what) {
     const ComponentDialogLayout& layout = LayoutOf(Id());
     if (what != Notification::Clicked) {
         if (layout.a.edit != 0 && (controlId == layout.a.edit || controlId == layout.a.combo))
-            Mark(1);
+            Mark(CandidateAction::TypedA);
         if (layout.b.edit != 0 && (controlId == layout.b.edit || controlId == layout.b.combo))
-            Mark(2);
+            Mark(CandidateAction::TypedB);
         return;
     }
     switch (controlId) {
         case kCheckButton:
-            Close(3);
+        case kNextButton:
+            Close(CandidateAction::Next);
             return;
         case kRoundButton:
-            Close(5);
-            return;
-        case kNextButton:
-            Close(3);
+            Close(CandidateAction::Round);
             return;
         case IDOK:
-            Close(4);
+            Close(CandidateAction::Accept);
             return;
         case kSeriesButton: {
             ESeriesDialog change(request_.series);
             if (CurrentUi().RunModal(change) != IDOK) return;
             seriesCode = change.SeriesCode();
-            Close(6);
+            Close(CandidateAction::ChangeSeries);
             return;
         }
         default:
@@ -282,7 +282,7 @@ void ComponentValueDialog::OnCommand(int controlId, Notification what) {
 }
 
 void ComponentValueDialog::OnCancel() {
-    action = 0;
+    action = CandidateAction::None;
     EndDialog(IDCANCEL);
 }
 
@@ -290,8 +290,7 @@ CandidateAnswer DialogChooser::Choose(const ComponentDialogRequest& candidate) {
     ComponentValueDialog dialog(candidate);
     ui_.RunModal(dialog);
     CandidateAnswer answer;
-    if (dialog.action >= 1 && dialog.action <= 6)
-        answer.action = static_cast<CandidateAction>(dialog.action);
+    answer.action = dialog.action;
     if (answer.action == CandidateAction::TypedA || answer.action == CandidateAction::TypedB)
         ApplyEngUnit(ui_, answer.typed, dialog.TypedMantissa(), dialog.TypedUnit());
     answer.seriesCode = dialog.seriesCode;

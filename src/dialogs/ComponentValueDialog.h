@@ -1,9 +1,9 @@
 #pragma once
 // Dialogs 710 .. 742 (ComponentTitle): one candidate of one synthesis step. One or two
 // editable element values with unit combo boxes, the derived element values as text and the
-// candidate's deviation from the current E-series. The user answers with one action:
-//   1 element A changed, 2 element B changed, 3 next candidate, 4 accept,
-//   5 round the derived elements to the series, 6 change the E-series (0: closed otherwise).
+// candidate's deviation from the current E-series. The user answers with one action
+// (CandidateAction): a typed element, the next candidate, accept, round the derived elements
+// to the series or change the E-series (None: closed otherwise).
 
 #include <string>
 
@@ -19,16 +19,20 @@ class ComponentValueDialog : public Dialog {
 public:
     explicit ComponentValueDialog(const ComponentDialogRequest& request);
 
-    int action = 0;
+    CandidateAction action = CandidateAction::None;
     int seriesCode = 0;
     double mantissaA = 0;
     std::string unitA;
     double mantissaB = 0;
     std::string unitB;
 
-    // The mantissa and unit of the element that action 1 or 2 names.
-    double TypedMantissa() const { return action == 2 ? mantissaB : mantissaA; }
-    const std::string& TypedUnit() const { return action == 2 ? unitB : unitA; }
+    // The mantissa and unit of the element that action TypedA or TypedB names.
+    double TypedMantissa() const {
+        return action == CandidateAction::TypedB ? mantissaB : mantissaA;
+    }
+    const std::string& TypedUnit() const {
+        return action == CandidateAction::TypedB ? unitB : unitA;
+    }
     // The candidate the dialog shows, as the synthesis handed it over (deviation, series,
     // element values).
     const ComponentDialogRequest& Request() const { return request_; }
@@ -40,11 +44,11 @@ protected:
     void OnCancel() override;
 
 private:
-    void Mark(int element);
-    void Close(int buttonAction);
+    void Mark(CandidateAction typed);
+    void Close(CandidateAction buttonAction);
 
     ComponentDialogRequest request_;
-    int mark_ = 0;  // 1 element A, 2 element B, 0 none yet
+    CandidateAction mark_ = CandidateAction::None;  // TypedA or TypedB once typed into
 };
 
 // Asks the user in the component value dialog of each candidate; a typed value with an

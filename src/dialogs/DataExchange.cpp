@@ -162,13 +162,13 @@ void DataExchange::Radio(int firstId, int& index) {
     }
 }
 
-void DataExchange::Check(int controlId, int& value) {
+void DataExchange::Check(int controlId, bool& checked) {
     if (failed_) return;
     lastControl_ = controlId;
     if (save_) {
-        value = dialog_.Control(controlId).checked ? 1 : 0;
+        checked = dialog_.Control(controlId).checked;
     } else {
-        dialog_.MutableControl(controlId).checked = (value != 0);
+        dialog_.MutableControl(controlId).checked = checked;
     }
 }
 

@@ -29,8 +29,8 @@ public:
     void ComboText(int controlId, std::string& value);
     // Radio group starting at `firstId` <-> index of the checked button (-1 for none).
     void Radio(int firstId, int& index);
-    // Check box <-> 0 or 1.
-    void Check(int controlId, int& value);
+    // Check box <-> whether it is checked.
+    void Check(int controlId, bool& checked);
 
     // Range checks of the value just exchanged (saving only), ends included.
     void Range(double value, double minimum, double maximum);

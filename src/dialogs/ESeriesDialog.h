@@ -12,11 +12,11 @@ public:
 
     int currentSeries;
     int chosenSeries;
-    int makeDefault = 0;
+    bool makeDefault = false;
 
     // The series code the caller applies: the chosen number, plus 10 when it is also to
     // become the default.
-    int SeriesCode() const { return chosenSeries + (makeDefault != 0 ? 10 : 0); }
+    int SeriesCode() const { return chosenSeries + (makeDefault ? 10 : 0); }
 
 protected:
     void DoDataExchange(DataExchange& dx) override;

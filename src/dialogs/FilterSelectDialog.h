@@ -25,7 +25,7 @@ public:
     FilterSelectDialog();
 
     int approximationIndex = -1;
-    int byOrder = 0;
+    bool byOrder = false;
     int kindIndex = -1;
     int referenceIndex = 0;
 

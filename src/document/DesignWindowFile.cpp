@@ -26,7 +26,7 @@ std::string Number(double value) {
 void StoreEntries(const DesignSettings& s, DesignDocument& doc) {
     doc.kind = s.kind;
     doc.approximation = s.approximation;
-    doc.byOrder = s.byOrder ? 1 : 0;
+    doc.byOrder = s.byOrder;
     doc.referenceMode = s.referenceMode;
     doc.fp = s.fp.hz;
     doc.unitFp = s.fp.unit;
@@ -37,7 +37,7 @@ void StoreEntries(const DesignSettings& s, DesignDocument& doc) {
     doc.attp = s.attp;
     doc.atts = s.atts;
     doc.xs = s.xs;
-    doc.order = s.order;
+    doc.figures.order = s.order;
     doc.rippleMemory = s.rippleMemory;
     doc.besselNorm = s.besselNorm;
 }
@@ -74,11 +74,11 @@ std::optional<std::string> DesignFromEntries(DesignDocument& doc) {
     const std::optional<Approximation> approximation = ApproximationOf(doc.approximation);
     if (!kind || !approximation) return refusedEntries;
     const auto read =
-        DialogEntries(doc, DesignProcedureFor(*kind, *approximation, doc.byOrder != 0)).Read();
+        DialogEntries(doc, DesignProcedureFor(*kind, *approximation, doc.byOrder)).Read();
     if (const auto* refused = std::get_if<DialogEntries::Refused>(&read))
         return CannotDesign(refused->message);
     const DesignSpec& spec = std::get<DesignSpec>(read);
-    const DesignOutcome outcome = DesignFilter(spec, doc.Figures());
+    const DesignOutcome outcome = DesignFilter(spec, doc.figures);
     if (!outcome.Refused()) {
         doc.TakeOver(spec, EntriesKept::All, outcome.Designed().figures);
         return std::nullopt;
@@ -97,7 +97,7 @@ DesignSettings CaptureSettings(const DesignView& view) {
     DesignSettings s;
     s.kind = doc.kind;
     s.approximation = doc.approximation;
-    s.byOrder = doc.byOrder != 0;
+    s.byOrder = doc.byOrder;
     s.referenceMode = doc.referenceMode;
     s.fp = {doc.fp, doc.unitFp};
     s.fp1 = {doc.fp1, doc.unitFp1};
@@ -105,7 +105,7 @@ DesignSettings CaptureSettings(const DesignView& view) {
     s.attp = doc.attp;
     s.atts = doc.atts;
     s.xs = doc.xs;
-    s.order = doc.order;
+    s.order = doc.figures.order;
     s.rippleMemory = doc.rippleMemory;
     s.besselNorm = doc.besselNorm;
     // While a command's dialog is open the view shows nothing; a file keeps a mode that
@@ -114,7 +114,7 @@ DesignSettings CaptureSettings(const DesignView& view) {
     s.graphKind = view.graphKind == GraphKind::PoleZero ? kPoleZeroRadioId : kResponseGraphRadioId;
     s.pointsPerDecade = view.pointsPerDecade;
     s.font = view.viewFont;
-    s.digital = view.convertedToDigital != 0;
+    s.digital = view.convertedToDigital;
     s.samplingFrequency = view.samplingFrequency;
     s.circuits = view.circuitChoices;
     s.eSeries = view.eSeriesChoice;

@@ -44,7 +44,7 @@ bool FirstOrderShown(const DesignView& view, const ShownDesign& design) {
 std::string ReportHead(const DesignView& view, const ShownDesign& design, const char* title) {
     std::string text = title;
     WriteSummaryLines([&text](const std::string& line) { text += line; }, view, design, false);
-    const bool digital = view.convertedToDigital == 1;
+    const bool digital = view.convertedToDigital;
     if (FirstOrderShown(view, design)) {
         text += Text(TextId::ReportFirstOrderForm);
         text += digital ? "      P1 + P2 * zm\nH0 = --------------\n       1 + P0 * zm\n"
@@ -98,7 +98,7 @@ bool AppendReport(DesignView& view, Ui& ui, const std::string& text) {
 
 std::string CoefficientReportText(const DesignView& view, const ShownDesign& design) {
     std::string text = ReportHead(view, design, Text(TextId::CoefficientReportTitle));
-    const bool digital = view.convertedToDigital == 1;
+    const bool digital = view.convertedToDigital;
     if (FirstOrderShown(view, design)) {
         text += Text(TextId::ReportFirstOrderSection);
         if (digital) {
@@ -114,7 +114,7 @@ std::string CoefficientReportText(const DesignView& view, const ShownDesign& des
     text += Text(TextId::ReportSecondOrderSections);
     text += "   n       Pn_0       Pn_1       Pn_2";
     text += "       Pn_3       Pn_4\n";
-    for (int i = 0; i <= view.sectionLast; ++i) {
+    for (int i = 0; i <= LastSectionIndex(view); ++i) {
         const Section& s = view.sections[static_cast<std::size_t>(i)];
         text += Format("%4d %11s%12s%11s", i + 1, Eng(s.den1).c_str(), Eng(s.den0).c_str(),
                        Eng(s.num2).c_str());
@@ -147,7 +147,7 @@ std::string GainListText(const DesignView& view, const ShownDesign& design) {
         }
     }
     text += Text(TextId::ReportSecondOrderSections);
-    for (int j = 0; j <= view.sectionLast; ++j) {
+    for (int j = 0; j <= LastSectionIndex(view); ++j) {
         const Section& s = view.sections[static_cast<std::size_t>(j)];
         const SectionFigures f = SecondOrderSectionFigures(s);
         text += "                  Pn_0       Pn_1       Pn_2";

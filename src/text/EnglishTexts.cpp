@@ -199,6 +199,9 @@ constexpr TextEntry kEnglishTexts[] = {
     {TextId::JournalIntegratorNotchR2C2, "%2d  R2_%-d = %-9s  C2_%-d = %-9s   error = %.2lf %%\n"},
     {TextId::JournalIntegratorNotchR3R5, "%2d  R3_%-d = %-9s  R5_%-d = %-9s   error = %.2lf %%\n"},
     {TextId::JournalIntegratorNotchR4R6, "%2d  R4_%-d = %-9s  R6_%-d = %-9s   error = %.2lf %%\n"},
+    {TextId::JournalInitialValueRange, "[%s-%d-%d]"},
+    {TextId::HelpSectionsTableHeader, "| Section | Numerator | Denominator | Fc [Hz] | Q |"},
+    {TextId::HelpFigure, "![Figure %d](figure:%d)\n\nFigure %d  %s"},
     // Dialogs (dialogs)
     {TextId::ButtonCancel, "Cancel"},
     {TextId::UnitSymbolsComponent,

@@ -197,6 +197,9 @@ constexpr TextEntry kJapaneseTexts[] = {
     {TextId::JournalIntegratorNotchR2C2, "%2d  R2_%-d = %-9s  C2_%-d = %-9s   誤差 = %.2lf %%\n"},
     {TextId::JournalIntegratorNotchR3R5, "%2d  R3_%-d = %-9s  R5_%-d = %-9s   誤差 = %.2lf %%\n"},
     {TextId::JournalIntegratorNotchR4R6, "%2d  R4_%-d = %-9s  R6_%-d = %-9s   誤差 = %.2lf %%\n"},
+    {TextId::JournalInitialValueRange, "「%s-%d-%d」"},
+    {TextId::HelpSectionsTableHeader, "| 段 | 分子 | 分母 | Fc [Hz] | Q |"},
+    {TextId::HelpFigure, "![図%d](figure:%d)\n\n図%d　%s"},
     // Dialogs (dialogs)
     {TextId::ButtonCancel, "ｷｬﾝｾﾙ"},
     {TextId::UnitSymbolsComponent,

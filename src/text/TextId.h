@@ -144,6 +144,9 @@ enum class TextId {
     JournalIntegratorNotchR2C2,
     JournalIntegratorNotchR3R5,
     JournalIntegratorNotchR4R6,
+    JournalInitialValueRange,
+    HelpSectionsTableHeader,
+    HelpFigure,
     // Dialogs (dialogs)
     ButtonCancel,
     UnitSymbolsComponent,

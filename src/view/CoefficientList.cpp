@@ -10,7 +10,7 @@
 namespace vorna {
 
 std::vector<std::string> CoefficientListLines(const DesignView& view, const ShownDesign& design) {
-    const bool digital = view.convertedToDigital == 1;
+    const bool digital = view.convertedToDigital;
     const bool firstOrder = HasFirstOrderTerm(view, design.kind);
     std::vector<std::string> lines;
     auto add = [&](std::initializer_list<const char*> texts) {

@@ -23,7 +23,7 @@ Complex QuadraticRoot(double b, double c, bool plus) {
 }
 
 bool IsDigital(const DesignView& view) {
-    return view.convertedToDigital == 1;
+    return view.convertedToDigital;
 }
 
 double TruncatedMagnitude(double value) {

@@ -194,7 +194,7 @@ void DrawPhaseCurve(DesignView& view, const ShownDesign& design, Canvas& canvas,
 void DrawResponseGraph(DesignView& view, const ShownDesign& design, Canvas& canvas) {
     DrawSummaryHeader(view, design, canvas);
     const ResponseDomain domain =
-        view.convertedToDigital == 1 ? ResponseDomain::Digital : ResponseDomain::Analog;
+        view.convertedToDigital ? ResponseDomain::Digital : ResponseDomain::Analog;
     if (domain == ResponseDomain::Digital) {
         const double lowest = view.graphFreqMin;
         view.ComputeGraphRanges(design.attsAchieved, design.fp, view.samplingFrequency / 2);

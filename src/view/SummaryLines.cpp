@@ -52,7 +52,7 @@ std::string ApproximationName(const ShownDesign& design) {
 
 std::vector<std::string> SummaryHeaderLines(const DesignView& view, const ShownDesign& design) {
     std::vector<std::string> lines;
-    if (view.convertedToDigital == 1) {
+    if (view.convertedToDigital) {
         lines.push_back(DigitalTitle(view, design));
     } else {
         lines.push_back(Format(Text(TextId::SummaryAnalogHeader), KindLabel(view, design).c_str(),
@@ -73,7 +73,7 @@ int DrawSummaryHeader(const DesignView& view, const ShownDesign& design, Canvas&
 
 SchematicSummary WriteSummaryLines(const LineSink& write, const DesignView& view,
                                    const ShownDesign& design, bool withReference) {
-    if (view.convertedToDigital == 1) {
+    if (view.convertedToDigital) {
         write(DigitalTitle(view, design) + "Hz\n");
     } else if (withReference) {
         write(Format(Text(TextId::SummaryAnalogTitleWithReference), KindLabel(view, design).c_str(),

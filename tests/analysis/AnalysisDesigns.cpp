@@ -19,7 +19,7 @@ std::vector<CascadeCase> CascadeCases(const std::vector<int>& orders, bool digit
                 if (c.cascade.first) BilinearFirstOrder(r, kTestSamplingPeriod);
                 for (int i = 0; i <= r.sectionLast; ++i)
                     BilinearSecondOrder(r, i, kTestSamplingPeriod);
-                r.convertedToDigital = 1;
+                r.convertedToDigital = true;
                 c.name += " digital";
                 c.cascade = analysis::CascadeOf(r, kind, kTestSamplingPeriod);
                 cases.push_back(c);

@@ -64,7 +64,7 @@ TEST(AnalysisScipyComparison, GroupDelayAndTimeResponsesMatchIndependentEvaluati
         GTEST_SKIP() << "python3 lacks scipy (python3-scipy): the comparison cannot run";
     std::vector<std::string> cases;
     for (const CascadeCase& c : CascadeCases({2, 3, 5, 8, 13, 20, 31, 44, 57, 58}, true))
-        cases.push_back(CaseJson(c, c.design.doc.order <= 20));
+        cases.push_back(CaseJson(c, c.design.doc.figures.order <= 20));
     const PythonCheck check =
         RunPythonCheck(VORNA_SOURCE_DIR "/tests/analysis/compare_analysis_with_scipy.py", cases);
     EXPECT_EQ(check.status, 0) << check.output;

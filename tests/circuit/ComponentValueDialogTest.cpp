@@ -37,7 +37,7 @@ TEST(ComponentValueDialog, OpeningShowsLabelsValuesAndDeviation) {
         .ExpectText(914, "n")
         .Ok();
     ui.RunModal(dialog);
-    EXPECT_EQ(dialog.action, 4);
+    EXPECT_EQ(dialog.action, CandidateAction::Accept);
     ui.VerifyDone();
 }
 
@@ -82,17 +82,19 @@ TEST(ComponentValueDialog, ButtonsGiveActions) {
     struct Case {
         const char* what;
         std::function<void(testing::DialogScript&)> play;
-        int action;
+        CandidateAction action;
     };
     const Case cases[] = {
-        {"check without change", [](auto& s) { s.Click(901); }, 3},
-        {"round", [](auto& s) { s.Click(902); }, 5},
-        {"next", [](auto& s) { s.Click(903); }, 3},
-        {"accept", [](auto& s) { s.Ok(); }, 4},
-        {"escape", [](auto& s) { s.Escape(); }, 0},
-        {"typed A then next", [](auto& s) { s.Type(910, "5.6").Click(903); }, 1},
-        {"unit of B then accept", [](auto& s) { s.Pick(914, "u").Ok(); }, 2},
-        {"typed A then round", [](auto& s) { s.Type(910, "5.6").Click(902); }, 1},
+        {"check without change", [](auto& s) { s.Click(901); }, CandidateAction::Next},
+        {"round", [](auto& s) { s.Click(902); }, CandidateAction::Round},
+        {"next", [](auto& s) { s.Click(903); }, CandidateAction::Next},
+        {"accept", [](auto& s) { s.Ok(); }, CandidateAction::Accept},
+        {"escape", [](auto& s) { s.Escape(); }, CandidateAction::None},
+        {"typed A then next", [](auto& s) { s.Type(910, "5.6").Click(903); },
+         CandidateAction::TypedA},
+        {"unit of B then accept", [](auto& s) { s.Pick(914, "u").Ok(); }, CandidateAction::TypedB},
+        {"typed A then round", [](auto& s) { s.Type(910, "5.6").Click(902); },
+         CandidateAction::TypedA},
     };
     for (const Case& c : cases) {
         ScriptedUi ui;
@@ -118,7 +120,7 @@ TEST(ComponentValueDialog, MarkingLocksTheOtherElement) {
         .Pick(914, "p")
         .Click(901);
     ui.RunModal(dialog);
-    EXPECT_EQ(dialog.action, 2);
+    EXPECT_EQ(dialog.action, CandidateAction::TypedB);
     EXPECT_EQ(dialog.TypedMantissa(), 33);
     EXPECT_EQ(dialog.TypedUnit(), "p");
     ui.VerifyDone();
@@ -131,7 +133,7 @@ TEST(ComponentValueDialog, SeriesChangeAndCancel) {
     ui.ExpectDialog(950).Click(963).Cancel();
     ui.ExpectDialog(950).Click(963).Click(953).Ok();
     ui.RunModal(dialog);
-    EXPECT_EQ(dialog.action, 6);
+    EXPECT_EQ(dialog.action, CandidateAction::ChangeSeries);
     EXPECT_EQ(dialog.seriesCode, 14);
     ui.VerifyDone();
 }
@@ -142,7 +144,7 @@ TEST(ComponentValueDialog, MantissaMustBeANumber) {
     ui.ExpectDialog(720).Type(910, "abc").Ok().ExpectFocus(910).Type(910, "3.3").Ok();
     ui.ExpectMessage(TextId::EnterNumber);
     ui.RunModal(dialog);
-    EXPECT_EQ(dialog.action, 1);
+    EXPECT_EQ(dialog.action, CandidateAction::TypedA);
     EXPECT_EQ(dialog.mantissaA, 3.3);
     EXPECT_EQ(dialog.unitA, "K");
     ui.VerifyDone();

@@ -37,6 +37,7 @@ void SynthesisRun::Butterworth(int kind, int order, double fc) {
     view.resultOddOrder = order % 2;
     view.sectionLast = order / 2 - 1;
     const bool lowPass = kind == kLowPass;
+    view.sections.assign(static_cast<std::size_t>(order / 2), Section{});
     view.p0 = wc;
     view.p1 = lowPass ? 0 : 1;
     view.p2 = lowPass ? wc : 0;
@@ -52,8 +53,7 @@ void SynthesisRun::BandSections(int kind, std::initializer_list<Section> section
     doc.kind = kind;
     view.resultOddOrder = oddOrder;
     view.sectionLast = static_cast<int>(sections.size()) - 1;
-    std::size_t i = 0;
-    for (const Section& s : sections) view.sections[i++] = s;
+    view.sections = sections;
 }
 
 void SynthesisRun::Run(int circuit) {

@@ -181,29 +181,30 @@ TEST(Synthesis, InitialTableValueByBandAndQClass) {
         double hz;  // the lookup's own 2π: omega = hz * 6.283184
         double q;
         double value;
-        const char* label;
+        int band, qClass;
     };
     const Case cases[] = {
         // Interpolated towards the next band, within the two table values.
-        {&kTableLP3, 2000, 5, 1.12e-7 * u2, "「LP3-0-0」"},
-        {&kTableLP4, 20000, 2, 5.5e-8 * u2, "「LP4-1-1」"},
+        {&kTableLP3, 2000, 5, 1.12e-7 * u2, 0, 0},
+        {&kTableLP4, 20000, 2, 5.5e-8 * u2, 1, 1},
         // Below 1 kHz the frequency is brought up and the value scaled by the same decades.
-        {&kTableLP3, 200, 5, 10 * 1.12e-7 * u2, "「LP3-0-0」"},
+        {&kTableLP3, 200, 5, 10 * 1.12e-7 * u2, 0, 0},
         // Interpolation limited to the range of the two table values (5 in its band).
-        {&kTableLP1, 500, 0.707, 10 * 1e-10, "「LP1-0-2」"},
-        {&kTableHP4, 5e5, 2, 2e-10, "「HP4-2-1」"},
-        {&kTableHP4, 2e5, 1.5, 2.75e-10 * (1 - u2), "「HP4-2-2」"},
+        {&kTableLP1, 500, 0.707, 10 * 1e-10, 0, 2},
+        {&kTableHP4, 5e5, 2, 2e-10, 2, 1},
+        {&kTableHP4, 2e5, 1.5, 2.75e-10 * (1 - u2), 2, 2},
         // Equal neighbours: no interpolation.
-        {&kTableLP2, 20000, 4, 1e-9, "「LP2-1-0」"},
+        {&kTableLP2, 20000, 4, 1e-9, 1, 0},
         // Band 3 has no next band; above 3.5 MHz the value is a tenth.
-        {&kTableHP1, 2e6, 4, 3e-11, "「HP1-3-0」"},
-        {&kTableHP1, 5e6, 4, 3e-12, "「HP1-3-0」"},
+        {&kTableHP1, 2e6, 4, 3e-11, 3, 0},
+        {&kTableHP1, 5e6, 4, 3e-12, 3, 0},
     };
     for (const Case& c : cases) {
-        std::string label;
-        const double v = InitialTableValue(*c.table, c.hz * 6.283184, c.q, label);
-        EXPECT_NEAR(v / c.value, 1, 1e-9) << c.table->name << " " << c.hz;
-        EXPECT_EQ(label, c.label) << c.table->name << " " << c.hz;
+        const InitialValue found = InitialTableValue(*c.table, c.hz * 6.283184, c.q);
+        EXPECT_NEAR(found.value / c.value, 1, 1e-9) << c.table->name << " " << c.hz;
+        EXPECT_STREQ(found.range.table, c.table->name);
+        EXPECT_EQ(found.range.band, c.band) << c.table->name << " " << c.hz;
+        EXPECT_EQ(found.range.qClass, c.qClass) << c.table->name << " " << c.hz;
     }
 }
 

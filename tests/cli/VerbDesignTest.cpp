@@ -41,8 +41,8 @@ TEST(CliDesign, ButterworthLowPassPrintsOrder18WithNineSections) {
     ui.ExpectDialog(100).Ok();
     ui.ExpectDialog(500).Type(520, "1").Pick(521, "KHz").Type(523, "1.5").Type(524, "60").Ok();
     view.OnFilterSelect(ui);
-    EXPECT_EQ(json["fc"].get<double>(), doc.fc);
-    EXPECT_EQ(json["attsAchieved"].get<double>(), doc.attsAchieved);
+    EXPECT_EQ(json["fc"].get<double>(), doc.figures.fc);
+    EXPECT_EQ(json["attsAchieved"].get<double>(), doc.figures.attsAchieved);
     EXPECT_EQ(json["results"]["omegaC"].get<double>(), view.omegaC);
     for (int i = 0; i <= 8; ++i) {
         const auto coefficients = InFileOrder(view.sections[i]);

@@ -47,8 +47,8 @@ DesignDocument MakeDocument(const DesignCase& d) {
     DesignDocument doc;
     doc.kind = d.kind;
     doc.approximation = d.approximation;
-    doc.byOrder = 1;
-    doc.order = d.order;
+    doc.byOrder = true;
+    doc.figures.order = d.order;
     doc.xs = d.xs;
     const bool threeDecibels =
         ApproximationRowOf(static_cast<Approximation>(d.approximation)).passband ==
@@ -58,7 +58,7 @@ DesignDocument MakeDocument(const DesignCase& d) {
     doc.fp = d.fp;
     doc.fp1 = d.fp1;
     doc.fp2 = d.fp2;
-    const DesignOutcome outcome = DesignFilter(doc.Spec(), doc.Figures());
+    const DesignOutcome outcome = DesignFilter(doc.Spec(), doc.figures);
     if (outcome.Refused()) throw std::invalid_argument("refused design: " + Describe(d));
     doc.TakeOver(doc.Spec(), EntriesKept::All, outcome.Designed().figures);
     return doc;

@@ -20,14 +20,14 @@ TEST(EllipticCore, FifthOrderFromTheMonicPolynomialMeetsItsSpecification) {
     // Factorised on the polynomial that was not made monic, this design had 0.43 dB of
     // pass-band ripple and 28.8 dB of stop band.
     const Design d = MakeDesign({kLowPass, kElliptic, 5, 0.01, 1.5, 1000});
-    EXPECT_NEAR(d.doc.attsAchieved, 33.4, 0.05);
+    EXPECT_NEAR(d.doc.figures.attsAchieved, 33.4, 0.05);
     double low = 0;
     for (int i = 0; i <= 200; ++i) low = std::min(low, GainDb(d, 1000.0 * i / 200));
     EXPECT_NEAR(low, -0.01, 1e-6);
     double stopHigh = -1e300;
     for (int i = 0; i <= 200; ++i)
         stopHigh = std::max(stopHigh, GainDb(d, 1500.0 * (1 + i / 20.0)));
-    EXPECT_NEAR(stopHigh, -d.doc.attsAchieved, 1e-6);
+    EXPECT_NEAR(stopHigh, -d.doc.figures.attsAchieved, 1e-6);
     EXPECT_TRUE(EllipticPrototype(Elliptic(5, 0.01, 1.5)).polesFromFactorisation);
 }
 
@@ -68,7 +68,7 @@ TEST(EllipticCore, DocumentKeepsItsStopBandRatioAfterBandDesigns) {
     for (int kind : {kBandPass, kBandEliminate}) {
         const Design d = MakeDesign({kind, kElliptic, 6, 0.5, 1.3, 0, 1000, 3000});
         EXPECT_EQ(d.doc.xs, 1.3);
-        EXPECT_GT(d.doc.xsAlt, 1.3);
+        EXPECT_GT(d.doc.figures.xsAlt, 1.3);
     }
 }
 

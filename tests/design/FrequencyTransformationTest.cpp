@@ -65,8 +65,9 @@ TEST(FrequencyTransformation, ZeroPairSplitMultipliesToTheTransformedZero) {
 // The low-pass design with the same prototype as a band design, at 1 rad/s.
 Design PrototypeOf(const Design& band, const DesignCase& bandCase) {
     const DesignDocument& doc = band.doc;
-    const double ratio = doc.kind == kBandPass ? (doc.fs2 - doc.fs1) / (doc.fp2 - doc.fp1)
-                                               : (doc.fp2 - doc.fp1) / (doc.fs2 - doc.fs1);
+    const double ratio = doc.kind == kBandPass
+                             ? (doc.figures.fs2 - doc.figures.fs1) / (doc.fp2 - doc.fp1)
+                             : (doc.fp2 - doc.fp1) / (doc.figures.fs2 - doc.figures.fs1);
     DesignCase lp = bandCase;
     lp.kind = kLowPass;
     lp.xs = ratio;

@@ -22,8 +22,8 @@ std::string Number(double x) {
 // inverse Chebyshev approximation, which is normalised there.
 std::vector<double> ScipyEdges(const DesignDocument& doc) {
     const bool stop = doc.approximation == kInverseChebyshev;
-    if (doc.kind == kLowPass || doc.kind == kHighPass) return {kTwoPi * doc.fc};
-    if (stop) return {kTwoPi * doc.fs1, kTwoPi * doc.fs2};
+    if (doc.kind == kLowPass || doc.kind == kHighPass) return {kTwoPi * doc.figures.fc};
+    if (stop) return {kTwoPi * doc.figures.fs1, kTwoPi * doc.figures.fs2};
     return {kTwoPi * doc.fp1, kTwoPi * doc.fp2};
 }
 
@@ -36,7 +36,7 @@ std::string DesignJson(const DesignCase& design) {
          << ApproximationLabel(design.approximation) << "\", \"norm\": \""
          << BesselNormName(design.besselNorm) << "\", \"order\": " << design.order
          << ", \"attp\": " << Number(d.doc.attp)
-         << ", \"attsAchieved\": " << Number(d.doc.attsAchieved) << ", \"edges\": [";
+         << ", \"attsAchieved\": " << Number(d.doc.figures.attsAchieved) << ", \"edges\": [";
     const std::vector<double> edges = ScipyEdges(d.doc);
     for (size_t i = 0; i < edges.size(); ++i) json << (i ? ", " : "") << Number(edges[i]);
     const bool ownPrototype = design.approximation == kBessel || design.approximation == kLegendre;

@@ -39,7 +39,7 @@ class SampleDialog : public Dialog {
 public:
     SampleDialog() : Dialog(SampleResource()) {}
     int choice = 1;
-    int ticked = 0;
+    bool ticked = false;
     double number = 2.5;
     int count = 7;
     std::string unit = "khz";
@@ -78,7 +78,7 @@ TEST(DialogModel, OkSavesEveryField) {
     ui.ExpectDialog(9001).Click(11).Click(13).Type(14, " 1e3 ").Type(15, "58").Pick(16, "Meg").Ok();
     EXPECT_EQ(dialog.DoModal(ui), IDOK);
     EXPECT_EQ(dialog.choice, 0);
-    EXPECT_EQ(dialog.ticked, 1);
+    EXPECT_TRUE(dialog.ticked);
     EXPECT_DOUBLE_EQ(dialog.number, 1000.0);
     EXPECT_EQ(dialog.count, 58);
     EXPECT_EQ(dialog.unit, "Meg");

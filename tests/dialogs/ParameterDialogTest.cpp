@@ -405,7 +405,7 @@ TEST(FilterSelect, OpensWithTheSelectionAndReturnsTheChoice) {
     EXPECT_EQ(dialog.DoModal(ui), IDOK);
     EXPECT_EQ(dialog.kindIndex, 3);
     EXPECT_EQ(dialog.approximationIndex, 2);
-    EXPECT_EQ(dialog.byOrder, 1);
+    EXPECT_TRUE(dialog.byOrder);
     EXPECT_EQ(dialog.referenceIndex, 1);
 }
 

@@ -49,8 +49,8 @@ TEST(DesignFile, SavedWindowOpensAsTheSameWindow) {
     Window opened;
     ASSERT_EQ(OpenDesignFile(folder / "a.vorna", opened.view), std::nullopt);
     EXPECT_EQ(CaptureSettings(opened.view), CaptureSettings(saved.view));
-    EXPECT_EQ(opened.view.convertedToDigital, 1);
-    EXPECT_EQ(opened.doc.order, saved.doc.order);
+    EXPECT_TRUE(opened.view.convertedToDigital);
+    EXPECT_EQ(opened.doc.figures.order, saved.doc.figures.order);
     for (int i = 0; i <= saved.view.sectionLast; ++i)
         EXPECT_EQ(opened.view.sections[i], saved.view.sections[i]) << "section " << i;
     // Saving the opened window writes the same bytes.
@@ -142,7 +142,7 @@ TEST(DesignFile, DesignsTheDialogsRefuseOpenNothing) {
                   std::string::npos);
         EXPECT_NE(message->find(c.problem), std::string::npos) << *message;
         EXPECT_EQ(CaptureSettings(window.view), before);
-        EXPECT_EQ(window.view.noDesignYet, 1);
+        EXPECT_TRUE(window.view.noDesignYet);
     }
 }
 

@@ -54,7 +54,7 @@ protected:
     void SetUp() override {
         frame.show();
         document = frame.NewDocument();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return document->View().noDesignYet == 0; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !document->View().noDesignYet; }));
         frame.Action(kCommandAnalysis)->trigger();
         analysis = document->findChild<AnalysisWindow*>();
         ASSERT_NE(analysis, nullptr);

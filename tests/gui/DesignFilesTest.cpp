@@ -71,7 +71,7 @@ TEST_F(DesignFiles, CommandLineOpensTheDesignAndABadFileOpensNothing) {
     MainWindow& frame = app.MainFrame();
     ASSERT_EQ(frame.Documents().size(), 1);
     EXPECT_EQ(frame.ActiveDocument()->Document().kind, kBandPass);
-    EXPECT_EQ(frame.ActiveDocument()->View().noDesignYet, 0);
+    EXPECT_FALSE(frame.ActiveDocument()->View().noDesignYet);
     EXPECT_EQ(frame.windowTitle(), kTitle + QStringLiteral(" - a.vorna"));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
     testing::SaveScreenshot(&frame, QStringLiteral("opened-design"));

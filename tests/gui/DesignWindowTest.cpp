@@ -45,7 +45,7 @@ protected:
         frame.show();
         document = frame.NewDocument();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return document->View().noDesignYet == 0; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !document->View().noDesignYet; }));
     }
 
     // Runs a command of the menu bar while `script` works in its windows, then lets the
@@ -99,8 +99,8 @@ TEST_F(DesignWindow, FilterSelectionRunsThroughTheRenderedDialogs) {
     });
     const DesignDocument& doc = document->Document();
     EXPECT_EQ(doc.kind, kHighPass);
-    EXPECT_EQ(doc.order, 8);
-    EXPECT_DOUBLE_EQ(doc.fc, 2000.0);
+    EXPECT_EQ(doc.figures.order, 8);
+    EXPECT_DOUBLE_EQ(doc.figures.fc, 2000.0);
     EXPECT_EQ(document->View().resultOrder, 8);
     EXPECT_EQ(document->View().displayMode, DisplayMode::Graph);
 

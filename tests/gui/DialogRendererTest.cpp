@@ -75,7 +75,7 @@ public:
     SampleDialog() : Dialog(SampleResource()) {}
     int count = 3;
     int mode = 0;
-    int locked = 0;
+    bool locked = false;
     std::string unit = "Hz";
     int nestedResult = 0;
 
@@ -179,7 +179,7 @@ TEST_F(DialogRenderer, ShowsTheModelAfterEveryUserAction) {
     EXPECT_EQ(dialog.count, 7);
     EXPECT_EQ(dialog.unit, "KHz");
     EXPECT_EQ(dialog.mode, 0);
-    EXPECT_EQ(dialog.locked, 1);
+    EXPECT_TRUE(dialog.locked);
 }
 
 TEST_F(DialogRenderer, RefusedEntryKeepsTheDialogOpenWithTheFrameworkMessage) {

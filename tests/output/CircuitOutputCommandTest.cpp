@@ -122,7 +122,7 @@ TEST_F(CircuitOutputRun, FullSuccessWritesJournalAndSchematic) {
     EXPECT_TRUE(journal.starts_with(Utf8ToShiftJis(kBanner + std::string("回路図ファイル名 ") +
                                                    current / "out.asc" + "  作成日時 ")));
     EXPECT_TRUE(journal.ends_with("\nfake section 1\n"));
-    EXPECT_EQ(view.approximatedByCircuit, 1);
+    EXPECT_TRUE(view.approximatedByCircuit);
     EXPECT_EQ(out.elementValues.size(), 3u);
     EXPECT_EQ(ui.filesWritten,
               (std::vector<std::string>{current / "journal.txt", current / "out.asc"}));
@@ -159,7 +159,7 @@ TEST_F(CircuitOutputRun, FailedSynthesisWritesNoSchematicAndNoFinalMessage) {
         EXPECT_FALSE(out.synthesisFailed);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(current.Path()), {}), 2)
             << "no temporary file stays beside the schematic";
-        view.approximatedByCircuit = 0;
+        view.approximatedByCircuit = false;
     }
 }
 
@@ -179,7 +179,7 @@ TEST_F(CircuitOutputRun, MissingReferenceWithCancelWritesNothing) {
     ui.ExpectMessage(kNoReference, IDCANCEL);
     Run();
     EXPECT_FALSE(FileExists(current / "journal.txt"));
-    EXPECT_EQ(view.approximatedByCircuit, 0);
+    EXPECT_FALSE(view.approximatedByCircuit);
 }
 
 TEST_F(CircuitOutputRun, SaveAsCancelGivesJournalOnlyUnderTheCircuitName) {
@@ -201,7 +201,7 @@ TEST_F(CircuitOutputRun, JournalOnlyCancelWritesNothingAtAll) {
     Run();
     EXPECT_EQ(Journal(), "");  // opened (and so created) before the question, never written
     EXPECT_EQ(out.outputMode, OutputMode::Stop);
-    EXPECT_EQ(view.approximatedByCircuit, 0);
+    EXPECT_FALSE(view.approximatedByCircuit);
 }
 
 TEST_F(CircuitOutputRun, UnopenableJournalEndsTheRunLeavingTheChosenFileAsItWas) {
@@ -215,13 +215,13 @@ TEST_F(CircuitOutputRun, UnopenableJournalEndsTheRunLeavingTheChosenFileAsItWas)
 }
 
 TEST_F(CircuitOutputRun, EarlierResultsAreConfirmedFirst) {
-    view.approximatedByCircuit = 1;
+    view.approximatedByCircuit = true;
     ui.ExpectMessage(TextId::AskContinueAlreadyApproximated, IDCANCEL);
     Run();
-    view.convertedToDigital = 1;
+    view.convertedToDigital = true;
     ui.ExpectMessage(TextId::AskRecomputeDigitalAsAnalog, IDCANCEL);
     Run();
-    EXPECT_EQ(view.convertedToDigital, 1);
+    EXPECT_TRUE(view.convertedToDigital);
     EXPECT_FALSE(FileExists(current / "journal.txt"));
 }
 
@@ -233,7 +233,7 @@ TEST_F(CircuitOutputRun, TwoRunsAppendTwoRecords) {
         CircuitOutput fresh;
         fresh.synthesis = FakeSynthesis;
         WriteCircuitFiles(fresh, doc, view, ui);
-        view.approximatedByCircuit = 0;
+        view.approximatedByCircuit = false;
     }
     const std::string journal = Journal();
     const std::string banner = Utf8ToShiftJis(kBanner);

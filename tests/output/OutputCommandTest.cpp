@@ -81,7 +81,7 @@ TEST(OutputCommand, CircuitOutputOfTheDefaultDesign) {
               std::string::npos);
     EXPECT_NE(ReadFile(current / "journal.txt").find(Utf8ToShiftJis(" 9 (LP1)")),
               std::string::npos);
-    EXPECT_EQ(view.approximatedByCircuit, 1);
+    EXPECT_TRUE(view.approximatedByCircuit);
     EXPECT_NE(view.sections, before);  // the realised circuit's coefficients
     EXPECT_EQ(view.displayMode, DisplayMode::Graph);
     EXPECT_EQ(view.eSeriesChoice, 3);

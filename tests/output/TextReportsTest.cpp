@@ -25,6 +25,7 @@ void ButterworthLowPass(DesignView& view, int order) {
     view.resultOrder = order;
     view.resultOddOrder = order % 2;
     view.sectionLast = order / 2 - 1;
+    view.sections.assign(static_cast<std::size_t>(order / 2), Section{});
     if (view.resultOddOrder == 1) {
         view.p0 = kOmega;
         view.p1 = 0;
@@ -48,7 +49,7 @@ const std::vector<Design> kDesigns{
     {"lp_even", [](DesignDocument&, DesignView& view) { ButterworthLowPass(view, 4); }},
     {"lp_odd",
      [](DesignDocument& doc, DesignView& view) {
-         doc.order = 3;
+         doc.figures.order = 3;
          ButterworthLowPass(view, 3);
      }},
     {"bp",
@@ -59,15 +60,14 @@ const std::vector<Design> kDesigns{
          view.resultOddOrder = 1;  // odd prototype order: still no first-order block
          view.p0 = 1000;
          view.sectionLast = 2;
-         view.sections[0] = {1200, 1.2e8, 0, 1200, 0};
-         view.sections[1] = {800, 1.7e8, 0, 800, 0};
-         view.sections[2] = {1500, 2.5e8, 0, 1500, 0};
+         view.sections = {
+             {1200, 1.2e8, 0, 1200, 0}, {800, 1.7e8, 0, 800, 0}, {1500, 2.5e8, 0, 1500, 0}};
      }},
     {"digital",
      [](DesignDocument& doc, DesignView& view) {
-         doc.order = 3;
+         doc.figures.order = 3;
          ButterworthLowPass(view, 3);
-         view.convertedToDigital = 1;
+         view.convertedToDigital = true;
          view.samplingFrequency = 48000;
          view.p0 = -0.8775;
          view.p1 = 0.06125;

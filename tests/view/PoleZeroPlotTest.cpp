@@ -136,7 +136,7 @@ TEST(PoleZeroPlot, WideRangesGetLinesEveryFifthUnit) {
 TEST(PoleZeroPlot, DigitalDesignUsesTheZPlaneAndFirstOrderMarksComeFirst) {
     ViewWithDesign w;
     SetButterworthLowPass(w.view, 3, 1000);
-    w.view.convertedToDigital = 1;
+    w.view.convertedToDigital = true;
     w.view.p0 = -0.9;  // pole at 0.9
     w.view.p1 = 0.05;
     w.view.p2 = 0.05;  // zero at -1

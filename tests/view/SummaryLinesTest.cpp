@@ -44,7 +44,7 @@ TEST(SummaryLines, DefaultDesignHeaderOnScreenAndInFiles) {
 TEST(SummaryLines, DigitalDesignNamesTheSampleRate) {
     ViewWithDesign w;
     SetButterworthLowPass(w.view, 5, 1000);
-    w.view.convertedToDigital = 1;
+    w.view.convertedToDigital = true;
     w.view.samplingFrequency = 48000;
     EXPECT_EQ(SummaryHeaderLines(w.view, ShownDesignOf(w.doc))[0],
               "ﾃﾞｼﾞﾀﾙ Low Pass Butterworth  次数=5  ｻﾝﾌﾟﾙﾚｰﾄ =  48.0000K");
@@ -57,7 +57,7 @@ TEST(SummaryLines, BandDesignsShowBothEdges) {
     SetButterworthLowPass(w.view, 6, 1000);
     w.doc.kind = kBandEliminate;
     w.doc.approximation = kElliptic;
-    w.doc.attsAchieved = 61.234;
+    w.doc.figures.attsAchieved = 61.234;
     SchematicSummary summary;
     const auto lines = WrittenLines(w.view, false, &summary);
     EXPECT_EQ(lines,

@@ -5,10 +5,10 @@
 namespace vorna::testing {
 
 void SetButterworthLowPass(DesignView& view, int order, double fc) {
-    view.sections.fill(Section{});
+    view.sections.assign(static_cast<std::size_t>(order / 2), Section{});
     view.p0 = view.p1 = view.p2 = 0;
-    view.convertedToDigital = 0;
-    view.approximatedByCircuit = 0;
+    view.convertedToDigital = false;
+    view.approximatedByCircuit = false;
     view.resultOrder = order;
     view.resultOddOrder = order % 2;
     view.sectionLast = order / 2 - 1;
@@ -27,7 +27,7 @@ void SetButterworthLowPass(DesignView& view, int order, double fc) {
     view.graphFreqMin = 100;
     view.graphFreqMax = 5000;
     view.graphAttMax = 80;
-    view.noDesignYet = 0;
+    view.noDesignYet = false;
 }
 
 void SetNotchLowPass(DesignView& view, double fc, double zeroRatio) {

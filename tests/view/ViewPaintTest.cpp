@@ -17,7 +17,7 @@ TEST(ViewPaint, NewViewPaintsTheDefaultDesignsResponse) {
     DesignView view(doc);
     RecordingCanvas canvas;
     view.OnDraw(canvas);
-    EXPECT_EQ(view.noDesignYet, 0);
+    EXPECT_FALSE(view.noDesignYet);
     ASSERT_GE(canvas.texts.size(), 2u);
     EXPECT_EQ(canvas.texts[0].text, "ｱﾅﾛｸﾞ Low Pass  Butterworth   次数=18");
     EXPECT_EQ(canvas.texts[1].text,

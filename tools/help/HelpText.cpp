@@ -10,6 +10,8 @@
 #include <cmath>
 #include <map>
 
+#include "text/Texts.h"
+
 namespace vorna::help {
 namespace {
 
@@ -52,8 +54,8 @@ std::optional<QString> SectionsTable(const QJsonObject& design) {
     const QJsonObject results = design.value(QStringLiteral("results")).toObject();
     const QJsonValue sections = results.value(QStringLiteral("sections"));
     if (!sections.isArray()) return std::nullopt;
-    QString table =
-        QString::fromUtf8("| 段 | 分子 | 分母 | Fc [Hz] | Q |\n|---|---|---|---|---|\n");
+    QString table = QString::fromUtf8(Text(TextId::HelpSectionsTableHeader)) +
+                    QStringLiteral("\n|---|---|---|---|---|\n");
     int number = 0;
     // Only low-pass and high-pass designs (kinds 101, 102) have a first-order section.
     const bool lowOrHighPass = design.value(QStringLiteral("kind")).toInt() <= 102;
@@ -186,11 +188,9 @@ private:
     std::optional<QString> NumberedFigure(const QByteArray& svg, const QString& caption) {
         if (!svg.contains("<svg")) return std::nullopt;
         figures.push_back(svg);
-        const auto number = figures.size();
-        return QString::fromUtf8("![図%1](figure:%2)\n\n図%1　%3")
-            .arg(number)
-            .arg(number - 1)
-            .arg(caption);
+        const int number = static_cast<int>(figures.size());
+        return QString::asprintf(Text(TextId::HelpFigure), number, number - 1, number,
+                                 caption.toUtf8().constData());
     }
 
     const CliRunner& run_;

@@ -65,7 +65,7 @@ TEST(DigitalConversion, DialogStatesTheLimitAndSilentlyRefusesLowerFrequencies) 
     ui.ExpectMessage("Please enter a number between 0 and 100000.");
     w.view.OnConvertDigital(ui);
     ui.VerifyDone();
-    EXPECT_EQ(w.view.convertedToDigital, 1);
+    EXPECT_TRUE(w.view.convertedToDigital);
     EXPECT_DOUBLE_EQ(w.view.samplingFrequency, 3000);
     EXPECT_DOUBLE_EQ(w.view.samplingPeriod, 1.0 / 3000);
     EXPECT_TRUE(ui.messages.size() == 1);
@@ -79,14 +79,14 @@ TEST(DigitalConversion, UnknownUnitOrZeroFrequencyBringsTheDialogBack) {
     ui.ExpectDialog(200).Cancel();
     w.view.OnConvertDigital(ui);
     ui.VerifyDone();
-    EXPECT_EQ(w.view.convertedToDigital, 0);
+    EXPECT_FALSE(w.view.convertedToDigital);
     EXPECT_DOUBLE_EQ(w.view.samplingFrequency, 48000);
 }
 
 TEST(DigitalConversion, OddLowPassMapsItsFirstOrderSection) {
     DesignedView w;
-    w.doc.order = 5;
-    w.doc.oddOrder = 1;
+    w.doc.figures.order = 5;
+    w.doc.oddOrder = true;
     w.doc.lastSection = 1;
     RecomputeResults(w.view, w.doc);
     ASSERT_EQ(w.view.p1, 0);
@@ -121,7 +121,7 @@ TEST(DigitalConversion, ConvertingAgainEqualsConvertingOnce) {
     once.view.OnConvertDigital(single);
     EXPECT_EQ(twice.view.sections, once.view.sections);
     EXPECT_EQ(twice.view.omegaC, once.view.omegaC);
-    EXPECT_EQ(twice.view.convertedToDigital, 1);
+    EXPECT_TRUE(twice.view.convertedToDigital);
 }
 
 TEST(DigitalConversion, CoefficientsThatAreNotFiniteAreRefusedAndTheDesignStaysAnalog) {
@@ -143,8 +143,8 @@ TEST(DigitalConversion, CancellingAQuestionChangesNothing) {
         DesignedView w;
         int repaints = 0;
         w.view.onInvalidate = [&] { ++repaints; };
-        w.view.convertedToDigital = 1;
-        w.view.approximatedByCircuit = circuit ? 1 : 0;
+        w.view.convertedToDigital = true;
+        w.view.approximatedByCircuit = circuit;
         w.view.sections[0].den1 = 42;
         ScriptedUi ui;
         if (circuit) {
@@ -155,7 +155,7 @@ TEST(DigitalConversion, CancellingAQuestionChangesNothing) {
         w.view.OnConvertDigital(ui);
         ui.VerifyDone();
         EXPECT_EQ(w.view.sections[0].den1, 42);
-        EXPECT_EQ(w.view.convertedToDigital, 1);
+        EXPECT_TRUE(w.view.convertedToDigital);
         EXPECT_EQ(repaints, 0);
     }
 }
@@ -170,14 +170,14 @@ TEST(DigitalConversion, CancelInTheDialogKeepsTheRestoredAnalogDesign) {
     w.view.OnConvertDigital(ui);
     w.view.OnConvertDigital(ui);
     ui.VerifyDone();
-    EXPECT_EQ(w.view.convertedToDigital, 0);
+    EXPECT_FALSE(w.view.convertedToDigital);
     EXPECT_EQ(w.view.sections, analog);
 }
 
 TEST(DigitalConversion, BandPassStaysSecondOrder) {
     DesignedView w;
     w.doc.kind = kBandPass;
-    w.doc.oddOrder = 1;  // an odd prototype order
+    w.doc.oddOrder = true;  // an odd prototype order
     RecomputeResults(w.view, w.doc);
     const int last = w.view.sectionLast;
     ScriptedUi ui;
