@@ -19,8 +19,8 @@ struct LanguageChoice {
 };
 
 // The language of the command line `argv` in the environment whose VORNA_LANG is `variable`
-// (null when unset; empty counts as unset). A --lang value that names no language chooses
-// nothing here: the parser refuses it. An unknown VORNA_LANG does not stop the run, since the
+// (null when unset; empty counts as unset). A --lang value that names no language leaves
+// Japanese, and the parser refuses it. An unknown VORNA_LANG does not stop the run, since the
 // environment reaches every run and most outputs do not depend on the language; the caller
 // says once that it was ignored.
 LanguageChoice ChooseLanguage(int argc, const char* const* argv, const char* variable);
