@@ -22,9 +22,6 @@ const Pen kCurvePen{{0, 0, 0}, 2, PenStyle::Solid};
 const Pen kMaskPen{{220, 0, 0}, 2, PenStyle::Solid};
 const Pen kMarkPen{{0, 0, 220}, 1, PenStyle::Dotted};
 
-const std::string kFrequencyTitle = Text(TextId::CliGraphFrequencyAxis);
-const std::string kTimeTitle = Text(TextId::CliGraphTimeAxis);
-
 // The mask's limits and the half sampling frequency of a digital design.
 std::vector<ChartLine> MaskLines(const analysis::FrequencyGraphData& data,
                                  const analysis::Cascade& cascade) {
@@ -45,7 +42,8 @@ std::vector<ChartLine> MaskLines(const analysis::FrequencyGraphData& data,
 Chart FrequencyChart(const analysis::GraphSource& in, analysis::FrequencyGraph graph,
                      const char* title, const char* yTitle) {
     const analysis::FrequencyGraphData data = analysis::FrequencyGraphOf(graph, in);
-    Chart chart{title, {kFrequencyTitle, data.hz.low, data.hz.high, true}, {}, {}, {}};
+    Chart chart{
+        title, {Text(TextId::CliGraphFrequencyAxis), data.hz.low, data.hz.high, true}, {}, {}, {}};
     ChartCurve curve{{}, kCurvePen};
     for (std::size_t i = 0; i < data.frequencies.size(); ++i)
         curve.points.push_back({data.frequencies[i], data.values[i]});
@@ -76,7 +74,7 @@ Chart FrequencyChart(const analysis::GraphSource& in, analysis::FrequencyGraph g
 Chart TimeChart(const analysis::GraphSource& in, analysis::Excitation excitation) {
     const bool step = excitation == analysis::Excitation::Step;
     Chart chart{step ? Text(TextId::CliGraphStepTitle) : Text(TextId::CliGraphImpulseTitle),
-                {kTimeTitle, 0, 1},
+                {Text(TextId::CliGraphTimeAxis), 0, 1},
                 {Text(TextId::CliGraphOutputAxis), 0, 1},
                 {},
                 {}};

@@ -1,5 +1,7 @@
 #include "AnalysisInput.h"
 
+#include "text/Texts.h"
+
 namespace vorna::cli {
 
 void AnalysisInput::AddTo(CLI::App& verb) {
@@ -16,8 +18,7 @@ std::unique_ptr<DesignWindow> AnalysisInput::Run(CliUi& ui) const {
 analysis::Cascade WindowCascade(const DesignWindow& window) {
     analysis::Cascade cascade =
         analysis::CascadeOf(window.view, window.doc.kind, window.view.samplingPeriod);
-    if (!analysis::AllFinite(cascade))
-        throw CliError("the design's coefficients cannot be computed (not finite numbers)");
+    if (!analysis::AllFinite(cascade)) throw CliError(Text(TextId::CliCoefficientsNotFinite));
     return cascade;
 }
 

@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <iostream>
 
+#include "text/Message.h"
+#include "text/Texts.h"
+
 namespace vorna::cli {
 
 namespace {
@@ -30,9 +33,7 @@ std::string RequireCurrentFolder() {
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::current_path(error);
     if (error) {
-        throw CliRefusal(
-            "the current folder cannot be found (it may have been deleted or renamed); run "
-            "the command in a folder that exists");
+        throw CliRefusal(Text(TextId::CliCurrentFolderMissing));
     }
     return folder.string();
 }
@@ -45,7 +46,7 @@ int CliUi::MessageBox(const Message& message, MessageButtons buttons) {
     messages.push_back(MessageText(message));
     if (buttons == MessageButtons::Ok) return IDOK;
     if (!questions_) {
-        throw CliError("cannot answer the question on the command line:\n" + messages.back());
+        throw CliError(MessageText({TextId::CliQuestionUnanswerable, {messages.back()}}));
     }
     return questions_(message, buttons);
 }
@@ -53,15 +54,15 @@ int CliUi::MessageBox(const Message& message, MessageButtons buttons) {
 int CliUi::RunModal(Dialog& dialog) {
     const auto found = answers_.find(dialog.Id());
     if (found == answers_.end()) {
-        throw CliError("dialog " + std::to_string(dialog.Id()) + " (" + dialog.Resource().title +
-                       ") cannot be answered on the command line");
+        throw CliError(MessageText({TextId::CliDialogUnanswerable,
+                                    {std::to_string(dialog.Id()), dialog.Resource().title}}));
     }
     Entry& entry = found->second;
     if (entry.answered) {
         // The program shows the dialog again: the answer was refused.
         std::string reason = Joined(messages, entry.messagesBefore);
         if (reason.empty())
-            reason = "dialog " + std::to_string(dialog.Id()) + " refused the entries";
+            reason = MessageText({TextId::CliDialogRefusedEntries, {std::to_string(dialog.Id())}});
         throw CliRefusal(reason);
     }
     entry.answered = true;
@@ -71,7 +72,8 @@ int CliUi::RunModal(Dialog& dialog) {
     if (!dialog.Ended()) {
         // The dialog's data exchange refused a field and stays open, its focus on the field.
         std::string reason = Joined(messages, entry.messagesBefore);
-        if (reason.empty()) reason = "dialog " + std::to_string(dialog.Id()) + " did not close";
+        if (reason.empty())
+            reason = MessageText({TextId::CliDialogDidNotClose, {std::to_string(dialog.Id())}});
         const auto option = entry.fields.find(dialog.FocusControl());
         if (option == entry.fields.end()) throw CliRefusal(reason);
         throw CliRefusal(option->second + ": " + reason);
@@ -81,15 +83,15 @@ int CliUi::RunModal(Dialog& dialog) {
 }
 
 std::optional<std::string> CliUi::SaveFileName(const FileDialogRequest& request) {
-    throw CliError("cannot choose a file to save on the command line (" + request.title + ")");
+    throw CliError(MessageText({TextId::CliSaveFileUnchoosable, {request.title}}));
 }
 
 std::optional<std::string> CliUi::OpenFileName(const FileDialogRequest& request) {
-    throw CliError("cannot choose a file to open on the command line (" + request.title + ")");
+    throw CliError(MessageText({TextId::CliOpenFileUnchoosable, {request.title}}));
 }
 
 bool CliUi::ChooseFont(FontDescription&) {
-    throw CliError("cannot choose a font on the command line");
+    throw CliError(Text(TextId::CliFontUnchoosable));
 }
 
 void CliUi::OpenWithDesktop(const std::string&) {}
@@ -104,7 +106,8 @@ std::string CliUi::ProgramDirectory() {
 }
 
 void CliUi::FilesWritten(const std::vector<std::string>& paths) {
-    for (const auto& path : paths) std::cerr << "wrote " << path << '\n';
+    for (const auto& path : paths)
+        std::cerr << MessageText({TextId::CliFileWritten, {path}}) << '\n';
 }
 
 std::string CliUi::CurrentDirectory() {

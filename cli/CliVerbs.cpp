@@ -5,6 +5,8 @@
 
 #include "CliUi.h"
 #include "platform/MessageText.h"
+#include "text/Message.h"
+#include "text/Texts.h"
 
 namespace vorna::cli {
 
@@ -24,8 +26,8 @@ std::optional<std::string> EmptyOptionValue(int argc, const char* const* argv) {
         const std::string_view argument = argv[i];
         if (argument == "--") break;
         if (argument.starts_with("--") && argument.ends_with('=')) {
-            return EchoedText(argument.substr(0, argument.size() - 1)) +
-                   ": the value after '=' is empty";
+            return MessageText({TextId::CliEmptyOptionValue,
+                                {EchoedText(argument.substr(0, argument.size() - 1))}});
         }
     }
     return std::nullopt;
@@ -34,7 +36,7 @@ std::optional<std::string> EmptyOptionValue(int argc, const char* const* argv) {
 int FinishStandardOutput() {
     std::cout.flush();
     if (std::cout) return exitStatus;
-    std::cerr << "cannot write to standard output\n";
+    std::cerr << Text(TextId::CliStandardOutputUnwritable) << '\n';
     return exitStatus == 0 ? 1 : exitStatus;
 }
 
@@ -49,14 +51,15 @@ void RunVerb(const std::function<void()>& verb) {
         SetExitStatus(1);
     } catch (const std::exception& error) {
         // A fault of the program: it still ends with a message and a failure status.
-        std::cerr << "the command stopped on an unexpected error: "
-                  << EchoedText(error.what(), kMaxEchoedPathBytes) << '\n';
+        std::cerr << MessageText({TextId::CliUnexpectedError,
+                                  {EchoedText(error.what(), kMaxEchoedPathBytes)}})
+                  << '\n';
         SetExitStatus(1);
     }
 }
 
 void RegisterVersionVerb(CLI::App& app) {
-    auto* verb = app.add_subcommand("version", "Print the program's name and version");
+    auto* verb = app.add_subcommand("version", Text(TextId::CliVersionHelp));
     verb->callback([] { std::cout << "Vorna Ver.3.30\n"; });
 }
 

@@ -9,6 +9,7 @@
 #include "dialogs/SamplingDialog.h"
 #include "platform/CLocale.h"
 #include "platform/MessageText.h"
+#include "text/Message.h"
 #include "text/Texts.h"
 
 namespace vorna::cli {
@@ -32,32 +33,24 @@ void ConvertAsInFile(DesignWindow& window) {
     const double samplingFrequency = window.view.samplingFrequency;
     const double limit = SamplingFrequencyLowerLimit(window.doc);
     if (!(samplingFrequency >= limit)) {
-        throw CliRefusal("the design file's sampling frequency " +
-                         Format("%.15g", samplingFrequency) +
-                         " Hz is below the lower limit of this design, " + Format("%.15g", limit) +
-                         " Hz (twice its highest frequency); give --digital");
+        throw CliRefusal(
+            MessageText({TextId::CliFileSamplingBelowLimit,
+                         {Format("%.15g", samplingFrequency), Format("%.15g", limit)}}));
     }
     if (!ConvertToDigital(window.view, samplingFrequency)) {
-        throw CliRefusal("the design file's sampling frequency " +
-                         Format("%.15g", samplingFrequency) +
-                         " Hz gives coefficients that are not finite; give --digital");
+        throw CliRefusal(
+            MessageText({TextId::CliFileSamplingNotFinite, {Format("%.15g", samplingFrequency)}}));
     }
 }
 
 }  // namespace
 
 void ConversionOptions::AddDigitalTo(CLI::App& verb) {
-    verb.add_option(
-        "--digital", digital,
-        "Convert the design to a digital filter at this sampling frequency (e.g. 48KHz); "
-        "it must be at least twice the design's highest frequency");
+    verb.add_option("--digital", digital, Text(TextId::CliDigitalHelp));
 }
 
 void ConversionOptions::AddGainAtTo(CLI::App& verb) {
-    verb.add_option("--gain-at", gainAt,
-                    "Report gain (dB), phase (degrees) and group delay (seconds) at this "
-                    "frequency (repeatable)")
-        ->allow_extra_args(false);
+    verb.add_option("--gain-at", gainAt, Text(TextId::CliGainAtHelp))->allow_extra_args(false);
 }
 
 void ConversionOptions::Convert(DesignWindow& window) const {
@@ -75,9 +68,8 @@ void ConversionOptions::Convert(DesignWindow& window) const {
     const double hz = UnitToHz(number, UnitIndex(split.unit));
     const double limit = SamplingFrequencyLowerLimit(window.doc);
     if (hz < limit || hz <= 0) {
-        throw CliRefusal("--digital: the sampling frequency " + EchoedText(*digital) +
-                         " is below the lower limit of this design, " + Format("%.15g", limit) +
-                         " Hz (twice its highest frequency)");
+        throw CliRefusal(MessageText(
+            {TextId::CliSamplingBelowLimit, {EchoedText(*digital), Format("%.15g", limit)}}));
     }
     if (!ConvertToDigital(window.view, hz))
         throw CliRefusal(std::string("--digital: ") + Text(TextId::ConversionNotComputable));
@@ -88,19 +80,15 @@ nlohmann::json ConversionOptions::Gains(const DesignWindow& window) const {
     for (const auto& text : gainAt) {
         const double hz = FrequencyHz("--gain-at", text);
         if (!(hz >= 0))
-            throw CliRefusal("--gain-at " + EchoedText(text) +
-                             ": the frequency must be 0 or above");
+            throw CliRefusal(MessageText({TextId::CliGainAtNegative, {EchoedText(text)}}));
         if (!std::isfinite(hz)) {
-            throw CliRefusal("--gain-at " + EchoedText(text) +
-                             ": the frequency in Hz is beyond the largest number (" +
-                             kLargestNumberText + ")");
+            throw CliRefusal(MessageText({TextId::CliGainAtBeyondLargest,
+                                          {EchoedText(text), Text(TextId::CliLargestNumber)}}));
         }
         const GainAndPhase response = GainAndPhaseAt(window.view, hz);
         if (!std::isfinite(response.gainDb) || !std::isfinite(response.phaseDegrees) ||
             !std::isfinite(response.groupDelaySeconds)) {
-            throw CliRefusal("--gain-at " + EchoedText(text) +
-                             ": the gain cannot be computed there (the frequency is too high, "
-                             "or a zero of the filter lies exactly on it)");
+            throw CliRefusal(MessageText({TextId::CliGainNotComputable, {EchoedText(text)}}));
         }
         gains.push_back({{"frequencyHz", hz},
                          {"gainDb", response.gainDb},

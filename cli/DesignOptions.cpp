@@ -18,6 +18,7 @@
 #include "platform/CLocale.h"
 #include "platform/MessageText.h"
 #include "text/Message.h"
+#include "text/Texts.h"
 
 namespace vorna::cli {
 
@@ -74,9 +75,9 @@ std::string Naming(const char* option, const std::string& text) {
 }
 
 const char* ProcedureName(const ParameterDialogSpec& spec) {
-    static const std::array<const char*, 4> kinds{"low-pass", "high-pass", "band-pass",
-                                                  "band-eliminate"};
-    return kinds[static_cast<std::size_t>(static_cast<int>(spec.kind) - kLowPass)];
+    constexpr std::array<TextId, 4> kKinds{TextId::CliLowPass, TextId::CliHighPass,
+                                           TextId::CliBandPass, TextId::CliBandEliminate};
+    return Text(kKinds[static_cast<std::size_t>(static_cast<int>(spec.kind) - kLowPass)]);
 }
 
 // The filter selection of the options over the document's.
@@ -87,7 +88,7 @@ void SelectFilter(const DesignOptions& options, DesignDocument& doc) {
     }
     if (options.besselNorm) {
         if (doc.approximation != static_cast<int>(Approximation::Bessel))
-            throw CliRefusal("--bessel-norm: only a Bessel design (--approx bessel) has one");
+            throw CliRefusal(Text(TextId::CliBesselNormWithoutBessel));
         doc.besselNorm = *BesselNormOfName(*options.besselNorm);
     }
     if (options.byOrder || options.order) doc.byOrder = 1;
@@ -109,9 +110,11 @@ void TypeOptions(const DesignOptions& options, const ParameterDialogSpec& proced
         const auto& value = options.*entry.value;
         if (!value) continue;
         if (!procedure.Has(entry.edit)) {
-            throw CliRefusal(std::string(entry.name) + ": the " + ProcedureName(procedure) +
-                             " design " + (procedure.byOrder ? "by order" : "by specification") +
-                             " (dialog " + std::to_string(procedure.id) + ") has no such entry");
+            throw CliRefusal(MessageText(
+                {TextId::CliEntryNotInDesign,
+                 {entry.name, ProcedureName(procedure),
+                  Text(procedure.byOrder ? TextId::CliByOrder : TextId::CliBySpecification),
+                  std::to_string(procedure.id)}}));
         }
         if (entry.unitCombo != 0) {
             const FrequencyText split = SplitFrequencyOption(entry.name, *value);
@@ -132,11 +135,11 @@ std::string RefusalText(const DesignDocument& doc, const DesignRefusal& refusal,
         lines.push_back(Naming(option, MessageText(*message)));
     if (lines.empty()) {
         const std::string entered = Format("%.15g", refusal.maximum);
-        lines.push_back(Naming(
-            option, refusal.rule == DesignRule::XsNotAboveOne
-                        ? "Xs must be greater than 1 (it was " + entered + ")"
-                        : "Xs must be below the band-eliminate limit √(Fp2/Fp1) = " +
-                              Format("%.15g", refusal.minimum) + " (it was " + entered + ")"));
+        lines.push_back(
+            Naming(option, refusal.rule == DesignRule::XsNotAboveOne
+                               ? MessageText({TextId::CliXsNotAboveOne, {entered}})
+                               : MessageText({TextId::CliXsAboveBandEliminateLimit,
+                                              {Format("%.15g", refusal.minimum), entered}})));
     }
     std::string text;
     for (const auto& line : lines) text += (text.empty() ? "" : "\n") + line;
@@ -147,7 +150,7 @@ double NumberOption(const char* option, const std::string& text) {
     const char* end = nullptr;
     const double value = StrToD(text.c_str(), &end);
     if (text.empty() || *end != '\0' || !std::isfinite(value))
-        throw CliRefusal(std::string(option) + ": \"" + EchoedText(text) + "\" is not a number");
+        throw CliRefusal(MessageText({TextId::CliNotANumber, {option, EchoedText(text)}}));
     return value;
 }
 
@@ -155,17 +158,14 @@ double NumberOption(const char* option, const std::string& text) {
 // design with the delay normalisation that meets it.
 DesignOptions GroupDelayOptions(const DesignOptions& options) {
     if (!options.groupDelay || !options.delayTo)
-        throw CliRefusal(
-            "--group-delay: a design by group delay takes --group-delay and --delay-to");
+        throw CliRefusal(Text(TextId::CliGroupDelayIncomplete));
     const bool otherEntries = options.byOrder || options.order || options.fp || options.fc ||
                               options.fp1 || options.fp2 || options.attp || options.atts;
     const bool otherFilter = (options.kind && *options.kind != "lp") ||
                              (options.approximation && *options.approximation != "bessel") ||
                              (options.besselNorm && *options.besselNorm != "delay");
     if (otherEntries || otherFilter) {
-        throw CliRefusal(
-            "--group-delay: a design by group delay is a Bessel low-pass (delay normalisation) "
-            "whose order and Fc follow from --group-delay, --delay-to and --delay-tolerance");
+        throw CliRefusal(Text(TextId::CliGroupDelayOtherEntries));
     }
     GroupDelaySpec spec;
     spec.delay = NumberOption("--group-delay", *options.groupDelay);
@@ -178,19 +178,16 @@ DesignOptions GroupDelayOptions(const DesignOptions& options) {
     if (const auto* refusal = std::get_if<GroupDelayRefusal>(&found)) {
         switch (refusal->rule) {
             case GroupDelayRule::DelayOutOfRange:
-                throw CliRefusal("--group-delay: the delay must lie between " +
-                                 Format("%.15g", refusal->minimum) + " and " +
-                                 Format("%.15g", refusal->maximum) + " s");
+                throw CliRefusal(MessageText(
+                    {TextId::CliGroupDelayOutOfRange,
+                     {Format("%.15g", refusal->minimum), Format("%.15g", refusal->maximum)}}));
             case GroupDelayRule::FrequencyNotPositive:
-                throw CliRefusal("--delay-to: the frequency must be above 0");
+                throw CliRefusal(Text(TextId::CliDelayToNotPositive));
             case GroupDelayRule::PercentOutOfRange:
-                throw CliRefusal(
-                    "--delay-tolerance: the percentage must lie above 0 and below 100");
+                throw CliRefusal(Text(TextId::CliDelayToleranceOutOfRange));
             case GroupDelayRule::OrderAboveLimit:
-                throw CliRefusal(Format(
-                    "--delay-to: no Bessel order up to %d keeps the group delay within %.15g %% "
-                    "up to this frequency",
-                    static_cast<int>(refusal->maximum), spec.percent));
+                throw CliRefusal(Format(Text(TextId::CliDelayOrderAboveLimit),
+                                        static_cast<int>(refusal->maximum), spec.percent));
         }
     }
     const GroupDelayOrder& design = std::get<GroupDelayOrder>(found);
@@ -221,7 +218,7 @@ void DesignWithOptions(const DesignOptions& given, DesignWindow& window, CliUi& 
     SelectFilter(options, doc);
     const std::optional<FilterKind> kind = FilterKindOf(doc.kind);
     const std::optional<Approximation> approximation = ApproximationOf(doc.approximation);
-    if (!kind || !approximation) throw CliRefusal("the design file names no filter");
+    if (!kind || !approximation) throw CliRefusal(Text(TextId::CliDesignFileNamesNoFilter));
     const ParameterDialogSpec& procedure =
         DesignProcedureFor(*kind, *approximation, doc.byOrder != 0);
     DialogEntries entries(doc, procedure);
@@ -263,47 +260,40 @@ FrequencyText SplitFrequencyOption(const std::string& option, const std::string&
                                     [&unit](const auto& entry) { return unit == entry.suffix; });
     if (plainNumber && knownUnit) {
         if (!std::isfinite(value)) {
-            throw CliRefusal(option + ": \"" + EchoedText(text) +
-                             "\" is beyond the largest number (" + kLargestNumberText + ")");
+            throw CliRefusal(
+                MessageText({TextId::CliBeyondLargestNumber,
+                             {option, EchoedText(text), Text(TextId::CliLargestNumber)}}));
         }
         return {number, unit.empty() ? "Hz" : unit};
     }
-    throw CliRefusal(
-        option + ": \"" + EchoedText(text) +
-        "\" is not a frequency (a number with an optional unit mHz, Hz, KHz, Meg or GHz)");
+    throw CliRefusal(MessageText({TextId::CliNotAFrequency, {option, EchoedText(text)}}));
 }
 
 void DesignOptions::AddTo(CLI::App& verb) {
-    verb.add_option("--kind", kind, "Filter kind")->check(CLI::IsMember({"lp", "hp", "bp", "be"}));
+    verb.add_option("--kind", kind, Text(TextId::CliKindHelp))
+        ->check(CLI::IsMember({"lp", "hp", "bp", "be"}));
     std::vector<std::string> approximationNames;
     for (const ApproximationRow& row : Approximations())
         approximationNames.emplace_back(row.optionName);
-    verb.add_option("--approx", approximation, "Approximation")
+    verb.add_option("--approx", approximation, Text(TextId::CliApproximationHelp))
         ->check(CLI::IsMember(approximationNames));
-    verb.add_option("--bessel-norm", besselNorm,
-                    "What the cut-off of a Bessel design by order fixes: mag (-3.01 dB, the "
-                    "default), delay (the group delay at DC, 1/(2 pi Fc)) or phase")
+    verb.add_option("--bessel-norm", besselNorm, Text(TextId::CliBesselNormHelp))
         ->check(CLI::IsMember({"mag", "delay", "phase"}));
-    verb.add_flag("--by-order", byOrder, "Design from an order (with the order the dialog shows)");
-    verb.add_option("--order", order, "Design from this order (2 to 58)");
-    verb.add_option("--fp", fp, "Pass-band edge Fp (LP/HP), e.g. 1.5KHz; no unit means Hz");
-    verb.add_option("--fc", fc, "Cut-off frequency Fc (LP/HP by order)");
-    verb.add_option("--fp1", fp1, "Lower band edge Fp1 (BP/BE)");
-    verb.add_option("--fp2", fp2, "Upper band edge Fp2 (BP/BE)");
-    verb.add_option("--attp", attp, "Pass-band attenuation or ripple attp, dB");
-    verb.add_option("--atts", atts, "Stop-band attenuation atts, dB");
-    verb.add_option("--xs", xs, "Stop-band ratio Xs");
-    verb.add_option("--reference", reference, "Reference mode")->check(CLI::IsMember({0, 1}));
-    verb.add_option("--group-delay", groupDelay,
-                    "Design a Bessel low-pass by group delay: its delay at DC in seconds (with "
-                    "--delay-to; the order and Fc follow)");
-    verb.add_option("--delay-to", delayTo,
-                    "The frequency up to which the group delay stays within --delay-tolerance");
-    verb.add_option("--delay-tolerance", delayTolerance,
-                    "Percent by which the group delay may fall below its DC value up to "
-                    "--delay-to (default 1)");
-    verb.add_option("--load", load,
-                    "Start from this design file (.vorna); the other options override its values");
+    verb.add_flag("--by-order", byOrder, Text(TextId::CliByOrderHelp));
+    verb.add_option("--order", order, Text(TextId::CliOrderHelp));
+    verb.add_option("--fp", fp, Text(TextId::CliFpHelp));
+    verb.add_option("--fc", fc, Text(TextId::CliFcHelp));
+    verb.add_option("--fp1", fp1, Text(TextId::CliFp1Help));
+    verb.add_option("--fp2", fp2, Text(TextId::CliFp2Help));
+    verb.add_option("--attp", attp, Text(TextId::CliAttpHelp));
+    verb.add_option("--atts", atts, Text(TextId::CliAttsHelp));
+    verb.add_option("--xs", xs, Text(TextId::CliXsHelp));
+    verb.add_option("--reference", reference, Text(TextId::CliReferenceHelp))
+        ->check(CLI::IsMember({0, 1}));
+    verb.add_option("--group-delay", groupDelay, Text(TextId::CliGroupDelayHelp));
+    verb.add_option("--delay-to", delayTo, Text(TextId::CliDelayToHelp));
+    verb.add_option("--delay-tolerance", delayTolerance, Text(TextId::CliDelayToleranceHelp));
+    verb.add_option("--load", load, Text(TextId::CliLoadHelp));
 }
 
 std::unique_ptr<DesignWindow> RunDesignCommand(const DesignOptions& options, CliUi& ui) {

@@ -40,9 +40,6 @@ struct DesignOptions {
     void AddTo(CLI::App& verb);
 };
 
-// The largest number an option can hold, as refusals name it.
-inline constexpr const char* kLargestNumberText = "about 1.8e308";
-
 // A number with an optional frequency unit, as typed into an option ("1.5KHz", "20",
 // "3Meg"): the number text and the unit name ("Hz" when none is given). Throws CliRefusal
 // for anything else, a number beyond the range of doubles too.

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "platform/CLocale.h"
+#include "text/Texts.h"
 
 namespace vorna::cli {
 namespace {
@@ -40,7 +41,7 @@ verify::Progress LongRun::Reporter() {
     if (isatty(STDERR_FILENO) == 0) return {};
     return [this](int done, int total) {
         shown_ = true;
-        std::cerr << Format("\r%s: %d of %d (%d %%)", what_.c_str(), done, total,
+        std::cerr << Format(Text(TextId::CliProgress), what_.c_str(), done, total,
                             static_cast<int>(100.0 * done / total))
                   << std::flush;
     };

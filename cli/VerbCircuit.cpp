@@ -9,6 +9,7 @@
 #include "CliVerbs.h"
 #include "DesignJson.h"
 #include "DesignOptions.h"
+#include "LanguageOptions.h"
 #include "OutputFilesUi.h"
 #include "OutputPath.h"
 #include "app/CircuitOutputCommand.h"
@@ -24,6 +25,7 @@
 #include "platform/MessageText.h"
 #include "schematic/AscFile.h"
 #include "text/Message.h"
+#include "text/Texts.h"
 #include "topology/BasicCircuits.h"
 #include "view/SchematicDrawing.h"
 #include "view/SvgCanvas.h"
@@ -43,8 +45,8 @@ std::string CircuitNameList() {
 
 int CircuitCode(const std::string& name) {
     if (const std::optional<std::size_t> row = BasicCircuitRowOf(name)) return BasicCircuitId(*row);
-    throw CliRefusal("--circuit: unknown circuit \"" + EchoedText(name) + "\"; choose one of " +
-                     CircuitNameList());
+    throw CliRefusal(
+        MessageText({TextId::CliUnknownCircuit, {EchoedText(name), CircuitNameList()}}));
 }
 
 nlohmann::json StepsJson(const std::vector<PickedStep>& steps) {
@@ -75,8 +77,7 @@ void CheckOpAmpNameFile(const std::string& opAmp, Ui& ui) {
     if (!problem.empty()) throw CliRefusal(problem);
     std::istringstream lines{std::string(WithoutByteOrderMark(file.bytes))};
     if (!file || ReadNameLine(lines).value_or("") != opAmp) {
-        throw CliError("--opamp " + opAmp +
-                       " needs OPname.txt in the current directory naming it on its first line");
+        throw CliError(MessageText({TextId::CliOpAmpNameFileMissing, {opAmp}}));
     }
 }
 
@@ -88,7 +89,7 @@ int AnswerQuestion(const CircuitOptions& options, const Message& question,
         return options.opAmp == kDefaultReplacementOpAmp ? IDYES : IDNO;
     if (question.id == TextId::AskKeepReferenceOpAmp)
         return options.opAmp == kReferenceOpAmp ? IDYES : IDNO;
-    std::string shown = "cannot continue on the command line:";
+    std::string shown = Text(TextId::CliCannotContinue);
     for (const auto& message : runMessages) shown += "\n" + message;
     throw CliError(shown);
 }
@@ -109,8 +110,10 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
     const CircuitSelection* selection =
         FindCircuitSelection(window->doc.kind, window->doc.approximation);
     if (selection == nullptr || !selection->Offers(code))
-        throw CliRefusal("circuit " + options.circuit + " does not realise this design; choose " +
-                         (selection == nullptr ? std::string("none") : selection->OfferedCodes()));
+        throw CliRefusal(MessageText(
+            {TextId::CliCircuitNotOffered,
+             {options.circuit, selection == nullptr ? std::string(Text(TextId::CliNoCircuit))
+                                                    : selection->OfferedCodes()}}));
     CheckOpAmpNameFile(options.opAmp, ui);
     ui.Answer(selection->dialogId, [code](Dialog& dialog) {
         dialog.UserClick(code);
@@ -156,7 +159,7 @@ installation::Schematic WrittenSchematic(const CircuitOutput& out) {
         installation::AscLines(JoinedSchematicLines(out.lines), &problems);
     installation::Schematic schematic = installation::ParseAsc(lines, &problems);
     if (!problems.empty())
-        throw CliError("the written schematic cannot be drawn or listed: " + problems.front());
+        throw CliError(MessageText({TextId::CliSchematicUnreadable, {problems.front()}}));
     return schematic;
 }
 
@@ -203,12 +206,12 @@ void Circuit(const CircuitOptions& options, const CircuitFiles& files) {
     std::cout << JsonText(json) << '\n';
     for (const auto& step : run.steps) {
         if (!step.missedBest) continue;
-        std::cerr << "section " << step.section << ", dialog " << step.dialogId
-                  << ": typing its value did not bring back the best candidate of the first pass; "
-                     "a candidate of "
-                  << (NoLargerDeviation(step.deviation, step.bestDeviation) ? "the same"
-                                                                            : "a larger")
-                  << " deviation was accepted\n";
+        const TextId said = NoLargerDeviation(step.deviation, step.bestDeviation)
+                                ? TextId::CliMissedBestSameDeviation
+                                : TextId::CliMissedBestLargerDeviation;
+        std::cerr << MessageText(
+                         {said, {std::to_string(step.section), std::to_string(step.dialogId)}})
+                  << '\n';
     }
 }
 
@@ -216,32 +219,28 @@ void Circuit(const CircuitOptions& options, const CircuitFiles& files) {
 
 void AddCircuitOptions(CLI::App& verb, CircuitOptions& options, bool outputRequired) {
     options.design.AddTo(verb);
-    verb.add_option("--circuit", options.circuit, "Basic circuit " + CircuitNameList())->required();
-    verb.add_option("--series", options.series, "E-series of the element values")
+    verb.add_option("--circuit", options.circuit,
+                    MessageText({TextId::CliCircuitHelp, {CircuitNameList()}}))
+        ->required();
+    verb.add_option("--series", options.series, Text(TextId::CliSeriesHelp))
         ->check(CLI::IsMember(kSeriesNames));
-    verb.add_option(
-            "--pick", options.pick,
-            "Candidate each step accepts: first (as proposed) or best (smallest deviation of one "
-            "pass over the candidates)")
+    verb.add_option("--pick", options.pick, Text(TextId::CliPickHelp))
         ->check(CLI::IsMember({"first", "best"}))
         ->capture_default_str();
-    auto* output = verb.add_option("-o,--output", options.output, "Schematic file to write (.asc)");
+    auto* output =
+        verb.add_option("-o,--output", options.output, Text(TextId::CliSchematicOutputHelp));
     if (outputRequired) output->required();
+    AddEncodingOption(verb);
 }
 
 void RegisterCircuitVerb(CLI::App& app) {
-    auto* verb = app.add_subcommand(
-        "circuit",
-        "Design a filter, realise it with a basic circuit and write its schematic and journal");
+    auto* verb = app.add_subcommand("circuit", Text(TextId::CliCircuitVerbHelp));
     auto options = std::make_shared<CircuitOptions>();
     auto files = std::make_shared<CircuitFiles>();
     AddCircuitOptions(*verb, *options, true);
-    verb->add_option(
-        "--opamp", options->opAmp,
-        "Op-amp of the schematic: LT1115 (as drawn), ADA4807-4, or the name in OPname.txt");
-    verb->add_option("--bom", files->bom,
-                     "Bill of materials to write (CSV: designator,part,value,series,section)");
-    verb->add_option("--svg", files->svg, "Drawing of the circuit to write (SVG)");
+    verb->add_option("--opamp", options->opAmp, Text(TextId::CliSchematicOpAmpHelp));
+    verb->add_option("--bom", files->bom, Text(TextId::CliBomHelp));
+    verb->add_option("--svg", files->svg, Text(TextId::CliSvgHelp));
     verb->callback([options, files] { RunVerb([&] { Circuit(*options, *files); }); });
 }
 

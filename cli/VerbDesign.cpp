@@ -12,6 +12,7 @@
 #include "document/DesignWindowFile.h"
 #include "platform/AbsolutePath.h"
 #include "text/Message.h"
+#include "text/Texts.h"
 
 namespace vorna::cli {
 
@@ -25,15 +26,14 @@ void SaveDesign(const std::string& path, const DesignView& view, CliUi& ui) {
 }  // namespace
 
 void RegisterDesignVerb(CLI::App& app) {
-    auto* verb = app.add_subcommand(
-        "design", "Design a filter and print the document and its sections as JSON");
+    auto* verb = app.add_subcommand("design", Text(TextId::CliDesignHelp));
     auto options = std::make_shared<DesignOptions>();
     options->AddTo(*verb);
     auto conversion = std::make_shared<ConversionOptions>();
     conversion->AddDigitalTo(*verb);
     conversion->AddGainAtTo(*verb);
     auto save = std::make_shared<std::optional<std::string>>();
-    verb->add_option("--save", *save, "Save the design as a design file (.vorna)");
+    verb->add_option("--save", *save, Text(TextId::CliSaveHelp));
     verb->callback([options, conversion, save] {
         RunVerb([&] {
             if (*save) RequireOutputFile("--save", **save);

@@ -11,6 +11,7 @@
 #include "OutputFilesUi.h"
 #include "output/CircuitOutput.h"
 #include "output/OpAmpReplacement.h"
+#include "text/Texts.h"
 
 namespace vorna::cli {
 
@@ -41,12 +42,11 @@ void Exchange(const ExchangeOptions& options) {
 }  // namespace
 
 void RegisterExchangeOpAmpsVerb(CLI::App& app) {
-    auto* verb = app.add_subcommand(
-        "exchange-opamps",
-        "Copy a schematic once per op-amp of OPExchange.txt, each with its op-amp symbols renamed");
+    auto* verb = app.add_subcommand("exchange-opamps", Text(TextId::CliExchangeHelp));
     auto options = std::make_shared<ExchangeOptions>();
     options->design.AddTo(*verb);
-    verb->add_option("schematic", options->schematic, "The schematic (.asc) to copy")->required();
+    verb->add_option("schematic", options->schematic, Text(TextId::CliExchangeSchematicHelp))
+        ->required();
     verb->callback([options] { RunVerb([&] { Exchange(*options); }); });
 }
 

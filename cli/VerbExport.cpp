@@ -9,6 +9,8 @@
 #include "OutputPath.h"
 #include "analysis/CoefficientExport.h"
 #include "platform/MessageText.h"
+#include "text/Message.h"
+#include "text/Texts.h"
 
 namespace vorna::cli {
 
@@ -30,12 +32,9 @@ const std::map<std::string, analysis::CoefficientFormat> kFormats{
 void Export(const ExportOptions& options) {
     const auto format = kFormats.find(options.format);
     if (format == kFormats.end())
-        throw CliRefusal("--format: unknown format \"" + EchoedText(options.format) +
-                         "\" (csv, json or c)");
+        throw CliRefusal(MessageText({TextId::CliUnknownFormat, {EchoedText(options.format)}}));
     if (!analysis::IsUsableCName(options.name)) {
-        throw CliRefusal("--name " + EchoedText(options.name) +
-                         ": not a C identifier (a letter, then letters, digits or underscores, "
-                         "63 at most) or a C keyword");
+        throw CliRefusal(MessageText({TextId::CliNotACIdentifier, {EchoedText(options.name)}}));
     }
     RequireOutput(options.output);
     CliUi ui;
@@ -47,18 +46,12 @@ void Export(const ExportOptions& options) {
 }  // namespace
 
 void RegisterExportVerb(CLI::App& app) {
-    auto* verb = app.add_subcommand(
-        "export", "Design a filter and write its section coefficients at full precision");
+    auto* verb = app.add_subcommand("export", Text(TextId::CliExportHelp));
     auto options = std::make_shared<ExportOptions>();
     options->input.AddTo(*verb);
-    verb->add_option("--format", options->format,
-                     "csv, json, or c (a header with double sos[N][6] and sos_gain)")
-        ->required();
-    verb->add_option("--name", options->name,
-                     "Name of the C header's coefficients: NAME, NAME_gain, NAME_SECTIONS "
-                     "(default sos)");
-    verb->add_option("-o,--output", options->output, "File to write (- for standard output)")
-        ->required();
+    verb->add_option("--format", options->format, Text(TextId::CliFormatHelp))->required();
+    verb->add_option("--name", options->name, Text(TextId::CliNameHelp));
+    verb->add_option("-o,--output", options->output, Text(TextId::CliOutputHelp))->required();
     verb->callback([options] { RunVerb([&] { Export(*options); }); });
 }
 

@@ -13,6 +13,8 @@
 #include "OutputPath.h"
 #include "dialogs/GraphDialog.h"
 #include "platform/MessageText.h"
+#include "text/Message.h"
+#include "text/Texts.h"
 #include "view/SvgCanvas.h"
 
 namespace vorna::cli {
@@ -39,9 +41,7 @@ std::string ShownGraph(const DesignView& view) {
 void Plot(const PlotOptions& options) {
     if (options.graph && kViewGraphs.count(*options.graph) == 0 &&
         !IsAnalysisGraph(*options.graph)) {
-        throw CliRefusal("--graph: unknown graph \"" + EchoedText(*options.graph) +
-                         "\" (response, polezero, list, magnitude, passband, phase, groupdelay, "
-                         "step or impulse)");
+        throw CliRefusal(MessageText({TextId::CliUnknownGraph, {EchoedText(*options.graph)}}));
     }
     RequireOutput(options.output);
     CliUi ui;
@@ -76,21 +76,13 @@ void Plot(const PlotOptions& options) {
 }  // namespace
 
 void RegisterPlotVerb(CLI::App& app) {
-    auto* verb = app.add_subcommand(
-        "plot",
-        "Design a filter and draw its response, pole-zero plot, coefficient list or an "
-        "analysis graph as SVG");
+    auto* verb = app.add_subcommand("plot", Text(TextId::CliPlotHelp));
     auto options = std::make_shared<PlotOptions>();
     options->design.AddTo(*verb);
     options->conversion.AddDigitalTo(*verb);
-    verb->add_option("--graph", options->graph,
-                     "What to draw: the window's response, polezero or list, or the analysis "
-                     "graphs magnitude, passband, phase, groupdelay, step or impulse (default: "
-                     "the graph of the --load design file, else response)");
-    verb->add_option("--points", options->points,
-                     "Points per decade of the response graph (10 to 1000; default: those of "
-                     "the --load design file, else 201)");
-    verb->add_option("-o,--output", options->output, "SVG file to write (- for standard output)")
+    verb->add_option("--graph", options->graph, Text(TextId::CliGraphHelp));
+    verb->add_option("--points", options->points, Text(TextId::CliPlotPointsHelp));
+    verb->add_option("-o,--output", options->output, Text(TextId::CliSvgOutputHelp))
         ->capture_default_str();
     verb->callback([options] { RunVerb([&] { Plot(*options); }); });
 }

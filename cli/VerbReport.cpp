@@ -7,11 +7,14 @@
 #include "CliVerbs.h"
 #include "ConversionOptions.h"
 #include "DesignOptions.h"
+#include "LanguageOptions.h"
 #include "OutputFilesUi.h"
 #include "OutputPath.h"
 #include "app/DocumentShown.h"
 #include "output/TextReports.h"
 #include "platform/MessageText.h"
+#include "text/Message.h"
+#include "text/Texts.h"
 
 namespace vorna::cli {
 
@@ -39,24 +42,21 @@ void Report(const ReportOptions& options) {
     // The program's message says why the report could not be written.
     throw CliError(ui.messages.size() > designMessages
                        ? ui.messages.back()
-                       : "cannot write " + EchoedText(options.output));
+                       : MessageText({TextId::CliCannotWrite, {EchoedText(options.output)}}));
 }
 
 }  // namespace
 
 void RegisterReportVerb(CLI::App& app) {
-    auto* verb = app.add_subcommand(
-        "report", "Design a filter and append its coefficient report or gain list to a file");
+    auto* verb = app.add_subcommand("report", Text(TextId::CliReportHelp));
     auto options = std::make_shared<ReportOptions>();
     options->design.AddTo(*verb);
     options->conversion.AddDigitalTo(*verb);
-    verb->add_option("--type", options->type,
-                     "coefficients: the coefficient report; gainlist: the gain list")
+    verb->add_option("--type", options->type, Text(TextId::CliReportTypeHelp))
         ->required()
         ->check(CLI::IsMember({"coefficients", "gainlist"}));
-    verb->add_option("-o,--output", options->output,
-                     "Text file the report is appended to (Shift-JIS)")
-        ->required();
+    verb->add_option("-o,--output", options->output, Text(TextId::CliReportOutputHelp))->required();
+    AddEncodingOption(*verb);
     verb->callback([options] { RunVerb([&] { Report(*options); }); });
 }
 

@@ -10,6 +10,8 @@
 #include "analysis/TimeResponse.h"
 #include "platform/CLocale.h"
 #include "platform/MessageText.h"
+#include "text/Message.h"
+#include "text/Texts.h"
 
 namespace vorna::cli {
 
@@ -36,29 +38,25 @@ std::optional<analysis::Excitation> ExcitationNamed(const std::string& name) {
 void Respond(const ResponseOptions& options) {
     const auto excitation = ExcitationNamed(options.type);
     if (!excitation)
-        throw CliRefusal("--type: unknown response \"" + EchoedText(options.type) +
-                         "\" (step or impulse)");
+        throw CliRefusal(MessageText({TextId::CliUnknownResponse, {EchoedText(options.type)}}));
     if (options.endTime && !(std::isfinite(*options.endTime) && *options.endTime > 0))
-        throw CliRefusal("--t-end: the end time must be a positive number of seconds");
+        throw CliRefusal(Text(TextId::CliEndTimeNotPositive));
     if (options.points < kFewestPoints || options.points > kMostPoints)
-        throw CliRefusal(Format("--points: the number of points must lie between %d and %d",
-                                kFewestPoints, kMostPoints));
+        throw CliRefusal(Format(Text(TextId::CliPointsOutOfRange), kFewestPoints, kMostPoints));
     RequireOutput(options.output);
     CliUi ui;
     const auto window = options.input.Run(ui);
     const analysis::Cascade cascade = WindowCascade(*window);
     const std::optional<double> end =
         options.endTime ? options.endTime : analysis::SettlingTime(cascade);
-    if (!end)
-        throw CliError(
-            "the response does not settle, so its length cannot be computed; give --t-end");
+    if (!end) throw CliError(Text(TextId::CliResponseDoesNotSettle));
     const auto samples = analysis::TimeResponse(cascade, *excitation, *end, options.points);
     if (!samples && options.endTime) {
-        throw CliRefusal("--t-end " + Format("%.15g", *end) +
-                         ": the response cannot be computed over this time with these points");
+        throw CliRefusal(
+            MessageText({TextId::CliResponseNotComputableWithPoints, {Format("%.15g", *end)}}));
     }
     if (!samples)
-        throw CliError("the response cannot be computed over " + Format("%.17g", *end) + " s");
+        throw CliError(MessageText({TextId::CliResponseNotComputable, {Format("%.17g", *end)}}));
     std::string csv = "time,value\n";
     for (const auto& sample : *samples) csv += Format("%.17g,%.17g\n", sample.time, sample.value);
     WriteOutput(options.output, csv);
@@ -67,19 +65,14 @@ void Respond(const ResponseOptions& options) {
 }  // namespace
 
 void RegisterResponseVerb(CLI::App& app) {
-    auto* verb = app.add_subcommand(
-        "response", "Design a filter and write its step or impulse response as CSV");
+    auto* verb = app.add_subcommand("response", Text(TextId::CliResponseHelp));
     auto options = std::make_shared<ResponseOptions>();
     options->input.AddTo(*verb);
-    verb->add_option("--type", options->type, "step or impulse")->required();
-    verb->add_option("--t-end", options->endTime,
-                     "Length of the response in seconds (default: until every mode has decayed "
-                     "to a thousandth)");
-    verb->add_option("--points", options->points,
-                     "Samples of an analog response; at most this many of a digital one")
+    verb->add_option("--type", options->type, Text(TextId::CliResponseTypeHelp))->required();
+    verb->add_option("--t-end", options->endTime, Text(TextId::CliEndTimeHelp));
+    verb->add_option("--points", options->points, Text(TextId::CliResponsePointsHelp))
         ->capture_default_str();
-    verb->add_option("-o,--output", options->output, "CSV file to write (- for standard output)")
-        ->required();
+    verb->add_option("-o,--output", options->output, Text(TextId::CliCsvOutputHelp))->required();
     verb->callback([options] { RunVerb([&] { Respond(*options); }); });
 }
 

@@ -19,6 +19,8 @@
 #include "platform/CLocale.h"
 #include "platform/FileWrite.h"
 #include "platform/MessageText.h"
+#include "text/Message.h"
+#include "text/Texts.h"
 #include "verify/CircuitSimulation.h"
 #include "verify/OpAmpTable.h"
 #include "verify/SectionRequirements.h"
@@ -54,10 +56,10 @@ double NumberOption(const std::string& option, const std::string& text) {
     const char* end = nullptr;
     const double value = StrToD(text.c_str(), &end);
     if (text.empty() || end != text.c_str() + text.size())
-        throw CliRefusal(option + ": \"" + EchoedText(text) + "\" is not a number");
+        throw CliRefusal(MessageText({TextId::CliNotANumber, {option, EchoedText(text)}}));
     if (std::isinf(value)) {
-        throw CliRefusal(option + ": \"" + EchoedText(text) + "\" is beyond the largest number (" +
-                         kLargestNumberText + ")");
+        throw CliRefusal(MessageText({TextId::CliBeyondLargestNumber,
+                                      {option, EchoedText(text), Text(TextId::CliLargestNumber)}}));
     }
     return value;
 }
@@ -67,12 +69,12 @@ long long IntegerOption(const std::string& option, const std::string& text) {
     errno = 0;
     const long long value = std::strtoll(text.c_str(), &end, 10);
     if (text.empty() || *end != '\0' || errno == ERANGE)
-        throw CliRefusal(option + ": \"" + EchoedText(text) + "\" is not an integer");
+        throw CliRefusal(MessageText({TextId::CliNotAnInteger, {option, EchoedText(text)}}));
     return value;
 }
 
 ChosenOpAmp ChooseOpAmp(const VerifyOptions& options, Ui& ui) {
-    if (options.gbw && options.opAmp) throw CliRefusal("give either --gbw or --opamp, not both");
+    if (options.gbw && options.opAmp) throw CliRefusal(Text(TextId::CliGbwAndOpAmp));
     if (options.gbw) {
         const FrequencyText text = SplitFrequencyOption("--gbw", *options.gbw);
         double factor = 1;
@@ -87,12 +89,13 @@ ChosenOpAmp ChooseOpAmp(const VerifyOptions& options, Ui& ui) {
     const std::string path =
         options.opAmpTable.value_or(ui.ProgramDirectory() + "sys/" + verify::kOpAmpTableFile);
     const verify::OpAmpTable table = verify::ReadOpAmpTable(path);
-    if (!table.error.empty()) throw CliRefusal("op-amp table " + table.error);
+    if (!table.error.empty())
+        throw CliRefusal(MessageText({TextId::CliOpAmpTableProblem, {table.error}}));
     const std::string name = options.opAmp.value_or(std::string(kReferenceOpAmp));
     const verify::OpAmpData* opAmp = table.Find(name);
     if (opAmp == nullptr)
-        throw CliRefusal("--opamp: \"" + EchoedText(name) + "\" is not in the op-amp table " +
-                         EchoedText(path, kMaxEchoedPathBytes));
+        throw CliRefusal(MessageText({TextId::CliOpAmpNotInTable,
+                                      {EchoedText(name), EchoedText(path, kMaxEchoedPathBytes)}}));
     return {opAmp->name, opAmp->gbwHz};
 }
 
@@ -103,7 +106,7 @@ verify::ToleranceOptions ToleranceOptionsOf(const VerifyOptions& options) {
     tolerance.distribution = options.distribution == "gaussian" ? verify::Distribution::Gaussian
                                                                 : verify::Distribution::Uniform;
     const long long seed = IntegerOption("--seed", options.seed);
-    if (seed < 0) throw CliRefusal("--seed: the seed must not be negative");
+    if (seed < 0) throw CliRefusal(Text(TextId::CliSeedNegative));
     tolerance.seed = static_cast<std::uint64_t>(seed);
     const long long runs = IntegerOption("--monte-carlo", options.monteCarlo.value_or("1"));
     tolerance.runs = runs < 0 || runs > verify::kMaxToleranceRuns ? -1 : static_cast<int>(runs);
@@ -111,7 +114,7 @@ verify::ToleranceOptions ToleranceOptionsOf(const VerifyOptions& options) {
         const long long threads = IntegerOption("--threads", *options.threads);
         if (threads < 1 || threads > verify::kMaxToleranceThreads)
             throw CliRefusal(
-                Format("--threads: give 1 to %d threads", verify::kMaxToleranceThreads));
+                Format(Text(TextId::CliThreadsOutOfRange), verify::kMaxToleranceThreads));
         tolerance.threads = static_cast<int>(threads);
     }
     const std::string problem = verify::CheckToleranceOptions(tolerance);
@@ -183,13 +186,13 @@ nlohmann::json ToleranceJson(const verify::ToleranceResult& result,
 std::string WriteLog(const std::string& path, const std::string& log) {
     const auto problem = WriteFileAtomically(path, log);
     if (!problem) return {};
-    return "cannot write the simulator's log to " + EchoedText(path) + ": " + *problem;
+    return MessageText({TextId::CliSpiceLogUnwritable, {EchoedText(path), *problem}});
 }
 
 // The run's failure: what did not work, then the message that says how.
 std::string RunFailure(const CircuitRun& run) {
-    const std::string what = run.out->outputFailed ? "the schematic could not be written"
-                                                   : "the synthesis did not realise every section";
+    const std::string what = Text(run.out->outputFailed ? TextId::CliSchematicNotWritten
+                                                        : TextId::CliSynthesisIncomplete);
     return run.messages.empty() ? what : what + ":\n" + run.messages.back();
 }
 
@@ -207,8 +210,9 @@ void Verify(const VerifyOptions& options) {
     const CircuitRun run = RunCircuit(circuitOptions);
     if (!run.finished) throw CliError(RunFailure(run));
     if (!run.out->journalWritten)
-        std::cerr << "the journal " << EchoedText(run.out->journal.Path(), 4096)
-                  << " could not be written; this verification is not recorded\n";
+        std::cerr << MessageText({TextId::CliJournalNotRecorded,
+                                  {EchoedText(run.out->journal.Path(), 4096)}})
+                  << '\n';
 
     verify::RealisedCircuit circuit;
     std::string error;
@@ -233,15 +237,14 @@ void Verify(const VerifyOptions& options) {
     std::string failure = simulation.error.empty() ? requirements.error : simulation.error;
     bool stopped = false;
     if (options.monteCarlo) {
-        LongRun longRun("tolerance analysis runs");
+        LongRun longRun(Text(TextId::CliToleranceRuns));
         const verify::ToleranceResult result = verify::RunToleranceAnalysis(
             circuit, tolerance, pointsPerDecade, longRun.Reporter(), longRun.Stop());
         json["monteCarlo"] = ToleranceJson(result, tolerance);
         if (failure.empty()) failure = result.error;
         if (result.cancelled) {
             stopped = true;
-            std::cerr << Format("the tolerance analysis was stopped after %d of %d runs\n",
-                                result.runs, tolerance.runs);
+            std::cerr << Format(Text(TextId::CliToleranceStopped), result.runs, tolerance.runs);
         }
     }
     if (!failure.empty()) json["error"] = failure;
@@ -258,36 +261,23 @@ void Verify(const VerifyOptions& options) {
 }  // namespace
 
 void RegisterVerifyVerb(CLI::App& app) {
-    auto* verb = app.add_subcommand(
-        "verify",
-        "Realise a design with a basic circuit and check it as a real circuit: simulated with "
-        "single-pole op-amps, what each section needs of its op-amp, and the element tolerances");
+    auto* verb = app.add_subcommand("verify", Text(TextId::CliVerifyHelp));
     auto options = std::make_shared<VerifyOptions>();
     AddCircuitOptions(*verb, options->circuit, false);
-    verb->add_option("--gbw", options->gbw,
-                     "Gain-bandwidth product of every op-amp (number with an optional unit)");
-    verb->add_option("--opamp", options->opAmp,
-                     "Op-amp of the op-amp table whose gain-bandwidth product is used (LT1115 "
-                     "when neither --gbw nor --opamp is given)");
-    verb->add_option("--opamp-table", options->opAmpTable,
-                     "Op-amp table to read instead of sys/opamps.txt beside the program");
-    verb->add_option("--monte-carlo", options->monteCarlo,
-                     "Runs of the tolerance analysis (1 to 1000000)");
-    verb->add_option("--tolerance-r", options->toleranceR, "Resistor tolerance in percent")
+    verb->add_option("--gbw", options->gbw, Text(TextId::CliGbwHelp));
+    verb->add_option("--opamp", options->opAmp, Text(TextId::CliVerifyOpAmpHelp));
+    verb->add_option("--opamp-table", options->opAmpTable, Text(TextId::CliOpAmpTableHelp));
+    verb->add_option("--monte-carlo", options->monteCarlo, Text(TextId::CliMonteCarloHelp));
+    verb->add_option("--tolerance-r", options->toleranceR, Text(TextId::CliToleranceRHelp))
         ->capture_default_str();
-    verb->add_option("--tolerance-c", options->toleranceC, "Capacitor tolerance in percent")
+    verb->add_option("--tolerance-c", options->toleranceC, Text(TextId::CliToleranceCHelp))
         ->capture_default_str();
-    verb->add_option("--distribution", options->distribution,
-                     "Spread of the element values: uniform within the tolerance, or gaussian "
-                     "with the tolerance as three standard deviations")
+    verb->add_option("--distribution", options->distribution, Text(TextId::CliDistributionHelp))
         ->check(CLI::IsMember({"uniform", "gaussian"}))
         ->capture_default_str();
-    verb->add_option("--seed", options->seed, "Seed of the tolerance analysis")
-        ->capture_default_str();
-    verb->add_option("--threads", options->threads,
-                     "Threads of the tolerance analysis (1 to 256; one for each core when not "
-                     "given); the result does not depend on it");
-    verb->add_option("--spice-log", options->spiceLog, "File to write the simulator's output to");
+    verb->add_option("--seed", options->seed, Text(TextId::CliSeedHelp))->capture_default_str();
+    verb->add_option("--threads", options->threads, Text(TextId::CliThreadsHelp));
+    verb->add_option("--spice-log", options->spiceLog, Text(TextId::CliSpiceLogHelp));
     verb->callback([options] { RunVerb([&] { Verify(*options); }); });
 }
 

@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "platform/ShiftJisText.h"
+#include "platform/FileTextEncoding.h"
 #include "text/Texts.h"
 
 namespace vorna {
@@ -23,19 +23,19 @@ bool Journal::Close() {
 }
 
 void Journal::WriteLine(const std::string& utf8) {
-    if (file_.IsOpen()) record_ += Utf8ToShiftJis(utf8);
+    if (file_.IsOpen()) record_ += EncodedFileText(utf8);
 }
 
 void Journal::WriteSchematicName(const std::string& utf8) {
     if (!file_.IsOpen()) return;
     schematicNameAt_ = record_.size();
-    record_ += Utf8ToShiftJis(utf8);
+    record_ += EncodedFileText(utf8);
     schematicNameLength_ = record_.size() - schematicNameAt_;
 }
 
 void Journal::NameSchematic(const std::string& utf8) {
     if (schematicNameAt_ == std::string::npos) return;
-    const std::string name = Utf8ToShiftJis(utf8);
+    const std::string name = EncodedFileText(utf8);
     record_.replace(schematicNameAt_, schematicNameLength_, name);
     schematicNameLength_ = name.size();
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The circuit journal ("journal.txt"): the record of every circuit output run, appended in
-// Shift-JIS with line-feed ends. The lines of one run are collected and appended as one
-// block when the run closes the journal, so that runs in parallel never mix their records
-// and a write that fails part way leaves no half record behind.
+// the file text encoding (Shift-JIS unless UTF-8 is chosen) with line-feed ends. The lines of one
+// run are collected and appended as one block when the run closes the journal, so that runs in
+// parallel never mix their records and a write that fails part way leaves no half record behind.
 
 #include <string>
 
@@ -24,7 +24,7 @@ public:
     const std::string& Path() const { return path_; }
     // Appends the run's record and closes; false when the record could not be written.
     bool Close();
-    // Adds one UTF-8 line ("\n" included), converted to Shift-JIS, to the run's record.
+    // Adds one UTF-8 line ("\n" included), in the file text encoding, to the run's record.
     // Nothing happens while the journal is not open.
     void WriteLine(const std::string& utf8);
     // Adds the schematic file's name to the record as WriteLine adds text; NameSchematic

@@ -82,6 +82,6 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
                                        int maxOrder = kMaxOrder);
 
 // The choices of the Bessel normalisation combo, in the order of BesselNorm.
-const std::array<std::string, 3>& BesselNormTexts();
+std::array<std::string, 3> BesselNormTexts();
 
 }  // namespace vorna

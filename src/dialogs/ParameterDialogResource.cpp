@@ -3,6 +3,7 @@
 // label on the right), OK and Cancel at the right of the last two rows.
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,44 +15,43 @@ namespace vorna {
 
 namespace {
 
+// The texts are ids, read when a dialog is laid out, so that they follow the language chosen.
 struct LabelRow {
     int control;  // the entry the label belongs to; kNoteRow for the 3.01 dB note
     std::vector<int> dialogs;
-    const char* text;
-    const char* secondLine = nullptr;  // the Xs row of the band-eliminate dialogs
+    TextId text;
+    std::optional<TextId> secondLine;  // the Xs row of the band-eliminate dialogs
 };
 
 constexpr int kNoteRow = 0;
-const char* const kXsRangeLine = Text(TextId::ParameterXsRange);
+constexpr TextId kXsRangeLine = TextId::ParameterXsRange;
 
 const std::vector<LabelRow>& LabelRows() {
     static const std::vector<LabelRow> rows{
-        {520, {500, 502}, Text(TextId::ParameterFpNearCutoff)},
-        {520, {501, 503}, Text(TextId::ParameterFpCutoff)},
-        {535, {508, 509, 510, 511, 512, 513}, Text(TextId::ParameterFcCutoff)},
-        {534,
-         {508, 509, 510, 511, 512, 513, 514, 515, 516, 517, 518, 519},
-         Text(TextId::ParameterOrder)},
-        {522, {500, 501, 502, 503}, Text(TextId::ParameterAttpAtFp)},
-        {522, {505, 507, 515, 516, 518, 519}, Text(TextId::ParameterAttpAtFp1Fp2)},
-        {522, {509, 510, 512, 513}, Text(TextId::ParameterAttpAtFc)},
-        {kNoteRow, {504, 506}, Text(TextId::ParameterAttpFixed)},
-        {524, {500, 501, 502, 503}, Text(TextId::ParameterAttsAtFs)},
-        {524, {504, 505, 506, 507}, Text(TextId::ParameterAttsAtFs1Fs2)},
-        {523, {500, 501}, Text(TextId::ParameterXsFsOverFp)},
-        {523, {502, 503}, Text(TextId::ParameterXsFpOverFs)},
-        {523, {504, 505}, Text(TextId::ParameterXsFp1OverFs1)},
-        {523, {506, 507}, Text(TextId::ParameterXsFs1OverFp1InRange), kXsRangeLine},
-        {523, {508, 509, 510}, Text(TextId::ParameterMinimumXsFsOverFc)},
-        {523, {511, 512, 513}, Text(TextId::ParameterMinimumXsFcOverFs)},
-        {523, {514, 515, 516}, Text(TextId::ParameterMinimumXsFp1OverFs1)},
-        {523, {517, 518, 519}, Text(TextId::ParameterMinimumXsFs1OverFp1InRange), kXsRangeLine},
-        {527, {504, 505, 515, 516}, Text(TextId::ParameterPassBandLowerEdge)},
-        {527, {514}, Text(TextId::ParameterPassBandLowerEdgeWide)},
-        {530, {504, 505, 515, 516}, Text(TextId::ParameterPassBandUpperEdge)},
-        {530, {514}, Text(TextId::ParameterPassBandUpperEdgeWide)},
-        {527, {506, 507, 517, 518, 519}, Text(TextId::ParameterStopBandLowerEdge)},
-        {530, {506, 507, 517, 518, 519}, Text(TextId::ParameterStopBandUpperEdge)},
+        {520, {500, 502}, TextId::ParameterFpNearCutoff},
+        {520, {501, 503}, TextId::ParameterFpCutoff},
+        {535, {508, 509, 510, 511, 512, 513}, TextId::ParameterFcCutoff},
+        {534, {508, 509, 510, 511, 512, 513, 514, 515, 516, 517, 518, 519}, TextId::ParameterOrder},
+        {522, {500, 501, 502, 503}, TextId::ParameterAttpAtFp},
+        {522, {505, 507, 515, 516, 518, 519}, TextId::ParameterAttpAtFp1Fp2},
+        {522, {509, 510, 512, 513}, TextId::ParameterAttpAtFc},
+        {kNoteRow, {504, 506}, TextId::ParameterAttpFixed},
+        {524, {500, 501, 502, 503}, TextId::ParameterAttsAtFs},
+        {524, {504, 505, 506, 507}, TextId::ParameterAttsAtFs1Fs2},
+        {523, {500, 501}, TextId::ParameterXsFsOverFp},
+        {523, {502, 503}, TextId::ParameterXsFpOverFs},
+        {523, {504, 505}, TextId::ParameterXsFp1OverFs1},
+        {523, {506, 507}, TextId::ParameterXsFs1OverFp1InRange, kXsRangeLine},
+        {523, {508, 509, 510}, TextId::ParameterMinimumXsFsOverFc},
+        {523, {511, 512, 513}, TextId::ParameterMinimumXsFcOverFs},
+        {523, {514, 515, 516}, TextId::ParameterMinimumXsFp1OverFs1},
+        {523, {517, 518, 519}, TextId::ParameterMinimumXsFs1OverFp1InRange, kXsRangeLine},
+        {527, {504, 505, 515, 516}, TextId::ParameterPassBandLowerEdge},
+        {527, {514}, TextId::ParameterPassBandLowerEdgeWide},
+        {530, {504, 505, 515, 516}, TextId::ParameterPassBandUpperEdge},
+        {530, {514}, TextId::ParameterPassBandUpperEdgeWide},
+        {527, {506, 507, 517, 518, 519}, TextId::ParameterStopBandLowerEdge},
+        {530, {506, 507, 517, 518, 519}, TextId::ParameterStopBandUpperEdge},
     };
     return rows;
 }
@@ -138,10 +138,9 @@ private:
 
 }  // namespace
 
-const std::array<std::string, 3>& BesselNormTexts() {
-    static const std::array<std::string, 3> texts{
-        Text(TextId::BesselNormGain), Text(TextId::BesselNormDelay), Text(TextId::BesselNormPhase)};
-    return texts;
+std::array<std::string, 3> BesselNormTexts() {
+    return {Text(TextId::BesselNormGain), Text(TextId::BesselNormDelay),
+            Text(TextId::BesselNormPhase)};
 }
 
 DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
@@ -188,7 +187,7 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
             if (spec.id == 504 && combo == kFp2UnitCombo) items.emplace_back();
             rows.UnitCombo(combo, std::move(items));
         }
-        const char* label = FindLabel(spec.id, edit)->text;
+        const char* label = Text(FindLabel(spec.id, edit)->text);
         rows.Label(edit == kOrderEdit ? Format(label, maxOrder) : std::string(label));
         if (unit != nullptr) fixedUnit(unit);
         rows.Next();
@@ -208,7 +207,7 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
     entryRow(kFp1ValueEdit, kFp1UnitCombo, nullptr);
     entryRow(kFp2ValueEdit, kFp2UnitCombo, nullptr);
     if (const LabelRow* note = FindLabel(spec.id, kNoteRow)) {
-        rows.Label(note->text);
+        rows.Label(Text(note->text));
         rows.Next();
     }
     entryRow(kAttpEdit, 0, "dB");
@@ -217,10 +216,10 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
     } else {
         // The first line of the Xs label has its row to itself and may use the full width.
         const LabelRow* label = FindLabel(spec.id, kXsEdit);
-        rows.Label(label->text, kLabelX, kDialogWidth - 2 * kLabelX);
+        rows.Label(Text(label->text), kLabelX, kDialogWidth - 2 * kLabelX);
         rows.Next();
         rows.Edit(kXsEdit);
-        rows.Label(label->secondLine);
+        rows.Label(Text(*label->secondLine));
         r.controls.push_back(
             {ControlKind::Static, kXsLimitStatic, "", kLimitX, rows.LabelY(), 50, kLineHeight});
         fixedUnit(Text(TextId::ParameterTimes));

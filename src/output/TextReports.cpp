@@ -7,9 +7,9 @@
 #include "output/SectionFigures.h"
 #include "platform/AbsolutePath.h"
 #include "platform/CLocale.h"
+#include "platform/FileTextEncoding.h"
 #include "platform/FileWrite.h"
 #include "platform/MessageText.h"
-#include "platform/ShiftJisText.h"
 #include "platform/Ui.h"
 #include "text/Texts.h"
 #include "view/DesignView.h"
@@ -84,7 +84,7 @@ bool AppendReport(DesignView& view, Ui& ui, const std::string& text) {
         return false;
     }
     // The report is appended whole or not at all.
-    if (!file.Append(Utf8ToShiftJis(text)) || !file.Close()) {
+    if (!file.Append(EncodedFileText(text)) || !file.Close()) {
         ui.MessageBox({TextId::ReportUnwritable, {shownPath}}, MessageButtons::Ok);
         return false;
     }

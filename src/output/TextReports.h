@@ -1,9 +1,9 @@
 #pragma once
-// The two text reports of a design, appended in Shift-JIS with line-feed ends to a file the
-// user names and then opened with the desktop: the coefficient report (every section's
-// coefficients with cut-off frequency, gain at the cut-off, Q and gain-bandwidth) and the
-// gain list (the same per section, plus the section's gain at 19 frequencies around its
-// cut-off).
+// The two text reports of a design, appended in the file text encoding (Shift-JIS unless UTF-8 is
+// chosen) with line-feed ends to a file the user names and then opened with the desktop: the
+// coefficient report (every section's coefficients with cut-off frequency, gain at the cut-off, Q
+// and gain-bandwidth) and the gain list (the same per section, plus the section's gain at 19
+// frequencies around its cut-off).
 
 #include <string>
 

@@ -41,7 +41,9 @@ struct FontDescription {
     int clipPrecision = 2;  // stroke
     int quality = 1;
     int pitchAndFamily = 17;  // fixed pitch, roman family
-    std::string faceName = Text(TextId::DefaultFontFace);
+    // The face is part of a design and its file, so that a file is the same whatever the
+    // language: it takes the name design files have always held.
+    std::string faceName = Text(TextId::DefaultFontFace, Language::Japanese);
     friend bool operator==(const FontDescription&, const FontDescription&) = default;
 };
 

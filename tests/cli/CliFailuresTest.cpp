@@ -1,6 +1,7 @@
 // vorna-cli under hostile input, run as a separate program: every refusal exits 2 and every
-// failure 1, with the reason on standard error, nothing on standard output, and no file
-// lost or left half written; parallel runs never mix their records or outputs.
+// failure 1, with the reason on standard error (in English with --lang en), nothing on
+// standard output, and no file lost or left half written; parallel runs never mix their
+// records or outputs.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -116,6 +117,13 @@ TEST(CliFailures, ExitStatusAndReasonOnStandardErrorAndNoFileTouched) {
         EXPECT_FALSE(fs::exists(dir + "X.asc"));
         for (const auto& entry : fs::directory_iterator(dir))
             EXPECT_FALSE(entry.path().filename().string().starts_with(".vorna-")) << entry.path();
+
+        const auto english = RunCliIn(dir, "--lang en " + c.arguments);
+        EXPECT_EQ(english.status, c.status);
+        EXPECT_TRUE(testing::HoldsNoJapanese(english.err)) << english.err;
+        EXPECT_NE(english.err, "");
+        EXPECT_EQ(english.out, "");
+        EXPECT_EQ(ReadFile(dir + "keep.asc"), "kept");
     }
 }
 

@@ -28,6 +28,16 @@ CliRun RunCliIn(const std::string& directory, const std::string& arguments,
     return run;
 }
 
+bool HoldsNoJapanese(const std::string& text) {
+    std::string rest = text;
+    for (const std::string symbol : {"√", "−", "π", "ω", "σ", "…"})
+        for (std::size_t at; (at = rest.find(symbol)) != std::string::npos;)
+            rest.erase(at, symbol.size());
+    for (const char c : rest)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 std::size_t Count(const std::string& text, const std::string& part) {
     std::size_t count = 0;
     for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;

@@ -18,6 +18,10 @@ struct CliRun {
 CliRun RunCliIn(const std::string& directory, const std::string& arguments,
                 const std::string& before = "");
 
+// True when `text` is ASCII but for the symbols English texts use (√ − π ω σ) and the "…" that
+// ends a cut echo: it holds no Japanese character.
+bool HoldsNoJapanese(const std::string& text);
+
 // How often `part` occurs in `text` (overlapping occurrences counted).
 std::size_t Count(const std::string& text, const std::string& part);
 

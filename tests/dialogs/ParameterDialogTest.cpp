@@ -10,6 +10,7 @@
 #include "dialogs/FilterSelectDialog.h"
 #include "dialogs/ParameterDialog.h"
 #include "support/ScriptedUi.h"
+#include "text/Texts.h"
 
 namespace vorna {
 namespace {
@@ -168,6 +169,24 @@ TEST(ParameterDialogs, RowsFollowTheirOrderAndLabels) {
                 labels.push_back(control.text);
         }
         EXPECT_EQ(labels, c.labels);
+    }
+}
+
+// The labels are read as a dialog is laid out, so that they follow a language chosen after the
+// first layout.
+TEST(ParameterDialogs, LabelsFollowTheLanguageChosenAfterTheFirstLayout) {
+    ASSERT_NE(ParameterDialogResource(ParameterDialogSpecOf(517)).title, "");
+    struct English {
+        English() { SetLanguage(Language::English); }
+        ~English() { SetLanguage(Language::Japanese); }
+    } english;
+    for (const auto& spec : kParameterDialogs) {
+        for (const auto& control : ParameterDialogResource(spec).controls) {
+            std::string shown = control.text;
+            for (const auto& item : control.items) shown += item;
+            for (const char c : shown)
+                EXPECT_LT(static_cast<unsigned char>(c), 0x80) << spec.id << ": " << shown;
+        }
     }
 }
 
