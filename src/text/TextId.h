@@ -391,6 +391,12 @@ enum class TextId {
     CommandAbout,
     PromptAbout,
     TipAbout,
+    MenuView,
+    MenuLanguage,
+    PromptLanguageJapanese,
+    PromptLanguageEnglish,
+    LanguageAppliesAtNextStart,
+    DesktopLanguageInvalid,
     // The desktop's analysis window and circuit verification (gui)
     GraphUnreadablePointsNote,
     QuantityFrequency,
