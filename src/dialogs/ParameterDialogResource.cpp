@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/DialogResource.h"
 #include "dialogs/ParameterDialog.h"
 #include "platform/CLocale.h"
 #include "text/Texts.h"
@@ -154,8 +155,11 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
     r.fontPoints = 8;
     r.width = kDialogWidth;
 
+    // The English approximation caption starts further left, beside a narrower kind caption.
+    const int approximationX = ForLanguage(kEditX, 170);
+    const int nameX = ForLanguage(kNameX, 232);
     r.controls.push_back({ControlKind::Static, IDC_STATIC, KindCaption(spec.kind), kLabelX,
-                          kCaptionY, kLabelWidth, kLineHeight});
+                          kCaptionY, ForLanguage(kLabelWidth, 160), kLineHeight});
     switch (spec.caption) {
         case ApproximationCaption::Butterworth:
             r.controls.push_back(
@@ -171,10 +175,10 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
             break;
         case ApproximationCaption::Named:
             r.controls.push_back({ControlKind::Static, IDC_STATIC,
-                                  Text(TextId::FilterSelectApproximationGroup), kEditX, kCaptionY,
-                                  kNameX - kEditX, kLineHeight});
-            r.controls.push_back({ControlKind::Static, kApproximationStatic, "", kNameX, kCaptionY,
-                                  kDialogWidth - kNameX - 5, kLineHeight});
+                                  Text(TextId::FilterSelectApproximationGroup), approximationX,
+                                  kCaptionY, nameX - approximationX, kLineHeight});
+            r.controls.push_back({ControlKind::Static, kApproximationStatic, "", nameX, kCaptionY,
+                                  kDialogWidth - nameX - 5, kLineHeight});
             break;
     }
 

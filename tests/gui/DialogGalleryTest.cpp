@@ -95,13 +95,12 @@ std::vector<std::string> LayoutFaults(QWidget* w) {
     for (const QLabel* label : w->findChildren<QLabel*>()) {
         if (label->text().isEmpty()) continue;
         const QFontMetrics metrics = label->fontMetrics();
-        const int lines =
-            metrics
-                .boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text())
-                .height() /
-            metrics.lineSpacing();
+        // A word wider than the label stands out of it rather than wrapping.
+        const QRect used = metrics.boundingRect(QRect(0, 0, label->width(), 10000),
+                                                Qt::TextWordWrap, label->text());
+        const int lines = used.height() / metrics.lineSpacing();
         const int room = std::max(1, label->height() / CellMetricsOf(label->font()).Height());
-        if (lines > room) fault(label, label->text());
+        if (lines > room || used.width() > label->width()) fault(label, label->text());
     }
     for (const QAbstractButton* button : w->findChildren<QAbstractButton*>()) {
         int indicator = 0;
