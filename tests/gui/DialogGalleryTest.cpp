@@ -101,6 +101,14 @@ std::vector<std::string> LayoutFaults(QWidget* w) {
         const int lines = used.height() / metrics.lineSpacing();
         const int room = std::max(1, label->height() / CellMetricsOf(label->font()).Height());
         if (lines > room || used.width() > label->width()) fault(label, label->text());
+        const QRect drawn =
+            QStyle::alignedRect(label->layoutDirection(), label->alignment(),
+                                used.size().boundedTo(label->size()), label->geometry());
+        for (const QAbstractButton* button :
+             w->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+            if (label->parentWidget() == w && drawn.intersects(button->geometry()))
+                fault(label, QStringLiteral("under %1").arg(button->objectName()));
+        }
     }
     for (const QAbstractButton* button : w->findChildren<QAbstractButton*>()) {
         int indicator = 0;
