@@ -35,6 +35,8 @@ enum CommandId : int {
     kCommandFont = 650,
     kCommandOpenDataFile = 660,
     kCommandAnalysis = 670,
+    kCommandLanguageJapanese = 680,
+    kCommandLanguageEnglish = 681,
     kCommandWindowFirst = 65280,  // the Window menu's list of open windows
 };
 

@@ -1,30 +1,37 @@
 #include "DesignApplication.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QTranslator>
 
 #include "CommandLine.h"
+#include "LanguageChoice.h"
 #include "MainWindow.h"
+#include "QtUi.h"
 
 namespace vorna {
 
-DesignApplication::DesignApplication() : translator_(std::make_unique<QTranslator>()) {
+DesignApplication::DesignApplication() {
     QCoreApplication::setOrganizationName(QStringLiteral("Vorna"));
     QCoreApplication::setApplicationName(QStringLiteral("Vorna"));
-    // The toolkit's own choosers (files, fonts, printing) speak Japanese like the program.
-    if (translator_->load(QStringLiteral("qtbase_ja"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(translator_.get());
-    }
-    frame_ = std::make_unique<MainWindow>();
 }
 
 DesignApplication::~DesignApplication() = default;
 
 void DesignApplication::InitInstance(const QStringList& arguments) {
-    frame_->show();
     const StartupRequest request = ParseCommandLine(arguments);
+    Language language = SavedLanguage();
+    const std::optional<Language> asked =
+        request.language ? LanguageNamed(*request.language) : std::nullopt;
+    if (asked) language = *asked;
+    // Every text, the toolkit's included, is read in the language from here on.
+    translator_ = ApplyLanguage(language);
+    frame_ = std::make_unique<MainWindow>();
+    frame_->show();
+    if (request.language && !asked) {
+        frame_->DesktopUi().MessageBox(
+            {TextId::DesktopLanguageInvalid, {request.language->toStdString()}},
+            MessageButtons::Ok);
+    }
     switch (request.kind) {
         case StartupRequest::Kind::NewDocument:
             frame_->NewDocument();

@@ -1,5 +1,5 @@
 #pragma once
-// The application: start-up settings, the main frame and the command line.
+// The application: start-up settings, the language, the main frame and the command line.
 
 #include <QStringList>
 #include <memory>
@@ -15,8 +15,10 @@ public:
     DesignApplication();
     ~DesignApplication();
 
-    // Shows the main frame and opens what `arguments` (without the program name) ask for.
+    // Sets the language (the command line's "--lang" before the settings' choice), then shows
+    // the main frame and opens what `arguments` (without the program name) ask for.
     void InitInstance(const QStringList& arguments);
+    // The main frame, once InitInstance has made it.
     MainWindow& MainFrame() { return *frame_; }
 
 private:

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -29,6 +30,7 @@
 #include "DocumentWindow.h"
 #include "FrameTexts.h"
 #include "Icons.h"
+#include "LanguageChoice.h"
 #include "Printing.h"
 #include "QtUi.h"
 #include "WindowPlacement.h"
@@ -113,6 +115,7 @@ void MainWindow::CreateMenus() {
     });
     documentActions_.push_back(analysis);
     bar->addAction(analysis);
+    bar->addMenu(CreateViewMenu());
     bar->addMenu(CreateWindowMenu());
     bar->addMenu(CreateHelpMenu());
 
@@ -195,6 +198,32 @@ QMenu* MainWindow::CreateFileMenu() {
     return menu;
 }
 
+QMenu* MainWindow::CreateViewMenu() {
+    auto* menu = new QMenu(Shown(TextId::MenuView), this);
+    menu->setObjectName(QStringLiteral("viewMenu"));
+    QMenu* languages = menu->addMenu(Shown(TextId::MenuLanguage));
+    languages->setObjectName(QStringLiteral("languageMenu"));
+    auto* group = new QActionGroup(languages);
+    const struct {
+        int id;
+        Language language;
+        TextId prompt;
+    } choices[] = {
+        {kCommandLanguageJapanese, Language::Japanese, TextId::PromptLanguageJapanese},
+        {kCommandLanguageEnglish, Language::English, TextId::PromptLanguageEnglish},
+    };
+    for (const auto& choice : choices) {
+        QAction* action = AddAction(choice.id, LanguageMenuText(choice.language), choice.prompt);
+        action->setCheckable(true);
+        action->setChecked(choice.language == CurrentLanguage());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, language = choice.language] { ChooseLanguage(language); });
+        languages->addAction(action);
+    }
+    return menu;
+}
+
 QMenu* MainWindow::CreateWindowMenu() {
     windowMenu_ = new QMenu(Shown(TextId::MenuWindow), this);
     windowMenu_->setObjectName(QStringLiteral("windowMenu"));
@@ -226,7 +255,7 @@ QMenu* MainWindow::CreateHelpMenu() {
     for (const HelpCommand& help : kHelpCommands) {
         QAction* action = AddAction(help.id, Shown(help.text), help.prompt);
         connect(action, &QAction::triggered, this,
-                [this, &help] { OpenHelpDocument(vorna::Text(help.document)); });
+                [this, &help] { OpenHelpDocument(help.document); });
         menu->addAction(action);
     }
     Action(kCommandHelp)->setShortcut(QKeySequence(Qt::Key_F1));
@@ -448,17 +477,29 @@ void MainWindow::ShowAbout() {
     about.DoModal(*ui_);
 }
 
-void MainWindow::OpenHelpDocument(const char* document) {
-    const QString folder =
-        helpFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : helpFolder_;
-    const QFileInfo file(QDir(folder), Text(document));
-    if (!file.isFile()) {
+void MainWindow::ChooseLanguage(Language language) {
+    SaveLanguage(language);
+    if (language != CurrentLanguage()) {
+        ui_->MessageBoxText(
+            QString::fromUtf8(vorna::Text(TextId::LanguageAppliesAtNextStart, language)),
+            MessageButtons::Ok);
+    }
+    AfterCommand();
+}
+
+void MainWindow::OpenHelpDocument(TextId document) {
+    const QDir folder(helpFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : helpFolder_);
+    const QFileInfo file(folder, Shown(document));
+    // A document not yet written in the language chosen is read in Japanese.
+    const QFileInfo japanese(folder, Text(vorna::Text(document, Language::Japanese)));
+    const QFileInfo& shown = !file.isFile() && japanese.isFile() ? japanese : file;
+    if (!shown.isFile()) {
         ui_->MessageBox({TextId::HelpDocumentMissing,
                          {QDir::toNativeSeparators(file.absoluteFilePath()).toStdString()}},
                         MessageButtons::Ok);
         return;
     }
-    ui_->OpenWithDesktop(file.absoluteFilePath().toStdString());
+    ui_->OpenWithDesktop(shown.absoluteFilePath().toStdString());
 }
 
 void MainWindow::UpdateFrame() {

@@ -1,8 +1,8 @@
 #pragma once
 // The main frame: a multiple-document area of design windows, the menu bar (File, the six
-// design commands, Window, Help), the toolbar, the status bar, printing, the recent-file
-// list, the frame's place on the screen kept between runs, and the design files the windows
-// are opened from and saved to.
+// design commands, Analysis, View, Window, Help), the toolbar, the status bar, printing, the
+// recent-file list, the frame's place on the screen kept between runs, and the design files the
+// windows are opened from and saved to.
 
 #include <QList>
 #include <QMainWindow>
@@ -13,6 +13,7 @@
 #include "Commands.h"
 #include "RecentFiles.h"
 #include "text/TextId.h"
+#include "text/Texts.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -71,6 +72,7 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     QMenu* CreateFileMenu();
+    QMenu* CreateViewMenu();
     QMenu* CreateWindowMenu();
     QMenu* CreateHelpMenu();
     void RestorePlacement();
@@ -91,7 +93,9 @@ private:
     void PreviewActive();
     void PrintSetup();
     void ShowAbout();
-    void OpenHelpDocument(const char* document);
+    // Stores the language for the next start and says so in that language.
+    void ChooseLanguage(Language language);
+    void OpenHelpDocument(TextId document);
     void UpdateFrame();
     void UpdateRecentMenu();
 

@@ -52,12 +52,16 @@ QWidget* QtUi::DialogParent() const {
 }
 
 int QtUi::MessageBox(const Message& message, MessageButtons buttons) {
+    return MessageBoxText(QString::fromStdString(MessageText(message)), buttons);
+}
+
+int QtUi::MessageBoxText(const QString& text, MessageButtons buttons) {
     ++messagesShown_;
     QMessageBox box(DialogParent());
     box.setObjectName(QStringLiteral("messageBox"));
     box.setWindowTitle(QString::fromLatin1(kMessageBoxTitle));
     box.setTextFormat(Qt::PlainText);
-    box.setText(QString::fromStdString(MessageText(message)));
+    box.setText(text);
     box.setPalette(DialogWindow::FacePalette(box.palette()));
     std::vector<std::pair<QPushButton*, int>> answers;
     const auto add = [&](const char* label, QMessageBox::ButtonRole role, int answer) {

@@ -15,6 +15,8 @@ public:
     explicit QtUi(QWidget* mainWindow);
 
     int MessageBox(const Message& message, MessageButtons buttons) override;
+    // A message box with a text already worded, e.g. in a language other than the current one.
+    int MessageBoxText(const QString& text, MessageButtons buttons);
     int RunModal(Dialog& dialog) override;
     std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
     std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;

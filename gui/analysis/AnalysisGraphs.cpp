@@ -37,8 +37,6 @@ constexpr double kUnsettledPeriods = 50;
 constexpr int kTimePoints = 2000;
 constexpr double kDegreesPerRadian = 180 / kPi;
 
-const char* const kUnreadableNote = Text(TextId::GraphUnreadablePointsNote);
-
 bool IsDigital(const DesignView& view) {
     return view.convertedToDigital != 0;
 }
@@ -140,7 +138,7 @@ GraphData FrequencyGraph(const DesignView& view, std::string title, Axis y,
     bool unreadable = false;
     CurveSet first =
         EvaluatedCurve(graph.y.quantity, ResponseFrequencies(view), evaluate, &unreadable);
-    if (unreadable) graph.note = kUnreadableNote;
+    if (unreadable) graph.note = Text(TextId::GraphUnreadablePointsNote);
     graph.curves = std::move(first.curves);
     graph.exact = std::move(first.exact);
     graph.curvesOver = [evaluate, grid = GridOf(view), name = graph.y.quantity](double low,
@@ -391,7 +389,7 @@ GraphData PoleZeroGraph(const DesignView& view) {
     double reach = 0;
     for (const PlotRoot& root : PoleZeroRoots(view, ShownDesignOf(view.GetDocument()))) {
         if (!std::isfinite(root.position.re) || !std::isfinite(root.position.im)) {
-            graph.note = kUnreadableNote;
+            graph.note = Text(TextId::GraphUnreadablePointsNote);
             continue;
         }
         Curve& curve = root.pole ? poles : zeros;

@@ -137,7 +137,7 @@ DialogResource ComponentResource(const ComponentDialogLayout& layout) {
     DialogResource r;
     r.id = layout.id;
     r.title = Text(TextId::ComponentTitle);
-    r.width = 300;
+    r.width = ForLanguage(300, 340);
     r.height = 190;
     auto& c = r.controls;
     if (layout.heading)
@@ -157,14 +157,14 @@ DialogResource ComponentResource(const ComponentDialogLayout& layout) {
         {ControlKind::Static, kSeriesLabel, Text(TextId::ComponentE24Deviation), 10, 120, 110, 10});
     c.push_back({ControlKind::Static, kDeviationLabel, "", 124, 120, 80, 10});
     c.push_back({ControlKind::Button, kCheckButton, Text(TextId::ComponentCheckDeviation), 10, 140,
-                 130, 14, true});
-    c.push_back(
-        {ControlKind::Button, kRoundButton, Text(TextId::ComponentRoundToE24), 150, 140, 130, 14});
-    c.push_back(
-        {ControlKind::Button, kNextButton, Text(TextId::ComponentNextCandidate), 10, 158, 130, 14});
-    c.push_back({ControlKind::Button, kSeriesButton, Text(TextId::ComponentChangeSeries), 150, 158,
-                 60, 14});
-    c.push_back({ControlKind::Button, IDOK, "OK", 220, 158, 60, 14, false, true});
+                 ForLanguage(130, 160), 14, true});
+    c.push_back({ControlKind::Button, kRoundButton, Text(TextId::ComponentRoundToE24),
+                 ForLanguage(150, 180), 140, ForLanguage(130, 150), 14});
+    c.push_back({ControlKind::Button, kNextButton, Text(TextId::ComponentNextCandidate), 10, 158,
+                 ForLanguage(130, 160), 14});
+    c.push_back({ControlKind::Button, kSeriesButton, Text(TextId::ComponentChangeSeries),
+                 ForLanguage(150, 180), 158, ForLanguage(60, 80), 14});
+    c.push_back({ControlKind::Button, IDOK, "OK", ForLanguage(220, 270), 158, 60, 14, false, true});
     return r;
 }
 

@@ -23,6 +23,12 @@ enum class ControlKind {
 
 constexpr int IDC_STATIC = -1;
 
+// A place or size in dialog units: `japanese` as the dialog is laid out for the Japanese
+// texts, `english` where the English texts need more room.
+inline int ForLanguage(int japanese, int english) {
+    return CurrentLanguage() == Language::English ? english : japanese;
+}
+
 enum class TextAlign { Left, Right, Center };
 
 struct ControlSpec {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/DialogResource.h"
 #include "dialogs/ParameterDialog.h"
 #include "platform/CLocale.h"
 #include "text/Texts.h"
@@ -103,6 +104,23 @@ constexpr int kButtonWidth = 35;
 constexpr int kButtonHeight = 14;
 constexpr int kDialogWidth = 325;
 constexpr int kMinDialogHeight = 82;
+// The English approximation caption starts further left, beside a narrower kind caption; the
+// English labels of the long rows need this much more room, by which the columns from the
+// caption rightwards move right.
+constexpr int kEnglishCaptionX = 170;
+constexpr int kEnglishLabelExtra = 72;
+
+void WidenLabelColumn(DialogResource& r, int extra) {
+    for (ControlSpec& control : r.controls) {
+        if (control.x >= kEnglishCaptionX) {
+            control.x += extra;
+        } else if (control.kind == ControlKind::Static && control.x == kLabelX &&
+                   control.width >= kLabelWidth) {
+            control.width += extra;
+        }
+    }
+    r.width += extra;
+}
 
 class RowBuilder {
 public:
@@ -153,8 +171,10 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
     r.fontPoints = 8;
     r.width = kDialogWidth;
 
+    const int approximationX = ForLanguage(kEditX, kEnglishCaptionX);
+    const int nameX = ForLanguage(kNameX, 232);
     r.controls.push_back({ControlKind::Static, IDC_STATIC, KindCaption(spec.kind), kLabelX,
-                          kCaptionY, kLabelWidth, kLineHeight});
+                          kCaptionY, ForLanguage(kLabelWidth, 160), kLineHeight});
     switch (spec.caption) {
         case ApproximationCaption::Butterworth:
             r.controls.push_back(
@@ -170,10 +190,10 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
             break;
         case ApproximationCaption::Named:
             r.controls.push_back({ControlKind::Static, IDC_STATIC,
-                                  Text(TextId::FilterSelectApproximationGroup), kEditX, kCaptionY,
-                                  kNameX - kEditX, kLineHeight});
-            r.controls.push_back({ControlKind::Static, kApproximationStatic, "", kNameX, kCaptionY,
-                                  kDialogWidth - kNameX - 5, kLineHeight});
+                                  Text(TextId::FilterSelectApproximationGroup), approximationX,
+                                  kCaptionY, nameX - approximationX, kLineHeight});
+            r.controls.push_back({ControlKind::Static, kApproximationStatic, "", nameX, kCaptionY,
+                                  kDialogWidth - nameX - 5, kLineHeight});
             break;
     }
 
@@ -231,7 +251,8 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
     // combo (the short order-mode dialogs), the buttons move right of the combos.
     const int lastEditY = kFirstRowY + kRowStep * (rows.Rows() - 1);
     const bool besideCombo = rows.HasCombo(rows.Rows() - 1) || rows.HasCombo(rows.Rows() - 2);
-    const int buttonX = besideCombo ? kUnitX + kUnitWidth + 5 : kButtonX;
+    // The English unit "times" needs more room before the buttons than its Japanese one.
+    const int buttonX = besideCombo ? kUnitX + kUnitWidth + 5 : ForLanguage(kButtonX, kButtonX + 8);
     r.width = std::max(kDialogWidth, buttonX + kButtonWidth + 5);
     r.controls.push_back({ControlKind::Button, IDOK, "OK", buttonX, lastEditY - kRowStep,
                           kButtonWidth, kButtonHeight, true, true});
@@ -246,6 +267,7 @@ DialogResource ParameterDialogResource(const ParameterDialogSpec& spec,
         r.width = std::max(r.width, buttonX + kDelayButtonWidth + 5);
     }
     r.height = std::max(lastEditY + 17, kMinDialogHeight);
+    WidenLabelColumn(r, ForLanguage(0, kEnglishLabelExtra));
     return r;
 }
 

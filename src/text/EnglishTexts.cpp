@@ -683,6 +683,13 @@ constexpr TextEntry kEnglishTexts[] = {
     {TextId::CommandAbout, "&About Vorna..."},
     {TextId::PromptAbout, "Show program information, version and copyright"},
     {TextId::TipAbout, "About"},
+    {TextId::MenuView, "&View"},
+    {TextId::MenuLanguage, "&Language"},
+    {TextId::PromptLanguageJapanese, "Show menus, dialogs and messages in Japanese"},
+    {TextId::PromptLanguageEnglish, "Show menus, dialogs and messages in English"},
+    {TextId::LanguageAppliesAtNextStart, "Vorna will speak English from its next start."},
+    {TextId::DesktopLanguageInvalid,
+     "--lang: \"%s\" is not a language. Use en (English) or ja (Japanese)."},
     // The desktop's analysis window and circuit verification (gui)
     {TextId::TabSchematic, "Schematic"},
     {TextId::SchematicNoCircuitYet,

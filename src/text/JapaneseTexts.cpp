@@ -675,6 +675,13 @@ constexpr TextEntry kJapaneseTexts[] = {
     {TextId::CommandAbout, "ﾊﾞｰｼﾞｮﾝ情報(&A)..."},
     {TextId::PromptAbout, "ﾌﾟﾛｸﾞﾗﾑ情報､ﾊﾞｰｼﾞｮﾝ､版権の表示"},
     {TextId::TipAbout, "ﾊﾞｰｼﾞｮﾝ情報"},
+    {TextId::MenuView, "表示(&V)"},
+    {TextId::MenuLanguage, "言語(&L)"},
+    {TextId::PromptLanguageJapanese, "ﾒﾆｭｰ､ﾀﾞｲｱﾛｸﾞ､ﾒｯｾｰｼﾞを日本語で表示"},
+    {TextId::PromptLanguageEnglish, "ﾒﾆｭｰ､ﾀﾞｲｱﾛｸﾞ､ﾒｯｾｰｼﾞを英語で表示"},
+    {TextId::LanguageAppliesAtNextStart, "次に Vorna を起動したときから日本語で表示します。"},
+    {TextId::DesktopLanguageInvalid,
+     "--lang: \"%s\" は言語ではありません。en (英語) か ja (日本語) を指定してください。"},
     // The desktop's analysis window and circuit verification (gui)
     {TextId::TabSchematic, "回路図"},
     {TextId::SchematicNoCircuitYet,

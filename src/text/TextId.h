@@ -540,6 +540,12 @@ enum class TextId {
     CommandAbout,
     PromptAbout,
     TipAbout,
+    MenuView,
+    MenuLanguage,
+    PromptLanguageJapanese,
+    PromptLanguageEnglish,
+    LanguageAppliesAtNextStart,
+    DesktopLanguageInvalid,
     // The desktop's analysis window and circuit verification (gui)
     TabSchematic,
     SchematicNoCircuitYet,

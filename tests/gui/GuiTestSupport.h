@@ -10,6 +10,8 @@
 #include <deque>
 #include <functional>
 
+#include "text/Texts.h"
+
 namespace vorna::testing {
 
 // Acts in modal windows (dialogs, message boxes) as they open, one step per window, in the
@@ -49,6 +51,15 @@ void PressKey(QWidget* window, int key);
 // The text of a message box, and a click on its answer (IDOK, IDCANCEL, IDYES, IDNO).
 QString MessageText(QWidget* messageBox);
 void Answer(QWidget* messageBox, int answer);
+
+// Every text in `language` while it lives; Japanese again afterwards.
+class LanguageScope {
+public:
+    explicit LanguageScope(Language language) { SetLanguage(language); }
+    ~LanguageScope() { SetLanguage(Language::Japanese); }
+    LanguageScope(const LanguageScope&) = delete;
+    LanguageScope& operator=(const LanguageScope&) = delete;
+};
 
 // Writes the design file of a new design window to `path`.
 void WriteNewDesignFile(const QString& path);

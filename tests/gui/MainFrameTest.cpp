@@ -145,7 +145,8 @@ TEST(MainFrame, MenuBarHoldsFileSixPlainCommandsAndHelp) {
         QString::fromUtf8("パラメータ入力(&P)"), QString::fromUtf8("フィルタの変換(&C)"),
         QString::fromUtf8("グラフ表示(&G)"),     QString::fromUtf8("表示・出力(&D)"),
         QString::fromUtf8("フォント(&M)"),       QString::fromUtf8("解析(&A)"),
-        QString::fromUtf8("ｳｨﾝﾄﾞｳ(&W)"),         QString::fromUtf8("ﾍﾙﾌﾟ(&H)"),
+        QString::fromUtf8("表示(&V)"),           QString::fromUtf8("ｳｨﾝﾄﾞｳ(&W)"),
+        QString::fromUtf8("ﾍﾙﾌﾟ(&H)"),
     };
     EXPECT_EQ(TopLevelTexts(frame.menuBar()), expected);
     const QList<QAction*> actions = frame.menuBar()->actions();
@@ -162,7 +163,8 @@ TEST(MainFrame, MenuBarHoldsFileSixPlainCommandsAndHelp) {
     EXPECT_TRUE(file.contains(QString::fromUtf8("最近使ったﾌｧｲﾙ")));
     EXPECT_EQ(file.back(), QString::fromUtf8("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"));
     EXPECT_EQ(actions[7], frame.Action(kCommandAnalysis));
-    EXPECT_EQ(VisibleTexts(actions[9]->menu()).size(), 6);  // four documents, separator, about
+    EXPECT_EQ(VisibleTexts(actions[8]->menu()), QStringList{QString::fromUtf8("言語(&L)")});
+    EXPECT_EQ(VisibleTexts(actions[10]->menu()).size(), 6);  // four documents, separator, about
 }
 
 TEST(MainFrame, CommandsCarryTheirStatusPromptsAndKeys) {
@@ -364,6 +366,43 @@ TEST(MainFrame, HelpDocumentsOpenFromTheirFolderAndMissingOnesAreReported) {
         }
         driver.Run([&] { frame.Action(c.id)->trigger(); });
         EXPECT_EQ(desktop.opened, c.present ? QStringList{path} : QStringList{}) << c.document;
+    }
+}
+
+TEST(MainFrame, EnglishHelpFallsBackToTheJapaneseDocumentWhileItsOwnIsMissing) {
+    QTemporaryDir folder;
+    for (const char* name : {"Vorna Operating Manual.pdf", "Vorna 設計例-ver145.pdf"}) {
+        QFile present(folder.filePath(QString::fromUtf8(name)));
+        ASSERT_TRUE(present.open(QIODevice::WriteOnly));
+    }
+    const testing::LanguageScope english(Language::English);
+    MainWindow frame;
+    frame.SetHelpFolder(folder.path());
+    DesktopRecorder desktop;
+    const struct {
+        int id;
+        const char* opened;  // nullptr: the English document is reported missing
+    } cases[] = {
+        {kCommandHelp, "Vorna Operating Manual.pdf"},
+        {kCommandDesignExamples, "Vorna 設計例-ver145.pdf"},
+        {kCommandHelpUsing, nullptr},
+    };
+    for (const auto& c : cases) {
+        desktop.opened.clear();
+        ModalDriver driver;
+        if (c.opened == nullptr) {
+            driver.On(QStringLiteral("messageBox"), [&](QWidget* box) {
+                EXPECT_TRUE(MessageText(box).startsWith(QDir::toNativeSeparators(
+                    folder.filePath(QStringLiteral("Active Filter Design.pdf")))));
+                Answer(box, 1);
+            });
+        }
+        driver.Run([&] { frame.Action(c.id)->trigger(); });
+        EXPECT_EQ(desktop.opened, c.opened != nullptr
+                                      ? QStringList{QDir::toNativeSeparators(
+                                            folder.filePath(QString::fromUtf8(c.opened)))}
+                                      : QStringList{})
+            << c.id;
     }
 }
 

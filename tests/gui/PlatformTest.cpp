@@ -174,5 +174,39 @@ TEST(CommandLine, SwitchesAndPaths) {
     EXPECT_EQ(ParseCommandLine({QStringLiteral("a.txt")}).path, QStringLiteral("a.txt"));
 }
 
+TEST(CommandLine, LanguageOptionStandsAnywhereAndLeavesTheRest) {
+    using Kind = StartupRequest::Kind;
+    const struct {
+        QStringList arguments;
+        std::optional<QString> language;
+        Kind kind;
+        QString path;
+    } cases[] = {
+        {{QStringLiteral("--lang"), QStringLiteral("en")},
+         QStringLiteral("en"),
+         Kind::NewDocument,
+         {}},
+        {{QStringLiteral("-e"), QStringLiteral("--lang=ja")},
+         QStringLiteral("ja"),
+         Kind::NoDocument,
+         {}},
+        {{QStringLiteral("a.vorna"), QStringLiteral("--lang")},
+         QString(),
+         Kind::OpenDocument,
+         QStringLiteral("a.vorna")},
+        {{QStringLiteral("--language"), QStringLiteral("en")},
+         std::nullopt,
+         Kind::OpenDocument,
+         QStringLiteral("--language")},
+    };
+    for (const auto& c : cases) {
+        const StartupRequest request = ParseCommandLine(c.arguments);
+        const std::string name = c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(request.language, c.language) << name;
+        EXPECT_EQ(request.kind, c.kind) << name;
+        EXPECT_EQ(request.path, c.path) << name;
+    }
+}
+
 }  // namespace
 }  // namespace vorna
