@@ -422,6 +422,11 @@ constexpr TextEntry kEnglishTexts[] = {
     {TextId::CommandHelpUsing, "Active &Filter Design"},
     {TextId::PromptHelpUsing, "Show how to use help"},
     {TextId::HelpDocumentIntroduction, "Active Filter Design.pdf"},
+    {TextId::HelpSectionColumn, "Section"},
+    {TextId::HelpNumeratorColumn, "Numerator"},
+    {TextId::HelpDenominatorColumn, "Denominator"},
+    {TextId::HelpFigureName, "Figure %d"},
+    {TextId::HelpFigureCaption, "Figure %d: %s"},
     {TextId::CommandAnalysis, "&Analysis"},
     {TextId::PromptAnalysis,
      "Analyse the frequency response, phase, group delay, time response and poles and zeros "

@@ -44,12 +44,14 @@ QString SectionRow(int number, const std::vector<double>& numerator,
              q > 0 ? Number(q, 4) : QStringLiteral("—"));
 }
 
-std::optional<QString> SectionsTable(const QJsonObject& design) {
+std::optional<QString> SectionsTable(const QJsonObject& design, Language language) {
     const QJsonObject results = design.value(QStringLiteral("results")).toObject();
     const QJsonValue sections = results.value(QStringLiteral("sections"));
     if (!sections.isArray()) return std::nullopt;
-    QString table =
-        QString::fromUtf8("| 段 | 分子 | 分母 | Fc [Hz] | Q |\n|---|---|---|---|---|\n");
+    QString table = QStringLiteral("| %1 | %2 | %3 | Fc [Hz] | Q |\n|---|---|---|---|---|\n")
+                        .arg(QString::fromUtf8(Text(TextId::HelpSectionColumn, language)),
+                             QString::fromUtf8(Text(TextId::HelpNumeratorColumn, language)),
+                             QString::fromUtf8(Text(TextId::HelpDenominatorColumn, language)));
     int number = 0;
     // Only low-pass and high-pass designs (kinds 101, 102) have a first-order section.
     const bool lowOrHighPass = design.value(QStringLiteral("kind")).toInt() <= 102;
@@ -85,7 +87,7 @@ std::optional<double> Field(const QJsonObject& design, const QString& path) {
 
 class Expander {
 public:
-    explicit Expander(const CliRunner& run) : run_(run) {}
+    Expander(const CliRunner& run, Language language) : run_(run), language_(language) {}
 
     // The text of one directive (without the braces); nothing when it fails.
     std::optional<QString> Expand(const QString& directive) {
@@ -104,7 +106,7 @@ public:
             const auto design = designs_.find(m.captured(1));
             if (design == designs_.end()) return std::nullopt;
             if (m.captured(2) == QStringLiteral("sections"))
-                return SectionsTable(design->second.json);
+                return SectionsTable(design->second.json, language_);
             const auto value = Field(design->second.json, m.captured(2));
             if (!value) return std::nullopt;
             return Number(*value, m.captured(3).isEmpty() ? -1 : m.captured(3).toInt());
@@ -133,22 +135,24 @@ private:
                                           QStringLiteral("-")});
         if (!svg || !svg->contains("<svg")) return std::nullopt;
         figures.push_back(*svg);
-        const auto number = figures.size();
-        return QString::fromUtf8("![図%1](figure:%2)\n\n図%1　%3")
-            .arg(number)
-            .arg(number - 1)
-            .arg(caption);
+        const int shown = static_cast<int>(figures.size());
+        return QStringLiteral("![%1](figure:%2)\n\n%3")
+            .arg(QString::asprintf(Text(TextId::HelpFigureName, language_), shown),
+                 QString::number(shown - 1),
+                 QString::asprintf(Text(TextId::HelpFigureCaption, language_), shown,
+                                   caption.toUtf8().constData()));
     }
 
     const CliRunner& run_;
+    Language language_;
     std::map<QString, Design> designs_;
 };
 
 }  // namespace
 
-HelpText ExpandHelpText(const QString& source, const CliRunner& run) {
+HelpText ExpandHelpText(const QString& source, const CliRunner& run, Language language) {
     static const QRegularExpression kDirective(QStringLiteral(R"(\{\{(.*?)\}\})"));
-    Expander expander(run);
+    Expander expander(run, language);
     HelpText text;
     qsizetype done = 0;
     for (auto it = kDirective.globalMatch(source); it.hasNext();) {

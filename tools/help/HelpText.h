@@ -16,6 +16,8 @@
 #include <optional>
 #include <vector>
 
+#include "text/Texts.h"
+
 namespace vorna::help {
 
 // Runs the command-line program with `arguments`; its standard output, or nothing when it
@@ -28,6 +30,8 @@ struct HelpText {
     QString error;                    // empty when every directive expanded
 };
 
-HelpText ExpandHelpText(const QString& source, const CliRunner& run);
+// Expands the directives of `source`, with the tables' heads and the figures' captions in
+// `language` (the program's own numbers and drawings come from `run`).
+HelpText ExpandHelpText(const QString& source, const CliRunner& run, Language language);
 
 }  // namespace vorna::help
