@@ -36,6 +36,10 @@ Face FaceFor(Language language) {
     return language == Language::English ? Face{"DejaVu Serif", 9.5} : Face{"IPAMincho", 10.5};
 }
 
+// The figures' texts are placed for a face whose Latin letters are half as wide as they are
+// high, as the mincho's are, in either language.
+constexpr const char* kFigureFamily = "IPAMincho";
+
 // The part of a drawing that is not blank paper, found on a small raster of it.
 QRectF InkBounds(QSvgRenderer& svg) {
     const QSize size = svg.defaultSize();
@@ -56,11 +60,12 @@ QRectF InkBounds(QSvgRenderer& svg) {
     return QRectF(ink.adjusted(-4, -4, 4, 4)).intersected(QRectF(QPointF(0, 0), size));
 }
 
-// The drawing with its texts set in the document's own face.
-QByteArray InDocumentFace(const QByteArray& svg, const char* family) {
+// The drawing with its texts set in the figures' face.
+QByteArray InFigureFace(const QByteArray& svg) {
     static const QRegularExpression kFamily(QStringLiteral("font-family=\"[^\"]*\""));
     return QString::fromUtf8(svg)
-        .replace(kFamily, QStringLiteral("font-family=\"%1\"").arg(QString::fromLatin1(family)))
+        .replace(kFamily,
+                 QStringLiteral("font-family=\"%1\"").arg(QString::fromLatin1(kFigureFamily)))
         .toUtf8();
 }
 
@@ -72,10 +77,9 @@ class FigureHandler : public QObject, public QTextObjectInterface {
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
 public:
-    FigureHandler(const std::vector<QByteArray>& figures, const char* family, double width)
-        : width_(width) {
+    FigureHandler(const std::vector<QByteArray>& figures, double width) : width_(width) {
         for (const QByteArray& svg : figures) {
-            auto renderer = std::make_unique<QSvgRenderer>(InDocumentFace(svg, family));
+            auto renderer = std::make_unique<QSvgRenderer>(InFigureFace(svg));
             renderer->setViewBox(InkBounds(*renderer));
             renderers_.push_back(std::move(renderer));
         }
@@ -185,7 +189,7 @@ bool WriteHelpPdf(const HelpText& text, const QString& title, Language language,
     document.setMarkdown(text.markdown);
     const QSizeF page(writer.width(), writer.height());
     document.setPageSize(page);
-    FigureHandler figures(text.figures, face.family, page.width() * kFigureWidth);
+    FigureHandler figures(text.figures, page.width() * kFigureWidth);
     document.documentLayout()->registerHandler(kFigureObject, &figures);
     PlaceFigures(document);
     SpaceBlocks(document, QFontMetricsF(font, &writer).height());
