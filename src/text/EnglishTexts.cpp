@@ -199,6 +199,8 @@ constexpr TextEntry kEnglishTexts[] = {
     {TextId::JournalIntegratorNotchR2C2, "%2d  R2_%-d = %-9s  C2_%-d = %-9s   error = %.2lf %%\n"},
     {TextId::JournalIntegratorNotchR3R5, "%2d  R3_%-d = %-9s  R5_%-d = %-9s   error = %.2lf %%\n"},
     {TextId::JournalIntegratorNotchR4R6, "%2d  R4_%-d = %-9s  R6_%-d = %-9s   error = %.2lf %%\n"},
+    {TextId::HelpSectionsTableHeader, "| Section | Numerator | Denominator | Fc [Hz] | Q |"},
+    {TextId::HelpFigure, "![Figure %d](figure:%d)\n\nFigure %d: %s"},
     // Dialogs (dialogs)
     {TextId::ButtonCancel, "Cancel"},
     {TextId::UnitSymbolsComponent,
@@ -422,11 +424,6 @@ constexpr TextEntry kEnglishTexts[] = {
     {TextId::CommandHelpUsing, "Active &Filter Design"},
     {TextId::PromptHelpUsing, "Show how to use help"},
     {TextId::HelpDocumentIntroduction, "Active Filter Design.pdf"},
-    {TextId::HelpSectionColumn, "Section"},
-    {TextId::HelpNumeratorColumn, "Numerator"},
-    {TextId::HelpDenominatorColumn, "Denominator"},
-    {TextId::HelpFigureName, "Figure %d"},
-    {TextId::HelpFigureCaption, "Figure %d: %s"},
     {TextId::CommandAnalysis, "&Analysis"},
     {TextId::PromptAnalysis,
      "Analyse the frequency response, phase, group delay, time response and poles and zeros "

@@ -48,10 +48,8 @@ std::optional<QString> SectionsTable(const QJsonObject& design, Language languag
     const QJsonObject results = design.value(QStringLiteral("results")).toObject();
     const QJsonValue sections = results.value(QStringLiteral("sections"));
     if (!sections.isArray()) return std::nullopt;
-    QString table = QStringLiteral("| %1 | %2 | %3 | Fc [Hz] | Q |\n|---|---|---|---|---|\n")
-                        .arg(QString::fromUtf8(Text(TextId::HelpSectionColumn, language)),
-                             QString::fromUtf8(Text(TextId::HelpNumeratorColumn, language)),
-                             QString::fromUtf8(Text(TextId::HelpDenominatorColumn, language)));
+    QString table = QString::fromUtf8(Text(TextId::HelpSectionsTableHeader, language)) +
+                    QStringLiteral("\n|---|---|---|---|---|\n");
     int number = 0;
     // Only low-pass and high-pass designs (kinds 101, 102) have a first-order section.
     const bool lowOrHighPass = design.value(QStringLiteral("kind")).toInt() <= 102;
@@ -135,12 +133,9 @@ private:
                                           QStringLiteral("-")});
         if (!svg || !svg->contains("<svg")) return std::nullopt;
         figures.push_back(*svg);
-        const int shown = static_cast<int>(figures.size());
-        return QStringLiteral("![%1](figure:%2)\n\n%3")
-            .arg(QString::asprintf(Text(TextId::HelpFigureName, language_), shown),
-                 QString::number(shown - 1),
-                 QString::asprintf(Text(TextId::HelpFigureCaption, language_), shown,
-                                   caption.toUtf8().constData()));
+        const int number = static_cast<int>(figures.size());
+        return QString::asprintf(Text(TextId::HelpFigure, language_), number, number - 1, number,
+                                 caption.toUtf8().constData());
     }
 
     const CliRunner& run_;
