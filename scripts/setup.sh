@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev qt6-svg-dev libqcustomplot-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libeigen3-dev
-  fonts-ipafont-mincho
+  fonts-ipafont-mincho fonts-dejavu-core
   ngspice libngspice0-dev python3 python3-scipy python3-sympy time
   python3-dev pybind11-dev python3-pytest python3-matplotlib
   clang-format git

@@ -201,7 +201,7 @@ constexpr TextEntry kEnglishTexts[] = {
     {TextId::JournalIntegratorNotchR4R6, "%2d  R4_%-d = %-9s  R6_%-d = %-9s   error = %.2lf %%\n"},
     {TextId::JournalInitialValueRange, "[%s-%d-%d]"},
     {TextId::HelpSectionsTableHeader, "| Section | Numerator | Denominator | Fc [Hz] | Q |"},
-    {TextId::HelpFigure, "![Figure %d](figure:%d)\n\nFigure %d  %s"},
+    {TextId::HelpFigure, "![Figure %d](figure:%d)\n\nFigure %d: %s"},
     // Dialogs (dialogs)
     {TextId::ButtonCancel, "Cancel"},
     {TextId::UnitSymbolsComponent,

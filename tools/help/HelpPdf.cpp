@@ -22,11 +22,23 @@ namespace vorna::help {
 namespace {
 
 constexpr int kResolution = 300;  // dots per inch of the page layout
-constexpr double kBodyPoints = 10.5;
-constexpr const char* kFontFamily = "IPAMincho";
 constexpr int kFigureObject = QTextFormat::UserObject + 1;
 constexpr int kFigureIndex = QTextFormat::UserProperty + 1;
 constexpr double kFigureWidth = 0.8;  // of the text width
+
+struct Face {
+    const char* family;
+    double bodyPoints;
+};
+
+// DejaVu Serif is wide for its size, so it is set a little smaller than the mincho.
+Face FaceFor(Language language) {
+    return language == Language::English ? Face{"DejaVu Serif", 9.5} : Face{"IPAMincho", 10.5};
+}
+
+// The figures' texts are placed for a face whose Latin letters are half as wide as they are
+// high, as the mincho's are, in either language.
+constexpr const char* kFigureFamily = "IPAMincho";
 
 // The part of a drawing that is not blank paper, found on a small raster of it.
 QRectF InkBounds(QSvgRenderer& svg) {
@@ -48,12 +60,12 @@ QRectF InkBounds(QSvgRenderer& svg) {
     return QRectF(ink.adjusted(-4, -4, 4, 4)).intersected(QRectF(QPointF(0, 0), size));
 }
 
-// The drawing with its texts set in the document's own face.
-QByteArray InDocumentFace(const QByteArray& svg) {
+// The drawing with its texts set in the figures' face.
+QByteArray InFigureFace(const QByteArray& svg) {
     static const QRegularExpression kFamily(QStringLiteral("font-family=\"[^\"]*\""));
     return QString::fromUtf8(svg)
         .replace(kFamily,
-                 QStringLiteral("font-family=\"%1\"").arg(QString::fromLatin1(kFontFamily)))
+                 QStringLiteral("font-family=\"%1\"").arg(QString::fromLatin1(kFigureFamily)))
         .toUtf8();
 }
 
@@ -67,7 +79,7 @@ class FigureHandler : public QObject, public QTextObjectInterface {
 public:
     FigureHandler(const std::vector<QByteArray>& figures, double width) : width_(width) {
         for (const QByteArray& svg : figures) {
-            auto renderer = std::make_unique<QSvgRenderer>(InDocumentFace(svg));
+            auto renderer = std::make_unique<QSvgRenderer>(InFigureFace(svg));
             renderer->setViewBox(InkBounds(*renderer));
             renderers_.push_back(std::move(renderer));
         }
@@ -159,7 +171,8 @@ void RuleTables(QTextDocument& document) {
 
 }  // namespace
 
-bool WriteHelpPdf(const HelpText& text, const QString& title, const QString& path, QString& error) {
+bool WriteHelpPdf(const HelpText& text, const QString& title, Language language,
+                  const QString& path, QString& error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         error = file.errorString();
@@ -174,8 +187,9 @@ bool WriteHelpPdf(const HelpText& text, const QString& title, const QString& pat
 
     QTextDocument document;
     document.documentLayout()->setPaintDevice(&writer);
-    QFont font(QString::fromLatin1(kFontFamily));
-    font.setPointSizeF(kBodyPoints);
+    const Face face = FaceFor(language);
+    QFont font(QString::fromLatin1(face.family));
+    font.setPointSizeF(face.bodyPoints);
     document.setDefaultFont(font);
     document.setMarkdown(text.markdown);
     const QSizeF page(writer.width(), writer.height());

@@ -50,11 +50,11 @@ QString SectionRow(int number, const std::vector<double>& numerator,
              q > 0 ? Number(q, 4) : QStringLiteral("—"));
 }
 
-std::optional<QString> SectionsTable(const QJsonObject& design) {
+std::optional<QString> SectionsTable(const QJsonObject& design, Language language) {
     const QJsonObject results = design.value(QStringLiteral("results")).toObject();
     const QJsonValue sections = results.value(QStringLiteral("sections"));
     if (!sections.isArray()) return std::nullopt;
-    QString table = QString::fromUtf8(Text(TextId::HelpSectionsTableHeader)) +
+    QString table = QString::fromUtf8(Text(TextId::HelpSectionsTableHeader, language)) +
                     QStringLiteral("\n|---|---|---|---|---|\n");
     int number = 0;
     // Only low-pass and high-pass designs (kinds 101, 102) have a first-order section.
@@ -104,7 +104,7 @@ std::optional<double> Field(const QJsonObject& design, const QString& path) {
 
 class Expander {
 public:
-    explicit Expander(const CliRunner& run) : run_(run) {}
+    Expander(const CliRunner& run, Language language) : run_(run), language_(language) {}
 
     // The text of one directive (without the braces); nothing when it fails.
     std::optional<QString> Expand(const QString& directive) {
@@ -134,7 +134,7 @@ public:
             const auto design = designs_.find(m.captured(1));
             if (design == designs_.end()) return std::nullopt;
             if (m.captured(2) == QStringLiteral("sections"))
-                return SectionsTable(design->second.json);
+                return SectionsTable(design->second.json, language_);
             if (m.captured(2) == QStringLiteral("bom")) return BomTable(design->second.bom);
             const auto value = Field(design->second.json, m.captured(2));
             if (!value) return std::nullopt;
@@ -189,20 +189,21 @@ private:
         if (!svg.contains("<svg")) return std::nullopt;
         figures.push_back(svg);
         const int number = static_cast<int>(figures.size());
-        return QString::asprintf(Text(TextId::HelpFigure), number, number - 1, number,
+        return QString::asprintf(Text(TextId::HelpFigure, language_), number, number - 1, number,
                                  caption.toUtf8().constData());
     }
 
     const CliRunner& run_;
+    Language language_;
     std::map<QString, Design> designs_;
     QTemporaryDir files_;
 };
 
 }  // namespace
 
-HelpText ExpandHelpText(const QString& source, const CliRunner& run) {
+HelpText ExpandHelpText(const QString& source, const CliRunner& run, Language language) {
     static const QRegularExpression kDirective(QStringLiteral(R"(\{\{(.*?)\}\})"));
-    Expander expander(run);
+    Expander expander(run, language);
     HelpText text;
     qsizetype done = 0;
     for (auto it = kDirective.globalMatch(source); it.hasNext();) {

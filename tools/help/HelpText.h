@@ -21,6 +21,8 @@
 #include <optional>
 #include <vector>
 
+#include "text/Texts.h"
+
 namespace vorna::help {
 
 // Runs the command-line program with `arguments` in a folder where it may write its journal;
@@ -33,6 +35,8 @@ struct HelpText {
     QString error;                    // empty when every directive expanded
 };
 
-HelpText ExpandHelpText(const QString& source, const CliRunner& run);
+// Expands the directives of `source`, with the tables' heads and the figures' captions in
+// `language` (the program's own numbers and drawings come from `run`).
+HelpText ExpandHelpText(const QString& source, const CliRunner& run, Language language);
 
 }  // namespace vorna::help

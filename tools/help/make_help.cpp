@@ -1,16 +1,18 @@
-// Builds the help documents: vorna-make-help CLI FOLDER SOURCE.md NAME.pdf [SOURCE.md NAME.pdf]...
-// Each Markdown source has its directives expanded by running the command-line program CLI,
-// and is written to FOLDER/NAME.pdf. Any failure stops the build with a message.
+// Builds the help documents: vorna-make-help CLI FOLDER SOURCE.md NAME.pdf LANG [...]
+// Each Markdown source has its directives expanded by running the command-line program CLI in
+// the document's language LANG (ja or en), and is written to FOLDER/NAME.pdf. Any failure
+// stops the build with a message.
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <optional>
 
+#include "CliProcess.h"
 #include "HelpPdf.h"
 #include "HelpText.h"
 
@@ -21,21 +23,10 @@ int Fail(const QString& message) {
     return 1;
 }
 
-// Runs `program` in `folder`, where a circuit output leaves its journal.
-vorna::help::CliRunner RunnerFor(const QString& program, const QString& folder) {
-    return [program, folder](const QStringList& arguments) -> std::optional<QByteArray> {
-        QProcess process;
-        process.setWorkingDirectory(folder);
-        process.start(program, arguments);
-        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
-            process.exitCode() != 0) {
-            std::fprintf(stderr, "%s %s failed: %s\n", qPrintable(program),
-                         qPrintable(arguments.join(u' ')),
-                         process.readAllStandardError().constData());
-            return std::nullopt;
-        }
-        return process.readAllStandardOutput();
-    };
+std::optional<vorna::Language> LanguageNamed(const QString& name) {
+    if (name == QStringLiteral("ja")) return vorna::Language::Japanese;
+    if (name == QStringLiteral("en")) return vorna::Language::English;
+    return std::nullopt;
 }
 
 // The document's title: its first heading.
@@ -52,24 +43,31 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (arguments.size() < 4 || arguments.size() % 2 != 0)
-        return Fail(QStringLiteral("usage: vorna-make-help CLI FOLDER SOURCE.md NAME.pdf ..."));
+    if (arguments.size() < 5 || (arguments.size() - 2) % 3 != 0)
+        return Fail(
+            QStringLiteral("usage: vorna-make-help CLI FOLDER SOURCE.md NAME.pdf ja|en ..."));
+    // The circuit outputs leave their journals here rather than in the build's folder.
     const QTemporaryDir scratch;
     if (!scratch.isValid())
         return Fail(QStringLiteral("no temporary folder: %1").arg(scratch.errorString()));
-    const auto run = RunnerFor(QFileInfo(arguments[0]).absoluteFilePath(), scratch.path());
+    const QString program = QFileInfo(arguments[0]).absoluteFilePath();
     const QDir folder(arguments[1]);
-    for (qsizetype i = 2; i < arguments.size(); i += 2) {
+    for (qsizetype i = 2; i < arguments.size(); i += 3) {
+        const auto language = LanguageNamed(arguments[i + 2]);
+        if (!language)
+            return Fail(QStringLiteral("%1: the language \"%2\" is neither ja nor en")
+                            .arg(arguments[i], arguments[i + 2]));
         QFile source(arguments[i]);
         if (!source.open(QIODevice::ReadOnly))
             return Fail(QStringLiteral("%1: %2").arg(arguments[i], source.errorString()));
-        const vorna::help::HelpText text =
-            vorna::help::ExpandHelpText(QString::fromUtf8(source.readAll()), run);
+        const vorna::help::HelpText text = vorna::help::ExpandHelpText(
+            QString::fromUtf8(source.readAll()),
+            vorna::help::CliProcessRunner(program, *language, scratch.path()), *language);
         if (!text.error.isEmpty())
             return Fail(QStringLiteral("%1: %2").arg(arguments[i], text.error));
         QString error;
         const QString target = folder.filePath(arguments[i + 1]);
-        if (!vorna::help::WriteHelpPdf(text, TitleOf(text.markdown), target, error))
+        if (!vorna::help::WriteHelpPdf(text, TitleOf(text.markdown), *language, target, error))
             return Fail(QStringLiteral("%1: %2").arg(target, error));
     }
     return 0;
