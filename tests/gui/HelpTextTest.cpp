@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <utility>
 
 #include "CliProcess.h"
@@ -68,10 +69,11 @@ constexpr std::pair<const char*, const char*> kTranslations[] = {
 };
 
 HelpText ExpandEnglish(const char* name) {
-    return ExpandHelpText(
-        HelpSource(name),
-        CliProcessRunner(QStringLiteral(VORNA_BIN_DIR "/vorna-cli"), Language::English),
-        Language::English);
+    const QTemporaryDir scratch;
+    return ExpandHelpText(HelpSource(name),
+                          CliProcessRunner(QStringLiteral(VORNA_BIN_DIR "/vorna-cli"),
+                                           Language::English, scratch.path()),
+                          Language::English);
 }
 
 TEST(HelpText, DirectivesExpandToTheProgramsNumbersTablesAndFigures) {

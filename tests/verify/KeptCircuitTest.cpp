@@ -56,7 +56,7 @@ TEST(KeptCircuit, BecomesStaleWhenTheDesignChangesAndIsReplacedByTheNextOutput) 
         [](DesignDocument& d) { d.fp = 2000; },
         [](DesignDocument& d) { d.kind = kHighPass; },
         [](DesignDocument& d) { d.approximation = kChebyshev; },
-        [](DesignDocument& d) { d.order = 5; },
+        [](DesignDocument& d) { d.figures.order = 5; },
         [](DesignDocument& d) { d.atts = 40; },
     };
     for (const auto& change : changes) {
