@@ -142,7 +142,8 @@ TEST(HelpText, AnythingThatCannotBeExpandedNamesItsLine) {
 // A translation takes the same designs, numbers and figures as its original.
 TEST(HelpDocuments, EnglishSourcesHoldTheJapaneseOnesDirectives) {
     static const QRegularExpression kDirective(QStringLiteral(R"(\{\{(.*?)\}\})"));
-    static const QRegularExpression kCaption(QStringLiteral(R"(^(figure\s[^:]*):.*$)"));
+    static const QRegularExpression kCaption(
+        QStringLiteral(R"(^((?:figure|schematic)\s[^:]*):.*$)"));
     const auto directives = [](const QString& source) {
         QStringList found;
         for (auto it = kDirective.globalMatch(source); it.hasNext();)
