@@ -1,5 +1,6 @@
 // vorna-cli circuit: the circuit output of a design (see CircuitRun.h), reported as JSON.
 
+#include <cmath>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -11,6 +12,8 @@
 #include "OutputFilesUi.h"
 #include "OutputPath.h"
 #include "app/CircuitOutputCommand.h"
+#include "circuit/EngValue.h"
+#include "circuit/InitialValueTables.h"
 #include "circuit/Synthesis.h"
 #include "dialogs/CircuitSelectionDialog.h"
 #include "output/BillOfMaterials.h"
@@ -18,11 +21,13 @@
 #include "output/OpAmpNames.h"
 #include "output/OpAmpReplacement.h"
 #include "output/SchematicText.h"
+#include "platform/CLocale.h"
 #include "platform/FileRead.h"
 #include "platform/MessageText.h"
 #include "schematic/AscFile.h"
 #include "text/Message.h"
 #include "topology/BasicCircuits.h"
+#include "verify/CircuitSimulation.h"
 #include "view/SchematicDrawing.h"
 #include "view/SvgCanvas.h"
 
@@ -91,7 +96,49 @@ int AnswerQuestion(const CircuitOptions& options, const Message& question,
     throw CliError(shown);
 }
 
+// The synthesis options of the run: the pre-distortion and the start capacitor.
+void SetSynthesisOptions(const CircuitOptions& options, CircuitOutput& out) {
+    if (options.compensate && options.compensateGbw)
+        throw CliRefusal("give either --compensate or --compensate-gbw, not both");
+    if (options.compensateGbw)
+        out.compensationGbwHz = GbwOption("--compensate-gbw", *options.compensateGbw);
+    if (options.compensate) {
+        out.compensationGbwHz = options.opAmpGbwHz;
+        out.compensateForSchematicOpAmp = !(options.opAmpGbwHz > 0);
+    }
+    if (options.capacitor) {
+        const std::optional<double> value = ParseCompactValue(*options.capacitor);
+        if (!value || !(*value >= kSmallestStartCapacitor && *value <= kLargestStartCapacitor))
+            throw CliRefusal("--capacitor: \"" + EchoedText(*options.capacitor) +
+                             "\" is no capacitor from 1p to 1 (farads, as 10n or 4.7u)");
+        out.startCapacitor = *value;
+    }
+}
+
 }  // namespace
+
+double NumberOption(const std::string& option, const std::string& text) {
+    const char* end = nullptr;
+    const double value = StrToD(text.c_str(), &end);
+    if (text.empty() || end != text.c_str() + text.size())
+        throw CliRefusal(option + ": \"" + EchoedText(text) + "\" is not a number");
+    if (std::isinf(value)) {
+        throw CliRefusal(option + ": \"" + EchoedText(text) + "\" is beyond the largest number (" +
+                         kLargestNumberText + ")");
+    }
+    return value;
+}
+
+double GbwOption(const std::string& option, const std::string& text) {
+    const FrequencyText split = SplitFrequencyOption(option, text);
+    double factor = 1;
+    for (const auto& unit : kFrequencyUnits)
+        if (split.unit == unit.suffix) factor = unit.factor;
+    const double gbw = NumberOption(option, split.number) * factor;
+    const std::string problem = verify::CheckGbw(gbw);
+    if (!problem.empty()) throw CliRefusal(option + " " + EchoedText(text) + ": " + problem);
+    return gbw;
+}
 
 CircuitRun RunCircuit(const CircuitOptions& options) {
     const int code = CircuitCode(options.circuit);
@@ -126,6 +173,7 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
 
     CircuitRun run;
     run.out = std::make_unique<CircuitOutput>();
+    SetSynthesisOptions(options, *run.out);
     run.out->schematicInMemory = !options.output;
     run.out->journalOptional = options.journalOptional;
     run.out->candidateChooser = &picker;
@@ -215,6 +263,12 @@ void AddCircuitOptions(CLI::App& verb, CircuitOptions& options, bool outputRequi
             "pass over the candidates)")
         ->check(CLI::IsMember({"first", "best"}))
         ->capture_default_str();
+    verb.add_option("--compensate-gbw", options.compensateGbw,
+                    "Pre-distort every section for op-amps of this gain-bandwidth product (Hz)");
+    verb.add_flag("--compensate", options.compensate,
+                  "Pre-distort every section for the op-amp's gain-bandwidth product");
+    verb.add_option("--capacitor", options.capacitor,
+                    "Capacitor the component steps start from (F, as 10n), instead of the tables'");
     auto* output = verb.add_option("-o,--output", options.output, "Schematic file to write (.asc)");
     if (outputRequired) output->required();
 }

@@ -50,18 +50,6 @@ struct ChosenOpAmp {
     double gbwHz = 0;
 };
 
-double NumberOption(const std::string& option, const std::string& text) {
-    const char* end = nullptr;
-    const double value = StrToD(text.c_str(), &end);
-    if (text.empty() || end != text.c_str() + text.size())
-        throw CliRefusal(option + ": \"" + EchoedText(text) + "\" is not a number");
-    if (std::isinf(value)) {
-        throw CliRefusal(option + ": \"" + EchoedText(text) + "\" is beyond the largest number (" +
-                         kLargestNumberText + ")");
-    }
-    return value;
-}
-
 long long IntegerOption(const std::string& option, const std::string& text) {
     char* end = nullptr;
     errno = 0;
@@ -73,17 +61,7 @@ long long IntegerOption(const std::string& option, const std::string& text) {
 
 ChosenOpAmp ChooseOpAmp(const VerifyOptions& options, Ui& ui) {
     if (options.gbw && options.opAmp) throw CliRefusal("give either --gbw or --opamp, not both");
-    if (options.gbw) {
-        const FrequencyText text = SplitFrequencyOption("--gbw", *options.gbw);
-        double factor = 1;
-        for (const auto& unit : kFrequencyUnits)
-            if (text.unit == unit.suffix) factor = unit.factor;
-        const double gbw = NumberOption("--gbw", text.number) * factor;
-        const std::string problem = verify::CheckGbw(gbw);
-        if (!problem.empty())
-            throw CliRefusal("--gbw " + EchoedText(*options.gbw) + ": " + problem);
-        return {"", gbw};
-    }
+    if (options.gbw) return {"", GbwOption("--gbw", *options.gbw)};
     const std::string path =
         options.opAmpTable.value_or(ui.ProgramDirectory() + "sys/" + verify::kOpAmpTableFile);
     const verify::OpAmpTable table = verify::ReadOpAmpTable(path);
@@ -202,6 +180,7 @@ void Verify(const VerifyOptions& options) {
 
     CircuitOptions circuitOptions = options.circuit;
     if (opAmp.name == kDefaultReplacementOpAmp) circuitOptions.opAmp = opAmp.name;
+    circuitOptions.opAmpGbwHz = opAmp.gbwHz;
     // The verification is worth having where the journal cannot be written.
     circuitOptions.journalOptional = true;
     const CircuitRun run = RunCircuit(circuitOptions);

@@ -20,6 +20,7 @@
 #include "text/Texts.h"
 #include "topology/BasicCircuits.h"
 #include "topology/Circuits.h"
+#include "verify/OpAmpTable.h"
 #include "view/BlankView.h"
 #include "view/DesignView.h"
 #include "view/SummaryLines.h"
@@ -59,6 +60,23 @@ bool CommitSchematic(CircuitOutput& out, Ui& ui) {
     if (out.outputFile.Commit()) return true;
     TellSchematicUnwritable(out, ui);
     return false;
+}
+
+// Takes the gain-bandwidth product to pre-distort for from the op-amp table when the run
+// asks for the schematic's op-amp's; false (the user told) when the table has none for it.
+bool ResolveCompensationGbw(CircuitOutput& out, Ui& ui) {
+    if (!out.compensateForSchematicOpAmp) return true;
+    const std::string path = ui.ProgramDirectory() + "sys/" + verify::kOpAmpTableFile;
+    const verify::OpAmpTable table = verify::ReadOpAmpTable(path);
+    const std::string opAmp = out.SchematicOpAmp();
+    const verify::OpAmpData* data = table.Find(opAmp);
+    if (data == nullptr || !(data->gbwHz > 0)) {
+        ui.MessageBox({TextId::CompensationNoOpAmpGbw, {EchoedText(opAmp), EchoedText(path)}},
+                      MessageButtons::Ok);
+        return false;
+    }
+    out.compensationGbwHz = data->gbwHz;
+    return true;
 }
 
 }  // namespace
@@ -167,7 +185,11 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
         out.ClassifySchematicLines();
     }
 
-    out.synthesis(circuit, SynthesisInputOf(doc), view, out, out.Chooser(ui), ui);
+    SynthesisInput input = SynthesisInputOf(doc);
+    out.synthesisFailed = !ResolveCompensationGbw(out, ui);
+    input.compensationGbwHz = out.compensationGbwHz;
+    input.startCapacitor = out.startCapacitor;
+    if (!out.synthesisFailed) out.synthesis(circuit, input, view, out, out.Chooser(ui), ui);
 
     if (!out.synthesisFailed && !ValuesRealisable(out.elementValues)) {
         ui.MessageBox(TextId::ValuesUnrealisable, MessageButtons::Ok);
@@ -194,6 +216,10 @@ bool RunCircuitOutput(DesignView& view, Ui& ui, CircuitOutput& out) {
     if (!ChooseBasicCircuit(view, ShownDesignOf(view.GetDocument()), ui)) return false;
     const BlankView blank(view);
     if (view.eSeriesChoice != 0) out.SetSeries(view.eSeriesChoice + 10, 0);
+    // The dialog's settings add to those the run was given.
+    if (view.compensateForOpAmp && !(out.compensationGbwHz > 0))
+        out.compensateForSchematicOpAmp = true;
+    if (view.startCapacitor > 0) out.startCapacitor = view.startCapacitor;
     WriteCircuitFiles(out, view.GetDocument(), view, ui);
     view.eSeriesChoice = out.eDefault;
     return true;

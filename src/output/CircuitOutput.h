@@ -78,6 +78,16 @@ public:
     // The op-amp put into the symbol lines while classifying (UTF-16LE), and whether to.
     std::string replacementName;
     bool replaceOpAmp = true;
+    // The schematic's op-amp as 8-bit text: the replacement, or the reference op-amp.
+    std::string SchematicOpAmp() const;
+
+    // Above 0: the op-amps' gain-bandwidth product (Hz) the sections are pre-distorted for.
+    double compensationGbwHz = 0;
+    // Pre-distort for the gain-bandwidth product that the op-amp table gives for the
+    // schematic's op-amp, once it is chosen.
+    bool compensateForSchematicOpAmp = false;
+    // Above 0: the capacitor (F) the synthesis steps start from.
+    double startCapacitor = 0;
 
     SchematicLines lines;
     std::vector<ComponentEntry> resistors;
@@ -116,6 +126,7 @@ public:
 
 private:
     std::unique_ptr<CandidateChooser> dialogChooser_;
+    std::string replacementOpAmp_;
 };
 
 // Rewrites an op-amp symbol line that begins with `searchPrefix` ("SYMBOL OpAmps", two

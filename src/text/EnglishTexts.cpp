@@ -158,6 +158,16 @@ constexpr TextEntry kEnglishTexts[] = {
     {TextId::GainListColumns, "    Freq. Hz     Gain dB\n"},
     {TextId::GainListSectionFigures, "%11s %11s Fc=%10sHz  Fc gain= %4sdB  Q =%8s GBW=%8sHz\n"},
     {TextId::OpAmpNameSchematicNotWritten, "No schematic is created"},
+    {TextId::JournalPreDistorted,
+     "%2d pre-distorted for GBW %sHz  f0 = %sHz -> %sHz  Q = %.4f -> %.4f\n"},
+    {TextId::CompensationUnreachable,
+     "Section %s cannot be pre-distorted for an op-amp of GBW %sHz (f0 = %sHz, Q = %s)\n\n"
+     "Choose an op-amp of a larger GBW. No schematic is created"},
+    {TextId::CompensationNoOpAmpGbw,
+     "Cannot pre-compensate: \"%s\" has no GBW in \"%s\". No schematic is created"},
+    {TextId::CircuitSelectionCompensate, "Pre-compensate for the op-amp's GBW"},
+    {TextId::CircuitSelectionStartCapacitor, "Start capacitor (F)"},
+    {TextId::StartCapacitorOutOfRange, "Enter a start capacitor from 1p to 1 (F)"},
     // Circuit synthesis and the journal (circuit)
     {TextId::SynthesisFailed,
      "The present transfer function cannot be converted to the chosen circuit!\n\n"

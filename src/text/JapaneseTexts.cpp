@@ -158,6 +158,16 @@ constexpr TextEntry kJapaneseTexts[] = {
     {TextId::GainListColumns, "    周波数 Hz    ゲイン dB\n"},
     {TextId::GainListSectionFigures, "%11s %11s Fc=%10sHz  Fcゲイン= %4sdB  Q =%8s GB積=%8sHz\n"},
     {TextId::OpAmpNameSchematicNotWritten, "回路図は作成しません"},
+    {TextId::JournalPreDistorted, "%2d GB積 %sHz に補償  f0 = %sHz → %sHz  Q = %.4f → %.4f\n"},
+    {TextId::CompensationUnreachable,
+     "セクション %s は GB積 %sHz のオペアンプでは補償できません（f0 = %sHz、Q = %s）\n\n"
+     "GB積のより大きいオペアンプを選んでください。回路図は作成しません"},
+    {TextId::CompensationNoOpAmpGbw,
+     "オペアンプ「%s」の GB積が「%s」にないので補償できません。回路図は作成しません"},
+    {TextId::CircuitSelectionCompensate, "補償する（オペアンプの GB積）"},
+    {TextId::CircuitSelectionStartCapacitor, "コンデンサの起点 (F)"},
+    {TextId::StartCapacitorOutOfRange,
+     "コンデンサの起点は 1p から 1 までの値（F）を入れてください"},
     // Circuit synthesis and the journal (circuit)
     {TextId::SynthesisFailed,
      "現在の伝達関数は希望の回路形式に変換出来ません！！\n\nパラメ－タの入力に戻って，\n\n"

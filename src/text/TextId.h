@@ -120,6 +120,12 @@ enum class TextId {
     GainListColumns,
     GainListSectionFigures,
     OpAmpNameSchematicNotWritten,
+    JournalPreDistorted,
+    CompensationUnreachable,
+    CompensationNoOpAmpGbw,
+    CircuitSelectionCompensate,
+    CircuitSelectionStartCapacitor,
+    StartCapacitorOutOfRange,
     // Circuit synthesis and the journal (circuit)
     SynthesisFailed,
     NoCandidateRestarting,

@@ -58,6 +58,11 @@ public:
     int selectedCircuit = 0;
     // E-series remembered for this window (1 E6 .. 5 E96).
     int eSeriesChoice = 3;
+    // The circuit output's settings from the selection dialog: pre-distort the sections for
+    // the op-amp's gain-bandwidth product, and the capacitor the steps start from (0: the
+    // initial value tables').
+    bool compensateForOpAmp = false;
+    double startCapacitor = 0;
 
     // Asks the front end to repaint the whole view.
     std::function<void()> onInvalidate;
