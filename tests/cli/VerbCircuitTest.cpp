@@ -249,10 +249,10 @@ TEST(CliCircuit, StartCapacitorGivesPracticalValuesAndCompensationIsJournalled) 
     }
     // Pre-distortion is journalled per section; an op-amp far too slow is refused.
     const std::string before = ReadFile(dir + "journal.txt");
-    RunCircuit(dir, design + "--circuit LP2 --compensate-gbw 200K -o X.asc");
+    RunCircuit(dir, design + "--circuit LP2 --compensate-gbw 200KHz -o X.asc");
     EXPECT_EQ(Count(ReadFile(dir + "journal.txt").substr(before.size()), "GB"), 2);
     const auto slow =
-        RunCliIn(dir, "circuit " + design + "--circuit LP2 --compensate-gbw 1K -o Y.asc");
+        RunCliIn(dir, "circuit " + design + "--circuit LP2 --compensate-gbw 1KHz -o Y.asc");
     EXPECT_EQ(slow.status, 1);
     EXPECT_NE(slow.err.find("GB"), std::string::npos);
     EXPECT_EQ(RunCliIn(dir, "circuit " + design + "--circuit LP2 --capacitor 10x -o Y.asc").status,

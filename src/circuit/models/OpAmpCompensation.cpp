@@ -15,22 +15,40 @@ namespace {
 constexpr std::size_t kMostUnknowns = 3;
 using Vector = std::array<double, kMostUnknowns>;
 
-bool TakesGain(SectionCircuit circuit) {
-    return circuit == SectionCircuit::MultipleFeedbackBandPass ||
-           circuit == SectionCircuit::DualAmplifierBandPass;
+// What the pre-distortion makes equal to the design's.
+enum class Match {
+    PolePair,         // the low-pass circuits: their gain is one at DC whatever the op-amp
+    PolePairAndGain,  // the band-pass circuits: and the gain at the pole frequency
+    Response,         // the high-pass circuits: H(j w0), whose level the op-amps also lower
+};
+
+Match MatchOf(SectionCircuit circuit) {
+    switch (circuit) {
+        case SectionCircuit::MultipleFeedbackBandPass:
+        case SectionCircuit::DualAmplifierBandPass:
+            return Match::PolePairAndGain;
+        case SectionCircuit::MultipleFeedbackHighPass:
+        case SectionCircuit::SallenKeyHighPass:
+            return Match::Response;
+        default:
+            return Match::PolePair;
+    }
 }
 
-double GainAt(const Section& s, double w) {
+std::complex<double> ResponseAt(const Section& s, double w) {
     const std::complex<double> jw(0, w);
-    return std::abs((s.num2 * jw * jw + s.num1 * jw + s.num0) / (jw * jw + s.den1 * jw + s.den0));
+    return (s.num2 * jw * jw + s.num1 * jw + s.num0) / (jw * jw + s.den1 * jw + s.den0);
 }
 
 struct Problem {
     SectionCircuit circuit;
     Section designed;
     double gbwHz;
-    double w0, q, gain;
-    std::size_t unknowns;
+    double w0, q;
+    std::complex<double> response;  // the design's at w0
+    Match match;
+
+    std::size_t Unknowns() const { return match == Match::PolePairAndGain ? kMostUnknowns : 2; }
 
     Section Target(const Vector& x) const {
         Section t = designed;
@@ -51,8 +69,13 @@ struct Problem {
         const auto realised =
             RealiseWithSinglePoleOpAmps(*elements, gbwHz, targetW0, targetW0 / target.den1, w0);
         if (!realised) return std::nullopt;
+        // An inverting circuit's response is the design's negated: the square's angle
+        // is blind to that.
+        const std::complex<double> ratio = realised->response / response;
+        if (match == Match::Response)
+            return Vector{std::log(std::abs(ratio)), std::arg(ratio * ratio) / 2, 0};
         return Vector{std::log(realised->w0 / w0), std::log(realised->q / q),
-                      unknowns > 2 ? std::log(realised->gainAtW0 / gain) : 0};
+                      match == Match::PolePairAndGain ? std::log(std::abs(ratio)) : 0};
     }
 };
 
@@ -90,14 +113,11 @@ std::optional<Section> PreDistortedSection(SectionCircuit circuit, const Section
                                            double gbwHz) {
     if (!HasSinglePoleEquations(circuit)) return designed;
     const double w0 = std::sqrt(designed.den0);
-    Problem problem{circuit,
-                    designed,
-                    gbwHz,
-                    w0,
-                    w0 / designed.den1,
-                    GainAt(designed, w0),
-                    TakesGain(circuit) ? kMostUnknowns : 2};
-    if (!std::isfinite(problem.q) || !(problem.q > 0) || !(problem.gain > 0)) return std::nullopt;
+    const Problem problem{
+        circuit,         designed, gbwHz, w0, w0 / designed.den1, ResponseAt(designed, w0),
+        MatchOf(circuit)};
+    if (!std::isfinite(problem.q) || !(problem.q > 0) || !(std::abs(problem.response) > 0))
+        return std::nullopt;
     // A pre-distortion by more than this (a factor in f0, Q or gain) is no circuit to build.
     const double kLargestLogOffset = std::log(20.0);
     constexpr double kDelta = 1e-6;
@@ -106,16 +126,16 @@ std::optional<Section> PreDistortedSection(SectionCircuit circuit, const Section
     for (int iteration = 0; r && iteration < 50; ++iteration) {
         if (Size(*r) < 1e-10) return problem.Target(x);
         std::array<Vector, kMostUnknowns> jacobian{};
-        for (std::size_t k = 0; k < problem.unknowns; ++k) {
+        for (std::size_t k = 0; k < problem.Unknowns(); ++k) {
             Vector shifted = x;
             shifted[k] += kDelta;
             const std::optional<Vector> rk = problem.Residual(shifted);
             if (!rk) return std::nullopt;
-            for (std::size_t i = 0; i < problem.unknowns; ++i)
+            for (std::size_t i = 0; i < problem.Unknowns(); ++i)
                 jacobian[i][k] = ((*rk)[i] - (*r)[i]) / kDelta;
         }
         Vector step;
-        if (!SolveStep(jacobian, *r, problem.unknowns, step)) return std::nullopt;
+        if (!SolveStep(jacobian, *r, problem.Unknowns(), step)) return std::nullopt;
         // Halve the step until the residual shrinks.
         std::optional<Vector> next;
         Vector tried = x;

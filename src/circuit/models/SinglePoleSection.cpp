@@ -274,7 +274,8 @@ std::optional<SectionElements> IdealElements(SectionCircuit circuit, const Secti
 
 std::optional<SinglePoleResponse> RealiseWithSinglePoleOpAmps(const SectionElements& elements,
                                                               double gbwHz, double idealW0,
-                                                              double idealQ, double gainAtRadPerS) {
+                                                              double idealQ,
+                                                              double responseAtRadPerS) {
     const std::optional<Netlist> netlist = NetlistOf(elements.circuit);
     if (!netlist) return std::nullopt;
     NodalEquations equations(*netlist, elements, gbwHz, idealW0);
@@ -300,9 +301,9 @@ std::optional<SinglePoleResponse> RealiseWithSinglePoleOpAmps(const SectionEleme
     SinglePoleResponse response;
     response.w0 = std::sqrt(product);
     response.q = response.w0 / sum;
-    if (!equations.Factor(Complex(0, gainAtRadPerS))) return std::nullopt;
-    response.gainAtW0 = std::abs(equations.Voltage(netlist->output));
-    if (!std::isfinite(response.gainAtW0)) return std::nullopt;
+    if (!equations.Factor(Complex(0, responseAtRadPerS))) return std::nullopt;
+    response.response = equations.Voltage(netlist->output);
+    if (!std::isfinite(std::abs(response.response))) return std::nullopt;
     return response;
 }
 

@@ -28,14 +28,15 @@ std::optional<SectionElements> IdealElements(SectionCircuit circuit, const Secti
 struct SinglePoleResponse {
     double w0 = 0;  // of the dominant pole pair (rad/s)
     double q = 0;
-    double gainAtW0 = 0;  // |H(j w)| at the frequency it was asked for
+    std::complex<double> response;  // H(j w) at the frequency it was asked for
 };
 
 // What `elements` do with op-amps of gain-bandwidth `gbwHz`: the pole pair nearest the ideal
-// pair (w0, q) and |H(j gainAtRadPerS)|; none when the circuit has no equations here, the
+// pair (w0, q) and H(j responseAtRadPerS); none when the circuit has no equations here, the
 // equations are singular or the pair is not a stable one.
 std::optional<SinglePoleResponse> RealiseWithSinglePoleOpAmps(const SectionElements& elements,
                                                               double gbwHz, double idealW0,
-                                                              double idealQ, double gainAtRadPerS);
+                                                              double idealQ,
+                                                              double responseAtRadPerS);
 
 }  // namespace vorna
