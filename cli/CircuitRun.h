@@ -14,6 +14,7 @@
 
 #include "CandidatePicker.h"
 #include "DesignOptions.h"
+#include "design/DesignResults.h"
 #include "output/CircuitOutput.h"
 #include "output/SchematicText.h"
 
@@ -56,6 +57,8 @@ struct CircuitRun {
     std::vector<std::string> messages;  // every message box text, the design's first
     std::vector<PickedStep> steps;
     bool finished = false;  // the synthesis realised every section
+    // The design's results before the synthesis pre-distorted its sections.
+    std::optional<DesignResults> target;
 };
 
 // Designs the filter and realises it; throws CliRefusal or CliError.

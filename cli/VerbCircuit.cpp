@@ -177,6 +177,8 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
     run.out->schematicInMemory = !options.output;
     run.out->journalOptional = options.journalOptional;
     run.out->candidateChooser = &picker;
+    if (run.out->compensationGbwHz > 0 || run.out->compensateForSchematicOpAmp)
+        run.target = static_cast<const DesignResults&>(view);
     RunCircuitOutput(view, ui, *run.out);
     run.out->candidateChooser = nullptr;
     run.finished = run.out->completed;
@@ -230,6 +232,7 @@ void Circuit(const CircuitOptions& options, const CircuitFiles& files) {
     }
     nlohmann::json json = DesignJson(run.window->doc, run.window->view, run.messages);
     json["circuit"] = options.circuit;
+    if (run.out->compensationGbwHz > 0) json["compensationGbwHz"] = run.out->compensationGbwHz;
     json["schematic"] = *options.output;
     nlohmann::json elements = nlohmann::json::array();
     for (const auto& element : run.out->elementValues)

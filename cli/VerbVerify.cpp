@@ -194,10 +194,12 @@ void Verify(const VerifyOptions& options) {
     if (!verify::RealisedCircuitOf(run.window->doc, run.window->view, *run.out, run.circuitCode,
                                    circuit, error))
         throw CliError(error);
+    circuit.target = run.target;
     const int pointsPerDecade = run.window->view.pointsPerDecade;
 
     nlohmann::json json;
     json["circuit"] = options.circuit.circuit;
+    if (run.out->compensationGbwHz > 0) json["compensationGbwHz"] = run.out->compensationGbwHz;
     json["pointsPerDecade"] = pointsPerDecade;
     json["opAmp"] = {
         {"name", opAmp.name.empty() ? nlohmann::json(nullptr) : nlohmann::json(opAmp.name)},
