@@ -28,6 +28,7 @@
 #include "text/Message.h"
 #include "topology/BasicCircuits.h"
 #include "verify/CircuitSimulation.h"
+#include "verify/OpAmpTable.h"
 #include "view/SchematicDrawing.h"
 #include "view/SvgCanvas.h"
 
@@ -97,7 +98,8 @@ int AnswerQuestion(const CircuitOptions& options, const Message& question,
 }
 
 // The synthesis options of the run: the pre-distortion and the start capacitor.
-void SetSynthesisOptions(const CircuitOptions& options, CircuitOutput& out) {
+void SetSynthesisOptions(const CircuitOptions& options, const std::string& programDirectory,
+                         CircuitOutput& out) {
     if (options.compensate && options.compensateGbw)
         throw CliRefusal("give either --compensate or --compensate-gbw, not both");
     if (options.compensateGbw)
@@ -105,6 +107,9 @@ void SetSynthesisOptions(const CircuitOptions& options, CircuitOutput& out) {
     if (options.compensate) {
         out.compensationGbwHz = options.opAmpGbwHz;
         out.compensateForSchematicOpAmp = !(options.opAmpGbwHz > 0);
+        out.opAmpGbw = [programDirectory](const std::string& opAmp) {
+            return verify::InstalledOpAmpGbw(programDirectory, opAmp);
+        };
     }
     if (options.capacitor) {
         const std::optional<double> value = ParseCompactValue(*options.capacitor);
@@ -173,7 +178,7 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
 
     CircuitRun run;
     run.out = std::make_unique<CircuitOutput>();
-    SetSynthesisOptions(options, *run.out);
+    SetSynthesisOptions(options, ui.ProgramDirectory(), *run.out);
     run.out->schematicInMemory = !options.output;
     run.out->journalOptional = options.journalOptional;
     run.out->candidateChooser = &picker;

@@ -8,6 +8,7 @@
 
 #include "ViewWidget.h"
 #include "document/DesignWindowFile.h"
+#include "verify/OpAmpTable.h"
 
 namespace vorna {
 namespace {
@@ -36,6 +37,10 @@ DocumentWindow::DocumentWindow(const QString& name, QWidget* parent)
     horizontalScrollBar()->setSingleStep(kLineStepX);
     verticalScrollBar()->setSingleStep(kLineStepY);
     view_->onInvalidate = [area = area_] { area->update(); };
+    view_->opAmpGbw = [](const std::string& opAmp) {
+        return verify::InstalledOpAmpGbw(
+            (QCoreApplication::applicationDirPath() + u'/').toStdString(), opAmp);
+    };
     saved_ = CaptureSettings(*view_);
 }
 

@@ -20,7 +20,6 @@
 #include "text/Texts.h"
 #include "topology/BasicCircuits.h"
 #include "topology/Circuits.h"
-#include "verify/OpAmpTable.h"
 #include "view/BlankView.h"
 #include "view/DesignView.h"
 #include "view/SummaryLines.h"
@@ -66,16 +65,13 @@ bool CommitSchematic(CircuitOutput& out, Ui& ui) {
 // asks for the schematic's op-amp's; false (the user told) when the table has none for it.
 bool ResolveCompensationGbw(CircuitOutput& out, Ui& ui) {
     if (!out.compensateForSchematicOpAmp) return true;
-    const std::string path = ui.ProgramDirectory() + "sys/" + verify::kOpAmpTableFile;
-    const verify::OpAmpTable table = verify::ReadOpAmpTable(path);
     const std::string opAmp = out.SchematicOpAmp();
-    const verify::OpAmpData* data = table.Find(opAmp);
-    if (data == nullptr || !(data->gbwHz > 0)) {
-        ui.MessageBox({TextId::CompensationNoOpAmpGbw, {EchoedText(opAmp), EchoedText(path)}},
-                      MessageButtons::Ok);
+    const std::optional<double> gbw = out.opAmpGbw ? out.opAmpGbw(opAmp) : std::nullopt;
+    if (!gbw || !(*gbw > 0)) {
+        ui.MessageBox({TextId::CompensationNoOpAmpGbw, {EchoedText(opAmp)}}, MessageButtons::Ok);
         return false;
     }
-    out.compensationGbwHz = data->gbwHz;
+    out.compensationGbwHz = *gbw;
     return true;
 }
 
@@ -217,8 +213,10 @@ bool RunCircuitOutput(DesignView& view, Ui& ui, CircuitOutput& out) {
     const BlankView blank(view);
     if (view.eSeriesChoice != 0) out.SetSeries(view.eSeriesChoice + 10, 0);
     // The dialog's settings add to those the run was given.
-    if (view.compensateForOpAmp && !(out.compensationGbwHz > 0))
+    if (view.compensateForOpAmp && !(out.compensationGbwHz > 0)) {
         out.compensateForSchematicOpAmp = true;
+        out.opAmpGbw = view.opAmpGbw;
+    }
     if (view.startCapacitor > 0) out.startCapacitor = view.startCapacitor;
     WriteCircuitFiles(out, view.GetDocument(), view, ui);
     view.eSeriesChoice = out.eDefault;

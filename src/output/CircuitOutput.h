@@ -5,7 +5,9 @@
 // except what is stored back into the view.
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -83,9 +85,10 @@ public:
 
     // Above 0: the op-amps' gain-bandwidth product (Hz) the sections are pre-distorted for.
     double compensationGbwHz = 0;
-    // Pre-distort for the gain-bandwidth product that the op-amp table gives for the
-    // schematic's op-amp, once it is chosen.
+    // Pre-distort for the gain-bandwidth product that `opAmpGbw` gives for the schematic's
+    // op-amp, once it is chosen.
     bool compensateForSchematicOpAmp = false;
+    std::function<std::optional<double>(const std::string& opAmp)> opAmpGbw;
     // Above 0: the capacitor (F) the synthesis steps start from.
     double startCapacitor = 0;
 

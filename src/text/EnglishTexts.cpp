@@ -164,7 +164,7 @@ constexpr TextEntry kEnglishTexts[] = {
      "Section %s cannot be pre-distorted for an op-amp of GBW %sHz (f0 = %sHz, Q = %s)\n\n"
      "Choose an op-amp of a larger GBW. No schematic is created"},
     {TextId::CompensationNoOpAmpGbw,
-     "Cannot pre-compensate: \"%s\" has no GBW in \"%s\". No schematic is created"},
+     "Cannot pre-compensate: sys/opamps.txt has no GBW for \"%s\". No schematic is created"},
     {TextId::CircuitSelectionCompensate, "Pre-compensate for the op-amp's GBW"},
     {TextId::CircuitSelectionStartCapacitor, "Start capacitor (F)"},
     {TextId::StartCapacitorOutOfRange, "Enter a start capacitor from 1p to 1 (F)"},

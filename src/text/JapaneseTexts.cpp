@@ -163,7 +163,7 @@ constexpr TextEntry kJapaneseTexts[] = {
      "セクション %s は GB積 %sHz のオペアンプでは補償できません（f0 = %sHz、Q = %s）\n\n"
      "GB積のより大きいオペアンプを選んでください。回路図は作成しません"},
     {TextId::CompensationNoOpAmpGbw,
-     "オペアンプ「%s」の GB積が「%s」にないので補償できません。回路図は作成しません"},
+     "オペアンプ「%s」の GB積が sys/opamps.txt にないので補償できません。回路図は作成しません"},
     {TextId::CircuitSelectionCompensate, "補償する（オペアンプの GB積）"},
     {TextId::CircuitSelectionStartCapacitor, "コンデンサの起点 (F)"},
     {TextId::StartCapacitorOutOfRange,

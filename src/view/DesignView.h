@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "design/DesignResults.h"
@@ -63,6 +64,9 @@ public:
     // initial value tables').
     bool compensateForOpAmp = false;
     double startCapacitor = 0;
+    // The gain-bandwidth product (Hz) of an op-amp by its name, as the front end knows it
+    // (the op-amp table); none when it knows none.
+    std::function<std::optional<double>(const std::string& opAmp)> opAmpGbw;
 
     // Asks the front end to repaint the whole view.
     std::function<void()> onInvalidate;
