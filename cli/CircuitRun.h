@@ -14,6 +14,7 @@
 
 #include "CandidatePicker.h"
 #include "DesignOptions.h"
+#include "design/DesignResults.h"
 #include "output/CircuitOutput.h"
 #include "output/SchematicText.h"
 
@@ -29,10 +30,24 @@ struct CircuitOptions {
     std::string pick = "first";
     // The run goes on without the journal when that cannot be written (see CircuitOutput).
     bool journalOptional = false;
+    // --compensate-gbw: the op-amps' gain-bandwidth product to pre-distort the sections for.
+    std::optional<std::string> compensateGbw;
+    // --compensate: pre-distort for the op-amp's own gain-bandwidth product.
+    bool compensate = false;
+    // --capacitor: the capacitor the synthesis steps start from.
+    std::optional<std::string> capacitor;
+    // The gain-bandwidth product --compensate stands for when the verb knows it (0: the
+    // op-amp table's for the schematic's op-amp).
+    double opAmpGbwHz = 0;
 };
 
-// Adds the design options and --circuit, --series, --pick and -o/--output (required when
-// `outputRequired`); --opamp is the verb's own.
+// A number option's value; refuses text that is no number or an infinite one.
+double NumberOption(const std::string& option, const std::string& text);
+// A gain-bandwidth product option ("10MHz", "1e7"), checked as the simulation takes it.
+double GbwOption(const std::string& option, const std::string& text);
+
+// Adds the design options and --circuit, --series, --pick, --compensate, --compensate-gbw,
+// --capacitor and -o/--output (required when `outputRequired`); --opamp is the verb's own.
 void AddCircuitOptions(CLI::App& verb, CircuitOptions& options, bool outputRequired);
 
 struct CircuitRun {
@@ -42,6 +57,8 @@ struct CircuitRun {
     std::vector<std::string> messages;  // every message box text, the design's first
     std::vector<PickedStep> steps;
     bool finished = false;  // the synthesis realised every section
+    // The design's results before the synthesis pre-distorted its sections.
+    std::optional<DesignResults> target;
 };
 
 // Designs the filter and realises it; throws CliRefusal or CliError.

@@ -1,5 +1,6 @@
 // vorna-cli circuit: the circuit output of a design (see CircuitRun.h), reported as JSON.
 
+#include <cmath>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -13,6 +14,8 @@
 #include "OutputFilesUi.h"
 #include "OutputPath.h"
 #include "app/CircuitOutputCommand.h"
+#include "circuit/EngValue.h"
+#include "circuit/InitialValueTables.h"
 #include "circuit/Synthesis.h"
 #include "dialogs/CircuitSelectionDialog.h"
 #include "output/BillOfMaterials.h"
@@ -21,12 +24,15 @@
 #include "output/OpAmpReplacement.h"
 #include "output/SchematicText.h"
 #include "platform/AbsolutePath.h"
+#include "platform/CLocale.h"
 #include "platform/FileRead.h"
 #include "platform/MessageText.h"
 #include "schematic/AscFile.h"
 #include "text/Message.h"
 #include "text/Texts.h"
 #include "topology/BasicCircuits.h"
+#include "verify/CircuitSimulation.h"
+#include "verify/OpAmpTable.h"
 #include "view/SchematicDrawing.h"
 #include "view/SvgCanvas.h"
 
@@ -94,7 +100,53 @@ int AnswerQuestion(const CircuitOptions& options, const Message& question,
     throw CliError(shown);
 }
 
+// The synthesis options of the run: the pre-distortion and the start capacitor.
+void SetSynthesisOptions(const CircuitOptions& options, const std::string& programDirectory,
+                         CircuitOutput& out) {
+    if (options.compensate && options.compensateGbw)
+        throw CliRefusal(Text(TextId::CliCompensateTwice));
+    if (options.compensateGbw)
+        out.compensationGbwHz = GbwOption("--compensate-gbw", *options.compensateGbw);
+    if (options.compensate) {
+        out.compensationGbwHz = options.opAmpGbwHz;
+        out.compensateForSchematicOpAmp = !(options.opAmpGbwHz > 0);
+        out.opAmpGbw = [programDirectory](const std::string& opAmp) {
+            return verify::InstalledOpAmpGbw(programDirectory, opAmp);
+        };
+    }
+    if (options.capacitor) {
+        const std::optional<double> value = ParseCompactValue(*options.capacitor);
+        if (!value || !(*value >= kSmallestStartCapacitor && *value <= kLargestStartCapacitor))
+            throw CliRefusal(
+                MessageText({TextId::CliCapacitorInvalid, {EchoedText(*options.capacitor)}}));
+        out.startCapacitor = *value;
+    }
+}
+
 }  // namespace
+
+double NumberOption(const std::string& option, const std::string& text) {
+    const char* end = nullptr;
+    const double value = StrToD(text.c_str(), &end);
+    if (text.empty() || end != text.c_str() + text.size())
+        throw CliRefusal(MessageText({TextId::CliNotANumber, {option, EchoedText(text)}}));
+    if (std::isinf(value)) {
+        throw CliRefusal(MessageText({TextId::CliBeyondLargestNumber,
+                                      {option, EchoedText(text), Text(TextId::CliLargestNumber)}}));
+    }
+    return value;
+}
+
+double GbwOption(const std::string& option, const std::string& text) {
+    const FrequencyText split = SplitFrequencyOption(option, text);
+    double factor = 1;
+    for (const auto& unit : kFrequencyUnits)
+        if (split.unit == unit.suffix) factor = unit.factor;
+    const double gbw = NumberOption(option, split.number) * factor;
+    const std::string problem = verify::CheckGbw(gbw);
+    if (!problem.empty()) throw CliRefusal(option + " " + EchoedText(text) + ": " + problem);
+    return gbw;
+}
 
 CircuitRun RunCircuit(const CircuitOptions& options) {
     const int code = CircuitCode(options.circuit);
@@ -131,9 +183,12 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
 
     CircuitRun run;
     run.out = std::make_unique<CircuitOutput>();
+    SetSynthesisOptions(options, ui.ProgramDirectory(), *run.out);
     run.out->schematicInMemory = !options.output;
     run.out->journalOptional = options.journalOptional;
     run.out->candidateChooser = &picker;
+    if (run.out->compensationGbwHz > 0 || run.out->compensateForSchematicOpAmp)
+        run.target = static_cast<const DesignResults&>(view);
     RunCircuitOutput(view, ui, *run.out);
     run.out->candidateChooser = nullptr;
     run.finished = run.out->completed;
@@ -195,6 +250,7 @@ void Circuit(const CircuitOptions& options, const CircuitFiles& files) {
     }
     nlohmann::json json = DesignJson(run.window->doc, run.window->view, run.messages);
     json["circuit"] = options.circuit;
+    if (run.out->compensationGbwHz > 0) json["compensationGbwHz"] = run.out->compensationGbwHz;
     json["schematic"] = *options.output;
     nlohmann::json elements = nlohmann::json::array();
     for (const auto& element : run.out->elementValues)
@@ -227,6 +283,9 @@ void AddCircuitOptions(CLI::App& verb, CircuitOptions& options, bool outputRequi
     verb.add_option("--pick", options.pick, Text(TextId::CliPickHelp))
         ->check(CLI::IsMember({"first", "best"}))
         ->capture_default_str();
+    verb.add_option("--compensate-gbw", options.compensateGbw, Text(TextId::CliCompensateGbwHelp));
+    verb.add_flag("--compensate", options.compensate, Text(TextId::CliCompensateHelp));
+    verb.add_option("--capacitor", options.capacitor, Text(TextId::CliCapacitorHelp));
     auto* output =
         verb.add_option("-o,--output", options.output, Text(TextId::CliSchematicOutputHelp));
     if (outputRequired) output->required();

@@ -52,18 +52,6 @@ struct ChosenOpAmp {
     double gbwHz = 0;
 };
 
-double NumberOption(const std::string& option, const std::string& text) {
-    const char* end = nullptr;
-    const double value = StrToD(text.c_str(), &end);
-    if (text.empty() || end != text.c_str() + text.size())
-        throw CliRefusal(MessageText({TextId::CliNotANumber, {option, EchoedText(text)}}));
-    if (std::isinf(value)) {
-        throw CliRefusal(MessageText({TextId::CliBeyondLargestNumber,
-                                      {option, EchoedText(text), Text(TextId::CliLargestNumber)}}));
-    }
-    return value;
-}
-
 long long IntegerOption(const std::string& option, const std::string& text) {
     char* end = nullptr;
     errno = 0;
@@ -75,17 +63,7 @@ long long IntegerOption(const std::string& option, const std::string& text) {
 
 ChosenOpAmp ChooseOpAmp(const VerifyOptions& options, Ui& ui) {
     if (options.gbw && options.opAmp) throw CliRefusal(Text(TextId::CliGbwAndOpAmp));
-    if (options.gbw) {
-        const FrequencyText text = SplitFrequencyOption("--gbw", *options.gbw);
-        double factor = 1;
-        for (const auto& unit : kFrequencyUnits)
-            if (text.unit == unit.suffix) factor = unit.factor;
-        const double gbw = NumberOption("--gbw", text.number) * factor;
-        const std::string problem = verify::CheckGbw(gbw);
-        if (!problem.empty())
-            throw CliRefusal("--gbw " + EchoedText(*options.gbw) + ": " + problem);
-        return {"", gbw};
-    }
+    if (options.gbw) return {"", GbwOption("--gbw", *options.gbw)};
     const std::string path =
         options.opAmpTable.value_or(ui.ProgramDirectory() + "sys/" + verify::kOpAmpTableFile);
     const verify::OpAmpTable table = verify::ReadOpAmpTable(path);
@@ -205,6 +183,7 @@ void Verify(const VerifyOptions& options) {
 
     CircuitOptions circuitOptions = options.circuit;
     if (opAmp.name == kDefaultReplacementOpAmp) circuitOptions.opAmp = opAmp.name;
+    circuitOptions.opAmpGbwHz = opAmp.gbwHz;
     // The verification is worth having where the journal cannot be written.
     circuitOptions.journalOptional = true;
     const CircuitRun run = RunCircuit(circuitOptions);
@@ -219,10 +198,12 @@ void Verify(const VerifyOptions& options) {
     if (!verify::RealisedCircuitOf(run.window->doc, run.window->view, *run.out, run.circuitCode,
                                    circuit, error))
         throw CliError(error);
+    circuit.target = run.target;
     const int pointsPerDecade = run.window->view.pointsPerDecade;
 
     nlohmann::json json;
     json["circuit"] = options.circuit.circuit;
+    if (run.out->compensationGbwHz > 0) json["compensationGbwHz"] = run.out->compensationGbwHz;
     json["pointsPerDecade"] = pointsPerDecade;
     json["opAmp"] = {
         {"name", opAmp.name.empty() ? nlohmann::json(nullptr) : nlohmann::json(opAmp.name)},

@@ -10,6 +10,7 @@
 #include "app/CircuitOutputCommand.h"
 #include "document/DesignWindowFile.h"
 #include "output/CircuitOutput.h"
+#include "verify/OpAmpTable.h"
 
 namespace vorna {
 namespace {
@@ -40,6 +41,10 @@ DocumentWindow::DocumentWindow(const QString& name, QWidget* parent)
     view_->onInvalidate = [area = area_] { area->update(); };
     view_->onCircuitOutput = [this](const CircuitOutput& out, Ui& ui) {
         Keep(verify::CircuitOfOutput(out, *view_, ui));
+    };
+    view_->opAmpGbw = [](const std::string& opAmp) {
+        return verify::InstalledOpAmpGbw(
+            (QCoreApplication::applicationDirPath() + u'/').toStdString(), opAmp);
     };
     saved_ = CaptureSettings(*view_);
 }

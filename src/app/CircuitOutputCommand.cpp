@@ -61,6 +61,20 @@ bool CommitSchematic(CircuitOutput& out, Ui& ui) {
     return false;
 }
 
+// Takes the gain-bandwidth product to pre-distort for from the op-amp table when the run
+// asks for the schematic's op-amp's; false (the user told) when the table has none for it.
+bool ResolveCompensationGbw(CircuitOutput& out, Ui& ui) {
+    if (!out.compensateForSchematicOpAmp) return true;
+    const std::string opAmp = out.SchematicOpAmp();
+    const std::optional<double> gbw = out.opAmpGbw ? out.opAmpGbw(opAmp) : std::nullopt;
+    if (!gbw || !(*gbw > 0)) {
+        ui.MessageBox({TextId::CompensationNoOpAmpGbw, {EchoedText(opAmp)}}, MessageButtons::Ok);
+        return false;
+    }
+    out.compensationGbwHz = *gbw;
+    return true;
+}
+
 }  // namespace
 
 OutputMode OpenReferenceSchematic(CircuitOutput& out, Ui& ui, const BasicCircuit& circuit,
@@ -166,7 +180,11 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
         out.ClassifySchematicLines();
     }
 
-    out.synthesis(circuit, SynthesisInputOf(doc), view, out, out.Chooser(ui), ui);
+    SynthesisInput input = SynthesisInputOf(doc);
+    out.synthesisFailed = !ResolveCompensationGbw(out, ui);
+    input.compensationGbwHz = out.compensationGbwHz;
+    input.startCapacitor = out.startCapacitor;
+    if (!out.synthesisFailed) out.synthesis(circuit, input, view, out, out.Chooser(ui), ui);
 
     if (!out.synthesisFailed && !ValuesRealisable(out.elementValues)) {
         ui.MessageBox(TextId::ValuesUnrealisable, MessageButtons::Ok);
@@ -193,6 +211,12 @@ bool RunCircuitOutput(DesignView& view, Ui& ui, CircuitOutput& out) {
     if (!ChooseBasicCircuit(view, ShownDesignOf(view.GetDocument()), ui)) return false;
     const BlankView blank(view);
     if (view.eSeriesChoice != 0) out.SetSeries(view.eSeriesChoice + 10, 0);
+    // The dialog's settings add to those the run was given.
+    if (view.compensateForOpAmp && !(out.compensationGbwHz > 0)) {
+        out.compensateForSchematicOpAmp = true;
+        out.opAmpGbw = view.opAmpGbw;
+    }
+    if (view.startCapacitor > 0) out.startCapacitor = view.startCapacitor;
     WriteCircuitFiles(out, view.GetDocument(), view, ui);
     view.eSeriesChoice = out.eDefault;
     return true;

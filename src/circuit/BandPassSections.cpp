@@ -25,7 +25,8 @@ bool SynthesizeMultipleFeedbackBandPass(SynthesisContext& ctx, int i) {
     const int n = ctx.SectionNumber(i);
     const MultipleFeedbackBandPass model{BandPassShape(section)};
     if (!model.Realisable()) return ctx.Unrealisable("bpat1", i);
-    const double cStart = ctx.InitialValue(kTableBP1, model.shape.w0, model.shape.q);
+    const double cStart =
+        ctx.StartCapacitor(ctx.InitialValue(kTableBP1, model.shape.w0, model.shape.q));
 
     // Values: [0] R1 (walked), [1] C = C1 = C2, [2] R2, [3] R3.
     CandidateStep step;
@@ -65,8 +66,10 @@ bool SynthesizeDualAmplifierBandPass(SynthesisContext& ctx, int i) {
     ctx.run.ResetToDefaultSeries();
     double c = 10 * ctx.InitialValue(kTableBP2, model.shape.w0, model.shape.q);
     if (ctx.design.fp1 < 1) c *= 10;
+    c = ctx.StartCapacitor(c);
     double r1Start = 2 / (c * model.shape.p0);
-    if ((ctx.results.resultOddOrder + i) % 2 == 1 && i > 0) r1Start = 10000;
+    if ((ctx.results.resultOddOrder + i) % 2 == 1 && i > 0 && !(ctx.design.startCapacitor > 0))
+        r1Start = 10000;
 
     // Values: [0] R1 = R11 = R12 (walked), [1] C = C1 = C2, [2] R2 = R21 = R22.
     CandidateStep pair;

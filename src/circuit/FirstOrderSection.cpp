@@ -11,8 +11,8 @@ void SynthesizeFirstOrderSection(SynthesisContext& ctx, bool lowPass) {
     ctx.run.ResetToDefaultSeries();
     const double omega = ctx.results.p0;
 
-    const StepResult chosen =
-        RunTimeConstantStep(ctx, 710, 1, omega, FirstOrderStartCapacitor(omega / (2 * 3.141592)));
+    const StepResult chosen = RunTimeConstantStep(
+        ctx, 710, 1, omega, ctx.StartCapacitor(FirstOrderStartCapacitor(omega / (2 * 3.141592))));
     const double c = chosen.values[0];
     const double r = chosen.values[1];
     const double dev = 100 * chosen.deviation;

@@ -6,6 +6,10 @@
 
 namespace vorna {
 
+// The start capacitors (F) a user may give instead of the tables'.
+inline constexpr double kSmallestStartCapacitor = 1e-12;
+inline constexpr double kLargestStartCapacitor = 1;
+
 struct InitialValueTable {
     const char* name;
     std::array<std::array<double, 3>, 4> values;

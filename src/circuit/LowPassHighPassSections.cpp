@@ -24,7 +24,9 @@ void SynthesizeLowPassSection(SynthesisContext& ctx, int i, SecondOrderForm form
     const int n = ctx.SectionNumber(i);
     const bool feedback = form == SecondOrderForm::MultipleFeedback;
     const SecondOrderModel model(section, form);
-    const double c1Start = ctx.InitialValue(feedback ? kTableLP1 : kTableLP2, model.w0, model.q);
+    // The walk starts from C1 = m C2.
+    const double c1Start = ctx.StartCapacitor(
+        ctx.InitialValue(feedback ? kTableLP1 : kTableLP2, model.w0, model.q), model.m);
 
     // Values: [0] C2 (walked downward), [1] C1 = m * C2, [2] R1, [3] R2 = R1.
     CandidateStep step;
@@ -74,7 +76,8 @@ void SynthesizeHighPassSection(SynthesisContext& ctx, int i, SecondOrderForm for
     const int n = ctx.SectionNumber(i);
     const bool feedback = form == SecondOrderForm::MultipleFeedback;
     const SecondOrderModel model(section, form);
-    const double cStart = ctx.InitialValue(feedback ? kTableHP1 : kTableHP2, model.w0, model.q);
+    const double cStart =
+        ctx.StartCapacitor(ctx.InitialValue(feedback ? kTableHP1 : kTableHP2, model.w0, model.q));
 
     // Values: [0] R1 (walked), [1] R2 = m * R1, [2] C = C1 = C2 (= C3).
     // The deviation figure covers both derived elements, and rounding sets both to series

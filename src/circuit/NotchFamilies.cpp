@@ -71,10 +71,10 @@ bool SynthesizeStateVariableNotch(SynthesisContext& ctx, FilterKind variant, int
 
     // Step A, the two integrators. Values: [0] Cb (walked), [1] Rb.
     ctx.run.ResetToDefaultSeries();
-    const double cbStart =
+    const double cbStart = ctx.StartCapacitor(
         StateVariableNotchScale(ctx, variant, i) *
         ctx.InitialValue(UsesLowPassTable(ctx, variant, i) ? kTableLP3 : kTableHP3, model.w0,
-                         model.q);
+                         model.q));
     const StepResult a = RunTimeConstantStep(ctx, 731, n, model.w0, cbStart);
     const double cb = a.values[0], rb = a.values[1];
     ctx.Write(Format(Text(TextId::JournalStateVariableNotchTwinT), n, ctx.RangeLabel().c_str(), n,
@@ -125,10 +125,10 @@ bool SynthesizeIntegratorNotch(SynthesisContext& ctx, FilterKind variant, int i)
     // Step A, the zero integrators. Values: [0] Cb (walked), [1] Rb, [2] C1 = 2 Cb,
     // [3] R1 = Rb / 2. One pass shows N + 1 candidates.
     ctx.run.ResetToDefaultSeries();
-    const double cbStart =
+    const double cbStart = ctx.StartCapacitor(
         IntegratorNotchScale(ctx, variant, i) *
         ctx.InitialValue(UsesLowPassTable(ctx, variant, i) ? kTableLP4 : kTableHP4, model.wz,
-                         model.q);
+                         model.q));
     CandidateStep integrators;
     integrators.dialogId = 732;
     integrators.section = n;

@@ -50,6 +50,11 @@ struct SynthesisContext {
         return Format(Text(TextId::JournalInitialValueRange), range.table, range.band,
                       range.qClass);
     }
+    // The capacitor a step starts from: the user's (times `ratio` for a step that starts
+    // from a capacitor `ratio` times the section's smallest), or else the tables'.
+    double StartCapacitor(double tableValue, double ratio = 1) const {
+        return design.startCapacitor > 0 ? ratio * design.startCapacitor : tableValue;
+    }
     Section& SectionAt(int i) { return results.sections[static_cast<std::size_t>(i)]; }
     void Write(const std::string& line) { run.journal.WriteLine(line); }
     // Writes the failure line of section routine `routine` (such as "lpet1") for section i

@@ -1,7 +1,13 @@
+#include <cmath>
+#include <optional>
+
 #include "circuit/CandidateChooser.h"
+#include "circuit/EngValue.h"
 #include "circuit/SectionRoutines.h"
 #include "circuit/Synthesis.h"
 #include "circuit/SynthesisContext.h"
+#include "circuit/models/OpAmpCompensation.h"
+#include "circuit/models/SinglePoleSection.h"
 #include "platform/Ui.h"
 #include "text/Message.h"
 #include "topology/BasicCircuits.h"
@@ -42,6 +48,37 @@ bool SynthesizeSection(SynthesisContext& ctx, SectionCircuit circuit, FilterKind
     return false;
 }
 
+// An engineering value without its padding ("10.0000M").
+std::string Eng(double value) {
+    std::string text = FormatEngValue(value);
+    text.erase(0, text.find_first_not_of(' '));
+    return text;
+}
+
+// Pre-distorts second-order section i for the run's op-amps when it asks for that and the
+// section circuit has their equations; false (the user told) when no pre-distortion helps.
+bool PreDistort(SynthesisContext& ctx, SectionCircuit circuit, int i) {
+    const double gbw = ctx.design.compensationGbwHz;
+    if (!(gbw > 0) || !HasSinglePoleEquations(circuit)) return true;
+    Section& section = ctx.SectionAt(i);
+    const double w0 = std::sqrt(section.den0);
+    const double q = w0 / section.den1;
+    const std::optional<Section> target = PreDistortedSection(circuit, section, gbw);
+    const int n = ctx.SectionNumber(i);
+    if (!target) {
+        const Message refusal(TextId::CompensationUnreachable,
+                              {std::to_string(n), Eng(gbw), Eng(w0 / kTwoPi), Format("%.4f", q)});
+        ctx.ui.MessageBox(refusal, MessageButtons::Ok);
+        return false;
+    }
+    const double targetW0 = std::sqrt(target->den0);
+    ctx.Write(Format(Text(TextId::JournalPreDistorted), n, Eng(gbw).c_str(),
+                     Eng(w0 / kTwoPi).c_str(), Eng(targetW0 / kTwoPi).c_str(), q,
+                     targetW0 / target->den1));
+    section = *target;
+    return true;
+}
+
 }  // namespace
 
 void SynthesizeBasicCircuit(const BasicCircuit& circuit, const SynthesisInput& input,
@@ -54,9 +91,9 @@ void SynthesizeBasicCircuit(const BasicCircuit& circuit, const SynthesisInput& i
     bool realised = true;
     for (int i = 0; realised && i <= LastSectionIndex(results); ++i) {
         const bool ownSectionZero = i == 0 && odd && circuit.oddSectionZero;
-        realised = SynthesizeSection(
-            ctx, ownSectionZero ? *circuit.oddSectionZero : circuit.secondOrderSection,
-            circuit.kind, i);
+        const SectionCircuit section =
+            ownSectionZero ? *circuit.oddSectionZero : circuit.secondOrderSection;
+        realised = PreDistort(ctx, section, i) && SynthesizeSection(ctx, section, circuit.kind, i);
     }
     if (!realised) {
         ui.MessageBox(TextId::SynthesisFailed, MessageButtons::Ok);

@@ -1,5 +1,7 @@
 #include "dialogs/CircuitSelectionDialog.h"
 
+#include "circuit/EngValue.h"
+#include "circuit/InitialValueTables.h"
 #include "design/Approximations.h"
 #include "dialogs/DataExchange.h"
 #include "dialogs/DiagramDialog.h"
@@ -53,15 +55,20 @@ DialogResource SelectionResource(const CircuitSelection& s) {
         Text(TextId::DefaultFontFace),
         9,
         180,
-        96,
+        128,
         {
             {ControlKind::Static, IDC_STATIC, Text(s.label), 10, 8, 160, 10},
             {ControlKind::Radio, first, FullWidthCode(row), 20, 26, 60, 12, true},
             {ControlKind::Radio, first + 1, FullWidthCode(row + 1), 20, 42, 60, 12},
             {ControlKind::Button, kShowDiagramButton, Text(TextId::CircuitSelectionShowDiagram),
              100, 32, 60, 16, true, true},
-            {ControlKind::Button, IDOK, "OK", 30, 72, 50, 14, true},
-            {ControlKind::Button, IDCANCEL, Text(TextId::ButtonCancel), 100, 72, 50, 14, true},
+            {ControlKind::CheckBox, kCompensateCheckBox, Text(TextId::CircuitSelectionCompensate),
+             10, 62, 160, 10, true},
+            {ControlKind::Static, IDC_STATIC, Text(TextId::CircuitSelectionStartCapacitor), 10, 78,
+             110, 10},
+            {ControlKind::Edit, kStartCapacitorEdit, "", 120, 76, 50, 12, true},
+            {ControlKind::Button, IDOK, "OK", 30, 104, 50, 14, true},
+            {ControlKind::Button, IDCANCEL, Text(TextId::ButtonCancel), 100, 104, 50, 14, true},
         },
     };
 }
@@ -77,6 +84,21 @@ void CircuitSelectionDialog::DoDataExchange(DataExchange& dx) {
     int index = circuitCode - firstCode_;
     dx.Radio(firstCode_, index);
     if (dx.Saving()) circuitCode = firstCode_ + (index == 1 ? 1 : 0);
+    int checked = compensate ? 1 : 0;
+    dx.Check(kCompensateCheckBox, checked);
+    std::string capacitor = startCapacitor > 0 ? FormatCompactValue(startCapacitor) : "";
+    dx.Text(kStartCapacitorEdit, capacitor);
+    if (!dx.Saving()) return;
+    const std::optional<double> value = ParseCompactValue(capacitor);
+    if (capacitor.find_first_not_of(' ') == std::string::npos) {
+        startCapacitor = 0;
+    } else if (!value || !(*value >= kSmallestStartCapacitor && *value <= kLargestStartCapacitor)) {
+        dx.Fail(TextId::StartCapacitorOutOfRange);
+        return;
+    } else {
+        startCapacitor = *value;
+    }
+    compensate = checked != 0;
 }
 
 void CircuitSelectionDialog::OnCommand(int controlId, Notification what) {

@@ -13,6 +13,8 @@
 namespace vorna {
 
 inline constexpr int kShowDiagramButton = 499;
+inline constexpr int kCompensateCheckBox = 495;
+inline constexpr int kStartCapacitorEdit = 496;
 
 struct CircuitSelection {
     int dialogId;
@@ -44,6 +46,10 @@ public:
 
     // The chosen circuit's id.
     int circuitCode;
+    // Pre-distort the sections for the op-amp's gain-bandwidth product.
+    bool compensate = false;
+    // The capacitor (F) the synthesis steps start from; 0: the initial value tables'.
+    double startCapacitor = 0;
 
 protected:
     void DoDataExchange(DataExchange& dx) override;

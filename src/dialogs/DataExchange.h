@@ -35,10 +35,10 @@ public:
     // Range checks of the value just exchanged (saving only), ends included.
     void Range(double value, double minimum, double maximum);
     void Range(int value, int minimum, int maximum);
-
-private:
+    // Refuses the value just exchanged with `message`: the dialog stays open on its control.
     void Fail(const Message& message);
 
+private:
     Dialog& dialog_;
     bool save_;
     bool failed_ = false;

@@ -11,8 +11,12 @@ bool ChooseBasicCircuit(DesignView& view, const ShownDesign& design, Ui& ui) {
     int& remembered = view.circuitChoices[static_cast<std::size_t>(selection->choiceIndex)];
     CircuitSelectionDialog dialog(*selection);
     dialog.circuitCode = remembered;
+    dialog.compensate = view.compensateForOpAmp;
+    dialog.startCapacitor = view.startCapacitor;
     if (dialog.DoModal(ui) != IDOK) return false;
     remembered = dialog.circuitCode;
+    view.compensateForOpAmp = dialog.compensate;
+    view.startCapacitor = dialog.startCapacitor;
     view.selectedCircuit = dialog.circuitCode;
     return true;
 }

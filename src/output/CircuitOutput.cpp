@@ -67,7 +67,8 @@ std::pair<std::size_t, int> InformationMarker(const SchematicLine& line) {
 
 CircuitOutput::CircuitOutput()
     : replacementName(WidenToUtf16(kDefaultReplacementOpAmp)),
-      informationTexts{SchematicKeywords::lineFeed, SchematicKeywords::lineFeed} {}
+      informationTexts{SchematicKeywords::lineFeed, SchematicKeywords::lineFeed},
+      replacementOpAmp_(kDefaultReplacementOpAmp) {}
 
 CandidateChooser& CircuitOutput::Chooser(Ui& ui) {
     if (candidateChooser != nullptr) return *candidateChooser;
@@ -77,6 +78,11 @@ CandidateChooser& CircuitOutput::Chooser(Ui& ui) {
 
 void CircuitOutput::SetReplacementName(const std::string& name) {
     replacementName = WidenToUtf16(name);
+    replacementOpAmp_ = name;
+}
+
+std::string CircuitOutput::SchematicOpAmp() const {
+    return replaceOpAmp ? replacementOpAmp_ : std::string(kReferenceOpAmp);
 }
 
 void CircuitOutput::SetInformationTexts(const std::string& title,

@@ -5,7 +5,9 @@
 // except what is stored back into the view.
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -81,6 +83,17 @@ public:
     // The op-amp put into the symbol lines while classifying (UTF-16LE), and whether to.
     std::string replacementName;
     bool replaceOpAmp = true;
+    // The schematic's op-amp as 8-bit text: the replacement, or the reference op-amp.
+    std::string SchematicOpAmp() const;
+
+    // Above 0: the op-amps' gain-bandwidth product (Hz) the sections are pre-distorted for.
+    double compensationGbwHz = 0;
+    // Pre-distort for the gain-bandwidth product that `opAmpGbw` gives for the schematic's
+    // op-amp, once it is chosen.
+    bool compensateForSchematicOpAmp = false;
+    std::function<std::optional<double>(const std::string& opAmp)> opAmpGbw;
+    // Above 0: the capacitor (F) the synthesis steps start from.
+    double startCapacitor = 0;
 
     SchematicLines lines;
     std::vector<ComponentEntry> resistors;
@@ -121,6 +134,7 @@ public:
 
 private:
     std::unique_ptr<CandidateChooser> dialogChooser_;
+    std::string replacementOpAmp_;
 };
 
 // Rewrites an op-amp symbol line that begins with `searchPrefix` ("SYMBOL OpAmps", two

@@ -67,7 +67,8 @@ CircuitSimulation SimulateCircuit(const RealisedCircuit& circuit, double gbwHz,
         return simulation;
     }
     const analysis::Cascade cascade =
-        analysis::CascadeIn(circuit.results, circuit.maskEdges.kind, analysis::Domain::Analog, 0);
+        analysis::CascadeIn(circuit.target.value_or(circuit.results), circuit.maskEdges.kind,
+                            analysis::Domain::Analog, 0);
     const std::vector<analysis::MaskBand> mask = analysis::AttenuationMask(circuit.maskEdges);
     for (const AcPoint& point : run.points) {
         const double ideal = analysis::GainPhaseAt(cascade, kTwoPi * point.hz).gainDb;

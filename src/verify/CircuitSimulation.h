@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "circuit/models/SinglePoleSection.h"
 #include "schematic/Netlist.h"
 #include "verify/RealisedCircuit.h"
 #include "verify/SpiceEngine.h"
 
 namespace vorna::verify {
 
-inline constexpr double kOpAmpDcGain = 1e5;
 // The gain-bandwidth products simulated: from below the slowest micropower op-amp's to far
 // above the fastest one's. Beyond them the op-amp's pole capacitor is no number ngspice
 // reads (a denormal GBW makes it infinite).

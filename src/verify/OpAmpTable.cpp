@@ -113,4 +113,12 @@ OpAmpTable ReadOpAmpTable(const std::string& path) {
     return table;
 }
 
+std::optional<double> InstalledOpAmpGbw(const std::string& programDirectory,
+                                        const std::string& name) {
+    const OpAmpTable table = ReadOpAmpTable(programDirectory + "sys/" + kOpAmpTableFile);
+    const OpAmpData* opAmp = table.Find(name);
+    if (opAmp == nullptr) return std::nullopt;
+    return opAmp->gbwHz;
+}
+
 }  // namespace vorna::verify

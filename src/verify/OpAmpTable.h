@@ -7,6 +7,7 @@
 // the same whatever the process locale.
 
 #include <istream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,5 +34,9 @@ struct OpAmpTable {
 OpAmpTable ParseOpAmpTable(std::istream& in);
 // Reads the table file; a file that cannot be opened is reported in `error`.
 OpAmpTable ReadOpAmpTable(const std::string& path);
+// The gain-bandwidth product (Hz) that the installation's table (the sys folder in
+// `programDirectory`) gives the op-amp `name`; none when it gives none.
+std::optional<double> InstalledOpAmpGbw(const std::string& programDirectory,
+                                        const std::string& name);
 
 }  // namespace vorna::verify

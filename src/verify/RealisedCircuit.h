@@ -3,6 +3,7 @@
 // edges of its attenuation mask, the realised sections (the coefficients of the settled element
 // values), the element values by name and the schematic as it was written (values as written).
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ struct RealisedCircuit {
     std::vector<ElementValue> elements;     // every settled value, by element name ("R1_2")
     std::vector<SectionElements> sections;  // the circuit of every section, as settled
     installation::Schematic schematic;      // the written schematic
+    // The design's sections before the synthesis when they were pre-distorted for the
+    // op-amps: what the simulated circuit is meant to do.
+    std::optional<DesignResults> target;
 };
 
 // The realised circuit of a finished circuit output run (`out.lines` hold the written

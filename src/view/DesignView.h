@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "design/DesignResults.h"
@@ -59,6 +60,14 @@ public:
     int selectedCircuit = 0;
     // E-series remembered for this window (1 E6 .. 5 E96).
     int eSeriesChoice = 3;
+    // The circuit output's settings from the selection dialog: pre-distort the sections for
+    // the op-amp's gain-bandwidth product, and the capacitor the steps start from (0: the
+    // initial value tables').
+    bool compensateForOpAmp = false;
+    double startCapacitor = 0;
+    // The gain-bandwidth product (Hz) of an op-amp by its name, as the front end knows it
+    // (the op-amp table); none when it knows none.
+    std::function<std::optional<double>(const std::string& opAmp)> opAmpGbw;
 
     // Asks the front end to repaint the whole view.
     std::function<void()> onInvalidate;

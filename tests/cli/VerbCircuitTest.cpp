@@ -231,6 +231,34 @@ TEST(CliCircuit, SeriesChangesTheValues) {
     EXPECT_NE(ReadFile(dir + "e24.asc"), ReadFile(dir + "e96.asc"));
 }
 
+TEST(CliCircuit, StartCapacitorGivesPracticalValuesAndCompensationIsJournalled) {
+    const testing::TempFolder folder;
+    const std::string dir = folder.Path();
+    const std::string design = "--kind lp --approx butterworth --by-order --order 4 --fc 1KHz ";
+    for (const char* circuit : {"LP1", "LP2"}) {
+        SCOPED_TRACE(circuit);
+        const auto json = RunCircuit(
+            dir, design + "--circuit " + circuit + " --pick first --capacitor 10n -o X.asc");
+        ASSERT_FALSE(json["elements"].empty());
+        for (const auto& element : json["elements"]) {
+            const double value = element["value"];
+            const bool capacitor = element["name"].get<std::string>().front() == 'C';
+            EXPECT_GE(value, capacitor ? 1e-9 : 1e3) << element["name"];
+            EXPECT_LE(value, capacitor ? 1e-6 : 1e6) << element["name"];
+        }
+    }
+    // Pre-distortion is journalled per section; an op-amp far too slow is refused.
+    const std::string before = ReadFile(dir + "journal.txt");
+    RunCircuit(dir, design + "--circuit LP2 --compensate-gbw 200KHz -o X.asc");
+    EXPECT_EQ(Count(ReadFile(dir + "journal.txt").substr(before.size()), "GB"), 2);
+    const auto slow =
+        RunCliIn(dir, "circuit " + design + "--circuit LP2 --compensate-gbw 1KHz -o Y.asc");
+    EXPECT_EQ(slow.status, 1);
+    EXPECT_NE(slow.err.find("GB"), std::string::npos);
+    EXPECT_EQ(RunCliIn(dir, "circuit " + design + "--circuit LP2 --capacitor 10x -o Y.asc").status,
+              2);
+}
+
 TEST(CliCircuit, OpAmpOptionRenamesTheSymbols) {
     const struct {
         const char* opAmp;

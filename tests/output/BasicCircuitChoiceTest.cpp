@@ -49,6 +49,24 @@ TEST(BasicCircuitChoice, KindAndApproximationPickTheDialogAndItsPresetButton) {
     }
 }
 
+TEST(BasicCircuitChoice, CompensationAndStartCapacitorReachTheView) {
+    DesignDocument doc;
+    DesignView view(doc);
+    ScriptedUi ui;
+    ui.ExpectDialog(410)
+        .Click(kCompensateCheckBox)
+        .Type(kStartCapacitorEdit, "10x")
+        .Ok()
+        .ExpectFocus(kStartCapacitorEdit)
+        .Type(kStartCapacitorEdit, "10n")
+        .Ok();
+    ui.ExpectMessage(Message(TextId::StartCapacitorOutOfRange));
+    EXPECT_TRUE(ChooseBasicCircuit(view, ShownDesignOf(doc), ui));
+    ui.VerifyDone();
+    EXPECT_TRUE(view.compensateForOpAmp);
+    EXPECT_DOUBLE_EQ(view.startCapacitor, 10e-9);
+}
+
 TEST(BasicCircuitChoice, EverySelectionDialogOffersItsTwoCircuits) {
     const struct {
         int dialog;

@@ -17,8 +17,10 @@
 namespace vorna::testing {
 
 // `circuit` is a row of kBasicCircuits; false with a message when the synthesis fails.
+// Above 0, `compensationGbwHz` pre-distorts the sections for op-amps of that GBW.
 inline bool RealiseFirstCandidates(DesignDocument& doc, DesignView& view, int circuit,
-                                   verify::RealisedCircuit& realised, std::string& error) {
+                                   verify::RealisedCircuit& realised, std::string& error,
+                                   double compensationGbwHz = 0) {
     CircuitOutput out;
     out.outputMode = OutputMode::SchematicAndJournal;
     out.lines = SplitSchematicLines(
@@ -27,8 +29,10 @@ inline bool RealiseFirstCandidates(DesignDocument& doc, DesignView& view, int ci
     out.replaceOpAmp = false;
     out.ClassifySchematicLines();
     AcceptingUi ui;
-    SynthesizeBasicCircuit(kBasicCircuits[static_cast<std::size_t>(circuit)], SynthesisInputOf(doc),
-                           view, out, out.Chooser(ui), ui);
+    SynthesisInput input = SynthesisInputOf(doc);
+    input.compensationGbwHz = compensationGbwHz;
+    SynthesizeBasicCircuit(kBasicCircuits[static_cast<std::size_t>(circuit)], input, view, out,
+                           out.Chooser(ui), ui);
     if (out.synthesisFailed) {
         error = "the synthesis failed";
         return false;
