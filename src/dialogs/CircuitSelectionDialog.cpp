@@ -84,7 +84,7 @@ void CircuitSelectionDialog::DoDataExchange(DataExchange& dx) {
     int index = circuitCode - firstCode_;
     dx.Radio(firstCode_, index);
     if (dx.Saving()) circuitCode = firstCode_ + (index == 1 ? 1 : 0);
-    int checked = compensate ? 1 : 0;
+    bool checked = compensate;
     dx.Check(kCompensateCheckBox, checked);
     std::string capacitor = startCapacitor > 0 ? FormatCompactValue(startCapacitor) : "";
     dx.Text(kStartCapacitorEdit, capacitor);
@@ -98,7 +98,7 @@ void CircuitSelectionDialog::DoDataExchange(DataExchange& dx) {
     } else {
         startCapacitor = *value;
     }
-    compensate = checked != 0;
+    compensate = checked;
 }
 
 void CircuitSelectionDialog::OnCommand(int controlId, Notification what) {
