@@ -41,8 +41,6 @@ struct CircuitOptions {
     double opAmpGbwHz = 0;
 };
 
-// A number option's value; refuses text that is no number or an infinite one.
-double NumberOption(const std::string& option, const std::string& text);
 // A gain-bandwidth product option ("10MHz", "1e7"), checked as the simulation takes it.
 double GbwOption(const std::string& option, const std::string& text);
 

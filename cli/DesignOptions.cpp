@@ -146,12 +146,9 @@ std::string RefusalText(const DesignDocument& doc, const DesignRefusal& refusal,
     return text;
 }
 
-double NumberOption(const char* option, const std::string& text) {
-    const char* end = nullptr;
-    const double value = StrToD(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || !std::isfinite(value))
-        throw CliRefusal(MessageText({TextId::CliNotANumber, {option, EchoedText(text)}}));
-    return value;
+// Decimal number text: no hexadecimal, no "inf" or "nan", which the reader also takes.
+bool PlainNumber(const std::string& number) {
+    return !number.empty() && number.find_first_of("xXnNiI") == std::string::npos;
 }
 
 // The options of a design by group delay as the by-order options of the Bessel low-pass
@@ -254,7 +251,7 @@ FrequencyText SplitFrequencyOption(const std::string& option, const std::string&
     const double value = StrToD(start, &end);
     const std::string number(start, end);
     const std::string unit(end);
-    const bool plainNumber = !number.empty() && number.find_first_of("xXnNiI") == std::string::npos;
+    const bool plainNumber = PlainNumber(number);
     const bool knownUnit =
         unit.empty() || std::any_of(kFrequencyUnits.begin(), kFrequencyUnits.end(),
                                     [&unit](const auto& entry) { return unit == entry.suffix; });
@@ -267,6 +264,18 @@ FrequencyText SplitFrequencyOption(const std::string& option, const std::string&
         return {number, unit.empty() ? "Hz" : unit};
     }
     throw CliRefusal(MessageText({TextId::CliNotAFrequency, {option, EchoedText(text)}}));
+}
+
+double NumberOption(const std::string& option, const std::string& text) {
+    const char* end = nullptr;
+    const double value = StrToD(text.c_str(), &end);
+    if (!PlainNumber(text) || end != text.c_str() + text.size())
+        throw CliRefusal(MessageText({TextId::CliNotANumber, {option, EchoedText(text)}}));
+    if (std::isinf(value)) {
+        throw CliRefusal(MessageText({TextId::CliBeyondLargestNumber,
+                                      {option, EchoedText(text), Text(TextId::CliLargestNumber)}}));
+    }
+    return value;
 }
 
 void DesignOptions::AddTo(CLI::App& verb) {

@@ -49,6 +49,10 @@ struct FrequencyText {
 };
 FrequencyText SplitFrequencyOption(const std::string& option, const std::string& text);
 
+// A number option's value; refuses text that is no decimal number or one beyond the range
+// of doubles.
+double NumberOption(const std::string& option, const std::string& text);
+
 // Designs in a new window with the options' entries, in the window of the design file given
 // by --load if any; throws CliRefusal (a bad design file too, and a refused design, naming
 // the option of the refused entry) or CliError.

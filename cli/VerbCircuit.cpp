@@ -125,18 +125,6 @@ void SetSynthesisOptions(const CircuitOptions& options, const std::string& progr
 
 }  // namespace
 
-double NumberOption(const std::string& option, const std::string& text) {
-    const char* end = nullptr;
-    const double value = StrToD(text.c_str(), &end);
-    if (text.empty() || end != text.c_str() + text.size())
-        throw CliRefusal(MessageText({TextId::CliNotANumber, {option, EchoedText(text)}}));
-    if (std::isinf(value)) {
-        throw CliRefusal(MessageText({TextId::CliBeyondLargestNumber,
-                                      {option, EchoedText(text), Text(TextId::CliLargestNumber)}}));
-    }
-    return value;
-}
-
 double GbwOption(const std::string& option, const std::string& text) {
     const FrequencyText split = SplitFrequencyOption(option, text);
     double factor = 1;

@@ -96,15 +96,16 @@ private:
         out_.x.push_back(Unscaled(p.x));
         out_.y.push_back(p.y);
         last_ = p;
+        anyAppended_ = true;
     }
     // A piece of the line: joined to the last one when it starts where that ended, else
     // after a gap.
     void Add(const std::optional<Segment>& piece) {
         if (!piece) return;
-        const bool joined = last_ && last_->x == piece->from.x && last_->y == piece->from.y;
+        const bool joined = anyAppended_ && last_.x == piece->from.x && last_.y == piece->from.y;
         if (!joined) {
-            if (last_) {
-                out_.x.push_back(Unscaled((last_->x + piece->from.x) / 2));
+            if (anyAppended_) {
+                out_.x.push_back(Unscaled((last_.x + piece->from.x) / 2));
                 out_.y.push_back(kNaN);
             }
             Append(piece->from);
@@ -115,7 +116,10 @@ private:
     const ViewBox& view_;
     ViewBox box_;
     Curve& out_;
-    std::optional<Point> last_;
+    // The last point appended, once there is one (a flag, not an optional, which GCC's
+    // optimiser takes for uninitialised here).
+    Point last_{0, 0};
+    bool anyAppended_ = false;
 };
 
 }  // namespace

@@ -12,6 +12,10 @@ struct TextEntry {
     const char* text;
 };
 
+// The text of a table entry that reads the same in every language (the command line's own
+// messages, the entry checks' specified English): the English table holds it.
+inline constexpr const char* kSameInEveryLanguage = nullptr;
+
 // True when `table` lists every id once, in the order of TextId.
 constexpr bool ListsEveryIdInOrder(std::span<const TextEntry> table) {
     if (table.size() != kTextIdCount) return false;

@@ -31,7 +31,9 @@ Language CurrentLanguage() {
 }
 
 const char* Text(TextId id, Language language) {
-    return TableOf(language)[static_cast<std::size_t>(id)].text;
+    const auto index = static_cast<std::size_t>(id);
+    const char* text = TableOf(language)[index].text;
+    return text != kSameInEveryLanguage ? text : EnglishTexts()[index].text;
 }
 
 const char* Text(TextId id) {

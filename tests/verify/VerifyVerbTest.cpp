@@ -217,7 +217,7 @@ TEST(VerifyVerb, RefusesBadInputBeforeDesigning) {
         {"--gbw 1e400", "--gbw: \"1e400\" is beyond the largest number"},
         {"--tolerance-c 1e400", "--tolerance-c: \"1e400\" is beyond the largest number"},
         {"--monte-carlo 10 --tolerance-r -1", "抵抗の許容差は"},
-        {"--monte-carlo 10 --tolerance-r nan", "抵抗の許容差は"},
+        {"--monte-carlo 10 --tolerance-r nan", "--tolerance-r: \"nan\" is not a number"},
         {"--monte-carlo 10 --tolerance-c 50.5", "コンデンサの許容差は"},
         {"--tolerance-r 1x", "--tolerance-r: \"1x\" is not a number"},
         {"--monte-carlo 0", "試行回数は"},
