@@ -35,6 +35,7 @@ const FontDescription kLabelFont = FontOfHeight(13);
 const FontDescription kMarkFont = FontOfHeight(10);
 // The labels' line pitches and widest characters in those fonts.
 constexpr LabelMetrics kLabelMetrics;
+constexpr int kPartClearance = 4;  // between a label and a part's shape
 
 bool IsSupplyNet(const std::string& net) {
     return net == "VCC" || net == "VEE";
@@ -219,7 +220,12 @@ SchematicLabelLayout LayOutLabels(const Schematic& schematic, const DrawnParts& 
     // Inside the margins, above the legend.
     obstacles.page = {bounds.left - kMargin + 4, bounds.top - kMargin + 4,
                       bounds.right + kMargin - 4, bounds.bottom + kMargin / 2 - 4};
-    for (const Symbol* symbol : parts.symbols) obstacles.boxes.push_back(ShapeBox(*symbol));
+    // A label right beside a part's shape would read as the next part's.
+    for (const Symbol* symbol : parts.symbols) {
+        const LabelBox shape = ShapeBox(*symbol);
+        obstacles.boxes.push_back({shape.left - kPartClearance, shape.top - kPartClearance,
+                                   shape.right + kPartClearance, shape.bottom + kPartClearance});
+    }
     for (const Flag* flag : parts.flags) {
         const Point at = flag->at;
         obstacles.boxes.push_back(
