@@ -62,8 +62,9 @@ void FillBom(QTableWidget& table, const std::vector<BomGroup>& groups) {
             designators << QString::fromStdString(designator);
         const QString cells[] = {
             Shown(PartLabel(group.part)), QString::fromStdString(GroupValueText(group)),
-            QString::fromStdString(group.series), QString::number(group.designators.size()),
-            designators.join(QStringLiteral(", "))};
+            group.isShort ? Shown(TextId::SchematicShortMark)
+                          : QString::fromStdString(group.series),
+            QString::number(group.designators.size()), designators.join(QStringLiteral(", "))};
         for (int column = 0; column < static_cast<int>(std::size(cells)); ++column) {
             table.setItem(static_cast<int>(row), column, new QTableWidgetItem(cells[column]));
         }

@@ -5,6 +5,7 @@
 
 #include "circuit/ESeries.h"
 #include "circuit/EngValue.h"
+#include "circuit/models/BandPassModel.h"
 #include "platform/CLocale.h"
 #include "view/EngineeringNotation.h"
 
@@ -77,7 +78,8 @@ std::vector<BomLine> BillOfMaterials(const installation::Schematic& schematic) {
         line.part = symbol.kind == SymbolKind::Resistor ? PartKind::Resistor : PartKind::Capacitor;
         const std::optional<double> value = ParseCompactValue(symbol.value);
         line.value = value ? PlainNumber(*value) : symbol.value;
-        if (value) line.series = SeriesOfValue(*value);
+        line.isShort = line.part == PartKind::Resistor && value && IsGainStageShort(*value);
+        if (value && !line.isShort) line.series = SeriesOfValue(*value);
         line.section = SectionOf(symbol.instName);
         if (line.section != 0) lastSection = line.section;
         lines.push_back(line);

@@ -20,8 +20,11 @@ struct BomLine {
     // gives (to twelve digits); the op-amp's model for an op-amp; the schematic's own text when it
     // is no value.
     std::string value;
-    std::string series;  // the smallest E-series holding the value ("E24"), or empty
-    int section = 0;     // 1-based; 0 when the designator names none
+    // The smallest E-series holding the value ("E24"), or empty (as for a short).
+    std::string series;
+    int section = 0;  // 1-based; 0 when the designator names none
+    // A resistor that stands for a wire, given a value for the simulator's sake: no part.
+    bool isShort = false;
 };
 
 std::vector<BomLine> BillOfMaterials(const installation::Schematic& schematic);

@@ -36,7 +36,7 @@ std::vector<BomGroup> GroupedByValue(const std::vector<BomLine>& lines) {
         if (same != groups.end()) {
             same->designators.push_back(line.designator);
         } else {
-            groups.push_back({line.part, line.value, line.series, {line.designator}});
+            groups.push_back({line.part, line.value, line.series, {line.designator}, line.isShort});
         }
     }
     std::stable_sort(groups.begin(), groups.end(), OrderedBefore);

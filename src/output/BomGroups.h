@@ -15,6 +15,7 @@ struct BomGroup {
     std::string value;  // as the bill of materials gives it (ohms, farads, the op-amp's model)
     std::string series;
     std::vector<std::string> designators;  // in schematic order; their count is the quantity
+    bool isShort = false;                  // wires rather than parts
 };
 
 std::vector<BomGroup> GroupedByValue(const std::vector<BomLine>& lines);

@@ -6,10 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "circuit/ESeries.h"
-#include "circuit/EngValue.h"
-#include "circuit/models/BandPassModel.h"
-#include "view/EngineeringNotation.h"
+#include "text/Texts.h"
 
 namespace vorna {
 
@@ -36,6 +33,9 @@ FontDescription FontOfHeight(int height) {
 }
 const FontDescription kLabelFont = FontOfHeight(13);
 const FontDescription kMarkFont = FontOfHeight(10);
+// The labels' line pitches and widest characters in those fonts.
+constexpr LabelMetrics kLabelMetrics;
+constexpr int kPartClearance = 4;  // between a label and a part's shape
 
 bool IsSupplyNet(const std::string& net) {
     return net == "VCC" || net == "VEE";
@@ -160,30 +160,6 @@ void DrawSymbolShape(const Symbol& symbol, SymbolPen& pen, Canvas& canvas) {
     }
 }
 
-// What is written beside a part: its designator, its value (an op-amp's model) and, under a
-// resistor's or a capacitor's value, the smallest E-series holding it or that it is a short.
-struct PartLabel {
-    std::string designator;
-    std::string value;
-    std::string mark;
-    bool isShort = false;  // the mark says that the part is a short
-};
-
-PartLabel LabelOf(const Symbol& symbol) {
-    PartLabel label{symbol.instName, symbol.kind == SymbolKind::OpAmp ? symbol.model : symbol.value,
-                    ""};
-    const bool resistor = symbol.kind == SymbolKind::Resistor;
-    if (!resistor && symbol.kind != SymbolKind::Capacitor) return label;
-    const std::optional<double> value = ParseCompactValue(symbol.value);
-    if (!value) return label;
-    label.value = EngineeringNotation(*value, resistor ? "Ω" : "F");
-    // The only resistors this small are the wires the schematic gives a value for the
-    // simulator's sake.
-    label.isShort = resistor && IsGainStageShort(*value);
-    label.mark = label.isShort ? Text(TextId::SchematicShortMark) : SeriesOfValue(*value);
-    return label;
-}
-
 // The legend lines the marks of the drawn parts call for.
 std::vector<TextId> Legends(const DrawnParts& parts) {
     bool series = false, shorts = false;
@@ -196,36 +172,6 @@ std::vector<TextId> Legends(const DrawnParts& parts) {
     if (series) legends.push_back(TextId::SchematicSeriesLegend);
     if (shorts) legends.push_back(TextId::SchematicShortLegend);
     return legends;
-}
-
-// The labels beside a part: right of a vertical part, above and below a horizontal one,
-// under an op-amp, left of a source.
-void DrawLabels(const Symbol& symbol, const SymbolPen& pen, Canvas& canvas) {
-    const PartLabel label = LabelOf(symbol);
-    const int line = canvas.TextHeight();
-    Point at;
-    if (symbol.kind == SymbolKind::OpAmp || symbol.kind == SymbolKind::VoltageSource) {
-        // Under an op-amp's triangle however it is turned or mirrored.
-        const Point lowest = pen.Page({-24, 100}), highest = pen.Page({-24, 28});
-        at = symbol.kind == SymbolKind::OpAmp
-                 ? Point{std::min(lowest.x, highest.x), std::max(lowest.y, highest.y)}
-                 : pen.Page({-80, 56 - line});
-        canvas.TextOut(at.x, at.y, label.designator);
-        at.y += line;
-    } else {
-        const std::vector<Point> pins = PinPositions(symbol);
-        const Point first = pins.front(), last = pins.back();
-        const Point mid{(first.x + last.x) / 2, (first.y + last.y) / 2};
-        const Point page = mid + pen.Shift();
-        const bool vertical = first.x == last.x;
-        at = vertical ? Point{page.x + 22, page.y} : Point{page.x - 28, page.y + 12};
-        canvas.TextOut(at.x, vertical ? page.y - line : page.y - 14 - line, label.designator);
-    }
-    canvas.TextOut(at.x, at.y, label.value);
-    if (label.mark.empty()) return;
-    canvas.SelectFont(kMarkFont);
-    canvas.TextOut(at.x, at.y + line, label.mark);
-    canvas.SelectFont(kLabelFont);
 }
 
 void DrawFlag(const Flag& flag, Point shift, Canvas& canvas) {
@@ -265,7 +211,37 @@ Point Shift(const Bounds& bounds) {
     return {kMargin - bounds.left, kMargin - bounds.top};
 }
 
+// The labels of the drawn parts, with what they keep clear of.
+SchematicLabelLayout LayOutLabels(const Schematic& schematic, const DrawnParts& parts) {
+    const Bounds bounds = DrawingBounds(schematic, parts);
+    SchematicLabelLayout layout;
+    LabelObstacles& obstacles = layout.obstacles;
+    obstacles.wires = schematic.wires;
+    // Inside the margins, above the legend.
+    obstacles.page = {bounds.left - kMargin + 4, bounds.top - kMargin + 4,
+                      bounds.right + kMargin - 4, bounds.bottom + kMargin / 2 - 4};
+    // A label right beside a part's shape would read as the next part's.
+    for (const Symbol* symbol : parts.symbols) {
+        const LabelBox shape = ShapeBox(*symbol);
+        obstacles.boxes.push_back({shape.left - kPartClearance, shape.top - kPartClearance,
+                                   shape.right + kPartClearance, shape.bottom + kPartClearance});
+    }
+    for (const Flag* flag : parts.flags) {
+        const Point at = flag->at;
+        obstacles.boxes.push_back(
+            flag->net == "0"
+                ? LabelBox{at.x - 14, at.y, at.x + 14, at.y + 22}
+                : LineBox({{at.x - 8, at.y - 6 - kLabelMetrics.line}, flag->net}, kLabelMetrics));
+    }
+    layout.labels = PlaceLabels(parts.symbols, obstacles, kLabelMetrics);
+    return layout;
+}
+
 }  // namespace
+
+SchematicLabelLayout SchematicLabels(const Schematic& schematic) {
+    return LayOutLabels(schematic, PartsToDraw(schematic));
+}
 
 DrawingSize SchematicDrawingSize(const Schematic& schematic) {
     const DrawnParts parts = PartsToDraw(schematic);
@@ -291,8 +267,14 @@ void DrawSchematic(const Schematic& schematic, Canvas& canvas) {
     for (const Symbol* symbol : parts.symbols) {
         SymbolPen pen(canvas, *symbol, shift);
         DrawSymbolShape(*symbol, pen, canvas);
-        DrawLabels(*symbol, pen, canvas);
     }
+    for (const PlacedLabel& label : LayOutLabels(schematic, parts).labels) {
+        for (const LabelLine& line : label.lines) {
+            canvas.SelectFont(line.isMark ? kMarkFont : kLabelFont);
+            canvas.TextOut(line.at.x + shift.x, line.at.y + shift.y, line.text);
+        }
+    }
+    canvas.SelectFont(kLabelFont);
     // The legend, in the bottom margin below the lowest labels.
     int y = bounds.bottom - bounds.top + kMargin + kMargin / 2;
     for (const TextId legend : Legends(parts)) {

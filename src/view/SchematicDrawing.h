@@ -9,6 +9,7 @@
 
 #include "platform/Canvas.h"
 #include "schematic/Schematic.h"
+#include "view/SchematicLabels.h"
 
 namespace vorna {
 
@@ -19,6 +20,14 @@ struct DrawingSize {
 
 // The page the drawing of `schematic` takes, margins included.
 DrawingSize SchematicDrawingSize(const installation::Schematic& schematic);
+
+// The drawing's labels of the parts, in the schematic's coordinates, and what they keep clear
+// of.
+struct SchematicLabelLayout {
+    LabelObstacles obstacles;
+    std::vector<PlacedLabel> labels;
+};
+SchematicLabelLayout SchematicLabels(const installation::Schematic& schematic);
 
 // Draws `schematic` with its top-left corner at the page's.
 void DrawSchematic(const installation::Schematic& schematic, Canvas& canvas);

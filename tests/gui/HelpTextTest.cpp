@@ -26,11 +26,15 @@ void WriteFileOf(const QStringList& arguments, const char* option, const QByteAr
 }
 
 // A stand-in for vorna-cli: an odd-order design with one second-order section, low-pass
-// unless "bp" is asked for; a circuit output writes a bill of materials of two lines.
+// unless "bp" is asked for; a circuit output writes a bill of materials of three lines, whose
+// resistor is larger when pre-compensated.
 std::optional<QByteArray> FakeCli(const QStringList& arguments) {
     if (arguments.contains(QStringLiteral("--fail"))) return std::nullopt;
     if (arguments.front() == QStringLiteral("circuit")) {
-        WriteFileOf(arguments, "--bom", "designator,part\nR1_1,resistor\nU1,opamp\n");
+        const QByteArray r = arguments.contains(QStringLiteral("--compensate")) ? "1200" : "1000";
+        WriteFileOf(arguments, "--bom",
+                    "designator,part,value\nR1_1,resistor," + r +
+                        "\nC1_1,capacitor,1e-08\nU1,opamp,LT1115\n");
         WriteFileOf(arguments, "--svg", "<svg>drawing</svg>");
     }
     if (arguments.front() == QStringLiteral("plot"))
@@ -85,6 +89,7 @@ TEST(HelpText, DirectivesExpandToTheProgramsNumbersTablesAndFigures) {
         {"{{design a: --order 3}}次数 {{a.order}}", "次数 3"},
         {"{{design a: --order 3}}{{a.attsAchieved:2}} dB, {{a.attsAchieved}}", "41.23 dB, 41.2345"},
         {"{{design a: --order 3}}{{a.gains.0.gainDb:1}}", "-3.5"},
+        {"{{design a: --order 3}}{{a.results.p0:Hz}}", "6.283 kHz"},
         {"{{design a: --order 3}}{{a.sections}}",
          "| 段 | 分子 | 分母 | Fc [Hz] | Q |\n|---|---|---|---|---|\n"
          "| 1 | 6283.19 | s + 6283.19 | 1000.00 | — |\n"
@@ -95,7 +100,11 @@ TEST(HelpText, DirectivesExpandToTheProgramsNumbersTablesAndFigures) {
         {"{{design a: --kind lp --fp \"1 KHz\"}}{{figure a polezero: 極とゼロ}}",
          "![図1](figure:0)\n\n図1　極とゼロ"},
         {"{{circuit c: --kind lp}}{{c.bom}}",
-         "| designator | part |\n|---|---|\n| R1_1 | resistor |\n| U1 | opamp |\n"},
+         "| designator | part | value |\n|---|---|---|\n| R1_1 | resistor | 1000 |\n"
+         "| C1_1 | capacitor | 1e-08 |\n| U1 | opamp | LT1115 |\n"},
+        {"{{circuit a: --kind lp}}{{circuit b: --compensate}}{{values a b: R | a | b}}",
+         "| R | a | b |\n|---|---|---|\n| R1_1 | 1 kΩ | 1.2 kΩ |\n| C1_1 | 10 nF | 10 nF |\n"},
+        {"{{verify v: --gbw 1Meg}}{{v.order}}", "3"},
         {"{{circuit c: --kind lp}}{{c.order}}, {{schematic c: 回路}}",
          "3, ![図1](figure:0)\n\n図1　回路"},
         {"no directives", "no directives"},
@@ -129,6 +138,9 @@ TEST(HelpText, AnythingThatCannotBeExpandedNamesItsLine) {
         "{{design a: --order 3}}\n{{a.bom}}",                           // no circuit output
         "{{design a: --order 3}}\n{{schematic a: x}}",                  // nor its drawing
         "{{circuit c: --fail}}",                                        // the circuit output failed
+        "{{verify v: --fail}}",                                         // the simulation failed
+        "{{circuit c: --kind lp}}\n{{values c d: a | b | c}}",          // no second circuit
+        "{{circuit c: --kind lp}}\n{{values c c: a | b}}",              // two heads for three
         "{{design a: --order 3}}\n{{figure a response: {{a.order}}}}",  // nested
     };
     for (const char* source : failures) {
@@ -143,7 +155,7 @@ TEST(HelpText, AnythingThatCannotBeExpandedNamesItsLine) {
 TEST(HelpDocuments, EnglishSourcesHoldTheJapaneseOnesDirectives) {
     static const QRegularExpression kDirective(QStringLiteral(R"(\{\{(.*?)\}\})"));
     static const QRegularExpression kCaption(
-        QStringLiteral(R"(^((?:figure|schematic)\s[^:]*):.*$)"));
+        QStringLiteral(R"(^((?:figure|schematic|values)\s[^:]*):.*$)"));
     const auto directives = [](const QString& source) {
         QStringList found;
         for (auto it = kDirective.globalMatch(source); it.hasNext();)

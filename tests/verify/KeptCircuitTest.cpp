@@ -115,21 +115,22 @@ TEST(BillOfMaterials, GroupsPartsByValueInOrderOfKindAndValue) {
         {"R1_2", PartKind::Resistor, "10000", "E6", 2},
         {"C1_2", PartKind::Capacitor, "3.3e-09", "E6", 2},
         {"U2", PartKind::OpAmp, "LT1115", "", 2},
+        {"R3_2", PartKind::Resistor, "0.01", "", 2, true},
     };
     struct Expected {
         std::string value;
         std::vector<std::string> designators;
+        bool isShort = false;
     };
-    const Expected expected[] = {{"4.7 kΩ", {"R2_1"}},
-                                 {"10 kΩ", {"R1_1", "R1_2"}},
-                                 {"3.3 nF", {"C1_2"}},
-                                 {"10 nF", {"C1_1"}},
-                                 {"LT1115", {"U1", "U2"}}};
+    const Expected expected[] = {{"10 mΩ", {"R3_2"}, true},   {"4.7 kΩ", {"R2_1"}},
+                                 {"10 kΩ", {"R1_1", "R1_2"}}, {"3.3 nF", {"C1_2"}},
+                                 {"10 nF", {"C1_1"}},         {"LT1115", {"U1", "U2"}}};
     const std::vector<BomGroup> groups = GroupedByValue(lines);
     ASSERT_EQ(groups.size(), std::size(expected));
     for (std::size_t i = 0; i < groups.size(); ++i) {
         EXPECT_EQ(GroupValueText(groups[i]), expected[i].value) << i;
         EXPECT_EQ(groups[i].designators, expected[i].designators) << i;
+        EXPECT_EQ(groups[i].isShort, expected[i].isShort) << i;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
@@ -25,6 +26,7 @@ constexpr int kResolution = 300;  // dots per inch of the page layout
 constexpr int kFigureObject = QTextFormat::UserObject + 1;
 constexpr int kFigureIndex = QTextFormat::UserProperty + 1;
 constexpr double kFigureWidth = 0.8;  // of the text width
+constexpr double kCodeScale = 0.85;   // code beside the body text
 
 struct Face {
     const char* family;
@@ -138,6 +140,10 @@ void PlaceFigures(QTextDocument& document) {
     }
 }
 
+bool IsCode(const QTextBlock& block) {
+    return block.blockFormat().hasProperty(QTextFormat::BlockCodeFence);
+}
+
 // Room between paragraphs, and more above headings.
 void SpaceBlocks(QTextDocument& document, double lineHeight) {
     QTextCursor cursor(&document);
@@ -146,7 +152,9 @@ void SpaceBlocks(QTextDocument& document, double lineHeight) {
         if (cursor.currentTable() != nullptr) continue;
         QTextBlockFormat format = block.blockFormat();
         if (format.headingLevel() > 0) format.setTopMargin(lineHeight);
-        if (block.textList() == nullptr) format.setBottomMargin(lineHeight * 0.4);
+        // A code block's lines stay together.
+        const bool codeGoesOn = IsCode(block) && block.next().isValid() && IsCode(block.next());
+        if (block.textList() == nullptr && !codeGoesOn) format.setBottomMargin(lineHeight * 0.4);
         cursor.setBlockFormat(format);
     }
 }
@@ -166,6 +174,31 @@ void RuleTables(QTextDocument& document) {
         format.setTopMargin(12);
         format.setBottomMargin(24);
         table->setFormat(format);
+    }
+}
+
+// Code, in blocks and in running text, set a little smaller than the body in the fixed-pitch
+// font, its blocks' long lines wrapped rather than cut at the page's edge.
+void FitCode(QTextDocument& document, double bodyPoints) {
+    const QString fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    QTextCursor cursor(&document);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (format.nonBreakableLines()) {
+            format.setNonBreakableLines(false);
+            cursor.setPosition(block.position());
+            cursor.setBlockFormat(format);
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            QTextCharFormat code = it.fragment().charFormat();
+            if (code.isImageFormat() || !code.fontFamilies().toStringList().contains(fixed))
+                continue;
+            code.setFontPointSize(bodyPoints * kCodeScale);
+            cursor.setPosition(it.fragment().position());
+            cursor.setPosition(it.fragment().position() + it.fragment().length(),
+                               QTextCursor::KeepAnchor);
+            cursor.setCharFormat(code);
+        }
     }
 }
 
@@ -197,6 +230,7 @@ bool WriteHelpPdf(const HelpText& text, const QString& title, Language language,
     FigureHandler figures(text.figures, page.width() * kFigureWidth);
     document.documentLayout()->registerHandler(kFigureObject, &figures);
     PlaceFigures(document);
+    FitCode(document, face.bodyPoints);
     SpaceBlocks(document, QFontMetricsF(font, &writer).height());
     RuleTables(document);
 

@@ -7,15 +7,19 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <utility>
 
 #include "text/Texts.h"
+#include "view/EngineeringNotation.h"
 
 namespace vorna::help {
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
+constexpr int kUnitDigits = 4;  // the significant digits of a number written with its unit
 
 struct Design {
     QStringList arguments;
@@ -90,6 +94,44 @@ std::optional<QString> BomTable(const QByteArray& csv) {
     return table;
 }
 
+// The resistors' and capacitors' values of a bill of materials (CSV) by designator, in
+// engineering notation, in the order of its lines.
+std::vector<std::pair<QString, QString>> BomValues(const QByteArray& csv) {
+    std::vector<std::pair<QString, QString>> values;
+    const QStringList lines = QString::fromUtf8(csv).split(u'\n', Qt::SkipEmptyParts);
+    for (const QString& line : lines.mid(1)) {
+        const QStringList fields = line.split(u',');
+        if (fields.size() < 3) continue;
+        const bool resistor = fields[1] == QStringLiteral("resistor");
+        if (!resistor && fields[1] != QStringLiteral("capacitor")) continue;
+        bool isNumber = false;
+        const double value = fields[2].toDouble(&isNumber);
+        if (!isNumber) continue;
+        values.emplace_back(
+            fields[0], QString::fromStdString(EngineeringNotation(value, resistor ? "Ω" : "F")));
+    }
+    return values;
+}
+
+// The resistors and capacitors of circuit `first` with their values beside those of the same
+// designators in `second`, under the column heads `heads` ("designator | first | second").
+std::optional<QString> ValuesTable(const QByteArray& first, const QByteArray& second,
+                                   const QString& heads) {
+    const auto values = BomValues(first);
+    const auto others = BomValues(second);
+    const QStringList columns = heads.split(u'|');
+    if (values.empty() || columns.size() != 3) return std::nullopt;
+    QString table = QStringLiteral("| %1 |\n|---|---|---|\n").arg(heads.trimmed());
+    for (const auto& [designator, value] : values) {
+        const auto other = std::find_if(others.begin(), others.end(),
+                                        [&](const auto& o) { return o.first == designator; });
+        table += QStringLiteral("| %1 | %2 | %3 |\n")
+                     .arg(designator, value,
+                          other == others.end() ? QStringLiteral("—") : other->second);
+    }
+    return table;
+}
+
 std::optional<double> Field(const QJsonObject& design, const QString& path) {
     QJsonValue value = design;
     for (const QString& key : path.split(u'.')) {
@@ -109,15 +151,20 @@ public:
     // The text of one directive (without the braces); nothing when it fails.
     std::optional<QString> Expand(const QString& directive) {
         if (directive.contains(QStringLiteral("{{"))) return std::nullopt;  // nested
-        static const QRegularExpression kDesign(QStringLiteral(R"(^design\s+(\w+)\s*:(.*)$)"));
+        static const QRegularExpression kDesign(
+            QStringLiteral(R"(^(design|verify)\s+(\w+)\s*:(.*)$)"));
         static const QRegularExpression kFigure(
             QStringLiteral(R"(^figure\s+(\w+)\s+(\w+)\s*:(.*)$)"));
         static const QRegularExpression kCircuit(QStringLiteral(R"(^circuit\s+(\w+)\s*:(.*)$)"));
         static const QRegularExpression kSchematic(
             QStringLiteral(R"(^schematic\s+(\w+)\s*:(.*)$)"));
-        static const QRegularExpression kValue(QStringLiteral(R"(^(\w+)\.([\w.]+)(?::(\d+))?$)"));
+        static const QRegularExpression kValues(
+            QStringLiteral(R"(^values\s+(\w+)\s+(\w+)\s*:(.*)$)"));
+        static const QRegularExpression kValue(
+            QStringLiteral(R"(^(\w+)\.([\w.]+)(?::(\d+|[A-Za-z]+))?$)"));
         if (const auto m = kDesign.match(directive); m.hasMatch()) {
-            return DefineDesign(m.captured(1), QProcess::splitCommand(m.captured(2)));
+            return DefineDesign(m.captured(1), m.captured(2),
+                                QProcess::splitCommand(m.captured(3)));
         }
         if (const auto m = kFigure.match(directive); m.hasMatch()) {
             return AddFigure(m.captured(1), m.captured(2), m.captured(3).trimmed());
@@ -130,6 +177,12 @@ public:
             if (circuit == designs_.end() || circuit->second.drawing.isEmpty()) return std::nullopt;
             return NumberedFigure(circuit->second.drawing, m.captured(2).trimmed());
         }
+        if (const auto m = kValues.match(directive); m.hasMatch()) {
+            const auto first = designs_.find(m.captured(1));
+            const auto second = designs_.find(m.captured(2));
+            if (first == designs_.end() || second == designs_.end()) return std::nullopt;
+            return ValuesTable(first->second.bom, second->second.bom, m.captured(3));
+        }
         if (const auto m = kValue.match(directive); m.hasMatch()) {
             const auto design = designs_.find(m.captured(1));
             if (design == designs_.end()) return std::nullopt;
@@ -138,7 +191,11 @@ public:
             if (m.captured(2) == QStringLiteral("bom")) return BomTable(design->second.bom);
             const auto value = Field(design->second.json, m.captured(2));
             if (!value) return std::nullopt;
-            return Number(*value, m.captured(3).isEmpty() ? -1 : m.captured(3).toInt());
+            const QString format = m.captured(3);
+            if (!format.isEmpty() && format.front().isLetter())
+                return QString::fromStdString(
+                    EngineeringNotation(*value, format.toStdString(), kUnitDigits));
+            return Number(*value, format.isEmpty() ? -1 : format.toInt());
         }
         return std::nullopt;
     }
@@ -146,8 +203,11 @@ public:
     std::vector<QByteArray> figures;
 
 private:
-    std::optional<QString> DefineDesign(const QString& name, const QStringList& arguments) {
-        const auto output = run_(QStringList{QStringLiteral("design")} + arguments);
+    // A design (`verb` design) or a simulated circuit (`verb` verify) whose numbers are those of
+    // its JSON.
+    std::optional<QString> DefineDesign(const QString& verb, const QString& name,
+                                        const QStringList& arguments) {
+        const auto output = run_(QStringList{verb} + arguments);
         if (!output) return std::nullopt;
         const QJsonDocument json = QJsonDocument::fromJson(*output);
         if (!json.isObject()) return std::nullopt;

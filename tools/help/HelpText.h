@@ -5,13 +5,20 @@
 //   {{design NAME: ARGS}}           designs with `vorna-cli design ARGS`; expands to nothing
 //   {{NAME.PATH}}, {{NAME.PATH:D}}  a number of that design's JSON (dotted path, array
 //                                   indices allowed), with D decimals
+//   {{NAME.PATH:UNIT}}              the same in engineering notation with its unit ("Hz":
+//                                   41.77 MHz), to four significant digits
 //   {{NAME.sections}}               a table of the design's sections: transfer functions, Fc, Q
 //   {{figure NAME GRAPH: CAPTION}}  the design drawn by `vorna-cli plot --graph GRAPH`, as a
 //                                   numbered figure with its caption
 //   {{circuit NAME: ARGS}}          a circuit output `vorna-cli circuit ARGS` with its
 //                                   schematic, bill of materials and drawing; expands to
 //                                   nothing, and NAME's numbers are those of its JSON
+//   {{verify NAME: ARGS}}           a circuit simulated by `vorna-cli verify ARGS`; expands to
+//                                   nothing, and NAME's numbers are those of its JSON
 //   {{NAME.bom}}                    that circuit's bill of materials as a table
+//   {{values A B: HEADS}}           the resistors' and capacitors' values of circuit A beside
+//                                   those of circuit B, in engineering notation, under the
+//                                   three column heads HEADS ("designator | A | B")
 //   {{schematic NAME: CAPTION}}     that circuit's drawing as a numbered figure
 
 #include <QByteArray>
