@@ -70,8 +70,4 @@ void AddEncodingOption(CLI::App& verb) {
         });
 }
 
-FileTextEncoding DefaultFileTextEncoding(Language language) {
-    return language == Language::English ? FileTextEncoding::Utf8 : FileTextEncoding::Cp932;
-}
-
 }  // namespace vorna::cli

@@ -33,7 +33,4 @@ void AddLanguageOption(CLI::App& app);
 // sets the file text encoding for the run.
 void AddEncodingOption(CLI::App& verb);
 
-// The encoding of the journal and the reports when --encoding is not given.
-FileTextEncoding DefaultFileTextEncoding(Language language);
-
 }  // namespace vorna::cli

@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     const vorna::cli::LanguageChoice language =
         vorna::cli::ChooseLanguage(argc, argv, std::getenv("VORNA_LANG"));
     vorna::SetLanguage(language.language);
-    vorna::SetFileTextEncoding(vorna::cli::DefaultFileTextEncoding(language.language));
+    vorna::SetFileTextEncoding(vorna::DefaultFileTextEncoding(language.language));
     if (language.ignoredVariable) {
         std::cerr << vorna::MessageText({vorna::TextId::CliLanguageVariableIgnored,
                                          {vorna::EchoedText(*language.ignoredVariable)}})

@@ -37,6 +37,8 @@ enum CommandId : int {
     kCommandAnalysis = 670,
     kCommandLanguageJapanese = 680,
     kCommandLanguageEnglish = 681,
+    kCommandEncodingCp932 = 682,
+    kCommandEncodingUtf8 = 683,
     kCommandWindowFirst = 65280,  // the Window menu's list of open windows
 };
 

@@ -1,10 +1,9 @@
 #include "DesignApplication.h"
 
 #include <QCoreApplication>
-#include <QTranslator>
 
 #include "CommandLine.h"
-#include "LanguageChoice.h"
+#include "FileEncodingChoice.h"
 #include "MainWindow.h"
 #include "QtUi.h"
 
@@ -24,8 +23,10 @@ void DesignApplication::InitInstance(const QStringList& arguments) {
         request.language ? LanguageNamed(*request.language) : std::nullopt;
     if (asked) language = *asked;
     // Every text, the toolkit's included, is read in the language from here on.
-    translator_ = ApplyLanguage(language);
+    language_.Apply(language);
+    ApplyFileEncoding();
     frame_ = std::make_unique<MainWindow>();
+    frame_->SetLanguageSwitch(&language_);
     frame_->show();
     if (request.language && !asked) {
         frame_->DesktopUi().MessageBox(

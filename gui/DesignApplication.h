@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <memory>
 
-class QTranslator;
+#include "LanguageChoice.h"
 
 namespace vorna {
 
@@ -15,14 +15,15 @@ public:
     DesignApplication();
     ~DesignApplication();
 
-    // Sets the language (the command line's "--lang" before the settings' choice), then shows
+    // Sets the language (the command line's "--lang" before the settings' choice) and the
+    // encoding of the files written (the settings' choice, else the language's), then shows
     // the main frame and opens what `arguments` (without the program name) ask for.
     void InitInstance(const QStringList& arguments);
     // The main frame, once InitInstance has made it.
     MainWindow& MainFrame() { return *frame_; }
 
 private:
-    std::unique_ptr<QTranslator> translator_;
+    LanguageSwitch language_;
     std::unique_ptr<MainWindow> frame_;
 };
 

@@ -52,17 +52,26 @@ void SaveLanguage(Language language) {
                          QLatin1StringView(NameOf(language).option));
 }
 
-std::unique_ptr<QTranslator> ApplyLanguage(Language language) {
+LanguageSwitch::LanguageSwitch() = default;
+
+// A translator leaves the toolkit when it is destroyed.
+LanguageSwitch::~LanguageSwitch() = default;
+
+void LanguageSwitch::Apply(Language language) {
     SetLanguage(language);
-    if (language != Language::Japanese) return nullptr;
+    if (language != Language::Japanese) {
+        translator_.reset();
+        return;
+    }
+    if (translator_) return;
     // The toolkit's own choosers (files, fonts, printing) speak Japanese like the program.
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(QStringLiteral("qtbase_ja"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        return nullptr;
+        return;
     }
     QCoreApplication::installTranslator(translator.get());
-    return translator;
+    translator_ = std::move(translator);
 }
 
 }  // namespace vorna

@@ -22,9 +22,20 @@ QString LanguageMenuText(Language language);
 Language SavedLanguage();
 void SaveLanguage(Language language);
 
-// Makes `language` the language of every text shown afterwards, the toolkit's buttons and
-// choosers included. The returned translator, when there is one, must live as long as the
-// toolkit uses it.
-std::unique_ptr<QTranslator> ApplyLanguage(Language language);
+// The language of the texts with the toolkit's own translation that goes with it.
+class LanguageSwitch {
+public:
+    LanguageSwitch();
+    ~LanguageSwitch();
+    LanguageSwitch(const LanguageSwitch&) = delete;
+    LanguageSwitch& operator=(const LanguageSwitch&) = delete;
+
+    // Makes `language` the language of every text shown afterwards, the toolkit's buttons
+    // and choosers included; what is already shown keeps its texts.
+    void Apply(Language language);
+
+private:
+    std::unique_ptr<QTranslator> translator_;
+};
 
 }  // namespace vorna

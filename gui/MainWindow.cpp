@@ -28,6 +28,7 @@
 
 #include "AboutBox.h"
 #include "DocumentWindow.h"
+#include "FileEncodingChoice.h"
 #include "FrameTexts.h"
 #include "Icons.h"
 #include "LanguageChoice.h"
@@ -52,6 +53,17 @@ QString Text(const char* utf8) {
 QString Shown(TextId id) {
     return QString::fromUtf8(vorna::Text(id));
 }
+
+struct EncodingCommand {
+    int id;
+    FileTextEncoding encoding;
+    TextId prompt;
+};
+
+constexpr EncodingCommand kEncodingCommands[] = {
+    {kCommandEncodingCp932, FileTextEncoding::Cp932, TextId::PromptFileEncodingCp932},
+    {kCommandEncodingUtf8, FileTextEncoding::Utf8, TextId::PromptFileEncodingUtf8},
+};
 
 DocumentWindow* DocumentOf(QMdiSubWindow* window) {
     return window != nullptr ? qobject_cast<DocumentWindow*>(window->widget()) : nullptr;
@@ -221,7 +233,25 @@ QMenu* MainWindow::CreateViewMenu() {
                 [this, language = choice.language] { ChooseLanguage(language); });
         languages->addAction(action);
     }
+    QMenu* encodings = menu->addMenu(Shown(TextId::MenuFileEncoding));
+    encodings->setObjectName(QStringLiteral("fileEncodingMenu"));
+    auto* encodingGroup = new QActionGroup(encodings);
+    for (const EncodingCommand& choice : kEncodingCommands) {
+        QAction* action =
+            AddAction(choice.id, FileEncodingMenuText(choice.encoding), choice.prompt);
+        action->setCheckable(true);
+        encodingGroup->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, encoding = choice.encoding] { ChooseFileEncoding(encoding); });
+        encodings->addAction(action);
+    }
+    UpdateEncodingMenu();
     return menu;
+}
+
+void MainWindow::UpdateEncodingMenu() {
+    for (const EncodingCommand& choice : kEncodingCommands)
+        Action(choice.id)->setChecked(choice.encoding == CurrentFileTextEncoding());
 }
 
 QMenu* MainWindow::CreateWindowMenu() {
@@ -480,10 +510,21 @@ void MainWindow::ShowAbout() {
 void MainWindow::ChooseLanguage(Language language) {
     SaveLanguage(language);
     if (language != CurrentLanguage()) {
-        ui_->MessageBoxText(
-            QString::fromUtf8(vorna::Text(TextId::LanguageAppliesAtNextStart, language)),
-            MessageButtons::Ok);
+        if (languageSwitch_ != nullptr) {
+            languageSwitch_->Apply(language);
+        } else {
+            SetLanguage(language);
+        }
+        ApplyFileEncoding();
+        UpdateEncodingMenu();
+        ui_->MessageBox({TextId::LanguageAppliesToNewWindows}, MessageButtons::Ok);
     }
+    AfterCommand();
+}
+
+void MainWindow::ChooseFileEncoding(FileTextEncoding encoding) {
+    SaveFileEncoding(encoding);
+    ApplyFileEncoding();
     AfterCommand();
 }
 

@@ -12,6 +12,7 @@
 
 #include "Commands.h"
 #include "RecentFiles.h"
+#include "platform/FileTextEncoding.h"
 #include "text/TextId.h"
 #include "text/Texts.h"
 
@@ -24,6 +25,7 @@ class QPrinter;
 namespace vorna {
 
 class DocumentWindow;
+class LanguageSwitch;
 class QtUi;
 
 class MainWindow : public QMainWindow {
@@ -57,6 +59,9 @@ public:
     void SavePlacement() const;
     // The folder the help documents are read from: the program's own unless set.
     void SetHelpFolder(const QString& folder) { helpFolder_ = folder; }
+    // The application's language switch, which the View menu's language choice applies (with
+    // the toolkit's translation); a frame without one switches only the program's texts.
+    void SetLanguageSwitch(LanguageSwitch* languageSwitch) { languageSwitch_ = languageSwitch; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -93,8 +98,12 @@ private:
     void PreviewActive();
     void PrintSetup();
     void ShowAbout();
-    // Stores the language for the next start and says so in that language.
+    // Stores the language and shows every window and dialog opened afterwards in it; says
+    // so in that language.
     void ChooseLanguage(Language language);
+    // Stores the encoding of the journal and the reports and writes them in it from now on.
+    void ChooseFileEncoding(FileTextEncoding encoding);
+    void UpdateEncodingMenu();
     void OpenHelpDocument(TextId document);
     void UpdateFrame();
     void UpdateRecentMenu();
@@ -115,6 +124,7 @@ private:
     // The first fit after showing waits for the window manager's decoration.
     bool fitOnceFramed_ = false;
     QString helpFolder_;
+    LanguageSwitch* languageSwitch_ = nullptr;
 };
 
 }  // namespace vorna

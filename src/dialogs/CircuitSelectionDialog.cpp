@@ -1,5 +1,7 @@
 #include "dialogs/CircuitSelectionDialog.h"
 
+#include <string_view>
+
 #include "circuit/EngValue.h"
 #include "circuit/InitialValueTables.h"
 #include "design/Approximations.h"
@@ -33,11 +35,13 @@ const CircuitSelection* FindCircuitSelection(int kind, int approximation) {
 
 namespace {
 
-// The code of the basic circuit of `row` in full-width letters and digits (LP1 as U+FF2C..), as its
-// radio button shows it.
-std::string FullWidthCode(std::size_t row) {
+// The code of the basic circuit of `row` as its radio button shows it: in full-width letters
+// and digits for Japanese (LP1 as U+FF2C..), as it is for English.
+std::string ShownCode(std::size_t row) {
+    const std::string_view code = kBasicCircuits[row].code;
+    if (CurrentLanguage() == Language::English) return std::string(code);
     std::string text;
-    for (const char c : kBasicCircuits[row].code) {
+    for (const char c : code) {
         const unsigned wide = 0xFF01 + static_cast<unsigned>(c - '!');
         text += static_cast<char>(0xE0 | (wide >> 12));
         text += static_cast<char>(0x80 | ((wide >> 6) & 0x3F));
@@ -58,8 +62,8 @@ DialogResource SelectionResource(const CircuitSelection& s) {
         128,
         {
             {ControlKind::Static, IDC_STATIC, Text(s.label), 10, 8, 160, 10},
-            {ControlKind::Radio, first, FullWidthCode(row), 20, 26, 60, 12, true},
-            {ControlKind::Radio, first + 1, FullWidthCode(row + 1), 20, 42, 60, 12},
+            {ControlKind::Radio, first, ShownCode(row), 20, 26, 60, 12, true},
+            {ControlKind::Radio, first + 1, ShownCode(row + 1), 20, 42, 60, 12},
             {ControlKind::Button, kShowDiagramButton, Text(TextId::CircuitSelectionShowDiagram),
              100, 32, 60, 16, true, true},
             {ControlKind::CheckBox, kCompensateCheckBox, Text(TextId::CircuitSelectionCompensate),

@@ -38,6 +38,10 @@ FileTextEncoding CurrentFileTextEncoding() {
     return currentEncoding;
 }
 
+FileTextEncoding DefaultFileTextEncoding(Language language) {
+    return language == Language::English ? FileTextEncoding::Utf8 : FileTextEncoding::Cp932;
+}
+
 std::string EncodedFileText(const std::string& utf8) {
     switch (currentEncoding.load()) {
         case FileTextEncoding::Utf8:

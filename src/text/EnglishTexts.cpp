@@ -706,9 +706,14 @@ constexpr TextEntry kEnglishTexts[] = {
     {TextId::MenuLanguage, "&Language"},
     {TextId::PromptLanguageJapanese, "Show menus, dialogs and messages in Japanese"},
     {TextId::PromptLanguageEnglish, "Show menus, dialogs and messages in English"},
-    {TextId::LanguageAppliesAtNextStart, "Vorna will speak English from its next start."},
+    {TextId::LanguageAppliesToNewWindows,
+     "Windows and dialogs opened from now on are shown in English. The menus of this window "
+     "change to English at the next start of Vorna."},
     {TextId::DesktopLanguageInvalid,
      "--lang: \"%s\" is not a language. Use en (English) or ja (Japanese)."},
+    {TextId::MenuFileEncoding, "Text &Encoding"},
+    {TextId::PromptFileEncodingCp932, "Write reports and the journal in CP932 (Shift_JIS)"},
+    {TextId::PromptFileEncodingUtf8, "Write reports and the journal in UTF-8"},
     // The desktop's analysis window and circuit verification (gui)
     {TextId::TabSchematic, "Schematic"},
     {TextId::SchematicNoCircuitYet,

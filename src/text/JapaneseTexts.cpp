@@ -620,9 +620,14 @@ constexpr TextEntry kJapaneseTexts[] = {
     {TextId::MenuLanguage, "言語(&L)"},
     {TextId::PromptLanguageJapanese, "ﾒﾆｭｰ､ﾀﾞｲｱﾛｸﾞ､ﾒｯｾｰｼﾞを日本語で表示"},
     {TextId::PromptLanguageEnglish, "ﾒﾆｭｰ､ﾀﾞｲｱﾛｸﾞ､ﾒｯｾｰｼﾞを英語で表示"},
-    {TextId::LanguageAppliesAtNextStart, "次に Vorna を起動したときから日本語で表示します。"},
+    {TextId::LanguageAppliesToNewWindows,
+     "これから開くウィンドウとダイアログを日本語で表示します。"
+     "このウィンドウのメニューは次に Vorna を起動したときから日本語になります。"},
     {TextId::DesktopLanguageInvalid,
      "--lang: \"%s\" は言語ではありません。en (英語) か ja (日本語) を指定してください。"},
+    {TextId::MenuFileEncoding, "文字コード(&E)"},
+    {TextId::PromptFileEncodingCp932, "ﾚﾎﾟｰﾄとｼﾞｬｰﾅﾙを CP932 (Shift_JIS) で書き出す"},
+    {TextId::PromptFileEncodingUtf8, "ﾚﾎﾟｰﾄとｼﾞｬｰﾅﾙを UTF-8 で書き出す"},
     // The desktop's analysis window and circuit verification (gui)
     {TextId::TabSchematic, "回路図"},
     {TextId::SchematicNoCircuitYet,

@@ -555,8 +555,11 @@ enum class TextId {
     MenuLanguage,
     PromptLanguageJapanese,
     PromptLanguageEnglish,
-    LanguageAppliesAtNextStart,
+    LanguageAppliesToNewWindows,
     DesktopLanguageInvalid,
+    MenuFileEncoding,
+    PromptFileEncodingCp932,
+    PromptFileEncodingUtf8,
     // The desktop's analysis window and circuit verification (gui)
     TabSchematic,
     SchematicNoCircuitYet,

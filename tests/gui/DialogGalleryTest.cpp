@@ -1,5 +1,6 @@
 // Every dialog of the program shown by the one renderer: each label, button and caption fits
-// its control, and no two controls the user works with lie on top of each other.
+// its control, no two controls the user works with lie on top of each other, and in English
+// no text holds a Japanese character.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <algorithm>
 #include <functional>
@@ -146,6 +148,23 @@ std::vector<std::string> LayoutFaults(QWidget* w) {
     return faults;
 }
 
+// The texts of dialog `w` that hold a Japanese character (kana, kanji or a full-width form).
+std::vector<std::string> JapaneseTexts(QWidget* w) {
+    const QRegularExpression japanese(
+        QStringLiteral("[\\x{3000}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+    QStringList texts{w->windowTitle()};
+    for (const QLabel* label : w->findChildren<QLabel*>()) texts << label->text();
+    for (const QAbstractButton* button : w->findChildren<QAbstractButton*>())
+        texts << button->text();
+    for (const QGroupBox* box : w->findChildren<QGroupBox*>()) texts << box->title();
+    std::vector<std::string> found;
+    for (const QString& text : texts) {
+        if (text.contains(japanese))
+            found.push_back(w->objectName().toStdString() + " \"" + text.toStdString() + "\"");
+    }
+    return found;
+}
+
 // Shows every dialog in `language`; the English pictures are named "<dialog>-en".
 void ExpectEveryDialogTidy(Language language) {
     const testing::LanguageScope scope(language);
@@ -166,6 +185,9 @@ void ExpectEveryDialogTidy(Language language) {
         driver.On(name, [&](QWidget* w) {
             EXPECT_FALSE(w->windowTitle().isEmpty() && dialog->Id() < 730) << name.toStdString();
             for (const std::string& fault : LayoutFaults(w)) faults.push_back(fault);
+            if (language == Language::English) {
+                for (const std::string& text : JapaneseTexts(w)) faults.push_back(text);
+            }
             testing::SaveScreenshot(w, name + suffix);
             testing::PressKey(w, Qt::Key_Escape);
         });

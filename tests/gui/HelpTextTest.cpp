@@ -69,6 +69,8 @@ bool HoldsJapanese(const QString& text) {
 
 constexpr std::pair<const char*, const char*> kTranslations[] = {
     {"manual.md", "manual-en.md"},
+    {"examples-basic.md", "examples-basic-en.md"},
+    {"examples-advanced.md", "examples-advanced-en.md"},
     {"active-filters.md", "active-filters-en.md"},
 };
 
@@ -198,11 +200,11 @@ TEST(HelpDocuments, EnglishFiguresHoldNoJapanese) {
 }
 
 TEST(HelpDocuments, EveryHelpDocumentIsBuiltBesideTheProgram) {
-    std::vector<std::pair<Language, TextId>> documents = {
-        {Language::English, TextId::HelpDocumentManual},
-        {Language::English, TextId::HelpDocumentIntroduction}};
-    for (const vorna::HelpCommand& help : vorna::kHelpCommands)
+    std::vector<std::pair<Language, TextId>> documents;
+    for (const vorna::HelpCommand& help : vorna::kHelpCommands) {
         documents.emplace_back(Language::Japanese, help.document);
+        documents.emplace_back(Language::English, help.document);
+    }
     for (const auto& [language, id] : documents) {
         const char* document = vorna::Text(id, language);
         QFile file(QDir(QStringLiteral(VORNA_BIN_DIR)).filePath(QString::fromUtf8(document)));

@@ -1,19 +1,23 @@
 // The desktop's language: from the command line, else from the settings, where the View
-// menu keeps the user's choice for the next start.
+// menu keeps the user's choice and applies it to the windows opened afterwards; the encoding
+// of the reports and the journal: the View menu's choice, else the language's.
 
 #include <gtest/gtest.h>
 #include <qcustomplot.h>
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "Commands.h"
@@ -24,6 +28,8 @@
 #include "MainWindow.h"
 #include "analysis/AnalysisWindow.h"
 #include "analysis/GraphPane.h"
+#include "platform/FileTextEncoding.h"
+#include "platform/ShiftJisText.h"
 #include "text/Message.h"
 #include "view/DesignView.h"
 
@@ -39,6 +45,7 @@ protected:
     void TearDown() override {
         QSettings().remove(QStringLiteral("Settings"));
         SetLanguage(Language::Japanese);
+        SetFileTextEncoding(FileTextEncoding::Cp932);
     }
 };
 
@@ -87,27 +94,111 @@ TEST_F(DesktopLanguage, CommandLineWinsOverTheSettingAndABadValueIsNamed) {
     }
 }
 
-TEST_F(DesktopLanguage, MenuChoiceIsKeptForTheNextStartAndAnnouncedInTheNewLanguage) {
+// The title of the filter selection dialog and the file type label of the toolkit's file
+// chooser, as a window opened now shows them.
+QStringList NewWindowTexts(MainWindow& frame) {
+    QStringList texts;
+    ModalDriver driver;
+    driver.On(QStringLiteral("dialog100"), [&](QWidget* dialog) {
+        texts << dialog->windowTitle();
+        QMetaObject::invokeMethod(dialog, "reject");
+    });
+    driver.On(QStringLiteral("openFileChooser"), [&](QWidget* chooser) {
+        const auto* label = chooser->findChild<QLabel*>(QStringLiteral("fileTypeLabel"));
+        texts << (label != nullptr ? label->text() : QString());
+        QMetaObject::invokeMethod(chooser, "reject");
+    });
+    driver.Run([&] {
+        frame.Action(kCommandFilterSelect)->trigger();
+        frame.Action(kCommandOpen)->trigger();
+    });
+    return texts;
+}
+
+TEST_F(DesktopLanguage, MenuChoiceAppliesToNewWindowsAtOnceAndIsKeptForTheNextStart) {
     {
         DesignApplication app;
         app.InitInstance({QStringLiteral("-e")});
         MainWindow& frame = app.MainFrame();
+        frame.NewDocument();
         EXPECT_TRUE(frame.Action(kCommandLanguageJapanese)->isChecked());
-        ModalDriver driver;
-        driver.On(QStringLiteral("messageBox"), [](QWidget* box) {
-            EXPECT_EQ(MessageText(box), QString::fromUtf8(Text(TextId::LanguageAppliesAtNextStart,
-                                                               Language::English)));
-            Answer(box, IDOK);
-        });
-        driver.Run([&] { frame.Action(kCommandLanguageEnglish)->trigger(); });
-        EXPECT_EQ(CurrentLanguage(), Language::Japanese);  // this run keeps its language
-        EXPECT_TRUE(frame.Action(kCommandLanguageEnglish)->isChecked());
+        const QStringList japanese = NewWindowTexts(frame);
+        for (const Language language : {Language::English, Language::Japanese, Language::English}) {
+            ModalDriver driver;
+            driver.On(QStringLiteral("messageBox"), [&](QWidget* box) {
+                EXPECT_EQ(MessageText(box),
+                          QString::fromUtf8(Text(TextId::LanguageAppliesToNewWindows, language)));
+                Answer(box, IDOK);
+            });
+            const int command =
+                language == Language::English ? kCommandLanguageEnglish : kCommandLanguageJapanese;
+            driver.Run([&] { frame.Action(command)->trigger(); });
+            EXPECT_EQ(CurrentLanguage(), language);
+            EXPECT_EQ(CurrentFileTextEncoding(), DefaultFileTextEncoding(language));
+            const QStringList texts = NewWindowTexts(frame);
+            EXPECT_EQ(texts.front(), QString::fromUtf8(Text(TextId::FilterSelectTitle)));
+            if (language == Language::English) {
+                EXPECT_EQ(texts.back(), QStringLiteral("Files of type:"));
+                EXPECT_TRUE(frame.Action(kCommandEncodingUtf8)->isChecked());
+            } else {
+                EXPECT_EQ(texts, japanese);
+            }
+        }
+        // The language shown chosen again: nothing to say.
+        ModalDriver().Run([&] { frame.Action(kCommandLanguageEnglish)->trigger(); });
     }
     EXPECT_EQ(SavedLanguage(), Language::English);
     DesignApplication app;
     app.InitInstance({QStringLiteral("-e")});
     EXPECT_EQ(CurrentLanguage(), Language::English);
     EXPECT_TRUE(app.MainFrame().Action(kCommandLanguageEnglish)->isChecked());
+}
+
+TEST_F(DesktopLanguage, ReportsAreWrittenInTheChosenEncodingElseTheLanguages) {
+    const struct {
+        const char* language;
+        int chosen;  // 0: no encoding chosen
+        FileTextEncoding expected;
+    } cases[] = {
+        {"ja", 0, FileTextEncoding::Cp932},
+        {"ja", kCommandEncodingUtf8, FileTextEncoding::Utf8},
+        {"en", 0, FileTextEncoding::Utf8},
+        {"en", kCommandEncodingCp932, FileTextEncoding::Cp932},
+    };
+    for (const auto& c : cases) {
+        const std::string name = std::string(c.language) + " " + std::to_string(c.chosen);
+        QSettings().remove(QStringLiteral("Settings"));
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("report.txt"));
+        DesignApplication app;
+        app.InitInstance({QStringLiteral("--lang"), QString::fromLatin1(c.language)});
+        MainWindow& frame = app.MainFrame();
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return frame.ActiveDocument()->View().noDesignYet == 0; }));
+        if (c.chosen != 0) frame.Action(c.chosen)->trigger();
+        ModalDriver driver;
+        driver.On(QStringLiteral("dialog400"), [](QWidget* dialog) {
+            testing::ClickControl(dialog, 402);
+            testing::ClickControl(dialog, IDOK);
+        });
+        driver.On(QStringLiteral("saveFileChooser"), [&](QWidget* w) {
+            // Typed, as the chooser may still be taking its initial "*.txt" as a filter.
+            w->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            QMetaObject::invokeMethod(w, "accept");
+        });
+        driver.On(QStringLiteral("messageBox"), [](QWidget* box) { Answer(box, IDOK); });
+        driver.Run([&] { frame.Action(kCommandOutput)->trigger(); });
+        QFile report(path);
+        ASSERT_TRUE(report.open(QIODevice::ReadOnly)) << name;
+        const std::string title = Text(TextId::CoefficientReportTitle);
+        const std::string expected =
+            c.expected == FileTextEncoding::Utf8 ? title : Utf8ToShiftJis(title);
+        EXPECT_NE(report.readAll().toStdString().find(expected), std::string::npos) << name;
+    }
+    // The last choice is kept for the next start.
+    DesignApplication app;
+    app.InitInstance({QStringLiteral("-e"), QStringLiteral("--lang"), QStringLiteral("en")});
+    EXPECT_EQ(CurrentFileTextEncoding(), FileTextEncoding::Cp932);
 }
 
 TEST_F(DesktopLanguage, ToolkitChoosersSpeakEnglishWithEnglishChosen) {

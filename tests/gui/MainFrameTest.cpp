@@ -163,7 +163,8 @@ TEST(MainFrame, MenuBarHoldsFileSixPlainCommandsAndHelp) {
     EXPECT_TRUE(file.contains(QString::fromUtf8("最近使ったﾌｧｲﾙ")));
     EXPECT_EQ(file.back(), QString::fromUtf8("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"));
     EXPECT_EQ(actions[7], frame.Action(kCommandAnalysis));
-    EXPECT_EQ(VisibleTexts(actions[8]->menu()), QStringList{QString::fromUtf8("言語(&L)")});
+    EXPECT_EQ(VisibleTexts(actions[8]->menu()),
+              (QStringList{QString::fromUtf8("言語(&L)"), QString::fromUtf8("文字コード(&E)")}));
     EXPECT_EQ(VisibleTexts(actions[10]->menu()).size(), 6);  // four documents, separator, about
 }
 
