@@ -29,6 +29,8 @@ struct SynthesisInput {
     // Above 0: the capacitor (F) that every step starting from a capacitor starts from,
     // instead of the initial value tables'.
     double startCapacitor = 0;
+    // The low-pass and high-pass pass-band edge (Hz); 0 when unknown.
+    double passEdgeHz = 0;
 };
 
 // Realises `results`' sections, replacing their coefficients by those of the chosen

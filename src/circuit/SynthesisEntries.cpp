@@ -6,6 +6,7 @@
 #include "circuit/SectionRoutines.h"
 #include "circuit/Synthesis.h"
 #include "circuit/SynthesisContext.h"
+#include "circuit/models/CascadeCompensation.h"
 #include "circuit/models/OpAmpCompensation.h"
 #include "circuit/models/SinglePoleSection.h"
 #include "platform/Ui.h"
@@ -55,15 +56,52 @@ std::string Eng(double value) {
     return text;
 }
 
+// The high-pass circuits lose level above their pole frequencies as well: their sections are
+// fitted together over the two octaves from the pass-band edge, where the sections shape the
+// pass band, instead of each pole pair on its own.
+constexpr double kHighPassFittedSpan = 4;
+
+// The section circuit of second-order section i.
+SectionCircuit SectionCircuitAt(const BasicCircuit& circuit, bool odd, int i) {
+    return i == 0 && odd && circuit.oddSectionZero ? *circuit.oddSectionZero
+                                                   : circuit.secondOrderSection;
+}
+
+// What each second-order section of a high-pass circuit is to realise for the run's op-amps;
+// empty when the run does not pre-distort or the circuit is no high-pass one, none when no
+// pre-distortion helps.
+std::optional<std::vector<Section>> HighPassTargets(const BasicCircuit& circuit,
+                                                    const SynthesisInput& input,
+                                                    const DesignResults& results, bool odd) {
+    const double gbw = input.compensationGbwHz;
+    if (!(gbw > 0) || circuit.kind != FilterKind::HighPass) return std::vector<Section>{};
+    std::vector<CircuitSection> sections;
+    double lowestF0 = 0;
+    for (int i = 0; i <= LastSectionIndex(results); ++i) {
+        const Section& s = results.sections[static_cast<std::size_t>(i)];
+        sections.push_back({SectionCircuitAt(circuit, odd, i), s});
+        const double f0 = std::sqrt(s.den0) / kTwoPi;
+        if (i == 0 || f0 < lowestF0) lowestF0 = f0;
+    }
+    const double edge = input.passEdgeHz > 0 ? input.passEdgeHz : lowestF0;
+    const std::optional<CascadeTargets> fitted =
+        PreDistortedCascade(sections, gbw, edge, kHighPassFittedSpan * edge);
+    if (!fitted) return std::nullopt;
+    return fitted->targets;
+}
+
 // Pre-distorts second-order section i for the run's op-amps when it asks for that and the
-// section circuit has their equations; false (the user told) when no pre-distortion helps.
-bool PreDistort(SynthesisContext& ctx, SectionCircuit circuit, int i) {
+// section circuit has their equations, to `fitted` when given; false (the user told) when no
+// pre-distortion helps.
+bool PreDistort(SynthesisContext& ctx, SectionCircuit circuit, int i,
+                const std::optional<Section>& fitted) {
     const double gbw = ctx.design.compensationGbwHz;
     if (!(gbw > 0) || !HasSinglePoleEquations(circuit)) return true;
     Section& section = ctx.SectionAt(i);
     const double w0 = std::sqrt(section.den0);
     const double q = w0 / section.den1;
-    const std::optional<Section> target = PreDistortedSection(circuit, section, gbw);
+    const std::optional<Section> target =
+        fitted ? fitted : PreDistortedSection(circuit, section, gbw);
     const int n = ctx.SectionNumber(i);
     if (!target) {
         const Message refusal(TextId::CompensationUnreachable,
@@ -88,12 +126,16 @@ void SynthesizeBasicCircuit(const BasicCircuit& circuit, const SynthesisInput& i
     const bool odd = results.resultOddOrder == 1;
     if (odd && circuit.firstOrderSection)
         SynthesizeSection(ctx, *circuit.firstOrderSection, circuit.kind, -1);
+    const std::optional<std::vector<Section>> fitted =
+        HighPassTargets(circuit, input, results, odd);
     bool realised = true;
     for (int i = 0; realised && i <= LastSectionIndex(results); ++i) {
-        const bool ownSectionZero = i == 0 && odd && circuit.oddSectionZero;
-        const SectionCircuit section =
-            ownSectionZero ? *circuit.oddSectionZero : circuit.secondOrderSection;
-        realised = PreDistort(ctx, section, i) && SynthesizeSection(ctx, section, circuit.kind, i);
+        const SectionCircuit section = SectionCircuitAt(circuit, odd, i);
+        std::optional<Section> target;
+        if (fitted && static_cast<std::size_t>(i) < fitted->size())
+            target = (*fitted)[static_cast<std::size_t>(i)];
+        realised =
+            PreDistort(ctx, section, i, target) && SynthesizeSection(ctx, section, circuit.kind, i);
     }
     if (!realised) {
         ui.MessageBox(TextId::SynthesisFailed, MessageButtons::Ok);

@@ -307,4 +307,15 @@ std::optional<SinglePoleResponse> RealiseWithSinglePoleOpAmps(const SectionEleme
     return response;
 }
 
+std::optional<std::complex<double>> SinglePoleResponseAt(const SectionElements& elements,
+                                                         double gbwHz, double radPerS) {
+    const std::optional<Netlist> netlist = NetlistOf(elements.circuit);
+    if (!netlist) return std::nullopt;
+    NodalEquations equations(*netlist, elements, gbwHz, radPerS);
+    if (!equations.Factor(Complex(0, radPerS))) return std::nullopt;
+    const Complex response = equations.Voltage(netlist->output);
+    if (!std::isfinite(response.real()) || !std::isfinite(response.imag())) return std::nullopt;
+    return response;
+}
+
 }  // namespace vorna

@@ -39,4 +39,9 @@ std::optional<SinglePoleResponse> RealiseWithSinglePoleOpAmps(const SectionEleme
                                                               double idealQ,
                                                               double responseAtRadPerS);
 
+// H(j radPerS) of `elements` with op-amps of gain-bandwidth `gbwHz`; none when the circuit has
+// no equations here or they are singular there.
+std::optional<std::complex<double>> SinglePoleResponseAt(const SectionElements& elements,
+                                                         double gbwHz, double radPerS);
+
 }  // namespace vorna

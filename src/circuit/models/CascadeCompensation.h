@@ -1,0 +1,37 @@
+#pragma once
+// Pre-distortion of a whole cascade for its op-amps over a band: for circuits whose op-amps
+// also lower the level of the pass band (the high-pass circuits, whose noise gain stays high
+// above their pole frequency), matching each pole pair leaves that loss in place. Fitting every
+// section's f0 and Q together so that the cascade's realised magnitude best matches the
+// designed one over the band (least largest deviation in dB) trades some of it between the
+// sections.
+
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "circuit/models/SectionCircuit.h"
+#include "design/DesignResults.h"
+
+namespace vorna {
+
+// One second-order section of a cascade and the circuit that realises it.
+struct CircuitSection {
+    SectionCircuit circuit = SectionCircuit::MultipleFeedbackLowPass;
+    Section designed{};
+};
+
+struct CascadeTargets {
+    // What each section's circuit is to realise with ideal op-amps, in the cascade's order.
+    std::vector<Section> targets;
+    // The largest deviation (dB) over the band of the cascade realised with the op-amps.
+    double missDb = 0;
+};
+
+// The targets, started from every section's own pre-distortion (PreDistortedSection) and
+// kept where the fit does not improve on it; none when a section has no pre-distortion. A
+// section whose circuit has no single-pole equations stays as designed and counts as ideal.
+std::optional<CascadeTargets> PreDistortedCascade(std::span<const CircuitSection> sections,
+                                                  double gbwHz, double lowHz, double highHz);
+
+}  // namespace vorna
