@@ -24,10 +24,10 @@ struct Row {
     double factor;
 };
 
-testing::DesignCase Case(int kind, int order) {
+testing::DesignCase Case(int kind, int order, int approximation = kChebyshev) {
     testing::DesignCase design;
     design.kind = kind;
-    design.approximation = kChebyshev;
+    design.approximation = approximation;
     design.order = order;
     design.attp = 0.5;
     design.fp = 10e3;
@@ -66,6 +66,13 @@ TEST(CompensationSimulation, PreDistortedCircuitsMissTheirPassBandByAFifth) {
         {5, Case(kHighPass, 8), 10e3, 40e3, {3e6, 1e7}, 5},
         {8, Case(kBandPass, 4), 10e3, 14e3, {1e6, 3e6}, 5},
         {9, Case(kBandPass, 4), 10e3, 14e3, {3e6, 1e7}, 5},
+        {2, Case(kLowPass, 6, kElliptic), 100, 10e3, {1e6, 3e6}, 5},
+        {3, Case(kLowPass, 6, kElliptic), 100, 10e3, {1e6, 3e6}, 5},
+        {6, Case(kHighPass, 6, kElliptic), 10e3, 40e3, {3e6, 1e7}, 5},
+        {7, Case(kHighPass, 6, kElliptic), 10e3, 40e3, {3e6, 1e7}, 5},
+        {10, Case(kBandPass, 6, kElliptic), 10e3, 14e3, {3e6, 1e7}, 5},
+        {11, Case(kBandPass, 6, kElliptic), 10e3, 14e3, {1e6, 3e6}, 5},
+        {12, Case(kBandEliminate, 6), 100, 10e3, {3e6, 1e7}, 5},
     };
     for (const Row& row : rows) {
         for (const double gbw : row.gbwHz) {

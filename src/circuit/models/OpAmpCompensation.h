@@ -13,7 +13,7 @@ namespace vorna {
 // The pre-distorted section, or none when no section of `circuit` realised with op-amps of
 // `gbwHz` has the designed pole pair (the op-amps are too slow for it, or the circuit cannot
 // realise the section it would take). A circuit without single-pole equations here (the
-// notch circuits) leaves `designed` as it is.
+// first-order circuits) leaves `designed` as it is.
 std::optional<Section> PreDistortedSection(SectionCircuit circuit, const Section& designed,
                                            double gbwHz);
 
