@@ -1,5 +1,9 @@
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "circuit/CandidateChooser.h"
 #include "circuit/EngValue.h"
@@ -56,10 +60,12 @@ std::string Eng(double value) {
     return text;
 }
 
-// The high-pass circuits lose level above their pole frequencies as well: their sections are
-// fitted together over the two octaves from the pass-band edge, where the sections shape the
-// pass band, instead of each pole pair on its own.
-constexpr double kHighPassFittedSpan = 4;
+// The op-amps of the high-pass and band-eliminate circuits change their pass-band level as
+// well (the high-pass circuits' noise gain stays high above their pole frequencies, the
+// notch circuits' zeros and gains move too): their sections are fitted together over the two
+// octaves of pass band beside each edge, where the sections shape it, instead of each pole
+// pair on its own.
+constexpr double kFittedSpan = 4;
 
 // The section circuit of second-order section i.
 SectionCircuit SectionCircuitAt(const BasicCircuit& circuit, bool odd, int i) {
@@ -67,25 +73,39 @@ SectionCircuit SectionCircuitAt(const BasicCircuit& circuit, bool odd, int i) {
                                                    : circuit.secondOrderSection;
 }
 
-// What each second-order section of a high-pass circuit is to realise for the run's op-amps;
-// empty when the run does not pre-distort or the circuit is no high-pass one, none when no
-// pre-distortion helps.
-std::optional<std::vector<Section>> HighPassTargets(const BasicCircuit& circuit,
-                                                    const SynthesisInput& input,
-                                                    const DesignResults& results, bool odd) {
-    const double gbw = input.compensationGbwHz;
-    if (!(gbw > 0) || circuit.kind != FilterKind::HighPass) return std::vector<Section>{};
-    std::vector<CircuitSection> sections;
-    double lowestF0 = 0;
-    for (int i = 0; i <= LastSectionIndex(results); ++i) {
-        const Section& s = results.sections[static_cast<std::size_t>(i)];
-        sections.push_back({SectionCircuitAt(circuit, odd, i), s});
-        const double f0 = std::sqrt(s.den0) / kTwoPi;
-        if (i == 0 || f0 < lowestF0) lowestF0 = f0;
+// The bands the sections of `kind` are fitted over; none when each section's pole pair (and
+// a band-pass section's gain) is matched on its own, which leaves the low-pass and band-pass
+// circuits within a few hundredths of a dB of their design. A high-pass design without a
+// known edge counts from its lowest pole frequency.
+std::vector<FittedBand> FittedBands(FilterKind kind, const SynthesisInput& input,
+                                    std::span<const CircuitSection> sections) {
+    if (kind == FilterKind::BandEliminate)
+        return {{input.fp1 / kFittedSpan, input.fp1}, {input.fp2, kFittedSpan * input.fp2}};
+    if (kind != FilterKind::HighPass) return {};
+    double edge = input.passEdgeHz;
+    if (!(edge > 0)) {
+        edge = std::numeric_limits<double>::infinity();
+        for (const CircuitSection& s : sections)
+            edge = std::min(edge, std::sqrt(s.designed.den0) / kTwoPi);
     }
-    const double edge = input.passEdgeHz > 0 ? input.passEdgeHz : lowestF0;
-    const std::optional<CascadeTargets> fitted =
-        PreDistortedCascade(sections, gbw, edge, kHighPassFittedSpan * edge);
+    return {{edge, kFittedSpan * edge}};
+}
+
+// What each second-order section is to realise for the run's op-amps when its sections are
+// fitted together; empty when the run does not pre-distort or matches each pole pair on its
+// own, none when no pre-distortion helps.
+std::optional<std::vector<Section>> FittedTargets(const BasicCircuit& circuit,
+                                                  const SynthesisInput& input,
+                                                  const DesignResults& results, bool odd) {
+    const double gbw = input.compensationGbwHz;
+    if (!(gbw > 0)) return std::vector<Section>{};
+    std::vector<CircuitSection> sections;
+    for (int i = 0; i <= LastSectionIndex(results); ++i)
+        sections.push_back(
+            {SectionCircuitAt(circuit, odd, i), results.sections[static_cast<std::size_t>(i)]});
+    const std::vector<FittedBand> bands = FittedBands(circuit.kind, input, sections);
+    if (bands.empty()) return std::vector<Section>{};
+    const std::optional<CascadeTargets> fitted = PreDistortedCascade(sections, gbw, bands);
     if (!fitted) return std::nullopt;
     return fitted->targets;
 }
@@ -126,8 +146,7 @@ void SynthesizeBasicCircuit(const BasicCircuit& circuit, const SynthesisInput& i
     const bool odd = results.resultOddOrder == 1;
     if (odd && circuit.firstOrderSection)
         SynthesizeSection(ctx, *circuit.firstOrderSection, circuit.kind, -1);
-    const std::optional<std::vector<Section>> fitted =
-        HighPassTargets(circuit, input, results, odd);
+    const std::optional<std::vector<Section>> fitted = FittedTargets(circuit, input, results, odd);
     bool realised = true;
     for (int i = 0; realised && i <= LastSectionIndex(results); ++i) {
         const SectionCircuit section = SectionCircuitAt(circuit, odd, i);

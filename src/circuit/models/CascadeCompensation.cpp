@@ -13,12 +13,14 @@ namespace {
 using Eigen::MatrixXd;
 using Eigen::VectorXd;
 
-// Points of the band the magnitudes are compared at (log-spaced, both ends included).
-constexpr int kPoints = 48;
+// Points of each band the magnitudes are compared at (log-spaced, both ends included).
+constexpr int kPointsPerBand = 48;
 // Reweighting rounds of the least-largest-deviation fit.
 constexpr int kRounds = 80;
-// A pre-distortion by more than this factor in f0 or Q is no circuit to build.
-const double kLargestLogOffset = std::log(20.0);
+// The fit moves no f0 or Q by more than this factor from the section's own pre-distortion:
+// further away it would buy a flatter nominal response with a pole pair that the parts'
+// tolerances upset (a high-Q band-eliminate section fitted to Q 790 instead of 40).
+const double kLargestLogMove = std::log(1.25);
 
 double Db(std::complex<double> v) {
     return 20 * std::log10(std::abs(v));
@@ -29,47 +31,70 @@ std::complex<double> ResponseAt(const Section& s, double w) {
     return (s.num2 * jw * jw + s.num1 * jw + s.num0) / (jw * jw + s.den1 * jw + s.den0);
 }
 
-// The section `designed` with its f0 and Q moved by the factors e^logW0 and e^logQ; the
-// gains at DC, at w0 and at high frequencies stay as designed.
-Section Moved(const Section& designed, double logW0, double logQ) {
+// Every section's unknowns: the logs of the factors its f0 and Q move by and, for a notch
+// section (whose circuits set its zeros and gain on their own), those of its zero frequency
+// and its gain at high frequencies.
+constexpr Eigen::Index kUnknowns = 4;
+
+bool IsNotch(const Section& s) {
+    return s.num2 != 0 && s.num0 != 0;
+}
+
+// The section `designed` moved by `x`; an all-pole section keeps its gains at DC, at w0 and
+// at high frequencies as designed.
+Section Moved(const Section& designed, const Eigen::Ref<const VectorXd>& x) {
     Section t = designed;
-    const double w0 = std::sqrt(designed.den0) * std::exp(logW0);
-    const double q = std::sqrt(designed.den0) / designed.den1 * std::exp(logQ);
+    const double w0 = std::sqrt(designed.den0) * std::exp(x(0));
+    const double q = std::sqrt(designed.den0) / designed.den1 * std::exp(x(1));
     t.den0 = w0 * w0;
     t.den1 = w0 / q;
-    t.num0 = designed.num0 * t.den0 / designed.den0;
     t.num1 = designed.num1 * t.den1 / designed.den1;
+    if (IsNotch(designed)) {
+        t.num2 = designed.num2 * std::exp(x(3));
+        t.num0 = designed.num0 * std::exp(x(3) + 2 * x(2));
+    } else {
+        t.num0 = designed.num0 * t.den0 / designed.den0;
+    }
     return t;
 }
 
 class CascadeFit {
 public:
-    CascadeFit(std::span<const CircuitSection> sections, double gbwHz, double lowHz, double highHz)
-        : sections_(sections), gbwHz_(gbwHz), designedDb_(kPoints, sections.size()) {
-        for (int k = 0; k < kPoints; ++k)
-            w_.push_back(2 * std::numbers::pi * lowHz *
-                         std::pow(highHz / lowHz, static_cast<double>(k) / (kPoints - 1)));
+    CascadeFit(std::span<const CircuitSection> sections, double gbwHz,
+               std::span<const FittedBand> bands)
+        : sections_(sections), gbwHz_(gbwHz) {
+        for (const FittedBand& band : bands)
+            for (int k = 0; k < kPointsPerBand; ++k)
+                w_.push_back(2 * std::numbers::pi * band.lowHz *
+                             std::pow(band.highHz / band.lowHz,
+                                      static_cast<double>(k) / (kPointsPerBand - 1)));
+        designedDb_.resize(Points(), static_cast<Eigen::Index>(sections.size()));
         for (std::size_t i = 0; i < sections.size(); ++i)
-            for (int k = 0; k < kPoints; ++k)
+            for (Eigen::Index k = 0; k < Points(); ++k)
                 designedDb_(k, static_cast<Eigen::Index>(i)) =
                     Db(ResponseAt(sections[i].designed, w_[static_cast<std::size_t>(k)]));
     }
 
+    static Eigen::Index Offset(std::size_t section) {
+        return kUnknowns * static_cast<Eigen::Index>(section);
+    }
+
+    Eigen::Index Points() const { return static_cast<Eigen::Index>(w_.size()); }
+
     bool Fitted(std::size_t i) const { return HasSinglePoleEquations(sections_[i].circuit); }
 
     Section Target(const VectorXd& x, std::size_t i) const {
-        const auto j = static_cast<Eigen::Index>(2 * i);
-        return Moved(sections_[i].designed, x(j), x(j + 1));
+        return Moved(sections_[i].designed, x.segment(Offset(i), kUnknowns));
     }
 
     // Section i's realised gain less its designed gain (dB) at every point.
     std::optional<VectorXd> SectionMiss(const VectorXd& x, std::size_t i) const {
-        VectorXd miss = VectorXd::Zero(kPoints);
+        VectorXd miss = VectorXd::Zero(Points());
         if (!Fitted(i)) return miss;
         const std::optional<SectionElements> elements =
             IdealElements(sections_[i].circuit, Target(x, i));
         if (!elements) return std::nullopt;
-        for (int k = 0; k < kPoints; ++k) {
+        for (Eigen::Index k = 0; k < Points(); ++k) {
             const auto response =
                 SinglePoleResponseAt(*elements, gbwHz_, w_[static_cast<std::size_t>(k)]);
             if (!response) return std::nullopt;
@@ -79,7 +104,7 @@ public:
     }
 
     std::optional<VectorXd> Miss(const VectorXd& x) const {
-        VectorXd miss = VectorXd::Zero(kPoints);
+        VectorXd miss = VectorXd::Zero(Points());
         for (std::size_t i = 0; i < sections_.size(); ++i) {
             const std::optional<VectorXd> m = SectionMiss(x, i);
             if (!m) return std::nullopt;
@@ -91,13 +116,13 @@ public:
     // d miss / d x by forward differences; none where a shifted section is not realisable.
     std::optional<MatrixXd> Jacobian(const VectorXd& x) const {
         constexpr double kDelta = 1e-6;
-        MatrixXd jacobian = MatrixXd::Zero(kPoints, x.size());
+        MatrixXd jacobian = MatrixXd::Zero(Points(), x.size());
         for (std::size_t i = 0; i < sections_.size(); ++i) {
             if (!Fitted(i)) continue;
             const std::optional<VectorXd> base = SectionMiss(x, i);
             if (!base) return std::nullopt;
-            for (auto j = static_cast<Eigen::Index>(2 * i);
-                 j < static_cast<Eigen::Index>(2 * i + 2); ++j) {
+            const Eigen::Index moved = IsNotch(sections_[i].designed) ? kUnknowns : 2;
+            for (Eigen::Index j = Offset(i); j < Offset(i) + moved; ++j) {
                 VectorXd shifted = x;
                 shifted(j) += kDelta;
                 const std::optional<VectorXd> m = SectionMiss(shifted, i);
@@ -131,18 +156,19 @@ private:
 }  // namespace
 
 std::optional<CascadeTargets> PreDistortedCascade(std::span<const CircuitSection> sections,
-                                                  double gbwHz, double lowHz, double highHz) {
-    const CascadeFit fit(sections, gbwHz, lowHz, highHz);
-    VectorXd x = VectorXd::Zero(static_cast<Eigen::Index>(2 * sections.size()));
+                                                  double gbwHz, std::span<const FittedBand> bands) {
+    const CascadeFit fit(sections, gbwHz, bands);
+    VectorXd x = VectorXd::Zero(CascadeFit::Offset(sections.size()));
     for (std::size_t i = 0; i < sections.size(); ++i) {
         if (!fit.Fitted(i)) continue;
         const Section& d = sections[i].designed;
         const std::optional<Section> own = PreDistortedSection(sections[i].circuit, d, gbwHz);
         if (!own) return std::nullopt;
-        const auto j = static_cast<Eigen::Index>(2 * i);
+        const Eigen::Index j = CascadeFit::Offset(i);
         x(j) = 0.5 * std::log(own->den0 / d.den0);
         x(j + 1) = std::log(std::sqrt(own->den0) / own->den1 * d.den1 / std::sqrt(d.den0));
     }
+    const VectorXd start = x;
     std::optional<VectorXd> miss = fit.Miss(x);
     if (!miss) return std::nullopt;
     VectorXd best = x;
@@ -150,7 +176,7 @@ std::optional<CascadeTargets> PreDistortedCascade(std::span<const CircuitSection
     // Lawson's reweighted least squares: the weights grow where the deviation is largest, so
     // that the weighted least-squares fits tend to the least largest deviation; each round
     // takes one damped Gauss-Newton step.
-    VectorXd weights = VectorXd::Constant(kPoints, 1.0 / kPoints);
+    VectorXd weights = VectorXd::Constant(fit.Points(), 1.0 / static_cast<double>(fit.Points()));
     double damping = 1e-3;
     for (int round = 0; round < kRounds; ++round) {
         const std::optional<MatrixXd> jacobian = fit.Jacobian(x);
@@ -165,7 +191,8 @@ std::optional<CascadeTargets> PreDistortedCascade(std::span<const CircuitSection
             damped.diagonal().array() += 1e-12;
             const VectorXd trial = x - damped.ldlt().solve(gradient);
             const std::optional<VectorXd> trialMiss =
-                trial.cwiseAbs().maxCoeff() > kLargestLogOffset ? std::nullopt : fit.Miss(trial);
+                (trial - start).cwiseAbs().maxCoeff() > kLargestLogMove ? std::nullopt
+                                                                        : fit.Miss(trial);
             if (trialMiss && trialMiss->cwiseAbs2().dot(weights) < before) {
                 x = trial;
                 miss = trialMiss;

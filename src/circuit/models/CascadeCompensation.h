@@ -1,10 +1,11 @@
 #pragma once
-// Pre-distortion of a whole cascade for its op-amps over a band: for circuits whose op-amps
-// also lower the level of the pass band (the high-pass circuits, whose noise gain stays high
-// above their pole frequency), matching each pole pair leaves that loss in place. Fitting every
-// section's f0 and Q together so that the cascade's realised magnitude best matches the
-// designed one over the band (least largest deviation in dB) trades some of it between the
-// sections.
+// Pre-distortion of a whole cascade for its op-amps over bands of frequencies: for circuits
+// whose op-amps also change the level of the pass band (the high-pass circuits, whose noise
+// gain stays high above their pole frequency; the notch circuits, whose zeros and gain move
+// too), matching each pole pair leaves that change in place. Every section's f0 and Q (a
+// notch section's also its zero frequency and gain) are fitted together so that the
+// cascade's realised magnitude best matches the designed one over the bands (least largest
+// deviation in dB).
 
 #include <optional>
 #include <span>
@@ -21,10 +22,16 @@ struct CircuitSection {
     Section designed{};
 };
 
+// A band of frequencies (Hz) over which the fit compares magnitudes.
+struct FittedBand {
+    double lowHz = 0;
+    double highHz = 0;
+};
+
 struct CascadeTargets {
     // What each section's circuit is to realise with ideal op-amps, in the cascade's order.
     std::vector<Section> targets;
-    // The largest deviation (dB) over the band of the cascade realised with the op-amps.
+    // The largest deviation (dB) over the bands of the cascade realised with the op-amps.
     double missDb = 0;
 };
 
@@ -32,6 +39,6 @@ struct CascadeTargets {
 // kept where the fit does not improve on it; none when a section has no pre-distortion. A
 // section whose circuit has no single-pole equations stays as designed and counts as ideal.
 std::optional<CascadeTargets> PreDistortedCascade(std::span<const CircuitSection> sections,
-                                                  double gbwHz, double lowHz, double highHz);
+                                                  double gbwHz, std::span<const FittedBand> bands);
 
 }  // namespace vorna
