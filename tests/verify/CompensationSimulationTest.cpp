@@ -12,6 +12,7 @@
 #include "design/DesignFixture.h"
 #include "support/RealisedDesign.h"
 #include "verify/CircuitSimulation.h"
+#include "verify/SectionRequirements.h"
 
 namespace vorna {
 namespace {
@@ -86,6 +87,35 @@ TEST(CompensationSimulation, PreDistortedCircuitsMissTheirPassBandByAFifth) {
             EXPECT_GT(plain, 0.5);
             EXPECT_LE(compensated, plain / 5);
         }
+    }
+}
+
+TEST(CompensationSimulation, CompensatedSectionsNeedTheGbwTheyWereMadeFor) {
+    const double gbw = 3e6;
+    const testing::Design made = testing::MakeDesign(Case(kHighPass, 8));
+    for (const double compensation : {0.0, gbw}) {
+        SCOPED_TRACE(compensation);
+        DesignDocument doc = made.doc;
+        DesignView view(doc);
+        static_cast<DesignResults&>(view) = made.results;
+        verify::RealisedCircuit realised;
+        std::string error;
+        ASSERT_TRUE(testing::RealiseFirstCandidates(doc, view, 4, realised, error, compensation));
+        // Measured against the design, not the pre-distorted sections.
+        const double deviation = verify::SimulateCircuit(realised, gbw, 20).maxPassbandDeviationDb;
+        EXPECT_EQ(deviation<0.2, compensation> 0) << deviation;
+        const verify::SectionRequirements requirements =
+            verify::FindSectionRequirements(realised, gbw, 20);
+        ASSERT_TRUE(requirements.Succeeded()) << requirements.error;
+        const verify::SectionRequirement& first = requirements.sections.front();
+        ASSERT_TRUE(first.requiredGbwHz);
+        if (compensation > 0) {
+            EXPECT_LE(*first.requiredGbwHz, gbw);
+            EXPECT_GT(*first.requiredGbwHz, gbw / 2);
+        } else {
+            EXPECT_GT(*first.requiredGbwHz, 10 * gbw);
+        }
+        EXPECT_EQ(first.opAmpFallsShort, compensation == 0);
     }
 }
 
