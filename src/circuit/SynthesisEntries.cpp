@@ -10,9 +10,9 @@
 #include "circuit/SectionRoutines.h"
 #include "circuit/Synthesis.h"
 #include "circuit/SynthesisContext.h"
-#include "circuit/models/CascadeCompensation.h"
-#include "circuit/models/OpAmpCompensation.h"
-#include "circuit/models/SinglePoleSection.h"
+#include "compensation/CascadeCompensation.h"
+#include "compensation/OpAmpCompensation.h"
+#include "compensation/SinglePoleSection.h"
 #include "platform/Ui.h"
 #include "text/Message.h"
 #include "topology/BasicCircuits.h"
@@ -74,13 +74,16 @@ SectionCircuit SectionCircuitAt(const BasicCircuit& circuit, bool odd, int i) {
 }
 
 // The bands the sections of `kind` are fitted over; none when each section's pole pair (and
-// a band-pass section's gain) is matched on its own, which leaves the low-pass and band-pass
-// circuits within a few hundredths of a dB of their design. A high-pass design without a
-// known edge counts from its lowest pole frequency.
+// a band-pass section's gain) is matched on its own: the low-pass and band-pass circuits'
+// op-amps hardly move their pass-band level otherwise, and fitting them as well made the
+// two-integrator circuits' sections sensitive to the rounding of their parts. A high-pass
+// design without a known edge counts from its lowest pole frequency.
 std::vector<FittedBand> FittedBands(FilterKind kind, const SynthesisInput& input,
                                     std::span<const CircuitSection> sections) {
-    if (kind == FilterKind::BandEliminate)
+    if (kind == FilterKind::BandEliminate) {
+        if (!(input.fp1 > 0) || !(input.fp2 > input.fp1)) return {};
         return {{input.fp1 / kFittedSpan, input.fp1}, {input.fp2, kFittedSpan * input.fp2}};
+    }
     if (kind != FilterKind::HighPass) return {};
     double edge = input.passEdgeHz;
     if (!(edge > 0)) {
@@ -88,6 +91,7 @@ std::vector<FittedBand> FittedBands(FilterKind kind, const SynthesisInput& input
         for (const CircuitSection& s : sections)
             edge = std::min(edge, std::sqrt(s.designed.den0) / kTwoPi);
     }
+    if (!std::isfinite(edge)) return {};
     return {{edge, kFittedSpan * edge}};
 }
 

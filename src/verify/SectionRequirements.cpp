@@ -4,7 +4,7 @@
 #include <cmath>
 #include <complex>
 
-#include "circuit/models/SinglePoleSection.h"
+#include "compensation/SinglePoleSection.h"
 #include "topology/Circuits.h"
 #include "verify/CircuitModel.h"
 #include "verify/CircuitSimulation.h"

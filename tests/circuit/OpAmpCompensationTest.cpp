@@ -8,8 +8,8 @@
 #include <cmath>
 
 #include "circuit/models/CircuitEquations.h"
-#include "circuit/models/OpAmpCompensation.h"
-#include "circuit/models/SinglePoleSection.h"
+#include "compensation/OpAmpCompensation.h"
+#include "compensation/SinglePoleSection.h"
 
 namespace vorna {
 namespace {

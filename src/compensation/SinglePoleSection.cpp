@@ -1,4 +1,4 @@
-#include "circuit/models/SinglePoleSection.h"
+#include "compensation/SinglePoleSection.h"
 
 #include <algorithm>
 #include <array>

@@ -1,11 +1,11 @@
-#include "circuit/models/CascadeCompensation.h"
+#include "compensation/CascadeCompensation.h"
 
 #include <Eigen/Dense>
 #include <cmath>
 #include <numbers>
 
-#include "circuit/models/OpAmpCompensation.h"
-#include "circuit/models/SinglePoleSection.h"
+#include "compensation/OpAmpCompensation.h"
+#include "compensation/SinglePoleSection.h"
 
 namespace vorna {
 namespace {
@@ -99,6 +99,7 @@ public:
                 SinglePoleResponseAt(*elements, gbwHz_, w_[static_cast<std::size_t>(k)]);
             if (!response) return std::nullopt;
             miss(k) = Db(*response) - designedDb_(k, static_cast<Eigen::Index>(i));
+            if (!std::isfinite(miss(k))) return std::nullopt;
         }
         return miss;
     }

@@ -1,11 +1,11 @@
-#include "circuit/models/OpAmpCompensation.h"
+#include "compensation/OpAmpCompensation.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <complex>
 
-#include "circuit/models/SinglePoleSection.h"
+#include "compensation/SinglePoleSection.h"
 
 namespace vorna {
 namespace {
