@@ -62,7 +62,7 @@ std::string Eng(double value) {
 
 // The op-amps of the high-pass and band-eliminate circuits change their pass-band level as
 // well (the high-pass circuits' noise gain stays high above their pole frequencies, the
-// notch circuits' zeros and gains move too): their sections are fitted together over the two
+// notch circuits' gains move too): their sections are fitted together over the two
 // octaves of pass band beside each edge, where the sections shape it, instead of each pole
 // pair on its own.
 constexpr double kFittedSpan = 4;

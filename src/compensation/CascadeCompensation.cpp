@@ -17,9 +17,10 @@ using Eigen::VectorXd;
 constexpr int kPointsPerBand = 48;
 // Reweighting rounds of the least-largest-deviation fit.
 constexpr int kRounds = 80;
-// The fit moves no f0 or Q by more than this factor from the section's own pre-distortion:
-// further away it would buy a flatter nominal response with a pole pair that the parts'
-// tolerances upset (a high-Q band-eliminate section fitted to Q 790 instead of 40).
+// The fit moves no f0, Q or gain by more than this factor from the section's own
+// pre-distortion: further away it would buy a flatter nominal response with a pole pair
+// that the parts' tolerances upset (a high-Q band-eliminate section fitted to Q 790
+// instead of 40).
 const double kLargestLogMove = std::log(1.25);
 
 double Db(std::complex<double> v) {
@@ -32,9 +33,10 @@ std::complex<double> ResponseAt(const Section& s, double w) {
 }
 
 // Every section's unknowns: the logs of the factors its f0 and Q move by and, for a notch
-// section (whose circuits set its zeros and gain on their own), those of its zero frequency
-// and its gain at high frequencies.
-constexpr Eigen::Index kUnknowns = 4;
+// section (whose circuits set its gain on their own), that of its gain. A notch section's
+// zero frequency stays as designed: the fit sees the pass band only, and the zeros hold
+// the stop band's attenuation.
+constexpr Eigen::Index kUnknowns = 3;
 
 bool IsNotch(const Section& s) {
     return s.num2 != 0 && s.num0 != 0;
@@ -50,8 +52,8 @@ Section Moved(const Section& designed, const Eigen::Ref<const VectorXd>& x) {
     t.den1 = w0 / q;
     t.num1 = designed.num1 * t.den1 / designed.den1;
     if (IsNotch(designed)) {
-        t.num2 = designed.num2 * std::exp(x(3));
-        t.num0 = designed.num0 * std::exp(x(3) + 2 * x(2));
+        t.num2 = designed.num2 * std::exp(x(2));
+        t.num0 = designed.num0 * std::exp(x(2));
     } else {
         t.num0 = designed.num0 * t.den0 / designed.den0;
     }

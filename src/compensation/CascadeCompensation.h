@@ -1,9 +1,9 @@
 #pragma once
 // Pre-distortion of a whole cascade for its op-amps over bands of frequencies: for circuits
 // whose op-amps also change the level of the pass band (the high-pass circuits, whose noise
-// gain stays high above their pole frequency; the notch circuits, whose zeros and gain move
-// too), matching each pole pair leaves that change in place. Every section's f0 and Q (a
-// notch section's also its zero frequency and gain) are fitted together so that the
+// gain stays high above their pole frequency; the notch circuits, whose gain moves too),
+// matching each pole pair leaves that change in place. Every section's f0 and Q (a notch
+// section's also its gain; its zeros stay) are fitted together so that the
 // cascade's realised magnitude best matches the designed one over the bands (least largest
 // deviation in dB).
 

@@ -1,7 +1,8 @@
 #pragma once
 // Pre-distortion of a section for its op-amps: the section a circuit is to realise with
 // ideal op-amps so that, built with single-pole op-amps of a given gain-bandwidth product,
-// it has the designed pole frequency and Q (a band-pass section also its centre gain).
+// it has the designed pole frequency and Q (a band-pass section also its centre gain; a
+// notch section keeps its zeros).
 
 #include <optional>
 
