@@ -96,22 +96,20 @@ std::vector<FittedBand> FittedBands(FilterKind kind, const SynthesisInput& input
 }
 
 // What each second-order section is to realise for the run's op-amps when its sections are
-// fitted together; empty when the run does not pre-distort or matches each pole pair on its
-// own, none when no pre-distortion helps.
-std::optional<std::vector<Section>> FittedTargets(const BasicCircuit& circuit,
-                                                  const SynthesisInput& input,
-                                                  const DesignResults& results, bool odd) {
+// fitted together; no targets when the run does not pre-distort or matches each pole pair on
+// its own, none when no pre-distortion helps.
+std::optional<CascadeTargets> FittedTargets(const BasicCircuit& circuit,
+                                            const SynthesisInput& input,
+                                            const DesignResults& results, bool odd) {
     const double gbw = input.compensationGbwHz;
-    if (!(gbw > 0)) return std::vector<Section>{};
+    if (!(gbw > 0)) return CascadeTargets{};
     std::vector<CircuitSection> sections;
     for (int i = 0; i <= LastSectionIndex(results); ++i)
         sections.push_back(
             {SectionCircuitAt(circuit, odd, i), results.sections[static_cast<std::size_t>(i)]});
     const std::vector<FittedBand> bands = FittedBands(circuit.kind, input, sections);
-    if (bands.empty()) return std::vector<Section>{};
-    const std::optional<CascadeTargets> fitted = PreDistortedCascade(sections, gbw, bands);
-    if (!fitted) return std::nullopt;
-    return fitted->targets;
+    if (bands.empty()) return CascadeTargets{};
+    return PreDistortedCascade(sections, gbw, bands);
 }
 
 // Pre-distorts second-order section i for the run's op-amps when it asks for that and the
@@ -150,13 +148,18 @@ void SynthesizeBasicCircuit(const BasicCircuit& circuit, const SynthesisInput& i
     const bool odd = results.resultOddOrder == 1;
     if (odd && circuit.firstOrderSection)
         SynthesizeSection(ctx, *circuit.firstOrderSection, circuit.kind, -1);
-    const std::optional<std::vector<Section>> fitted = FittedTargets(circuit, input, results, odd);
+    const std::optional<CascadeTargets> fitted = FittedTargets(circuit, input, results, odd);
+    // What the fit leaves is no more than the op-amps allow: the journal says how much.
+    if (fitted && !fitted->targets.empty() && fitted->uncompensatedMissDb)
+        ctx.Write(Format(Text(TextId::JournalCompensationFitted),
+                         Eng(input.compensationGbwHz).c_str(), *fitted->uncompensatedMissDb,
+                         fitted->missDb));
     bool realised = true;
     for (int i = 0; realised && i <= LastSectionIndex(results); ++i) {
         const SectionCircuit section = SectionCircuitAt(circuit, odd, i);
         std::optional<Section> target;
-        if (fitted && static_cast<std::size_t>(i) < fitted->size())
-            target = (*fitted)[static_cast<std::size_t>(i)];
+        if (fitted && static_cast<std::size_t>(i) < fitted->targets.size())
+            target = fitted->targets[static_cast<std::size_t>(i)];
         realised =
             PreDistort(ctx, section, i, target) && SynthesizeSection(ctx, section, circuit.kind, i);
     }

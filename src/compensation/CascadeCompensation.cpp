@@ -18,9 +18,10 @@ constexpr int kPointsPerBand = 48;
 // Reweighting rounds of the least-largest-deviation fit.
 constexpr int kRounds = 80;
 // The fit moves no f0, Q or gain by more than this factor from the section's own
-// pre-distortion: further away it would buy a flatter nominal response with a pole pair
-// that the parts' tolerances upset (a high-Q band-eliminate section fitted to Q 790
-// instead of 40).
+// pre-distortion: it sees the pass band only, and further away it would buy a flatter pass
+// band with sections that no longer make the stop band (a 4th-order high-pass fitted for a
+// GBW of 50 times its edge moved a section from 867 Hz to 43 Hz) or with pole pairs the
+// parts' tolerances upset.
 const double kLargestLogMove = std::log(1.25);
 
 double Db(std::complex<double> v) {
@@ -216,6 +217,8 @@ std::optional<CascadeTargets> PreDistortedCascade(std::span<const CircuitSection
     }
     CascadeTargets result;
     result.missDb = bestMiss;
+    const std::optional<VectorXd> plain = fit.Miss(VectorXd::Zero(x.size()));
+    if (plain) result.uncompensatedMissDb = plain->cwiseAbs().maxCoeff();
     for (std::size_t i = 0; i < sections.size(); ++i)
         result.targets.push_back(fit.Fitted(i) ? fit.Target(best, i) : sections[i].designed);
     return result;

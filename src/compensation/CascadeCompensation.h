@@ -33,6 +33,8 @@ struct CascadeTargets {
     std::vector<Section> targets;
     // The largest deviation (dB) over the bands of the cascade realised with the op-amps.
     double missDb = 0;
+    // The same for the designed sections; none when they are not realisable.
+    std::optional<double> uncompensatedMissDb;
 };
 
 // The targets, started from every section's own pre-distortion (PreDistortedSection) and
