@@ -149,7 +149,7 @@ void SynthesizeBasicCircuit(const BasicCircuit& circuit, const SynthesisInput& i
     if (odd && circuit.firstOrderSection)
         SynthesizeSection(ctx, *circuit.firstOrderSection, circuit.kind, -1);
     const std::optional<CascadeTargets> fitted = FittedTargets(circuit, input, results, odd);
-    // What the fit leaves is no more than the op-amps allow: the journal says how much.
+    // The fit may leave part of the op-amps' loss in place: the journal says how much.
     if (fitted && !fitted->targets.empty() && fitted->uncompensatedMissDb)
         ctx.Write(Format(Text(TextId::JournalCompensationFitted),
                          Eng(input.compensationGbwHz).c_str(), *fitted->uncompensatedMissDb,
