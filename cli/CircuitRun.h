@@ -55,8 +55,6 @@ struct CircuitRun {
     std::vector<std::string> messages;  // every message box text, the design's first
     std::vector<PickedStep> steps;
     bool finished = false;  // the synthesis realised every section
-    // The design's results before the synthesis pre-distorted its sections.
-    std::optional<DesignResults> target;
 };
 
 // Designs the filter and realises it; throws CliRefusal or CliError.

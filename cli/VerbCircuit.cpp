@@ -175,8 +175,6 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
     run.out->schematicInMemory = !options.output;
     run.out->journalOptional = options.journalOptional;
     run.out->candidateChooser = &picker;
-    if (run.out->compensationGbwHz > 0 || run.out->compensateForSchematicOpAmp)
-        run.target = static_cast<const DesignResults&>(view);
     RunCircuitOutput(view, ui, *run.out);
     run.out->candidateChooser = nullptr;
     run.finished = run.out->completed;

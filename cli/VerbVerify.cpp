@@ -198,7 +198,6 @@ void Verify(const VerifyOptions& options) {
     if (!verify::RealisedCircuitOf(run.window->doc, run.window->view, *run.out, run.circuitCode,
                                    circuit, error))
         throw CliError(error);
-    circuit.target = run.target;
     const int pointsPerDecade = run.window->view.pointsPerDecade;
 
     nlohmann::json json;

@@ -183,6 +183,8 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
     SynthesisInput input = SynthesisInputOf(doc);
     out.synthesisFailed = !ResolveCompensationGbw(out, ui);
     input.compensationGbwHz = out.compensationGbwHz;
+    out.designed.reset();
+    if (out.compensationGbwHz > 0) out.designed = static_cast<const DesignResults&>(view);
     input.startCapacitor = out.startCapacitor;
     if (!out.synthesisFailed) out.synthesis(circuit, input, view, out, out.Chooser(ui), ui);
 

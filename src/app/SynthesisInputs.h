@@ -7,8 +7,10 @@
 namespace vorna {
 
 inline SynthesisInput SynthesisInputOf(const DesignDocument& doc) {
-    return {static_cast<FilterKind>(doc.kind), doc.approximation, doc.fp1, doc.fp2,
-            doc.referenceMode};
+    SynthesisInput input{static_cast<FilterKind>(doc.kind), doc.approximation, doc.fp1, doc.fp2,
+                         doc.referenceMode};
+    input.passEdgeHz = doc.fp;
+    return input;
 }
 
 }  // namespace vorna

@@ -23,12 +23,14 @@ struct SynthesisInput {
     double fp2 = 0;
     // 0: the component values of the low-pass sections start from the low-pass table.
     int referenceMode = 0;
-    // Above 0: the gain-bandwidth product (Hz) of single-pole op-amps that every all-pole
+    // Above 0: the gain-bandwidth product (Hz) of single-pole op-amps that every
     // second-order section is pre-distorted for.
     double compensationGbwHz = 0;
     // Above 0: the capacitor (F) that every step starting from a capacitor starts from,
     // instead of the initial value tables'.
     double startCapacitor = 0;
+    // The low-pass and high-pass pass-band edge (Hz); 0 when unknown.
+    double passEdgeHz = 0;
 };
 
 // Realises `results`' sections, replacing their coefficients by those of the chosen

@@ -92,6 +92,9 @@ public:
     // op-amp, once it is chosen.
     bool compensateForSchematicOpAmp = false;
     std::function<std::optional<double>(const std::string& opAmp)> opAmpGbw;
+    // The design's results before the synthesis pre-distorted its sections for the op-amps:
+    // what the circuit is meant to do.
+    std::optional<DesignResults> designed;
     // Above 0: the capacitor (F) the synthesis steps start from.
     double startCapacitor = 0;
 

@@ -212,6 +212,9 @@ constexpr TextEntry kEnglishTexts[] = {
     {TextId::JournalInitialValueRange, "[%s-%d-%d]"},
     {TextId::HelpSectionsTableHeader, "| Section | Numerator | Denominator | Fc [Hz] | Q |"},
     {TextId::HelpFigure, "![Figure %d](figure:%d)\n\nFigure %d: %s"},
+    {TextId::JournalCompensationFitted,
+     "   pass-band deviation within two octaves of the edges (single-pole GBW %sHz)  "
+     "uncompensated %.2fdB -> compensated %.2fdB\n"},
     // Dialogs (dialogs)
     {TextId::ButtonCancel, "Cancel"},
     {TextId::UnitSymbolsComponent,

@@ -210,6 +210,9 @@ constexpr TextEntry kJapaneseTexts[] = {
     {TextId::JournalInitialValueRange, "「%s-%d-%d」"},
     {TextId::HelpSectionsTableHeader, "| 段 | 分子 | 分母 | Fc [Hz] | Q |"},
     {TextId::HelpFigure, "![図%d](figure:%d)\n\n図%d　%s"},
+    {TextId::JournalCompensationFitted,
+     "   通過域の縁から2オクターブの偏差（GB積 %sHz の単極オペアンプ）  "
+     "補償なし %.2fdB → 補償後 %.2fdB\n"},
     // Dialogs (dialogs)
     {TextId::ButtonCancel, "ｷｬﾝｾﾙ"},
     {TextId::UnitSymbolsComponent,

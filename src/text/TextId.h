@@ -153,6 +153,7 @@ enum class TextId {
     JournalInitialValueRange,
     HelpSectionsTableHeader,
     HelpFigure,
+    JournalCompensationFitted,
     // Dialogs (dialogs)
     ButtonCancel,
     UnitSymbolsComponent,

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "circuit/models/SinglePoleSection.h"
+#include "compensation/SinglePoleSection.h"
 #include "schematic/Netlist.h"
 #include "verify/RealisedCircuit.h"
 #include "verify/SpiceEngine.h"

@@ -32,6 +32,8 @@ bool RealisedCircuitOf(const DesignDocument& doc, const DesignResults& results,
     realised.elements = out.elementValues;
     realised.sections = out.realisedSections;
     realised.schematic = std::move(schematic);
+    realised.target = out.designed;
+    realised.compensationGbwHz = out.compensationGbwHz;
     return true;
 }
 

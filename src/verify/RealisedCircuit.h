@@ -30,6 +30,8 @@ struct RealisedCircuit {
     // The design's sections before the synthesis when they were pre-distorted for the
     // op-amps: what the simulated circuit is meant to do.
     std::optional<DesignResults> target;
+    // Above 0: the op-amps' gain-bandwidth product (Hz) the sections were pre-distorted for.
+    double compensationGbwHz = 0;
 };
 
 // The realised circuit of a finished circuit output run (`out.lines` hold the written

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <complex>
 
+#include "compensation/SinglePoleSection.h"
 #include "topology/Circuits.h"
 #include "verify/CircuitModel.h"
 #include "verify/CircuitSimulation.h"
@@ -66,11 +67,12 @@ struct RequiredGbw {
     std::string error;
 };
 
-// The smallest GBW (within kGbwResolution) whose section gains stay within the tolerance of
-// `ideal` wherever the ideal gain lies within kJudgedRangeDb of its largest.
-// A set `cancel` ends the search with no GBW and no error.
+// The smallest GBW up to `highestGbwHz` (within kGbwResolution) whose section gains stay
+// within the tolerance of `ideal` wherever the ideal gain lies within kJudgedRangeDb of its
+// largest. A set `cancel` ends the search with no GBW and no error.
 RequiredGbw FindRequiredGbw(const Schematic& section, const std::vector<double>& ideal,
-                            const AcSweep& sweep, const std::atomic<bool>* cancel) {
+                            const AcSweep& sweep, double highestGbwHz,
+                            const std::atomic<bool>* cancel) {
     const double peak = *std::max_element(ideal.begin(), ideal.end());
     RequiredGbw result;
     auto within = [&](double gbw) {
@@ -82,7 +84,7 @@ RequiredGbw FindRequiredGbw(const Schematic& section, const std::vector<double>&
                 return false;
         return gains.size() == ideal.size();
     };
-    double low = kLowestGbwHz, high = kHighestGbwHz;
+    double low = kLowestGbwHz, high = highestGbwHz;
     if (!within(high)) return result;
     if (within(low)) {
         result.gbwHz = low;
@@ -177,13 +179,21 @@ SectionRequirements FindSectionRequirements(const RealisedCircuit& circuit, doub
                                  " gives no usable section";
             return requirements;
         }
+        // A section pre-distorted for op-amps of a GBW is built to do with them what the
+        // design asks: it needs that GBW, less what keeps it within the tolerance of what it
+        // does with it. Faster op-amps than that undo the pre-distortion's share instead.
+        const bool compensated =
+            circuit.compensationGbwHz > 0 && HasSinglePoleEquations(sectionCircuit);
+        const installation::OpAmpSubcircuit reference =
+            compensated ? SinglePoleOpAmp(circuit.compensationGbwHz) : installation::IdealOpAmp();
         Schematic section;
         std::vector<double> ideal;
         if (!SectionWithValues(sectionCircuit, number, circuit.schematic, section,
                                requirements.error) ||
-            !SectionGains(section, installation::IdealOpAmp(), sweep, ideal, requirements.error))
+            !SectionGains(section, reference, sweep, ideal, requirements.error))
             return requirements;
-        const RequiredGbw required = FindRequiredGbw(section, ideal, sweep, cancel);
+        const RequiredGbw required = FindRequiredGbw(
+            section, ideal, sweep, compensated ? circuit.compensationGbwHz : kHighestGbwHz, cancel);
         if (!required.error.empty()) {
             requirements.error = required.error;
             return requirements;

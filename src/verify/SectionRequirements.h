@@ -2,7 +2,8 @@
 // What each section of a realised circuit asks of its parts: its f0, Q and gain, the
 // sensitivities of its omega0 and Q to every element, and the smallest op-amp
 // gain-bandwidth product for which the simulated section stays within 0.1 dB of its ideal
-// gain over the graph's frequencies.
+// gain over the graph's frequencies. A section pre-distorted for op-amps of a GBW counts
+// what it does with those op-amps as its ideal gain, and needs no more than that GBW.
 
 #include <optional>
 #include <string>

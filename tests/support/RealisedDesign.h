@@ -31,6 +31,8 @@ inline bool RealiseFirstCandidates(DesignDocument& doc, DesignView& view, int ci
     AcceptingUi ui;
     SynthesisInput input = SynthesisInputOf(doc);
     input.compensationGbwHz = compensationGbwHz;
+    out.compensationGbwHz = compensationGbwHz;
+    if (compensationGbwHz > 0) out.designed = static_cast<const DesignResults&>(view);
     SynthesizeBasicCircuit(kBasicCircuits[static_cast<std::size_t>(circuit)], input, view, out,
                            out.Chooser(ui), ui);
     if (out.synthesisFailed) {

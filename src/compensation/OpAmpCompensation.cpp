@@ -1,11 +1,11 @@
-#include "circuit/models/OpAmpCompensation.h"
+#include "compensation/OpAmpCompensation.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <complex>
 
-#include "circuit/models/SinglePoleSection.h"
+#include "compensation/SinglePoleSection.h"
 
 namespace vorna {
 namespace {
@@ -55,8 +55,14 @@ struct Problem {
         const double w = w0 * std::exp(x[0]);
         t.den0 = w * w;
         t.den1 = w / (q * std::exp(x[1]));
-        t.num0 = designed.num0 * t.den0 / designed.den0;
         t.num1 = designed.num1 / designed.den1 * std::exp(x[2]) * t.den1;
+        // A notch section keeps its zeros, which hold the stop band's attenuation, and its
+        // gain on the side of them where its pass band lies: at DC when the zeros lie above
+        // the poles, at high frequencies when below. Any other keeps its gain at DC.
+        const bool notch = designed.num2 != 0 && designed.num0 != 0;
+        if (!notch || designed.num0 / designed.num2 > designed.den0)
+            t.num0 = designed.num0 * t.den0 / designed.den0;
+        if (notch) t.num2 = t.num0 * designed.num2 / designed.num0;
         return t;
     }
 

@@ -1,15 +1,18 @@
-#include "circuit/models/SinglePoleSection.h"
+#include "compensation/SinglePoleSection.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <numbers>
-#include <span>
-#include <string_view>
+#include <string>
 #include <vector>
 
 #include "circuit/models/BandPassModel.h"
+#include "circuit/models/NotchModel.h"
 #include "circuit/models/SecondOrderModel.h"
+#include "schematic/Netlist.h"
+#include "topology/Circuits.h"
 
 namespace vorna {
 namespace {
@@ -18,60 +21,73 @@ using Complex = std::complex<double>;
 
 // Node 0 is ground, node 1 the section's input; the others are unknowns.
 struct Part {
-    std::string_view name;  // a resistor "R..." or a capacitor "C..."
+    std::string name;  // a resistor "R..." or a capacitor "C..." without the section number
     int a, b;
 };
 struct Amp {
     int plus, minus, out;
 };
 struct Netlist {
-    std::span<const Part> parts;
-    std::span<const Amp> amps;
-    int nodes;
-    int output;
+    std::vector<Part> parts;
+    std::vector<Amp> amps;
+    int nodes = 2;
+    int output = 0;
 };
 
-// Multiple feedback: input part to A (2), A to ground, A to the inverting input N (3), N to
-// the output (4) and A to the output.
-constexpr Amp kInverting[] = {{0, 3, 4}};
-constexpr Part kMultipleFeedbackLowPass[] = {
-    {"R1", 1, 2}, {"C1", 2, 0}, {"R2", 2, 3}, {"C2", 3, 4}, {"R3", 2, 4}};
-constexpr Part kMultipleFeedbackHighPass[] = {
-    {"C1", 1, 2}, {"R1", 2, 0}, {"C2", 2, 3}, {"R2", 3, 4}, {"C3", 2, 4}};
-constexpr Part kMultipleFeedbackBandPass[] = {
-    {"R1", 1, 2}, {"R2", 2, 0}, {"C2", 2, 3}, {"R3", 3, 4}, {"C1", 2, 4}};
-// Unity-gain Sallen-Key: input part to A (2), A to B (3, the follower's input), A to the
-// output (4), B to ground.
-constexpr Amp kFollower[] = {{3, 4, 4}};
-constexpr Part kSallenKeyLowPass[] = {{"R1", 1, 2}, {"R2", 2, 3}, {"C1", 2, 4}, {"C2", 3, 0}};
-constexpr Part kSallenKeyHighPass[] = {{"C1", 1, 2}, {"C2", 2, 3}, {"R1", 2, 4}, {"R2", 3, 0}};
-// Dual amplifier: the tank node X (2), the converter's first output (3), its node P (4), its
-// second output (5) and divider (6), the gain stage's divider (7) and output (8).
-constexpr Amp kDualAmplifier[] = {{2, 4, 3}, {4, 6, 5}, {5, 7, 8}};
-constexpr Part kDualAmplifierBandPass[] = {
-    {"R11", 1, 2}, {"R12", 2, 0}, {"C1", 2, 0},  {"C2", 3, 4}, {"R21", 3, 2},
-    {"R22", 5, 4}, {"Rx1", 5, 6}, {"Rx2", 6, 0}, {"R4", 7, 0}, {"R3", 8, 7}};
-
-std::optional<Netlist> NetlistOf(SectionCircuit circuit) {
-    switch (circuit) {
-        case SectionCircuit::MultipleFeedbackLowPass:
-            return Netlist{kMultipleFeedbackLowPass, kInverting, 5, 4};
-        case SectionCircuit::MultipleFeedbackHighPass:
-            return Netlist{kMultipleFeedbackHighPass, kInverting, 5, 4};
-        case SectionCircuit::MultipleFeedbackBandPass:
-            return Netlist{kMultipleFeedbackBandPass, kInverting, 5, 4};
-        case SectionCircuit::SallenKeyLowPass:
-            return Netlist{kSallenKeyLowPass, kFollower, 5, 4};
-        case SectionCircuit::SallenKeyHighPass:
-            return Netlist{kSallenKeyHighPass, kFollower, 5, 4};
-        case SectionCircuit::DualAmplifierBandPass:
-            return Netlist{kDualAmplifierBandPass, kDualAmplifier, 9, 8};
-        default:
-            return std::nullopt;
+// The section as it is drawn, and so as the simulation sees it; none for a first-order
+// circuit.
+std::optional<Netlist> DrawnNetlist(SectionCircuit circuit) {
+    if (circuit == SectionCircuit::FirstOrderLowPass ||
+        circuit == SectionCircuit::FirstOrderHighPass)
+        return std::nullopt;
+    constexpr int kNumber = 1;
+    const std::string suffix = "_" + std::to_string(kNumber);
+    const installation::Schematic drawn = installation::SectionSchematic(circuit, kNumber);
+    const installation::Connectivity connectivity = installation::Connect(drawn);
+    if (!connectivity.problems.empty()) return std::nullopt;
+    std::map<std::string, int, std::less<>> nodes{{"0", 0}, {"in", 1}};
+    auto node = [&nodes](const std::string& net) {
+        return nodes.try_emplace(net, static_cast<int>(nodes.size())).first->second;
+    };
+    Netlist netlist;
+    for (std::size_t i = 0; i < drawn.symbols.size(); ++i) {
+        const installation::Symbol& symbol = drawn.symbols[i];
+        const std::vector<std::string>& nets = connectivity.pinNets[i];
+        switch (symbol.kind) {
+            case installation::SymbolKind::Resistor:
+            case installation::SymbolKind::Capacitor: {
+                if (!symbol.instName.ends_with(suffix)) return std::nullopt;
+                std::string name = symbol.instName;
+                name.resize(name.size() - suffix.size());
+                netlist.parts.push_back({std::move(name), node(nets[0]), node(nets[1])});
+                break;
+            }
+            case installation::SymbolKind::OpAmp:
+                // Pins In+, In-, V+, V-, OUT; the supplies carry no signal.
+                netlist.amps.push_back({node(nets[0]), node(nets[1]), node(nets[4])});
+                break;
+            case installation::SymbolKind::VoltageSource:
+                break;
+        }
     }
+    netlist.output = node("out");
+    netlist.nodes = static_cast<int>(nodes.size());
+    return netlist;
 }
 
-constexpr std::size_t kMostUnknowns = 7;
+// The drawn netlist of every section circuit, made once.
+const std::optional<Netlist>& NetlistOf(SectionCircuit circuit) {
+    constexpr std::size_t kCircuits = static_cast<std::size_t>(SectionCircuit::IntegratorNotch) + 1;
+    static const std::array<std::optional<Netlist>, kCircuits> netlists = [] {
+        std::array<std::optional<Netlist>, kCircuits> all;
+        for (std::size_t c = 0; c < kCircuits; ++c)
+            all[c] = DrawnNetlist(static_cast<SectionCircuit>(c));
+        return all;
+    }();
+    return netlists[static_cast<std::size_t>(circuit)];
+}
+
+constexpr std::size_t kMostUnknowns = 10;
 
 // The nodal equations M(s) V = -(g + s c) of the unknown node voltages for a unit input:
 // M(s) = G + s C; an op-amp's output row is (s + wp) Vout - A0 wp (V+ - V-) = 0.
@@ -215,7 +231,8 @@ std::optional<Complex> Root(NodalEquations& equations, Complex start,
 }  // namespace
 
 bool HasSinglePoleEquations(SectionCircuit circuit) {
-    return NetlistOf(circuit).has_value();
+    const std::optional<Netlist>& netlist = NetlistOf(circuit);
+    return netlist && static_cast<std::size_t>(netlist->nodes - 2) <= kMostUnknowns;
 }
 
 std::optional<SectionElements> IdealElements(SectionCircuit circuit, const Section& target) {
@@ -264,6 +281,45 @@ std::optional<SectionElements> IdealElements(SectionCircuit circuit, const Secti
                           {"R4", kResistor}};
             break;
         }
+        case SectionCircuit::StateVariableNotch: {
+            const StateVariableNotch model(target);
+            if (!model.Realisable()) return std::nullopt;
+            const double rb = 1 / (model.w0 * kCapacitor);
+            const auto v = model.FromR4(kResistor);
+            s.elements = {{"Rb1", rb},   {"Rb2", rb},   {"Cb1", kCapacitor}, {"Cb2", kCapacitor},
+                          {"R1", v.r1},  {"R2", v.r2},  {"R3", v.r3},        {"R41", v.r4},
+                          {"R42", v.r4}, {"R43", v.r4}, {"R44", v.r4},       {"R45", v.r4}};
+            break;
+        }
+        case SectionCircuit::IntegratorNotch: {
+            const IntegratorNotch model(target);
+            if (!model.Realisable()) return std::nullopt;
+            // The pole shift at its bound, where the synthesis starts it.
+            const auto v = model.FromCb(kCapacitor);
+            double c2 = 0, r2 = 0;
+            if (model.ZerosAbovePoles()) {
+                c2 = model.Bound() * v.cb / 2;
+                r2 = model.R2FromC2(v.rb, v.cb, c2);
+            } else {
+                r2 = 2 * v.rb / model.Bound();
+                c2 = model.C2FromR2(v.rb, v.cb, r2);
+            }
+            const double d2 = 2 * c2 / v.cb;
+            const double d1 = model.D1(d2, 2 * v.rb / r2);
+            s.elements = {{"Rb1", v.rb},
+                          {"Rb2", v.rb},
+                          {"Cb1", v.cb},
+                          {"Cb2", v.cb},
+                          {"R1", v.r1},
+                          {"C1", v.c1},
+                          {"R2", r2},
+                          {"C2", c2},
+                          {"R3", IntegratorNotch::R3Factor(d1) * kResistor},
+                          {"R5", kResistor},
+                          {"R4", model.R4Factor(d1, d2) * kResistor},
+                          {"R6", kResistor}};
+            break;
+        }
         default:
             return std::nullopt;
     }
@@ -276,8 +332,8 @@ std::optional<SinglePoleResponse> RealiseWithSinglePoleOpAmps(const SectionEleme
                                                               double gbwHz, double idealW0,
                                                               double idealQ,
                                                               double responseAtRadPerS) {
-    const std::optional<Netlist> netlist = NetlistOf(elements.circuit);
-    if (!netlist) return std::nullopt;
+    if (!HasSinglePoleEquations(elements.circuit)) return std::nullopt;
+    const std::optional<Netlist>& netlist = NetlistOf(elements.circuit);
     NodalEquations equations(*netlist, elements, gbwHz, idealW0);
     // The ideal pair's poles: complex for Q above one half, else two real ones.
     const double sigma = -idealW0 / (2 * idealQ);
@@ -304,6 +360,17 @@ std::optional<SinglePoleResponse> RealiseWithSinglePoleOpAmps(const SectionEleme
     if (!equations.Factor(Complex(0, responseAtRadPerS))) return std::nullopt;
     response.response = equations.Voltage(netlist->output);
     if (!std::isfinite(std::abs(response.response))) return std::nullopt;
+    return response;
+}
+
+std::optional<std::complex<double>> SinglePoleResponseAt(const SectionElements& elements,
+                                                         double gbwHz, double radPerS) {
+    if (!HasSinglePoleEquations(elements.circuit)) return std::nullopt;
+    const std::optional<Netlist>& netlist = NetlistOf(elements.circuit);
+    NodalEquations equations(*netlist, elements, gbwHz, radPerS);
+    if (!equations.Factor(Complex(0, radPerS))) return std::nullopt;
+    const Complex response = equations.Voltage(netlist->output);
+    if (!std::isfinite(response.real()) || !std::isfinite(response.imag())) return std::nullopt;
     return response;
 }
 

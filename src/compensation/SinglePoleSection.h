@@ -1,9 +1,9 @@
 #pragma once
-// The all-pole second-order section circuits with single-pole op-amps: each op-amp's gain is
+// The second-order section circuits with single-pole op-amps: each op-amp's gain is
 // A(s) = A0 wp / (s + wp) with its gain-bandwidth product A0 wp / 2 pi, as the simulation
-// models it. The nodal equations of the drawn circuit give the section's response and the
-// pole pair that lies nearest the ideal one; the op-amps' own poles far above it are left
-// out of the pair.
+// models it. The nodal equations of the circuit as drawn (topology/Sections) give the
+// section's response and the pole pair that lies nearest the ideal one; the op-amps' own
+// poles far above it are left out of the pair.
 
 #include <complex>
 #include <optional>
@@ -17,8 +17,8 @@ namespace vorna {
 // The DC gain of the single-pole op-amp model.
 inline constexpr double kOpAmpDcGain = 1e5;
 
-// Whether `circuit` is an all-pole second-order circuit that these equations cover (the
-// multiple-feedback and Sallen-Key low-pass and high-pass, both band-pass circuits).
+// Whether `circuit` is a second-order circuit that these equations cover (every one but the
+// first-order circuits).
 bool HasSinglePoleEquations(SectionCircuit circuit);
 
 // The elements with which `circuit` realises `target` as its synthesis sets their ratios
@@ -38,5 +38,10 @@ std::optional<SinglePoleResponse> RealiseWithSinglePoleOpAmps(const SectionEleme
                                                               double gbwHz, double idealW0,
                                                               double idealQ,
                                                               double responseAtRadPerS);
+
+// H(j radPerS) of `elements` with op-amps of gain-bandwidth `gbwHz`; none when the circuit has
+// no equations here or they are singular there.
+std::optional<std::complex<double>> SinglePoleResponseAt(const SectionElements& elements,
+                                                         double gbwHz, double radPerS);
 
 }  // namespace vorna
