@@ -155,10 +155,6 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
              {options.circuit, selection == nullptr ? std::string(Text(TextId::CliNoCircuit))
                                                     : selection->OfferedCodes()}}));
     CheckOpAmpNameFile(options.opAmp, ui);
-    ui.Answer(selection->dialogId, [code](Dialog& dialog) {
-        dialog.UserClick(code);
-        dialog.UserClick(IDOK);
-    });
     ui.AnswerQuestions([&options, &ui, designMessages](const Message& question, MessageButtons) {
         return AnswerQuestion(
             options, question,
@@ -175,6 +171,7 @@ CircuitRun RunCircuit(const CircuitOptions& options) {
     run.out->schematicInMemory = !options.output;
     run.out->journalOptional = options.journalOptional;
     run.out->candidateChooser = &picker;
+    run.out->basicCircuit = code;
     RunCircuitOutput(view, ui, *run.out);
     run.out->candidateChooser = nullptr;
     run.finished = run.out->completed;

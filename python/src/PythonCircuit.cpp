@@ -95,11 +95,12 @@ PythonCircuit::PythonCircuit(const PythonDesign& design, const CircuitRequest& r
     window_ = design.Copy();
     window_->view.eSeriesChoice = series;
     const RunFolder folder;
-    PythonUi ui(selection->dialogId, code_, request.opAmp, folder.WithSlash());
+    PythonUi ui(request.opAmp, folder.WithSlash());
     out_ = std::make_unique<CircuitOutput>();
     out_->schematicInMemory = true;
     out_->journalOptional = true;
     out_->candidateChooser = &picker;
+    out_->basicCircuit = code_;
     RunCircuitOutput(window_->view, ui, *out_);
     out_->candidateChooser = nullptr;
     messages_ = ui.messages;

@@ -26,13 +26,7 @@ int PythonUi::MessageBox(const Message& message, MessageButtons buttons) {
 }
 
 int PythonUi::RunModal(Dialog& dialog) {
-    if (dialog.Id() != selectionDialog_)
-        Fail("the circuit run showed dialog " + std::to_string(dialog.Id()) + ":");
-    dialog.Open(*this);
-    dialog.UserClick(circuitCode_);
-    dialog.UserClick(IDOK);
-    if (!dialog.Ended()) Fail("the choice of circuit was refused:");
-    return dialog.Result();
+    Fail("the circuit run showed dialog " + std::to_string(dialog.Id()) + ":");
 }
 
 std::optional<std::string> PythonUi::SaveFileName(const FileDialogRequest&) {

@@ -1,7 +1,7 @@
 #pragma once
-// The Ui of the module's circuit runs: it records every message, chooses the basic circuit
-// in its selection dialog, answers the op-amp questions for the schematic's op-amp, and
-// fails the run (CircuitFailure) on anything else it is asked. Its current folder is a
+// The Ui of the module's circuit runs (their basic circuit is given beforehand): it records
+// every message, answers the op-amp questions for the schematic's op-amp, and fails the run
+// (CircuitFailure) on anything else it is asked. Its current folder is a
 // folder of the run's own, so that the journal goes nowhere the user did not ask for.
 
 #include <string>
@@ -13,11 +13,8 @@ namespace vorna::python {
 
 class PythonUi : public Ui {
 public:
-    PythonUi(int selectionDialog, int circuitCode, std::string opAmp, std::string folder)
-        : selectionDialog_(selectionDialog),
-          circuitCode_(circuitCode),
-          opAmp_(std::move(opAmp)),
-          folder_(std::move(folder)) {}
+    PythonUi(std::string opAmp, std::string folder)
+        : opAmp_(std::move(opAmp)), folder_(std::move(folder)) {}
 
     std::vector<std::string> messages;
 
@@ -33,8 +30,6 @@ public:
 private:
     [[noreturn]] void Fail(const std::string& what) const;
 
-    int selectionDialog_;
-    int circuitCode_;
     std::string opAmp_;
     std::string folder_;
 };

@@ -210,7 +210,10 @@ void WriteCircuitFiles(CircuitOutput& out, DesignDocument& doc, DesignView& view
 }
 
 bool RunCircuitOutput(DesignView& view, Ui& ui, CircuitOutput& out) {
-    if (!ChooseBasicCircuit(view, ShownDesignOf(view.GetDocument()), ui)) return false;
+    const ShownDesign design = ShownDesignOf(view.GetDocument());
+    const bool chosen = out.basicCircuit ? TakeBasicCircuit(view, design, *out.basicCircuit)
+                                         : ChooseBasicCircuit(view, design, ui);
+    if (!chosen) return false;
     const BlankView blank(view);
     if (view.eSeriesChoice != 0) out.SetSeries(view.eSeriesChoice + 10, 0);
     // The dialog's settings add to those the run was given.

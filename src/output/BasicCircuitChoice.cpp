@@ -21,4 +21,12 @@ bool ChooseBasicCircuit(DesignView& view, const ShownDesign& design, Ui& ui) {
     return true;
 }
 
+bool TakeBasicCircuit(DesignView& view, const ShownDesign& design, int circuitCode) {
+    const CircuitSelection* selection = FindCircuitSelection(design.kind, design.approximation);
+    if (selection == nullptr || !selection->Offers(circuitCode)) return false;
+    view.circuitChoices[static_cast<std::size_t>(selection->choiceIndex)] = circuitCode;
+    view.selectedCircuit = circuitCode;
+    return true;
+}
+
 }  // namespace vorna

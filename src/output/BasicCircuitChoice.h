@@ -15,4 +15,9 @@ class Ui;
 // returns false and changes nothing.
 bool ChooseBasicCircuit(DesignView& view, const ShownDesign& design, Ui& ui);
 
+// Takes `circuitCode` as the choice in that dialog without showing it, for a caller that was
+// given the circuit (the command line, the Python module). Returns false and changes nothing
+// when the design's dialog does not offer it.
+bool TakeBasicCircuit(DesignView& view, const ShownDesign& design, int circuitCode);
+
 }  // namespace vorna

@@ -97,6 +97,8 @@ public:
     std::optional<DesignResults> designed;
     // Above 0: the capacitor (F) the synthesis steps start from.
     double startCapacitor = 0;
+    // The basic circuit given beforehand (its code): the selection dialog is not shown.
+    std::optional<int> basicCircuit;
 
     SchematicLines lines;
     std::vector<ComponentEntry> resistors;
