@@ -7,6 +7,7 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "DocumentWindow.h"
 #include "GraphExport.h"
@@ -113,6 +114,12 @@ void VerificationPanel::Verify(const verify::RealisedCircuit& kept,
                simulation.maxPassbandDeviationDb);
     const std::string yield = YieldText(tolerance);
     if (!yield.empty()) summary += "\n" + yield;
+    // Pre-distortion for one GBW over-corrects or under-corrects with any other.
+    const double compensatedFor = circuit.compensationGbwHz;
+    if (compensatedFor > 0 && std::abs(options.gbwHz / compensatedFor - 1) > 1e-3) {
+        summary += "\n" + Format(Text(TextId::CompensatedForOtherGbw),
+                                 EngineeringNotation(compensatedFor, "Hz", 4).c_str());
+    }
     if (!requirements.Succeeded())
         summary += Text(TextId::SectionRequirementsFailed) + requirements.error;
     shownSummary_ = QString::fromStdString(summary);

@@ -860,6 +860,9 @@ constexpr TextEntry kEnglishTexts[] = {
     {TextId::SimulationSummary,
      "Simulated with a single-pole op-amp of GBW %s: largest pass-band deviation from "
      "ideal %.4g dB"},
+    {TextId::CompensatedForOtherGbw,
+     "This circuit is pre-compensated for op-amps of GBW %s; the compensation holds only at "
+     "that GBW."},
     {TextId::SectionRequirementsFailed, "\nThe section analysis failed part way: "},
     {TextId::NotVerifiedYet, "Not verified yet"},
     {TextId::ExportSectionTableTitle, "Export Section Table"},

@@ -769,6 +769,8 @@ constexpr TextEntry kJapaneseTexts[] = {
     {TextId::VerificationCancelled, "\n検証を中止しました｡表示は前回の結果のままです｡"},
     {TextId::SimulationSummary,
      "GB積 %s の単極ｵﾍﾟｱﾝﾌﾟでｼﾐｭﾚｰｼｮﾝ: 通過域での理想との差 最大 %.4g dB"},
+    {TextId::CompensatedForOtherGbw,
+     "この回路はGB積 %s のｵﾍﾟｱﾝﾌﾟに合わせて補償してあります｡補償はそのGB積のときだけ効きます｡"},
     {TextId::SectionRequirementsFailed, "\nｾｸｼｮﾝの検討が途中で失敗しました: "},
     {TextId::NotVerifiedYet, "まだ検証していません"},
     {TextId::ExportSectionTableTitle, "ｾｸｼｮﾝ表の書き出し"},

@@ -689,6 +689,7 @@ enum class TextId {
     ExportSectionTableButton,
     VerificationCancelled,
     SimulationSummary,
+    CompensatedForOtherGbw,
     SectionRequirementsFailed,
     NotVerifiedYet,
     ExportSectionTableTitle,

@@ -42,6 +42,7 @@
 #include "dialogs/OutputChoiceDialog.h"
 #include "document/DesignWindowFile.h"
 #include "output/BillOfMaterials.h"
+#include "platform/CLocale.h"
 #include "schematic/AscFile.h"
 #include "support/AcceptingUi.h"
 #include "view/SchematicDrawing.h"
@@ -371,6 +372,9 @@ TEST_F(AnalysisWindowTest, VerifiesTheRealisedCircuitWithEnvelopeYieldAndSection
     EXPECT_EQ(circuit->elements.size(), written.size());
     EXPECT_EQ(panel->Table()->horizontalHeaderItem(3)->text().toStdString(),
               Text(TextId::SectionGainColumn));
+    const QString compensatedNote =
+        QString::fromStdString(Format(Text(TextId::CompensatedForOtherGbw), "1 MHz"));
+    EXPECT_FALSE(panel->YieldLine().contains(compensatedNote));
 
     VerificationOptions options;
     options.gbwHz = 1e12;
@@ -396,6 +400,18 @@ TEST_F(AnalysisWindowTest, VerifiesTheRealisedCircuitWithEnvelopeYieldAndSection
     EXPECT_TRUE(panel->YieldLine().contains(QStringLiteral("歩留まり")))
         << panel->YieldLine().toStdString();
     EXPECT_EQ(panel->Table()->rowCount(), document->View().sectionLast + 1);
+    // A circuit pre-compensated for another GBW says so.
+    verify::RealisedCircuit compensated = *circuit;
+    compensated.compensationGbwHz = 1e6;
+    options.tolerance.runs = 0;
+    panel->Verify(compensated, options);
+    EXPECT_TRUE(panel->YieldLine().contains(compensatedNote)) << panel->YieldLine().toStdString();
+    options.gbwHz = 1e6;
+    panel->Verify(compensated, options);
+    EXPECT_FALSE(panel->YieldLine().contains(compensatedNote));
+    options.gbwHz = 1e12;
+    options.tolerance.runs = 200;
+    panel->Verify(*circuit, options);
     const QString csv = folder.filePath(QStringLiteral("sections.csv"));
     EXPECT_EQ(panel->ExportTable(csv), QString());
     QFile file(csv);
